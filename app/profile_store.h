@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace selkan {
+
+// A plain-text profile file ("[Section]" header lines and "key = value"
+// lines) held completely in memory. Lookups are answered from memory, changes
+// are recorded in memory and the whole file is written back by Save (and on
+// destruction when asked to). Texts are byte strings: the file may be UTF-8
+// or GB2312/GBK, and the store never changes bytes it did not write.
+class CProfileStore {
+ public:
+  explicit CProfileStore(int growthStep = 4);
+  virtual ~CProfileStore();
+  CProfileStore(const CProfileStore&) = delete;
+  CProfileStore& operator=(const CProfileStore&) = delete;
+
+  // Loads fileName from the directory of the running program.
+  bool OpenInProgramDir(const std::string& fileName, bool saveOnClose, bool caseInsensitive,
+                        bool backupOnClose);
+  // Loads a file by full path; a missing file is created empty.
+  bool Load(const std::string& path, bool saveOnClose, bool caseInsensitive, bool backupOnClose);
+
+  std::string GetValue(std::string_view section, std::string_view key,
+                       std::string_view defaultValue) const;
+  void SetValue(std::string_view section, std::string_view key, std::string_view value);
+
+  // Writes the file back when modified; returns the backup path (empty when
+  // nothing was written or no backup name was ever chosen).
+  std::string Save(bool backup);
+  void Clear();
+
+  bool IsModified() const { return modified_; }
+  const std::string& FilePath() const { return filePath_; }
+  const std::string& BackupPath() const { return backupPath_; }
+  // Chooses the numbered backup name "<file>.NNN" one above the highest
+  // number found among the files beside it.
+  std::string NextBackupName() const;
+
+ private:
+  // Implementation state is the implementer's (see profile_store.cpp).
+  struct Section;
+  int FindSection(std::string_view name) const;
+  int FindKey(int section, std::string_view key) const;
+  bool CompareText(std::string_view a, std::string_view b) const;
+
+  int growthStep_;
+  std::vector<Section*> keyValueSlots_;  // placeholder: the implementer may restructure
+  std::vector<std::string> sectionTable_;
+  int currentSection_ = 0;
+  bool caseInsensitive_ = true;
+  bool saveOnClose_ = false;
+  bool backupOnClose_ = false;
+  bool modified_ = false;
+  bool gbkText_ = false;  // file judged GB2312/GBK rather than UTF-8
+  std::string backupPath_;
+  std::string filePath_;
+};
+
+// The directory of the running program, with a trailing separator.
+std::string ProgramDirectory();
+// Lets start-up (or a test) say where the program lives; otherwise it is
+// found from the running executable.
+void SetProgramDirectory(std::string directory);
+
+}  // namespace selkan

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/channel_codec.h"
+#include "model/product_info.h"
+#include "platform/language.h"
+
+namespace selkan {
+
+// Messages a commit can raise (string table ids).
+enum class CellMessage : int { None = 0, OutOfRange = 61448, StepError = 61456 };
+
+struct CellCommit {
+  ChannelRow row;                            // the row after the commit
+  CellMessage message = CellMessage::None;   // message to show, if any
+  bool rejected = false;                     // a frequency failed the range or step test
+};
+
+// A frequency is on the channel raster when it is a multiple of 500 (5 kHz)
+// or of 625 (6.25 kHz), in 10 Hz units.
+bool IsOnChannelStep(std::int32_t tenHertz);
+bool IsInBand(std::int32_t tenHertz, const BandLimits& limits);
+
+// What committing an editor's text into a cell of a channel row does.
+// column is 1..7; for the list columns editorText is the selected item's
+// text. Implements the range and step tests, the "%3.5f" normalisation, the
+// row defaults for a new Rx, row clearing, the Tx rules and the rule that
+// list columns of an empty row stay empty.
+CellCommit CommitCell(const ChannelRow& row, int column, std::string_view editorText,
+                      const BandLimits& limits, Language language);
+
+}  // namespace selkan

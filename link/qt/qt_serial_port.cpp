@@ -1,0 +1,2 @@
+// Placeholder until the serial port lands.
+namespace selkan {}

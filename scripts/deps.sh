@@ -1,0 +1,37 @@
+# Sourced by scripts/run and scripts/test: makes sure the Debian packages the
+# build needs are installed. As root it installs what is missing with
+# apt-get; otherwise it names the missing packages and stops.
+SELKAN_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+)
+
+selkan_missing_packages() {
+  local pkg
+  for pkg in "${SELKAN_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      printf '%s\n' "$pkg"
+    fi
+  done
+}
+
+selkan_ensure_packages() {
+  if ! command -v dpkg-query >/dev/null 2>&1; then
+    echo "note: not a Debian system; make sure these are installed: ${SELKAN_PACKAGES[*]}" >&2
+    return 0
+  fi
+  local missing
+  missing=$(selkan_missing_packages | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: $missing" >&2
+    echo "Install them as root:  apt-get install -y $missing" >&2
+    exit 1
+  fi
+  echo "Installing: $missing" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing
+}

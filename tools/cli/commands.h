@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace selkan::cli {
+
+// Exit codes of selkan-cli.
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitUsage = 1,
+  kExitBadInput = 2,
+  kExitPortError = 3,           // port cannot be opened (61453)
+  kExitCommunicationError = 4,  // no answer from the radio (61451)
+  kExitProgramInterrupt = 5,    // transfer broke off (61454)
+  kExitRadioMismatch = 6,       // identification not accepted
+  kExitCancelled = 130,
+};
+
+using Args = std::vector<std::string>;  // the arguments after the command name
+
+int RunNew(const Args& args);
+int RunExport(const Args& args);
+int RunImport(const Args& args);
+int RunShow(const Args& args);
+int RunRead(const Args& args);
+int RunWrite(const Args& args);
+
+}  // namespace selkan::cli

@@ -13,9 +13,9 @@ namespace selkan {
 enum class CellMessage : int { None = 0, OutOfRange = 61448, StepError = 61456 };
 
 struct CellCommit {
-  ChannelRow row;                            // the row after the commit
-  CellMessage message = CellMessage::None;   // message to show, if any
-  bool rejected = false;                     // a frequency failed the range or step test
+  ChannelRow row;                           // the row after the commit
+  CellMessage message = CellMessage::None;  // message to show, if any
+  bool rejected = false;                    // a frequency failed the range or step test
 };
 
 // A frequency is on the channel raster when it is a multiple of 500 (5 kHz)

@@ -45,12 +45,15 @@ inline constexpr int kPriorityCount = 200;  // "Off", then channels 1..199
 OptionStates ReadOptionStates(const RadioImage& image);
 
 // Controls to image. Bits and bytes the dialog does not own keep their
-// values; a list with no selection leaves its byte as it was. Returns false
-// and changes nothing when the ANI code is not 0-3 decimal digits.
+// values; a list with no selection (or an index outside its list) leaves its
+// byte or bit as it was. Returns false and changes nothing when the ANI code
+// is not 0-3 decimal digits. The ANI bytes are rewritten only when the code
+// differs from AniCodeText(image), so an untouched code keeps whatever the
+// radio had there.
 bool WriteOptionStates(const OptionStates& states, RadioImage& image);
 
-// ANI code digits (0xE50..0xE52) to text: each byte v gives '0' + v, the
-// first 0xFF ends the text.
+// ANI code digits (0xE50..0xE52) to text: each byte v of 0..9 gives '0' + v;
+// the first 0xFF, or any other value above 9, ends the text.
 std::string AniCodeText(const RadioImage& image);
 // True for 0 to 3 characters, each 0-9.
 bool IsValidAniCode(std::string_view text);

@@ -31,7 +31,9 @@ std::string BandListOfType(const CProfileStore& profile, int typeIndex);
 // Band b of type t's list; at or beyond the last band, the last band.
 std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex);
 // Whole MHz at the start of each side of the first "-", × 100000;
-// "136.5 - 174MHz" gives 13600000 and 17400000, an empty text 0 and 0.
+// "136.5 - 174MHz" gives 13600000 and 17400000. An empty text, one without
+// "-", a side without a leading number or a number too large for 32 bits of
+// 10 Hz (above 21474 MHz) gives 0 and 0.
 BandLimits BandLimitsFromText(std::string_view bandText);
 // appName + "  [ Type:" + type + "  Fre:" + band + " ]", or the Chinese labels.
 std::string CaptionText(std::string_view appName, std::string_view typeName,

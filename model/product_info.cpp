@@ -1,0 +1,123 @@
+#include "model/product_info.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "app/profile_store.h"
+#include "platform/registry.h"
+
+namespace selkan {
+
+namespace {
+
+constexpr std::string_view kSetup = "Setup";
+constexpr std::int64_t kTenHertzPerMHz = 100000;
+constexpr std::int64_t kMaxWholeMHz = std::numeric_limits<std::int32_t>::max() / kTenHertzPerMHz;
+
+std::string NumberedKey(std::string_view stem, int n) {
+  return std::string(stem) + std::to_string(n);
+}
+
+// The whole MHz at the start of one side of a band text: blanks skipped,
+// then at least one digit. No number, or one too large for a 10 Hz value in
+// 32 bits, gives nothing.
+std::optional<std::int32_t> LeadingWholeMHz(std::string_view side) {
+  std::size_t i = 0;
+  while (i < side.size() && (side[i] == ' ' || side[i] == '\t')) ++i;
+  if (i == side.size() || side[i] < '0' || side[i] > '9') return std::nullopt;
+  std::int64_t mhz = 0;
+  for (; i < side.size() && side[i] >= '0' && side[i] <= '9'; ++i) {
+    mhz = mhz * 10 + (side[i] - '0');
+    if (mhz > kMaxWholeMHz) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(mhz * kTenHertzPerMHz);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitBands(std::string_view bandList) {
+  std::vector<std::string> bands;
+  if (bandList.empty()) return bands;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = bandList.find('|', start);
+    if (bar == std::string_view::npos) {
+      bands.emplace_back(bandList.substr(start));
+      return bands;
+    }
+    bands.emplace_back(bandList.substr(start, bar - start));
+    start = bar + 1;
+  }
+}
+
+std::vector<std::string> RadioTypeNames(const CProfileStore& profile) {
+  std::vector<std::string> names;
+  for (int n = 1; n <= kMaxRadioTypes; ++n) {
+    std::string name = profile.GetValue(kSetup, NumberedKey("Type", n), "");
+    if (name.empty()) break;
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+std::string BandListOfType(const CProfileStore& profile, int typeIndex) {
+  return profile.GetValue(kSetup, NumberedKey("Field", typeIndex + 1), "");
+}
+
+std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex) {
+  const std::vector<std::string> bands = SplitBands(BandListOfType(profile, typeIndex));
+  if (bands.empty()) return {};
+  if (bandIndex < 0) bandIndex = 0;
+  const std::size_t b = static_cast<std::size_t>(bandIndex);
+  return b < bands.size() ? bands[b] : bands.back();
+}
+
+BandLimits BandLimitsFromText(std::string_view bandText) {
+  const std::size_t dash = bandText.find('-');
+  if (dash == std::string_view::npos) return {};
+  const std::optional<std::int32_t> lower = LeadingWholeMHz(bandText.substr(0, dash));
+  const std::optional<std::int32_t> upper = LeadingWholeMHz(bandText.substr(dash + 1));
+  if (!lower || !upper) return {};
+  return {*lower, *upper};
+}
+
+std::string CaptionText(std::string_view appName, std::string_view typeName,
+                        std::string_view bandText, Language labels) {
+  static constexpr WordPair kTypeLabel{"  [ Type:", "  [ 类型:"};
+  static constexpr WordPair kBandLabel{"  Fre:", "  频率:"};
+  std::string caption(appName);
+  caption += kTypeLabel.In(labels);
+  caption += typeName;
+  caption += kBandLabel.In(labels);
+  caption += bandText;
+  caption += " ]";
+  return caption;
+}
+
+ProductStepResult RunProductStep(RadioImage& image, bool blankDocument,
+                                 const CProfileStore& profile, std::string_view languageName,
+                                 Language language, Registry& registry) {
+  const std::string key = RegistryKeyFor(profile.GetValue(kSetup, "AppName", ""));
+  if (blankDocument) {
+    image[offset::kRadioType] = static_cast<std::uint8_t>(registry.ReadValueOrZero(key, "Type"));
+    image[offset::kBandIndex] = static_cast<std::uint8_t>(registry.ReadValueOrZero(key, "Field"));
+  } else {
+    // A failed write is of no consequence here: the next new document then
+    // starts from whatever the registry holds.
+    registry.WriteValue(key, "Type", image[offset::kRadioType]);
+    registry.WriteValue(key, "Field", image[offset::kBandIndex]);
+  }
+
+  const int type = image[offset::kRadioType];
+  const std::string typeName = profile.GetValue(kSetup, NumberedKey("Type", type + 1), "");
+  const std::string band = BandText(profile, type, image[offset::kBandIndex]);
+  const std::string appName = profile.GetValue(languageName, "AppName", "");
+
+  ProductStepResult result;
+  result.caption = CaptionText(appName, typeName, band, language);
+  result.limits = BandLimitsFromText(band);
+  return result;
+}
+
+}  // namespace selkan

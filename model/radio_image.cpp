@@ -22,6 +22,14 @@ RadioImage BlankImage() {
 
 DatLoadResult LoadDatFile(const std::filesystem::path& path) {
   DatLoadResult result;
+  // A directory opens for reading on some systems and then reads as empty;
+  // it is not a file that cannot be read as an image, it cannot be opened.
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    result.error = DatLoadError::CannotOpen;
+    result.detail = std::strerror(EISDIR);
+    return result;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     result.error = DatLoadError::CannotOpen;

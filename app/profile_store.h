@@ -41,21 +41,37 @@ class CProfileStore {
   std::string NextBackupName() const;
 
  private:
-  // Implementation state is the implementer's (see profile_store.cpp).
-  struct Section;
+  // One section: its keys in file order, duplicates kept, and the value of
+  // each key at the same position.
+  struct Section {
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+  };
+
   int FindSection(std::string_view name) const;
   int FindKey(int section, std::string_view key) const;
   bool CompareText(std::string_view a, std::string_view b) const;
+  // Makes a further section at the next index; returns its index.
+  int AddSection();
+  void NameSection(int section, std::string_view name);
+  void ReadContent(std::string_view content);
 
   int growthStep_;
-  std::vector<Section*> keyValueSlots_;  // placeholder: the implementer may restructure
+  // Section i of the file or created since, 0 being the leading section
+  // (the key lines before the first header). currentSection_ is the last one.
+  std::vector<Section> sections_;
+  // Name of section i at position i. The leading section enters it (with the
+  // empty name) only once it holds a key or a later section exists; only
+  // sections named here are looked up and written back.
   std::vector<std::string> sectionTable_;
   int currentSection_ = 0;
   bool caseInsensitive_ = true;
   bool saveOnClose_ = false;
   bool backupOnClose_ = false;
   bool modified_ = false;
-  bool gbkText_ = false;  // file judged GB2312/GBK rather than UTF-8
+  bool gbkText_ = false;        // file judged GB2312/GBK rather than UTF-8
+  bool byteOrderMark_ = false;  // the file began with a UTF-8 byte order mark
+  bool readFailed_ = false;     // the file was not read completely: never write it back
   std::string backupPath_;
   std::string filePath_;
 };

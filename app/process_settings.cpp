@@ -1,0 +1,40 @@
+#include "app/process_settings.h"
+
+#include "app/profile_store.h"
+
+namespace selkan {
+
+void ProcessSettings::Initialize(const CProfileStore& profile, std::string programDirectory) {
+  profile_ = &profile;
+  languageName_ = profile.GetValue("Setup", "Language", "");
+  language_ = languageName_ == "Chinese" ? Language::Chinese : Language::English;
+  helpFileName_ = language_ == Language::Chinese ? "chHelp" : "enHelp";
+  programDirectory_ = std::move(programDirectory);
+}
+
+std::string ProcessSettings::LanguageCatalogName() const { return languageName_ + "Q47.qm"; }
+
+std::string ProcessSettings::ProductText(const std::string& key) const {
+  return profile_ ? profile_->GetValue(languageName_, key, "") : std::string();
+}
+
+std::string ProcessSettings::Title() const {
+  return profile_ ? profile_->GetValue(IsChinese() ? "Chinese" : "English", "Title", "")
+                  : std::string();
+}
+
+std::string ProcessSettings::SetupAppName() const {
+  return profile_ ? profile_->GetValue("Setup", "AppName", "") : std::string();
+}
+
+ProcessSettings& Settings() {
+  static ProcessSettings settings;
+  return settings;
+}
+
+CProfileStore& ProductProfile() {
+  static CProfileStore profile(4);
+  return profile;
+}
+
+}  // namespace selkan

@@ -1,0 +1,233 @@
+#include "app/profile_store.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "app/profile_backup.h"
+#include "app/profile_format.h"
+#include "app/profile_text.h"
+#include "platform/atomic_file.h"
+
+namespace selkan {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads the whole file; false when the file cannot be opened or a read fails
+// (content then holds what was read before the failure).
+bool ReadWholeFile(const std::string& path, std::string& content, bool& opened) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  opened = file != nullptr;
+  if (!file) return false;
+  char buffer[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+  const bool ok = std::ferror(file) == 0;
+  std::fclose(file);
+  return ok;
+}
+
+bool CreateEmptyFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "ab");  // never truncates
+  if (!file) return false;
+  return std::fclose(file) == 0;
+}
+
+// A text that holds a line break, or a key that holds "=", would read back
+// as other lines or another key than the one stored.
+bool StorableAsLine(std::string_view section, std::string_view key, std::string_view value) {
+  const auto breaksLine = [](std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+  };
+  return !breaksLine(section) && !breaksLine(key) && !breaksLine(value) &&
+         key.find('=') == std::string_view::npos;
+}
+
+}  // namespace
+
+CProfileStore::CProfileStore(int growthStep) : growthStep_(growthStep > 0 ? growthStep : 1) {}
+
+CProfileStore::~CProfileStore() {
+  try {
+    if (saveOnClose_) Save(backupOnClose_);
+  } catch (...) {
+    // Nothing may leave a destructor; the file then stays as it was.
+  }
+  Clear();
+}
+
+bool CProfileStore::OpenInProgramDir(const std::string& fileName, bool saveOnClose,
+                                     bool caseInsensitive, bool backupOnClose) {
+  return Load(ProgramDirectory() + fileName, saveOnClose, caseInsensitive, backupOnClose);
+}
+
+bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseInsensitive,
+                         bool backupOnClose) {
+  if (!filePath_.empty()) {
+    Save(false);
+    Clear();
+  }
+  saveOnClose_ = saveOnClose;
+  caseInsensitive_ = caseInsensitive;
+  backupOnClose_ = backupOnClose;
+
+  std::error_code error;
+  if (!fs::exists(path, error) && !CreateEmptyFile(path)) return false;
+  std::string content;
+  bool opened = false;
+  const bool complete = ReadWholeFile(path, content, opened);
+  if (!opened) return false;
+
+  filePath_ = path;
+  sections_.clear();
+  sections_.reserve(static_cast<std::size_t>(growthStep_));
+  sections_.emplace_back();
+  currentSection_ = 0;
+  sectionTable_.clear();
+  ReadContent(content);
+  // What was read stays for lookups, but a partly read file is never
+  // written back: that would cut off everything after the failure.
+  readFailed_ = !complete;
+  return complete;
+}
+
+void CProfileStore::ReadContent(std::string_view content) {
+  byteOrderMark_ = content.starts_with(kUtf8ByteOrderMark);
+  if (byteOrderMark_) content.remove_prefix(kUtf8ByteOrderMark.size());
+  const TextEncoding encoding = DetectEncoding(content);
+  gbkText_ = encoding == TextEncoding::Gbk;
+
+  std::string currentName;
+  for (const std::string_view text : SplitLines(content)) {
+    const ProfileLine line = ClassifyLine(text, encoding);
+    if (line.kind == ProfileLine::Kind::Header) {
+      currentName = line.name;
+      NameSection(AddSection(), currentName);
+    } else if (line.kind == ProfileLine::Kind::Entry) {
+      Section& section = sections_[static_cast<std::size_t>(currentSection_)];
+      section.keys.emplace_back(line.name);
+      section.values.emplace_back(line.value);
+      NameSection(currentSection_, currentName);
+    }
+  }
+}
+
+int CProfileStore::AddSection() {
+  if (sections_.size() == sections_.capacity()) {
+    sections_.reserve(sections_.capacity() + static_cast<std::size_t>(growthStep_));
+  }
+  sections_.emplace_back();
+  currentSection_ = static_cast<int>(sections_.size()) - 1;
+  return currentSection_;
+}
+
+void CProfileStore::NameSection(int section, std::string_view name) {
+  const auto index = static_cast<std::size_t>(section);
+  if (sectionTable_.size() <= index) sectionTable_.resize(index + 1);
+  sectionTable_[index] = name;
+}
+
+std::string CProfileStore::GetValue(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+  const int sectionIndex = FindSection(section);
+  if (sectionIndex < 0) return std::string(defaultValue);
+  const int keyIndex = FindKey(sectionIndex, key);
+  if (keyIndex < 0) return std::string(TrimBlanks(defaultValue));
+  return CutValueNote(
+      sections_[static_cast<std::size_t>(sectionIndex)].values[static_cast<std::size_t>(keyIndex)]);
+}
+
+void CProfileStore::SetValue(std::string_view section, std::string_view key,
+                             std::string_view value) {
+  if (filePath_.empty() || !StorableAsLine(section, key, value)) return;
+  if (!gbkText_ && !(IsValidUtf8(section) && IsValidUtf8(key) && IsValidUtf8(value))) {
+    gbkText_ = true;  // the file's text is no longer UTF-8 as a whole
+  }
+
+  int sectionIndex = FindSection(section);
+  if (sectionIndex < 0) {
+    modified_ = true;
+    sectionIndex = AddSection();
+    NameSection(sectionIndex, section);
+  }
+  Section& target = sections_[static_cast<std::size_t>(sectionIndex)];
+  const int keyIndex = FindKey(sectionIndex, key);
+  if (keyIndex < 0) {
+    modified_ = true;
+    target.keys.emplace_back(key);
+    target.values.emplace_back(value);
+    return;
+  }
+  std::string& stored = target.values[static_cast<std::size_t>(keyIndex)];
+  // Under case-insensitive comparison a change of letter case alone is kept
+  // without counting as a change.
+  if (!CompareText(stored, value)) modified_ = true;
+  stored = value;
+}
+
+std::string CProfileStore::Save(bool backup) {
+  if (!modified_ || filePath_.empty() || readFailed_) return {};
+  if (backup) {
+    if (backupPath_.empty()) backupPath_ = NextBackupName();
+    std::error_code error;
+    if (fs::exists(filePath_, error)) {
+      fs::copy_file(filePath_, backupPath_, fs::copy_options::overwrite_existing, error);
+      if (error) return {};  // no backup, so the old file is not replaced either
+    }
+  }
+
+  std::string out;
+  if (byteOrderMark_) out += kUtf8ByteOrderMark;
+  for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
+    if (!sectionTable_[i].empty()) AppendHeaderLine(out, sectionTable_[i]);
+    const Section& section = sections_[i];
+    for (std::size_t k = 0; k < section.keys.size(); ++k) {
+      AppendEntryLine(out, section.keys[k], section.values[k]);
+    }
+  }
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes)) return {};
+  return backupPath_;
+}
+
+void CProfileStore::Clear() {
+  sections_.clear();
+  sections_.shrink_to_fit();
+  sectionTable_.clear();
+  currentSection_ = 0;
+  filePath_.clear();
+  modified_ = false;
+  gbkText_ = false;
+  byteOrderMark_ = false;
+  readFailed_ = false;
+}
+
+std::string CProfileStore::NextBackupName() const {
+  return filePath_.empty() ? std::string() : NextBackupPath(filePath_);
+}
+
+int CProfileStore::FindSection(std::string_view name) const {
+  for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
+    if (CompareText(sectionTable_[i], name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int CProfileStore::FindKey(int section, std::string_view key) const {
+  const std::vector<std::string>& keys = sections_[static_cast<std::size_t>(section)].keys;
+  for (std::size_t i = keys.size(); i-- > 0;) {
+    if (CompareText(keys[i], key)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool CProfileStore::CompareText(std::string_view a, std::string_view b) const {
+  return TextEquals(a, b, caseInsensitive_, gbkText_ ? TextEncoding::Gbk : TextEncoding::Utf8);
+}
+
+}  // namespace selkan

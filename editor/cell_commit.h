@@ -27,7 +27,9 @@ bool IsInBand(std::int32_t tenHertz, const BandLimits& limits);
 // column is 1..7; for the list columns editorText is the selected item's
 // text. Implements the range and step tests, the "%3.5f" normalisation, the
 // row defaults for a new Rx, row clearing, the Tx rules and the rule that
-// list columns of an empty row stay empty.
+// list columns of an empty row stay empty. An accepted frequency is shown as
+// the 10 Hz value that passed the tests (the same text as the typed number in
+// "%3.5f" for up to five decimals). Columns outside 1..7 change nothing.
 CellCommit CommitCell(const ChannelRow& row, int column, std::string_view editorText,
                       const BandLimits& limits, Language language);
 

@@ -1,5 +1,6 @@
 #include "platform/decimal.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -41,27 +42,21 @@ struct Decimal15 {
 };
 
 Decimal15 RoundTo15Digits(double value) {
+  // "-d.dddddddddddddde+XXX": always 15 digits, whatever character the
+  // locale uses as the decimal point.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);  // "-d.dddddddddddddde+XXX"
+  std::snprintf(buffer, sizeof buffer, "%.14e", value);
   Decimal15 d;
   const char* p = buffer;
   if (*p == '-') {
     d.negative = true;
     ++p;
   }
-  int fractionDigits = 0;
-  bool inFraction = false;
   for (; *p != '\0' && *p != 'e'; ++p) {
-    if (*p == '.') {
-      inFraction = true;
-    } else if (IsDigit(*p)) {
-      d.mantissa = d.mantissa * 10 + (*p - '0');
-      if (inFraction) ++fractionDigits;
-    }
+    if (IsDigit(*p)) d.mantissa = d.mantissa * 10 + (*p - '0');
   }
-  int exponent = 0;
-  if (*p == 'e') exponent = std::atoi(p + 1);
-  d.exponent = exponent - fractionDigits;
+  const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+  d.exponent = exponent - 14;
   return d;
 }
 
@@ -153,10 +148,20 @@ std::string FormatDouble(const char* format, double value) {
   char buffer[64];
   const int length = std::snprintf(buffer, sizeof buffer, format, value);
   if (length < 0) return {};
-  if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, length);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(text.data(), text.size(), format, value);
-  text.resize(static_cast<std::size_t>(length));
+  std::string text;
+  if (static_cast<std::size_t>(length) < sizeof buffer) {
+    text.assign(buffer, static_cast<std::size_t>(length));
+  } else {
+    text.assign(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, value);
+    text.resize(static_cast<std::size_t>(length));
+  }
+  // Texts of this program always use a point, whatever the process locale.
+  const std::string_view point = std::localeconv()->decimal_point;
+  if (!point.empty() && point != ".") {
+    const std::size_t at = text.find(point);
+    if (at != std::string::npos) text.replace(at, point.size(), ".");
+  }
   return text;
 }
 

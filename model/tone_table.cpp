@@ -30,7 +30,9 @@ static_assert(1 + kCtcssTones.size() + 2 * kDcsCodes.size() == kToneCount);
 
 constexpr std::uint8_t kDcsNormal = 0x80;
 constexpr std::uint8_t kDcsInverted = 0xC0;
-// CTCSS tones are held below the first DCS high byte.
+// CTCSS tones need a high byte from 0x01 (0x00 is no tone) up to 0x79 (0x80
+// is the first DCS code): 10.0 Hz to 799.9 Hz.
+constexpr int kCtcssLowest = 100;
 constexpr int kCtcssLimit = 100 * 80;
 
 std::string CtcssText(int tenthsOfHertz) { return FormatDouble("%3.1f", tenthsOfHertz * 0.1); }
@@ -86,9 +88,9 @@ ToneCode ToneCodeFromText(std::string_view text) {
     return code;
   }
   const std::int32_t v = ScaledInteger(ParseLeadingNumber(text), 10);
-  // Zero is "None"; negative tones and tones of 800 Hz and more have no code
-  // (their high byte would read back as a DCS code).
-  if (v <= 0 || v >= kCtcssLimit) return code;
+  // Zero is "None"; tones the code cannot hold are stored as no tone rather
+  // than as bytes that read back as no tone or as a DCS code.
+  if (v < kCtcssLowest || v >= kCtcssLimit) return code;
   code.high = PackBcd(v / 100);
   code.low = PackBcd(v % 100);
   return code;

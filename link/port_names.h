@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace selkan {
+
+// Looks up an environment variable; nullopt when it is not set.
+using EnvLookup = std::function<std::optional<std::string>(const std::string&)>;
+
+// The process environment.
+std::optional<std::string> ProcessEnvironment(const std::string& name);
+
+// The device a port name opens. "COM1".."COM4", in any letter case, stay
+// themselves on Windows; elsewhere they become $SELKAN_COM1..$SELKAN_COM4
+// when set, otherwise /dev/ttyUSB0../dev/ttyUSB3. Any other name (a device
+// path) is used as it stands.
+std::string ResolvePortName(const std::string& name, bool windows, const EnvLookup& env);
+
+// ResolvePortName for the platform this program runs on.
+std::string ResolvePortName(const std::string& name);
+
+}  // namespace selkan

@@ -1,0 +1,25 @@
+#include "link/protocol.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace selkan::protocol {
+
+std::array<std::uint8_t, kCommandSize> BlockCommand(std::uint8_t command, std::size_t address) {
+  return {command, static_cast<std::uint8_t>((address >> 8) & 0xFF),
+          static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(kBlockSize)};
+}
+
+namespace {
+bool Matches(std::span<const std::uint8_t> id, std::size_t at, std::string_view text) {
+  if (id.size() < at + text.size()) return false;
+  return std::equal(text.begin(), text.end(), id.begin() + static_cast<std::ptrdiff_t>(at),
+                    [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; });
+}
+}  // namespace
+
+bool IsAcceptedIdentification(std::span<const std::uint8_t> id) {
+  return Matches(id, 0, "KZ904") || Matches(id, 3, "Q47");
+}
+
+}  // namespace selkan::protocol

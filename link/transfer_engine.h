@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "link/serial_port.h"
+#include "link/transfer_outcome.h"
+#include "model/radio_image.h"
+
+namespace selkan {
+
+// How a transfer talks to whoever started it. The engine shows nothing
+// itself.
+struct TransferCallbacks {
+  // Gives the user interface one turn; returns true once the user cancelled.
+  std::function<bool()> pump;
+  // The progress position after a pair of blocks (1..256 for a read,
+  // 1..255 for a write).
+  std::function<void(int position)> progress;
+  // The radio did not answer the handshake: true for Retry, false for
+  // Cancel.
+  std::function<bool()> askRetry;
+};
+
+// Millisecond wait.
+using SleepFunction = std::function<void(int milliseconds)>;
+
+// Runs one whole read or write over a serial port: open, settings,
+// handshake, blocks with their acknowledges, close. The port is closed on
+// every way out.
+class TransferEngine {
+ public:
+  TransferEngine(SerialPort& port, SleepFunction sleep);
+
+  // Reads the radio's 4096 bytes. *image changes only when every block has
+  // come; a failed or cancelled read leaves it as it was.
+  TransferOutcome Read(const std::string& portName, RadioImage& image,
+                       const TransferCallbacks& callbacks);
+
+  // Sends addresses 0x000-0xFEF of the image to the radio.
+  TransferOutcome Write(const std::string& portName, const RadioImage& image,
+                        const TransferCallbacks& callbacks);
+
+ private:
+  enum class Handshake { kDone, kNoAnswer, kMismatch, kCancelled };
+
+  TransferOutcome Run(const std::string& portName, const TransferCallbacks& callbacks,
+                      const std::function<TransferOutcome()>& blocks);
+  Handshake HandshakeOnce(const TransferCallbacks& callbacks);
+  bool WakeUp();
+  bool ReadBlock(std::size_t address, RadioImage& scratch);
+  bool WriteBlock(std::size_t address, const RadioImage& image);
+  bool Send(std::uint8_t byte);
+  bool PumpCancelled(const TransferCallbacks& callbacks, int rounds, int waitMs);
+  void Wait(int milliseconds);
+
+  SerialPort& port_;
+  SleepFunction sleep_;
+};
+
+}  // namespace selkan

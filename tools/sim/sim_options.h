@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/sim/virtual_radio.h"
+
+namespace selkan::sim {
+
+struct SimOptions {
+  std::string imagePath;  // empty: a blank image held in memory only
+  std::string linkPath;   // empty: no symbolic link
+  std::vector<std::uint8_t> id{VirtualRadio::kDefaultId.begin(), VirtualRadio::kDefaultId.end()};
+  bool realtime = false;
+  std::string logPath;
+  Faults faults;
+  bool help = false;
+};
+
+// The identification --wrong-id sends: the first four bytes match "KZ904",
+// the fifth does not.
+inline constexpr char kWrongId[] = "KZ905SK1";
+
+// Parses the command line (without the program name). nullopt with *error
+// on a bad option.
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string* error);
+
+extern const char kSimHelp[];
+
+}  // namespace selkan::sim

@@ -1,0 +1,145 @@
+#include "model/radio_image.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "model/channel_codec.h"
+
+namespace selkan {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::uint8_t> ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+// Bytes 0, 1, 2, ... so that every offset is recognisable.
+std::vector<std::uint8_t> Pattern(std::size_t size) {
+  std::vector<std::uint8_t> bytes(size);
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
+  return bytes;
+}
+
+class DatFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("selkan-dat-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+TEST(BlankImage, IsAllFFExceptTheOptionBytes) {
+  const RadioImage image = BlankImage();
+  const std::uint8_t options[] = {0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01};
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    const bool option = i >= 0xFE0 && i <= 0xFE8;
+    ASSERT_EQ(image[i], option ? options[i - 0xFE0] : 0xFF) << std::hex << i;
+  }
+}
+
+TEST(BlankDocumentFlag, KeepsTheLastValueSet) {
+  SetBlankDocumentFlag(true);
+  EXPECT_TRUE(BlankDocumentFlag());
+  SetBlankDocumentFlag(false);
+  EXPECT_FALSE(BlankDocumentFlag());
+}
+
+TEST_F(DatFileTest, ExactSizeFileLoadsAsItIs) {
+  const std::vector<std::uint8_t> bytes = Pattern(kImageSize);
+  WriteAll(dir_ / "a.dat", bytes);
+  const DatLoadResult result = LoadDatFile(dir_ / "a.dat");
+  ASSERT_EQ(result.error, DatLoadError::None);
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), result.image.begin()));
+}
+
+TEST_F(DatFileTest, ShortFilesAreADataFormatError) {
+  for (std::size_t size : {std::size_t{0}, std::size_t{16}, kImageSize - 1}) {
+    WriteAll(dir_ / "short.dat", Pattern(size));
+    EXPECT_EQ(LoadDatFile(dir_ / "short.dat").error, DatLoadError::DataFormat) << size;
+  }
+}
+
+TEST_F(DatFileTest, LongerFileLoadsItsFirst4096Bytes) {
+  const std::vector<std::uint8_t> bytes = Pattern(kImageSize + 1);
+  WriteAll(dir_ / "long.dat", bytes);
+  const DatLoadResult result = LoadDatFile(dir_ / "long.dat");
+  ASSERT_EQ(result.error, DatLoadError::None);
+  EXPECT_TRUE(std::equal(result.image.begin(), result.image.end(), bytes.begin()));
+
+  // The extra byte is gone after the next save.
+  ASSERT_TRUE(SaveDatFile(dir_ / "long.dat", result.image));
+  EXPECT_EQ(ReadAll(dir_ / "long.dat"), Pattern(kImageSize));
+}
+
+TEST_F(DatFileTest, MissingFileCannotBeOpened) {
+  const DatLoadResult result = LoadDatFile(dir_ / "missing.dat");
+  EXPECT_EQ(result.error, DatLoadError::CannotOpen);
+  EXPECT_FALSE(result.detail.empty());
+}
+
+TEST_F(DatFileTest, DirectoryCannotBeOpened) {
+  fs::create_directory(dir_ / "folder.dat");
+  const DatLoadResult result = LoadDatFile(dir_ / "folder.dat");
+  EXPECT_EQ(result.error, DatLoadError::CannotOpen);
+  EXPECT_FALSE(result.detail.empty());
+}
+
+TEST_F(DatFileTest, SaveWritesExactlyTheImage) {
+  RadioImage image{};
+  const std::vector<std::uint8_t> bytes = Pattern(kImageSize);
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  WriteAll(dir_ / "b.dat", std::vector<std::uint8_t>(10000, 0xAA));
+  ASSERT_TRUE(SaveDatFile(dir_ / "b.dat", image));
+  EXPECT_EQ(ReadAll(dir_ / "b.dat"), bytes);
+}
+
+TEST_F(DatFileTest, SaveIntoAMissingFolderFailsAndSaysWhy) {
+  std::string error;
+  EXPECT_FALSE(SaveDatFile(dir_ / "no" / "such" / "c.dat", BlankImage(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(fs::exists(dir_ / "no"));
+}
+
+// New, encode before saving, save; open and save again: the same bytes.
+TEST_F(DatFileTest, SavedBlankDocumentReopensToTheSameBytes) {
+  RadioImage image = BlankImage();
+  image[offset::kRadioType] = 0;
+  image[offset::kBandIndex] = 0;
+  EncodeChannels(DecodeChannels(image, Language::English), image);
+  ASSERT_TRUE(SaveDatFile(dir_ / "new.dat", image));
+
+  const std::vector<std::uint8_t> saved = ReadAll(dir_ / "new.dat");
+  ASSERT_EQ(saved.size(), kImageSize);
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    std::uint8_t expected = 0xFF;
+    if (i >= 0x10 && i < 0xC80 && i % 16 == 12) expected = 0xE1;
+    if (i == offset::kRadioType || i == offset::kBandIndex) expected = 0x00;
+    if (i >= 0xFE0 && i <= 0xFE8) expected = BlankImage()[i];
+    ASSERT_EQ(saved[i], expected) << std::hex << i;
+  }
+
+  DatLoadResult reopened = LoadDatFile(dir_ / "new.dat");
+  ASSERT_EQ(reopened.error, DatLoadError::None);
+  EncodeChannels(DecodeChannels(reopened.image, Language::Chinese), reopened.image);
+  ASSERT_TRUE(SaveDatFile(dir_ / "again.dat", reopened.image));
+  EXPECT_EQ(ReadAll(dir_ / "again.dat"), saved);
+}
+
+}  // namespace
+}  // namespace selkan

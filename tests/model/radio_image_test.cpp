@@ -53,13 +53,6 @@ TEST(BlankImage, IsAllFFExceptTheOptionBytes) {
   }
 }
 
-TEST(BlankDocumentFlag, KeepsTheLastValueSet) {
-  SetBlankDocumentFlag(true);
-  EXPECT_TRUE(BlankDocumentFlag());
-  SetBlankDocumentFlag(false);
-  EXPECT_FALSE(BlankDocumentFlag());
-}
-
 TEST_F(DatFileTest, ExactSizeFileLoadsAsItIs) {
   const std::vector<std::uint8_t> bytes = Pattern(kImageSize);
   WriteAll(dir_ / "a.dat", bytes);

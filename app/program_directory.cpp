@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <system_error>

@@ -1,10 +1,58 @@
-#include <cstdio>
+#include <array>
 
+#include "tools/cli/args.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/image_files.h"
 
 namespace selkan::cli {
-int RunNew(const Args&) {
-  std::fprintf(stderr, "selkan-cli new: not built yet\n");
-  return kExitUsage;
+
+namespace {
+
+constexpr const char* kCommand = "new";
+constexpr const char* kUsage = "selkan-cli new FILE.dat [--type N] [--band M] [--force]";
+constexpr const char* kHelp =
+    "usage: selkan-cli new FILE.dat [--type N] [--band M] [--force]\n"
+    "\n"
+    "Makes a blank configuration file: every channel empty, the optional\n"
+    "features at their factory values.\n"
+    "\n"
+    "  --type N   radio type index stored in the file, 0 to 255 (default 0)\n"
+    "  --band M   band index stored in the file, 0 to 255 (default 0)\n"
+    "  --force    replace FILE.dat if it exists (otherwise it is kept)\n";
+
+constexpr std::array<OptionSpec, 3> kOptions{
+    {{"--type", true}, {"--band", true}, {"--force", false}}};
+
+// The value of an index option, 0 when absent; nullopt when invalid.
+std::optional<int> IndexOption(const ParsedArgs& parsed, std::string_view name) {
+  const std::string* value = parsed.Value(name);
+  if (value == nullptr) return 0;
+  return ParseIntInRange(*value, 0, 255);
 }
+
+}  // namespace
+
+int RunNew(const Args& args) {
+  std::string error;
+  const auto parsed = ParseArgs(args, kOptions, &error);
+  if (!parsed) return UsageError(kCommand, error, kUsage);
+  if (parsed->help) return PrintHelp(kHelp);
+  if (parsed->positionals.size() != 1) {
+    return UsageError(kCommand, "expected one file name", kUsage);
+  }
+  const auto type = IndexOption(*parsed, "--type");
+  if (!type) return UsageError(kCommand, "--type must be a number from 0 to 255", kUsage);
+  const auto band = IndexOption(*parsed, "--band");
+  if (!band) return UsageError(kCommand, "--band must be a number from 0 to 255", kUsage);
+
+  const std::filesystem::path path = parsed->positionals[0];
+  if (!parsed->Has("--force") && PathIsTaken(path)) {
+    PrintError(kCommand, path.string() + " already exists; use --force to replace it");
+    return kExitBadInput;
+  }
+  const RadioImage image =
+      NewImage(static_cast<std::uint8_t>(*type), static_cast<std::uint8_t>(*band));
+  return SaveImageOrReport(kCommand, path, image) ? kExitOk : kExitBadInput;
+}
+
 }  // namespace selkan::cli

@@ -1,10 +1,38 @@
+#include <array>
 #include <cstdio>
 
+#include "tools/cli/args.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/image_files.h"
+#include "tools/cli/listing.h"
 
 namespace selkan::cli {
-int RunShow(const Args&) {
-  std::fprintf(stderr, "selkan-cli show: not built yet\n");
-  return kExitUsage;
+
+namespace {
+
+constexpr const char* kCommand = "show";
+constexpr const char* kUsage = "selkan-cli show FILE.dat";
+constexpr const char* kHelp =
+    "usage: selkan-cli show FILE.dat\n"
+    "\n"
+    "Lists the optional features, the radio type and band indexes and the\n"
+    "channels in use (those with a receive frequency) of a configuration file.\n";
+
+}  // namespace
+
+int RunShow(const Args& args) {
+  std::string error;
+  const auto parsed = ParseArgs(args, std::span<const OptionSpec>(), &error);
+  if (!parsed) return UsageError(kCommand, error, kUsage);
+  if (parsed->help) return PrintHelp(kHelp);
+  if (parsed->positionals.size() != 1) {
+    return UsageError(kCommand, "expected one file name", kUsage);
+  }
+  const auto image = LoadImageOrReport(kCommand, parsed->positionals[0]);
+  if (!image) return kExitBadInput;
+  const std::string listing = ShowListing(*image);
+  std::fwrite(listing.data(), 1, listing.size(), stdout);
+  return kExitOk;
 }
+
 }  // namespace selkan::cli

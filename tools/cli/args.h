@@ -1,0 +1,55 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/product_info.h"
+#include "tools/cli/commands.h"
+
+namespace selkan::cli {
+
+// An option a command accepts: "--type" with a value, "--force" without.
+struct OptionSpec {
+  std::string_view name;
+  bool takesValue = false;
+};
+
+struct ParsedArgs {
+  std::vector<std::string> positionals;
+  std::map<std::string, std::string, std::less<>> options;  // flags map to ""
+  bool help = false;                                        // --help or -h given
+
+  bool Has(std::string_view name) const { return options.find(name) != options.end(); }
+  // The value of an option, or nullptr when it was not given.
+  const std::string* Value(std::string_view name) const;
+};
+
+// Splits the arguments into options and positionals. Values follow their
+// option ("--type 3") or are joined to it ("--type=3"); "--" ends the
+// options. An unknown option, a missing value or an option given twice is
+// an error: nullopt, with *error saying which.
+std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec> specs,
+                                    std::string* error);
+
+// A plain decimal number (digits only, no sign or blanks) within lo..hi.
+std::optional<int> ParseIntInRange(std::string_view text, int lo, int hi);
+
+// A range of whole MHz, "400-470", as limits in 10 Hz units (40000000 to
+// 47000000). Both ends 0 to 999 and in order. A channel record holds
+// frequencies from 10 MHz on (below, the top byte of the code is 0x00,
+// which reads as no frequency), so the upper end must be 10 or more and a
+// lower end below 10 is taken as 10.
+std::optional<BandLimits> ParseMhzRange(std::string_view text);
+
+// Messages of a command on stderr, prefixed "selkan-cli COMMAND: ".
+void PrintError(std::string_view command, std::string_view message);
+// PrintError, then the usage line; returns kExitUsage.
+int UsageError(std::string_view command, std::string_view message, std::string_view usage);
+// Writes the help text to stdout; returns kExitOk.
+int PrintHelp(std::string_view help);
+
+}  // namespace selkan::cli

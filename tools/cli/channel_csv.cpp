@@ -1,0 +1,98 @@
+#include "tools/cli/channel_csv.h"
+
+#include <algorithm>
+#include <array>
+
+#include "tools/cli/args.h"
+#include "tools/cli/row_import.h"
+
+namespace selkan::cli {
+
+namespace {
+
+constexpr std::size_t kFieldCount = 1 + kChannelColumns;
+
+std::vector<std::string> HeaderFields() {
+  std::vector<std::string> fields;
+  std::string_view rest = kChannelCsvHeader;
+  for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos;) {
+    fields.emplace_back(rest.substr(0, comma));
+    rest.remove_prefix(comma + 1);
+  }
+  fields.emplace_back(rest);
+  return fields;
+}
+
+// Takes one data record into the table; problems go to errors.
+void ImportRecord(const CsvRecord& record, const BandLimits& limits,
+                  std::array<int, offset::kChannelCount>& seenOnLine, ChannelCsvImport& result) {
+  auto report = [&](std::string reason) { result.errors.push_back({record.line, reason}); };
+  if (record.fields.size() != kFieldCount) {
+    report("expected " + std::to_string(kFieldCount) + " fields, found " +
+           std::to_string(record.fields.size()));
+    return;
+  }
+  const auto channel = ParseIntInRange(record.fields[0], 1, offset::kChannelCount);
+  if (!channel) {
+    report("channel number \"" + record.fields[0] + "\" is not 1 to 199");
+    return;
+  }
+  int& firstLine = seenOnLine[*channel - 1];
+  if (firstLine != 0) {
+    report("channel " + std::to_string(*channel) + " is already listed on line " +
+           std::to_string(firstLine));
+    return;
+  }
+  firstLine = record.line;
+
+  ChannelRow cells;
+  std::copy(record.fields.begin() + 1, record.fields.end(), cells.begin());
+  RowImport imported = ImportChannelCells(cells, limits);
+  for (std::string& problem : imported.problems) report(std::move(problem));
+  result.table[*channel - 1] = std::move(imported.row);
+}
+
+}  // namespace
+
+std::string ChannelsToCsv(const ChannelTable& table) {
+  std::string csv(kChannelCsvHeader);
+  csv += kCsvLineEnd;
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+    std::vector<std::string> fields{std::to_string(channel)};
+    const ChannelRow& row = table[channel - 1];
+    fields.insert(fields.end(), row.begin(), row.end());
+    csv += FormatCsvRecord(fields);
+    csv += kCsvLineEnd;
+  }
+  return csv;
+}
+
+ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits) {
+  ChannelCsvImport result;
+  CsvParse parse = ParseCsv(text);
+
+  // The header is the first line that holds anything, read or not.
+  const bool headerUnreadable =
+      !parse.errors.empty() &&
+      (parse.records.empty() || parse.errors.front().line < parse.records.front().line);
+  if (headerUnreadable) {
+    result.errors.push_back(parse.errors.front());
+    return result;
+  }
+  if (parse.records.empty() || parse.records.front().fields != HeaderFields()) {
+    const int line = parse.records.empty() ? 1 : parse.records.front().line;
+    result.errors.push_back({line, "the header must be exactly " + std::string(kChannelCsvHeader)});
+    return result;
+  }
+
+  std::array<int, offset::kChannelCount> seenOnLine{};
+  for (std::size_t i = 1; i < parse.records.size(); ++i) {
+    ImportRecord(parse.records[i], limits, seenOnLine, result);
+  }
+  result.errors.insert(result.errors.end(), parse.errors.begin(), parse.errors.end());
+  std::stable_sort(result.errors.begin(), result.errors.end(),
+                   [](const CsvError& a, const CsvError& b) { return a.line < b.line; });
+  return result;
+}
+
+}  // namespace selkan::cli

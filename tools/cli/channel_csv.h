@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/channel_codec.h"
+#include "model/product_info.h"
+#include "tools/cli/csv.h"
+
+namespace selkan::cli {
+
+// The channel list as a CSV file: this header, then one record per channel,
+// the channel number first and the seven grid cells after it.
+inline constexpr std::string_view kChannelCsvHeader =
+    "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N";
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
+
+// The header and the 199 channels in order, every line ended by CRLF.
+std::string ChannelsToCsv(const ChannelTable& table);
+
+struct ChannelCsvImport {
+  ChannelTable table;            // channels the file does not list stay empty
+  std::vector<CsvError> errors;  // every bad line, in line order
+};
+
+// Reads a channel list in the form ChannelsToCsv writes, rows in any order,
+// each channel at most once, every row taken through ImportChannelCells.
+ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits);
+
+}  // namespace selkan::cli

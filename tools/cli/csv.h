@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace selkan::cli {
+
+// Comma-separated values in the common form: a field is quoted when it holds
+// a comma, a quote, CR or LF, and quotes inside quotes are doubled.
+
+// The field as it goes into a record: quoted only when it needs it.
+std::string QuoteCsvField(std::string_view field);
+// The fields joined by commas, each quoted as needed, without line end.
+std::string FormatCsvRecord(const std::vector<std::string>& fields);
+
+struct CsvRecord {
+  int line = 0;  // line of the file on which the record starts, from 1
+  std::vector<std::string> fields;
+};
+
+struct CsvError {
+  int line = 0;
+  std::string reason;
+};
+
+struct CsvParse {
+  std::vector<CsvRecord> records;
+  std::vector<CsvError> errors;  // one per malformed record, in file order
+};
+
+// Splits text into records. Lines end in LF or CRLF; a UTF-8 byte order mark
+// at the start is dropped; quoted fields may hold commas, doubled quotes and
+// line ends. Empty lines hold no record. A malformed record (a quote inside
+// an unquoted field, text after a closing quote, a bare CR, a quote left
+// open) is reported and skipped up to the end of its line, so that the
+// records after it are still read.
+CsvParse ParseCsv(std::string_view text);
+
+}  // namespace selkan::cli

@@ -1,0 +1,130 @@
+#include "tools/cli/row_import.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "editor/cell_commit.h"
+#include "model/tone_table.h"
+
+namespace selkan::cli {
+
+namespace {
+
+constexpr std::array<const char*, kChannelColumns> kColumnNames{
+    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power", "Scan", "W/N"};
+
+const char* ColumnName(int column) { return kColumnNames[column - 1]; }
+
+bool IsOneOf(const std::string& text, std::initializer_list<WordPair> words) {
+  for (const WordPair& word : words) {
+    if (text == word.english || text == word.chinese) return true;
+  }
+  return false;
+}
+
+// The word cells accept exactly the words the grid lists offer.
+bool IsWordOfColumn(int column, const std::string& text) {
+  switch (column) {
+    case kColPower:
+      return IsOneOf(text, {words::kHigh, words::kMiddle, words::kLow});
+    case kColScan:
+      return IsOneOf(text, {words::kOn, words::kOff});
+    case kColBandwidth:
+      return IsOneOf(text, {words::kWide, words::kNarrow});
+    default:
+      return true;
+  }
+}
+
+// A tone text is taken when coding it and showing the code again gives the
+// same text: every entry of the tone list, and every text a record can show.
+bool IsToneText(const std::string& text) {
+  const ToneCode code = ToneCodeFromText(text);
+  for (Language language : {Language::English, Language::Chinese}) {
+    if (ToneText(code.low, code.high, false, language) == text) return true;
+  }
+  return false;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// Checks of single cells that need no commit.
+void CheckCellTexts(const ChannelRow& cells, std::vector<std::string>& problems) {
+  for (int column : {kColDecodeTone, kColEncodeTone}) {
+    const std::string& text = Cell(cells, column);
+    if (!text.empty() && !IsToneText(text)) {
+      problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) +
+                         " is not a QT/DQT tone");
+    }
+  }
+  for (int column : {kColPower, kColScan, kColBandwidth}) {
+    const std::string& text = Cell(cells, column);
+    if (!text.empty() && !IsWordOfColumn(column, text)) {
+      problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) +
+                         " is not one of the words of this column");
+    }
+  }
+}
+
+bool IsReceiveOnly(const ChannelRow& cells) {
+  return Cell(cells, kColTx).empty() && Cell(cells, kColPower).empty() &&
+         Cell(cells, kColScan).empty() && Cell(cells, kColBandwidth).empty();
+}
+
+// Commits one cell; a rejected frequency becomes a problem.
+void Commit(RowImport& result, int column, const std::string& text, const BandLimits& limits) {
+  const CellCommit commit = CommitCell(result.row, column, text, limits, Language::English);
+  result.row = commit.row;
+  if (commit.rejected) {
+    result.problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) + ": " +
+                              CellMessageText(commit.message));
+  }
+}
+
+}  // namespace
+
+std::string CellMessageText(CellMessage message) {
+  switch (message) {
+    case CellMessage::OutOfRange:
+      return "Out of range,please input again.";
+    case CellMessage::StepError:
+      return "Error data Value, please input according the step value(6.25K/5k).";
+    case CellMessage::None:
+      break;
+  }
+  return "";
+}
+
+RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) {
+  RowImport result;
+  CheckCellTexts(cells, result.problems);
+  const std::string& rx = Cell(cells, kColRx);
+  if (rx.empty()) {
+    for (int column = kColTx; column <= kColBandwidth; ++column) {
+      if (!Cell(cells, column).empty()) {
+        result.problems.push_back("a channel without Rx Frequency has other cells filled in");
+        break;
+      }
+    }
+    return result;
+  }
+
+  Commit(result, kColRx, rx, limits);
+  if (Cell(result.row, kColRx).empty()) return result;  // rejected: the row was cleared
+
+  if (IsReceiveOnly(cells)) {
+    for (int column = kColTx; column <= kColBandwidth; ++column) Cell(result.row, column).clear();
+    for (int column : {kColDecodeTone, kColEncodeTone}) {
+      const std::string& text = Cell(cells, column);
+      if (!text.empty()) Commit(result, column, text, limits);
+    }
+    return result;
+  }
+  for (int column = kColTx; column <= kColBandwidth; ++column) {
+    const std::string& text = Cell(cells, column);
+    if (!text.empty()) Commit(result, column, text, limits);
+  }
+  return result;
+}
+
+}  // namespace selkan::cli

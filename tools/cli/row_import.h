@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/cell_commit.h"
+#include "model/channel_codec.h"
+#include "model/product_info.h"
+
+namespace selkan::cli {
+
+struct RowImport {
+  ChannelRow row;                     // the grid row the cells give
+  std::vector<std::string> problems;  // why the cells cannot be taken; empty when they can
+};
+
+// Takes the seven cells of an imported channel (Rx .. W/N) as if a user had
+// typed them into an empty grid row: Rx first, which writes the row
+// defaults, then every other non-empty cell in column order, each through
+// the same commit as the grid. Words are accepted in English and Chinese.
+//
+// One row shape is kept as it is instead: an Rx with an empty Tx and empty
+// Power, Scan and W/N is a receive-only channel, as a record with a receive
+// but no transmit frequency shows itself; its Tx stays empty, and only the
+// tones that are given are set.
+RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits);
+
+// The English text of a commit message, empty for none.
+std::string CellMessageText(CellMessage message);
+
+}  // namespace selkan::cli

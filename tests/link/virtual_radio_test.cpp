@@ -1,0 +1,100 @@
+#include "tools/sim/virtual_radio.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/sim/sim_options.h"
+
+namespace selkan::sim {
+namespace {
+
+std::vector<std::uint8_t> Feed(VirtualRadio& radio, std::vector<std::uint8_t> bytes,
+                               std::optional<Reply>* last = nullptr) {
+  std::vector<std::uint8_t> out;
+  for (std::uint8_t byte : bytes) {
+    std::optional<Reply> reply = radio.Receive(byte);
+    if (reply) out.insert(out.end(), reply->bytes.begin(), reply->bytes.end());
+    if (last) *last = reply;
+  }
+  return out;
+}
+
+const std::vector<std::uint8_t> kWake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+
+VirtualRadio InSession(Faults faults = {}) {
+  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}, faults);
+  Feed(radio, kWake);
+  Feed(radio, {0x02, 0x06});
+  return radio;
+}
+
+TEST(VirtualRadio, HandshakeAnswersAndTheIdAckWaitsForThePurge) {
+  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}, {});
+  EXPECT_EQ(Feed(radio, {0x02, 'P', 'R', 'O', 'G', 'R'}), std::vector<std::uint8_t>{});
+  EXPECT_EQ(Feed(radio, {'A'}), std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(Feed(radio, {'M'}), std::vector<std::uint8_t>{});
+  EXPECT_EQ(Feed(radio, {0x02}),
+            (std::vector<std::uint8_t>{'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}));
+  std::optional<Reply> ack;
+  EXPECT_EQ(Feed(radio, {0x06}, &ack), std::vector<std::uint8_t>{0x06});
+  ASSERT_TRUE(ack);
+  EXPECT_GE(ack->turnaroundMs, 1);
+}
+
+TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
+  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
+  EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
+  VirtualRadio session = InSession();
+  EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), std::vector<std::uint8_t>{0x06});
+}
+
+TEST(VirtualRadio, ReadAndWriteBlocks) {
+  VirtualRadio radio = InSession();
+  std::optional<Reply> last;
+  EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last),
+            std::vector<std::uint8_t>{0x06});
+  EXPECT_TRUE(last->saveFirst);  // the last block a programmer writes
+  EXPECT_TRUE(radio.Dirty());
+  EXPECT_EQ(Feed(radio, {'R', 0x0F, 0xE8, 8}),
+            (std::vector<std::uint8_t>{'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(Feed(radio, {0x06}), std::vector<std::uint8_t>{0x06});
+  // Blocks past the end of memory or of another size get no answer.
+  EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty());
+  EXPECT_TRUE(Feed(radio, {'R', 0x00, 0x00, 9}).empty());
+}
+
+TEST(VirtualRadio, FaultsAtTheirBlock) {
+  VirtualRadio shortReply = InSession(Faults{.shortReplyAt = 2});
+  EXPECT_EQ(Feed(shortReply, {'R', 0, 8, 8}).size(), 12u);
+  EXPECT_EQ(Feed(shortReply, {'R', 0, 16, 8}).size(), 11u);
+  VirtualRadio refuse = InSession(Faults{.refuseWriteAt = 1});
+  EXPECT_EQ(Feed(refuse, {'W', 0, 8, 8, 0, 0, 0, 0, 0, 0, 0, 0}), std::vector<std::uint8_t>{0x15});
+  EXPECT_EQ(refuse.Memory()[8], 0xFF);
+  VirtualRadio silent = InSession(Faults{.silentFrom = 3});
+  EXPECT_EQ(Feed(silent, {'R', 0, 16, 8}).size(), 12u);
+  EXPECT_TRUE(Feed(silent, {'R', 0, 24, 8}).empty());
+  VirtualRadio noAck(BlankImage(), {'K', 'Z', '9', '0', '4'}, Faults{.noIdAck = true});
+  Feed(noAck, kWake);
+  Feed(noAck, {0x02});
+  EXPECT_TRUE(Feed(noAck, {0x06}).empty());
+}
+
+TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
+  std::string error;
+  auto options = ParseSimOptions(
+      {"--image", "a.dat", "--short-reply-at", "511", "--wrong-id", "--answer-after-eighth"},
+      &error);
+  ASSERT_TRUE(options);
+  EXPECT_EQ(options->imagePath, "a.dat");
+  EXPECT_EQ(options->faults.shortReplyAt, 511);
+  EXPECT_TRUE(options->faults.answerAfterEighth);
+  EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "KZ905SK1");
+  EXPECT_FALSE(ParseSimOptions({"--silent-from", "512"}, &error));
+  EXPECT_FALSE(ParseSimOptions({"--silent-from", "-1"}, &error));
+  EXPECT_FALSE(ParseSimOptions({"--refuse-write-at"}, &error));
+  EXPECT_FALSE(ParseSimOptions({"--id", "123456789"}, &error));
+  EXPECT_FALSE(ParseSimOptions({"--bogus"}, &error));
+  EXPECT_EQ(error, "unknown option '--bogus'");
+}
+
+}  // namespace
+}  // namespace selkan::sim

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace selkan::test {
+
+struct RunResult {
+  int exitCode = -1;  // -1 when the program was killed or did not start
+  bool timedOut = false;
+  std::string output;  // stdout and stderr together
+};
+
+// Runs a program to its end, killing it after timeoutSeconds.
+RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     double timeoutSeconds);
+
+// A program left running in the background; its stdout is a pipe.
+class BackgroundProcess {
+ public:
+  BackgroundProcess(const std::string& path, const std::vector<std::string>& args);
+  ~BackgroundProcess();  // SIGTERM, then SIGKILL if it does not end
+  BackgroundProcess(const BackgroundProcess&) = delete;
+  BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+
+  bool started() const { return pid_ > 0; }
+  pid_t pid() const { return pid_; }
+  // The first line the program prints, without the newline; empty when
+  // nothing came within timeoutSeconds.
+  std::string ReadLine(double timeoutSeconds);
+  // Sends a signal and waits up to timeoutSeconds for the exit status.
+  int Stop(int signal, double timeoutSeconds);
+
+ private:
+  pid_t pid_ = -1;
+  int stdout_ = -1;
+  bool reaped_ = false;
+};
+
+}  // namespace selkan::test

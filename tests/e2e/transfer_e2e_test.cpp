@@ -1,0 +1,194 @@
+// selkan-cli read and write against selkan-sim over a pseudo-terminal.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "model/radio_image.h"
+#include "tests/e2e/child_process.h"
+
+namespace selkan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
+const std::string kSim = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
+constexpr double kRunLimit = 30;  // seconds; no run should come near it
+
+RadioImage RandomImage(unsigned seed) {
+  std::mt19937 random(seed);
+  RadioImage image;
+  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
+  return image;
+}
+
+class TransferE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("selkan-e2e-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    sim_.reset();
+    fs::remove_all(dir_);
+  }
+
+  // Starts the virtual radio on an image file; returns its device path.
+  std::string StartSim(const RadioImage& image, std::vector<std::string> args = {}) {
+    simImage_ = (dir_ / "radio.dat").string();
+    EXPECT_TRUE(SaveDatFile(simImage_, image));
+    args.insert(args.begin(), {"--image", simImage_, "--log", (dir_ / "sim.log").string()});
+    sim_ = std::make_unique<BackgroundProcess>(kSim, args);
+    const std::string device = sim_->ReadLine(10);
+    EXPECT_FALSE(device.empty()) << "selkan-sim did not print its device";
+    return device;
+  }
+
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+  std::string simImage_;
+  std::unique_ptr<BackgroundProcess> sim_;
+};
+
+TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
+  const RadioImage image = RandomImage(1);
+  const std::string device = StartSim(image);
+  const RunResult run =
+      RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const DatLoadResult loaded = LoadDatFile(Path("out.dat"));
+  ASSERT_EQ(loaded.error, DatLoadError::None);
+  EXPECT_EQ(loaded.image, image);
+  EXPECT_EQ(fs::file_size(Path("out.dat")), kImageSize);
+}
+
+TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
+  const RadioImage before = RandomImage(2);
+  const RadioImage written = RandomImage(3);
+  ASSERT_TRUE(SaveDatFile(Path("new.dat"), written));
+  const std::string device = StartSim(before, {"--link", Path("radio")});
+  // Through the symbolic link and a COMn name mapped by the environment.
+  ::setenv("SELKAN_COM2", Path("radio").c_str(), 1);
+  const RunResult run = RunProgram(kCli, {"write", "--port", "com2", Path("new.dat")}, kRunLimit);
+  ::unsetenv("SELKAN_COM2");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_EQ(sim_->Stop(SIGTERM, 10), 0);
+  const DatLoadResult radio = LoadDatFile(simImage_);
+  ASSERT_EQ(radio.error, DatLoadError::None);
+  EXPECT_TRUE(std::equal(radio.image.begin(), radio.image.begin() + 0xFF0, written.begin()));
+  EXPECT_TRUE(std::equal(radio.image.begin() + 0xFF0, radio.image.end(), before.begin() + 0xFF0));
+  EXPECT_FALSE(fs::exists(Path("radio"))) << "the sim leaves its link behind";
+}
+
+TEST_F(TransferE2E, WakeUpAnsweredAfterTheEighthByteStillReads) {
+  const RadioImage image = RandomImage(4);
+  const std::string device = StartSim(image, {"--answer-after-eighth"});
+  const RunResult run =
+      RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(LoadDatFile(Path("out.dat")).image, image);
+}
+
+struct Fault {
+  std::vector<std::string> simArgs;
+  std::string command;  // "read" or "write"
+  int exitCode;
+  std::string message;
+};
+
+TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
+  const std::string comm =
+      "Communication Error,Please check all the connections and the radio power";
+  const std::string interrupt = "Program Interrupt, Please reset the radio and try again";
+  const std::vector<Fault> faults = {
+      {{"--no-wakeup-answer"}, "read", 4, comm},
+      {{"--no-id-ack"}, "write", 4, comm},
+      {{"--wrong-id"},
+       "read",
+       6,
+       "Becuase the type of radio does not match,\ncommunications is interrupt."},
+      {{"--id", "KZ90"}, "read", 6, "Becuase the type of radio does not match"},
+      {{"--short-reply-at", "300"}, "read", 5, interrupt},
+      {{"--refuse-write-at", "7"}, "write", 5, interrupt},
+      {{"--silent-from", "20"}, "write", 5, interrupt},
+  };
+  ASSERT_TRUE(SaveDatFile(Path("new.dat"), RandomImage(5)));
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.simArgs.front());
+    const std::string device = StartSim(RandomImage(6), fault.simArgs);
+    std::vector<std::string> args = {fault.command, "--port", device};
+    if (fault.command == "read") {
+      args.insert(args.end(), {"-o", Path("out.dat")});
+    } else {
+      args.push_back(Path("new.dat"));
+    }
+    const RunResult run = RunProgram(kCli, args, kRunLimit);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
+    EXPECT_NE(run.output.find(fault.message), std::string::npos) << run.output;
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+    sim_.reset();
+  }
+}
+
+TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
+  const std::string device = StartSim(RandomImage(7), {"--no-id-ack"});
+  const RunResult run = RunProgram(
+      kCli, {"read", "--port", device, "--retries", "2", "-o", Path("out.dat")}, kRunLimit);
+  EXPECT_EQ(run.exitCode, 4) << run.output;
+  std::ifstream log(dir_ / "sim.log");
+  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  std::size_t identifications = 0;
+  for (std::size_t at = text.find("(identification)"); at != std::string::npos;
+       at = text.find("(identification)", at + 1)) {
+    ++identifications;
+  }
+  EXPECT_EQ(identifications, 3u);
+}
+
+TEST_F(TransferE2E, PortAndFileErrors) {
+  RunResult run =
+      RunProgram(kCli, {"read", "--port", Path("no-such-port"), "-o", Path("out.dat")}, kRunLimit);
+  EXPECT_EQ(run.exitCode, 3) << run.output;
+  EXPECT_NE(run.output.find("Could not Open the Port,Please check whether the Port are occupied or "
+                            "the device are ok"),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("out.dat")));
+
+  std::ofstream(Path("short.dat"), std::ios::binary) << std::string(4095, '\xff');
+  run = RunProgram(kCli, {"write", "--port", Path("no-such-port"), Path("short.dat")}, kRunLimit);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("Data Format Error"), std::string::npos) << run.output;
+}
+
+TEST_F(TransferE2E, InterruptCancelsClosesThePortAndLeavesNoFile) {
+  // A paced radio, so that the read is still running when the signal comes.
+  const std::string device = StartSim(RandomImage(8), {"--realtime"});
+  auto cli = std::make_unique<BackgroundProcess>(
+      kCli, std::vector<std::string>{"read", "--port", device, "-o", Path("out.dat")});
+  // Wait until blocks flow: the programmer is in its transfer loop.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  for (;;) {
+    std::ifstream log(dir_ / "sim.log");
+    const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    if (text.find("(read reply)") != std::string::npos) break;
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no block was read";
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(cli->Stop(SIGINT, 15), 130);
+  EXPECT_FALSE(fs::exists(Path("out.dat")));
+  sim_.reset();
+}
+
+}  // namespace
+}  // namespace selkan::test

@@ -1,0 +1,2 @@
+// The desktop program starts here (being built).
+int main() { return 0; }

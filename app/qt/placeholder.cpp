@@ -1,0 +1,2 @@
+// Shell classes of the desktop program (being built).
+namespace selkan {}

@@ -1,0 +1,2 @@
+// Channel view (being built).
+namespace selkan {}

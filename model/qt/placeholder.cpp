@@ -1,0 +1,2 @@
+// Document dialogs (being built).
+namespace selkan {}

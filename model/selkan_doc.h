@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+#include "model/radio_image.h"
+
+namespace selkan {
+
+class ProcessSettings;
+
+// A document: one radio memory image, the file it belongs to, its window
+// title and whether it holds changes not yet saved. The image is exposed as
+// plain bytes; every reader and writer uses the offsets of radio_image.h.
+class CSelkanDoc {
+ public:
+  CSelkanDoc();
+
+  RadioImage& Image() { return image_; }
+  const RadioImage& Image() const { return image_; }
+
+  const std::string& PathName() const { return pathName_; }
+  void SetPathName(std::string path) { pathName_ = std::move(path); }
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
+
+  // Changes not yet saved: set by a committed edit or a dialog's OK that
+  // changed the image, cleared by a save and by a completed write to the
+  // radio.
+  bool IsModified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+
+  // New: the blank image, title "Channel Information" (Chinese "信道信息"),
+  // path name the "AppName" of section "Setup" so that the first save
+  // proposes it, and the blank-document flag set.
+  void OnNewDocument(const ProcessSettings& settings);
+
+  // Open: the first 4096 bytes of the file. On success the image is
+  // replaced, the path and title (the file name) set and the blank-document
+  // flag cleared; on failure the document is unchanged.
+  DatLoadError OnOpenDocument(const std::string& path, std::string* detail = nullptr);
+
+  // Save: writes the image as it is (callers encode the grid first),
+  // atomically; on success the path becomes this one and the modified mark
+  // is cleared.
+  bool OnSaveDocument(const std::string& path, std::string* error = nullptr);
+
+ private:
+  RadioImage image_;
+  std::string pathName_;
+  std::string title_;
+  bool modified_ = false;
+};
+
+}  // namespace selkan

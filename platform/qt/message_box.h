@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace selkan {
+
+// Every message box of the program goes through here, so that a test can
+// answer it instead of a user and no test ever blocks on a modal box.
+struct MessageRequest {
+  QWidget* parent = nullptr;
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+// Shows the box and returns the button pressed.
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
+
+using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+// Replaces the real boxes (tests); an empty handler restores them.
+void SetMessageHandler(MessageHandler handler);
+
+}  // namespace selkan

@@ -3,8 +3,10 @@
 #include <QtSerialPort/QSerialPort>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 
 #ifndef _WIN32
+#include <sys/file.h>
 #include <termios.h>
 
 #include <cerrno>
@@ -30,10 +32,32 @@ QtSerialPort::~QtSerialPort() { Close(); }
 
 bool QtSerialPort::Open(const std::string& name) {
   Close();
-  port_->setPortName(QString::fromStdString(name));
-  // QSerialPort opens the device exclusively (a lock file and TIOCEXCL on
-  // Unix, no sharing on Windows).
-  return port_->open(QIODevice::ReadWrite);
+  std::string device = name;
+#ifndef _WIN32
+  // QSerialPort names its lock file after the path it is given, so a device
+  // reached through a symbolic link and by its own path would get two
+  // different locks. Open the real device.
+  std::error_code error;
+  if (!name.empty() && name.front() == '/') {
+    const std::filesystem::path real = std::filesystem::canonical(name, error);
+    if (!error) device = real.string();
+  }
+#endif
+  port_->setPortName(QString::fromStdString(device));
+  // QSerialPort opens the device exclusively: no sharing on Windows; a lock
+  // file and TIOCEXCL on Unix.
+  if (!port_->open(QIODevice::ReadWrite)) return false;
+#ifndef _WIN32
+  // TIOCEXCL does not hold back a privileged process, so also take an
+  // advisory lock on the device itself.
+  if (::flock(static_cast<int>(port_->handle()), LOCK_EX | LOCK_NB) != 0) {
+    port_->close();
+    lockError_ = true;
+    return false;
+  }
+#endif
+  lockError_ = false;
+  return true;
 }
 
 bool QtSerialPort::Configure(const LineSettings& line, const PortTimeouts& timeouts) {
@@ -117,6 +141,9 @@ void QtSerialPort::Close() {
   if (port_ && port_->isOpen()) port_->close();
 }
 
-std::string QtSerialPort::ErrorText() const { return port_->errorString().toStdString(); }
+std::string QtSerialPort::ErrorText() const {
+  if (lockError_) return "the device is in use";
+  return port_->errorString().toStdString();
+}
 
 }  // namespace selkan

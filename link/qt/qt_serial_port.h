@@ -28,6 +28,7 @@ class QtSerialPort : public SerialPort {
  private:
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;
+  bool lockError_ = false;
 };
 
 }  // namespace selkan

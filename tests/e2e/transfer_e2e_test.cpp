@@ -171,9 +171,9 @@ TEST_F(TransferE2E, PortAndFileErrors) {
   EXPECT_NE(run.output.find("Data Format Error"), std::string::npos) << run.output;
 }
 
-TEST_F(TransferE2E, InterruptCancelsClosesThePortAndLeavesNoFile) {
+TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   // A paced radio, so that the read is still running when the signal comes.
-  const std::string device = StartSim(RandomImage(8), {"--realtime"});
+  const std::string device = StartSim(RandomImage(8), {"--realtime", "--link", Path("radio")});
   auto cli = std::make_unique<BackgroundProcess>(
       kCli, std::vector<std::string>{"read", "--port", device, "-o", Path("out.dat")});
   // Wait until blocks flow: the programmer is in its transfer loop.
@@ -184,6 +184,12 @@ TEST_F(TransferE2E, InterruptCancelsClosesThePortAndLeavesNoFile) {
     if (text.find("(read reply)") != std::string::npos) break;
     ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no block was read";
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  // The port is held for the running transfer, whatever name reaches it.
+  for (const std::string& port : {device, Path("radio")}) {
+    const RunResult second =
+        RunProgram(kCli, {"read", "--port", port, "-o", Path("b.dat")}, kRunLimit);
+    EXPECT_EQ(second.exitCode, 3) << port << ": " << second.output;
   }
   EXPECT_EQ(cli->Stop(SIGINT, 15), 130);
   EXPECT_FALSE(fs::exists(Path("out.dat")));

@@ -21,8 +21,8 @@ namespace selkan::cli {
 
 namespace {
 
-constexpr char kReadUsage[] = "usage: selkan-cli read [--port PORT] [--retries N] -o FILE.dat";
-constexpr char kWriteUsage[] = "usage: selkan-cli write [--port PORT] [--retries N] FILE.dat";
+constexpr char kReadUsage[] = "selkan-cli read [--port PORT] [--retries N] -o FILE.dat";
+constexpr char kWriteUsage[] = "selkan-cli write [--port PORT] [--retries N] FILE.dat";
 constexpr char kPortHelp[] =
     "  --port PORT   COM1..COM4 or a device path (default COM1). Off Windows,\n"
     "                COMn means $SELKAN_COMn when set, else /dev/ttyUSB(n-1).\n"
@@ -131,8 +131,8 @@ std::optional<TransferRequest> Request(std::string_view command, const ParsedArg
   return request;
 }
 
-// Runs a read (image == nullptr for a write is never the case; direction
-// picks the engine call) and reports the outcome on stderr.
+// Runs one transfer through the real serial port (call makes the engine's
+// Read or Write) and reports its outcome on stderr.
 template <typename Call>
 int Transfer(std::string_view command, const TransferRequest& request, int total, Call call) {
   EnsureQtApplication();
@@ -170,7 +170,7 @@ int RunRead(const Args& args) {
   const std::optional<ParsedArgs> parsed = ParseArgs(args, kOptions, &error);
   if (!parsed) return UsageError("read", error, kReadUsage);
   if (parsed->help) {
-    return PrintHelp(std::string(kReadUsage) +
+    return PrintHelp("usage: " + std::string(kReadUsage) +
                      "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
                      "only after a complete read.\n\n  -o FILE.dat   the file to write\n" +
                      kPortHelp);
@@ -201,7 +201,7 @@ int RunWrite(const Args& args) {
   const std::optional<ParsedArgs> parsed = ParseArgs(args, kOptions, &error);
   if (!parsed) return UsageError("write", error, kWriteUsage);
   if (parsed->help) {
-    return PrintHelp(std::string(kWriteUsage) +
+    return PrintHelp("usage: " + std::string(kWriteUsage) +
                      "\n\nWrites FILE.dat into the radio as it stands (addresses 0x000-0xFEF;\n"
                      "the last 16 bytes are never sent).\n\n" +
                      kPortHelp);

@@ -1,0 +1,37 @@
+#include "editor/qt/channel_grid_layout.h"
+
+#include <cstdio>
+
+namespace selkan {
+
+const WordPair& ColumnTitle(int column) {
+  static constexpr WordPair kTitles[kGridCols] = {
+      {"CH", "信道"},
+      {"Rx Frequency", "接收频率"},
+      {"Tx Frequency", "发射频率"},
+      {"QT/DQT Dec", "QT/DQT解码"},
+      {"QT/DQT Enc", "QT/DQT编码"},
+      {"Power", "功率"},
+      {"Scan", "扫描"},
+      {"W/N", "宽/窄"},
+  };
+  static constexpr WordPair kNoTitle{"", ""};
+  return column >= 0 && column < kGridCols ? kTitles[column] : kNoTitle;
+}
+
+std::string ChannelNumberText(int channel) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%3d", channel);
+  return text;
+}
+
+std::array<int, kGridCols> ColumnWidths(int baseTwips) {
+  const double base = baseTwips;
+  const int half = static_cast<int>(base * 0.5);
+  const int frequency = static_cast<int>(base * 1.5);
+  const int tone = static_cast<int>(base * 1.4);
+  const int word = static_cast<int>(base * 1.1);
+  return {half, frequency, frequency, tone, tone, word, word, word};
+}
+
+}  // namespace selkan

@@ -1,2 +1,0 @@
-// Channel view (being built).
-namespace selkan {}

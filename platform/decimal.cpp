@@ -160,7 +160,8 @@ std::string FormatDouble(const char* format, double value) {
   const std::string_view point = std::localeconv()->decimal_point;
   if (!point.empty() && point != ".") {
     const std::size_t at = text.find(point);
-    if (at != std::string::npos) text.replace(at, point.size(), ".");
+    // Rebuilt rather than replace()d: GCC 12 warns falsely about replace here.
+    if (at != std::string::npos) text = text.substr(0, at) + '.' + text.substr(at + point.size());
   }
   return text;
 }

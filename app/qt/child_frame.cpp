@@ -1,0 +1,37 @@
+#include "app/qt/child_frame.h"
+
+#include <QCloseEvent>
+
+#include "editor/qt/selkan_view.h"
+#include "platform/qt/profile_text.h"
+
+namespace selkan {
+
+CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext& context,
+                         QWidget* parent)
+    : QMdiSubWindow(parent), document_(std::move(document)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  view_ = new CSelkanView(*document_, context, this);
+  setWidget(view_);
+  setWindowTitle(ProfileText(document_->Title()));
+  // The document window opens large at the top-left corner of the client area.
+  setGeometry(0, 0, 1600, 1200);
+}
+
+CChildFrame::~CChildFrame() {
+  // The view refers to the document: let it go first.
+  QWidget* view = widget();
+  setWidget(nullptr);
+  delete view;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (closeAllowed_) {
+    QMdiSubWindow::closeEvent(event);
+    return;
+  }
+  event->ignore();
+  hide();
+}
+
+}  // namespace selkan

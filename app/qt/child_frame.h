@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "model/selkan_doc.h"
+
+namespace selkan {
+
+class CSelkanView;
+struct ViewContext;
+
+// A document window: owns its document and the channel view of it. Closing
+// it only hides it; the document and its edits stay until the program ends
+// or New replaces it.
+class CChildFrame : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext& context,
+              QWidget* parent = nullptr);
+  ~CChildFrame() override;
+
+  CSelkanDoc& Document() { return *document_; }
+  CSelkanView* View() { return view_; }
+  // Whether the document has a file of its own (opened or saved), so that
+  // Save writes there without asking.
+  bool HasFile() const { return hasFile_; }
+  void SetHasFile(bool hasFile) { hasFile_ = hasFile; }
+
+  // Lets the next close request really close the window (at exit, on New).
+  void AllowClose() { closeAllowed_ = true; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::unique_ptr<CSelkanDoc> document_;
+  CSelkanView* view_ = nullptr;
+  bool hasFile_ = false;
+  bool closeAllowed_ = false;
+};
+
+}  // namespace selkan

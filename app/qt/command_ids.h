@@ -1,0 +1,34 @@
+#pragma once
+
+namespace selkan::command {
+
+// Command ids of the menus, the toolbar and the accelerators; a help request
+// on a menu item asks for the topic of its id.
+inline constexpr int kRead = 32773;
+inline constexpr int kWrite = 32774;
+inline constexpr int kComSetup = 32777;
+inline constexpr int kControlBar = 32780;
+inline constexpr int kProductInformation = 32786;
+inline constexpr int kChannelInformation = 32787;
+inline constexpr int kOptionalFeatures = 32788;
+inline constexpr int kLanguage = 32799;
+inline constexpr int kFileNew = 57600;
+inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileClose = 57602;
+inline constexpr int kFileSave = 57603;
+inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kFilePrintSetup = 57606;
+inline constexpr int kFilePrint = 57607;
+inline constexpr int kFilePrintPreview = 57609;
+inline constexpr int kAppAbout = 57664;
+inline constexpr int kAppExit = 57665;
+inline constexpr int kNextPane = 57680;
+inline constexpr int kPrevPane = 57681;
+inline constexpr int kViewToolbar = 59392;
+inline constexpr int kViewStatusBar = 59393;
+
+// Help topics of what is not a command.
+inline constexpr int kHelpIndex = 0;
+inline constexpr int kChannelGrid = 1000;
+
+}  // namespace selkan::command

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace selkan {
+
+// The file choosers of Open and Save As, behind one seam so that a test can
+// answer them. An empty result means the user cancelled.
+enum class FilePromptKind { Open, Save };
+
+struct FilePromptRequest {
+  QWidget* parent = nullptr;
+  FilePromptKind kind = FilePromptKind::Open;
+  QString caption;
+  QString proposedPath;  // Save: the name offered
+};
+
+std::optional<QString> AskFilePath(const FilePromptRequest& request);
+
+using FilePromptHandler = std::function<std::optional<QString>(const FilePromptRequest&)>;
+// Replaces the real choosers (tests); an empty handler restores them.
+void SetFilePromptHandler(FilePromptHandler handler);
+
+}  // namespace selkan

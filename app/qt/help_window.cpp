@@ -1,0 +1,45 @@
+#include "app/qt/help_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace selkan {
+
+QString HelpTopicFile(const QString& programDirectory, const QString& helpName, int contextId) {
+  if (contextId < 0) return {};
+  const QString path = QDir(programDirectory)
+                           .filePath(helpName + QLatin1Char('/') + QString::number(contextId) +
+                                     QStringLiteral(".html"));
+  return QFileInfo(path).isFile() ? path : QString();
+}
+
+CHelpWindow::CHelpWindow(QString programDirectory, QString helpName, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      programDirectory_(std::move(programDirectory)),
+      helpName_(std::move(helpName)) {
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenLinks(true);
+  browser_->setOpenExternalLinks(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(560, 480);
+  connect(browser_, &QTextBrowser::sourceChanged, this,
+          [this] { setWindowTitle(browser_->documentTitle()); });
+}
+
+bool CHelpWindow::ShowTopic(int contextId) {
+  const QString file = HelpTopicFile(programDirectory_, helpName_, contextId);
+  if (file.isEmpty()) return false;
+  browser_->setSource(QUrl::fromLocalFile(file));
+  setWindowTitle(browser_->documentTitle());
+  show();
+  raise();
+  activateWindow();
+  return true;
+}
+
+}  // namespace selkan

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "app/qt/help_window.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace selkan {
+
+class CChildFrame;
+class CMDIClientWnd;
+class CProfileStore;
+class CSelkanDoc;
+class ProcessSettings;
+class Registry;
+
+// The main window: menus 128 (no document) and 129 (a document open), the
+// toolbar, the status bar and the MDI client area with the document windows.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(const ProcessSettings& settings, CProfileStore& profile, Registry& registry,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // The command of a menu item, toolbar button or accelerator by id. The
+  // About command has one action per menu (the document menu's text is the
+  // product's "About Title"); this returns the document menu's.
+  QAction* Action(int commandId) const;
+  QAction* AboutAction(bool documentMenu) const;
+  // The top-level menus now in the menu bar, and whether they are menu 129.
+  bool HasDocumentMenu() const { return documentMenu_; }
+  CMDIClientWnd* Client() { return client_; }
+  QToolBar* ToolBar() { return toolBar_; }
+
+  // The caption of plain message boxes: the application title until
+  // start-up sets the product's "Company".
+  void SetMessageCaption(const QString& caption) { messageCaption_ = caption; }
+  const QString& MessageCaption() const { return messageCaption_; }
+  // Start-up puts the product's "About Title" on the document menu's About.
+  void SetAboutTitle(const QString& title);
+
+  // The active document window, or the one last active when it is hidden.
+  CChildFrame* ActiveChild() const;
+  QList<CChildFrame*> Children() const;
+
+  // File commands. Each returns whether it did what it was asked.
+  bool OnFileNew();
+  bool NewDocument();
+  bool OpenDocumentFile(const QString& path);
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  bool SaveDocument(CChildFrame* child, bool askForName);
+  void OnFileClose();
+
+  void OnChannelInformation();
+  void OnProductInformation();
+  void OnAbout();
+  // Opens the help window at the topic of a context number; no page, no help.
+  void ShowHelp(int contextId);
+  CHelpWindow* HelpWindow() const { return help_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* MakeAction(int commandId, const QString& text, const QString& prompt = {},
+                      const QString& toolTip = {});
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void UpdateMenus();
+  void ShowReady();
+  void OnHelpKey();
+  CChildFrame* AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile);
+  void ShowOpenError(const QString& path, int error, const QString& detail);
+  // Asks to save each modified document; false when the user cancelled.
+  bool SaveModifiedDocuments();
+
+  const ProcessSettings& settings_;
+  CProfileStore& profile_;
+  Registry& registry_;
+  CMDIClientWnd* client_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  std::map<int, QAction*> actions_;
+  QAction* about128_ = nullptr;
+  QList<QMenu*> menus128_;
+  QList<QMenu*> menus129_;
+  bool documentMenu_ = false;
+  QPointer<CChildFrame> lastActive_;
+  QPointer<CHelpWindow> help_;
+  QString messageCaption_;
+};
+
+}  // namespace selkan

@@ -1,2 +1,0 @@
-// Shell classes of the desktop program (being built).
-namespace selkan {}

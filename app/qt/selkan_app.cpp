@@ -1,0 +1,111 @@
+#include "app/qt/selkan_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/process_settings.h"
+#include "app/profile_store.h"
+#include "app/qt/about_dlg.h"
+#include "app/qt/main_frame.h"
+#include "platform/qt/help_request.h"
+#include "platform/qt/message_box.h"
+#include "platform/qt/profile_text.h"
+#include "platform/qt/qsettings_registry.h"
+
+// Resources of a static library are registered by name, outside any namespace.
+static void InitAppResources() { Q_INIT_RESOURCE(app_resources); }
+
+namespace selkan {
+
+QString FindLanguageCatalog(const QString& programDirectory, const QString& catalogName) {
+  const QDir directory(programDirectory);
+  for (const QString& entry : directory.entryList(QDir::Files)) {
+    if (entry.compare(catalogName, Qt::CaseInsensitive) == 0) return directory.filePath(entry);
+  }
+  return {};
+}
+
+CSelkanApp::CSelkanApp() { InitAppResources(); }
+
+CSelkanApp::~CSelkanApp() { ExitInstance(); }
+
+void CSelkanApp::SetRegistry(std::unique_ptr<Registry> registry) {
+  registry_ = std::move(registry);
+}
+
+bool CSelkanApp::LoadLanguageCatalog() {
+  const ProcessSettings& settings = Settings();
+  const QString path = FindLanguageCatalog(QString::fromStdString(ProgramDirectory()),
+                                           QString::fromStdString(settings.LanguageCatalogName()));
+  auto catalog = std::make_unique<QTranslator>();
+  if (path.isEmpty() || !catalog->load(path)) return false;
+  if (settings.IsChinese()) {
+    // Qt's own texts (file choosers and the like) in Chinese too, when installed.
+    auto qtTexts = std::make_unique<QTranslator>();
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(qtTexts.get());
+      translators_.push_back(std::move(qtTexts));
+    }
+  }
+  QCoreApplication::installTranslator(catalog.get());
+  translators_.push_back(std::move(catalog));
+  return true;
+}
+
+bool CSelkanApp::InitInstance(const QStringList& arguments) {
+  // 1-3: the product profile, the language name and flag.
+  CProfileStore& profile = ProductProfile();
+  profile.OpenInProgramDir("Selkan.ini", true, true, false);
+  ProcessSettings& settings = Settings();
+  settings.Initialize(profile, ProgramDirectory());
+
+  // 4-6: the language catalog; without it the program cannot speak.
+  if (!LoadLanguageCatalog()) {
+    const QString text = settings.IsChinese() ? Utf8Text("加载语言链接库失败")
+                                              : QStringLiteral("Load language DLL fail");
+    ShowMessage({nullptr, QStringLiteral("Selkan"), text, QMessageBox::Warning, QMessageBox::Ok});
+    return false;
+  }
+
+  if (!registry_) registry_ = std::make_unique<QSettingsRegistry>();
+
+  // 11-12: the main frame.
+  frame_ = std::make_unique<CMainFrame>(settings, profile, *registry_);
+  CMainFrame* frame = frame_.get();
+  SetHelpHandler([frame](int contextId) { frame->ShowHelp(contextId); });
+
+  // 13: the command line: a file name opens it, otherwise a new document.
+  QString file;
+  for (const QString& argument : arguments) {
+    if (!argument.startsWith(QLatin1Char('-'))) {
+      file = argument;
+      break;
+    }
+  }
+  if (file.isEmpty() ? !frame->NewDocument() : !frame->OpenDocumentFile(file)) {
+    ExitInstance();
+    return false;
+  }
+
+  // 14-15: shown maximized, with title.ico as its icon.
+  frame->showMaximized();
+  const QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
+  if (!icon.isNull()) frame->setWindowIcon(icon);
+
+  // 16-17: the product's name for message boxes and its About text.
+  frame->SetMessageCaption(ProfileText(settings.ProductText("Company")));
+  frame->SetAboutTitle(ProfileText(settings.ProductText("About Title")));
+  return true;
+}
+
+void CSelkanApp::ExitInstance() {
+  SetHelpHandler({});
+  frame_.reset();
+  for (auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
+  translators_.clear();
+}
+
+}  // namespace selkan

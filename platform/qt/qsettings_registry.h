@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "platform/registry.h"
+
+class QSettings;
+
+namespace selkan {
+
+// The per-user registry on QSettings. On Windows the values live in the
+// native registry under HKEY_CURRENT_USER (key "Software\<AppName>"); on
+// other systems in an INI file in the user's configuration directory
+// (organisation "Selkan"). Tests relocate it to an INI file of their own.
+class QSettingsRegistry : public Registry {
+ public:
+  QSettingsRegistry();
+  explicit QSettingsRegistry(const QString& iniFilePath);
+  ~QSettingsRegistry() override;
+
+  std::optional<std::uint32_t> ReadValue(std::string_view key, std::string_view name) override;
+  bool WriteValue(std::string_view key, std::string_view name, std::uint32_t value) override;
+
+  QString FileName() const;
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};
+
+// "Software\Selkan" and "Type" become the settings path "Software/Selkan/Type".
+QString RegistrySettingsPath(std::string_view key, std::string_view name);
+
+}  // namespace selkan

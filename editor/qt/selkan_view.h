@@ -50,6 +50,9 @@ class CSelkanView : public QWidget {
   void SetPortName(const QString& name) { portName_ = name; }
   const std::vector<std::string>& ToneList() const { return toneList_; }
 
+  // The form's size: the frame fits itself to it.
+  QSize sizeHint() const override;
+
  signals:
   // The main window's caption, set by the product step.
   void captionChanged(const QString& caption);
@@ -61,6 +64,11 @@ class CSelkanView : public QWidget {
 
  private:
   void SetUpOnce();
+  void LayOutForm();
+  void ReloadIcon();
+  Language CurrentLanguage() const;
+  // Commits the open in-cell editor into its cell (none exist yet).
+  void CommitOpenEditor() {}
 
   CSelkanDoc& document_;
   ViewContext context_;
@@ -70,6 +78,7 @@ class CSelkanView : public QWidget {
   QString portName_ = QStringLiteral("COM1");
   std::vector<std::string> toneList_;
   bool firstUpdate_ = true;
+  QSize formSize_;
 };
 
 }  // namespace selkan

@@ -1,2 +1,0 @@
-// Document dialogs (being built).
-namespace selkan {}

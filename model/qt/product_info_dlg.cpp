@@ -1,0 +1,100 @@
+#include "model/qt/product_info_dlg.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/profile_store.h"
+#include "model/qt/product_caption.h"
+#include "platform/qt/help_request.h"
+#include "platform/qt/profile_text.h"
+#include "platform/registry.h"
+#include "ui_product_info_dlg.h"
+
+namespace selkan {
+
+CProductInfoDlg::CProductInfoDlg(RadioImage& image, const CProfileStore& profile,
+                                 Registry& registry, QString captionAppName, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CProductInfoDlg>()),
+      image_(image),
+      profile_(profile),
+      registry_(registry),
+      captionAppName_(std::move(captionAppName)),
+      registryKey_(RegistryKeyFor(profile.GetValue("Setup", "AppName", ""))) {
+  ui_->setupUi(this);
+  connect(ui_->okButton, &QPushButton::clicked, this, &CProductInfoDlg::accept);
+  connect(ui_->cancelButton, &QPushButton::clicked, this, &CProductInfoDlg::reject);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &CProductInfoDlg::OnHelp);
+  OnInitDialog();
+  connect(ui_->typeList, &QComboBox::currentIndexChanged, this, &CProductInfoDlg::OnTypeChanged);
+}
+
+CProductInfoDlg::~CProductInfoDlg() = default;
+
+// Types from the profile, the image's type with its bands; then the
+// registry's type and band, which after any decode of a file or a radio
+// image are the image's own.
+void CProductInfoDlg::OnInitDialog() {
+  ui_->typeList->clear();
+  for (const std::string& name : RadioTypeNames(profile_))
+    ui_->typeList->addItem(ProfileText(name));
+
+  const int imageType = image_[offset::kRadioType];
+  ui_->typeList->setCurrentIndex(imageType < ui_->typeList->count() ? imageType : -1);
+  FillBands(imageType);
+
+  const auto type = static_cast<int>(registry_.ReadValueOrZero(registryKey_, "Type"));
+  const auto band = static_cast<int>(registry_.ReadValueOrZero(registryKey_, "Field"));
+  ui_->typeList->setCurrentIndex(type >= 0 && type < ui_->typeList->count() ? type : -1);
+  FillBands(type);
+  ui_->bandList->setCurrentIndex(ui_->bandList->count() > 0 ? 0 : -1);
+  ui_->bandList->setCurrentIndex(band >= 0 && band < ui_->bandList->count() ? band : -1);
+}
+
+// The band list of the type (key "Field" + type index + 1), in order, with
+// no entry selected.
+void CProductInfoDlg::FillBands(int typeIndex) {
+  ui_->bandList->clear();
+  for (const std::string& band : SplitBands(BandListOfType(profile_, typeIndex)))
+    ui_->bandList->addItem(ProfileText(band));
+  ui_->bandList->setCurrentIndex(-1);
+}
+
+void CProductInfoDlg::OnTypeChanged(int typeIndex) {
+  if (typeIndex < 0) return;
+  FillBands(typeIndex);
+  if (ui_->bandList->count() > 0) ui_->bandList->setCurrentIndex(0);
+}
+
+void CProductInfoDlg::accept() {
+  const int type = ui_->typeList->currentIndex();
+  const int band = ui_->bandList->currentIndex();
+  // A list without a selection (a profile without types or bands) leaves
+  // its byte and registry value as they are rather than storing 0xFF.
+  const RadioImage before = image_;
+  if (type >= 0) image_[offset::kRadioType] = static_cast<std::uint8_t>(type);
+  if (band >= 0) image_[offset::kBandIndex] = static_cast<std::uint8_t>(band);
+  imageChanged_ = image_ != before;
+
+  const QString typeText = ui_->typeList->currentText();
+  const QString bandText = ui_->bandList->currentText();
+  ProductStepResult result;
+  result.caption =
+      ProductCaption(captionAppName_, typeText, bandText, Language::English).toStdString();
+  result.limits = BandLimitsFromText(bandText.toStdString());
+  result_ = result;
+
+  if (type >= 0) registry_.WriteValue(registryKey_, "Type", static_cast<std::uint32_t>(type));
+  if (band >= 0) registry_.WriteValue(registryKey_, "Field", static_cast<std::uint32_t>(band));
+  QDialog::accept();
+}
+
+// F1 asks for the topic of the focused list, or of the dialog's command.
+void CProductInfoDlg::OnHelp() {
+  const QWidget* focused = focusWidget();
+  const QVariant id = focused != nullptr ? focused->property("controlId") : QVariant();
+  RequestHelp(id.isValid() ? id.toInt() : kHelpId);
+}
+
+}  // namespace selkan

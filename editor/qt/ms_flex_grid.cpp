@@ -30,9 +30,14 @@ Qt::Alignment AlignmentOfCode(short code) {
   return kHorizontal[code / 3] | kVertical[code % 3];
 }
 
-// Default sizes follow the grid's font, like a spreadsheet: a column holds
-// about ten average characters, a row one line with a little room.
-int DefaultColumnPixels(const QFontMetrics& metrics) { return metrics.averageCharWidth() * 10 + 8; }
+// Default sizes follow the grid's font: a column holds about ten average
+// letters (the average taken over the alphabet, as dialog units are), a row
+// one line with a little room.
+int DefaultColumnPixels(const QFontMetrics& metrics) {
+  const int alphabet = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  return (alphabet * 10 + 26) / 52;
+}
 int DefaultRowPixels(const QFontMetrics& metrics) { return metrics.height() + 6; }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app/qt/toolbar_icons.h"
+#include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
 
 namespace selkan {
@@ -40,7 +41,16 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   UpdateMenus();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The document windows go first, while this frame is still whole, and
+  // without telling it.
+  disconnect(client_, nullptr, this, nullptr);
+  for (CChildFrame* child : Children()) {
+    disconnect(child, nullptr, this, nullptr);
+    disconnect(child->View(), nullptr, this, nullptr);
+    delete child;
+  }
+}
 
 QAction* CMainFrame::MakeAction(int commandId, const QString& text, const QString& prompt,
                                 const QString& toolTip) {
@@ -229,10 +239,10 @@ void CMainFrame::ShowHelp(int contextId) {
 }
 
 void CMainFrame::OnHelpKey() {
-  // The focused control names its topic with the property "helpId"; else the
+  // The focused control names its topic with the property "controlId"; else the
   // index page.
   for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
-    const QVariant id = w->property("helpId");
+    const QVariant id = w->property("controlId");
     if (id.isValid()) {
       RequestHelp(id.toInt());
       return;

@@ -1,0 +1,234 @@
+// Parts of the shell on their own: background tiles, help pages and the
+// help window, the per-user registry on QSettings, profile text decoding and
+// the About box.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/process_settings.h"
+#include "app/qt/about_dlg.h"
+#include "app/qt/command_ids.h"
+#include "app/qt/help_window.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/mdi_client_wnd.h"
+#include "app/qt/selkan_app.h"
+#include "app_fixture.h"
+#include "platform/qt/help_request.h"
+#include "platform/qt/profile_text.h"
+#include "platform/qt/qsettings_registry.h"
+
+using namespace selkan;
+using namespace selkan::test;
+
+class FramePartsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void tilesCoverTheAreaFromTheTopLeft() {
+    // Exactly twice as wide as the tile: three columns, the last outside.
+    auto origins = TileOrigins(QSize(128, 10), QSize(64, 64));
+    QCOMPARE(origins.size(), std::size_t{3});
+    QCOMPARE(origins.back(), QPoint(128, 0));
+    origins = TileOrigins(QSize(100, 130), QSize(64, 64));
+    QCOMPARE(origins.size(), std::size_t{2 * 3});
+    QCOMPARE(origins.front(), QPoint(0, 0));
+    QCOMPARE(origins.back(), QPoint(64, 128));
+    QVERIFY(TileOrigins(QSize(100, 100), QSize(0, 64)).empty());
+    QVERIFY(TileOrigins(QSize(100, 100), QSize(64, 0)).empty());
+    QCOMPARE(TileOrigins(QSize(0, 0), QSize(8, 8)).size(), std::size_t{1});
+  }
+
+  void backgroundFileElseBuiltInBitmap() {
+    ProgramDir dir;
+    CSelkanApp app;  // registers the program's own resources
+    const QImage fromFile = LoadBackgroundTile(dir.Path("")).toImage();
+    QVERIFY(!fromFile.isNull());
+    QCOMPARE(fromFile.pixelColor(0, 0), QImage(dir.Path("background.bmp")).pixelColor(0, 0));
+    dir.Remove("background.bmp");
+    const QImage builtIn = LoadBackgroundTile(dir.Path("")).toImage();
+    QVERIFY(!builtIn.isNull());
+    QVERIFY(builtIn.pixelColor(0, 0) != fromFile.pixelColor(0, 0));
+    // A file that is no bitmap also falls back.
+    dir.WriteFile("background.bmp", "garbage");
+    QCOMPARE(LoadBackgroundTile(dir.Path("")).toImage(), builtIn);
+  }
+
+  void helpTopicsExistInBothLanguagesForEveryCommand() {
+    ProgramDir dir;
+    using namespace command;
+    for (const QString& help : QStringList{"enHelp", "chHelp"}) {
+      for (int id : {kHelpIndex,
+                     kRead,
+                     kWrite,
+                     kComSetup,
+                     kProductInformation,
+                     kChannelInformation,
+                     kOptionalFeatures,
+                     kLanguage,
+                     kFileNew,
+                     kFileOpen,
+                     kFileClose,
+                     kFileSave,
+                     kFileSaveAs,
+                     kFilePrint,
+                     kFilePrintPreview,
+                     kFilePrintSetup,
+                     kAppAbout,
+                     kAppExit,
+                     kViewToolbar,
+                     kViewStatusBar,
+                     kControlBar,
+                     kChannelGrid,
+                     2127,
+                     2128,
+                     1013,
+                     1014})
+        QVERIFY2(!HelpTopicFile(dir.Path(""), help, id).isEmpty(),
+                 qPrintable(help + " " + QString::number(id)));
+    }
+    QVERIFY(HelpTopicFile(dir.Path(""), "enHelp", 4711).isEmpty());
+    QVERIFY(HelpTopicFile(dir.Path(""), "enHelp", -1).isEmpty());
+  }
+
+  void helpRequestOpensTheTopicOfTheLanguage() {
+    ProgramDir dir(QStringLiteral("Chinese"));
+    Answers answers;
+    StartedApp started(dir);
+    CMainFrame* frame = started.app.MainFrame();
+    QVERIFY(frame->HelpWindow() == nullptr);
+    RequestHelp(command::kFileSave);
+    QVERIFY(frame->HelpWindow() && frame->HelpWindow()->isVisible());
+    QCOMPARE(frame->HelpWindow()->windowTitle(), QString::fromUtf8("保存"));
+    QVERIFY(frame->HelpWindow()->Browser()->source().toLocalFile().endsWith("chHelp/57603.html"));
+  }
+
+  void helpWithoutPagesDoesNothing() {
+    ProgramDir dir;
+    QDir(dir.Path("enHelp")).removeRecursively();
+    Answers answers;
+    StartedApp started(dir);
+    RequestHelp(command::kFileOpen);
+    CMainFrame* frame = started.app.MainFrame();
+    QVERIFY(!frame->HelpWindow() || !frame->HelpWindow()->isVisible());
+    QVERIFY(answers.messages.empty());
+  }
+
+  void f1OnAMenuItemAsksForItsCommand() {
+    ProgramDir dir;
+    Answers answers;
+    StartedApp started(dir);
+    CMainFrame* frame = started.app.MainFrame();
+    int asked = -1;
+    SetHelpHandler([&asked](int id) { asked = id; });
+    QMenu* file = frame->menuBar()->actions().front()->menu();
+    file->popup(QPoint(0, 0));
+    file->setActiveAction(frame->Action(command::kFileSaveAs));
+    QTest::keyClick(file, Qt::Key_F1);
+    QCOMPARE(asked, command::kFileSaveAs);
+    // F1 elsewhere: the focused control's id, else the index.
+    asked = -1;
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    QTest::keyClick(frame, Qt::Key_F1);
+    QVERIFY(asked >= 0);
+  }
+
+  void settingsRegistryKeepsValuesInItsFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("registry.ini");
+    {
+      QSettingsRegistry registry(path);
+      QVERIFY(!registry.ReadValue("Software\\Selkan", "Type").has_value());
+      QCOMPARE(registry.ReadValueOrZero("Software\\Selkan", "Type"), 0u);
+      QVERIFY(registry.WriteValue("Software\\Selkan", "Type", 2));
+      QVERIFY(registry.WriteValue("Software\\Selkan", "Field", 0xFFFFFFFFu));
+      QVERIFY(registry.WriteValue("Software\\Other", "Type", 7));
+    }
+    QSettingsRegistry again(path);
+    QCOMPARE(again.ReadValue("Software\\Selkan", "Type"), std::optional<std::uint32_t>(2));
+    QCOMPARE(again.ReadValue("Software\\Selkan", "Field"),
+             std::optional<std::uint32_t>(0xFFFFFFFFu));
+    QCOMPARE(again.ReadValue("Software\\Other", "Type"), std::optional<std::uint32_t>(7));
+    QCOMPARE(RegistrySettingsPath("Software\\", "com"), QStringLiteral("Software/com"));
+  }
+
+  void settingsRegistryIgnoresValuesThatAreNoNumbers() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("registry.ini");
+    {
+      QSettings raw(path, QSettings::IniFormat);
+      raw.setValue("Software/Selkan/Type", "SK-100");
+    }
+    QSettingsRegistry registry(path);
+    QVERIFY(!registry.ReadValue("Software\\Selkan", "Type").has_value());
+  }
+
+  void profileTextDecodesUtf8AndGbk() {
+    QCOMPARE(ProfileText("Selkan"), QStringLiteral("Selkan"));
+    QCOMPARE(ProfileText("\xE4\xBF\xA1\xE9\x81\x93"), QString::fromUtf8("信道"));
+    // "信道" in GB2312.
+    const QString gbk = ProfileText("\xD0\xC5\xB5\xC0");
+    if (QStringDecoder("GB18030").isValid())
+      QCOMPARE(gbk, QString::fromUtf8("信道"));
+    else
+      QCOMPARE(gbk.size(), 4);
+    QCOMPARE(ProfileText(""), QString());
+  }
+
+  void aboutBoxShowsTheLanguageSection_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("owner");
+    QTest::newRow("English") << "English"
+                             << "About Selkan"
+                             << "Selkan Radio Co., Ltd.";
+    QTest::newRow("Chinese") << "Chinese" << QString::fromUtf8("关于 Selkan")
+                             << QString::fromUtf8("赛尔坎电台有限公司");
+    QTest::newRow("no section") << "Klingon"
+                                << ""
+                                << "";
+  }
+  void aboutBoxShowsTheLanguageSection() {
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, owner);
+    ProgramDir dir(language);
+    CProfileStore profile;
+    profile.Load(dir.Path("Selkan.ini").toStdString(), false, true, false);
+    ProcessSettings settings;
+    settings.Initialize(profile, dir.Path("").toStdString());
+    CSelkanApp app;
+    CAboutDlg about(settings);
+    QCOMPARE(about.windowTitle(), caption);
+    QCOMPARE(about.findChild<QLabel*>("owner1003")->text(), owner);
+    QCOMPARE(about.findChild<QLabel*>("version1001")->text().isEmpty(), caption.isEmpty());
+    QVERIFY(!about.findChild<QLabel*>("icon1004")->pixmap().isNull());
+    // Without title.ico the program's own icon stands there.
+    dir.Remove("title.ico");
+    CAboutDlg plain(settings);
+    QVERIFY(!plain.findChild<QLabel*>("icon1004")->pixmap().isNull());
+  }
+
+  void aboutCommandRunsTheBox() {
+    ProgramDir dir;
+    Answers answers;
+    StartedApp started(dir);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      seen = box->windowTitle();
+      box->accept();
+    });
+    started.app.MainFrame()->Action(command::kAppAbout)->trigger();
+    QCOMPARE(seen, QStringLiteral("About Selkan"));
+  }
+};
+
+QTEST_MAIN(FramePartsTest)
+#include "frame_parts_test.moc"

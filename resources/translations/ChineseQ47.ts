@@ -8,6 +8,33 @@
     </message>
   </context>
   <context>
+    <name>CProductInfoDlg</name>
+    <message>
+      <source>Product Information</source>
+      <translation>类型设置</translation>
+    </message>
+    <message>
+      <source>Setting</source>
+      <translation>设置</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>类型</translation>
+    </message>
+    <message>
+      <source>Frequency</source>
+      <translation>频率</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+  </context>
+  <context>
     <name>FilePrompt</name>
     <message>
       <source>Selkan Document (*.dat)</source>

@@ -8,6 +8,33 @@
     </message>
   </context>
   <context>
+    <name>CProductInfoDlg</name>
+    <message>
+      <source>Product Information</source>
+      <translation>Product Information</translation>
+    </message>
+    <message>
+      <source>Setting</source>
+      <translation>Setting</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <source>Frequency</source>
+      <translation>Frequency</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+  </context>
+  <context>
     <name>FilePrompt</name>
     <message>
       <source>Selkan Document (*.dat)</source>

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "app/qt/mdi_client_wnd.h"
 #include "editor/qt/selkan_view.h"
 #include "platform/qt/profile_text.h"
 
@@ -32,6 +33,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   hide();
+  if (auto* area = qobject_cast<CMDIClientWnd*>(mdiArea())) area->UpdateScrollRange();
 }
 
 }  // namespace selkan

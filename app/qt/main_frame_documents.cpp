@@ -141,6 +141,7 @@ void CMainFrame::OnChannelInformation() {
   }
   active->showNormal();
   client_->setActiveSubWindow(active);
+  client_->UpdateScrollRange();
 }
 
 void CMainFrame::OnProductInformation() {

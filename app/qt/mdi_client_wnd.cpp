@@ -1,8 +1,10 @@
 #include "app/qt/mdi_client_wnd.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace selkan {
 
@@ -40,6 +42,12 @@ void CMDIClientWnd::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(viewport());
   for (const QPoint& origin : origins) painter.drawPixmap(origin, tile);
+}
+
+void CMDIClientWnd::UpdateScrollRange() {
+  // The area measures its windows again when its viewport is resized.
+  QResizeEvent event(viewport()->size(), viewport()->size());
+  QCoreApplication::sendEvent(viewport(), &event);
 }
 
 void CMDIClientWnd::resizeEvent(QResizeEvent* event) {

@@ -25,6 +25,10 @@ class CMDIClientWnd : public QMdiArea {
  public:
   explicit CMDIClientWnd(QString programDirectory, QWidget* parent = nullptr);
 
+  // Fits the scroll bars to the visible document windows again (after one
+  // was hidden or shown).
+  void UpdateScrollRange();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
 #include "editor/qt/selkan_view.h"
 #include "model/radio_image.h"
@@ -152,11 +154,15 @@ class DocumentsTest : public QObject {
     CMainFrame* frame = started.app.MainFrame();
     CChildFrame* child = frame->Children().front();
     child->Document().Image()[0xC80] = 0x5A;
-    QVERIFY(!child->close());  // the close box only hides
+    QScrollBar* across = frame->Client()->horizontalScrollBar();
+    QVERIFY(across->maximum() > 0);  // the document window is wider than the area
+    QVERIFY(!child->close());        // the close box only hides
     QVERIFY(!child->isVisible());
+    QCOMPARE(across->maximum(), 0);  // nothing left to scroll to
     QVERIFY(frame->HasDocumentMenu());
     frame->Action(command::kChannelInformation)->trigger();
     QVERIFY(child->isVisible());
+    QVERIFY(across->maximum() > 0);
     QCOMPARE(child->Document().Image()[0xC80], 0x5A);
 
     frame->Action(command::kFileClose)->trigger();

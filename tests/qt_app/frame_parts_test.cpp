@@ -13,12 +13,15 @@
 
 #include "app/process_settings.h"
 #include "app/qt/about_dlg.h"
+#include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/help_window.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app/qt/selkan_app.h"
 #include "app_fixture.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
@@ -130,12 +133,17 @@ class FramePartsTest : public QObject {
     file->setActiveAction(frame->Action(command::kFileSaveAs));
     QTest::keyClick(file, Qt::Key_F1);
     QCOMPARE(asked, command::kFileSaveAs);
-    // F1 elsewhere: the focused control's id, else the index.
-    asked = -1;
+    // F1 elsewhere: the id of the focused control (the grid is 1000), else
+    // the index.
     frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame));
-    QTest::keyClick(frame, Qt::Key_F1);
-    QVERIFY(asked >= 0);
+    CMSFlexGrid* grid = frame->Children().front()->View()->Grid();
+    grid->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(asked, command::kChannelGrid);
+    frame->menuBar()->setFocus();
+    QTest::keyClick(frame->menuBar(), Qt::Key_F1);
+    QCOMPARE(asked, command::kHelpIndex);
   }
 
   void settingsRegistryKeepsValuesInItsFile() {

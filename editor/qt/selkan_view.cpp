@@ -7,9 +7,12 @@
 
 #include "app/process_settings.h"
 #include "app/profile_store.h"
+#include "editor/qt/cell_editors.h"
 #include "editor/qt/channel_grid_layout.h"
+#include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/song_font.h"
+#include "editor/qt/view_keys.h"
 #include "model/channel_codec.h"
 #include "model/qt/product_caption.h"
 #include "model/selkan_doc.h"
@@ -112,7 +115,7 @@ void CSelkanView::SetUpOnce() {
   const Language language = CurrentLanguage();
   toneList_ = BuildToneList(language);
   grid_->SetForeColorFixed(kFixedCellColor);
-  // The in-cell editors are created here, as hidden children of the grid.
+  SetUpEditors();
   for (int c = 0; c < kGridCols; ++c)
     grid_->SetTextMatrix(0, c, QString::fromUtf8(ColumnTitle(c).In(language)));
   title_->setText(context_.settings != nullptr ? ProfileText(context_.settings->Title())
@@ -123,6 +126,26 @@ void CSelkanView::SetUpOnce() {
   const std::array<int, kGridCols> widths = ColumnWidths(grid_->GetColWidth(0));
   for (int c = 0; c < kGridCols; ++c) grid_->SetColWidth(c, widths[c]);
   firstUpdate_ = false;
+}
+
+// The seven in-cell editors, hidden children of the grid, opened and
+// committed by the grid's cell events and by Enter.
+void CSelkanView::SetUpEditors() {
+  editors_ =
+      new CCellEditors(grid_, this, toneList_, CurrentLanguage(), [this] { return limits_; });
+  connect(editors_, &CCellEditors::edited, this, &CSelkanView::edited);
+  connect(grid_, &CMSFlexGrid::enterCell, editors_, &CCellEditors::OpenCurrentCell);
+  connect(grid_, &CMSFlexGrid::mouseDown, editors_, &CCellEditors::OpenCurrentCell);
+  connect(grid_, &CMSFlexGrid::leaveCell, this, &CSelkanView::CommitOpenEditor);
+  connect(grid_, &CMSFlexGrid::scroll, editors_, &CCellEditors::HideAll);
+  auto* keys = new CViewKeyFilter([this] { editors_->EnterPressed(); }, this);
+  keys->Watch(this);
+  keys->Watch(grid_->Table());
+  for (int c = 1; c < kGridCols; ++c) keys->Watch(editors_->EditorForColumn(c));
+}
+
+void CSelkanView::CommitOpenEditor() {
+  if (editors_ != nullptr) editors_->CommitOpenEditor();
 }
 
 // title.ico at the size stored in the file; a missing or unreadable file
@@ -139,6 +162,8 @@ void CSelkanView::ReloadIcon() {
 void CSelkanView::Decode() {
   const Language language = CurrentLanguage();
   const ChannelTable table = DecodeChannels(document_.Image(), language);
+  // A refill replaces every cell: an editor still open holds a replaced text.
+  if (editors_ != nullptr) editors_->HideAll();
   grid_->setUpdatesEnabled(false);
   for (int r = 1; r <= offset::kChannelCount; ++r) {
     for (int c = 1; c <= kChannelColumns; ++c)

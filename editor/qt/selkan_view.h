@@ -11,6 +11,7 @@ class QLabel;
 
 namespace selkan {
 
+class CCellEditors;
 class CMSFlexGrid;
 class CSelkanDoc;
 class CProfileStore;
@@ -49,6 +50,10 @@ class CSelkanView : public QWidget {
   const QString& PortName() const { return portName_; }
   void SetPortName(const QString& name) { portName_ = name; }
   const std::vector<std::string>& ToneList() const { return toneList_; }
+  // The in-cell editors (made by the one-time set-up; nullptr before it).
+  CCellEditors* CellEditors() { return editors_; }
+  // Commits the open in-cell editor into its cell, as leaving the cell does.
+  void CommitOpenEditor();
 
   // The form's size: the frame fits itself to it.
   QSize sizeHint() const override;
@@ -67,8 +72,7 @@ class CSelkanView : public QWidget {
   void LayOutForm();
   void ReloadIcon();
   Language CurrentLanguage() const;
-  // Commits the open in-cell editor into its cell (none exist yet).
-  void CommitOpenEditor() {}
+  void SetUpEditors();
 
   CSelkanDoc& document_;
   ViewContext context_;
@@ -77,6 +81,7 @@ class CSelkanView : public QWidget {
   BandLimits limits_;
   QString portName_ = QStringLiteral("COM1");
   std::vector<std::string> toneList_;
+  CCellEditors* editors_ = nullptr;
   bool firstUpdate_ = true;
   QSize formSize_;
 };

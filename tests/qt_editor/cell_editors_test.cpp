@@ -3,10 +3,12 @@
 #include "editor/qt/cell_editors.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
@@ -391,6 +393,23 @@ class CellEditorsTest : public QObject {
     TypeInto(11, 1, "438.1");
     PressEnter();
     QCOMPARE(Row(11), QStringList({"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
+  }
+
+  void chineseMessagesComeFromTheCatalog() {
+    const QString catalog = QStringLiteral(SELKAN_BIN_DIR "/ChineseQ47.qm");
+    if (!QFile::exists(catalog)) QSKIP("the language catalogs are not built");
+    QTranslator translator;
+    QVERIFY(translator.load(catalog));
+    QCoreApplication::installTranslator(&translator);
+    MakeView("Chinese");
+    TypeInto(12, 1, "470.005");
+    PressEnter();
+    TypeInto(12, 1, "438.003");
+    PressEnter();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(MessageIds(), QStringList({QString("超出范围，请重新输入。"),
+                                        QString("数据错误，请按步进值(6.25K/5K)输入。")}));
+    QCOMPARE(messages_[1].caption, QString("警告"));
   }
 
   void f1AsksForTheFocusedControlsTopic() {

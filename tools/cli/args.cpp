@@ -30,11 +30,11 @@ std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const OptionSpec& candidate : specs) {
-      if (candidate.name == name) spec = &candidate;
+      if (candidate.name == name) option = &candidate;
     }
-    if (spec == nullptr) {
+    if (option == nullptr) {
       *error = "unknown option '" + name + "'";
       return std::nullopt;
     }
@@ -43,7 +43,7 @@ std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec
       return std::nullopt;
     }
     std::string value;
-    if (spec->takesValue) {
+    if (option->takesValue) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {

@@ -34,6 +34,7 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
+  ConnectTransferCommands();
   connect(client_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) lastActive_ = child;
     UpdateMenus();
@@ -109,8 +110,8 @@ void CMainFrame::CreateActions() {
   actions_[kFilePrint]->setIcon(ToolbarIcon(ToolbarIconKind::Print));
 
   // Commands that later work brings: visible, not yet available.
-  for (int id : {kRead, kWrite, kComSetup, kLanguage, kOptionalFeatures, kControlBar, kFilePrint,
-                 kFilePrintPreview, kFilePrintSetup})
+  for (int id :
+       {kLanguage, kOptionalFeatures, kControlBar, kFilePrint, kFilePrintPreview, kFilePrintSetup})
     actions_[id]->setEnabled(false);
 
   connect(actions_[kFileNew], &QAction::triggered, this, [this] { OnFileNew(); });
@@ -208,6 +209,7 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::ShowReady() { statusBar()->showMessage(tr("Ready")); }
 
 void CMainFrame::UpdateMenus() {
+  UpdateTransferCommands();
   const bool documentMenu = !Children().isEmpty();
   if (documentMenu == documentMenu_ && !menuBar()->actions().isEmpty()) return;
   documentMenu_ = documentMenu;
@@ -266,6 +268,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (RefuseWhileTransferring()) {
+    event->ignore();
+    return;
+  }
   if (!SaveModifiedDocuments()) {
     event->ignore();
     return;

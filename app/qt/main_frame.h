@@ -65,6 +65,10 @@ class CMainFrame : public QMainWindow {
   void OnChannelInformation();
   void OnProductInformation();
   void OnAbout();
+  // Program and Setup commands of the active view (main_frame_transfer.cpp).
+  void OnRead();
+  void OnWrite();
+  void OnComSetup();
   // Opens the help window at the topic of a context number; no page, no help.
   void ShowHelp(int contextId);
   CHelpWindow* HelpWindow() const { return help_; }
@@ -81,6 +85,11 @@ class CMainFrame : public QMainWindow {
   void CreateToolBar();
   void CreateStatusBar();
   void UpdateMenus();
+  void ConnectTransferCommands();
+  void UpdateTransferCommands();
+  // While a transfer runs, commands that would destroy a document or its
+  // view are refused with a note in the status bar.
+  bool RefuseWhileTransferring();
   void ShowReady();
   void OnHelpKey();
   CChildFrame* AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile);

@@ -51,6 +51,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CSelkanDoc> document, bool has
 }
 
 bool CMainFrame::OnFileNew() {
+  if (RefuseWhileTransferring()) return false;
   if (CChildFrame* active = ActiveChild()) {
     const auto answer = ShowMessage({this, messageCaption_, tr("All data will be Cleared!"),
                                      QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel});
@@ -81,6 +82,7 @@ void CMainFrame::ShowOpenError(const QString& path, int error, const QString& de
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
+  if (RefuseWhileTransferring()) return false;
   auto document = std::make_unique<CSelkanDoc>();
   std::string detail;
   const DatLoadError error = document->OnOpenDocument(path.toStdString(), &detail);
@@ -95,6 +97,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
+  if (RefuseWhileTransferring()) return;
   const auto path = AskFilePath({this, FilePromptKind::Open, tr("Open"), {}});
   if (path) OpenDocumentFile(*path);
 }
@@ -130,6 +133,7 @@ bool CMainFrame::OnFileSave() { return SaveDocument(ActiveChild(), false); }
 bool CMainFrame::OnFileSaveAs() { return SaveDocument(ActiveChild(), true); }
 
 void CMainFrame::OnFileClose() {
+  if (RefuseWhileTransferring()) return;
   if (CChildFrame* active = ActiveChild()) active->close();  // hides it
 }
 

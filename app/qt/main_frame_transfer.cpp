@@ -1,0 +1,70 @@
+// The main frame's Program and Setup commands: Read, Write and COM Setup of
+// the active view, and the guard that keeps documents alive while a
+// transfer pumps the event queue.
+#include <QAction>
+#include <QStatusBar>
+
+#include "app/process_settings.h"
+#include "app/profile_store.h"
+#include "app/qt/child_frame.h"
+#include "app/qt/command_ids.h"
+#include "app/qt/main_frame.h"
+#include "dialogs/com_setup_dlg.h"
+#include "editor/qt/selkan_view.h"
+#include "link/gui/transfer_controller.h"
+#include "link/gui/transfer_monitor.h"
+#include "platform/registry.h"
+
+namespace selkan {
+
+void CMainFrame::ConnectTransferCommands() {
+  using namespace command;
+  connect(Action(kRead), &QAction::triggered, this, &CMainFrame::OnRead);
+  connect(Action(kWrite), &QAction::triggered, this, &CMainFrame::OnWrite);
+  connect(Action(kComSetup), &QAction::triggered, this, &CMainFrame::OnComSetup);
+  connect(&TransferMonitor::Instance(), &TransferMonitor::runningChanged, this,
+          &CMainFrame::UpdateTransferCommands);
+  UpdateTransferCommands();
+}
+
+void CMainFrame::UpdateTransferCommands() {
+  using namespace command;
+  const bool running = TransferRunning();
+  const bool document = !Children().isEmpty();
+  // Read and Write stay on during a transfer: they raise its window.
+  Action(kRead)->setEnabled(document);
+  Action(kWrite)->setEnabled(document);
+  Action(kComSetup)->setEnabled(document && !running);
+  for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit}) Action(id)->setEnabled(!running);
+}
+
+bool CMainFrame::RefuseWhileTransferring() {
+  if (!TransferRunning()) return false;
+  statusBar()->showMessage(tr("Wait until the transfer has ended, or cancel it."), 3000);
+  return true;
+}
+
+void CMainFrame::OnRead() {
+  CChildFrame* child = ActiveChild();
+  if (!child) return;
+  CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
+  controller->SetMessageCaption(messageCaption_);
+  controller->OnRead();
+}
+
+void CMainFrame::OnWrite() {
+  CChildFrame* child = ActiveChild();
+  if (!child) return;
+  CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
+  controller->SetMessageCaption(messageCaption_);
+  controller->OnWrite();
+}
+
+void CMainFrame::OnComSetup() {
+  CChildFrame* child = ActiveChild();
+  if (!child || TransferRunning()) return;
+  CComSetupDlg dialog(registry_, RegistryKeyFor(profile_.GetValue("Setup", "AppName", "")), this);
+  if (dialog.exec() == QDialog::Accepted) child->View()->SetPortName(dialog.PortName());
+}
+
+}  // namespace selkan

@@ -1,0 +1,62 @@
+#include "link/gui/process_dlg.h"
+
+#include <QCloseEvent>
+#include <QMetaObject>
+
+#include "ui_process_dlg.h"
+
+namespace selkan {
+
+CProcessDlg::CProcessDlg(const QString& title, std::function<void()> start, QWidget* owner)
+    : QDialog(owner), ui_(std::make_unique<Ui::CProcessDlg>()), start_(std::move(start)) {
+  ui_->setupUi(this);
+  setModal(false);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(title);
+  ui_->progress->setRange(0, 256);
+  ui_->progress->setValue(0);
+  ui_->counter->setText(QStringLiteral("0"));
+  connect(ui_->okButton, &QPushButton::clicked, this, &CProcessDlg::accept);
+  connect(ui_->cancelButton, &QPushButton::clicked, this, &CProcessDlg::reject);
+}
+
+CProcessDlg::~CProcessDlg() = default;
+
+bool CProcessDlg::Started() const { return !ui_->okButton->isEnabled(); }
+
+void CProcessDlg::accept() {
+  if (Started()) return;  // one start per window
+  ui_->okButton->setEnabled(false);
+  QObject* owner = parent() != nullptr ? parent() : this;
+  QMetaObject::invokeMethod(owner, start_, Qt::QueuedConnection);
+}
+
+void CProcessDlg::reject() {
+  cancelled_ = true;
+  if (!Started()) close();  // nothing sent yet: the window goes at once
+}
+
+void CProcessDlg::closeEvent(QCloseEvent* event) {
+  // The window's close button acts as Cancel; a running transfer ends the
+  // window itself.
+  cancelled_ = true;
+  if (Started()) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);  // QDialog's would call reject() again
+}
+
+void CProcessDlg::StepTo(int position) {
+  ui_->counter->setText(QString::number(position));
+  ui_->progress->setValue(position);
+}
+
+int CProcessDlg::Position() const { return ui_->progress->value(); }
+
+QPushButton* CProcessDlg::OkButton() const { return ui_->okButton; }
+QPushButton* CProcessDlg::CancelButton() const { return ui_->cancelButton; }
+QProgressBar* CProcessDlg::ProgressBar() const { return ui_->progress; }
+QLabel* CProcessDlg::Counter() const { return ui_->counter; }
+
+}  // namespace selkan

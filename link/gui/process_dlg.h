@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace Ui {
+class CProcessDlg;
+}
+
+namespace selkan {
+
+// The progress window of one transfer: modeless, made afresh for every Read
+// or Write. OK disables itself and posts the start call to the owner; Cancel
+// before the start closes (and deletes) the window, Cancel during the
+// transfer only raises the flag that the transfer polls between blocks.
+class CProcessDlg : public QDialog {
+  Q_OBJECT
+ public:
+  // start runs queued on owner once OK is pressed.
+  CProcessDlg(const QString& title, std::function<void()> start, QWidget* owner);
+  ~CProcessDlg() override;
+
+  bool CancelRequested() const { return cancelled_; }
+  bool Started() const;
+  // One pair of blocks more: steps the bar while it is below limit and shows
+  // the position in the counter.
+  void StepTo(int position);
+  int Position() const;
+
+  QPushButton* OkButton() const;
+  QPushButton* CancelButton() const;
+  QProgressBar* ProgressBar() const;
+  QLabel* Counter() const;
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::unique_ptr<Ui::CProcessDlg> ui_;
+  std::function<void()> start_;
+  bool cancelled_ = false;
+};
+
+}  // namespace selkan

@@ -1,0 +1,149 @@
+#include "link/gui/transfer_controller.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QThread>
+
+#include "editor/qt/selkan_view.h"
+#include "link/gui/process_dlg.h"
+#include "link/gui/transfer_messages.h"
+#include "link/gui/transfer_monitor.h"
+#include "link/port_names.h"
+#include "link/qt/qt_serial_port.h"
+#include "model/selkan_doc.h"
+#include "platform/qt/message_box.h"
+
+namespace selkan {
+
+CTransferController::CTransferController(CSelkanView& view, Language language)
+    : QObject(&view), view_(view), language_(language) {
+  setObjectName(QStringLiteral("transferController"));
+  sleep_ = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
+}
+
+CTransferController::~CTransferController() { delete dialog_.data(); }
+
+CTransferController* CTransferController::For(CSelkanView& view, Language language) {
+  if (auto* existing = view.findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly))
+    return existing;
+  return new CTransferController(view, language);
+}
+
+void CTransferController::OnRead() { OpenDialog(TransferDirection::kRead); }
+
+void CTransferController::OnWrite() {
+  // The open cell editor goes into its cell before the window comes up.
+  if (!dialog_) view_.Encode();
+  OpenDialog(TransferDirection::kWrite);
+}
+
+void CTransferController::OpenDialog(TransferDirection direction) {
+  if (dialog_) {
+    // One transfer at a time: the open window keeps its direction.
+    dialog_->raise();
+    dialog_->activateWindow();
+    return;
+  }
+  direction_ = direction;
+  QPointer<CTransferController> self(this);
+  dialog_ = new CProcessDlg(
+      TransferTitle(direction == TransferDirection::kWrite, language_),
+      [self] {
+        if (self) self->RunTransfer();
+      },
+      &view_);
+  dialog_->setWindowFlag(Qt::Dialog);
+  dialog_->show();
+  // Centred over the window that holds the view.
+  const QWidget* owner = view_.window();
+  QRect frame = dialog_->frameGeometry();
+  frame.moveCenter(owner->frameGeometry().center());
+  dialog_->move(frame.topLeft());
+}
+
+void CTransferController::RunTransfer() {
+  if (running_ || !dialog_) return;
+  running_ = true;
+  const TransferMonitor::Scope runningScope;
+  QPointer<CTransferController> self(this);
+  QPointer<CProcessDlg> dialog = dialog_;
+  const TransferDirection direction = direction_;
+
+  // The engine works on a copy: the document changes only after a complete
+  // read, and nothing the pumped events do can pull the image from under it.
+  if (direction == TransferDirection::kWrite) view_.Encode();
+  RadioImage image = view_.Document().Image();
+  const std::string port = ResolvePortName(view_.PortName().toStdString());
+
+  TransferCallbacks callbacks;
+  callbacks.pump = [self, dialog] {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !self || !dialog || dialog->CancelRequested();
+  };
+  callbacks.progress = [dialog, direction](int position) {
+    const int limit = direction == TransferDirection::kWrite ? 255 : 256;
+    if (dialog && position <= limit) dialog->StepTo(position);
+  };
+  callbacks.askRetry = [self] {
+    if (!self) return false;
+    const auto answer = ShowMessage(
+        {&self->view_, self->caption_, TransferMessageText(TransferOutcome::kCommunicationError),
+         QMessageBox::NoIcon, QMessageBox::Retry | QMessageBox::Cancel});
+    return answer == QMessageBox::Retry;
+  };
+
+  QtSerialPort serialPort;
+  TransferEngine engine(serialPort, sleep_);
+  const TransferOutcome outcome = direction == TransferDirection::kRead
+                                      ? engine.Read(port, image, callbacks)
+                                      : engine.Write(port, image, callbacks);
+  if (!self) return;  // the view went while the transfer ran
+  running_ = false;
+
+  CSelkanDoc& document = view_.Document();
+  if (outcome == TransferOutcome::kCompleted && direction == TransferDirection::kRead) {
+    document.Image() = image;
+    SetBlankDocumentFlag(false);
+    view_.Decode();
+    // The document now holds the radio's data, not its file's.
+    document.SetModified(true);
+  } else if (outcome == TransferOutcome::kCompleted) {
+    document.SetModified(false);
+  }
+  Report(outcome);
+  delete dialog.data();
+  if (outcome == TransferOutcome::kCompleted) ShowFrame();
+  emit finished(outcome, direction);
+}
+
+void CTransferController::Report(TransferOutcome outcome) {
+  switch (outcome) {
+    case TransferOutcome::kPortError:
+    case TransferOutcome::kProgramInterrupt:
+      ShowMessage(
+          {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok});
+      break;
+    case TransferOutcome::kRadioMismatch: {
+      const BuiltInMessage message = RadioMismatchMessage(language_);
+      ShowMessage({&view_, message.caption, message.text, QMessageBox::NoIcon, QMessageBox::Ok});
+      break;
+    }
+    default:  // completed, cancelled, or 61451 already answered with Cancel
+      break;
+  }
+}
+
+void CTransferController::ShowFrame() {
+  for (QWidget* w = view_.parentWidget(); w != nullptr; w = w->parentWidget()) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(w);
+    if (frame == nullptr) continue;
+    if (frame->isHidden()) {
+      frame->showNormal();
+      if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
+    }
+    return;
+  }
+}
+
+}  // namespace selkan

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "link/gui/process_dlg.h"
+#include "link/transfer_engine.h"
+#include "platform/language.h"
+
+namespace selkan {
+
+class CSelkanView;
+
+enum class TransferDirection { kRead = 0, kWrite = 1 };
+
+// A channel view's Read and Write: the progress window, then the transfer
+// on the user-interface thread, with the event queue pumped between blocks
+// and the outcome reported in message boxes. Lives as a child of its view.
+class CTransferController : public QObject {
+  Q_OBJECT
+ public:
+  CTransferController(CSelkanView& view, Language language);
+  ~CTransferController() override;
+
+  // The view's controller, made on first use.
+  static CTransferController* For(CSelkanView& view, Language language);
+
+  // Caption of the plain message boxes (the product's company).
+  void SetMessageCaption(const QString& caption) { caption_ = caption; }
+  // The millisecond wait between protocol steps (tests keep the real one).
+  void SetSleep(SleepFunction sleep) { sleep_ = std::move(sleep); }
+
+  // The Read and Write commands: open the progress window, whose OK starts
+  // the transfer. While a window is open they only raise it: its direction
+  // and title stay as they were.
+  void OnRead();
+  void OnWrite();
+
+  TransferDirection Direction() const { return direction_; }
+  CProcessDlg* Dialog() const { return dialog_.data(); }
+  bool Running() const { return running_; }
+
+ signals:
+  // A transfer ended, however it ended.
+  void finished(TransferOutcome outcome, TransferDirection direction);
+
+ private:
+  void OpenDialog(TransferDirection direction);
+  void RunTransfer();
+  void Report(TransferOutcome outcome);
+  void ShowFrame();
+
+  CSelkanView& view_;
+  Language language_;
+  QString caption_;
+  SleepFunction sleep_;
+  TransferDirection direction_ = TransferDirection::kRead;
+  QPointer<CProcessDlg> dialog_;
+  bool running_ = false;
+};
+
+}  // namespace selkan

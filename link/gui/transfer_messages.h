@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "link/transfer_outcome.h"
+#include "platform/language.h"
+
+namespace selkan {
+
+// The text of a transfer's message in the catalog's language (61453, 61451,
+// 61454); empty when the outcome has none in the string table.
+QString TransferMessageText(TransferOutcome outcome);
+
+// The radio-type message is built in: English or Chinese by the language
+// flag, with its own caption.
+struct BuiltInMessage {
+  QString text;
+  QString caption;
+};
+BuiltInMessage RadioMismatchMessage(Language language);
+
+// The progress window's title: "Read Data" or "Write Data", in the
+// program's language.
+QString TransferTitle(bool write, Language language);
+
+}  // namespace selkan

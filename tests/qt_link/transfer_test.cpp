@@ -1,0 +1,340 @@
+// Read and Write from the program against the virtual radio on a
+// pseudo-terminal: progress window, grid, document marks, fault messages,
+// Cancel, and the commands refused while a transfer runs.
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+#include "app/qt/child_frame.h"
+#include "app/qt/command_ids.h"
+#include "app/qt/main_frame.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "editor/qt/selkan_view.h"
+#include "link/gui/process_dlg.h"
+#include "link/gui/transfer_controller.h"
+#include "link/transfer_outcome.h"
+#include "model/channel_codec.h"
+#include "model/selkan_doc.h"
+#include "tests/qt_app/app_fixture.h"
+#include "tests/qt_link/link_fixture.h"
+
+namespace selkan::test {
+
+namespace {
+
+constexpr int kTransferLimitMs = 60000;  // bound only; a transfer takes seconds
+
+// A radio holding a few channels of the 400-470 band on top of the given image.
+RadioImage RadioWithChannels(RadioImage image) {
+  ChannelTable table = DecodeChannels(image, Language::English);
+  const char* rows[][7] = {{"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"},
+                           {"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"},
+                           {"435.00000", "435.00000", "None", "None", "Middle", "Off", "Wide"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 1; c <= 7; ++c) Cell(table[r], c) = rows[r][c - 1];
+  EncodeChannels(table, image);
+  return image;
+}
+
+QStringList GridRow(CMSFlexGrid* grid, int row) {
+  QStringList cells;
+  for (int c = 1; c <= 7; ++c) cells << grid->GetTextMatrix(row, c);
+  return cells;
+}
+
+QStringList DecodedRow(const RadioImage& image, int row) {
+  const ChannelTable table = DecodeChannels(image, Language::English);
+  QStringList cells;
+  for (int c = 1; c <= 7; ++c) cells << QString::fromStdString(Cell(table[row - 1], c));
+  return cells;
+}
+
+}  // namespace
+
+class TransferTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // The program started with its first document.
+  struct Program {
+    Program() : started(dir) {
+      frame = started.app.MainFrame();
+      child = frame->ActiveChild();
+      view = child->View();
+    }
+    ProgramDir dir;
+    Answers answers;
+    StartedApp started;
+    CMainFrame* frame = nullptr;
+    CChildFrame* child = nullptr;
+    CSelkanView* view = nullptr;
+    CTransferController* Controller() {
+      return view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    CProcessDlg* Dialog() { return view->findChild<CProcessDlg*>(); }
+  };
+
+  struct Run {
+    TransferOutcome outcome = TransferOutcome::kCancelled;
+    int lastCounter = -1;
+    bool finished = false;
+  };
+
+  // Opens the window with the command, clicks OK and waits for the end.
+  // onStep runs at each progress step with the position.
+  Run Transfer(Program& program, int command, const std::function<void(int)>& onStep = {}) {
+    Run run;
+    program.frame->Action(command)->trigger();
+    QPointer<CProcessDlg> dialog = program.Dialog();
+    if (!dialog) return run;
+    auto connection = QObject::connect(program.Controller(), &CTransferController::finished,
+                                       [&run](TransferOutcome outcome, TransferDirection) {
+                                         run.outcome = outcome;
+                                         run.finished = true;
+                                       });
+    QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
+                     [&run, dialog, onStep](int value) {
+                       run.lastCounter = dialog->Counter()->text().toInt();
+                       if (onStep) onStep(value);
+                     });
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(run.finished, kTransferLimitMs); }();
+    QObject::disconnect(connection);
+    return run;
+  }
+
+ private slots:
+  void readShowsTheRadioChannelsAndStartsAfreshNextTime() {
+    Program program;
+    const RadioImage radio = RadioWithChannels(program.view->Document().Image());
+    VirtualRadioProcess sim(radio);
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    SetBlankDocumentFlag(true);
+    // A hidden document window comes back after the read.
+    program.child->close();
+    QVERIFY(program.child->isHidden());
+
+    const Run run = Transfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(run.lastCounter, 256);
+    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QVERIFY(program.answers.messages.empty());
+    QVERIFY(program.view->Document().Image() == radio);
+    for (int row : {1, 2, 3, 4})
+      QCOMPARE(GridRow(program.view->Grid(), row), DecodedRow(radio, row));
+    QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
+    QVERIFY(!BlankDocumentFlag());
+    QVERIFY(program.view->Document().IsModified());
+    QVERIFY(program.child->isVisible());
+    QCOMPARE(sim.ReceivedFrames("52"), 512);
+
+    // The next Read brings a fresh window.
+    program.frame->Action(command::kRead)->trigger();
+    CProcessDlg* again = program.Dialog();
+    QVERIFY(again != nullptr);
+    QCOMPARE(again->windowTitle(), QStringLiteral("Read Data"));
+    QCOMPARE(again->ProgressBar()->value(), 0);
+    QCOMPARE(again->ProgressBar()->maximum(), 256);
+    QCOMPARE(again->Counter()->text(), QStringLiteral("0"));
+    QVERIFY(again->OkButton()->isEnabled());
+    QTest::mouseClick(again->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+  }
+
+  void writeSendsTheGridButNotTheLastSixteenBytes() {
+    Program program;
+    RadioImage before = program.view->Document().Image();
+    for (std::size_t a = 0xFF0; a < kImageSize; ++a) before[a] = static_cast<std::uint8_t>(a);
+    VirtualRadioProcess sim(before);
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
+    program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
+    program.view->Document().SetModified(true);
+
+    const Run run = Transfer(program, command::kWrite);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(run.lastCounter, 255);
+    QVERIFY(program.answers.messages.empty());
+    QVERIFY(!program.view->Document().IsModified());
+    QCOMPARE(sim.ReceivedFrames("57"), 510);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    const RadioImage after = sim.Memory();
+    const RadioImage& sent = program.view->Document().Image();
+    QVERIFY(std::equal(after.begin(), after.begin() + 0xFF0, sent.begin()));
+    QVERIFY(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
+    QCOMPARE(DecodedRow(after, 1).mid(0, 2), QStringList({"438.50000", "438.50000"}));
+  }
+
+  void faultsBringTheirMessagesAndLeaveTheGrid_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("outcome");
+    const QString company = QStringLiteral("<company>");
+    QTest::newRow("no port") << QStringList{"<no port>"} << command::kRead
+                             << QString::fromUtf8(kPortErrorText.data(), kPortErrorText.size())
+                             << company << int(TransferOutcome::kPortError);
+    QTest::newRow("no wake-up answer")
+        << QStringList{"--no-wakeup-answer"} << command::kRead
+        << QString::fromUtf8(kCommunicationErrorText.data(), kCommunicationErrorText.size())
+        << company << int(TransferOutcome::kCommunicationError);
+    QTest::newRow("no identification acknowledge")
+        << QStringList{"--no-id-ack"} << command::kWrite
+        << QString::fromUtf8(kCommunicationErrorText.data(), kCommunicationErrorText.size())
+        << company << int(TransferOutcome::kCommunicationError);
+    QTest::newRow("wrong radio") << QStringList{"--wrong-id"} << command::kRead
+                                 << QString::fromUtf8(kRadioMismatchText.data(),
+                                                      kRadioMismatchText.size())
+                                 << QStringLiteral("Caution")
+                                 << int(TransferOutcome::kRadioMismatch);
+    QTest::newRow("short reply") << QStringList{"--short-reply-at", "37"} << command::kRead
+                                 << QString::fromUtf8(kProgramInterruptText.data(),
+                                                      kProgramInterruptText.size())
+                                 << company << int(TransferOutcome::kProgramInterrupt);
+    QTest::newRow("refused write")
+        << QStringList{"--refuse-write-at", "3"} << command::kWrite
+        << QString::fromUtf8(kProgramInterruptText.data(), kProgramInterruptText.size()) << company
+        << int(TransferOutcome::kProgramInterrupt);
+    QTest::newRow("silent radio") << QStringList{"--silent-from", "9"} << command::kWrite
+                                  << QString::fromUtf8(kProgramInterruptText.data(),
+                                                       kProgramInterruptText.size())
+                                  << company << int(TransferOutcome::kProgramInterrupt);
+  }
+  void faultsBringTheirMessagesAndLeaveTheGrid() {
+    QFETCH(QStringList, faults);
+    QFETCH(int, command);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QFETCH(int, outcome);
+    Program program;
+    const RadioImage radio = RadioWithChannels(program.view->Document().Image());
+    const bool noPort = faults == QStringList{"<no port>"};
+    VirtualRadioProcess sim(radio, noPort ? QStringList{} : faults);
+    QVERIFY(sim.Started());
+    program.view->SetPortName(noPort ? sim.Link() + "-missing" : sim.Link());
+    const RadioImage imageBefore = program.view->Document().Image();
+    const QStringList rowBefore = GridRow(program.view->Grid(), 1);
+    program.view->Document().SetModified(false);
+    program.answers.buttons = {QMessageBox::Cancel};  // 61451: give up
+
+    const Run run = Transfer(program, command);
+    QCOMPARE(int(run.outcome), outcome);
+    QCOMPARE(program.answers.messages.size(), std::size_t{1});
+    const MessageRequest& message = program.answers.messages.front();
+    QCOMPARE(message.text, text);
+    if (caption == "<company>")
+      QCOMPARE(message.caption, program.frame->MessageCaption());
+    else
+      QCOMPARE(message.caption, caption);
+    const bool retry = outcome == int(TransferOutcome::kCommunicationError);
+    QCOMPARE(message.buttons, retry ? QMessageBox::Retry | QMessageBox::Cancel
+                                    : QMessageBox::StandardButtons(QMessageBox::Ok));
+    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    if (command == command::kRead) {
+      QVERIFY(program.view->Document().Image() == imageBefore);
+      QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
+    }
+    QVERIFY(!program.view->Document().IsModified());
+  }
+
+  void retryRepeatsTheHandshake() {
+    Program program;
+    VirtualRadioProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
+    const Run run = Transfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kCommunicationError);
+    QCOMPARE(program.answers.messages.size(), std::size_t{2});
+  }
+
+  void cancelBeforeOkSendsNothing() {
+    Program program;
+    VirtualRadioProcess sim(program.view->Document().Image());
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    program.frame->Action(command::kWrite)->trigger();
+    QPointer<CProcessDlg> dialog = program.Dialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Write Data"));
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
+    QTest::qWait(100);  // a queued start would have run by now
+    QCOMPARE(sim.ReceivedFramesAll(), 0);
+    QVERIFY(program.answers.messages.empty());
+  }
+
+  void cancelDuringAReadStopsWithinAPairOfBlocks() {
+    Program program;
+    const RadioImage radio = RadioWithChannels(program.view->Document().Image());
+    VirtualRadioProcess sim(radio);
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    const QStringList rowBefore = GridRow(program.view->Grid(), 1);
+    int cancelledAt = -1;
+    Program* p = &program;
+    const Run run = Transfer(program, command::kRead, [p, &cancelledAt](int position) {
+      if (position == 10 && cancelledAt < 0) {
+        cancelledAt = position;
+        QTest::mouseClick(p->Dialog()->CancelButton(), Qt::LeftButton);
+      }
+    });
+    QCOMPARE(run.outcome, TransferOutcome::kCancelled);
+    QCOMPARE(cancelledAt, 10);
+    QVERIFY(run.lastCounter <= 11);
+    QVERIFY(sim.ReceivedFrames("52") <= 2 * 11);
+    QVERIFY(program.answers.messages.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
+  }
+
+  void commandsThatWouldDropTheDocumentWaitForTheTransfer() {
+    Program program;
+    VirtualRadioProcess sim(RadioWithChannels(program.view->Document().Image()));
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link());
+    Program* p = &program;
+    bool checked = false;
+    bool newDone = true, openDone = true, closed = true, actionsOff = false;
+    int dialogs = 0;
+    const Run run = Transfer(program, command::kRead, [&, p](int position) {
+      if (position != 5 || checked) return;
+      checked = true;
+      using namespace command;
+      actionsOff =
+          !p->frame->Action(kFileNew)->isEnabled() && !p->frame->Action(kFileOpen)->isEnabled() &&
+          !p->frame->Action(kFileClose)->isEnabled() && !p->frame->Action(kAppExit)->isEnabled();
+      newDone = p->frame->OnFileNew();
+      openDone = p->frame->OpenDocumentFile(p->dir.Path("Selkan.ini"));
+      p->frame->OnFileClose();
+      closed = p->frame->close();
+      p->frame->Action(kRead)->trigger();   // raises the window only
+      p->frame->Action(kWrite)->trigger();  // nor does it turn it into a write
+      dialogs = p->view->findChildren<CProcessDlg*>().size();
+    });
+    QVERIFY(checked);
+    QVERIFY(actionsOff);
+    QVERIFY(!newDone);
+    QVERIFY(!openDone);
+    QVERIFY(!closed);
+    QCOMPARE(dialogs, 1);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(program.Controller()->Direction(), TransferDirection::kRead);
+    QCOMPARE(program.frame->Children().size(), 1);
+    QVERIFY(program.child->isVisible());
+    QVERIFY(program.answers.messages.empty());  // no "All data will be Cleared!"
+    QVERIFY(program.frame->Action(command::kFileNew)->isEnabled());
+    QVERIFY(program.frame->Action(command::kAppExit)->isEnabled());
+  }
+};
+
+}  // namespace selkan::test
+
+QTEST_MAIN(selkan::test::TransferTest)
+#include "transfer_test.moc"

@@ -1,0 +1,184 @@
+// COM Setup with COM1..COM4 mapped to pseudo-terminals, one of them missing:
+// probing, the remembered port, OK, Cancel and F1, on its own and through
+// the program's Setup menu.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/qt/child_frame.h"
+#include "app/qt/command_ids.h"
+#include "app/qt/main_frame.h"
+#include "dialogs/com_setup_dlg.h"
+#include "dialogs/port_probe.h"
+#include "editor/qt/selkan_view.h"
+#include "link/port_names.h"
+#include "link/qt/qt_serial_port.h"
+#include "platform/qt/help_request.h"
+#include "tests/qt_app/app_fixture.h"
+
+namespace selkan::test {
+
+namespace {
+
+const std::string kKey = "Software\\Selkan";
+
+// A pseudo-terminal whose device is reached through a symbolic link.
+class Pty {
+ public:
+  explicit Pty(const QString& link) {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
+    QFile::link(QString::fromLocal8Bit(::ptsname(master_)), link);
+  }
+  ~Pty() {
+    if (master_ >= 0) ::close(master_);
+  }
+  Pty(const Pty&) = delete;
+  Pty& operator=(const Pty&) = delete;
+
+ private:
+  int master_ = -1;
+};
+
+}  // namespace
+
+class ComSetupTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  std::vector<std::unique_ptr<Pty>> ptys_;
+
+  QString Link(int n) const { return dir_.filePath(QStringLiteral("com%1").arg(n)); }
+
+ private slots:
+  void initTestCase() {
+    // COM1..COM3 are terminals, COM4 names a device that is not there.
+    for (int n = 1; n <= 3; ++n) ptys_.push_back(std::make_unique<Pty>(Link(n)));
+    for (int n = 1; n <= 4; ++n)
+      qputenv(QStringLiteral("SELKAN_COM%1").arg(n).toLatin1(), Link(n).toLocal8Bit());
+  }
+
+  void probeOpensOnlyPortsThatAreThereAndFree() {
+    QVERIFY(CanOpenPort("COM1"));
+    QVERIFY(CanOpenPort("com3"));
+    QVERIFY(!CanOpenPort("com4"));
+    // The probe lets the port go again.
+    QVERIFY(CanOpenPort("com1"));
+    QtSerialPort held;
+    QVERIFY(held.Open(ResolvePortName("com2")));
+    QVERIFY(!CanOpenPort("com2"));
+    held.Close();
+    QVERIFY(CanOpenPort("com2"));
+  }
+
+  void buttonsShowWhichPortsOpenAndTheRememberedOne_data() {
+    QTest::addColumn<int>("remembered");  // -1: no value
+    QTest::addColumn<int>("checked");     // -1: none
+    QTest::newRow("nothing remembered") << -1 << 0;
+    QTest::newRow("third") << 3 << 2;
+    QTest::newRow("missing port stays checked") << 4 << 3;
+    QTest::newRow("zero") << 0 << -1;
+    QTest::newRow("out of range") << 9 << -1;
+  }
+  void buttonsShowWhichPortsOpenAndTheRememberedOne() {
+    QFETCH(int, remembered);
+    QFETCH(int, checked);
+    MemoryRegistry registry;
+    if (remembered >= 0) registry.WriteValue(kKey, "com", static_cast<std::uint32_t>(remembered));
+    CComSetupDlg dialog(registry, kKey);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("COM Setup"));
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(dialog.PortButton(i)->isEnabled(), i < 3);
+      QCOMPARE(dialog.PortButton(i)->isChecked(), i == checked);
+      QCOMPARE(dialog.PortButton(i)->property("controlId").toInt(), 1007 + i);
+    }
+  }
+
+  void okGivesThePortNameAndRemembersIt() {
+    MemoryRegistry registry;
+    registry.WriteValue(kKey, "com", 9);  // none checked
+    CComSetupDlg dialog(registry, kKey);
+    dialog.show();
+    QTest::mouseClick(dialog.PortButton(1), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.PortName(), QStringLiteral("com2"));
+    QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(2));
+  }
+
+  void okWithNothingCheckedStoresZero() {
+    MemoryRegistry registry;
+    registry.WriteValue(kKey, "com", 7);
+    CComSetupDlg dialog(registry, kKey);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.PortName(), QStringLiteral("com0"));
+    QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(0));
+  }
+
+  void cancelStoresNothing() {
+    MemoryRegistry registry;
+    CComSetupDlg dialog(registry, kKey);
+    dialog.show();
+    QTest::mouseClick(dialog.PortButton(2), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(registry.size(), std::size_t{0});
+  }
+
+  void f1AsksForTheDialogsTopic() {
+    MemoryRegistry registry;
+    CComSetupDlg dialog(registry, kKey);
+    dialog.show();
+    std::vector<int> topics;
+    SetHelpHandler([&topics](int id) { topics.push_back(id); });
+    QTest::keyClick(dialog.PortButton(0), Qt::Key_F1);
+    SetHelpHandler({});
+    QCOMPARE(topics, std::vector<int>{32777});
+    QVERIFY(dialog.isVisible());
+  }
+
+  // Through the Setup menu: OK sets the active view's port; Cancel does not.
+  void setupMenuAppliesThePortToTheActiveView() {
+    ProgramDir dir;
+    Answers answers;
+    StartedApp started(dir);
+    CMainFrame* frame = started.app.MainFrame();
+    CSelkanView* view = frame->ActiveChild()->View();
+    QCOMPARE(view->PortName(), QStringLiteral("COM1"));
+    QVERIFY(frame->Action(command::kComSetup)->isEnabled());
+
+    auto answerWith = [](int port, const char* button) {
+      QTimer::singleShot(0, [port, button] {
+        auto* dialog = qobject_cast<CComSetupDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QTest::mouseClick(dialog->PortButton(port), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+      });
+    };
+    answerWith(2, "cancelButton");
+    frame->Action(command::kComSetup)->trigger();
+    QCOMPARE(view->PortName(), QStringLiteral("COM1"));
+    QVERIFY(!started.registryPtr->ReadValue(kKey, "com").has_value());
+
+    answerWith(2, "okButton");
+    frame->Action(command::kComSetup)->trigger();
+    QCOMPARE(view->PortName(), QStringLiteral("com3"));
+    QCOMPARE(started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+  }
+};
+
+}  // namespace selkan::test
+
+QTEST_MAIN(selkan::test::ComSetupTest)
+#include "com_setup_test.moc"

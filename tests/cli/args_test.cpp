@@ -9,13 +9,9 @@ namespace {
 
 constexpr std::array<OptionSpec, 3> kSpecs{{{"--type", true}, {"-o", true}, {"--force", false}}};
 
-std::optional<ParsedArgs> Parse(const Args& args, std::string* error) {
-  return ParseArgs(args, kSpecs, error);
-}
-
-TEST(ParseArgs, SeparatesOptionsValuesAndPositionals) {
+TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   std::string error;
-  const auto parsed = Parse({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, &error);
+  auto parsed = ParseArgs({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, kSpecs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"a.dat", "b"}));
   ASSERT_NE(parsed->Value("--type"), nullptr);
@@ -23,23 +19,19 @@ TEST(ParseArgs, SeparatesOptionsValuesAndPositionals) {
   EXPECT_EQ(*parsed->Value("-o"), "x.csv");
   EXPECT_TRUE(parsed->Has("--force"));
   EXPECT_FALSE(parsed->help);
-}
 
-TEST(ParseArgs, JoinedValuesDashDashAndHelp) {
-  std::string error;
-  const auto parsed = Parse({"--type=", "-h", "--", "--force", "-"}, &error);
+  parsed = ParseArgs({"--type=", "-h", "--", "--force", "-"}, kSpecs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(*parsed->Value("--type"), "");
   EXPECT_TRUE(parsed->help);
   EXPECT_FALSE(parsed->Has("--force"));
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"--force", "-"}));
-}
 
-TEST(ParseArgs, RejectsUnknownRepeatedMissingAndUnexpectedValues) {
+  // Unknown, repeated, missing value, value on a flag.
   for (const Args& args :
        {Args{"--bogus"}, Args{"--type", "1", "--type=2"}, Args{"x", "-o"}, Args{"--force=yes"}}) {
-    std::string error;
-    EXPECT_FALSE(Parse(args, &error)) << args[0];
+    error.clear();
+    EXPECT_FALSE(ParseArgs(args, kSpecs, &error)) << args[0];
     EXPECT_FALSE(error.empty());
   }
 }
@@ -54,22 +46,21 @@ TEST(ParseIntInRange, DigitsOnlyWithinTheLimits) {
 }
 
 TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
-  const auto uhf = ParseMhzRange("400-470");
-  ASSERT_TRUE(uhf);
-  EXPECT_EQ(uhf->lower, 40000000);
-  EXPECT_EQ(uhf->upper, 47000000);
-  const auto single = ParseMhzRange("446-446");
-  ASSERT_TRUE(single);
-  EXPECT_EQ(single->lower, single->upper);
   // A record cannot hold frequencies below 10 MHz: they would read back as
-  // no frequency at all.
-  const auto fromZero = ParseMhzRange("0-999");
-  ASSERT_TRUE(fromZero);
-  EXPECT_EQ(fromZero->lower, 1000000);
-  EXPECT_EQ(fromZero->upper, 99900000);
-  const auto lowest = ParseMhzRange("10-10");
-  ASSERT_TRUE(lowest);
-  EXPECT_EQ(lowest->lower, 1000000);
+  // no frequency at all, so the lower limit is raised to 10 MHz.
+  const struct {
+    const char* text;
+    std::int64_t lower, upper;
+  } good[] = {{"400-470", 40000000, 47000000},
+              {"446-446", 44600000, 44600000},
+              {"0-999", 1000000, 99900000},
+              {"10-10", 1000000, 1000000}};
+  for (const auto& c : good) {
+    const auto range = ParseMhzRange(c.text);
+    ASSERT_TRUE(range) << c.text;
+    EXPECT_EQ(range->lower, c.lower) << c.text;
+    EXPECT_EQ(range->upper, c.upper) << c.text;
+  }
   for (const char* bad : {"470-400", "400", "400-", "-470", "400-1000", "400.5-470", "0-9", "5-9",
                           "400 - 470", "400-470-480"}) {
     EXPECT_FALSE(ParseMhzRange(bad)) << bad;

@@ -17,19 +17,15 @@ int CountLines(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-TEST(ChannelsToCsv, EmptyTableIsTheHeaderAnd199EmptyRows) {
-  const std::string csv = ChannelsToCsv(ChannelTable{});
-  EXPECT_EQ(CountLines(csv), 200);
-  EXPECT_EQ(CountLines(csv), static_cast<int>(std::count(csv.begin(), csv.end(), '\r')));
-  EXPECT_TRUE(csv.starts_with(kHeader + "\r\n1,,,,,,,\r\n2,,,,,,,\r\n"));
-  EXPECT_TRUE(csv.ends_with("\r\n198,,,,,,,\r\n199,,,,,,,\r\n"));
-}
-
-TEST(ChannelsToCsv, CellsAreWrittenAsTheyAre) {
+TEST(ChannelsToCsv, HeaderThen199CrlfRowsWithCellsAsTheyAre) {
+  EXPECT_EQ(CountLines(ChannelsToCsv(ChannelTable{})), 200);
   ChannelTable table{};
   table[4] = {"438.10000", "438.10000", "D023N", "67.0", "High", "On", "Wide"};
   table[5] = {"a,b", "\"q\"", "", "", "", "", ""};
   const std::string csv = ChannelsToCsv(table);
+  EXPECT_EQ(CountLines(csv), static_cast<int>(std::count(csv.begin(), csv.end(), '\r')));
+  EXPECT_TRUE(csv.starts_with(kHeader + "\r\n1,,,,,,,\r\n2,,,,,,,\r\n"));
+  EXPECT_TRUE(csv.ends_with("\r\n198,,,,,,,\r\n199,,,,,,,\r\n"));
   EXPECT_NE(csv.find("\r\n5,438.10000,438.10000,D023N,67.0,High,On,Wide\r\n"), std::string::npos);
   EXPECT_NE(csv.find("\r\n6,\"a,b\",\"\"\"q\"\"\",,,,,\r\n"), std::string::npos);
 }
@@ -42,12 +38,9 @@ TEST(ChannelsFromCsv, RowsInAnyOrderOthersEmpty) {
   EXPECT_EQ(got.table[0],
             (ChannelRow{"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}));
   for (int i = 1; i < 198; ++i) EXPECT_EQ(got.table[i], ChannelRow{}) << i;
-}
-
-TEST(ChannelsFromCsv, HeaderOnlyClearsEveryChannel) {
-  const ChannelCsvImport got = ChannelsFromCsv(kHeader, kUhf);
-  EXPECT_TRUE(got.errors.empty());
-  EXPECT_EQ(got.table, ChannelTable{});
+  // The header alone clears every channel.
+  EXPECT_TRUE(ChannelsFromCsv(kHeader, kUhf).errors.empty());
+  EXPECT_EQ(ChannelsFromCsv(kHeader, kUhf).table, ChannelTable{});
 }
 
 TEST(ChannelsFromCsv, HeaderMustMatchExactly) {

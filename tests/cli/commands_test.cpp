@@ -20,9 +20,9 @@ namespace fs = std::filesystem;
 class CliCommands : public testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
     dir_ = fs::path(testing::TempDir()) /
-           ("selkan_cli_" + std::to_string(getpid()) + "_" + info->name());
+           ("selkan_cli_" + std::to_string(getpid()) + "_" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -42,8 +42,11 @@ class CliCommands : public testing::Test {
     EXPECT_EQ(loaded.error, DatLoadError::None) << path;
     return loaded.image;
   }
-  static void WriteImage(const std::string& path, const RadioImage& image) {
-    WriteFile(path, std::string(image.begin(), image.end()));
+  // Runs a command and returns its exit code with what it wrote to stderr.
+  static std::pair<int, std::string> RunQuiet(int (*run)(const Args&), const Args& args) {
+    testing::internal::CaptureStderr();
+    const int code = run(args);
+    return {code, testing::internal::GetCapturedStderr()};
   }
   std::string Export(const std::string& dat) {
     const std::string csv = Path("export.csv");
@@ -59,7 +62,7 @@ bool IsChannelField(std::size_t offset) {
          offset % offset::kChannelRecordSize <= record::kFlags;
 }
 
-TEST_F(CliCommands, NewWritesTheSavedBlankImage) {
+TEST_F(CliCommands, NewWritesTheSavedBlankImageWhichExportsAsEmptyRows) {
   const std::string dat = Path("blank.dat");
   ASSERT_EQ(RunNew({dat}), kExitOk);
   const std::string bytes = ReadFile(dat);
@@ -72,9 +75,18 @@ TEST_F(CliCommands, NewWritesTheSavedBlankImage) {
     if (i >= 0x10 && i < 0xC80 && i % 16 == 12) expected = 0xE1;
     ASSERT_EQ(static_cast<std::uint8_t>(bytes[i]), expected) << "offset " << i;
   }
+
+  std::string expected = std::string(kChannelCsvHeader) + "\r\n";
+  for (int channel = 1; channel <= 199; ++channel) {
+    expected += std::to_string(channel) + ",,,,,,,\r\n";
+  }
+  EXPECT_EQ(Export(dat), expected);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(RunExport({dat}), kExitOk);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), expected);
 }
 
-TEST_F(CliCommands, NewStoresTypeAndBandAndChecksThem) {
+TEST_F(CliCommands, NewStoresTypeAndBandChecksThemAndKeepsAnExistingFile) {
   const std::string dat = Path("typed.dat");
   ASSERT_EQ(RunNew({"--band=255", dat, "--type", "7"}), kExitOk);
   const RadioImage image = ReadImage(dat);
@@ -85,10 +97,7 @@ TEST_F(CliCommands, NewStoresTypeAndBandAndChecksThem) {
     EXPECT_EQ(RunNew(bad), kExitUsage);
   }
   EXPECT_FALSE(fs::exists(Path("a.dat")));
-}
 
-TEST_F(CliCommands, NewKeepsAnExistingFileUnlessForced) {
-  const std::string dat = Path("mine.dat");
   WriteFile(dat, "precious");
   EXPECT_EQ(RunNew({dat}), kExitBadInput);
   EXPECT_EQ(ReadFile(dat), "precious");
@@ -104,26 +113,12 @@ TEST_F(CliCommands, HelpGoesToStdoutWithSuccess) {
   }
 }
 
-TEST_F(CliCommands, ExportOfANewFileIsTheHeaderAndEmptyRows) {
-  const std::string dat = Path("blank.dat");
-  ASSERT_EQ(RunNew({dat}), kExitOk);
-  std::string expected = std::string(kChannelCsvHeader) + "\r\n";
-  for (int channel = 1; channel <= 199; ++channel) {
-    expected += std::to_string(channel) + ",,,,,,,\r\n";
-  }
-  EXPECT_EQ(Export(dat), expected);
-
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(RunExport({dat}), kExitOk);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), expected);
-}
-
 TEST_F(CliCommands, ExportRejectsShortAndMissingFiles) {
   const std::string dat = Path("short.dat");
   WriteFile(dat, std::string(kImageSize - 1, '\xFF'));
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(RunExport({dat, "-o", Path("out.csv")}), kExitBadInput);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("selkan-cli export: "), std::string::npos);
+  const auto [code, errors] = RunQuiet(RunExport, {dat, "-o", Path("out.csv")});
+  EXPECT_EQ(code, kExitBadInput);
+  EXPECT_NE(errors.find("selkan-cli export: "), std::string::npos);
   EXPECT_FALSE(fs::exists(Path("out.csv")));
   EXPECT_EQ(RunExport({Path("missing.dat")}), kExitBadInput);
   EXPECT_EQ(RunExport({dat, "-o"}), kExitUsage);
@@ -133,7 +128,7 @@ TEST_F(CliCommands, ImportWritesChannelsAndKeepsEveryOtherByte) {
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
   const std::string dat = Path("radio.dat");
-  WriteImage(dat, image);
+  WriteFile(dat, std::string(image.begin(), image.end()));
   const std::string csv = Path("in.csv");
   WriteFile(csv, std::string(kChannelCsvHeader) +
                      "\n2,438.1,,67.0,D023N,Low,Off,Narrow\n199,446.00625,,,,,,\n");
@@ -174,9 +169,8 @@ TEST_F(CliCommands, ImportReportsEveryBadLineAndTouchesNothing) {
   ASSERT_EQ(RunNew({dat}), kExitOk);
   const std::string before = ReadFile(dat);
 
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(RunImport({csv, dat, "--band", "400-470"}), kExitBadInput);
-  const std::string errors = testing::internal::GetCapturedStderr();
+  const auto [code, errors] = RunQuiet(RunImport, {csv, dat, "--band", "400-470"});
+  EXPECT_EQ(code, kExitBadInput);
   EXPECT_NE(errors.find(csv + ":3: Rx Frequency \"480\": Out of range,please input again."),
             std::string::npos)
       << errors;
@@ -186,9 +180,7 @@ TEST_F(CliCommands, ImportReportsEveryBadLineAndTouchesNothing) {
   EXPECT_EQ(ReadFile(dat), before);
 
   const std::string missing = Path("never.dat");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(RunImport({csv, missing}), kExitBadInput);
-  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(RunQuiet(RunImport, {csv, missing}).first, kExitBadInput);
   EXPECT_FALSE(fs::exists(missing));
 }
 

@@ -7,85 +7,52 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+// "line[field|field] ... !line" for records, then errors (each with a reason).
+std::string Dump(const CsvParse& parse) {
+  std::string out;
+  for (const auto& record : parse.records) {
+    out += std::to_string(record.line) + "[";
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+      out += (i ? "|" : "") + record.fields[i];
+    }
+    out += "] ";
+  }
+  for (const CsvError& error : parse.errors) {
+    out += "!" + std::to_string(error.line) + (error.reason.empty() ? "(no reason) " : " ");
+  }
+  return out;
+}
+
 TEST(CsvFormat, QuotesOnlyFieldsThatNeedIt) {
-  EXPECT_EQ(QuoteCsvField("438.10000"), "438.10000");
-  EXPECT_EQ(QuoteCsvField(""), "");
-  EXPECT_EQ(QuoteCsvField("a b"), "a b");
-  EXPECT_EQ(QuoteCsvField("a,b"), "\"a,b\"");
-  EXPECT_EQ(QuoteCsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
-  EXPECT_EQ(QuoteCsvField("two\nlines"), "\"two\nlines\"");
-  EXPECT_EQ(QuoteCsvField("cr\r"), "\"cr\r\"");
+  const std::pair<const char*, const char*> cases[] = {{"438.10000", "438.10000"},
+                                                       {"", ""},
+                                                       {"a b", "a b"},
+                                                       {"a,b", "\"a,b\""},
+                                                       {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                       {"two\nlines", "\"two\nlines\""},
+                                                       {"cr\r", "\"cr\r\""}};
+  for (const auto& [field, quoted] : cases) EXPECT_EQ(QuoteCsvField(field), quoted) << field;
   EXPECT_EQ(FormatCsvRecord({"1", "", "x,y", ""}), "1,,\"x,y\",");
 }
 
-TEST(CsvParse, PlainRecordsWithLfOrCrlfAndLineNumbers) {
-  const CsvParse parse = ParseCsv("a,b\r\nc,d\ne,f");
-  ASSERT_TRUE(parse.errors.empty());
-  ASSERT_EQ(parse.records.size(), 3u);
-  EXPECT_EQ(parse.records[0].fields, (Fields{"a", "b"}));
-  EXPECT_EQ(parse.records[2].fields, (Fields{"e", "f"}));
-  EXPECT_EQ(parse.records[1].line, 2);
-  EXPECT_EQ(parse.records[2].line, 3);
-}
-
-TEST(CsvParse, EmptyAndTrailingFieldsAreKept) {
-  const CsvParse parse = ParseCsv("1,,,\r\n,\n");
-  ASSERT_TRUE(parse.errors.empty());
-  ASSERT_EQ(parse.records.size(), 2u);
-  EXPECT_EQ(parse.records[0].fields, (Fields{"1", "", "", ""}));
-  EXPECT_EQ(parse.records[1].fields, (Fields{"", ""}));
-}
-
-TEST(CsvParse, EmptyLinesHoldNoRecordButCountAsLines) {
-  const CsvParse parse = ParseCsv("\r\na\n\n\nb\r\n\r\n");
-  ASSERT_EQ(parse.records.size(), 2u);
-  EXPECT_EQ(parse.records[0].line, 2);
-  EXPECT_EQ(parse.records[1].line, 5);
-}
-
-TEST(CsvParse, QuotedFieldsHoldCommasQuotesAndLineEnds) {
-  const CsvParse parse = ParseCsv("\"x,y\",\"a \"\"b\"\"\",\"l1\r\nl2\nl3\",\"\"\nnext,\"\"\"\"\n");
-  ASSERT_TRUE(parse.errors.empty());
-  ASSERT_EQ(parse.records.size(), 2u);
-  EXPECT_EQ(parse.records[0].fields, (Fields{"x,y", "a \"b\"", "l1\r\nl2\nl3", ""}));
-  // The record after a multi-line field starts on the line after it.
-  EXPECT_EQ(parse.records[1].line, 4);
-  EXPECT_EQ(parse.records[1].fields, (Fields{"next", "\""}));
-}
-
-TEST(CsvParse, ByteOrderMarkIsDroppedOnlyAtTheStart) {
-  const CsvParse parse = ParseCsv(
-      "\xEF\xBB\xBF"
-      "CH,x\n\xEF\xBB\xBFy\n");
-  ASSERT_EQ(parse.records.size(), 2u);
-  EXPECT_EQ(parse.records[0].fields[0], "CH");
-  EXPECT_EQ(parse.records[1].fields[0], "\xEF\xBB\xBFy");
-}
-
-TEST(CsvParse, MalformedRecordsAreReportedAndSkippedToTheirLineEnd) {
-  const CsvParse parse = ParseCsv(
-      "ok,1\n"
-      "ab\"c,2\n"    // quote inside an unquoted field
-      "\"ab\"c,3\n"  // text after a closing quote
-      "x\ry,4\n"     // bare CR
-      "ok,5\n"
-      "\"open,6\n");  // never closed
-  ASSERT_EQ(parse.records.size(), 2u);
-  EXPECT_EQ(parse.records[0].fields, (Fields{"ok", "1"}));
-  EXPECT_EQ(parse.records[1].fields, (Fields{"ok", "5"}));
-  ASSERT_EQ(parse.errors.size(), 4u);
-  EXPECT_EQ(parse.errors[0].line, 2);
-  EXPECT_EQ(parse.errors[1].line, 3);
-  EXPECT_EQ(parse.errors[2].line, 4);
-  EXPECT_EQ(parse.errors[3].line, 6);
-  for (const CsvError& error : parse.errors) EXPECT_FALSE(error.reason.empty());
-}
-
-TEST(CsvParse, CrAtTheVeryEndIsABareCr) {
-  const CsvParse parse = ParseCsv("a,b\r");
-  EXPECT_TRUE(parse.records.empty());
-  ASSERT_EQ(parse.errors.size(), 1u);
-  EXPECT_EQ(parse.errors[0].line, 1);
+TEST(CsvParse, RecordsLineNumbersAndErrors) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a,b\r\nc,d\ne,f", "1[a|b] 2[c|d] 3[e|f] "},
+      {"1,,,\r\n,\n", "1[1|||] 2[|] "},        // empty and trailing fields are kept
+      {"\r\na\n\n\nb\r\n\r\n", "2[a] 5[b] "},  // empty lines count but hold no record
+      // Quoted commas, quotes and line ends; the next record starts after them.
+      {"\"x,y\",\"a \"\"b\"\"\",\"l1\r\nl2\nl3\",\"\"\nnext,\"\"\"\"\n",
+       "1[x,y|a \"b\"|l1\r\nl2\nl3|] 4[next|\"] "},
+      // A byte order mark is dropped only at the start.
+      {"\xEF\xBB\xBF"
+       "CH,x\n\xEF\xBB\xBFy\n",
+       "1[CH|x] 2[\xEF\xBB\xBFy] "},
+      // Quote inside an unquoted field, text after a closing quote, bare CR,
+      // unclosed quote: each is reported and skipped to its line end.
+      {"ok,1\nab\"c,2\n\"ab\"c,3\nx\ry,4\nok,5\n\"open,6\n", "1[ok|1] 5[ok|5] !2 !3 !4 !6 "},
+      {"a,b\r", "!1 "},  // a CR at the very end is a bare CR
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(Dump(ParseCsv(text)), expected) << text;
 }
 
 TEST(CsvParse, FormattedRecordsReadBackUnchanged) {

@@ -21,6 +21,13 @@ const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 const std::string kSim = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
 constexpr double kRunLimit = 30;  // seconds; no run should come near it
 
+using Args = std::vector<std::string>;
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 RadioImage RandomImage(unsigned seed) {
   std::mt19937 random(seed);
   RadioImage image;
@@ -61,15 +68,20 @@ class TransferE2E : public ::testing::Test {
 };
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
-  const RadioImage image = RandomImage(1);
-  const std::string device = StartSim(image);
-  const RunResult run =
-      RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
-  ASSERT_EQ(run.exitCode, 0) << run.output;
-  const DatLoadResult loaded = LoadDatFile(Path("out.dat"));
-  ASSERT_EQ(loaded.error, DatLoadError::None);
-  EXPECT_EQ(loaded.image, image);
-  EXPECT_EQ(fs::file_size(Path("out.dat")), kImageSize);
+  // Also when the radio answers the wake-up only after its eighth byte.
+  for (const std::vector<std::string>& simArgs : {Args{}, Args{"--answer-after-eighth"}}) {
+    const RadioImage image = RandomImage(static_cast<unsigned>(simArgs.size()));
+    const std::string device = StartSim(image, simArgs);
+    const RunResult run =
+        RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const DatLoadResult loaded = LoadDatFile(Path("out.dat"));
+    ASSERT_EQ(loaded.error, DatLoadError::None);
+    EXPECT_EQ(loaded.image, image);
+    EXPECT_EQ(fs::file_size(Path("out.dat")), kImageSize);
+    sim_.reset();
+    fs::remove(Path("out.dat"));
+  }
 }
 
 TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
@@ -90,15 +102,6 @@ TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
   EXPECT_FALSE(fs::exists(Path("radio"))) << "the sim leaves its link behind";
 }
 
-TEST_F(TransferE2E, WakeUpAnsweredAfterTheEighthByteStillReads) {
-  const RadioImage image = RandomImage(4);
-  const std::string device = StartSim(image, {"--answer-after-eighth"});
-  const RunResult run =
-      RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
-  ASSERT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_EQ(LoadDatFile(Path("out.dat")).image, image);
-}
-
 struct Fault {
   std::vector<std::string> simArgs;
   std::string command;  // "read" or "write"
@@ -110,14 +113,12 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
   const std::string comm =
       "Communication Error,Please check all the connections and the radio power";
   const std::string interrupt = "Program Interrupt, Please reset the radio and try again";
+  const std::string mismatch = "Becuase the type of radio does not match";
   const std::vector<Fault> faults = {
       {{"--no-wakeup-answer"}, "read", 4, comm},
       {{"--no-id-ack"}, "write", 4, comm},
-      {{"--wrong-id"},
-       "read",
-       6,
-       "Becuase the type of radio does not match,\ncommunications is interrupt."},
-      {{"--id", "KZ90"}, "read", 6, "Becuase the type of radio does not match"},
+      {{"--wrong-id"}, "read", 6, mismatch + ",\ncommunications is interrupt."},
+      {{"--id", "KZ90"}, "read", 6, mismatch},
       {{"--short-reply-at", "300"}, "read", 5, interrupt},
       {{"--refuse-write-at", "7"}, "write", 5, interrupt},
       {{"--silent-from", "20"}, "write", 5, interrupt},
@@ -126,12 +127,9 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.simArgs.front());
     const std::string device = StartSim(RandomImage(6), fault.simArgs);
-    std::vector<std::string> args = {fault.command, "--port", device};
-    if (fault.command == "read") {
-      args.insert(args.end(), {"-o", Path("out.dat")});
-    } else {
-      args.push_back(Path("new.dat"));
-    }
+    const Args file = fault.command == "read" ? Args{"-o", Path("out.dat")} : Args{Path("new.dat")};
+    Args args = {fault.command, "--port", device};
+    args.insert(args.end(), file.begin(), file.end());
     const RunResult run = RunProgram(kCli, args, kRunLimit);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
@@ -146,8 +144,7 @@ TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
   const RunResult run = RunProgram(
       kCli, {"read", "--port", device, "--retries", "2", "-o", Path("out.dat")}, kRunLimit);
   EXPECT_EQ(run.exitCode, 4) << run.output;
-  std::ifstream log(dir_ / "sim.log");
-  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  const std::string text = ReadText(dir_ / "sim.log");
   std::size_t identifications = 0;
   for (std::size_t at = text.find("(identification)"); at != std::string::npos;
        at = text.find("(identification)", at + 1)) {
@@ -179,9 +176,7 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   // Wait until blocks flow: the programmer is in its transfer loop.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   for (;;) {
-    std::ifstream log(dir_ / "sim.log");
-    const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
-    if (text.find("(read reply)") != std::string::npos) break;
+    if (ReadText(dir_ / "sim.log").find("(read reply)") != std::string::npos) break;
     ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no block was read";
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

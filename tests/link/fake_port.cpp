@@ -1,12 +1,13 @@
 #include "tests/link/fake_port.h"
 
+#include <algorithm>
+
 namespace selkan::test {
 
 bool FakePort::Open(const std::string& name) {
   log.push_back("open " + name);
   if (failOpen) return false;
   open = true;
-  openedName = name;
   return true;
 }
 
@@ -82,9 +83,8 @@ TransferCallbacks Recorder::Callbacks() {
 }
 
 int CountPrefix(const std::vector<std::string>& log, const std::string& prefix) {
-  int count = 0;
-  for (const std::string& line : log) count += line.rfind(prefix, 0) == 0 ? 1 : 0;
-  return count;
+  return static_cast<int>(std::count_if(
+      log.begin(), log.end(), [&](const std::string& line) { return line.starts_with(prefix); }));
 }
 
 }  // namespace selkan::test

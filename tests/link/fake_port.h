@@ -45,7 +45,6 @@ class FakePort : public SerialPort {
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
   bool open = false;
   int closes = 0;
-  std::string openedName;
   LineSettings line;
   PortTimeouts timeouts;
 

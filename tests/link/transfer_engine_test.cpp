@@ -12,9 +12,9 @@ namespace selkan::test {
 namespace {
 
 using namespace std::string_literals;
-
 using sim::Faults;
 using sim::VirtualRadio;
+using Log = std::vector<std::string>;
 
 RadioImage Pattern(std::uint8_t seed) {
   RadioImage image;
@@ -29,12 +29,18 @@ std::vector<std::uint8_t> DefaultId() {
 }
 
 // Block commands sent ("write 57 0F E8 08"), told from data frames by length.
-int CountCommands(const std::vector<std::string>& log, const std::string& command) {
-  int count = 0;
-  for (const std::string& line : log) {
-    count += line.size() == std::string("write 52 00 00 08").size() && line.rfind(command, 0) == 0;
-  }
-  return count;
+int CountCommands(const Log& log, const std::string& command) {
+  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
+    return line.size() == "write 52 00 00 08"s.size() && line.starts_with(command);
+  }));
+}
+
+// The log lines from the one before `from` on, as many as `want` holds.
+Log Slice(const Log& log, const std::string& from, std::size_t n) {
+  auto at = std::find(log.begin(), log.end(), from);
+  if (at == log.end() || at == log.begin()) return {};
+  n = std::min<std::size_t>(n, static_cast<std::size_t>(log.end() - at + 1));
+  return Log(at - 1, at - 1 + static_cast<long>(n));
 }
 
 struct Rig {
@@ -54,30 +60,42 @@ struct Rig {
   Recorder recorder;
 };
 
-// Everything a successful handshake does, in order.
-std::vector<std::string> HandshakeLog() {
-  std::vector<std::string> log = {"open COM1", "configure"};
-  for (int i = 0; i < 6; ++i) log.push_back("sleep 1");
-  log.push_back("purge");
-  const char* wake[] = {"02", "50", "52", "4F", "47", "52", "41", "4D"};
-  for (int i = 0; i < 8; ++i) {
-    log.insert(log.end(), {"sleep 2", "purge", std::string("write ") + wake[i]});
-    if (i == 6) log.push_back("read 1 -> 1");
-  }
-  log.insert(log.end(), {"sleep 1", "purge", "write 02", "sleep 1", "read 8 -> 8", "purge",
-                         "write 06", "purge", "sleep 1", "read 1 -> 1"});
-  return log;
-}
-
-TEST(TransferHandshake, RunsFramesPurgesAndWaitsInOrder) {
+TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   Rig rig;
   RadioImage image{};
   ASSERT_EQ(rig.Read(image), TransferOutcome::kCompleted);
-  const std::vector<std::string> expected = HandshakeLog();
-  ASSERT_GE(rig.port.log.size(), expected.size());
-  EXPECT_EQ(std::vector<std::string>(rig.port.log.begin(),
-                                     rig.port.log.begin() + static_cast<long>(expected.size())),
-            expected);
+  EXPECT_EQ(image, rig.radio.Memory());
+  const Log& log = rig.port.log;
+
+  // Settings, six pump rounds, then each wake-up byte after a wait and a
+  // purge; the radio answers the seventh. The identification's acknowledge
+  // is answered after a turnaround, so the purge after it must not drop it.
+  Log handshake = {"open COM1", "configure"};
+  for (int i = 0; i < 6; ++i) handshake.push_back("sleep 1");
+  handshake.push_back("purge");
+  const char* wake[] = {"02", "50", "52", "4F", "47", "52", "41", "4D"};
+  for (int i = 0; i < 8; ++i) {
+    handshake.insert(handshake.end(), {"sleep 2", "purge", "write "s + wake[i]});
+    if (i == 6) handshake.push_back("read 1 -> 1");
+  }
+  handshake.insert(handshake.end(), {"sleep 1", "purge", "write 02", "sleep 1", "read 8 -> 8",
+                                     "purge", "write 06", "purge", "sleep 1", "read 1 -> 1"});
+  ASSERT_GE(log.size(), handshake.size());
+  EXPECT_EQ(Log(log.begin(), log.begin() + static_cast<long>(handshake.size())), handshake);
+
+  const Log blocks = {
+      "purge",         "write 52 00 00 08", "read 12 -> 12", "sleep 1",  "purge",
+      "write 06",      "read 1 -> 1",       "sleep 1",       "purge",    "write 52 00 08 08",
+      "read 12 -> 12", "sleep 1",           "purge",         "write 06", "read 1 -> 1",
+      "purge",         "write 52 00 10 08"};
+  EXPECT_EQ(Slice(log, "write 52 00 00 08", blocks.size()), blocks);
+  EXPECT_EQ(CountCommands(log, "write 52 "), 512);
+  EXPECT_EQ(CountPrefix(log, "write 52 0F F8 08"), 1);
+  ASSERT_EQ(rig.recorder.positions.size(), 256u);
+  EXPECT_EQ(rig.recorder.positions.front(), 1);
+  EXPECT_EQ(rig.recorder.positions.back(), 256);
+  EXPECT_EQ(rig.port.closes, 1);
+
   EXPECT_EQ(rig.port.line.baudRate, 9600);
   EXPECT_EQ(rig.port.line.dataBits, 8);
   EXPECT_FALSE(rig.port.line.parity);
@@ -86,34 +104,19 @@ TEST(TransferHandshake, RunsFramesPurgesAndWaitsInOrder) {
   EXPECT_EQ(rig.port.timeouts.readTotalConstantMs, 90);
 }
 
-TEST(TransferHandshake, AcceptsAnAnswerAfterTheEighthByteOnly) {
-  Rig rig(Faults{.answerAfterEighth = true});
+TEST(TransferRead, WakeUpAnsweredAfterTheEighthByteOrOnRetry) {
+  Rig late(Faults{.answerAfterEighth = true});
   RadioImage image{};
-  ASSERT_EQ(rig.Read(image), TransferOutcome::kCompleted);
-  auto log = rig.port.log;
-  auto afterA = std::find(log.begin(), log.end(), "write 41");
-  ASSERT_NE(afterA, log.end());
-  EXPECT_EQ(*(afterA + 1), "read 1 -> 0");
-  auto afterM = std::find(log.begin(), log.end(), "write 4D");
-  EXPECT_EQ(*(afterM + 1), "read 1 -> 1");
-  EXPECT_EQ(image, rig.radio.Memory());
-}
+  ASSERT_EQ(late.Read(image), TransferOutcome::kCompleted);
+  EXPECT_EQ(Slice(late.port.log, "write 41", 3)[2], "read 1 -> 0");
+  EXPECT_EQ(Slice(late.port.log, "write 4D", 3)[2], "read 1 -> 1");
+  EXPECT_EQ(image, late.radio.Memory());
 
-TEST(TransferHandshake, NoWakeUpAnswerAsksRetryAndCancelGivesCommunicationError) {
-  Rig rig(Faults{.noWakeUpAnswer = true});
-  RadioImage image = Pattern(9);
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kCommunicationError);
-  EXPECT_EQ(rig.recorder.retryQuestions, 1);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write 02"), 1);  // no identify request
-  EXPECT_EQ(image, Pattern(9));
-  EXPECT_EQ(rig.port.log.back(), "close");
-}
-
-TEST(TransferHandshake, RetryRepeatsTheWholeHandshakeOnTheOpenPort) {
+  // Retry repeats the whole handshake on the port already open.
   Rig rig;
   rig.port.deafBytes = 8;  // the radio sleeps through the first wake-up
   rig.recorder.retriesToGive = 1;
-  RadioImage image{};
+  image = {};
   EXPECT_EQ(rig.Read(image), TransferOutcome::kCompleted);
   EXPECT_EQ(rig.recorder.retryQuestions, 1);
   EXPECT_EQ(CountPrefix(rig.port.log, "open"), 1);
@@ -123,110 +126,7 @@ TEST(TransferHandshake, RetryRepeatsTheWholeHandshakeOnTheOpenPort) {
   EXPECT_EQ(image, rig.radio.Memory());
 }
 
-TEST(TransferHandshake, MissingIdentificationAcknowledgeIsACommunicationError) {
-  Rig rig(Faults{.noIdAck = true});
-  rig.recorder.retriesToGive = 2;
-  RadioImage image{};
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kCommunicationError);
-  EXPECT_EQ(rig.recorder.retryQuestions, 3);
-  EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), 0);  // no block asked for
-}
-
-TEST(TransferHandshake, WrongRadioEndsWithoutRetryOrAcknowledge) {
-  for (const std::string id : {"KZ905SK1", "KZ90", "abcQ4", ""}) {
-    Rig rig({}, std::vector<std::uint8_t>(id.begin(), id.end()));
-    RadioImage image{};
-    EXPECT_EQ(rig.Read(image), TransferOutcome::kRadioMismatch) << id;
-    EXPECT_EQ(rig.recorder.retryQuestions, 0);
-    EXPECT_EQ(CountPrefix(rig.port.log, "write 06"), 0);
-    EXPECT_EQ(rig.port.log.back(), "close");
-  }
-}
-
-TEST(TransferHandshake, IdentificationRules) {
-  auto accepted = [](std::string id) {
-    return protocol::IsAcceptedIdentification(std::vector<std::uint8_t>(id.begin(), id.end()));
-  };
-  EXPECT_TRUE(accepted("KZ904SK1"));
-  EXPECT_TRUE(accepted("KZ904"));  // bytes 5-7 are never looked at
-  EXPECT_TRUE(accepted("\xff\0\x10Q47zz"s));
-  EXPECT_TRUE(accepted("abcQ47"));
-  EXPECT_FALSE(accepted("KZ905SK1"));
-  EXPECT_FALSE(accepted("kz904SK1"));
-  EXPECT_FALSE(accepted("KZ90"));
-  EXPECT_FALSE(accepted("abcQ4"));
-  EXPECT_FALSE(accepted("abQ47xyz"));
-}
-
-TEST(TransferRead, FillsTheWholeImageBlockByBlock) {
-  Rig rig;
-  RadioImage image{};
-  ASSERT_EQ(rig.Read(image), TransferOutcome::kCompleted);
-  EXPECT_EQ(image, rig.radio.Memory());
-  EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), 512);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write 52 0F F8 08"), 1);
-  ASSERT_EQ(rig.recorder.positions.size(), 256u);
-  EXPECT_EQ(rig.recorder.positions.front(), 1);
-  EXPECT_EQ(rig.recorder.positions.back(), 256);
-  EXPECT_EQ(rig.port.closes, 1);
-}
-
-TEST(TransferRead, BlockFramesAndAcknowledgesComeInOrder) {
-  Rig rig;
-  RadioImage image{};
-  ASSERT_EQ(rig.Read(image), TransferOutcome::kCompleted);
-  const auto& log = rig.port.log;
-  auto first = std::find(log.begin(), log.end(), "write 52 00 00 08");
-  ASSERT_NE(first, log.end());
-  const std::vector<std::string> want = {
-      "purge",         "write 52 00 00 08", "read 12 -> 12", "sleep 1",  "purge",
-      "write 06",      "read 1 -> 1",       "sleep 1",       "purge",    "write 52 00 08 08",
-      "read 12 -> 12", "sleep 1",           "purge",         "write 06", "read 1 -> 1",
-      "purge",         "write 52 00 10 08"};
-  const std::vector<std::string> got(first - 1, first - 1 + static_cast<long>(want.size()));
-  EXPECT_EQ(got, want);
-}
-
-TEST(TransferRead, ShortReplyInterruptsAndLeavesTheImageUntouched) {
-  Rig rig(Faults{.shortReplyAt = 300});
-  RadioImage image = Pattern(9);
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kProgramInterrupt);
-  EXPECT_EQ(image, Pattern(9));
-  EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), 301);
-  EXPECT_EQ(rig.port.log.back(), "close");
-  EXPECT_EQ(rig.recorder.positions.back(), 150);
-}
-
-TEST(TransferRead, SilentRadioAndWrongAcknowledgeInterrupt) {
-  {
-    Rig rig(Faults{.silentFrom = 0});
-    RadioImage image = Pattern(9);
-    EXPECT_EQ(rig.Read(image), TransferOutcome::kProgramInterrupt);
-    EXPECT_EQ(image, Pattern(9));
-  }
-  {
-    Rig rig;
-    int acks = 0;
-    rig.port.tamper = [&acks](std::vector<std::uint8_t>& reply) {
-      if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10) reply = {0x15};
-    };
-    RadioImage image = Pattern(9);
-    EXPECT_EQ(rig.Read(image), TransferOutcome::kProgramInterrupt);
-    EXPECT_EQ(image, Pattern(9));
-  }
-}
-
-TEST(TransferRead, CancelStopsWithinOnePairAndKeepsTheImage) {
-  Rig rig;
-  rig.recorder.cancelAtPump = 6 + 5 * 3 + 1;  // first pump after the fourth pair
-  RadioImage image = Pattern(9);
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kCancelled);
-  EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), 8);
-  EXPECT_EQ(image, Pattern(9));
-  EXPECT_EQ(rig.port.log.back(), "close");
-}
-
-TEST(TransferWrite, SendsAddresses0x000To0xFEFOnly) {
+TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
   Rig rig;
   const RadioImage before = rig.radio.Memory();
   const RadioImage image = Pattern(77);
@@ -235,80 +135,92 @@ TEST(TransferWrite, SendsAddresses0x000To0xFEFOnly) {
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
   EXPECT_EQ(CountCommands(rig.port.log, "write 57 "), 510);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write 57 0F E8 08"), 1);
   EXPECT_EQ(CountPrefix(rig.port.log, "write 57 0F F0"), 0);
   ASSERT_EQ(rig.recorder.positions.size(), 255u);
   EXPECT_EQ(rig.recorder.positions.back(), 255);
+  const std::vector<std::uint8_t> data(image.begin() + 0xFE8, image.begin() + 0xFF0);
+  EXPECT_EQ(Slice(rig.port.log, "write 57 0F E8 08", 5),
+            (Log{"purge", "write 57 0F E8 08", "sleep 1", "write " + sim::FrameText(data),
+                 "read 1 -> 1"}));
 }
 
-TEST(TransferWrite, DataFollowsItsCommandAfterAWait) {
-  Rig rig;
-  const RadioImage image = Pattern(77);
-  ASSERT_EQ(rig.Write(image), TransferOutcome::kCompleted);
-  const auto& log = rig.port.log;
-  auto command = std::find(log.begin(), log.end(), "write 57 0F E8 08");
-  ASSERT_NE(command, log.end());
-  EXPECT_EQ(*(command - 1), "purge");
-  EXPECT_EQ(*(command + 1), "sleep 1");
-  std::vector<std::uint8_t> data(image.begin() + 0xFE8, image.begin() + 0xFF0);
-  EXPECT_EQ(*(command + 2), "write " + sim::FrameText(data));
-  EXPECT_EQ(*(command + 3), "read 1 -> 1");
-  // 510 data frames of 8 bytes: 4080 bytes.
-  int dataBytes = 0;
-  for (auto it = log.begin(); it != log.end(); ++it) {
-    if (it->rfind("write 57 ", 0) != 0) continue;
-    const std::string& frame = *(it + 2);  // "write XX XX ..."
-    dataBytes += static_cast<int>(frame.size() - std::string("write ").size() + 1) / 3;
+// A transfer that does not complete: its outcome, what it sent and what it
+// left. A failed read never touches the image; the port is always closed.
+// A write count of -1 and a last position of 0 are not checked.
+enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kRetryTwice };
+struct Failure {
+  const char* name;
+  Faults faults;
+  const char* id;
+  Twist twist;
+  int cancelAtPump;
+  bool write;
+  TransferOutcome outcome;
+  int retryQuestions, writes, blockCommands;
+  int lastPosition = 0;
+};
+
+TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
+  using enum TransferOutcome;
+  using enum Twist;
+  const char* kz = "KZ904SK1";
+  const Failure failures[] = {
+      // Cancel on the retry question: eight wake-up bytes and nothing more.
+      {"no wake-up", {.noWakeUpAnswer = true}, kz, kNone, 0, false, kCommunicationError, 1, 8, 0},
+      {"no id ack", {.noIdAck = true}, kz, kRetryTwice, 0, false, kCommunicationError, 3, 30, 0},
+      // Another radio ends the session: no retry, no acknowledge.
+      {"KZ905SK1", {}, "KZ905SK1", kNone, 0, false, kRadioMismatch, 0, 9, 0},
+      {"KZ90", {}, "KZ90", kNone, 0, false, kRadioMismatch, 0, 9, 0},
+      {"abcQ4", {}, "abcQ4", kNone, 0, false, kRadioMismatch, 0, 9, 0},
+      {"no id", {}, "", kNone, 0, false, kRadioMismatch, 0, 9, 0},
+      {"short", {.shortReplyAt = 300}, kz, kNone, 0, false, kProgramInterrupt, -1, -1, 301, 150},
+      {"silent", {.silentFrom = 0}, kz, kNone, 0, false, kProgramInterrupt, -1, -1, 1},
+      {"nack", {}, kz, kNack10thAck, 0, false, kProgramInterrupt, -1, -1, 8},
+      {"cancel read", {}, kz, kNone, 6 + 5 * 3 + 1, false, kCancelled, -1, -1, 8},
+      {"cancel at once", {}, kz, kNone, 1, false, kCancelled, -1, 0, 0},
+      {"open fails", {}, kz, kFailOpen, 0, false, kPortError, -1, 0, 0},
+      {"settings fail", {}, kz, kFailConfigure, 0, true, kPortError, -1, 0, 0},
+      {"cancel write", {}, kz, kNone, 6 + 1, true, kCancelled, -1, -1, 2},
+      {"refused", {.refuseWriteAt = 101}, kz, kNone, 0, true, kProgramInterrupt, -1, -1, 102, 50},
+  };
+  for (const Failure& f : failures) {
+    SCOPED_TRACE(f.name);
+    const std::string id = f.id;
+    Rig rig(f.faults, std::vector<std::uint8_t>(id.begin(), id.end()));
+    rig.recorder.cancelAtPump = f.cancelAtPump;
+    rig.recorder.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
+    rig.port.failOpen = f.twist == kFailOpen;
+    rig.port.failConfigure = f.twist == kFailConfigure;
+    if (f.twist == kNack10thAck) {
+      rig.port.tamper = [acks = 0](std::vector<std::uint8_t>& reply) mutable {
+        if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10) reply = {0x15};
+      };
+    }
+    const RadioImage before = rig.radio.Memory();
+    RadioImage image = Pattern(9);
+    EXPECT_EQ(f.write ? rig.Write(Pattern(77)) : rig.Read(image), f.outcome);
+    EXPECT_EQ(image, Pattern(9));
+    EXPECT_FALSE(rig.port.open);
+    EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
+    EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
+    if (f.writes >= 0) {
+      EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
+    }
+    EXPECT_EQ(CountCommands(rig.port.log, f.write ? "write 57 " : "write 52 "), f.blockCommands);
+    if (f.lastPosition > 0) {
+      ASSERT_FALSE(rig.recorder.positions.empty());
+      EXPECT_EQ(rig.recorder.positions.back(), f.lastPosition);
+    }
+    if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
+      const RadioImage& after = rig.radio.Memory();
+      const long kept = f.faults.refuseWriteAt * 8;
+      EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, Pattern(77).begin()));
+      EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
+    }
   }
-  EXPECT_EQ(dataBytes, 4080);
 }
 
-TEST(TransferWrite, RefusedBlockInterruptsWithTheRadioPartlyWritten) {
-  Rig rig(Faults{.refuseWriteAt = 101});
-  const RadioImage before = rig.radio.Memory();
-  const RadioImage image = Pattern(77);
-  EXPECT_EQ(rig.Write(image), TransferOutcome::kProgramInterrupt);
-  const RadioImage& after = rig.radio.Memory();
-  EXPECT_TRUE(std::equal(after.begin(), after.begin() + 101 * 8, image.begin()));
-  EXPECT_TRUE(std::equal(after.begin() + 101 * 8, after.end(), before.begin() + 101 * 8));
-  EXPECT_EQ(rig.recorder.positions.back(), 50);
-  EXPECT_EQ(rig.port.log.back(), "close");
-}
-
-TEST(TransferWrite, CancelStopsAfterTheCurrentPair) {
-  Rig rig;
-  rig.recorder.cancelAtPump = 6 + 1;  // first pump after the first pair
-  EXPECT_EQ(rig.Write(Pattern(77)), TransferOutcome::kCancelled);
-  EXPECT_EQ(CountCommands(rig.port.log, "write 57 "), 2);
-}
-
-TEST(TransferPort, CancelBeforeTheHandshakeSendsNothing) {
-  Rig rig;
-  rig.recorder.cancelAtPump = 1;
-  RadioImage image{};
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kCancelled);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write"), 0);
-  EXPECT_EQ(rig.port.closes, 1);
-}
-
-TEST(TransferPort, OpenAndSetupFailuresArePortErrors) {
-  {
-    Rig rig;
-    rig.port.failOpen = true;
-    RadioImage image{};
-    EXPECT_EQ(rig.Read(image), TransferOutcome::kPortError);
-    EXPECT_EQ(CountPrefix(rig.port.log, "write"), 0);
-  }
-  {
-    Rig rig;
-    rig.port.failConfigure = true;
-    EXPECT_EQ(rig.Write(Pattern(1)), TransferOutcome::kPortError);
-    EXPECT_EQ(rig.port.closes, 1);
-    EXPECT_EQ(CountPrefix(rig.port.log, "write"), 0);
-  }
-}
-
-TEST(TransferPort, ClosedWhenThePortThrows) {
+TEST(TransferFailure, PortClosedWhenItThrows) {
   Rig rig;
   rig.port.throwOnRead = 40;
   RadioImage image = Pattern(9);
@@ -316,6 +228,19 @@ TEST(TransferPort, ClosedWhenThePortThrows) {
   EXPECT_EQ(rig.port.closes, 1);
   EXPECT_FALSE(rig.port.open);
   EXPECT_EQ(image, Pattern(9));
+}
+
+TEST(TransferHandshake, IdentificationRules) {
+  auto accepted = [](const std::string& id) {
+    return protocol::IsAcceptedIdentification(std::vector<std::uint8_t>(id.begin(), id.end()));
+  };
+  // Bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
+  for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s}) {
+    EXPECT_TRUE(accepted(id)) << id;
+  }
+  for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"}) {
+    EXPECT_FALSE(accepted(id)) << id;
+  }
 }
 
 TEST(TransferOutcomeText, MessagesAndIds) {

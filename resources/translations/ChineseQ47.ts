@@ -42,6 +42,55 @@
     </message>
   </context>
   <context>
+    <name>CComSetupDlg</name>
+    <message>
+      <source>COM Setup</source>
+      <translation>串口设置</translation>
+    </message>
+    <message>
+      <source>COM</source>
+      <translation>串口</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+  </context>
+  <context>
+    <name>CProcessDlg</name>
+    <message>
+      <source>Process</source>
+      <translation>进度</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+  </context>
+  <context>
+    <name>selkan::TransferMessages</name>
+    <message>
+      <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+      <translation>无法打开串口，请检查串口是否被占用或设备是否正常</translation>
+    </message>
+    <message>
+      <source>Communication Error,Please check all the connections and the radio power</source>
+      <translation>通讯错误，请检查所有连接及对讲机电源</translation>
+    </message>
+    <message>
+      <source>Program Interrupt, Please reset the radio and try again</source>
+      <translation>编程中断，请复位对讲机后重试</translation>
+    </message>
+  </context>
+  <context>
     <name>selkan::CMainFrame</name>
     <message>
       <source>Selkan</source>
@@ -194,6 +243,10 @@
     <message>
       <source>&amp;Com Setup</source>
       <translation>串口设置(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Wait until the transfer has ended, or cancel it.</source>
+      <translation>请等待传输结束，或取消传输。</translation>
     </message>
     <message>
       <source>&amp;Language</source>

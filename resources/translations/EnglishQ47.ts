@@ -42,6 +42,55 @@
     </message>
   </context>
   <context>
+    <name>CComSetupDlg</name>
+    <message>
+      <source>COM Setup</source>
+      <translation>COM Setup</translation>
+    </message>
+    <message>
+      <source>COM</source>
+      <translation>COM</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+  </context>
+  <context>
+    <name>CProcessDlg</name>
+    <message>
+      <source>Process</source>
+      <translation>Process</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+  </context>
+  <context>
+    <name>selkan::TransferMessages</name>
+    <message>
+      <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+      <translation>Could not Open the Port,Please check whether the Port are occupied or the device are ok</translation>
+    </message>
+    <message>
+      <source>Communication Error,Please check all the connections and the radio power</source>
+      <translation>Communication Error,Please check all the connections and the radio power</translation>
+    </message>
+    <message>
+      <source>Program Interrupt, Please reset the radio and try again</source>
+      <translation>Program Interrupt, Please reset the radio and try again</translation>
+    </message>
+  </context>
+  <context>
     <name>selkan::CMainFrame</name>
     <message>
       <source>Selkan</source>
@@ -194,6 +243,10 @@
     <message>
       <source>&amp;Com Setup</source>
       <translation>&amp;Com Setup</translation>
+    </message>
+    <message>
+      <source>Wait until the transfer has ended, or cancel it.</source>
+      <translation>Wait until the transfer has ended, or cancel it.</translation>
     </message>
     <message>
       <source>&amp;Language</source>

@@ -60,7 +60,8 @@ class TransferTest : public QObject {
  private:
   // The program started with its first document.
   struct Program {
-    Program() : started(dir) {
+    explicit Program(const QString& language = QStringLiteral("English"))
+        : dir(language), started(dir) {
       frame = started.app.MainFrame();
       child = frame->ActiveChild();
       view = child->View();
@@ -241,6 +242,29 @@ class TransferTest : public QObject {
       QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
     }
     QVERIFY(!program.view->Document().IsModified());
+  }
+
+  void chineseSessionSpeaksChinese() {
+    Program program(QStringLiteral("Chinese"));
+    VirtualRadioProcess sim(program.view->Document().Image(), {"--wrong-id"});
+    QVERIFY(sim.Started());
+    program.view->SetPortName(sim.Link() + "-missing");
+    Run run = Transfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kPortError);
+    QCOMPARE(program.answers.messages.back().text,
+             QString::fromUtf8("无法打开串口，请检查串口是否被占用或设备是否正常"));
+
+    program.view->SetPortName(sim.Link());
+    program.frame->Action(command::kWrite)->trigger();
+    QCOMPARE(program.Dialog()->windowTitle(), QString::fromUtf8("写数据"));
+    QCOMPARE(program.Dialog()->OkButton()->text(), QString::fromUtf8("确定"));
+    QTest::mouseClick(program.Dialog()->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    run = Transfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kRadioMismatch);
+    QCOMPARE(program.answers.messages.back().caption, QString::fromUtf8("警告"));
+    QCOMPARE(program.answers.messages.back().text,
+             QString::fromUtf8("对讲机类型不匹配,无法通讯。"));
   }
 
   void retryRepeatsTheHandshake() {

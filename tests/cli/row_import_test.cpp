@@ -8,91 +8,74 @@ namespace {
 constexpr BandLimits kUhf{40000000, 47000000};
 constexpr BandLimits kAny{1000000, 99999999};
 
-ChannelRow Cells(std::string rx, std::string tx, std::string dec, std::string enc,
-                 std::string power, std::string scan, std::string wn) {
-  return {rx, tx, dec, enc, power, scan, wn};
-}
-
-TEST(ImportChannelCells, FullRowIsTakenAndFrequenciesNormalised) {
-  const RowImport got = ImportChannelCells(
-      Cells("438.1", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"), kUhf);
-  EXPECT_TRUE(got.problems.empty());
-  EXPECT_EQ(got.row, Cells("438.10000", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"));
-}
-
-TEST(ImportChannelCells, RxAloneGivesTheRowDefaultsWithNoneTonesAsGiven) {
-  // A row with only Power given is a typed row: the empty Tx means "same as Rx".
-  const RowImport typed = ImportChannelCells(Cells("438.1", "", "", "", "Low", "", ""), kUhf);
-  EXPECT_TRUE(typed.problems.empty());
-  EXPECT_EQ(typed.row, Cells("438.10000", "438.10000", "None", "None", "Low", "On", "Wide"));
-}
-
-TEST(ImportChannelCells, ReceiveOnlyRowKeepsItsTxEmpty) {
-  const RowImport bare = ImportChannelCells(Cells("438.1", "", "", "", "", "", ""), kUhf);
-  EXPECT_TRUE(bare.problems.empty());
-  EXPECT_EQ(bare.row, Cells("438.10000", "", "", "", "", "", ""));
-
-  const RowImport toned = ImportChannelCells(Cells("438.1", "", "", "D754I", "", "", ""), kUhf);
-  EXPECT_TRUE(toned.problems.empty());
-  EXPECT_EQ(toned.row, Cells("438.10000", "", "", "D754I", "", "", ""));
-}
-
-TEST(ImportChannelCells, ChineseWordsAreAccepted) {
-  const RowImport got = ImportChannelCells(Cells("438.1", "", "无", "无", "中", "关", "窄"), kUhf);
-  EXPECT_TRUE(got.problems.empty());
-  EXPECT_EQ(got.row, Cells("438.10000", "438.10000", "无", "无", "中", "关", "窄"));
-}
-
-TEST(ImportChannelCells, BandEdgesAreInclusive) {
-  EXPECT_TRUE(ImportChannelCells(Cells("400", "470", "", "", "", "", ""), kUhf).problems.empty());
-  EXPECT_TRUE(
-      ImportChannelCells(Cells("10", "999.995", "", "", "", "", ""), kAny).problems.empty());
-}
-
-TEST(ImportChannelCells, RejectedFrequenciesCarryTheGridMessage) {
-  const RowImport high = ImportChannelCells(Cells("470.005", "", "", "", "", "", ""), kUhf);
-  ASSERT_EQ(high.problems.size(), 1u);
-  EXPECT_NE(high.problems[0].find("Out of range,please input again."), std::string::npos);
-  EXPECT_EQ(high.row, ChannelRow{});
-
-  const RowImport step = ImportChannelCells(Cells("438.1", "438.003", "", "", "", "", ""), kUhf);
-  ASSERT_EQ(step.problems.size(), 1u);
-  EXPECT_NE(
-      step.problems[0].find("Error data Value, please input according the step value(6.25K/5k)."),
-      std::string::npos);
-  EXPECT_NE(step.problems[0].find("Tx Frequency"), std::string::npos);
-
-  // Text that reads as no number is 0 MHz: below every band.
-  EXPECT_EQ(ImportChannelCells(Cells("abc", "", "", "", "", "", ""), kAny).problems.size(), 1u);
-}
-
-TEST(ImportChannelCells, UnknownWordsAndTonesAreEachReported) {
-  const RowImport got =
-      ImportChannelCells(Cells("438.1", "", "67", "D023", "high", "Yes", "wide"), kUhf);
-  EXPECT_EQ(got.problems.size(), 5u);
-  for (const char* tone : {"None ", "none", "67.00", "D23N", "D023n", "D023N ", "X", "D99999N"}) {
-    EXPECT_EQ(ImportChannelCells(Cells("438.1", "", tone, "", "", "", ""), kUhf).problems.size(),
-              1u)
-        << tone;
+TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
+  const struct {
+    ChannelRow cells, row;
+  } cases[] = {
+      {{"438.1", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"},
+       {"438.10000", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"}},
+      // With any cell after Rx given, the empty Tx means "same as Rx" and the
+      // rest take the row defaults.
+      {{"438.1", "", "", "", "Low", "", ""},
+       {"438.10000", "438.10000", "None", "None", "Low", "On", "Wide"}},
+      {{"438.1", "", "无", "无", "中", "关", "窄"},
+       {"438.10000", "438.10000", "无", "无", "中", "关", "窄"}},
+      // Receive-only rows keep Tx empty.
+      {{"438.1", "", "", "", "", "", ""}, {"438.10000", "", "", "", "", "", ""}},
+      {{"438.1", "", "", "D754I", "", "", ""}, {"438.10000", "", "", "D754I", "", "", ""}},
+      // 12.3 Hz is no list entry, but a record holding 0x23 0x01 shows it so.
+      {{"438.1", "", "12.3", "", "", "", ""}, {"438.10000", "", "12.3", "", "", "", ""}},
+      {{}, {}},
+  };
+  for (const auto& c : cases) {
+    const RowImport got = ImportChannelCells(c.cells, kUhf);
+    EXPECT_TRUE(got.problems.empty()) << c.cells[0] << " " << c.cells[2];
+    EXPECT_EQ(got.row, c.row) << c.cells[0] << " " << c.cells[2];
   }
+  // Band edges are inclusive.
+  EXPECT_TRUE(ImportChannelCells({"400", "470", "", "", "", "", ""}, kUhf).problems.empty());
+  EXPECT_TRUE(ImportChannelCells({"10", "999.995", "", "", "", "", ""}, kAny).problems.empty());
 }
 
-TEST(ImportChannelCells, TonesOutsideTheListThatARecordCanShowAreAccepted) {
-  // 12.3 Hz is no list entry, but a record holding 0x23 0x01 shows it so.
-  const RowImport got = ImportChannelCells(Cells("438.1", "", "12.3", "", "", "", ""), kUhf);
-  EXPECT_TRUE(got.problems.empty());
-  EXPECT_EQ(Cell(got.row, kColDecodeTone), "12.3");
-}
-
-TEST(ImportChannelCells, EmptyRxWithOtherCellsIsAnError) {
-  EXPECT_TRUE(ImportChannelCells(ChannelRow{}, kUhf).problems.empty());
-  const ChannelRow valid = Cells("", "438.1", "None", "67.0", "High", "On", "Wide");
-  for (int column = kColTx; column <= kColBandwidth; ++column) {
-    ChannelRow cells{};
-    Cell(cells, column) = Cell(valid, column);
-    const RowImport got = ImportChannelCells(cells, kUhf);
-    EXPECT_EQ(got.problems.size(), 1u) << column;
-    EXPECT_EQ(got.row, ChannelRow{});
+TEST(ImportChannelCells, EachBadCellIsReported) {
+  const struct {
+    ChannelRow cells;
+    BandLimits band;
+    std::size_t problems;
+    const char* text;  // in the first problem
+  } cases[] = {
+      {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range,please input again."},
+      {{"438.1", "438.003", "", "", "", "", ""},
+       kUhf,
+       1,
+       "Tx Frequency"},                                // with the step message below
+      {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
+      {{"438.1", "", "67", "D023", "high", "Yes", "wide"}, kUhf, 5, ""},
+      // Rx empty while another cell is given.
+      {{"", "438.1", "", "", "", "", ""}, kUhf, 1, ""},
+      {{"", "", "None", "", "", "", ""}, kUhf, 1, ""},
+      {{"", "", "", "67.0", "", "", ""}, kUhf, 1, ""},
+      {{"", "", "", "", "High", "", ""}, kUhf, 1, ""},
+      {{"", "", "", "", "", "On", ""}, kUhf, 1, ""},
+      {{"", "", "", "", "", "", "Wide"}, kUhf, 1, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cells[0] + "|" + c.cells[1] + "|" + c.cells[2]);
+    const RowImport got = ImportChannelCells(c.cells, c.band);
+    ASSERT_EQ(got.problems.size(), c.problems);
+    EXPECT_NE(got.problems[0].find(c.text), std::string::npos) << got.problems[0];
+    // A row whose Rx is refused or missing is not taken at all.
+    if (c.cells[0] != "438.1") {
+      EXPECT_EQ(got.row, ChannelRow{});
+    }
+  }
+  EXPECT_NE(ImportChannelCells({"438.1", "438.003", "", "", "", "", ""}, kUhf)
+                .problems[0]
+                .find("Error data Value, please input according the step value(6.25K/5k)."),
+            std::string::npos);
+  for (const char* tone : {"None ", "none", "67.00", "D23N", "D023n", "D023N ", "X", "D99999N"}) {
+    EXPECT_EQ(ImportChannelCells({"438.1", "", tone, "", "", "", ""}, kUhf).problems.size(), 1u)
+        << tone;
   }
 }
 

@@ -14,14 +14,17 @@ namespace {
 namespace fs = std::filesystem;
 using ProfileBackupTest = test::ProfileFilesTest;
 
+// The digits at the start of the last three characters: '.' may start them,
+// no sign is read.
 TEST(BackupNumberTest, ReadsTheDigitsAtTheStartOfTheLastThreeCharacters) {
-  EXPECT_EQ(BackupNumberOf("Selkan.ini.042"), 42);
-  EXPECT_EQ(BackupNumberOf("Selkan.ini.07x"), 7);
-  EXPECT_EQ(BackupNumberOf("Selkan.ini.1000"), 0);
-  EXPECT_EQ(BackupNumberOf("Selkan.12"), 0) << "'.' starts the last three";
-  EXPECT_EQ(BackupNumberOf("x+12"), 0) << "no sign";
-  EXPECT_EQ(BackupNumberOf("9"), 9);
-  EXPECT_EQ(BackupNumberOf(""), 0);
+  const std::pair<const char*, int> cases[] = {{"Selkan.ini.042", 42},
+                                               {"Selkan.ini.07x", 7},
+                                               {"Selkan.ini.1000", 0},
+                                               {"Selkan.12", 0},
+                                               {"x+12", 0},
+                                               {"9", 9},
+                                               {"", 0}};
+  for (const auto& [name, number] : cases) EXPECT_EQ(BackupNumberOf(name), number) << name;
 }
 
 TEST_F(ProfileBackupTest, NextNumberIsOneAboveTheLargestBesideTheFile) {
@@ -33,16 +36,17 @@ TEST_F(ProfileBackupTest, NextNumberIsOneAboveTheLargestBesideTheFile) {
   EXPECT_EQ(NextBackupPath(path), path + ".008");
   Write("Selkan.ini.999", "");
   EXPECT_EQ(NextBackupPath(path), path + ".1000");
-}
 
-TEST_F(ProfileBackupTest, DotInTheDirectoryNameIsNoExtension) {
+  // A dot in the directory name is no extension.
   fs::create_directory(dir_ / "v1.2");
-  const std::string path = Write("v1.2/Selkan", "");
+  const std::string inner = Write("v1.2/Selkan", "");
   Write("v1.2/Selkan.004", "");
   Write("v1.055", "");  // beside the directory, not the file
-  EXPECT_EQ(NextBackupPath(path), path + ".005");
+  EXPECT_EQ(NextBackupPath(inner), inner + ".005");
 }
 
+// A store chooses its backup name once and copies the old file there; a
+// failed copy keeps the old file.
 TEST_F(ProfileBackupTest, SaveCopiesTheOldFileAndReusesTheName) {
   const std::string path = Write("Selkan.ini", "[S]\nk=1\n");
   Write("Selkan.ini.002", "older backup");
@@ -54,9 +58,15 @@ TEST_F(ProfileBackupTest, SaveCopiesTheOldFileAndReusesTheName) {
   EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
 
   store.SetValue("S", "k", "3");
-  EXPECT_EQ(store.Save(true), path + ".003") << "a store chooses its backup name once";
+  EXPECT_EQ(store.Save(true), path + ".003");
   EXPECT_EQ(Read(path + ".003"), "[S]\r\nk=2\r\n");
   EXPECT_EQ(Read(path + ".002"), "older backup");
+
+  fs::remove(path + ".003");
+  fs::create_directory(path + ".003");  // in the way of the next copy
+  store.SetValue("S", "k", "4");
+  EXPECT_EQ(store.Save(true), "");
+  EXPECT_EQ(Read(path), "[S]\r\nk=3\r\n");
 }
 
 TEST_F(ProfileBackupTest, DestructionTakesABackupWhenAsked) {
@@ -67,19 +77,6 @@ TEST_F(ProfileBackupTest, DestructionTakesABackupWhenAsked) {
     store.SetValue("S", "k", "2");
   }
   EXPECT_EQ(Read(path + ".001"), "[S]\nk=1\n");
-  EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
-}
-
-TEST_F(ProfileBackupTest, FailedBackupKeepsTheOldFile) {
-  const std::string path = Write("Selkan.ini", "[S]\nk=1\n");
-  CProfileStore store;
-  ASSERT_TRUE(store.Load(path, false, true, false));
-  store.SetValue("S", "k", "2");
-  ASSERT_EQ(store.Save(true), path + ".001");
-  fs::remove(path + ".001");
-  fs::create_directory(path + ".001");  // in the way of the next copy
-  store.SetValue("S", "k", "3");
-  EXPECT_EQ(store.Save(true), "");
   EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
 }
 

@@ -63,28 +63,21 @@ TEST_F(ProfileReadTest, ValueIsCutAtNoteMarkersButNotTrimmed) {
   EXPECT_EQ(store_.GetValue("S", "block", ""), "Acme ");
 }
 
-TEST_F(ProfileReadTest, GbkNamesThatDifferInATrailLetterStayApart) {
-  // 0xB0 0x41 and 0xB0 0x61 are two characters whose trail bytes look like
-  // 'A' and 'a'; the file is not UTF-8, so it is read as GBK.
+// 0xB0 0x41 and 0xB0 0x61 are two GBK characters whose trail bytes look like
+// 'A' and 'a'; 0xB0 0x5D is one whose trail byte looks like "]".
+TEST_F(ProfileReadTest, GbkTrailBytesAreNoLettersOrBrackets) {
   LoadText("[\xB0\x41]\r\nKey=upper\r\n[\xB0\x61]\r\nKey=lower\r\n\xB0\x61=1\r\n\xB0\x41=2\r\n");
   EXPECT_EQ(store_.GetValue("\xB0\x61", "key", ""), "lower");
   EXPECT_EQ(store_.GetValue("\xB0\x41", "KEY", ""), "upper");
   EXPECT_EQ(store_.GetValue("\xB0\x61", "\xB0\x61", ""), "1");
-}
-
-TEST_F(ProfileReadTest, GbkTrailByteIsNoClosingBracket) {
-  // 0xB0 0x5D is one character whose trail byte looks like "]": no header.
   LoadText("k=lead\n[\xB0\x5D\nk=after\n");
   EXPECT_EQ(store_.GetValue("\xB0", "k", "none"), "none");
   EXPECT_EQ(store_.GetValue("", "k", ""), "after");
 }
 
-TEST_F(ProfileReadTest, Utf8FileFoldsAsciiAroundChineseText) {
+TEST_F(ProfileReadTest, Utf8FileFoldsAsciiAroundChineseTextAndKeepsOtherBytes) {
   LoadText("\xEF\xBB\xBF[x\xE4\xB8\xAD\xE6\x96\x87Y]\nTitle=t\n");  // byte order mark first
   EXPECT_EQ(store_.GetValue("X\xE4\xB8\xAD\xE6\x96\x87y", "TITLE", ""), "t");
-}
-
-TEST_F(ProfileReadTest, KeepsBytesItDoesNotInterpret) {
   const std::string value("a\0b\x01\xFF", 5);
   LoadText("[S]\nk=" + value + "\n");
   EXPECT_EQ(store_.GetValue("S", "k", ""), value);
@@ -103,37 +96,32 @@ TEST_F(ProfileReadTest, ManySectionsGrowPastTheGrowthStep) {
   }
 }
 
-TEST_F(ProfileReadTest, MissingFileIsCreatedEmpty) {
+TEST_F(ProfileReadTest, MissingFileIsCreatedEmptyUnlessItCannotBe) {
   const std::string path = PathOf("new.ini");
   ASSERT_TRUE(store_.Load(path, true, true, false));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
   EXPECT_EQ(store_.FilePath(), path);
   EXPECT_EQ(store_.GetValue("Setup", "Language", " x "), " x ");
-}
 
-TEST_F(ProfileReadTest, FileThatCannotBeCreatedLeavesTheStoreWithoutFile) {
-  EXPECT_FALSE(store_.Load(PathOf("no-such-dir/Selkan.ini"), true, true, false));
-  EXPECT_EQ(store_.FilePath(), "");
-  store_.SetValue("Setup", "Language", "Chinese");
-  EXPECT_FALSE(store_.IsModified()) << "without a file nothing is set";
-  EXPECT_EQ(store_.GetValue("Setup", "Language", "d"), "d");
+  CProfileStore failed;
+  EXPECT_FALSE(failed.Load(PathOf("no-such-dir/Selkan.ini"), true, true, false));
+  EXPECT_EQ(failed.FilePath(), "");
+  failed.SetValue("Setup", "Language", "Chinese");
+  EXPECT_FALSE(failed.IsModified()) << "without a file nothing is set";
+  EXPECT_EQ(failed.GetValue("Setup", "Language", "d"), "d");
 }
 
 TEST_F(ProfileReadTest, OpensTheFileInTheProgramDirectory) {
+  const std::string own = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+  EXPECT_EQ(ProgramDirectory(), own + "/");
   SetProgramDirectory(dir_.string());
+  EXPECT_EQ(ProgramDirectory(), dir_.string() + "/");
   Write("Selkan.ini", "[Setup]\nAppName=Selkan\n");
   ASSERT_TRUE(store_.OpenInProgramDir("Selkan.ini", true, true, false));
   SetProgramDirectory("");
+  EXPECT_EQ(ProgramDirectory(), own + "/");
   EXPECT_EQ(store_.FilePath(), (dir_ / "Selkan.ini").string());
   EXPECT_EQ(store_.GetValue("setup", "appname", ""), "Selkan");
-}
-
-TEST(ProgramDirectoryTest, IsTheExecutablesDirectoryUnlessChosen) {
-  const std::string own = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
-  SetProgramDirectory("/opt/selkan");
-  EXPECT_EQ(ProgramDirectory(), "/opt/selkan/");
-  SetProgramDirectory("");
-  EXPECT_EQ(ProgramDirectory(), own + "/");
 }
 
 }  // namespace

@@ -14,86 +14,86 @@ namespace fs = std::filesystem;
 
 class ProfileWriteTest : public test::ProfileFilesTest {
  protected:
-  // Writes the bytes as p.ini and loads it without write-back on close.
-  std::string LoadText(CProfileStore& store, const std::string& bytes,
-                       bool caseInsensitive = true) {
+  // Writes the bytes as p.ini and loads it without write-back on close,
+  // dropping any change to the file loaded before.
+  std::string LoadText(const std::string& bytes, bool caseInsensitive = true) {
+    store_.Clear();
     const std::string path = Write("p.ini", bytes);
-    EXPECT_TRUE(store.Load(path, false, caseInsensitive, false));
+    EXPECT_TRUE(store_.Load(path, false, caseInsensitive, false));
     return path;
   }
+  std::size_t FilesInDir() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+  }
+  CProfileStore store_;
 };
 
 TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
-  CProfileStore store;
-  LoadText(store, "[Setup]\nLanguage=English\n");
-  store.SetValue("Setup", "Language", "English");
-  EXPECT_FALSE(store.IsModified());
-  store.SetValue("setup", "LANGUAGE", "ENGLISH");
-  EXPECT_FALSE(store.IsModified()) << "a change of letter case alone is no change";
-  EXPECT_EQ(store.GetValue("Setup", "Language", ""), "ENGLISH") << "but it is stored";
-  store.SetValue("Setup", "Language", "Chinese");
-  EXPECT_TRUE(store.IsModified());
+  LoadText("[Setup]\nLanguage=English\n");
+  store_.SetValue("Setup", "Language", "English");
+  EXPECT_FALSE(store_.IsModified());
+  store_.SetValue("setup", "LANGUAGE", "ENGLISH");
+  EXPECT_FALSE(store_.IsModified()) << "a change of letter case alone is no change";
+  EXPECT_EQ(store_.GetValue("Setup", "Language", ""), "ENGLISH") << "but it is stored";
+  store_.SetValue("Setup", "Language", "Chinese");
+  EXPECT_TRUE(store_.IsModified());
 
-  CProfileStore exact;
-  LoadText(exact, "[Setup]\nLanguage=English\n", false);
-  exact.SetValue("Setup", "Language", "english");
-  EXPECT_TRUE(exact.IsModified()) << "case-sensitive store";
-}
+  LoadText("[Setup]\nLanguage=English\n", false);
+  store_.SetValue("Setup", "Language", "english");
+  EXPECT_TRUE(store_.IsModified()) << "case-sensitive store";
 
-TEST_F(ProfileWriteTest, NewKeyOrSectionIsAChange) {
+  LoadText("[S]\nk=\xB0\x41\n");
+  store_.SetValue("S", "K", "\xB0\x61");
+  EXPECT_TRUE(store_.IsModified()) << "GBK trail letter";
+
   for (const char* section : {"Setup", "Chinese"}) {
-    CProfileStore store;
-    LoadText(store, "[Setup]\nLanguage=English\n");
-    store.SetValue(section, "Company", "Acme");
-    EXPECT_TRUE(store.IsModified()) << section;
-    EXPECT_EQ(store.GetValue(section, "Company", ""), "Acme");
+    LoadText("[Setup]\nLanguage=English\n");
+    store_.SetValue(section, "Company", "Acme");
+    EXPECT_TRUE(store_.IsModified()) << "new key or section " << section;
+    EXPECT_EQ(store_.GetValue(section, "Company", ""), "Acme");
   }
 }
 
-TEST_F(ProfileWriteTest, GbkTrailLetterChangeIsAChange) {
-  CProfileStore store;
-  LoadText(store, "[S]\nk=\xB0\x41\n");
-  store.SetValue("S", "K", "\xB0\x61");
-  EXPECT_TRUE(store.IsModified());
-  // A new file judged UTF-8 becomes GBK once GBK text is set into it.
-  CProfileStore fresh;
-  ASSERT_TRUE(fresh.Load(PathOf("new.ini"), false, true, false));
-  fresh.SetValue("\xB0\x41", "k", "upper");
-  fresh.SetValue("\xB0\x61", "k", "lower");
-  EXPECT_EQ(fresh.GetValue("\xB0\x41", "k", ""), "upper");
+// A new file judged UTF-8 becomes GBK once GBK text is set into it.
+TEST_F(ProfileWriteTest, NewFileTakesGbkNames) {
+  ASSERT_TRUE(store_.Load(PathOf("new.ini"), false, true, false));
+  store_.SetValue("\xB0\x41", "k", "upper");
+  store_.SetValue("\xB0\x61", "k", "lower");
+  EXPECT_EQ(store_.GetValue("\xB0\x41", "k", ""), "upper");
 }
 
 TEST_F(ProfileWriteTest, TextsThatWouldBreakTheLineFormatAreRefused) {
-  CProfileStore store;
-  LoadText(store, "[Setup]\nLanguage=English\n");
-  store.SetValue("Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil");
-  store.SetValue("Setup\n", "k", "v");
-  store.SetValue("Setup", "Language=Chinese", "v");
-  EXPECT_FALSE(store.IsModified());
-  EXPECT_EQ(store.GetValue("Setup", "Language", ""), "English");
+  LoadText("[Setup]\nLanguage=English\n");
+  store_.SetValue("Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil");
+  store_.SetValue("Setup\n", "k", "v");
+  store_.SetValue("Setup", "Language=Chinese", "v");
+  EXPECT_FALSE(store_.IsModified());
+  EXPECT_EQ(store_.GetValue("Setup", "Language", ""), "English");
 }
 
+// Only headers and keys are written, with CRLF; a byte order mark is kept;
+// the store stays modified so that a later save writes again.
 TEST_F(ProfileWriteTest, SaveWritesOnlyHeadersAndKeysWithCrLf) {
-  CProfileStore store;
   const std::string path = LoadText(
-      store,
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   English  \nflag\n"
       "Dup=a\nDup=b\n[English]\r\nCompany = Acme // maker\r\n[Setup]\nDup=c\n[]\norphan=1\n");
-  store.SetValue("Setup", "Language", "Chinese");
-  store.SetValue("Setup", "Dup", "B");
-  store.SetValue("\xE4\xB8\xAD", "k", "\xD6\xD0");  // UTF-8 name, GB2312 value: bytes as given
-  EXPECT_EQ(store.Save(false), "");
-  EXPECT_EQ(Read(path),
-            "lead=1\r\n[Setup]\r\nLanguage=Chinese\r\nflag=\r\nDup=a\r\nDup=B\r\n"
-            "[English]\r\nCompany=Acme // maker\r\n[Setup]\r\nDup=c\r\norphan=1\r\n"
-            "[\xE4\xB8\xAD]\r\nk=\xD6\xD0\r\n");
-}
+  store_.SetValue("Setup", "Language", "Chinese");
+  store_.SetValue("Setup", "Dup", "B");
+  store_.SetValue("\xE4\xB8\xAD", "k", "\xD6\xD0");  // UTF-8 name, GB2312 value: bytes as given
+  EXPECT_EQ(store_.Save(false), "");
+  const std::string expected =
+      "lead=1\r\n[Setup]\r\nLanguage=Chinese\r\nflag=\r\nDup=a\r\nDup=B\r\n"
+      "[English]\r\nCompany=Acme // maker\r\n[Setup]\r\nDup=c\r\norphan=1\r\n"
+      "[\xE4\xB8\xAD]\r\nk=\xD6\xD0\r\n";
+  EXPECT_EQ(Read(path), expected);
+  EXPECT_TRUE(store_.IsModified());
+  Write("p.ini", "overwritten elsewhere\n");
+  store_.Save(false);
+  EXPECT_EQ(Read(path), expected);
 
-TEST_F(ProfileWriteTest, SaveKeepsAByteOrderMark) {
-  CProfileStore store;
-  const std::string path = LoadText(store, "\xEF\xBB\xBF[Setup]\nLanguage=English\n");
-  store.SetValue("Setup", "Language", "Chinese");
-  store.Save(false);
+  LoadText("\xEF\xBB\xBF[Setup]\nLanguage=English\n");
+  store_.SetValue("Setup", "Language", "Chinese");
+  store_.Save(false);
   EXPECT_EQ(Read(path), "\xEF\xBB\xBF[Setup]\r\nLanguage=Chinese\r\n");
 }
 
@@ -103,11 +103,10 @@ TEST_F(ProfileWriteTest, DestructionWritesBackOnlyChangesAndOnlyWhenAsked) {
   for (const bool saveOnClose : {true, false}) {
     CProfileStore store;
     ASSERT_TRUE(store.Load(path, saveOnClose, true, true));
-    store.SetValue("Setup", "Language", "English");
-    if (!saveOnClose) store.SetValue("Setup", "Language", "Chinese");
+    store.SetValue("Setup", "Language", saveOnClose ? "English" : "Chinese");
   }
   EXPECT_EQ(Read(path), original);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1) << "no backup either";
+  EXPECT_EQ(FilesInDir(), 1u) << "no backup either";
   {
     CProfileStore store;
     ASSERT_TRUE(store.Load(path, true, true, false));
@@ -116,57 +115,41 @@ TEST_F(ProfileWriteTest, DestructionWritesBackOnlyChangesAndOnlyWhenAsked) {
   EXPECT_EQ(Read(path), "[Setup]\r\nLanguage=Chinese\r\n");
 }
 
-TEST_F(ProfileWriteTest, StaysModifiedSoALaterSaveWritesAgain) {
-  CProfileStore store;
-  const std::string path = LoadText(store, "[S]\nk=1\n");
-  store.SetValue("S", "k", "2");
-  store.Save(false);
-  EXPECT_TRUE(store.IsModified());
-  Write("p.ini", "overwritten elsewhere\n");
-  store.Save(false);
-  EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
-}
-
-TEST_F(ProfileWriteTest, FailedSaveReturnsEmpty) {
+TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   fs::create_directory(dir_ / "sub");
-  CProfileStore store;
-  ASSERT_TRUE(store.Load((dir_ / "sub" / "p.ini").string(), true, true, false));
-  store.SetValue("S", "k", "v");
+  ASSERT_TRUE(store_.Load((dir_ / "sub" / "p.ini").string(), true, true, false));
+  store_.SetValue("S", "k", "v");
   fs::remove_all(dir_ / "sub");
-  EXPECT_EQ(store.Save(false), "");
+  EXPECT_EQ(store_.Save(false), "");
   EXPECT_FALSE(fs::exists(dir_ / "sub"));
-}
 
-TEST_F(ProfileWriteTest, PartlyReadFileIsNeverWrittenBack) {
+  store_.Clear();
   const std::string path = PathOf("a-directory");  // opens, but cannot be read
   fs::create_directory(path);
-  CProfileStore store;
-  EXPECT_FALSE(store.Load(path, true, true, false));
-  EXPECT_EQ(store.FilePath(), path);
-  store.SetValue("S", "k", "v");
-  EXPECT_EQ(store.Save(false), "");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1) << "no temporary file either";
+  EXPECT_FALSE(store_.Load(path, true, true, false));
+  EXPECT_EQ(store_.FilePath(), path);
+  store_.SetValue("S", "k", "v");
+  EXPECT_EQ(store_.Save(false), "");
+  EXPECT_EQ(FilesInDir(), 1u) << "no temporary file either";
 }
 
 TEST_F(ProfileWriteTest, LoadingASecondFileWritesBackTheFirst) {
-  CProfileStore store;
-  const std::string first = LoadText(store, "[S]\nk=1\n");
-  store.SetValue("S", "k", "2");
-  ASSERT_TRUE(store.Load(Write("second.ini", "[S]\nk=A\n"), false, false, false));
+  const std::string first = LoadText("[S]\nk=1\n");
+  store_.SetValue("S", "k", "2");
+  ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), false, false, false));
   EXPECT_EQ(Read(first), "[S]\r\nk=2\r\n");
-  EXPECT_FALSE(store.IsModified());
-  store.SetValue("S", "k", "a");
-  EXPECT_TRUE(store.IsModified()) << "the options of the second load apply";
+  EXPECT_FALSE(store_.IsModified());
+  store_.SetValue("S", "k", "a");
+  EXPECT_TRUE(store_.IsModified()) << "the options of the second load apply";
 }
 
 TEST_F(ProfileWriteTest, ClearForgetsFileAndChanges) {
-  CProfileStore store;
-  const std::string path = LoadText(store, "[S]\nk=1\n");
-  store.SetValue("S", "k", "2");
-  store.Clear();
-  EXPECT_EQ(store.FilePath(), "");
-  EXPECT_EQ(store.GetValue("S", "k", "gone"), "gone");
-  EXPECT_EQ(store.Save(false), "");
+  const std::string path = LoadText("[S]\nk=1\n");
+  store_.SetValue("S", "k", "2");
+  store_.Clear();
+  EXPECT_EQ(store_.FilePath(), "");
+  EXPECT_EQ(store_.GetValue("S", "k", "gone"), "gone");
+  EXPECT_EQ(store_.Save(false), "");
   EXPECT_EQ(Read(path), "[S]\nk=1\n");
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/profile_store.h"
@@ -16,37 +17,34 @@ namespace selkan {
 namespace {
 
 namespace fs = std::filesystem;
-
 using Bands = std::vector<std::string>;
+using Limits = std::pair<std::int32_t, std::int32_t>;
 
-TEST(ProductInfoBands, SplitAtBars) {
+TEST(ProductInfoBands, SplitAtBarsKeepingEmptyElementsInPlace) {
   EXPECT_EQ(SplitBands("130 - 160MHz|400 - 470MHz"), (Bands{"130 - 160MHz", "400 - 470MHz"}));
   EXPECT_EQ(SplitBands("136 - 174MHz"), (Bands{"136 - 174MHz"}));
   EXPECT_EQ(SplitBands(""), Bands{});
-  // Empty elements keep their place: band indexes are stored in the image.
   EXPECT_EQ(SplitBands("a||b|"), (Bands{"a", "", "b", ""}));
 }
 
 TEST(ProductInfoBands, LimitsAreWholeMHzOfBothSides) {
-  auto limits = [](std::string_view text) {
+  // Empty, malformed, or too large for 32-bit 10 Hz units: no band.
+  const std::pair<const char*, Limits> cases[] = {{"130 - 160MHz", {13000000, 16000000}},
+                                                  {"136.5 - 174MHz", {13600000, 17400000}},
+                                                  {"400-470.9", {40000000, 47000000}},
+                                                  {"  0 - 0", {0, 0}},
+                                                  {"21474 - 21474MHz", {2147400000, 2147400000}},
+                                                  {"", {0, 0}},
+                                                  {"136 174MHz", {0, 0}},
+                                                  {"VHF - 174MHz", {0, 0}},
+                                                  {"136 - MHz", {0, 0}},
+                                                  {"-136 - 174", {0, 0}},
+                                                  {"136 - 21475MHz", {0, 0}},
+                                                  {"99999999999999999999 - 1", {0, 0}}};
+  for (const auto& [text, limits] : cases) {
     const BandLimits l = BandLimitsFromText(text);
-    return std::pair<std::int32_t, std::int32_t>(l.lower, l.upper);
-  };
-  using P = std::pair<std::int32_t, std::int32_t>;
-  EXPECT_EQ(limits("130 - 160MHz"), P(13000000, 16000000));
-  EXPECT_EQ(limits("136.5 - 174MHz"), P(13600000, 17400000));
-  EXPECT_EQ(limits("400-470.9"), P(40000000, 47000000));
-  EXPECT_EQ(limits("  0 - 0"), P(0, 0));
-  EXPECT_EQ(limits("21474 - 21474MHz"), P(2147400000, 2147400000));
-  // Empty or malformed texts give no band at all.
-  EXPECT_EQ(limits(""), P(0, 0));
-  EXPECT_EQ(limits("136 174MHz"), P(0, 0));
-  EXPECT_EQ(limits("VHF - 174MHz"), P(0, 0));
-  EXPECT_EQ(limits("136 - MHz"), P(0, 0));
-  EXPECT_EQ(limits("-136 - 174"), P(0, 0));
-  // Numbers too large for 32-bit 10 Hz units.
-  EXPECT_EQ(limits("136 - 21475MHz"), P(0, 0));
-  EXPECT_EQ(limits("99999999999999999999 - 1"), P(0, 0));
+    EXPECT_EQ(Limits(l.lower, l.upper), limits) << text;
+  }
 }
 
 TEST(ProductInfoCaption, EnglishAndChineseLabels) {
@@ -57,7 +55,6 @@ TEST(ProductInfoCaption, EnglishAndChineseLabels) {
   EXPECT_EQ(CaptionText("", "", "", Language::English), "  [ Type:  Fre: ]");
 }
 
-// Tests that need a product profile write it into a temporary directory.
 class ProductProfileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -83,83 +80,80 @@ class ProductProfileTest : public ::testing::Test {
 };
 
 constexpr const char* kTwoTypes =
-    "[Setup]\n"
-    "AppName = Selkan\n"
-    "Type1 = S-10\n"
-    "Type2 = S-20\n"
-    "Field1 = 130 - 160MHz|400 - 470MHz\n"
-    "Field2 = 136 - 174MHz\n"
-    "[English]\n"
-    "AppName = Selkan Programmer\n"
-    "[Chinese]\n"
-    "AppName = Selkan CN\n";
+    "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
+    "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
+    "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
 
 TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   const CProfileStore& p = Profile(kTwoTypes);
   EXPECT_EQ(BandListOfType(p, 0), "130 - 160MHz|400 - 470MHz");
-  EXPECT_EQ(BandText(p, 0, 0), "130 - 160MHz");
-  EXPECT_EQ(BandText(p, 0, 1), "400 - 470MHz");
-  EXPECT_EQ(BandText(p, 0, 5), "400 - 470MHz");  // beyond the last: the last
-  EXPECT_EQ(BandText(p, 1, 0), "136 - 174MHz");
-  EXPECT_EQ(BandText(p, 1, 3), "136 - 174MHz");
-  EXPECT_EQ(BandText(p, 2, 0), "");  // no such type
-  EXPECT_EQ(BandText(p, 255, 255), "");
+  // Beyond the last band: the last; no such type: empty.
+  const struct {
+    int type, band;
+    const char* text;
+  } cases[] = {{0, 0, "130 - 160MHz"}, {0, 1, "400 - 470MHz"}, {0, 5, "400 - 470MHz"},
+               {1, 0, "136 - 174MHz"}, {1, 3, "136 - 174MHz"}, {2, 0, ""},
+               {255, 255, ""}};
+  for (const auto& c : cases) EXPECT_EQ(BandText(p, c.type, c.band), c.text) << c.type << c.band;
 }
 
 TEST_F(ProductProfileTest, TypeNamesEndAtTheFirstMissingOrEmpty) {
   EXPECT_EQ(RadioTypeNames(Profile(kTwoTypes)), (Bands{"S-10", "S-20"}));
   EXPECT_EQ(RadioTypeNames(Profile("[Setup]\nType1 = A\nType2 =\nType3 = C\n")), Bands{"A"});
   EXPECT_EQ(RadioTypeNames(Profile("[Setup]\nType2 = B\n")), Bands{});
-
   std::string many = "[Setup]\n";
   for (int n = 1; n <= 21; ++n)
-    many += "Type" + std::to_string(n) + " = T" + std::to_string(n) + "\n";
+    many += "Type" + std::to_string(n) + "=T" + std::to_string(n) + "\n";
   const Bands names = RadioTypeNames(Profile(many));
   ASSERT_EQ(names.size(), static_cast<std::size_t>(kMaxRadioTypes));
   EXPECT_EQ(names.back(), "T19");
 }
 
-// A new document takes type and band from the registry.
+// A new document takes type and band from the registry (their low bytes);
+// an opened image leaves its own.
 TEST_F(ProductProfileTest, BlankDocumentTakesTypeAndBandFromTheRegistry) {
   const CProfileStore& p = Profile(kTwoTypes);
-  MemoryRegistry registry;
-  registry.WriteValue("Software\\Selkan", "Type", 0);
-  registry.WriteValue("Software\\Selkan", "Field", 1);
-  RadioImage image = BlankImage();
-  const ProductStepResult r =
-      RunProductStep(image, true, p, "English", Language::English, registry);
-  EXPECT_EQ(image[offset::kRadioType], 0);
-  EXPECT_EQ(image[offset::kBandIndex], 1);
-  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:S-10  Fre:400 - 470MHz ]");
-  EXPECT_EQ(r.limits.lower, 40000000);
-  EXPECT_EQ(r.limits.upper, 47000000);
-  EXPECT_EQ(registry.size(), 2u);
-}
-
-TEST_F(ProductProfileTest, BlankDocumentWithEmptyRegistryIsTypeAndBandZero) {
-  const CProfileStore& p = Profile(kTwoTypes);
-  MemoryRegistry registry;
-  RadioImage image = BlankImage();
-  const ProductStepResult r =
-      RunProductStep(image, true, p, "Chinese", Language::Chinese, registry);
-  EXPECT_EQ(image[offset::kRadioType], 0);
-  EXPECT_EQ(image[offset::kBandIndex], 0);
-  EXPECT_EQ(r.caption, "Selkan CN  [ 类型:S-10  频率:130 - 160MHz ]");
-  EXPECT_EQ(r.limits.lower, 13000000);
-  EXPECT_EQ(r.limits.upper, 16000000);
-}
-
-TEST_F(ProductProfileTest, RegistryValuesAreStoredAsTheirLowByte) {
-  const CProfileStore& p = Profile(kTwoTypes);
-  MemoryRegistry registry;
-  registry.WriteValue("Software\\Selkan", "Type", 0x101);
-  registry.WriteValue("Software\\Selkan", "Field", 0xFFFFFF02);
-  RadioImage image = BlankImage();
-  const ProductStepResult r =
-      RunProductStep(image, true, p, "English", Language::English, registry);
-  EXPECT_EQ(image[offset::kRadioType], 1);
-  EXPECT_EQ(image[offset::kBandIndex], 2);
-  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:S-20  Fre:136 - 174MHz ]");
+  const struct {
+    std::optional<std::uint32_t> type, field;
+    Language language;
+    int imageType, imageBand;
+    const char* caption;
+    Limits limits;
+  } cases[] = {{0,
+                1,
+                Language::English,
+                0,
+                1,
+                "Selkan Programmer  [ Type:S-10  Fre:400 - 470MHz ]",
+                {40000000, 47000000}},
+               {{},
+                {},
+                Language::Chinese,
+                0,
+                0,
+                "Selkan CN  [ 类型:S-10  频率:130 - 160MHz ]",
+                {13000000, 16000000}},
+               {0x101,
+                0xFFFFFF02,
+                Language::English,
+                1,
+                2,
+                "Selkan Programmer  [ Type:S-20  Fre:136 - 174MHz ]",
+                {13600000, 17400000}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    MemoryRegistry registry;
+    if (c.type) registry.WriteValue("Software\\Selkan", "Type", *c.type);
+    if (c.field) registry.WriteValue("Software\\Selkan", "Field", *c.field);
+    RadioImage image = BlankImage();
+    const std::string name = c.language == Language::English ? "English" : "Chinese";
+    const ProductStepResult r = RunProductStep(image, true, p, name, c.language, registry);
+    EXPECT_EQ(image[offset::kRadioType], c.imageType);
+    EXPECT_EQ(image[offset::kBandIndex], c.imageBand);
+    EXPECT_EQ(r.caption, c.caption);
+    EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), c.limits);
+    EXPECT_EQ(registry.size(), c.type ? 2u : 0u) << "a new document writes nothing";
+  }
 }
 
 // An image from a file or the radio tells the registry its type and band,
@@ -176,10 +170,8 @@ TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
   EXPECT_EQ(registry.ReadValue("Software\\Selkan", "Type"), 2u);
   EXPECT_EQ(registry.ReadValue("Software\\Selkan", "Field"), 1u);
   EXPECT_EQ(image[offset::kRadioType], 2);
-  // Type index 2 has neither a name nor bands here.
-  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:  Fre: ]");
-  EXPECT_EQ(r.limits.lower, 0);
-  EXPECT_EQ(r.limits.upper, 0);
+  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:  Fre: ]");  // type 2 is unnamed here
+  EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), Limits(0, 0));
 
   RadioImage next = BlankImage();
   RunProductStep(next, true, p, "English", Language::English, registry);
@@ -194,8 +186,7 @@ TEST_F(ProductProfileTest, MissingSettingsGiveEmptyTextsAndNoBand) {
   const ProductStepResult r =
       RunProductStep(image, true, p, "English", Language::English, registry);
   EXPECT_EQ(r.caption, "  [ Type:  Fre: ]");
-  EXPECT_EQ(r.limits.lower, 0);
-  EXPECT_EQ(r.limits.upper, 0);
+  EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), Limits(0, 0));
   // Without an application name the values live directly under "Software\".
   RunProductStep(image, false, p, "English", Language::English, registry);
   EXPECT_EQ(registry.ReadValue("Software\\", "Type"), 0u);

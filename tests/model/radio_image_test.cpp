@@ -15,21 +15,22 @@ namespace selkan {
 namespace {
 
 namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
 
-std::vector<std::uint8_t> ReadAll(const fs::path& path) {
+Bytes ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteAll(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+void WriteAll(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
 }
 
-// Bytes 0, 1, 2, ... so that every offset is recognisable.
-std::vector<std::uint8_t> Pattern(std::size_t size) {
-  std::vector<std::uint8_t> bytes(size);
+// Bytes that make every offset recognisable.
+Bytes Pattern(std::size_t size) {
+  Bytes bytes(size);
   for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
   return bytes;
 }
@@ -53,56 +54,32 @@ TEST(BlankImage, IsAllFFExceptTheOptionBytes) {
   }
 }
 
-TEST_F(DatFileTest, ExactSizeFileLoadsAsItIs) {
-  const std::vector<std::uint8_t> bytes = Pattern(kImageSize);
-  WriteAll(dir_ / "a.dat", bytes);
-  const DatLoadResult result = LoadDatFile(dir_ / "a.dat");
-  ASSERT_EQ(result.error, DatLoadError::None);
-  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), result.image.begin()));
+// Files of at least the image size load their first 4096 bytes; the next
+// save writes exactly the image over whatever was there.
+TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
+  for (const std::size_t size : {kImageSize, kImageSize + 1, std::size_t{10000}}) {
+    SCOPED_TRACE(size);
+    const Bytes bytes = Pattern(size);
+    WriteAll(dir_ / "a.dat", bytes);
+    const DatLoadResult result = LoadDatFile(dir_ / "a.dat");
+    ASSERT_EQ(result.error, DatLoadError::None);
+    EXPECT_TRUE(std::equal(result.image.begin(), result.image.end(), bytes.begin()));
+    ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
+    EXPECT_EQ(ReadAll(dir_ / "a.dat"), Pattern(kImageSize));
+  }
 }
 
-TEST_F(DatFileTest, ShortFilesAreADataFormatError) {
+TEST_F(DatFileTest, ShortMissingOrUnreadableFilesAreErrors) {
   for (std::size_t size : {std::size_t{0}, std::size_t{16}, kImageSize - 1}) {
     WriteAll(dir_ / "short.dat", Pattern(size));
     EXPECT_EQ(LoadDatFile(dir_ / "short.dat").error, DatLoadError::DataFormat) << size;
   }
-}
-
-TEST_F(DatFileTest, LongerFileLoadsItsFirst4096Bytes) {
-  const std::vector<std::uint8_t> bytes = Pattern(kImageSize + 1);
-  WriteAll(dir_ / "long.dat", bytes);
-  const DatLoadResult result = LoadDatFile(dir_ / "long.dat");
-  ASSERT_EQ(result.error, DatLoadError::None);
-  EXPECT_TRUE(std::equal(result.image.begin(), result.image.end(), bytes.begin()));
-
-  // The extra byte is gone after the next save.
-  ASSERT_TRUE(SaveDatFile(dir_ / "long.dat", result.image));
-  EXPECT_EQ(ReadAll(dir_ / "long.dat"), Pattern(kImageSize));
-}
-
-TEST_F(DatFileTest, MissingFileCannotBeOpened) {
-  const DatLoadResult result = LoadDatFile(dir_ / "missing.dat");
-  EXPECT_EQ(result.error, DatLoadError::CannotOpen);
-  EXPECT_FALSE(result.detail.empty());
-}
-
-TEST_F(DatFileTest, DirectoryCannotBeOpened) {
   fs::create_directory(dir_ / "folder.dat");
-  const DatLoadResult result = LoadDatFile(dir_ / "folder.dat");
-  EXPECT_EQ(result.error, DatLoadError::CannotOpen);
-  EXPECT_FALSE(result.detail.empty());
-}
-
-TEST_F(DatFileTest, SaveWritesExactlyTheImage) {
-  RadioImage image{};
-  const std::vector<std::uint8_t> bytes = Pattern(kImageSize);
-  std::copy(bytes.begin(), bytes.end(), image.begin());
-  WriteAll(dir_ / "b.dat", std::vector<std::uint8_t>(10000, 0xAA));
-  ASSERT_TRUE(SaveDatFile(dir_ / "b.dat", image));
-  EXPECT_EQ(ReadAll(dir_ / "b.dat"), bytes);
-}
-
-TEST_F(DatFileTest, SaveIntoAMissingFolderFailsAndSaysWhy) {
+  for (const char* name : {"missing.dat", "folder.dat"}) {
+    const DatLoadResult result = LoadDatFile(dir_ / name);
+    EXPECT_EQ(result.error, DatLoadError::CannotOpen) << name;
+    EXPECT_FALSE(result.detail.empty()) << name;
+  }
   std::string error;
   EXPECT_FALSE(SaveDatFile(dir_ / "no" / "such" / "c.dat", BlankImage(), &error));
   EXPECT_FALSE(error.empty());
@@ -117,7 +94,7 @@ TEST_F(DatFileTest, SavedBlankDocumentReopensToTheSameBytes) {
   EncodeChannels(DecodeChannels(image, Language::English), image);
   ASSERT_TRUE(SaveDatFile(dir_ / "new.dat", image));
 
-  const std::vector<std::uint8_t> saved = ReadAll(dir_ / "new.dat");
+  const Bytes saved = ReadAll(dir_ / "new.dat");
   ASSERT_EQ(saved.size(), kImageSize);
   for (std::size_t i = 0; i < kImageSize; ++i) {
     std::uint8_t expected = 0xFF;

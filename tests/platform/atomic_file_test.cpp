@@ -1,13 +1,12 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-#include <unistd.h>
 
 namespace selkan {
 namespace {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
 #include <QThread>
 
 #include "editor/qt/selkan_view.h"
@@ -140,7 +141,12 @@ void CTransferController::ShowFrame() {
     if (frame == nullptr) continue;
     if (frame->isHidden()) {
       frame->showNormal();
-      if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
+      if (QMdiArea* area = frame->mdiArea()) {
+        area->setActiveSubWindow(frame);
+        // The client area works out its scroll range again for the shown window.
+        QResizeEvent resize(area->viewport()->size(), area->viewport()->size());
+        QCoreApplication::sendEvent(area->viewport(), &resize);
+      }
     }
     return;
   }

@@ -3,30 +3,44 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <vector>
 
 namespace selkan {
 namespace {
 
 using S = OptionStates;
+using Six = std::array<int, 6>;
+using Three = std::array<int, 3>;
 
-std::array<int, 3> AniBytes(const RadioImage& image) {
+// The list bytes and controls in one order: squelch, VOX gain, step, time-out
+// timer, priority channel, VOX delay.
+constexpr std::array<std::size_t, 6> kListBytes = {
+    offset::kSquelchLevel, offset::kVoxGainLevel,    offset::kStep,
+    offset::kTimeOutTimer, offset::kPriorityChannel, offset::kVoxDelayTime};
+constexpr std::array<int S::*, 6> kLists = {
+    &S::squelchLevel, &S::voxGainLevel,    &S::step,
+    &S::timeOutTimer, &S::priorityChannel, &S::voxDelayTime};
+// Battery saver, beep, busy lock, key lock, ANI, VOX, LED.
+std::array<int, 7> Switches(const S& s) {
+  return {s.batterySaver, s.beep, s.busyLock, s.keyLock, s.ani, s.vox, s.led};
+}
+Six Lists(const S& s) {
+  Six out;
+  for (std::size_t i = 0; i < 6; ++i) out[i] = s.*kLists[i];
+  return out;
+}
+Three AniBytes(const RadioImage& image) {
   return {image[offset::kAniCode], image[offset::kAniCode + 1], image[offset::kAniCode + 2]};
 }
-
-// Every control but the ANI code, in the order of the struct.
-std::vector<int> Fields(const S& s) {
-  return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
-          s.ani,          s.vox,  s.led,          s.squelchLevel,
-          s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
-          s.voxDelayTime};
+void SetAniBytes(RadioImage& image, const Three& bytes) {
+  for (int i = 0; i < 3; ++i) image[offset::kAniCode + i] = std::uint8_t(bytes[i]);
 }
 
 // A blank image reads as the factory settings; OK without changes keeps it.
 TEST(OptionalFeatures, BlankImageShowsFactorySettingsAndRoundTrips) {
   RadioImage image = BlankImage();
   const S s = ReadOptionStates(image);
-  EXPECT_EQ(Fields(s), (std::vector<int>{1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}));
+  EXPECT_EQ(Switches(s), (std::array<int, 7>{1, 1, 1, 1, 0, 0, 0}));
+  EXPECT_EQ(Lists(s), (Six{4, 4, 4, 2, 0, 0}));
   EXPECT_EQ(s.aniCode, "");
   const RadioImage before = image;
   ASSERT_TRUE(WriteOptionStates(s, image));
@@ -36,15 +50,11 @@ TEST(OptionalFeatures, BlankImageShowsFactorySettingsAndRoundTrips) {
 // The two lock lists and the three other switches have opposite bit senses.
 TEST(OptionalFeatures, SwitchBitSenses) {
   RadioImage image = BlankImage();
-  image[offset::kOptionFlags1] = 0x00;
-  image[offset::kOptionFlags2] = 0x00;
-  S s = ReadOptionStates(image);
-  EXPECT_EQ(Fields(s), (std::vector<int>{0, 0, 0, 0, 1, 1, 1, 4, 4, 4, 2, 0, 0}));
   image[offset::kOptionFlags1] = 0x01;
-  EXPECT_TRUE(ReadOptionStates(image).batterySaver);
-  EXPECT_FALSE(ReadOptionStates(image).beep);
+  image[offset::kOptionFlags2] = 0x00;
+  EXPECT_EQ(Switches(ReadOptionStates(image)), (std::array<int, 7>{1, 0, 0, 0, 1, 1, 1}));
   image[offset::kOptionFlags1] = 0x00;
-
+  const S s = ReadOptionStates(image);
   const struct {
     int S::*field;
     int index;
@@ -56,7 +66,6 @@ TEST(OptionalFeatures, SwitchBitSenses) {
                {&S::vox, 0, offset::kOptionFlags2, 0x10},
                {&S::led, 0, offset::kOptionFlags2, 0x20}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
     RadioImage written = image;
     S changed = s;
     changed.*c.field = c.index;
@@ -64,9 +73,12 @@ TEST(OptionalFeatures, SwitchBitSenses) {
     EXPECT_EQ(written[c.byte], c.expected);
     EXPECT_EQ(written[offset::kOptionFlags1] | written[offset::kOptionFlags2], c.expected);
   }
-  s.beep = true;
-  ASSERT_TRUE(WriteOptionStates(s, image));
-  EXPECT_EQ(image[offset::kOptionFlags1], 0x02);
+  for (const bool saver : {false, true}) {
+    S changed = s;
+    (saver ? changed.batterySaver : changed.beep) = true;
+    ASSERT_TRUE(WriteOptionStates(changed, image));
+    EXPECT_EQ(image[offset::kOptionFlags1], saver ? 0x01 : 0x02);
+  }
 }
 
 TEST(OptionalFeatures, BitsAndBytesTheDialogDoesNotOwnAreKept) {
@@ -86,54 +98,28 @@ TEST(OptionalFeatures, BitsAndBytesTheDialogDoesNotOwnAreKept) {
   }
 }
 
-// Lists are read through masks and biases; a value outside the list is -1.
-TEST(OptionalFeatures, ListIndexesFromMaskedBytes) {
-  const struct {
-    std::size_t byte;
-    int value;
-    int S::*field;
-    int expected;
-  } cases[] = {{offset::kSquelchLevel, 0xF9, &S::squelchLevel, 9},
-               {offset::kSquelchLevel, 0x0A, &S::squelchLevel, -1},
-               {offset::kVoxGainLevel, 0x18, &S::voxGainLevel, 7},
-               {offset::kVoxGainLevel, 0x00, &S::voxGainLevel, -1},
-               {offset::kVoxGainLevel, 0x09, &S::voxGainLevel, -1},
-               {offset::kStep, 0xFA, &S::step, 2},
-               {offset::kStep, 0x05, &S::step, -1},
-               {offset::kTimeOutTimer, 0x0F, &S::timeOutTimer, 7},
-               {offset::kPriorityChannel, 0xC7, &S::priorityChannel, 199},
-               {offset::kPriorityChannel, 0xC8, &S::priorityChannel, -1},
-               {offset::kVoxDelayTime, 0xFC, &S::voxDelayTime, 3},
-               {offset::kVoxDelayTime, 0x08, &S::voxDelayTime, -1},
-               {offset::kVoxDelayTime, 0x05, &S::voxDelayTime, -1}};
-  for (const auto& c : cases) {
+// Lists are read through masks and biases, a value outside its list as -1;
+// they are written as whole bytes with their bias.
+TEST(OptionalFeatures, ListIndexesFromAndToWholeBytes) {
+  const std::pair<Six, Six> reads[] = {
+      {{0xF9, 0x18, 0xFA, 0x0F, 0xC7, 0xFC}, {9, 7, 2, 7, 199, 3}},
+      {{0x0A, 0x00, 0x05, 0x0F, 0xC8, 0x08}, {-1, -1, -1, 7, -1, -1}},
+      {{0x0A, 0x09, 0x05, 0x0F, 0xC8, 0x05}, {-1, -1, -1, 7, -1, -1}}};
+  for (const auto& [bytes, indexes] : reads) {
     RadioImage image = BlankImage();
-    image[c.byte] = std::uint8_t(c.value);
-    EXPECT_EQ(ReadOptionStates(image).*c.field, c.expected) << std::hex << c.byte << " " << c.value;
+    for (std::size_t i = 0; i < 6; ++i) image[kListBytes[i]] = std::uint8_t(bytes[i]);
+    EXPECT_EQ(Lists(ReadOptionStates(image)), indexes);
   }
-}
 
-TEST(OptionalFeatures, ListsAreWrittenAsWholeBytesWithTheirBias) {
   RadioImage image = BlankImage();
-  for (std::size_t byte :
-       {offset::kSquelchLevel, offset::kVoxGainLevel, offset::kStep, offset::kTimeOutTimer,
-        offset::kPriorityChannel, offset::kVoxDelayTime}) {
-    image[byte] = 0xF3;
-  }
+  for (std::size_t byte : kListBytes) image[byte] = 0xF3;
   S s = ReadOptionStates(image);
-  s.squelchLevel = 9;
-  s.voxGainLevel = 0;
-  s.step = 0;
-  s.timeOutTimer = 7;
-  s.priorityChannel = 199;
-  s.voxDelayTime = 3;
+  const Six indexes = {9, 0, 0, 7, 199, 3};
+  for (std::size_t i = 0; i < 6; ++i) s.*kLists[i] = indexes[i];
   ASSERT_TRUE(WriteOptionStates(s, image));
-  EXPECT_EQ(image[offset::kSquelchLevel], 0x09);
-  EXPECT_EQ(image[offset::kVoxGainLevel], 0x01);
-  EXPECT_EQ(image[offset::kStep], 0x00);
-  EXPECT_EQ(image[offset::kTimeOutTimer], 0x07);
-  EXPECT_EQ(image[offset::kPriorityChannel], 0xC7);
-  EXPECT_EQ(image[offset::kVoxDelayTime], 0x04);
+  for (std::size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(image[kListBytes[i]], (Six{0x09, 0x01, 0x00, 0x07, 0xC7, 0x04}[i])) << i;
+  }
 }
 
 // A list with no selection must not overwrite what the radio had.
@@ -153,10 +139,10 @@ TEST(OptionalFeatures, NoSelectionOrForeignIndexKeepsTheByte) {
   EXPECT_EQ(image, before);
 }
 
-TEST(OptionalFeatures, AniCodeDigitsArePaddedWithFF) {
+TEST(OptionalFeatures, AniCodeDigitsArePaddedWithFFAndBadCodesChangeNothing) {
   RadioImage image = BlankImage();
   S s = ReadOptionStates(image);
-  const std::pair<const char*, std::array<int, 3>> cases[] = {
+  const std::pair<const char*, Three> cases[] = {
       {"12", {0x01, 0x02, 0xFF}}, {"007", {0x00, 0x00, 0x07}}, {"", {0xFF, 0xFF, 0xFF}}};
   for (const auto& [code, bytes] : cases) {
     s.aniCode = code;
@@ -165,20 +151,15 @@ TEST(OptionalFeatures, AniCodeDigitsArePaddedWithFF) {
     EXPECT_EQ(ReadOptionStates(image).aniCode, code);
   }
   for (const char* valid : {"", "0", "999"}) EXPECT_TRUE(IsValidAniCode(valid)) << valid;
-}
 
-TEST(OptionalFeatures, BadAniCodeChangesNothing) {
+  s.beep = false;
+  s.squelchLevel = 1;
   for (const char* code : {"1234", "1a", " 1", "-1", ":", "1 ", "/"}) {
-    SCOPED_TRACE(code);
-    EXPECT_FALSE(IsValidAniCode(code));
-    RadioImage image = BlankImage();
-    S s = ReadOptionStates(image);
-    s.beep = false;
-    s.squelchLevel = 1;
+    EXPECT_FALSE(IsValidAniCode(code)) << code;
     s.aniCode = code;
     const RadioImage before = image;
-    EXPECT_FALSE(WriteOptionStates(s, image));
-    EXPECT_EQ(image, before);
+    EXPECT_FALSE(WriteOptionStates(s, image)) << code;
+    EXPECT_EQ(image, before) << code;
   }
 }
 
@@ -186,19 +167,19 @@ TEST(OptionalFeatures, BadAniCodeChangesNothing) {
 // with the code untouched keeps those bytes.
 TEST(OptionalFeatures, AniBytesBeyondTheDigitsAreNotShownButKept) {
   RadioImage image = BlankImage();
-  const std::pair<std::array<int, 3>, const char*> cases[] = {
+  const std::pair<Three, const char*> cases[] = {
       {{0x04, 0xFF, 0x05}, "4"}, {{0xFE, 0x0A, 0x02}, ""}, {{0x01, 0x0A, 0x02}, "1"}};
   for (const auto& [bytes, text] : cases) {
-    for (int i = 0; i < 3; ++i) image[offset::kAniCode + i] = std::uint8_t(bytes[i]);
+    SetAniBytes(image, bytes);
     EXPECT_EQ(AniCodeText(image), text);
   }
   S s = ReadOptionStates(image);
   s.beep = false;
   ASSERT_TRUE(WriteOptionStates(s, image));
-  EXPECT_EQ(AniBytes(image), (std::array<int, 3>{0x01, 0x0A, 0x02}));
+  EXPECT_EQ(AniBytes(image), (Three{0x01, 0x0A, 0x02}));
   s.aniCode = "19";
   ASSERT_TRUE(WriteOptionStates(s, image));
-  EXPECT_EQ(AniBytes(image), (std::array<int, 3>{0x01, 0x09, 0xFF}));
+  EXPECT_EQ(AniBytes(image), (Three{0x01, 0x09, 0xFF}));
 }
 
 }  // namespace

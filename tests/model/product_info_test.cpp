@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/profile_store.h"
@@ -27,23 +26,20 @@ TEST(ProductInfoBands, SplitAtBarsKeepingEmptyElementsInPlace) {
   EXPECT_EQ(SplitBands("a||b|"), (Bands{"a", "", "b", ""}));
 }
 
+// Whole MHz of both sides; empty, malformed or too large for 32-bit 10 Hz
+// units gives no band.
 TEST(ProductInfoBands, LimitsAreWholeMHzOfBothSides) {
-  // Empty, malformed, or too large for 32-bit 10 Hz units: no band.
-  const std::pair<const char*, Limits> cases[] = {{"130 - 160MHz", {13000000, 16000000}},
-                                                  {"136.5 - 174MHz", {13600000, 17400000}},
-                                                  {"400-470.9", {40000000, 47000000}},
-                                                  {"  0 - 0", {0, 0}},
-                                                  {"21474 - 21474MHz", {2147400000, 2147400000}},
-                                                  {"", {0, 0}},
-                                                  {"136 174MHz", {0, 0}},
-                                                  {"VHF - 174MHz", {0, 0}},
-                                                  {"136 - MHz", {0, 0}},
-                                                  {"-136 - 174", {0, 0}},
-                                                  {"136 - 21475MHz", {0, 0}},
-                                                  {"99999999999999999999 - 1", {0, 0}}};
-  for (const auto& [text, limits] : cases) {
+  const auto limits = [](std::string_view text) {
     const BandLimits l = BandLimitsFromText(text);
-    EXPECT_EQ(Limits(l.lower, l.upper), limits) << text;
+    return Limits(l.lower, l.upper);
+  };
+  EXPECT_EQ(limits("130 - 160MHz"), Limits(13000000, 16000000));
+  EXPECT_EQ(limits("136.5 - 174MHz"), Limits(13600000, 17400000));
+  EXPECT_EQ(limits("400-470.9"), Limits(40000000, 47000000));
+  EXPECT_EQ(limits("21474 - 21474MHz"), Limits(2147400000, 2147400000));
+  for (const char* text : {"  0 - 0", "", "136 174MHz", "VHF - 174MHz", "136 - MHz", "-136 - 174",
+                           "136 - 21475MHz", "99999999999999999999 - 1"}) {
+    EXPECT_EQ(limits(text), Limits(0, 0)) << text;
   }
 }
 
@@ -74,9 +70,17 @@ class ProductProfileTest : public ::testing::Test {
     EXPECT_TRUE(profile_->Load(path.string(), false, true, false));
     return *profile_;
   }
+  // Runs the product step; gives the caption and the band limits as one text.
+  std::string Run(RadioImage& image, bool blank, Language language = Language::English) {
+    const ProductStepResult r =
+        RunProductStep(image, blank, *profile_,
+                       language == Language::English ? "English" : "Chinese", language, registry_);
+    return r.caption + " " + std::to_string(r.limits.lower) + "-" + std::to_string(r.limits.upper);
+  }
 
   fs::path dir_;
   std::unique_ptr<CProfileStore> profile_;
+  MemoryRegistry registry_;
 };
 
 constexpr const char* kTwoTypes =
@@ -109,87 +113,58 @@ TEST_F(ProductProfileTest, TypeNamesEndAtTheFirstMissingOrEmpty) {
   EXPECT_EQ(names.back(), "T19");
 }
 
-// A new document takes type and band from the registry (their low bytes);
-// an opened image leaves its own.
+// A new document takes type and band from the registry (their low bytes)
+// and writes nothing there.
 TEST_F(ProductProfileTest, BlankDocumentTakesTypeAndBandFromTheRegistry) {
-  const CProfileStore& p = Profile(kTwoTypes);
-  const struct {
-    std::optional<std::uint32_t> type, field;
-    Language language;
-    int imageType, imageBand;
-    const char* caption;
-    Limits limits;
-  } cases[] = {{0,
-                1,
-                Language::English,
-                0,
-                1,
-                "Selkan Programmer  [ Type:S-10  Fre:400 - 470MHz ]",
-                {40000000, 47000000}},
-               {{},
-                {},
-                Language::Chinese,
-                0,
-                0,
-                "Selkan CN  [ 类型:S-10  频率:130 - 160MHz ]",
-                {13000000, 16000000}},
-               {0x101,
-                0xFFFFFF02,
-                Language::English,
-                1,
-                2,
-                "Selkan Programmer  [ Type:S-20  Fre:136 - 174MHz ]",
-                {13600000, 17400000}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.caption);
-    MemoryRegistry registry;
-    if (c.type) registry.WriteValue("Software\\Selkan", "Type", *c.type);
-    if (c.field) registry.WriteValue("Software\\Selkan", "Field", *c.field);
-    RadioImage image = BlankImage();
-    const std::string name = c.language == Language::English ? "English" : "Chinese";
-    const ProductStepResult r = RunProductStep(image, true, p, name, c.language, registry);
-    EXPECT_EQ(image[offset::kRadioType], c.imageType);
-    EXPECT_EQ(image[offset::kBandIndex], c.imageBand);
-    EXPECT_EQ(r.caption, c.caption);
-    EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), c.limits);
-    EXPECT_EQ(registry.size(), c.type ? 2u : 0u) << "a new document writes nothing";
-  }
+  Profile(kTwoTypes);
+  RadioImage image = BlankImage();
+  EXPECT_EQ(Run(image, true, Language::Chinese),
+            "Selkan CN  [ 类型:S-10  频率:130 - 160MHz ] 13000000-16000000");
+  EXPECT_EQ(image[offset::kRadioType], 0);
+  EXPECT_EQ(image[offset::kBandIndex], 0);
+  EXPECT_EQ(registry_.size(), 0u);
+
+  registry_.WriteValue("Software\\Selkan", "Type", 0);
+  registry_.WriteValue("Software\\Selkan", "Field", 1);
+  EXPECT_EQ(Run(image, true),
+            "Selkan Programmer  [ Type:S-10  Fre:400 - 470MHz ] 40000000-47000000");
+  EXPECT_EQ(image[offset::kBandIndex], 1);
+
+  registry_.WriteValue("Software\\Selkan", "Type", 0x101);
+  registry_.WriteValue("Software\\Selkan", "Field", 0xFFFFFF02);
+  EXPECT_EQ(Run(image, true),
+            "Selkan Programmer  [ Type:S-20  Fre:136 - 174MHz ] 13600000-17400000");
+  EXPECT_EQ(image[offset::kRadioType], 1);
+  EXPECT_EQ(image[offset::kBandIndex], 2);
+  EXPECT_EQ(registry_.size(), 2u);
 }
 
 // An image from a file or the radio tells the registry its type and band,
 // so that the next new document starts with them.
 TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
-  const CProfileStore& p = Profile(kTwoTypes);
-  MemoryRegistry registry;
-  registry.WriteValue("Software\\Selkan", "Type", 0);
+  Profile(kTwoTypes);
+  registry_.WriteValue("Software\\Selkan", "Type", 0);
   RadioImage image = BlankImage();
   image[offset::kRadioType] = 2;
   image[offset::kBandIndex] = 1;
-  const ProductStepResult r =
-      RunProductStep(image, false, p, "English", Language::English, registry);
-  EXPECT_EQ(registry.ReadValue("Software\\Selkan", "Type"), 2u);
-  EXPECT_EQ(registry.ReadValue("Software\\Selkan", "Field"), 1u);
+  EXPECT_EQ(Run(image, false), "Selkan Programmer  [ Type:  Fre: ] 0-0");  // type 2 is unnamed
+  EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Type"), 2u);
+  EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Field"), 1u);
   EXPECT_EQ(image[offset::kRadioType], 2);
-  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:  Fre: ]");  // type 2 is unnamed here
-  EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), Limits(0, 0));
 
   RadioImage next = BlankImage();
-  RunProductStep(next, true, p, "English", Language::English, registry);
+  Run(next, true);
   EXPECT_EQ(next[offset::kRadioType], 2);
   EXPECT_EQ(next[offset::kBandIndex], 1);
 }
 
+// Without an application name the values live directly under "Software\".
 TEST_F(ProductProfileTest, MissingSettingsGiveEmptyTextsAndNoBand) {
-  const CProfileStore& p = Profile("");
-  MemoryRegistry registry;
+  Profile("");
   RadioImage image = BlankImage();
-  const ProductStepResult r =
-      RunProductStep(image, true, p, "English", Language::English, registry);
-  EXPECT_EQ(r.caption, "  [ Type:  Fre: ]");
-  EXPECT_EQ(Limits(r.limits.lower, r.limits.upper), Limits(0, 0));
-  // Without an application name the values live directly under "Software\".
-  RunProductStep(image, false, p, "English", Language::English, registry);
-  EXPECT_EQ(registry.ReadValue("Software\\", "Type"), 0u);
+  EXPECT_EQ(Run(image, true), "  [ Type:  Fre: ] 0-0");
+  Run(image, false);
+  EXPECT_EQ(registry_.ReadValue("Software\\", "Type"), 0u);
 }
 
 }  // namespace

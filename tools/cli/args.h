@@ -52,4 +52,20 @@ int UsageError(std::string_view command, std::string_view message, std::string_v
 // Writes the help text to stdout; returns kExitOk.
 int PrintHelp(std::string_view help);
 
+// How a command presents itself to the argument parser.
+struct CommandText {
+  std::string_view name;   // "export"
+  std::string_view usage;  // the usage line
+  std::string_view help;   // the --help text
+};
+
+// The common start of every command: parses the arguments, answers --help,
+// and checks the number of positionals (when expected is given). Returns
+// the parsed arguments, or nullopt with *exitCode set (kExitOk after help,
+// kExitUsage after a usage error, which it has printed).
+std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionSpec> options,
+                                           const CommandText& text,
+                                           std::optional<std::size_t> expected,
+                                           std::string_view countError, int* exitCode);
+
 }  // namespace selkan::cli

@@ -30,13 +30,10 @@ constexpr std::array<OptionSpec, 1> kOptions{{{"-o", true}}};
 }  // namespace
 
 int RunExport(const Args& args) {
-  std::string error;
-  const auto parsed = ParseArgs(args, kOptions, &error);
-  if (!parsed) return UsageError(kCommand, error, kUsage);
-  if (parsed->help) return PrintHelp(kHelp);
-  if (parsed->positionals.size() != 1) {
-    return UsageError(kCommand, "expected one file name", kUsage);
-  }
+  int exitCode = kExitOk;
+  const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, kHelp}, 1,
+                                       "expected one file name", &exitCode);
+  if (!parsed) return exitCode;
   const std::string* output = parsed->Value("-o");
   if (output != nullptr && output->empty()) {
     return UsageError(kCommand, "-o needs a file name", kUsage);
@@ -57,6 +54,7 @@ int RunExport(const Args& args) {
   }
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),
                                             csv.size());
+  std::string error;
   if (!WriteFileAtomically(*output, bytes, &error)) {
     PrintError(kCommand, "cannot write " + *output + ": " + error);
     return kExitBadInput;

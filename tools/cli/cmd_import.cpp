@@ -36,13 +36,10 @@ constexpr BandLimits kRecordLimits{1000000, 99999999};
 }  // namespace
 
 int RunImport(const Args& args) {
-  std::string error;
-  const auto parsed = ParseArgs(args, kOptions, &error);
-  if (!parsed) return UsageError(kCommand, error, kUsage);
-  if (parsed->help) return PrintHelp(kHelp);
-  if (parsed->positionals.size() != 2) {
-    return UsageError(kCommand, "expected a CSV file and a configuration file", kUsage);
-  }
+  int exitCode = kExitOk;
+  const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, kHelp}, 2,
+                                       "expected a CSV file and a configuration file", &exitCode);
+  if (!parsed) return exitCode;
   BandLimits limits = kRecordLimits;
   if (const std::string* band = parsed->Value("--band")) {
     const auto range = ParseMhzRange(*band);
@@ -54,6 +51,7 @@ int RunImport(const Args& args) {
   const std::string& csvPath = parsed->positionals[0];
   const std::filesystem::path datPath = parsed->positionals[1];
 
+  std::string error;
   const auto text = ReadWholeFile(csvPath, &error);
   if (!text) {
     PrintError(kCommand, "cannot open " + csvPath + ": " + error);

@@ -33,13 +33,10 @@ std::optional<int> IndexOption(const ParsedArgs& parsed, std::string_view name) 
 }  // namespace
 
 int RunNew(const Args& args) {
-  std::string error;
-  const auto parsed = ParseArgs(args, kOptions, &error);
-  if (!parsed) return UsageError(kCommand, error, kUsage);
-  if (parsed->help) return PrintHelp(kHelp);
-  if (parsed->positionals.size() != 1) {
-    return UsageError(kCommand, "expected one file name", kUsage);
-  }
+  int exitCode = kExitOk;
+  const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, kHelp}, 1,
+                                       "expected one file name", &exitCode);
+  if (!parsed) return exitCode;
   const auto type = IndexOption(*parsed, "--type");
   if (!type) return UsageError(kCommand, "--type must be a number from 0 to 255", kUsage);
   const auto band = IndexOption(*parsed, "--band");

@@ -21,13 +21,10 @@ constexpr const char* kHelp =
 }  // namespace
 
 int RunShow(const Args& args) {
-  std::string error;
-  const auto parsed = ParseArgs(args, std::span<const OptionSpec>(), &error);
-  if (!parsed) return UsageError(kCommand, error, kUsage);
-  if (parsed->help) return PrintHelp(kHelp);
-  if (parsed->positionals.size() != 1) {
-    return UsageError(kCommand, "expected one file name", kUsage);
-  }
+  int exitCode = kExitOk;
+  const auto parsed =
+      ParseCommandArgs(args, {}, {kCommand, kUsage, kHelp}, 1, "expected one file name", &exitCode);
+  if (!parsed) return exitCode;
   const auto image = LoadImageOrReport(kCommand, parsed->positionals[0]);
   if (!image) return kExitBadInput;
   const std::string listing = ShowListing(*image);

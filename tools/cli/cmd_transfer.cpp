@@ -16,6 +16,7 @@
 #include "model/radio_image.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/image_files.h"
 
 namespace selkan::cli {
 
@@ -166,16 +167,14 @@ int Transfer(std::string_view command, const TransferRequest& request, int total
 }  // namespace
 
 int RunRead(const Args& args) {
-  std::string error;
-  const std::optional<ParsedArgs> parsed = ParseArgs(args, kOptions, &error);
-  if (!parsed) return UsageError("read", error, kReadUsage);
-  if (parsed->help) {
-    return PrintHelp("usage: " + std::string(kReadUsage) +
-                     "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
-                     "only after a complete read.\n\n  -o FILE.dat   the file to write\n" +
-                     kPortHelp);
-  }
-  if (!parsed->positionals.empty()) return UsageError("read", "unexpected argument", kReadUsage);
+  const std::string help = "usage: " + std::string(kReadUsage) +
+                           "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
+                           "only after a complete read.\n\n  -o FILE.dat   the file to write\n" +
+                           kPortHelp;
+  int exitCode = kExitOk;
+  const auto parsed = ParseCommandArgs(args, kOptions, {"read", kReadUsage, help}, 0,
+                                       "unexpected argument", &exitCode);
+  if (!parsed) return exitCode;
   const std::string* output = parsed->Value("-o");
   if (output == nullptr || output->empty())
     return UsageError("read", "-o FILE.dat is needed", kReadUsage);
@@ -189,43 +188,29 @@ int RunRead(const Args& args) {
         return engine.Read(port, image, callbacks);
       });
   if (status != kExitOk) return status;
-  if (!SaveDatFile(*output, image, &error)) {
-    PrintError("read", "cannot write " + *output + ": " + error);
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return SaveImageOrReport("read", *output, image) ? kExitOk : kExitBadInput;
 }
 
 int RunWrite(const Args& args) {
-  std::string error;
-  const std::optional<ParsedArgs> parsed = ParseArgs(args, kOptions, &error);
-  if (!parsed) return UsageError("write", error, kWriteUsage);
-  if (parsed->help) {
-    return PrintHelp("usage: " + std::string(kWriteUsage) +
-                     "\n\nWrites FILE.dat into the radio as it stands (addresses 0x000-0xFEF;\n"
-                     "the last 16 bytes are never sent).\n\n" +
-                     kPortHelp);
-  }
+  const std::string help =
+      "usage: " + std::string(kWriteUsage) +
+      "\n\nWrites FILE.dat into the radio as it stands (addresses 0x000-0xFEF;\n"
+      "the last 16 bytes are never sent).\n\n" +
+      kPortHelp;
+  int exitCode = kExitOk;
+  const auto parsed = ParseCommandArgs(args, kOptions, {"write", kWriteUsage, help}, 1,
+                                       "one FILE.dat is needed", &exitCode);
+  if (!parsed) return exitCode;
   if (parsed->Has("-o")) return UsageError("write", "unknown option '-o'", kWriteUsage);
-  if (parsed->positionals.size() != 1)
-    return UsageError("write", "one FILE.dat is needed", kWriteUsage);
   const std::optional<TransferRequest> request = Request("write", *parsed, kWriteUsage);
   if (!request) return kExitUsage;
 
-  const std::string& input = parsed->positionals.front();
-  const DatLoadResult loaded = LoadDatFile(input);
-  if (loaded.error == DatLoadError::DataFormat) {
-    PrintError("write", "Data Format Error");
-    return kExitBadInput;
-  }
-  if (loaded.error == DatLoadError::CannotOpen) {
-    PrintError("write", "cannot open " + input + ": " + loaded.detail);
-    return kExitBadInput;
-  }
+  const std::optional<RadioImage> image = LoadImageOrReport("write", parsed->positionals.front());
+  if (!image) return kExitBadInput;
   return Transfer(
       "write", *request, protocol::kWriteProgressEnd,
       [&](TransferEngine& engine, const std::string& port, const TransferCallbacks& callbacks) {
-        return engine.Write(port, loaded.image, callbacks);
+        return engine.Write(port, *image, callbacks);
       });
 }
 

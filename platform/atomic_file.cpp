@@ -28,10 +28,20 @@ void SetError(std::string* error, const std::string& text) {
   if (error) *error = text;
 }
 
+// The file a save replaces: a symbolic link is followed, so that the file it
+// names gets the new bytes and the link stays in place.
+std::filesystem::path FileToReplace(const std::filesystem::path& target) {
+  std::error_code code;
+  if (!std::filesystem::is_symlink(target, code)) return target;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, code);
+  return code ? target : resolved;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                         std::string* error) {
+bool WriteFileAtomically(const std::filesystem::path& requested,
+                         std::span<const std::uint8_t> bytes, std::string* error) {
+  const std::filesystem::path target = FileToReplace(requested);
   const std::filesystem::path temp = TemporaryNameBeside(target);
   std::FILE* file = std::fopen(temp.string().c_str(), "wbx");
   if (!file) {
@@ -51,6 +61,12 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::span<const st
     return false;
   }
   std::error_code code;
+  // The new file keeps the access rights of the one it replaces.
+  const std::filesystem::file_status old = std::filesystem::status(target, code);
+  if (!code && std::filesystem::is_regular_file(old)) {
+    std::filesystem::permissions(temp, old.permissions(), code);
+  }
+  code.clear();
   std::filesystem::rename(temp, target, code);
   if (code) {
     std::remove(temp.string().c_str());

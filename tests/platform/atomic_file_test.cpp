@@ -54,5 +54,26 @@ TEST_F(AtomicFileTest, FailureLeavesTheOldFileAndSaysWhy) {
   EXPECT_EQ(FilesInDir(), 1u);
 }
 
+TEST_F(AtomicFileTest, SavingThroughASymbolicLinkReplacesTheFileItNames) {
+  const fs::path real = dir_ / "real.dat";
+  const fs::path link = dir_ / "link.dat";
+  ASSERT_TRUE(WriteFileAtomically(real, std::vector<std::uint8_t>(8, 0xAA)));
+  fs::create_symlink(real.filename(), link);
+  const std::vector<std::uint8_t> fresh(4, 0x55);
+  ASSERT_TRUE(WriteFileAtomically(link, fresh));
+  EXPECT_TRUE(fs::is_symlink(link)) << "the link itself must stay a link";
+  EXPECT_EQ(ReadAll(real), fresh);
+  EXPECT_EQ(FilesInDir(), 2u);
+}
+
+TEST_F(AtomicFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+  const fs::path target = dir_ / "private.dat";
+  ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(8, 0xAA)));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(4, 0x55)));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+
 }  // namespace
 }  // namespace selkan

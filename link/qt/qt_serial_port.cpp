@@ -32,6 +32,7 @@ QtSerialPort::~QtSerialPort() { Close(); }
 
 bool QtSerialPort::Open(const std::string& name) {
   Close();
+  lockError_ = false;  // a lock refused at an earlier open says nothing about this one
   std::string device = name;
 #ifndef _WIN32
   // QSerialPort names its lock file after the path it is given, so a device
@@ -56,7 +57,6 @@ bool QtSerialPort::Open(const std::string& name) {
     return false;
   }
 #endif
-  lockError_ = false;
   return true;
 }
 

@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
   char dirTemplate[] = "/tmp/selkan-bench-XXXXXX";
   const char* dir = ::mkdtemp(dirTemplate);
   if (dir == nullptr) return 1;
-  const std::string image = std::string(dir) + "/radio.dat";
   const std::string out = std::string(dir) + "/read.dat";
 
   int pipeFds[2];
@@ -94,6 +93,11 @@ int main(int argc, char** argv) {
   while (::poll(&pfd, 1, 10000) > 0 && ::read(pipeFds[0], &c, 1) == 1 && c != '\n') device += c;
   if (sim < 0 || device.empty()) {
     std::fprintf(stderr, "selkan-transfer-bench: selkan-sim did not start\n");
+    if (sim >= 0) {
+      ::kill(sim, SIGTERM);
+      ::waitpid(sim, nullptr, 0);
+    }
+    ::rmdir(dir);
     return 1;
   }
   std::printf("virtual radio on %s (9600 baud pacing)\n", device.c_str());
@@ -110,7 +114,6 @@ int main(int argc, char** argv) {
   ::kill(sim, SIGTERM);
   ::waitpid(sim, nullptr, 0);
   ::unlink(out.c_str());
-  ::unlink(image.c_str());
   ::rmdir(dir);
   return read.exitCode == 0 && write.exitCode == 0 ? 0 : 1;
 }

@@ -94,12 +94,19 @@ void CTransferController::RunTransfer() {
     return answer == QMessageBox::Retry;
   };
 
+  // An edit or a product change made while the bytes go out is not in the
+  // radio: it keeps the document's modified mark after a completed write.
+  bool changedMeanwhile = false;
+  const QMetaObject::Connection editWatch =
+      connect(&view_, &CSelkanView::edited, this, [&changedMeanwhile] { changedMeanwhile = true; });
+
   QtSerialPort serialPort;
   TransferEngine engine(serialPort, sleep_);
   const TransferOutcome outcome = direction == TransferDirection::kRead
                                       ? engine.Read(port, image, callbacks)
                                       : engine.Write(port, image, callbacks);
   if (!self) return;  // the view went while the transfer ran
+  disconnect(editWatch);
   running_ = false;
 
   CSelkanDoc& document = view_.Document();
@@ -109,7 +116,8 @@ void CTransferController::RunTransfer() {
     view_.Decode();
     // The document now holds the radio's data, not its file's.
     document.SetModified(true);
-  } else if (outcome == TransferOutcome::kCompleted) {
+  } else if (outcome == TransferOutcome::kCompleted && !changedMeanwhile &&
+             document.Image() == image) {
     document.SetModified(false);
   }
   Report(outcome);

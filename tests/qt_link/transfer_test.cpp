@@ -3,6 +3,7 @@
 // Cancel, and the commands refused while a transfer runs.
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
+#include "editor/qt/cell_editors.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
 #include "link/gui/process_dlg.h"
@@ -160,6 +162,32 @@ class TransferTest : public QObject {
     QVERIFY(std::equal(after.begin(), after.begin() + 0xFF0, sent.begin()));
     QVERIFY(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
     QCOMPARE(DecodedRow(after, 1).mid(0, 2), QStringList({"438.50000", "438.50000"}));
+  }
+
+  // The progress window is modeless: a cell typed in while the write runs
+  // is not in the radio, so the document stays marked for the save prompt.
+  void anEditDuringAWriteKeepsTheDocumentModified() {
+    Program program;
+    VirtualRadioProcess sim(program.view->Document().Image());
+    UsePort(program, sim);
+    Program* p = &program;
+    const QString rx =
+        QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);  // in the band
+    bool edited = false;
+    const Run run = Transfer(program, command::kWrite, [&, p](int position) {
+      if (position != 5 || edited) return;
+      edited = true;
+      p->view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
+      p->view->CellEditors()->RxEditor()->setText(rx);
+      p->view->CommitOpenEditor();
+    });
+    QVERIFY(edited);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QVERIFY(program.answers.messages.empty());
+    QCOMPARE(program.view->Grid()->GetTextMatrix(3, 1), rx);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    QCOMPARE(DecodedRow(sim.Memory(), 3).value(0), QString());
+    QVERIFY(program.view->Document().IsModified());
   }
 
   void faultsBringTheirMessagesAndLeaveTheGrid_data() {

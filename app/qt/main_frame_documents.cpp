@@ -172,6 +172,8 @@ void CMainFrame::OnAbout() {
 
 bool CMainFrame::SaveModifiedDocuments() {
   for (CChildFrame* child : Children()) {
+    // A value still being typed into a cell is an edit too.
+    child->View()->CommitOpenEditor();
     if (!child->Document().IsModified()) continue;
     const QString title = ProfileText(child->Document().Title());
     const auto answer = ShowMessage(

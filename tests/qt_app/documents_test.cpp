@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -11,6 +12,9 @@
 #include "app/qt/command_ids.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
+#include "editor/qt/cell_editors.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "model/channel_codec.h"
 #include "model/radio_image.h"
 
 using namespace selkan;
@@ -192,6 +196,21 @@ class DocumentsTest : public QObject {
     p.answers.buttons = {QMessageBox::Discard, QMessageBox::Save};
     QVERIFY(p.frame->close());
     QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
+  }
+
+  void quittingWithACellEditorOpenAsksToSaveWhatWasTyped() {
+    Program p;
+    const QString rx = QString::number(p.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    p.view->Grid()->SetRow(2);  // opens the Rx editor over channel 2
+    p.view->CellEditors()->RxEditor()->setText(rx);
+    p.answers.buttons = {QMessageBox::Save};
+    p.answers.paths = {p.dir.Path("typed.dat")};
+    QVERIFY(p.frame->close());
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    const DatLoadResult saved = LoadDatFile(p.dir.Path("typed.dat").toStdString());
+    QCOMPARE(
+        QString::fromStdString(Cell(DecodeChannels(saved.image, Language::English)[1], kColRx)),
+        rx);
   }
 
   void quittingWithNothingModifiedAsksNothing() {

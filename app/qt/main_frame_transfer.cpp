@@ -48,6 +48,9 @@ void CMainFrame::OnRead() {
   CChildFrame* child = ActiveChild();
   if (!child) return;
   CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
+  // One transfer in the whole program: another document's would run nested
+  // inside this one's event pumps.
+  if (!controller->Dialog() && RefuseWhileTransferring()) return;
   controller->SetMessageCaption(messageCaption_);
   controller->OnRead();
 }
@@ -56,6 +59,9 @@ void CMainFrame::OnWrite() {
   CChildFrame* child = ActiveChild();
   if (!child) return;
   CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
+  // One transfer in the whole program: another document's would run nested
+  // inside this one's event pumps.
+  if (!controller->Dialog() && RefuseWhileTransferring()) return;
   controller->SetMessageCaption(messageCaption_);
   controller->OnWrite();
 }

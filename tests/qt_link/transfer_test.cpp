@@ -12,6 +12,7 @@
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/mdi_client_wnd.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
@@ -354,6 +355,32 @@ class TransferTest : public QObject {
     QVERIFY(program.answers.messages.empty());  // no "All data will be Cleared!"
     QVERIFY(program.frame->Action(command::kFileNew)->isEnabled());
     QVERIFY(program.frame->Action(command::kAppExit)->isEnabled());
+  }
+
+  void aSecondDocumentCannotStartATransferInsideTheFirst() {
+    Program program;
+    CChildFrame* first = program.child;
+    const QString other = program.dir.Path("other.dat");
+    QVERIFY(SaveDatFile(other.toStdString(), BlankImage()));
+    QVERIFY(program.frame->OpenDocumentFile(other));  // hides the first window
+    program.child = program.frame->ActiveChild();
+    program.view = program.child->View();
+    QVERIFY(program.child != first);
+    VirtualRadioProcess sim(RadioWithChannels(program.view->Document().Image()));
+    UsePort(program, sim);
+    Program* p = &program;
+    bool tried = false;
+    const Run run = Transfer(program, command::kRead, [&, p](int position) {
+      if (position != 5 || tried) return;
+      tried = true;
+      first->show();
+      p->frame->Client()->setActiveSubWindow(first);
+      QCOMPARE(p->frame->ActiveChild(), first);
+      p->frame->Action(command::kRead)->trigger();
+    });
+    QVERIFY(tried);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QVERIFY(first->View()->findChildren<CProcessDlg*>().isEmpty());
   }
 };
 

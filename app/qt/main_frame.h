@@ -19,6 +19,7 @@ class CChildFrame;
 class CMDIClientWnd;
 class CProfileStore;
 class CSelkanDoc;
+class CTransferController;
 class ProcessSettings;
 class Registry;
 
@@ -68,6 +69,9 @@ class CMainFrame : public QMainWindow {
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
   void OnWrite();
+  // The active view's transfer controller, ready to start; nullptr without
+  // a document or while another document's transfer runs.
+  CTransferController* TransferControllerOfActiveView();
   void OnComSetup();
   // Opens the help window at the topic of a context number; no page, no help.
   void ShowHelp(int contextId);

@@ -44,26 +44,23 @@ bool CMainFrame::RefuseWhileTransferring() {
   return true;
 }
 
-void CMainFrame::OnRead() {
+CTransferController* CMainFrame::TransferControllerOfActiveView() {
   CChildFrame* child = ActiveChild();
-  if (!child) return;
+  if (!child) return nullptr;
   CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
   // One transfer in the whole program: another document's would run nested
   // inside this one's event pumps.
-  if (!controller->Dialog() && RefuseWhileTransferring()) return;
+  if (!controller->Dialog() && RefuseWhileTransferring()) return nullptr;
   controller->SetMessageCaption(messageCaption_);
-  controller->OnRead();
+  return controller;
+}
+
+void CMainFrame::OnRead() {
+  if (CTransferController* controller = TransferControllerOfActiveView()) controller->OnRead();
 }
 
 void CMainFrame::OnWrite() {
-  CChildFrame* child = ActiveChild();
-  if (!child) return;
-  CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
-  // One transfer in the whole program: another document's would run nested
-  // inside this one's event pumps.
-  if (!controller->Dialog() && RefuseWhileTransferring()) return;
-  controller->SetMessageCaption(messageCaption_);
-  controller->OnWrite();
+  if (CTransferController* controller = TransferControllerOfActiveView()) controller->OnWrite();
 }
 
 void CMainFrame::OnComSetup() {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "platform/registry.h"
 
 namespace selkan {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 
 namespace selkan {
 

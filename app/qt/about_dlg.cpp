@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QIcon>
 
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 #include "platform/qt/profile_text.h"
 #include "ui_about_dlg.h"
 

@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/help_window.h"

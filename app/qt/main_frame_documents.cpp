@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"

@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QStatusBar>
 
-#include "app/process_settings.h"
-#include "app/profile_store.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"

@@ -5,8 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/process_settings.h"
-#include "app/profile_store.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/main_frame.h"
 #include "platform/qt/help_request.h"

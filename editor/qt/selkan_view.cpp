@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "app/process_settings.h"
-#include "app/profile_store.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/channel_grid_layout.h"
 #include "editor/qt/grid_table.h"

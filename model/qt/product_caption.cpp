@@ -1,6 +1,6 @@
 #include "model/qt/product_caption.h"
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "model/product_info.h"
 #include "platform/qt/profile_text.h"
 

@@ -3,7 +3,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "model/qt/product_caption.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "platform/registry.h"
 
 namespace selkan {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
 #include "app/qt/main_frame.h"

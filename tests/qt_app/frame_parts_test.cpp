@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"

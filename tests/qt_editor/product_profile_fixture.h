@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/process_settings.h"
-#include "app/profile_store.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 #include "platform/registry.h"
 
 namespace selkan::testing {

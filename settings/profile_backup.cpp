@@ -1,4 +1,4 @@
-#include "app/profile_backup.h"
+#include "settings/profile_backup.h"
 
 #include <algorithm>
 #include <cstdio>

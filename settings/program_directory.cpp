@@ -3,7 +3,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile_text.h"
+#include "settings/profile_text.h"
 
 namespace selkan {
 

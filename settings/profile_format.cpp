@@ -1,4 +1,4 @@
-#include "app/profile_format.h"
+#include "settings/profile_format.h"
 
 namespace selkan {
 

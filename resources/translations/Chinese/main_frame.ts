@@ -1,93 +1,10 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
   <context>
-    <name>CAboutDlg</name>
-    <message>
-      <source>OK</source>
-      <translation>确定</translation>
-    </message>
-  </context>
-  <context>
-    <name>CProductInfoDlg</name>
-    <message>
-      <source>Product Information</source>
-      <translation>类型设置</translation>
-    </message>
-    <message>
-      <source>Setting</source>
-      <translation>设置</translation>
-    </message>
-    <message>
-      <source>Type</source>
-      <translation>类型</translation>
-    </message>
-    <message>
-      <source>Frequency</source>
-      <translation>频率</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>确定</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>取消</translation>
-    </message>
-  </context>
-  <context>
     <name>FilePrompt</name>
     <message>
       <source>Selkan Document (*.dat)</source>
       <translation>Selkan 文件 (*.dat)</translation>
-    </message>
-  </context>
-  <context>
-    <name>CComSetupDlg</name>
-    <message>
-      <source>COM Setup</source>
-      <translation>串口设置</translation>
-    </message>
-    <message>
-      <source>COM</source>
-      <translation>串口</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>确定</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>取消</translation>
-    </message>
-  </context>
-  <context>
-    <name>CProcessDlg</name>
-    <message>
-      <source>Process</source>
-      <translation>进度</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>确定</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>取消</translation>
-    </message>
-  </context>
-  <context>
-    <name>selkan::TransferMessages</name>
-    <message>
-      <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
-      <translation>无法打开串口，请检查串口是否被占用或设备是否正常</translation>
-    </message>
-    <message>
-      <source>Communication Error,Please check all the connections and the radio power</source>
-      <translation>通讯错误，请检查所有连接及对讲机电源</translation>
-    </message>
-    <message>
-      <source>Program Interrupt, Please reset the radio and try again</source>
-      <translation>编程中断，请复位对讲机后重试</translation>
     </message>
   </context>
   <context>
@@ -343,64 +260,6 @@
     <message>
       <source>Save changes to %1?</source>
       <translation>是否保存对 %1 的修改？</translation>
-    </message>
-  </context>
-  <context>
-    <name>QPlatformTheme</name>
-    <message>
-      <source>OK</source>
-      <translation>确定</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>取消</translation>
-    </message>
-    <message>
-      <source>Save</source>
-      <translation>保存</translation>
-    </message>
-    <message>
-      <source>Discard</source>
-      <translation>放弃</translation>
-    </message>
-    <message>
-      <source>Close</source>
-      <translation>关闭</translation>
-    </message>
-    <message>
-      <source>Apply</source>
-      <translation>应用</translation>
-    </message>
-    <message>
-      <source>Help</source>
-      <translation>帮助</translation>
-    </message>
-    <message>
-      <source>&amp;Yes</source>
-      <translation>是(&amp;Y)</translation>
-    </message>
-    <message>
-      <source>&amp;No</source>
-      <translation>否(&amp;N)</translation>
-    </message>
-    <message>
-      <source>Don't Save</source>
-      <translation>不保存</translation>
-    </message>
-  </context>
-  <context>
-    <name>selkan::CCellEditors</name>
-    <message>
-      <source>Caution</source>
-      <translation>警告</translation>
-    </message>
-    <message>
-      <source>Out of range,please input again.</source>
-      <translation>超出范围，请重新输入。</translation>
-    </message>
-    <message>
-      <source>Error data Value, please input according the step value(6.25K/5k).</source>
-      <translation>数据错误，请按步进值(6.25K/5K)输入。</translation>
     </message>
   </context>
 </TS>

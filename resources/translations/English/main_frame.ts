@@ -1,93 +1,10 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
   <context>
-    <name>CAboutDlg</name>
-    <message>
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-  </context>
-  <context>
-    <name>CProductInfoDlg</name>
-    <message>
-      <source>Product Information</source>
-      <translation>Product Information</translation>
-    </message>
-    <message>
-      <source>Setting</source>
-      <translation>Setting</translation>
-    </message>
-    <message>
-      <source>Type</source>
-      <translation>Type</translation>
-    </message>
-    <message>
-      <source>Frequency</source>
-      <translation>Frequency</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>Cancel</translation>
-    </message>
-  </context>
-  <context>
     <name>FilePrompt</name>
     <message>
       <source>Selkan Document (*.dat)</source>
       <translation>Selkan Document (*.dat)</translation>
-    </message>
-  </context>
-  <context>
-    <name>CComSetupDlg</name>
-    <message>
-      <source>COM Setup</source>
-      <translation>COM Setup</translation>
-    </message>
-    <message>
-      <source>COM</source>
-      <translation>COM</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>Cancel</translation>
-    </message>
-  </context>
-  <context>
-    <name>CProcessDlg</name>
-    <message>
-      <source>Process</source>
-      <translation>Process</translation>
-    </message>
-    <message>
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>Cancel</translation>
-    </message>
-  </context>
-  <context>
-    <name>selkan::TransferMessages</name>
-    <message>
-      <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
-      <translation>Could not Open the Port,Please check whether the Port are occupied or the device are ok</translation>
-    </message>
-    <message>
-      <source>Communication Error,Please check all the connections and the radio power</source>
-      <translation>Communication Error,Please check all the connections and the radio power</translation>
-    </message>
-    <message>
-      <source>Program Interrupt, Please reset the radio and try again</source>
-      <translation>Program Interrupt, Please reset the radio and try again</translation>
     </message>
   </context>
   <context>
@@ -343,64 +260,6 @@
     <message>
       <source>Save changes to %1?</source>
       <translation>Save changes to %1?</translation>
-    </message>
-  </context>
-  <context>
-    <name>QPlatformTheme</name>
-    <message>
-      <source>OK</source>
-      <translation>OK</translation>
-    </message>
-    <message>
-      <source>Cancel</source>
-      <translation>Cancel</translation>
-    </message>
-    <message>
-      <source>Save</source>
-      <translation>Save</translation>
-    </message>
-    <message>
-      <source>Discard</source>
-      <translation>Discard</translation>
-    </message>
-    <message>
-      <source>Close</source>
-      <translation>Close</translation>
-    </message>
-    <message>
-      <source>Apply</source>
-      <translation>Apply</translation>
-    </message>
-    <message>
-      <source>Help</source>
-      <translation>Help</translation>
-    </message>
-    <message>
-      <source>&amp;Yes</source>
-      <translation>&amp;Yes</translation>
-    </message>
-    <message>
-      <source>&amp;No</source>
-      <translation>&amp;No</translation>
-    </message>
-    <message>
-      <source>Don't Save</source>
-      <translation>Don't Save</translation>
-    </message>
-  </context>
-  <context>
-    <name>selkan::CCellEditors</name>
-    <message>
-      <source>Caution</source>
-      <translation>Caution</translation>
-    </message>
-    <message>
-      <source>Out of range,please input again.</source>
-      <translation>Out of range,please input again.</translation>
-    </message>
-    <message>
-      <source>Error data Value, please input according the step value(6.25K/5k).</source>
-      <translation>Error data Value, please input according the step value(6.25K/5k).</translation>
     </message>
   </context>
 </TS>

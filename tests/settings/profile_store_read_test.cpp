@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/profile_store.h"
-#include "tests/app/profile_test_files.h"
+#include "settings/profile_store.h"
+#include "tests/settings/profile_test_files.h"
 
 namespace selkan {
 namespace {

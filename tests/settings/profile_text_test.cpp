@@ -1,5 +1,5 @@
 // Encoding detection, case folding and note markers at byte level.
-#include "app/profile_text.h"
+#include "settings/profile_text.h"
 
 #include <gtest/gtest.h>
 

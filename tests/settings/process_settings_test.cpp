@@ -1,9 +1,9 @@
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/profile_store.h"
-#include "tests/app/profile_test_files.h"
+#include "settings/profile_store.h"
+#include "tests/settings/profile_test_files.h"
 
 namespace selkan {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <span>
 #include <system_error>
 
-#include "app/profile_backup.h"
-#include "app/profile_format.h"
-#include "app/profile_text.h"
+#include "settings/profile_backup.h"
+#include "settings/profile_format.h"
+#include "settings/profile_text.h"
 #include "platform/atomic_file.h"
 
 namespace selkan {

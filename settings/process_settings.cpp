@@ -1,6 +1,6 @@
-#include "app/process_settings.h"
+#include "settings/process_settings.h"
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 

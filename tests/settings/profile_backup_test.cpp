@@ -1,12 +1,12 @@
 // Numbered backup copies of a profile.
-#include "app/profile_backup.h"
+#include "settings/profile_backup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/profile_store.h"
-#include "tests/app/profile_test_files.h"
+#include "settings/profile_store.h"
+#include "tests/settings/profile_test_files.h"
 
 namespace selkan {
 namespace {

@@ -1,0 +1,46 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN">
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>保存</translation>
+    </message>
+    <message>
+      <source>Discard</source>
+      <translation>放弃</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>关闭</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>应用</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>帮助</translation>
+    </message>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Don't Save</source>
+      <translation>不保存</translation>
+    </message>
+  </context>
+</TS>

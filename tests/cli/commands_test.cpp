@@ -10,7 +10,7 @@
 #include <string>
 
 #include "model/radio_image.h"
-#include "tools/cli/channel_csv.h"
+#include "editor/channel_csv.h"
 
 namespace selkan::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include "model/channel_codec.h"
 #include "platform/atomic_file.h"
 #include "tools/cli/args.h"
-#include "tools/cli/channel_csv.h"
+#include "editor/channel_csv.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
 

@@ -3,7 +3,7 @@
 
 #include "model/channel_codec.h"
 #include "tools/cli/args.h"
-#include "tools/cli/channel_csv.h"
+#include "editor/channel_csv.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
 

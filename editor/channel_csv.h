@@ -4,11 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/csv.h"
 #include "model/channel_codec.h"
 #include "model/product_info.h"
-#include "tools/cli/csv.h"
 
-namespace selkan::cli {
+namespace selkan {
 
 // The channel list as a CSV file: this header, then one record per channel,
 // the channel number first and the seven grid cells after it.
@@ -28,4 +28,4 @@ struct ChannelCsvImport {
 // each channel at most once, every row taken through ImportChannelCells.
 ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits);
 
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -1,16 +1,28 @@
-#include "tools/cli/channel_csv.h"
+#include "editor/channel_csv.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
-#include "tools/cli/args.h"
-#include "tools/cli/row_import.h"
+#include "editor/row_import.h"
 
-namespace selkan::cli {
+namespace selkan {
 
 namespace {
 
 constexpr std::size_t kFieldCount = 1 + kChannelColumns;
+
+// A channel number as the file writes it: digits only, 1 to 199.
+std::optional<int> ParseChannelNumber(std::string_view text) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < 1 || value > offset::kChannelCount) return std::nullopt;
+  return value;
+}
 
 std::vector<std::string> HeaderFields() {
   std::vector<std::string> fields;
@@ -32,7 +44,7 @@ void ImportRecord(const CsvRecord& record, const BandLimits& limits,
            std::to_string(record.fields.size()));
     return;
   }
-  const auto channel = ParseIntInRange(record.fields[0], 1, offset::kChannelCount);
+  const auto channel = ParseChannelNumber(record.fields[0]);
   if (!channel) {
     report("channel number \"" + record.fields[0] + "\" is not 1 to 199");
     return;
@@ -95,4 +107,4 @@ ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits
   return result;
 }
 
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -1,4 +1,4 @@
-#include "tools/cli/row_import.h"
+#include "editor/row_import.h"
 
 #include <array>
 #include <initializer_list>
@@ -6,7 +6,7 @@
 #include "editor/cell_commit.h"
 #include "model/tone_table.h"
 
-namespace selkan::cli {
+namespace selkan {
 
 namespace {
 
@@ -127,4 +127,4 @@ RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) 
   return result;
 }
 
-}  // namespace selkan::cli
+}  // namespace selkan

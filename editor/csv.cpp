@@ -1,6 +1,6 @@
-#include "tools/cli/csv.h"
+#include "editor/csv.h"
 
-namespace selkan::cli {
+namespace selkan {
 
 std::string QuoteCsvField(std::string_view field) {
   if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
@@ -140,4 +140,4 @@ CsvParse ParseCsv(std::string_view text) {
   return CsvReader(text).Run();
 }
 
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -1,8 +1,8 @@
-#include "tools/cli/csv.h"
+#include "editor/csv.h"
 
 #include <gtest/gtest.h>
 
-namespace selkan::cli {
+namespace selkan {
 namespace {
 
 using Fields = std::vector<std::string>;
@@ -65,4 +65,4 @@ TEST(CsvParse, FormattedRecordsReadBackUnchanged) {
 }
 
 }  // namespace
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace selkan::cli {
+namespace selkan {
 
 // Comma-separated values in the common form: a field is quoted when it holds
 // a comma, a quote, CR or LF, and quotes inside quotes are doubled.
@@ -37,4 +37,4 @@ struct CsvParse {
 // records after it are still read.
 CsvParse ParseCsv(std::string_view text);
 
-}  // namespace selkan::cli
+}  // namespace selkan

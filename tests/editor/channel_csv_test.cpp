@@ -1,4 +1,4 @@
-#include "tools/cli/channel_csv.h"
+#include "editor/channel_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "model/tone_table.h"
 
-namespace selkan::cli {
+namespace selkan {
 namespace {
 
 constexpr BandLimits kAny{1000000, 99999999};  // what a record holds
@@ -143,4 +143,4 @@ TEST(ChannelCsvRoundTrip, ExportImportExportIsStableOnImagesTheCodecWrites) {
 }
 
 }  // namespace
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -7,7 +7,7 @@
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 
-namespace selkan::cli {
+namespace selkan {
 
 struct RowImport {
   ChannelRow row;                     // the grid row the cells give
@@ -28,4 +28,4 @@ RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits);
 // The English text of a commit message, empty for none.
 std::string CellMessageText(CellMessage message);
 
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -1,8 +1,8 @@
-#include "tools/cli/row_import.h"
+#include "editor/row_import.h"
 
 #include <gtest/gtest.h>
 
-namespace selkan::cli {
+namespace selkan {
 namespace {
 
 constexpr BandLimits kUhf{40000000, 47000000};
@@ -85,4 +85,4 @@ TEST(CellMessageText, EnglishTextsOfTheGridMessages) {
 }
 
 }  // namespace
-}  // namespace selkan::cli
+}  // namespace selkan

@@ -1,10 +1,10 @@
 #include "model/radio_image.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-
-#include "platform/atomic_file.h"
 
 namespace selkan {
 
@@ -22,29 +22,39 @@ RadioImage BlankImage() {
 
 DatLoadResult LoadDatFile(const std::filesystem::path& path) {
   DatLoadResult result;
-  // A directory opens for reading on some systems and then reads as empty;
-  // it is not a file that cannot be read as an image, it cannot be opened.
+  const auto fail = [&](const char* step, int code) {
+    result.error = DatLoadError::CannotOpen;
+    result.detail = {
+        code, std::string("cannot ") + step + " " + path.string() + ": " + std::strerror(code)};
+    return result;
+  };
+  // A directory opens for reading and then reads as empty; it is not a
+  // short image but no file at all.
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    result.error = DatLoadError::CannotOpen;
-    result.detail = std::strerror(EISDIR);
-    return result;
+  if (std::filesystem::is_directory(path, ec)) return fail("open", EISDIR);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return fail("open", errno);
+  std::size_t got = 0;
+  while (got < kImageSize) {
+    const ssize_t n = ::read(fd, result.image.data() + got, kImageSize - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      // A disk error is the system's to report, not a bad image.
+      const int code = errno;
+      ::close(fd);
+      return fail("read", code);
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.error = DatLoadError::CannotOpen;
-    result.detail = std::strerror(errno);
-    return result;
-  }
-  in.read(reinterpret_cast<char*>(result.image.data()), kImageSize);
-  if (static_cast<std::size_t>(in.gcount()) != kImageSize) {
-    result.error = DatLoadError::DataFormat;
-  }
+  ::close(fd);
+  if (got != kImageSize) result.error = DatLoadError::DataFormat;
   return result;
 }
 
-bool SaveDatFile(const std::filesystem::path& path, const RadioImage& image, std::string* error) {
-  return WriteFileAtomically(path, image, error);
+bool SaveDatFile(const std::filesystem::path& path, const RadioImage& image, FileError* error) {
+  FileError ignored;
+  return WriteFileAtomically(path, image, error ? error : &ignored);
 }
 
 bool BlankDocumentFlag() { return g_blankDocument; }

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/atomic_file.h"
+
 namespace selkan {
 
 // The radio keeps its whole configuration in 4096 bytes; byte n of the image
@@ -50,22 +52,24 @@ inline constexpr std::size_t kFlags = 12;  // bits 1-2 power, bit 3 scan, bit 4 
 // 5F B8 04 05 04 02 00 00 01 at 0xFE0..0xFE8.
 RadioImage BlankImage();
 
+// CannotOpen covers every system error, while opening or while reading;
+// DataFormat is a file that ends before 4096 bytes.
 enum class DatLoadError { None, CannotOpen, DataFormat };
 
 struct DatLoadResult {
   RadioImage image{};
   DatLoadError error = DatLoadError::None;
-  std::string detail;  // system reason when the file cannot be opened
+  FileError detail;  // the system's reason when the file cannot be opened or read
 };
 
 // Reads the first 4096 bytes of a *.dat file. A shorter file is a
 // DataFormat error ("Data Format Error"); bytes beyond 4096 are ignored.
 DatLoadResult LoadDatFile(const std::filesystem::path& path);
 
-// Writes exactly 4096 bytes, atomically (temporary file renamed over the
-// target). On failure the old file stays as it was.
+// Writes exactly 4096 bytes, atomically (see WriteFileAtomically). On
+// failure the old file stays as it was.
 bool SaveDatFile(const std::filesystem::path& path, const RadioImage& image,
-                 std::string* error = nullptr);
+                 FileError* error = nullptr);
 
 // The process-wide blank-document flag: set by New, cleared by a successful
 // Open and by a completed read from the radio. It tells the product step

@@ -16,7 +16,7 @@ void CSelkanDoc::OnNewDocument(const ProcessSettings& settings) {
   SetBlankDocumentFlag(true);
 }
 
-DatLoadError CSelkanDoc::OnOpenDocument(const std::string& path, std::string* detail) {
+DatLoadError CSelkanDoc::OnOpenDocument(const std::string& path, FileError* detail) {
   DatLoadResult loaded = LoadDatFile(path);
   if (loaded.error != DatLoadError::None) {
     if (detail) *detail = loaded.detail;
@@ -30,7 +30,7 @@ DatLoadError CSelkanDoc::OnOpenDocument(const std::string& path, std::string* de
   return DatLoadError::None;
 }
 
-bool CSelkanDoc::OnSaveDocument(const std::string& path, std::string* error) {
+bool CSelkanDoc::OnSaveDocument(const std::string& path, FileError* error) {
   if (!SaveDatFile(path, image_, error)) return false;
   pathName_ = path;
   title_ = std::filesystem::path(path).filename().string();

@@ -37,12 +37,12 @@ class CSelkanDoc {
   // Open: the first 4096 bytes of the file. On success the image is
   // replaced, the path and title (the file name) set and the blank-document
   // flag cleared; on failure the document is unchanged.
-  DatLoadError OnOpenDocument(const std::string& path, std::string* detail = nullptr);
+  DatLoadError OnOpenDocument(const std::string& path, FileError* detail = nullptr);
 
   // Save: writes the image as it is (callers encode the grid first),
   // atomically; on success the path becomes this one and the modified mark
   // is cleared.
-  bool OnSaveDocument(const std::string& path, std::string* error = nullptr);
+  bool OnSaveDocument(const std::string& path, FileError* error = nullptr);
 
  private:
   RadioImage image_;

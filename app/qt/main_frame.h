@@ -97,7 +97,7 @@ class CMainFrame : public QMainWindow {
   void ShowReady();
   void OnHelpKey();
   CChildFrame* AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile);
-  void ShowOpenError(const QString& path, int error, const QString& detail);
+  void ShowOpenError(const QString& path, int error, int systemError);
   // Asks to save each modified document; false when the user cancelled.
   bool SaveModifiedDocuments();
 

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
@@ -14,8 +13,10 @@
 #include "editor/qt/selkan_view.h"
 #include "model/qt/product_info_dlg.h"
 #include "model/selkan_doc.h"
+#include "platform/qt/file_error_text.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
+#include "settings/process_settings.h"
 
 namespace selkan {
 
@@ -70,13 +71,13 @@ bool CMainFrame::NewDocument() {
   return true;
 }
 
-void CMainFrame::ShowOpenError(const QString& path, int error, const QString& detail) {
+void CMainFrame::ShowOpenError(const QString& path, int error, int systemError) {
   QString text;
   if (error == static_cast<int>(DatLoadError::DataFormat)) {
     text = settings_.IsChinese() ? Utf8Text("数据格式不正确") : QStringLiteral("Data Format Error");
   } else {
     text = tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(path));
-    if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+    if (systemError != 0) text += QLatin1Char('\n') + SystemErrorText(systemError);
   }
   ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
 }
@@ -84,10 +85,10 @@ void CMainFrame::ShowOpenError(const QString& path, int error, const QString& de
 bool CMainFrame::OpenDocumentFile(const QString& path) {
   if (RefuseWhileTransferring()) return false;
   auto document = std::make_unique<CSelkanDoc>();
-  std::string detail;
+  FileError detail;
   const DatLoadError error = document->OnOpenDocument(path.toStdString(), &detail);
   if (error != DatLoadError::None) {
-    ShowOpenError(path, static_cast<int>(error), QString::fromStdString(detail));
+    ShowOpenError(path, static_cast<int>(error), detail.code);
     return false;
   }
   // The document that was showing steps aside for the opened one.
@@ -116,10 +117,10 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     path = *chosen;
   }
   child->View()->Encode();
-  std::string error;
+  FileError error;
   if (!document.OnSaveDocument(path.toStdString(), &error)) {
     QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(path));
-    if (!error.empty()) text += QLatin1Char('\n') + QString::fromStdString(error);
+    if (error.code != 0) text += QLatin1Char('\n') + SystemErrorText(error.code);
     ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
     return false;
   }

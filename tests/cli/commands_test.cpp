@@ -1,16 +1,18 @@
 // The commands run in-process on files in a fresh directory per test.
 #include "tools/cli/commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "model/radio_image.h"
 #include "editor/channel_csv.h"
+#include "model/radio_image.h"
 
 namespace selkan::cli {
 namespace {
@@ -47,6 +49,20 @@ class CliCommands : public testing::Test {
     testing::internal::CaptureStderr();
     const int code = run(args);
     return {code, testing::internal::GetCapturedStderr()};
+  }
+  // Runs a command with its standard output going to `device`.
+  static std::pair<int, std::string> RunWithStdoutTo(const char* device, int (*run)(const Args&),
+                                                     const Args& args) {
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    const int target = ::open(device, O_WRONLY);
+    ::dup2(target, STDOUT_FILENO);
+    ::close(target);
+    const auto result = RunQuiet(run, args);
+    std::fflush(stdout);
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    return result;
   }
   std::string Export(const std::string& dat) {
     const std::string csv = Path("export.csv");
@@ -217,6 +233,72 @@ TEST_F(CliCommands, ShowListsOptionsIndexesAndUsedChannels) {
   EXPECT_LT(ch3, ch12);
   EXPECT_EQ(RunShow({Path("missing.dat")}), kExitBadInput);
   EXPECT_EQ(RunShow({}), kExitUsage);
+}
+
+TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure) {
+  const std::string dat = Path("radio.dat");
+  ASSERT_EQ(RunNew({dat}), kExitOk);
+  for (auto run : {RunShow, RunExport}) {
+    const auto [code, errors] = RunWithStdoutTo("/dev/full", run, {dat});
+    EXPECT_EQ(code, kExitBadInput);
+    EXPECT_NE(errors.find("cannot write to standard output: No space left on device"),
+              std::string::npos)
+        << errors;
+  }
+}
+
+TEST_F(CliCommands, ExportKeepsAConfigurationUnlessForced) {
+  const std::string dat = Path("radio.dat");
+  const std::string other = Path("other.dat");
+  std::string rows = std::string(kChannelCsvHeader) + "\n";
+  for (int channel = 1; channel <= 199; ++channel)
+    rows += std::to_string(channel) + ",438.1,,,,,,\n";
+  WriteFile(Path("in.csv"), rows);
+  ASSERT_EQ(RunImport({Path("in.csv"), dat}), kExitOk);
+  ASSERT_EQ(RunNew({other}), kExitOk);
+  const std::string kept = ReadFile(other);
+  const auto [code, errors] = RunQuiet(RunExport, {dat, "-o", other});
+  EXPECT_EQ(code, kExitBadInput);
+  EXPECT_NE(errors.find(other + " holds a radio configuration; use --force"), std::string::npos);
+  EXPECT_EQ(ReadFile(other), kept);
+
+  const std::string csv = Export(dat);  // export.csv, replaced again without asking
+  ASSERT_GT(csv.size(), kImageSize) << "a channel list long enough to load as an image";
+  EXPECT_EQ(Export(dat), csv);
+  EXPECT_EQ(RunExport({dat, "-o", other, "--force"}), kExitOk);
+  EXPECT_EQ(ReadFile(other), csv);
+
+  // "-" is standard output, not a file of that name.
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(RunExport({dat, "-o", "-"}), kExitOk);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), csv);
+  EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST_F(CliCommands, ReadChecksItsOutputBeforeTalkingToTheRadio) {
+  const std::string noPort = Path("no-port");
+  const std::string kept = Path("kept.dat");
+  WriteFile(kept, "precious");
+  auto [code, errors] = RunQuiet(RunRead, {"--port", noPort, "-o", kept});
+  EXPECT_EQ(code, kExitBadInput);
+  EXPECT_NE(errors.find(kept + " already exists; use --force to replace it"), std::string::npos);
+  fs::create_directory(dir_ / "folder");
+  for (const std::string& target : {Path("folder"), Path("missing/x.dat")}) {
+    std::tie(code, errors) = RunQuiet(RunRead, {"--port", noPort, "-o", target, "--force"});
+    EXPECT_EQ(code, kExitBadInput) << target;
+    EXPECT_NE(errors.find("selkan-cli read: cannot write " + target + ": "), std::string::npos)
+        << errors;
+  }
+  EXPECT_EQ(fs::directory_iterator(dir_ / "folder"), fs::directory_iterator());
+
+  // A writable target: the port comes next, and names the device it stands for.
+  ::setenv("SELKAN_COM3", noPort.c_str(), 1);
+  std::tie(code, errors) = RunQuiet(RunRead, {"--port", "COM3", "-o", kept, "--force"});
+  ::unsetenv("SELKAN_COM3");
+  EXPECT_EQ(code, kExitPortError);
+  EXPECT_NE(errors.find("(COM3 (" + noPort + "): "), std::string::npos) << errors;
+  EXPECT_EQ(ReadFile(kept), "precious");
+  EXPECT_EQ(RunQuiet(RunWrite, {"--force", kept}).first, kExitUsage);
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
     const RadioImage image = RandomImage(static_cast<unsigned>(simArgs.size()));
     const std::string device = StartSim(image, simArgs);
     const RunResult run =
-        RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat")}, kRunLimit);
+        RunProgram(kCli, {"read", "--port", device, "-o", Path("out.dat"), "--force"}, kRunLimit);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const DatLoadResult loaded = LoadDatFile(Path("out.dat"));
     ASSERT_EQ(loaded.error, DatLoadError::None);

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,14 +77,24 @@ TEST_F(DatFileTest, ShortMissingOrUnreadableFilesAreErrors) {
     EXPECT_EQ(LoadDatFile(dir_ / "short.dat").error, DatLoadError::DataFormat) << size;
   }
   fs::create_directory(dir_ / "folder.dat");
-  for (const char* name : {"missing.dat", "folder.dat"}) {
-    const DatLoadResult result = LoadDatFile(dir_ / name);
-    EXPECT_EQ(result.error, DatLoadError::CannotOpen) << name;
-    EXPECT_FALSE(result.detail.empty()) << name;
+  // A read that fails is the system's error, not a short image.
+  const struct {
+    fs::path path;
+    int code;
+    const char* step;
+  } failures[] = {{dir_ / "missing.dat", ENOENT, "open"},
+                  {dir_ / "folder.dat", EISDIR, "open"},
+                  {"/proc/self/mem", EIO, "read"}};
+  for (const auto& f : failures) {
+    const DatLoadResult result = LoadDatFile(f.path);
+    EXPECT_EQ(result.error, DatLoadError::CannotOpen) << f.path;
+    EXPECT_EQ(result.detail.code, f.code) << f.path;
+    EXPECT_EQ(result.detail.text, std::string("cannot ") + f.step + " " + f.path.string() + ": " +
+                                      std::strerror(f.code));
   }
-  std::string error;
+  FileError error;
   EXPECT_FALSE(SaveDatFile(dir_ / "no" / "such" / "c.dat", BlankImage(), &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(error.code, ENOENT);
   EXPECT_FALSE(fs::exists(dir_ / "no"));
 }
 

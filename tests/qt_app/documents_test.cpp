@@ -65,8 +65,17 @@ class DocumentsTest : public QObject {
     QVERIFY(p.answers.messages.empty());
   }
 
-  void failedSaveAndOpenAreReportedByName() {
-    Program p;
+  void failedSaveAndOpenAreReportedByNameInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("English") << "English"
+                             << "No such file or directory";
+    QTest::newRow("Chinese") << "Chinese" << QString::fromUtf8("文件或目录不存在");
+  }
+  void failedSaveAndOpenAreReportedByNameInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, reason);
+    Program p(language);
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
     QVERIFY(!p.frame->OnFileSave());  // cancelled: nothing written, nothing said
     QVERIFY(!QFile::exists(p.dir.Path("Selkan.dat")));
@@ -76,6 +85,7 @@ class DocumentsTest : public QObject {
     QCOMPARE(p.answers.messages.size(), std::size_t{2});
     QVERIFY(p.answers.messages[0].text.contains("x.dat"));
     QVERIFY(p.answers.messages[1].text.contains("absent.dat"));
+    for (const auto& message : p.answers.messages) QVERIFY(message.text.endsWith("\n" + reason));
   }
 
   void shortFileGivesDataFormatErrorAndKeepsTheWindows_data() {

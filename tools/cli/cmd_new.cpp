@@ -43,10 +43,7 @@ int RunNew(const Args& args) {
   if (!band) return UsageError(kCommand, "--band must be a number from 0 to 255", kUsage);
 
   const std::filesystem::path path = parsed->positionals[0];
-  if (!parsed->Has("--force") && PathIsTaken(path)) {
-    PrintError(kCommand, path.string() + " already exists; use --force to replace it");
-    return kExitBadInput;
-  }
+  if (!MayReplaceOrReport(kCommand, path, parsed->Has("--force"))) return kExitBadInput;
   const RadioImage image =
       NewImage(static_cast<std::uint8_t>(*type), static_cast<std::uint8_t>(*band));
   return SaveImageOrReport(kCommand, path, image) ? kExitOk : kExitBadInput;

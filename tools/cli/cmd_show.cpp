@@ -1,6 +1,3 @@
-#include <array>
-#include <cstdio>
-
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
@@ -27,9 +24,7 @@ int RunShow(const Args& args) {
   if (!parsed) return exitCode;
   const auto image = LoadImageOrReport(kCommand, parsed->positionals[0]);
   if (!image) return kExitBadInput;
-  const std::string listing = ShowListing(*image);
-  std::fwrite(listing.data(), 1, listing.size(), stdout);
-  return kExitOk;
+  return WriteStdoutOrReport(kCommand, ShowListing(*image)) ? kExitOk : kExitBadInput;
 }
 
 }  // namespace selkan::cli

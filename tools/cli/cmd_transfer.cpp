@@ -14,6 +14,7 @@
 #include "link/qt/qt_serial_port.h"
 #include "link/transfer_engine.h"
 #include "model/radio_image.h"
+#include "platform/atomic_file.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
@@ -22,7 +23,7 @@ namespace selkan::cli {
 
 namespace {
 
-constexpr char kReadUsage[] = "selkan-cli read [--port PORT] [--retries N] -o FILE.dat";
+constexpr char kReadUsage[] = "selkan-cli read [--port PORT] [--retries N] -o FILE.dat [--force]";
 constexpr char kWriteUsage[] = "selkan-cli write [--port PORT] [--retries N] FILE.dat";
 constexpr char kPortHelp[] =
     "  --port PORT   COM1..COM4 or a device path (default COM1). Off Windows,\n"
@@ -30,7 +31,8 @@ constexpr char kPortHelp[] =
     "  --retries N   answer Retry N times when the radio does not answer\n"
     "                (default 0: give up at once)\n";
 
-constexpr OptionSpec kOptions[] = {{"--port", true}, {"--retries", true}, {"-o", true}};
+constexpr OptionSpec kOptions[] = {
+    {"--port", true}, {"--retries", true}, {"-o", true}, {"--force", false}};
 
 std::atomic<bool> g_interrupted{false};
 
@@ -132,6 +134,11 @@ std::optional<TransferRequest> Request(std::string_view command, const ParsedArg
   return request;
 }
 
+// "COM3 (/dev/ttyUSB2)": the port as given and the device it stands for.
+std::string PortAndDevice(const std::string& port, const std::string& device) {
+  return device == port ? port : port + " (" + device + ")";
+}
+
 // Runs one transfer through the real serial port (call makes the engine's
 // Read or Write) and reports its outcome on stderr.
 template <typename Call>
@@ -152,12 +159,13 @@ int Transfer(std::string_view command, const TransferRequest& request, int total
     PrintError(command, std::string(kCommunicationErrorText) + " (retrying)");
     return true;
   };
-  const TransferOutcome outcome = call(engine, ResolvePortName(request.port), callbacks);
+  const std::string device = ResolvePortName(request.port);
+  const TransferOutcome outcome = call(engine, device, callbacks);
   if (outcome == TransferOutcome::kCancelled) {
     PrintError(command, "cancelled");
   } else if (outcome == TransferOutcome::kPortError) {
-    PrintError(command,
-               std::string(kPortErrorText) + " (" + request.port + ": " + port.ErrorText() + ")");
+    PrintError(command, std::string(kPortErrorText) + " (" + PortAndDevice(request.port, device) +
+                            ": " + port.ErrorText() + ")");
   } else if (outcome != TransferOutcome::kCompleted) {
     PrintError(command, EnglishMessage(outcome));
   }
@@ -167,10 +175,12 @@ int Transfer(std::string_view command, const TransferRequest& request, int total
 }  // namespace
 
 int RunRead(const Args& args) {
-  const std::string help = "usage: " + std::string(kReadUsage) +
-                           "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
-                           "only after a complete read.\n\n  -o FILE.dat   the file to write\n" +
-                           kPortHelp;
+  const std::string help =
+      "usage: " + std::string(kReadUsage) +
+      "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
+      "only after a complete read.\n\n  -o FILE.dat   the file to write\n"
+      "  --force       replace FILE.dat if it exists (otherwise it is kept)\n" +
+      kPortHelp;
   int exitCode = kExitOk;
   const auto parsed = ParseCommandArgs(args, kOptions, {"read", kReadUsage, help}, 0,
                                        "unexpected argument", &exitCode);
@@ -180,6 +190,12 @@ int RunRead(const Args& args) {
     return UsageError("read", "-o FILE.dat is needed", kReadUsage);
   const std::optional<TransferRequest> request = Request("read", *parsed, kReadUsage);
   if (!request) return kExitUsage;
+  // Ten seconds of reading are not spent on a file that cannot be written.
+  if (!MayReplaceOrReport("read", *output, parsed->Has("--force"))) return kExitBadInput;
+  if (FileError error; !CheckWritable(*output, &error)) {
+    PrintError("read", error.text);
+    return kExitBadInput;
+  }
 
   RadioImage image = BlankImage();
   const int status = Transfer(
@@ -201,7 +217,11 @@ int RunWrite(const Args& args) {
   const auto parsed = ParseCommandArgs(args, kOptions, {"write", kWriteUsage, help}, 1,
                                        "one FILE.dat is needed", &exitCode);
   if (!parsed) return exitCode;
-  if (parsed->Has("-o")) return UsageError("write", "unknown option '-o'", kWriteUsage);
+  for (const char* option : {"-o", "--force"}) {
+    if (parsed->Has(option)) {
+      return UsageError("write", "unknown option '" + std::string(option) + "'", kWriteUsage);
+    }
+  }
   const std::optional<TransferRequest> request = Request("write", *parsed, kWriteUsage);
   if (!request) return kExitUsage;
 

@@ -1,6 +1,7 @@
 #include "tools/cli/image_files.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -21,17 +22,12 @@ RadioImage NewImage(std::uint8_t radioType, std::uint8_t bandIndex) {
 
 std::optional<RadioImage> LoadImageOrReport(std::string_view command,
                                             const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    PrintError(command, path.string() + ": is a directory");
-    return std::nullopt;
-  }
   DatLoadResult loaded = LoadDatFile(path);
   switch (loaded.error) {
     case DatLoadError::None:
       return loaded.image;
     case DatLoadError::CannotOpen:
-      PrintError(command, "cannot open " + path.string() + ": " + loaded.detail);
+      PrintError(command, loaded.detail.text);
       return std::nullopt;
     case DatLoadError::DataFormat:
       PrintError(command, path.string() + ": Data Format Error");
@@ -42,9 +38,27 @@ std::optional<RadioImage> LoadImageOrReport(std::string_view command,
 
 bool SaveImageOrReport(std::string_view command, const std::filesystem::path& path,
                        const RadioImage& image) {
-  std::string error;
+  FileError error;
   if (SaveDatFile(path, image, &error)) return true;
-  PrintError(command, "cannot write " + path.string() + ": " + error);
+  PrintError(command, error.text);
+  return false;
+}
+
+bool WriteStdoutOrReport(std::string_view command, std::string_view text) {
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
+    return true;
+  }
+  const int code = errno;
+  std::clearerr(stdout);
+  PrintError(command, std::string("cannot write to standard output") +
+                          (code != 0 ? std::string(": ") + std::strerror(code) : std::string()));
+  return false;
+}
+
+bool MayReplaceOrReport(std::string_view command, const std::filesystem::path& path, bool force) {
+  if (force || !PathIsTaken(path)) return true;
+  PrintError(command, path.string() + " already exists; use --force to replace it");
   return false;
 }
 

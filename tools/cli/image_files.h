@@ -24,6 +24,14 @@ std::optional<RadioImage> LoadImageOrReport(std::string_view command,
 bool SaveImageOrReport(std::string_view command, const std::filesystem::path& path,
                        const RadioImage& image);
 
+// Writes text to standard output and flushes it; on failure (a full disk, a
+// closed pipe) prints why and returns false.
+bool WriteStdoutOrReport(std::string_view command, std::string_view text);
+
+// Refuses to go on when `path` exists and --force was not given (printing
+// why); for commands that would replace it.
+bool MayReplaceOrReport(std::string_view command, const std::filesystem::path& path, bool force);
+
 // The whole file as bytes; nullopt and *error when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error);
 

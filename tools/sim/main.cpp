@@ -130,10 +130,9 @@ class Simulator {
     if (!radio_.Dirty()) return;
     radio_.MarkSaved();
     if (options_.imagePath.empty()) return;
-    std::string error;
+    selkan::FileError error;
     if (!selkan::SaveDatFile(options_.imagePath, radio_.Memory(), &error)) {
-      std::fprintf(stderr, "selkan-sim: cannot save %s: %s\n", options_.imagePath.c_str(),
-                   error.c_str());
+      std::fprintf(stderr, "selkan-sim: %s\n", error.text.c_str());
     } else {
       Log("--", "saved " + options_.imagePath);
     }
@@ -171,8 +170,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     if (loaded.error == selkan::DatLoadError::CannotOpen) {
-      std::fprintf(stderr, "selkan-sim: cannot open %s: %s\n", options->imagePath.c_str(),
-                   loaded.detail.c_str());
+      std::fprintf(stderr, "selkan-sim: %s\n", loaded.detail.text.c_str());
       return 2;
     }
     memory = loaded.image;

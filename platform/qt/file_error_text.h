@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace selkan {
+
+// The system's reason for a failed file operation (an errno value) in the
+// program's language: the common ones come from the catalogs, any other is
+// shown as the system words it.
+QString SystemErrorText(int code);
+
+}  // namespace selkan

@@ -1,0 +1,97 @@
+#include "tests/support/file_tests.h"
+
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace selkan::test {
+
+namespace fs = std::filesystem;
+
+ScratchDir::ScratchDir() {
+  static std::atomic<int> counter{0};
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string test = info ? std::string(info->test_suite_name()) + "-" + info->name() : "";
+  std::replace(test.begin(), test.end(), '/', '_');  // parameterised test names
+  path_ = fs::temp_directory_path() /
+          ("selkan-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" + test);
+  fs::remove_all(path_);
+  fs::create_directories(path_);
+  fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  // A test may have left a directory without write permission.
+  for (auto it = fs::recursive_directory_iterator(path_, ignored);
+       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
+}
+
+std::string ScratchDir::Listing() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::string listing;
+  for (const std::string& name : names) listing += (listing.empty() ? "" : " ") + name;
+  return listing;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+bool RunningAsRoot() { return ::geteuid() == 0; }
+
+std::string InChild(bool dropPrivileges, const std::function<std::string()>& body) {
+  int channel[2];
+  if (::pipe(channel) != 0) return "pipe failed";
+  const pid_t pid = ::fork();
+  if (pid < 0) return "fork failed";
+  if (pid == 0) {
+    ::close(channel[0]);
+    std::string result;
+    if (dropPrivileges && ::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0)) {
+      result = "cannot drop privileges";
+    } else {
+      result = body();
+    }
+    const ssize_t ignored = ::write(channel[1], result.data(), result.size());
+    (void)ignored;
+    ::_exit(0);
+  }
+  ::close(channel[1]);
+  std::string result;
+  char buffer[512];
+  ssize_t n;
+  while ((n = ::read(channel[0], buffer, sizeof buffer)) > 0) result.append(buffer, n);
+  ::close(channel[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (!WIFEXITED(status)) return "child died (signal " + std::to_string(WTERMSIG(status)) + ")";
+  return result;
+}
+
+}  // namespace selkan::test

@@ -10,6 +10,12 @@ std::array<std::uint8_t, kCommandSize> BlockCommand(std::uint8_t command, std::s
           static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(kBlockSize)};
 }
 
+bool IsReplyTo(std::span<const std::uint8_t> reply,
+               const std::array<std::uint8_t, kCommandSize>& command) {
+  return reply.size() >= kCommandSize &&
+         std::equal(command.begin() + 1, command.end(), reply.begin() + 1);
+}
+
 namespace {
 bool Matches(std::span<const std::uint8_t> id, std::size_t at, std::string_view text) {
   if (id.size() < at + text.size()) return false;

@@ -33,6 +33,13 @@ inline constexpr int kWriteProgressEnd = 255;
 // 'R' or 'W', address high, address low, block size.
 std::array<std::uint8_t, kCommandSize> BlockCommand(std::uint8_t command, std::size_t address);
 
+// A read reply belongs to its request when its bytes 1-3 echo the
+// command's address and count; byte 0 differs between radios and is not
+// looked at. A reply that does not (a radio that only acknowledges, a
+// stream that slipped by a byte) carries no data of that block.
+bool IsReplyTo(std::span<const std::uint8_t> reply,
+               const std::array<std::uint8_t, kCommandSize>& command);
+
 // Accepted when bytes 0-4 are "KZ904" or bytes 3-5 are "Q47". Only bytes
 // that actually came count: a short identification is refused.
 bool IsAcceptedIdentification(std::span<const std::uint8_t> id);

@@ -92,9 +92,10 @@ TransferEngine::Handshake TransferEngine::HandshakeOnce(const TransferCallbacks&
   const std::vector<std::uint8_t> id = port_.Read(protocol::kIdentificationSize);
   if (!protocol::IsAcceptedIdentification(id)) return Handshake::kMismatch;
 
+  // The buffers are cleared before the acknowledge goes out, never between
+  // it and the radio's answer, which may come at once.
   port_.Purge();
   Send(protocol::kAck);
-  port_.Purge();
   Wait(1);
   const std::vector<std::uint8_t> ack = port_.Read(1);
   if (ack.size() != 1 || ack[0] != protocol::kAck) return Handshake::kNoAnswer;
@@ -106,7 +107,9 @@ bool TransferEngine::ReadBlock(std::size_t address, RadioImage& scratch) {
   const auto command = protocol::BlockCommand(protocol::kReadCommand, address);
   if (!port_.Write(command)) return false;
   const std::vector<std::uint8_t> reply = port_.Read(protocol::kReadReplySize);
-  if (reply.size() < protocol::kReadReplySize) return false;
+  if (reply.size() < protocol::kReadReplySize || !protocol::IsReplyTo(reply, command)) {
+    return false;
+  }
   std::copy_n(reply.begin() + protocol::kReadReplyDataOffset, protocol::kBlockSize,
               scratch.begin() + static_cast<std::ptrdiff_t>(address));
   Wait(1);

@@ -79,9 +79,8 @@ void QtSerialPort::Purge() {
   // Every Write has drained its bytes before it returned, so the output
   // direction holds nothing to drop on a real port. On a pseudo-terminal an
   // output flush reaches into the other end's pending input and throws away
-  // bytes already "sent" (the acknowledge of the identification, which the
-  // protocol purges right after), so flush output only when something is
-  // actually still waiting in it.
+  // bytes already "sent", so flush output only when something is actually
+  // still waiting in it.
   if (port_->bytesToWrite() > 0) port_->clear(QSerialPort::Output);
 }
 

@@ -34,7 +34,7 @@ bool FakePort::Write(std::span<const std::uint8_t> bytes) {
     std::optional<sim::Reply> reply = radio_.Receive(byte);
     if (!reply) continue;
     if (tamper) tamper(reply->bytes);
-    if (reply->turnaroundMs > 0) {
+    if (reply->turnaroundMs > 0 && !promptReplies) {
       delayed_.insert(delayed_.end(), reply->bytes.begin(), reply->bytes.end());
     } else {
       inbound_.insert(inbound_.end(), reply->bytes.begin(), reply->bytes.end());

@@ -17,7 +17,7 @@ namespace selkan::test {
 // A serial port wired to an in-process virtual radio. Every call is logged
 // ("purge", "write 52 00 10 08", "read 12 -> 12", "sleep 1", ...). A reply
 // the radio sends after a turnaround arrives at the engine's next wait or
-// read, so a purge right after the write that caused it does not drop it.
+// read (unless promptReplies); any other reply arrives with the write.
 class FakePort : public SerialPort {
  public:
   explicit FakePort(sim::VirtualRadio& radio) : radio_(radio) {}
@@ -41,6 +41,9 @@ class FakePort : public SerialPort {
   bool failConfigure = false;
   int deafBytes = 0;     // the radio misses this many bytes first
   int throwOnRead = -1;  // the read with this index (0-based) throws
+  // Every reply lands at once, even one the radio sends after a turnaround:
+  // a fast radio, or a line whose bytes arrive before the engine's next step.
+  bool promptReplies = false;
   // Changes a reply of the radio before it reaches the line.
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
   bool open = false;

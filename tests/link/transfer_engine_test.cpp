@@ -68,8 +68,8 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   const Log& log = rig.port.log;
 
   // Settings, six pump rounds, then each wake-up byte after a wait and a
-  // purge; the radio answers the seventh. The identification's acknowledge
-  // is answered after a turnaround, so the purge after it must not drop it.
+  // purge; the radio answers the seventh. Purges come before a request,
+  // never between it and its answer.
   Log handshake = {"open COM1", "configure"};
   for (int i = 0; i < 6; ++i) handshake.push_back("sleep 1");
   handshake.push_back("purge");
@@ -79,7 +79,7 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
     if (i == 6) handshake.push_back("read 1 -> 1");
   }
   handshake.insert(handshake.end(), {"sleep 1", "purge", "write 02", "sleep 1", "read 8 -> 8",
-                                     "purge", "write 06", "purge", "sleep 1", "read 1 -> 1"});
+                                     "purge", "write 06", "sleep 1", "read 1 -> 1"});
   ASSERT_GE(log.size(), handshake.size());
   EXPECT_EQ(Log(log.begin(), log.begin() + static_cast<long>(handshake.size())), handshake);
 
@@ -124,6 +124,65 @@ TEST(TransferRead, WakeUpAnsweredAfterTheEighthByteOrOnRetry) {
   // Six pump rounds before each attempt, five after each pair of blocks.
   EXPECT_EQ(rig.recorder.pumps, 12 + 5 * 256);
   EXPECT_EQ(image, rig.radio.Memory());
+}
+
+// A radio whose answers are on the line before the programmer looks for
+// them: nothing may clear them away between a request and its read.
+TEST(TransferEngine, AnswersThatComeAtOnceAreNeverPurged) {
+  for (const bool write : {false, true}) {
+    SCOPED_TRACE(write ? "write" : "read");
+    Rig rig;
+    rig.port.promptReplies = true;
+    RadioImage image{};
+    EXPECT_EQ(write ? rig.Write(Pattern(77)) : rig.Read(image), TransferOutcome::kCompleted);
+    const Log& log = rig.port.log;
+    int reads = 0;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+      if (!log[i].starts_with("read ")) continue;
+      ++reads;
+      for (std::size_t k = i; k-- > 0 && !log[k].starts_with("write ");) {
+        ASSERT_NE(log[k], "purge") << "between the request and read " << reads;
+      }
+    }
+    // The wake-up answer, the identification and its acknowledge, then the blocks.
+    EXPECT_EQ(reads, 3 + (write ? 510 : 2 * 512));
+  }
+}
+
+// Only a reply that echoes the block's address and count is taken; the
+// first byte differs between radios.
+TEST(TransferRead, AReplyHeaderMustEchoItsRequest) {
+  const struct {
+    const char* name;
+    std::size_t byte;  // of the 12-byte reply
+    std::uint8_t value;
+    bool whole;  // every byte of the reply takes the value
+    TransferOutcome outcome;
+  } cases[] = {{"first byte", 0, 0x00, false, TransferOutcome::kCompleted},
+               {"address high", 1, 0x0A, false, TransferOutcome::kProgramInterrupt},
+               {"address low", 2, 0x99, false, TransferOutcome::kProgramInterrupt},
+               {"count", 3, 0x10, false, TransferOutcome::kProgramInterrupt},
+               {"only acknowledges", 0, 0x06, true, TransferOutcome::kProgramInterrupt}};
+  constexpr int kTamperedBlock = 41;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    rig.port.tamper = [&c, replies = 0](std::vector<std::uint8_t>& reply) mutable {
+      if (reply.size() != protocol::kReadReplySize || replies++ != kTamperedBlock) return;
+      if (c.whole) std::fill(reply.begin(), reply.end(), c.value);
+      reply[c.byte] = c.value;
+    };
+    RadioImage image = Pattern(9);
+    EXPECT_EQ(rig.Read(image), c.outcome);
+    if (c.outcome == TransferOutcome::kCompleted) {
+      EXPECT_EQ(image, rig.radio.Memory());
+    } else {
+      EXPECT_EQ(image, Pattern(9));
+      EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), kTamperedBlock + 1);
+      EXPECT_EQ(CountPrefix(rig.port.log, "write 06"), 1 + kTamperedBlock)
+          << "no acknowledge for the bad reply";
+    }
+  }
 }
 
 TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {

@@ -66,8 +66,7 @@ std::optional<Reply> VirtualRadio::Receive(std::uint8_t byte) {
       if (byte == protocol::kAck) {
         state_ = State::kSession;
         if (faults_.noIdAck) return std::nullopt;
-        // The programmer purges its buffers right after sending this
-        // acknowledge; answer only once that is done.
+        // A radio takes a moment before it answers this acknowledge.
         return Reply{{protocol::kAck}, kAckTurnaroundMs, false, "ack"};
       }
       state_ = State::kIdle;

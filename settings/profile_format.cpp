@@ -2,15 +2,17 @@
 
 namespace selkan {
 
-std::vector<std::string_view> SplitLines(std::string_view content) {
-  std::vector<std::string_view> lines;
+std::vector<RawLine> SplitLines(std::string_view content) {
+  std::vector<RawLine> lines;
   while (!content.empty()) {
-    const std::size_t end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    content.remove_prefix(end + 1);
+    const std::size_t newline = content.find('\n');
+    if (newline == std::string_view::npos) {
+      lines.push_back({content, {}});
+      break;
+    }
+    const std::size_t textEnd = newline > 0 && content[newline - 1] == '\r' ? newline - 1 : newline;
+    lines.push_back({content.substr(0, textEnd), content.substr(textEnd, newline + 1 - textEnd)});
+    content.remove_prefix(newline + 1);
   }
   return lines;
 }
@@ -18,15 +20,14 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
 ProfileLine ClassifyLine(std::string_view line, TextEncoding encoding) {
   line = TrimBlanks(line);
   ProfileLine result;
-  if (line.size() >= 2 && line.front() == '[' && EndsWithChar(line, ']', encoding)) {
+  if (line.size() >= 2 && line.front() == '[' && line.back() == ']' &&
+      (EndsWithChar(line, ']', encoding) || IsValidUtf8(line))) {
     result.kind = ProfileLine::Kind::Header;
     result.name = line.substr(1, line.size() - 2);
     return result;
   }
   const std::size_t equals = line.find('=');
   const std::string_view key = TrimBlanks(line.substr(0, equals));
-  const std::string_view value =
-      equals == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(equals + 1));
   if (key.empty()) return result;
   switch (key.front()) {
     case ';':
@@ -39,21 +40,49 @@ ProfileLine ClassifyLine(std::string_view line, TextEncoding encoding) {
   }
   result.kind = ProfileLine::Kind::Entry;
   result.name = key;
-  result.value = value;
+  result.hasEquals = equals != std::string_view::npos;
+  // Even an empty value points into the line: after "=" and the blanks that
+  // follow it, where a new value will go.
+  result.value = result.hasEquals ? TrimBlanks(line.substr(equals + 1)) : std::string_view();
   return result;
 }
 
-void AppendHeaderLine(std::string& out, std::string_view name) {
-  out += '[';
-  out += name;
-  out += "]\r\n";
+TextEncoding JudgeEncoding(const std::vector<RawLine>& lines) {
+  for (const RawLine& line : lines) {
+    // The UTF-8 reading decides what is a header; under it, a line is one of
+    // the file's texts or it is not.
+    if (ClassifyLine(line.text, TextEncoding::Utf8).kind == ProfileLine::Kind::Skipped) continue;
+    if (!IsValidUtf8(line.text)) return TextEncoding::Gbk;
+  }
+  return TextEncoding::Utf8;
 }
 
-void AppendEntryLine(std::string& out, std::string_view key, std::string_view value) {
-  out += key;
+std::string RewriteEntryLine(std::string_view line, const ProfileLine& entry,
+                             std::string_view value) {
+  std::string out;
+  if (entry.hasEquals) {
+    out = line.substr(0, static_cast<std::size_t>(entry.value.data() - line.data()));
+  } else {
+    out = line.substr(
+        0, static_cast<std::size_t>(entry.name.data() - line.data()) + entry.name.size());
+    out += '=';
+  }
+  out += value;
+  return out;
+}
+
+std::string HeaderLine(std::string_view name) {
+  std::string out = "[";
+  out += name;
+  out += ']';
+  return out;
+}
+
+std::string EntryLine(std::string_view key, std::string_view value) {
+  std::string out(key);
   if (!key.empty()) out += '=';
   out += value;
-  out += "\r\n";
+  return out;
 }
 
 }  // namespace selkan

@@ -6,10 +6,10 @@
 #include <span>
 #include <system_error>
 
+#include "platform/atomic_file.h"
 #include "settings/profile_backup.h"
 #include "settings/profile_format.h"
 #include "settings/profile_text.h"
-#include "platform/atomic_file.h"
 
 namespace selkan {
 
@@ -97,20 +97,25 @@ bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseIns
 
 void CProfileStore::ReadContent(std::string_view content) {
   byteOrderMark_ = content.starts_with(kUtf8ByteOrderMark);
-  if (byteOrderMark_) content.remove_prefix(kUtf8ByteOrderMark.size());
-  const TextEncoding encoding = DetectEncoding(content);
-  gbkText_ = encoding == TextEncoding::Gbk;
+  const std::vector<RawLine> raw = SplitLines(content);
+  encoding_ = JudgeEncoding(raw);
 
   std::string currentName;
-  for (const std::string_view text : SplitLines(content)) {
-    const ProfileLine line = ClassifyLine(text, encoding);
-    if (line.kind == ProfileLine::Kind::Header) {
-      currentName = line.name;
-      NameSection(AddSection(), currentName);
-    } else if (line.kind == ProfileLine::Kind::Entry) {
+  lines_.reserve(raw.size());
+  for (const RawLine& line : raw) {
+    const int index = static_cast<int>(lines_.size());
+    lines_.push_back({std::string(line.text), std::string(line.end)});
+    std::string_view text = line.text;
+    if (index == 0 && byteOrderMark_) text.remove_prefix(kUtf8ByteOrderMark.size());
+    const ProfileLine parsed = ClassifyLine(text, encoding_);
+    if (parsed.kind == ProfileLine::Kind::Header) {
+      currentName = parsed.name;
+      const int section = AddSection();
+      sections_[static_cast<std::size_t>(section)].headerLine = index;
+      NameSection(section, currentName);
+    } else if (parsed.kind == ProfileLine::Kind::Entry) {
       Section& section = sections_[static_cast<std::size_t>(currentSection_)];
-      section.keys.emplace_back(line.name);
-      section.values.emplace_back(line.value);
+      section.entries.push_back({std::string(parsed.name), std::string(parsed.value), index});
       NameSection(currentSection_, currentName);
     }
   }
@@ -137,32 +142,34 @@ std::string CProfileStore::GetValue(std::string_view section, std::string_view k
   if (sectionIndex < 0) return std::string(defaultValue);
   const int keyIndex = FindKey(sectionIndex, key);
   if (keyIndex < 0) return std::string(TrimBlanks(defaultValue));
-  return CutValueNote(
-      sections_[static_cast<std::size_t>(sectionIndex)].values[static_cast<std::size_t>(keyIndex)]);
+  return CutValueNote(sections_[static_cast<std::size_t>(sectionIndex)]
+                          .entries[static_cast<std::size_t>(keyIndex)]
+                          .value);
 }
 
 void CProfileStore::SetValue(std::string_view section, std::string_view key,
                              std::string_view value) {
   if (filePath_.empty() || !StorableAsLine(section, key, value)) return;
-  if (!gbkText_ && !(IsValidUtf8(section) && IsValidUtf8(key) && IsValidUtf8(value))) {
-    gbkText_ = true;  // the file's text is no longer UTF-8 as a whole
+  if (encoding_ == TextEncoding::Utf8 &&
+      !(IsValidUtf8(section) && IsValidUtf8(key) && IsValidUtf8(value))) {
+    encoding_ = TextEncoding::Gbk;  // the file's text is no longer UTF-8 as a whole
   }
 
   int sectionIndex = FindSection(section);
   if (sectionIndex < 0) {
     modified_ = true;
     sectionIndex = AddSection();
+    sections_[static_cast<std::size_t>(sectionIndex)].added = true;
     NameSection(sectionIndex, section);
   }
   Section& target = sections_[static_cast<std::size_t>(sectionIndex)];
   const int keyIndex = FindKey(sectionIndex, key);
   if (keyIndex < 0) {
     modified_ = true;
-    target.keys.emplace_back(key);
-    target.values.emplace_back(value);
+    target.entries.push_back({std::string(key), std::string(value), -1});
     return;
   }
-  std::string& stored = target.values[static_cast<std::size_t>(keyIndex)];
+  std::string& stored = target.entries[static_cast<std::size_t>(keyIndex)].value;
   // Under case-insensitive comparison a change of letter case alone is kept
   // without counting as a change.
   if (!CompareText(stored, value)) modified_ = true;
@@ -180,19 +187,78 @@ std::string CProfileStore::Save(bool backup) {
     }
   }
 
-  std::string out;
-  if (byteOrderMark_) out += kUtf8ByteOrderMark;
-  for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
-    if (!sectionTable_[i].empty()) AppendHeaderLine(out, sectionTable_[i]);
-    const Section& section = sections_[i];
-    for (std::size_t k = 0; k < section.keys.size(); ++k) {
-      AppendEntryLine(out, section.keys[k], section.values[k]);
-    }
-  }
+  const std::string out = Compose();
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
                                             out.size());
   if (!WriteFileAtomically(filePath_, bytes)) return {};
   return backupPath_;
+}
+
+int CProfileStore::AnchorLine(const Section& section) const {
+  for (auto entry = section.entries.rbegin(); entry != section.entries.rend(); ++entry) {
+    if (entry->line >= 0) return entry->line;
+  }
+  return section.headerLine;
+}
+
+std::string CProfileStore::Compose() const {
+  // Added keys go after the line their section's anchor names (or to the
+  // start, -1); added sections go to the end.
+  std::vector<std::vector<std::string>> after(lines_.size() + 1);
+  std::vector<std::string> appended;
+  for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
+    const Section& section = sections_[i];
+    if (section.added && !sectionTable_[i].empty())
+      appended.push_back(HeaderLine(sectionTable_[i]));
+    std::vector<std::string>& into =
+        section.added ? appended : after[static_cast<std::size_t>(AnchorLine(section) + 1)];
+    for (const Entry& entry : section.entries) {
+      if (entry.line < 0) into.push_back(EntryLine(entry.key, entry.value));
+    }
+  }
+  // Lines whose value changed are rewritten; all others stay as they were.
+  std::vector<std::string> text(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) text[i] = lines_[i].text;
+  for (const Section& section : sections_) {
+    for (const Entry& entry : section.entries) {
+      if (entry.line < 0) continue;
+      const std::size_t at = static_cast<std::size_t>(entry.line);
+      std::string_view line = lines_[at].text;
+      if (at == 0 && byteOrderMark_) line.remove_prefix(kUtf8ByteOrderMark.size());
+      const ProfileLine parsed = ClassifyLine(line, encoding_);
+      if (parsed.kind != ProfileLine::Kind::Entry || parsed.value == entry.value) continue;
+      text[at] = std::string(lines_[at].text.substr(0, lines_[at].text.size() - line.size())) +
+                 RewriteEntryLine(line, parsed, entry.value);
+    }
+  }
+
+  // New lines end as the file's lines do (CR LF in a file without any).
+  std::string newline = "\r\n";
+  for (const Line& line : lines_) {
+    if (!line.end.empty()) {
+      newline = line.end;
+      break;
+    }
+  }
+  std::string out;
+  const auto addLines = [&](const std::vector<std::string>& added) {
+    for (const std::string& line : added) out += line + newline;
+  };
+  // Keys added at the very start still follow the byte order mark.
+  if (byteOrderMark_ && !after[0].empty()) out += kUtf8ByteOrderMark;
+  addLines(after[0]);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::string_view line = text[i];
+    if (i == 0 && byteOrderMark_ && !after[0].empty())
+      line.remove_prefix(kUtf8ByteOrderMark.size());
+    out += line;
+    // A last line without a line end gets one when lines follow it.
+    const bool more = i + 1 < lines_.size() || !after[i + 1].empty() || !appended.empty();
+    out += lines_[i].end.empty() && more ? newline : lines_[i].end;
+    addLines(after[i + 1]);
+  }
+  addLines(appended);
+  return out;
 }
 
 void CProfileStore::Clear() {
@@ -202,7 +268,8 @@ void CProfileStore::Clear() {
   currentSection_ = 0;
   filePath_.clear();
   modified_ = false;
-  gbkText_ = false;
+  lines_.clear();
+  encoding_ = TextEncoding::Utf8;
   byteOrderMark_ = false;
   readFailed_ = false;
 }
@@ -219,15 +286,15 @@ int CProfileStore::FindSection(std::string_view name) const {
 }
 
 int CProfileStore::FindKey(int section, std::string_view key) const {
-  const std::vector<std::string>& keys = sections_[static_cast<std::size_t>(section)].keys;
-  for (std::size_t i = keys.size(); i-- > 0;) {
-    if (CompareText(keys[i], key)) return static_cast<int>(i);
+  const std::vector<Entry>& entries = sections_[static_cast<std::size_t>(section)].entries;
+  for (std::size_t i = entries.size(); i-- > 0;) {
+    if (CompareText(entries[i].key, key)) return static_cast<int>(i);
   }
   return -1;
 }
 
 bool CProfileStore::CompareText(std::string_view a, std::string_view b) const {
-  return TextEquals(a, b, caseInsensitive_, gbkText_ ? TextEncoding::Gbk : TextEncoding::Utf8);
+  return TextEquals(a, b, caseInsensitive_, encoding_);
 }
 
 }  // namespace selkan

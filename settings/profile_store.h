@@ -4,13 +4,18 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_text.h"
+
 namespace selkan {
 
 // A plain-text profile file ("[Section]" header lines and "key = value"
 // lines) held completely in memory. Lookups are answered from memory, changes
-// are recorded in memory and the whole file is written back by Save (and on
+// are recorded in memory and the file is written back by Save (and on
 // destruction when asked to). Texts are byte strings: the file may be UTF-8
-// or GB2312/GBK, and the store never changes bytes it did not write.
+// or GB2312/GBK, and the store never changes bytes it did not write: a
+// write-back reproduces every line it did not change, comments, blank lines,
+// spacing and line ends included, rewrites the lines whose values changed and
+// adds new keys after the last key of their section, new sections at the end.
 class CProfileStore {
  public:
   explicit CProfileStore(int growthStep = 4);
@@ -34,6 +39,10 @@ class CProfileStore {
   void Clear();
 
   bool IsModified() const { return modified_; }
+  // How the file's texts are encoded, judged on its headers and keys when
+  // it was loaded (GBK once a text that is not UTF-8 has been set); every
+  // text the store returns is to be decoded by it.
+  TextEncoding Encoding() const { return encoding_; }
   const std::string& FilePath() const { return filePath_; }
   const std::string& BackupPath() const { return backupPath_; }
   // Chooses the numbered backup name "<file>.NNN" one above the highest
@@ -41,11 +50,24 @@ class CProfileStore {
   std::string NextBackupName() const;
 
  private:
-  // One section: its keys in file order, duplicates kept, and the value of
-  // each key at the same position.
+  // A key and its value; line is the file line it was read from (-1 when
+  // it was added since).
+  struct Entry {
+    std::string key;
+    std::string value;
+    int line = -1;
+  };
+  // One section: its keys in file order, duplicates kept. headerLine is the
+  // line of its header (-1 for the leading section and for new sections).
   struct Section {
-    std::vector<std::string> keys;
-    std::vector<std::string> values;
+    std::vector<Entry> entries;
+    int headerLine = -1;
+    bool added = false;  // made by SetValue, not read from the file
+  };
+  // A line of the file as read: its bytes without and with the line end.
+  struct Line {
+    std::string text;
+    std::string end;
   };
 
   int FindSection(std::string_view name) const;
@@ -55,6 +77,12 @@ class CProfileStore {
   int AddSection();
   void NameSection(int section, std::string_view name);
   void ReadContent(std::string_view content);
+  // The file's new content: every line as read or rewritten, additions in
+  // their places.
+  std::string Compose() const;
+  // The line an added key of the section follows: its last key read from
+  // the file, else its header; -1 for the start of the file.
+  int AnchorLine(const Section& section) const;
 
   int growthStep_;
   // Section i of the file or created since, 0 being the leading section
@@ -69,7 +97,8 @@ class CProfileStore {
   bool saveOnClose_ = false;
   bool backupOnClose_ = false;
   bool modified_ = false;
-  bool gbkText_ = false;        // file judged GB2312/GBK rather than UTF-8
+  std::vector<Line> lines_;  // the file as read
+  TextEncoding encoding_ = TextEncoding::Utf8;
   bool byteOrderMark_ = false;  // the file began with a UTF-8 byte order mark
   bool readFailed_ = false;     // the file was not read completely: never write it back
   std::string backupPath_;

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_encoding.h"
+
 namespace selkan {
 
 // Byte-level text helpers of the profile store. A profile keeps the bytes of
-// its file as they are: UTF-8 when the whole file is valid UTF-8, otherwise
-// GB2312/GBK, where a lead byte 0x81-0xFE and a trail byte 0x40-0xFE form one
-// character. Only ASCII bytes that stand as characters of their own are ever
-// interpreted (compared without case, trimmed, searched for).
-enum class TextEncoding { Utf8, Gbk };
+// its file as they are: UTF-8 when its texts are valid UTF-8, otherwise
+// GB2312/GBK. Only ASCII bytes that stand as characters of their own are
+// ever interpreted (compared without case, trimmed, searched for).
 
 bool IsValidUtf8(std::string_view bytes);
 TextEncoding DetectEncoding(std::string_view bytes);

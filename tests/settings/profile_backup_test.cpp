@@ -48,13 +48,13 @@ TEST_F(ProfileBackupTest, NextNumberIsOneAboveTheLargestBesideTheFile) {
 // A store chooses its backup name once and copies the old file there; a
 // failed copy keeps the old file.
 TEST_F(ProfileBackupTest, SaveCopiesTheOldFileAndReusesTheName) {
-  const std::string path = Write("Selkan.ini", "[S]\nk=1\n");
+  const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
   Write("Selkan.ini.002", "older backup");
   CProfileStore store;
   ASSERT_TRUE(store.Load(path, false, true, false));
   store.SetValue("S", "k", "2");
   EXPECT_EQ(store.Save(true), path + ".003");
-  EXPECT_EQ(Read(path + ".003"), "[S]\nk=1\n");
+  EXPECT_EQ(Read(path + ".003"), "[S]\r\nk=1\r\n");
   EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
 
   store.SetValue("S", "k", "3");
@@ -70,13 +70,13 @@ TEST_F(ProfileBackupTest, SaveCopiesTheOldFileAndReusesTheName) {
 }
 
 TEST_F(ProfileBackupTest, DestructionTakesABackupWhenAsked) {
-  const std::string path = Write("Selkan.ini", "[S]\nk=1\n");
+  const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
   {
     CProfileStore store;
     ASSERT_TRUE(store.Load(path, true, true, true));
     store.SetValue("S", "k", "2");
   }
-  EXPECT_EQ(Read(path + ".001"), "[S]\nk=1\n");
+  EXPECT_EQ(Read(path + ".001"), "[S]\r\nk=1\r\n");
   EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
 }
 

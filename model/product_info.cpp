@@ -4,8 +4,9 @@
 #include <limits>
 #include <optional>
 
-#include "settings/profile_store.h"
 #include "platform/registry.h"
+#include "settings/profile_store.h"
+#include "settings/profile_text.h"
 
 namespace selkan {
 
@@ -36,19 +37,17 @@ std::optional<std::int32_t> LeadingWholeMHz(std::string_view side) {
 
 }  // namespace
 
-std::vector<std::string> SplitBands(std::string_view bandList) {
+std::vector<std::string> SplitBands(std::string_view bandList, TextEncoding encoding) {
   std::vector<std::string> bands;
   if (bandList.empty()) return bands;
   std::size_t start = 0;
-  while (true) {
-    const std::size_t bar = bandList.find('|', start);
-    if (bar == std::string_view::npos) {
-      bands.emplace_back(bandList.substr(start));
-      return bands;
-    }
-    bands.emplace_back(bandList.substr(start, bar - start));
-    start = bar + 1;
+  for (std::size_t i = 0; i < bandList.size(); i += CharLength(bandList, i, encoding)) {
+    if (bandList[i] != '|') continue;
+    bands.emplace_back(bandList.substr(start, i - start));
+    start = i + 1;
   }
+  bands.emplace_back(bandList.substr(start));
+  return bands;
 }
 
 std::vector<std::string> RadioTypeNames(const CProfileStore& profile) {
@@ -66,7 +65,8 @@ std::string BandListOfType(const CProfileStore& profile, int typeIndex) {
 }
 
 std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex) {
-  const std::vector<std::string> bands = SplitBands(BandListOfType(profile, typeIndex));
+  const std::vector<std::string> bands =
+      SplitBands(BandListOfType(profile, typeIndex), profile.Encoding());
   if (bands.empty()) return {};
   if (bandIndex < 0) bandIndex = 0;
   const std::size_t b = static_cast<std::size_t>(bandIndex);
@@ -74,12 +74,13 @@ std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex)
 }
 
 BandLimits BandLimitsFromText(std::string_view bandText) {
+  BandLimits limits;
+  limits.lower = LeadingWholeMHz(bandText).value_or(0);
   const std::size_t dash = bandText.find('-');
-  if (dash == std::string_view::npos) return {};
-  const std::optional<std::int32_t> lower = LeadingWholeMHz(bandText.substr(0, dash));
-  const std::optional<std::int32_t> upper = LeadingWholeMHz(bandText.substr(dash + 1));
-  if (!lower || !upper) return {};
-  return {*lower, *upper};
+  if (dash != std::string_view::npos) {
+    limits.upper = LeadingWholeMHz(bandText.substr(dash + 1)).value_or(0);
+  }
+  return limits;
 }
 
 std::string CaptionText(std::string_view appName, std::string_view typeName,

@@ -7,6 +7,7 @@
 
 #include "model/radio_image.h"
 #include "platform/language.h"
+#include "platform/text_encoding.h"
 
 namespace selkan {
 
@@ -22,7 +23,9 @@ struct BandLimits {
 inline constexpr int kMaxRadioTypes = 19;
 
 // "130 - 160MHz|400 - 470MHz" split at "|"; a list without "|" is one band.
-std::vector<std::string> SplitBands(std::string_view bandList);
+// The list is split by characters of the profile's encoding: in GBK, "|"
+// (0x7C) is also the second byte of many characters, which do not split.
+std::vector<std::string> SplitBands(std::string_view bandList, TextEncoding encoding);
 // Values of "Type1".."Type19" of section "Setup" up to the first missing or
 // empty one.
 std::vector<std::string> RadioTypeNames(const CProfileStore& profile);
@@ -30,10 +33,12 @@ std::vector<std::string> RadioTypeNames(const CProfileStore& profile);
 std::string BandListOfType(const CProfileStore& profile, int typeIndex);
 // Band b of type t's list; at or beyond the last band, the last band.
 std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex);
-// Whole MHz at the start of each side of the first "-", × 100000;
-// "136.5 - 174MHz" gives 13600000 and 17400000. An empty text, one without
-// "-", a side without a leading number or a number too large for 32 bits of
-// 10 Hz (above 21474 MHz) gives 0 and 0.
+// The lower limit is the whole MHz at the start of the band text, the upper
+// limit the whole MHz right after its first "-" (blanks skipped), each
+// × 100000 and each on its own: "136.5 - 174MHz" gives 13600000 and
+// 17400000, "400 - abc" 40000000 and 0, "VHF 136-174" 0 and 17400000. A side
+// without a number, or with one too large for 32 bits of 10 Hz (above
+// 21474 MHz), gives 0; a text without "-" has no upper limit.
 BandLimits BandLimitsFromText(std::string_view bandText);
 // appName + "  [ Type:" + type + "  Fre:" + band + " ]", or the Chinese labels.
 std::string CaptionText(std::string_view appName, std::string_view typeName,

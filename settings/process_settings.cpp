@@ -27,6 +27,10 @@ std::string ProcessSettings::SetupAppName() const {
   return profile_ ? profile_->GetValue("Setup", "AppName", "") : std::string();
 }
 
+TextEncoding ProcessSettings::ProfileEncoding() const {
+  return profile_ ? profile_->Encoding() : TextEncoding::Utf8;
+}
+
 ProcessSettings& Settings() {
   static ProcessSettings settings;
   return settings;

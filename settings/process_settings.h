@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/language.h"
+#include "platform/text_encoding.h"
 
 namespace selkan {
 
@@ -35,6 +36,8 @@ class ProcessSettings {
   // "AppName" of section "Setup": names the registry key and new documents.
   std::string SetupAppName() const;
   const CProfileStore* Profile() const { return profile_; }
+  // How the profile's texts are to be decoded (UTF-8 without a profile).
+  TextEncoding ProfileEncoding() const;
 
  private:
   const CProfileStore* profile_ = nullptr;

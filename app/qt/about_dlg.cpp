@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QIcon>
 
-#include "settings/process_settings.h"
 #include "platform/qt/profile_text.h"
+#include "settings/process_settings.h"
 #include "ui_about_dlg.h"
 
 namespace selkan {
@@ -20,10 +20,13 @@ CAboutDlg::CAboutDlg(const ProcessSettings& settings, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
   ui_->setupUi(this);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setWindowTitle(ProfileText(settings.ProductText("About Title")));
-  ui_->version1001->setText(ProfileText(settings.ProductText("Version")));
-  ui_->copyrights1002->setText(ProfileText(settings.ProductText("Copyrights")));
-  ui_->owner1003->setText(ProfileText(settings.ProductText("Copyrights Owner")));
+  const auto text = [&settings](const char* key) {
+    return ProfileText(settings.ProductText(key), settings.ProfileEncoding());
+  };
+  setWindowTitle(text("About Title"));
+  ui_->version1001->setText(text("Version"));
+  ui_->copyrights1002->setText(text("Copyrights"));
+  ui_->owner1003->setText(text("Copyrights Owner"));
   QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
   if (icon.isNull()) icon = QIcon(QStringLiteral(":/selkan/icon128.png"));
   ui_->icon1004->setPixmap(icon.pixmap(32, 32));

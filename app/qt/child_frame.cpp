@@ -5,7 +5,6 @@
 
 #include "app/qt/mdi_client_wnd.h"
 #include "editor/qt/selkan_view.h"
-#include "platform/qt/profile_text.h"
 
 namespace selkan {
 
@@ -15,7 +14,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext
   setAttribute(Qt::WA_DeleteOnClose);
   view_ = new CSelkanView(*document_, context, this);
   setWidget(view_);
-  setWindowTitle(ProfileText(document_->Title()));
+  setWindowTitle(QString::fromStdString(document_->Title()));
   // The document window opens large at the top-left corner of the client area.
   setGeometry(0, 0, 1600, 1200);
   // The window's own menu binds the platform's Close key, which is Ctrl+W

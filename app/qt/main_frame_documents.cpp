@@ -125,7 +125,7 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     return false;
   }
   child->SetHasFile(true);
-  child->setWindowTitle(ProfileText(document.Title()));
+  child->setWindowTitle(QString::fromStdString(document.Title()));
   return true;
 }
 
@@ -155,12 +155,13 @@ void CMainFrame::OnProductInformation() {
   CSelkanDoc& document = active->Document();
   RadioImage& image = document.Image();
   const auto before = std::make_pair(image[offset::kRadioType], image[offset::kBandIndex]);
-  CProductInfoDlg dialog(image, profile_, registry_, ProfileText(settings_.ProductText("AppName")),
+  CProductInfoDlg dialog(image, profile_, registry_,
+                         ProfileText(settings_.ProductText("AppName"), settings_.ProfileEncoding()),
                          this);
   dialog.exec();
   const auto& result = dialog.Result();
   if (!result) return;
-  setWindowTitle(ProfileText(result->caption));
+  setWindowTitle(QString::fromStdString(result->caption));
   active->View()->SetBandLimits(result->limits);
   if (before != std::make_pair(image[offset::kRadioType], image[offset::kBandIndex]))
     document.SetModified(true);
@@ -176,7 +177,7 @@ bool CMainFrame::SaveModifiedDocuments() {
     // A value still being typed into a cell is an edit too.
     child->View()->CommitOpenEditor();
     if (!child->Document().IsModified()) continue;
-    const QString title = ProfileText(child->Document().Title());
+    const QString title = QString::fromStdString(child->Document().Title());
     const auto answer = ShowMessage(
         {this, messageCaption_, tr("Save changes to %1?").arg(title), QMessageBox::Question,
          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel});

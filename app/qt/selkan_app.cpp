@@ -5,14 +5,14 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/main_frame.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 // Resources of a static library are registered by name, outside any namespace.
 static void InitAppResources() { Q_INIT_RESOURCE(app_resources); }
@@ -96,8 +96,10 @@ bool CSelkanApp::InitInstance(const QStringList& arguments) {
   if (!icon.isNull()) frame->setWindowIcon(icon);
 
   // 16-17: the product's name for message boxes and its About text.
-  frame->SetMessageCaption(ProfileText(settings.ProductText("Company")));
-  frame->SetAboutTitle(ProfileText(settings.ProductText("About Title")));
+  frame->SetMessageCaption(
+      ProfileText(settings.ProductText("Company"), settings.ProfileEncoding()));
+  frame->SetAboutTitle(
+      ProfileText(settings.ProductText("About Title"), settings.ProfileEncoding()));
   return true;
 }
 

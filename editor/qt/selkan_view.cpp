@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/channel_grid_layout.h"
 #include "editor/qt/grid_table.h"
@@ -19,6 +17,8 @@
 #include "model/tone_table.h"
 #include "platform/qt/profile_text.h"
 #include "platform/registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 
@@ -118,7 +118,8 @@ void CSelkanView::SetUpOnce() {
   SetUpEditors();
   for (int c = 0; c < kGridCols; ++c)
     grid_->SetTextMatrix(0, c, QString::fromUtf8(ColumnTitle(c).In(language)));
-  title_->setText(context_.settings != nullptr ? ProfileText(context_.settings->Title())
+  title_->setText(context_.settings != nullptr ? ProfileText(context_.settings->Title(),
+                                                             context_.settings->ProfileEncoding())
                                                : QString());
   for (int r = 1; r < kGridRows; ++r)
     grid_->SetTextMatrix(r, 0, QString::fromStdString(ChannelNumberText(r)));

@@ -1,8 +1,8 @@
 #include "model/qt/product_caption.h"
 
-#include "settings/profile_store.h"
 #include "model/product_info.h"
 #include "platform/qt/profile_text.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 
@@ -18,7 +18,9 @@ QString ProductStepCaption(const CProfileStore& profile, const RadioImage& image
   const std::string typeName = profile.GetValue("Setup", "Type" + std::to_string(type + 1), "");
   const std::string band = BandText(profile, type, image[offset::kBandIndex]);
   const std::string appName = profile.GetValue(languageName, "AppName", "");
-  return ProductCaption(ProfileText(appName), ProfileText(typeName), ProfileText(band), labels);
+  const TextEncoding encoding = profile.Encoding();
+  return ProductCaption(ProfileText(appName, encoding), ProfileText(typeName, encoding),
+                        ProfileText(band, encoding), labels);
 }
 
 }  // namespace selkan

@@ -12,8 +12,8 @@ class CProfileStore;
 
 // The main window's caption: application name, "  [ Type:", type name,
 // "  Fre:", band text, " ]" (Chinese labels by request). The names come from
-// Selkan.ini as raw bytes and are decoded for display one by one, so that a
-// GBK profile and the program's own UTF-8 labels never mix.
+// Selkan.ini as raw bytes and are decoded by the profile's encoding before
+// they meet the program's own UTF-8 labels.
 QString ProductCaption(const QString& appName, const QString& typeName, const QString& bandText,
                        Language labels);
 

@@ -3,11 +3,11 @@
 #include <QKeySequence>
 #include <QShortcut>
 
-#include "settings/profile_store.h"
 #include "model/qt/product_caption.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"
 #include "platform/registry.h"
+#include "settings/profile_store.h"
 #include "ui_product_info_dlg.h"
 
 namespace selkan {
@@ -38,7 +38,7 @@ CProductInfoDlg::~CProductInfoDlg() = default;
 void CProductInfoDlg::OnInitDialog() {
   ui_->typeList->clear();
   for (const std::string& name : RadioTypeNames(profile_))
-    ui_->typeList->addItem(ProfileText(name));
+    ui_->typeList->addItem(ProfileText(name, profile_.Encoding()));
 
   const int imageType = image_[offset::kRadioType];
   ui_->typeList->setCurrentIndex(imageType < ui_->typeList->count() ? imageType : -1);
@@ -56,8 +56,9 @@ void CProductInfoDlg::OnInitDialog() {
 // no entry selected.
 void CProductInfoDlg::FillBands(int typeIndex) {
   ui_->bandList->clear();
-  for (const std::string& band : SplitBands(BandListOfType(profile_, typeIndex)))
-    ui_->bandList->addItem(ProfileText(band));
+  for (const std::string& band :
+       SplitBands(BandListOfType(profile_, typeIndex), profile_.Encoding()))
+    ui_->bandList->addItem(ProfileText(band, profile_.Encoding()));
   ui_->bandList->setCurrentIndex(-1);
 }
 

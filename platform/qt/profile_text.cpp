@@ -4,16 +4,11 @@
 
 namespace selkan {
 
-QString ProfileText(std::string_view bytes) {
+QString ProfileText(std::string_view bytes, TextEncoding encoding) {
   const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(view);
-  if (!utf8.hasError()) return text;
+  if (encoding == TextEncoding::Utf8) return QString::fromUtf8(view);
   QStringDecoder gbk("GB18030");
-  if (gbk.isValid()) {
-    text = gbk.decode(view);
-    if (!gbk.hasError()) return text;
-  }
+  if (gbk.isValid()) return gbk.decode(view);
   return QString::fromLatin1(view);
 }
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "settings/profile_store.h"
 #include "platform/registry.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 namespace {
@@ -20,15 +20,29 @@ using Bands = std::vector<std::string>;
 using Limits = std::pair<std::int32_t, std::int32_t>;
 
 TEST(ProductInfoBands, SplitAtBarsKeepingEmptyElementsInPlace) {
-  EXPECT_EQ(SplitBands("130 - 160MHz|400 - 470MHz"), (Bands{"130 - 160MHz", "400 - 470MHz"}));
-  EXPECT_EQ(SplitBands("136 - 174MHz"), (Bands{"136 - 174MHz"}));
-  EXPECT_EQ(SplitBands(""), Bands{});
-  EXPECT_EQ(SplitBands("a||b|"), (Bands{"a", "", "b", ""}));
+  for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Gbk}) {
+    EXPECT_EQ(SplitBands("130 - 160MHz|400 - 470MHz", encoding),
+              (Bands{"130 - 160MHz", "400 - 470MHz"}));
+    EXPECT_EQ(SplitBands("136 - 174MHz", encoding), (Bands{"136 - 174MHz"}));
+    EXPECT_EQ(SplitBands("", encoding), Bands{});
+    EXPECT_EQ(SplitBands("a||b|", encoding), (Bands{"a", "", "b", ""}));
+  }
 }
 
-// Whole MHz of both sides; empty, malformed or too large for 32-bit 10 Hz
-// units gives no band.
-TEST(ProductInfoBands, LimitsAreWholeMHzOfBothSides) {
+// In GBK "東" is 96 7C: its second byte is no bar. A lead byte right before
+// a real bar ("\x96" then "|" at the end) cannot pair with nothing.
+TEST(ProductInfoBands, GbkCharactersEndingInABarAreNotSplit) {
+  const std::string east = "\x96\x7C";
+  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
+            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
+  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
+  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
+}
+
+// The lower limit from the start of the text, the upper one from right
+// after the first "-", each on its own; too large for 32-bit 10 Hz units
+// counts as no number.
+TEST(ProductInfoBands, LimitsAreWholeMHzOfEachSideOnItsOwn) {
   const auto limits = [](std::string_view text) {
     const BandLimits l = BandLimitsFromText(text);
     return Limits(l.lower, l.upper);
@@ -37,8 +51,13 @@ TEST(ProductInfoBands, LimitsAreWholeMHzOfBothSides) {
   EXPECT_EQ(limits("136.5 - 174MHz"), Limits(13600000, 17400000));
   EXPECT_EQ(limits("400-470.9"), Limits(40000000, 47000000));
   EXPECT_EQ(limits("21474 - 21474MHz"), Limits(2147400000, 2147400000));
-  for (const char* text : {"  0 - 0", "", "136 174MHz", "VHF - 174MHz", "136 - MHz", "-136 - 174",
-                           "136 - 21475MHz", "99999999999999999999 - 1"}) {
+  EXPECT_EQ(limits("400 - abc"), Limits(40000000, 0));
+  EXPECT_EQ(limits("VHF 136-174"), Limits(0, 17400000));
+  EXPECT_EQ(limits("136 174MHz"), Limits(13600000, 0));
+  EXPECT_EQ(limits("-136 - 174"), Limits(0, 13600000));
+  EXPECT_EQ(limits("136 - 21475MHz"), Limits(13600000, 0));
+  EXPECT_EQ(limits("99999999999999999999 - 1"), Limits(0, 100000));
+  for (const char* text : {"  0 - 0", "", "VHF - MHz"}) {
     EXPECT_EQ(limits(text), Limits(0, 0)) << text;
   }
 }
@@ -99,6 +118,15 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
                {1, 0, "136 - 174MHz"}, {1, 3, "136 - 174MHz"}, {2, 0, ""},
                {255, 255, ""}};
   for (const auto& c : cases) EXPECT_EQ(BandText(p, c.type, c.band), c.text) << c.type << c.band;
+}
+
+// The band list is split by the encoding of the whole file.
+TEST_F(ProductProfileTest, BandsOfAGbkProfileSplitByCharacters) {
+  const std::string east = "\x96\x7C";
+  const CProfileStore& p =
+      Profile("[Setup]\nType1=\xC2\xBD\xC2\xB7\nField1=" + east + " 136 - 174MHz|400 - 470MHz\n");
+  EXPECT_EQ(BandText(p, 0, 0), east + " 136 - 174MHz");
+  EXPECT_EQ(BandText(p, 0, 1), "400 - 470MHz");
 }
 
 TEST_F(ProductProfileTest, TypeNamesEndAtTheFirstMissingOrEmpty) {

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringEncoder>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
-#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
@@ -24,6 +24,7 @@
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
+#include "settings/process_settings.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -134,16 +135,18 @@ class FramePartsTest : public QObject {
     QCOMPARE(RegistrySettingsPath("Software\\", "com"), QStringLiteral("Software/com"));
   }
 
-  void profileTextDecodesUtf8AndGbk() {
-    QCOMPARE(ProfileText("Selkan"), QStringLiteral("Selkan"));
-    QCOMPARE(ProfileText("\xE4\xBF\xA1\xE9\x81\x93"), QString::fromUtf8("信道"));
-    // "信道" in GB2312.
-    const QString gbk = ProfileText("\xD0\xC5\xB5\xC0");
+  void profileTextDecodesByTheFilesEncoding() {
+    using enum TextEncoding;
+    QCOMPARE(ProfileText("Selkan", Gbk), QStringLiteral("Selkan"));
+    QCOMPARE(ProfileText("\xE4\xBF\xA1\xE9\x81\x93", Utf8), QString::fromUtf8("信道"));
+    // "陆路" in GB2312 is also valid UTF-8 ("½·"): the file's encoding decides.
+    QCOMPARE(ProfileText("\xC2\xBD\xC2\xB7", Utf8), QString::fromUtf8("½·"));
+    const QString gbk = ProfileText("\xC2\xBD\xC2\xB7", Gbk);
     if (QStringDecoder("GB18030").isValid())
-      QCOMPARE(gbk, QString::fromUtf8("信道"));
+      QCOMPARE(gbk, QString::fromUtf8("陆路"));
     else
       QCOMPARE(gbk.size(), 4);
-    QCOMPARE(ProfileText(""), QString());
+    QCOMPARE(ProfileText("", Utf8), QString());
   }
 
   void aboutBoxShowsTheLanguageSection_data() {
@@ -178,6 +181,21 @@ class FramePartsTest : public QObject {
     dir.Remove("title.ico");
     CAboutDlg plain(settings);
     QVERIFY(!plain.findChild<QLabel*>("icon1004")->pixmap().isNull());
+  }
+
+  void aboutBoxDecodesAGbkProfileAsAWhole() {
+    ProgramDir dir;
+    dir.WriteFile("Selkan.ini", QStringEncoder("GB18030").encode(QString::fromUtf8(
+                                    "[Setup]\nLanguage=English\n[English]\nAbout Title=关于\n"
+                                    "Copyrights Owner=陆路\n")));
+    CProfileStore profile;
+    profile.Load(dir.Path("Selkan.ini").toStdString(), false, true, false);
+    ProcessSettings settings;
+    settings.Initialize(profile, dir.Path("").toStdString());
+    CSelkanApp app;
+    CAboutDlg about(settings);
+    QCOMPARE(about.windowTitle(), QString::fromUtf8("关于"));
+    QCOMPARE(about.findChild<QLabel*>("owner1003")->text(), QString::fromUtf8("陆路"));
   }
 
   void aboutCommandRunsTheBox() {

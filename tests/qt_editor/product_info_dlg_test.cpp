@@ -168,12 +168,18 @@ class ProductInfoDlgTest : public QObject {
     QCOMPARE(dialog_->Result()->limits.upper, 0);
   }
 
+  // By the file's encoding: "陆路" in GBK would also read as UTF-8, and the
+  // second byte of "東" in GBK is "|".
   void namesFromAGbkProfileAreDecoded() {
     QStringEncoder gbk("GB18030");
     QByteArray text = ProfileText("Chinese");
-    text.replace("Type2=SK-200", "Type2=SK-200 专业版");
+    text.replace("Type2=SK-200", "Type2=陆路");
+    text.replace("Field2=130 - 160MHz", "Field2=東 130 - 160MHz");
     Open(gbk.encode(QString::fromUtf8(text)));
-    QCOMPARE(Types()->itemText(1), QString::fromUtf8("SK-200 专业版"));
+    QCOMPARE(Types()->itemText(1), QString::fromUtf8("陆路"));
+    Types()->setCurrentIndex(1);
+    QCOMPARE(Bands()->count(), 3);
+    QCOMPARE(Bands()->itemText(0), QString::fromUtf8("東 130 - 160MHz"));
   }
 
   void f1AsksForTheFocusedListsTopic() {

@@ -101,14 +101,16 @@ class SelkanViewTest : public QObject {
   }
 
   void titleAndCaptionFromAGbkProfileAreDecoded() {
-    MakeView(QStringEncoder("GB18030").encode(QString::fromUtf8(ProfileText("Chinese"))));
+    QByteArray text = ProfileText("Chinese");
+    text.replace("Type1=SK-100", "Type1=陆路");  // also valid UTF-8 when in GBK
+    MakeView(QStringEncoder("GB18030").encode(QString::fromUtf8(text)));
     document_.Image()[selkan::offset::kRadioType] = 0;
     document_.Image()[selkan::offset::kBandIndex] = 0;
     QSignalSpy captions(view_.get(), &CSelkanView::captionChanged);
     view_->OnInitialUpdate();
     QCOMPARE(view_->TitleLabel()->text(), QString("赛尔坎对讲机"));
     QCOMPARE(captions.at(0).at(0).toString(),
-             QString("赛尔坎编程  [ 类型:SK-100  频率:136 - 174MHz ]"));
+             QString("赛尔坎编程  [ 类型:陆路  频率:136 - 174MHz ]"));
   }
 
   void missingTitleLeavesTheLabelEmpty() {

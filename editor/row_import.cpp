@@ -66,9 +66,17 @@ void CheckCellTexts(const ChannelRow& cells, std::vector<std::string>& problems)
   }
 }
 
+bool HasNoChannelSettings(const ChannelRow& cells) {
+  return Cell(cells, kColPower).empty() && Cell(cells, kColScan).empty() &&
+         Cell(cells, kColBandwidth).empty();
+}
+
 bool IsReceiveOnly(const ChannelRow& cells) {
-  return Cell(cells, kColTx).empty() && Cell(cells, kColPower).empty() &&
-         Cell(cells, kColScan).empty() && Cell(cells, kColBandwidth).empty();
+  return Cell(cells, kColTx).empty() && HasNoChannelSettings(cells);
+}
+
+bool IsTransmitOnly(const ChannelRow& cells) {
+  return Cell(cells, kColRx).empty() && !Cell(cells, kColTx).empty() && HasNoChannelSettings(cells);
 }
 
 // Commits one cell; a rejected frequency becomes a problem.
@@ -79,6 +87,27 @@ void Commit(RowImport& result, int column, const std::string& text, const BandLi
     result.problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) + ": " +
                               CellMessageText(commit.message));
   }
+}
+
+void CommitTones(RowImport& result, const ChannelRow& cells, const BandLimits& limits) {
+  for (int column : {kColDecodeTone, kColEncodeTone}) {
+    const std::string& text = Cell(cells, column);
+    if (!text.empty()) Commit(result, column, text, limits);
+  }
+}
+
+// A transmit-only channel: its Tx is tested as the grid tests a frequency
+// (through the Rx commit of a scratch row), the Rx stays empty.
+void ImportTransmitOnly(RowImport& result, const ChannelRow& cells, const BandLimits& limits) {
+  const std::string& tx = Cell(cells, kColTx);
+  const CellCommit check = CommitCell(ChannelRow{}, kColRx, tx, limits, Language::English);
+  if (check.rejected) {
+    result.problems.push_back(std::string(ColumnName(kColTx)) + " " + Quoted(tx) + ": " +
+                              CellMessageText(check.message));
+    return;
+  }
+  Cell(result.row, kColTx) = Cell(check.row, kColRx);
+  CommitTones(result, cells, limits);
 }
 
 }  // namespace
@@ -99,6 +128,10 @@ RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) 
   RowImport result;
   CheckCellTexts(cells, result.problems);
   const std::string& rx = Cell(cells, kColRx);
+  if (IsTransmitOnly(cells)) {
+    ImportTransmitOnly(result, cells, limits);
+    return result;
+  }
   if (rx.empty()) {
     for (int column = kColTx; column <= kColBandwidth; ++column) {
       if (!Cell(cells, column).empty()) {
@@ -114,10 +147,7 @@ RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) 
 
   if (IsReceiveOnly(cells)) {
     for (int column = kColTx; column <= kColBandwidth; ++column) Cell(result.row, column).clear();
-    for (int column : {kColDecodeTone, kColEncodeTone}) {
-      const std::string& text = Cell(cells, column);
-      if (!text.empty()) Commit(result, column, text, limits);
-    }
+    CommitTones(result, cells, limits);
     return result;
   }
   for (int column = kColTx; column <= kColBandwidth; ++column) {

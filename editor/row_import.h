@@ -19,10 +19,12 @@ struct RowImport {
 // defaults, then every other non-empty cell in column order, each through
 // the same commit as the grid. Words are accepted in English and Chinese.
 //
-// One row shape is kept as it is instead: an Rx with an empty Tx and empty
-// Power, Scan and W/N is a receive-only channel, as a record with a receive
-// but no transmit frequency shows itself; its Tx stays empty, and only the
-// tones that are given are set.
+// Two row shapes are kept as they are instead, as records with only one of
+// the two frequencies show themselves: an Rx with an empty Tx and empty
+// Power, Scan and W/N is a receive-only channel (its Tx stays empty), and a
+// Tx with an empty Rx and empty Power, Scan and W/N is a transmit-only
+// channel (its Rx stays empty; its Tx is tested as a typed frequency). Of
+// either, only the tones that are given are set.
 RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits);
 
 // The English text of a commit message, empty for none.

@@ -70,7 +70,7 @@ TEST(ChannelsFromCsv, EveryBadLineIsReportedInLineOrder) {
                           "4,438.003,,,,,,\r\n"     // 8: off the step
                           "5,438.1,,,,Max,,\r\n"    // 9: bad word
                           "\"6,438.1\"x,,,,,,\r\n"  // 10: bad quoting
-                          "7,,438.1,,,,,\r\n"       // 11: Tx without Rx
+                          "7,,438.1,,,High,,\r\n"   // 11: power without Rx
                           "8,438.1,,67,,,,\r\n"     // 12: bad tone
                           " 9,438.1,,,,,,\r\n"      // 13: channel with a blank
                           "10,438.1,,,,,,\r\n";     // 14: fine
@@ -94,7 +94,8 @@ TEST(ChannelsFromCsv, QuotedCellsAndMultiLineRecordsKeepLineNumbers) {
 }
 
 // A table as the grid can hold it: empty rows, full rows of valid values in
-// either language, and receive-only rows (Rx without Tx, after a rejected Tx).
+// either language, receive-only rows (Rx without Tx, after a rejected Tx)
+// and transmit-only rows (Tx without Rx, as records can hold them).
 ChannelTable RandomTable(std::mt19937& random) {
   const std::vector<std::string> englishTones = BuildToneList(Language::English);
   const std::vector<std::string> chineseTones = BuildToneList(Language::Chinese);
@@ -107,7 +108,7 @@ ChannelTable RandomTable(std::mt19937& random) {
   };
   ChannelTable table{};
   for (ChannelRow& row : table) {
-    const int kind = pick(4);
+    const int kind = pick(5);
     if (kind == 0) continue;
     const Language language = pick(2) == 0 ? Language::English : Language::Chinese;
     const auto& tones = language == Language::English ? englishTones : chineseTones;
@@ -115,6 +116,10 @@ ChannelTable RandomTable(std::mt19937& random) {
     Cell(row, kColDecodeTone) = tones[pick(kToneCount)];
     Cell(row, kColEncodeTone) = tones[pick(kToneCount)];
     if (kind == 1) continue;  // receive-only
+    if (kind == 4) {          // transmit-only
+      std::swap(Cell(row, kColRx), Cell(row, kColTx));
+      continue;
+    }
     Cell(row, kColTx) = pick(3) == 0 ? Cell(row, kColRx) : frequency();
     const WordPair powers[] = {words::kHigh, words::kMiddle, words::kLow};
     Cell(row, kColPower) = powers[pick(3)].In(language);

@@ -25,6 +25,10 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
       {{"438.1", "", "", "D754I", "", "", ""}, {"438.10000", "", "", "D754I", "", "", ""}},
       // 12.3 Hz is no list entry, but a record holding 0x23 0x01 shows it so.
       {{"438.1", "", "12.3", "", "", "", ""}, {"438.10000", "", "12.3", "", "", "", ""}},
+      // Transmit-only rows keep Rx empty.
+      {{"", "438.1", "", "", "", "", ""}, {"", "438.10000", "", "", "", "", ""}},
+      {{"", "446.00625", "67.0", "D023N", "", "", ""},
+       {"", "446.00625", "67.0", "D023N", "", "", ""}},
       {{}, {}},
   };
   for (const auto& c : cases) {
@@ -51,8 +55,10 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
        "Tx Frequency"},                                // with the step message below
       {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
       {{"438.1", "", "67", "D023", "high", "Yes", "wide"}, kUhf, 5, ""},
-      // Rx empty while another cell is given.
-      {{"", "438.1", "", "", "", "", ""}, kUhf, 1, ""},
+      // Rx empty while another cell than Tx and the tones is given, or
+      // tones without a frequency; a transmit-only Tx out of the band.
+      {{"", "438.1", "", "", "Low", "", ""}, kUhf, 1, ""},
+      {{"", "470.005", "67.0", "", "", "", ""}, kUhf, 1, "Tx Frequency \"470.005\": Out of range"},
       {{"", "", "None", "", "", "", ""}, kUhf, 1, ""},
       {{"", "", "", "67.0", "", "", ""}, kUhf, 1, ""},
       {{"", "", "", "", "High", "", ""}, kUhf, 1, ""},

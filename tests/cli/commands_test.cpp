@@ -268,10 +268,12 @@ TEST_F(CliCommands, ExportKeepsAConfigurationUnlessForced) {
   EXPECT_EQ(RunExport({dat, "-o", other, "--force"}), kExitOk);
   EXPECT_EQ(ReadFile(other), csv);
 
-  // "-" is standard output, not a file of that name.
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(RunExport({dat, "-o", "-"}), kExitOk);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), csv);
+  // "-" and /dev/stdout are standard output, written where it points.
+  for (const char* stdoutName : {"-", "/dev/stdout"}) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunExport({dat, "-o", stdoutName}), kExitOk);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), csv);
+  }
   EXPECT_FALSE(fs::exists("-"));
 }
 

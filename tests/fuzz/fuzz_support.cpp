@@ -1,0 +1,80 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace selkan::fuzz {
+
+void Check(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "fuzz check failed: %s\n", what);
+  std::abort();
+}
+
+std::uint8_t Input::Byte() {
+  if (size_ == 0) return 0;
+  --size_;
+  return *data_++;
+}
+
+std::string_view Input::Bytes(std::size_t n) {
+  n = std::min(n, size_);
+  const std::string_view bytes(reinterpret_cast<const char*>(data_), n);
+  data_ += n;
+  size_ -= n;
+  return bytes;
+}
+
+namespace {
+
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    // In memory where the system offers it: every save flushes to disk,
+    // which on a real disk would set the pace of the whole run.
+    std::error_code ec;
+    const std::filesystem::path base = ::access("/dev/shm", W_OK) == 0
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path(ec);
+    std::string pattern = (base / "selkan-fuzz-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      std::perror("selkan fuzz: mkdtemp");
+      std::abort();
+    }
+    path_ = pattern;
+  }
+  ~ScratchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+std::string ScratchFile(const char* name) {
+  static ScratchDirectory directory;
+  return directory.path() + "/" + name;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  Check(static_cast<bool>(out.flush()), "scratch file written");
+}
+
+}  // namespace selkan::fuzz

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Shared by the fuzz targets: a check that stops the run the way a crash
+// does (libFuzzer then keeps the input), reading an input piece by piece,
+// and a scratch directory for targets that work on files.
+namespace selkan::fuzz {
+
+// Prints what went wrong and aborts when the condition does not hold.
+void Check(bool condition, const char* what);
+
+// Reads an input from the front; once it is used up every read gives 0 or
+// nothing.
+class Input {
+ public:
+  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool Empty() const { return size_ == 0; }
+  std::uint8_t Byte();
+  // Up to n bytes.
+  std::string_view Bytes(std::size_t n);
+  std::string_view Rest() { return Bytes(size_); }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+};
+
+// A file path in a directory of this process, removed when it ends.
+std::string ScratchFile(const char* name);
+
+// The whole content of a file.
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, std::string_view bytes);
+
+}  // namespace selkan::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);

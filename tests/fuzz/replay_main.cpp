@@ -1,0 +1,35 @@
+// Runs a fuzz target over the inputs it is given, files or directories of
+// files, as libFuzzer would run each one: so that every build replays the
+// committed corpus, under whatever sanitizers the build uses.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "tests/fuzz/fuzz_support.h"
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> inputs;
+  for (int i = 1; i < argc; ++i) {
+    const fs::path path = argv[i];
+    if (fs::is_directory(path)) {
+      for (const auto& entry : fs::directory_iterator(path)) {
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+      }
+    } else {
+      inputs.push_back(path);
+    }
+  }
+  std::sort(inputs.begin(), inputs.end());
+  if (inputs.empty()) {
+    std::fprintf(stderr, "usage: %s CORPUS_DIR_OR_FILE... (no inputs found)\n", argv[0]);
+    return 1;
+  }
+  for (const fs::path& input : inputs) {
+    const std::string bytes = selkan::fuzz::ReadFile(input.string());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  }
+  std::printf("%zu inputs ran\n", inputs.size());
+  return 0;
+}

@@ -1,0 +1,144 @@
+// The transfer engine against a hostile radio: a virtual radio whose every
+// reply the input may drop, cut, corrupt, pad or replace, and a port whose
+// opening, settings and writes may fail. Whatever happens, the port is
+// closed exactly once when it was opened and never used while closed, the
+// image changes only by a completed read, and a write never reaches the
+// last 16 bytes of the radio.
+#include <deque>
+#include <vector>
+
+#include "link/transfer_engine.h"
+#include "tests/fuzz/fuzz_support.h"
+#include "tools/sim/virtual_radio.h"
+
+namespace selkan::fuzz {
+namespace {
+
+RadioImage Pattern(std::uint8_t seed) {
+  RadioImage image;
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    image[i] = static_cast<std::uint8_t>(i * 13 + seed);
+  }
+  return image;
+}
+
+class HostilePort : public SerialPort {
+ public:
+  HostilePort(Input& input, sim::VirtualRadio& radio) : input_(input), radio_(radio) {}
+
+  bool Open(const std::string&) override {
+    Check(!open_, "opened twice");
+    if (input_.Byte() == 0xFF) return false;
+    open_ = true;
+    ++opens;
+    return true;
+  }
+  bool Configure(const LineSettings&, const PortTimeouts&) override {
+    Check(open_, "configured while closed");
+    return input_.Byte() != 0xFF;
+  }
+  void Purge() override {
+    Check(open_, "purged while closed");
+    inbound_.clear();
+  }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    Check(open_, "written while closed");
+    for (const std::uint8_t byte : bytes) {
+      std::optional<sim::Reply> reply = radio_.Receive(byte);
+      if (reply) Twist(reply->bytes);
+    }
+    return input_.Byte() != 0xFF;
+  }
+  std::vector<std::uint8_t> Read(std::size_t n) override {
+    Check(open_, "read while closed");
+    std::vector<std::uint8_t> out;
+    while (out.size() < n && !inbound_.empty()) {
+      out.push_back(inbound_.front());
+      inbound_.pop_front();
+    }
+    return out;
+  }
+  void Close() override {
+    Check(open_, "closed while closed");
+    open_ = false;
+    ++closes;
+  }
+
+  int opens = 0;
+  int closes = 0;
+
+ private:
+  // What the line does to a reply of the radio, chosen by the input.
+  void Twist(std::vector<std::uint8_t>& reply) {
+    const std::uint8_t how = input_.Byte();
+    switch (how % 8) {
+      case 1:
+        reply.clear();
+        break;
+      case 2:
+        if (!reply.empty()) reply.resize(input_.Byte() % reply.size());
+        break;
+      case 3:
+        if (!reply.empty()) reply[input_.Byte() % reply.size()] ^= input_.Byte() | 1;
+        break;
+      case 4:
+        reply.push_back(input_.Byte());
+        break;
+      case 5: {
+        const std::string_view noise = input_.Bytes(input_.Byte() % 16);
+        reply.assign(noise.begin(), noise.end());
+        break;
+      }
+      default:
+        break;  // the reply as the radio sent it
+    }
+    inbound_.insert(inbound_.end(), reply.begin(), reply.end());
+  }
+
+  Input& input_;
+  sim::VirtualRadio& radio_;
+  std::deque<std::uint8_t> inbound_;
+  bool open_ = false;
+};
+
+}  // namespace
+}  // namespace selkan::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace selkan;
+  using namespace selkan::fuzz;
+  Input input(data, size);
+  const std::uint8_t setup = input.Byte();
+  const bool write = (setup & 1) != 0;
+  const RadioImage radioMemory = Pattern(0x5A);
+  sim::VirtualRadio radio(
+      radioMemory, {sim::VirtualRadio::kDefaultId.begin(), sim::VirtualRadio::kDefaultId.end()},
+      sim::Faults{});
+  HostilePort port(input, radio);
+  TransferEngine engine(port, [](int) {});
+  TransferCallbacks callbacks;
+  int lastPosition = 0;
+  callbacks.pump = [&input] { return input.Byte() == 0xFF; };
+  callbacks.progress = [&lastPosition](int position) {
+    Check(position == lastPosition + 1, "progress steps by one");
+    lastPosition = position;
+  };
+  callbacks.askRetry = [&input] { return (input.Byte() & 1) != 0; };
+
+  const RadioImage before = Pattern(0xA5);
+  RadioImage image = before;
+  const TransferOutcome outcome =
+      write ? engine.Write("COM1", image, callbacks) : engine.Read("COM1", image, callbacks);
+  Check(port.closes == port.opens, "the port is closed on every way out");
+  if (!write && outcome == TransferOutcome::kCompleted) {
+    Check(lastPosition == 256, "a completed read shows 256");
+  } else {
+    Check(image == before, "only a completed read changes the image");
+  }
+  if (write && outcome == TransferOutcome::kCompleted)
+    Check(lastPosition == 255, "a write ends at 255");
+  Check(std::equal(radio.Memory().begin() + offset::kWriteLimit, radio.Memory().end(),
+                   radioMemory.begin() + offset::kWriteLimit),
+        "the last 16 bytes of the radio are never written");
+  return 0;
+}

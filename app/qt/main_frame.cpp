@@ -29,11 +29,11 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   messageCaption_ = tr("Selkan");
   resize(1000, 600);
   client_ = new CMDIClientWnd(QString::fromStdString(settings_.ProgramDirectory()), this);
-  setCentralWidget(client_);
   CreateActions();
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
+  CreateNavigatorBar();
   ConnectTransferCommands();
   connect(client_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) lastActive_ = child;
@@ -79,9 +79,10 @@ void CMainFrame::CreateActions() {
   MakeAction(kFilePrintPreview, tr("Print Pre&view"), tr("Display full pages"));
   MakeAction(kFilePrintSetup, tr("P&rint Setup..."), tr("Change the printer and printing options"));
   MakeAction(kAppExit, tr("E&xit"), tr("Quit the application; prompts to save documents"));
-  MakeAction(kProductInformation, tr("&Product Information"));
-  MakeAction(kChannelInformation, tr("&Channel Information"));
-  MakeAction(kOptionalFeatures, tr("&Optional Features"));
+  MakeAction(kProductInformation, tr("&Product Information"),
+             tr("Choose the radio type and the frequency band"));
+  MakeAction(kChannelInformation, tr("&Channel Information"), tr("Show the channel window"));
+  MakeAction(kOptionalFeatures, tr("&Optional Features"), tr("Edit the radio's optional features"));
   MakeAction(kRead, tr("&Read"), tr("Read Data From Radio"), tr("Read"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   MakeAction(kWrite, tr("&Write"), tr("Write Data To Radio"), tr("Write"))
@@ -89,7 +90,8 @@ void CMainFrame::CreateActions() {
   MakeAction(kViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar"))->setCheckable(true);
   MakeAction(kViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar"))
       ->setCheckable(true);
-  MakeAction(kControlBar, tr("&Control Bar"))->setCheckable(true);
+  MakeAction(kControlBar, tr("&Control Bar"), tr("Show or hide the navigation bar"))
+      ->setCheckable(true);
   MakeAction(kComSetup, tr("&Com Setup"));
   MakeAction(kLanguage, tr("&Language"));
   MakeAction(kAppAbout, tr("&About Selkan..."),
@@ -110,8 +112,7 @@ void CMainFrame::CreateActions() {
   actions_[kFilePrint]->setIcon(ToolbarIcon(ToolbarIconKind::Print));
 
   // Commands that later work brings: visible, not yet available.
-  for (int id :
-       {kLanguage, kOptionalFeatures, kControlBar, kFilePrint, kFilePrintPreview, kFilePrintSetup})
+  for (int id : {kLanguage, kFilePrint, kFilePrintPreview, kFilePrintSetup})
     actions_[id]->setEnabled(false);
 
   connect(actions_[kFileNew], &QAction::triggered, this, [this] { OnFileNew(); });
@@ -124,6 +125,7 @@ void CMainFrame::CreateActions() {
           &CMainFrame::OnProductInformation);
   connect(actions_[kChannelInformation], &QAction::triggered, this,
           &CMainFrame::OnChannelInformation);
+  connect(actions_[kOptionalFeatures], &QAction::triggered, this, &CMainFrame::OnOptionalFeatures);
   connect(actions_[kAppAbout], &QAction::triggered, this, &CMainFrame::OnAbout);
   connect(about128_, &QAction::triggered, this, &CMainFrame::OnAbout);
   connect(actions_[kNextPane], &QAction::triggered, client_, &QMdiArea::activateNextSubWindow);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/qt/help_window.h"
+#include "navbar/navigator_items.h"
 
 class QAction;
 class QLabel;
@@ -17,6 +18,7 @@ namespace selkan {
 
 class CChildFrame;
 class CMDIClientWnd;
+class CNavigatorBar;
 class CProfileStore;
 class CSelkanDoc;
 class CTransferController;
@@ -41,6 +43,7 @@ class CMainFrame : public QMainWindow {
   bool HasDocumentMenu() const { return documentMenu_; }
   CMDIClientWnd* Client() { return client_; }
   QToolBar* ToolBar() { return toolBar_; }
+  CNavigatorBar* NavigatorBar() { return navigatorBar_; }
 
   // The caption of plain message boxes: the application title until
   // start-up sets the product's "Company".
@@ -63,8 +66,12 @@ class CMainFrame : public QMainWindow {
   bool SaveDocument(CChildFrame* child, bool askForName);
   void OnFileClose();
 
+  // The Edit commands, which the navigation tree opens too (Optional
+  // Features and the tree in main_frame_navigation.cpp).
   void OnChannelInformation();
   void OnProductInformation();
+  void OnOptionalFeatures();
+  void OnNavigatorEditor(NavigatorEditor editor);
   void OnAbout();
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
@@ -88,6 +95,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  // The navigation bar on the left of the document windows, with its tree.
+  void CreateNavigatorBar();
+  // The active document window for an editor of its image. nullptr, with a
+  // note in the status bar, when there is none or a transfer runs (a modal
+  // dialog would stall the transfer's event pumps).
+  CChildFrame* DocumentForEditor();
   void UpdateMenus();
   void ConnectTransferCommands();
   void UpdateTransferCommands();
@@ -106,6 +119,7 @@ class CMainFrame : public QMainWindow {
   Registry& registry_;
   CMDIClientWnd* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;
+  CNavigatorBar* navigatorBar_ = nullptr;
   std::map<int, QAction*> actions_;
   QAction* about128_ = nullptr;
   QList<QMenu*> menus128_;

@@ -1,0 +1,210 @@
+// The listing rendered to PDF and read back with poppler's tools: the pages,
+// their texts, the title, and that no two words overlap on A4 and Letter in
+// either language.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "print/qt/listing_output.h"
+
+namespace selkan {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The page module needs the GUI side of Qt (fonts); one application for all.
+class GuiEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "selkan_print_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QGuiApplication> app_;
+};
+const auto* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+std::string ToolOutput(const std::string& command) {
+  std::string out;
+  if (std::FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+    pclose(pipe);
+  }
+  return out;
+}
+
+class PdfListing : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(testing::TempDir()) /
+           ("selkan_print_" + std::to_string(getpid()) + "_" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Write(const QByteArray& pdf, const std::string& name = "listing.pdf") {
+    const std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary).write(pdf.constData(), pdf.size());
+    return path;
+  }
+  // The text of each page, as pdftotext finds it.
+  static std::vector<std::string> Pages(const std::string& path) {
+    std::string text = ToolOutput("pdftotext -layout '" + path + "' -");
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1)
+      pages.push_back(text.substr(start, end - start));
+    return pages;
+  }
+
+  fs::path dir_;
+};
+
+Listing Demo(Language language, int channels) {
+  RadioImage image = BlankImage();
+  image[offset::kPriorityChannel] = 12;
+  ChannelTable table{};
+  for (int row = 1; row <= channels; ++row) {
+    table[row - 1] = {"438.10000",
+                      "445.12500",
+                      "D754I",
+                      "67.0",
+                      language == Language::Chinese ? "中" : "Middle",
+                      language == Language::Chinese ? "开" : "On",
+                      language == Language::Chinese ? "窄" : "Narrow"};
+  }
+  return MakeListing(
+      image, table, language,
+      language == Language::Chinese ? "赛尔坎电台有限公司" : "Selkan Radio Co., Ltd.");
+}
+
+TEST_F(PdfListing, EnglishPagesTextsAndTitle) {
+  const std::string path =
+      Write(ListingPdf(Demo(Language::English, 8), DefaultPdfLayout(QPageSize(QPageSize::A4)),
+                       QStringLiteral("radio.dat")));
+  const auto pages = Pages(path);
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_NE(pages[0].find("Option"), std::string::npos);
+  EXPECT_NE(pages[0].find("Priority Channel:"), std::string::npos);
+  EXPECT_NE(pages[0].find("12"), std::string::npos);
+  EXPECT_NE(pages[0].find("Page 1 of 3"), std::string::npos);
+  EXPECT_NE(pages[0].find("Selkan Radio Co., Ltd."), std::string::npos);
+  EXPECT_NE(pages[1].find("Channel 7:"), std::string::npos);
+  EXPECT_EQ(pages[1].find("Channel 8:"), std::string::npos);
+  EXPECT_NE(pages[2].find("Channel 8:"), std::string::npos);
+  EXPECT_NE(pages[2].find("D754I"), std::string::npos);
+  EXPECT_NE(pages[2].find("Page 3 of 3"), std::string::npos);
+  const std::string info = ToolOutput("pdfinfo '" + path + "'");
+  EXPECT_NE(info.find("radio.dat"), std::string::npos) << info;
+  EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+}
+
+TEST_F(PdfListing, ChineseTextIsSearchable) {
+  const auto pages = Pages(Write(ListingPdf(
+      Demo(Language::Chinese, 1), DefaultPdfLayout(QPageSize(QPageSize::Letter)), "电台.dat")));
+  ASSERT_EQ(pages.size(), 2u);
+  for (const char* text :
+       {"可选功能", "电池省电:", "LED:", "ANI 码:", "Page 1 of 2", "赛尔坎电台有限公司"})
+    EXPECT_NE(pages[0].find(text), std::string::npos) << text;
+  for (const char* text : {"信道1:", "接收频率:", "QT/DQT解码:", "宽/窄:", "窄", "Page 2 of 2"})
+    EXPECT_NE(pages[1].find(text), std::string::npos) << text;
+}
+
+// No word touches another and every word lies on the page: the fonts keep
+// to the columns on both paper sizes and in both languages.
+TEST_F(PdfListing, NoWordOverlapsAnotherOnEitherPaperOrLanguage) {
+  const std::regex word(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+  const std::regex pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+  for (const auto paper : {QPageSize::A4, QPageSize::Letter}) {
+    for (const Language language : {Language::English, Language::Chinese}) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(paper)) + "/" +
+                   std::to_string(static_cast<int>(language)));
+      const std::string path = Write(
+          ListingPdf(Demo(language, 7), DefaultPdfLayout(QPageSize(paper)), QStringLiteral("x")));
+      const std::string html = ToolOutput("pdftotext -bbox '" + path + "' -");
+      std::smatch size;
+      ASSERT_TRUE(std::regex_search(html, size, pageSize));
+      const double width = std::stod(size[1]);
+      const double height = std::stod(size[2]);
+      // Each page's words, page by page.
+      std::size_t pageStart = 0;
+      int pageCount = 0;
+      while ((pageStart = html.find("<page ", pageStart)) != std::string::npos) {
+        const std::size_t pageEnd = html.find("</page>", pageStart);
+        const std::string page = html.substr(pageStart, pageEnd - pageStart);
+        pageStart = pageEnd;
+        ++pageCount;
+        struct Box {
+          double x0, y0, x1, y1;
+          std::string text;
+        };
+        std::vector<Box> boxes;
+        for (auto it = std::sregex_iterator(page.begin(), page.end(), word);
+             it != std::sregex_iterator(); ++it) {
+          boxes.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                           std::stod((*it)[4]), (*it)[5]});
+        }
+        ASSERT_GT(boxes.size(), 10u);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+          const Box& a = boxes[i];
+          EXPECT_TRUE(a.x0 >= 0 && a.y0 >= 0 && a.x1 <= width && a.y1 <= height) << a.text;
+          for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            const Box& b = boxes[j];
+            // Lines stand one line height apart, so boxes of lines that
+            // follow each other may touch (within rounding).
+            constexpr double kTouch = 0.5;
+            const bool apart = a.x1 <= b.x0 + kTouch || b.x1 <= a.x0 + kTouch ||
+                               a.y1 <= b.y0 + kTouch || b.y1 <= a.y0 + kTouch;
+            EXPECT_TRUE(apart) << a.text << " / " << b.text;
+          }
+        }
+      }
+      EXPECT_EQ(pageCount, 2);
+    }
+  }
+}
+
+TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const std::string path = (dir_ / "range.pdf").string();
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(2, 9);  // past the end: up to the last page
+  ASSERT_TRUE(PrintListing(printer, Demo(Language::English, 20)));
+  const auto pages = Pages(path);
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_NE(pages[0].find("Page 2 of 4"), std::string::npos);
+  EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
+}
+
+TEST_F(PdfListing, SaveReportsAFileItCannotWrite) {
+  const fs::path target = dir_ / "no" / "such" / "listing.pdf";
+  std::string error;
+  EXPECT_FALSE(SaveListingPdf(target, Demo(Language::English, 1),
+                              DefaultPdfLayout(QPageSize(QPageSize::A4)), "x", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(fs::exists(target));
+  const fs::path good = dir_ / "listing.pdf";
+  ASSERT_TRUE(SaveListingPdf(good, Demo(Language::English, 1),
+                             DefaultPdfLayout(QPageSize(QPageSize::A4)), "x", &error));
+  EXPECT_EQ(Pages(good.string()).size(), 2u);
+}
+
+}  // namespace
+}  // namespace selkan

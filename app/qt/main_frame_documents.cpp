@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
@@ -15,7 +16,6 @@
 #include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
-#include "settings/process_settings.h"
 
 namespace selkan {
 

@@ -1,5 +1,6 @@
 #include "print/page_layout.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace selkan {
@@ -111,6 +112,16 @@ PageFonts PageFontsFor(int printableWidthTwips, int printableHeightTwips) {
 }
 
 int ListingPageCount(const ChannelPages& pages) { return pages.Count() + 1; }
+
+int RoomOnLine(const PageDrawing& drawing, std::size_t index, const PageFonts& fonts) {
+  const PageText& text = drawing.texts[index];
+  int next = -1;
+  for (const PageText& other : drawing.texts) {
+    if (other.depth == text.depth && other.x > text.x && (next < 0 || other.x < next))
+      next = other.x;
+  }
+  return next < 0 ? -1 : std::max(0, next - text.x - fonts.unit / 2);
+}
 
 PageDrawing LayOutListingPage(const Listing& listing, const ChannelPages& pages, int page,
                               const PageFonts& fonts, const LineHeights& lines) {

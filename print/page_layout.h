@@ -66,6 +66,10 @@ struct PageDrawing {
   int ownerWidth = 0;
 };
 
+// The width text `index` may take up: up to half a column unit before the
+// next text on its line begins; -1 when nothing follows it on its line.
+int RoomOnLine(const PageDrawing& drawing, std::size_t index, const PageFonts& fonts);
+
 // Number of pages: the options page and the channel pages.
 int ListingPageCount(const ChannelPages& pages);
 

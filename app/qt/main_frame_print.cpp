@@ -73,6 +73,7 @@ void CMainFrame::OnFilePrintPreview() {
   printer.setPrintRange(QPrinter::AllPages);
   QPrintPreviewDialog dialog(&printer, this);
   dialog.setObjectName(QStringLiteral("printPreview"));
+  dialog.resize(size());  // the pages need room: as large as the main window
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
           [&listing](QPrinter* target) { PrintListing(*target, listing); });
   dialog.exec();

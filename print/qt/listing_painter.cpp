@@ -18,6 +18,25 @@ struct PageFontSet {
   QFont body;
 };
 
+// A family wider than the one the columns were made for would run one text
+// into the next on its line: the body font is narrowed until every text
+// ends before the next one begins. The owner text is shortened instead.
+void FitToColumns(const PageDrawing& drawing, const PageFonts& sizes, PageFontSet& fonts) {
+  const QFontMetricsF metrics(fonts.body);
+  double fit = 1.0;
+  for (std::size_t i = 0; i < drawing.texts.size(); ++i) {
+    const PageText& text = drawing.texts[i];
+    if (text.font != PageFont::Body || static_cast<int>(i) == drawing.ownerIndex) continue;
+    const int room = RoomOnLine(drawing, i, sizes);
+    const double width = metrics.horizontalAdvance(QString::fromStdString(text.text));
+    if (room >= 0 && width > room) fit = std::min(fit, room / width);
+  }
+  if (fit < 1.0) {
+    const int stretch = fonts.body.stretch() > 0 ? fonts.body.stretch() : 100;
+    fonts.body.setStretch(std::max(1, static_cast<int>(stretch * fit)));
+  }
+}
+
 }  // namespace
 
 QFont ListingFont(int height, int averageWidth) {
@@ -46,13 +65,15 @@ void DrawListingPage(QPainter& painter, const Listing& listing, const ChannelPag
   const int widthTwips = static_cast<int>(static_cast<long long>(device->width()) * 1440 / dpiX);
   const int heightTwips = static_cast<int>(static_cast<long long>(device->height()) * 1440 / dpiY);
   const PageFonts sizes = PageFontsFor(widthTwips, heightTwips);
-  const PageFontSet fonts{ListingFont(sizes.titleHeight, sizes.titleWidth),
+  PageFontSet fonts{ListingFont(sizes.titleHeight, sizes.titleWidth),
                           ListingFont(sizes.bodyHeight, sizes.bodyWidth)};
   const QFontMetricsF titleMetrics(fonts.title);
   const QFontMetricsF bodyMetrics(fonts.body);
   const LineHeights lines{static_cast<int>(titleMetrics.lineSpacing()),
                           static_cast<int>(bodyMetrics.lineSpacing())};
   const PageDrawing drawing = LayOutListingPage(listing, pages, page, sizes, lines);
+  FitToColumns(drawing, sizes, fonts);
+  const QFontMetricsF fittedBody(fonts.body);
 
   painter.save();
   // Twips from the top-left corner of the printable area, depth downward.
@@ -63,7 +84,7 @@ void DrawListingPage(QPainter& painter, const Listing& listing, const ChannelPag
   for (std::size_t i = 0; i < drawing.texts.size(); ++i) {
     const PageText& item = drawing.texts[i];
     const bool title = item.font == PageFont::Title;
-    const QFontMetricsF& metrics = title ? titleMetrics : bodyMetrics;
+    const QFontMetricsF& metrics = title ? titleMetrics : fittedBody;
     QString text = QString::fromStdString(item.text);
     if (static_cast<int>(i) == drawing.ownerIndex)
       text = metrics.elidedText(text, Qt::ElideRight, drawing.ownerWidth);

@@ -87,6 +87,23 @@ TEST(LayOutListingPage, ChannelBlocksFollowEachOtherFiveAndAHalfLinesApart) {
   EXPECT_EQ(fortieth->depth, 4 * kLines.body);  // a new page starts at the top again
 }
 
+TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
+  const Listing listing = ListingWith({1});
+  const PageDrawing page =
+      LayOutListingPage(listing, PaginateChannels(listing.channels), 2, kFonts, kLines);
+  const auto index = [&](const std::string& text) {
+    return static_cast<std::size_t>(Find(page, text) - page.texts.data());
+  };
+  const int u = kFonts.unit;
+  // "Receive Frequency:" at 5u, its value at 22u; the value runs up to the
+  // right-hand label at 36u; the Tx cell is empty, so "Transceive
+  // Frequency:" has the rest of the line.
+  EXPECT_EQ(RoomOnLine(page, index("Receive Frequency:"), kFonts), 17 * u - u / 2);
+  EXPECT_EQ(RoomOnLine(page, index("438.10000"), kFonts), 14 * u - u / 2);
+  EXPECT_EQ(RoomOnLine(page, index("Transceive Frequency:"), kFonts), -1);
+  EXPECT_EQ(RoomOnLine(page, index("Channel 1:"), kFonts), -1);
+}
+
 TEST(LayOutListingPage, ChineseLabelsAndTitles) {
   const Listing listing = ListingWith({1}, Language::Chinese);
   const ChannelPages pages = PaginateChannels(listing.channels);

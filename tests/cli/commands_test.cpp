@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "model/radio_image.h"
 #include "editor/channel_csv.h"
+#include "model/radio_image.h"
 
 namespace selkan::cli {
 namespace {
@@ -106,7 +107,7 @@ TEST_F(CliCommands, NewStoresTypeAndBandChecksThemAndKeepsAnExistingFile) {
 }
 
 TEST_F(CliCommands, HelpGoesToStdoutWithSuccess) {
-  for (auto run : {RunNew, RunExport, RunImport, RunShow}) {
+  for (auto run : {RunNew, RunExport, RunImport, RunShow, RunPrint}) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(run({"--help"}), kExitOk);
     EXPECT_NE(testing::internal::GetCapturedStdout().find("usage: selkan-cli"), std::string::npos);
@@ -217,6 +218,38 @@ TEST_F(CliCommands, ShowListsOptionsIndexesAndUsedChannels) {
   EXPECT_LT(ch3, ch12);
   EXPECT_EQ(RunShow({Path("missing.dat")}), kExitBadInput);
   EXPECT_EQ(RunShow({}), kExitUsage);
+}
+
+TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
+  const std::string dat = Path("radio.dat");
+  ASSERT_EQ(RunNew({dat}), kExitOk);
+  const std::string csv = Path("in.csv");
+  WriteFile(csv, std::string(kChannelCsvHeader) + "\n12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
+  ASSERT_EQ(RunImport({csv, dat}), kExitOk);
+  const std::string pdf = Path("listing.pdf");
+  for (const Args& bad : {Args{dat}, Args{dat, "-o", pdf, "--lang", "chinese"},
+                          Args{dat, "-o", pdf, "--paper", "A5"}, Args{"-o", pdf}}) {
+    EXPECT_EQ(RunQuiet(RunPrint, bad).first, kExitUsage);
+  }
+  EXPECT_EQ(RunQuiet(RunPrint, {Path("missing.dat"), "-o", pdf}).first, kExitBadInput);
+  EXPECT_FALSE(fs::exists(pdf));
+
+  ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,
+            kExitOk);
+  std::string text;
+  if (std::FILE* pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      text.append(buffer, got);
+    pclose(pipe);
+  }
+  EXPECT_NE(text.find("Page 1 of 2"), std::string::npos) << text;
+  EXPECT_NE(text.find("可选功能"), std::string::npos);
+  const std::size_t ch3 = text.find("信道3:");
+  const std::size_t ch12 = text.find("信道12:");
+  ASSERT_NE(ch3, std::string::npos);
+  ASSERT_NE(ch12, std::string::npos);
+  EXPECT_LT(ch3, ch12);
 }
 
 }  // namespace

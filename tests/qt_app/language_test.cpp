@@ -11,6 +11,7 @@
 #include "dialogs/language_dlg.h"
 #include "dialogs/program_restart.h"
 #include "link/gui/transfer_monitor.h"
+#include "platform/qt/help_request.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -54,6 +55,22 @@ struct Starts {
 class LanguageTest : public QObject {
   Q_OBJECT
  private slots:
+  void dialogPreselectsTheRunningLanguageAndNotesAChange() {
+    int topic = 0;
+    SetHelpHandler([&topic](int contextId) { topic = contextId; });
+    CLanguageDlg dialog(Language::Chinese);
+    QVERIFY(dialog.ChineseButton()->isChecked());
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    QCOMPARE(topic, 32799);
+    dialog.accept();
+    QVERIFY(!dialog.LanguageChanged());
+    dialog.EnglishButton()->setChecked(true);
+    dialog.accept();
+    QVERIFY(dialog.LanguageChanged());
+    QCOMPARE(dialog.ChosenLanguageName(), std::string("English"));
+    SetHelpHandler({});
+  }
+
   void cancelAndTheSameLanguageTouchNothing() {
     Program p;
     Starts starts;

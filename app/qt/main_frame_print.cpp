@@ -42,7 +42,13 @@ void CMainFrame::ConnectPrintCommands() {
 }
 
 QPrinter& CMainFrame::Printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The margins of a printer's unprintable edge, on its paper, so that
+    // the printout, Export PDF and selkan-cli print give the same pages (a
+    // printer that needs more keeps its own).
+    printer_->setPageLayout(DefaultPdfLayout(printer_->pageLayout().pageSize()));
+  }
   return *printer_;
 }
 

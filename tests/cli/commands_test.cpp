@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +11,7 @@
 
 #include "editor/channel_csv.h"
 #include "model/radio_image.h"
+#include "tests/support/pdf_text.h"
 
 namespace selkan::cli {
 namespace {
@@ -236,20 +236,10 @@ TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
 
   ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,
             kExitOk);
-  std::string text;
-  if (std::FILE* pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      text.append(buffer, got);
-    pclose(pipe);
-  }
-  EXPECT_NE(text.find("Page 1 of 2"), std::string::npos) << text;
-  EXPECT_NE(text.find("可选功能"), std::string::npos);
-  const std::size_t ch3 = text.find("信道3:");
-  const std::size_t ch12 = text.find("信道12:");
-  ASSERT_NE(ch3, std::string::npos);
-  ASSERT_NE(ch12, std::string::npos);
-  EXPECT_LT(ch3, ch12);
+  const auto pages = test::PdfPageTexts(pdf);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NE(pages[0].find("Page 1 of 2"), std::string::npos) << pages[0];
+  EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
 }
 
 }  // namespace

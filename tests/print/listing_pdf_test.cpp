@@ -6,12 +6,12 @@
 
 #include <QGuiApplication>
 #include <QPrinter>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 
 #include "print/qt/listing_output.h"
+#include "tests/support/pdf_text.h"
 
 namespace selkan {
 namespace {
@@ -34,17 +34,6 @@ class GuiEnvironment : public testing::Environment {
 };
 const auto* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
-std::string ToolOutput(const std::string& command) {
-  std::string out;
-  if (std::FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
-    pclose(pipe);
-  }
-  return out;
-}
-
 class PdfListing : public testing::Test {
  protected:
   void SetUp() override {
@@ -61,14 +50,8 @@ class PdfListing : public testing::Test {
     std::ofstream(path, std::ios::binary).write(pdf.constData(), pdf.size());
     return path;
   }
-  // The text of each page, as pdftotext finds it.
   static std::vector<std::string> Pages(const std::string& path) {
-    std::string text = ToolOutput("pdftotext -layout '" + path + "' -");
-    std::vector<std::string> pages;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1)
-      pages.push_back(text.substr(start, end - start));
-    return pages;
+    return test::PdfPageTexts(path);
   }
 
   fs::path dir_;
@@ -92,36 +75,36 @@ Listing Demo(Language language, int channels) {
       language == Language::Chinese ? "赛尔坎电台有限公司" : "Selkan Radio Co., Ltd.");
 }
 
-TEST_F(PdfListing, EnglishPagesTextsAndTitle) {
-  const std::string path =
-      Write(ListingPdf(Demo(Language::English, 8), DefaultPdfLayout(QPageSize(QPageSize::A4)),
-                       QStringLiteral("radio.dat")));
-  const auto pages = Pages(path);
-  ASSERT_EQ(pages.size(), 3u);
-  EXPECT_NE(pages[0].find("Option"), std::string::npos);
-  EXPECT_NE(pages[0].find("Priority Channel:"), std::string::npos);
-  EXPECT_NE(pages[0].find("12"), std::string::npos);
-  EXPECT_NE(pages[0].find("Page 1 of 3"), std::string::npos);
-  EXPECT_NE(pages[0].find("Selkan Radio Co., Ltd."), std::string::npos);
-  EXPECT_NE(pages[1].find("Channel 7:"), std::string::npos);
-  EXPECT_EQ(pages[1].find("Channel 8:"), std::string::npos);
-  EXPECT_NE(pages[2].find("Channel 8:"), std::string::npos);
-  EXPECT_NE(pages[2].find("D754I"), std::string::npos);
-  EXPECT_NE(pages[2].find("Page 3 of 3"), std::string::npos);
-  const std::string info = ToolOutput("pdfinfo '" + path + "'");
-  EXPECT_NE(info.find("radio.dat"), std::string::npos) << info;
-  EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-}
-
-TEST_F(PdfListing, ChineseTextIsSearchable) {
-  const auto pages = Pages(Write(ListingPdf(
-      Demo(Language::Chinese, 1), DefaultPdfLayout(QPageSize(QPageSize::Letter)), "电台.dat")));
-  ASSERT_EQ(pages.size(), 2u);
-  for (const char* text :
-       {"可选功能", "电池省电:", "LED:", "ANI 码:", "Page 1 of 2", "赛尔坎电台有限公司"})
-    EXPECT_NE(pages[0].find(text), std::string::npos) << text;
-  for (const char* text : {"信道1:", "接收频率:", "QT/DQT解码:", "宽/窄:", "窄", "Page 2 of 2"})
-    EXPECT_NE(pages[1].find(text), std::string::npos) << text;
+// The pages in both languages: their number, what each holds, the footer,
+// and the title of the document.
+TEST_F(PdfListing, PagesTextsAndTitleInBothLanguages) {
+  struct Case {
+    Language language;
+    std::vector<std::vector<std::string>> pages;  // texts each page holds
+  };
+  const Case cases[] = {
+      {Language::English,
+       {{"Option", "Priority Channel:", "12", "Page 1 of 3", "Selkan Radio Co., Ltd."},
+        {"Channel 7:", "Page 2 of 3"},
+        {"Channel 8:", "D754I", "Narrow", "Page 3 of 3"}}},
+      {Language::Chinese,
+       {{"可选功能", "电池省电:", "LED:", "ANI 码:", "Page 1 of 3", "赛尔坎电台有限公司"},
+        {"信道1:", "接收频率:", "QT/DQT解码:", "宽/窄:"},
+        {"信道8:", "窄", "Page 3 of 3"}}},
+  };
+  for (const Case& c : cases) {
+    const std::string path = Write(ListingPdf(
+        Demo(c.language, 8), DefaultPdfLayout(QPageSize(QPageSize::A4)), "电台 radio.dat"));
+    const auto pages = Pages(path);
+    ASSERT_EQ(pages.size(), c.pages.size());
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+      for (const std::string& text : c.pages[p])
+        EXPECT_NE(pages[p].find(text), std::string::npos) << "page " << p + 1 << ": " << text;
+    }
+    EXPECT_EQ(pages[1].find("8:"), std::string::npos);  // the eighth starts the next page
+    EXPECT_NE(test::CommandOutput("pdfinfo '" + path + "'").find("电台 radio.dat"),
+              std::string::npos);
+  }
 }
 
 // No word touches another and every word lies on the page: the fonts keep
@@ -140,7 +123,7 @@ TEST_F(PdfListing, NoWordOverlapsAnotherOnEitherPaperOrLanguage) {
       listing.owner += " Radio Communication Equipment Manufacturing and Trading Company Limited";
       const std::string path =
           Write(ListingPdf(listing, DefaultPdfLayout(QPageSize(paper)), QStringLiteral("x")));
-      const std::string html = ToolOutput("pdftotext -bbox '" + path + "' -");
+      const std::string html = test::CommandOutput("pdftotext -bbox '" + path + "' -");
       std::smatch size;
       ASSERT_TRUE(std::regex_search(html, size, pageSize));
       const double width = std::stod(size[1]);
@@ -195,19 +178,6 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_NE(pages[0].find("Page 2 of 4"), std::string::npos);
   EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
-}
-
-TEST_F(PdfListing, SaveReportsAFileItCannotWrite) {
-  const fs::path target = dir_ / "no" / "such" / "listing.pdf";
-  std::string error;
-  EXPECT_FALSE(SaveListingPdf(target, Demo(Language::English, 1),
-                              DefaultPdfLayout(QPageSize(QPageSize::A4)), "x", &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(fs::exists(target));
-  const fs::path good = dir_ / "listing.pdf";
-  ASSERT_TRUE(SaveListingPdf(good, Demo(Language::English, 1),
-                             DefaultPdfLayout(QPageSize(QPageSize::A4)), "x", &error));
-  EXPECT_EQ(Pages(good.string()).size(), 2u);
 }
 
 }  // namespace

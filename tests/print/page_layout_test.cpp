@@ -25,15 +25,6 @@ const PageText* Find(const PageDrawing& page, const std::string& text) {
   return it == page.texts.end() ? nullptr : &*it;
 }
 
-TEST(PageFontsFor, UnitsFromThePrintableArea) {
-  const PageFonts fonts = PageFontsFor(10799, 15524);
-  EXPECT_EQ(fonts.unit, 163);
-  EXPECT_EQ(fonts.titleHeight, 344);
-  EXPECT_EQ(fonts.titleWidth, 163);
-  EXPECT_EQ(fonts.bodyHeight, 275);  // 0.8 of each, truncated
-  EXPECT_EQ(fonts.bodyWidth, 130);
-}
-
 TEST(LayOutListingPage, FooterNumbersEveryPageOfTheWholeListing) {
   const Listing listing = ListingWith({1, 2, 3, 4, 5, 6, 7, 8});
   const ChannelPages pages = PaginateChannels(listing.channels);
@@ -55,12 +46,15 @@ TEST(LayOutListingPage, FooterNumbersEveryPageOfTheWholeListing) {
     }
     EXPECT_GT(number->depth, bottomRule);
   }
-  // Without an owner text nothing stands in its place.
-  Listing anonymous = listing;
+  // Without an owner text nothing stands in its place; without channels
+  // the options page is all there is.
+  Listing anonymous = ListingWith({});
   anonymous.owner.clear();
-  const PageDrawing drawing = LayOutListingPage(anonymous, pages, 1, kFonts, kLines);
-  EXPECT_EQ(drawing.ownerIndex, -1);
-  EXPECT_EQ(Find(drawing, ""), nullptr);
+  const PageDrawing alone =
+      LayOutListingPage(anonymous, PaginateChannels(anonymous.channels), 1, kFonts, kLines);
+  EXPECT_EQ(alone.ownerIndex, -1);
+  EXPECT_EQ(Find(alone, ""), nullptr);
+  EXPECT_NE(Find(alone, "Page 1 of 1"), nullptr);
 }
 
 TEST(LayOutListingPage, ChannelBlocksFollowEachOtherFiveAndAHalfLinesApart) {
@@ -102,29 +96,6 @@ TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   EXPECT_EQ(RoomOnLine(page, index("438.10000"), kFonts), 14 * u - u / 2);
   EXPECT_EQ(RoomOnLine(page, index("Transceive Frequency:"), kFonts), -1);
   EXPECT_EQ(RoomOnLine(page, index("Channel 1:"), kFonts), -1);
-}
-
-TEST(LayOutListingPage, ChineseLabelsAndTitles) {
-  const Listing listing = ListingWith({1}, Language::Chinese);
-  const ChannelPages pages = PaginateChannels(listing.channels);
-  const PageDrawing options = LayOutListingPage(listing, pages, 1, kFonts, kLines);
-  for (const char* text : {"可选功能", "功能", "电池省电:", "LED:", "ANI:", "无", "Page 1 of 2"})
-    EXPECT_NE(Find(options, text), nullptr) << text;
-  const PageDrawing channels = LayOutListingPage(listing, pages, 2, kFonts, kLines);
-  for (const char* text : {"信道", "信道1:", "接收频率:", "发射频率:", "QT/DQT解码:", "宽/窄:"})
-    EXPECT_NE(Find(channels, text), nullptr) << text;
-}
-
-TEST(LayOutListingPage, OptionLinesStandOneBodyLineApart) {
-  const Listing listing = ListingWith({});
-  const PageDrawing page =
-      LayOutListingPage(listing, PaginateChannels(listing.channels), 1, kFonts, kLines);
-  const PageText* saver = Find(page, "Battery Saver:");
-  const PageText* code = Find(page, "ANI Code:");
-  ASSERT_TRUE(saver && code);
-  EXPECT_EQ(saver->depth, 5 * kLines.body);
-  EXPECT_EQ(code->depth, 18 * kLines.body);
-  EXPECT_NE(Find(page, "Page 1 of 1"), nullptr);  // no channel: the options page alone
 }
 
 }  // namespace

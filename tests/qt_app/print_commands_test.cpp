@@ -1,8 +1,7 @@
 // Printing from the program: Print Preview, Print (with and without its
-// dialog), Print Setup and Export PDF take the active document's grid.
+// dialog) and Export PDF take the active document's grid.
 #include <QAction>
 #include <QApplication>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -83,17 +82,6 @@ class PrintCommandsTest : public QObject {
     p.frame->Action(command::kFilePrintDirect)->trigger();
     const QString text = PdfText(path);
     QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
-  }
-
-  void printSetupEditsThePrintersPage() {
-    Program p;
-    bool opened = false;
-    WhenDialogOpens([&opened](QDialog* dialog) {
-      opened = qobject_cast<QPageSetupDialog*>(dialog) != nullptr;
-      dialog->reject();
-    });
-    p.frame->Action(command::kFilePrintSetup)->trigger();
-    QVERIFY(opened);
   }
 
   void exportPdfWritesTheListingOrSaysWhyNot() {

@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "settings/process_settings.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/help_window.h"
@@ -17,6 +17,7 @@
 #include "app/qt/toolbar_icons.h"
 #include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
+#include "settings/process_settings.h"
 
 namespace selkan {
 
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   CreateStatusBar();
   CreateNavigatorBar();
   ConnectTransferCommands();
+  ConnectPrintCommands();
   connect(client_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) lastActive_ = child;
     UpdateMenus();
@@ -76,7 +78,9 @@ void CMainFrame::CreateActions() {
   MakeAction(kFileSaveAs, tr("Save &As..."), tr("Save the active document with a new name"));
   MakeAction(kFilePrint, tr("&Print..."), tr("Print the active document"), tr("Print"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  MakeAction(kFilePrintDirect, tr("Print"));
   MakeAction(kFilePrintPreview, tr("Print Pre&view"), tr("Display full pages"));
+  MakeAction(kExportPdf, tr("&Export PDF..."), tr("Write the listing to a PDF file"));
   MakeAction(kFilePrintSetup, tr("P&rint Setup..."), tr("Change the printer and printing options"));
   MakeAction(kAppExit, tr("E&xit"), tr("Quit the application; prompts to save documents"));
   MakeAction(kProductInformation, tr("&Product Information"),
@@ -110,10 +114,6 @@ void CMainFrame::CreateActions() {
   actions_[kRead]->setIcon(ToolbarIcon(ToolbarIconKind::Read));
   actions_[kWrite]->setIcon(ToolbarIcon(ToolbarIconKind::Write));
   actions_[kFilePrint]->setIcon(ToolbarIcon(ToolbarIconKind::Print));
-
-  // Commands that later work brings: visible, not yet available.
-  for (int id : {kLanguage, kFilePrint, kFilePrintPreview, kFilePrintSetup})
-    actions_[id]->setEnabled(false);
 
   connect(actions_[kFileNew], &QAction::triggered, this, [this] { OnFileNew(); });
   connect(actions_[kFileOpen], &QAction::triggered, this, &CMainFrame::OnFileOpen);
@@ -154,8 +154,9 @@ void CMainFrame::CreateMenus() {
     }
   };
   // Menu 129: a document open.
-  add(menu(tr("&File"), menus129_), {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0,
-                                     kFilePrint, kFilePrintPreview, kFilePrintSetup, 0, kAppExit});
+  add(menu(tr("&File"), menus129_),
+      {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFilePrint, kFilePrintPreview,
+       kFilePrintSetup, kExportPdf, 0, kAppExit});
   add(menu(tr("&Edit"), menus129_), {kProductInformation, kChannelInformation, kOptionalFeatures});
   add(menu(tr("&Program"), menus129_), {kRead, kWrite});
   add(menu(tr("&View"), menus129_), {kViewToolbar, kViewStatusBar, kControlBar});
@@ -274,7 +275,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!SaveModifiedDocuments()) {
+  if (!savePromptAnswered_ && !SaveModifiedDocuments()) {
     event->ignore();
     return;
   }

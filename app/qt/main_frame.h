@@ -12,6 +12,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace selkan {
@@ -80,6 +81,18 @@ class CMainFrame : public QMainWindow {
   // a document or while another document's transfer runs.
   CTransferController* TransferControllerOfActiveView();
   void OnComSetup();
+  // Setup > Language: the choice for the next start; after asking to save,
+  // stores it and starts the program anew (main_frame_language.cpp).
+  void OnLanguage();
+
+  // Printing the active document's listing (main_frame_print.cpp). Print
+  // asks for the printer and pages first when askFirst is set.
+  void OnFilePrint(bool askFirst);
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  void OnExportPdf();
+  // The printer of Print, Print Preview and Print Setup, made when first used.
+  QPrinter& Printer();
   // Opens the help window at the topic of a context number; no page, no help.
   void ShowHelp(int contextId);
   CHelpWindow* HelpWindow() const { return help_; }
@@ -103,6 +116,7 @@ class CMainFrame : public QMainWindow {
   CChildFrame* DocumentForEditor();
   void UpdateMenus();
   void ConnectTransferCommands();
+  void ConnectPrintCommands();
   void UpdateTransferCommands();
   // While a transfer runs, commands that would destroy a document or its
   // view are refused with a note in the status bar.
@@ -128,6 +142,9 @@ class CMainFrame : public QMainWindow {
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QString messageCaption_;
+  std::unique_ptr<QPrinter> printer_;
+  // The save prompt was answered already (the language restart closes us).
+  bool savePromptAnswered_ = false;
 };
 
 }  // namespace selkan

@@ -8,7 +8,7 @@
     </message>
     <message>
       <source>Battery Saver</source>
-      <translation>省电</translation>
+      <translation>电池省电</translation>
     </message>
     <message>
       <source>Beep</source>
@@ -16,11 +16,11 @@
     </message>
     <message>
       <source>Busy Lock</source>
-      <translation>遇忙锁</translation>
+      <translation>繁忙锁定</translation>
     </message>
     <message>
       <source>Key Lock</source>
-      <translation>键盘锁</translation>
+      <translation>键盘锁定</translation>
     </message>
     <message>
       <source>ANI</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
       <source>Vox</source>
-      <translation>声控</translation>
+      <translation>声控开关</translation>
     </message>
     <message>
       <source>LED</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
       <source>Squelch Level</source>
-      <translation>静噪等级</translation>
+      <translation>静噪电平</translation>
     </message>
     <message>
       <source>Vox Gain Level</source>
-      <translation>声控增益</translation>
+      <translation>声控电平</translation>
     </message>
     <message>
       <source>Step</source>
@@ -48,11 +48,11 @@
     </message>
     <message>
       <source>Time-Out Timer</source>
-      <translation>发射限时</translation>
+      <translation>超时定时器</translation>
     </message>
     <message>
       <source>Vox Delay Time</source>
-      <translation>声控延时</translation>
+      <translation>声控延迟</translation>
     </message>
     <message>
       <source>Priority Channel</source>

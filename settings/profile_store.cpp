@@ -194,6 +194,21 @@ std::string CProfileStore::Save(bool backup) {
   return backupPath_;
 }
 
+bool CProfileStore::Flush(std::string* error) {
+  if (!modified_) return true;
+  if (filePath_.empty() || readFailed_) {
+    if (error)
+      *error = filePath_.empty() ? "no file is loaded" : "the file could not be read whole";
+    return false;
+  }
+  const std::string out = Compose();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes, error)) return false;
+  modified_ = false;
+  return true;
+}
+
 int CProfileStore::AnchorLine(const Section& section) const {
   for (auto entry = section.entries.rbegin(); entry != section.entries.rend(); ++entry) {
     if (entry->line >= 0) return entry->line;

@@ -36,6 +36,10 @@ class CProfileStore {
   // Writes the file back when modified; returns the backup path (empty when
   // nothing was written or no backup name was ever chosen).
   std::string Save(bool backup);
+  // Writes the file back now when modified, without a backup, and clears
+  // the modified mark once it is written. True when the file on disk holds
+  // every change; false with *error (when given) saying why not.
+  bool Flush(std::string* error = nullptr);
   void Clear();
 
   bool IsModified() const { return modified_; }

@@ -184,14 +184,18 @@ void CSelkanView::Decode() {
       ProductStepCaption(*context_.profile, document_.Image(), languageName, language));
 }
 
-void CSelkanView::Encode() {
-  CommitOpenEditor();
+ChannelTable CSelkanView::GridTexts() const {
   ChannelTable table;
   for (int r = 1; r <= offset::kChannelCount; ++r) {
     for (int c = 1; c <= kChannelColumns; ++c)
       Cell(table[r - 1], c) = grid_->GetTextMatrix(r, c).toStdString();
   }
-  EncodeChannels(table, document_.Image());
+  return table;
+}
+
+void CSelkanView::Encode() {
+  CommitOpenEditor();
+  EncodeChannels(GridTexts(), document_.Image());
 }
 
 }  // namespace selkan

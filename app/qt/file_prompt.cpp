@@ -12,17 +12,24 @@ FilePromptHandler& Handler() {
 }
 
 QString DatFilter() { return QCoreApplication::translate("FilePrompt", "Selkan Document (*.dat)"); }
+QString AllFilesFilter() { return QCoreApplication::translate("FilePrompt", "All Files (*)"); }
 }  // namespace
 
-std::optional<QString> AskFilePath(const FilePromptRequest& request) {
+std::optional<QString> AskFilePath(const FilePromptRequest& asked) {
+  FilePromptRequest request = asked;
+  if (request.filter.isEmpty()) request.filter = DatFilter();
+  // Files of any name can be opened: a configuration need not end in .dat.
+  if (request.kind == FilePromptKind::Open)
+    request.filter += QStringLiteral(";;") + AllFilesFilter();
+  if (request.defaultSuffix.isEmpty()) request.defaultSuffix = QStringLiteral("dat");
   if (Handler()) return Handler()(request);
   QString path;
   if (request.kind == FilePromptKind::Open) {
-    path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), DatFilter());
+    path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), request.filter);
   } else {
-    QFileDialog dialog(request.parent, request.caption, request.proposedPath, DatFilter());
+    QFileDialog dialog(request.parent, request.caption, request.proposedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
       path = dialog.selectedFiles().constFirst();
   }

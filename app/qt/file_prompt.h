@@ -16,7 +16,9 @@ struct FilePromptRequest {
   QWidget* parent = nullptr;
   FilePromptKind kind = FilePromptKind::Open;
   QString caption;
-  QString proposedPath;  // Save: the name offered
+  QString proposedPath;   // Save: the name offered
+  QString filter;         // empty: Selkan documents (*.dat); Open adds All Files (*)
+  QString defaultSuffix;  // Save: added to a name without one; empty: "dat"
 };
 
 std::optional<QString> AskFilePath(const FilePromptRequest& request);

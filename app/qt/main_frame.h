@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QUndoGroup;
 
 namespace selkan {
 
@@ -19,6 +20,7 @@ class CChildFrame;
 class CMDIClientWnd;
 class CProfileStore;
 class CSelkanDoc;
+class CSelkanView;
 class CTransferController;
 class ProcessSettings;
 class Registry;
@@ -66,6 +68,11 @@ class CMainFrame : public QMainWindow {
   void OnChannelInformation();
   void OnProductInformation();
   void OnAbout();
+  // The channel list as CSV (main_frame_edit.cpp).
+  void OnImportChannels();
+  void OnExportChannels();
+  // The undo history of the active document window's view.
+  QUndoGroup* UndoGroup() const { return undoGroup_; }
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
   void OnWrite();
@@ -88,6 +95,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  // Edit menu and context menu commands (main_frame_edit.cpp).
+  void CreateEditActions();
+  void UpdateUndoActions();
+  // The view of the active document window while it is shown; nullptr
+  // without one.
+  CSelkanView* EditableView() const;
   void UpdateMenus();
   void ConnectTransferCommands();
   void UpdateTransferCommands();
@@ -114,6 +127,8 @@ class CMainFrame : public QMainWindow {
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QString messageCaption_;
+  QUndoGroup* undoGroup_ = nullptr;
+  QList<QAction*> contextActions_;  // the grid's context menu
 };
 
 }  // namespace selkan

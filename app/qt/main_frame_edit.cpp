@@ -53,7 +53,7 @@ void CMainFrame::CreateEditActions() {
              tr("Insert empty channels; the channels below move down"));
   MakeAction(kDeleteChannel, tr("Delete C&hannel"),
              tr("Delete the selected channels; the channels below move up"));
-  MakeAction(kMoveChannelUp, tr("Move &Up"), tr("Move the selected channels up by one"))
+  MakeAction(kMoveChannelUp, tr("Mo&ve Up"), tr("Move the selected channels up by one"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
   MakeAction(kMoveChannelDown, tr("Move Do&wn"), tr("Move the selected channels down by one"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));

@@ -112,7 +112,12 @@ class FramePartsTest : public QObject {
       CHelpWindow* help = p.frame->HelpWindow();
       // Modal itself, the help is the window that takes input, above the dialog.
       usable = help != nullptr && help->isVisible() && QApplication::activeModalWidget() == help;
-      if (help != nullptr) help->close();
+      if (help != nullptr) {
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->Browser(), Qt::Key_Escape);  // gives the dialog back
+        QVERIFY(!help->isVisible());
+      }
       dialog->reject();
     });
     p.frame->Action(command::kProductInformation)->trigger();

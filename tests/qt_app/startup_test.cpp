@@ -58,7 +58,7 @@ class StartupTest : public QObject {
     QCOMPARE(
         ItemTexts(frame, 1),
         QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
-                     "-", "&Insert Empty Channel", "Delete C&hannel", "Move &Up", "Move Do&wn", "-",
+                     "-", "&Insert Empty Channel", "Delete C&hannel", "Mo&ve Up", "Move Do&wn", "-",
                      "&Product Information", "&Channel Information", "&Optional Features"}));
     QCOMPARE(ItemTexts(frame, 2), QStringList({"&Read", "&Write"}));
     QCOMPARE(ItemTexts(frame, 4), QStringList({"&Com Setup", "&Language"}));

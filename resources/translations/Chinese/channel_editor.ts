@@ -154,8 +154,8 @@
       <translation>删除选中的信道；下面的信道上移</translation>
     </message>
     <message>
-      <source>Move &amp;Up</source>
-      <translation>上移(&amp;U)</translation>
+      <source>Mo&amp;ve Up</source>
+      <translation>上移(&amp;V)</translation>
     </message>
     <message>
       <source>Move the selected channels up by one</source>
@@ -187,11 +187,11 @@
     </message>
     <message>
       <source>&amp;Undo %1</source>
-      <translation>撤销(&amp;U) %1</translation>
+      <translation>撤销%1(&amp;U)</translation>
     </message>
     <message>
       <source>&amp;Redo %1</source>
-      <translation>重做(&amp;R) %1</translation>
+      <translation>重做%1(&amp;R)</translation>
     </message>
     <message>
       <source>Import Channels</source>

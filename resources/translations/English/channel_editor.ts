@@ -154,8 +154,8 @@
       <translation>Delete the selected channels; the channels below move up</translation>
     </message>
     <message>
-      <source>Move &amp;Up</source>
-      <translation>Move &amp;Up</translation>
+      <source>Mo&amp;ve Up</source>
+      <translation>Mo&amp;ve Up</translation>
     </message>
     <message>
       <source>Move the selected channels up by one</source>

@@ -12,16 +12,19 @@ FilePromptHandler& Handler() {
 }
 
 QString DatFilter() { return QCoreApplication::translate("FilePrompt", "Selkan Document (*.dat)"); }
+QString PdfFilter() { return QCoreApplication::translate("FilePrompt", "PDF Document (*.pdf)"); }
 QString AllFilesFilter() { return QCoreApplication::translate("FilePrompt", "All Files (*)"); }
 }  // namespace
 
 std::optional<QString> AskFilePath(const FilePromptRequest& asked) {
   FilePromptRequest request = asked;
-  if (request.filter.isEmpty()) request.filter = DatFilter();
+  const bool pdf = request.kind == FilePromptKind::ExportPdf;
+  if (request.filter.isEmpty()) request.filter = pdf ? PdfFilter() : DatFilter();
   // Files of any name can be opened: a configuration need not end in .dat.
   if (request.kind == FilePromptKind::Open)
     request.filter += QStringLiteral(";;") + AllFilesFilter();
-  if (request.defaultSuffix.isEmpty()) request.defaultSuffix = QStringLiteral("dat");
+  if (request.defaultSuffix.isEmpty())
+    request.defaultSuffix = pdf ? QStringLiteral("pdf") : QStringLiteral("dat");
   if (Handler()) return Handler()(request);
   QString path;
   if (request.kind == FilePromptKind::Open) {

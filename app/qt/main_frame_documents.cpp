@@ -172,8 +172,8 @@ void CMainFrame::OnChannelInformation() {
 }
 
 void CMainFrame::OnProductInformation() {
-  CChildFrame* active = ActiveChild();
-  if (!active) return;  // no image to edit
+  CChildFrame* active = DocumentForEditor();
+  if (!active) return;
   RadioImage& image = active->Document().Image();
   const RadioImage before = image;
   CProductInfoDlg dialog(image, profile_, registry_, ProfileText(settings_.ProductText("AppName")),

@@ -76,6 +76,9 @@ void CMainFrame::CreateEditActions() {
       {kMoveChannelDown, &CSelkanView::OnMoveChannelDown},
   };
   for (const auto& [id, command] : viewCommands) {
+    // The view takes these keys itself wherever its focus is; elsewhere,
+    // in the navigation tree say, Del or Ctrl+Up keep their own meaning.
+    Action(id)->setShortcutContext(Qt::WidgetShortcut);
     connect(Action(id), &QAction::triggered, this, [this, command] {
       if (CSelkanView* view = EditableView()) (view->*command)();
     });
@@ -182,7 +185,7 @@ void CMainFrame::OnExportChannels() {
   if (!path) return;
   // The channels as the image will hold them, in the words of the file.
   RadioImage image = document.Image();
-  EncodeChannels(view->Channels(), image);
+  EncodeChannels(view->GridTexts(), image);
   const std::string csv = ChannelsToCsv(DecodeChannels(image, Language::English));
   std::string error;
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),

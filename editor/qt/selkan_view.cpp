@@ -231,7 +231,7 @@ void CSelkanView::Decode() {
 
 void CSelkanView::Encode() {
   CommitOpenEditor();
-  EncodeChannels(Channels(), document_.Image());
+  EncodeChannels(GridTexts(), document_.Image());
 }
 
 }  // namespace selkan

@@ -11,6 +11,7 @@
 #include "editor/document_change.h"
 #include "editor/form_geometry.h"
 #include "editor/row_commands.h"
+#include "model/channel_codec.h"
 #include "model/product_info.h"
 
 class QAction;
@@ -56,6 +57,8 @@ class CSelkanView : public QWidget {
   void Decode();
   // Commits an open cell editor, then grid to image.
   void Encode();
+  // The channels' texts as the grid shows them (UTF-8).
+  ChannelTable GridTexts() const;
 
   BandLimits GetBandLimits() const { return limits_; }
   void SetBandLimits(BandLimits limits) { limits_ = limits; }
@@ -72,8 +75,7 @@ class CSelkanView : public QWidget {
 
   // --- The edit history (selkan_view_history.cpp) ---
   QUndoStack* UndoStack() const { return undoStack_; }
-  // The grid's channel rows and the image, as the history sees them.
-  ChannelTable Channels() const;
+  // The grid's channel rows (GridTexts) and the image, as the history sees them.
   DocumentState State() const;
   // A change of the image made outside the view, such as a dialog's OK, as
   // one step named text: the document's image becomes after (when it is

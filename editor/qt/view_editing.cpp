@@ -147,7 +147,7 @@ void CSelkanView::CloseEditorForCommand() {
 void CSelkanView::OnEditCopy() {
   CloseEditorForCommand();
   const CellRange range = SelectedRange();
-  const ChannelTable table = Channels();
+  const ChannelTable table = GridTexts();
   auto* mime = new QMimeData;
   mime->setText(QString::fromStdString(CellsAsTabText(table, range)));
   if (range.left == kColRx && range.right == kColBandwidth) {
@@ -159,12 +159,12 @@ void CSelkanView::OnEditCopy() {
 
 void CSelkanView::OnEditCut() {
   OnEditCopy();
-  ChangeChannels(selkan::ClearCells(Channels(), SelectedRange(), CurrentLanguage()), tr("Cut"));
+  ChangeChannels(selkan::ClearCells(GridTexts(), SelectedRange(), CurrentLanguage()), tr("Cut"));
 }
 
 void CSelkanView::OnEditClear() {
   CloseEditorForCommand();
-  ChangeChannels(selkan::ClearCells(Channels(), SelectedRange(), CurrentLanguage()), tr("Delete"));
+  ChangeChannels(selkan::ClearCells(GridTexts(), SelectedRange(), CurrentLanguage()), tr("Delete"));
 }
 
 void CSelkanView::OnEditPaste() {
@@ -174,7 +174,7 @@ void CSelkanView::OnEditPaste() {
   if (text.isEmpty()) return;
   const PastedBlock block = ParsePastedText(text.toStdString());
   const PasteOutcome outcome =
-      selkan::PasteCells(Channels(), SelectedRange(), block, limits_, CurrentLanguage());
+      selkan::PasteCells(GridTexts(), SelectedRange(), block, limits_, CurrentLanguage());
   ChangeChannels(outcome.table, tr("Paste"));
   SelectCells(outcome.pasted);
   if (!outcome.refusals.empty()) ShowPasteRefusals(outcome.refusals);
@@ -273,11 +273,12 @@ void CSelkanView::ShowPasteRefusals(const std::vector<PasteRefusal>& refusals) {
 }
 
 bool CSelkanView::ClaimsKey(QWidget* watched, const QKeyEvent& key) const {
+  // The view itself takes the keys its children leave (they pass them up).
   if (editors_ == nullptr) return false;
-  bool editor = watched == grid_->Table();
-  for (int column = kColRx; column <= kColBandwidth && !editor; ++column)
-    editor = watched == editors_->EditorForColumn(column);
-  if (!editor) return false;
+  bool mine = watched == this || watched == grid_->Table();
+  for (int column = kColRx; column <= kColBandwidth && !mine; ++column)
+    mine = watched == editors_->EditorForColumn(column);
+  if (!mine) return false;
   const EditKey kind = KindOf(key);
   if (kind == EditKey::Escape) return editors_->OpenEditor() != nullptr;
   return kind != EditKey::None;

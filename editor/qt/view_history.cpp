@@ -71,7 +71,7 @@ void CSelkanView::SetUpHistory() {
   connect(undoStack_, &QUndoStack::indexChanged, this, &CSelkanView::edited);
 }
 
-ChannelTable CSelkanView::Channels() const {
+ChannelTable CSelkanView::GridTexts() const {
   ChannelTable table;
   for (int r = 1; r <= offset::kChannelCount; ++r) {
     for (int c = 1; c <= kChannelColumns; ++c)
@@ -80,7 +80,7 @@ ChannelTable CSelkanView::Channels() const {
   return table;
 }
 
-DocumentState CSelkanView::State() const { return {Channels(), document_.Image()}; }
+DocumentState CSelkanView::State() const { return {GridTexts(), document_.Image()}; }
 
 void CSelkanView::PushChange(DocumentChange change, const QString& text) {
   if (change.Empty()) return;

@@ -55,7 +55,9 @@ TEST(RowCommands, ChannelsMoveWithTheirRecords) {
     EXPECT_EQ(got.block.count, c.block.count) << c.order;
     // Nothing outside the channel records moves.
     for (std::size_t i = offset::kAniCode; i < kImageSize; ++i) {
-      if (i != offset::kPriorityChannel) ASSERT_EQ(got.state.image[i], start.image[i]) << i;
+      if (i != offset::kPriorityChannel) {
+        ASSERT_EQ(got.state.image[i], start.image[i]) << i;
+      }
     }
   }
 }

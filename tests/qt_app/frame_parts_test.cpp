@@ -129,7 +129,7 @@ class FramePartsTest : public QObject {
 
   void everyDialogHasTheOneFontOfItsLanguage() {
     QFont english;
-    for (const QString language : {QStringLiteral("English"), QStringLiteral("Chinese")}) {
+    for (const QString& language : {QStringLiteral("English"), QStringLiteral("Chinese")}) {
       Program p(language);
       // A form that names a font of its own, one that names none, a message box.
       QDialog named(p.frame);

@@ -267,8 +267,8 @@ class ViewEditingTest : public QObject {
     view_->SelectCells({1, 1, 2, 7});
     Key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* mime = QApplication::clipboard()->mimeData();
-    QCOMPARE(mime->text().toStdString(), CellsAsTabText(view_->Channels(), {1, 1, 2, 7}));
-    QCOMPARE(mime->data("text/csv").toStdString(), ChannelsAsCsvText(view_->Channels(), 1, 2));
+    QCOMPARE(mime->text().toStdString(), CellsAsTabText(view_->GridTexts(), {1, 1, 2, 7}));
+    QCOMPARE(mime->data("text/csv").toStdString(), ChannelsAsCsvText(view_->GridTexts(), 1, 2));
     view_->SelectCells({1, 2, 2, 7});
     Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("text/csv"));

@@ -218,6 +218,10 @@
       <translation>……另有 %1 项</translation>
     </message>
     <message>
+      <source>Optional Features</source>
+      <translation>可选功能</translation>
+    </message>
+    <message>
       <source>Product Information</source>
       <translation>类型设置</translation>
     </message>

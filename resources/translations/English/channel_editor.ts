@@ -218,6 +218,10 @@
       <translation>... and %1 more</translation>
     </message>
     <message>
+      <source>Optional Features</source>
+      <translation>Optional Features</translation>
+    </message>
+    <message>
       <source>Product Information</source>
       <translation>Product Information</translation>
     </message>

@@ -13,33 +13,8 @@ namespace selkan {
 
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 bool IsWord(std::string_view value, const WordPair& word) {
   return SameLetters(value, word.english) || value == word.chinese;
-}
-
-// A plain decimal number: digits with at most one point, at least one digit.
-bool IsPlainNumber(std::string_view text) {
-  bool digit = false;
-  bool point = false;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digit;
 }
 
 const std::vector<std::string>& ToneList(Language language) {
@@ -54,7 +29,7 @@ std::optional<std::string> ToneCellText(std::string_view value, Language languag
   for (std::size_t i = 1; i < tones.size(); ++i) {
     if (SameLetters(value, tones[i])) return tones[i];
   }
-  if (IsPlainNumber(value)) {
+  if (IsPlainDecimal(value)) {
     const std::int32_t tenths = ScaledInteger(ParseLeadingNumber(value), 10);
     // Only numbers that are exactly a tone in tenths of a hertz.
     if (ScaledProduct(ParseLeadingNumber(value), 10) == tenths) {
@@ -94,6 +69,27 @@ std::optional<std::string> ListCellText(int column, std::string_view value, Lang
 std::string ClearedListText(int column, Language language) {
   if (column < kColDecodeTone || column > kColBandwidth) return {};
   return Cell(RowDefaults(std::string(), language), column);
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool IsPlainDecimal(std::string_view text) {
+  bool digit = false;
+  bool point = false;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
 }
 
 ChannelTable ChannelsAsShown(const ChannelTable& table, Language language) {

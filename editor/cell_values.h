@@ -23,6 +23,12 @@ std::optional<std::string> ListCellText(int column, std::string_view value, Lang
 // for the tones, the row defaults "High", "On" and "Wide" for the others.
 std::string ClearedListText(int column, Language language);
 
+// Equal texts when ASCII letters are compared without regard to case.
+bool SameLetters(std::string_view a, std::string_view b);
+// Digits with at most one decimal point, at least one digit: no sign,
+// blank or exponent.
+bool IsPlainDecimal(std::string_view text);
+
 // The channels as the grid shows them once they are stored in records: the
 // words in the given language, a missing tone of a channel without Tx
 // empty. Rows that came from elsewhere (a file) thus look as typed ones do.

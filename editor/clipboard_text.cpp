@@ -13,12 +13,7 @@ namespace selkan {
 namespace {
 
 bool SameTitle(std::string_view value, const WordPair& title) {
-  if (value == title.chinese) return true;
-  const std::string_view english = title.english;
-  return std::equal(value.begin(), value.end(), english.begin(), english.end(), [](char a, char b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(a) == lower(b);
-  });
+  return value == title.chinese || SameLetters(value, title.english);
 }
 
 // The grid columns a header names (0 for the channel number), or an empty

@@ -21,28 +21,6 @@ constexpr int kChannels = offset::kChannelCount;
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-bool IsDecimal(std::string_view text) {
-  bool digit = false;
-  bool point = false;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digit;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(x) == lower(y);
-  });
-}
-
 // The columns of the file by name.
 class Columns {
  public:
@@ -76,7 +54,7 @@ class RowMapper {
   ChannelRow Map() {
     ChannelRow cells;
     const std::string_view frequency = Get("Frequency");
-    if (!IsDecimal(frequency)) {
+    if (!IsPlainDecimal(frequency)) {
       problems_.push_back("Frequency " + Quoted(frequency) + " is not a frequency in MHz");
       return cells;
     }
@@ -116,7 +94,7 @@ class RowMapper {
   std::optional<std::int32_t> TenHertz(std::string_view column) {
     const std::string_view text = Get(column);
     if (text.empty()) return 0;
-    if (!IsDecimal(text)) {
+    if (!IsPlainDecimal(text)) {
       Problem(column, std::string(column) + " " + Quoted(text) + " is not a number of MHz");
       return std::nullopt;
     }
@@ -152,7 +130,7 @@ class RowMapper {
   std::string Ctcss(std::string_view column) {
     const std::string_view text = Get(column);
     const std::optional<std::string> tone =
-        IsDecimal(text) ? ListCellText(kColEncodeTone, text, Language::English) : std::nullopt;
+        IsPlainDecimal(text) ? ListCellText(kColEncodeTone, text, Language::English) : std::nullopt;
     if (!tone) {
       Problem(column,
               std::string(column) + " " + Quoted(text) + " is not a QT tone of the tone table");
@@ -255,7 +233,7 @@ class RowMapper {
     if (SameLetters(power, "Low")) return words::kLow.english;
     std::string_view watts = power;
     if (watts.ends_with('W') || watts.ends_with('w')) watts.remove_suffix(1);
-    if (!IsDecimal(watts)) {
+    if (!IsPlainDecimal(watts)) {
       problems_.push_back("Power " + Quoted(power) + " is neither a power level nor watts");
       return words::kHigh.english;
     }

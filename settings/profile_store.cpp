@@ -190,6 +190,29 @@ std::string CProfileStore::Save(bool backup) {
     }
   }
 
+  const std::string out = Content();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes)) return {};
+  return backupPath_;
+}
+
+bool CProfileStore::Flush(std::string* error) {
+  if (!modified_) return true;
+  if (filePath_.empty() || readFailed_) {
+    if (error)
+      *error = filePath_.empty() ? "no file is loaded" : "the file could not be read whole";
+    return false;
+  }
+  const std::string out = Content();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes, error)) return false;
+  modified_ = false;
+  return true;
+}
+
+std::string CProfileStore::Content() const {
   std::string out;
   if (byteOrderMark_) out += kUtf8ByteOrderMark;
   for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
@@ -199,10 +222,7 @@ std::string CProfileStore::Save(bool backup) {
       AppendEntryLine(out, section.keys[k], section.values[k]);
     }
   }
-  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
-                                            out.size());
-  if (!WriteFileAtomically(filePath_, bytes)) return {};
-  return backupPath_;
+  return out;
 }
 
 void CProfileStore::Clear() {

@@ -35,6 +35,10 @@ class CProfileStore {
   // Writes the file back when modified; returns the backup path (empty when
   // nothing was written or no backup name was ever chosen).
   std::string Save(bool backup);
+  // Writes the file back now when modified, without a backup, and clears
+  // the modified mark once it is written. True when the file on disk holds
+  // every change; false with *error (when given) saying why not.
+  bool Flush(std::string* error = nullptr);
   void Clear();
 
   bool IsModified() const { return modified_; }
@@ -61,6 +65,8 @@ class CProfileStore {
   int AddSection();
   void NameSection(int section, std::string_view name);
   void ReadContent(std::string_view content);
+  // The whole file as Save writes it.
+  std::string Content() const;
 
   int growthStep_;
   // Section i of the file or created since, 0 being the leading section

@@ -2,52 +2,18 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
-#include "model/optional_features.h"
+#include "model/option_page.h"
 
 namespace selkan::cli {
 
 namespace {
-
-bool Bit(std::uint8_t byte, int bit) { return ((byte >> bit) & 1) != 0; }
-std::string OnOff(bool on) { return on ? "On" : "Off"; }
-
-std::string StepText(std::uint8_t byte) {
-  // The page reads the whole byte; any code past the list prints as 25k.
-  const auto& texts = option_lists::kStepTexts;
-  return texts[std::min<std::size_t>(byte, texts.size() - 1)];
-}
 
 std::string PadRight(const std::string& text, std::size_t width) {
   return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
 }
 
 }  // namespace
-
-std::vector<std::pair<std::string, std::string>> OptionLines(const RadioImage& image) {
-  const std::uint8_t flags1 = image[offset::kOptionFlags1];
-  const std::uint8_t flags2 = image[offset::kOptionFlags2];
-  const std::uint8_t priority = image[offset::kPriorityChannel];
-  return {
-      {"Battery Saver", OnOff(Bit(flags1, 0))},
-      {"Beep", OnOff(Bit(flags1, 1))},
-      // A set Busy Lock bit is the Optional Features dialog's "Off", as for
-      // Key Lock, so that the listing and the dialog agree.
-      {"Busy Lock", OnOff(!Bit(flags1, 2))},
-      {"Key Lock", OnOff(!Bit(flags1, 3))},
-      {"Vox Delay Time", std::to_string(image[offset::kVoxDelayTime] & 0x07) + "s"},
-      {"Vox", OnOff(Bit(flags2, 4))},
-      {"Vox Gain Level", std::to_string(image[offset::kVoxGainLevel] & 0x0F)},
-      {"Squelch Level", std::to_string(image[offset::kSquelchLevel] & 0x0F)},
-      {"LED", OnOff(Bit(flags2, 5))},
-      {"Step", StepText(image[offset::kStep])},
-      {"Time Out Timer", option_lists::kTimeOutTexts[image[offset::kTimeOutTimer] & 0x07]},
-      {"Priority Channel", priority == 0 ? std::string("Off") : std::to_string(priority)},
-      {"ANI", OnOff(Bit(flags2, 3))},
-      {"ANI Code", AniCodeText(image)},
-  };
-}
 
 std::string ChannelListing(const ChannelTable& table) {
   constexpr std::array<const char*, 1 + kChannelColumns> kHeadings{
@@ -86,11 +52,11 @@ std::string ChannelListing(const ChannelTable& table) {
 
 std::string ShowListing(const RadioImage& image) {
   std::string out = "Optional features\n";
-  const auto options = OptionLines(image);
+  const auto options = OptionPageLines(image, Language::English);
   std::size_t width = 0;
-  for (const auto& [label, value] : options) width = std::max(width, label.size() + 1);
+  for (const auto& [label, value] : options) width = std::max(width, label.size());
   for (const auto& [label, value] : options) {
-    std::string line = "  " + PadRight(label + ":", width) + "  " + value;
+    std::string line = "  " + PadRight(label, width) + "  " + value;
     line.erase(line.find_last_not_of(' ') + 1);
     out += line + "\n";
   }

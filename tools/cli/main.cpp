@@ -19,6 +19,7 @@ constexpr Command kCommands[] = {
     {"export", selkan::cli::RunExport, "write the channels of a configuration as CSV"},
     {"import", selkan::cli::RunImport, "put the channels of a CSV file into a configuration"},
     {"show", selkan::cli::RunShow, "list the optional features and the used channels"},
+    {"print", selkan::cli::RunPrint, "write the printed listing of a configuration as PDF"},
     {"read", selkan::cli::RunRead, "read a radio's memory into a configuration file"},
     {"write", selkan::cli::RunWrite, "write a configuration file into a radio"},
 };

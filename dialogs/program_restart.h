@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace selkan {
+
+// The program's own file in its directory: "Selkan", "Selkan.exe" on Windows.
+QString ProgramFileIn(const QString& directory);
+
+// Starts a program file as a process of its own, without arguments, that
+// outlives this one. False when it could not be started.
+bool StartProgram(const QString& programFile);
+
+using ProgramStarter = std::function<bool(const QString& programFile)>;
+// Replaces the real start (tests); an empty starter restores it.
+void SetProgramStarter(ProgramStarter starter);
+
+}  // namespace selkan

@@ -123,15 +123,19 @@ void CTransferController::RunTransfer() {
              document.Image() == image) {
     view_.MarkClean();  // the radio holds what the document holds
   }
-  Report(outcome);
+  Report(outcome, port);
   delete dialog.data();
   if (outcome == TransferOutcome::kCompleted) ShowFrame();
   emit finished(outcome, direction);
 }
 
-void CTransferController::Report(TransferOutcome outcome) {
+void CTransferController::Report(TransferOutcome outcome, const std::string& port) {
   switch (outcome) {
     case TransferOutcome::kPortError:
+      ShowMessage(
+          {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok},
+          PortErrorDetails(port));
+      break;
     case TransferOutcome::kProgramInterrupt:
       ShowMessage(
           {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok});

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "link/port_access.h"
 #include "link/port_names.h"
 #include "link/protocol.h"
 #include "link/qt/qt_serial_port.h"
@@ -152,12 +153,18 @@ int Transfer(std::string_view command, const TransferRequest& request, int total
     PrintError(command, std::string(kCommunicationErrorText) + " (retrying)");
     return true;
   };
-  const TransferOutcome outcome = call(engine, ResolvePortName(request.port), callbacks);
+  const std::string device = ResolvePortName(request.port);
+  const TransferOutcome outcome = call(engine, device, callbacks);
   if (outcome == TransferOutcome::kCancelled) {
     PrintError(command, "cancelled");
   } else if (outcome == TransferOutcome::kPortError) {
     PrintError(command,
                std::string(kPortErrorText) + " (" + request.port + ": " + port.ErrorText() + ")");
+    const DeviceAccess access = ProbeDeviceAccess(device);
+    const PortAdvice advice = AdviseOnAccess(access);
+    if (advice != PortAdvice::kNone) {
+      PrintError(command, FillPortAdvice(advice, device, access.group));
+    }
   } else if (outcome != TransferOutcome::kCompleted) {
     PrintError(command, EnglishMessage(outcome));
   }

@@ -1,6 +1,6 @@
 #include "dialogs/program_restart.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace selkan {
@@ -14,13 +14,7 @@ ProgramStarter& Starter() {
 
 }  // namespace
 
-QString ProgramFileIn(const QString& directory) {
-#if defined(Q_OS_WIN)
-  return QDir(directory).filePath(QStringLiteral("Selkan.exe"));
-#else
-  return QDir(directory).filePath(QStringLiteral("Selkan"));
-#endif
-}
+QString RunningProgramFile() { return QCoreApplication::applicationFilePath(); }
 
 bool StartProgram(const QString& programFile) {
   if (Starter()) return Starter()(programFile);

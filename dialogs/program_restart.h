@@ -5,8 +5,9 @@
 
 namespace selkan {
 
-// The program's own file in its directory: "Selkan", "Selkan.exe" on Windows.
-QString ProgramFileIn(const QString& directory);
+// The running program's own file. Not looked for in the program directory:
+// an installed program keeps its files apart from its program file.
+QString RunningProgramFile();
 
 // Starts a program file as a process of its own, without arguments, that
 // outlives this one. False when it could not be started.

@@ -62,7 +62,17 @@ CProfileStore::~CProfileStore() {
 
 bool CProfileStore::OpenInProgramDir(const std::string& fileName, bool saveOnClose,
                                      bool caseInsensitive, bool backupOnClose) {
-  return Load(ProgramDirectory() + fileName, saveOnClose, caseInsensitive, backupOnClose);
+  const ProgramFolders program{ProgramDirectory(), ProgramDirectoryIsInstalled()};
+  const ProfilePaths paths = ChooseProfilePaths(program, UserConfigDirectory(), fileName);
+  if (paths.write != program.directory + fileName) {
+    // The user's configuration folder may not exist yet; a failure shows
+    // later as a write-back that does not happen, as for any unwritable file.
+    std::error_code ignored;
+    fs::create_directories(fs::path(paths.write).parent_path(), ignored);
+  }
+  const bool loaded = Load(paths.read, saveOnClose, caseInsensitive, backupOnClose);
+  if (!filePath_.empty()) filePath_ = paths.write;
+  return loaded;
 }
 
 bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseInsensitive,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/profile_text.h"
+#include "settings/program_directory.h"
 
 namespace selkan {
 
@@ -23,7 +24,9 @@ class CProfileStore {
   CProfileStore(const CProfileStore&) = delete;
   CProfileStore& operator=(const CProfileStore&) = delete;
 
-  // Loads fileName from the directory of the running program.
+  // Loads fileName of the program directory. When the user may not change
+  // the shipped file, the store writes back to the user's own copy instead
+  // (and reads that copy once it exists): see ChooseProfilePaths.
   bool OpenInProgramDir(const std::string& fileName, bool saveOnClose, bool caseInsensitive,
                         bool backupOnClose);
   // Loads a file by full path; a missing file is created empty.
@@ -47,6 +50,8 @@ class CProfileStore {
   // it was loaded (GBK once a text that is not UTF-8 has been set); every
   // text the store returns is to be decoded by it.
   TextEncoding Encoding() const { return encoding_; }
+  // The file written back: the loaded file, or the user's copy that stands
+  // in for a read-only one.
   const std::string& FilePath() const { return filePath_; }
   const std::string& BackupPath() const { return backupPath_; }
   // Chooses the numbered backup name "<file>.NNN" one above the highest
@@ -108,11 +113,5 @@ class CProfileStore {
   std::string backupPath_;
   std::string filePath_;
 };
-
-// The directory of the running program, with a trailing separator.
-std::string ProgramDirectory();
-// Lets start-up (or a test) say where the program lives; otherwise it is
-// found from the running executable.
-void SetProgramDirectory(std::string directory);
 
 }  // namespace selkan

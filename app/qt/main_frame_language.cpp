@@ -28,7 +28,7 @@ void CMainFrame::OnLanguage() {
                  QMessageBox::Warning, QMessageBox::Ok});
     return;
   }
-  const QString program = ProgramFileIn(QString::fromStdString(settings_.ProgramDirectory()));
+  const QString program = RunningProgramFile();
   if (!StartProgram(program)) {
     ShowMessage({this, messageCaption_,
                  tr("The program %1 could not be started. The new language takes effect when "

@@ -4,21 +4,6 @@
 
 namespace selkan {
 
-const WordPair& ColumnTitle(int column) {
-  static constexpr WordPair kTitles[kGridCols] = {
-      {"CH", "信道"},
-      {"Rx Frequency", "接收频率"},
-      {"Tx Frequency", "发射频率"},
-      {"QT/DQT Dec", "QT/DQT解码"},
-      {"QT/DQT Enc", "QT/DQT编码"},
-      {"Power", "功率"},
-      {"Scan", "扫描"},
-      {"W/N", "宽/窄"},
-  };
-  static constexpr WordPair kNoTitle{"", ""};
-  return column >= 0 && column < kGridCols ? kTitles[column] : kNoTitle;
-}
-
 std::string ChannelNumberText(int channel) {
   char text[16];
   std::snprintf(text, sizeof text, "%3d", channel);

@@ -48,7 +48,7 @@ class CTransferController : public QObject {
  private:
   void OpenDialog(TransferDirection direction);
   void RunTransfer();
-  void Report(TransferOutcome outcome);
+  void Report(TransferOutcome outcome, const std::string& port);
   void ShowFrame();
 
   CSelkanView& view_;

@@ -20,6 +20,9 @@ struct MessageRequest {
 
 // Shows the box and returns the button pressed.
 QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
+// The same with a text behind the box's "Show Details..." button (none when
+// empty). A handler sees the request only.
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request, const QString& details);
 
 using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 // Replaces the real boxes (tests); an empty handler restores them.

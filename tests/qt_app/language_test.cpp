@@ -12,6 +12,7 @@
 #include "dialogs/program_restart.h"
 #include "link/gui/transfer_monitor.h"
 #include "platform/qt/help_request.h"
+#include "settings/process_settings.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -125,8 +126,38 @@ class LanguageTest : public QObject {
     QCOMPARE(p.answers.messages.size(), std::size_t{1});  // asked once, not again on closing
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);
     QCOMPARE(p.dir.ReadFile("Olvane.ini"), QByteArray("[Setup]\r\nLanguage=English\r\n"));
-    QCOMPARE(starts.files, QStringList{ProgramFileIn(p.dir.Path(""))});
+    QCOMPARE(starts.files, QStringList{QCoreApplication::applicationFilePath()});
     QVERIFY(!p.frame->isVisible());
+  }
+
+  // The user may not change the shipped Selkan.ini (as when installed): the
+  // choice goes to the user's own copy, which the next start reads.
+  void aReadOnlyProfileLeavesTheChoiceInTheUsersCopy() {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    ProgramDir dir;
+    QVERIFY(QFile::setPermissions(dir.Path("Selkan.ini"), QFileDevice::ReadOwner));
+    const QByteArray shipped = dir.ReadFile("Selkan.ini");
+    {
+      Answers answers;
+      StartedApp started(dir);
+      Starts starts;
+      int opened = 0;
+      AnswerLanguageDialog(Choice::OtherLanguage, &opened);
+      started.app.MainFrame()->OnLanguage();
+      QCOMPARE(starts.files.size(), 1);
+    }
+    QCOMPARE(dir.ReadFile("Selkan.ini"), shipped);
+    QVERIFY(!QFile::exists(dir.Path("Olvane.ini")));
+    QDir own(config.path() + "/Selkan");
+    QVERIFY(QFile::exists(own.filePath("Olvane.ini")));
+    {
+      Answers answers;
+      StartedApp next(dir);
+      QVERIFY(next.started);
+      QCOMPARE(Settings().LanguageName(), std::string("Chinese"));
+    }
+    qunsetenv("XDG_CONFIG_HOME");
   }
 
   void failuresAreReportedAndTheProgramStays() {

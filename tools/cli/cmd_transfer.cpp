@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "link/port_access.h"
 #include "link/port_names.h"
 #include "link/protocol.h"
 #include "link/qt/qt_serial_port.h"
@@ -166,6 +167,11 @@ int Transfer(std::string_view command, const TransferRequest& request, int total
   } else if (outcome == TransferOutcome::kPortError) {
     PrintError(command, std::string(kPortErrorText) + " (" + PortAndDevice(request.port, device) +
                             ": " + port.ErrorText() + ")");
+    const DeviceAccess access = ProbeDeviceAccess(device);
+    const PortAdvice advice = AdviseOnAccess(access);
+    if (advice != PortAdvice::kNone) {
+      PrintError(command, FillPortAdvice(advice, device, access.group));
+    }
   } else if (outcome != TransferOutcome::kCompleted) {
     PrintError(command, EnglishMessage(outcome));
   }

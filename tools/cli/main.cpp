@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/version.h"
 #include "tools/cli/commands.h"
 
 namespace {
@@ -26,7 +27,8 @@ constexpr Command kCommands[] = {
 void PrintUsage(std::FILE* out) {
   std::fprintf(out,
                "usage: selkan-cli COMMAND [ARGS...]\n"
-               "       selkan-cli COMMAND --help\n\ncommands:\n");
+               "       selkan-cli COMMAND --help\n"
+               "       selkan-cli --version\n\ncommands:\n");
   for (const Command& command : kCommands) {
     std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
   }
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintUsage(stdout);
+    return selkan::cli::kExitOk;
+  }
+  if (name == "--version") {
+    std::printf("selkan-cli %s\n", selkan::VersionText());
     return selkan::cli::kExitOk;
   }
   for (const Command& command : kCommands) {

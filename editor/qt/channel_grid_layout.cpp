@@ -2,21 +2,13 @@
 
 #include <cstdio>
 
+#include "model/channel_codec.h"
+
 namespace selkan {
 
 const WordPair& ColumnTitle(int column) {
-  static constexpr WordPair kTitles[kGridCols] = {
-      {"CH", "信道"},
-      {"Rx Frequency", "接收频率"},
-      {"Tx Frequency", "发射频率"},
-      {"QT/DQT Dec", "QT/DQT解码"},
-      {"QT/DQT Enc", "QT/DQT编码"},
-      {"Power", "功率"},
-      {"Scan", "扫描"},
-      {"W/N", "宽/窄"},
-  };
-  static constexpr WordPair kNoTitle{"", ""};
-  return column >= 0 && column < kGridCols ? kTitles[column] : kNoTitle;
+  static_assert(kGridCols == 1 + kChannelColumns);
+  return ChannelColumnTitle(column);
 }
 
 std::string ChannelNumberText(int channel) {

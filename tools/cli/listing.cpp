@@ -4,20 +4,11 @@
 #include <array>
 #include <cstdint>
 
-#include "model/optional_features.h"
+#include "model/option_fields.h"
 
 namespace selkan::cli {
 
 namespace {
-
-bool Bit(std::uint8_t byte, int bit) { return ((byte >> bit) & 1) != 0; }
-std::string OnOff(bool on) { return on ? "On" : "Off"; }
-
-std::string StepText(std::uint8_t byte) {
-  // The page reads the whole byte; any code past the list prints as 25k.
-  const auto& texts = option_lists::kStepTexts;
-  return texts[std::min<std::size_t>(byte, texts.size() - 1)];
-}
 
 std::string PadRight(const std::string& text, std::size_t width) {
   return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
@@ -26,35 +17,17 @@ std::string PadRight(const std::string& text, std::size_t width) {
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> OptionLines(const RadioImage& image) {
-  const std::uint8_t flags1 = image[offset::kOptionFlags1];
-  const std::uint8_t flags2 = image[offset::kOptionFlags2];
-  const std::uint8_t priority = image[offset::kPriorityChannel];
-  return {
-      {"Battery Saver", OnOff(Bit(flags1, 0))},
-      {"Beep", OnOff(Bit(flags1, 1))},
-      // A set Busy Lock bit is the Optional Features dialog's "Off", as for
-      // Key Lock, so that the listing and the dialog agree.
-      {"Busy Lock", OnOff(!Bit(flags1, 2))},
-      {"Key Lock", OnOff(!Bit(flags1, 3))},
-      {"Vox Delay Time", std::to_string(image[offset::kVoxDelayTime] & 0x07) + "s"},
-      {"Vox", OnOff(Bit(flags2, 4))},
-      {"Vox Gain Level", std::to_string(image[offset::kVoxGainLevel] & 0x0F)},
-      {"Squelch Level", std::to_string(image[offset::kSquelchLevel] & 0x0F)},
-      {"LED", OnOff(Bit(flags2, 5))},
-      {"Step", StepText(image[offset::kStep])},
-      {"Time Out Timer", option_lists::kTimeOutTexts[image[offset::kTimeOutTimer] & 0x07]},
-      {"Priority Channel", priority == 0 ? std::string("Off") : std::to_string(priority)},
-      {"ANI", OnOff(Bit(flags2, 3))},
-      {"ANI Code", AniCodeText(image)},
-  };
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (OptionField& field : OptionFields(image, Language::English))
+    lines.emplace_back(std::move(field.label), std::move(field.value));
+  return lines;
 }
 
 std::string ChannelListing(const ChannelTable& table) {
-  constexpr std::array<const char*, 1 + kChannelColumns> kHeadings{
-      "CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power", "Scan", "W/N"};
   std::vector<std::array<std::string, 1 + kChannelColumns>> lines;
   lines.push_back({});
-  std::copy(kHeadings.begin(), kHeadings.end(), lines.back().begin());
+  for (int column = 0; column <= kChannelColumns; ++column)
+    lines.back()[column] = ChannelColumnTitle(column).english;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
     const ChannelRow& row = table[channel - 1];
     if (Cell(row, kColRx).empty()) continue;

@@ -1,0 +1,156 @@
+#include "model/image_diff.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "model/channel_codec.h"
+#include "model/option_fields.h"
+
+namespace selkan {
+
+namespace {
+
+constexpr WordPair kChannel{"Channel %d", "信道%d"};
+constexpr WordPair kChannelColumn{"Channel %d, %s", "信道%d, %s"};
+constexpr WordPair kChannelBytes{"Channel %d, bytes %s", "信道%d, 字节 %s"};
+constexpr WordPair kBytes{"Bytes %s", "字节 %s"};
+constexpr WordPair kEmpty{"empty", "空"};
+constexpr WordPair kRadioTypeIndex{"Radio type index", "机型序号"};
+constexpr WordPair kBandIndex{"Band index", "频段序号"};
+constexpr std::size_t kShownBytes = 8;  // values of a longer run end in "..."
+
+// Sort keys: channels by address, then the option fields in listing order,
+// then the other bytes by address.
+constexpr std::size_t kOptionKey = 0x10000;
+constexpr std::size_t kOtherBytesKey = 0x20000;
+
+template <typename... Args>
+std::string Format(const char* pattern, Args... args) {
+  char text[128];
+  std::snprintf(text, sizeof text, pattern, args...);
+  return text;
+}
+
+std::string AddressRange(std::size_t first, std::size_t last) {
+  return first == last ? Format("0x%03zX", first) : Format("0x%03zX-0x%03zX", first, last);
+}
+
+std::string HexBytes(const RadioImage& image, std::size_t first, std::size_t last) {
+  std::string text;
+  for (std::size_t a = first; a <= last && a < first + kShownBytes; ++a) {
+    if (!text.empty()) text += ' ';
+    text += Format("%02X", image[a]);
+  }
+  if (last - first + 1 > kShownBytes) text += " ...";
+  return text;
+}
+
+bool RowIsEmpty(const ChannelRow& row) { return Cell(row, kColRx).empty(); }
+
+std::string CellText(const ChannelRow& row, int column, Language language) {
+  return Cell(row, column).empty() ? std::string(kEmpty.In(language)) : Cell(row, column);
+}
+
+std::string RowText(const ChannelRow& row, Language language) {
+  if (RowIsEmpty(row)) return kEmpty.In(language);
+  std::string text;
+  for (int column = 1; column <= kChannelColumns; ++column) {
+    if (!text.empty()) text += ", ";
+    text += CellText(row, column, language);
+  }
+  return text;
+}
+
+struct Keyed {
+  std::size_t key;
+  ImageDifference difference;
+};
+
+}  // namespace
+
+std::vector<ImageDifference> CompareImages(const RadioImage& before, const RadioImage& after,
+                                           Language language, std::size_t end) {
+  end = std::min(end, kImageSize);
+  std::array<bool, kImageSize> shown{};  // differing bytes a listed field already covers
+  std::vector<Keyed> found;
+  auto cover = [&](std::size_t first, std::size_t length) {
+    for (std::size_t a = first; a < std::min(first + length, end); ++a) shown[a] = true;
+  };
+
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+    const std::size_t start = offset::Channel(channel);
+    if (start >= end) break;
+    const std::size_t stop = std::min(start + offset::kChannelRecordSize, end);
+    if (std::equal(before.begin() + start, before.begin() + stop, after.begin() + start)) continue;
+    const ChannelRow a = DecodeChannel(before, channel, language);
+    const ChannelRow b = DecodeChannel(after, channel, language);
+    if (a == b) continue;  // the bytes show up as a run below
+    if (RowIsEmpty(a) || RowIsEmpty(b)) {
+      found.push_back({start,
+                       {Format(kChannel.In(language), channel), RowText(a, language),
+                        RowText(b, language), channel}});
+    } else {
+      for (int column = 1; column <= kChannelColumns; ++column) {
+        if (Cell(a, column) == Cell(b, column)) continue;
+        const std::string title = ChannelColumnTitle(column).In(language);
+        found.push_back({start,
+                         {Format(kChannelColumn.In(language), channel, title.c_str()),
+                          CellText(a, column, language), CellText(b, column, language), channel}});
+      }
+    }
+    cover(start, offset::kChannelRecordSize);
+  }
+
+  // The options, then the radio type and band as the listing's indexes.
+  std::vector<OptionField> a = OptionFields(before, language);
+  std::vector<OptionField> b = OptionFields(after, language);
+  for (auto [image, fields] : {std::pair{&before, &a}, std::pair{&after, &b}}) {
+    fields->push_back({kRadioTypeIndex.In(language), std::to_string((*image)[offset::kRadioType]),
+                       offset::kRadioType});
+    fields->push_back({kBandIndex.In(language), std::to_string((*image)[offset::kBandIndex]),
+                       offset::kBandIndex});
+  }
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (a[i].address >= end || a[i].value == b[i].value) continue;
+    found.push_back({kOptionKey + i, {a[i].label, a[i].value, b[i].value, 0}});
+    cover(a[i].address, a[i].length);
+  }
+
+  // Runs of the remaining differing bytes; a run stays within one channel
+  // record so that it can name the channel.
+  const std::size_t channelsEnd = offset::Channel(offset::kChannelCount + 1);
+  auto channelOf = [&](std::size_t address) {
+    const bool inChannels = address >= offset::Channel(1) && address < channelsEnd;
+    return inChannels ? static_cast<int>(address / offset::kChannelRecordSize) : 0;
+  };
+  for (std::size_t address = 0; address < end; ++address) {
+    if (before[address] == after[address] || shown[address]) continue;
+    const int channel = channelOf(address);
+    std::size_t last = address;
+    while (last + 1 < end && before[last + 1] != after[last + 1] && !shown[last + 1] &&
+           channelOf(last + 1) == channel) {
+      ++last;
+    }
+    const std::string range = AddressRange(address, last);
+    ImageDifference difference{
+        channel != 0 ? Format(kChannelBytes.In(language), channel, range.c_str())
+                     : Format(kBytes.In(language), range.c_str()),
+        HexBytes(before, address, last), HexBytes(after, address, last), channel};
+    found.push_back({channel != 0 ? address : kOtherBytesKey + address, difference});
+    address = last;
+  }
+
+  std::stable_sort(found.begin(), found.end(),
+                   [](const Keyed& x, const Keyed& y) { return x.key < y.key; });
+  std::vector<ImageDifference> differences;
+  differences.reserve(found.size());
+  for (Keyed& keyed : found) differences.push_back(std::move(keyed.difference));
+  return differences;
+}
+
+std::string DifferenceLine(const ImageDifference& difference) {
+  return difference.field + ": " + difference.before + " -> " + difference.after;
+}
+
+}  // namespace selkan

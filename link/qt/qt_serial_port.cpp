@@ -1,9 +1,12 @@
 #include "link/qt/qt_serial_port.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QtSerialPort/QSerialPort>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/file.h>
@@ -18,15 +21,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Whole milliseconds until the deadline, rounded up: a wait of what is left
+// must not come out as 0 and turn the caller's loop into a busy one.
 int MillisecondsUntil(Clock::time_point deadline) {
-  const auto left =
-      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
   return static_cast<int>(std::max<long long>(left, 0));
 }
 
 }  // namespace
 
-QtSerialPort::QtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+QtSerialPort::QtSerialPort(Waiting waiting, SerialFlagsCalls flagsCalls)
+    : port_(std::make_unique<QSerialPort>()),
+      waiting_(waiting),
+      lowLatency_(std::move(flagsCalls)) {}
 
 QtSerialPort::~QtSerialPort() { Close(); }
 
@@ -57,11 +64,17 @@ bool QtSerialPort::Open(const std::string& name) {
     return false;
   }
 #endif
+#ifndef _WIN32
+  lowLatency_.Enable(static_cast<int>(port_->handle()));
+#endif
   return true;
 }
 
 bool QtSerialPort::Configure(const LineSettings& line, const PortTimeouts& timeouts) {
   timeouts_ = timeouts;
+  // Start, data, parity and stop bits of one byte on the line.
+  const int bits = 1 + line.dataBits + (line.parity ? 1 : 0) + line.stopBits;
+  byteTime_ = std::chrono::microseconds(1'000'000LL * bits / std::max(line.baudRate, 1));
   if (!port_->isOpen()) return false;
   port_->setReadBufferSize(static_cast<qint64>(line.receiveQueue));
   const bool ok =
@@ -125,20 +138,64 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
       if (out.size() >= n) break;
       continue;
     }
-    const int wait = MillisecondsUntil(std::min(total, interval));
-    if (wait <= 0 || !port_->waitForReadyRead(wait)) {
-      if (port_->bytesAvailable() > 0) continue;
-      if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) {
-        break;
-      }
-      if (Clock::now() >= std::min(total, interval)) break;
+    const Clock::time_point deadline = std::min(total, interval);
+    if (Clock::now() >= deadline) break;
+    if (!out.empty()) {
+      // The reply is under way: let the rest of it come over the line
+      // before looking again, rather than waking up for every byte.
+      const Clock::time_point rest = Clock::now() + byteTime_ * (n - out.size());
+      Pause(std::min(rest, deadline));
+      FetchWaiting();
+    } else {
+      WaitForBytes(MillisecondsUntil(deadline));
+    }
+    if (port_->bytesAvailable() == 0 && port_->error() != QSerialPort::TimeoutError &&
+        port_->error() != QSerialPort::NoError) {
+      break;
     }
   }
   return out;
 }
 
+bool QtSerialPort::WaitForBytes(int ms) {
+  if (waiting_ == Waiting::kBlocking) return port_->waitForReadyRead(ms);
+  QEventLoop loop;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+  deadline.start(ms);
+  loop.exec();
+  return port_->bytesAvailable() > 0;
+}
+
+void QtSerialPort::Pause(Clock::time_point until) {
+  if (waiting_ == Waiting::kBlocking) {
+    std::this_thread::sleep_until(until);
+    return;
+  }
+  // The port keeps taking bytes into its buffer while the loop runs.
+  QEventLoop loop;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+  deadline.start(MillisecondsUntil(until));
+  loop.exec();
+}
+
+void QtSerialPort::FetchWaiting() {
+  // Without an event loop the bytes stay in the driver until asked for.
+  if (waiting_ == Waiting::kBlocking) port_->waitForReadyRead(0);
+}
+
 void QtSerialPort::Close() {
-  if (port_ && port_->isOpen()) port_->close();
+  if (!port_ || !port_->isOpen()) return;
+  lowLatency_.Restore();
+  port_->close();
 }
 
 std::string QtSerialPort::ErrorText() const {

@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <span>
 
+#include "editor/channel_csv.h"
 #include "model/channel_codec.h"
 #include "platform/atomic_file.h"
 #include "tools/cli/args.h"
-#include "editor/channel_csv.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
 

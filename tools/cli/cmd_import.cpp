@@ -1,9 +1,9 @@
 #include <array>
 #include <cstdio>
 
+#include "editor/channel_csv.h"
 #include "model/channel_codec.h"
 #include "tools/cli/args.h"
-#include "editor/channel_csv.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
 

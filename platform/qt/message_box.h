@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <map>
 
 class QWidget;
 
@@ -18,8 +19,12 @@ struct MessageRequest {
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
+// Texts of buttons that say more than their standard names.
+using ButtonTexts = std::map<QMessageBox::StandardButton, QString>;
+
 // Shows the box and returns the button pressed.
-QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request,
+                                        const ButtonTexts& buttonTexts = {});
 
 using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 // Replaces the real boxes (tests); an empty handler restores them.

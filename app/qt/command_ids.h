@@ -12,6 +12,7 @@ inline constexpr int kProductInformation = 32786;
 inline constexpr int kChannelInformation = 32787;
 inline constexpr int kOptionalFeatures = 32788;
 inline constexpr int kLanguage = 32799;
+inline constexpr int kFileCompare = 32820;
 inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileClose = 57602;

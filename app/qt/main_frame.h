@@ -62,6 +62,8 @@ class CMainFrame : public QMainWindow {
   bool OnFileSaveAs();
   bool SaveDocument(CChildFrame* child, bool askForName);
   void OnFileClose();
+  // What differs between the active document and a file (main_frame_compare.cpp).
+  void OnFileCompare();
 
   void OnChannelInformation();
   void OnProductInformation();

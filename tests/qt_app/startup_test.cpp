@@ -52,8 +52,9 @@ class StartupTest : public QObject {
     QCOMPARE(MenuTitles(frame),
              QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
     QCOMPARE(ItemTexts(frame, 0),
-             QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
-                          "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+             QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
+                          "Co&mpare With...", "-", "&Print...", "Print Pre&view", "P&rint Setup...",
+                          "-", "E&xit"}));
     QCOMPARE(ItemTexts(frame, 1),
              QStringList({"&Product Information", "&Channel Information", "&Optional Features"}));
     QCOMPARE(ItemTexts(frame, 2), QStringList({"&Read", "&Write"}));

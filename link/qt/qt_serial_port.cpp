@@ -102,6 +102,8 @@ bool QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
   if (!port_->isOpen()) return false;
   const qint64 size = static_cast<qint64>(bytes.size());
   if (port_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+  // Hand the bytes to the driver now; wait only for what it could not take.
+  port_->flush();
   const int budget = timeouts_.writeTotalConstantMs +
                      timeouts_.writeTotalPerByteMs * static_cast<int>(bytes.size());
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(budget);

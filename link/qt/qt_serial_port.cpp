@@ -161,15 +161,7 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
 
 bool QtSerialPort::WaitForBytes(int ms) {
   if (waiting_ == Waiting::kBlocking) return port_->waitForReadyRead(ms);
-  QEventLoop loop;
-  QTimer deadline;
-  deadline.setSingleShot(true);
-  deadline.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-  QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
-  QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
-  deadline.start(ms);
-  loop.exec();
+  RunEventLoop(ms, true);
   return port_->bytesAvailable() > 0;
 }
 
@@ -179,13 +171,18 @@ void QtSerialPort::Pause(Clock::time_point until) {
     return;
   }
   // The port keeps taking bytes into its buffer while the loop runs.
+  RunEventLoop(MillisecondsUntil(until), false);
+}
+
+void QtSerialPort::RunEventLoop(int ms, bool untilBytes) {
   QEventLoop loop;
   QTimer deadline;
   deadline.setSingleShot(true);
   deadline.setTimerType(Qt::PreciseTimer);
   QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
   QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
-  deadline.start(MillisecondsUntil(until));
+  if (untilBytes) QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+  deadline.start(ms);
   loop.exec();
 }
 

@@ -36,6 +36,9 @@ class QtSerialPort : public SerialPort {
   bool WaitForBytes(int ms);
   // Lets time pass until then; the event loop runs meanwhile when asked to.
   void Pause(std::chrono::steady_clock::time_point until);
+  // Runs the event loop for up to ms; it ends early on an error, and once
+  // bytes come when untilBytes.
+  void RunEventLoop(int ms, bool untilBytes);
   // Takes into the buffer what the driver holds, without waiting.
   void FetchWaiting();
 

@@ -14,6 +14,7 @@ namespace {
 constexpr WordPair kChannel{"Channel %d", "信道%d"};
 constexpr WordPair kChannelColumn{"Channel %d, %s", "信道%d, %s"};
 constexpr WordPair kChannelBytes{"Channel %d, bytes %s", "信道%d, 字节 %s"};
+constexpr WordPair kChannelsBytes{"Channels %d-%d, record byte %s", "信道%d-%d, 记录字节 %s"};
 constexpr WordPair kBytes{"Bytes %s", "字节 %s"};
 constexpr WordPair kEmpty{"empty", "空"};
 constexpr WordPair kRadioTypeIndex{"Radio type index", "机型序号"};
@@ -67,6 +68,70 @@ struct Keyed {
   ImageDifference difference;
 };
 
+// Differing bytes no listed field covers: a run of addresses within one
+// channel record (or outside the records), or the same run in the records
+// of consecutive channels.
+struct ByteRun {
+  std::size_t first = 0, last = 0;  // addresses, in the first channel's record
+  int channel = 0;                  // the first channel, 0 outside the records
+  int lastChannel = 0;
+  std::string before, after;  // the values, as hex
+};
+
+int ChannelOf(std::size_t address) {
+  const bool inRecords =
+      address >= offset::Channel(1) && address < offset::Channel(offset::kChannelCount + 1);
+  return inRecords ? static_cast<int>(address / offset::kChannelRecordSize) : 0;
+}
+
+std::vector<ByteRun> HiddenRuns(const RadioImage& before, const RadioImage& after,
+                                const std::array<bool, kImageSize>& shown, std::size_t end) {
+  std::vector<ByteRun> runs;
+  auto hidden = [&](std::size_t a) { return before[a] != after[a] && !shown[a]; };
+  for (std::size_t address = 0; address < end; ++address) {
+    if (!hidden(address)) continue;
+    const int channel = ChannelOf(address);
+    std::size_t last = address;
+    while (last + 1 < end && hidden(last + 1) && ChannelOf(last + 1) == channel) ++last;
+    ByteRun run{address,
+                last,
+                channel,
+                channel,
+                HexBytes(before, address, last),
+                HexBytes(after, address, last)};
+    address = last;
+    // The same change in the next channel's record joins the run before,
+    // so that, say, a flag byte of every empty channel is one line.
+    if (!runs.empty() && channel != 0 && runs.back().lastChannel + 1 == channel) {
+      ByteRun& previous = runs.back();
+      const std::size_t step = offset::kChannelRecordSize * (channel - previous.channel);
+      if (previous.first + step == run.first && previous.last + step == run.last &&
+          previous.before == run.before && previous.after == run.after) {
+        previous.lastChannel = channel;
+        continue;
+      }
+    }
+    runs.push_back(run);
+  }
+  return runs;
+}
+
+ImageDifference RunDifference(const ByteRun& run, Language language) {
+  std::string field;
+  if (run.channel == 0) {
+    field = Format(kBytes.In(language), AddressRange(run.first, run.last).c_str());
+  } else if (run.channel == run.lastChannel) {
+    field =
+        Format(kChannelBytes.In(language), run.channel, AddressRange(run.first, run.last).c_str());
+  } else {
+    const std::size_t from = run.first % offset::kChannelRecordSize;
+    const std::size_t to = run.last % offset::kChannelRecordSize;
+    const std::string bytes = from == to ? Format("%zu", from) : Format("%zu-%zu", from, to);
+    field = Format(kChannelsBytes.In(language), run.channel, run.lastChannel, bytes.c_str());
+  }
+  return {field, run.before, run.after, run.channel};
+}
+
 }  // namespace
 
 std::vector<ImageDifference> CompareImages(const RadioImage& before, const RadioImage& after,
@@ -117,28 +182,9 @@ std::vector<ImageDifference> CompareImages(const RadioImage& before, const Radio
     cover(a[i].address, a[i].length);
   }
 
-  // Runs of the remaining differing bytes; a run stays within one channel
-  // record so that it can name the channel.
-  const std::size_t channelsEnd = offset::Channel(offset::kChannelCount + 1);
-  auto channelOf = [&](std::size_t address) {
-    const bool inChannels = address >= offset::Channel(1) && address < channelsEnd;
-    return inChannels ? static_cast<int>(address / offset::kChannelRecordSize) : 0;
-  };
-  for (std::size_t address = 0; address < end; ++address) {
-    if (before[address] == after[address] || shown[address]) continue;
-    const int channel = channelOf(address);
-    std::size_t last = address;
-    while (last + 1 < end && before[last + 1] != after[last + 1] && !shown[last + 1] &&
-           channelOf(last + 1) == channel) {
-      ++last;
-    }
-    const std::string range = AddressRange(address, last);
-    ImageDifference difference{
-        channel != 0 ? Format(kChannelBytes.In(language), channel, range.c_str())
-                     : Format(kBytes.In(language), range.c_str()),
-        HexBytes(before, address, last), HexBytes(after, address, last), channel};
-    found.push_back({channel != 0 ? address : kOtherBytesKey + address, difference});
-    address = last;
+  for (const ByteRun& run : HiddenRuns(before, after, shown, end)) {
+    found.push_back(
+        {run.channel != 0 ? run.first : kOtherBytesKey + run.first, RunDifference(run, language)});
   }
 
   std::stable_sort(found.begin(), found.end(),

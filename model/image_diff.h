@@ -20,8 +20,9 @@ struct ImageDifference {
 // What differs between two images over addresses [0, end): channels as the
 // grid shows them (the columns that differ, or the whole row when one side
 // is empty), option fields as the listing shows them, and every other
-// differing byte as a run of addresses with its values, so that no
-// difference goes unreported. Channels come first, then the option fields in
+// differing byte as a run of addresses with its values (one line for the
+// same run in the records of consecutive channels), so that no difference
+// goes unreported. Channels come first, then the option fields in
 // listing order, then the remaining bytes. Empty exactly when the bytes in
 // the range are equal.
 std::vector<ImageDifference> CompareImages(const RadioImage& before, const RadioImage& after,

@@ -91,6 +91,25 @@ TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
                                       "Channel 2, bytes 0x020: FF -> 01"}));
 }
 
+// What New and Save make differs from a radio's memory in a flag byte of
+// every empty channel: one line, not 199.
+TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
+  RadioImage saved = BlankImage();
+  for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
+  EXPECT_EQ(Lines(saved, BlankImage()),
+            std::vector<std::string>{"Channels 1-199, record byte 12: E1 -> FF"});
+  EXPECT_EQ(Lines(saved, BlankImage(), Language::Chinese),
+            std::vector<std::string>{"信道1-199, 记录字节 12: E1 -> FF"});
+
+  RadioImage gaps = BlankImage();
+  for (int channel : {1, 2, 3, 5}) gaps[offset::Channel(channel) + 12] = 0xE1;
+  gaps[offset::Channel(6) + 12] = 0xE0;  // another value
+  EXPECT_EQ(Lines(gaps, BlankImage()),
+            (std::vector<std::string>{"Channels 1-3, record byte 12: E1 -> FF",
+                                      "Channel 5, bytes 0x05C: E1 -> FF",
+                                      "Channel 6, bytes 0x06C: E0 -> FF"}));
+}
+
 TEST(CompareImages, TheEndLimitsWhatIsCompared) {
   RadioImage after = BlankImage();
   after[0xFF0] = 0;

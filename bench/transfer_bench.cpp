@@ -166,8 +166,8 @@ int main(int argc, char** argv) {
 
   double plain = 0, safe = 0;
   for (int i = 0; i < runs; ++i) {
-    const Measure write = Run(
-        {bin + "/selkan-cli", "write", "--port", device, "--no-backup", "--no-verify", out});
+    const Measure write =
+        Run({bin + "/selkan-cli", "write", "--port", device, "--no-backup", "--no-verify", out});
     Report("write", write, kWriteFloor);
     const Measure checked = Run({bin + "/selkan-cli", "write", "--port", device, out});
     Report("safe write", checked, kReadFloor + kWriteFloor + kReadFloor);

@@ -142,12 +142,14 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
     }
     const Clock::time_point deadline = std::min(total, interval);
     if (Clock::now() >= deadline) break;
-    if (!out.empty()) {
+    if (!out.empty() && waiting_ == Waiting::kBlocking) {
       // The reply is under way: let the rest of it come over the line
-      // before looking again, rather than waking up for every byte.
-      const Clock::time_point rest = Clock::now() + byteTime_ * (n - out.size());
-      Pause(std::min(rest, deadline));
-      FetchWaiting();
+      // before looking again, rather than waking up for every byte. (With
+      // the event loop running, the port takes each byte as it comes
+      // anyway.)
+      const Clock::time_point rest = Clock::now() + byteTime_ * static_cast<long>(n - out.size());
+      std::this_thread::sleep_until(std::min(rest, deadline));
+      port_->waitForReadyRead(0);  // takes in what the driver holds
     } else {
       WaitForBytes(MillisecondsUntil(deadline));
     }
@@ -161,34 +163,16 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
 
 bool QtSerialPort::WaitForBytes(int ms) {
   if (waiting_ == Waiting::kBlocking) return port_->waitForReadyRead(ms);
-  RunEventLoop(ms, true);
-  return port_->bytesAvailable() > 0;
-}
-
-void QtSerialPort::Pause(Clock::time_point until) {
-  if (waiting_ == Waiting::kBlocking) {
-    std::this_thread::sleep_until(until);
-    return;
-  }
-  // The port keeps taking bytes into its buffer while the loop runs.
-  RunEventLoop(MillisecondsUntil(until), false);
-}
-
-void QtSerialPort::RunEventLoop(int ms, bool untilBytes) {
   QEventLoop loop;
   QTimer deadline;
   deadline.setSingleShot(true);
   deadline.setTimerType(Qt::PreciseTimer);
   QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
   QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
-  if (untilBytes) QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
   deadline.start(ms);
   loop.exec();
-}
-
-void QtSerialPort::FetchWaiting() {
-  // Without an event loop the bytes stay in the driver until asked for.
-  if (waiting_ == Waiting::kBlocking) port_->waitForReadyRead(0);
+  return port_->bytesAvailable() > 0;
 }
 
 void QtSerialPort::Close() {

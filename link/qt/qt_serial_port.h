@@ -34,13 +34,6 @@ class QtSerialPort : public SerialPort {
  private:
   // Waits up to ms for received bytes; true when some are there.
   bool WaitForBytes(int ms);
-  // Lets time pass until then; the event loop runs meanwhile when asked to.
-  void Pause(std::chrono::steady_clock::time_point until);
-  // Runs the event loop for up to ms; it ends early on an error, and once
-  // bytes come when untilBytes.
-  void RunEventLoop(int ms, bool untilBytes);
-  // Takes into the buffer what the driver holds, without waiting.
-  void FetchWaiting();
 
   std::unique_ptr<QSerialPort> port_;
   Waiting waiting_;

@@ -138,6 +138,12 @@ int main(int argc, char** argv) {
   // Backups of the backed-up writes go here, not to the user's folder.
   ::setenv("XDG_DATA_HOME", dir, 1);
   const std::string out = std::string(dir) + "/read.dat";
+  // What the writes send: made here, so that they run even when a read fails.
+  const std::string written = std::string(dir) + "/write.dat";
+  {
+    std::ofstream file(written, std::ios::binary);
+    for (int i = 0; i < 4096; ++i) file.put(static_cast<char>(i * 7 + i / 256));
+  }
 
   pid_t sim = -1;
   const std::string device = StartRadio(bin, &sim);
@@ -147,7 +153,8 @@ int main(int argc, char** argv) {
       ::kill(sim, SIGTERM);
       ::waitpid(sim, nullptr, 0);
     }
-    ::rmdir(dir);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
     return 1;
   }
   std::printf("virtual radio on %s (9600 baud pacing), %d runs each\n", device.c_str(), runs);
@@ -166,10 +173,10 @@ int main(int argc, char** argv) {
 
   double plain = 0, safe = 0;
   for (int i = 0; i < runs; ++i) {
-    const Measure write =
-        Run({bin + "/selkan-cli", "write", "--port", device, "--no-backup", "--no-verify", out});
+    const Measure write = Run(
+        {bin + "/selkan-cli", "write", "--port", device, "--no-backup", "--no-verify", written});
     Report("write", write, kWriteFloor);
-    const Measure checked = Run({bin + "/selkan-cli", "write", "--port", device, out});
+    const Measure checked = Run({bin + "/selkan-cli", "write", "--port", device, written});
     Report("safe write", checked, kReadFloor + kWriteFloor + kReadFloor);
     plain += write.wallSeconds / runs;
     safe += checked.wallSeconds / runs;

@@ -26,4 +26,13 @@ function(selkan_qt_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  # Under Ninja the moc and uic step runs again only when a file it read
+  # last time changes, so a .ui file (and the source that includes it) new
+  # to an existing build folder, as after a pull, would go unseen and the
+  # build fail. When the folder's list of files changes, forget that run.
+  string(SHA1 listed "${sources}")
+  if(NOT listed STREQUAL "${SELKAN_AUTOGEN_INPUTS_${name}}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp)
+    set(SELKAN_AUTOGEN_INPUTS_${name} "${listed}" CACHE INTERNAL "")
+  endif()
 endfunction()

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "model/channel_codec.h"
-#include "model/option_fields.h"
+#include "model/option_page.h"
 
 namespace selkan {
 
@@ -61,6 +61,43 @@ std::string RowText(const ChannelRow& row, Language language) {
     text += CellText(row, column, language);
   }
   return text;
+}
+
+// A field of the options listing (or the radio type and band index), with
+// the bytes it reads.
+struct OptionField {
+  std::string label;
+  std::string value;
+  std::size_t address = 0;
+  std::size_t length = 1;
+};
+
+// The bytes each line of the options page reads, in page order.
+constexpr std::pair<std::size_t, std::size_t> kOptionLineBytes[] = {
+    {offset::kOptionFlags1, 1}, {offset::kOptionFlags1, 1},
+    {offset::kOptionFlags1, 1}, {offset::kOptionFlags1, 1},
+    {offset::kVoxDelayTime, 1}, {offset::kOptionFlags2, 1},
+    {offset::kVoxGainLevel, 1}, {offset::kSquelchLevel, 1},
+    {offset::kOptionFlags2, 1}, {offset::kStep, 1},
+    {offset::kTimeOutTimer, 1}, {offset::kPriorityChannel, 1},
+    {offset::kOptionFlags2, 1}, {offset::kAniCode, offset::kAniCodeLength}};
+
+// The options page's lines (their labels without the colon), then the radio
+// type and band as the listing's indexes.
+std::vector<OptionField> OptionFields(const RadioImage& image, Language language) {
+  std::vector<OptionField> fields;
+  const std::vector<OptionLine> lines = OptionPageLines(image, language);
+  for (std::size_t i = 0; i < lines.size() && i < std::size(kOptionLineBytes); ++i) {
+    std::string label = lines[i].label;
+    if (!label.empty() && label.back() == ':') label.pop_back();
+    fields.push_back(
+        {label, lines[i].value, kOptionLineBytes[i].first, kOptionLineBytes[i].second});
+  }
+  fields.push_back({kRadioTypeIndex.In(language), std::to_string(image[offset::kRadioType]),
+                    offset::kRadioType});
+  fields.push_back(
+      {kBandIndex.In(language), std::to_string(image[offset::kBandIndex]), offset::kBandIndex});
+  return fields;
 }
 
 struct Keyed {
@@ -167,15 +204,8 @@ std::vector<ImageDifference> CompareImages(const RadioImage& before, const Radio
     cover(start, offset::kChannelRecordSize);
   }
 
-  // The options, then the radio type and band as the listing's indexes.
-  std::vector<OptionField> a = OptionFields(before, language);
-  std::vector<OptionField> b = OptionFields(after, language);
-  for (auto [image, fields] : {std::pair{&before, &a}, std::pair{&after, &b}}) {
-    fields->push_back({kRadioTypeIndex.In(language), std::to_string((*image)[offset::kRadioType]),
-                       offset::kRadioType});
-    fields->push_back({kBandIndex.In(language), std::to_string((*image)[offset::kBandIndex]),
-                       offset::kBandIndex});
-  }
+  const std::vector<OptionField> a = OptionFields(before, language);
+  const std::vector<OptionField> b = OptionFields(after, language);
   for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
     if (a[i].address >= end || a[i].value == b[i].value) continue;
     found.push_back({kOptionKey + i, {a[i].label, a[i].value, b[i].value, 0}});

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/selkan_doc.h"
+
 namespace selkan {
 
 namespace {
@@ -111,6 +113,14 @@ bool WriteOptionStates(const OptionStates& states, RadioImage& image) {
           i < states.aniCode.size() ? static_cast<std::uint8_t>(states.aniCode[i] - '0') : kNoDigit;
     }
   }
+  return true;
+}
+
+bool ApplyOptionStates(CSelkanDoc& document, const OptionStates& states) {
+  RadioImage image = document.Image();
+  if (!WriteOptionStates(states, image) || image == document.Image()) return false;
+  document.Image() = image;
+  document.SetModified(true);
   return true;
 }
 

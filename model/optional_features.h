@@ -8,6 +8,8 @@
 
 namespace selkan {
 
+class CSelkanDoc;
+
 // The thirteen controls of the Optional Features dialog as plain values:
 // check boxes as booleans, lists as 0-based indexes with -1 for "no
 // selection", plus the ANI code text.
@@ -51,6 +53,12 @@ OptionStates ReadOptionStates(const RadioImage& image);
 // differs from AniCodeText(image), so an untouched code keeps whatever the
 // radio had there.
 bool WriteOptionStates(const OptionStates& states, RadioImage& image);
+
+// OK of the Optional Features dialog on a document: writes the states into
+// its image and marks it modified when a byte changed; an unchanged image
+// keeps the mark it had. Returns whether a byte changed (never for an ANI
+// code WriteOptionStates refuses).
+bool ApplyOptionStates(CSelkanDoc& document, const OptionStates& states);
 
 // ANI code digits (0xE50..0xE52) to text: each byte v of 0..9 gives '0' + v;
 // the first 0xFF, or any other value above 9, ends the text.

@@ -6,10 +6,10 @@
 #include <span>
 #include <system_error>
 
+#include "platform/atomic_file.h"
 #include "settings/profile_backup.h"
 #include "settings/profile_format.h"
 #include "settings/profile_text.h"
-#include "platform/atomic_file.h"
 
 namespace selkan {
 
@@ -62,7 +62,17 @@ CProfileStore::~CProfileStore() {
 
 bool CProfileStore::OpenInProgramDir(const std::string& fileName, bool saveOnClose,
                                      bool caseInsensitive, bool backupOnClose) {
-  return Load(ProgramDirectory() + fileName, saveOnClose, caseInsensitive, backupOnClose);
+  const ProgramFolders program{ProgramDirectory(), ProgramDirectoryIsInstalled()};
+  const ProfilePaths paths = ChooseProfilePaths(program, UserConfigDirectory(), fileName);
+  if (paths.write != program.directory + fileName) {
+    // The user's configuration folder may not exist yet; a failure shows
+    // later as a write-back that does not happen, as for any unwritable file.
+    std::error_code ignored;
+    fs::create_directories(fs::path(paths.write).parent_path(), ignored);
+  }
+  const bool loaded = Load(paths.read, saveOnClose, caseInsensitive, backupOnClose);
+  if (!filePath_.empty()) filePath_ = paths.write;
+  return loaded;
 }
 
 bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseInsensitive,
@@ -180,6 +190,29 @@ std::string CProfileStore::Save(bool backup) {
     }
   }
 
+  const std::string out = Content();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes)) return {};
+  return backupPath_;
+}
+
+bool CProfileStore::Flush(std::string* error) {
+  if (!modified_) return true;
+  if (filePath_.empty() || readFailed_) {
+    if (error)
+      *error = filePath_.empty() ? "no file is loaded" : "the file could not be read whole";
+    return false;
+  }
+  const std::string out = Content();
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
+                                            out.size());
+  if (!WriteFileAtomically(filePath_, bytes, error)) return false;
+  modified_ = false;
+  return true;
+}
+
+std::string CProfileStore::Content() const {
   std::string out;
   if (byteOrderMark_) out += kUtf8ByteOrderMark;
   for (std::size_t i = 0; i < sectionTable_.size(); ++i) {
@@ -189,10 +222,7 @@ std::string CProfileStore::Save(bool backup) {
       AppendEntryLine(out, section.keys[k], section.values[k]);
     }
   }
-  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(out.data()),
-                                            out.size());
-  if (!WriteFileAtomically(filePath_, bytes)) return {};
-  return backupPath_;
+  return out;
 }
 
 void CProfileStore::Clear() {

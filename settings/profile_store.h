@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/program_directory.h"
+
 namespace selkan {
 
 // A plain-text profile file ("[Section]" header lines and "key = value"
@@ -18,7 +20,9 @@ class CProfileStore {
   CProfileStore(const CProfileStore&) = delete;
   CProfileStore& operator=(const CProfileStore&) = delete;
 
-  // Loads fileName from the directory of the running program.
+  // Loads fileName of the program directory. When the user may not change
+  // the shipped file, the store writes back to the user's own copy instead
+  // (and reads that copy once it exists): see ChooseProfilePaths.
   bool OpenInProgramDir(const std::string& fileName, bool saveOnClose, bool caseInsensitive,
                         bool backupOnClose);
   // Loads a file by full path; a missing file is created empty.
@@ -31,9 +35,15 @@ class CProfileStore {
   // Writes the file back when modified; returns the backup path (empty when
   // nothing was written or no backup name was ever chosen).
   std::string Save(bool backup);
+  // Writes the file back now when modified, without a backup, and clears
+  // the modified mark once it is written. True when the file on disk holds
+  // every change; false with *error (when given) saying why not.
+  bool Flush(std::string* error = nullptr);
   void Clear();
 
   bool IsModified() const { return modified_; }
+  // The file written back: the loaded file, or the user's copy that stands
+  // in for a read-only one.
   const std::string& FilePath() const { return filePath_; }
   const std::string& BackupPath() const { return backupPath_; }
   // Chooses the numbered backup name "<file>.NNN" one above the highest
@@ -55,6 +65,8 @@ class CProfileStore {
   int AddSection();
   void NameSection(int section, std::string_view name);
   void ReadContent(std::string_view content);
+  // The whole file as Save writes it.
+  std::string Content() const;
 
   int growthStep_;
   // Section i of the file or created since, 0 being the leading section
@@ -75,11 +87,5 @@ class CProfileStore {
   std::string backupPath_;
   std::string filePath_;
 };
-
-// The directory of the running program, with a trailing separator.
-std::string ProgramDirectory();
-// Lets start-up (or a test) say where the program lives; otherwise it is
-// found from the running executable.
-void SetProgramDirectory(std::string directory);
 
 }  // namespace selkan

@@ -12,6 +12,7 @@ FilePromptHandler& Handler() {
 }
 
 QString DatFilter() { return QCoreApplication::translate("FilePrompt", "Selkan Document (*.dat)"); }
+QString PdfFilter() { return QCoreApplication::translate("FilePrompt", "PDF Document (*.pdf)"); }
 }  // namespace
 
 std::optional<QString> AskFilePath(const FilePromptRequest& request) {
@@ -20,9 +21,11 @@ std::optional<QString> AskFilePath(const FilePromptRequest& request) {
   if (request.kind == FilePromptKind::Open) {
     path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), DatFilter());
   } else {
-    QFileDialog dialog(request.parent, request.caption, request.proposedPath, DatFilter());
+    const bool pdf = request.kind == FilePromptKind::ExportPdf;
+    QFileDialog dialog(request.parent, request.caption, request.proposedPath,
+                       pdf ? PdfFilter() : DatFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("dat"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
       path = dialog.selectedFiles().constFirst();
   }

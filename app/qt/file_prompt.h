@@ -8,15 +8,15 @@ class QWidget;
 
 namespace selkan {
 
-// The file choosers of Open and Save As, behind one seam so that a test can
-// answer them. An empty result means the user cancelled.
-enum class FilePromptKind { Open, Save };
+// The file choosers of Open, Save As and Export PDF, behind one seam so that
+// a test can answer them. An empty result means the user cancelled.
+enum class FilePromptKind { Open, Save, ExportPdf };
 
 struct FilePromptRequest {
   QWidget* parent = nullptr;
   FilePromptKind kind = FilePromptKind::Open;
   QString caption;
-  QString proposedPath;  // Save: the name offered
+  QString proposedPath;  // Save, ExportPdf: the name offered
 };
 
 std::optional<QString> AskFilePath(const FilePromptRequest& request);

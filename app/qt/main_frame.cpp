@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "settings/process_settings.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/help_window.h"
@@ -17,6 +17,7 @@
 #include "app/qt/toolbar_icons.h"
 #include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
+#include "settings/process_settings.h"
 
 namespace selkan {
 
@@ -29,12 +30,13 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   messageCaption_ = tr("Selkan");
   resize(1000, 600);
   client_ = new CMDIClientWnd(QString::fromStdString(settings_.ProgramDirectory()), this);
-  setCentralWidget(client_);
   CreateActions();
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
+  CreateNavigatorBar();
   ConnectTransferCommands();
+  ConnectPrintCommands();
   connect(client_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) lastActive_ = child;
     UpdateMenus();
@@ -78,12 +80,15 @@ void CMainFrame::CreateActions() {
              tr("List what differs between the active document and a file"));
   MakeAction(kFilePrint, tr("&Print..."), tr("Print the active document"), tr("Print"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  MakeAction(kFilePrintDirect, tr("Print"));
   MakeAction(kFilePrintPreview, tr("Print Pre&view"), tr("Display full pages"));
+  MakeAction(kExportPdf, tr("&Export PDF..."), tr("Write the listing to a PDF file"));
   MakeAction(kFilePrintSetup, tr("P&rint Setup..."), tr("Change the printer and printing options"));
   MakeAction(kAppExit, tr("E&xit"), tr("Quit the application; prompts to save documents"));
-  MakeAction(kProductInformation, tr("&Product Information"));
-  MakeAction(kChannelInformation, tr("&Channel Information"));
-  MakeAction(kOptionalFeatures, tr("&Optional Features"));
+  MakeAction(kProductInformation, tr("&Product Information"),
+             tr("Choose the radio type and the frequency band"));
+  MakeAction(kChannelInformation, tr("&Channel Information"), tr("Show the channel window"));
+  MakeAction(kOptionalFeatures, tr("&Optional Features"), tr("Edit the radio's optional features"));
   MakeAction(kRead, tr("&Read"), tr("Read Data From Radio"), tr("Read"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   MakeAction(kWrite, tr("&Write"), tr("Write Data To Radio"), tr("Write"))
@@ -91,7 +96,8 @@ void CMainFrame::CreateActions() {
   MakeAction(kViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar"))->setCheckable(true);
   MakeAction(kViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar"))
       ->setCheckable(true);
-  MakeAction(kControlBar, tr("&Control Bar"))->setCheckable(true);
+  MakeAction(kControlBar, tr("&Control Bar"), tr("Show or hide the navigation bar"))
+      ->setCheckable(true);
   MakeAction(kComSetup, tr("&Com Setup"));
   MakeAction(kLanguage, tr("&Language"));
   MakeAction(kAppAbout, tr("&About Selkan..."),
@@ -111,11 +117,6 @@ void CMainFrame::CreateActions() {
   actions_[kWrite]->setIcon(ToolbarIcon(ToolbarIconKind::Write));
   actions_[kFilePrint]->setIcon(ToolbarIcon(ToolbarIconKind::Print));
 
-  // Commands that later work brings: visible, not yet available.
-  for (int id :
-       {kLanguage, kOptionalFeatures, kControlBar, kFilePrint, kFilePrintPreview, kFilePrintSetup})
-    actions_[id]->setEnabled(false);
-
   connect(actions_[kFileNew], &QAction::triggered, this, [this] { OnFileNew(); });
   connect(actions_[kFileOpen], &QAction::triggered, this, &CMainFrame::OnFileOpen);
   connect(actions_[kFileClose], &QAction::triggered, this, &CMainFrame::OnFileClose);
@@ -127,6 +128,7 @@ void CMainFrame::CreateActions() {
           &CMainFrame::OnProductInformation);
   connect(actions_[kChannelInformation], &QAction::triggered, this,
           &CMainFrame::OnChannelInformation);
+  connect(actions_[kOptionalFeatures], &QAction::triggered, this, &CMainFrame::OnOptionalFeatures);
   connect(actions_[kAppAbout], &QAction::triggered, this, &CMainFrame::OnAbout);
   connect(about128_, &QAction::triggered, this, &CMainFrame::OnAbout);
   connect(actions_[kNextPane], &QAction::triggered, client_, &QMdiArea::activateNextSubWindow);
@@ -157,7 +159,7 @@ void CMainFrame::CreateMenus() {
   // Menu 129: a document open.
   add(menu(tr("&File"), menus129_),
       {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFileCompare, 0, kFilePrint,
-       kFilePrintPreview, kFilePrintSetup, 0, kAppExit});
+       kFilePrintPreview, kFilePrintSetup, kExportPdf, 0, kAppExit});
   add(menu(tr("&Edit"), menus129_), {kProductInformation, kChannelInformation, kOptionalFeatures});
   add(menu(tr("&Program"), menus129_), {kRead, kWrite});
   add(menu(tr("&View"), menus129_), {kViewToolbar, kViewStatusBar, kControlBar});
@@ -276,7 +278,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!SaveModifiedDocuments()) {
+  if (!savePromptAnswered_ && !SaveModifiedDocuments()) {
     event->ignore();
     return;
   }

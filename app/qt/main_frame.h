@@ -7,16 +7,19 @@
 #include <memory>
 
 #include "app/qt/help_window.h"
+#include "navbar/navigator_items.h"
 
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace selkan {
 
 class CChildFrame;
 class CMDIClientWnd;
+class CNavigatorBar;
 class CProfileStore;
 class CSelkanDoc;
 class CTransferController;
@@ -41,6 +44,7 @@ class CMainFrame : public QMainWindow {
   bool HasDocumentMenu() const { return documentMenu_; }
   CMDIClientWnd* Client() { return client_; }
   QToolBar* ToolBar() { return toolBar_; }
+  CNavigatorBar* NavigatorBar() { return navigatorBar_; }
 
   // The caption of plain message boxes: the application title until
   // start-up sets the product's "Company".
@@ -65,8 +69,12 @@ class CMainFrame : public QMainWindow {
   // What differs between the active document and a file (main_frame_compare.cpp).
   void OnFileCompare();
 
+  // The Edit commands, which the navigation tree opens too (Optional
+  // Features and the tree in main_frame_navigation.cpp).
   void OnChannelInformation();
   void OnProductInformation();
+  void OnOptionalFeatures();
+  void OnNavigatorEditor(NavigatorEditor editor);
   void OnAbout();
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
@@ -75,6 +83,18 @@ class CMainFrame : public QMainWindow {
   // a document or while another document's transfer runs.
   CTransferController* TransferControllerOfActiveView();
   void OnComSetup();
+  // Setup > Language: the choice for the next start; after asking to save,
+  // stores it and starts the program anew (main_frame_language.cpp).
+  void OnLanguage();
+
+  // Printing the active document's listing (main_frame_print.cpp). Print
+  // asks for the printer and pages first when askFirst is set.
+  void OnFilePrint(bool askFirst);
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  void OnExportPdf();
+  // The printer of Print, Print Preview and Print Setup, made when first used.
+  QPrinter& Printer();
   // Opens the help window at the topic of a context number; no page, no help.
   void ShowHelp(int contextId);
   CHelpWindow* HelpWindow() const { return help_; }
@@ -90,8 +110,15 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  // The navigation bar on the left of the document windows, with its tree.
+  void CreateNavigatorBar();
+  // The active document window for an editor of its image. nullptr, with a
+  // note in the status bar, when there is none or a transfer runs (a modal
+  // dialog would stall the transfer's event pumps).
+  CChildFrame* DocumentForEditor();
   void UpdateMenus();
   void ConnectTransferCommands();
+  void ConnectPrintCommands();
   void UpdateTransferCommands();
   // While a transfer runs, commands that would destroy a document or its
   // view are refused with a note in the status bar.
@@ -108,6 +135,7 @@ class CMainFrame : public QMainWindow {
   Registry& registry_;
   CMDIClientWnd* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;
+  CNavigatorBar* navigatorBar_ = nullptr;
   std::map<int, QAction*> actions_;
   QAction* about128_ = nullptr;
   QList<QMenu*> menus128_;
@@ -116,6 +144,9 @@ class CMainFrame : public QMainWindow {
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QString messageCaption_;
+  std::unique_ptr<QPrinter> printer_;
+  // The save prompt was answered already (the language restart closes us).
+  bool savePromptAnswered_ = false;
 };
 
 }  // namespace selkan

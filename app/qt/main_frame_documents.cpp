@@ -149,8 +149,8 @@ void CMainFrame::OnChannelInformation() {
 }
 
 void CMainFrame::OnProductInformation() {
-  CChildFrame* active = ActiveChild();
-  if (!active) return;  // no image to edit
+  CChildFrame* active = DocumentForEditor();
+  if (!active) return;
   CSelkanDoc& document = active->Document();
   RadioImage& image = document.Image();
   const auto before = std::make_pair(image[offset::kRadioType], image[offset::kBandIndex]);

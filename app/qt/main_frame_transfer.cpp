@@ -4,8 +4,6 @@
 #include <QAction>
 #include <QStatusBar>
 
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
@@ -14,6 +12,8 @@
 #include "link/gui/transfer_controller.h"
 #include "link/gui/transfer_monitor.h"
 #include "platform/registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 
@@ -22,6 +22,7 @@ void CMainFrame::ConnectTransferCommands() {
   connect(Action(kRead), &QAction::triggered, this, &CMainFrame::OnRead);
   connect(Action(kWrite), &QAction::triggered, this, &CMainFrame::OnWrite);
   connect(Action(kComSetup), &QAction::triggered, this, &CMainFrame::OnComSetup);
+  connect(Action(kLanguage), &QAction::triggered, this, &CMainFrame::OnLanguage);
   connect(&TransferMonitor::Instance(), &TransferMonitor::runningChanged, this,
           &CMainFrame::UpdateTransferCommands);
   UpdateTransferCommands();
@@ -35,6 +36,9 @@ void CMainFrame::UpdateTransferCommands() {
   Action(kRead)->setEnabled(document);
   Action(kWrite)->setEnabled(document);
   Action(kComSetup)->setEnabled(document && !running);
+  Action(kLanguage)->setEnabled(document && !running);
+  for (int id : {kFilePrint, kFilePrintDirect, kFilePrintPreview, kExportPdf})
+    Action(id)->setEnabled(document);
   for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit}) Action(id)->setEnabled(!running);
 }
 

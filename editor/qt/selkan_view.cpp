@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/channel_grid_layout.h"
 #include "editor/qt/grid_table.h"
@@ -19,6 +17,8 @@
 #include "model/tone_table.h"
 #include "platform/qt/profile_text.h"
 #include "platform/registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 
@@ -183,14 +183,18 @@ void CSelkanView::Decode() {
       ProductStepCaption(*context_.profile, document_.Image(), languageName, language));
 }
 
-void CSelkanView::Encode() {
-  CommitOpenEditor();
+ChannelTable CSelkanView::GridTexts() const {
   ChannelTable table;
   for (int r = 1; r <= offset::kChannelCount; ++r) {
     for (int c = 1; c <= kChannelColumns; ++c)
       Cell(table[r - 1], c) = grid_->GetTextMatrix(r, c).toStdString();
   }
-  EncodeChannels(table, document_.Image());
+  return table;
+}
+
+void CSelkanView::Encode() {
+  CommitOpenEditor();
+  EncodeChannels(GridTexts(), document_.Image());
 }
 
 }  // namespace selkan

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_codec.h"
 #include "model/product_info.h"
 
 class QLabel;
@@ -44,6 +45,8 @@ class CSelkanView : public QWidget {
   void Decode();
   // Commits an open cell editor, then grid to image.
   void Encode();
+  // The channels' texts as the grid shows them (UTF-8).
+  ChannelTable GridTexts() const;
 
   BandLimits GetBandLimits() const { return limits_; }
   void SetBandLimits(BandLimits limits) { limits_ = limits; }

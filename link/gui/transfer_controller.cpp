@@ -128,7 +128,7 @@ void CTransferController::RunTransfer() {
              document.Image() == image) {
     document.SetModified(false);
   }
-  if (direction == TransferDirection::kRead) Report(outcome);  // a write reported its own
+  if (direction == TransferDirection::kRead) Report(outcome, port);  // a write reported its own
   delete dialog.data();
   if (outcome == TransferOutcome::kCompleted) ShowFrame();
   emit finished(outcome, direction);
@@ -147,8 +147,8 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
       safety_.backupDirectory.empty() ? DefaultBackupDirectory() : safety_.backupDirectory;
   context.typeName = safety_.typeName;
   QPointer<CTransferController> self(this);
-  context.report = [self](TransferOutcome outcome) {
-    if (self) self->Report(outcome);
+  context.report = [self, port](TransferOutcome outcome) {
+    if (self) self->Report(outcome, port);
   };
   QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(view_.window());
   context.note = [frame](const QString& note) {
@@ -173,9 +173,13 @@ void CTransferController::RememberWriteChoices() {
   safety_.registry->WriteValue(safety_.registryKey, "Verify", dialog_->VerifyChosen() ? 1 : 0);
 }
 
-void CTransferController::Report(TransferOutcome outcome) {
+void CTransferController::Report(TransferOutcome outcome, const std::string& port) {
   switch (outcome) {
     case TransferOutcome::kPortError:
+      ShowMessage(
+          {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok},
+          PortErrorDetails(port));
+      break;
     case TransferOutcome::kProgramInterrupt:
       ShowMessage(
           {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok});

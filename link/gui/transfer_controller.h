@@ -64,7 +64,7 @@ class CTransferController : public QObject {
  private:
   void OpenDialog(TransferDirection direction);
   void RunTransfer();
-  void Report(TransferOutcome outcome);
+  void Report(TransferOutcome outcome, const std::string& port);
   void ShowFrame();
   // The progress window's choices for a write, as last remembered.
   void RecallWriteChoices();

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "link/port_access.h"
+
 namespace selkan {
 
 namespace {
@@ -33,6 +35,14 @@ QString TransferMessageText(TransferOutcome outcome) {
     default:
       return {};
   }
+}
+
+QString PortErrorDetails(const std::string& device) {
+  const DeviceAccess access = ProbeDeviceAccess(device);
+  const PortAdvice advice = AdviseOnAccess(access);
+  if (advice == PortAdvice::kNone) return {};
+  return QCoreApplication::translate("selkan::PortAccess", PortAdviceText(advice))
+      .arg(QString::fromStdString(device), QString::fromStdString(access.group));
 }
 
 BuiltInMessage RadioMismatchMessage(Language language) {

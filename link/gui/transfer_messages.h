@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "link/transfer_outcome.h"
 #include "platform/language.h"
@@ -10,6 +11,11 @@ namespace selkan {
 // The text of a transfer's message in the catalog's language (61453, 61451,
 // 61454); empty when the outcome has none in the string table.
 QString TransferMessageText(TransferOutcome outcome);
+
+// The details of 61453 for the device that did not open: what to do when
+// the user may not use it (on Linux, typically: join the group dialout);
+// empty when that is not the reason.
+QString PortErrorDetails(const std::string& device);
 
 // The radio-type message is built in: English or Chinese by the language
 // flag, with its own caption.

@@ -9,8 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "model/radio_image.h"
 #include "editor/channel_csv.h"
+#include "model/radio_image.h"
+#include "tests/support/pdf_text.h"
 
 namespace selkan::cli {
 namespace {
@@ -106,7 +107,7 @@ TEST_F(CliCommands, NewStoresTypeAndBandChecksThemAndKeepsAnExistingFile) {
 }
 
 TEST_F(CliCommands, HelpGoesToStdoutWithSuccess) {
-  for (auto run : {RunNew, RunExport, RunImport, RunShow}) {
+  for (auto run : {RunNew, RunExport, RunImport, RunShow, RunPrint}) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(run({"--help"}), kExitOk);
     EXPECT_NE(testing::internal::GetCapturedStdout().find("usage: selkan-cli"), std::string::npos);
@@ -217,6 +218,28 @@ TEST_F(CliCommands, ShowListsOptionsIndexesAndUsedChannels) {
   EXPECT_LT(ch3, ch12);
   EXPECT_EQ(RunShow({Path("missing.dat")}), kExitBadInput);
   EXPECT_EQ(RunShow({}), kExitUsage);
+}
+
+TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
+  const std::string dat = Path("radio.dat");
+  ASSERT_EQ(RunNew({dat}), kExitOk);
+  const std::string csv = Path("in.csv");
+  WriteFile(csv, std::string(kChannelCsvHeader) + "\n12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
+  ASSERT_EQ(RunImport({csv, dat}), kExitOk);
+  const std::string pdf = Path("listing.pdf");
+  for (const Args& bad : {Args{dat}, Args{dat, "-o", pdf, "--lang", "chinese"},
+                          Args{dat, "-o", pdf, "--paper", "A5"}, Args{"-o", pdf}}) {
+    EXPECT_EQ(RunQuiet(RunPrint, bad).first, kExitUsage);
+  }
+  EXPECT_EQ(RunQuiet(RunPrint, {Path("missing.dat"), "-o", pdf}).first, kExitBadInput);
+  EXPECT_FALSE(fs::exists(pdf));
+
+  ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,
+            kExitOk);
+  const auto pages = test::PdfPageTexts(pdf);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NE(pages[0].find("Page 1 of 2"), std::string::npos) << pages[0];
+  EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "model/channel_codec.h"
-#include "model/option_fields.h"
 
 namespace selkan {
 namespace {
@@ -131,23 +130,6 @@ TEST(CompareImages, AnyChangedByteGivesADifference) {
     changed[address] ^= static_cast<std::uint8_t>(1u << (address % 8));
     ASSERT_FALSE(CompareImages(base, changed, Language::English).empty()) << address;
   }
-}
-
-TEST(OptionFields, ChineseTextsAndTheBytesEachFieldReads) {
-  RadioImage image = BlankImage();
-  image[offset::kTimeOutTimer] = 0;
-  const std::vector<OptionField> fields = OptionFields(image, Language::Chinese);
-  ASSERT_EQ(fields.size(), 14u);
-  EXPECT_EQ(fields[0].label, "电池省电");
-  EXPECT_EQ(fields[0].value, "开");
-  EXPECT_EQ(fields[2].value, "关");  // Busy Lock: a set bit is "Off"
-  EXPECT_EQ(fields[8].label, "LED");
-  EXPECT_EQ(fields[10].value, "关");  // time-out timer off
-  EXPECT_EQ(fields[11].value, "无");  // no priority channel
-  EXPECT_EQ(fields[12].label, "ANI");
-  EXPECT_EQ(fields[13].label, "ANI 码");
-  EXPECT_EQ(fields[13].address, offset::kAniCode);
-  EXPECT_EQ(fields[13].length, 3u);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "model/selkan_doc.h"
+
 namespace selkan {
 namespace {
 
@@ -180,6 +182,31 @@ TEST(OptionalFeatures, AniBytesBeyondTheDigitsAreNotShownButKept) {
   s.aniCode = "19";
   ASSERT_TRUE(WriteOptionStates(s, image));
   EXPECT_EQ(AniBytes(image), (Three{0x01, 0x09, 0xFF}));
+}
+
+// OK marks the document modified only when a byte changed, and never
+// clears a mark an earlier edit set.
+TEST(OptionalFeatures, ApplyingStatesMarksTheDocumentOnlyWhenAByteChanges) {
+  CSelkanDoc document;
+  const RadioImage blank = document.Image();
+  S s = ReadOptionStates(blank);
+  EXPECT_FALSE(ApplyOptionStates(document, s));
+  EXPECT_FALSE(document.IsModified());
+
+  s.aniCode = "12a";
+  s.squelchLevel = 7;
+  EXPECT_FALSE(ApplyOptionStates(document, s));
+  EXPECT_EQ(document.Image(), blank);
+  EXPECT_FALSE(document.IsModified());
+
+  s.aniCode = "123";
+  EXPECT_TRUE(ApplyOptionStates(document, s));
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(document.Image()[offset::kSquelchLevel], 7);
+  EXPECT_EQ(AniBytes(document.Image()), (Three{1, 2, 3}));
+
+  EXPECT_FALSE(ApplyOptionStates(document, s));
+  EXPECT_TRUE(document.IsModified());
 }
 
 }  // namespace

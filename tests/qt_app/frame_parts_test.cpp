@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
@@ -24,6 +23,7 @@
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
+#include "settings/process_settings.h"
 
 using namespace selkan;
 using namespace selkan::test;

@@ -54,7 +54,7 @@ class StartupTest : public QObject {
     QCOMPARE(ItemTexts(frame, 0),
              QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
                           "Co&mpare With...", "-", "&Print...", "Print Pre&view", "P&rint Setup...",
-                          "-", "E&xit"}));
+                          "&Export PDF...", "-", "E&xit"}));
     QCOMPARE(ItemTexts(frame, 1),
              QStringList({"&Product Information", "&Channel Information", "&Optional Features"}));
     QCOMPARE(ItemTexts(frame, 2), QStringList({"&Read", "&Write"}));
@@ -78,8 +78,8 @@ class StartupTest : public QObject {
     }
     QCOMPARE(frame->Action(command::kRead)->statusTip(), QStringLiteral("Read Data From Radio"));
     QCOMPARE(frame->Action(command::kWrite)->toolTip(), QStringLiteral("Write"));
-    // The commands of later work stand visible but unavailable.
-    QVERIFY(!frame->Action(command::kFilePrint)->isEnabled());
+    // The document's commands are available with a document.
+    QVERIFY(frame->Action(command::kFilePrint)->isEnabled());
     QVERIFY(frame->Action(command::kRead)->isEnabled());
   }
 
@@ -92,6 +92,8 @@ class StartupTest : public QObject {
       delete child;
     }
     QVERIFY(!p.frame->HasDocumentMenu());
+    // Nothing to print: the toolbar button and Ctrl+P do nothing.
+    QVERIFY(!p.frame->Action(command::kFilePrint)->isEnabled());
     QCOMPARE(MenuTitles(p.frame), QStringList({"&File", "&View", "&Help"}));
     QCOMPARE(ItemTexts(p.frame, 0),
              QStringList({"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));

@@ -25,6 +25,7 @@ int RunNew(const Args& args);
 int RunExport(const Args& args);
 int RunImport(const Args& args);
 int RunShow(const Args& args);
+int RunPrint(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunDiff(const Args& args);

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
-#include "model/option_fields.h"
+#include "model/option_page.h"
 
 namespace selkan::cli {
 
@@ -15,13 +14,6 @@ std::string PadRight(const std::string& text, std::size_t width) {
 }
 
 }  // namespace
-
-std::vector<std::pair<std::string, std::string>> OptionLines(const RadioImage& image) {
-  std::vector<std::pair<std::string, std::string>> lines;
-  for (OptionField& field : OptionFields(image, Language::English))
-    lines.emplace_back(std::move(field.label), std::move(field.value));
-  return lines;
-}
 
 std::string ChannelListing(const ChannelTable& table) {
   std::vector<std::array<std::string, 1 + kChannelColumns>> lines;
@@ -59,11 +51,11 @@ std::string ChannelListing(const ChannelTable& table) {
 
 std::string ShowListing(const RadioImage& image) {
   std::string out = "Optional features\n";
-  const auto options = OptionLines(image);
+  const auto options = OptionPageLines(image, Language::English);
   std::size_t width = 0;
-  for (const auto& [label, value] : options) width = std::max(width, label.size() + 1);
+  for (const auto& [label, value] : options) width = std::max(width, label.size());
   for (const auto& [label, value] : options) {
-    std::string line = "  " + PadRight(label + ":", width) + "  " + value;
+    std::string line = "  " + PadRight(label, width) + "  " + value;
     line.erase(line.find_last_not_of(' ') + 1);
     out += line + "\n";
   }

@@ -1,17 +1,11 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "model/channel_codec.h"
 #include "model/radio_image.h"
 
 namespace selkan::cli {
-
-// The optional features as the printed options page lists them: label and
-// value, in page order, English.
-std::vector<std::pair<std::string, std::string>> OptionLines(const RadioImage& image);
 
 // The channels whose Rx Frequency cell is not empty, as an aligned table
 // with a heading line; "No channels in use." when there are none.

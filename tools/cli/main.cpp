@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/version.h"
 #include "tools/cli/commands.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr Command kCommands[] = {
     {"export", selkan::cli::RunExport, "write the channels of a configuration as CSV"},
     {"import", selkan::cli::RunImport, "put the channels of a CSV file into a configuration"},
     {"show", selkan::cli::RunShow, "list the optional features and the used channels"},
+    {"print", selkan::cli::RunPrint, "write the printed listing of a configuration as PDF"},
     {"read", selkan::cli::RunRead, "read a radio's memory into a configuration file"},
     {"write", selkan::cli::RunWrite, "write a configuration file into a radio"},
     {"diff", selkan::cli::RunDiff, "list what differs between two configurations or a radio"},
@@ -27,7 +29,8 @@ constexpr Command kCommands[] = {
 void PrintUsage(std::FILE* out) {
   std::fprintf(out,
                "usage: selkan-cli COMMAND [ARGS...]\n"
-               "       selkan-cli COMMAND --help\n\ncommands:\n");
+               "       selkan-cli COMMAND --help\n"
+               "       selkan-cli --version\n\ncommands:\n");
   for (const Command& command : kCommands) {
     std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
   }
@@ -43,6 +46,10 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintUsage(stdout);
+    return selkan::cli::kExitOk;
+  }
+  if (name == "--version") {
+    std::printf("selkan-cli %s\n", selkan::VersionText());
     return selkan::cli::kExitOk;
   }
   for (const Command& command : kCommands) {

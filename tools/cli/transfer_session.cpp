@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "link/port_access.h"
 #include "link/port_names.h"
 #include "tools/cli/commands.h"
 
@@ -166,6 +167,12 @@ void TransferSession::PrintOutcome(TransferOutcome outcome) {
   } else if (outcome == TransferOutcome::kPortError) {
     PrintError(command_,
                std::string(kPortErrorText) + " (" + request_.port + ": " + port_.ErrorText() + ")");
+    // A device the user may not open: say what would help.
+    const DeviceAccess access = ProbeDeviceAccess(device_);
+    const PortAdvice advice = AdviseOnAccess(access);
+    if (advice != PortAdvice::kNone) {
+      PrintError(command_, FillPortAdvice(advice, device_, access.group));
+    }
   } else if (!EnglishMessage(outcome).empty()) {
     PrintError(command_, EnglishMessage(outcome));
   }

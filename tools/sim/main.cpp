@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/radio_image.h"
+#include "platform/version.h"
 #include "tools/sim/pty_line.h"
 #include "tools/sim/sim_options.h"
 #include "tools/sim/virtual_radio.h"
@@ -160,6 +161,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(selkan::sim::kSimHelp, stdout);
+    return 0;
+  }
+  if (options->version) {
+    std::printf("selkan-sim %s\n", selkan::VersionText());
     return 0;
   }
 

@@ -7,6 +7,7 @@ namespace selkan::sim {
 const char kSimHelp[] =
     "usage: selkan-sim [--image FILE.dat] [--link PATH] [--id TEXT] [--realtime]\n"
     "                  [--log FILE] [fault options]\n"
+    "       selkan-sim --help | --version\n"
     "\n"
     "A virtual Selkan radio on a pseudo-terminal. Prints the device path on\n"
     "stdout, then answers programming sessions until SIGINT or SIGTERM.\n"
@@ -17,6 +18,8 @@ const char kSimHelp[] =
     "  --id TEXT          identification to send (up to 8 bytes; default KZ904SK1)\n"
     "  --realtime         pace both directions as 9600 baud 8N1 (1.04 ms a byte)\n"
     "  --log FILE         write every frame with a time stamp\n"
+    "  -h, --help         print this help and stop\n"
+    "  --version          print the version and stop\n"
     "\n"
     "fault options (N counts 8-byte blocks from 0, block N is address 8*N):\n"
     "  --no-wakeup-answer     never answer the wake-up\n"
@@ -62,6 +65,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
     };
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--image" || arg == "--link" || arg == "--log" || arg == "--id") {
       const std::string* text = value();
       if (!text) return fail(arg + " needs a value");

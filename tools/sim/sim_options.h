@@ -17,6 +17,7 @@ struct SimOptions {
   std::string logPath;
   Faults faults;
   bool help = false;
+  bool version = false;
 };
 
 // The identification --wrong-id sends: the first four bytes match "KZ904",

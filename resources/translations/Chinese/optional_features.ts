@@ -1,0 +1,146 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN">
+  <context>
+    <name>COptionalFeaturesDlg</name>
+    <message>
+      <source>Optional Features</source>
+      <translation>可选功能</translation>
+    </message>
+    <message>
+      <source>Battery Saver</source>
+      <translation>电池省电</translation>
+    </message>
+    <message>
+      <source>Beep</source>
+      <translation>提示音</translation>
+    </message>
+    <message>
+      <source>Busy Lock</source>
+      <translation>繁忙锁定</translation>
+    </message>
+    <message>
+      <source>Key Lock</source>
+      <translation>键盘锁定</translation>
+    </message>
+    <message>
+      <source>ANI</source>
+      <translation>ANI</translation>
+    </message>
+    <message>
+      <source>Vox</source>
+      <translation>声控开关</translation>
+    </message>
+    <message>
+      <source>LED</source>
+      <translation>指示灯</translation>
+    </message>
+    <message>
+      <source>Squelch Level</source>
+      <translation>静噪电平</translation>
+    </message>
+    <message>
+      <source>Vox Gain Level</source>
+      <translation>声控电平</translation>
+    </message>
+    <message>
+      <source>Step</source>
+      <translation>步进</translation>
+    </message>
+    <message>
+      <source>Time-Out Timer</source>
+      <translation>超时定时器</translation>
+    </message>
+    <message>
+      <source>Vox Delay Time</source>
+      <translation>声控延迟</translation>
+    </message>
+    <message>
+      <source>Priority Channel</source>
+      <translation>优先信道</translation>
+    </message>
+    <message>
+      <source>ANI Code</source>
+      <translation>ANI 码</translation>
+    </message>
+    <message>
+      <source>On</source>
+      <translation>开</translation>
+    </message>
+    <message>
+      <source>Off</source>
+      <translation>关</translation>
+    </message>
+    <message>
+      <source>5k</source>
+      <translation>5k</translation>
+    </message>
+    <message>
+      <source>10k</source>
+      <translation>10k</translation>
+    </message>
+    <message>
+      <source>6.25k</source>
+      <translation>6.25k</translation>
+    </message>
+    <message>
+      <source>12.5k</source>
+      <translation>12.5k</translation>
+    </message>
+    <message>
+      <source>25k</source>
+      <translation>25k</translation>
+    </message>
+    <message>
+      <source>30</source>
+      <translation>30</translation>
+    </message>
+    <message>
+      <source>60</source>
+      <translation>60</translation>
+    </message>
+    <message>
+      <source>90</source>
+      <translation>90</translation>
+    </message>
+    <message>
+      <source>120</source>
+      <translation>120</translation>
+    </message>
+    <message>
+      <source>180</source>
+      <translation>180</translation>
+    </message>
+    <message>
+      <source>240</source>
+      <translation>240</translation>
+    </message>
+    <message>
+      <source>300</source>
+      <translation>300</translation>
+    </message>
+    <message>
+      <source>1s</source>
+      <translation>1秒</translation>
+    </message>
+    <message>
+      <source>2s</source>
+      <translation>2秒</translation>
+    </message>
+    <message>
+      <source>3s</source>
+      <translation>3秒</translation>
+    </message>
+    <message>
+      <source>4s</source>
+      <translation>4秒</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,85 @@
+#include "navbar/bar_mouse.h"
+
+#include <gtest/gtest.h>
+
+namespace selkan {
+namespace {
+
+constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
+
+// A 220-pixel bar as its first paint lays it out: the strip from x = 214,
+// the close button at (194..209, 11..25).
+BarMouse PaintedBar() {
+  BarMouse mouse;
+  mouse.SetFrame(InnerFrame(FrameOutline(220, 480)));
+  return mouse;
+}
+constexpr int kStripX = 216, kStripY = 200, kButtonX = 200, kButtonY = 18;
+
+TEST(BarMouse, BeforeTheFirstPaintTheMouseDoesNothing) {
+  BarMouse mouse;
+  EXPECT_FALSE(mouse.Press(kStripX, kStripY).repaintButton);
+  EXPECT_FALSE(mouse.Resizing());
+  EXPECT_FALSE(mouse.ShowsResizeCursor(kStripX, kStripY));
+  const auto release = mouse.Release(kButtonX, kButtonY, kFrameWidth);
+  EXPECT_FALSE(release.hideBar || release.width);
+}
+
+// The line follows the drag within its limits and goes at the release,
+// which applies the width within its own; a press off the strip resizes
+// nothing, and a drag ending over the close button leaves the bar shown.
+TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
+  const struct {
+    int pressX, pressY, x, y;
+    std::optional<int> line, width;
+  } cases[] = {{kStripX, kStripY, 30, kStripY, 80, 30},
+               {kStripX, kStripY, 5, kStripY, 80, 11},
+               {kStripX, kStripY, 900, kStripY, 500, 500},
+               {kStripX, kButtonY, kButtonX, kButtonY, kButtonX, kButtonX},
+               {100, kStripY, 300, kStripY, std::nullopt, std::nullopt}};
+  for (const auto& c : cases) {
+    BarMouse mouse = PaintedBar();
+    mouse.Press(c.pressX, c.pressY);
+    mouse.Move(c.x, c.y, kFrameWidth);
+    EXPECT_EQ(mouse.TrackingX(), c.line) << c.x;
+    const auto release = mouse.Release(c.x, c.y, kFrameWidth);
+    EXPECT_EQ(release.width, c.width) << c.x;
+    EXPECT_FALSE(release.hideBar) << c.x;
+    EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
+  }
+  EXPECT_TRUE(PaintedBar().ShowsResizeCursor(kStripX, kStripY));
+  EXPECT_FALSE(PaintedBar().ShowsResizeCursor(kStripX - 6, kStripY));
+}
+
+TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
+  BarMouse mouse = PaintedBar();
+  EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
+  // Out: flat; back in: sunken again; released there: the bar goes.
+  EXPECT_TRUE(mouse.Move(kButtonX, 60, kFrameWidth).repaintButton);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  mouse.Move(kButtonX, kButtonY, kFrameWidth);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
+  EXPECT_TRUE(mouse.Release(kButtonX, kButtonY, kFrameWidth).hideBar);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  // Pressed, moved out and released outside: nothing.
+  mouse.Press(kButtonX, kButtonY);
+  mouse.Move(100, kButtonY, kFrameWidth);
+  EXPECT_FALSE(mouse.Release(100, kButtonY, kFrameWidth).hideBar);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+}
+
+TEST(BarMouse, HoverRaisesTheCloseButtonAndLeavingFlattensIt) {
+  BarMouse mouse = PaintedBar();
+  EXPECT_TRUE(mouse.Move(kButtonX, kButtonY, kFrameWidth).repaintButton);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Raised);
+  EXPECT_FALSE(mouse.Move(kButtonX + 1, kButtonY, kFrameWidth).repaintButton);  // no flicker
+  mouse.Move(kButtonX, 60, kFrameWidth);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  mouse.Move(kButtonX, kButtonY, kFrameWidth);
+  EXPECT_TRUE(mouse.Leave().repaintButton);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+}
+
+}  // namespace
+}  // namespace selkan

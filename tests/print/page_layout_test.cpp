@@ -1,0 +1,102 @@
+#include "print/page_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace selkan {
+namespace {
+
+// An A4 page's printable area in twips, with line heights a serif font gives.
+const PageFonts kFonts = PageFontsFor(10800, 15500);
+constexpr LineHeights kLines{400, 320};
+
+Listing ListingWith(const std::vector<int>& rows, Language language = Language::English) {
+  ChannelTable channels{};
+  for (int row : rows) {
+    channels[row - 1] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
+  }
+  return MakeListing(BlankImage(), channels, language, "Owner Ltd.");
+}
+
+const PageText* Find(const PageDrawing& page, const std::string& text) {
+  const auto it = std::find_if(page.texts.begin(), page.texts.end(),
+                               [&](const PageText& item) { return item.text == text; });
+  return it == page.texts.end() ? nullptr : &*it;
+}
+
+TEST(LayOutListingPage, FooterNumbersEveryPageOfTheWholeListing) {
+  const Listing listing = ListingWith({1, 2, 3, 4, 5, 6, 7, 8});
+  const ChannelPages pages = PaginateChannels(listing.channels);
+  for (int page = 1; page <= 3; ++page) {
+    const PageDrawing drawing = LayOutListingPage(listing, pages, page, kFonts, kLines);
+    const PageText* number = Find(drawing, "Page " + std::to_string(page) + " of 3");
+    ASSERT_NE(number, nullptr) << page;
+    EXPECT_EQ(number->depth, 36 * kLines.title);
+    const PageText* owner = Find(drawing, "Owner Ltd.");
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(&drawing.texts[static_cast<std::size_t>(drawing.ownerIndex)], owner);
+    // The owner text must end before the page number begins.
+    EXPECT_LE(owner->x + drawing.ownerWidth, number->x);
+    // Every text lies above the bottom rule but the footer, which lies below it.
+    const int bottomRule = drawing.rules.back().depth;
+    for (const PageText& text : drawing.texts) {
+      if (&text == owner || &text == number) continue;
+      EXPECT_LT(text.depth + kLines.body, bottomRule) << text.text;
+    }
+    EXPECT_GT(number->depth, bottomRule);
+  }
+  // Without an owner text nothing stands in its place; without channels
+  // the options page is all there is.
+  Listing anonymous = ListingWith({});
+  anonymous.owner.clear();
+  const PageDrawing alone =
+      LayOutListingPage(anonymous, PaginateChannels(anonymous.channels), 1, kFonts, kLines);
+  EXPECT_EQ(alone.ownerIndex, -1);
+  EXPECT_EQ(Find(alone, ""), nullptr);
+  EXPECT_NE(Find(alone, "Page 1 of 1"), nullptr);
+}
+
+TEST(LayOutListingPage, ChannelBlocksFollowEachOtherFiveAndAHalfLinesApart) {
+  const Listing listing = ListingWith({3, 9, 10, 11, 12, 13, 14, 40}, Language::English);
+  const ChannelPages pages = PaginateChannels(listing.channels);
+  const PageDrawing first = LayOutListingPage(listing, pages, 2, kFonts, kLines);
+  // Channels carry their grid row numbers; block j starts j × 5.7 lines down.
+  const PageText* third = Find(first, "Channel 3:");
+  const PageText* tenth = Find(first, "Channel 10:");
+  ASSERT_TRUE(third && tenth);
+  EXPECT_EQ(third->depth, 4 * kLines.body);
+  EXPECT_EQ(tenth->depth, static_cast<int>(2 * kLines.body * 5.7) + 4 * kLines.body);
+  EXPECT_EQ(Find(first, "Channel 40:"), nullptr);  // the eighth goes to the next page
+  // Empty cells print nothing; the others print as the grid shows them.
+  EXPECT_EQ(std::count_if(first.texts.begin(), first.texts.end(),
+                          [](const PageText& t) { return t.text == "D023N"; }),
+            7);
+  EXPECT_EQ(std::count_if(first.texts.begin(), first.texts.end(),
+                          [](const PageText& t) { return t.text.empty(); }),
+            0);
+  const PageDrawing last = LayOutListingPage(listing, pages, 3, kFonts, kLines);
+  const PageText* fortieth = Find(last, "Channel 40:");
+  ASSERT_NE(fortieth, nullptr);
+  EXPECT_EQ(fortieth->depth, 4 * kLines.body);  // a new page starts at the top again
+}
+
+TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
+  const Listing listing = ListingWith({1});
+  const PageDrawing page =
+      LayOutListingPage(listing, PaginateChannels(listing.channels), 2, kFonts, kLines);
+  const auto index = [&](const std::string& text) {
+    return static_cast<std::size_t>(Find(page, text) - page.texts.data());
+  };
+  const int u = kFonts.unit;
+  // "Receive Frequency:" at 5u, its value at 22u; the value runs up to the
+  // right-hand label at 36u; the Tx cell is empty, so "Transceive
+  // Frequency:" has the rest of the line.
+  EXPECT_EQ(RoomOnLine(page, index("Receive Frequency:"), kFonts), 17 * u - u / 2);
+  EXPECT_EQ(RoomOnLine(page, index("438.10000"), kFonts), 14 * u - u / 2);
+  EXPECT_EQ(RoomOnLine(page, index("Transceive Frequency:"), kFonts), -1);
+  EXPECT_EQ(RoomOnLine(page, index("Channel 1:"), kFonts), -1);
+}
+
+}  // namespace
+}  // namespace selkan

@@ -1,0 +1,64 @@
+#include "settings/language_choice.h"
+
+#include <gtest/gtest.h>
+
+#include "profile_test_files.h"
+#include "settings/profile_store.h"
+
+namespace selkan {
+namespace {
+
+using LanguageChoiceTest = test::ProfileFilesTest;
+
+TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
+  const std::string product =
+      Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
+  Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(product, true, true, false));
+  std::string error;
+  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error)) << error;
+  // On disk before the store is released, not at the end of the process.
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
+  EXPECT_EQ(Read(PathOf("Olvane.ini")), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
+  EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
+}
+
+TEST_F(LanguageChoiceTest, ProfileWithoutSetupAndNoMakerFileYet) {
+  const std::string product = Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(product, true, true, false));
+  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr));
+  EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(Read(PathOf("Olvane.ini")), "[Setup]\r\nLanguage=English\r\n");
+}
+
+TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
+  // The maker file cannot be written: the product profile is not touched.
+  const std::string product = Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
+  std::filesystem::create_directory(dir_ / "Olvane.ini");
+  {
+    CProfileStore profile;
+    ASSERT_TRUE(profile.Load(product, true, true, false));
+    std::string error;
+    EXPECT_FALSE(StoreLanguageChoice(profile, "Chinese", &error));
+    EXPECT_NE(error.find("Olvane.ini"), std::string::npos) << error;
+    EXPECT_EQ(profile.GetValue("Setup", "Language", ""), "English");
+    EXPECT_FALSE(profile.IsModified());
+  }
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+
+  // The product profile cannot be written: it keeps its value in memory too.
+  std::filesystem::remove(dir_ / "Olvane.ini");
+  std::filesystem::create_directory(dir_ / "sub");
+  std::filesystem::create_directory(dir_ / "sub" / "Selkan.ini");  // unreadable as a file
+  CProfileStore broken;
+  broken.Load(PathOf("sub/Selkan.ini"), true, true, false);
+  std::string error;
+  EXPECT_FALSE(StoreLanguageChoice(broken, "Chinese", &error));
+  EXPECT_NE(error.find("Selkan.ini"), std::string::npos) << error;
+  EXPECT_EQ(broken.GetValue("Setup", "Language", "none"), "");
+}
+
+}  // namespace
+}  // namespace selkan

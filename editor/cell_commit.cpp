@@ -33,16 +33,6 @@ void ClearRow(ChannelRow& row) {
   for (std::string& cell : row) cell.clear();
 }
 
-void WriteRowDefaults(ChannelRow& row, const std::string& frequency, Language language) {
-  Cell(row, kColRx) = frequency;
-  Cell(row, kColTx) = frequency;
-  Cell(row, kColDecodeTone) = words::kNone.In(language);
-  Cell(row, kColEncodeTone) = words::kNone.In(language);
-  Cell(row, kColPower) = words::kHigh.In(language);
-  Cell(row, kColScan) = words::kOn.In(language);
-  Cell(row, kColBandwidth) = words::kWide.In(language);
-}
-
 void CommitRx(CellCommit& commit, const std::string& rx, std::string_view editorText,
               const BandLimits& limits, Language language) {
   if (editorText.empty()) {
@@ -57,7 +47,7 @@ void CommitRx(CellCommit& commit, const std::string& rx, std::string_view editor
     return;
   }
   if (rx.empty()) {
-    WriteRowDefaults(commit.row, check.text, language);
+    commit.row = RowDefaults(check.text, language);
   } else {
     Cell(commit.row, kColRx) = check.text;
   }
@@ -81,6 +71,16 @@ void CommitTx(CellCommit& commit, const std::string& rx, std::string_view editor
 }
 
 }  // namespace
+
+ChannelRow RowDefaults(const std::string& frequency, Language language) {
+  return {frequency,
+          frequency,
+          words::kNone.In(language),
+          words::kNone.In(language),
+          words::kHigh.In(language),
+          words::kOn.In(language),
+          words::kWide.In(language)};
+}
 
 bool IsOnChannelStep(std::int32_t tenHertz) { return tenHertz % 500 == 0 || tenHertz % 625 == 0; }
 

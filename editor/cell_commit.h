@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/channel_codec.h"
@@ -22,6 +23,10 @@ struct CellCommit {
 // or of 625 (6.25 kHz), in 10 Hz units.
 bool IsOnChannelStep(std::int32_t tenHertz);
 bool IsInBand(std::int32_t tenHertz, const BandLimits& limits);
+
+// The row a valid Rx frequency F makes of an empty row: F, F, "None",
+// "None", "High", "On", "Wide" (or their Chinese words).
+ChannelRow RowDefaults(const std::string& frequency, Language language);
 
 // What committing an editor's text into a cell of a channel row does.
 // column is 1..7; for the list columns editorText is the selected item's

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "editor/radio_list_csv.h"
 #include "editor/row_import.h"
 
 namespace selkan {
@@ -79,21 +80,32 @@ std::string ChannelsToCsv(const ChannelTable& table) {
   return csv;
 }
 
-ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits) {
+namespace {
+
+std::string OwnHeaderError() {
+  return "the header must be exactly " + std::string(kChannelCsvHeader);
+}
+
+// The first record of the file, when nothing unreadable comes before it.
+const CsvRecord* HeaderRecord(const CsvParse& parse) {
+  if (parse.records.empty()) return nullptr;
+  if (!parse.errors.empty() && parse.errors.front().line < parse.records.front().line)
+    return nullptr;
+  return &parse.records.front();
+}
+
+ChannelCsvImport ReadOwnForm(const CsvParse& parse, const BandLimits& limits,
+                             const std::string& headerError) {
   ChannelCsvImport result;
-  CsvParse parse = ParseCsv(text);
 
   // The header is the first line that holds anything, read or not.
-  const bool headerUnreadable =
-      !parse.errors.empty() &&
-      (parse.records.empty() || parse.errors.front().line < parse.records.front().line);
-  if (headerUnreadable) {
+  const CsvRecord* header = HeaderRecord(parse);
+  if (header == nullptr && !parse.errors.empty()) {
     result.errors.push_back(parse.errors.front());
     return result;
   }
-  if (parse.records.empty() || parse.records.front().fields != HeaderFields()) {
-    const int line = parse.records.empty() ? 1 : parse.records.front().line;
-    result.errors.push_back({line, "the header must be exactly " + std::string(kChannelCsvHeader)});
+  if (header == nullptr || header->fields != HeaderFields()) {
+    result.errors.push_back({header != nullptr ? header->line : 1, headerError});
     return result;
   }
 
@@ -105,6 +117,23 @@ ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits
   std::stable_sort(result.errors.begin(), result.errors.end(),
                    [](const CsvError& a, const CsvError& b) { return a.line < b.line; });
   return result;
+}
+
+}  // namespace
+
+ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits) {
+  return ReadOwnForm(ParseCsv(text), limits, OwnHeaderError());
+}
+
+ChannelCsvImport ImportChannelCsv(std::string_view text, const BandLimits& limits) {
+  const CsvParse parse = ParseCsv(text);
+  const CsvRecord* header = HeaderRecord(parse);
+  if (header != nullptr && IsRadioListHeader(header->fields))
+    return RadioListFromCsv(parse, limits);
+  return ReadOwnForm(parse, limits,
+                     OwnHeaderError() +
+                         ", or name the columns of a radio channel list (Location, Frequency, "
+                         "Duplex, Offset, Tone, ...)");
 }
 
 }  // namespace selkan

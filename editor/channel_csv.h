@@ -28,4 +28,9 @@ struct ChannelCsvImport {
 // each channel at most once, every row taken through ImportChannelCells.
 ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits);
 
+// Reads a channel list in either form it recognises by its header: the one
+// ChannelsToCsv writes, or the channel list of multi-radio programming
+// programs and repeater directories (RadioListFromCsv).
+ChannelCsvImport ImportChannelCsv(std::string_view text, const BandLimits& limits);
+
 }  // namespace selkan

@@ -2,8 +2,9 @@
 
 namespace selkan {
 
-std::string QuoteCsvField(std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
+std::string QuoteCsvField(std::string_view field, char separator) {
+  const char special[] = {separator, '"', '\r', '\n', '\0'};
+  if (field.find_first_of(special) == std::string_view::npos) return std::string(field);
   std::string quoted = "\"";
   for (char c : field) {
     if (c == '"') quoted += '"';
@@ -13,11 +14,11 @@ std::string QuoteCsvField(std::string_view field) {
   return quoted;
 }
 
-std::string FormatCsvRecord(const std::vector<std::string>& fields) {
+std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator) {
   std::string record;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) record += ',';
-    record += QuoteCsvField(fields[i]);
+    if (i > 0) record += separator;
+    record += QuoteCsvField(fields[i], separator);
   }
   return record;
 }
@@ -29,12 +30,14 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Walks the text one record at a time, counting lines.
 class CsvReader {
  public:
-  explicit CsvReader(std::string_view text) : text_(text) {}
+  CsvReader(std::string_view text, char separator, bool keepEmptyLines)
+      : text_(text), separator_(separator), keepEmptyLines_(keepEmptyLines) {}
 
   CsvParse Run() {
     CsvParse result;
     while (pos_ < text_.size()) {
       if (AtLineEnd()) {  // an empty line
+        if (keepEmptyLines_) result.records.push_back({line_, {std::string()}});
         SkipLineEnd();
         continue;
       }
@@ -76,17 +79,17 @@ class CsvReader {
       if (!ok) return false;
       fields.push_back(std::move(field));
       if (AtEnd()) return true;
-      if (text_[pos_] == ',') {
+      if (text_[pos_] == separator_) {
         ++pos_;
         continue;
       }
-      SkipLineEnd();  // ReadQuoted and ReadPlain stop only at ',' or a line end
+      SkipLineEnd();  // ReadQuoted and ReadPlain stop only at the separator or a line end
       return true;
     }
   }
 
   bool ReadPlain(std::string& field, std::string* reason) {
-    while (!AtEnd() && text_[pos_] != ',' && !AtLineEnd()) {
+    while (!AtEnd() && text_[pos_] != separator_ && !AtLineEnd()) {
       const char c = text_[pos_];
       if (c == '"') {
         *reason = "quote inside an unquoted field";
@@ -121,7 +124,7 @@ class CsvReader {
       if (c == '\n') ++line_;
       field += c;
     }
-    if (!AtEnd() && text_[pos_] != ',' && !AtLineEnd()) {
+    if (!AtEnd() && text_[pos_] != separator_ && !AtLineEnd()) {
       *reason = "text after the closing quote of a field";
       return false;
     }
@@ -129,15 +132,17 @@ class CsvReader {
   }
 
   std::string_view text_;
+  char separator_;
+  bool keepEmptyLines_;
   std::size_t pos_ = 0;
   int line_ = 1;
 };
 
 }  // namespace
 
-CsvParse ParseCsv(std::string_view text) {
+CsvParse ParseCsv(std::string_view text, char separator, bool keepEmptyLines) {
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
-  return CsvReader(text).Run();
+  return CsvReader(text, separator, keepEmptyLines).Run();
 }
 
 }  // namespace selkan

@@ -7,12 +7,14 @@
 namespace selkan {
 
 // Comma-separated values in the common form: a field is quoted when it holds
-// a comma, a quote, CR or LF, and quotes inside quotes are doubled.
+// the separator, a quote, CR or LF, and quotes inside quotes are doubled.
+// The separator is a comma for files; spreadsheets put tab-separated text on
+// the clipboard, quoted the same way.
 
 // The field as it goes into a record: quoted only when it needs it.
-std::string QuoteCsvField(std::string_view field);
-// The fields joined by commas, each quoted as needed, without line end.
-std::string FormatCsvRecord(const std::vector<std::string>& fields);
+std::string QuoteCsvField(std::string_view field, char separator = ',');
+// The fields joined by the separator, each quoted as needed, without line end.
+std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator = ',');
 
 struct CsvRecord {
   int line = 0;  // line of the file on which the record starts, from 1
@@ -34,7 +36,8 @@ struct CsvParse {
 // line ends. Empty lines hold no record. A malformed record (a quote inside
 // an unquoted field, text after a closing quote, a bare CR, a quote left
 // open) is reported and skipped up to the end of its line, so that the
-// records after it are still read.
-CsvParse ParseCsv(std::string_view text);
+// records after it are still read. With keepEmptyLines an empty line is a
+// record of one empty field (clipboard text, where it is an empty row).
+CsvParse ParseCsv(std::string_view text, char separator = ',', bool keepEmptyLines = false);
 
 }  // namespace selkan

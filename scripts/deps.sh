@@ -6,6 +6,7 @@ SELKAN_PACKAGES=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   fonts-wqy-microhei qt6-translations-l10n  # the Chinese user interface: a CJK font, Qt's own texts
+  fonts-liberation2  # Times New Roman's metrics, in which the forms are laid out
   desktop-file-utils appstream  # the install test validates the menu entry and the metadata
   poppler-utils  # the tests read printed listings (PDF) back with pdftotext and pdfinfo
 )

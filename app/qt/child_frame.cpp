@@ -16,8 +16,6 @@ CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext
   view_ = new CSelkanView(*document_, context, this);
   setWidget(view_);
   setWindowTitle(ProfileText(document_->Title()));
-  // The document window opens large at the top-left corner of the client area.
-  setGeometry(0, 0, 1600, 1200);
   // The window's own menu binds the platform's Close key, which is Ctrl+W
   // on Linux: it would make the program's Write key ambiguous, so that
   // neither works. File Close and the close box remain.

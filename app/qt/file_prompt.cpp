@@ -13,19 +13,26 @@ FilePromptHandler& Handler() {
 
 QString DatFilter() { return QCoreApplication::translate("FilePrompt", "Selkan Document (*.dat)"); }
 QString PdfFilter() { return QCoreApplication::translate("FilePrompt", "PDF Document (*.pdf)"); }
+QString AllFilesFilter() { return QCoreApplication::translate("FilePrompt", "All Files (*)"); }
 }  // namespace
 
-std::optional<QString> AskFilePath(const FilePromptRequest& request) {
+std::optional<QString> AskFilePath(const FilePromptRequest& asked) {
+  FilePromptRequest request = asked;
+  const bool pdf = request.kind == FilePromptKind::ExportPdf;
+  if (request.filter.isEmpty()) request.filter = pdf ? PdfFilter() : DatFilter();
+  // Files of any name can be opened: a configuration need not end in .dat.
+  if (request.kind == FilePromptKind::Open)
+    request.filter += QStringLiteral(";;") + AllFilesFilter();
+  if (request.defaultSuffix.isEmpty())
+    request.defaultSuffix = pdf ? QStringLiteral("pdf") : QStringLiteral("dat");
   if (Handler()) return Handler()(request);
   QString path;
   if (request.kind == FilePromptKind::Open) {
-    path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), DatFilter());
+    path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), request.filter);
   } else {
-    const bool pdf = request.kind == FilePromptKind::ExportPdf;
-    QFileDialog dialog(request.parent, request.caption, request.proposedPath,
-                       pdf ? PdfFilter() : DatFilter());
+    QFileDialog dialog(request.parent, request.caption, request.proposedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("dat"));
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
       path = dialog.selectedFiles().constFirst();
   }

@@ -17,6 +17,10 @@ struct FilePromptRequest {
   FilePromptKind kind = FilePromptKind::Open;
   QString caption;
   QString proposedPath;  // Save, ExportPdf: the name offered
+  // Empty: Selkan documents (*.dat), or PDF documents for ExportPdf. Open
+  // adds All Files (*).
+  QString filter;
+  QString defaultSuffix;  // Save: added to a name without one; empty: "dat" or "pdf"
 };
 
 std::optional<QString> AskFilePath(const FilePromptRequest& request);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -27,6 +28,9 @@ CHelpWindow::CHelpWindow(QString programDirectory, QString helpName, QWidget* pa
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(560, 480);
+  // Help opened from a dialog is modal: Esc gives the dialog back.
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   connect(browser_, &QTextBrowser::sourceChanged, this,
           [this] { setWindowTitle(browser_->documentTitle()); });
 }

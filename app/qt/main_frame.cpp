@@ -1,6 +1,7 @@
 #include "app/qt/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
@@ -38,7 +41,10 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
   ConnectTransferCommands();
   ConnectPrintCommands();
   connect(client_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* child = qobject_cast<CChildFrame*>(window)) lastActive_ = child;
+    if (auto* child = qobject_cast<CChildFrame*>(window)) {
+      lastActive_ = child;
+      undoGroup_->setActiveStack(child->View()->UndoStack());
+    }
     UpdateMenus();
   });
   UpdateMenus();
@@ -138,6 +144,7 @@ void CMainFrame::CreateActions() {
   help->setShortcut(QKeySequence::HelpContents);
   connect(help, &QAction::triggered, this, &CMainFrame::OnHelpKey);
   addAction(help);
+  CreateEditActions();
 }
 
 void CMainFrame::CreateMenus() {
@@ -158,9 +165,13 @@ void CMainFrame::CreateMenus() {
   };
   // Menu 129: a document open.
   add(menu(tr("&File"), menus129_),
-      {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFileCompare, 0, kFilePrint,
-       kFilePrintPreview, kFilePrintSetup, kExportPdf, 0, kAppExit});
-  add(menu(tr("&Edit"), menus129_), {kProductInformation, kChannelInformation, kOptionalFeatures});
+      {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFileCompare, 0, kImportChannels,
+       kExportChannels, 0, kFilePrint, kFilePrintPreview, kFilePrintSetup, kExportPdf, 0,
+       kAppExit});
+  add(menu(tr("&Edit"), menus129_),
+      {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll, 0,
+       kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown, 0, kProductInformation,
+       kChannelInformation, kOptionalFeatures});
   add(menu(tr("&Program"), menus129_), {kRead, kWrite});
   add(menu(tr("&View"), menus129_), {kViewToolbar, kViewStatusBar, kControlBar});
   add(menu(tr("&Setup"), menus129_), {kComSetup, kLanguage});
@@ -242,6 +253,15 @@ void CMainFrame::ShowHelp(int contextId) {
   if (!help_) {
     help_ = new CHelpWindow(QString::fromStdString(settings_.ProgramDirectory()),
                             QString::fromStdString(settings_.HelpFileName()), this);
+  }
+  // A modal dialog blocks every other window; help asked for from inside
+  // one is modal itself, so that it can be read, scrolled and closed.
+  QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality =
+      modal != nullptr && modal != help_ ? Qt::ApplicationModal : Qt::NonModal;
+  if (help_->windowModality() != modality) {
+    help_->hide();  // modality changes only while the window is hidden
+    help_->setWindowModality(modality);
   }
   help_->ShowTopic(contextId);
 }

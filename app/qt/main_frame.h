@@ -14,6 +14,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class QToolBar;
+class QUndoGroup;
 
 namespace selkan {
 
@@ -22,6 +23,7 @@ class CMDIClientWnd;
 class CNavigatorBar;
 class CProfileStore;
 class CSelkanDoc;
+class CSelkanView;
 class CTransferController;
 class ProcessSettings;
 class Registry;
@@ -76,6 +78,11 @@ class CMainFrame : public QMainWindow {
   void OnOptionalFeatures();
   void OnNavigatorEditor(NavigatorEditor editor);
   void OnAbout();
+  // The channel list as CSV (main_frame_edit.cpp).
+  void OnImportChannels();
+  void OnExportChannels();
+  // The undo history of the active document window's view.
+  QUndoGroup* UndoGroup() const { return undoGroup_; }
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
   void OnWrite();
@@ -110,6 +117,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  // Edit menu and context menu commands (main_frame_edit.cpp).
+  void CreateEditActions();
+  void UpdateUndoActions();
+  // The view of the active document window while it is shown; nullptr
+  // without one.
+  CSelkanView* EditableView() const;
   // The navigation bar on the left of the document windows, with its tree.
   void CreateNavigatorBar();
   // The active document window for an editor of its image. nullptr, with a
@@ -144,6 +157,8 @@ class CMainFrame : public QMainWindow {
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QString messageCaption_;
+  QUndoGroup* undoGroup_ = nullptr;
+  QList<QAction*> contextActions_;  // the grid's context menu
   std::unique_ptr<QPrinter> printer_;
   // The save prompt was answered already (the language restart closes us).
   bool savePromptAnswered_ = false;

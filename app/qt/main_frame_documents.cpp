@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoGroup>
 
-#include "settings/process_settings.h"
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
@@ -16,6 +16,7 @@
 #include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
+#include "settings/process_settings.h"
 
 namespace selkan {
 
@@ -37,11 +38,18 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CSelkanDoc> document, bool has
   child->SetHasFile(hasFile);
   CSelkanView* view = child->View();
   connect(view, &CSelkanView::captionChanged, this, &QWidget::setWindowTitle);
-  connect(view, &CSelkanView::iconChanged, child, &QWidget::setWindowIcon);
-  connect(view, &CSelkanView::edited, child, [child] { child->Document().SetModified(true); });
+  // Without title.ico the window shows the program's own icon, not the
+  // toolkit's.
+  connect(view, &CSelkanView::iconChanged, child, [child](const QIcon& icon) {
+    child->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/selkan/icon128.png")) : icon);
+  });
   connect(child, &QObject::destroyed, this, [this] { UpdateMenus(); });
+  undoGroup_->addStack(view->UndoStack());
+  view->SetContextActions(contextActions_);
   client_->addSubWindow(child);
-  child->setGeometry(0, 0, 1600, 1200);
+  // The window fits the form, at the top left corner of the client area.
+  child->adjustSize();
+  child->move(0, 0);
   child->show();
   client_->setActiveSubWindow(child);
   lastActive_ = child;
@@ -83,6 +91,20 @@ void CMainFrame::ShowOpenError(const QString& path, int error, const QString& de
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
   if (RefuseWhileTransferring()) return false;
+  // A file that is open already comes back with its window and its edits;
+  // a second copy would hide them.
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  for (CChildFrame* child : Children()) {
+    const QString open =
+        QFileInfo(QString::fromStdString(child->Document().PathName())).canonicalFilePath();
+    if (!child->HasFile() || canonical.isEmpty() || open != canonical) continue;
+    CChildFrame* previous = ActiveChild();
+    if (previous != nullptr && previous != child) previous->close();
+    child->showNormal();
+    client_->setActiveSubWindow(child);
+    client_->UpdateScrollRange();
+    return true;
+  }
   auto document = std::make_unique<CSelkanDoc>();
   std::string detail;
   const DatLoadError error = document->OnOpenDocument(path.toStdString(), &detail);
@@ -98,7 +120,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
   if (RefuseWhileTransferring()) return;
-  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Open"), {}});
+  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Open"), {}, {}, {}});
   if (path) OpenDocumentFile(*path);
 }
 
@@ -111,7 +133,7 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     QString proposed = path;
     if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
       proposed += QStringLiteral(".dat");
-    const auto chosen = AskFilePath({this, FilePromptKind::Save, tr("Save As"), proposed});
+    const auto chosen = AskFilePath({this, FilePromptKind::Save, tr("Save As"), proposed, {}, {}});
     if (!chosen) return false;
     path = *chosen;
   }
@@ -124,6 +146,7 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     return false;
   }
   child->SetHasFile(true);
+  child->View()->MarkClean();
   child->setWindowTitle(ProfileText(document.Title()));
   return true;
 }
@@ -151,9 +174,8 @@ void CMainFrame::OnChannelInformation() {
 void CMainFrame::OnProductInformation() {
   CChildFrame* active = DocumentForEditor();
   if (!active) return;
-  CSelkanDoc& document = active->Document();
-  RadioImage& image = document.Image();
-  const auto before = std::make_pair(image[offset::kRadioType], image[offset::kBandIndex]);
+  RadioImage& image = active->Document().Image();
+  const RadioImage before = image;
   CProductInfoDlg dialog(image, profile_, registry_, ProfileText(settings_.ProductText("AppName")),
                          this);
   dialog.exec();
@@ -161,8 +183,7 @@ void CMainFrame::OnProductInformation() {
   if (!result) return;
   setWindowTitle(ProfileText(result->caption));
   active->View()->SetBandLimits(result->limits);
-  if (before != std::make_pair(image[offset::kRadioType], image[offset::kBandIndex]))
-    document.SetModified(true);
+  active->View()->RecordImageChange(before, image, tr("Product Information"));
 }
 
 void CMainFrame::OnAbout() {

@@ -9,6 +9,7 @@
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/mdi_client_wnd.h"
+#include "editor/qt/selkan_view.h"
 #include "link/gui/transfer_monitor.h"
 #include "model/optional_features.h"
 #include "model/qt/optional_features_dlg.h"
@@ -73,7 +74,10 @@ void CMainFrame::OnOptionalFeatures() {
   COptionalFeaturesDlg dialog(ReadOptionStates(active->Document().Image()), settings_.language(),
                               this);
   if (dialog.exec() != QDialog::Accepted || !active) return;
-  ApplyOptionStates(active->Document(), dialog.States());
+  const RadioImage before = active->Document().Image();
+  // One step of the document's history when a byte changed.
+  if (ApplyOptionStates(active->Document(), dialog.States()))
+    active->View()->RecordImageChange(before, active->Document().Image(), tr("Optional Features"));
 }
 
 }  // namespace selkan

@@ -28,7 +28,8 @@ QPixmap LoadBackgroundTile(const QString& programDirectory) {
 
 CMDIClientWnd::CMDIClientWnd(QString programDirectory, QWidget* parent)
     : QMdiArea(parent), programDirectory_(std::move(programDirectory)) {
-  // Document windows are larger than most screens: scroll to reach them.
+  // A document window larger than the area (a small main window) is
+  // reached by scrolling.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }

@@ -5,14 +5,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
 #include "app/qt/about_dlg.h"
+#include "app/qt/dialog_font.h"
 #include "app/qt/main_frame.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 // Resources of a static library are registered by name, outside any namespace.
 static void InitAppResources() { Q_INIT_RESOURCE(app_resources); }
@@ -72,6 +73,10 @@ bool CSelkanApp::InitInstance(const QStringList& arguments) {
 
   if (!registry_) registry_ = std::make_unique<QSettingsRegistry>();
 
+  // One font for every dialog of the language.
+  dialogFonts_ = std::make_unique<CDialogFontFilter>(DialogFont(settings.language()));
+  QCoreApplication::instance()->installEventFilter(dialogFonts_.get());
+
   // 11-12: the main frame.
   frame_ = std::make_unique<CMainFrame>(settings, profile, *registry_);
   CMainFrame* frame = frame_.get();
@@ -94,6 +99,8 @@ bool CSelkanApp::InitInstance(const QStringList& arguments) {
   frame->showMaximized();
   const QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
   if (!icon.isNull()) frame->setWindowIcon(icon);
+  // Windows without an icon of their own (dialogs) show the program's.
+  QApplication::setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/selkan/icon128.png")) : icon);
 
   // 16-17: the product's name for message boxes and its About text.
   frame->SetMessageCaption(ProfileText(settings.ProductText("Company")));
@@ -104,6 +111,7 @@ bool CSelkanApp::InitInstance(const QStringList& arguments) {
 void CSelkanApp::ExitInstance() {
   SetHelpHandler({});
   frame_.reset();
+  dialogFonts_.reset();  // an event filter removes itself when it goes
   for (auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
   translators_.clear();
 }

@@ -9,6 +9,7 @@ class QTranslator;
 
 namespace selkan {
 
+class CDialogFontFilter;
 class CMainFrame;
 class Registry;
 
@@ -43,6 +44,7 @@ class CSelkanApp {
 
   std::unique_ptr<Registry> registry_;
   std::vector<std::unique_ptr<QTranslator>> translators_;
+  std::unique_ptr<CDialogFontFilter> dialogFonts_;
   std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -20,8 +20,8 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY, bool isList) {
   int height = dpiY * cell.height / 1440;
   if (isList) height += kDropDownRoom;
-  const int left = dpiX * cell.left / 1440 - 3;
-  const int top = dpiY * cell.top / 1440 - 3;
+  const int left = dpiX * cell.left / 1440;
+  const int top = dpiY * cell.top / 1440;
   const int width = dpiX * cell.width / 1440;
   return QRect(left, top, width, height);
 }
@@ -84,6 +84,10 @@ QComboBox* CCellEditors::MakeList(int controlId, const std::vector<QString>& ite
   for (const QString& item : items) list->addItem(item);
   list->view()->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded
                                                      : Qt::ScrollBarAlwaysOff);
+  // Some styles drop a list as a menu as tall as the screen, whatever the
+  // number of rows asked for; a plain list keeps to it and scrolls.
+  list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  list->setMaxVisibleItems(scrollBar ? kToneListRows : std::max(1, list->count()));
   list->setGeometry(QRect());
   list->hide();
   return list;
@@ -120,11 +124,7 @@ void CCellEditors::ShowCellEditor() {
   // A closed list box covers the cell only; the extra room is where its
   // list drops down, so that the box does not hide the rows below.
   QRect box = lastPlacement_;
-  if (list != nullptr) {
-    box.setHeight(box.height() - kDropDownRoom);
-    const int rowPixels = std::max(1, list->view()->sizeHintForRow(0));
-    list->setMaxVisibleItems(std::max(1, kDropDownRoom / rowPixels));
-  }
+  if (list != nullptr) box.setHeight(box.height() - kDropDownRoom);
   editor->setGeometry(box);
   editor->raise();
   editor->setFocus();
@@ -133,7 +133,7 @@ void CCellEditors::ShowCellEditor() {
 }
 
 void CCellEditors::OpenCurrentCell() {
-  if (suppressOpen_) return;
+  if (suppressOpen_ || (canOpen_ && !canOpen_())) return;
   const QString text = grid_->GetText();
   const int column = grid_->GetCol();
   if (QComboBox* list = ListForColumn(column)) {
@@ -143,6 +143,38 @@ void CCellEditors::OpenCurrentCell() {
     static_cast<QLineEdit*>(EditorForColumn(column))->setText(text);
   }
   ShowCellEditor();
+  openedWith_ = EditorValue(column);
+}
+
+QString CCellEditors::EditorValue(int column) const {
+  if (QComboBox* list = ListForColumn(column)) return list->currentText();
+  return static_cast<QLineEdit*>(EditorForColumn(column))->text();
+}
+
+bool CCellEditors::HasPendingValue() const {
+  QWidget* open = OpenEditor();
+  return open != nullptr && open == EditorForColumn(grid_->GetCol()) &&
+         EditorValue(grid_->GetCol()) != openedWith_;
+}
+
+void CCellEditors::CloseOpenEditor() {
+  if (HasPendingValue())
+    CommitOpenEditor();
+  else
+    HideAll();
+}
+
+void CCellEditors::RevertOpenEditor() {
+  const int column = grid_->GetCol();
+  QWidget* editor = EditorForColumn(column);
+  if (editor->isHidden()) return;
+  if (QComboBox* list = ListForColumn(column)) {
+    list->setCurrentIndex(MatchingItem(
+        listItems_[static_cast<std::size_t>(column - kColDecodeTone)], grid_->GetText()));
+  } else {
+    static_cast<QLineEdit*>(editor)->setText(grid_->GetText());
+  }
+  openedWith_ = EditorValue(column);
 }
 
 CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
@@ -151,11 +183,7 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
   QWidget* editor = EditorForColumn(column);
   if (editor->isHidden()) return {};
 
-  QString value;
-  if (QComboBox* list = ListForColumn(column))
-    value = list->currentText();
-  else
-    value = static_cast<QLineEdit*>(editor)->text();
+  const QString value = EditorValue(column);
   ChannelRow before;
   for (int c = kColRx; c <= kColBandwidth; ++c)
     Cell(before, c) = grid_->GetTextMatrix(row, c).toStdString();
@@ -172,7 +200,7 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
     grid_->SetTextMatrix(row, c, QString::fromStdString(Cell(commit.row, c)));
     changed = true;
   }
-  if (changed) emit edited();
+  if (changed && observer_) observer_(row, before, commit.row);
   return {true, commit.rejected};
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_codec.h"
 #include "model/product_info.h"
 #include "platform/language.h"
 
@@ -39,14 +40,17 @@ struct CellTwips {
 };
 
 // Where an editor goes over the current cell: the cell's twips turned into
-// pixels at the grid's logical resolution, 3 pixels up and left, and for a
-// list 100 pixels more height for the dropped list. All integer arithmetic,
-// truncating toward zero.
+// pixels at the grid's logical resolution (the frameless editors need no
+// room for a border), and for a list 100 pixels more height for the dropped
+// list. All integer arithmetic, truncating toward zero.
 QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY, bool isList);
 
 // Index of the first item that begins with text, ignoring letter case; 0
 // when none does (the empty text included).
 int MatchingItem(const std::vector<QString>& items, const QString& text);
+
+// Rows a dropped tone list shows at once; it scrolls through the rest.
+inline constexpr int kToneListRows = 12;
 
 // The seven editors of the channel grid (Rx and Tx line edits, the two tone
 // lists, power, scan and bandwidth), hidden children of the grid. At most
@@ -60,6 +64,14 @@ class CCellEditors : public QObject {
   CCellEditors(CMSFlexGrid* grid, QWidget* owner, const std::vector<std::string>& toneList,
                Language language, std::function<BandLimits()> limits);
   ~CCellEditors() override;
+
+  // Told of every commit that changed a row: the row before and after.
+  using CommitObserver =
+      std::function<void(int row, const ChannelRow& before, const ChannelRow& after)>;
+  void SetCommitObserver(CommitObserver observer) { observer_ = std::move(observer); }
+  // Whether an editor may open over the current cell now (the view keeps
+  // them closed while several cells are selected); always, when not set.
+  void SetOpenCondition(std::function<bool()> condition) { canOpen_ = std::move(condition); }
 
   // Editor of a grid column; columns other than 2-7 map to the Rx editor.
   QWidget* EditorForColumn(int column) const;
@@ -88,19 +100,24 @@ class CCellEditors : public QObject {
   Outcome CommitOpenEditor();
   // Scroll: hides every editor; what was typed is dropped.
   void HideAll();
+  // Whether the open editor holds a value other than the one it opened with.
+  bool HasPendingValue() const;
+  // Closes the open editor for a command on the grid: committed as leaving
+  // the cell does when its value was changed, else only hidden.
+  void CloseOpenEditor();
+  // Puts the cell's value back into the open editor, dropping what was typed
+  // or chosen.
+  void RevertOpenEditor();
   // Enter: commit, then move to the next cell (last column: column 1 of the
   // next row; last cell: row 1, column 1). A rejected Rx or Tx keeps the cell.
   void EnterPressed();
-
- signals:
-  // A commit changed a cell of the grid.
-  void edited();
 
  private:
   void CreateEditors(const std::vector<std::string>& toneList, Language language);
   QComboBox* MakeList(int controlId, const std::vector<QString>& items, bool scrollBar);
   void Advance();
   void ShowMessage(int messageId);
+  QString EditorValue(int column) const;
 
   CMSFlexGrid* grid_;
   QWidget* owner_;
@@ -112,6 +129,9 @@ class CCellEditors : public QObject {
   std::array<std::vector<QString>, 5> listItems_;
   QRect lastPlacement_;
   bool suppressOpen_ = false;
+  QString openedWith_;  // the open editor's value when it opened
+  CommitObserver observer_;
+  std::function<bool()> canOpen_;
 };
 
 }  // namespace selkan

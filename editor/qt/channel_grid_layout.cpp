@@ -2,14 +2,7 @@
 
 #include <cstdio>
 
-#include "model/channel_codec.h"
-
 namespace selkan {
-
-const WordPair& ColumnTitle(int column) {
-  static_assert(kGridCols == 1 + kChannelColumns);
-  return ChannelColumnTitle(column);
-}
 
 std::string ChannelNumberText(int channel) {
   char text[16];

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "editor/channel_columns.h"
 #include "platform/language.h"
 
 namespace selkan {
@@ -15,9 +16,6 @@ inline constexpr int kGridCols = 8;
 // Text colours as 0x00BBGGRR: the fixed cells blue, the view's title red.
 inline constexpr unsigned kFixedCellColor = 0x00F03200;  // RGB(0, 50, 240)
 inline constexpr unsigned kTitleColor = 0x000A0AFA;      // RGB(250, 10, 10)
-
-// Title of grid column 0..7 in row 0.
-const WordPair& ColumnTitle(int column);
 
 // Channel number as the grid shows it: "%3d", so channel 7 is "  7".
 std::string ChannelNumberText(int channel);

@@ -23,13 +23,15 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(parent) {
   delete old;
 
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  // One block of cells at a time: dragged, grown with Shift, or whole
+  // channels by their numbers and whole columns by their titles.
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setCornerButtonEnabled(false);
   setWordWrap(false);
   setTabKeyNavigation(false);  // Tab leaves the grid for the next control
-  horizontalHeader()->setSectionsClickable(false);
-  verticalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setSectionsClickable(true);
+  verticalHeader()->setSectionsClickable(true);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);

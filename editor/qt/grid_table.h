@@ -21,8 +21,9 @@ class CellTrackingModel : public QItemSelectionModel {
 };
 
 // The table inside CMSFlexGrid. Its cells are the grid's scrolling cells; the
-// fixed row and column are its two headers. It never edits a cell itself and
-// reports mouse presses after it has moved the current cell.
+// fixed row and column are its two headers, which select whole rows and
+// columns. It never edits a cell itself and reports mouse presses after it
+// has moved the current cell.
 class GridTable : public QTableWidget {
   Q_OBJECT
  public:

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
+#include <QResizeEvent>
+#include <QUndoStack>
 
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/channel_grid_layout.h"
@@ -80,12 +82,19 @@ CSelkanView::CSelkanView(CSelkanDoc& document, ViewContext context, QWidget* par
   grid_->SetRows(kGridRows);
   grid_->SetCols(kGridCols);
   LayOutForm();
+  SetUpHistory();
+  SetUpSelection();
 }
 
-CSelkanView::~CSelkanView() = default;
+CSelkanView::~CSelkanView() {
+  // The history and the selection still signal while the children go (the
+  // history clears itself); by then this is no view any more.
+  disconnect(undoStack_, nullptr, this, nullptr);
+  disconnect(grid_->Table()->selectionModel(), nullptr, this, nullptr);
+}
 
-// The form keeps its size whatever the window's: the label and the grid
-// stay where the form puts them.
+// The form in pixels: at its own size the label and the grid stay where it
+// puts them; a larger window gives the grid more room (FitGridToView).
 void CSelkanView::LayOutForm() {
   const DialogUnits units{QFontMetrics(font())};
   formSize_ = QSize(units.X(kFormDlu.width()), units.Y(kFormDlu.height()));
@@ -94,12 +103,36 @@ void CSelkanView::LayOutForm() {
   const int titleHeight = std::max(titleRect.height(), QFontMetrics(title_->font()).height() + 4);
   titleRect.setTop(titleRect.top() - (titleHeight - titleRect.height()) / 2);
   titleRect.setHeight(titleHeight);
-  title_->setGeometry(titleRect);
-  grid_->setGeometry(units.Rect(kGridDlu));
+  const QRect gridRect = units.Rect(kGridDlu);
+  formLayout_.title = {titleRect.x(), titleRect.y(), titleRect.width(), titleRect.height()};
+  formLayout_.grid = {gridRect.x(), gridRect.y(), gridRect.width(), gridRect.height()};
   setMinimumSize(formSize_);
+  resize(formSize_);
+  FitGridToView();
 }
 
 QSize CSelkanView::sizeHint() const { return formSize_; }
+
+void CSelkanView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitGridToView();
+}
+
+// The grid grows with the window and shows more rows; its columns keep
+// their ratios. Shrinking back gives the form's own layout again.
+void CSelkanView::FitGridToView() {
+  const FormLayout layout =
+      selkan::LayOutForm(formLayout_, formSize_.width(), formSize_.height(), width(), height());
+  const auto rect = [](const Box& box) { return QRect(box.x, box.y, box.width, box.height); };
+  title_->setGeometry(rect(layout.title));
+  grid_->setGeometry(rect(layout.grid));
+  if (firstUpdate_) return;  // the column widths are not set up yet
+  const std::array<int, kGridCols> widths =
+      ScaleColumnWidths(formColumnWidths_, formLayout_.grid.width, layout.grid.width);
+  for (int c = 0; c < kGridCols; ++c) {
+    if (grid_->GetColWidth(c) != widths[c]) grid_->SetColWidth(c, widths[c]);
+  }
+}
 
 Language CSelkanView::CurrentLanguage() const {
   return context_.settings != nullptr ? context_.settings->language() : Language::English;
@@ -123,9 +156,10 @@ void CSelkanView::SetUpOnce() {
   for (int r = 1; r < kGridRows; ++r)
     grid_->SetTextMatrix(r, 0, QString::fromStdString(ChannelNumberText(r)));
   for (int c = 0; c < kGridCols; ++c) grid_->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
-  const std::array<int, kGridCols> widths = ColumnWidths(grid_->GetColWidth(0));
-  for (int c = 0; c < kGridCols; ++c) grid_->SetColWidth(c, widths[c]);
+  formColumnWidths_ = ColumnWidths(grid_->GetColWidth(0));
+  for (int c = 0; c < kGridCols; ++c) grid_->SetColWidth(c, formColumnWidths_[c]);
   firstUpdate_ = false;
+  FitGridToView();
 }
 
 // The seven in-cell editors, hidden children of the grid, opened and
@@ -133,12 +167,24 @@ void CSelkanView::SetUpOnce() {
 void CSelkanView::SetUpEditors() {
   editors_ =
       new CCellEditors(grid_, this, toneList_, CurrentLanguage(), [this] { return limits_; });
-  connect(editors_, &CCellEditors::edited, this, &CSelkanView::edited);
+  editors_->SetCommitObserver([this](int row, const ChannelRow& before, const ChannelRow& after) {
+    DocumentChange change;
+    change.rows.push_back({row, before, after});
+    PushChange(std::move(change), tr("Cell Edit"));
+  });
+  // Several selected cells are a block to copy or clear, not a cell to edit.
+  editors_->SetOpenCondition([this] {
+    const CellRange range = SelectedRange();
+    return range.Rows() == 1 && range.Columns() == 1;
+  });
   connect(grid_, &CMSFlexGrid::enterCell, editors_, &CCellEditors::OpenCurrentCell);
   connect(grid_, &CMSFlexGrid::mouseDown, editors_, &CCellEditors::OpenCurrentCell);
   connect(grid_, &CMSFlexGrid::leaveCell, this, &CSelkanView::CommitOpenEditor);
   connect(grid_, &CMSFlexGrid::scroll, editors_, &CCellEditors::HideAll);
   auto* keys = new CViewKeyFilter([this] { editors_->EnterPressed(); }, this);
+  keys->SetEditingKeys(
+      [this](QWidget* watched, const QKeyEvent& key) { return ClaimsKey(watched, key); },
+      [this](QWidget* watched, const QKeyEvent& key) { return HandleKey(watched, key); });
   keys->Watch(this);
   keys->Watch(grid_->Table());
   for (int c = 1; c < kGridCols; ++c) keys->Watch(editors_->EditorForColumn(c));
@@ -181,15 +227,6 @@ void CSelkanView::Decode() {
   limits_ = result.limits;
   emit captionChanged(
       ProductStepCaption(*context_.profile, document_.Image(), languageName, language));
-}
-
-ChannelTable CSelkanView::GridTexts() const {
-  ChannelTable table;
-  for (int r = 1; r <= offset::kChannelCount; ++r) {
-    for (int c = 1; c <= kChannelColumns; ++c)
-      Cell(table[r - 1], c) = grid_->GetTextMatrix(r, c).toStdString();
-  }
-  return table;
 }
 
 void CSelkanView::Encode() {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+class QKeyEvent;
 class QWidget;
 
 namespace selkan {
@@ -13,11 +14,20 @@ int ControlIdOf(const QWidget* widget);
 
 // Keys the channel view handles wherever the focus is inside it: F1 asks
 // for the help topic of the focused control, Enter (either key) runs the
-// view's enter action. Neither goes further.
+// view's enter action. Neither goes further. Every other key is offered to
+// the editing hook first: it claims a key (returns true) when it handles
+// it, which also keeps the key from the window's shortcuts, so that the
+// view's editing keys work the same with or without the main window around.
 class CViewKeyFilter : public QObject {
   Q_OBJECT
  public:
+  // claims(watched, key): whether the view handles the key there;
+  // handle(watched, key): handles a claimed key press, false to let the
+  // watched widget have it after all.
+  using KeyHook = std::function<bool(QWidget* watched, const QKeyEvent& key)>;
+
   CViewKeyFilter(std::function<void()> onEnter, QObject* parent);
+  void SetEditingKeys(KeyHook claims, KeyHook handle);
   // Watches a widget's key presses (the view, the grid, each editor).
   void Watch(QWidget* widget);
 
@@ -26,6 +36,8 @@ class CViewKeyFilter : public QObject {
 
  private:
   std::function<void()> onEnter_;
+  KeyHook claims_;
+  KeyHook handle_;
 };
 
 }  // namespace selkan

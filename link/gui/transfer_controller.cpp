@@ -36,7 +36,11 @@ CTransferController* CTransferController::For(CSelkanView& view, Language langua
   return new CTransferController(view, language);
 }
 
-void CTransferController::OnRead() { OpenDialog(TransferDirection::kRead); }
+void CTransferController::OnRead() {
+  // What is being typed belongs to the grid that the read will replace.
+  if (!dialog_) view_.CommitOpenEditor();
+  OpenDialog(TransferDirection::kRead);
+}
 
 void CTransferController::OnWrite() {
   // The open cell editor goes into its cell before the window comes up.
@@ -79,7 +83,10 @@ void CTransferController::RunTransfer() {
 
   // The engine works on a copy: the document changes only after a complete
   // read, and nothing the pumped events do can pull the image from under it.
-  if (direction == TransferDirection::kWrite) view_.Encode();
+  if (direction == TransferDirection::kWrite)
+    view_.Encode();
+  else
+    view_.CommitOpenEditor();
   RadioImage image = view_.Document().Image();
   const std::string port = ResolvePortName(view_.PortName().toStdString());
 
@@ -119,14 +126,10 @@ void CTransferController::RunTransfer() {
 
   CSelkanDoc& document = view_.Document();
   if (outcome == TransferOutcome::kCompleted && direction == TransferDirection::kRead) {
-    document.Image() = image;
-    SetBlankDocumentFlag(false);
-    view_.Decode();
-    // The document now holds the radio's data, not its file's.
-    document.SetModified(true);
+    view_.TakeReadImage(image);  // one step of the document's history
   } else if (outcome == TransferOutcome::kCompleted && !changedMeanwhile &&
              document.Image() == image) {
-    document.SetModified(false);
+    view_.MarkClean();  // the radio holds what the document holds
   }
   if (direction == TransferDirection::kRead) Report(outcome, port);  // a write reported its own
   delete dialog.data();

@@ -162,6 +162,18 @@ TEST_F(CliCommands, ImportMakesAMissingFileAsNewWould) {
   EXPECT_EQ(ReadFile(made), ReadFile(blank));
 }
 
+TEST_F(CliCommands, ImportReadsAMultiRadioChannelList) {
+  const std::string csv = Path("list.csv");
+  WriteFile(csv,
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+            "DtcsPolarity,Mode,TStep,Skip,Comment\r\n"
+            "3,Rptr,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,NFM,5.00,S,\r\n");
+  const std::string dat = Path("radio.dat");
+  ASSERT_EQ(RunImport({csv, dat, "--band", "400-470"}), kExitOk);
+  EXPECT_NE(Export(dat).find("\r\n3,442.50000,447.50000,None,100.0,High,Off,Narrow\r\n"),
+            std::string::npos);
+}
+
 TEST_F(CliCommands, ImportReportsEveryBadLineAndTouchesNothing) {
   const std::string csv = Path("bad.csv");
   WriteFile(csv, std::string(kChannelCsvHeader) +

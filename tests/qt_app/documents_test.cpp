@@ -2,6 +2,7 @@
 // Information, Product Information, and the save prompt when quitting.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
 #include "editor/qt/cell_editors.h"
+#include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "model/channel_codec.h"
 #include "model/radio_image.h"
@@ -119,9 +121,11 @@ class DocumentsTest : public QObject {
   void closeHidesAndChannelInformationBringsBackTheEdits() {
     Program p;
     p.child->Document().Image()[0xC80] = 0x5A;
+    p.frame->showNormal();
+    p.frame->resize(400, 300);
     QScrollBar* across = p.frame->Client()->horizontalScrollBar();
-    QVERIFY(across->maximum() > 0);  // the document window is wider than the area
-    QVERIFY(!p.child->close());      // the close box only hides
+    QTRY_VERIFY(across->maximum() > 0);  // the document window is wider than the area
+    QVERIFY(!p.child->close());          // the close box only hides
     QVERIFY(!p.child->isVisible());
     QCOMPARE(across->maximum(), 0);  // nothing left to scroll to
     QVERIFY(p.frame->HasDocumentMenu());
@@ -168,6 +172,13 @@ class DocumentsTest : public QObject {
     QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 1);
     QVERIFY(p.child->Document().IsModified());
     QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+    // OK is one step: undone, the band and its limits are the old ones.
+    p.frame->Action(command::kEditUndo)->trigger();
+    QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
+    QCOMPARE(p.view->GetBandLimits().lower, 13600000);
+    QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:136 - 174MHz ]"));
+    QVERIFY(!p.child->Document().IsModified());
+    p.frame->Action(command::kEditRedo)->trigger();
     // Cancel changes nothing.
     p.child->Document().SetModified(false);
     WhenDialogOpens([](QDialog* dialog) { dialog->reject(); });
@@ -219,13 +230,40 @@ class DocumentsTest : public QObject {
     QVERIFY(p.answers.messages.empty());
   }
 
-  void editInTheViewMarksTheDocumentModified() {
+  void savingMarksThePointOfTheHistoryThatCountsAsUnchanged() {
     Program p;
-    emit p.view->edited();
+    QApplication::clipboard()->setText("145.5\n");
+    p.view->SelectCells({1, 1, 1, 1});
+    p.view->OnEditPaste();
     QVERIFY(p.child->Document().IsModified());
     p.answers.paths = {p.dir.Path("saved.dat")};
     QVERIFY(p.frame->OnFileSave());
     QVERIFY(!p.child->Document().IsModified());
+    p.view->OnEditUndo();  // the document differs from its file again
+    QVERIFY(p.child->Document().IsModified());
+    p.view->OnEditRedo();
+    QVERIFY(!p.child->Document().IsModified());
+    QVERIFY(p.frame->close());
+    QVERIFY(p.answers.messages.empty());
+  }
+
+  void openingAFileThatIsOpenBringsBackItsWindow() {
+    Program p;
+    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    p.answers.paths = {p.dir.Path("a.dat")};
+    p.frame->Action(command::kFileOpen)->trigger();
+    // Open lets the user pick any file, not only *.dat ones.
+    QVERIFY(p.answers.prompts[0].filter.contains("*.dat"));
+    QVERIFY(p.answers.prompts[0].filter.contains("All Files (*)"));
+    CChildFrame* a = p.frame->Children().back();
+    a->Document().Image()[0xC80] = 0x11;  // an edit that a second copy would hide
+    a->close();
+    p.frame->OnChannelInformation();  // the first document is active again
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
+    QCOMPARE(p.frame->Children().size(), 2);
+    QCOMPARE(p.frame->ActiveChild(), a);
+    QVERIFY(a->isVisible());
+    QCOMPARE(a->Document().Image()[0xC80], 0x11);
   }
 };
 

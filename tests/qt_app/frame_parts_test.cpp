@@ -4,9 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -14,6 +16,7 @@
 #include "app/qt/about_dlg.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
+#include "app/qt/dialog_font.h"
 #include "app/qt/help_window.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/mdi_client_wnd.h"
@@ -68,7 +71,10 @@ class FramePartsTest : public QObject {
                        kChannelInformation, kOptionalFeatures, kLanguage, kFileNew, kFileOpen,
                        kFileClose, kFileSave, kFileSaveAs, kFilePrint, kFilePrintPreview,
                        kFilePrintSetup, kAppAbout, kAppExit, kViewToolbar, kViewStatusBar,
-                       kControlBar, kChannelGrid, 2127, 2128, 1013, 1014};
+                       kControlBar, kChannelGrid, 2127, 2128, 1013, 1014, kEditUndo,
+                       kEditRedo, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll,
+                       kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown,
+                       kImportChannels, kExportChannels};
     // clang-format on
     for (const QString& help : QStringList{"enHelp", "chHelp"})
       for (int id : ids)
@@ -94,6 +100,68 @@ class FramePartsTest : public QObject {
     RequestHelp(command::kFileOpen);
     QVERIFY(!p.frame->HelpWindow() || !p.frame->HelpWindow()->isVisible());
     QVERIFY(p.answers.messages.empty());
+  }
+
+  void helpAskedForInsideAModalDialogCanBeUsed() {
+    Program p;
+    bool usable = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      RequestHelp(1013);  // F1 on the dialog's type list
+      CHelpWindow* help = p.frame->HelpWindow();
+      // Modal itself, the help is the window that takes input, above the dialog.
+      usable = help != nullptr && help->isVisible() && QApplication::activeModalWidget() == help;
+      if (help != nullptr) {
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->Browser(), Qt::Key_Escape);  // gives the dialog back
+        QVERIFY(!help->isVisible());
+      }
+      dialog->reject();
+    });
+    p.frame->Action(command::kProductInformation)->trigger();
+    QVERIFY(usable);
+    RequestHelp(command::kFileSave);
+    QVERIFY(p.frame->HelpWindow()->isVisible());
+    QCOMPARE(p.frame->HelpWindow()->windowModality(), Qt::NonModal);
+  }
+
+  void everyDialogHasTheOneFontOfItsLanguage() {
+    QFont english;
+    for (const QString& language : {QStringLiteral("English"), QStringLiteral("Chinese")}) {
+      Program p(language);
+      // A form that names a font of its own, one that names none, a message box.
+      QDialog named(p.frame);
+      named.setFont(QFont(QStringLiteral("Courier"), 14));
+      auto* label = new QLabel(QStringLiteral("x"), &named);
+      QDialog plain(p.frame);
+      QMessageBox box(p.frame);
+      for (QWidget* dialog : {static_cast<QWidget*>(&named), static_cast<QWidget*>(&plain),
+                              static_cast<QWidget*>(&box)})
+        dialog->ensurePolished();
+      QCOMPARE(named.font(), plain.font());
+      QCOMPARE(box.font(), plain.font());
+      QCOMPARE(label->font().family(), plain.font().family());
+      QCOMPARE(plain.font().pointSize(), 9);
+      if (language == "English") {
+        english = plain.font();
+        QCOMPARE(english.family(), QStringLiteral("Times New Roman"));
+      } else if (!PickChineseDialogFamily(QFontDatabase::families()).isEmpty()) {
+        QVERIFY(plain.font().family() != english.family());
+      }
+    }
+  }
+
+  void documentWindowsWithoutTitleIcoShowTheProgramsIcon() {
+    ProgramDir dir;
+    dir.Remove("title.ico");
+    Answers answers;
+    StartedApp started(dir);
+    CChildFrame* child = started.app.MainFrame()->ActiveChild();
+    QVERIFY(child != nullptr);
+    const QIcon own(QStringLiteral(":/selkan/icon128.png"));
+    QCOMPARE(child->windowIcon().pixmap(16).toImage(), own.pixmap(16).toImage());
   }
 
   void f1OnAMenuItemAsksForItsCommand() {

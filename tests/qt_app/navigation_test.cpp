@@ -115,6 +115,11 @@ class NavigationTest : public QObject {
     });
     command->trigger();
     QVERIFY(document.IsModified());
+    // OK is one undo step.
+    p.frame->Action(command::kEditUndo)->trigger();
+    QVERIFY(document.Image() == blank);
+    QVERIFY(!document.IsModified());
+    p.frame->Action(command::kEditRedo)->trigger();
     p.answers.paths = {p.dir.Path("options.dat")};
     QVERIFY(p.frame->OnFileSave());
     const QByteArray saved = p.dir.ReadFile("options.dat");

@@ -51,20 +51,27 @@ class StartupTest : public QObject {
     QVERIFY(frame->HasDocumentMenu());
     QCOMPARE(MenuTitles(frame),
              QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    QCOMPARE(ItemTexts(frame, 0),
-             QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
-                          "Co&mpare With...", "-", "&Print...", "Print Pre&view", "P&rint Setup...",
-                          "&Export PDF...", "-", "E&xit"}));
-    QCOMPARE(ItemTexts(frame, 1),
-             QStringList({"&Product Information", "&Channel Information", "&Optional Features"}));
+    QCOMPARE(
+        ItemTexts(frame, 0),
+        QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "Co&mpare With...",
+                     "-", "&Import Channels...", "&Export Channels...", "-", "&Print...",
+                     "Print Pre&view", "P&rint Setup...", "&Export PDF...", "-", "E&xit"}));
+    QCOMPARE(
+        ItemTexts(frame, 1),
+        QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
+                     "-", "&Insert Empty Channel", "Delete C&hannel", "Mo&ve Up", "Move Do&wn", "-",
+                     "&Product Information", "&Channel Information", "&Optional Features"}));
     QCOMPARE(ItemTexts(frame, 2), QStringList({"&Read", "&Write"}));
     QCOMPARE(ItemTexts(frame, 4), QStringList({"&Com Setup", "&Language"}));
     // The About item of the document menu carries the product's "About Title".
     QCOMPARE(ItemTexts(frame, 5), QStringList({"About Selkan"}));
     const std::pair<int, const char*> keys[] = {
-        {command::kRead, "Ctrl+R"},     {command::kWrite, "Ctrl+W"},
-        {command::kFileSave, "Ctrl+S"}, {command::kFilePrint, "Ctrl+P"},
-        {command::kNextPane, "F6"},     {command::kPrevPane, "Shift+F6"}};
+        {command::kRead, "Ctrl+R"},          {command::kWrite, "Ctrl+W"},
+        {command::kFileSave, "Ctrl+S"},      {command::kFilePrint, "Ctrl+P"},
+        {command::kNextPane, "F6"},          {command::kPrevPane, "Shift+F6"},
+        {command::kEditUndo, "Ctrl+Z"},      {command::kEditRedo, "Ctrl+Y"},
+        {command::kEditPaste, "Ctrl+V"},     {command::kEditClear, "Del"},
+        {command::kMoveChannelUp, "Ctrl+Up"}};
     for (const auto& [id, key] : keys) {
       QCOMPARE(frame->Action(id)->shortcut(), QKeySequence(key));
       // No other action of the window may bind the key: an ambiguous key

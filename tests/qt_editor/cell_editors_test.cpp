@@ -142,13 +142,15 @@ class CellEditorsTest : public QObject {
   }
 
   void editorRectangleFollowsTheCellTwips() {
-    // 96 dpi: 15 twips to the pixel, 3 pixels up and left.
-    QCOMPARE(selkan::CellEditorRect({1500, 300, 1800, 255}, 96, 96, false), QRect(97, 17, 120, 17));
-    QCOMPARE(selkan::CellEditorRect({1500, 300, 1800, 255}, 96, 96, true), QRect(97, 17, 120, 117));
+    // 96 dpi: 15 twips to the pixel, exactly over the cell.
+    QCOMPARE(selkan::CellEditorRect({1500, 300, 1800, 255}, 96, 96, false),
+             QRect(100, 20, 120, 17));
+    QCOMPARE(selkan::CellEditorRect({1500, 300, 1800, 255}, 96, 96, true),
+             QRect(100, 20, 120, 117));
     // Each quotient truncates: 1439 twips are 95.9 pixels.
     QCOMPARE(selkan::CellEditorRect({1439, 1439, 1439, 1439}, 96, 96, false),
-             QRect(92, 92, 95, 95));
-    QCOMPARE(selkan::CellEditorRect({0, 0, 1440, 1440}, 120, 144, false), QRect(-3, -3, 120, 144));
+             QRect(95, 95, 95, 95));
+    QCOMPARE(selkan::CellEditorRect({0, 0, 1440, 1440}, 120, 144, false), QRect(0, 0, 120, 144));
   }
 
   void openEditorSitsOverTheCurrentCell() {
@@ -156,9 +158,14 @@ class CellEditorsTest : public QObject {
     Click(3, 2);
     const int px = Grid().logicalDpiX();
     const int py = Grid().logicalDpiY();
-    const QRect expected(px * Grid().GetCellLeft() / 1440 - 3, py * Grid().GetCellTop() / 1440 - 3,
+    const QRect expected(px * Grid().GetCellLeft() / 1440, py * Grid().GetCellTop() / 1440,
                          px * Grid().GetCellWidth() / 1440, py * Grid().GetCellHeight() / 1440);
     QCOMPARE(Editors().TxEditor()->geometry(), expected);
+    // The cell as the table draws it, in the grid: the editor covers it exactly.
+    selkan::GridTable* table = Grid().Table();
+    const QRect cell = table->visualRect(table->currentIndex())
+                           .translated(table->viewport()->mapTo(&Grid(), QPoint(0, 0)));
+    QCOMPARE(Editors().TxEditor()->geometry().topLeft(), cell.topLeft());
     QVERIFY(Editors().TxEditor()->hasFocus());
     Click(3, 6);
     QCOMPARE(Editors().LastPlacement().height(), py * Grid().GetCellHeight() / 1440 + 100);

@@ -123,15 +123,22 @@ class MsFlexGridTest : public QObject {
     QCOMPARE(spy.at(0).at(3).toInt(), selkan::PixelsToTwips(inGrid.y(), dpiY));
   }
 
-  void clickOnFixedCellsReportsMouseButNeverMovesThere() {
+  void clickOnFixedCellsSelectsTheirColumnOrRowButNeverMovesThere() {
     auto* table = grid_->Table();
     QHeaderView* top = table->horizontalHeader();
     QHeaderView* left = table->verticalHeader();
-    QTest::mouseClick(top->viewport(), Qt::LeftButton, {},
-                      QPoint(top->sectionViewportPosition(2) + 5, top->height() / 2));
-    QTest::mouseClick(left->viewport(), Qt::LeftButton, {},
-                      QPoint(left->width() / 2, left->sectionViewportPosition(6) + 3));
-    QCOMPARE(events_, QStringList({"mouse 1 0 at 1,1", "mouse 1 0 at 1,1"}));
+    QTest::mouseClick(
+        top->viewport(), Qt::LeftButton, {},
+        QPoint(top->sectionViewportPosition(2) + top->sectionSize(2) / 2, top->height() / 2));
+    QCOMPARE(events_, QStringList({"mouse 1 0 at 1,1", "leave 1,1", "enter 1,3"}));
+    QCOMPARE(table->selectionModel()->selectedIndexes().size(), 199);
+    events_.clear();
+    QTest::mouseClick(
+        left->viewport(), Qt::LeftButton, {},
+        QPoint(left->width() / 2, left->sectionViewportPosition(6) + left->sectionSize(6) / 2));
+    QCOMPARE(events_, QStringList({"mouse 1 0 at 1,3", "leave 1,3", "enter 7,1"}));
+    QVERIFY(table->selectionModel()->isRowSelected(6, {}));
+    QCOMPARE(table->selectionModel()->selectedIndexes().size(), 7);
   }
 
   void keyboardMovesRaiseEventsAndStopAtTheFixedCells() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest>
 #include <functional>
 
@@ -79,6 +80,12 @@ class TransferTest : public QObject {
     VirtualRadioProcess sim(radio);
     UsePort(program, sim);
     SetBlankDocumentFlag(true);
+    // What is being typed goes into its cell before the read, as a step of
+    // its own.
+    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    program.view->Grid()->SetRow(5);
+    program.view->CellEditors()->RxEditor()->setText(rx);
+    const RadioImage imageBefore = program.view->Document().Image();
     // A hidden document window comes back after the read.
     program.child->close();
     QVERIFY(program.child->isHidden());
@@ -96,6 +103,15 @@ class TransferTest : public QObject {
     QVERIFY(program.view->Document().IsModified());
     QVERIFY(program.child->isVisible());
     QCOMPARE(sim.ReceivedFrames("52"), 512);
+    // The read is one step: undone, the grid and the image are as before it.
+    QCOMPARE(program.view->UndoStack()->count(), 2);
+    program.view->OnEditUndo();
+    QCOMPARE(GridRow(program.view->Grid(), 2), QStringList({"", "", "", "", "", "", ""}));
+    QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
+    QVERIFY(program.view->Document().Image() == imageBefore);
+    program.view->OnEditRedo();
+    QVERIFY(program.view->Document().Image() == radio);
+    QCOMPARE(GridRow(program.view->Grid(), 2), DecodedRow(radio, 2));
 
     // The next Read brings a fresh window.
     program.frame->Action(command::kRead)->trigger();
@@ -125,6 +141,7 @@ class TransferTest : public QObject {
     QCOMPARE(run.lastCounter, 255);
     QVERIFY(program.answers.messages.empty());
     QVERIFY(!program.view->Document().IsModified());
+    QCOMPARE(program.view->UndoStack()->count(), 0);  // a write is no step
     QCOMPARE(sim.ReceivedFrames("57"), 510);
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
     const RadioImage after = sim.Memory();
@@ -225,6 +242,7 @@ class TransferTest : public QObject {
       QCOMPARE(GridRow(program.view->Grid(), 1), rowBefore);
     }
     QVERIFY(!program.view->Document().IsModified());
+    QCOMPARE(program.view->UndoStack()->count(), 0);
   }
 
   void chineseSessionSpeaksChinese() {

@@ -23,6 +23,13 @@ constexpr const char* kHelp =
     "Rows may come in any order; words may be English or Chinese. When any\n"
     "line is bad, every bad line is reported and FILE.dat is not touched.\n"
     "\n"
+    "Channel lists of multi-radio programming programs and repeater\n"
+    "directories are read too: their header names the columns (Location,\n"
+    "Name, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode,\n"
+    "DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment)\n"
+    "in any order. Location picks the channel when every row's is 1 to 199,\n"
+    "otherwise the rows fill channels 1, 2, 3... in file order.\n"
+    "\n"
     "  --band LOW-HIGH   accept only frequencies from LOW to HIGH MHz, whole\n"
     "                    numbers, e.g. 400-470 (default: any frequency the\n"
     "                    radio can store, 10 to 999.99999)\n";
@@ -57,7 +64,7 @@ int RunImport(const Args& args) {
     PrintError(kCommand, "cannot open " + csvPath + ": " + error);
     return kExitBadInput;
   }
-  const ChannelCsvImport imported = ChannelsFromCsv(*text, limits);
+  const ChannelCsvImport imported = ImportChannelCsv(*text, limits);
   if (!imported.errors.empty()) {
     for (const CsvError& bad : imported.errors) {
       PrintError(kCommand, csvPath + ":" + std::to_string(bad.line) + ": " + bad.reason);

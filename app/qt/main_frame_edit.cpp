@@ -1,0 +1,200 @@
+// The main frame's editing commands: Undo and Redo over the active
+// document's history, the clipboard and row commands of its channel view
+// (also in the grid's context menu), and the channel list as CSV.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <span>
+
+#include "app/qt/child_frame.h"
+#include "app/qt/command_ids.h"
+#include "app/qt/file_prompt.h"
+#include "app/qt/main_frame.h"
+#include "editor/cell_values.h"
+#include "editor/channel_csv.h"
+#include "editor/qt/selkan_view.h"
+#include "model/selkan_doc.h"
+#include "platform/atomic_file.h"
+#include "platform/qt/message_box.h"
+#include "platform/qt/profile_text.h"
+#include "settings/process_settings.h"
+
+namespace selkan {
+
+namespace {
+
+// A channel list holds 200 lines; anything far larger is no channel list.
+constexpr qint64 kMaxChannelListBytes = 1024 * 1024;
+constexpr int kListedErrors = 20;
+
+}  // namespace
+
+void CMainFrame::CreateEditActions() {
+  using namespace command;
+  undoGroup_ = new QUndoGroup(this);
+  MakeAction(kEditUndo, tr("&Undo"), tr("Undo the last change"))->setShortcuts(QKeySequence::Undo);
+  MakeAction(kEditRedo, tr("&Redo"), tr("Redo the change undone last"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  MakeAction(kEditCut, tr("Cu&t"), tr("Cut the selected cells to the clipboard"))
+      ->setShortcuts(QKeySequence::Cut);
+  MakeAction(kEditCopy, tr("&Copy"), tr("Copy the selected cells to the clipboard"))
+      ->setShortcuts(QKeySequence::Copy);
+  MakeAction(kEditPaste, tr("&Paste"), tr("Paste cells from the clipboard"))
+      ->setShortcuts(QKeySequence::Paste);
+  MakeAction(kEditClear, tr("&Delete"), tr("Clear the selected cells"))
+      ->setShortcut(QKeySequence(Qt::Key_Delete));
+  MakeAction(kEditSelectAll, tr("Select &All"), tr("Select every channel"))
+      ->setShortcuts(QKeySequence::SelectAll);
+  MakeAction(kInsertChannel, tr("&Insert Empty Channel"),
+             tr("Insert empty channels; the channels below move down"));
+  MakeAction(kDeleteChannel, tr("Delete C&hannel"),
+             tr("Delete the selected channels; the channels below move up"));
+  MakeAction(kMoveChannelUp, tr("Mo&ve Up"), tr("Move the selected channels up by one"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+  MakeAction(kMoveChannelDown, tr("Move Do&wn"), tr("Move the selected channels down by one"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+  MakeAction(kImportChannels, tr("&Import Channels..."),
+             tr("Replace the channels by those of a CSV channel list"));
+  MakeAction(kExportChannels, tr("&Export Channels..."),
+             tr("Write the channels as a CSV channel list"));
+
+  const std::pair<int, void (CSelkanView::*)()> viewCommands[] = {
+      {kEditUndo, &CSelkanView::OnEditUndo},
+      {kEditRedo, &CSelkanView::OnEditRedo},
+      {kEditCut, &CSelkanView::OnEditCut},
+      {kEditCopy, &CSelkanView::OnEditCopy},
+      {kEditPaste, &CSelkanView::OnEditPaste},
+      {kEditClear, &CSelkanView::OnEditClear},
+      {kEditSelectAll, &CSelkanView::OnEditSelectAll},
+      {kInsertChannel, &CSelkanView::OnInsertChannel},
+      {kDeleteChannel, &CSelkanView::OnDeleteChannel},
+      {kMoveChannelUp, &CSelkanView::OnMoveChannelUp},
+      {kMoveChannelDown, &CSelkanView::OnMoveChannelDown},
+  };
+  for (const auto& [id, command] : viewCommands) {
+    // The view takes these keys itself wherever its focus is; elsewhere,
+    // in the navigation tree say, Del or Ctrl+Up keep their own meaning.
+    Action(id)->setShortcutContext(Qt::WidgetShortcut);
+    connect(Action(id), &QAction::triggered, this, [this, command] {
+      if (CSelkanView* view = EditableView()) (view->*command)();
+    });
+  }
+  connect(Action(kImportChannels), &QAction::triggered, this, &CMainFrame::OnImportChannels);
+  connect(Action(kExportChannels), &QAction::triggered, this, &CMainFrame::OnExportChannels);
+
+  connect(undoGroup_, &QUndoGroup::indexChanged, this, &CMainFrame::UpdateUndoActions);
+  connect(undoGroup_, &QUndoGroup::activeStackChanged, this, &CMainFrame::UpdateUndoActions);
+  connect(undoGroup_, &QUndoGroup::cleanChanged, this, &CMainFrame::UpdateUndoActions);
+  UpdateUndoActions();
+
+  auto separator = [this] {
+    auto* action = new QAction(this);
+    action->setSeparator(true);
+    return action;
+  };
+  for (int id :
+       {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, 0,
+        kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown})
+    contextActions_.append(id == 0 ? separator() : Action(id));
+}
+
+// Undo and Redo name the step they take back or do again.
+void CMainFrame::UpdateUndoActions() {
+  QUndoStack* stack = undoGroup_->activeStack();
+  QAction* undo = Action(command::kEditUndo);
+  QAction* redo = Action(command::kEditRedo);
+  const bool canUndo = stack != nullptr && stack->canUndo();
+  const bool canRedo = stack != nullptr && stack->canRedo();
+  undo->setEnabled(canUndo);
+  redo->setEnabled(canRedo);
+  undo->setText(canUndo ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+  redo->setText(canRedo ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+}
+
+CSelkanView* CMainFrame::EditableView() const {
+  CChildFrame* child = ActiveChild();
+  return child != nullptr && child->isVisible() ? child->View() : nullptr;
+}
+
+void CMainFrame::OnImportChannels() {
+  if (RefuseWhileTransferring()) return;
+  CSelkanView* view = EditableView();
+  if (view == nullptr) return;
+  const auto path = AskFilePath({this,
+                                 FilePromptKind::Open,
+                                 tr("Import Channels"),
+                                 {},
+                                 tr("Channel List (*.csv)"),
+                                 QStringLiteral("csv")});
+  if (!path) return;
+  const QString name = QFileInfo(*path).fileName();
+  QFile file(*path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowMessage({this, messageCaption_,
+                 tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)) +
+                     QLatin1Char('\n') + file.errorString(),
+                 QMessageBox::Warning, QMessageBox::Ok});
+    return;
+  }
+  if (file.size() > kMaxChannelListBytes) {
+    ShowMessage({this, messageCaption_, tr("%1 is too large to be a channel list.").arg(name),
+                 QMessageBox::Warning, QMessageBox::Ok});
+    return;
+  }
+  // UTF-8, or GBK as Chinese spreadsheets save CSV files.
+  const QByteArray bytes = file.readAll();
+  const std::string text =
+      ProfileText(std::string_view(bytes.constData(), bytes.size())).toStdString();
+  const ChannelCsvImport imported = ImportChannelCsv(text, view->GetBandLimits());
+  if (!imported.errors.empty()) {
+    QStringList lines{tr("No channel was imported. These lines cannot be taken:")};
+    for (std::size_t i = 0; i < imported.errors.size(); ++i) {
+      if (i == kListedErrors) {
+        lines
+            << tr("... and %1 more").arg(static_cast<int>(imported.errors.size()) - kListedErrors);
+        break;
+      }
+      const CsvError& error = imported.errors[i];
+      lines << QStringLiteral("%1:%2: %3")
+                   .arg(name)
+                   .arg(error.line)
+                   .arg(QString::fromStdString(error.reason));
+    }
+    ShowMessage({this, messageCaption_, lines.join(QLatin1Char('\n')), QMessageBox::Warning,
+                 QMessageBox::Ok});
+    return;
+  }
+  view->ReplaceChannels(ChannelsAsShown(imported.table, settings_.language()),
+                        tr("Import Channels"));
+}
+
+void CMainFrame::OnExportChannels() {
+  CSelkanView* view = EditableView();
+  if (view == nullptr) return;
+  view->CommitOpenEditor();
+  CSelkanDoc& document = view->Document();
+  const QString proposed =
+      QFileInfo(QString::fromStdString(document.PathName())).completeBaseName() +
+      QStringLiteral(".csv");
+  const auto path = AskFilePath({this, FilePromptKind::Save, tr("Export Channels"), proposed,
+                                 tr("Channel List (*.csv)"), QStringLiteral("csv")});
+  if (!path) return;
+  // The channels as the image will hold them, in the words of the file.
+  RadioImage image = document.Image();
+  EncodeChannels(view->GridTexts(), image);
+  const std::string csv = ChannelsToCsv(DecodeChannels(image, Language::English));
+  std::string error;
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),
+                                            csv.size());
+  if (!WriteFileAtomically(path->toStdString(), bytes, &error)) {
+    QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path));
+    if (!error.empty()) text += QLatin1Char('\n') + QString::fromStdString(error);
+    ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
+  }
+}
+
+}  // namespace selkan

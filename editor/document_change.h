@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/channel_codec.h"
+#include "model/radio_image.h"
+
+namespace selkan {
+
+// What a document holds while it is edited: the channel rows of its grid
+// (the working copy of the channels) and its memory image.
+struct DocumentState {
+  ChannelTable channels;
+  RadioImage image{};
+};
+
+// A grid row that an edit changed, with its cells before and after.
+struct RowChange {
+  int channel = 0;  // 1..199
+  ChannelRow before;
+  ChannelRow after;
+};
+
+// A run of neighbouring image bytes that an edit changed.
+struct ByteRun {
+  std::size_t offset = 0;
+  std::vector<std::uint8_t> before;
+  std::vector<std::uint8_t> after;
+};
+
+// One edit as the difference between the states before and after it: only
+// the rows and bytes that differ, so that a change of one cell costs one row
+// and a read from the radio at most every row and the image once.
+struct DocumentChange {
+  std::vector<RowChange> rows;  // in channel order
+  std::vector<ByteRun> bytes;   // in offset order, runs never touch
+  bool Empty() const { return rows.empty() && bytes.empty(); }
+  // Whether any byte from first to last (inclusive) changed.
+  bool TouchesBytes(std::size_t first, std::size_t last) const;
+};
+
+enum class ChangeSide { Before, After };
+
+DocumentChange DiffStates(const DocumentState& before, const DocumentState& after);
+// Only the image part of a change.
+DocumentChange DiffImages(const RadioImage& before, const RadioImage& after);
+
+// Puts one side of every row and byte run of the change into the state:
+// After redoes the edit, Before undoes it. Rows and bytes the change does
+// not name keep their values.
+void ApplyChange(const DocumentChange& change, ChangeSide side, DocumentState& state);
+void ApplyBytes(const DocumentChange& change, ChangeSide side, RadioImage& image);
+
+}  // namespace selkan

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "editor/cell_edits.h"
+#include "editor/clipboard_text.h"
+
+namespace selkan {
+namespace {
+
+constexpr BandLimits kUhf{40000000, 47000000};
+const ChannelRow kUsed{"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
+
+using Rows = std::vector<std::vector<std::string>>;
+
+TEST(ClipboardText, CellsGoOutAsTabsAndWholeChannelsAsTheListFile) {
+  ChannelTable table{};
+  table[1] = kUsed;
+  table[2] = {"a\tb", "say \"x\"", "", "", "", "", ""};
+  EXPECT_EQ(CellsAsTabText(table, {2, 1, 4, 2}),
+            "440.00000\t445.00000\n\"a\tb\"\t\"say \"\"x\"\"\"\n\t\n");
+  EXPECT_EQ(ChannelsAsCsvText(table, 2, 2),
+            "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
+            "2,440.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n");
+  // What goes out comes back as the same rows.
+  EXPECT_EQ(ParsePastedText(CellsAsTabText(table, {2, 1, 4, 2})).rows,
+            (Rows{{"440.00000", "445.00000"}, {"a\tb", "say \"x\""}, {"", ""}}));
+}
+
+TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
+  const struct {
+    const char* text;
+    Rows rows;
+    std::vector<int> columns;
+  } cases[] = {
+      // Spreadsheets end every row with a line end; an empty row stays a row.
+      {"438.1\t438.1\n\t\n439\t\n", {{"438.1", "438.1"}, {"", ""}, {"439", ""}}, {}},
+      {"438.1\n\n439", {{"438.1"}, {""}, {"439"}}, {}},
+      {"438.1,,None\r\n", {{"438.1", "", "None"}}, {}},
+      {"\"1\n2\"\tx\n", {{"1\n2", "x"}}, {}},
+      // Quotes that do not parse are taken as they stand.
+      {"5\" tall\tx\n", {{"5\" tall", "x"}}, {}},
+      // Headers: the export's, titles in any order and case, Chinese ones.
+      {"CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n3,438.1,,,,,,\r\n",
+       {{"3", "438.1", "", "", "", "", "", ""}},
+       {0, 1, 2, 3, 4, 5, 6, 7}},
+      {"w/n\tRX FREQUENCY\nWide\t438.1\n", {{"Wide", "438.1"}}, {7, 1}},
+      {"功率\t接收频率\n高\t438.1\n", {{"高", "438.1"}}, {5, 1}},
+      // Not headers: a title twice, the channel number alone, any other word.
+      {"Power\tPower\n", {{"Power", "Power"}}, {}},
+      {"CH\n1\n", {{"CH"}, {"1"}}, {}},
+      {"Power\tWatts\n", {{"Power", "Watts"}}, {}},
+      {"", {}, {}},
+  };
+  for (const auto& c : cases) {
+    const PastedBlock block = ParsePastedText(c.text);
+    EXPECT_EQ(block.rows, c.rows) << c.text;
+    EXPECT_EQ(block.columns, c.columns) << c.text;
+  }
+}
+
+PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,
+                   Language language = Language::English) {
+  return PasteCells(table, target, ParsePastedText(text), kUhf, language);
+}
+
+std::string Reasons(const PasteOutcome& outcome) {
+  std::string out;
+  for (const PasteRefusal& r : outcome.refusals) {
+    out += std::to_string(r.channel) + ":" + std::to_string(r.column) + ":" + r.value + ":" +
+           std::to_string(static_cast<int>(r.reason)) + "x" + std::to_string(r.count) + " ";
+  }
+  return out;
+}
+
+TEST(PasteCells, ValuesGoThroughTheCommitOfTheirCells) {
+  ChannelTable table{};
+  table[9] = kUsed;
+  // Rx into empty rows writes the row defaults; words and tones in either
+  // language and letter case come out in the grid's language; numbers a
+  // spreadsheet made of tones are tones again.
+  const PasteOutcome got = Paste(table, {3, 1, 3, 1},
+                                 "438.1\n"
+                                 "439\t439.5\t67\td023i\tmiddle\t关\tNarrow\n"
+                                 "\t\t\t\t\t\t\n"
+                                 "\t\t\t\tLOW\n",
+                                 Language::Chinese);
+  EXPECT_EQ(got.table[2], (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
+  EXPECT_EQ(got.table[3],
+            (ChannelRow{"439.00000", "439.50000", "67.0", "D023I", "中", "关", "窄"}));
+  EXPECT_EQ(got.table[4], ChannelRow{});
+  // A channel without a frequency takes no power.
+  EXPECT_EQ(Reasons(got), "6:5:LOW:4x1 ");
+  EXPECT_EQ(got.table[5], ChannelRow{});
+  EXPECT_EQ(got.pasted, (CellRange{3, 1, 6, 7}));
+  EXPECT_EQ(got.table[9], kUsed);
+}
+
+TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
+  ChannelTable table{};
+  table[0] = kUsed;
+  table[1] = kUsed;
+  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
+                                 "470.005\t438.003\t67.1\t\tMax\n"  // range, step, tone, word
+                                 "\t\n"                             // clears channel 2
+                                 "\t440\tNone\n");                  // no Rx on channel 3
+  EXPECT_EQ(Reasons(got),
+            "1:1:470.005:0x1 1:2:438.003:1x1 1:3:67.1:2x1 1:5:Max:3x1 "
+            "3:2:440:4x1 3:3:None:4x1 ");
+  ChannelRow first = kUsed;
+  first[3] = "None";  // the empty Enc value reset the used channel's tone
+  EXPECT_EQ(got.table[0], first);
+  EXPECT_EQ(got.table[1], ChannelRow{});
+  EXPECT_EQ(got.table[2], ChannelRow{});
+}
+
+TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
+  ChannelTable table{};
+  // Two rows from channel 199 on and three values from W/N on: what has no
+  // cell is counted once per kind.
+  const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
+  EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
+  // One value fills a whole selection.
+  table[0] = table[1] = kUsed;
+  const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, "High\n");
+  EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
+  EXPECT_EQ(fill.table[1][4], "High");
+  // With a header the columns come by name, from the target's channel.
+  const PasteOutcome named = Paste(table, {5, 4, 5, 4}, "W/N,CH,Rx Frequency\nNarrow,1,438.1\n");
+  EXPECT_EQ(named.table[4],
+            (ChannelRow{"438.10000", "438.10000", "None", "None", "High", "On", "Narrow"}));
+  EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 7}));
+}
+
+TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
+  ChannelTable table{};
+  table[0] = kUsed;
+  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
+                                 "438.1\t\t\tD023N\t\t\t\n"
+                                 "438.1\t\tNone\t69.9\t\t\t\n");
+  EXPECT_EQ(got.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
+  // A bad tone keeps the whole row out.
+  EXPECT_EQ(Reasons(got), "2:4:69.9:2x1 ");
+  EXPECT_EQ(got.table[1], ChannelRow{});
+  // Fewer than seven cells is no receive-only row: Tx follows Rx.
+  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
+}
+
+TEST(ClearCells, EachCellIsEmptiedAsByTyping) {
+  ChannelTable table{};
+  table[0] = table[1] = table[2] = kUsed;
+  table[3] = {"", "445.00000", "", "", "", "", ""};  // Tx without Rx, from a record
+  ChannelTable got = ClearCells(table, {1, 2, 4, 7}, Language::English);
+  EXPECT_EQ(got[0], (ChannelRow{"440.00000", "440.00000", "None", "None", "High", "On", "Wide"}));
+  EXPECT_EQ(got[3], ChannelRow{});
+  got = ClearCells(table, {2, 1, 2, 1}, Language::Chinese);
+  EXPECT_EQ(got[1], ChannelRow{});
+  EXPECT_EQ(got[2], kUsed);
+}
+
+}  // namespace
+}  // namespace selkan

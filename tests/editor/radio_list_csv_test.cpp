@@ -1,0 +1,105 @@
+#include "editor/radio_list_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/channel_csv.h"
+
+namespace selkan {
+namespace {
+
+constexpr BandLimits kUhf{40000000, 47000000};
+
+const std::string kHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL\r\n";
+
+std::string Lines(const ChannelCsvImport& got) {
+  std::string out;
+  for (const CsvError& error : got.errors) out += std::to_string(error.line) + " ";
+  return out;
+}
+
+TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
+  const std::string csv =
+      kHeader +
+      "1,Simplex,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,\r\n"
+      "2,Repeater,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,\r\n"
+      "3,Down,445.000000,-,5.000000,TSQL,88.5,127.3,023,NN,023,Tone->Tone,FM,5.00,S,Mid,,\r\n"
+      "4,Split,440.100000,split,450.200000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,2.5W,,\r\n"
+      "5,Listen,462.562500,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,Low,,\r\n"
+      "6,X1,440.000000,,0.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,P,High,,\r\n"
+      "7,X2,440.000000,,0.000000,Cross,67.0,88.5,131,RN,754,DTCS->,FM,5.00,,Low,,\r\n"
+      "8,X3,440.000000,,0.000000,Cross,67.0,88.5,131,NN,754,->Tone,FM,5.00,,Low,,\r\n"
+      "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,Low,,\r\n";
+  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
+  ASSERT_EQ(Lines(got), "") << got.errors[0].reason;
+  const std::vector<std::pair<int, ChannelRow>> expected = {
+      {1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
+      {2, {"442.50000", "447.50000", "None", "100.0", "High", "On", "Wide"}},
+      {3, {"445.00000", "440.00000", "127.3", "127.3", "Middle", "Off", "Wide"}},
+      {4, {"440.10000", "450.20000", "D023I", "D023N", "Middle", "On", "Wide"}},
+      {5, {"462.56250", "", "", "", "", "", ""}},  // receive only
+      {6, {"440.00000", "440.00000", "D754I", "67.0", "High", "On", "Wide"}},
+      {7, {"440.00000", "440.00000", "None", "D131I", "Low", "On", "Wide"}},
+      {8, {"440.00000", "440.00000", "88.5", "None", "Low", "On", "Wide"}},
+      {30, {"440.00000", "440.00000", "D754N", "D023N", "Low", "On", "Wide"}},
+  };
+  for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
+  EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
+}
+
+TEST(RadioListCsv, OlderFilesAndOtherLocationsGoInFileOrder) {
+  // No RxDtcsCode, CrossMode or Power; locations from 0 and extra columns.
+  const std::string csv =
+      "Name,Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+      "Mode,TStep,Skip,Comment,Extra\n"
+      "a,0,440.000000,,0.0,DTCS,88.5,88.5,612,RR,FM,5.00,,,x\n"
+      ",,,,,,,,,,,,,,\n"
+      "b,5,441.000000,,0.0,,88.5,88.5,023,NN,NFM,5.00,S,,y\n";
+  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
+  ASSERT_EQ(Lines(got), "") << got.errors[0].reason;
+  EXPECT_EQ(got.table[0],
+            (ChannelRow{"440.00000", "440.00000", "D612I", "D612I", "High", "On", "Wide"}));
+  EXPECT_EQ(got.table[1],
+            (ChannelRow{"441.00000", "441.00000", "None", "None", "High", "Off", "Narrow"}));
+  // A cross mode needs the CrossMode column.
+  const ChannelCsvImport cross = ImportChannelCsv(
+      "Location,Frequency,Tone,rToneFreq,cToneFreq\n1,440.0,Cross,67.0,67.0\n", kUhf);
+  EXPECT_EQ(Lines(cross), "2 ");
+}
+
+TEST(RadioListCsv, RowsTheRadioCannotHoldAreListedAndNothingIsTaken) {
+  const std::string csv =
+      kHeader +
+      "1,ok,440.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"           // 2
+      "2,am,440.000000,,0,,88.5,88.5,023,NN,023,,AM,5,,High,,\r\n"           // 3: mode
+      "3,step,440.003000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"         // 4: raster
+      "4,vhf,146.520000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"          // 5: band
+      "5,tone,440.000000,,0,Tone,69.4,88.5,023,NN,023,,FM,5,,High,,\r\n"     // 6: tone
+      "6,dcs,440.000000,,0,DTCS,88.5,88.5,017,NN,023,,FM,5,,High,,\r\n"      // 7: code
+      "1,again,441.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"        // 8: repeated
+      "8,dup,440.000000,x,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"         // 9: duplex
+      "9,pol,440.000000,,0,DTCS,88.5,88.5,023,NX,023,,FM,5,,High,,\r\n"      // 10: polarity
+      "10,mode,440.000000,,0,TSQL-R,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"  // 11: tone mode
+      "11,pwr,440.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,Max,,\r\n"          // 12: power
+      "12,tx,440.000000,-,441,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"       // 13: no Tx
+      "13,short,440.000000\r\n";                                             // 14: fields
+  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
+  EXPECT_EQ(Lines(got), "3 4 5 6 7 8 9 10 11 12 13 14 ");
+
+  // More rows than channels when locations do not pick them.
+  std::string many = "Location,Frequency\n";
+  for (int i = 0; i < 200; ++i) many += "0,440.0\n";
+  EXPECT_EQ(Lines(ImportChannelCsv(many, kUhf)), "201 ");
+}
+
+TEST(ImportChannelCsv, TheHeaderChoosesTheForm) {
+  EXPECT_EQ(Lines(ImportChannelCsv(std::string(kChannelCsvHeader) + "\n1,440,,,,,,\n", kUhf)), "");
+  const ChannelCsvImport neither = ImportChannelCsv("Frequency,Location2\n440,1\n", kUhf);
+  ASSERT_EQ(Lines(neither), "1 ");
+  EXPECT_NE(neither.errors[0].reason.find("Location"), std::string::npos);
+  EXPECT_NE(neither.errors[0].reason.find(kChannelCsvHeader), std::string::npos);
+}
+
+}  // namespace
+}  // namespace selkan

@@ -1,0 +1,157 @@
+#include "editor/row_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/document_change.h"
+
+namespace selkan {
+namespace {
+
+// Channel n holds Rx "n" and record bytes n, n+1, ... with byte 15 = n as
+// the mark of a byte the program does not interpret.
+DocumentState Numbered(int used) {
+  DocumentState state;
+  state.image = BlankImage();
+  for (int n = 1; n <= used; ++n) {
+    state.channels[n - 1] = {std::to_string(n), "", "", "", "", "", ""};
+    std::uint8_t* record = state.image.data() + offset::Channel(n);
+    for (int i = 0; i < 16; ++i) record[i] = static_cast<std::uint8_t>(n + i);
+  }
+  return state;
+}
+
+// "Rx/mark" of every channel from first to last, "-" for an empty one.
+std::string Order(const DocumentState& state, int first, int last) {
+  std::string out;
+  for (int n = first; n <= last; ++n) {
+    const std::string& rx = state.channels[n - 1][0];
+    const int mark = state.image[offset::Channel(n) + 15];
+    out += (rx.empty() ? "-" : rx) + "/" + (mark == 0xFF ? "-" : std::to_string(mark - 15)) + " ";
+  }
+  return out;
+}
+
+TEST(RowCommands, ChannelsMoveWithTheirRecords) {
+  const DocumentState start = Numbered(5);
+  const struct {
+    RowCommand command;
+    ChannelBlock block;
+    const char* order;  // channels 1 to 6 afterwards
+    int first;          // where the block is afterwards
+  } cases[] = {
+      {RowCommand::InsertEmpty, {1, 1}, "-/- 1/1 2/2 3/3 4/4 5/5 ", 1},
+      {RowCommand::InsertEmpty, {2, 2}, "1/1 -/- -/- 2/2 3/3 4/4 ", 2},
+      {RowCommand::Delete, {1, 1}, "2/2 3/3 4/4 5/5 -/- -/- ", 1},
+      {RowCommand::Delete, {2, 3}, "1/1 5/5 -/- -/- -/- -/- ", 2},
+      {RowCommand::MoveUp, {2, 2}, "2/2 3/3 1/1 4/4 5/5 -/- ", 1},
+      {RowCommand::MoveDown, {1, 2}, "3/3 1/1 2/2 4/4 5/5 -/- ", 2},
+      {RowCommand::MoveDown, {5, 1}, "1/1 2/2 3/3 4/4 -/- 5/5 ", 6},
+  };
+  for (const auto& c : cases) {
+    const RowCommandOutcome got = RunRowCommand(start, c.command, c.block);
+    ASSERT_EQ(got.refusal, RowCommandRefusal::None) << c.order;
+    EXPECT_EQ(Order(got.state, 1, 6), c.order);
+    EXPECT_EQ(got.block.first, c.first) << c.order;
+    EXPECT_EQ(got.block.count, c.block.count) << c.order;
+    // Nothing outside the channel records moves.
+    for (std::size_t i = offset::kAniCode; i < kImageSize; ++i) {
+      if (i != offset::kPriorityChannel) {
+        ASSERT_EQ(got.state.image[i], start.image[i]) << i;
+      }
+    }
+  }
+}
+
+TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
+  DocumentState full = Numbered(offset::kChannelCount);
+  EXPECT_EQ(RunRowCommand(full, RowCommand::InsertEmpty, {50, 1}).refusal,
+            RowCommandRefusal::LastChannelsInUse);
+  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveUp, {1, 3}).refusal, RowCommandRefusal::AtTop);
+  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveDown, {197, 3}).refusal,
+            RowCommandRefusal::AtBottom);
+  EXPECT_EQ(RunRowCommand(full, RowCommand::Delete, {199, 2}).refusal,
+            RowCommandRefusal::NoChannels);
+  EXPECT_EQ(RunRowCommand(full, RowCommand::Delete, {0, 1}).refusal, RowCommandRefusal::NoChannels);
+  // A refusal leaves the document as it was.
+  EXPECT_EQ(RunRowCommand(full, RowCommand::InsertEmpty, {50, 1}).state.channels, full.channels);
+
+  // Inserting needs as many empty channels at the end as it inserts; a
+  // channel in use is one with any cell filled, even without Rx.
+  DocumentState almost = Numbered(197);
+  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {197, 2}).refusal,
+            RowCommandRefusal::None);
+  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {197, 3}).refusal,
+            RowCommandRefusal::LastChannelsInUse);
+  almost.channels[198][1] = "145.00000";
+  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {1, 1}).refusal,
+            RowCommandRefusal::LastChannelsInUse);
+
+  // A block at the very end: deleting it leaves empty channels there.
+  const RowCommandOutcome tail = RunRowCommand(full, RowCommand::Delete, {197, 3});
+  EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 -/- -/- -/- ");
+  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveUp, {197, 3}).block.first, 196);
+}
+
+TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
+  DocumentState state = Numbered(10);
+  state.image[offset::kPriorityChannel] = 4;
+  const auto priorityAfter = [&](RowCommand command, ChannelBlock block) {
+    return static_cast<int>(
+        RunRowCommand(state, command, block).state.image[offset::kPriorityChannel]);
+  };
+  EXPECT_EQ(priorityAfter(RowCommand::InsertEmpty, {2, 3}), 7);
+  EXPECT_EQ(priorityAfter(RowCommand::InsertEmpty, {5, 3}), 4);
+  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 2}), 2);
+  EXPECT_EQ(priorityAfter(RowCommand::Delete, {3, 2}), 0);  // deleted: Off
+  EXPECT_EQ(priorityAfter(RowCommand::MoveUp, {4, 1}), 3);
+  EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {4, 1}), 5);
+  EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {5, 2}), 4);
+  EXPECT_EQ(priorityAfter(RowCommand::MoveUp, {5, 2}), 6);  // the channel above goes below
+  // Off, and values that name no channel, stay as they are.
+  state.image[offset::kPriorityChannel] = 0;
+  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0);
+  state.image[offset::kPriorityChannel] = 0xFF;
+  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0xFF);
+}
+
+TEST(DocumentChange, EachSideOfADiffGivesItsStateBack) {
+  const DocumentState before = Numbered(30);
+  for (RowCommand command :
+       {RowCommand::InsertEmpty, RowCommand::Delete, RowCommand::MoveUp, RowCommand::MoveDown}) {
+    const DocumentState after = RunRowCommand(before, command, {10, 5}).state;
+    const DocumentChange change = DiffStates(before, after);
+    EXPECT_FALSE(change.Empty());
+    DocumentState state = before;
+    ApplyChange(change, ChangeSide::After, state);
+    EXPECT_EQ(state.channels, after.channels);
+    EXPECT_EQ(state.image, after.image);
+    ApplyChange(change, ChangeSide::Before, state);
+    EXPECT_EQ(state.channels, before.channels);
+    EXPECT_EQ(state.image, before.image);
+  }
+  EXPECT_TRUE(DiffStates(before, before).Empty());
+}
+
+TEST(DocumentChange, OnlyWhatDiffersIsKept) {
+  RadioImage before = BlankImage();
+  RadioImage after = before;
+  after[0] = 1;                   // the very first byte
+  after[offset::kRadioType] = 2;  // two neighbours: one run
+  after[offset::kBandIndex] = 3;
+  after[kImageSize - 1] = 4;  // the very last byte
+  const DocumentChange change = DiffImages(before, after);
+  ASSERT_EQ(change.bytes.size(), 3u);
+  EXPECT_EQ(change.bytes[1].offset, offset::kRadioType);
+  EXPECT_EQ(change.bytes[1].after, (std::vector<std::uint8_t>{2, 3}));
+  EXPECT_TRUE(change.rows.empty());
+  EXPECT_TRUE(change.TouchesBytes(offset::kBandIndex, offset::kBandIndex));
+  EXPECT_TRUE(change.TouchesBytes(kImageSize - 1, kImageSize - 1));
+  EXPECT_FALSE(change.TouchesBytes(1, offset::kRadioType - 1));
+  EXPECT_FALSE(change.TouchesBytes(offset::kBandIndex + 1, kImageSize - 2));
+  RadioImage image = before;
+  ApplyBytes(change, ChangeSide::After, image);
+  EXPECT_EQ(image, after);
+}
+
+}  // namespace
+}  // namespace selkan

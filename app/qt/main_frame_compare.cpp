@@ -19,7 +19,7 @@ namespace selkan {
 void CMainFrame::OnFileCompare() {
   CChildFrame* active = ActiveChild();
   if (!active) return;
-  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Compare With"), {}});
+  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Compare With"), {}, {}, {}});
   if (!path) return;
   const DatLoadResult file = LoadDatFile(path->toStdString());
   if (file.error != DatLoadError::None) {

@@ -142,12 +142,13 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
     }
     const Clock::time_point deadline = std::min(total, interval);
     if (Clock::now() >= deadline) break;
-    if (!out.empty() && waiting_ == Waiting::kBlocking) {
-      // The reply is under way: let the rest of it come over the line
-      // before looking again, rather than waking up for every byte. (With
-      // the event loop running, the port takes each byte as it comes
-      // anyway.)
-      const Clock::time_point rest = Clock::now() + byteTime_ * static_cast<long>(n - out.size());
+    const std::size_t missing = n - out.size();
+    if (!out.empty() && missing > 1 && waiting_ == Waiting::kBlocking) {
+      // The reply is under way: let all but its last byte come over the line
+      // before looking again, rather than waking up for every byte; the wait
+      // for the last one then ends as it comes. (With the event loop running,
+      // the port takes each byte as it comes anyway.)
+      const Clock::time_point rest = Clock::now() + byteTime_ * static_cast<long>(missing - 1);
       std::this_thread::sleep_until(std::min(rest, deadline));
       port_->waitForReadyRead(0);  // takes in what the driver holds
     } else {

@@ -1,5 +1,8 @@
-// Times selkan-cli read and write against a virtual radio paced at 9600
-// baud and compares them with what the line and the protocol allow.
+// Times selkan-cli read, write and the write with its backup and check
+// against a virtual radio paced at 9600 baud, and compares them with what
+// the line and the protocol allow. Reports the CPU each run used, both as
+// the kernel charges it (user + system time, counted in scheduler ticks) and
+// as the scheduler measured it (/proc/PID/schedstat).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -8,9 +11,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +34,26 @@ constexpr double kHandshakeBytes = 8 + 1 + 1 + 8 + 2;
 // wake-up byte, 1 ms around the identify request and after the acknowledge.
 constexpr double kHandshakeWaitSeconds = (6 + 8 * 2 + 3) / 1000.0;
 
+// What the line and the protocol need for one transfer.
+struct Floor {
+  double line = 0;   // the bytes alone
+  double waits = 0;  // the bytes and the protocol's fixed waits
+  Floor operator+(const Floor& other) const { return {line + other.line, waits + other.waits}; }
+};
+
+Floor TransferFloor(double blocks, double bytesPerBlock, double waitPerBlockMs) {
+  const double line = blocks * bytesPerBlock / kBytesPerSecond;
+  return {line, line + kHandshakeBytes / kBytesPerSecond + kHandshakeWaitSeconds +
+                    blocks * waitPerBlockMs / 1000.0};
+}
+
+// Read: per block 4 command + 12 reply + 2 acknowledges; 1.5 ms of waits
+// (1 ms before the acknowledge, 1 ms before every second block).
+const Floor kReadFloor = TransferFloor(512, 18, 1.5);
+// Write: per block 4 command + 8 data + 1 acknowledge; 1 ms between command
+// and data.
+const Floor kWriteFloor = TransferFloor(510, 13, 1.0);
+
 pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
@@ -44,76 +70,124 @@ pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
 struct Measure {
   int exitCode = -1;
   double wallSeconds = 0;
-  double cpuSeconds = 0;
+  double userSeconds = 0;
+  double systemSeconds = 0;
+  double runSeconds = 0;  // what the scheduler measured
+  long switches = 0;      // voluntary context switches: how often it slept
 };
+
+double Seconds(const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; }
 
 Measure Run(const std::vector<std::string>& argv) {
   Measure m;
   const auto start = Clock::now();
-  const pid_t pid = Spawn(argv, -1);
+  const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  const pid_t pid = Spawn(argv, devNull);
+  ::close(devNull);
   if (pid < 0) return m;
+  // Ended but not yet reaped: its scheduler statistics are still there.
+  siginfo_t info{};
+  ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT);
+  m.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+  std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+  double runNanoseconds = 0;
+  if (schedstat >> runNanoseconds) m.runSeconds = runNanoseconds / 1e9;
   int status = 0;
   rusage usage{};
   ::wait4(pid, &status, 0, &usage);
-  m.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-  m.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                 usage.ru_stime.tv_usec / 1e6;
+  m.userSeconds = Seconds(usage.ru_utime);
+  m.systemSeconds = Seconds(usage.ru_stime);
+  m.switches = usage.ru_nvcsw;
   m.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return m;
 }
 
-void Report(const char* name, const Measure& m, double blocks, double bytesPerBlock,
-            double waitPerBlockMs) {
-  const double floor = blocks * bytesPerBlock / kBytesPerSecond;
-  const double withWaits = floor + kHandshakeBytes / kBytesPerSecond + kHandshakeWaitSeconds +
-                           blocks * waitPerBlockMs / 1000.0;
+void Report(const char* name, const Measure& m, const Floor& floor) {
   std::printf(
-      "%-5s exit %d  wall %6.2f s  floor %6.2f s (x%.3f)  floor+waits %6.2f s (x%.3f)"
-      "  cpu %5.3f s = %4.1f%% of one core\n",
-      name, m.exitCode, m.wallSeconds, floor, m.wallSeconds / floor, withWaits,
-      m.wallSeconds / withWaits, m.cpuSeconds, 100.0 * m.cpuSeconds / m.wallSeconds);
+      "%-11s exit %d  wall %6.2f s  x%.3f of the line (%5.2f s), x%.3f with the waits (%5.2f s)\n"
+      "%-11s cpu: user %.3f s + system %.3f s = %4.1f%% of a core; scheduler %.3f s = %4.1f%%;"
+      " %ld sleeps\n",
+      name, m.exitCode, m.wallSeconds, m.wallSeconds / floor.line, floor.line,
+      m.wallSeconds / floor.waits, floor.waits, "", m.userSeconds, m.systemSeconds,
+      100.0 * (m.userSeconds + m.systemSeconds) / m.wallSeconds, m.runSeconds,
+      100.0 * m.runSeconds / m.wallSeconds, m.switches);
+}
+
+// Starts selkan-sim --realtime; returns its device, empty on failure.
+std::string StartRadio(const std::string& bin, pid_t* pid) {
+  int pipeFds[2];
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return {};
+  *pid = Spawn({bin + "/selkan-sim", "--realtime"}, pipeFds[1]);
+  ::close(pipeFds[1]);
+  std::string device;
+  char c = 0;
+  pollfd pfd{pipeFds[0], POLLIN, 0};
+  while (::poll(&pfd, 1, 10000) > 0 && ::read(pipeFds[0], &c, 1) == 1 && c != '\n') device += c;
+  ::close(pipeFds[0]);
+  return device;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string bin = argc > 1 ? argv[1] : SELKAN_BIN_DIR;
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   char dirTemplate[] = "/tmp/selkan-bench-XXXXXX";
   const char* dir = ::mkdtemp(dirTemplate);
   if (dir == nullptr) return 1;
+  // Backups of the backed-up writes go here, not to the user's folder.
+  ::setenv("XDG_DATA_HOME", dir, 1);
   const std::string out = std::string(dir) + "/read.dat";
+  // What the writes send: made here, so that they run even when a read fails.
+  const std::string written = std::string(dir) + "/write.dat";
+  {
+    std::ofstream file(written, std::ios::binary);
+    for (int i = 0; i < 4096; ++i) file.put(static_cast<char>(i * 7 + i / 256));
+  }
 
-  int pipeFds[2];
-  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return 1;
-  const pid_t sim = Spawn({bin + "/selkan-sim", "--realtime"}, pipeFds[1]);
-  ::close(pipeFds[1]);
-  std::string device;
-  char c = 0;
-  pollfd pfd{pipeFds[0], POLLIN, 0};
-  while (::poll(&pfd, 1, 10000) > 0 && ::read(pipeFds[0], &c, 1) == 1 && c != '\n') device += c;
+  pid_t sim = -1;
+  const std::string device = StartRadio(bin, &sim);
   if (sim < 0 || device.empty()) {
     std::fprintf(stderr, "selkan-transfer-bench: selkan-sim did not start\n");
     if (sim >= 0) {
       ::kill(sim, SIGTERM);
       ::waitpid(sim, nullptr, 0);
     }
-    ::rmdir(dir);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
     return 1;
   }
-  std::printf("virtual radio on %s (9600 baud pacing)\n", device.c_str());
+  std::printf("virtual radio on %s (9600 baud pacing), %d runs each\n", device.c_str(), runs);
 
-  const Measure read = Run({bin + "/selkan-cli", "read", "--port", device, "-o", out});
-  // Read: per block 4 command + 12 reply + 2 acknowledges; 1.5 ms of waits
-  // (1 ms before the acknowledge, 1 ms before every second block).
-  Report("read", read, 512, 18, 1.5);
-  const Measure write = Run({bin + "/selkan-cli", "write", "--port", device, out});
-  // Write: per block 4 command + 8 data + 1 acknowledge; 1 ms between
-  // command and data.
-  Report("write", write, 510, 13, 1.0);
+  bool ok = true;
+  std::vector<double> systemTimes;
+  for (int i = 0; i < runs; ++i) {
+    const Measure read = Run({bin + "/selkan-cli", "read", "--port", device, "-o", out});
+    Report("read", read, kReadFloor);
+    systemTimes.push_back(read.systemSeconds);
+    ok = ok && read.exitCode == 0;
+  }
+  std::sort(systemTimes.begin(), systemTimes.end());
+  std::printf("read system time over %d runs: %.3f to %.3f s\n", runs, systemTimes.front(),
+              systemTimes.back());
+
+  double plain = 0, safe = 0;
+  for (int i = 0; i < runs; ++i) {
+    const Measure write = Run(
+        {bin + "/selkan-cli", "write", "--port", device, "--no-backup", "--no-verify", written});
+    Report("write", write, kWriteFloor);
+    const Measure checked = Run({bin + "/selkan-cli", "write", "--port", device, written});
+    Report("safe write", checked, kReadFloor + kWriteFloor + kReadFloor);
+    plain += write.wallSeconds / runs;
+    safe += checked.wallSeconds / runs;
+    ok = ok && write.exitCode == 0 && checked.exitCode == 0;
+  }
+  std::printf("a write with backup and check takes %.2f s against %.2f s: x%.2f\n", safe, plain,
+              safe / plain);
 
   ::kill(sim, SIGTERM);
   ::waitpid(sim, nullptr, 0);
-  ::unlink(out.c_str());
-  ::rmdir(dir);
-  return read.exitCode == 0 && write.exitCode == 0 ? 0 : 1;
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+  return ok ? 0 : 1;
 }

@@ -1,21 +1,11 @@
 #include "editor/channel_columns.h"
 
+#include "model/channel_codec.h"
+
 namespace selkan {
 
-const WordPair& ColumnTitle(int column) {
-  static constexpr WordPair kTitles[] = {
-      {"CH", "信道"},
-      {"Rx Frequency", "接收频率"},
-      {"Tx Frequency", "发射频率"},
-      {"QT/DQT Dec", "QT/DQT解码"},
-      {"QT/DQT Enc", "QT/DQT编码"},
-      {"Power", "功率"},
-      {"Scan", "扫描"},
-      {"W/N", "宽/窄"},
-  };
-  static constexpr WordPair kNoTitle{"", ""};
-  constexpr int kCount = static_cast<int>(sizeof kTitles / sizeof kTitles[0]);
-  return column >= 0 && column < kCount ? kTitles[column] : kNoTitle;
-}
+// The titles live beside the channel codec, which plain code below the
+// editor names columns with too.
+const WordPair& ColumnTitle(int column) { return ChannelColumnTitle(column); }
 
 }  // namespace selkan

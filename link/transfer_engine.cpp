@@ -45,6 +45,7 @@ bool TransferEngine::PumpCancelled(const TransferCallbacks& callbacks, int round
 
 TransferOutcome TransferEngine::Run(const std::string& portName, const TransferCallbacks& callbacks,
                                     const std::function<TransferOutcome()>& blocks) {
+  blocksDone_ = 0;
   if (!port_.Open(portName)) return TransferOutcome::kPortError;
   PortCloser closer(port_);
   if (!port_.Configure(LineSettings{}, PortTimeouts{})) return TransferOutcome::kPortError;
@@ -116,7 +117,9 @@ bool TransferEngine::ReadBlock(std::size_t address, RadioImage& scratch) {
   port_.Purge();
   if (!Send(protocol::kAck)) return false;
   const std::vector<std::uint8_t> ack = port_.Read(1);
-  return ack.size() == 1 && ack[0] == protocol::kAck;
+  if (ack.size() != 1 || ack[0] != protocol::kAck) return false;
+  ++blocksDone_;
+  return true;
 }
 
 bool TransferEngine::WriteBlock(std::size_t address, const RadioImage& image) {
@@ -125,7 +128,9 @@ bool TransferEngine::WriteBlock(std::size_t address, const RadioImage& image) {
   Wait(1);
   if (!port_.Write(std::span(image).subspan(address, protocol::kBlockSize))) return false;
   const std::vector<std::uint8_t> ack = port_.Read(1);
-  return ack.size() == 1 && ack[0] == protocol::kAck;
+  if (ack.size() != 1 || ack[0] != protocol::kAck) return false;
+  ++blocksDone_;
+  return true;
 }
 
 TransferOutcome TransferEngine::Read(const std::string& portName, RadioImage& image,

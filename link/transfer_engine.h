@@ -41,6 +41,10 @@ class TransferEngine {
   TransferOutcome Write(const std::string& portName, const RadioImage& image,
                         const TransferCallbacks& callbacks);
 
+  // Blocks the radio answered in the last Read or Write, from address 0 on:
+  // how far a transfer that broke off got.
+  std::size_t BlocksDone() const { return blocksDone_; }
+
  private:
   enum class Handshake { kDone, kNoAnswer, kMismatch, kCancelled };
 
@@ -56,6 +60,7 @@ class TransferEngine {
 
   SerialPort& port_;
   SleepFunction sleep_;
+  std::size_t blocksDone_ = 0;
 };
 
 }  // namespace selkan

@@ -12,6 +12,9 @@ enum class TransferOutcome {
   kProgramInterrupt,    // 61454
   kRadioMismatch,       // the radio-type message
   kCancelled,           // the user cancelled: no message
+  // Beyond the radio's own protocol, for a write with a backup and a check:
+  kBackupNotSaved,  // the radio was read, but its copy could not be stored: nothing written
+  kVerifyMismatch,  // written, but the radio read back holds something else
 };
 
 // String table id of the message (61453, 61451, 61454), 0 when the outcome

@@ -64,6 +64,21 @@ void WriteTone(const ToneCode& code, std::uint8_t* field) {
 
 }  // namespace
 
+const WordPair& ChannelColumnTitle(int column) {
+  static constexpr WordPair kTitles[1 + kChannelColumns] = {
+      {"CH", "信道"},
+      {"Rx Frequency", "接收频率"},
+      {"Tx Frequency", "发射频率"},
+      {"QT/DQT Dec", "QT/DQT解码"},
+      {"QT/DQT Enc", "QT/DQT编码"},
+      {"Power", "功率"},
+      {"Scan", "扫描"},
+      {"W/N", "宽/窄"},
+  };
+  static constexpr WordPair kNoTitle{"", ""};
+  return column >= 0 && column <= kChannelColumns ? kTitles[column] : kNoTitle;
+}
+
 std::uint8_t PackBcd(int q) { return static_cast<std::uint8_t>(16 * (q / 10) + q % 10); }
 
 int UnpackBcd(std::uint8_t b) { return 10 * (b >> 4) + (b & 0x0F); }

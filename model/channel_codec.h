@@ -25,6 +25,9 @@ inline constexpr int kChannelColumns = 7;
 using ChannelRow = std::array<std::string, kChannelColumns>;
 using ChannelTable = std::array<ChannelRow, offset::kChannelCount>;  // [r-1] is channel r
 
+// Title of grid column 0..7 (0 is the channel number); empty texts outside.
+const WordPair& ChannelColumnTitle(int column);
+
 inline std::string& Cell(ChannelRow& row, int column) { return row[column - 1]; }
 inline const std::string& Cell(const ChannelRow& row, int column) { return row[column - 1]; }
 

@@ -13,6 +13,7 @@ inline constexpr int kChannelInformation = 32787;
 inline constexpr int kOptionalFeatures = 32788;
 inline constexpr int kLanguage = 32799;
 inline constexpr int kExportPdf = 32800;
+inline constexpr int kFileCompare = 32820;
 inline constexpr int kImportChannels = 32901;
 inline constexpr int kExportChannels = 32902;
 inline constexpr int kInsertChannel = 32903;

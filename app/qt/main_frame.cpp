@@ -82,6 +82,8 @@ void CMainFrame::CreateActions() {
   MakeAction(kFileSave, tr("&Save"), tr("Save the active document"), tr("Save"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   MakeAction(kFileSaveAs, tr("Save &As..."), tr("Save the active document with a new name"));
+  MakeAction(kFileCompare, tr("Co&mpare With..."),
+             tr("List what differs between the active document and a file"));
   MakeAction(kFilePrint, tr("&Print..."), tr("Print the active document"), tr("Print"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   MakeAction(kFilePrintDirect, tr("Print"));
@@ -126,6 +128,7 @@ void CMainFrame::CreateActions() {
   connect(actions_[kFileClose], &QAction::triggered, this, &CMainFrame::OnFileClose);
   connect(actions_[kFileSave], &QAction::triggered, this, [this] { OnFileSave(); });
   connect(actions_[kFileSaveAs], &QAction::triggered, this, [this] { OnFileSaveAs(); });
+  connect(actions_[kFileCompare], &QAction::triggered, this, &CMainFrame::OnFileCompare);
   connect(actions_[kAppExit], &QAction::triggered, this, &QWidget::close);
   connect(actions_[kProductInformation], &QAction::triggered, this,
           &CMainFrame::OnProductInformation);
@@ -162,8 +165,9 @@ void CMainFrame::CreateMenus() {
   };
   // Menu 129: a document open.
   add(menu(tr("&File"), menus129_),
-      {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kImportChannels, kExportChannels,
-       0, kFilePrint, kFilePrintPreview, kFilePrintSetup, kExportPdf, 0, kAppExit});
+      {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFileCompare, 0, kImportChannels,
+       kExportChannels, 0, kFilePrint, kFilePrintPreview, kFilePrintSetup, kExportPdf, 0,
+       kAppExit});
   add(menu(tr("&Edit"), menus129_),
       {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll, 0,
        kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown, 0, kProductInformation,

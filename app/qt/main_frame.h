@@ -68,6 +68,8 @@ class CMainFrame : public QMainWindow {
   bool OnFileSaveAs();
   bool SaveDocument(CChildFrame* child, bool askForName);
   void OnFileClose();
+  // What differs between the active document and a file (main_frame_compare.cpp).
+  void OnFileCompare();
 
   // The Edit commands, which the navigation tree opens too (Optional
   // Features and the tree in main_frame_navigation.cpp).

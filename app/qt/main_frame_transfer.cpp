@@ -56,6 +56,14 @@ CTransferController* CMainFrame::TransferControllerOfActiveView() {
   // inside this one's event pumps.
   if (!controller->Dialog() && RefuseWhileTransferring()) return nullptr;
   controller->SetMessageCaption(messageCaption_);
+  WriteSafetySettings safety;
+  safety.registry = &registry_;
+  safety.registryKey = RegistryKeyFor(profile_.GetValue("Setup", "AppName", ""));
+  const CProfileStore* profile = &profile_;
+  safety.typeName = [profile](int typeIndex) {
+    return profile->GetValue("Setup", "Type" + std::to_string(typeIndex + 1), "");
+  };
+  controller->SetWriteSafety(std::move(safety));
   return controller;
 }
 

@@ -16,6 +16,10 @@ CProcessDlg::CProcessDlg(const QString& title, std::function<void()> start, QWid
   ui_->progress->setRange(0, 256);
   ui_->progress->setValue(0);
   ui_->counter->setText(QStringLiteral("0"));
+  // Steps and choices belong to a write; a read shows neither.
+  ui_->stepLabel->hide();
+  ui_->backupCheck->hide();
+  ui_->verifyCheck->hide();
   connect(ui_->okButton, &QPushButton::clicked, this, &CProcessDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CProcessDlg::reject);
 }
@@ -27,6 +31,8 @@ bool CProcessDlg::Started() const { return !ui_->okButton->isEnabled(); }
 void CProcessDlg::accept() {
   if (Started()) return;  // one start per window
   ui_->okButton->setEnabled(false);
+  ui_->backupCheck->setEnabled(false);
+  ui_->verifyCheck->setEnabled(false);
   QObject* owner = parent() != nullptr ? parent() : this;
   QMetaObject::invokeMethod(owner, start_, Qt::QueuedConnection);
 }
@@ -54,9 +60,31 @@ void CProcessDlg::StepTo(int position) {
 
 int CProcessDlg::Position() const { return ui_->progress->value(); }
 
+void CProcessDlg::ShowWriteChoices(bool backup, bool verify) {
+  ui_->backupCheck->setChecked(backup);
+  ui_->verifyCheck->setChecked(verify);
+  ui_->backupCheck->show();
+  ui_->verifyCheck->show();
+  writeChoices_ = true;
+  resize(width(), ui_->verifyCheck->geometry().bottom() + 14);
+}
+
+bool CProcessDlg::BackupChosen() const { return writeChoices_ && ui_->backupCheck->isChecked(); }
+
+bool CProcessDlg::VerifyChosen() const { return writeChoices_ && ui_->verifyCheck->isChecked(); }
+
+void CProcessDlg::BeginStep(const QString& text) {
+  ui_->stepLabel->setText(text);
+  ui_->stepLabel->show();
+  StepTo(0);
+}
+
 QPushButton* CProcessDlg::OkButton() const { return ui_->okButton; }
 QPushButton* CProcessDlg::CancelButton() const { return ui_->cancelButton; }
 QProgressBar* CProcessDlg::ProgressBar() const { return ui_->progress; }
 QLabel* CProcessDlg::Counter() const { return ui_->counter; }
+QLabel* CProcessDlg::StepLabel() const { return ui_->stepLabel; }
+QCheckBox* CProcessDlg::BackupCheck() const { return ui_->backupCheck; }
+QCheckBox* CProcessDlg::VerifyCheck() const { return ui_->verifyCheck; }
 
 }  // namespace selkan

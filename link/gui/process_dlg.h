@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -33,10 +34,24 @@ class CProcessDlg : public QDialog {
   void StepTo(int position);
   int Position() const;
 
+  // A write offers to back up the radio first and to verify it afterwards:
+  // the two check boxes, set as given, until OK fixes the choice.
+  void ShowWriteChoices(bool backup, bool verify);
+  bool BackupChosen() const;
+  bool VerifyChosen() const;
+  // A step of the transfer begins: its text above the bar, which starts
+  // again from 0.
+  void BeginStep(const QString& text);
+  // Lets the window run one more transfer after the user cancelled one.
+  void ClearCancel() { cancelled_ = false; }
+
   QPushButton* OkButton() const;
   QPushButton* CancelButton() const;
   QProgressBar* ProgressBar() const;
   QLabel* Counter() const;
+  QLabel* StepLabel() const;
+  QCheckBox* BackupCheck() const;
+  QCheckBox* VerifyCheck() const;
 
  public slots:
   void accept() override;
@@ -49,6 +64,7 @@ class CProcessDlg : public QDialog {
   std::unique_ptr<Ui::CProcessDlg> ui_;
   std::function<void()> start_;
   bool cancelled_ = false;
+  bool writeChoices_ = false;
 };
 
 }  // namespace selkan

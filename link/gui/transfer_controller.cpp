@@ -1,19 +1,24 @@
 #include "link/gui/transfer_controller.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QThread>
 
 #include "editor/qt/selkan_view.h"
 #include "link/gui/process_dlg.h"
+#include "link/gui/safe_write_run.h"
 #include "link/gui/transfer_messages.h"
 #include "link/gui/transfer_monitor.h"
 #include "link/port_names.h"
+#include "link/qt/backup_location.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
+#include "platform/registry.h"
 
 namespace selkan {
 
@@ -59,6 +64,7 @@ void CTransferController::OpenDialog(TransferDirection direction) {
       },
       &view_);
   dialog_->setWindowFlag(Qt::Dialog);
+  if (direction == TransferDirection::kWrite) RecallWriteChoices();
   dialog_->show();
   // Centred over the window that holds the view.
   const QWidget* owner = view_.window();
@@ -107,11 +113,13 @@ void CTransferController::RunTransfer() {
   const QMetaObject::Connection editWatch =
       connect(&view_, &CSelkanView::edited, this, [&changedMeanwhile] { changedMeanwhile = true; });
 
-  QtSerialPort serialPort;
+  // The port waits for the radio with the event loop running, so that the
+  // window stays alive between the protocol's steps.
+  QtSerialPort serialPort(QtSerialPort::Waiting::kEventLoop);
   TransferEngine engine(serialPort, sleep_);
   const TransferOutcome outcome = direction == TransferDirection::kRead
                                       ? engine.Read(port, image, callbacks)
-                                      : engine.Write(port, image, callbacks);
+                                      : Write(engine, port, image, callbacks);
   if (!self) return;  // the view went while the transfer ran
   disconnect(editWatch);
   running_ = false;
@@ -123,10 +131,49 @@ void CTransferController::RunTransfer() {
              document.Image() == image) {
     view_.MarkClean();  // the radio holds what the document holds
   }
-  Report(outcome, port);
+  if (direction == TransferDirection::kRead) Report(outcome, port);  // a write reported its own
   delete dialog.data();
   if (outcome == TransferOutcome::kCompleted) ShowFrame();
   emit finished(outcome, direction);
+}
+
+TransferOutcome CTransferController::Write(TransferEngine& engine, const std::string& port,
+                                           const RadioImage& image,
+                                           const TransferCallbacks& callbacks) {
+  RememberWriteChoices();
+  SafeWriteContext context;
+  context.parent = &view_;
+  context.caption = caption_;
+  context.language = language_;
+  context.dialog = dialog_;
+  context.backupDirectory =
+      safety_.backupDirectory.empty() ? DefaultBackupDirectory() : safety_.backupDirectory;
+  context.typeName = safety_.typeName;
+  QPointer<CTransferController> self(this);
+  context.report = [self, port](TransferOutcome outcome) {
+    if (self) self->Report(outcome, port);
+  };
+  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(view_.window());
+  context.note = [frame](const QString& note) {
+    if (frame) frame->statusBar()->showMessage(note, 10000);
+  };
+  const bool backup = dialog_ && dialog_->BackupChosen();
+  const bool verify = dialog_ && dialog_->VerifyChosen();
+  return RunSafeWriteFromProgram(engine, port, image, backup, verify, callbacks, context);
+}
+
+void CTransferController::RecallWriteChoices() {
+  auto remembered = [this](const char* name) {
+    if (!safety_.registry) return true;
+    return safety_.registry->ReadValue(safety_.registryKey, name).value_or(1) != 0;
+  };
+  dialog_->ShowWriteChoices(remembered("Backup"), remembered("Verify"));
+}
+
+void CTransferController::RememberWriteChoices() {
+  if (!safety_.registry || !dialog_) return;
+  safety_.registry->WriteValue(safety_.registryKey, "Backup", dialog_->BackupChosen() ? 1 : 0);
+  safety_.registry->WriteValue(safety_.registryKey, "Verify", dialog_->VerifyChosen() ? 1 : 0);
 }
 
 void CTransferController::Report(TransferOutcome outcome, const std::string& port) {

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <filesystem>
+#include <functional>
+#include <string>
 
 #include "link/gui/process_dlg.h"
 #include "link/transfer_engine.h"
@@ -11,8 +14,20 @@
 namespace selkan {
 
 class CSelkanView;
+class Registry;
 
 enum class TransferDirection { kRead = 0, kWrite = 1 };
+
+// What a write needs for its backup and check.
+struct WriteSafetySettings {
+  // Remembers the progress window's two check boxes per user, as the values
+  // "Backup" and "Verify" under the key.
+  Registry* registry = nullptr;
+  std::string registryKey;
+  // The radio type's name for an image's type index, for backup names.
+  std::function<std::string(int typeIndex)> typeName;
+  std::filesystem::path backupDirectory;
+};
 
 // A channel view's Read and Write: the progress window, then the transfer
 // on the user-interface thread, with the event queue pumped between blocks
@@ -30,6 +45,7 @@ class CTransferController : public QObject {
   void SetMessageCaption(const QString& caption) { caption_ = caption; }
   // The millisecond wait between protocol steps (tests keep the real one).
   void SetSleep(SleepFunction sleep) { sleep_ = std::move(sleep); }
+  void SetWriteSafety(WriteSafetySettings settings) { safety_ = std::move(settings); }
 
   // The Read and Write commands: open the progress window, whose OK starts
   // the transfer. While a window is open they only raise it: its direction
@@ -50,11 +66,17 @@ class CTransferController : public QObject {
   void RunTransfer();
   void Report(TransferOutcome outcome, const std::string& port);
   void ShowFrame();
+  // The progress window's choices for a write, as last remembered.
+  void RecallWriteChoices();
+  void RememberWriteChoices();
+  TransferOutcome Write(TransferEngine& engine, const std::string& port, const RadioImage& image,
+                        const TransferCallbacks& callbacks);
 
   CSelkanView& view_;
   Language language_;
   QString caption_;
   SleepFunction sleep_;
+  WriteSafetySettings safety_;
   TransferDirection direction_ = TransferDirection::kRead;
   QPointer<CProcessDlg> dialog_;
   bool running_ = false;

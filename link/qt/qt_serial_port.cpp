@@ -1,9 +1,12 @@
 #include "link/qt/qt_serial_port.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QtSerialPort/QSerialPort>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/file.h>
@@ -18,15 +21,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Whole milliseconds until the deadline, rounded up: a wait of what is left
+// must not come out as 0 and turn the caller's loop into a busy one.
 int MillisecondsUntil(Clock::time_point deadline) {
-  const auto left =
-      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
   return static_cast<int>(std::max<long long>(left, 0));
 }
 
 }  // namespace
 
-QtSerialPort::QtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+QtSerialPort::QtSerialPort(Waiting waiting, SerialFlagsCalls flagsCalls)
+    : port_(std::make_unique<QSerialPort>()),
+      waiting_(waiting),
+      lowLatency_(std::move(flagsCalls)) {}
 
 QtSerialPort::~QtSerialPort() { Close(); }
 
@@ -57,11 +64,17 @@ bool QtSerialPort::Open(const std::string& name) {
     return false;
   }
 #endif
+#ifndef _WIN32
+  lowLatency_.Enable(static_cast<int>(port_->handle()));
+#endif
   return true;
 }
 
 bool QtSerialPort::Configure(const LineSettings& line, const PortTimeouts& timeouts) {
   timeouts_ = timeouts;
+  // Start, data, parity and stop bits of one byte on the line.
+  const int bits = 1 + line.dataBits + (line.parity ? 1 : 0) + line.stopBits;
+  byteTime_ = std::chrono::microseconds(1'000'000LL * bits / std::max(line.baudRate, 1));
   if (!port_->isOpen()) return false;
   port_->setReadBufferSize(static_cast<qint64>(line.receiveQueue));
   const bool ok =
@@ -88,6 +101,8 @@ bool QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
   if (!port_->isOpen()) return false;
   const qint64 size = static_cast<qint64>(bytes.size());
   if (port_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+  // Hand the bytes to the driver now; wait only for what it could not take.
+  port_->flush();
   const int budget = timeouts_.writeTotalConstantMs +
                      timeouts_.writeTotalPerByteMs * static_cast<int>(bytes.size());
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(budget);
@@ -124,20 +139,46 @@ std::vector<std::uint8_t> QtSerialPort::Read(std::size_t n) {
       if (out.size() >= n) break;
       continue;
     }
-    const int wait = MillisecondsUntil(std::min(total, interval));
-    if (wait <= 0 || !port_->waitForReadyRead(wait)) {
-      if (port_->bytesAvailable() > 0) continue;
-      if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) {
-        break;
-      }
-      if (Clock::now() >= std::min(total, interval)) break;
+    const Clock::time_point deadline = std::min(total, interval);
+    if (Clock::now() >= deadline) break;
+    const std::size_t missing = n - out.size();
+    if (!out.empty() && missing > 1 && waiting_ == Waiting::kBlocking) {
+      // The reply is under way: let all but its last byte come over the line
+      // before looking again, rather than waking up for every byte; the wait
+      // for the last one then ends as it comes. (With the event loop running,
+      // the port takes each byte as it comes anyway.)
+      const Clock::time_point rest = Clock::now() + byteTime_ * static_cast<long>(missing - 1);
+      std::this_thread::sleep_until(std::min(rest, deadline));
+      port_->waitForReadyRead(0);  // takes in what the driver holds
+    } else {
+      WaitForBytes(MillisecondsUntil(deadline));
+    }
+    if (port_->bytesAvailable() == 0 && port_->error() != QSerialPort::TimeoutError &&
+        port_->error() != QSerialPort::NoError) {
+      break;
     }
   }
   return out;
 }
 
+bool QtSerialPort::WaitForBytes(int ms) {
+  if (waiting_ == Waiting::kBlocking) return port_->waitForReadyRead(ms);
+  QEventLoop loop;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+  QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+  deadline.start(ms);
+  loop.exec();
+  return port_->bytesAvailable() > 0;
+}
+
 void QtSerialPort::Close() {
-  if (port_ && port_->isOpen()) port_->close();
+  if (!port_ || !port_->isOpen()) return;
+  lowLatency_.Restore();
+  port_->close();
 }
 
 std::string QtSerialPort::ErrorText() const {

@@ -1,23 +1,40 @@
 #include "platform/qt/message_box.h"
 
+#include <QAbstractButton>
+
 namespace selkan {
 
 namespace {
+
 MessageHandler& Handler() {
   static MessageHandler handler;
   return handler;
 }
-}  // namespace
 
-QMessageBox::StandardButton ShowMessage(const MessageRequest& request) {
-  return ShowMessage(request, QString());
-}
-
-QMessageBox::StandardButton ShowMessage(const MessageRequest& request, const QString& details) {
+QMessageBox::StandardButton Show(const MessageRequest& request, const QString& details,
+                                 const ButtonTexts& buttonTexts) {
   if (Handler()) return Handler()(request);
   QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.parent);
   if (!details.isEmpty()) box.setDetailedText(details);
+  for (const auto& [button, text] : buttonTexts) {
+    if (QAbstractButton* shown = box.button(button)) shown->setText(text);
+  }
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request) {
+  return Show(request, QString(), {});
+}
+
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request, const QString& details) {
+  return Show(request, details, {});
+}
+
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request,
+                                        const ButtonTexts& buttonTexts) {
+  return Show(request, QString(), buttonTexts);
 }
 
 void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler); }

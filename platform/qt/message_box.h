@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <map>
 
 class QWidget;
 
@@ -18,11 +19,17 @@ struct MessageRequest {
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
+// Texts of buttons that say more than their standard names.
+using ButtonTexts = std::map<QMessageBox::StandardButton, QString>;
+
 // Shows the box and returns the button pressed.
 QMessageBox::StandardButton ShowMessage(const MessageRequest& request);
 // The same with a text behind the box's "Show Details..." button (none when
 // empty). A handler sees the request only.
 QMessageBox::StandardButton ShowMessage(const MessageRequest& request, const QString& details);
+// The same with buttons that say more than their standard names.
+QMessageBox::StandardButton ShowMessage(const MessageRequest& request,
+                                        const ButtonTexts& buttonTexts);
 
 using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 // Replaces the real boxes (tests); an empty handler restores them.

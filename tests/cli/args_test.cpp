@@ -67,5 +67,16 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
   }
 }
 
+// Printed commands are pasted into a shell: a word must reach the program
+// as it is.
+TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
+  EXPECT_EQ(ShellWord("/home/a/20260301-140509_SK-100.dat"), "/home/a/20260301-140509_SK-100.dat");
+  EXPECT_EQ(ShellWord("COM1"), "COM1");
+  EXPECT_EQ(ShellWord("/home/my files/x.dat"), "'/home/my files/x.dat'");
+  EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
+  EXPECT_EQ(ShellWord("$HOME;rm"), "'$HOME;rm'");
+  EXPECT_EQ(ShellWord(""), "''");
+}
+
 }  // namespace
 }  // namespace selkan::cli

@@ -1,71 +1,13 @@
 // selkan-cli read and write against selkan-sim over a pseudo-terminal.
-#include <gtest/gtest.h>
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <thread>
 
-#include "model/radio_image.h"
-#include "tests/e2e/child_process.h"
+#include "tests/e2e/e2e_fixture.h"
 
 namespace selkan::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
-const std::string kSim = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
-constexpr double kRunLimit = 30;  // seconds; no run should come near it
-
-using Args = std::vector<std::string>;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-RadioImage RandomImage(unsigned seed) {
-  std::mt19937 random(seed);
-  RadioImage image;
-  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
-  return image;
-}
-
-class TransferE2E : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("selkan-e2e-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    sim_.reset();
-    fs::remove_all(dir_);
-  }
-
-  // Starts the virtual radio on an image file; returns its device path.
-  std::string StartSim(const RadioImage& image, std::vector<std::string> args = {}) {
-    simImage_ = (dir_ / "radio.dat").string();
-    EXPECT_TRUE(SaveDatFile(simImage_, image));
-    args.insert(args.begin(), {"--image", simImage_, "--log", (dir_ / "sim.log").string()});
-    sim_ = std::make_unique<BackgroundProcess>(kSim, args);
-    const std::string device = sim_->ReadLine(10);
-    EXPECT_FALSE(device.empty()) << "selkan-sim did not print its device";
-    return device;
-  }
-
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-
-  fs::path dir_;
-  std::string simImage_;
-  std::unique_ptr<BackgroundProcess> sim_;
-};
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   // Also when the radio answers the wake-up only after its eighth byte.

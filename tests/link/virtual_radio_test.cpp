@@ -69,6 +69,15 @@ TEST(VirtualRadio, FaultsAtTheirBlock) {
   VirtualRadio refuse = InSession(Faults{.refuseWriteAt = 1});
   EXPECT_EQ(Feed(refuse, {'W', 0, 8, 8, 0, 0, 0, 0, 0, 0, 0, 0}), std::vector<std::uint8_t>{0x15});
   EXPECT_EQ(refuse.Memory()[8], 0xFF);
+  // A corrupted block is acknowledged like any other.
+  VirtualRadio corrupt = InSession(Faults{.corruptWriteAt = 1});
+  EXPECT_EQ(Feed(corrupt, {'W', 0, 8, 8, 0x24, 1, 2, 3, 4, 5, 6, 7}),
+            std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(corrupt.Memory()[8], 0x25);
+  EXPECT_EQ(corrupt.Memory()[9], 1);
+  EXPECT_EQ(Feed(corrupt, {'W', 0, 16, 8, 0x24, 1, 2, 3, 4, 5, 6, 7}),
+            std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(corrupt.Memory()[16], 0x24);
   VirtualRadio silent = InSession(Faults{.silentFrom = 3});
   EXPECT_EQ(Feed(silent, {'R', 0, 16, 8}).size(), 12u);
   EXPECT_TRUE(Feed(silent, {'R', 0, 24, 8}).empty());
@@ -80,13 +89,14 @@ TEST(VirtualRadio, FaultsAtTheirBlock) {
 
 TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   std::string error;
-  auto options = ParseSimOptions(
-      {"--image", "a.dat", "--short-reply-at", "511", "--wrong-id", "--answer-after-eighth"},
-      &error);
+  auto options = ParseSimOptions({"--image", "a.dat", "--short-reply-at", "511", "--wrong-id",
+                                  "--answer-after-eighth", "--corrupt-write-at", "6"},
+                                 &error);
   ASSERT_TRUE(options);
   EXPECT_EQ(options->imagePath, "a.dat");
   EXPECT_EQ(options->faults.shortReplyAt, 511);
   EXPECT_TRUE(options->faults.answerAfterEighth);
+  EXPECT_EQ(options->faults.corruptWriteAt, 6);
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "KZ905SK1");
   EXPECT_FALSE(ParseSimOptions({"--silent-from", "512"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--silent-from", "-1"}, &error));

@@ -51,10 +51,11 @@ class StartupTest : public QObject {
     QVERIFY(frame->HasDocumentMenu());
     QCOMPARE(MenuTitles(frame),
              QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    QCOMPARE(ItemTexts(frame, 0),
-             QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
-                          "&Import Channels...", "&Export Channels...", "-", "&Print...",
-                          "Print Pre&view", "P&rint Setup...", "&Export PDF...", "-", "E&xit"}));
+    QCOMPARE(
+        ItemTexts(frame, 0),
+        QStringList({"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "Co&mpare With...",
+                     "-", "&Import Channels...", "&Export Channels...", "-", "&Print...",
+                     "Print Pre&view", "P&rint Setup...", "&Export PDF...", "-", "E&xit"}));
     QCOMPARE(
         ItemTexts(frame, 1),
         QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",

@@ -1,6 +1,7 @@
 #include "tools/cli/args.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace selkan::cli {
@@ -98,6 +99,17 @@ int UsageError(std::string_view command, std::string_view message, std::string_v
 int PrintHelp(std::string_view help) {
   std::fwrite(help.data(), 1, help.size(), stdout);
   return kExitOk;
+}
+
+std::string ShellWord(std::string_view text) {
+  const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+           std::string_view("_-./:,+=@%").find(c) != std::string_view::npos;
+  });
+  if (plain) return std::string(text);
+  std::string word = "'";
+  for (char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
 }
 
 std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionSpec> options,

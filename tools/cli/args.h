@@ -45,6 +45,10 @@ std::optional<int> ParseIntInRange(std::string_view text, int lo, int hi);
 // lower end below 10 is taken as 10.
 std::optional<BandLimits> ParseMhzRange(std::string_view text);
 
+// The text as one word for a POSIX shell: as it is when it holds nothing the
+// shell would read specially, otherwise in single quotes.
+std::string ShellWord(std::string_view text);
+
 // Messages of a command on stderr, prefixed "selkan-cli COMMAND: ".
 void PrintError(std::string_view command, std::string_view message);
 // PrintError, then the usage line; returns kExitUsage.

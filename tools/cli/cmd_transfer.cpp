@@ -1,181 +1,85 @@
 // selkan-cli read / write: move a configuration between a file and a radio.
-#include <unistd.h>
-
-#include <QtCore/QCoreApplication>
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <string>
-#include <thread>
 
-#include "link/port_access.h"
-#include "link/port_names.h"
+#include "link/backup_store.h"
 #include "link/protocol.h"
-#include "link/qt/qt_serial_port.h"
-#include "link/transfer_engine.h"
+#include "link/qt/backup_location.h"
+#include "link/safe_write.h"
 #include "model/radio_image.h"
 #include "platform/atomic_file.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
+#include "tools/cli/radio_types.h"
+#include "tools/cli/transfer_session.h"
 
 namespace selkan::cli {
 
 namespace {
 
 constexpr char kReadUsage[] = "selkan-cli read [--port PORT] [--retries N] -o FILE.dat [--force]";
-constexpr char kWriteUsage[] = "selkan-cli write [--port PORT] [--retries N] FILE.dat";
-constexpr char kPortHelp[] =
-    "  --port PORT   COM1..COM4 or a device path (default COM1). Off Windows,\n"
-    "                COMn means $SELKAN_COMn when set, else /dev/ttyUSB(n-1).\n"
-    "  --retries N   answer Retry N times when the radio does not answer\n"
-    "                (default 0: give up at once)\n";
+constexpr char kWriteUsage[] =
+    "selkan-cli write [--port PORT] [--retries N] [--no-backup] [--no-verify] FILE.dat";
 
-constexpr OptionSpec kOptions[] = {
-    {"--port", true}, {"--retries", true}, {"-o", true}, {"--force", false}};
+constexpr OptionSpec kReadOptions[] = {
+    kPortOption, kRetriesOption, {"-o", true}, {"--force", false}};
+constexpr OptionSpec kWriteOptions[] = {
+    kPortOption, kRetriesOption, {"--no-backup", false}, {"--no-verify", false}};
 
-std::atomic<bool> g_interrupted{false};
-
-extern "C" void OnInterrupt(int) { g_interrupted = true; }
-
-// Ctrl+C cancels the transfer at its next pump instead of killing the
-// program, so the port is closed and no partial file is left.
-class InterruptGuard {
- public:
-  InterruptGuard() {
-    g_interrupted = false;
-    previous_ = std::signal(SIGINT, OnInterrupt);
+// The label of the progress bar of each step.
+const char* StepLabel(WriteStep step) {
+  switch (step) {
+    case WriteStep::kBackup:
+      return "backup ";
+    case WriteStep::kWrite:
+      return "write  ";
+    case WriteStep::kVerify:
+      return "verify ";
   }
-  ~InterruptGuard() { std::signal(SIGINT, previous_); }
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
-
- private:
-  void (*previous_)(int);
-};
-
-// QSerialPort wants an application object.
-void EnsureQtApplication() {
-  static int argc = 1;
-  static char name[] = "selkan-cli";
-  static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance() == nullptr) static QCoreApplication app(argc, argv);
+  return "";
 }
 
-class ProgressBar {
- public:
-  ProgressBar(int total) : total_(total), shown_(::isatty(STDERR_FILENO) == 1) {}
-  ~ProgressBar() {
-    if (shown_ && drawn_) std::fputc('\n', stderr);
-  }
-  ProgressBar(const ProgressBar&) = delete;
-  ProgressBar& operator=(const ProgressBar&) = delete;
-
-  void Show(int position) {
-    if (!shown_) return;
-    constexpr int kWidth = 32;
-    const int filled = position * kWidth / total_;
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    std::fprintf(stderr, "\r[%.*s%*s] %3d/%d  %5.1f s", filled, "################################",
-                 kWidth - filled, "", position, total_, seconds);
-    std::fflush(stderr);
-    drawn_ = true;
-  }
-
- private:
-  int total_;
-  bool shown_;
-  bool drawn_ = false;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
-struct TransferRequest {
-  std::string port;
-  int retries = 0;
-};
-
-int ExitCodeOf(TransferOutcome outcome) {
-  switch (outcome) {
-    case TransferOutcome::kCompleted:
-      return kExitOk;
-    case TransferOutcome::kPortError:
-      return kExitPortError;
-    case TransferOutcome::kCommunicationError:
-      return kExitCommunicationError;
-    case TransferOutcome::kProgramInterrupt:
-      return kExitProgramInterrupt;
-    case TransferOutcome::kRadioMismatch:
-      return kExitRadioMismatch;
-    case TransferOutcome::kCancelled:
-      return kExitCancelled;
-  }
-  return kExitUsage;
+// The command that writes a backup back into the radio.
+std::string RestoreCommand(const std::string& port, const std::string& backupPath) {
+  return "selkan-cli write --port " + ShellWord(port) + " --no-backup " + ShellWord(backupPath);
 }
 
-// Parses the options both commands share; nullopt after printing a usage
-// error (the exit code is then kExitUsage).
-std::optional<TransferRequest> Request(std::string_view command, const ParsedArgs& parsed,
-                                       std::string_view usage) {
-  TransferRequest request;
-  request.port = parsed.Has("--port") ? *parsed.Value("--port") : "COM1";
-  if (request.port.empty()) {
-    UsageError(command, "--port needs a port name", usage);
-    return std::nullopt;
-  }
-  if (const std::string* retries = parsed.Value("--retries")) {
-    const std::optional<int> value = ParseIntInRange(*retries, 0, 1000);
-    if (!value) {
-      UsageError(command, "--retries takes a number from 0 to 1000", usage);
-      return std::nullopt;
+// Tells the user why a write with its backup and check did not succeed, and
+// what the radio holds now.
+void ExplainWriteFailure(const SafeWriteResult& result, const TransferRequest& request) {
+  constexpr const char* kCommand = "write";
+  if (result.outcome == TransferOutcome::kVerifyMismatch) {
+    PrintError(kCommand,
+               "verify failed: the radio does not hold what was written (written -> in the "
+               "radio):");
+    for (const ImageDifference& difference : result.mismatches) {
+      std::fprintf(stderr, "  %s\n", DifferenceLine(difference).c_str());
     }
-    request.retries = *value;
+    return;
   }
-  return request;
-}
-
-// "COM3 (/dev/ttyUSB2)": the port as given and the device it stands for.
-std::string PortAndDevice(const std::string& port, const std::string& device) {
-  return device == port ? port : port + " (" + device + ")";
-}
-
-// Runs one transfer through the real serial port (call makes the engine's
-// Read or Write) and reports its outcome on stderr.
-template <typename Call>
-int Transfer(std::string_view command, const TransferRequest& request, int total, Call call) {
-  EnsureQtApplication();
-  QtSerialPort port;
-  TransferEngine engine(port,
-                        [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
-  InterruptGuard interrupt;
-  ProgressBar bar(total);
-  int retriesLeft = request.retries;
-  TransferCallbacks callbacks;
-  callbacks.pump = [] { return g_interrupted.load(); };
-  callbacks.progress = [&bar](int position) { bar.Show(position); };
-  callbacks.askRetry = [&] {
-    if (retriesLeft == 0) return false;
-    --retriesLeft;
-    PrintError(command, std::string(kCommunicationErrorText) + " (retrying)");
-    return true;
-  };
-  const std::string device = ResolvePortName(request.port);
-  const TransferOutcome outcome = call(engine, device, callbacks);
-  if (outcome == TransferOutcome::kCancelled) {
-    PrintError(command, "cancelled");
-  } else if (outcome == TransferOutcome::kPortError) {
-    PrintError(command, std::string(kPortErrorText) + " (" + PortAndDevice(request.port, device) +
-                            ": " + port.ErrorText() + ")");
-    const DeviceAccess access = ProbeDeviceAccess(device);
-    const PortAdvice advice = AdviseOnAccess(access);
-    if (advice != PortAdvice::kNone) {
-      PrintError(command, FillPortAdvice(advice, device, access.group));
+  if (result.outcome == TransferOutcome::kBackupNotSaved) {
+    PrintError(kCommand, "the radio was read, but its backup could not be kept (" +
+                             result.backupError + "); nothing was written");
+    return;
+  }
+  if (result.step == WriteStep::kBackup) {
+    PrintError(kCommand, "the radio could not be read for its backup; nothing was written");
+  } else if (result.step == WriteStep::kVerify) {
+    PrintError(kCommand, "the radio was written, but reading it back to check it failed");
+  } else if (result.BrokeOff()) {
+    PrintError(kCommand, "the write broke off after " + std::to_string(result.blocksWritten) +
+                             " of " + std::to_string(protocol::kWriteBlocks) +
+                             " blocks: the radio is only partly written");
+    if (!result.backupPath.empty()) {
+      std::fprintf(stderr,
+                   "Its contents before the write are kept in %s\n"
+                   "To put them back:\n  %s\n",
+                   result.backupPath.c_str(),
+                   RestoreCommand(request.port, result.backupPath).c_str());
     }
-  } else if (outcome != TransferOutcome::kCompleted) {
-    PrintError(command, EnglishMessage(outcome));
   }
-  return ExitCodeOf(outcome);
 }
 
 }  // namespace
@@ -188,13 +92,13 @@ int RunRead(const Args& args) {
       "  --force       replace FILE.dat if it exists (otherwise it is kept)\n" +
       kPortHelp;
   int exitCode = kExitOk;
-  const auto parsed = ParseCommandArgs(args, kOptions, {"read", kReadUsage, help}, 0,
+  const auto parsed = ParseCommandArgs(args, kReadOptions, {"read", kReadUsage, help}, 0,
                                        "unexpected argument", &exitCode);
   if (!parsed) return exitCode;
   const std::string* output = parsed->Value("-o");
   if (output == nullptr || output->empty())
     return UsageError("read", "-o FILE.dat is needed", kReadUsage);
-  const std::optional<TransferRequest> request = Request("read", *parsed, kReadUsage);
+  const std::optional<TransferRequest> request = ParseTransferRequest("read", *parsed, kReadUsage);
   if (!request) return kExitUsage;
   // Ten seconds of reading are not spent on a file that cannot be written.
   if (!MayReplaceOrReport("read", *output, parsed->Has("--force"))) return kExitBadInput;
@@ -204,12 +108,12 @@ int RunRead(const Args& args) {
   }
 
   RadioImage image = BlankImage();
-  const int status = Transfer(
-      "read", *request, protocol::kReadProgressEnd,
-      [&](TransferEngine& engine, const std::string& port, const TransferCallbacks& callbacks) {
-        return engine.Read(port, image, callbacks);
-      });
-  if (status != kExitOk) return status;
+  TransferSession session("read", *request);
+  session.StartBar(protocol::kReadProgressEnd);
+  const TransferOutcome outcome =
+      session.Engine().Read(session.Device(), image, session.Callbacks());
+  session.PrintOutcome(outcome);
+  if (outcome != TransferOutcome::kCompleted) return ExitCodeOf(outcome);
   return SaveImageOrReport("read", *output, image) ? kExitOk : kExitBadInput;
 }
 
@@ -217,27 +121,56 @@ int RunWrite(const Args& args) {
   const std::string help =
       "usage: " + std::string(kWriteUsage) +
       "\n\nWrites FILE.dat into the radio as it stands (addresses 0x000-0xFEF;\n"
-      "the last 16 bytes are never sent).\n\n" +
-      kPortHelp;
+      "the last 16 bytes are never sent). First the radio is read into a\n"
+      "backup file (the last 20 of each radio type are kept; see\n"
+      "'selkan-cli backups'); afterwards it is read back and compared with\n"
+      "the file, and a difference ends with exit code 7.\n\n" +
+      kPortHelp +
+      "  --no-backup   do not read the radio into a backup first\n"
+      "  --no-verify   do not read the radio back to check it\n";
   int exitCode = kExitOk;
-  const auto parsed = ParseCommandArgs(args, kOptions, {"write", kWriteUsage, help}, 1,
+  const auto parsed = ParseCommandArgs(args, kWriteOptions, {"write", kWriteUsage, help}, 1,
                                        "one FILE.dat is needed", &exitCode);
   if (!parsed) return exitCode;
-  for (const char* option : {"-o", "--force"}) {
-    if (parsed->Has(option)) {
-      return UsageError("write", "unknown option '" + std::string(option) + "'", kWriteUsage);
-    }
-  }
-  const std::optional<TransferRequest> request = Request("write", *parsed, kWriteUsage);
+  const std::optional<TransferRequest> request =
+      ParseTransferRequest("write", *parsed, kWriteUsage);
   if (!request) return kExitUsage;
-
   const std::optional<RadioImage> image = LoadImageOrReport("write", parsed->positionals.front());
   if (!image) return kExitBadInput;
-  return Transfer(
-      "write", *request, protocol::kWriteProgressEnd,
-      [&](TransferEngine& engine, const std::string& port, const TransferCallbacks& callbacks) {
-        return engine.Write(port, *image, callbacks);
-      });
+
+  TransferSession session("write", *request);
+  const SafeWriteRequest write{session.Device(), *image, !parsed->Has("--no-backup"),
+                               !parsed->Has("--no-verify")};
+  BackupStore store(DefaultBackupDirectory());
+  std::string keptAt;
+  SafeWriteHooks hooks;
+  hooks.transfer = session.Callbacks();
+  hooks.stepStarted = [&](WriteStep step) {
+    const bool read = step != WriteStep::kWrite;
+    session.StartBar(read ? protocol::kReadProgressEnd : protocol::kWriteProgressEnd,
+                     StepLabel(step));
+    if (step == WriteStep::kWrite && !keptAt.empty()) {
+      std::printf("Backup of the radio: %s\n", keptAt.c_str());
+      std::fflush(stdout);
+    }
+  };
+  hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
+    const auto path =
+        store.Save(radio, RadioTypeLabel(radio), std::chrono::system_clock::now(), error);
+    if (!path) return std::nullopt;
+    keptAt = path->string();
+    return keptAt;
+  };
+
+  const SafeWriteResult result = RunSafeWrite(session.Engine(), write, hooks, Language::English);
+  session.PrintOutcome(result.outcome);
+  if (result.outcome == TransferOutcome::kCompleted) {
+    std::printf(write.verify ? "Written and verified: the radio holds %s\n" : "Written: %s\n",
+                parsed->positionals.front().c_str());
+    return kExitOk;
+  }
+  ExplainWriteFailure(result, *request);
+  return ExitCodeOf(result.outcome);
 }
 
 }  // namespace selkan::cli

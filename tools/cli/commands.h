@@ -14,6 +14,8 @@ enum ExitCode : int {
   kExitCommunicationError = 4,  // no answer from the radio (61451)
   kExitProgramInterrupt = 5,    // transfer broke off (61454)
   kExitRadioMismatch = 6,       // identification not accepted
+  kExitVerifyFailed = 7,        // written, but the radio read back differs
+  kExitBackupNotSaved = 8,      // the backup of the radio could not be kept: nothing written
   kExitCancelled = 130,
 };
 
@@ -26,5 +28,7 @@ int RunShow(const Args& args);
 int RunPrint(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
+int RunDiff(const Args& args);
+int RunBackups(const Args& args);
 
 }  // namespace selkan::cli

@@ -16,11 +16,10 @@ std::string PadRight(const std::string& text, std::size_t width) {
 }  // namespace
 
 std::string ChannelListing(const ChannelTable& table) {
-  constexpr std::array<const char*, 1 + kChannelColumns> kHeadings{
-      "CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power", "Scan", "W/N"};
   std::vector<std::array<std::string, 1 + kChannelColumns>> lines;
   lines.push_back({});
-  std::copy(kHeadings.begin(), kHeadings.end(), lines.back().begin());
+  for (int column = 0; column <= kChannelColumns; ++column)
+    lines.back()[column] = ChannelColumnTitle(column).english;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
     const ChannelRow& row = table[channel - 1];
     if (Cell(row, kColRx).empty()) continue;

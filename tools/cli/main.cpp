@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
     {"print", selkan::cli::RunPrint, "write the printed listing of a configuration as PDF"},
     {"read", selkan::cli::RunRead, "read a radio's memory into a configuration file"},
     {"write", selkan::cli::RunWrite, "write a configuration file into a radio"},
+    {"diff", selkan::cli::RunDiff, "list what differs between two configurations or a radio"},
+    {"backups", selkan::cli::RunBackups, "list the backups kept before each write"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -28,7 +28,9 @@ const char kSimHelp[] =
     "  --no-id-ack            do not acknowledge the programmer's acknowledge\n"
     "  --short-reply-at N     answer read block N with 11 bytes instead of 12\n"
     "  --refuse-write-at N    answer write block N with 0x15 instead of 0x06\n"
-    "  --silent-from N        give no answer to read or write blocks from N on\n";
+    "  --silent-from N        give no answer to read or write blocks from N on\n"
+    "  --corrupt-write-at N   acknowledge write block N but store it with bit 0 of\n"
+    "                         its first byte flipped\n";
 
 namespace {
 
@@ -91,6 +93,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
       if (!block(options.faults.refuseWriteAt)) return fail(arg + " needs a block number 0-511");
     } else if (arg == "--silent-from") {
       if (!block(options.faults.silentFrom)) return fail(arg + " needs a block number 0-511");
+    } else if (arg == "--corrupt-write-at") {
+      if (!block(options.faults.corruptWriteAt)) return fail(arg + " needs a block number 0-511");
     } else {
       return fail("unknown option '" + arg + "'");
     }

@@ -141,6 +141,9 @@ std::optional<Reply> VirtualRadio::WriteBlock() {
   }
   std::copy(frame_.begin() + protocol::kCommandSize, frame_.end(),
             memory_.begin() + static_cast<std::ptrdiff_t>(address));
+  if (faults_.corruptWriteAt >= 0 && block == static_cast<std::size_t>(faults_.corruptWriteAt)) {
+    memory_[address] ^= 0x01;
+  }
   dirty_ = true;
   reply.bytes = {protocol::kAck};
   reply.what = "ack";

@@ -20,6 +20,8 @@ struct Faults {
   int shortReplyAt = -1;           // read reply of block N carries 11 bytes instead of 12
   int refuseWriteAt = -1;          // write block N is answered with 0x15 instead of 0x06
   int silentFrom = -1;             // from block N on, read and write blocks get no answer
+  int corruptWriteAt = -1;         // write block N is acknowledged, but stored with bit 0 of its
+                                   // first byte flipped
 };
 
 // What the radio sends back for one byte it received.

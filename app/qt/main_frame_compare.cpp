@@ -1,0 +1,48 @@
+// The main frame's Compare With command: what differs between the active
+// document and a file, as the grid and the listing show it.
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/qt/child_frame.h"
+#include "app/qt/compare_dlg.h"
+#include "app/qt/file_prompt.h"
+#include "app/qt/main_frame.h"
+#include "editor/qt/selkan_view.h"
+#include "model/image_diff.h"
+#include "model/selkan_doc.h"
+#include "platform/qt/message_box.h"
+#include "settings/process_settings.h"
+
+namespace selkan {
+
+void CMainFrame::OnFileCompare() {
+  CChildFrame* active = ActiveChild();
+  if (!active) return;
+  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Compare With"), {}, {}, {}});
+  if (!path) return;
+  const DatLoadResult file = LoadDatFile(path->toStdString());
+  if (file.error != DatLoadError::None) {
+    ShowOpenError(*path, static_cast<int>(file.error), file.detail.code);
+    return;
+  }
+  // The grid is the working copy of the channels: bring the image up to it.
+  active->View()->Encode();
+  const std::vector<ImageDifference> differences =
+      CompareImages(active->Document().Image(), file.image, settings_.language());
+  const QString title = QString::fromStdString(active->Document().Title());
+  const QString other = QFileInfo(*path).fileName();
+  if (differences.empty()) {
+    ShowMessage({this, messageCaption_, tr("%1 and %2 hold the same data.").arg(title, other),
+                 QMessageBox::Information, QMessageBox::Ok});
+    return;
+  }
+  QStringList lines;
+  for (const ImageDifference& difference : differences)
+    lines << QString::fromStdString(DifferenceLine(difference));
+  const QString heading = tr("What differs between %1 and %2, one line each (%1 -> %2):")
+                              .arg(title, QDir::toNativeSeparators(*path));
+  CCompareDlg dialog(heading, lines, this);
+  dialog.exec();
+}
+
+}  // namespace selkan

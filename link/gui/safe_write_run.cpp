@@ -1,0 +1,183 @@
+#include "link/gui/safe_write_run.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+#include <chrono>
+
+#include "link/backup_store.h"
+#include "link/gui/transfer_messages.h"
+#include "link/protocol.h"
+#include "link/safe_write.h"
+#include "platform/qt/message_box.h"
+
+namespace selkan {
+
+namespace {
+
+constexpr int kListedDifferences = 12;  // a longer list ends in "and N more"
+
+QString Tr(const char* source) {
+  return QCoreApplication::translate("selkan::SafeTransfer", source);
+}
+
+QString StepText(WriteStep step, bool restoring) {
+  switch (step) {
+    case WriteStep::kBackup:
+      return Tr("reading the radio into a backup");
+    case WriteStep::kWrite:
+      return restoring ? Tr("writing the backup back into the radio") : Tr("writing the radio");
+    case WriteStep::kVerify:
+      return Tr("reading the radio back to verify it");
+  }
+  return {};
+}
+
+QString Native(const std::string& path) {
+  return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+// How a write that broke off ends: the user's choice.
+enum class AfterBreak { kRetry, kRestore, kCancel };
+
+AfterBreak AskAfterBreak(const SafeWriteResult& result, const std::string& backupPath,
+                         const SafeWriteContext& context) {
+  QString text;
+  if (result.outcome == TransferOutcome::kProgramInterrupt)
+    text = TransferMessageText(result.outcome) + QStringLiteral("\n\n");
+  text += Tr("The write broke off after %1 of %2 blocks: the radio is only partly programmed.")
+              .arg(result.blocksWritten)
+              .arg(protocol::kWriteBlocks);
+  MessageRequest request{context.parent, context.caption, text, QMessageBox::Warning,
+                         QMessageBox::Retry | QMessageBox::Cancel};
+  ButtonTexts buttonTexts{{QMessageBox::Retry, Tr("Retry the write")}};
+  if (!backupPath.empty()) {
+    request.text +=
+        QStringLiteral("\n") +
+        Tr("Its contents from before the write are kept in %1.").arg(Native(backupPath));
+    request.buttons |= QMessageBox::RestoreDefaults;
+    buttonTexts[QMessageBox::RestoreDefaults] = Tr("Restore the backup");
+  }
+  switch (ShowMessage(request, buttonTexts)) {
+    case QMessageBox::Retry:
+      return AfterBreak::kRetry;
+    case QMessageBox::RestoreDefaults:
+      return backupPath.empty() ? AfterBreak::kCancel : AfterBreak::kRestore;
+    default:
+      return AfterBreak::kCancel;
+  }
+}
+
+void ShowMismatch(const SafeWriteResult& result, const SafeWriteContext& context) {
+  QStringList lines;
+  for (const ImageDifference& difference : result.mismatches) {
+    if (lines.size() == kListedDifferences) {
+      lines << Tr("and %1 more").arg(result.mismatches.size() - kListedDifferences);
+      break;
+    }
+    lines << QString::fromStdString(DifferenceLine(difference));
+  }
+  const QString text =
+      Tr("The radio does not hold what was written. These differ (written -> in the radio):") +
+      QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
+  ShowMessage({context.parent, context.caption, text, QMessageBox::Warning, QMessageBox::Ok});
+}
+
+// The radio's own message of an outcome, with a note on what the radio holds.
+void ReportWithNote(TransferOutcome outcome, const QString& note, const SafeWriteContext& context) {
+  if (outcome != TransferOutcome::kProgramInterrupt) {
+    if (context.report) context.report(outcome);
+    return;
+  }
+  const QString text = TransferMessageText(outcome) + QStringLiteral("\n\n") + note;
+  ShowMessage({context.parent, context.caption, text, QMessageBox::NoIcon, QMessageBox::Ok});
+}
+
+void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteContext& context) {
+  switch (result.outcome) {
+    case TransferOutcome::kCompleted:
+      if (context.note && restoring) {
+        context.note(Tr("The backup was written back into the radio."));
+      } else if (context.note && result.step == WriteStep::kVerify) {
+        context.note(Tr("The radio was written and verified."));
+      }
+      return;
+    case TransferOutcome::kCancelled:
+      return;
+    case TransferOutcome::kVerifyMismatch:
+      ShowMismatch(result, context);
+      return;
+    case TransferOutcome::kBackupNotSaved:
+      ShowMessage({context.parent, context.caption,
+                   Tr("The radio's contents could not be kept as a backup:\n%1\nNothing was "
+                      "written to the radio.")
+                       .arg(QString::fromStdString(result.backupError)),
+                   QMessageBox::Warning, QMessageBox::Ok});
+      return;
+    default:
+      break;
+  }
+  if (result.step == WriteStep::kBackup) {
+    ReportWithNote(result.outcome,
+                   Tr("The radio could not be read for its backup: nothing was written."), context);
+  } else if (result.step == WriteStep::kVerify) {
+    ReportWithNote(result.outcome,
+                   Tr("The radio was written, but reading it back to verify it failed."), context);
+  } else if (context.report) {
+    context.report(result.outcome);
+  }
+}
+
+}  // namespace
+
+TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::string& port,
+                                        const RadioImage& image, bool backup, bool verify,
+                                        const TransferCallbacks& callbacks,
+                                        const SafeWriteContext& context) {
+  BackupStore store(context.backupDirectory);
+  SafeWriteRequest request{port, image, backup, verify};
+  bool restoring = false;
+  int step = 0;
+  SafeWriteHooks hooks;
+  hooks.transfer = callbacks;
+  hooks.stepStarted = [&](WriteStep started) {
+    const int steps = (request.backup ? 1 : 0) + 1 + (request.verify ? 1 : 0);
+    ++step;
+    if (context.dialog) {
+      context.dialog->BeginStep(
+          Tr("Step %1 of %2: %3").arg(step).arg(steps).arg(StepText(started, restoring)));
+    }
+  };
+  hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
+    const int type = radio[offset::kRadioType];
+    const std::string name = context.typeName ? context.typeName(type) : std::string();
+    const auto path =
+        store.Save(radio, BackupTypeLabel(type, name), std::chrono::system_clock::now(), error);
+    return path ? std::optional<std::string>(path->string()) : std::nullopt;
+  };
+
+  SafeWriteResult result = RunSafeWrite(engine, request, hooks, context.language);
+  const std::optional<RadioImage> kept = result.backup;
+  const std::string keptAt = result.backupPath;
+  TransferOutcome brokeOff = result.outcome;
+  while (result.BrokeOff()) {
+    brokeOff = result.outcome;
+    const AfterBreak choice = AskAfterBreak(result, keptAt, context);
+    if (choice == AfterBreak::kCancel || !context.dialog) return brokeOff;
+    // Once more, without a new backup: the one kept holds the radio as it
+    // was before the first attempt.
+    context.dialog->ClearCancel();
+    restoring = choice == AfterBreak::kRestore && kept;
+    request.backup = false;
+    request.image = restoring ? *kept : image;
+    step = 0;
+    result = RunSafeWrite(engine, request, hooks, context.language);
+  }
+  ReportEnd(result, restoring, context);
+  if (restoring) {
+    return result.outcome == TransferOutcome::kCompleted ? brokeOff : result.outcome;
+  }
+  return result.outcome;
+}
+
+}  // namespace selkan

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "link/gui/process_dlg.h"
+#include "link/transfer_engine.h"
+#include "platform/language.h"
+
+class QWidget;
+
+namespace selkan {
+
+// What a write from the program needs beside the engine and the image.
+struct SafeWriteContext {
+  QWidget* parent = nullptr;  // owner of the message boxes
+  QString caption;            // caption of the plain message boxes
+  Language language = Language::English;
+  QPointer<CProcessDlg> dialog;  // shows the steps
+  std::filesystem::path backupDirectory;
+  // The radio type's name for an image's type index (for backup names).
+  std::function<std::string(int typeIndex)> typeName;
+  // Shows the radio's own message of an outcome (61453, 61454, radio type).
+  std::function<void(TransferOutcome outcome)> report;
+  // A short note that the write went well ("verified").
+  std::function<void(const QString& note)> note;
+};
+
+// Writes the image with the chosen safety steps: a backup of the radio
+// first, a check afterwards. When the write breaks off part way, the user
+// may retry it or write the backup back (and do so again should that break
+// off too). Every message is shown here. Returns the outcome of writing the
+// image: completed only when the radio holds it (and it was checked, when
+// asked); after a restore, the outcome that broke off the write.
+TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::string& port,
+                                        const RadioImage& image, bool backup, bool verify,
+                                        const TransferCallbacks& callbacks,
+                                        const SafeWriteContext& context);
+
+}  // namespace selkan

@@ -1,0 +1,14 @@
+#include "link/qt/backup_location.h"
+
+#include <QStandardPaths>
+
+namespace selkan {
+
+std::filesystem::path DefaultBackupDirectory() {
+  // The generic location rather than the application's own, whose name
+  // differs between the program and the command-line tool.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return std::filesystem::path(data.toStdString()) / "Selkan" / "backups";
+}
+
+}  // namespace selkan

@@ -1,0 +1,122 @@
+#include "link/backup_store.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace selkan {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+using Clock = std::chrono::system_clock;
+
+class BackupStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("selkan-backups-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static RadioImage Image(std::uint8_t fill) {
+    RadioImage image;
+    image.fill(fill);
+    return image;
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const BackupEntry& entry : BackupStore(dir_).List())
+      names.push_back(entry.path.filename().string());
+    return names;
+  }
+
+  fs::path dir_;
+  // 2026-03-01 14:05:09 in local time, whatever the time zone.
+  Clock::time_point when_ = [] {
+    std::tm local{};
+    local.tm_year = 126;
+    local.tm_mon = 2;
+    local.tm_mday = 1;
+    local.tm_hour = 14;
+    local.tm_min = 5;
+    local.tm_sec = 9;
+    local.tm_isdst = -1;
+    return Clock::from_time_t(std::mktime(&local));
+  }();
+};
+
+TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
+  BackupStore store(dir_ / "nested" / "backups");  // made when missing
+  std::string error;
+  const auto first = store.Save(Image(1), "SK-100", when_, &error);
+  ASSERT_TRUE(first) << error;
+  EXPECT_EQ(first->filename(), "20260301-140509_SK-100.dat");
+  // Another in the same second keeps the first.
+  const auto second = store.Save(Image(2), "SK-100", when_);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->filename(), "20260301-140509-2_SK-100.dat");
+  ASSERT_TRUE(store.Save(Image(3), "type2", when_ + seconds(1)));
+
+  const std::vector<BackupEntry> entries = store.List();
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].when, "2026-03-01 14:05:09");
+  EXPECT_EQ(entries[0].radioType, "SK-100");
+  EXPECT_EQ(entries[0].size, kImageSize);
+  EXPECT_EQ(entries[1].path, *second);
+  EXPECT_EQ(entries[2].when, "2026-03-01 14:05:10");
+  EXPECT_EQ(entries[2].radioType, "type2");
+  EXPECT_EQ(LoadDatFile(*second).image, Image(2));
+}
+
+TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
+  fs::create_directories(dir_);
+  // Files that only look like backups, or are not ours, stay.
+  const std::vector<std::string> foreign = {"20000101-000000_SK-100.txt", "notes.dat",
+                                            "2000-01-01_SK-100.dat", "20000101-000000_.dat"};
+  for (const std::string& name : foreign) std::ofstream(dir_ / name) << "mine";
+  fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
+  fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
+
+  BackupStore store(dir_, 3);
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
+
+  EXPECT_EQ(Names(),
+            (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-200.dat",
+                                      "20260301-140511_SK-100.dat", "20260301-140512_SK-100.dat",
+                                      "20260301-140513_SK-100.dat"}));
+  for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
+  EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
+}
+
+TEST_F(BackupStoreTest, AFolderThatCannotBeMadeOrAnUnusableTypeIsAnError) {
+  std::ofstream(dir_.string()) << "a file where the folder should be";
+  std::string error;
+  EXPECT_FALSE(BackupStore(dir_ / "backups").Save(Image(0), "SK-100", when_, &error));
+  EXPECT_NE(error.find(dir_.string()), std::string::npos) << error;
+  fs::remove(dir_);
+
+  for (const char* type : {"", "../x", "SK 100"}) {
+    error.clear();
+    EXPECT_FALSE(BackupStore(dir_).Save(Image(0), type, when_, &error)) << type;
+    EXPECT_FALSE(error.empty());
+  }
+  EXPECT_TRUE(BackupStore(dir_).List().empty());
+}
+
+TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {
+  EXPECT_EQ(BackupTypeLabel(0, "SK-100"), "SK-100");
+  EXPECT_EQ(BackupTypeLabel(1, "SK 200/U"), "SK200U");
+  EXPECT_EQ(BackupTypeLabel(2, "对讲机"), "type3");
+  EXPECT_EQ(BackupTypeLabel(4, "--"), "type5");
+  EXPECT_EQ(BackupTypeLabel(0, ""), "type1");
+}
+
+}  // namespace
+}  // namespace selkan

@@ -1,0 +1,87 @@
+// The serial port on a pseudo-terminal: low-latency mode made and undone
+// around the open port, and reads that keep the event loop running.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QTimer>
+#include <QtTest>
+
+#include "link/qt/qt_serial_port.h"
+
+namespace selkan::test {
+
+namespace {
+
+// The programmer's end is the slave device; the test plays the radio on the
+// master.
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
+      slave_ = ::ptsname(master_);
+  }
+  ~PseudoTerminal() {
+    if (master_ >= 0) ::close(master_);
+  }
+  int Master() const { return master_; }
+  const std::string& Slave() const { return slave_; }
+
+ private:
+  int master_ = -1;
+  std::string slave_;
+};
+
+}  // namespace
+
+class SerialPortTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lowLatencyIsAskedForOnOpenAndUndoneOnClose() {
+    PseudoTerminal pty;
+    QVERIFY(!pty.Slave().empty());
+    QStringList calls;
+    int flags = 0;
+    SerialFlagsCalls fake{[&](int, int* out) {
+                            calls << QStringLiteral("get");
+                            *out = flags;
+                            return true;
+                          },
+                          [&](int, int value) {
+                            calls << QStringLiteral("set %1").arg(value != 0 ? "on" : "off");
+                            flags = value;
+                            return true;
+                          }};
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking, fake);
+    QVERIFY(port.Open(pty.Slave()));
+    QCOMPARE(calls, QStringList({"get", "set on"}));
+    port.Close();
+    QCOMPARE(calls, QStringList({"get", "set on", "get", "set off"}));
+  }
+
+  // Bytes the radio sends only once the event loop has run reach a read
+  // that waits with the loop running.
+  void aReadKeepsTheEventLoopRunning() {
+    PseudoTerminal pty;
+    QtSerialPort port(QtSerialPort::Waiting::kEventLoop);
+    QVERIFY(port.Open(pty.Slave()));
+    QVERIFY(port.Configure(LineSettings{}, PortTimeouts{}));
+    int ticks = 0;
+    QTimer::singleShot(0, [&] {
+      ++ticks;
+      const char reply[] = "\x06\x07\x08";
+      QCOMPARE(::write(pty.Master(), reply, 3), ssize_t{3});
+    });
+    const std::vector<std::uint8_t> got = port.Read(3);
+    QCOMPARE(ticks, 1);
+    QCOMPARE(got, (std::vector<std::uint8_t>{6, 7, 8}));
+    port.Close();
+  }
+};
+
+}  // namespace selkan::test
+
+QTEST_MAIN(selkan::test::SerialPortTest)
+#include "serial_port_test.moc"

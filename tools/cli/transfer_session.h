@@ -1,0 +1,71 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/qt/qt_serial_port.h"
+#include "link/transfer_engine.h"
+#include "tools/cli/args.h"
+
+namespace selkan::cli {
+
+// The options every command that talks to a radio takes.
+struct TransferRequest {
+  std::string port = "COM1";  // as the user gave it
+  int retries = 0;            // how often to answer Retry when the radio is silent
+};
+
+// Help lines of --port and --retries.
+extern const char kPortHelp[];
+// The OptionSpecs of --port and --retries.
+inline constexpr OptionSpec kPortOption{"--port", true};
+inline constexpr OptionSpec kRetriesOption{"--retries", true};
+
+// Parses --port and --retries; nullopt after printing a usage error.
+std::optional<TransferRequest> ParseTransferRequest(std::string_view command,
+                                                    const ParsedArgs& parsed,
+                                                    std::string_view usage);
+
+// The exit code of a transfer's outcome.
+int ExitCodeOf(TransferOutcome outcome);
+
+// One or more transfers with the real serial port: the progress bar on a
+// terminal's stderr, Ctrl+C as Cancel (the port is closed and no partial
+// file is left), and --retries as the answers to Retry.
+class TransferSession {
+ public:
+  TransferSession(std::string_view command, TransferRequest request);
+  ~TransferSession();
+  TransferSession(const TransferSession&) = delete;
+  TransferSession& operator=(const TransferSession&) = delete;
+
+  TransferEngine& Engine() { return engine_; }
+  // The device the port name stands for.
+  const std::string& Device() const { return device_; }
+  const TransferRequest& Request() const { return request_; }
+  const TransferCallbacks& Callbacks() const { return callbacks_; }
+
+  // A fresh progress bar for the next transfer, counting to total.
+  void StartBar(int total, std::string_view label = {});
+  // Prints why a transfer ended (nothing for kCompleted and for the
+  // outcomes beyond the radio's own messages, which the command explains).
+  void PrintOutcome(TransferOutcome outcome);
+
+ private:
+  class ProgressBar;
+  class InterruptGuard;
+
+  std::string command_;
+  TransferRequest request_;
+  std::string device_;
+  QtSerialPort port_;
+  TransferEngine engine_;
+  std::unique_ptr<InterruptGuard> interrupt_;
+  std::unique_ptr<ProgressBar> bar_;
+  int retriesLeft_ = 0;
+  TransferCallbacks callbacks_;
+};
+
+}  // namespace selkan::cli

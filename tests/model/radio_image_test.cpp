@@ -1,85 +1,48 @@
 #include "model/radio_image.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "model/channel_codec.h"
+#include "model/selkan_doc.h"
+#include "settings/process_settings.h"
+#include "tests/support/files_test.h"
 
 namespace selkan {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
+using DatFileTest = test::FilesTest;
 
 // Bytes that make every offset recognisable.
-Bytes Pattern(std::size_t size) {
-  Bytes bytes(size);
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
+std::string Pattern(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 31 + i / 256);
   return bytes;
 }
 
-class DatFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("selkan-dat-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
-};
+std::string AsText(const RadioImage& image) { return {image.begin(), image.end()}; }
 
-TEST(BlankImage, IsAllFFExceptTheOptionBytes) {
-  const RadioImage image = BlankImage();
-  const std::uint8_t options[] = {0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01};
-  for (std::size_t i = 0; i < kImageSize; ++i) {
-    const bool option = i >= 0xFE0 && i <= 0xFE8;
-    ASSERT_EQ(image[i], option ? options[i - 0xFE0] : 0xFF) << std::hex << i;
-  }
-}
-
-// Files of at least the image size load their first 4096 bytes; the next
-// save writes exactly the image over whatever was there.
+// Files of at least the image size load their first 4096 bytes; a save
+// writes exactly the image over whatever was there; a shorter file is a
+// format error, and a file that cannot be read the system's error.
 TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
-  for (const std::size_t size : {kImageSize, kImageSize + 1, std::size_t{10000}}) {
-    SCOPED_TRACE(size);
-    const Bytes bytes = Pattern(size);
-    WriteAll(dir_ / "a.dat", bytes);
-    const DatLoadResult result = LoadDatFile(dir_ / "a.dat");
+  for (const std::size_t size : {kImageSize, std::size_t{10000}}) {
+    const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(size)));
     ASSERT_EQ(result.error, DatLoadError::None);
-    EXPECT_TRUE(std::equal(result.image.begin(), result.image.end(), bytes.begin()));
+    EXPECT_EQ(AsText(result.image), Pattern(kImageSize));
     ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
-    EXPECT_EQ(ReadAll(dir_ / "a.dat"), Pattern(kImageSize));
+    EXPECT_EQ(Read(dir_ / "a.dat"), Pattern(kImageSize));
   }
-}
-
-TEST_F(DatFileTest, ShortMissingOrUnreadableFilesAreErrors) {
-  for (std::size_t size : {std::size_t{0}, std::size_t{16}, kImageSize - 1}) {
-    WriteAll(dir_ / "short.dat", Pattern(size));
-    EXPECT_EQ(LoadDatFile(dir_ / "short.dat").error, DatLoadError::DataFormat) << size;
+  for (std::size_t size : {std::size_t{0}, kImageSize - 1}) {
+    EXPECT_EQ(LoadDatFile(Write("short.dat", Pattern(size))).error, DatLoadError::DataFormat);
   }
   fs::create_directory(dir_ / "folder.dat");
-  // A read that fails is the system's error, not a short image.
   const struct {
-    fs::path path;
+    std::string path;
     int code;
     const char* step;
   } failures[] = {{dir_ / "missing.dat", ENOENT, "open"},
@@ -88,39 +51,57 @@ TEST_F(DatFileTest, ShortMissingOrUnreadableFilesAreErrors) {
   for (const auto& f : failures) {
     const DatLoadResult result = LoadDatFile(f.path);
     EXPECT_EQ(result.error, DatLoadError::CannotOpen) << f.path;
-    EXPECT_EQ(result.detail.code, f.code) << f.path;
-    EXPECT_EQ(result.detail.text, std::string("cannot ") + f.step + " " + f.path.string() + ": " +
-                                      std::strerror(f.code));
+    EXPECT_EQ(result.detail.text,
+              std::string("cannot ") + f.step + " " + f.path + ": " + std::strerror(f.code));
   }
-  FileError error;
-  EXPECT_FALSE(SaveDatFile(dir_ / "no" / "such" / "c.dat", BlankImage(), &error));
-  EXPECT_EQ(error.code, ENOENT);
-  EXPECT_FALSE(fs::exists(dir_ / "no"));
 }
 
-// New, encode before saving, save; open and save again: the same bytes.
+// New, encode before saving, save; open and save again: the same bytes,
+// the blank image's option bytes and a flag byte of E1 in every channel.
 TEST_F(DatFileTest, SavedBlankDocumentReopensToTheSameBytes) {
   RadioImage image = BlankImage();
-  image[offset::kRadioType] = 0;
-  image[offset::kBandIndex] = 0;
   EncodeChannels(DecodeChannels(image, Language::English), image);
   ASSERT_TRUE(SaveDatFile(dir_ / "new.dat", image));
-
-  const Bytes saved = ReadAll(dir_ / "new.dat");
-  ASSERT_EQ(saved.size(), kImageSize);
-  for (std::size_t i = 0; i < kImageSize; ++i) {
-    std::uint8_t expected = 0xFF;
-    if (i >= 0x10 && i < 0xC80 && i % 16 == 12) expected = 0xE1;
-    if (i == offset::kRadioType || i == offset::kBandIndex) expected = 0x00;
-    if (i >= 0xFE0 && i <= 0xFE8) expected = BlankImage()[i];
-    ASSERT_EQ(saved[i], expected) << std::hex << i;
-  }
+  std::string expected(kImageSize, '\xFF');
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel)
+    expected[offset::Channel(channel) + record::kFlags] = '\xE1';
+  expected.replace(offset::kOptionFlags1, 9, "\x5F\xB8\x04\x05\x04\x02\x00\x00\x01", 9);
+  const std::string saved = Read(dir_ / "new.dat");
+  EXPECT_EQ(saved, expected);
 
   DatLoadResult reopened = LoadDatFile(dir_ / "new.dat");
   ASSERT_EQ(reopened.error, DatLoadError::None);
   EncodeChannels(DecodeChannels(reopened.image, Language::Chinese), reopened.image);
-  ASSERT_TRUE(SaveDatFile(dir_ / "again.dat", reopened.image));
-  EXPECT_EQ(ReadAll(dir_ / "again.dat"), saved);
+  EXPECT_EQ(AsText(reopened.image), saved);
+}
+
+// A document takes a file's image only when it loads, and a save that
+// fails leaves the document's path, title and changes as they were.
+TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
+  CSelkanDoc document;
+  ProcessSettings settings;
+  document.OnNewDocument(settings);
+  EXPECT_TRUE(BlankDocumentFlag());
+  EXPECT_EQ(document.Title(), "Channel Information");
+  EXPECT_EQ(document.OnOpenDocument(Write("short.dat", "x")), DatLoadError::DataFormat);
+  EXPECT_TRUE(BlankDocumentFlag());
+  EXPECT_EQ(document.Image(), BlankImage());
+
+  const std::string path = Write("radio.dat", Pattern(kImageSize));
+  ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
+  EXPECT_FALSE(BlankDocumentFlag());
+  EXPECT_EQ(document.Title(), "radio.dat");
+  document.SetModified(true);
+  FileError error;
+  EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error));
+  EXPECT_EQ(error.code, ENOENT);
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(document.PathName(), path);
+  EXPECT_FALSE(fs::exists(dir_ / "no"));
+  ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
+  EXPECT_FALSE(document.IsModified());
+  EXPECT_EQ(document.Title(), "copy.dat");
+  EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
 }
 
 }  // namespace

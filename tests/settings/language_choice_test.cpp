@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "profile_test_files.h"
+#include <filesystem>
+
 #include "settings/profile_store.h"
+#include "tests/support/files_test.h"
 
 namespace selkan {
 namespace {
 
-using LanguageChoiceTest = test::ProfileFilesTest;
+using LanguageChoiceTest = test::FilesTest;
 
+// Both files are on disk before the store is released, not at the end of
+// the process; a file without "Setup" (or none at all yet) gets it.
 TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   const std::string product =
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
@@ -18,19 +22,16 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   ASSERT_TRUE(profile.Load(product, true, true, false));
   std::string error;
   ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error)) << error;
-  // On disk before the store is released, not at the end of the process.
   EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
-  EXPECT_EQ(Read(PathOf("Olvane.ini")), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
+  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
   EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
-}
 
-TEST_F(LanguageChoiceTest, ProfileWithoutSetupAndNoMakerFileYet) {
-  const std::string product = Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
-  CProfileStore profile;
+  std::filesystem::remove(dir_ / "Olvane.ini");
+  Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
   ASSERT_TRUE(profile.Load(product, true, true, false));
   ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr));
   EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
-  EXPECT_EQ(Read(PathOf("Olvane.ini")), "[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
 }
 
 TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
@@ -50,10 +51,9 @@ TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
 
   // The product profile cannot be written: it keeps its value in memory too.
   std::filesystem::remove(dir_ / "Olvane.ini");
-  std::filesystem::create_directory(dir_ / "sub");
-  std::filesystem::create_directory(dir_ / "sub" / "Selkan.ini");  // unreadable as a file
+  std::filesystem::create_directories(dir_ / "sub/Selkan.ini");  // unreadable as a file
   CProfileStore broken;
-  broken.Load(PathOf("sub/Selkan.ini"), true, true, false);
+  broken.Load(dir_ / "sub/Selkan.ini", true, true, false);
   std::string error;
   EXPECT_FALSE(StoreLanguageChoice(broken, "Chinese", &error));
   EXPECT_NE(error.find("Selkan.ini"), std::string::npos) << error;

@@ -1,18 +1,19 @@
-// Changing values and writing the file back.
+// Changing values, writing the file back and keeping numbered backups.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
+#include "settings/profile_backup.h"
 #include "settings/profile_store.h"
-#include "tests/settings/profile_test_files.h"
+#include "tests/support/files_test.h"
 
 namespace selkan {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileWriteTest : public test::ProfileFilesTest {
+class ProfileWriteTest : public test::FilesTest {
  protected:
   // Writes the bytes as p.ini and loads it without write-back on close,
   // dropping any change to the file loaded before.
@@ -21,9 +22,6 @@ class ProfileWriteTest : public test::ProfileFilesTest {
     const std::string path = Write("p.ini", bytes);
     EXPECT_TRUE(store_.Load(path, false, caseInsensitive, false));
     return path;
-  }
-  std::size_t FilesInDir() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
   }
   CProfileStore store_;
 };
@@ -40,11 +38,9 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
     bool modified;
     const char* stored;
   } cases[] = {
-      {kSetup, true, "Setup", "Language", "English", false, "English"},
       {kSetup, true, "setup", "LANGUAGE", "ENGLISH", false, "ENGLISH"},
       {kSetup, true, "Setup", "Language", "Chinese", true, "Chinese"},
       {kSetup, false, "Setup", "Language", "english", true, "english"},
-      {kSetup, true, "Setup", "Company", "Acme", true, "Acme"},
       {kSetup, true, "Chinese", "Company", "Acme", true, "Acme"},
       {"[S]\nk=\xB0\x41\n", true, "S", "K", "\xB0\x61", true, "\xB0\x61"},
       {kSetup, true, "Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil", false, "English"},
@@ -57,11 +53,8 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
     EXPECT_EQ(store_.IsModified(), c.modified);
     EXPECT_EQ(store_.GetValue(c.section, c.key, ""), c.stored);
   }
-}
-
-// A new file judged UTF-8 becomes GBK once GBK text is set into it.
-TEST_F(ProfileWriteTest, NewFileTakesGbkNames) {
-  ASSERT_TRUE(store_.Load(PathOf("new.ini"), false, true, false));
+  // A new file judged UTF-8 becomes GBK once GBK text is set into it.
+  ASSERT_TRUE(store_.Load(dir_ / "new.ini", false, true, false));
   store_.SetValue("\xB0\x41", "k", "upper");
   store_.SetValue("\xB0\x61", "k", "lower");
   EXPECT_EQ(store_.GetValue("\xB0\x41", "k", ""), "upper");
@@ -87,8 +80,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   const std::string expected =
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   Chinese\nflag=on\n"
       "Dup=a\nDup=B\nAdded=1\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\n"
-      "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk "
-      "comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
+      "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
   EXPECT_EQ(Read(path), expected);
   EXPECT_TRUE(store_.IsModified());
   Write("p.ini", "overwritten elsewhere\n");
@@ -116,17 +108,16 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
 TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
   const std::string chinese = "[\xE4\xB8\xAD]";  // "[中]" in UTF-8
   const struct {
-    const char* name;
     std::string file;
     const char* value;  // set into section 中
   } cases[] = {
-      {"GBK comment", "; \xD6\xD0\xCE\xC4\r\n" + chinese + "\r\nk=old\r\n", "new"},
-      {"GBK value set", chinese + "\r\nk=old\r\n", "\xD6\xD0"},
-      {"lone byte order mark", "\xEF\xBB\xBF\r\n" + chinese + "\r\nk=old\r\n", "new"},
-      {"byte order mark key", "\xEF\xBB\xBF\xEF\xBB\xBF=1\r\n" + chinese + "\r\nk=old\r\n", "new"},
+      {"; \xD6\xD0\xCE\xC4\r\n" + chinese + "\r\nk=old\r\n", "new"},
+      {chinese + "\r\nk=old\r\n", "\xD6\xD0"},
+      {"\xEF\xBB\xBF\r\n" + chinese + "\r\nk=old\r\n", "new"},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF=1\r\n" + chinese + "\r\nk=old\r\n", "new"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.file);
     const std::string path = LoadText(c.file);
     EXPECT_EQ(store_.GetValue("\xE4\xB8\xAD", "k", "none"), "old");
     store_.SetValue("\xE4\xB8\xAD", "k", c.value);
@@ -145,7 +136,9 @@ TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
   }
 }
 
-TEST_F(ProfileWriteTest, DestructionWritesBackOnlyChangesAndOnlyWhenAsked) {
+// Destruction writes back changes only when asked to, with a backup when
+// asked to; loading another file writes back the first; Clear forgets.
+TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   const std::string original = "; comment kept\n[Setup]\nLanguage = English\n";
   const std::string path = Write("p.ini", original);
   for (const bool saveOnClose : {true, false}) {
@@ -154,51 +147,89 @@ TEST_F(ProfileWriteTest, DestructionWritesBackOnlyChangesAndOnlyWhenAsked) {
     store.SetValue("Setup", "Language", saveOnClose ? "English" : "Chinese");
   }
   EXPECT_EQ(Read(path), original);
-  EXPECT_EQ(FilesInDir(), 1u) << "no backup either";
+  EXPECT_EQ(dir_.Listing(), "p.ini") << "no backup either";
   {
     CProfileStore store;
-    ASSERT_TRUE(store.Load(path, true, true, false));
+    ASSERT_TRUE(store.Load(path, true, true, true));
     store.SetValue("Setup", "Language", "Chinese");
   }
   EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = Chinese\n");
+  EXPECT_EQ(Read(path + ".001"), original);
+
+  ASSERT_TRUE(store_.Load(path, false, false, false));
+  store_.SetValue("Setup", "Language", "German");
+  ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), false, false, false));
+  EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = German\n");
+  EXPECT_FALSE(store_.IsModified());
+  store_.SetValue("S", "k", "a");
+  EXPECT_TRUE(store_.IsModified()) << "the options of the second load apply";
+  store_.Clear();
+  EXPECT_EQ(store_.Save(false), "");
+  EXPECT_EQ(store_.GetValue("S", "k", "gone"), "gone");
+  EXPECT_EQ(Read(dir_ / "second.ini"), "[S]\nk=A\n");
 }
 
 TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   fs::create_directory(dir_ / "sub");
-  ASSERT_TRUE(store_.Load((dir_ / "sub" / "p.ini").string(), true, true, false));
+  ASSERT_TRUE(store_.Load(dir_ / "sub/p.ini", true, true, false));
   store_.SetValue("S", "k", "v");
   fs::remove_all(dir_ / "sub");
   EXPECT_EQ(store_.Save(false), "");
   EXPECT_FALSE(fs::exists(dir_ / "sub"));
 
-  store_.Clear();
-  const std::string path = PathOf("a-directory");  // opens, but cannot be read
+  const std::string path = dir_ / "a-directory";  // opens, but cannot be read
   fs::create_directory(path);
   EXPECT_FALSE(store_.Load(path, true, true, false));
   EXPECT_EQ(store_.FilePath(), path);
   store_.SetValue("S", "k", "v");
   EXPECT_EQ(store_.Save(false), "");
-  EXPECT_EQ(FilesInDir(), 1u) << "no temporary file either";
+  std::string error;
+  EXPECT_FALSE(store_.Flush(&error));
+  EXPECT_EQ(error, "the file could not be read whole");
+  EXPECT_EQ(dir_.Listing(), "a-directory") << "no temporary file either";
 }
 
-TEST_F(ProfileWriteTest, LoadingASecondFileWritesBackTheFirst) {
-  const std::string first = LoadText("[S]\nk=1\n");
-  store_.SetValue("S", "k", "2");
-  ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), false, false, false));
-  EXPECT_EQ(Read(first), "[S]\nk=2\n");
-  EXPECT_FALSE(store_.IsModified());
-  store_.SetValue("S", "k", "a");
-  EXPECT_TRUE(store_.IsModified()) << "the options of the second load apply";
+// The number a backup carries: the digits at the start of the last three
+// characters of its name.
+TEST(BackupNumberTest, ReadsTheDigitsAtTheStartOfTheLastThreeCharacters) {
+  const std::pair<const char*, int> cases[] = {{"Selkan.ini.042", 42}, {"Selkan.ini.07x", 7},
+                                               {"Selkan.ini.1000", 0}, {"Selkan.12", 0},
+                                               {"x+12", 0},            {"9", 9},
+                                               {"", 0}};
+  for (const auto& [name, number] : cases) EXPECT_EQ(BackupNumberOf(name), number) << name;
 }
 
-TEST_F(ProfileWriteTest, ClearForgetsFileAndChanges) {
-  const std::string path = LoadText("[S]\nk=1\n");
-  store_.SetValue("S", "k", "2");
-  store_.Clear();
-  EXPECT_EQ(store_.FilePath(), "");
-  EXPECT_EQ(store_.GetValue("S", "k", "gone"), "gone");
-  EXPECT_EQ(store_.Save(false), "");
-  EXPECT_EQ(Read(path), "[S]\nk=1\n");
+TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
+  const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
+  EXPECT_EQ(NextBackupPath(path), path + ".001");
+  for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"}) {
+    Write(name, "older backup");
+  }
+  // A dot in the directory name is no extension.
+  fs::create_directory(dir_ / "v1.2");
+  const std::string inner = Write("v1.2/Selkan", "");
+  Write("v1.2/Selkan.004", "");
+  Write("v1.055", "");  // beside the directory, not the file
+  EXPECT_EQ(NextBackupPath(inner), inner + ".005");
+
+  // A store chooses its backup name once and copies the old file there; a
+  // failed copy keeps the old file.
+  CProfileStore store;
+  ASSERT_TRUE(store.Load(path, false, true, false));
+  store.SetValue("S", "k", "2");
+  EXPECT_EQ(store.Save(true), path + ".004");
+  EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=1\r\n");
+  EXPECT_EQ(Read(path), "[S]\r\nk=2\r\n");
+  store.SetValue("S", "k", "3");
+  EXPECT_EQ(store.Save(true), path + ".004");
+  EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=2\r\n");
+  EXPECT_EQ(Read(path + ".002"), "older backup");
+
+  fs::remove(path + ".004");
+  fs::create_directory(path + ".004");  // in the way of the next copy
+  store.SetValue("S", "k", "4");
+  EXPECT_EQ(store.Save(true), "");
+  EXPECT_EQ(Read(path), "[S]\r\nk=3\r\n");
 }
 
 }  // namespace

@@ -1,21 +1,18 @@
 #include "model/product_info.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "platform/registry.h"
 #include "settings/profile_store.h"
+#include "tests/support/files_test.h"
 
 namespace selkan {
 namespace {
 
-namespace fs = std::filesystem;
 using Bands = std::vector<std::string>;
 using Limits = std::pair<std::int32_t, std::int32_t>;
 
@@ -70,23 +67,11 @@ TEST(ProductInfoCaption, EnglishAndChineseLabels) {
   EXPECT_EQ(CaptionText("", "", "", Language::English), "  [ Type:  Fre: ]");
 }
 
-class ProductProfileTest : public ::testing::Test {
+class ProductProfileTest : public test::FilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("selkan-product-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    profile_.reset();
-    fs::remove_all(dir_);
-  }
   const CProfileStore& Profile(const std::string& text) {
-    const fs::path path = dir_ / "Selkan.ini";
-    std::ofstream(path) << text;
     profile_ = std::make_unique<CProfileStore>();
-    EXPECT_TRUE(profile_->Load(path.string(), false, true, false));
+    EXPECT_TRUE(profile_->Load(Write("Selkan.ini", text), false, true, false));
     return *profile_;
   }
   // Runs the product step; gives the caption and the band limits as one text.
@@ -97,7 +82,6 @@ class ProductProfileTest : public ::testing::Test {
     return r.caption + " " + std::to_string(r.limits.lower) + "-" + std::to_string(r.limits.upper);
   }
 
-  fs::path dir_;
   std::unique_ptr<CProfileStore> profile_;
   MemoryRegistry registry_;
 };

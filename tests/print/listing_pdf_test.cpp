@@ -2,21 +2,17 @@
 // their texts, the title, and that no two words overlap on A4 and Letter in
 // either language.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QPrinter>
-#include <filesystem>
-#include <fstream>
 #include <regex>
 
 #include "print/qt/listing_output.h"
+#include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
 
 namespace selkan {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The page module needs the GUI side of Qt (fonts); one application for all.
 class GuiEnvironment : public testing::Environment {
@@ -34,27 +30,14 @@ class GuiEnvironment : public testing::Environment {
 };
 const auto* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
-class PdfListing : public testing::Test {
+class PdfListing : public test::FilesTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(testing::TempDir()) /
-           ("selkan_print_" + std::to_string(getpid()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string Write(const QByteArray& pdf, const std::string& name = "listing.pdf") {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary).write(pdf.constData(), pdf.size());
-    return path;
+    return FilesTest::Write(name, pdf.toStdString());
   }
   static std::vector<std::string> Pages(const std::string& path) {
     return test::PdfPageTexts(path);
   }
-
-  fs::path dir_;
 };
 
 Listing Demo(Language language, int channels) {
@@ -169,7 +152,7 @@ TEST_F(PdfListing, NoWordOverlapsAnotherOnEitherPaperOrLanguage) {
 TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  const std::string path = (dir_ / "range.pdf").string();
+  const std::string path = dir_ / "range.pdf";
   printer.setOutputFileName(QString::fromStdString(path));
   printer.setPrintRange(QPrinter::PageRange);
   printer.setFromTo(2, 9);  // past the end: up to the last page

@@ -85,10 +85,5 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
   }
 }
 
-TEST(CellMessageText, EnglishTextsOfTheGridMessages) {
-  EXPECT_EQ(CellMessageText(CellMessage::None), "");
-  EXPECT_EQ(CellMessageText(CellMessage::OutOfRange), "Out of range,please input again.");
-}
-
 }  // namespace
 }  // namespace selkan

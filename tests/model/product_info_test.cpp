@@ -95,12 +95,14 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   const CProfileStore& p = Profile(kTwoTypes);
   EXPECT_EQ(BandListOfType(p, 0), "130 - 160MHz|400 - 470MHz");
   // Beyond the last band: the last; no such type: empty.
+  // clang-format off
   const struct {
     int type, band;
     const char* text;
-  } cases[] = {{0, 0, "130 - 160MHz"}, {0, 1, "400 - 470MHz"}, {0, 5, "400 - 470MHz"},
-               {1, 0, "136 - 174MHz"}, {1, 3, "136 - 174MHz"}, {2, 0, ""},
-               {255, 255, ""}};
+  } cases[] = {{0, 0, "130 - 160MHz"}, {0, 1, "400 - 470MHz"}, {0, 2, "400 - 470MHz"},
+               {0, 5, "400 - 470MHz"}, {1, 0, "136 - 174MHz"}, {1, 1, "136 - 174MHz"},
+               {2, 0, ""}, {255, 255, ""}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(BandText(p, c.type, c.band), c.text) << c.type << c.band;
 }
 

@@ -1,7 +1,9 @@
 #include "settings/language_choice.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "settings/profile_store.h"
@@ -48,6 +50,30 @@ TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
     EXPECT_FALSE(profile.IsModified());
   }
   EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+
+  // The maker file loads but cannot be saved (it outgrows the file size
+  // limit, which the product profile does not): nothing changes either.
+  std::filesystem::remove(dir_ / "Olvane.ini");
+  const std::string maker = Write("Olvane.ini", "[Maker]\r\nName=" + std::string(100, 'x'));
+  EXPECT_EQ(test::InChild(false,
+                          [&] {
+                            std::signal(SIGXFSZ, SIG_IGN);
+                            const rlimit limit{64, 64};
+                            ::setrlimit(RLIMIT_FSIZE, &limit);
+                            CProfileStore profile;
+                            profile.Load(product, false, true, false);
+                            std::string error;
+                            if (StoreLanguageChoice(profile, "Chinese", &error))
+                              return std::string("stored");
+                            if (error.find("Olvane.ini") == std::string::npos) return error;
+                            if (profile.IsModified()) return std::string("left modified");
+                            return profile.GetValue("Setup", "Language", "") == "English"
+                                       ? std::string()
+                                       : std::string("language changed");
+                          }),
+            "");
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(Read(maker), "[Maker]\r\nName=" + std::string(100, 'x'));
 
   // The product profile cannot be written: it keeps its value in memory too.
   std::filesystem::remove(dir_ / "Olvane.ini");

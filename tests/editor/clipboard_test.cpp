@@ -99,11 +99,11 @@ TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
   table[0] = kUsed;
   table[1] = kUsed;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
-                                 "470.005\t438.003\t67.1\t\tMax\n"  // range, step, tone, word
-                                 "\t\n"                             // clears channel 2
-                                 "\t440\tNone\n");                  // no Rx on channel 3
+                                 "470.005\t438.003\t67.05\t\tMax\n"  // range, step, tone, word
+                                 "\t\n"                              // clears channel 2
+                                 "\t440\tNone\n");                   // no Rx on channel 3
   EXPECT_EQ(Reasons(got),
-            "1:1:470.005:0x1 1:2:438.003:1x1 1:3:67.1:2x1 1:5:Max:3x1 "
+            "1:1:470.005:0x1 1:2:438.003:1x1 1:3:67.05:2x1 1:5:Max:3x1 "
             "3:2:440:4x1 3:3:None:4x1 ");
   ChannelRow first = kUsed;
   first[3] = "None";  // the empty Enc value reset the used channel's tone
@@ -140,8 +140,10 @@ TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
   // A bad tone keeps the whole row out.
   EXPECT_EQ(Reasons(got), "2:4:69.9:2x1 ");
   EXPECT_EQ(got.table[1], ChannelRow{});
-  // Fewer than seven cells is no receive-only row: Tx follows Rx.
+  // Fewer than seven cells, or a Tx among them, is no receive-only row.
   EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
+  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
+            (ChannelRow{"438.10000", "439.00000", "67.0", "None", "High", "On", "Wide"}));
 }
 
 TEST(ClearCells, EachCellIsEmptiedAsByTyping) {

@@ -107,6 +107,8 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
   EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {4, 1}), 5);
   EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {5, 2}), 4);
   EXPECT_EQ(priorityAfter(RowCommand::MoveUp, {5, 2}), 6);  // the channel above goes below
+  state.image[offset::kPriorityChannel] = 199;
+  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 198);
   // Off, and values that name no channel, stay as they are.
   state.image[offset::kPriorityChannel] = 0;
   EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0);

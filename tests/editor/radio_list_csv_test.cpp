@@ -23,9 +23,9 @@ TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
   const std::string csv =
       kHeader +
       "1,Simplex,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,\r\n"
-      "2,Repeater,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,\r\n"
+      "2,Repeater,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,4W,,\r\n"
       "3,Down,445.000000,-,5.000000,TSQL,88.5,127.3,023,NN,023,Tone->Tone,FM,5.00,S,Mid,,\r\n"
-      "4,Split,440.100000,split,450.200000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,2.5W,,\r\n"
+      "4,Split,440.100000,split,450.200000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,2.0W,,\r\n"
       "5,Listen,462.562500,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,Low,,\r\n"
       "6,X1,440.000000,,0.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,P,High,,\r\n"
       "7,X2,440.000000,,0.000000,Cross,67.0,88.5,131,RN,754,DTCS->,FM,5.00,,Low,,\r\n"

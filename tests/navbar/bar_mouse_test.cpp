@@ -55,6 +55,9 @@ TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
   BarMouse mouse = PaintedBar();
   EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
+  // The pressed button holds the mouse: leaving the bar changes nothing.
+  EXPECT_FALSE(mouse.Leave().repaintButton);
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
   // Out: flat; back in: sunken again; released there: the bar goes.
   EXPECT_TRUE(mouse.Move(kButtonX, 60, kFrameWidth).repaintButton);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);

@@ -59,14 +59,6 @@ TEST(ProductInfoBands, LimitsAreWholeMHzOfEachSideOnItsOwn) {
   }
 }
 
-TEST(ProductInfoCaption, EnglishAndChineseLabels) {
-  EXPECT_EQ(CaptionText("Selkan", "S-10", "400 - 470MHz", Language::English),
-            "Selkan  [ Type:S-10  Fre:400 - 470MHz ]");
-  EXPECT_EQ(CaptionText("Selkan", "S-10", "400 - 470MHz", Language::Chinese),
-            "Selkan  [ 类型:S-10  频率:400 - 470MHz ]");
-  EXPECT_EQ(CaptionText("", "", "", Language::English), "  [ Type:  Fre: ]");
-}
-
 class ProductProfileTest : public test::FilesTest {
  protected:
   const CProfileStore& Profile(const std::string& text) {

@@ -26,13 +26,6 @@ ChannelRow NewChannel(const char* frequency) {
   return {frequency, frequency, "None", "None", "High", "On", "Wide"};
 }
 
-TEST(ChannelStep, MultiplesOf5kOr625kHz) {
-  for (std::int32_t f : {43810000, 43800625, 0, -500}) EXPECT_TRUE(IsOnChannelStep(f)) << f;
-  for (std::int32_t f : {43800300, 43800001, INT32_MAX, INT32_MIN}) {
-    EXPECT_FALSE(IsOnChannelStep(f)) << f;
-  }
-}
-
 void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimits band,
                   const ChannelRow& expected, CellMessage message) {
   SCOPED_TRACE(std::string(column == kColRx ? "Rx " : "Tx ") + '"' + text + '"');

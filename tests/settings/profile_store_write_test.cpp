@@ -189,16 +189,6 @@ TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   EXPECT_EQ(dir_.Listing(), "a-directory") << "no temporary file either";
 }
 
-// The number a backup carries: the digits at the start of the last three
-// characters of its name.
-TEST(BackupNumberTest, ReadsTheDigitsAtTheStartOfTheLastThreeCharacters) {
-  const std::pair<const char*, int> cases[] = {{"Selkan.ini.042", 42}, {"Selkan.ini.07x", 7},
-                                               {"Selkan.ini.1000", 0}, {"Selkan.12", 0},
-                                               {"x+12", 0},            {"9", 9},
-                                               {"", 0}};
-  for (const auto& [name, number] : cases) EXPECT_EQ(BackupNumberOf(name), number) << name;
-}
-
 TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
   const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
   EXPECT_EQ(NextBackupPath(path), path + ".001");

@@ -1,10 +1,11 @@
 #include "link/backup_store.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+
+#include "tests/support/file_tests.h"
 
 namespace selkan {
 namespace {
@@ -15,14 +16,6 @@ using Clock = std::chrono::system_clock;
 
 class BackupStoreTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("selkan-backups-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   static RadioImage Image(std::uint8_t fill) {
     RadioImage image;
     image.fill(fill);
@@ -35,7 +28,8 @@ class BackupStoreTest : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
+  test::ScratchDir scratch_;
+  fs::path dir_ = scratch_.path() / "backups";
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
   Clock::time_point when_ = [] {
     std::tm local{};

@@ -227,6 +227,10 @@ TEST_F(CliCommands, ReadChecksItsOutputBeforeTalkingToTheRadio) {
 TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
   const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
   const std::string pdf = Path("listing.pdf");
+  // A transfer earlier in the same process leaves no application behind that
+  // print could not draw with.
+  EXPECT_EQ(RunQuiet(RunRead, {"--port", Path("no-port"), "-o", Path("r.dat")}).first,
+            kExitPortError);
   for (const Args& bad : {Args{dat}, Args{dat, "-o", pdf, "--lang", "chinese"},
                           Args{dat, "-o", pdf, "--paper", "A5"}}) {
     EXPECT_EQ(RunQuiet(RunPrint, bad).first, kExitUsage);

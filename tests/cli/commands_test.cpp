@@ -73,8 +73,8 @@ TEST_F(CliCommands, NewMakesAFileOfEmptyChannelsAndKeepsAnExistingOne) {
 }
 
 TEST_F(CliCommands, HelpGoesToStdoutWithSuccess) {
-  for (Command run : {RunNew, RunExport, RunImport, RunShow, RunPrint, RunRead, RunWrite, RunDiff,
-                      RunBackups}) {
+  for (Command run :
+       {RunNew, RunExport, RunImport, RunShow, RunPrint, RunRead, RunWrite, RunDiff, RunBackups}) {
     const auto [code, out] = RunToStdout(run, {"--help"});
     EXPECT_EQ(code, kExitOk);
     EXPECT_TRUE(out.starts_with("usage: selkan-cli")) << out;
@@ -171,7 +171,8 @@ TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure) {
 
 TEST_F(CliCommands, ExportReplacesAChannelListButNotAConfiguration) {
   std::string rows;
-  for (int channel = 1; channel <= 199; ++channel) rows += std::to_string(channel) + ",438.1,,,,,,\n";
+  for (int channel = 1; channel <= 199; ++channel)
+    rows += std::to_string(channel) + ",438.1,,,,,,\n";
   const std::string dat = Configuration(rows);
   const std::string other = Path("other.dat");
   ASSERT_EQ(RunNew({other}), kExitOk);

@@ -105,9 +105,9 @@ TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
   run = Cli({"diff", "--language", "Chinese", Path("a.dat"), Path("b.dat")});
   EXPECT_EQ(run.output, "静噪电平: 4 -> 9\n");
   // Trouble is never 1, which says "different".
-  for (const Args& args : {Args{"diff", Path("a.dat"), Path("short.dat")},
-                           Args{"diff", Path("a.dat")}, Args{"diff", "--bogus", "a", "b"},
-                           Args{"diff", "--language", "x", "a", "b"}}) {
+  for (const Args& args :
+       {Args{"diff", Path("a.dat"), Path("short.dat")}, Args{"diff", Path("a.dat")},
+        Args{"diff", "--bogus", "a", "b"}, Args{"diff", "--language", "x", "a", "b"}}) {
     EXPECT_EQ(Cli(args).exitCode, 2) << args[1];
   }
 

@@ -67,8 +67,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
 
 TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
   const std::string device = StartSim(RandomImage(7), {"--no-id-ack"});
-  const RunResult run =
-      Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
+  const RunResult run = Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
   EXPECT_EQ(run.exitCode, 4) << run.output;
   const std::string log = sim_->Log();
   std::size_t identifications = 0;

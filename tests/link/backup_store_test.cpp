@@ -76,14 +76,15 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
   fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
 
+  // One past the limit: exactly the oldest goes.
   BackupStore store(dir_, 3);
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
 
   EXPECT_EQ(Names(),
-            (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-200.dat",
-                                      "20260301-140511_SK-100.dat", "20260301-140512_SK-100.dat",
-                                      "20260301-140513_SK-100.dat"}));
+            (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-100.dat",
+                                      "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
+                                      "20260301-140512_SK-100.dat"}));
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));

@@ -1,5 +1,5 @@
 // COM Setup with COM1..COM4 mapped to pseudo-terminals, one of them missing:
-// probing, the remembered port, OK, Cancel and F1, on its own and through
+// probing, the remembered port, OK and Cancel, on its own and through
 // the program's Setup menu.
 #include <fcntl.h>
 #include <stdlib.h>
@@ -22,7 +22,6 @@
 #include "editor/qt/selkan_view.h"
 #include "link/port_names.h"
 #include "link/qt/qt_serial_port.h"
-#include "platform/qt/help_request.h"
 #include "tests/qt_app/app_fixture.h"
 
 namespace selkan::test {
@@ -127,18 +126,6 @@ class ComSetupTest : public QObject {
     if (stored >= 0) QCOMPARE(dialog.PortName(), port);
     QCOMPARE(registry.ReadValue(kKey, "com"),
              std::optional<std::uint32_t>(stored >= 0 ? stored : 9));
-  }
-
-  void f1AsksForTheDialogsTopic() {
-    MemoryRegistry registry;
-    CComSetupDlg dialog(registry, kKey);
-    dialog.show();
-    std::vector<int> topics;
-    SetHelpHandler([&topics](int id) { topics.push_back(id); });
-    QTest::keyClick(dialog.PortButton(0), Qt::Key_F1);
-    SetHelpHandler({});
-    QCOMPARE(topics, std::vector<int>{32777});
-    QVERIFY(dialog.isVisible());
   }
 
   // Through the Setup menu: OK sets the active view's port; Cancel does not.

@@ -2,6 +2,7 @@
 // around the open port, and reads that keep the event loop running.
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QTimer>
@@ -59,6 +60,20 @@ class SerialPortTest : public QObject {
     QCOMPARE(calls, QStringList({"get", "set on"}));
     port.Close();
     QCOMPARE(calls, QStringList({"get", "set on", "get", "set off"}));
+  }
+
+  // A device another program holds with a device lock is in use, whatever
+  // lock files say.
+  void aDeviceLockedElsewhereIsInUse() {
+    PseudoTerminal pty;
+    const int holder = ::open(pty.Slave().c_str(), O_RDWR | O_NOCTTY);
+    QVERIFY(holder >= 0);
+    QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking);
+    QVERIFY(!port.Open(pty.Slave()));
+    QCOMPARE(port.ErrorText(), std::string("the device is in use"));
+    ::close(holder);
+    QVERIFY(port.Open(pty.Slave()));
   }
 
   // Bytes the radio sends only once the event loop has run reach a read

@@ -221,8 +221,8 @@ class TransferTest : public QObject {
       first->show();
       p->frame->Client()->setActiveSubWindow(first);
       p->frame->Action(kRead)->trigger();
-      refusedAll = !newDone && !openDone && !closed &&
-                   first->View()->findChildren<CProcessDlg*>().isEmpty();
+      refusedAll =
+          !newDone && !openDone && !closed && first->View()->findChildren<CProcessDlg*>().isEmpty();
     });
     QVERIFY(refusedAll);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);

@@ -11,8 +11,8 @@ constexpr double kStopLimit = 20;
 
 SimProcess::SimProcess(const RadioImage& image, const std::vector<std::string>& options) {
   if (!SaveDatFile(ImagePath(), image)) return;
-  std::vector<std::string> args = {"--image", ImagePath(), "--link", Link(),
-                                   "--log",   dir_ / "sim.log"};
+  std::vector<std::string> args = {"--image", ImagePath(), "--link",
+                                   Link(),    "--log",     dir_ / "sim.log"};
   args.insert(args.end(), options.begin(), options.end());
   process_ = std::make_unique<BackgroundProcess>(kSimProgram, args);
   // The device line comes once the line is ready.
@@ -39,8 +39,6 @@ bool SimProcess::Saved() const { return Log().find(" saved ") != std::string::np
 
 RadioImage SimProcess::Memory() const { return LoadDatFile(ImagePath()).image; }
 
-int SimProcess::Stop(int signal) {
-  return process_ ? process_->Stop(signal, kStopLimit) : -1;
-}
+int SimProcess::Stop(int signal) { return process_ ? process_->Stop(signal, kStopLimit) : -1; }
 
 }  // namespace selkan::test

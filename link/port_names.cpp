@@ -45,4 +45,8 @@ std::string ResolvePortName(const std::string& name) {
 #endif
 }
 
+std::string PortLabel(const std::string& name, const std::string& device) {
+  return name == device ? device : name + " (" + device + ")";
+}
+
 }  // namespace selkan

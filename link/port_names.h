@@ -21,4 +21,8 @@ std::string ResolvePortName(const std::string& name, bool windows, const EnvLook
 // ResolvePortName for the platform this program runs on.
 std::string ResolvePortName(const std::string& name);
 
+// How messages name a port: "COM3 (/dev/ttyUSB2)", the name as the user gave
+// it and the device it stands for, or the device alone when they are the same.
+std::string PortLabel(const std::string& name, const std::string& device);
+
 }  // namespace selkan

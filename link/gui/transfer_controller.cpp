@@ -88,7 +88,8 @@ void CTransferController::RunTransfer() {
   else
     view_.CommitOpenEditor();
   RadioImage image = view_.Document().Image();
-  const std::string port = ResolvePortName(view_.PortName().toStdString());
+  const std::string portName = view_.PortName().toStdString();
+  const std::string port = ResolvePortName(portName);
 
   TransferCallbacks callbacks;
   callbacks.pump = [self, dialog] {
@@ -117,9 +118,12 @@ void CTransferController::RunTransfer() {
   // window stays alive between the protocol's steps.
   QtSerialPort serialPort(QtSerialPort::Waiting::kEventLoop);
   TransferEngine engine(serialPort, sleep_);
+  const PortDetails portDetails = [&serialPort, portName, port] {
+    return PortErrorDetails(portName, port, serialPort.ErrorText());
+  };
   const TransferOutcome outcome = direction == TransferDirection::kRead
                                       ? engine.Read(port, image, callbacks)
-                                      : Write(engine, port, image, callbacks);
+                                      : Write(engine, port, image, callbacks, portDetails);
   if (!self) return;  // the view went while the transfer ran
   disconnect(editWatch);
   running_ = false;
@@ -131,7 +135,8 @@ void CTransferController::RunTransfer() {
              document.Image() == image) {
     view_.MarkClean();  // the radio holds what the document holds
   }
-  if (direction == TransferDirection::kRead) Report(outcome, port);  // a write reported its own
+  if (direction == TransferDirection::kRead)
+    Report(outcome, portDetails);  // a write reported its own
   delete dialog.data();
   if (outcome == TransferOutcome::kCompleted) ShowFrame();
   emit finished(outcome, direction);
@@ -139,7 +144,8 @@ void CTransferController::RunTransfer() {
 
 TransferOutcome CTransferController::Write(TransferEngine& engine, const std::string& port,
                                            const RadioImage& image,
-                                           const TransferCallbacks& callbacks) {
+                                           const TransferCallbacks& callbacks,
+                                           const PortDetails& portDetails) {
   RememberWriteChoices();
   SafeWriteContext context;
   context.parent = &view_;
@@ -150,8 +156,8 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
       safety_.backupDirectory.empty() ? DefaultBackupDirectory() : safety_.backupDirectory;
   context.typeName = safety_.typeName;
   QPointer<CTransferController> self(this);
-  context.report = [self, port](TransferOutcome outcome) {
-    if (self) self->Report(outcome, port);
+  context.report = [self, portDetails](TransferOutcome outcome) {
+    if (self) self->Report(outcome, portDetails);
   };
   QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(view_.window());
   context.note = [frame](const QString& note) {
@@ -176,12 +182,12 @@ void CTransferController::RememberWriteChoices() {
   safety_.registry->WriteValue(safety_.registryKey, "Verify", dialog_->VerifyChosen() ? 1 : 0);
 }
 
-void CTransferController::Report(TransferOutcome outcome, const std::string& port) {
+void CTransferController::Report(TransferOutcome outcome, const PortDetails& portDetails) {
   switch (outcome) {
     case TransferOutcome::kPortError:
       ShowMessage(
           {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok},
-          PortErrorDetails(port));
+          portDetails());
       break;
     case TransferOutcome::kProgramInterrupt:
       ShowMessage(

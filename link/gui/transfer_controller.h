@@ -64,13 +64,16 @@ class CTransferController : public QObject {
  private:
   void OpenDialog(TransferDirection direction);
   void RunTransfer();
-  void Report(TransferOutcome outcome, const std::string& port);
+  // Shows an outcome's message; portDetails gives the details of 61453 (which
+  // port, which device, why) and is asked only then.
+  using PortDetails = std::function<QString()>;
+  void Report(TransferOutcome outcome, const PortDetails& portDetails);
   void ShowFrame();
   // The progress window's choices for a write, as last remembered.
   void RecallWriteChoices();
   void RememberWriteChoices();
   TransferOutcome Write(TransferEngine& engine, const std::string& port, const RadioImage& image,
-                        const TransferCallbacks& callbacks);
+                        const TransferCallbacks& callbacks, const PortDetails& portDetails);
 
   CSelkanView& view_;
   Language language_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "link/port_access.h"
+#include "link/port_names.h"
 
 namespace selkan {
 
@@ -37,12 +38,16 @@ QString TransferMessageText(TransferOutcome outcome) {
   }
 }
 
-QString PortErrorDetails(const std::string& device) {
+QString PortErrorDetails(const std::string& name, const std::string& device,
+                         const std::string& reason) {
+  QString details = QString::fromStdString(PortLabel(name, device));
+  if (!reason.empty()) details += QStringLiteral(": ") + QString::fromStdString(reason);
   const DeviceAccess access = ProbeDeviceAccess(device);
   const PortAdvice advice = AdviseOnAccess(access);
-  if (advice == PortAdvice::kNone) return {};
-  return QCoreApplication::translate("selkan::PortAccess", PortAdviceText(advice))
-      .arg(QString::fromStdString(device), QString::fromStdString(access.group));
+  if (advice == PortAdvice::kNone) return details;
+  return details + QStringLiteral("\n\n") +
+         QCoreApplication::translate("selkan::PortAccess", PortAdviceText(advice))
+             .arg(QString::fromStdString(device), QString::fromStdString(access.group));
 }
 
 BuiltInMessage RadioMismatchMessage(Language language) {

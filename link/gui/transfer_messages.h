@@ -15,7 +15,10 @@ QString TransferMessageText(TransferOutcome outcome);
 // The details of 61453 for the device that did not open: what to do when
 // the user may not use it (on Linux, typically: join the group dialout);
 // empty when that is not the reason.
-QString PortErrorDetails(const std::string& device);
+// The first line names the port as the user chose it, the device it stands
+// for and the system's reason ("COM3 (/dev/ttyUSB2): Permission denied").
+QString PortErrorDetails(const std::string& name, const std::string& device,
+                         const std::string& reason);
 
 // The radio-type message is built in: English or Chinese by the language
 // flag, with its own caption.

@@ -34,5 +34,10 @@ TEST(PortNames, OtherNamesAndWindowsStayAsTheyAre) {
   EXPECT_EQ(ResolvePortName("", false, env), "");
 }
 
+TEST(PortNames, MessagesNameAComPortWithItsDeviceAndAPathOnce) {
+  EXPECT_EQ(PortLabel("COM3", "/dev/ttyUSB2"), "COM3 (/dev/ttyUSB2)");
+  EXPECT_EQ(PortLabel("/dev/pts/3", "/dev/pts/3"), "/dev/pts/3");
+}
+
 }  // namespace
 }  // namespace selkan

@@ -164,11 +164,8 @@ void TransferSession::PrintOutcome(TransferOutcome outcome) {
   if (outcome == TransferOutcome::kCancelled) {
     PrintError(command_, "cancelled");
   } else if (outcome == TransferOutcome::kPortError) {
-    // "COM3 (/dev/ttyUSB2)": the port as given and the device it stands for.
-    const std::string port =
-        device_ == request_.port ? request_.port : request_.port + " (" + device_ + ")";
-    PrintError(command_,
-               std::string(kPortErrorText) + " (" + port + ": " + port_.ErrorText() + ")");
+    PrintError(command_, std::string(kPortErrorText) + " (" + PortLabel(request_.port, device_) +
+                             ": " + port_.ErrorText() + ")");
     // A device the user may not open: say what would help.
     const DeviceAccess access = ProbeDeviceAccess(device_);
     const PortAdvice advice = AdviseOnAccess(access);

@@ -1,10 +1,11 @@
 #include "link/backup_store.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+
+#include "tests/support/file_tests.h"
 
 namespace selkan {
 namespace {
@@ -15,14 +16,6 @@ using Clock = std::chrono::system_clock;
 
 class BackupStoreTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("selkan-backups-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   static RadioImage Image(std::uint8_t fill) {
     RadioImage image;
     image.fill(fill);
@@ -35,7 +28,8 @@ class BackupStoreTest : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
+  test::ScratchDir scratch_;
+  fs::path dir_ = scratch_.path() / "backups";
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
   Clock::time_point when_ = [] {
     std::tm local{};
@@ -82,14 +76,15 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
   fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
 
+  // One past the limit: exactly the oldest goes.
   BackupStore store(dir_, 3);
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
 
   EXPECT_EQ(Names(),
-            (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-200.dat",
-                                      "20260301-140511_SK-100.dat", "20260301-140512_SK-100.dat",
-                                      "20260301-140513_SK-100.dat"}));
+            (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-100.dat",
+                                      "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
+                                      "20260301-140512_SK-100.dat"}));
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));

@@ -1,9 +1,6 @@
 #include "link/low_latency.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -82,20 +79,6 @@ TEST(LowLatencyMode, LeftAloneWhenOnAlreadyOrNotThere) {
   EXPECT_EQ(refusing.calls.size(), 2u);  // get, the refused set; nothing to undo
 }
 #endif
-
-TEST(LowLatencyMode, APseudoTerminalIsIgnoredQuietly) {
-  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-  ASSERT_GE(master, 0);
-  ASSERT_EQ(::grantpt(master), 0);
-  ASSERT_EQ(::unlockpt(master), 0);
-  const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
-  ASSERT_GE(slave, 0);
-  LowLatencyMode mode;
-  EXPECT_FALSE(mode.Enable(slave));
-  mode.Restore();
-  ::close(slave);
-  ::close(master);
-}
 
 }  // namespace
 }  // namespace selkan

@@ -302,18 +302,5 @@ TEST(TransferHandshake, IdentificationRules) {
   }
 }
 
-TEST(TransferOutcomeText, MessagesAndIds) {
-  EXPECT_EQ(MessageId(TransferOutcome::kPortError), 61453);
-  EXPECT_EQ(MessageId(TransferOutcome::kCommunicationError), 61451);
-  EXPECT_EQ(MessageId(TransferOutcome::kProgramInterrupt), 61454);
-  EXPECT_EQ(MessageId(TransferOutcome::kRadioMismatch), 0);
-  EXPECT_EQ(EnglishMessage(TransferOutcome::kCommunicationError),
-            "Communication Error,Please check all the connections and the radio power");
-  EXPECT_EQ(EnglishMessage(TransferOutcome::kRadioMismatch),
-            "Becuase the type of radio does not match,\ncommunications is interrupt.");
-  EXPECT_TRUE(EnglishMessage(TransferOutcome::kCompleted).empty());
-  EXPECT_TRUE(EnglishMessage(TransferOutcome::kCancelled).empty());
-}
-
 }  // namespace
 }  // namespace selkan::test

@@ -43,6 +43,9 @@ TEST(VirtualRadio, HandshakeAnswersAndTheIdAckWaitsForThePurge) {
 TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
   VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
+  // The 0x02 that broke the last one begins the next wake-up.
+  EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}),
+            std::vector<std::uint8_t>{0x06});
   VirtualRadio session = InSession();
   EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), std::vector<std::uint8_t>{0x06});
 }
@@ -98,6 +101,9 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_TRUE(options->faults.answerAfterEighth);
   EXPECT_EQ(options->faults.corruptWriteAt, 6);
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "KZ905SK1");
+  options = ParseSimOptions({"--id", "12345678"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->id.size(), 8u);
   EXPECT_FALSE(ParseSimOptions({"--silent-from", "512"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--silent-from", "-1"}, &error));
   EXPECT_FALSE(ParseSimOptions({"--refuse-write-at"}, &error));

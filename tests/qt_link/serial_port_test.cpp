@@ -1,47 +1,24 @@
 // The serial port on a pseudo-terminal: low-latency mode made and undone
 // around the open port, and reads that keep the event loop running.
 #include <fcntl.h>
-#include <stdlib.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QTimer>
 #include <QtTest>
 
 #include "link/qt/qt_serial_port.h"
+#include "tools/sim/pty_line.h"
 
 namespace selkan::test {
-
-namespace {
-
-// The programmer's end is the slave device; the test plays the radio on the
-// master.
-class PseudoTerminal {
- public:
-  PseudoTerminal() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
-      slave_ = ::ptsname(master_);
-  }
-  ~PseudoTerminal() {
-    if (master_ >= 0) ::close(master_);
-  }
-  int Master() const { return master_; }
-  const std::string& Slave() const { return slave_; }
-
- private:
-  int master_ = -1;
-  std::string slave_;
-};
-
-}  // namespace
 
 class SerialPortTest : public QObject {
   Q_OBJECT
 
  private slots:
   void lowLatencyIsAskedForOnOpenAndUndoneOnClose() {
-    PseudoTerminal pty;
-    QVERIFY(!pty.Slave().empty());
+    sim::PtyLine pty;  // the test plays the radio on the master
+    QVERIFY(pty.Open(nullptr));
     QStringList calls;
     int flags = 0;
     SerialFlagsCalls fake{[&](int, int* out) {
@@ -55,24 +32,40 @@ class SerialPortTest : public QObject {
                             return true;
                           }};
     QtSerialPort port(QtSerialPort::Waiting::kBlocking, fake);
-    QVERIFY(port.Open(pty.Slave()));
+    QVERIFY(port.Open(pty.slavePath()));
     QCOMPARE(calls, QStringList({"get", "set on"}));
     port.Close();
     QCOMPARE(calls, QStringList({"get", "set on", "get", "set off"}));
   }
 
+  // A device another program holds with a device lock is in use, whatever
+  // lock files say.
+  void aDeviceLockedElsewhereIsInUse() {
+    sim::PtyLine pty;
+    QVERIFY(pty.Open(nullptr));
+    const int holder = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    QVERIFY(holder >= 0);
+    QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking);
+    QVERIFY(!port.Open(pty.slavePath()));
+    QCOMPARE(port.ErrorText(), std::string("the device is in use"));
+    ::close(holder);
+    QVERIFY(port.Open(pty.slavePath()));
+  }
+
   // Bytes the radio sends only once the event loop has run reach a read
   // that waits with the loop running.
   void aReadKeepsTheEventLoopRunning() {
-    PseudoTerminal pty;
+    sim::PtyLine pty;
+    QVERIFY(pty.Open(nullptr));
     QtSerialPort port(QtSerialPort::Waiting::kEventLoop);
-    QVERIFY(port.Open(pty.Slave()));
+    QVERIFY(port.Open(pty.slavePath()));
     QVERIFY(port.Configure(LineSettings{}, PortTimeouts{}));
     int ticks = 0;
     QTimer::singleShot(0, [&] {
       ++ticks;
       const char reply[] = "\x06\x07\x08";
-      QCOMPARE(::write(pty.Master(), reply, 3), ssize_t{3});
+      QCOMPARE(::write(pty.master(), reply, 3), ssize_t{3});
     });
     const std::vector<std::uint8_t> got = port.Read(3);
     QCOMPARE(ticks, 1);

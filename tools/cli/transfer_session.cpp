@@ -27,19 +27,15 @@ std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int) { g_interrupted = true; }
 
-// QSerialPort wants an application object.
-void EnsureQtApplication() {
+// QSerialPort wants an application object. The session makes one only when
+// there is none, and ends it with itself, so that a command run after it in
+// the same process (print needs a GUI application) can make its own.
+std::unique_ptr<QCoreApplication> ApplicationIfNone() {
   static int argc = 1;
   static char name[] = "selkan-cli";
   static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance() == nullptr) static QCoreApplication app(argc, argv);
-}
-
-// The port's way of waiting, once the application object exists. A tool
-// without a window has nothing to keep alive: its reads block.
-QtSerialPort::Waiting BlockingAfterQtStart() {
-  EnsureQtApplication();
-  return QtSerialPort::Waiting::kBlocking;
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 }  // namespace
@@ -137,7 +133,10 @@ TransferSession::TransferSession(std::string_view command, TransferRequest reque
     : command_(command),
       request_(std::move(request)),
       device_(ResolvePortName(request_.port)),
-      port_(BlockingAfterQtStart()),
+      application_(ApplicationIfNone()),
+      // A tool without a window has no event loop to keep alive: its reads
+      // block.
+      port_(QtSerialPort::Waiting::kBlocking),
       engine_(port_, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }),
       interrupt_(std::make_unique<InterruptGuard>()),
       retriesLeft_(request_.retries) {

@@ -9,6 +9,8 @@
 #include "link/transfer_engine.h"
 #include "tools/cli/args.h"
 
+class QCoreApplication;
+
 namespace selkan::cli {
 
 // The options every command that talks to a radio takes.
@@ -60,6 +62,7 @@ class TransferSession {
   std::string command_;
   TransferRequest request_;
   std::string device_;
+  std::unique_ptr<QCoreApplication> application_;  // before the port, which needs it
   QtSerialPort port_;
   TransferEngine engine_;
   std::unique_ptr<InterruptGuard> interrupt_;

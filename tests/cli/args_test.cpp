@@ -36,15 +36,6 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   }
 }
 
-TEST(ParseIntInRange, DigitsOnlyWithinTheLimits) {
-  EXPECT_EQ(ParseIntInRange("0", 0, 255), 0);
-  EXPECT_EQ(ParseIntInRange("255", 0, 255), 255);
-  EXPECT_EQ(ParseIntInRange("007", 0, 255), 7);
-  for (const char* bad : {"256", "-1", "+1", "", " 1", "1 ", "1x", "0x10", "99999999999"}) {
-    EXPECT_FALSE(ParseIntInRange(bad, 0, 255)) << bad;
-  }
-}
-
 TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
   // A record cannot hold frequencies below 10 MHz: they would read back as
   // no frequency at all, so the lower limit is raised to 10 MHz.

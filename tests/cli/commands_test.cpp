@@ -72,15 +72,6 @@ TEST_F(CliCommands, NewMakesAFileOfEmptyChannelsAndKeepsAnExistingOne) {
   EXPECT_EQ(ReadBytes(dat).size(), kImageSize);
 }
 
-TEST_F(CliCommands, HelpGoesToStdoutWithSuccess) {
-  for (Command run :
-       {RunNew, RunExport, RunImport, RunShow, RunPrint, RunRead, RunWrite, RunDiff, RunBackups}) {
-    const auto [code, out] = RunToStdout(run, {"--help"});
-    EXPECT_EQ(code, kExitOk);
-    EXPECT_TRUE(out.starts_with("usage: selkan-cli")) << out;
-  }
-}
-
 TEST_F(CliCommands, ImportWritesChannelsAndKeepsEveryOtherByte) {
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
@@ -135,20 +126,6 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
   EXPECT_EQ(RunQuiet(RunImport, {csv, Path("x.dat"), "--band", "470-400"}).first, kExitUsage);
   EXPECT_FALSE(fs::exists(Path("never.dat")));
   EXPECT_FALSE(fs::exists(Path("x.dat")));
-}
-
-TEST_F(CliCommands, ShowListsIndexesOptionsAndUsedChannelsInOrder) {
-  const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
-  const auto [code, out] = RunToStdout(RunShow, {dat});
-  EXPECT_EQ(code, kExitOk);
-  EXPECT_NE(out.find("Radio type index: 0\n"), std::string::npos) << out;
-  EXPECT_NE(out.find("Busy Lock:"), std::string::npos);
-  const std::size_t ch3 = out.find("\n 3  446.00625     446.00625     None");
-  const std::size_t ch12 = out.find("\n12  438.10000     438.10000");
-  ASSERT_NE(ch3, std::string::npos) << out;
-  EXPECT_LT(ch3, ch12);
-  EXPECT_EQ(RunQuiet(RunShow, {Path("missing.dat")}).first, kExitBadInput);
-  EXPECT_EQ(RunQuiet(RunShow, {}).first, kExitUsage);
 }
 
 TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure) {

@@ -59,19 +59,6 @@ TEST(CommitRx, AcceptedValueIsFormatted) {
   }
 }
 
-// A rejected Rx clears the row; range is tested before step; a blank is text
-// that reads as 0, while an empty editor clears the row without a message.
-TEST(CommitRx, RejectedOrEmptyValueClearsTheRow) {
-  for (const char* text : {"470.003", "470.005", "399.995", "-438.1", "0", "abc", " ", "inf",
-                           "-inf", "nan", "1e999"}) {
-    ExpectCommit(kUsed, kColRx, text, kUhf, kEmpty, kRange);
-  }
-  ExpectCommit(kUsed, kColRx, "438.003", kUhf, kEmpty, kStep);
-  ExpectCommit(kUsed, kColRx, "438.099999", kUhf, kEmpty, kStep);
-  ExpectCommit(kUsed, kColRx, "0.00001", kNoBand, kEmpty, kRange);
-  ExpectCommit(kUsed, kColRx, "", kUhf, kEmpty, kOk);
-}
-
 // Empty Tx copies Rx; a value is kept only beside an Rx; a bad value empties
 // only Tx, and is tested even without an Rx.
 TEST(CommitTx, RulesOfTheTxCell) {
@@ -92,30 +79,6 @@ TEST(CommitFrequency, HugeNumbersFailEvenTheWidestBand) {
     EXPECT_TRUE(c.rejected);
     EXPECT_NE(c.message, kOk);
     EXPECT_EQ(c.row, kEmpty);
-  }
-}
-
-TEST(CommitListColumns, SetOnlyWhileTheRowHasAFrequency) {
-  for (int column = kColDecodeTone; column <= kColBandwidth; ++column) {
-    SCOPED_TRACE(column);
-    const CellCommit used = CommitCell(kUsed, column, "X", kUhf, Language::English);
-    EXPECT_EQ(used.row, With(kUsed, column, "X"));
-    EXPECT_EQ(used.message, kOk);
-    EXPECT_EQ(CommitCell(kEmpty, column, "High", kUhf, Language::English).row, kEmpty);
-    const ChannelRow stale = With(kEmpty, column, "Old");  // a leftover list text
-    EXPECT_EQ(CommitCell(stale, column, "New", kUhf, Language::English).row, kEmpty);
-    const ChannelRow txOnly = With(kEmpty, kColTx, "445.00000");
-    EXPECT_EQ(Cell(CommitCell(txOnly, column, "Y", kUhf, Language::English).row, column), "Y");
-  }
-}
-
-TEST(CommitCell, ColumnsWithoutAnEditorChangeNothing) {
-  for (int column : {-1, 0, 8, 100}) {
-    SCOPED_TRACE(column);
-    const CellCommit c = CommitCell(kUsed, column, "", kUhf, Language::English);
-    EXPECT_EQ(c.row, kUsed);
-    EXPECT_EQ(c.message, kOk);
-    EXPECT_FALSE(c.rejected);
   }
 }
 

@@ -11,20 +11,6 @@ const ChannelRow kUsed{"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", 
 
 using Rows = std::vector<std::vector<std::string>>;
 
-TEST(ClipboardText, CellsGoOutAsTabsAndWholeChannelsAsTheListFile) {
-  ChannelTable table{};
-  table[1] = kUsed;
-  table[2] = {"a\tb", "say \"x\"", "", "", "", "", ""};
-  EXPECT_EQ(CellsAsTabText(table, {2, 1, 4, 2}),
-            "440.00000\t445.00000\n\"a\tb\"\t\"say \"\"x\"\"\"\n\t\n");
-  EXPECT_EQ(ChannelsAsCsvText(table, 2, 2),
-            "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
-            "2,440.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n");
-  // What goes out comes back as the same rows.
-  EXPECT_EQ(ParsePastedText(CellsAsTabText(table, {2, 1, 4, 2})).rows,
-            (Rows{{"440.00000", "445.00000"}, {"a\tb", "say \"x\""}, {"", ""}}));
-}
-
 TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
   const struct {
     const char* text;
@@ -69,29 +55,6 @@ std::string Reasons(const PasteOutcome& outcome) {
            std::to_string(static_cast<int>(r.reason)) + "x" + std::to_string(r.count) + " ";
   }
   return out;
-}
-
-TEST(PasteCells, ValuesGoThroughTheCommitOfTheirCells) {
-  ChannelTable table{};
-  table[9] = kUsed;
-  // Rx into empty rows writes the row defaults; words and tones in either
-  // language and letter case come out in the grid's language; numbers a
-  // spreadsheet made of tones are tones again.
-  const PasteOutcome got = Paste(table, {3, 1, 3, 1},
-                                 "438.1\n"
-                                 "439\t439.5\t67\td023i\tmiddle\t关\tNarrow\n"
-                                 "\t\t\t\t\t\t\n"
-                                 "\t\t\t\tLOW\n",
-                                 Language::Chinese);
-  EXPECT_EQ(got.table[2], (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
-  EXPECT_EQ(got.table[3],
-            (ChannelRow{"439.00000", "439.50000", "67.0", "D023I", "中", "关", "窄"}));
-  EXPECT_EQ(got.table[4], ChannelRow{});
-  // A channel without a frequency takes no power.
-  EXPECT_EQ(Reasons(got), "6:5:LOW:4x1 ");
-  EXPECT_EQ(got.table[5], ChannelRow{});
-  EXPECT_EQ(got.pasted, (CellRange{3, 1, 6, 7}));
-  EXPECT_EQ(got.table[9], kUsed);
 }
 
 TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {

@@ -48,26 +48,6 @@ TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 }
 
-TEST(RadioListCsv, OlderFilesAndOtherLocationsGoInFileOrder) {
-  // No RxDtcsCode, CrossMode or Power; locations from 0 and extra columns.
-  const std::string csv =
-      "Name,Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-      "Mode,TStep,Skip,Comment,Extra\n"
-      "a,0,440.000000,,0.0,DTCS,88.5,88.5,612,RR,FM,5.00,,,x\n"
-      ",,,,,,,,,,,,,,\n"
-      "b,5,441.000000,,0.0,,88.5,88.5,023,NN,NFM,5.00,S,,y\n";
-  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
-  ASSERT_EQ(Lines(got), "") << got.errors[0].reason;
-  EXPECT_EQ(got.table[0],
-            (ChannelRow{"440.00000", "440.00000", "D612I", "D612I", "High", "On", "Wide"}));
-  EXPECT_EQ(got.table[1],
-            (ChannelRow{"441.00000", "441.00000", "None", "None", "High", "Off", "Narrow"}));
-  // A cross mode needs the CrossMode column.
-  const ChannelCsvImport cross = ImportChannelCsv(
-      "Location,Frequency,Tone,rToneFreq,cToneFreq\n1,440.0,Cross,67.0,67.0\n", kUhf);
-  EXPECT_EQ(Lines(cross), "2 ");
-}
-
 TEST(RadioListCsv, RowsTheRadioCannotHoldAreListedAndNothingIsTaken) {
   const std::string csv =
       kHeader +
@@ -91,14 +71,6 @@ TEST(RadioListCsv, RowsTheRadioCannotHoldAreListedAndNothingIsTaken) {
   std::string many = "Location,Frequency\n";
   for (int i = 0; i < 200; ++i) many += "0,440.0\n";
   EXPECT_EQ(Lines(ImportChannelCsv(many, kUhf)), "201 ");
-}
-
-TEST(ImportChannelCsv, TheHeaderChoosesTheForm) {
-  EXPECT_EQ(Lines(ImportChannelCsv(std::string(kChannelCsvHeader) + "\n1,440,,,,,,\n", kUhf)), "");
-  const ChannelCsvImport neither = ImportChannelCsv("Frequency,Location2\n440,1\n", kUhf);
-  ASSERT_EQ(Lines(neither), "1 ");
-  EXPECT_NE(neither.errors[0].reason.find("Location"), std::string::npos);
-  EXPECT_NE(neither.errors[0].reason.find(kChannelCsvHeader), std::string::npos);
 }
 
 }  // namespace

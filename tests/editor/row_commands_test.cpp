@@ -31,37 +31,6 @@ std::string Order(const DocumentState& state, int first, int last) {
   return out;
 }
 
-TEST(RowCommands, ChannelsMoveWithTheirRecords) {
-  const DocumentState start = Numbered(5);
-  const struct {
-    RowCommand command;
-    ChannelBlock block;
-    const char* order;  // channels 1 to 6 afterwards
-    int first;          // where the block is afterwards
-  } cases[] = {
-      {RowCommand::InsertEmpty, {1, 1}, "-/- 1/1 2/2 3/3 4/4 5/5 ", 1},
-      {RowCommand::InsertEmpty, {2, 2}, "1/1 -/- -/- 2/2 3/3 4/4 ", 2},
-      {RowCommand::Delete, {1, 1}, "2/2 3/3 4/4 5/5 -/- -/- ", 1},
-      {RowCommand::Delete, {2, 3}, "1/1 5/5 -/- -/- -/- -/- ", 2},
-      {RowCommand::MoveUp, {2, 2}, "2/2 3/3 1/1 4/4 5/5 -/- ", 1},
-      {RowCommand::MoveDown, {1, 2}, "3/3 1/1 2/2 4/4 5/5 -/- ", 2},
-      {RowCommand::MoveDown, {5, 1}, "1/1 2/2 3/3 4/4 -/- 5/5 ", 6},
-  };
-  for (const auto& c : cases) {
-    const RowCommandOutcome got = RunRowCommand(start, c.command, c.block);
-    ASSERT_EQ(got.refusal, RowCommandRefusal::None) << c.order;
-    EXPECT_EQ(Order(got.state, 1, 6), c.order);
-    EXPECT_EQ(got.block.first, c.first) << c.order;
-    EXPECT_EQ(got.block.count, c.block.count) << c.order;
-    // Nothing outside the channel records moves.
-    for (std::size_t i = offset::kAniCode; i < kImageSize; ++i) {
-      if (i != offset::kPriorityChannel) {
-        ASSERT_EQ(got.state.image[i], start.image[i]) << i;
-      }
-    }
-  }
-}
-
 TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
   DocumentState full = Numbered(offset::kChannelCount);
   EXPECT_EQ(RunRowCommand(full, RowCommand::InsertEmpty, {50, 1}).refusal,
@@ -114,24 +83,6 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
   EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0);
   state.image[offset::kPriorityChannel] = 0xFF;
   EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0xFF);
-}
-
-TEST(DocumentChange, EachSideOfADiffGivesItsStateBack) {
-  const DocumentState before = Numbered(30);
-  for (RowCommand command :
-       {RowCommand::InsertEmpty, RowCommand::Delete, RowCommand::MoveUp, RowCommand::MoveDown}) {
-    const DocumentState after = RunRowCommand(before, command, {10, 5}).state;
-    const DocumentChange change = DiffStates(before, after);
-    EXPECT_FALSE(change.Empty());
-    DocumentState state = before;
-    ApplyChange(change, ChangeSide::After, state);
-    EXPECT_EQ(state.channels, after.channels);
-    EXPECT_EQ(state.image, after.image);
-    ApplyChange(change, ChangeSide::Before, state);
-    EXPECT_EQ(state.channels, before.channels);
-    EXPECT_EQ(state.image, before.image);
-  }
-  EXPECT_TRUE(DiffStates(before, before).Empty());
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {

@@ -90,21 +90,6 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
 }
 
-TEST_F(BackupStoreTest, AFolderThatCannotBeMadeOrAnUnusableTypeIsAnError) {
-  std::ofstream(dir_.string()) << "a file where the folder should be";
-  std::string error;
-  EXPECT_FALSE(BackupStore(dir_ / "backups").Save(Image(0), "SK-100", when_, &error));
-  EXPECT_NE(error.find(dir_.string()), std::string::npos) << error;
-  fs::remove(dir_);
-
-  for (const char* type : {"", "../x", "SK 100"}) {
-    error.clear();
-    EXPECT_FALSE(BackupStore(dir_).Save(Image(0), type, when_, &error)) << type;
-    EXPECT_FALSE(error.empty());
-  }
-  EXPECT_TRUE(BackupStore(dir_).List().empty());
-}
-
 TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {
   EXPECT_EQ(BackupTypeLabel(0, "SK-100"), "SK-100");
   EXPECT_EQ(BackupTypeLabel(1, "SK 200/U"), "SK200U");

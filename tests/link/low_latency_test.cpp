@@ -55,29 +55,6 @@ TEST(LowLatencyMode, TurnedOnForThePortAndOffAgainKeepingOtherFlags) {
   EXPECT_EQ(driver.calls.size(), 4u);
 }
 
-TEST(LowLatencyMode, LeftAloneWhenOnAlreadyOrNotThere) {
-  FakeDriver on;
-  on.flags = kLowLatency;
-  LowLatencyMode alreadyOn(on.Calls());
-  EXPECT_TRUE(alreadyOn.Enable(3));
-  alreadyOn.Restore();
-  EXPECT_EQ(on.calls, std::vector<std::string>{"get 3"});
-  EXPECT_EQ(on.flags, kLowLatency);  // it was on before: it stays on
-
-  FakeDriver none;  // a pseudo-terminal keeps no such flags
-  none.hasFlags = false;
-  LowLatencyMode unsupported(none.Calls());
-  EXPECT_FALSE(unsupported.Enable(3));
-  unsupported.Restore();
-  EXPECT_EQ(none.calls, std::vector<std::string>{"get 3"});
-
-  FakeDriver refusing;
-  refusing.refusesSet = true;
-  LowLatencyMode refused(refusing.Calls());
-  EXPECT_FALSE(refused.Enable(3));
-  refused.Restore();
-  EXPECT_EQ(refusing.calls.size(), 2u);  // get, the refused set; nothing to undo
-}
 #endif
 
 }  // namespace

@@ -24,20 +24,5 @@ TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
   EXPECT_EQ(ResolvePortName("COM1", false, Env({{"SELKAN_COM1", ""}})), "/dev/ttyUSB0");
 }
 
-TEST(PortNames, OtherNamesAndWindowsStayAsTheyAre) {
-  const EnvLookup env = Env({{"SELKAN_COM1", "/tmp/radio"}});
-  EXPECT_EQ(ResolvePortName("com1", true, env), "com1");
-  EXPECT_EQ(ResolvePortName("COM0", false, env), "COM0");
-  EXPECT_EQ(ResolvePortName("COM5", false, env), "COM5");
-  EXPECT_EQ(ResolvePortName("COM10", false, env), "COM10");
-  EXPECT_EQ(ResolvePortName("/dev/pts/3", false, env), "/dev/pts/3");
-  EXPECT_EQ(ResolvePortName("", false, env), "");
-}
-
-TEST(PortNames, MessagesNameAComPortWithItsDeviceAndAPathOnce) {
-  EXPECT_EQ(PortLabel("COM3", "/dev/ttyUSB2"), "COM3 (/dev/ttyUSB2)");
-  EXPECT_EQ(PortLabel("/dev/pts/3", "/dev/pts/3"), "/dev/pts/3");
-}
-
 }  // namespace
 }  // namespace selkan

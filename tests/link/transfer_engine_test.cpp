@@ -104,28 +104,6 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   EXPECT_EQ(rig.port.timeouts.readTotalConstantMs, 90);
 }
 
-TEST(TransferRead, WakeUpAnsweredAfterTheEighthByteOrOnRetry) {
-  Rig late(Faults{.answerAfterEighth = true});
-  RadioImage image{};
-  ASSERT_EQ(late.Read(image), TransferOutcome::kCompleted);
-  EXPECT_EQ(Slice(late.port.log, "write 41", 3)[2], "read 1 -> 0");
-  EXPECT_EQ(Slice(late.port.log, "write 4D", 3)[2], "read 1 -> 1");
-  EXPECT_EQ(image, late.radio.Memory());
-
-  // Retry repeats the whole handshake on the port already open.
-  Rig rig;
-  rig.port.deafBytes = 8;  // the radio sleeps through the first wake-up
-  rig.recorder.retriesToGive = 1;
-  image = {};
-  EXPECT_EQ(rig.Read(image), TransferOutcome::kCompleted);
-  EXPECT_EQ(rig.recorder.retryQuestions, 1);
-  EXPECT_EQ(CountPrefix(rig.port.log, "open"), 1);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write 50"), 2);  // 'P' of both wake-ups
-  // Six pump rounds before each attempt, five after each pair of blocks.
-  EXPECT_EQ(rig.recorder.pumps, 12 + 5 * 256);
-  EXPECT_EQ(image, rig.radio.Memory());
-}
-
 // A radio whose answers are on the line before the programmer looks for
 // them: nothing may clear them away between a request and its read.
 TEST(TransferEngine, AnswersThatComeAtOnceAreNeverPurged) {

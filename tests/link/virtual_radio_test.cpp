@@ -27,19 +27,6 @@ VirtualRadio InSession(Faults faults = {}) {
   return radio;
 }
 
-TEST(VirtualRadio, HandshakeAnswersAndTheIdAckWaitsForThePurge) {
-  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}, {});
-  EXPECT_EQ(Feed(radio, {0x02, 'P', 'R', 'O', 'G', 'R'}), std::vector<std::uint8_t>{});
-  EXPECT_EQ(Feed(radio, {'A'}), std::vector<std::uint8_t>{0x06});
-  EXPECT_EQ(Feed(radio, {'M'}), std::vector<std::uint8_t>{});
-  EXPECT_EQ(Feed(radio, {0x02}),
-            (std::vector<std::uint8_t>{'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}));
-  std::optional<Reply> ack;
-  EXPECT_EQ(Feed(radio, {0x06}, &ack), std::vector<std::uint8_t>{0x06});
-  ASSERT_TRUE(ack);
-  EXPECT_GE(ack->turnaroundMs, 1);
-}
-
 TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
   VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
@@ -63,31 +50,6 @@ TEST(VirtualRadio, ReadAndWriteBlocks) {
   // Blocks past the end of memory or of another size get no answer.
   EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty());
   EXPECT_TRUE(Feed(radio, {'R', 0x00, 0x00, 9}).empty());
-}
-
-TEST(VirtualRadio, FaultsAtTheirBlock) {
-  VirtualRadio shortReply = InSession(Faults{.shortReplyAt = 2});
-  EXPECT_EQ(Feed(shortReply, {'R', 0, 8, 8}).size(), 12u);
-  EXPECT_EQ(Feed(shortReply, {'R', 0, 16, 8}).size(), 11u);
-  VirtualRadio refuse = InSession(Faults{.refuseWriteAt = 1});
-  EXPECT_EQ(Feed(refuse, {'W', 0, 8, 8, 0, 0, 0, 0, 0, 0, 0, 0}), std::vector<std::uint8_t>{0x15});
-  EXPECT_EQ(refuse.Memory()[8], 0xFF);
-  // A corrupted block is acknowledged like any other.
-  VirtualRadio corrupt = InSession(Faults{.corruptWriteAt = 1});
-  EXPECT_EQ(Feed(corrupt, {'W', 0, 8, 8, 0x24, 1, 2, 3, 4, 5, 6, 7}),
-            std::vector<std::uint8_t>{0x06});
-  EXPECT_EQ(corrupt.Memory()[8], 0x25);
-  EXPECT_EQ(corrupt.Memory()[9], 1);
-  EXPECT_EQ(Feed(corrupt, {'W', 0, 16, 8, 0x24, 1, 2, 3, 4, 5, 6, 7}),
-            std::vector<std::uint8_t>{0x06});
-  EXPECT_EQ(corrupt.Memory()[16], 0x24);
-  VirtualRadio silent = InSession(Faults{.silentFrom = 3});
-  EXPECT_EQ(Feed(silent, {'R', 0, 16, 8}).size(), 12u);
-  EXPECT_TRUE(Feed(silent, {'R', 0, 24, 8}).empty());
-  VirtualRadio noAck(BlankImage(), {'K', 'Z', '9', '0', '4'}, Faults{.noIdAck = true});
-  Feed(noAck, kWake);
-  Feed(noAck, {0x02});
-  EXPECT_TRUE(Feed(noAck, {0x06}).empty());
 }
 
 TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {

@@ -66,18 +66,6 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
-TEST(Frequency, EveryRasterFrequencySurvivesTextAndBack) {
-  for (const auto& [low, high] : {std::pair{13600000, 17400000}, {40000000, 48000000}}) {
-    for (int step : {500, 625}) {
-      for (std::int64_t f = low; f <= high; f += step) {
-        std::uint8_t field[4];
-        EncodeFrequencyText(FormatFrequency(f), field);
-        ASSERT_EQ(DecodeFrequency(field), f) << FormatFrequency(f);
-      }
-    }
-  }
-}
-
 // Power value six (both bits) is no level and shows empty; a missing
 // frequency empties the row but for the other frequency and its tone; a
 // missing tone of a full channel shows the none word.

@@ -17,10 +17,6 @@ std::string Hex(ToneCode code) {
   return text;
 }
 
-std::string Text(int low, int high, bool emptyRow = false, Language language = kEn) {
-  return ToneText(std::uint8_t(low), std::uint8_t(high), emptyRow, language);
-}
-
 // The whole list, entry by entry: a wrong tone anywhere sets the radio to a
 // squelch the other radios do not open.
 TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
@@ -67,36 +63,6 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
       {"1e300", "FF FF"},  {"d023n", "FF FF"},  {"D6400N", "FF FF"}, {"D6300I", "FF FF"},
       {"D99999999999999999N", "FF FF"}};
   for (const auto& [text, hex] : cases) EXPECT_EQ(Hex(ToneCodeFromText(text)), hex) << text;
-}
-
-// Well-formed codes outside the list show, and read back as themselves.
-TEST(ToneCode, CodesDecodeToTheirTexts) {
-  const struct {
-    int low, high;
-    const char* text;
-  } cases[] = {{0x01, 0x01, "10.1"}, {0x05, 0x80, "D05N"},   {0x99, 0xBF, "D6399N"},
-               {0x00, 0xFE, "D6200I"}, {0xFF, 0xC1, "D265I"}, {0xA0, 0x01, "20.0"}};
-  for (const auto& c : cases) EXPECT_EQ(Text(c.low, c.high), c.text) << c.text;
-  for (const auto& [low, high] : {std::pair{0x99, 0xBF}, {0x00, 0xFE}, {0x05, 0x80}}) {
-    EXPECT_EQ(Hex(ToneCodeFromText(Text(low, high))), Hex({std::uint8_t(low), std::uint8_t(high)}));
-  }
-  // A present tone shows even in an empty row; a missing one is the none
-  // word of a full row and empty in an empty one.
-  EXPECT_EQ(Text(0x23, 0xC0, true), "D023I");
-  for (int high : {0x00, 0xFF}) {
-    EXPECT_EQ(Text(0x23, high), "None");
-    EXPECT_EQ(Text(0x23, high, false, kZh), "无");
-    EXPECT_EQ(Text(0x23, high, true), "");
-  }
-}
-
-// Every well-formed CTCSS code (10.0 Hz to 799.9 Hz) reads back as itself.
-TEST(ToneCode, EveryCtcssCodeSurvivesDecodeAndEncode) {
-  for (int v = 100; v < 8000; ++v) {
-    const std::uint8_t high = static_cast<std::uint8_t>(16 * (v / 1000) + (v / 100) % 10);
-    const std::uint8_t low = static_cast<std::uint8_t>(16 * ((v / 10) % 10) + v % 10);
-    ASSERT_EQ(Hex(ToneCodeFromText(Text(low, high))), Hex({low, high})) << v;
-  }
 }
 
 }  // namespace

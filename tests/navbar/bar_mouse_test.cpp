@@ -16,15 +16,6 @@ BarMouse PaintedBar() {
 }
 constexpr int kStripX = 216, kStripY = 200, kButtonX = 200, kButtonY = 18;
 
-TEST(BarMouse, BeforeTheFirstPaintTheMouseDoesNothing) {
-  BarMouse mouse;
-  EXPECT_FALSE(mouse.Press(kStripX, kStripY).repaintButton);
-  EXPECT_FALSE(mouse.Resizing());
-  EXPECT_FALSE(mouse.ShowsResizeCursor(kStripX, kStripY));
-  const auto release = mouse.Release(kButtonX, kButtonY, kFrameWidth);
-  EXPECT_FALSE(release.hideBar || release.width);
-}
-
 // The line follows the drag within its limits and goes at the release,
 // which applies the width within its own; a press off the strip resizes
 // nothing, and a drag ending over the close button leaves the bar shown.
@@ -69,18 +60,6 @@ TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
   mouse.Press(kButtonX, kButtonY);
   mouse.Move(100, kButtonY, kFrameWidth);
   EXPECT_FALSE(mouse.Release(100, kButtonY, kFrameWidth).hideBar);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
-}
-
-TEST(BarMouse, HoverRaisesTheCloseButtonAndLeavingFlattensIt) {
-  BarMouse mouse = PaintedBar();
-  EXPECT_TRUE(mouse.Move(kButtonX, kButtonY, kFrameWidth).repaintButton);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Raised);
-  EXPECT_FALSE(mouse.Move(kButtonX + 1, kButtonY, kFrameWidth).repaintButton);  // no flicker
-  mouse.Move(kButtonX, 60, kFrameWidth);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
-  mouse.Move(kButtonX, kButtonY, kFrameWidth);
-  EXPECT_TRUE(mouse.Leave().repaintButton);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
 }
 

@@ -25,38 +25,6 @@ const PageText* Find(const PageDrawing& page, const std::string& text) {
   return it == page.texts.end() ? nullptr : &*it;
 }
 
-TEST(LayOutListingPage, FooterNumbersEveryPageOfTheWholeListing) {
-  const Listing listing = ListingWith({1, 2, 3, 4, 5, 6, 7, 8});
-  const ChannelPages pages = PaginateChannels(listing.channels);
-  for (int page = 1; page <= 3; ++page) {
-    const PageDrawing drawing = LayOutListingPage(listing, pages, page, kFonts, kLines);
-    const PageText* number = Find(drawing, "Page " + std::to_string(page) + " of 3");
-    ASSERT_NE(number, nullptr) << page;
-    EXPECT_EQ(number->depth, 36 * kLines.title);
-    const PageText* owner = Find(drawing, "Owner Ltd.");
-    ASSERT_NE(owner, nullptr);
-    EXPECT_EQ(&drawing.texts[static_cast<std::size_t>(drawing.ownerIndex)], owner);
-    // The owner text must end before the page number begins.
-    EXPECT_LE(owner->x + drawing.ownerWidth, number->x);
-    // Every text lies above the bottom rule but the footer, which lies below it.
-    const int bottomRule = drawing.rules.back().depth;
-    for (const PageText& text : drawing.texts) {
-      if (&text == owner || &text == number) continue;
-      EXPECT_LT(text.depth + kLines.body, bottomRule) << text.text;
-    }
-    EXPECT_GT(number->depth, bottomRule);
-  }
-  // Without an owner text nothing stands in its place; without channels
-  // the options page is all there is.
-  Listing anonymous = ListingWith({});
-  anonymous.owner.clear();
-  const PageDrawing alone =
-      LayOutListingPage(anonymous, PaginateChannels(anonymous.channels), 1, kFonts, kLines);
-  EXPECT_EQ(alone.ownerIndex, -1);
-  EXPECT_EQ(Find(alone, ""), nullptr);
-  EXPECT_NE(Find(alone, "Page 1 of 1"), nullptr);
-}
-
 TEST(LayOutListingPage, ChannelBlocksFollowEachOtherFiveAndAHalfLinesApart) {
   const Listing listing = ListingWith({3, 9, 10, 11, 12, 13, 14, 40}, Language::English);
   const ChannelPages pages = PaginateChannels(listing.channels);

@@ -2,42 +2,41 @@
 
 // Shared by the shell tests: a temporary program directory holding a copy of
 // what the build puts beside the program, start-up of the application on it,
-// and answers to message boxes and file choosers.
+// and answers to message boxes, file choosers and modal dialogs.
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
-#include "settings/profile_store.h"
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/selkan_app.h"
+#include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
+#include "model/radio_image.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
+#include "settings/program_directory.h"
 
 namespace selkan::test {
 
 // A program directory with Selkan.ini (its language set as asked), both
-// catalogs, the icon, the background and the help pages.
+// catalogs and the icon.
 class ProgramDir {
  public:
   explicit ProgramDir(const QString& language = QStringLiteral("English")) {
     const QDir bin(QStringLiteral(SELKAN_BIN_DIR));
-    for (const QString& name :
-         QStringList{"Selkan.ini", "EnglishQ47.qm", "ChineseQ47.qm", "title.ico", "background.bmp"})
+    for (const char* name : {"Selkan.ini", "EnglishQ47.qm", "ChineseQ47.qm", "title.ico"})
       QFile::copy(bin.filePath(name), Path(name));
-    for (const QString& help : QStringList{"enHelp", "chHelp"}) {
-      QDir().mkpath(Path(help));
-      for (const QString& page : QDir(bin.filePath(help)).entryList(QDir::Files))
-        QFile::copy(bin.filePath(help + "/" + page), Path(help + "/" + page));
-    }
     SetLanguage(language);
   }
 
@@ -46,17 +45,11 @@ class ProgramDir {
 
   // Rewrites the "Language=" line of Selkan.ini.
   void SetLanguage(const QString& language) const {
-    QFile file(Path("Selkan.ini"));
-    file.open(QIODevice::ReadOnly);
-    QString text = QString::fromUtf8(file.readAll());
-    file.close();
-    QStringList lines = text.split('\n');
+    QStringList lines = QString::fromUtf8(ReadFile("Selkan.ini")).split('\n');
     for (QString& line : lines)
       if (line.startsWith("Language=")) line = "Language=" + language;
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(lines.join('\n').toUtf8());
+    WriteFile("Selkan.ini", lines.join('\n').toUtf8());
   }
-
   void WriteFile(const QString& name, const QByteArray& bytes) const {
     QFile file(Path(name));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -72,23 +65,22 @@ class ProgramDir {
   QTemporaryDir dir_;
 };
 
+inline QByteArray Bytes(const RadioImage& image) {
+  return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<int>(image.size()));
+}
+
 // Answers message boxes from a queue (OK when it runs dry) and keeps what
-// was asked; answers file choosers likewise.
+// was asked; answers file choosers likewise (an empty path cancels).
 class Answers {
  public:
   Answers() {
     SetMessageHandler([this](const MessageRequest& request) {
       messages.push_back(request);
-      if (buttons.empty()) return QMessageBox::Ok;
-      const auto answer = buttons.front();
-      buttons.pop_front();
-      return answer;
+      return Next(buttons, QMessageBox::Ok);
     });
     SetFilePromptHandler([this](const FilePromptRequest& request) -> std::optional<QString> {
       prompts.push_back(request);
-      if (paths.empty()) return std::nullopt;
-      const QString path = paths.front();
-      paths.pop_front();
+      const QString path = Next(paths, QString());
       if (path.isEmpty()) return std::nullopt;
       return path;
     });
@@ -101,9 +93,38 @@ class Answers {
   Answers& operator=(const Answers&) = delete;
 
   std::deque<QMessageBox::StandardButton> buttons;
-  std::deque<QString> paths;  // an empty path cancels the chooser
+  std::deque<QString> paths;
   std::vector<MessageRequest> messages;
   std::vector<FilePromptRequest> prompts;
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+};
+
+// Acts on the next modal dialog once it is up (the program is then inside
+// exec()), however it was opened, while this object lives; keeps its title.
+class NextDialog : public QObject {
+ public:
+  explicit NextDialog(std::function<void(QDialog*)> act) {
+    connect(&poll_, &QTimer::timeout, this, [this, act] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      poll_.stop();
+      title = dialog->windowTitle();
+      act(dialog);
+    });
+    poll_.start(0);
+  }
+  QString title;
+
+ private:
+  QTimer poll_;
 };
 
 // Start-up on a program directory, with an in-memory registry.

@@ -1,21 +1,15 @@
 // The navigation bar and the Edit commands through the program: the tree
 // and the menu open the editors, Optional Features changes the document,
-// the bar's close button and View > Control Bar, and the help pages.
+// the bar's close button and View > Control Bar.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
 #include "app/qt/command_ids.h"
-#include "app/qt/help_window.h"
 #include "app_fixture.h"
-#include "link/gui/transfer_monitor.h"
-#include "model/qt/optional_features_dlg.h"
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
 
@@ -23,26 +17,6 @@ using namespace selkan;
 using namespace selkan::test;
 
 namespace {
-
-// Acts on the next modal dialog once it is up, however it was opened, and
-// keeps its title.
-class NextDialog : public QObject {
- public:
-  explicit NextDialog(std::function<void(QDialog*)> act) {
-    connect(&poll_, &QTimer::timeout, this, [this, act] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      poll_.stop();
-      title = dialog->windowTitle();
-      act(dialog);
-    });
-    poll_.start(0);
-  }
-  QString title;
-
- private:
-  QTimer poll_;
-};
 
 void Press(QDialog* dialog, const char* button) {
   dialog->findChild<QPushButton*>(button)->click();
@@ -61,17 +35,6 @@ void ClickTreeItem(CMainFrame* frame, int child) {
 class NavigationTest : public QObject {
   Q_OBJECT
  private slots:
-  void treeStandsInTheLanguage() {
-    Program p(QStringLiteral("Chinese"));
-    QTreeWidgetItem* root = p.frame->NavigatorBar()->Tree()->Root();
-    QStringList shown{root->text(0)};
-    for (int i = 0; i < root->childCount(); ++i) shown << root->child(i)->text(0);
-    QCOMPARE(shown, QString("赛尔坎电台 类型设置 信道信息 可选功能").split(' '));
-  }
-
-  // Every child opens its editor, the same one twice in a row too, since
-  // the selection returns to the root. A selection change while the pointer
-  // is not over an item opens nothing.
   void treeItemsOpenTheirEditors() {
     Program p;
     for (const auto& [child, title] : {std::pair{0, "Product Information"},
@@ -141,38 +104,6 @@ class NavigationTest : public QObject {
     QVERIFY(toggle->isChecked());
   }
 
-  // The editors of the image wait for a transfer, and want a document.
-  void editorsNeedADocumentAndNoTransfer() {
-    Program p;
-    QStatusBar* status = p.frame->statusBar();
-    {
-      TransferMonitor::Scope transfer;
-      for (int id : {command::kOptionalFeatures, command::kProductInformation}) {
-        p.frame->Action(id)->trigger();
-        QVERIFY(status->currentMessage().startsWith("Wait until the transfer"));
-      }
-    }
-    QPointer<CChildFrame> only = p.child;
-    only->AllowClose();
-    only->close();
-    QTRY_VERIFY(!only);
-    ClickTreeItem(p.frame, 2);
-    QTRY_COMPARE(status->currentMessage(), QString("No document is open."));
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-  }
-
-  void helpPagesForTheDialogAndTheBar() {
-    ProgramDir dir;
-    COptionalFeaturesDlg dialog{OptionStates{}, Language::English};
-    QList<int> ids{command::kOptionalFeatures, command::kControlBar, CNavigatorTree::kControlId};
-    for (auto* w : dialog.findChildren<QWidget*>())
-      if (w->property("controlId").isValid()) ids << w->property("controlId").toInt();
-    QCOMPARE(ids.size(), 3 + 14);
-    for (const QString& help : QStringList{"enHelp", "chHelp"})
-      for (int id : ids)
-        QVERIFY2(!HelpTopicFile(dir.Path(""), help, id).isEmpty(),
-                 qPrintable(help + " " + QString::number(id)));
-  }
 };
 
 QTEST_MAIN(NavigationTest)

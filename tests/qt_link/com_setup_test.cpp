@@ -48,18 +48,6 @@ class ComSetupTest : public QObject {
       qputenv(QStringLiteral("SELKAN_COM%1").arg(n).toLatin1(), Link(n).toLocal8Bit());
   }
 
-  void probeOpensOnlyPortsThatAreThereAndFree() {
-    QVERIFY(CanOpenPort("COM1"));
-    QVERIFY(CanOpenPort("com1"));  // the probe lets the port go again
-    QVERIFY(CanOpenPort("com3"));
-    QVERIFY(!CanOpenPort("com4"));
-    QtSerialPort held;
-    QVERIFY(held.Open(ResolvePortName("com2")));
-    QVERIFY(!CanOpenPort("com2"));
-    held.Close();
-    QVERIFY(CanOpenPort("com2"));
-  }
-
   void buttonsShowWhichPortsOpenAndTheRememberedOne_data() {
     QTest::addColumn<int>("remembered");  // -1: no value
     QTest::addColumn<int>("checked");     // -1: none

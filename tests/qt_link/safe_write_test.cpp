@@ -33,66 +33,6 @@ class SafeWriteTest : public QObject {
   DataHome dataHome_;
 
  private slots:
-  void aWriteShowsItsStepsAndRemembersTheChoices() {
-    Program program;
-    const RadioImage before = Filled(1);
-    SimProcess sim(before);
-    UsePort(program, sim);
-    QStringList steps;
-    bool offered = false;
-    const TransferRun run = RunTransfer(
-        program, command::kWrite,
-        [&](int) {
-          const QString step = Dialog(program)->StepLabel()->text();
-          if (steps.isEmpty() || steps.back() != step) steps << step;
-        },
-        [&](CProcessDlg& dialog) {
-          offered = dialog.BackupCheck()->isChecked() && dialog.VerifyCheck()->isChecked();
-        });
-    QVERIFY(offered);  // both on when nothing is remembered
-    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
-    QCOMPARE(steps.size(), 3);
-    QVERIFY(steps[2].startsWith("Step 3 of 3"));
-    QVERIFY(program.answers.messages.empty());
-    QVERIFY(!program.frame->statusBar()->currentMessage().isEmpty());
-    const QStringList backups = dataHome_.Backups().entryList(QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QVERIFY2(backups[0].endsWith("_SK-200.dat"), qPrintable(backups[0]));
-    QVERIFY(LoadDatFile(dataHome_.Backups().filePath(backups[0]).toStdString()).image == before);
-
-    // Both off: a plain write, and the next window remembers it.
-    const int reads = sim.Received("52");
-    RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
-      dialog.BackupCheck()->setChecked(false);
-      dialog.VerifyCheck()->setChecked(false);
-    });
-    QCOMPARE(sim.Received("52"), reads);
-    QCOMPARE(program.started.registryPtr->ReadValue(kKey, "Verify"),
-             std::optional<std::uint32_t>(0));
-    program.frame->Action(command::kWrite)->trigger();
-    QVERIFY(!Dialog(program)->BackupCheck()->isChecked());
-    QVERIFY(!Dialog(program)->VerifyCheck()->isChecked());
-    QTest::mouseClick(Dialog(program)->CancelButton(), Qt::LeftButton);
-  }
-
-  void aFailedCheckNamesTheChannelAndKeepsTheMark() {
-    Program program;
-    SimProcess sim(program.view->Document().Image(), {"--corrupt-write-at", "6"});
-    UsePort(program, sim);
-    program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
-    program.view->Grid()->SetTextMatrix(3, 2, "438.50000");
-    program.view->Document().SetModified(true);
-    const TransferRun run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
-      dialog.BackupCheck()->setChecked(false);
-    });
-    QCOMPARE(run.outcome, TransferOutcome::kVerifyMismatch);
-    QCOMPARE(program.answers.messages.size(), std::size_t{1});
-    QVERIFY2(program.answers.messages[0].text.contains(
-                 "Channel 3, Rx Frequency: 438.50000 -> 438.50001"),
-             qPrintable(program.answers.messages[0].text));
-    QVERIFY(program.view->Document().IsModified());  // the radio does not hold it
-  }
-
   // Cancel part way leaves the radio half written; the offer that follows
   // writes the backup back.
   void aBrokenOffWriteIsRestoredFromItsBackup() {

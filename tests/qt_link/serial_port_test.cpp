@@ -53,25 +53,6 @@ class SerialPortTest : public QObject {
     QVERIFY(port.Open(pty.slavePath()));
   }
 
-  // Bytes the radio sends only once the event loop has run reach a read
-  // that waits with the loop running.
-  void aReadKeepsTheEventLoopRunning() {
-    sim::PtyLine pty;
-    QVERIFY(pty.Open(nullptr));
-    QtSerialPort port(QtSerialPort::Waiting::kEventLoop);
-    QVERIFY(port.Open(pty.slavePath()));
-    QVERIFY(port.Configure(LineSettings{}, PortTimeouts{}));
-    int ticks = 0;
-    QTimer::singleShot(0, [&] {
-      ++ticks;
-      const char reply[] = "\x06\x07\x08";
-      QCOMPARE(::write(pty.master(), reply, 3), ssize_t{3});
-    });
-    const std::vector<std::uint8_t> got = port.Read(3);
-    QCOMPARE(ticks, 1);
-    QCOMPARE(got, (std::vector<std::uint8_t>{6, 7, 8}));
-    port.Close();
-  }
 };
 
 }  // namespace selkan::test

@@ -105,54 +105,6 @@ class TransferTest : public QObject {
     QVERIFY(program.view->Document().IsModified());
   }
 
-  void faultsBringTheirMessagesAndLeaveTheDocument_data() {
-    QTest::addColumn<QStringList>("faults");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("radioCaption");  // the built-in message's own caption
-    QTest::addColumn<int>("outcome");
-    const auto text = [](std::string_view t) { return QString::fromUtf8(t.data(), t.size()); };
-    QTest::newRow("no port") << QStringList{"<no port>"} << text(kPortErrorText) << false
-                             << int(TransferOutcome::kPortError);
-    QTest::newRow("wrong radio") << QStringList{"--wrong-id"} << text(kRadioMismatchText) << true
-                                 << int(TransferOutcome::kRadioMismatch);
-    QTest::newRow("short reply") << QStringList{"--short-reply-at", "37"}
-                                 << text(kProgramInterruptText) << false
-                                 << int(TransferOutcome::kProgramInterrupt);
-  }
-  void faultsBringTheirMessagesAndLeaveTheDocument() {
-    QFETCH(QStringList, faults);
-    QFETCH(QString, text);
-    QFETCH(bool, radioCaption);
-    QFETCH(int, outcome);
-    Program program;
-    const bool noPort = faults.front() == "<no port>";
-    std::vector<std::string> options;
-    for (const QString& fault : faults)
-      if (!noPort) options.push_back(fault.toStdString());
-    SimProcess sim(RadioWithChannels(program.view->Document().Image()), options);
-    UsePort(program, sim, noPort ? "-missing" : "");
-    const RadioImage before = program.view->Document().Image();
-    program.view->Document().SetModified(false);
-
-    const TransferRun run = RunTransfer(program, command::kRead);
-    QCOMPARE(int(run.outcome), outcome);
-    QCOMPARE(program.answers.messages.size(), std::size_t{1});
-    const MessageRequest& message = program.answers.messages.front();
-    QCOMPARE(message.text, text);
-    QCOMPARE(message.caption == program.frame->MessageCaption(), !radioCaption);
-    QVERIFY(program.view->Document().Image() == before);
-    QVERIFY(!program.view->Document().IsModified());
-    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
-  }
-
-  void theMessagesComeFromTheLanguagesCatalog() {
-    Program program(QStringLiteral("Chinese"));
-    program.view->SetPortName(QStringLiteral("/nonexistent/port"));
-    QCOMPARE(RunTransfer(program, command::kRead).outcome, TransferOutcome::kPortError);
-    QCOMPARE(program.answers.messages.back().text,
-             QString::fromUtf8("无法打开串口，请检查串口是否被占用或设备是否正常"));
-  }
-
   void retryRepeatsTheHandshake() {
     Program program;
     SimProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
@@ -163,20 +115,6 @@ class TransferTest : public QObject {
     QCOMPARE(program.answers.messages.size(), std::size_t{2});
     QCOMPARE(program.answers.messages[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
     QCOMPARE(sim.Received("02"), 2);  // the first byte of each wake-up
-  }
-
-  void cancelBeforeOkSendsNothing() {
-    Program program;
-    SimProcess sim(program.view->Document().Image());
-    UsePort(program, sim);
-    program.frame->Action(command::kWrite)->trigger();
-    QPointer<CProcessDlg> dialog = Dialog(program);
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
-    QCoreApplication::processEvents();  // a queued start would run now
-    QCOMPARE(sim.Log(), std::string());
-    QVERIFY(program.answers.messages.empty());
   }
 
   void cancelDuringAReadStopsWithinAPairOfBlocks() {

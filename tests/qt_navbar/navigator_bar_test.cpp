@@ -1,11 +1,8 @@
-// The navigation bar as a widget: a drag of the strip, a double click, the
-// close button's hover look and tool tip.
+// The navigation bar as a widget: a drag of the strip and a double click.
 #include "navbar/qt/navigator_bar.h"
 
 #include <QHBoxLayout>
-#include <QHelpEvent>
 #include <QTest>
-#include <QToolTip>
 
 #include "navbar/qt/navigator_tree.h"
 
@@ -16,11 +13,10 @@ class NavigatorBarTest : public QObject {
 
  private:
   // A main window 1000 pixels wide with the bar on its left: the bar may
-  // take up to 500. Its strip starts at x = 214, its close button at 194.
+  // take up to 500. Its strip starts at x = 214.
   std::unique_ptr<QWidget> window_;
   CNavigatorBar* bar_ = nullptr;
   const QPoint strip_{216, 200};
-  const QPoint button_{200, 18};
 
  private slots:
   void init() {
@@ -57,16 +53,6 @@ class NavigatorBarTest : public QObject {
     QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
     QVERIFY(!bar_->TrackingLine());
     QCOMPARE(bar_->BarWidth(), 220);
-  }
-
-  void hoverRaisesTheCloseButtonWithItsToolTip() {
-    QMouseEvent hover(QEvent::MouseMove, button_, bar_->mapToGlobal(button_), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(bar_, &hover);
-    QCOMPARE(bar_->Mouse().Look(), CloseButtonLook::Raised);
-    QHelpEvent tip(QEvent::ToolTip, button_, bar_->mapToGlobal(button_));
-    QApplication::sendEvent(bar_, &tip);
-    QCOMPARE(QToolTip::text(), QString("Close"));
   }
 };
 

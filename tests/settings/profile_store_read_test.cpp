@@ -75,40 +75,5 @@ TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
   }
 }
 
-TEST_F(ProfileReadTest, DefaultIsTrimmedOnlyForAMissingKeyOfAnExistingSection) {
-  LoadText("; only a comment\n");
-  EXPECT_EQ(store_.GetValue("", "k", " d "), " d ") << "no leading section yet";
-  LoadText("[S]\nk=v\n");
-  EXPECT_EQ(store_.GetValue("S", "missing", "  d e \t"), "d e");
-  EXPECT_EQ(store_.GetValue("", "missing", " d "), "d") << "a later header enters the lead";
-  EXPECT_EQ(store_.GetValue("Missing", "k", "  d e \t"), "  d e \t");
-}
-
-TEST_F(ProfileReadTest, MissingFileIsCreatedEmptyUnlessItCannotBe) {
-  const std::string path = dir_ / "new.ini";
-  ASSERT_TRUE(store_.Load(path, true, true, false));
-  EXPECT_EQ(std::filesystem::file_size(path), 0u);
-  EXPECT_EQ(store_.FilePath(), path);
-
-  CProfileStore failed;
-  EXPECT_FALSE(failed.Load(dir_ / "no-such-dir/Selkan.ini", true, true, false));
-  EXPECT_EQ(failed.FilePath(), "");
-  failed.SetValue("Setup", "Language", "Chinese");
-  EXPECT_FALSE(failed.IsModified()) << "without a file nothing is set";
-  EXPECT_EQ(failed.GetValue("Setup", "Language", "d"), "d");
-}
-
-TEST_F(ProfileReadTest, OpensTheFileInTheProgramDirectory) {
-  const std::string own = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
-  EXPECT_EQ(ProgramDirectory(), own + "/");
-  SetProgramDirectory(dir_.path().string());
-  Write("Selkan.ini", "[Setup]\nAppName=Selkan\n");
-  ASSERT_TRUE(store_.OpenInProgramDir("Selkan.ini", true, true, false));
-  SetProgramDirectory("");
-  EXPECT_EQ(ProgramDirectory(), own + "/");
-  EXPECT_EQ(store_.FilePath(), dir_ / "Selkan.ini");
-  EXPECT_EQ(store_.GetValue("setup", "appname", ""), "Selkan");
-}
-
 }  // namespace
 }  // namespace selkan

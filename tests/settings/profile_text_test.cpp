@@ -17,22 +17,5 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   }
 }
 
-// ASCII letters fold, nothing else does: not other characters, not the
-// trail byte of a GBK character ('A' against 'a' here).
-TEST(ProfileCompareTest, FoldsAsciiLettersOnly) {
-  for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Gbk}) {
-    EXPECT_TRUE(TextEquals("Company", "cOMPANY", true, encoding));
-    EXPECT_FALSE(TextEquals("Company", "cOMPANY", false, encoding));
-    EXPECT_FALSE(TextEquals("Company", "Compan", true, encoding));
-    EXPECT_FALSE(TextEquals("[", "{", true, encoding)) << "only letters fold";
-  }
-  EXPECT_FALSE(TextEquals("x\xC3\xB6", "X\xC3\x96", true, TextEncoding::Utf8));  // xö, XÖ
-  EXPECT_FALSE(TextEquals("\xB0\x41", "\xB0\x61", true, TextEncoding::Gbk));
-  EXPECT_TRUE(TextEquals("x\xB0\x41Y", "X\xB0\x41y", true, TextEncoding::Gbk));
-  // A lead byte without a trail byte after it leaves the next letter free.
-  EXPECT_TRUE(TextEquals("\x81 A", "\x81 a", true, TextEncoding::Gbk));
-  EXPECT_TRUE(TextEquals("A\xFE", "a\xFE", true, TextEncoding::Gbk));
-}
-
 }  // namespace
 }  // namespace selkan

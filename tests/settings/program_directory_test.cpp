@@ -28,23 +28,6 @@ class ProgramDirectoryTest : public test::FilesTest {
   }
 };
 
-TEST_F(ProgramDirectoryTest, InstalledProgramKeepsItsFilesInTheSharedFolder) {
-  const std::string bin = Folder("prefix/bin");
-  const ProgramFolders build = FindProgramFolders(bin, "../share/selkan");
-  EXPECT_EQ(build.directory, bin) << "a build folder holds everything itself";
-  EXPECT_FALSE(build.installed);
-  const std::string data = Folder("prefix/share/selkan");
-  for (const std::string& from : {bin, bin.substr(0, bin.size() - 1)}) {
-    const ProgramFolders installed = FindProgramFolders(from, "../share/selkan");
-    EXPECT_EQ(installed.directory, data);
-    EXPECT_TRUE(installed.installed);
-  }
-
-  EXPECT_EQ(UserConfigDirectoryFrom("/cfg", "/home/u"), "/cfg/Selkan/");
-  EXPECT_EQ(UserConfigDirectoryFrom("relative", "/home/u/"), "/home/u/.config/Selkan/");
-  EXPECT_EQ(UserConfigDirectoryFrom(nullptr, ""), "");
-}
-
 TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt) {
   const std::string program = Folder("program");
   const std::string user = Folder("user");

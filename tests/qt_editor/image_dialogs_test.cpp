@@ -1,25 +1,26 @@
-// The Optional Features dialog: which control shows which option, the
-// Chinese catalog, the keyboard filter and the ANI code's guard against
-// anything but digits.
-#include "model/qt/optional_features_dlg.h"
-
+// The dialogs over the image. Optional Features: which control shows which
+// option, the keyboard filter and the ANI code's guard against anything but
+// digits. Product Information: where it opens, OK and Cancel.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 #include <tuple>
 
 #include "model/qt/option_dialog_keys.h"
-#include "platform/qt/help_request.h"
+#include "model/qt/optional_features_dlg.h"
+#include "model/qt/product_info_dlg.h"
+#include "product_profile_fixture.h"
 
 using namespace selkan;
+using selkan::testing::kRegistryKey;
+using selkan::testing::ProductProfileFixture;
+using selkan::testing::ProfileText;
 
 namespace {
 
@@ -29,33 +30,61 @@ auto Fields(const OptionStates& s) {
                   s.voxDelayTime, s.aniCode);
 }
 
+QWidget* Control(const QWidget* dialog, int id) {
+  for (auto* w : dialog->findChildren<QWidget*>())
+    if (w->property("controlId").toInt() == id) return w;
+  return nullptr;
+}
+
 }  // namespace
 
-class OptionalFeaturesDlgTest : public QObject {
+class ImageDialogsTest : public QObject {
   Q_OBJECT
 
  private:
   std::unique_ptr<COptionalFeaturesDlg> dialog_;
+  std::unique_ptr<ProductProfileFixture> fixture_;
+  RadioImage image_{};
+  std::unique_ptr<CProductInfoDlg> product_;
 
-  void Open(Language language = Language::English, bool show = false) {
-    dialog_ = std::make_unique<COptionalFeaturesDlg>(OptionStates{}, language);
+  void OpenOptions(bool show = false) {
+    dialog_ = std::make_unique<COptionalFeaturesDlg>(OptionStates{}, Language::English);
     if (show) dialog_->show();
     if (show) QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
   }
-  QWidget* Control(int id) const {
-    for (auto* w : dialog_->findChildren<QWidget*>())
-      if (w->property("controlId").toInt() == id) return w;
-    return nullptr;
-  }
+  QWidget* Control(int id) const { return ::Control(dialog_.get(), id); }
   void Focus(QWidget* w) {
     w->setFocus();
     QTRY_COMPARE(dialog_->focusWidget(), w);
   }
+  void OpenProduct(const QByteArray& profileText, const QString& appName = "Selkan Programmer") {
+    product_.reset();
+    fixture_ = std::make_unique<ProductProfileFixture>(profileText);
+    QVERIFY(fixture_->loaded);
+    product_ = std::make_unique<CProductInfoDlg>(image_, fixture_->profile, fixture_->registry,
+                                                 appName);
+  }
+  // Stores a choice in the registry and opens the dialog again on it.
+  void ReopenProduct(std::uint32_t type, std::uint32_t band) {
+    fixture_->registry.WriteValue(kRegistryKey, "Type", type);
+    fixture_->registry.WriteValue(kRegistryKey, "Field", band);
+    product_ = std::make_unique<CProductInfoDlg>(image_, fixture_->profile, fixture_->registry,
+                                                 "Selkan Programmer");
+  }
+  QComboBox* Types() { return qobject_cast<QComboBox*>(::Control(product_.get(), 1013)); }
+  QComboBox* Bands() { return qobject_cast<QComboBox*>(::Control(product_.get(), 1014)); }
+  QPushButton* Button(const char* name) { return product_->findChild<QPushButton*>(name); }
 
  private slots:
+  void init() {
+    image_ = BlankImage();
+    image_[offset::kRadioType] = 0;
+    image_[offset::kBandIndex] = 0;
+  }
   void cleanup() {
-    SetHelpHandler({});
     dialog_.reset();
+    product_.reset();
+    fixture_.reset();
   }
 
   // Each control, found by its help id, shows its own option and hands it
@@ -86,27 +115,9 @@ class OptionalFeaturesDlgTest : public QObject {
       }
       QVERIFY(Fields(dialog_->States()) == Fields(sets[set]));
     }
-  }
-
-  // Every word of the form has its Chinese text; "ANI" and the step's "k"
-  // stay as they are.
-  void chineseCatalogCoversEveryWord() {
-    QTranslator chinese;
-    QVERIFY(chinese.load(QStringLiteral(SELKAN_BIN_DIR "/ChineseQ47.qm")));
-    QCoreApplication::installTranslator(&chinese);
-    Open(Language::Chinese);
-    QCoreApplication::removeTranslator(&chinese);
-    QStringList texts{dialog_->windowTitle()};
-    for (auto* label : dialog_->findChildren<QLabel*>()) texts << label->text();
-    for (auto* button : dialog_->findChildren<QAbstractButton*>()) texts << button->text();
-    for (auto* list : dialog_->findChildren<QComboBox*>())
-      for (int i = 0; i < qMin(list->count(), 10); ++i) texts << list->itemText(i);
-    QCOMPARE(texts.size(), 72);
-    for (QString text : texts) {
-      text.remove("ANI");
-      if (text.endsWith('k')) text.chop(1);
-      for (QChar c : text) QVERIFY2(!(c.isLetter() && c.unicode() < 128), qPrintable(text));
-    }
+    auto* priority = qobject_cast<QComboBox*>(Control(1122));
+    QCOMPARE(priority->count(), 200);
+    QCOMPARE(priority->itemText(199), QString("199"));
   }
 
   void keysPassOrAreDiscarded() {
@@ -126,7 +137,7 @@ class OptionalFeaturesDlgTest : public QObject {
   // the code, and Escape, Return and Tab neither close the dialog nor move
   // the focus.
   void keyboardReachesOnlyWhatTheFilterPasses() {
-    Open(Language::English, true);
+    OpenOptions(true);
     auto* edit = qobject_cast<QLineEdit*>(Control(1006));
     Focus(edit);
     QTest::keyClicks(edit, "1a2");
@@ -139,7 +150,7 @@ class OptionalFeaturesDlgTest : public QObject {
   }
 
   void aniCodeRefusesNonDigitsByEveryRoute() {
-    Open();
+    OpenOptions();
     auto* edit = qobject_cast<QLineEdit*>(Control(1006));
     for (const char* pasted : {"4x", "4"}) {
       QApplication::clipboard()->setText(pasted);
@@ -164,20 +175,48 @@ class OptionalFeaturesDlgTest : public QObject {
     QCOMPARE(dialog_->States().aniCode, std::string("479"));
   }
 
-  // F1 asks once for the focused control's topic; on a button, for the
-  // dialog's own.
-  void f1AsksForTheFocusedControlsTopic() {
-    QList<int> requests;
-    SetHelpHandler([&requests](int id) { requests << id; });
-    Open(Language::English, true);
-    for (QWidget* target : {Control(1116), Control(1006), Control(1005),
-                            static_cast<QWidget*>(dialog_->findChild<QPushButton*>("okButton"))}) {
-      Focus(target);
-      QTest::keyClick(target, Qt::Key_F1);
-    }
-    QCOMPARE(requests, QList<int>({1116, 1006, 1005, COptionalFeaturesDlg::kHelpId}));
+  void okWritesImageAndRegistryAndGivesAnEnglishCaption() {
+    image_[offset::kRadioType] = 1;
+    image_[offset::kBandIndex] = 1;
+    OpenProduct(ProfileText("Chinese"), QString::fromUtf8("赛尔坎编程"));
+    Types()->setCurrentIndex(0);
+    QTest::mouseClick(Button("okButton"), Qt::LeftButton);
+    QCOMPARE(product_->result(), int(QDialog::Accepted));
+    QCOMPARE(int(image_[offset::kRadioType]), 0);
+    QCOMPARE(int(image_[offset::kBandIndex]), 0);
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Type"), 0u);
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 0u);
+    QVERIFY(product_->ImageChanged());
+    QCOMPARE(QString::fromStdString(product_->Result()->caption),
+             QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
+    QCOMPARE(product_->Result()->limits.lower, 13600000);
+  }
+
+  void cancelChangesNothing() {
+    OpenProduct(ProfileText("English"));
+    ReopenProduct(0, 1);
+    const RadioImage before = image_;
+    Types()->setCurrentIndex(2);
+    QTest::mouseClick(Button("cancelButton"), Qt::LeftButton);
+    QCOMPARE(product_->result(), int(QDialog::Rejected));
+    QVERIFY(image_ == before);
+    QVERIFY(!product_->Result().has_value());
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Type"), 0u);
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 1u);
+  }
+
+  void okWithoutTypesKeepsTheImagesBytes() {
+    image_[offset::kRadioType] = 1;
+    image_[offset::kBandIndex] = 2;
+    OpenProduct("[Setup]\nAppName=SelkanTest\n");
+    QCOMPARE(Types()->count(), 0);
+    QTest::mouseClick(Button("okButton"), Qt::LeftButton);
+    QCOMPARE(int(image_[offset::kRadioType]), 1);
+    QCOMPARE(int(image_[offset::kBandIndex]), 2);
+    QCOMPARE(fixture_->registry.size(), std::size_t{0});
+    QCOMPARE(product_->Result()->limits.upper, 0);
   }
 };
 
-QTEST_MAIN(OptionalFeaturesDlgTest)
-#include "optional_features_dlg_test.moc"
+QTEST_MAIN(ImageDialogsTest)
+#include "image_dialogs_test.moc"

@@ -48,30 +48,5 @@ TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 }
 
-TEST(RadioListCsv, RowsTheRadioCannotHoldAreListedAndNothingIsTaken) {
-  const std::string csv =
-      kHeader +
-      "1,ok,440.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"           // 2
-      "2,am,440.000000,,0,,88.5,88.5,023,NN,023,,AM,5,,High,,\r\n"           // 3: mode
-      "3,step,440.003000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"         // 4: raster
-      "4,vhf,146.520000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"          // 5: band
-      "5,tone,440.000000,,0,Tone,69.4,88.5,023,NN,023,,FM,5,,High,,\r\n"     // 6: tone
-      "6,dcs,440.000000,,0,DTCS,88.5,88.5,017,NN,023,,FM,5,,High,,\r\n"      // 7: code
-      "1,again,441.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"        // 8: repeated
-      "8,dup,440.000000,x,0,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"         // 9: duplex
-      "9,pol,440.000000,,0,DTCS,88.5,88.5,023,NX,023,,FM,5,,High,,\r\n"      // 10: polarity
-      "10,mode,440.000000,,0,TSQL-R,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"  // 11: tone mode
-      "11,pwr,440.000000,,0,,88.5,88.5,023,NN,023,,FM,5,,Max,,\r\n"          // 12: power
-      "12,tx,440.000000,-,441,,88.5,88.5,023,NN,023,,FM,5,,High,,\r\n"       // 13: no Tx
-      "13,short,440.000000\r\n";                                             // 14: fields
-  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
-  EXPECT_EQ(Lines(got), "3 4 5 6 7 8 9 10 11 12 13 14 ");
-
-  // More rows than channels when locations do not pick them.
-  std::string many = "Location,Frequency\n";
-  for (int i = 0; i < 200; ++i) many += "0,440.0\n";
-  EXPECT_EQ(Lines(ImportChannelCsv(many, kUhf)), "201 ");
-}
-
 }  // namespace
 }  // namespace selkan

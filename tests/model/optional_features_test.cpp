@@ -4,8 +4,6 @@
 
 #include <array>
 
-#include "model/selkan_doc.h"
-
 namespace selkan {
 namespace {
 
@@ -130,25 +128,6 @@ TEST(OptionalFeatures, AniCodeDigits) {
     EXPECT_FALSE(WriteOptionStates(s, image)) << code;
     EXPECT_EQ(image, before) << code;
   }
-}
-
-// OK marks the document modified only when a byte changed, and never
-// clears a mark an earlier edit set.
-TEST(OptionalFeatures, ApplyingStatesMarksTheDocumentOnlyWhenAByteChanges) {
-  CSelkanDoc document;
-  S s = ReadOptionStates(document.Image());
-  EXPECT_FALSE(ApplyOptionStates(document, s));
-  s.aniCode = "12a";
-  s.squelchLevel = 7;
-  EXPECT_FALSE(ApplyOptionStates(document, s));
-  EXPECT_EQ(document.Image(), BlankImage());
-  EXPECT_FALSE(document.IsModified());
-  s.aniCode = "123";
-  EXPECT_TRUE(ApplyOptionStates(document, s));
-  EXPECT_TRUE(document.IsModified());
-  EXPECT_EQ(document.Image()[offset::kSquelchLevel], 7);
-  EXPECT_FALSE(ApplyOptionStates(document, s));
-  EXPECT_TRUE(document.IsModified());
 }
 
 }  // namespace

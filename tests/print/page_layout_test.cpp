@@ -25,30 +25,6 @@ const PageText* Find(const PageDrawing& page, const std::string& text) {
   return it == page.texts.end() ? nullptr : &*it;
 }
 
-TEST(LayOutListingPage, ChannelBlocksFollowEachOtherFiveAndAHalfLinesApart) {
-  const Listing listing = ListingWith({3, 9, 10, 11, 12, 13, 14, 40}, Language::English);
-  const ChannelPages pages = PaginateChannels(listing.channels);
-  const PageDrawing first = LayOutListingPage(listing, pages, 2, kFonts, kLines);
-  // Channels carry their grid row numbers; block j starts j × 5.7 lines down.
-  const PageText* third = Find(first, "Channel 3:");
-  const PageText* tenth = Find(first, "Channel 10:");
-  ASSERT_TRUE(third && tenth);
-  EXPECT_EQ(third->depth, 4 * kLines.body);
-  EXPECT_EQ(tenth->depth, static_cast<int>(2 * kLines.body * 5.7) + 4 * kLines.body);
-  EXPECT_EQ(Find(first, "Channel 40:"), nullptr);  // the eighth goes to the next page
-  // Empty cells print nothing; the others print as the grid shows them.
-  EXPECT_EQ(std::count_if(first.texts.begin(), first.texts.end(),
-                          [](const PageText& t) { return t.text == "D023N"; }),
-            7);
-  EXPECT_EQ(std::count_if(first.texts.begin(), first.texts.end(),
-                          [](const PageText& t) { return t.text.empty(); }),
-            0);
-  const PageDrawing last = LayOutListingPage(listing, pages, 3, kFonts, kLines);
-  const PageText* fortieth = Find(last, "Channel 40:");
-  ASSERT_NE(fortieth, nullptr);
-  EXPECT_EQ(fortieth->depth, 4 * kLines.body);  // a new page starts at the top again
-}
-
 TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   const Listing listing = ListingWith({1});
   const PageDrawing page =

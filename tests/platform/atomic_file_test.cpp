@@ -8,12 +8,15 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <thread>
 #include <vector>
 
@@ -39,39 +42,28 @@ struct stat Status(const fs::path& path) {
   return status;
 }
 
-TEST(AtomicFile, ReplacesARegularFileWithANewOneAndLeavesNothingElse) {
+// A regular file is replaced by a new one, a missing one created; failures
+// name the file as given and what failed, once, and leave nothing behind.
+TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   ScratchDir dir;
-  const fs::path target = dir / "x.dat";
-  WriteBytes(target, std::string(5000, 'a'));
-  const ino_t before = Status(target).st_ino;
-  ASSERT_TRUE(Save(target, "short"));
-  EXPECT_EQ(ReadBytes(target), "short");
-  EXPECT_NE(Status(target).st_ino, before) << "a regular file is replaced, not rewritten";
-  EXPECT_EQ(dir.Listing(), "x.dat");
-
-  ASSERT_TRUE(Save(dir / "new.dat", "fresh"));
-  EXPECT_EQ(ReadBytes(dir / "new.dat"), "fresh");
-  EXPECT_EQ(dir.Listing(), "new.dat x.dat");
-}
-
-TEST(AtomicFile, FailuresNameTheFileAsGivenAndSayWhatFailedOnce) {
-  ScratchDir dir;
+  WriteBytes(dir / "x.dat", std::string(5000, 'a'));
+  const ino_t before = Status(dir / "x.dat").st_ino;
+  ASSERT_TRUE(Save(dir / "x.dat", "short") && Save(dir / "new.dat", "fresh"));
+  EXPECT_EQ(ReadBytes(dir / "x.dat") + ReadBytes(dir / "new.dat"), "shortfresh");
+  EXPECT_NE(Status(dir / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
   FileError error;
-  const std::string missing = dir / "no-such-dir/x.dat";
-  EXPECT_FALSE(Save(missing, "x", &error));
-  EXPECT_EQ(error.code, ENOENT);
-  EXPECT_EQ(error.text, "cannot write " + missing + ": " + std::strerror(ENOENT));
-
-  fs::create_directories(dir.path() / "folder" / "inner");
-  EXPECT_FALSE(Save(dir / "folder", "x", &error));
-  EXPECT_EQ(error.code, EISDIR);
-  EXPECT_EQ(error.text, "cannot write " + (dir / "folder") + ": " + std::strerror(EISDIR));
-  EXPECT_TRUE(fs::is_directory(dir.path() / "folder" / "inner"));
-
+  for (const auto& [name, code] : {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT},
+                                   {"folder", EISDIR}}) {
+    fs::create_directories(dir.path() / "folder" / "inner");
+    EXPECT_FALSE(Save(dir / name, "x", &error));
+    EXPECT_EQ(error.code, code);
+    EXPECT_EQ(error.text, "cannot write " + (dir / name) + ": " + std::strerror(code));
+  }
   std::string text;
   EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text));
   EXPECT_EQ(text, error.text);
-  EXPECT_EQ(dir.Listing(), "folder");
+  EXPECT_TRUE(fs::is_directory(dir.path() / "folder" / "inner"));
+  EXPECT_EQ(dir.Listing(), "folder new.dat x.dat");
 }
 
 TEST(AtomicFile, LinksAreFollowedAndStayLinks) {
@@ -123,16 +115,13 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_EQ(received, "through the pipe");
   EXPECT_TRUE(S_ISFIFO(Status(fifo).st_mode));
 
-  // A terminal, reached through a link as a port or /dev/stdout is.
+  // A terminal, reached through a link as a port or /dev/stdout is, in raw
+  // mode so that its line discipline keeps the bytes.
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-  ASSERT_GE(master, 0);
-  ASSERT_EQ(::grantpt(master), 0);
-  ASSERT_EQ(::unlockpt(master), 0);
+  ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
   const std::string terminal = ::ptsname(master);
   fs::create_symlink(terminal, dir.path() / "tty");
-  // Keep the terminal's line discipline from echoing or changing the bytes.
   const int slave = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
-  ASSERT_GE(slave, 0);
   struct termios raw {};
   ::tcgetattr(slave, &raw);
   ::cfmakeraw(&raw);
@@ -155,11 +144,9 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ASSERT_EQ(::listen(listener, 1), 0);
   std::thread server([&] {
     const int connection = ::accept(listener, nullptr, nullptr);
-    char got[64] = {};
-    std::size_t total = 0;
-    ssize_t n;
-    while ((n = ::read(connection, got + total, sizeof got - 1 - total)) > 0) total += n;
-    received = got;
+    received.clear();
+    char got[64];
+    for (ssize_t n; (n = ::read(connection, got, sizeof got)) > 0;) received.append(got, n);
     ::close(connection);
   });
   EXPECT_TRUE(Save(socketPath, "over the socket"));
@@ -188,51 +175,34 @@ TEST(AtomicFile, KeepsModeAndOwner) {
   EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
 }
 
-// What an ordinary user may and may not save (run as such even under root).
+// What an ordinary user may and may not save (run as such even under root):
+// a writable file in a read-only directory is rewritten in place.
 TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   ScratchDir dir;
   fs::permissions(dir.path(), fs::perms::all);  // everyone may add files
-  const std::string readOnly = dir / "read-only.dat";
-  WriteBytes(readOnly, "keep");
+  const std::string readOnly = dir / "read-only.dat", foreign = dir / "shared.dat";
+  const std::string inLocked = dir / "locked/x.dat";
+  fs::create_directory(dir.path() / "locked");
+  for (const std::string& path : {readOnly, foreign, inLocked}) WriteBytes(path, "old");
   ::chmod(readOnly.c_str(), 0444);
-  const std::string foreign = dir / "shared.dat";  // writable, someone else's if we are root
-  WriteBytes(foreign, "old");
-  ::chmod(foreign.c_str(), 0666);
+  ::chmod(foreign.c_str(), 0666);  // writable, someone else's if we are root
+  ::chmod(inLocked.c_str(), 0666);
+  ::chmod((dir / "locked").c_str(), 0555);
   const uid_t foreignOwner = Status(foreign).st_uid;
-
   EXPECT_EQ(InChild(true,
                     [&] {
                       FileError error;
-                      if (Save(readOnly, "new", &error))
-                        return std::string("saved over a 0444 file");
+                      if (Save(readOnly, "new", &error)) return std::string("saved over 0444");
                       if (error.code != EACCES) return "wrong error: " + error.text;
-                      if (!Save(foreign, "new")) return std::string("shared file not saved");
-                      return std::string();
+                      if (!Save(foreign, "new", &error)) return error.text;
+                      return Save(inLocked, "new", &error) ? std::string() : error.text;
                     }),
             "");
-  EXPECT_EQ(ReadBytes(readOnly), "keep");
-  EXPECT_EQ(ReadBytes(foreign), "new");
+  EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
   EXPECT_EQ(Status(foreign).st_uid, foreignOwner) << "the file stays its owner's";
   EXPECT_EQ(Status(foreign).st_mode & 07777, 0666u);
-  EXPECT_EQ(dir.Listing(), "read-only.dat shared.dat");
-}
-
-TEST(AtomicFile, AWritableFileInAReadOnlyDirectoryIsRewrittenInPlace) {
-  ScratchDir dir;
-  const std::string target = dir / "x.dat";
-  WriteBytes(target, "old contents");
-  ::chmod(target.c_str(), 0666);
-  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                  fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-  EXPECT_EQ(InChild(true,
-                    [&] {
-                      FileError error;
-                      return Save(target, "new", &error) ? std::string() : error.text;
-                    }),
-            "");
-  EXPECT_EQ(ReadBytes(target), "new");
-  EXPECT_EQ(dir.Listing(), "x.dat");
+  EXPECT_EQ(dir.Listing(), "locked read-only.dat shared.dat");
+  EXPECT_EQ(fs::directory_iterator(dir.path() / "locked")->path().filename(), "x.dat");
 }
 
 // A write that runs out of room (here the file size limit) leaves the old
@@ -279,6 +249,42 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   EXPECT_EQ(dir.Listing(),
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
+}
+
+// A save killed at any moment, from before it starts to after it ended,
+// leaves the whole old file or the whole new one; the next save cleans up.
+TEST(AtomicFile, EveryKillMomentLeavesOldOrNewAndTheNextSaveCleansUp) {
+  ScratchDir dir;
+  const std::string target = dir / "x.dat";
+  const std::string oldBytes(64 * 1024, 'o'), newBytes(80 * 1024, 'n');
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<int> delayUs(0, 8000);
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    ASSERT_TRUE(Save(target, oldBytes));
+    ASSERT_EQ(dir.Listing(), "x.dat");
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      if (::write(started[1], "g", 1) != 1) ::_exit(2);
+      ::_exit(Save(target, newBytes) ? 0 : 1);
+    }
+    ::close(started[1]);
+    char go = 0;
+    ASSERT_EQ(::read(started[0], &go, 1), 1);
+    ::close(started[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) == 0);
+    const std::string now = ReadBytes(target);
+    ASSERT_TRUE(now == oldBytes || now == newBytes) << now.size() << " bytes";
+  }
+  ASSERT_TRUE(Save(target, "last"));
+  EXPECT_EQ(dir.Listing(), "x.dat");
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -56,6 +54,16 @@ TEST(TruncateToInt32, TruncatesTowardZeroAndSaturates) {
       {-2147483647.9, kMin + 1}, {-2147483648.9, kMin}, {-3e9, kMin}, {-kInf, kMin}};
   // clang-format on
   for (const auto& [value, result] : cases) EXPECT_EQ(TruncateToInt32(value), result) << value;
+}
+
+// Texts as long as the first try's buffer, or longer, come out whole.
+TEST(FormatDouble, FormatsLikePrintfWithoutCutting) {
+  EXPECT_EQ(FormatDouble("%3.5f", 438.1), "438.10000");
+  char expected[400];
+  for (const double value : {1e61, 1e62, 1e300}) {
+    std::snprintf(expected, sizeof expected, "%3.1f", value);
+    EXPECT_EQ(FormatDouble("%3.1f", value), expected);
+  }
 }
 
 }  // namespace

@@ -1,45 +1,60 @@
+// Which channels go on which page, and where their texts stand.
 #include "print/page_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "print/channel_pages.h"
+
 namespace selkan {
 namespace {
 
-// An A4 page's printable area in twips, with line heights a serif font gives.
-const PageFonts kFonts = PageFontsFor(10800, 15500);
-constexpr LineHeights kLines{400, 320};
-
-Listing ListingWith(const std::vector<int>& rows, Language language = Language::English) {
-  ChannelTable channels{};
-  for (int row : rows) {
-    channels[row - 1] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
-  }
-  return MakeListing(BlankImage(), channels, language, "Owner Ltd.");
+// Every used channel exactly once, in grid order, seven to a page but the
+// last; gaps between channels leave no holes, and a row counts by its Rx
+// text alone.
+TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
+  const std::vector<int> used{1, 3, 50, 51, 100, 150, 160, 170, 199};
+  ChannelTable table{};
+  for (int row : used) Cell(table[row - 1], kColRx) = "438.10000";
+  const ChannelPages pages = PaginateChannels(table);
+  ASSERT_EQ(pages.usedChannels, 9);
+  ASSERT_EQ(pages.Count(), 2);
+  EXPECT_EQ(pages.boundaries[1], 160);  // the seventh used row
+  std::vector<int> printed = ChannelsOnPage(table, pages, 1);
+  EXPECT_EQ(printed.size(), 7u);
+  EXPECT_EQ(ChannelsOnPage(table, pages, 2), (std::vector<int>{170, 199}));
+  const std::vector<int> last = ChannelsOnPage(table, pages, 2);
+  printed.insert(printed.end(), last.begin(), last.end());
+  EXPECT_EQ(printed, used);
+  EXPECT_TRUE(ChannelsOnPage(table, pages, 0).empty());
+  EXPECT_TRUE(ChannelsOnPage(table, pages, 3).empty());
+  Cell(table[9], kColTx) = "440.00000";
+  EXPECT_EQ(PaginateChannels(table).usedChannels, 9);
 }
 
-const PageText* Find(const PageDrawing& page, const std::string& text) {
-  const auto it = std::find_if(page.texts.begin(), page.texts.end(),
-                               [&](const PageText& item) { return item.text == text; });
-  return it == page.texts.end() ? nullptr : &*it;
-}
-
+// On an A4 page's printable area in twips, with line heights a serif font
+// gives: "Receive Frequency:" at 5u, its value at 22u; the value runs up to
+// the right-hand label at 36u; the Tx cell is empty, so "Transceive
+// Frequency:" has the rest of the line.
 TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
-  const Listing listing = ListingWith({1});
+  const PageFonts fonts = PageFontsFor(10800, 15500);
+  ChannelTable channels{};
+  channels[0] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
+  const Listing listing = MakeListing(BlankImage(), channels, Language::English, "Owner Ltd.");
   const PageDrawing page =
-      LayOutListingPage(listing, PaginateChannels(listing.channels), 2, kFonts, kLines);
-  const auto index = [&](const std::string& text) {
-    return static_cast<std::size_t>(Find(page, text) - page.texts.data());
+      LayOutListingPage(listing, PaginateChannels(listing.channels), 2, fonts, {400, 320});
+  const auto room = [&](const std::string& text) {
+    const auto it = std::find_if(page.texts.begin(), page.texts.end(),
+                                 [&](const PageText& item) { return item.text == text; });
+    EXPECT_NE(it, page.texts.end()) << text;
+    return RoomOnLine(page, static_cast<std::size_t>(it - page.texts.begin()), fonts);
   };
-  const int u = kFonts.unit;
-  // "Receive Frequency:" at 5u, its value at 22u; the value runs up to the
-  // right-hand label at 36u; the Tx cell is empty, so "Transceive
-  // Frequency:" has the rest of the line.
-  EXPECT_EQ(RoomOnLine(page, index("Receive Frequency:"), kFonts), 17 * u - u / 2);
-  EXPECT_EQ(RoomOnLine(page, index("438.10000"), kFonts), 14 * u - u / 2);
-  EXPECT_EQ(RoomOnLine(page, index("Transceive Frequency:"), kFonts), -1);
-  EXPECT_EQ(RoomOnLine(page, index("Channel 1:"), kFonts), -1);
+  const int u = fonts.unit;
+  EXPECT_EQ(room("Receive Frequency:"), 17 * u - u / 2);
+  EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
+  EXPECT_EQ(room("Transceive Frequency:"), -1);
+  EXPECT_EQ(room("Channel 1:"), -1);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
-// Changing values, writing the file back and keeping numbered backups.
+// Loading a profile, looking values up, changing them, writing the file back
+// and keeping numbered backups.
+#include "settings/profile_store.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "settings/profile_backup.h"
-#include "settings/profile_store.h"
+#include "settings/profile_text.h"
 #include "tests/support/files_test.h"
 
 namespace selkan {
@@ -25,6 +29,72 @@ class ProfileWriteTest : public test::FilesTest {
   }
   CProfileStore store_;
 };
+using ProfileReadTest = ProfileWriteTest;
+
+TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
+  EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding("Title=\xD6\xD0\xCE\xC4"), TextEncoding::Gbk);  // GB2312
+  EXPECT_EQ(DetectEncoding("\xE4\xB8\xAD then \xB0\x41"), TextEncoding::Gbk);
+  EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
+  for (const char* bad : {"\xE4\xB8", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                          "\xF4\x90\x80\x80", "\x80", "\xF8\x88\x80\x80\x80"}) {
+    EXPECT_FALSE(IsValidUtf8(bad)) << "cut short, overlong, surrogate, too large, stray";
+  }
+}
+
+// Lookups in files of every shape; "-" is the default of a missing key.
+TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
+  struct Lookup {
+    const char *section, *key, *value;
+  };
+  const struct {
+    const char* file;
+    std::vector<Lookup> lookups;
+  } cases[] = {
+      // Leading keys, both line ends, a header with blanks (the name keeps
+      // its inner ones), a key without "=", a last line without line end.
+      {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
+       {{"", "lead", "1"},
+        {"setup", "LANGUAGE", "English"},
+        {" Spaced ", "flag", ""},
+        {" Spaced ", "last", "x"},
+        {"Setup", "lead", "-"}}},
+      // Comment lines and lines without a key are no entries.
+      {"[S]\n; Company=c\n// a=1\n/* b=2 */\n\\c=3\n*d=4\n   \n=orphan\nreal=yes\n",
+       {{"S", "; Company", "-"},
+        {"S", "// a", "-"},
+        {"S", "/* b", "-"},
+        {"S", "\\c", "-"},
+        {"S", "*d", "-"},
+        {"S", "", "-"},
+        {"S", "real", "yes"}}},
+      // Duplicates: the last key of the first section of that name.
+      {"[S]\nk=first\nk=second\n[S]\nk=third\nonly=here\n",
+       {{"S", "k", "second"}, {"S", "only", "-"}}},
+      // A line that opens "[" but never closes it is no header.
+      {"[Setup]\nk=1\n[Open\nk=2\n", {{"Setup", "k", "2"}, {"Open", "k", "-"}}},
+      // Values are cut at "//", tab ";" and "/*", and not trimmed after.
+      {"[S]\nslash = Acme // maker\ntab = Acme\t; maker\nsemi = Acme ; maker\nblock = A /* m */\n",
+       {{"S", "slash", "Acme "},
+        {"S", "tab", "Acme"},
+        {"S", "semi", "Acme ; maker"},
+        {"S", "block", "A "}}},
+      // GBK characters whose trail bytes look like 'A', 'a' and "]".
+      {"[\xB0\x41]\r\nKey=upper\r\n[\xB0\x61]\r\nKey=lower\r\n\xB0\x61=1\r\n\xB0\x41=2\r\n",
+       {{"\xB0\x61", "key", "lower"}, {"\xB0\x41", "KEY", "upper"}, {"\xB0\x61", "\xB0\x61", "1"}}},
+      {"k=lead\n[\xB0\x5D\nk=after\n", {{"\xB0", "k", "-"}, {"", "k", "after"}}},
+      // UTF-8 after a byte order mark: ASCII folds around Chinese text.
+      {"\xEF\xBB\xBF[x\xE4\xB8\xAD\xE6\x96\x87Y]\nTitle=t\n",
+       {{"X\xE4\xB8\xAD\xE6\x96\x87y", "TITLE", "t"}}},
+  };
+  for (const auto& c : cases) {
+    LoadText(c.file);
+    for (const Lookup& l : c.lookups) {
+      EXPECT_EQ(store_.GetValue(l.section, l.key, "-"), l.value) << c.file << " | " << l.key;
+    }
+    EXPECT_FALSE(store_.IsModified());
+  }
+}
 
 // Letter case alone is no change in a case-insensitive store, but it is
 // stored; a GBK trail byte is no letter; texts that would break the line
@@ -80,7 +150,8 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   const std::string expected =
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   Chinese\nflag=on\n"
       "Dup=a\nDup=B\nAdded=1\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\n"
-      "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
+      "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk "
+      "comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
   EXPECT_EQ(Read(path), expected);
   EXPECT_TRUE(store_.IsModified());
   Write("p.ini", "overwritten elsewhere\n");
@@ -101,36 +172,27 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   EXPECT_EQ(Read(path), "k=1\r\n[S]\r\nk=2\r\n");
 }
 
-// Whatever a write-back wrote reads back to the same values, and a second
-// write-back of it changes nothing: also where the file mixes UTF-8 and GBK
-// (a GBK comment in a UTF-8 file, a GBK value set into one), a byte order
-// mark stands alone, or a key is only that mark.
+// A write-back reads back to the same values and a second one changes
+// nothing, also where the file mixes UTF-8 and GBK (a GBK comment, a GBK
+// value), a byte order mark stands alone, or a key is only that mark.
 TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
-  const std::string chinese = "[\xE4\xB8\xAD]";  // "[中]" in UTF-8
-  const struct {
-    std::string file;
-    const char* value;  // set into section 中
-  } cases[] = {
-      {"; \xD6\xD0\xCE\xC4\r\n" + chinese + "\r\nk=old\r\n", "new"},
-      {chinese + "\r\nk=old\r\n", "\xD6\xD0"},
-      {"\xEF\xBB\xBF\r\n" + chinese + "\r\nk=old\r\n", "new"},
-      {"\xEF\xBB\xBF\xEF\xBB\xBF=1\r\n" + chinese + "\r\nk=old\r\n", "new"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const std::string path = LoadText(c.file);
-    EXPECT_EQ(store_.GetValue("\xE4\xB8\xAD", "k", "none"), "old");
-    store_.SetValue("\xE4\xB8\xAD", "k", c.value);
+  const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
+  const std::pair<std::string, const char*> cases[] = {{"; \xD6\xD0\xCE\xC4\r\n", "new"},
+                                                       {"", "\xD6\xD0"},
+                                                       {"\xEF\xBB\xBF\r\n", "new"},
+                                                       {"\xEF\xBB\xBF\xEF\xBB\xBF=1\r\n", "new"}};
+  for (const auto& [lead, value] : cases) {
+    SCOPED_TRACE(lead);
+    const std::string path = LoadText(lead + header + "old\r\n");
+    EXPECT_EQ(store_.GetValue(zh, "k", ""), "old");
+    store_.SetValue(zh, "k", value);
     store_.Save(false);
     const std::string written = Read(path);
-    std::string expected = c.file;
-    expected.replace(expected.find("k=old"), 5, std::string("k=") + c.value);
-    EXPECT_EQ(written, expected);
-
+    EXPECT_EQ(written, lead + header + value + "\r\n");
     LoadText(written);
-    EXPECT_EQ(store_.GetValue("\xE4\xB8\xAD", "k", "none"), c.value);
-    store_.SetValue("\xE4\xB8\xAD", "k", "again");
-    store_.SetValue("\xE4\xB8\xAD", "k", c.value);
+    EXPECT_EQ(store_.GetValue(zh, "k", ""), value);
+    store_.SetValue(zh, "k", "again");
+    store_.SetValue(zh, "k", value);
     store_.Save(false);
     EXPECT_EQ(Read(path), written);
   }
@@ -169,6 +231,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   EXPECT_EQ(Read(dir_ / "second.ini"), "[S]\nk=A\n");
 }
 
+// A file whose folder went, or that could not be read whole, is not written.
 TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   fs::create_directory(dir_ / "sub");
   ASSERT_TRUE(store_.Load(dir_ / "sub/p.ini", true, true, false));

@@ -1,0 +1,348 @@
+// How the radio's memory holds channels, tones and options, and how the
+// program shows them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/channel_codec.h"
+#include "model/option_page.h"
+#include "model/optional_features.h"
+#include "model/tone_table.h"
+
+namespace selkan {
+namespace {
+
+constexpr Language kEn = Language::English;
+constexpr Language kZh = Language::Chinese;
+
+std::string Hex(const std::uint8_t* bytes, std::size_t count) {
+  std::string text;
+  char part[4];
+  for (std::size_t i = 0; i < count; ++i) {
+    std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", bytes[i]);
+    text += part;
+  }
+  return text;
+}
+
+// A blank image with a full channel (145.125 / 145.125, 67.0 / D023I, High,
+// Scan on, Wide, spare bits set) at `channel`, some of its bytes patched.
+RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> patch = {}) {
+  static const std::uint8_t kFullRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
+                                             0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
+  RadioImage image = BlankImage();
+  std::copy(std::begin(kFullRecord), std::end(kFullRecord),
+            image.begin() + offset::Channel(channel));
+  for (const auto& [at, value] : patch) image[offset::Channel(channel) + at] = std::uint8_t(value);
+  return image;
+}
+
+std::string RecordHex(const RadioImage& image, int channel) {
+  return Hex(image.data() + offset::Channel(channel), offset::kChannelRecordSize);
+}
+
+// Texts are truncated to 10 Hz, as packed BCD least significant pair first;
+// the raster frequencies from 145.0125 on are those whose binary product
+// truncates one unit low; no frequency, and one the 8 digits cannot hold,
+// is FF FF FF FF.
+TEST(Frequency, EncodesTextsToPackedBcd) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
+      {"145.123456", "45 23 51 14"}, {"999.99999", "99 99 99 99"}, {"145.0125", "50 12 50 14"},
+      {"137.73125", "25 31 77 13"},  {"144.66875", "75 68 46 14"}, {"", "FF FF FF FF"},
+      {"0.000001", "FF FF FF FF"},   {"-145.125", "FF FF FF FF"},  {"1000.0", "FF FF FF FF"},
+      {"1e300", "FF FF FF FF"}};
+  for (const auto& [text, hex] : cases) {
+    std::uint8_t field[4] = {0xAA, 0xAA, 0xAA, 0xAA};
+    EncodeFrequencyText(text, field);
+    EXPECT_EQ(Hex(field, 4), hex) << text;
+  }
+  // Presence depends on the most significant byte only; nibbles are not
+  // checked.
+  for (const auto& [field, present] :
+       {std::pair<std::array<std::uint8_t, 4>, bool>{{0x12, 0x34, 0x56, 0x00}, false},
+        {{0, 0, 0, 0xFF}, false},
+        {{0xFF, 0xFF, 0xFF, 0x01}, true}}) {
+    EXPECT_EQ(HasFrequency(field.data()), present);
+  }
+  const std::uint8_t bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
+  EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
+}
+
+// Power value six (both bits) is no level and shows empty; a missing
+// frequency empties the row but for the other frequency and its tone; a
+// missing tone of a full channel shows the none word.
+TEST(DecodeChannel, RowsInBothLanguages) {
+  const struct {
+    std::initializer_list<std::pair<int, int>> patch;
+    Language language;
+    ChannelRow row;
+  } cases[] = {
+      {{}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}},
+      {{{12, 0x04}}, kZh, {"145.12500", "145.12500", "67.0", "D023I", "中", "关", "窄"}},
+      {{{12, 0xE1}}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "Low", "Off", "Narrow"}},
+      {{{12, 0x0E}}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "", "On", "Narrow"}},
+      {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
+      {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
+      {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row[4] + c.row[0]);
+    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row);
+  }
+}
+
+// Every field is written; the flag bits the program does not interpret are
+// kept; words count in both languages, exactly; an empty power cell (as of
+// power value six) stores Low; an empty row, or one frequency alone, clears
+// the record but for the spare bits.
+TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
+  const struct {
+    ChannelRow row;
+    const char* record;  // channel 4 of ImageWith(4) with flags 0xFF, after the encode
+  } cases[] = {
+      {{"145.125", "136.00625", "254.1", "D754N", "Middle", "On", "Narrow"},
+       "00 25 51 14 25 06 60 13 41 25 54 87 ED 12 34 56"},
+      {{"145.125", "145.125", "67.0", "D023I", "高", "开", "宽"},
+       "00 25 51 14 00 25 51 14 70 06 23 C0 FB 12 34 56"},
+      {{"145.125", "145.125", "None", "None", "Low", "关", "窄"},
+       "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
+      {{"145.125", "145.125", "None", "None", "high", "on", "wide"},
+       "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
+      {{"145.125", "145.125", "None", "None", "", "", ""},
+       "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
+      {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
+      {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},
+  };
+  for (const auto& c : cases) {
+    RadioImage image = ImageWith(4, {{12, 0xFF}});
+    EncodeChannel(c.row, image, 4);
+    EXPECT_EQ(RecordHex(image, 4), c.record) << c.row[4];
+  }
+}
+
+// All 199 channels and nothing else: slot 0 and the bytes after the last
+// record are never touched; a save that dropped a channel would erase it.
+TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
+  RadioImage image;
+  for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+  const RadioImage before = image;
+  for (int channel : {0, 200, -1}) EncodeChannel({"145.125", "145.125"}, image, channel);
+  EXPECT_EQ(image, before);
+  EXPECT_EQ(DecodeChannel(ImageWith(0), 0, kEn), ChannelRow{});
+
+  ChannelTable table{};
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+    const std::string f = FormatFrequency(40000000 + 2500 * channel);
+    table[channel - 1] = {f, f, "67.0", "None", "Low", "On", "Wide"};
+  }
+  EncodeChannels(table, image);
+  EXPECT_TRUE(std::equal(before.begin(), before.begin() + 16, image.begin()));
+  EXPECT_TRUE(std::equal(before.begin() + 0xC80, before.end(), image.begin() + 0xC80));
+  EXPECT_EQ(DecodeChannels(image, kEn), table);
+}
+
+// The whole list, entry by entry: a wrong tone anywhere sets the radio to a
+// squelch the other radios do not open.
+TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
+  const std::string ctcss =
+      "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
+      "118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 "
+      "177.3 179.9 183.5 186.2 189.9 192.8 196.6 199.5 203.5 206.5 210.7 218.1 225.7 229.1 233.6 "
+      "241.8 250.3 254.1";
+  const std::string dcs =
+      "023 025 026 031 032 036 043 047 051 053 054 065 071 072 073 074 114 115 116 122 125 131 "
+      "132 134 143 145 152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 251 252 "
+      "255 261 263 265 266 271 274 306 311 315 325 331 332 343 346 351 356 364 365 371 411 412 "
+      "413 423 431 432 445 446 452 454 455 462 464 465 466 503 506 516 523 526 532 546 565 606 "
+      "612 624 627 631 632 645 654 662 664 703 712 723 731 732 734 743 754";
+  std::string expected = "None " + ctcss;
+  for (const char suffix : {'N', 'I'}) {
+    std::istringstream codes(dcs);
+    for (std::string code; codes >> code;) expected += " D" + code + suffix;
+  }
+  for (const Language language : {kEn, kZh}) {
+    const std::vector<std::string> list = BuildToneList(language);
+    ASSERT_EQ(list.size(), static_cast<std::size_t>(kToneCount));
+    std::string joined;
+    for (const std::string& text : list) joined += (joined.empty() ? "" : " ") + text;
+    EXPECT_EQ(joined, language == kEn ? expected : "无" + expected.substr(4));
+    for (const std::string& text : list) {
+      const ToneCode code = ToneCodeFromText(text);
+      EXPECT_EQ(ToneText(code.low, code.high, false, language), text);
+    }
+  }
+}
+
+// CTCSS is packed BCD of tenths of hertz, truncated; DCS keeps its digits and
+// the N flag, by loose text rules. Below 10 Hz a code would read as no tone,
+// from 800 Hz on as DCS; DCS codes too large for their range would read back
+// as another tone: all of these are stored as no tone.
+TEST(ToneCode, TextsEncodeToTheirCodes) {
+  const std::pair<const char*, const char*> cases[] = {{"67.0", "70 06"},
+                                                       {"254.1", "41 25"},
+                                                       {"67.09", "70 06"},
+                                                       {"10.0", "00 01"},
+                                                       {"799.9", "99 79"},
+                                                       {"D023N", "23 80"},
+                                                       {"D023I", "23 C0"},
+                                                       {"D754N", "54 87"},
+                                                       {"D023", "23 C0"},
+                                                       {"DD114N", "00 80"},
+                                                       {"114ND", "14 80"},
+                                                       {"D6399N", "99 BF"},
+                                                       {"D6299I", "99 FE"},
+                                                       {"None", "FF FF"},
+                                                       {"无", "FF FF"},
+                                                       {"", "FF FF"},
+                                                       {"0.09", "FF FF"},
+                                                       {"-67.0", "FF FF"},
+                                                       {"9.9", "FF FF"},
+                                                       {"800.0", "FF FF"},
+                                                       {"1e300", "FF FF"},
+                                                       {"d023n", "FF FF"},
+                                                       {"D6400N", "FF FF"},
+                                                       {"D6300I", "FF FF"},
+                                                       {"D99999999999999999N", "FF FF"}};
+  for (const auto& [text, hex] : cases) {
+    const ToneCode code = ToneCodeFromText(text);
+    const std::uint8_t bytes[] = {code.low, code.high};
+    EXPECT_EQ(Hex(bytes, 2), hex) << text;
+  }
+}
+
+using S = OptionStates;
+using Ints = std::vector<int>;
+
+// The controls in one order: battery saver, beep, busy lock, key lock, ANI,
+// VOX, LED, then the lists squelch, VOX gain, step, time-out timer,
+// priority channel, VOX delay.
+Ints Controls(const S& s) {
+  return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
+          s.ani,          s.vox,  s.led,          s.squelchLevel,
+          s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
+          s.voxDelayTime};
+}
+// The option bytes 0xFE0..0xFE8 in hex.
+std::string OptionBytes(const RadioImage& image) {
+  return Hex(image.data() + offset::kOptionFlags1, 9);
+}
+RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
+  RadioImage image = BlankImage();
+  std::copy(bytes.begin(), bytes.end(), image.begin() + offset::kOptionFlags1);
+  return image;
+}
+
+// Switches from single bits (the locks' sense opposite to the others'),
+// lists through masks and biases, a value outside its list as -1; OK
+// without changes on the blank image writes back the same bytes.
+TEST(OptionalFeatures, ImageToControlsAndBack) {
+  const struct {
+    std::array<std::uint8_t, 9> bytes;
+    Ints controls;
+  } cases[] = {{{0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01},
+                {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},  // the blank image: factory settings
+               {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
+                {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
+               {{0xF6, 0xFF, 0x0A, 0x00, 0x05, 0x0F, 0x00, 0xC8, 0x08},
+                {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
+               {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
+                {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
+  for (const auto& c : cases) {
+    const RadioImage image = WithOptionBytes(c.bytes);
+    EXPECT_EQ(Controls(ReadOptionStates(image)), c.controls) << OptionBytes(image);
+  }
+  RadioImage image = BlankImage();
+  ASSERT_TRUE(WriteOptionStates(ReadOptionStates(image), image));
+  EXPECT_EQ(image, BlankImage());
+}
+
+// Each control goes into its own bit or byte (lists as whole bytes with
+// their bias); the bits and bytes no control owns keep their values; a list
+// with no selection, or an index outside its list, leaves its byte.
+TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
+  RadioImage image = WithOptionBytes({0xF0, 0xC7, 0xF3, 0xF3, 0xF3, 0xF3, 0x5A, 0xF3, 0xF3});
+  const std::string ani = AniCodeText(image);
+  ASSERT_TRUE(WriteOptionStates(S{true, true, 1, 1, 0, 0, 0, 9, 0, 0, 7, 199, 3, ani}, image));
+  EXPECT_EQ(OptionBytes(image), "FF FF 09 01 00 07 5A C7 04");
+  ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 0, 0, 7, 199, 3, ani}, image));
+  EXPECT_EQ(OptionBytes(image), "F0 C7 09 01 00 07 5A C7 04");
+  const RadioImage before = image;
+  ASSERT_TRUE(
+      WriteOptionStates(S{false, false, -1, 2, -1, -1, 7, 10, -1, 5, -1, 200, 4, ani}, image));
+  EXPECT_EQ(image, before);
+}
+
+// Digits stop at 0xFF or at a value this program never writes (10..254),
+// so "19" shows as 19; OK with the code untouched keeps those bytes; a new
+// code is stored digit by digit, 0xFF-padded; a code that is not 0-3
+// digits changes nothing at all.
+TEST(OptionalFeatures, AniCodeDigits) {
+  RadioImage image = BlankImage();
+  const std::pair<std::array<std::uint8_t, 3>, const char*> shown[] = {{{0x01, 0x09, 0xFF}, "19"},
+                                                                       {{0x04, 0xFF, 0x05}, "4"},
+                                                                       {{0xFE, 0x0A, 0x02}, ""},
+                                                                       {{0x00, 0x00, 0x07}, "007"},
+                                                                       {{0x01, 0x0A, 0x02}, "1"}};
+  for (const auto& [bytes, text] : shown) {
+    std::copy(bytes.begin(), bytes.end(), image.begin() + offset::kAniCode);
+    EXPECT_EQ(AniCodeText(image), text);
+  }
+  S s = ReadOptionStates(image);
+  s.beep = false;
+  ASSERT_TRUE(WriteOptionStates(s, image));
+  EXPECT_EQ(image[offset::kAniCode + 1], 0x0A);
+  for (const auto& [code, bytes] :
+       {std::pair<const char*, std::array<std::uint8_t, 3>>{"12", {0x01, 0x02, 0xFF}},
+        {"999", {0x09, 0x09, 0x09}},
+        {"", {0xFF, 0xFF, 0xFF}}}) {
+    s.aniCode = code;
+    ASSERT_TRUE(WriteOptionStates(s, image));
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin() + offset::kAniCode)) << code;
+  }
+  s.squelchLevel = 1;
+  for (const char* code : {"1234", "1a", " 1", ":", "/"}) {
+    EXPECT_FALSE(IsValidAniCode(code)) << code;
+    s.aniCode = code;
+    const RadioImage before = image;
+    EXPECT_FALSE(WriteOptionStates(s, image)) << code;
+    EXPECT_EQ(image, before) << code;
+  }
+}
+
+std::string Page(const RadioImage& image, Language language) {
+  std::string text;
+  for (const auto& [label, value] : OptionPageLines(image, language)) text += label + value + " ";
+  return text;
+}
+
+// The fourteen lines in page order; set lock bits print "Off" as the dialog
+// shows them, the other switches "On"; codes at the edges of their bits.
+TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
+  EXPECT_EQ(Page(BlankImage(), kEn),
+            "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "
+            "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
+            "Priority Channel:Off ANI:On ANI Code: ");
+  RadioImage image = BlankImage();
+  const std::uint8_t options[] = {0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C};
+  std::copy(std::begin(options), std::end(options), image.begin() + offset::kOptionFlags1);
+  const std::uint8_t ani[] = {1, 0xFF, 2};
+  std::copy(std::begin(ani), std::end(ani), image.begin() + offset::kAniCode);
+  EXPECT_EQ(Page(image, kEn),
+            "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "
+            "Vox Gain Level:8 Squelch Level:9 LED:Off Step:25k Time Out Timer:300 "
+            "Priority Channel:199 ANI:Off ANI Code:1 ");
+  image[offset::kStep] = 2;
+  image[offset::kTimeOutTimer] = 0x08;  // only the low 3 bits count: Off
+  image[offset::kPriorityChannel] = 0;
+  EXPECT_EQ(Page(image, kZh),
+            "电池省电:关 提示音:关 繁忙锁定:开 键盘锁定:开 声控延迟:4s 声控开关:关 声控电平:8 "
+            "静噪电平:9 LED:关 步进:6.25k 超时定时器:关 优先信道:无 ANI:关 ANI 码:1 ");
+}
+
+}  // namespace
+}  // namespace selkan

@@ -1,0 +1,220 @@
+// Radio images in files, in documents and the registry, and side by side.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "model/channel_codec.h"
+#include "model/image_diff.h"
+#include "model/product_info.h"
+#include "model/radio_image.h"
+#include "model/selkan_doc.h"
+#include "platform/registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
+#include "tests/support/files_test.h"
+
+namespace selkan {
+namespace {
+
+namespace fs = std::filesystem;
+using DatFileTest = test::FilesTest;
+
+// Bytes that make every offset recognisable.
+std::string Pattern(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 31 + i / 256);
+  return bytes;
+}
+
+// A file of at least the image size loads its first 4096 bytes and a save
+// writes exactly the image over it; a shorter file is a format error.
+TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
+  const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
+  ASSERT_EQ(result.error, DatLoadError::None);
+  ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
+  EXPECT_EQ(Read(dir_ / "a.dat"), Pattern(kImageSize));
+  EXPECT_EQ(LoadDatFile(Write("b.dat", Pattern(kImageSize - 1))).error, DatLoadError::DataFormat);
+  EXPECT_EQ(LoadDatFile(dir_ / "missing.dat").error, DatLoadError::CannotOpen);
+}
+
+// A document takes a file's image only when it loads, and a save that
+// fails leaves the document's path, title and changes as they were.
+TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
+  CSelkanDoc document;
+  ProcessSettings settings;
+  document.OnNewDocument(settings);
+  EXPECT_TRUE(BlankDocumentFlag());
+  EXPECT_EQ(document.Title(), "Channel Information");
+  EXPECT_EQ(document.OnOpenDocument(Write("short.dat", "x")), DatLoadError::DataFormat);
+  EXPECT_TRUE(BlankDocumentFlag());
+  EXPECT_EQ(document.Image(), BlankImage());
+
+  const std::string path = Write("radio.dat", Pattern(kImageSize));
+  ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
+  EXPECT_FALSE(BlankDocumentFlag());
+  EXPECT_EQ(document.Title(), "radio.dat");
+  document.SetModified(true);
+  FileError error;
+  EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error));
+  EXPECT_EQ(error.code, ENOENT);
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(document.PathName(), path);
+  EXPECT_FALSE(fs::exists(dir_ / "no"));
+  ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
+  EXPECT_FALSE(document.IsModified());
+  EXPECT_EQ(document.Title(), "copy.dat");
+  EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
+}
+
+using Lines = std::vector<std::string>;
+
+Lines Compare(const RadioImage& a, const RadioImage& b, Language language = Language::English,
+              std::size_t end = kImageSize) {
+  Lines lines;
+  for (const ImageDifference& difference : CompareImages(a, b, language, end))
+    lines.push_back(DifferenceLine(difference));
+  return lines;
+}
+
+RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
+  EncodeChannel(row, image, channel);
+  return image;
+}
+
+const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
+
+// Channels show the cells that differ in the grid's words, or the whole row
+// when the channel comes or goes; options as the listing shows them, type
+// and band as indexes.
+TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
+  const RadioImage before = WithChannel(BlankImage(), 3, kRow);
+  ChannelRow changed = kRow;
+  Cell(changed, kColRx) = "438.51250";
+  Cell(changed, kColPower) = "Low";
+  const RadioImage after = WithChannel(before, 3, changed);
+  EXPECT_EQ(Compare(before, after), (Lines{"Channel 3, Rx Frequency: 438.50000 -> 438.51250",
+                                           "Channel 3, Power: High -> Low"}));
+  EXPECT_EQ(Compare(before, after, Language::Chinese),
+            (Lines{"信道3, 接收频率: 438.50000 -> 438.51250", "信道3, 功率: 高 -> 低"}));
+  EXPECT_EQ(CompareImages(before, after, Language::English).back().channel, 3);
+  EXPECT_EQ(Compare(BlankImage(), WithChannel(BlankImage(), 199, kRow)),
+            (Lines{"Channel 199: empty -> 438.50000, 439.50000, 88.5, 88.5, High, On, Wide"}));
+  EXPECT_EQ(Compare(before, BlankImage(), Language::Chinese),
+            (Lines{"信道3: 438.50000, 439.50000, 88.5, 88.5, 高, 开, 宽 -> 空"}));
+
+  RadioImage options = BlankImage();
+  options[offset::kSquelchLevel] = 9;
+  options[offset::kOptionFlags1] &= ~0x04;  // Busy Lock bit clear: "On"
+  options[offset::kBandIndex] = 2;
+  EXPECT_EQ(Compare(BlankImage(), options, Language::Chinese),
+            (Lines{"繁忙锁定: 关 -> 开", "静噪电平: 4 -> 9", "频段序号: 255 -> 2"}));
+}
+
+// Whatever no grid cell or listing line shows still differs: it is listed by
+// address, inside a channel record under that channel's name, a run of at
+// most eight values shown whole; a run ends where a record does.
+TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
+  RadioImage after = BlankImage();
+  after[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
+  after[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads
+  for (std::size_t a = 0xD00; a < 0xD0A; ++a) after[a] = static_cast<std::uint8_t>(a);
+  for (std::size_t a = 0xE00; a < 0xE08; ++a) after[a] = 0;
+  after[offset::Channel(1) + 15] = 0;
+  after[offset::Channel(2)] = 0x01;  // no frequency: the channel stays empty
+  EXPECT_EQ(Compare(BlankImage(), after),
+            (Lines{"Channel 1, bytes 0x01F: FF -> 00", "Channel 2, bytes 0x020: FF -> 01",
+                   "Channel 5, bytes 0x05D: FF -> 00",
+                   "Bytes 0xD00-0xD09: FF FF FF FF FF FF FF FF ... -> 00 01 02 03 04 05 06 07 ...",
+                   "Bytes 0xE00-0xE07: FF FF FF FF FF FF FF FF -> 00 00 00 00 00 00 00 00",
+                   "Bytes 0xFE0: 5F -> DF"}));
+  EXPECT_EQ(CompareImages(BlankImage(), after, Language::English).front().channel, 1);
+  // Bytes from the end on are not compared.
+  after = BlankImage();
+  after[0xFF0] = 0;
+  EXPECT_TRUE(Compare(BlankImage(), after, Language::English, offset::kWriteLimit).empty());
+  EXPECT_EQ(Compare(BlankImage(), after), (Lines{"Bytes 0xFF0: FF -> 00"}));
+}
+
+// What New and Save make differs from a radio's memory in a flag byte of
+// every empty channel: one line, not 199; a gap or another value starts a
+// line of its own.
+TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
+  RadioImage saved = BlankImage();
+  for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
+  EXPECT_EQ(Compare(saved, BlankImage(), Language::Chinese),
+            Lines{"信道1-199, 记录字节 12: E1 -> FF"});
+  RadioImage gaps = BlankImage();
+  for (int channel : {1, 2, 3, 5}) gaps[offset::Channel(channel) + 12] = 0xE1;
+  gaps[offset::Channel(6) + 12] = 0xE0;
+  EXPECT_EQ(Compare(gaps, BlankImage()),
+            (Lines{"Channels 1-3, record byte 12: E1 -> FF", "Channel 5, bytes 0x05C: E1 -> FF",
+                   "Channel 6, bytes 0x06C: E0 -> FF"}));
+}
+
+using Bands = std::vector<std::string>;
+
+// In GBK "東" is 96 7C: its second byte is no bar. A lead byte right before
+// a real bar ("\x96" then "|" at the end) cannot pair with nothing.
+TEST(ProductInfoBands, GbkCharactersEndingInABarAreNotSplit) {
+  const std::string east = "\x96\x7C";
+  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
+            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
+  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
+  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
+}
+
+constexpr const char* kTwoTypes =
+    "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
+    "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
+    "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
+
+class ProductProfileTest : public test::FilesTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(profile_.Load(Write("Selkan.ini", kTwoTypes), false, true, false));
+  }
+  CProfileStore profile_;
+  MemoryRegistry registry_;
+};
+
+TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
+  EXPECT_EQ(BandListOfType(profile_, 0), "130 - 160MHz|400 - 470MHz");
+  // Beyond the last band: the last; no such type: empty.
+  // clang-format off
+  const struct {
+    int type, band;
+    const char* text;
+  } cases[] = {{0, 0, "130 - 160MHz"}, {0, 1, "400 - 470MHz"}, {0, 2, "400 - 470MHz"},
+               {0, 5, "400 - 470MHz"}, {1, 0, "136 - 174MHz"}, {1, 1, "136 - 174MHz"},
+               {2, 0, ""}, {255, 255, ""}};
+  // clang-format on
+  for (const auto& c : cases)
+    EXPECT_EQ(BandText(profile_, c.type, c.band), c.text) << c.type << c.band;
+}
+
+// An image from a file or the radio tells the registry its type and band,
+// so that the next new document starts with them.
+TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
+  registry_.WriteValue("Software\\Selkan", "Type", 0);
+  RadioImage image = BlankImage();
+  image[offset::kRadioType] = 2;
+  image[offset::kBandIndex] = 1;
+  const ProductStepResult r =
+      RunProductStep(image, false, profile_, "English", Language::English, registry_);
+  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:  Fre: ]");  // type 2 is unnamed
+  EXPECT_EQ(r.limits.upper, 0);
+  EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Type"), 2u);
+  EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Field"), 1u);
+  EXPECT_EQ(image[offset::kRadioType], 2);
+
+  RadioImage next = BlankImage();
+  RunProductStep(next, true, profile_, "English", Language::English, registry_);
+  EXPECT_EQ(next[offset::kRadioType], 2);
+  EXPECT_EQ(next[offset::kBandIndex], 1);
+}
+
+}  // namespace
+}  // namespace selkan

@@ -60,7 +60,7 @@ TEST(TruncateToInt32, TruncatesTowardZeroAndSaturates) {
 TEST(FormatDouble, FormatsLikePrintfWithoutCutting) {
   EXPECT_EQ(FormatDouble("%3.5f", 438.1), "438.10000");
   char expected[400];
-  for (const double value : {1e61, 1e62, 1e300}) {
+  for (const double value : {1e61, 2e61, 1e62, 1e300}) {
     std::snprintf(expected, sizeof expected, "%3.1f", value);
     EXPECT_EQ(FormatDouble("%3.1f", value), expected);
   }

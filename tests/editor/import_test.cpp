@@ -51,11 +51,8 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
     std::size_t problems;
     const char* text;  // in the first problem
   } cases[] = {
-      {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range,please input again."},
-      {{"438.1", "438.003", "", "", "", "", ""},
-       kUhf,
-       1,
-       "Tx Frequency"},                                // with the step message below
+      {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range"},
+      {{"438.1", "438.003", "", "", "", "", ""}, kUhf, 1, "step value"},
       {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
       {{"438.1", "", "67", "D023", "high", "Yes", "wide"}, kUhf, 5, ""},
       // Rx empty while another cell than Tx and the tones is given, or
@@ -78,10 +75,6 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
       EXPECT_EQ(got.row, ChannelRow{});
     }
   }
-  EXPECT_NE(ImportChannelCells({"438.1", "438.003", "", "", "", "", ""}, kUhf)
-                .problems[0]
-                .find("Error data Value, please input according the step value(6.25K/5k)."),
-            std::string::npos);
   for (const char* tone : {"None ", "none", "67.00", "D23N", "D023n", "D023N ", "X", "D99999N"}) {
     EXPECT_EQ(ImportChannelCells({"438.1", "", tone, "", "", "", ""}, kUhf).problems.size(), 1u)
         << tone;
@@ -142,12 +135,6 @@ const std::string kListHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL\r\n";
 
-std::string Lines(const ChannelCsvImport& got) {
-  std::string out;
-  for (const CsvError& error : got.errors) out += std::to_string(error.line) + " ";
-  return out;
-}
-
 TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
   const std::string csv =
       kListHeader +
@@ -161,7 +148,7 @@ TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
       "8,X3,440.000000,,0.000000,Cross,67.0,88.5,131,NN,754,->Tone,FM,5.00,,Low,,\r\n"
       "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,Low,,\r\n";
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
-  ASSERT_EQ(Lines(got), "") << got.errors[0].reason;
+  ASSERT_TRUE(got.errors.empty()) << got.errors[0].reason;
   const std::vector<std::pair<int, ChannelRow>> expected = {
       {1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
       {2, {"442.50000", "447.50000", "None", "100.0", "High", "On", "Wide"}},

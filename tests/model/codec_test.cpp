@@ -183,31 +183,16 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
 // from 800 Hz on as DCS; DCS codes too large for their range would read back
 // as another tone: all of these are stored as no tone.
 TEST(ToneCode, TextsEncodeToTheirCodes) {
-  const std::pair<const char*, const char*> cases[] = {{"67.0", "70 06"},
-                                                       {"254.1", "41 25"},
-                                                       {"67.09", "70 06"},
-                                                       {"10.0", "00 01"},
-                                                       {"799.9", "99 79"},
-                                                       {"D023N", "23 80"},
-                                                       {"D023I", "23 C0"},
-                                                       {"D754N", "54 87"},
-                                                       {"D023", "23 C0"},
-                                                       {"DD114N", "00 80"},
-                                                       {"114ND", "14 80"},
-                                                       {"D6399N", "99 BF"},
-                                                       {"D6299I", "99 FE"},
-                                                       {"None", "FF FF"},
-                                                       {"无", "FF FF"},
-                                                       {"", "FF FF"},
-                                                       {"0.09", "FF FF"},
-                                                       {"-67.0", "FF FF"},
-                                                       {"9.9", "FF FF"},
-                                                       {"800.0", "FF FF"},
-                                                       {"1e300", "FF FF"},
-                                                       {"d023n", "FF FF"},
-                                                       {"D6400N", "FF FF"},
-                                                       {"D6300I", "FF FF"},
-                                                       {"D99999999999999999N", "FF FF"}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
+      {"10.0", "00 01"},        {"799.9", "99 79"},  {"D023N", "23 80"},
+      {"D023I", "23 C0"},       {"D754N", "54 87"},  {"D023", "23 C0"},
+      {"DD114N", "00 80"},      {"114ND", "14 80"},  {"D6399N", "99 BF"},
+      {"D6299I", "99 FE"},      {"None", "FF FF"},   {"", "FF FF"},
+      {"0.09", "FF FF"},        {"-67.0", "FF FF"},  {"9.9", "FF FF"},
+      {"800.0", "FF FF"},       {"1e300", "FF FF"},  {"d023n", "FF FF"},
+      {"D6400N", "FF FF"},      {"D6300I", "FF FF"}, {"D99999999999999999N", "FF FF"},
+      {"\xE6\x97\xA0", "FF FF"}};  // the Chinese none word
   for (const auto& [text, hex] : cases) {
     const ToneCode code = ToneCodeFromText(text);
     const std::uint8_t bytes[] = {code.low, code.high};
@@ -283,26 +268,23 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
 // digits changes nothing at all.
 TEST(OptionalFeatures, AniCodeDigits) {
   RadioImage image = BlankImage();
-  const std::pair<std::array<std::uint8_t, 3>, const char*> shown[] = {{{0x01, 0x09, 0xFF}, "19"},
-                                                                       {{0x04, 0xFF, 0x05}, "4"},
-                                                                       {{0xFE, 0x0A, 0x02}, ""},
-                                                                       {{0x00, 0x00, 0x07}, "007"},
-                                                                       {{0x01, 0x0A, 0x02}, "1"}};
+  const std::pair<const char*, const char*> shown[] = {
+      {"\xFF\x01\x02", ""}, {"\x01\x09\xFF", "19"},  {"\x04\xFF\x05", "4"},
+      {"\xFE\x0A\x02", ""}, {"\x00\x00\x07", "007"}, {"\x01\x0A\x02", "1"}};
   for (const auto& [bytes, text] : shown) {
-    std::copy(bytes.begin(), bytes.end(), image.begin() + offset::kAniCode);
+    std::copy_n(bytes, 3, image.begin() + offset::kAniCode);
     EXPECT_EQ(AniCodeText(image), text);
   }
   S s = ReadOptionStates(image);
   s.beep = false;
   ASSERT_TRUE(WriteOptionStates(s, image));
   EXPECT_EQ(image[offset::kAniCode + 1], 0x0A);
-  for (const auto& [code, bytes] :
-       {std::pair<const char*, std::array<std::uint8_t, 3>>{"12", {0x01, 0x02, 0xFF}},
-        {"999", {0x09, 0x09, 0x09}},
-        {"", {0xFF, 0xFF, 0xFF}}}) {
+  const std::pair<const char*, const char*> stored[] = {
+      {"12", "01 02 FF"}, {"999", "09 09 09"}, {"", "FF FF FF"}};
+  for (const auto& [code, hex] : stored) {
     s.aniCode = code;
     ASSERT_TRUE(WriteOptionStates(s, image));
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin() + offset::kAniCode)) << code;
+    EXPECT_EQ(Hex(image.data() + offset::kAniCode, 3), hex);
   }
   s.squelchLevel = 1;
   for (const char* code : {"1234", "1a", " 1", ":", "/"}) {

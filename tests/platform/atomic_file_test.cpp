@@ -52,8 +52,8 @@ TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   EXPECT_EQ(ReadBytes(dir / "x.dat") + ReadBytes(dir / "new.dat"), "shortfresh");
   EXPECT_NE(Status(dir / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
   FileError error;
-  for (const auto& [name, code] : {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT},
-                                   {"folder", EISDIR}}) {
+  for (const auto& [name, code] :
+       {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT}, {"folder", EISDIR}}) {
     fs::create_directories(dir.path() / "folder" / "inner");
     EXPECT_FALSE(Save(dir / name, "x", &error));
     EXPECT_EQ(error.code, code);

@@ -189,15 +189,14 @@ TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   ::chmod(inLocked.c_str(), 0666);
   ::chmod((dir / "locked").c_str(), 0555);
   const uid_t foreignOwner = Status(foreign).st_uid;
-  EXPECT_EQ(InChild(true,
-                    [&] {
-                      FileError error;
-                      if (Save(readOnly, "new", &error)) return std::string("saved over 0444");
-                      if (error.code != EACCES) return "wrong error: " + error.text;
-                      if (!Save(foreign, "new", &error)) return error.text;
-                      return Save(inLocked, "new", &error) ? std::string() : error.text;
-                    }),
-            "");
+  const auto saveAll = [&]() -> std::string {
+    FileError error;
+    if (Save(readOnly, "new", &error)) return "saved over 0444";
+    if (error.code != EACCES) return "wrong error: " + error.text;
+    if (!Save(foreign, "new", &error)) return error.text;
+    return Save(inLocked, "new", &error) ? "" : error.text;
+  };
+  EXPECT_EQ(InChild(true, saveAll), "");
   EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
   EXPECT_EQ(Status(foreign).st_uid, foreignOwner) << "the file stays its owner's";
   EXPECT_EQ(Status(foreign).st_mode & 07777, 0666u);
@@ -214,18 +213,15 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldBytes) {
   WriteBytes(dir / "linked.dat", old);
   fs::create_hard_link(dir / "linked.dat", dir / "other-name.dat");
   for (const std::string name : {"plain.dat", "linked.dat"}) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(InChild(false,
-                      [&] {
-                        std::signal(SIGXFSZ, SIG_IGN);
-                        const rlimit limit{4096, 4096};
-                        ::setrlimit(RLIMIT_FSIZE, &limit);
-                        FileError error;
-                        if (Save(dir / name, std::string(10000, 'n'), &error))
-                          return std::string("saved");
-                        return error.code == EFBIG ? std::string() : error.text;
-                      }),
-              "");
+    const auto saveTooMuch = [&]() -> std::string {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{4096, 4096};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      FileError error;
+      if (Save(dir / name, std::string(10000, 'n'), &error)) return "saved";
+      return error.code == EFBIG ? "" : error.text;
+    };
+    EXPECT_EQ(InChild(false, saveTooMuch), "") << name;
     EXPECT_EQ(ReadBytes(dir / name), old);
   }
   EXPECT_EQ(dir.Listing(), "linked.dat other-name.dat plain.dat");

@@ -1,15 +1,20 @@
 // Loading a profile, looking values up, changing them, writing the file back
-// and keeping numbered backups.
-#include "settings/profile_store.h"
-
+// with numbered backups; where the profiles are and where changes go.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "settings/language_choice.h"
 #include "settings/profile_backup.h"
+#include "settings/profile_store.h"
 #include "settings/profile_text.h"
+#include "settings/program_directory.h"
 #include "tests/support/files_test.h"
 
 namespace selkan {
@@ -42,55 +47,38 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   }
 }
 
-// Lookups in files of every shape; "-" is the default of a missing key.
+// Lookups in files of every shape, as "section|key|value" with "-" the
+// default of a missing key.
 TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
-  struct Lookup {
-    const char *section, *key, *value;
-  };
-  const struct {
-    const char* file;
-    std::vector<Lookup> lookups;
-  } cases[] = {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
       // Leading keys, both line ends, a header with blanks (the name keeps
       // its inner ones), a key without "=", a last line without line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
-       {{"", "lead", "1"},
-        {"setup", "LANGUAGE", "English"},
-        {" Spaced ", "flag", ""},
-        {" Spaced ", "last", "x"},
-        {"Setup", "lead", "-"}}},
+       {"|lead|1", "setup|LANGUAGE|English", " Spaced |flag|", " Spaced |last|x", "Setup|lead|-"}},
       // Comment lines and lines without a key are no entries.
       {"[S]\n; Company=c\n// a=1\n/* b=2 */\n\\c=3\n*d=4\n   \n=orphan\nreal=yes\n",
-       {{"S", "; Company", "-"},
-        {"S", "// a", "-"},
-        {"S", "/* b", "-"},
-        {"S", "\\c", "-"},
-        {"S", "*d", "-"},
-        {"S", "", "-"},
-        {"S", "real", "yes"}}},
+       {"S|; Company|-", "S|// a|-", "S|/* b|-", "S|\\c|-", "S|*d|-", "S||-", "S|real|yes"}},
       // Duplicates: the last key of the first section of that name.
-      {"[S]\nk=first\nk=second\n[S]\nk=third\nonly=here\n",
-       {{"S", "k", "second"}, {"S", "only", "-"}}},
+      {"[S]\nk=first\nk=second\n[S]\nk=third\nonly=here\n", {"S|k|second", "S|only|-"}},
       // A line that opens "[" but never closes it is no header.
-      {"[Setup]\nk=1\n[Open\nk=2\n", {{"Setup", "k", "2"}, {"Open", "k", "-"}}},
+      {"[Setup]\nk=1\n[Open\nk=2\n", {"Setup|k|2", "Open|k|-"}},
       // Values are cut at "//", tab ";" and "/*", and not trimmed after.
       {"[S]\nslash = Acme // maker\ntab = Acme\t; maker\nsemi = Acme ; maker\nblock = A /* m */\n",
-       {{"S", "slash", "Acme "},
-        {"S", "tab", "Acme"},
-        {"S", "semi", "Acme ; maker"},
-        {"S", "block", "A "}}},
+       {"S|slash|Acme ", "S|tab|Acme", "S|semi|Acme ; maker", "S|block|A "}},
       // GBK characters whose trail bytes look like 'A', 'a' and "]".
       {"[\xB0\x41]\r\nKey=upper\r\n[\xB0\x61]\r\nKey=lower\r\n\xB0\x61=1\r\n\xB0\x41=2\r\n",
-       {{"\xB0\x61", "key", "lower"}, {"\xB0\x41", "KEY", "upper"}, {"\xB0\x61", "\xB0\x61", "1"}}},
-      {"k=lead\n[\xB0\x5D\nk=after\n", {{"\xB0", "k", "-"}, {"", "k", "after"}}},
+       {"\xB0\x61|key|lower", "\xB0\x41|KEY|upper", "\xB0\x61|\xB0\x61|1"}},
+      {"k=lead\n[\xB0\x5D\nk=after\n", {"\xB0|k|-", "|k|after"}},
       // UTF-8 after a byte order mark: ASCII folds around Chinese text.
       {"\xEF\xBB\xBF[x\xE4\xB8\xAD\xE6\x96\x87Y]\nTitle=t\n",
-       {{"X\xE4\xB8\xAD\xE6\x96\x87y", "TITLE", "t"}}},
+       {"X\xE4\xB8\xAD\xE6\x96\x87y|TITLE|t"}},
   };
-  for (const auto& c : cases) {
-    LoadText(c.file);
-    for (const Lookup& l : c.lookups) {
-      EXPECT_EQ(store_.GetValue(l.section, l.key, "-"), l.value) << c.file << " | " << l.key;
+  for (const auto& [file, lookups] : cases) {
+    LoadText(file);
+    for (const std::string& l : lookups) {
+      const std::size_t a = l.find('|'), b = l.rfind('|');
+      EXPECT_EQ(store_.GetValue(l.substr(0, a), l.substr(a + 1, b - a - 1), "-"), l.substr(b + 1))
+          << file << " | " << l;
     }
     EXPECT_FALSE(store_.IsModified());
   }
@@ -283,6 +271,150 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
   store.SetValue("S", "k", "4");
   EXPECT_EQ(store.Save(true), "");
   EXPECT_EQ(Read(path), "[S]\r\nk=3\r\n");
+}
+
+using LanguageChoiceTest = test::FilesTest;
+
+// Both files are on disk before the store is released, not at the end of
+// the process; a file without "Setup" (or none at all yet) gets it.
+TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
+  const std::string product =
+      Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
+  Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(product, true, true, false));
+  std::string error;
+  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error)) << error;
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
+  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
+  EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
+
+  fs::remove(dir_ / "Olvane.ini");
+  Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
+  ASSERT_TRUE(profile.Load(product, true, true, false));
+  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr));
+  EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
+}
+
+TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
+  // The maker file cannot be written: the product profile is not touched.
+  const std::string product = Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
+  fs::create_directory(dir_ / "Olvane.ini");
+  {
+    CProfileStore profile;
+    ASSERT_TRUE(profile.Load(product, true, true, false));
+    std::string error;
+    EXPECT_FALSE(StoreLanguageChoice(profile, "Chinese", &error));
+    EXPECT_NE(error.find("Olvane.ini"), std::string::npos) << error;
+    EXPECT_EQ(profile.GetValue("Setup", "Language", ""), "English");
+    EXPECT_FALSE(profile.IsModified());
+  }
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+
+  // The maker file loads but cannot be saved (it outgrows the file size
+  // limit, which the product profile does not): nothing changes either.
+  fs::remove(dir_ / "Olvane.ini");
+  const std::string maker = Write("Olvane.ini", "[Maker]\r\nName=" + std::string(100, 'x'));
+  const auto storeInChild = [&]() -> std::string {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    CProfileStore profile;
+    profile.Load(product, false, true, false);
+    std::string error;
+    if (StoreLanguageChoice(profile, "Chinese", &error) || profile.IsModified()) return "stored";
+    if (error.find("Olvane.ini") == std::string::npos) return error;
+    return profile.GetValue("Setup", "Language", "");
+  };
+  EXPECT_EQ(test::InChild(false, storeInChild), "English");
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(Read(maker), "[Maker]\r\nName=" + std::string(100, 'x'));
+
+  // The product profile cannot be written: it keeps its value in memory too.
+  fs::remove(dir_ / "Olvane.ini");
+  fs::create_directories(dir_ / "sub/Selkan.ini");  // unreadable as a file
+  CProfileStore broken;
+  broken.Load(dir_ / "sub/Selkan.ini", true, true, false);
+  std::string error;
+  EXPECT_FALSE(StoreLanguageChoice(broken, "Chinese", &error));
+  EXPECT_NE(error.find("Selkan.ini"), std::string::npos) << error;
+  EXPECT_EQ(broken.GetValue("Setup", "Language", "none"), "");
+}
+
+class ProgramDirectoryTest : public test::FilesTest {
+ protected:
+  // A folder below the test's directory, made on the way.
+  std::string Folder(const std::string& relative) const {
+    fs::create_directories(dir_ / relative);
+    return dir_ / relative + "/";
+  }
+  static void MakeReadOnly(const std::string& path) {
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+};
+
+TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt) {
+  const std::string program = Folder("program");
+  const std::string user = Folder("user");
+  const std::string shipped = program + "Selkan.ini";
+  const std::string own = user + "Selkan.ini";
+  const auto expect = [&](bool installed, const std::string& read, const std::string& write) {
+    const ProfilePaths got = ChooseProfilePaths({program, installed}, user, "Selkan.ini");
+    EXPECT_EQ(got.read, read);
+    EXPECT_EQ(got.write, write);
+  };
+  // A build folder: the shipped file, even beside a user's copy from an
+  // installed program.
+  expect(false, shipped, shipped);
+  Write("program/Selkan.ini", "[Setup]\n");
+  Write("user/Selkan.ini", "[Setup]\n");
+  expect(false, shipped, shipped);
+  // Installed: the shipped file is never written, even when it could be.
+  expect(true, own, own);
+  fs::remove(own);
+  expect(true, shipped, own);
+  // A read-only file (whoever runs the program) is read until the user has
+  // a copy of it.
+  MakeReadOnly(shipped);
+  expect(false, shipped, own);
+  Write("user/Selkan.ini", "[Setup]\n");
+  expect(false, own, own);
+  // No shipped file: the user's own; no user folder: the shipped one.
+  const ProfilePaths olvane = ChooseProfilePaths({program, true}, user, "Olvane.ini");
+  EXPECT_EQ(olvane.read, user + "Olvane.ini");
+  EXPECT_EQ(ChooseProfilePaths({program, true}, "", "Selkan.ini").write, shipped);
+}
+
+// The whole road through the store: a read-only shipped profile is read,
+// the first real change goes to the user's copy, and the next start reads it.
+TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
+  struct Restore {  // the environment and the program directory, however the test ends
+    std::optional<std::string> config;
+    ~Restore() {
+      SetProgramDirectory("");
+      config ? ::setenv("XDG_CONFIG_HOME", config->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    }
+  } restore;
+  if (const char* old = std::getenv("XDG_CONFIG_HOME")) restore.config = old;
+  ::setenv("XDG_CONFIG_HOME", Folder("config").c_str(), 1);
+  SetProgramDirectory(Folder("program"));
+  const std::string shipped = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";
+  const std::string path = Write("program/Selkan.ini", shipped);
+  MakeReadOnly(path);
+  const std::string own = dir_ / "config/Selkan/Selkan.ini";
+  for (const char* language : {"english", "Chinese"}) {  // letter case alone is no change
+    EXPECT_FALSE(fs::exists(own)) << "nothing changed, nothing copied";
+    CProfileStore store;
+    ASSERT_TRUE(store.OpenInProgramDir("Selkan.ini", true, true, false));
+    store.SetValue("Setup", "Language", language);
+  }
+  EXPECT_EQ(Read(path), shipped);
+  CProfileStore next;
+  ASSERT_TRUE(next.OpenInProgramDir("Selkan.ini", true, true, false));
+  EXPECT_EQ(next.FilePath(), own);
+  EXPECT_EQ(next.GetValue("Setup", "Language", ""), "Chinese");
+  EXPECT_EQ(next.GetValue("English", "Company", ""), "C") << "the rest came along";
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
+// Command lines, and the listing show prints.
 #include "tools/cli/args.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
+
+#include "tools/cli/listing.h"
 
 namespace selkan::cli {
 namespace {
@@ -39,18 +43,14 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
 TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
   // A record cannot hold frequencies below 10 MHz: they would read back as
   // no frequency at all, so the lower limit is raised to 10 MHz.
-  const struct {
-    const char* text;
-    std::int64_t lower, upper;
-  } good[] = {{"400-470", 40000000, 47000000},
-              {"446-446", 44600000, 44600000},
-              {"0-999", 1000000, 99900000},
-              {"10-10", 1000000, 1000000}};
-  for (const auto& c : good) {
-    const auto range = ParseMhzRange(c.text);
-    ASSERT_TRUE(range) << c.text;
-    EXPECT_EQ(range->lower, c.lower) << c.text;
-    EXPECT_EQ(range->upper, c.upper) << c.text;
+  for (const auto& [text, lower, upper] : {std::tuple{"400-470", 40000000, 47000000},
+                                           {"446-446", 44600000, 44600000},
+                                           {"0-999", 1000000, 99900000},
+                                           {"10-10", 1000000, 1000000}}) {
+    const auto range = ParseMhzRange(text);
+    ASSERT_TRUE(range) << text;
+    EXPECT_EQ(range->lower, lower) << text;
+    EXPECT_EQ(range->upper, upper) << text;
   }
   for (const char* bad : {"470-400", "400", "400-", "-470", "400-1000", "400.5-470", "0-9", "5-9",
                           "400 - 470", "400-470-480"}) {
@@ -62,11 +62,23 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
 // as it is.
 TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
   EXPECT_EQ(ShellWord("/home/a/20260301-140509_SK-100.dat"), "/home/a/20260301-140509_SK-100.dat");
-  EXPECT_EQ(ShellWord("COM1"), "COM1");
   EXPECT_EQ(ShellWord("/home/my files/x.dat"), "'/home/my files/x.dat'");
   EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
   EXPECT_EQ(ShellWord("$HOME;rm"), "'$HOME;rm'");
   EXPECT_EQ(ShellWord(""), "''");
+}
+
+TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
+  ChannelTable table{};
+  EXPECT_EQ(ChannelListing(table), "No channels in use.\n");
+  table[0] = {"438.10000", "438.10000", "None", "None", "High", "On", "Wide"};
+  table[5] = {"", "445.00000", "67.0", "", "", "", ""};  // no Rx: not in use
+  table[120] = {"46.00000", "", "", "D023N", "", "", ""};
+  const std::string expected =
+      " CH  Rx Frequency  Tx Frequency  QT/DQT Dec  QT/DQT Enc  Power  Scan  W/N\n"
+      "  1  438.10000     438.10000     None        None        High   On    Wide\n"
+      "121  46.00000                                D023N\n";
+  EXPECT_EQ(ChannelListing(table), expected);
 }
 
 }  // namespace

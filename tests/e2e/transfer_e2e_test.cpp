@@ -1,37 +1,99 @@
-// selkan-cli read and write against selkan-sim over a pseudo-terminal.
+// selkan-cli read, write, backups and diff against selkan-sim over a
+// pseudo-terminal. Each test has a folder of its own, also the user's data
+// folder, where backups go.
+#include <gtest/gtest.h>
 #include <signal.h>
+#include <stdlib.h>
 
 #include <chrono>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <regex>
 #include <thread>
 
-#include "tests/e2e/e2e_fixture.h"
+#include "link/transfer_outcome.h"
+#include "model/channel_codec.h"
+#include "tests/support/sim_process.h"
 
 namespace selkan::test {
 namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+
+RadioImage RandomImage(unsigned seed) {
+  std::mt19937 random(seed);
+  RadioImage image;
+  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
+  return image;
+}
+
+bool SameBelowWriteLimit(const RadioImage& a, const RadioImage& b) {
+  return std::equal(a.begin(), a.begin() + offset::kWriteLimit, b.begin());
+}
+
+// A configuration with channel 3 in use.
+RadioImage WithChannel3() {
+  RadioImage image = BlankImage();
+  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
+  return image;
+}
+
+class TransferE2E : public ::testing::Test {
+ protected:
+  static constexpr double kRunLimit = 60;  // seconds; a bound only, no run comes near it
+
+  void SetUp() override { ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1); }
+  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
+
+  // Starts the virtual radio on the image; returns its device path.
+  std::string StartSim(const RadioImage& image, const Args& options = {}) {
+    sim_ = std::make_unique<SimProcess>(image, options);
+    EXPECT_TRUE(sim_->Started()) << "selkan-sim did not print its device";
+    return sim_->Device();
+  }
+  RunResult Cli(const Args& args) { return RunProgram(kCliProgram, args, kRunLimit); }
+  // The image the virtual radio has stored, once it has ended.
+  RadioImage RadioAfterStop() {
+    EXPECT_EQ(sim_->Stop(), 0);
+    return sim_->Memory();
+  }
+  std::string Dat(const char* name, const RadioImage& image) {
+    EXPECT_TRUE(SaveDatFile(Path(name), image));
+    return Path(name);
+  }
+  std::string Path(const char* name) const { return dir_ / name; }
+  fs::path BackupDir() const { return dir_.path() / "data" / "Selkan" / "backups"; }
+
+  ScratchDir dir_;
+  std::unique_ptr<SimProcess> sim_;
+};
+using SafeWriteE2E = TransferE2E;
+
+#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   // Also when the radio answers the wake-up only after its eighth byte.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
     const RadioImage image = RandomImage(static_cast<unsigned>(options.size()));
-    const std::string device = StartSim(image, options);
-    const RunResult run = Cli({"read", "--port", device, "-o", Path("out.dat"), "--force"});
+    const RunResult run =
+        Cli({"read", "--port", StartSim(image, options), "-o", Path("out.dat"), "--force"});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(ReadBytes(Path("out.dat")), std::string(image.begin(), image.end()));
   }
 }
 
 TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
-  const RadioImage before = RandomImage(2);
-  const RadioImage written = RandomImage(3);
-  ASSERT_TRUE(SaveDatFile(Path("new.dat"), written));
+  const RadioImage before = RandomImage(2), written = RandomImage(3);
   StartSim(before);
   // Through the symbolic link and a COMn name mapped by the environment.
   ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
-  const RunResult run = Cli({"write", "--port", "com2", Path("new.dat")});
+  const RunResult run = Cli({"write", "--port", "com2", Dat("new.dat", written)});
   ::unsetenv("SELKAN_COM2");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   const RadioImage radio = RadioAfterStop();
-  EXPECT_TRUE(std::equal(radio.begin(), radio.begin() + 0xFF0, written.begin()));
+  EXPECT_TRUE(SameBelowWriteLimit(radio, written));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
   EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
 }
@@ -41,26 +103,25 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
     Args options;
     const char* command;
     int exitCode;
-    std::string message;
+    std::string_view message;
   } faults[] = {
-      {{"--no-wakeup-answer"}, "read", 4, std::string(kCommunicationErrorText)},
-      {{"--wrong-id"}, "read", 6, std::string(kRadioMismatchText)},
-      {{"--short-reply-at", "300"}, "read", 5, std::string(kProgramInterruptText)},
-      {{"--refuse-write-at", "7"}, "write", 5, std::string(kProgramInterruptText)},
+      {{"--no-wakeup-answer"}, "read", 4, kCommunicationErrorText},
+      {{"--wrong-id"}, "read", 6, kRadioMismatchText},
+      {{"--short-reply-at", "300"}, "read", 5, kProgramInterruptText},
+      {{"--refuse-write-at", "7"}, "write", 5, kProgramInterruptText},
   };
-  ASSERT_TRUE(SaveDatFile(Path("new.dat"), RandomImage(5)));
+  const std::string dat = Dat("new.dat", RandomImage(5));
   for (const auto& fault : faults) {
     SCOPED_TRACE(fault.options.front());
-    const std::string device = StartSim(RandomImage(6), fault.options);
-    Args args = {fault.command, "--port", device};
+    Args args = {fault.command, "--port", StartSim(RandomImage(6), fault.options)};
     if (fault.command == std::string("read")) {
       args.insert(args.end(), {"-o", Path("out.dat")});
     } else {
-      args.insert(args.end(), {"--no-backup", Path("new.dat")});
+      args.insert(args.end(), {"--no-backup", dat});
     }
     const RunResult run = Cli(args);
     EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
-    EXPECT_NE(run.output.find(fault.message), std::string::npos) << run.output;
+    EXPECT_HAS(run.output, fault.message);
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }
 }
@@ -70,24 +131,22 @@ TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
   const RunResult run = Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
   EXPECT_EQ(run.exitCode, 4) << run.output;
   const std::string log = sim_->Log();
-  std::size_t identifications = 0;
-  for (std::size_t at = log.find("(identification)"); at != std::string::npos;
-       at = log.find("(identification)", at + 1)) {
-    ++identifications;
-  }
-  EXPECT_EQ(identifications, 3u);
+  const std::regex identification("\\(identification\\)");
+  EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), identification),
+                          std::sregex_iterator()),
+            3);
 }
 
 TEST_F(TransferE2E, PortAndFileErrors) {
   RunResult run = Cli({"read", "--port", Path("no-such-port"), "-o", Path("out.dat")});
   EXPECT_EQ(run.exitCode, 3) << run.output;
-  EXPECT_NE(run.output.find(kPortErrorText), std::string::npos) << run.output;
+  EXPECT_HAS(run.output, kPortErrorText);
   EXPECT_FALSE(fs::exists(Path("out.dat")));
 
   WriteBytes(Path("short.dat"), std::string(4095, '\xff'));
   run = Cli({"write", "--port", Path("no-such-port"), Path("short.dat")});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.output.find("Data Format Error"), std::string::npos) << run.output;
+  EXPECT_HAS(run.output, "Data Format Error");
 
   // The radio's link never replaces a file of the user's.
   WriteBytes(Path("mine"), "precious");
@@ -117,6 +176,95 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   EXPECT_EQ(cli.Stop(SIGINT, kRunLimit), 130);
   EXPECT_FALSE(fs::exists(Path("out.dat")));
   EXPECT_FALSE(fs::exists(Path("b.dat")));
+}
+
+TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
+  const RadioImage before = RandomImage(21);
+  const RunResult run = Cli({"write", "--port", StartSim(before), Dat("new.dat", WithChannel3())});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_HAS(run.output, "verified");
+  std::smatch kept;
+  ASSERT_TRUE(std::regex_search(run.output, kept, std::regex("Backup of the radio: (\\S+)")));
+  EXPECT_EQ(fs::path(kept[1].str()).parent_path(), BackupDir());
+  EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
+  EXPECT_EQ(sim_->Received("52"), 2 * 512);
+  EXPECT_EQ(sim_->Received("57"), 510);
+  EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), WithChannel3()));
+  EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
+}
+
+TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannel) {
+  const std::string dat = Dat("new.dat", WithChannel3());
+  const std::string device = StartSim(BlankImage(), {"--corrupt-write-at", "6"});
+  RunResult run = Cli({"write", "--port", device, "--no-backup", dat});
+  EXPECT_EQ(run.exitCode, 7) << run.output;
+  EXPECT_HAS(run.output, "Channel 3, Rx Frequency: 438.50000 -> 438.50001");
+  EXPECT_EQ(sim_->Received("52"), 512);  // the check, no backup
+  EXPECT_FALSE(fs::exists(BackupDir()));
+  // Unchecked, the same radio goes unnoticed.
+  run = Cli({"write", "--port", device, "--no-backup", "--no-verify", dat});
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(sim_->Received("52"), 512);
+}
+
+TEST_F(SafeWriteE2E, AFailedBackupReadWritesNothing) {
+  const RadioImage before = RandomImage(2);
+  const std::string device = StartSim(before, {"--short-reply-at", "300"});
+  const RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(1))});
+  EXPECT_EQ(run.exitCode, 5) << run.output;
+  EXPECT_HAS(run.output, "nothing was written");
+  EXPECT_EQ(sim_->Received("57"), 0);
+  EXPECT_EQ(RadioAfterStop(), before);
+}
+
+// The message of a write that broke off names the backup and the command
+// that puts it back; that command restores the radio.
+TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
+  const RadioImage before = RandomImage(3);
+  const std::string device = StartSim(before, {"--refuse-write-at", "100"});
+  RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(4))});
+  EXPECT_EQ(run.exitCode, 5) << run.output;
+  EXPECT_HAS(run.output, "broke off after 100 of 510 blocks");
+  std::smatch restore;
+  ASSERT_TRUE(std::regex_search(run.output, restore,
+                                std::regex("selkan-cli write --port \\S+ --no-backup (\\S+)")))
+      << run.output;
+  const RadioImage halfWritten = RadioAfterStop();
+  EXPECT_FALSE(SameBelowWriteLimit(halfWritten, before));
+  run = Cli({"write", "--port", StartSim(halfWritten), "--no-backup", restore[1].str()});
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+}
+
+TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
+  RadioImage b = WithChannel3();
+  b[offset::kSquelchLevel] = 9;
+  const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
+  WriteBytes(Path("short.dat"), std::string(100, '\0'));
+
+  RunResult run = Cli({"diff", fileA, fileA});
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(run.output, "");
+  run = Cli({"diff", fileA, fileB});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Squelch Level: 4 -> 9\n");
+  EXPECT_EQ(Cli({"diff", "--language", "Chinese", fileA, fileB}).output, "静噪电平: 4 -> 9\n");
+  // Trouble is never 1, which says "different".
+  for (const Args& args :
+       {Args{"diff", fileA, Path("short.dat")}, Args{"diff", fileA},
+        Args{"diff", "--bogus", "a", "b"}, Args{"diff", "--language", "x", "a", "b"}}) {
+    EXPECT_EQ(Cli(args).exitCode, 2) << args[1];
+  }
+
+  // With the radio: a read, nothing written, the last 16 bytes left out.
+  RadioImage radio = b;
+  radio[0xFF5] ^= 0xFF;
+  const std::string device = StartSim(radio);
+  EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
+  run = Cli({"diff", "--radio", "--port", device, fileA});
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
+  EXPECT_EQ(sim_->Received("57"), 0);
 }
 
 }  // namespace

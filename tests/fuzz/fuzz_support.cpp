@@ -31,39 +31,20 @@ std::string_view Input::Bytes(std::size_t n) {
   return bytes;
 }
 
-namespace {
-
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    // In memory where the system offers it: every save flushes to disk,
-    // which on a real disk would set the pace of the whole run.
-    std::error_code ec;
-    const std::filesystem::path base = ::access("/dev/shm", W_OK) == 0
-                                           ? std::filesystem::path("/dev/shm")
-                                           : std::filesystem::temp_directory_path(ec);
-    std::string pattern = (base / "selkan-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-      std::perror("selkan fuzz: mkdtemp");
-      std::abort();
-    }
-    path_ = pattern;
-  }
-  ~ScratchDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-}  // namespace
-
 std::string ScratchFile(const char* name) {
-  static ScratchDirectory directory;
-  return directory.path() + "/" + name;
+  // In memory where the system offers it: every save flushes to disk,
+  // which on a real disk would set the pace of the whole run.
+  static const struct Directory {
+    std::string path = (::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                                        : std::filesystem::temp_directory_path()) /
+                       "selkan-fuzz-XXXXXX";
+    Directory() { Check(::mkdtemp(path.data()) != nullptr, "scratch directory made"); }
+    ~Directory() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } directory;
+  return directory.path + "/" + name;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -18,7 +18,6 @@ void Check(bool condition, const char* what);
 class Input {
  public:
   Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool Empty() const { return size_ == 0; }
   std::uint8_t Byte();
   // Up to n bytes.
   std::string_view Bytes(std::size_t n);

@@ -5,6 +5,7 @@
 //
 // Input: a byte that picks the section and key to set, the value (up to
 // the first NUL byte), then the file's content.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -27,17 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t pick = input.Byte();
   const std::string section = kSections[pick % kSections.size()];
   const std::string key = kKeys[(pick / kSections.size()) % kKeys.size()];
-  std::string value;
-  while (!input.Empty()) {
-    const char c = static_cast<char>(input.Byte());
-    if (c == '\0') break;
-    value += c;
-  }
+  const std::string_view rest = input.Rest();
+  std::string value(rest.substr(0, rest.find('\0')));
+  const std::string_view content = rest.substr(std::min(rest.size(), value.size() + 1));
   // The format trims values and cannot hold a line break: such a value
   // would read back as another.
   if (value.find_first_of("\r\n") != std::string::npos) value.clear();
   value = std::string(TrimBlanks(value));
-  const std::string_view content = input.Rest();
 
   const std::string path = ScratchFile("profile.ini");
   WriteFile(path, content);

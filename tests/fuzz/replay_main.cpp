@@ -12,14 +12,12 @@ int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   std::vector<fs::path> inputs;
   for (int i = 1; i < argc; ++i) {
-    const fs::path path = argv[i];
-    if (fs::is_directory(path)) {
-      for (const auto& entry : fs::directory_iterator(path)) {
-        if (entry.is_regular_file()) inputs.push_back(entry.path());
-      }
-    } else {
-      inputs.push_back(path);
+    if (!fs::is_directory(argv[i])) {
+      inputs.push_back(argv[i]);
+      continue;
     }
+    for (const auto& entry : fs::directory_iterator(argv[i]))
+      if (entry.is_regular_file()) inputs.push_back(entry.path());
   }
   std::sort(inputs.begin(), inputs.end());
   if (inputs.empty()) {

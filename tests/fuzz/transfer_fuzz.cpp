@@ -14,14 +14,6 @@
 namespace selkan::fuzz {
 namespace {
 
-RadioImage Pattern(std::uint8_t seed) {
-  RadioImage image;
-  for (std::size_t i = 0; i < image.size(); ++i) {
-    image[i] = static_cast<std::uint8_t>(i * 13 + seed);
-  }
-  return image;
-}
-
 class HostilePort : public SerialPort {
  public:
   HostilePort(Input& input, sim::VirtualRadio& radio) : input_(input), radio_(radio) {}
@@ -70,27 +62,14 @@ class HostilePort : public SerialPort {
  private:
   // What the line does to a reply of the radio, chosen by the input.
   void Twist(std::vector<std::uint8_t>& reply) {
-    const std::uint8_t how = input_.Byte();
-    switch (how % 8) {
-      case 1:
-        reply.clear();
-        break;
-      case 2:
-        if (!reply.empty()) reply.resize(input_.Byte() % reply.size());
-        break;
-      case 3:
-        if (!reply.empty()) reply[input_.Byte() % reply.size()] ^= input_.Byte() | 1;
-        break;
-      case 4:
-        reply.push_back(input_.Byte());
-        break;
-      case 5: {
-        const std::string_view noise = input_.Bytes(input_.Byte() % 16);
-        reply.assign(noise.begin(), noise.end());
-        break;
-      }
-      default:
-        break;  // the reply as the radio sent it
+    const std::uint8_t how = input_.Byte() % 8;
+    if (how == 1) reply.clear();                                                 // lost
+    if (how == 2 && !reply.empty()) reply.resize(input_.Byte() % reply.size());  // cut
+    if (how == 3 && !reply.empty()) reply[input_.Byte() % reply.size()] ^= input_.Byte() | 1;
+    if (how == 4) reply.push_back(input_.Byte());  // padded
+    if (how == 5) {                                // replaced by noise
+      const std::string_view noise = input_.Bytes(input_.Byte() % 16);
+      reply.assign(noise.begin(), noise.end());
     }
     inbound_.insert(inbound_.end(), reply.begin(), reply.end());
   }
@@ -110,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input input(data, size);
   const std::uint8_t setup = input.Byte();
   const bool write = (setup & 1) != 0;
-  const RadioImage radioMemory = Pattern(0x5A);
+  RadioImage radioMemory;
+  radioMemory.fill(0x5A);
   sim::VirtualRadio radio(
       radioMemory, {sim::VirtualRadio::kDefaultId.begin(), sim::VirtualRadio::kDefaultId.end()},
       sim::Faults{});
@@ -125,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   callbacks.askRetry = [&input] { return (input.Byte() & 1) != 0; };
 
-  const RadioImage before = Pattern(0xA5);
+  RadioImage before;
+  before.fill(0xA5);
   RadioImage image = before;
   const TransferOutcome outcome =
       write ? engine.Write("COM1", image, callbacks) : engine.Read("COM1", image, callbacks);

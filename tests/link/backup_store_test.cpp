@@ -1,8 +1,8 @@
 #include "link/backup_store.h"
 
 #include <gtest/gtest.h>
+#include <time.h>
 
-#include <algorithm>
 #include <fstream>
 
 #include "tests/support/file_tests.h"
@@ -21,24 +21,13 @@ class BackupStoreTest : public ::testing::Test {
     image.fill(fill);
     return image;
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const BackupEntry& entry : BackupStore(dir_).List())
-      names.push_back(entry.path.filename().string());
-    return names;
-  }
 
   test::ScratchDir scratch_;
   fs::path dir_ = scratch_.path() / "backups";
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
   Clock::time_point when_ = [] {
     std::tm local{};
-    local.tm_year = 126;
-    local.tm_mon = 2;
-    local.tm_mday = 1;
-    local.tm_hour = 14;
-    local.tm_min = 5;
-    local.tm_sec = 9;
+    ::strptime("2026-03-01 14:05:09", "%Y-%m-%d %H:%M:%S", &local);
     local.tm_isdst = -1;
     return Clock::from_time_t(std::mktime(&local));
   }();
@@ -81,7 +70,9 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
 
-  EXPECT_EQ(Names(),
+  std::vector<std::string> names;
+  for (const BackupEntry& entry : store.List()) names.push_back(entry.path.filename());
+  EXPECT_EQ(names,
             (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-100.dat",
                                       "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
                                       "20260301-140512_SK-100.dat"}));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,18 +17,49 @@ namespace selkan::test {
 // A serial port wired to an in-process virtual radio. Every call is logged
 // ("purge", "write 52 00 10 08", "read 12 -> 12", "sleep 1", ...). A reply
 // the radio sends after a turnaround arrives at the engine's next wait or
-// read (unless promptReplies); any other reply arrives with the write.
+// read; any other reply arrives with the write.
 class FakePort : public SerialPort {
  public:
   explicit FakePort(sim::VirtualRadio& radio) : radio_(radio) {}
 
-  bool Open(const std::string& name) override;
-  bool Configure(const LineSettings& line, const PortTimeouts& timeouts) override;
-  void Purge() override;
-  bool Write(std::span<const std::uint8_t> bytes) override;
-  std::vector<std::uint8_t> Read(std::size_t n) override;
-  void Close() override;
-
+  bool Open(const std::string& name) override {
+    log.push_back("open " + name);
+    open = !failOpen;
+    return open;
+  }
+  bool Configure(const LineSettings&, const PortTimeouts&) override {
+    log.push_back("configure");
+    return !failConfigure;
+  }
+  void Purge() override {
+    log.push_back("purge");
+    inbound_.clear();
+  }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    log.push_back("write " + sim::FrameText({bytes.begin(), bytes.end()}));
+    for (std::uint8_t byte : bytes) {
+      std::optional<sim::Reply> reply = open ? radio_.Receive(byte) : std::nullopt;
+      if (!reply) continue;
+      if (tamper) tamper(reply->bytes);
+      auto& to = reply->turnaroundMs > 0 ? delayed_ : inbound_;
+      to.insert(to.end(), reply->bytes.begin(), reply->bytes.end());
+    }
+    return open;
+  }
+  std::vector<std::uint8_t> Read(std::size_t n) override {
+    if (reads_++ == throwOnRead) throw std::runtime_error("port gone");
+    Deliver();
+    std::vector<std::uint8_t> out;
+    for (; out.size() < n && !inbound_.empty(); inbound_.pop_front())
+      out.push_back(inbound_.front());
+    log.push_back("read " + std::to_string(n) + " -> " + std::to_string(out.size()));
+    return out;
+  }
+  void Close() override {
+    log.push_back("close");
+    open = false;
+    ++closes;
+  }
   SleepFunction Sleeper() {
     return [this](int ms) {
       log.push_back("sleep " + std::to_string(ms));
@@ -39,24 +70,20 @@ class FakePort : public SerialPort {
   std::vector<std::string> log;
   bool failOpen = false;
   bool failConfigure = false;
-  int deafBytes = 0;     // the radio misses this many bytes first
   int throwOnRead = -1;  // the read with this index (0-based) throws
-  // Every reply lands at once, even one the radio sends after a turnaround:
-  // a fast radio, or a line whose bytes arrive before the engine's next step.
-  bool promptReplies = false;
   // Changes a reply of the radio before it reaches the line.
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
   bool open = false;
   int closes = 0;
-  LineSettings line;
-  PortTimeouts timeouts;
 
  private:
-  void Deliver();
+  void Deliver() {
+    inbound_.insert(inbound_.end(), delayed_.begin(), delayed_.end());
+    delayed_.clear();
+  }
 
   sim::VirtualRadio& radio_;
-  std::deque<std::uint8_t> inbound_;
-  std::vector<std::uint8_t> delayed_;
+  std::deque<std::uint8_t> inbound_, delayed_;
   int reads_ = 0;
 };
 
@@ -68,10 +95,31 @@ struct Recorder {
   int cancelAtPump = -1;  // pump number (1-based) from which on the user has cancelled
   int retriesToGive = 0;
 
-  TransferCallbacks Callbacks();
+  TransferCallbacks Callbacks() {
+    return {.pump =
+                [this] {
+                  ++pumps;
+                  return cancelAtPump > 0 && pumps >= cancelAtPump;
+                },
+            .progress = [this](int position) { positions.push_back(position); },
+            .askRetry =
+                [this] {
+                  ++retryQuestions;
+                  return retriesToGive-- > 0;
+                }};
+  }
 };
 
-// Counts the log lines that start with the prefix.
-int CountPrefix(const std::vector<std::string>& log, const std::string& prefix);
+inline int CountPrefix(const std::vector<std::string>& log, const std::string& prefix) {
+  return static_cast<int>(std::count_if(
+      log.begin(), log.end(), [&](const auto& line) { return line.starts_with(prefix); }));
+}
+
+// Block commands sent ("57" for "write 57 0F E8 08"), told from data frames by length.
+inline int CountCommands(const std::vector<std::string>& log, const std::string& command) {
+  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
+    return line.size() == 17 && line.starts_with("write " + command);
+  }));
+}
 
 }  // namespace selkan::test

@@ -1,11 +1,12 @@
-#include "link/transfer_engine.h"
-
+// The transfer engine, and the safe write built on it, against the virtual
+// radio's protocol logic behind a fake port.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "link/protocol.h"
+#include "link/safe_write.h"
 #include "tests/link/fake_port.h"
 
 namespace selkan::test {
@@ -28,13 +29,6 @@ std::vector<std::uint8_t> DefaultId() {
   return {VirtualRadio::kDefaultId.begin(), VirtualRadio::kDefaultId.end()};
 }
 
-// Block commands sent ("write 57 0F E8 08"), told from data frames by length.
-int CountCommands(const Log& log, const std::string& command) {
-  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
-    return line.size() == "write 52 00 00 08"s.size() && line.starts_with(command);
-  }));
-}
-
 // The log lines from the one before `from` on, as many as `want` holds.
 Log Slice(const Log& log, const std::string& from, std::size_t n) {
   auto at = std::find(log.begin(), log.end(), from);
@@ -44,8 +38,9 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
 }
 
 struct Rig {
-  explicit Rig(Faults faults = {}, std::vector<std::uint8_t> id = DefaultId())
-      : radio(Pattern(3), std::move(id), faults), port(radio), engine(port, port.Sleeper()) {}
+  explicit Rig(Faults faults = {}, std::vector<std::uint8_t> id = DefaultId(),
+               const RadioImage& memory = Pattern(3))
+      : radio(memory, std::move(id), faults), port(radio), engine(port, port.Sleeper()) {}
 
   TransferOutcome Read(RadioImage& image) {
     return engine.Read("COM1", image, recorder.Callbacks());
@@ -89,78 +84,12 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
       "read 12 -> 12", "sleep 1",           "purge",         "write 06", "read 1 -> 1",
       "purge",         "write 52 00 10 08"};
   EXPECT_EQ(Slice(log, "write 52 00 00 08", blocks.size()), blocks);
-  EXPECT_EQ(CountCommands(log, "write 52 "), 512);
+  EXPECT_EQ(CountCommands(log, "52"), 512);
   EXPECT_EQ(CountPrefix(log, "write 52 0F F8 08"), 1);
   ASSERT_EQ(rig.recorder.positions.size(), 256u);
   EXPECT_EQ(rig.recorder.positions.front(), 1);
   EXPECT_EQ(rig.recorder.positions.back(), 256);
   EXPECT_EQ(rig.port.closes, 1);
-
-  EXPECT_EQ(rig.port.line.baudRate, 9600);
-  EXPECT_EQ(rig.port.line.dataBits, 8);
-  EXPECT_FALSE(rig.port.line.parity);
-  EXPECT_EQ(rig.port.timeouts.readIntervalMs, 30);
-  EXPECT_EQ(rig.port.timeouts.readTotalPerByteMs, 500);
-  EXPECT_EQ(rig.port.timeouts.readTotalConstantMs, 90);
-}
-
-// A radio whose answers are on the line before the programmer looks for
-// them: nothing may clear them away between a request and its read.
-TEST(TransferEngine, AnswersThatComeAtOnceAreNeverPurged) {
-  for (const bool write : {false, true}) {
-    SCOPED_TRACE(write ? "write" : "read");
-    Rig rig;
-    rig.port.promptReplies = true;
-    RadioImage image{};
-    EXPECT_EQ(write ? rig.Write(Pattern(77)) : rig.Read(image), TransferOutcome::kCompleted);
-    const Log& log = rig.port.log;
-    int reads = 0;
-    for (std::size_t i = 0; i < log.size(); ++i) {
-      if (!log[i].starts_with("read ")) continue;
-      ++reads;
-      for (std::size_t k = i; k-- > 0 && !log[k].starts_with("write ");) {
-        ASSERT_NE(log[k], "purge") << "between the request and read " << reads;
-      }
-    }
-    // The wake-up answer, the identification and its acknowledge, then the blocks.
-    EXPECT_EQ(reads, 3 + (write ? 510 : 2 * 512));
-  }
-}
-
-// Only a reply that echoes the block's address and count is taken; the
-// first byte differs between radios.
-TEST(TransferRead, AReplyHeaderMustEchoItsRequest) {
-  const struct {
-    const char* name;
-    std::size_t byte;  // of the 12-byte reply
-    std::uint8_t value;
-    bool whole;  // every byte of the reply takes the value
-    TransferOutcome outcome;
-  } cases[] = {{"first byte", 0, 0x00, false, TransferOutcome::kCompleted},
-               {"address high", 1, 0x0A, false, TransferOutcome::kProgramInterrupt},
-               {"address low", 2, 0x99, false, TransferOutcome::kProgramInterrupt},
-               {"count", 3, 0x10, false, TransferOutcome::kProgramInterrupt},
-               {"only acknowledges", 0, 0x06, true, TransferOutcome::kProgramInterrupt}};
-  constexpr int kTamperedBlock = 41;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Rig rig;
-    rig.port.tamper = [&c, replies = 0](std::vector<std::uint8_t>& reply) mutable {
-      if (reply.size() != protocol::kReadReplySize || replies++ != kTamperedBlock) return;
-      if (c.whole) std::fill(reply.begin(), reply.end(), c.value);
-      reply[c.byte] = c.value;
-    };
-    RadioImage image = Pattern(9);
-    EXPECT_EQ(rig.Read(image), c.outcome);
-    if (c.outcome == TransferOutcome::kCompleted) {
-      EXPECT_EQ(image, rig.radio.Memory());
-    } else {
-      EXPECT_EQ(image, Pattern(9));
-      EXPECT_EQ(CountCommands(rig.port.log, "write 52 "), kTamperedBlock + 1);
-      EXPECT_EQ(CountPrefix(rig.port.log, "write 06"), 1 + kTamperedBlock)
-          << "no acknowledge for the bad reply";
-    }
-  }
 }
 
 TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
@@ -171,7 +100,7 @@ TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
   const RadioImage& after = rig.radio.Memory();
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
-  EXPECT_EQ(CountCommands(rig.port.log, "write 57 "), 510);
+  EXPECT_EQ(CountCommands(rig.port.log, "57"), 510);
   EXPECT_EQ(CountPrefix(rig.port.log, "write 57 0F F0"), 0);
   ASSERT_EQ(rig.recorder.positions.size(), 255u);
   EXPECT_EQ(rig.recorder.positions.back(), 255);
@@ -243,7 +172,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     if (f.writes >= 0) {
       EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
     }
-    EXPECT_EQ(CountCommands(rig.port.log, f.write ? "write 57 " : "write 52 "), f.blockCommands);
+    EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     if (f.lastPosition > 0) {
       ASSERT_FALSE(rig.recorder.positions.empty());
       EXPECT_EQ(rig.recorder.positions.back(), f.lastPosition);
@@ -278,6 +207,123 @@ TEST(TransferHandshake, IdentificationRules) {
   for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"}) {
     EXPECT_FALSE(accepted(id)) << id;
   }
+}
+
+RadioImage Filled(std::uint8_t seed) {
+  RadioImage image;
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 13 + seed);
+  return image;
+}
+
+// The radio as it starts and the image written into it.
+const RadioImage kRadio = Filled(1);
+const RadioImage kImage = Filled(2);
+
+bool HoldsBelowWriteLimit(const RadioImage& radio, const RadioImage& image) {
+  return std::equal(image.begin(), image.begin() + offset::kWriteLimit, radio.begin());
+}
+
+// A rig whose keep hook records the backups, or fails to save them.
+struct SafeRig : Rig {
+  explicit SafeRig(Faults faults = {}) : Rig(faults, DefaultId(), kRadio) {
+    hooks.transfer = recorder.Callbacks();
+    hooks.stepStarted = [this](WriteStep step) { steps.push_back(step); };
+    hooks.keep = [this](const RadioImage& image, std::string* error) {
+      kept.push_back(image);
+      if (keepFails) {
+        *error = "disk full";
+        return std::optional<std::string>();
+      }
+      return std::optional<std::string>("/backups/1.dat");
+    };
+  }
+
+  SafeWriteResult Run(bool backup = true, bool verify = true) {
+    return RunSafeWrite(engine, {"COM1", kImage, backup, verify}, hooks, Language::English);
+  }
+  int Commands(const char* command) const { return CountCommands(port.log, command); }
+
+  SafeWriteHooks hooks;
+  std::vector<WriteStep> steps;
+  std::vector<RadioImage> kept;
+  bool keepFails = false;
+};
+
+// The radio is read and kept, written, and read back: three sessions.
+TEST(SafeWrite, BacksUpWritesAndVerifiesInThreeSessions) {
+  SafeRig rig;
+  const SafeWriteResult result = rig.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kCompleted);
+  EXPECT_EQ(rig.kept, std::vector<RadioImage>{kRadio});
+  EXPECT_EQ(result.backupPath, "/backups/1.dat");
+  EXPECT_TRUE(HoldsBelowWriteLimit(rig.radio.Memory(), kImage));
+  EXPECT_EQ(rig.port.closes, 3);
+  EXPECT_EQ(rig.Commands("52"), 2 * 512);
+  SafeRig plain;  // without either step: the plain write
+  EXPECT_EQ(plain.Run(false, false).outcome, TransferOutcome::kCompleted);
+  EXPECT_EQ(plain.Commands("52"), 0);
+  EXPECT_TRUE(plain.kept.empty());
+}
+
+// Nothing is written when the radio cannot be read or its copy not kept.
+TEST(SafeWrite, NoBackupNoWrite) {
+  SafeRig unreadable(Faults{.shortReplyAt = 300});
+  SafeWriteResult result = unreadable.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kProgramInterrupt);
+  EXPECT_EQ(result.step, WriteStep::kBackup);
+  EXPECT_FALSE(result.BrokeOff());
+  EXPECT_TRUE(unreadable.kept.empty());
+  EXPECT_EQ(unreadable.Commands("57"), 0);
+  EXPECT_EQ(unreadable.radio.Memory(), kRadio);
+
+  SafeRig full;
+  full.keepFails = true;
+  result = full.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kBackupNotSaved);
+  EXPECT_EQ(result.backupError, "disk full");
+  EXPECT_EQ(full.Commands("57"), 0);
+  EXPECT_EQ(full.radio.Memory(), kRadio);
+}
+
+TEST(SafeWrite, VerifyNamesWhatTheRadioHoldsOtherwise) {
+  SafeRig rig(Faults{.corruptWriteAt = 7});  // the second half of channel 3's record
+  const SafeWriteResult result = rig.Run(false, true);
+  EXPECT_EQ(result.outcome, TransferOutcome::kVerifyMismatch);
+  EXPECT_EQ(result.step, WriteStep::kVerify);
+  ASSERT_EQ(result.mismatches.size(), 1u);
+  EXPECT_EQ(result.mismatches[0].channel, 3);
+
+  // The same radio goes unnoticed without the check.
+  SafeRig unchecked(Faults{.corruptWriteAt = 7});
+  EXPECT_EQ(unchecked.Run(false, false).outcome, TransferOutcome::kCompleted);
+}
+
+TEST(SafeWrite, HowFarABrokenOffWriteGot) {
+  SafeRig refused(Faults{.refuseWriteAt = 100});
+  SafeWriteResult result = refused.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kProgramInterrupt);
+  EXPECT_TRUE(result.BrokeOff());
+  EXPECT_EQ(result.blocksWritten, 100u);
+  EXPECT_EQ(result.backup, kRadio);
+  EXPECT_EQ(refused.steps.back(), WriteStep::kWrite);
+
+  // Cancelled between blocks: broken off. Cancelled before the first block
+  // (in the write's handshake): the radio is untouched.
+  SafeRig cancelled;
+  cancelled.recorder.cancelAtPump = 6 + 5 * 256 + 6 + 5 * 4;
+  result = cancelled.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kCancelled);
+  EXPECT_TRUE(result.BrokeOff());
+  EXPECT_EQ(result.blocksWritten, 8u);
+
+  SafeRig early;
+  early.recorder.cancelAtPump = 6 + 5 * 256 + 1;
+  result = early.Run();
+  EXPECT_EQ(result.outcome, TransferOutcome::kCancelled);
+  EXPECT_EQ(result.step, WriteStep::kWrite);
+  EXPECT_FALSE(result.BrokeOff());
+  EXPECT_EQ(early.radio.Memory(), kRadio);
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 namespace selkan::test {
 
 struct RunResult {
-  int exitCode = -1;  // -1 when the program was killed or did not start
-  bool timedOut = false;
+  int exitCode = -1;   // -1 when the program was killed or did not start
   std::string output;  // stdout and stderr together
 };
 
@@ -17,20 +16,25 @@ struct RunResult {
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      double timeoutSeconds);
 
-// A program left running in the background; its stdout is a pipe.
+// A program left running in the background; its stdout (and with
+// mergeStderr its stderr) is a pipe.
 class BackgroundProcess {
  public:
-  BackgroundProcess(const std::string& path, const std::vector<std::string>& args);
+  BackgroundProcess(const std::string& path, const std::vector<std::string>& args,
+                    bool mergeStderr = false);
   ~BackgroundProcess();  // SIGTERM, then SIGKILL if it does not end
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
 
   bool started() const { return pid_ > 0; }
-  pid_t pid() const { return pid_; }
   // The first line the program prints, without the newline; empty when
   // nothing came within timeoutSeconds.
   std::string ReadLine(double timeoutSeconds);
-  // Sends a signal and waits up to timeoutSeconds for the exit status.
+  // Appends what the program prints to out, up to a newline (with line) or
+  // the end of its output; false when that does not come within timeoutSeconds.
+  bool Read(std::string& out, bool line, double timeoutSeconds);
+  // Sends a signal (0: none) and waits up to timeoutSeconds for the exit
+  // status; -1 when it was killed.
   int Stop(int signal, double timeoutSeconds);
 
  private:

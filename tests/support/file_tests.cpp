@@ -1,29 +1,22 @@
 #include "tests/support/file_tests.h"
 
 #include <grp.h>
-#include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <set>
 
 namespace selkan::test {
 
 namespace fs = std::filesystem;
 
 ScratchDir::ScratchDir() {
-  static std::atomic<int> counter{0};
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string test = info ? std::string(info->test_suite_name()) + "-" + info->name() : "";
-  std::replace(test.begin(), test.end(), '/', '_');  // parameterised test names
-  path_ = fs::temp_directory_path() /
-          ("selkan-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" + test);
-  fs::remove_all(path_);
-  fs::create_directories(path_);
+  std::string pattern = (fs::temp_directory_path() / "selkan-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw fs::filesystem_error("mkdtemp", pattern, {});
+  path_ = pattern;
   fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
 }
@@ -42,11 +35,8 @@ ScratchDir::~ScratchDir() {
 }
 
 std::string ScratchDir::Listing() const {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename());
   std::string listing;
   for (const std::string& name : names) listing += (listing.empty() ? "" : " ") + name;
   return listing;

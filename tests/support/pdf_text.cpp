@@ -4,19 +4,14 @@
 
 namespace selkan::test {
 
-std::string CommandOutput(const std::string& command) {
-  std::string out;
-  if (std::FILE* pipe = popen(command.c_str(), "r")) {
+std::vector<std::string> PdfPageTexts(const std::string& path) {
+  std::string text;
+  if (std::FILE* pipe = popen(("pdftotext -layout '" + path + "' -").c_str(), "r")) {
     char buffer[4096];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      out.append(buffer, got);
+      text.append(buffer, got);
     pclose(pipe);
   }
-  return out;
-}
-
-std::vector<std::string> PdfPageTexts(const std::string& path) {
-  const std::string text = CommandOutput("pdftotext -layout '" + path + "' -");
   std::vector<std::string> pages;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1)

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,14 @@ class SimProcess {
  public:
   // Starts selkan-sim on a copy of image; options are its fault options and
   // the like. Started() once it has printed its device.
-  explicit SimProcess(const RadioImage& image, const std::vector<std::string>& options = {});
-  ~SimProcess();
+  explicit SimProcess(const RadioImage& image, const std::vector<std::string>& options = {}) {
+    if (!SaveDatFile(ImagePath(), image)) return;
+    std::vector<std::string> args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
+    args.insert(args.end(), options.begin(), options.end());
+    process_ = std::make_unique<BackgroundProcess>(kSimProgram, args);
+    device_ = process_->ReadLine(20);  // once the line is ready; a bound only, it starts at once
+  }
+  ~SimProcess() { Stop(); }
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
@@ -34,17 +41,26 @@ class SimProcess {
   const std::string& Device() const { return device_; }
   std::string Link() const { return dir_ / "radio-port"; }
   std::string ImagePath() const { return dir_ / "radio.dat"; }
+  std::string LogPath() const { return dir_ / "sim.log"; }
 
-  std::string Log() const;
+  std::string Log() const { return ReadBytes(LogPath()); }
   // Frames the radio received that begin with the byte given in hex ("52").
-  int Received(const std::string& firstByte) const;
+  int Received(const std::string& firstByte) const {
+    std::istringstream lines(Log());  // "    0.0123 rx 52 00 10 08"
+    int count = 0;
+    for (std::string line, time, direction, first; std::getline(lines, line);) {
+      std::istringstream words(line);
+      if (words >> time >> direction >> first && direction == "rx" && first == firstByte) ++count;
+    }
+    return count;
+  }
   // True once the radio has stored its memory after a write.
-  bool Saved() const;
+  bool Saved() const { return Log().find(" saved ") != std::string::npos; }
   // The memory as last stored.
-  RadioImage Memory() const;
+  RadioImage Memory() const { return LoadDatFile(ImagePath()).image; }
 
   // Sends the signal and waits for the radio to end; its exit code.
-  int Stop(int signal = SIGTERM);
+  int Stop(int signal = SIGTERM) { return process_ ? process_->Stop(signal, 20) : -1; }
 
  private:
   ScratchDir dir_;

@@ -1,2 +1,0 @@
-// Shared helpers of the test folders.
-namespace selkan::test {}

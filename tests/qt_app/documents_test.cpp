@@ -1,11 +1,16 @@
-// Documents through the program: New, Open, Save, Close and Channel
-// Information, Product Information, Compare With, and the save prompt when
-// quitting.
+// The program on its documents: start-up with the catalog, a file named on
+// the command line and the product from the registry; New, Open, Save,
+// Close, Channel Information, Product Information, Compare With, the Edit
+// menu, channel lists, printing, and the save prompt when quitting.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "app/qt/command_ids.h"
@@ -25,11 +30,69 @@ QString SavedRx(const QString& path, int channel) {
       Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
 }
 
+QStringList Row(CSelkanView* view, int row) {
+  QStringList cells;
+  for (int c = 1; c <= 7; ++c) cells << view->Grid()->GetTextMatrix(row, c);
+  return cells;
+}
+
+QString PdfText(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 }  // namespace
 
 class DocumentsTest : public QObject {
   Q_OBJECT
  private slots:
+  void missingOrUnreadableCatalogEndsStartUp() {
+    for (const QByteArray& catalog : {QByteArray(), QByteArray("not a catalog")}) {
+      ProgramDir dir;
+      dir.Remove("EnglishQ47.qm");
+      if (!catalog.isEmpty()) dir.WriteFile("EnglishQ47.qm", catalog);
+      Answers answers;
+      StartedApp started(dir);
+      QVERIFY(!started.started);
+      QVERIFY(started.app.MainFrame() == nullptr);
+      QCOMPARE(answers.messages.size(), std::size_t{1});
+    }
+  }
+
+  void commandLineFileIsOpenedOrEndsTheProgram() {
+    ProgramDir dir;
+    RadioImage image = BlankImage();
+    image[0x123] = 0x42;
+    dir.WriteFile("radio.dat", Bytes(image));
+    dir.WriteFile("short.dat", QByteArray(100, '\0'));
+    Answers answers;
+    {
+      StartedApp started(dir, {dir.Path("radio.dat")});
+      QVERIFY(started.started);
+      const auto children = started.app.MainFrame()->Children();
+      QCOMPARE(children.size(), 1);
+      QCOMPARE(children.front()->Document().Image()[0x123], 0x42);
+    }
+    StartedApp started(dir, {dir.Path("short.dat")});
+    QVERIFY(!started.started);
+    QCOMPARE(answers.messages.size(), std::size_t{1});
+  }
+
+  void aNewDocumentTakesTypeAndBandFromTheRegistry() {
+    ProgramDir dir;
+    Answers answers;
+    auto registry = std::make_unique<MemoryRegistry>();
+    registry->WriteValue("Software\\Selkan", "Type", 1);
+    registry->WriteValue("Software\\Selkan", "Field", 2);
+    StartedApp started(dir, {}, std::move(registry));
+    CMainFrame* frame = started.app.MainFrame();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-200  Fre:400 - 430MHz ]"));
+    QCOMPARE(frame->Children().front()->Document().Image()[offset::kBandIndex], 2);
+  }
+
   // What the grid holds is saved; saving marks the point of the history that
   // counts as unchanged; a file opened and saved again keeps every byte.
   void saveWritesTheGridAndOpenSaveRoundTripsByteForByte() {
@@ -58,6 +121,7 @@ class DocumentsTest : public QObject {
     QVERIFY(p.answers.messages.empty());
   }
 
+  // A document is replaced or left only when that succeeded.
   void cancelledAndFailedSavesAndOpensAreFalse() {
     Program p;
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
@@ -70,7 +134,9 @@ class DocumentsTest : public QObject {
     QVERIFY(p.answers.messages[1].text.contains("absent.dat"));
     p.dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
     QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")));
-    QCOMPARE(p.answers.messages.back().text, QStringLiteral("Data Format Error"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
+    QVERIFY(!p.frame->OnFileNew());
     QCOMPARE(p.frame->Children().size(), 1);
     QVERIFY(p.child->isVisible());
   }
@@ -98,18 +164,6 @@ class DocumentsTest : public QObject {
     QCOMPARE(p.frame->Children().size(), 2);
     QCOMPARE(p.frame->ActiveChild(), a);
     QCOMPARE(a->Document().Image()[0xC80], 0x11);
-  }
-
-  void newAsksFirstAndReplacesOnlyOnOk() {
-    Program p;
-    QPointer<CChildFrame> first = p.child;
-    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Ok};
-    QVERIFY(!p.frame->OnFileNew());
-    QCOMPARE(p.answers.messages.back().text, QStringLiteral("All data will be Cleared!"));
-    QVERIFY(first);
-    p.frame->Action(command::kFileNew)->trigger();
-    QTRY_VERIFY(!first);
-    QCOMPARE(p.frame->Children().size(), 1);
   }
 
   // OK is one step of the history and sets band limits and caption; Cancel
@@ -183,6 +237,76 @@ class DocumentsTest : public QObject {
     });
     p.frame->Action(command::kFileCompare)->trigger();
     QVERIFY2(shown.startsWith("Channel 2: 438.50000, 438.50000,"), qPrintable(shown));
+  }
+
+  void theEditMenuWorksOnTheActiveDocument() {
+    Program p;
+    QAction* undo = p.frame->Action(command::kEditUndo);
+    QVERIFY(!undo->isEnabled());
+    QApplication::clipboard()->setText("145.5\t\n");
+    p.view->SelectCells({2, 1, 2, 1});
+    p.frame->Action(command::kEditPaste)->trigger();
+    QCOMPARE(undo->text(), QString("&Undo Paste"));
+    undo->trigger();
+    QCOMPARE(Row(p.view, 2).value(0), QString());
+    QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    p.dir.WriteFile("other.dat", Bytes(BlankImage()));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")));
+    QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
+  }
+
+  // A list comes in as one step, or not at all when a line is bad; what is
+  // being typed goes out too; a list that cannot be written is said.
+  void channelListsInAndOut() {
+    Program p;
+    p.dir.WriteFile("own.csv",
+                    "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
+                    "2,145.5,,,,Low,,\r\n");
+    p.dir.WriteFile("bad.csv", "Location,Frequency\n1,145.0\n7,\n");
+    p.answers.paths = {p.dir.Path("own.csv"), p.dir.Path("bad.csv"), p.dir.Path("out.csv"),
+                       p.dir.Path("no/such/dir/x.csv")};
+    QAction* import = p.frame->Action(command::kImportChannels);
+    import->trigger();
+    QCOMPARE(Row(p.view, 2),
+             QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
+    import->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QVERIFY(p.answers.messages[0].text.contains("bad.csv:3: "));
+    QCOMPARE(p.view->UndoStack()->count(), 1);
+    QCOMPARE(Row(p.view, 2).value(0), QString("145.50000"));
+
+    p.view->Grid()->SetRow(3);
+    p.view->CellEditors()->RxEditor()->setText("146");
+    p.frame->Action(command::kExportChannels)->trigger();
+    const QByteArray csv = p.dir.ReadFile("out.csv");
+    QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
+    QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    p.frame->Action(command::kExportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+  }
+
+  void printAsksForPagesAndPrintDirectDoesNot() {
+    Program p;
+    for (int row : {1, 2, 3, 5, 6, 7, 8, 30})  // three pages, a gap among them
+      p.view->Grid()->SetTextMatrix(row, 1, QStringLiteral("438.10000"));
+    int lastPage = 0;
+    NextDialog answer([&lastPage](QDialog* dialog) {
+      auto* print = qobject_cast<QPrintDialog*>(dialog);
+      QVERIFY(print);
+      lastPage = print->maxPage();
+      dialog->reject();  // cancelled: nothing printed
+    });
+    const QString path = p.dir.Path("printed.pdf");
+    p.frame->Printer().setOutputFormat(QPrinter::PdfFormat);
+    p.frame->Printer().setOutputFileName(path);
+    p.frame->Action(command::kFilePrint)->trigger();
+    QCOMPARE(lastPage, 3);
+    QVERIFY(!QFile::exists(path));
+    p.frame->Action(command::kFilePrintDirect)->trigger();
+    const QString text = PdfText(path);
+    QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
   }
 };
 

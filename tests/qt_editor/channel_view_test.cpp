@@ -1,15 +1,12 @@
-// The channel view as its user drives it: decode and encode of every
-// channel, the product step, the in-cell editors (commit and advance), the
-// edit history with its clean state, selection, clipboard and row commands.
+// The channel view as its user drives it: decode and encode, the product
+// step, the in-cell editors, the history, selection, clipboard and moves.
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
-#include <functional>
 
 #include "editor/clipboard_text.h"
 #include "editor/qt/cell_editors.h"
@@ -54,9 +51,9 @@ class ChannelViewTest : public QObject {
   QList<MessageRequest> messages_;
 
   // A shown view of an SK-100 on its 400 - 470 MHz band.
-  void MakeView(const char* language = "English") {
+  void MakeView() {
     view_.reset();
-    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText(language));
+    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     QVERIFY(fixture_->loaded);
     document_.Image()[offset::kRadioType] = 0;
     document_.Image()[offset::kBandIndex] = 1;
@@ -95,7 +92,6 @@ class ChannelViewTest : public QObject {
                       table->visualRect(index).center());
   }
   QLineEdit* OpenEdit() { return qobject_cast<QLineEdit*>(Editors().OpenEditor()); }
-  QComboBox* OpenList() { return qobject_cast<QComboBox*>(Editors().OpenEditor()); }
   // Clicks a frequency cell and replaces its text by typing.
   QLineEdit* TypeInto(int row, int col, const QString& text) {
     Click(row, col);
@@ -139,7 +135,8 @@ class ChannelViewTest : public QObject {
     auto* two = document_.Image().data() + offset::Channel(2);  // receive only
     two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14;
     MakeView();
-    QCOMPARE(Row(1), QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
+    QCOMPARE(Row(1),
+             QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
@@ -182,15 +179,6 @@ class ChannelViewTest : public QObject {
     QCOMPARE(int(document_.Image()[offset::kRadioType]), 0);
     QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 1u);
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
-  }
-
-  void chineseWordsInTheGridAndTheEditors() {
-    PutChannel(document_.Image(), 3);
-    MakeView("Chinese");
-    QCOMPARE(Row(3), QStringList({"145.12500", "145.72500", "88.5", "D023N", "高", "开", "宽"}));
-    TypeInto(11, 1, "438.1");
-    Key(Qt::Key_Return);
-    QCOMPARE(Row(11), QStringList({"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
   }
 
   // A valid Rx on an empty row writes the row's defaults; Enter opens the
@@ -244,23 +232,6 @@ class ChannelViewTest : public QObject {
     QCOMPARE(messages_[1].text, QString("Out of range,please input again."));
   }
 
-  void listsSelectByTheCellTextAndCommitOnLeaving() {
-    MakeView();
-    PutRow(8, {"440.00000", "445.00000", "D023N", "None", "low", "Off", "Wide"});
-    Click(8, 3);
-    QCOMPARE(OpenList()->currentText(), QString("D023N"));
-    Click(8, 5);  // the cell text begins the item, whatever the letter case
-    QCOMPARE(OpenList()->currentText(), QString("Low"));
-    QTest::keyClick(OpenList(), Qt::Key_Up);
-    Click(8, 6);
-    QCOMPARE(Grid().GetTextMatrix(8, 5), QString("Middle"));
-    // On an empty row a list commits nothing.
-    Click(6, 5);
-    QTest::keyClick(OpenList(), Qt::Key_Down);
-    Key(Qt::Key_Return);
-    QCOMPARE(Row(6), kEmptyRow);
-  }
-
   void encodeCommitsAnOpenEditorFirst() {
     MakeView();
     TypeInto(6, 1, "438.1");
@@ -277,53 +248,6 @@ class ChannelViewTest : public QObject {
                            .translated(table->viewport()->mapTo(&Grid(), QPoint(0, 0)));
     QCOMPARE(Editors().TxEditor()->geometry().topLeft(), cell.topLeft());
     QVERIFY(Editors().TxEditor()->hasFocus());
-  }
-
-  void everyKindOfChangeIsOneStepBothWays_data() {
-    QTest::addColumn<std::function<void(ChannelViewTest*)>>("change");
-    using F = std::function<void(ChannelViewTest*)>;
-    QTest::newRow("typing") << F([](ChannelViewTest* t) {
-      t->TypeInto(5, 1, "438.1");
-      t->Key(Qt::Key_Return);
-    });
-    QTest::newRow("paste") << F([](ChannelViewTest* t) {
-      QApplication::clipboard()->setText("438.1\t\n\t\n");
-      t->Click(2, 1);
-      t->Key(Qt::Key_V, Qt::ControlModifier);
-    });
-    QTest::newRow("delete channel") << F([](ChannelViewTest* t) {
-      t->view_->SelectCells({2, 1, 2, 7});
-      t->view_->OnDeleteChannel();
-    });
-    QTest::newRow("dialog") << F([](ChannelViewTest* t) {
-      const RadioImage before = t->document_.Image();
-      RadioImage after = before;
-      after[offset::kOptionFlags1] ^= 0x01;
-      t->view_->RecordImageChange(before, after, "Dialog");
-    });
-    QTest::newRow("read") << F([](ChannelViewTest* t) {
-      RadioImage radio = BlankImage();
-      PutChannel(radio, 1);
-      t->view_->TakeReadImage(radio);
-    });
-  }
-  void everyKindOfChangeIsOneStepBothWays() {
-    QFETCH(std::function<void(ChannelViewTest*)>, change);
-    MakeFilledView();
-    const DocumentState before = view_->State();
-    QSignalSpy edited(view_.get(), &CSelkanView::edited);
-    change(this);
-    QCOMPARE(History().count(), 1);
-    QCOMPARE(edited.count(), 1);
-    QVERIFY(messages_.isEmpty());
-    const DocumentState after = view_->State();
-    QVERIFY(after.channels != before.channels || after.image != before.image);
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(view_->State().channels == before.channels);
-    QVERIFY(view_->State().image == before.image);
-    Key(Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(view_->State().channels == after.channels);
-    QVERIFY(view_->State().image == after.image);
   }
 
   // Committing a cell's own text or pasting what is there is no step.

@@ -77,7 +77,6 @@ class MsFlexGridTest : public QObject {
     QCOMPARE(table->findChild<QLineEdit*>(), nullptr);  // no editor was opened
     QCOMPARE(Where(), QString("2,2"));                  // typing does not jump to a matching cell
   }
-
 };
 
 QTEST_MAIN(MsFlexGridTest)

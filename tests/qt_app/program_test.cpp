@@ -1,7 +1,10 @@
-// The program on its documents: start-up with the catalog, a file named on
-// the command line and the product from the registry; New, Open, Save,
-// Close, Channel Information, Product Information, Compare With, the Edit
-// menu, channel lists, printing, and the save prompt when quitting.
+// The whole program: start-up with the catalog, a file named on the command
+// line and the product from the registry; New, Open, Save, Close, Channel
+// Information, Product Information, Compare With, the Edit menu, channel
+// lists, printing and the save prompt when quitting; the navigation bar's
+// tree, Optional Features and View > Control Bar; Setup > Language, whose
+// choice is stored only once the user has agreed to close, and the program
+// then starts anew through the restart seam.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,14 +13,21 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QUndoStack>
 #include <QtTest>
 
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
 #include "app_fixture.h"
+#include "dialogs/language_dlg.h"
+#include "dialogs/program_restart.h"
 #include "editor/qt/cell_editors.h"
 #include "model/channel_codec.h"
+#include "navbar/qt/navigator_bar.h"
+#include "navbar/qt/navigator_tree.h"
+#include "settings/process_settings.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -44,9 +54,45 @@ QString PdfText(const QString& path) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Picks the language that is not running in the Language dialog and OKs it.
+void ChooseTheOtherLanguage(CMainFrame* frame) {
+  NextDialog next([](QDialog* dialog) {
+    auto* language = static_cast<CLanguageDlg*>(dialog);
+    (language->ChineseButton()->isChecked() ? language->EnglishButton()
+                                             : language->ChineseButton())
+        ->setChecked(true);
+    dialog->accept();
+  });
+  frame->OnLanguage();
+}
+
+// Records the program files the frame tries to start.
+struct Starts {
+  explicit Starts(bool succeed = true) {
+    SetProgramStarter([this, succeed](const QString& file) {
+      files.append(file);
+      return succeed;
+    });
+  }
+  ~Starts() { SetProgramStarter({}); }
+  QStringList files;
+};
+
+void Press(QDialog* dialog, const char* button) {
+  dialog->findChild<QPushButton*>(button)->click();
+}
+
+// Clicks a child of the tree's root with the pointer over it.
+void ClickTreeItem(CMainFrame* frame, int child) {
+  CNavigatorTree* tree = frame->NavigatorBar()->Tree();
+  const QPoint at = tree->visualItemRect(tree->Root()->child(child)).center();
+  QCursor::setPos(tree->viewport()->mapToGlobal(at));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
+
 }  // namespace
 
-class DocumentsTest : public QObject {
+class ProgramTest : public QObject {
   Q_OBJECT
  private slots:
   void missingOrUnreadableCatalogEndsStartUp() {
@@ -308,7 +354,160 @@ class DocumentsTest : public QObject {
     const QString text = PdfText(path);
     QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
   }
+
+  void treeItemsOpenTheirEditors() {
+    Program p;
+    for (const auto& [child, title] : {std::pair{0, "Product Information"},
+                                       {2, "Optional Features"},
+                                       {2, "Optional Features"}}) {
+      NextDialog next([](QDialog* dialog) { dialog->reject(); });
+      ClickTreeItem(p.frame, child);
+      QTRY_COMPARE(next.title, QString(title));
+    }
+    p.child->close();  // hides it
+    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();
+    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));
+    tree->setCurrentItem(tree->Root()->child(1));
+    QTRY_COMPARE(tree->currentItem(), tree->Root());
+    QVERIFY(!p.child->isVisible());
+    ClickTreeItem(p.frame, 1);
+    QTRY_VERIFY(p.child->isVisible());
+  }
+
+  // Cancel changes nothing, an OK without a change leaves the document
+  // unmarked; a squelch level of 7 and the ANI code 123 reach the file.
+  void optionalFeaturesOkChangesTheDocument() {
+    Program p;
+    CSelkanDoc& document = p.child->Document();
+    const RadioImage blank = document.Image();
+    QAction* command = p.frame->Action(command::kOptionalFeatures);
+    for (const char* button : {"cancelButton", "okButton"}) {
+      NextDialog next([button](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(button[0] == 'c' ? 9 : 4);
+        Press(dialog, button);
+      });
+      command->trigger();
+      QCOMPARE(next.title, QString("Optional Features"));
+      QVERIFY(document.Image() == blank);
+      QVERIFY(!document.IsModified());
+    }
+    NextDialog next([](QDialog* dialog) {
+      dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(7);
+      QTest::keyClicks(dialog->findChild<QWidget*>("aniCodeEdit"), "123");
+      Press(dialog, "okButton");
+    });
+    command->trigger();
+    QVERIFY(document.IsModified());
+    // OK is one undo step.
+    p.frame->Action(command::kEditUndo)->trigger();
+    QVERIFY(document.Image() == blank);
+    QVERIFY(!document.IsModified());
+    p.frame->Action(command::kEditRedo)->trigger();
+    p.answers.paths = {p.dir.Path("options.dat")};
+    QVERIFY(p.frame->OnFileSave());
+    const QByteArray saved = p.dir.ReadFile("options.dat");
+    QCOMPARE(saved.mid(offset::kSquelchLevel, 1), QByteArray::fromHex("07"));
+    QCOMPARE(saved.mid(offset::kAniCode, 3), QByteArray::fromHex("010203"));
+  }
+
+  void closeButtonAndControlBarHideAndShowTheBar() {
+    Program p;
+    CNavigatorBar* bar = p.frame->NavigatorBar();
+    QAction* toggle = p.frame->Action(command::kControlBar);
+    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());  // painted
+    const auto& button = bar->Mouse().CloseButton();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(bar->isVisible());
+    QVERIFY(toggle->isChecked());
+  }
+
+
+  void dialogPreselectsTheRunningLanguageAndNotesAChange() {
+    CLanguageDlg dialog(Language::Chinese);
+    QVERIFY(dialog.ChineseButton()->isChecked());
+    dialog.accept();
+    QVERIFY(!dialog.LanguageChanged());
+    dialog.EnglishButton()->setChecked(true);
+    dialog.accept();
+    QVERIFY(dialog.LanguageChanged());
+    QCOMPARE(dialog.ChosenLanguageName(), std::string("English"));
+  }
+
+  // Cancel at the save prompt abandons the restart before anything is
+  // written; otherwise the choice is stored, the user asked only once, and
+  // the program starts anew.
+  void theChoiceIsStoredOnlyOnceTheUserAgreedToClose() {
+    Program p(QStringLiteral("Chinese"));
+    Starts starts;
+    p.child->Document().SetModified(true);
+    const QByteArray before = p.dir.ReadFile("Selkan.ini");
+    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
+    ChooseTheOtherLanguage(p.frame);
+    QCOMPARE(p.dir.ReadFile("Selkan.ini"), before);
+    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+    QVERIFY(starts.files.isEmpty());
+    QVERIFY(p.frame->isVisible());
+
+    ChooseTheOtherLanguage(p.frame);
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QByteArray expected = before;
+    expected.replace("Language=Chinese", "Language=English");  // and nothing else
+    QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);
+    QCOMPARE(p.dir.ReadFile("Olvane.ini"), QByteArray("[Setup]\r\nLanguage=English\r\n"));
+    QCOMPARE(starts.files, QStringList{QCoreApplication::applicationFilePath()});
+    QVERIFY(!p.frame->isVisible());
+  }
+
+  // The user may not change the shipped Selkan.ini (as when installed): the
+  // choice goes to the user's own copy, which the next start reads.
+  void aReadOnlyProfileLeavesTheChoiceInTheUsersCopy() {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    ProgramDir dir;
+    QVERIFY(QFile::setPermissions(dir.Path("Selkan.ini"), QFileDevice::ReadOwner));
+    const QByteArray shipped = dir.ReadFile("Selkan.ini");
+    {
+      Answers answers;
+      StartedApp started(dir);
+      Starts starts;
+      ChooseTheOtherLanguage(started.app.MainFrame());
+      QCOMPARE(starts.files.size(), 1);
+    }
+    QCOMPARE(dir.ReadFile("Selkan.ini"), shipped);
+    QVERIFY(QFile::exists(config.path() + "/Selkan/Olvane.ini"));
+    {
+      Answers answers;
+      StartedApp next(dir);
+      QVERIFY(next.started);
+      QCOMPARE(Settings().LanguageName(), std::string("Chinese"));
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+  }
+
+  // A program that cannot be started, or settings that cannot be written,
+  // are said, and the program stays.
+  void failuresAreReportedAndTheProgramStays() {
+    Program p;
+    {
+      Starts starts(false);
+      ChooseTheOtherLanguage(p.frame);
+      QCOMPARE(starts.files.size(), 1);
+      QVERIFY(p.answers.messages.at(0).text.contains(starts.files[0]));
+      QVERIFY(p.frame->isVisible());
+    }
+    p.dir.SetLanguage(QStringLiteral("English"));
+    QVERIFY(p.dir.Remove("Olvane.ini"));
+    QVERIFY(QDir().mkdir(p.dir.Path("Olvane.ini")));
+    Starts starts;
+    ChooseTheOtherLanguage(p.frame);
+    QVERIFY(p.answers.messages.at(1).text.contains("Olvane.ini"));
+    QVERIFY(starts.files.isEmpty());
+    QVERIFY(p.frame->isVisible());
+  }
 };
 
-QTEST_MAIN(DocumentsTest)
-#include "documents_test.moc"
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared by the shell tests: a temporary program directory holding a copy of
-// what the build puts beside the program, start-up of the application on it,
-// and answers to message boxes, file choosers and modal dialogs.
+// Shared by the shell and link tests: a temporary program directory, the
+// program started on it, and answers to message boxes, choosers and dialogs.
 
 #include <QApplication>
 #include <QDialog>
@@ -29,8 +28,7 @@
 
 namespace selkan::test {
 
-// A program directory with Selkan.ini (its language set as asked), both
-// catalogs and the icon.
+// A program directory with what the build puts beside the program.
 class ProgramDir {
  public:
   explicit ProgramDir(const QString& language = QStringLiteral("English")) {
@@ -52,13 +50,11 @@ class ProgramDir {
   }
   void WriteFile(const QString& name, const QByteArray& bytes) const {
     QFile file(Path(name));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(bytes);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
   }
   QByteArray ReadFile(const QString& name) const {
     QFile file(Path(name));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
  private:
@@ -81,8 +77,7 @@ class Answers {
     SetFilePromptHandler([this](const FilePromptRequest& request) -> std::optional<QString> {
       prompts.push_back(request);
       const QString path = Next(paths, QString());
-      if (path.isEmpty()) return std::nullopt;
-      return path;
+      return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
     });
   }
   ~Answers() {
@@ -100,10 +95,8 @@ class Answers {
  private:
   template <typename T>
   static T Next(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T next = queue.front();
-    queue.pop_front();
-    return next;
+    if (!queue.empty()) otherwise = queue.front(), queue.pop_front();
+    return otherwise;
   }
 };
 

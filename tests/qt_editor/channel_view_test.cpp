@@ -1,31 +1,78 @@
-// The channel view as its user drives it: decode and encode of every
-// channel, the product step, the in-cell editors (commit and advance), the
-// edit history with its clean state, selection, clipboard and row commands.
+// The channel view as its user drives it (decode and encode, the product
+// step, the in-cell editors, the history, selection, clipboard and moves),
+// and the dialogs over the image: Optional Features and Product Information.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
-#include <functional>
+#include <tuple>
 
 #include "editor/clipboard_text.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
+#include "model/qt/option_dialog_keys.h"
+#include "model/qt/optional_features_dlg.h"
+#include "model/qt/product_info_dlg.h"
 #include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
-#include "product_profile_fixture.h"
+#include "platform/registry.h"
+#include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 using namespace selkan;
-using selkan::testing::kRegistryKey;
-using selkan::testing::ProductProfileFixture;
-using selkan::testing::ProfileText;
 
 namespace {
+
+QByteArray ProfileText(const char* language) {
+  return QByteArray("[Setup]\nLanguage=") + language +
+         "\nAppName=SelkanTest\nType1=SK-100\nType2=SK-200\nType3=SK-300\n"
+         "Field1=136 - 174MHz|400 - 470MHz\n"
+         "Field2=130 - 160MHz|400 - 470MHz|450 - 520MHz\nField3=350 - 390MHz\n"
+         "[English]\nAppName=Selkan Programmer\nTitle=Selkan Radio\n"
+         "[Chinese]\nAppName=赛尔坎编程\nTitle=赛尔坎对讲机\n";
+}
+
+const std::string kRegistryKey = "Software\\SelkanTest";
+
+// A program directory with that Selkan.ini, its profile and settings.
+struct ProductProfileFixture {
+  explicit ProductProfileFixture(const QByteArray& content) {
+    QFile file(directory.filePath("Selkan.ini"));
+    loaded = file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    file.close();
+    loaded = loaded && profile.Load(file.fileName().toStdString(), false, true, false);
+    settings.Initialize(profile, directory.path().toStdString() + "/");
+  }
+
+  QTemporaryDir directory;
+  CProfileStore profile;
+  ProcessSettings settings;
+  MemoryRegistry registry;
+  bool loaded = false;
+};
+
+auto Fields(const OptionStates& s) {
+  return std::tie(s.batterySaver, s.beep, s.busyLock, s.keyLock, s.ani, s.vox, s.led,
+                  s.squelchLevel, s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
+                  s.voxDelayTime, s.aniCode);
+}
+
+// Controls are found by their help id.
+QWidget* Control(const QWidget* dialog, int id) {
+  for (auto* w : dialog->findChildren<QWidget*>())
+    if (w->property("controlId").toInt() == id) return w;
+  return nullptr;
+}
 
 const QStringList kEmptyRow = {"", "", "", "", "", "", ""};
 const QStringList kChannel = {"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
@@ -54,9 +101,9 @@ class ChannelViewTest : public QObject {
   QList<MessageRequest> messages_;
 
   // A shown view of an SK-100 on its 400 - 470 MHz band.
-  void MakeView(const char* language = "English") {
+  void MakeView() {
     view_.reset();
-    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText(language));
+    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     QVERIFY(fixture_->loaded);
     document_.Image()[offset::kRadioType] = 0;
     document_.Image()[offset::kBandIndex] = 1;
@@ -76,7 +123,24 @@ class ChannelViewTest : public QObject {
       PutRow(r, row);
     }
   }
-  CMSFlexGrid& Grid() { return *view_->Grid(); }
+  // A bare grid of 200 rows and 8 columns (when made) that logs its events.
+  std::unique_ptr<CMSFlexGrid> grid_;
+  QStringList events_;
+  void MakeGrid() {
+    grid_ = std::make_unique<CMSFlexGrid>();
+    grid_->resize(600, 300);
+    grid_->SetRows(200);
+    grid_->SetCols(8);
+    grid_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
+    connect(grid_.get(), &CMSFlexGrid::leaveCell, this, [this] { events_ << "leave " + Where(); });
+    connect(grid_.get(), &CMSFlexGrid::enterCell, this, [this] { events_ << "enter " + Where(); });
+    connect(grid_.get(), &CMSFlexGrid::mouseDown, this,
+            [this](short button, short shift, int, int) {
+              events_ << QString("mouse %1 %2 at %3").arg(button).arg(shift).arg(Where());
+            });
+  }
+  CMSFlexGrid& Grid() { return grid_ ? *grid_ : *view_->Grid(); }
   CCellEditors& Editors() { return *view_->CellEditors(); }
   QUndoStack& History() { return *view_->UndoStack(); }
   QStringList Row(int r) {
@@ -95,7 +159,6 @@ class ChannelViewTest : public QObject {
                       table->visualRect(index).center());
   }
   QLineEdit* OpenEdit() { return qobject_cast<QLineEdit*>(Editors().OpenEditor()); }
-  QComboBox* OpenList() { return qobject_cast<QComboBox*>(Editors().OpenEditor()); }
   // Clicks a frequency cell and replaces its text by typing.
   QLineEdit* TypeInto(int row, int col, const QString& text) {
     Click(row, col);
@@ -125,6 +188,8 @@ class ChannelViewTest : public QObject {
     });
   }
   void cleanup() {
+    grid_.reset();
+    events_.clear();
     view_.reset();
     fixture_.reset();
     SetMessageHandler({});
@@ -139,11 +204,11 @@ class ChannelViewTest : public QObject {
     auto* two = document_.Image().data() + offset::Channel(2);  // receive only
     two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14;
     MakeView();
-    QCOMPARE(Row(1), QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
+    QCOMPARE(Row(1),
+             QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
-    QCOMPARE(view_->GetBandLimits().upper, 47000000);
 
     const RadioImage decoded = document_.Image();
     PutRow(199, {"136.00625", "136.00625", "", "", "中", "On", ""});  // either language's word
@@ -182,15 +247,6 @@ class ChannelViewTest : public QObject {
     QCOMPARE(int(document_.Image()[offset::kRadioType]), 0);
     QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 1u);
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
-  }
-
-  void chineseWordsInTheGridAndTheEditors() {
-    PutChannel(document_.Image(), 3);
-    MakeView("Chinese");
-    QCOMPARE(Row(3), QStringList({"145.12500", "145.72500", "88.5", "D023N", "高", "开", "宽"}));
-    TypeInto(11, 1, "438.1");
-    Key(Qt::Key_Return);
-    QCOMPARE(Row(11), QStringList({"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
   }
 
   // A valid Rx on an empty row writes the row's defaults; Enter opens the
@@ -241,32 +297,6 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(4), QStringList({"440.00000", "", "88.5", "D023N", "Low", "Off", "Narrow"}));
     QCOMPARE(Where(), QString("4,2"));
     QCOMPARE(messages_.size(), 2);
-    QCOMPARE(messages_[1].text, QString("Out of range,please input again."));
-  }
-
-  void listsSelectByTheCellTextAndCommitOnLeaving() {
-    MakeView();
-    PutRow(8, {"440.00000", "445.00000", "D023N", "None", "low", "Off", "Wide"});
-    Click(8, 3);
-    QCOMPARE(OpenList()->currentText(), QString("D023N"));
-    Click(8, 5);  // the cell text begins the item, whatever the letter case
-    QCOMPARE(OpenList()->currentText(), QString("Low"));
-    QTest::keyClick(OpenList(), Qt::Key_Up);
-    Click(8, 6);
-    QCOMPARE(Grid().GetTextMatrix(8, 5), QString("Middle"));
-    // On an empty row a list commits nothing.
-    Click(6, 5);
-    QTest::keyClick(OpenList(), Qt::Key_Down);
-    Key(Qt::Key_Return);
-    QCOMPARE(Row(6), kEmptyRow);
-  }
-
-  void encodeCommitsAnOpenEditorFirst() {
-    MakeView();
-    TypeInto(6, 1, "438.1");
-    view_->Encode();
-    QCOMPARE(Editors().OpenEditor(), nullptr);
-    QCOMPARE(RecordStart(document_.Image(), 6), QByteArray("\x00\x00\x81\x43", 4));
   }
 
   void theEditorCoversItsCell() {
@@ -277,53 +307,6 @@ class ChannelViewTest : public QObject {
                            .translated(table->viewport()->mapTo(&Grid(), QPoint(0, 0)));
     QCOMPARE(Editors().TxEditor()->geometry().topLeft(), cell.topLeft());
     QVERIFY(Editors().TxEditor()->hasFocus());
-  }
-
-  void everyKindOfChangeIsOneStepBothWays_data() {
-    QTest::addColumn<std::function<void(ChannelViewTest*)>>("change");
-    using F = std::function<void(ChannelViewTest*)>;
-    QTest::newRow("typing") << F([](ChannelViewTest* t) {
-      t->TypeInto(5, 1, "438.1");
-      t->Key(Qt::Key_Return);
-    });
-    QTest::newRow("paste") << F([](ChannelViewTest* t) {
-      QApplication::clipboard()->setText("438.1\t\n\t\n");
-      t->Click(2, 1);
-      t->Key(Qt::Key_V, Qt::ControlModifier);
-    });
-    QTest::newRow("delete channel") << F([](ChannelViewTest* t) {
-      t->view_->SelectCells({2, 1, 2, 7});
-      t->view_->OnDeleteChannel();
-    });
-    QTest::newRow("dialog") << F([](ChannelViewTest* t) {
-      const RadioImage before = t->document_.Image();
-      RadioImage after = before;
-      after[offset::kOptionFlags1] ^= 0x01;
-      t->view_->RecordImageChange(before, after, "Dialog");
-    });
-    QTest::newRow("read") << F([](ChannelViewTest* t) {
-      RadioImage radio = BlankImage();
-      PutChannel(radio, 1);
-      t->view_->TakeReadImage(radio);
-    });
-  }
-  void everyKindOfChangeIsOneStepBothWays() {
-    QFETCH(std::function<void(ChannelViewTest*)>, change);
-    MakeFilledView();
-    const DocumentState before = view_->State();
-    QSignalSpy edited(view_.get(), &CSelkanView::edited);
-    change(this);
-    QCOMPARE(History().count(), 1);
-    QCOMPARE(edited.count(), 1);
-    QVERIFY(messages_.isEmpty());
-    const DocumentState after = view_->State();
-    QVERIFY(after.channels != before.channels || after.image != before.image);
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(view_->State().channels == before.channels);
-    QVERIFY(view_->State().image == before.image);
-    Key(Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(view_->State().channels == after.channels);
-    QVERIFY(view_->State().image == after.image);
   }
 
   // Committing a cell's own text or pasting what is there is no step.
@@ -378,8 +361,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE(History().count(), 1);
   }
 
-  // A block selected with the mouse closes the editor; a command first
-  // commits what is being typed.
+  // A block selected with the mouse closes the editor; a command and the
+  // encode first commit what is being typed.
   void selectingABlockOrACommandClosesTheEditor() {
     MakeFilledView();
     Click(2, 2);
@@ -391,9 +374,15 @@ class ChannelViewTest : public QObject {
     QVERIFY(Editors().OpenEditor() == nullptr);
     QCOMPARE(Grid().GetTextMatrix(5, 1), QString("438.10000"));
     QCOMPARE(QApplication::clipboard()->text().left(9), QString("438.10000"));
+    TypeInto(6, 1, "438.1");
+    view_->Encode();  // the encode before a save, a write or a compare
+    QVERIFY(Editors().OpenEditor() == nullptr);
+    QCOMPARE(RecordStart(document_.Image(), 6), QByteArray("\x00\x00\x81\x43", 4));
   }
 
-  void copyGivesTabsAndForWholeChannelsTheListForm() {
+  // Copy gives tabs and, for whole channels, the list form too; a moved
+  // block stays selected; a refused pasted value is said.
+  void clipboardAndRowCommands() {
     MakeFilledView();
     view_->SelectCells({1, 1, 2, 7});
     Key(Qt::Key_C, Qt::ControlModifier);
@@ -403,10 +392,12 @@ class ChannelViewTest : public QObject {
     view_->SelectCells({1, 1, 2, 6});
     Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("text/csv"));
-  }
 
-  void aRefusedPasteValueIsSaid() {
-    MakeFilledView();
+    view_->SelectCells({2, 1, 3, 7});
+    view_->OnMoveChannelUp();
+    QCOMPARE(Row(1).value(0), QString("442.00000"));
+    QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
+
     QApplication::clipboard()->setText("438.1\t\t69.9\n");
     view_->SelectCells({5, 1, 5, 1});
     view_->OnEditPaste();
@@ -415,12 +406,106 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Grid().GetTextMatrix(5, 1), QString("438.10000"));
   }
 
-  void movedChannelsStaySelected() {
-    MakeFilledView();
-    view_->SelectCells({2, 1, 3, 7});
-    view_->OnMoveChannelUp();
-    QCOMPARE(Row(1).value(0), QString("442.00000"));
-    QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
+  // Each control shows its own option and hands it back; an option outside
+  // its list shows no selection and comes back so. The priority list starts
+  // with "Off" in the language in use, then 1-199.
+  void controlsShowAndReturnTheirOptions() {
+    const OptionStates sets[] = {
+        {true, false, 1, 0, 1, 0, 1, 7, 3, 2, 6, 199, 2, "007"},
+        {false, true, 0, 1, 0, 1, 0, 0, 7, 4, 0, 0, 0, ""},
+        {},
+    };
+    const QStringList shown[] = {
+        {"1", "0", "Off", "On", "Off", "On", "Off", "7", "4", "6.25k", "240", "199", "3s", "007"},
+        {"0", "1", "On", "Off", "On", "Off", "On", "0", "8", "25k", "Off", "无", "1s", ""},
+        {"0", "0", "", "", "", "", "", "", "", "", "", "", "", ""},
+    };
+    const int ids[] = {1005, 1016, 1130, 1113, 1114, 1115, 1119,
+                       1116, 1121, 1117, 1118, 1122, 1123, 1006};
+    for (int set = 0; set < 3; ++set) {
+      COptionalFeaturesDlg dialog(sets[set], set == 1 ? Language::Chinese : Language::English);
+      for (int i = 0; i < 14; ++i) {
+        QWidget* w = Control(&dialog, ids[i]);
+        QString text = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text() : "?";
+        if (auto* box = qobject_cast<QCheckBox*>(w)) text = box->isChecked() ? "1" : "0";
+        if (auto* list = qobject_cast<QComboBox*>(w)) text = list->currentText();
+        QCOMPARE(text, shown[set][i]);
+      }
+      QVERIFY(Fields(dialog.States()) == Fields(sets[set]));
+      QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, 1122))->count(), 200);
+    }
+  }
+
+  void keysPassOrAreDiscarded() {
+    const Qt::KeyboardModifiers shift(Qt::ShiftModifier), ctrl(Qt::ControlModifier);
+    for (int key : {Qt::Key_0, Qt::Key_9, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+                    Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+      QCOMPARE(OptionDialogKey(key, Qt::KeypadModifier), DialogKey::Pass);
+      QCOMPARE(OptionDialogKey(key, shift), DialogKey::Discard);
+    }
+    for (int key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space,
+                    Qt::Key_A, Qt::Key_V, Qt::Key_Home, Qt::Key_Exclam, Qt::Key_Period})
+      QCOMPARE(OptionDialogKey(key, ctrl), DialogKey::Discard);
+    QCOMPARE(OptionDialogKey(Qt::Key_F1, shift), DialogKey::HelpThenPass);
+  }
+
+  // The caption is in English whatever the program's language.
+  void okWritesImageAndRegistryAndGivesAnEnglishCaption() {
+    RadioImage image = BlankImage();
+    image[offset::kRadioType] = 1;
+    image[offset::kBandIndex] = 1;
+    ProductProfileFixture fixture(ProfileText("Chinese"));
+    QVERIFY(fixture.loaded);
+    CProductInfoDlg dialog(image, fixture.profile, fixture.registry,
+                           QString::fromUtf8("赛尔坎编程"));
+    qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(int(image[offset::kRadioType]), 0);
+    QCOMPARE(int(image[offset::kBandIndex]), 0);
+    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Type"), 0u);
+    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Field"), 0u);
+    QVERIFY(dialog.ImageChanged());
+    QCOMPARE(QString::fromStdString(dialog.Result()->caption),
+             QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
+    QCOMPARE(dialog.Result()->limits.lower, 13600000);
+  }
+
+  // The grid's own contract: the current cell and its events, fixed cells
+  // that are never current, and cells no one but the program writes.
+  void movesToSameCellFixedCellsOrOutsideRaiseNothing() {
+    MakeGrid();
+    grid_->SetRow(3);
+    events_.clear();
+    for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
+    for (int col : {0, 8}) grid_->SetCol(col);
+    QVERIFY(events_.isEmpty());
+    QCOMPARE(Where(), QString("3,1"));
+  }
+
+  void clickMovesCurrentCellThenReportsMouseDown() {
+    MakeGrid();
+    Click(3, 4, Qt::ShiftModifier);
+    QCOMPARE(events_, QStringList({"leave 1,1", "enter 3,4", "mouse 1 1 at 3,4"}));
+    events_.clear();
+    Click(3, 4);  // the same cell: no cell change, still a mouse press
+    QCOMPARE(events_, QStringList({"mouse 1 0 at 3,4"}));
+  }
+
+  void cellsAreNeverEditedByTheTable() {
+    MakeGrid();
+    grid_->SetTextMatrix(2, 2, "kept");
+    grid_->SetRow(2);
+    grid_->SetCol(2);
+    GridTable* table = grid_->Table();
+    table->setFocus();
+    QTest::keyClicks(table, "99");
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
+                       table->visualRect(table->model()->index(1, 1)).center());
+    QCOMPARE(grid_->GetTextMatrix(2, 2), QString("kept"));
+    QCOMPARE(table->findChild<QLineEdit*>(), nullptr);  // no editor was opened
+    QCOMPARE(Where(), QString("2,2"));                  // typing does not jump to a matching cell
   }
 };
 

@@ -1,0 +1,494 @@
+// The whole program: start-up, the document commands, the Edit menu,
+// channel lists, printing, quitting, the navigation bar, Optional Features
+// and Setup > Language (stored only once the user agreed to close).
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "app/qt/command_ids.h"
+#include "app/qt/compare_dlg.h"
+#include "app_fixture.h"
+#include "dialogs/language_dlg.h"
+#include "dialogs/program_restart.h"
+#include "editor/qt/cell_editors.h"
+#include "model/channel_codec.h"
+#include "navbar/qt/navigator_bar.h"
+#include "navbar/qt/navigator_tree.h"
+#include "settings/process_settings.h"
+
+using namespace selkan;
+using namespace selkan::test;
+
+namespace {
+
+QString SavedRx(const QString& path, int channel) {
+  const DatLoadResult saved = LoadDatFile(path.toStdString());
+  return QString::fromStdString(
+      Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
+}
+
+QStringList Row(CSelkanView* view, int row) {
+  QStringList cells;
+  for (int c = 1; c <= 7; ++c) cells << view->Grid()->GetTextMatrix(row, c);
+  return cells;
+}
+
+QString PdfText(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Picks the language that is not running in the Language dialog and OKs it.
+void ChooseTheOtherLanguage(CMainFrame* frame) {
+  NextDialog next([](QDialog* dialog) {
+    auto* language = static_cast<CLanguageDlg*>(dialog);
+    (language->ChineseButton()->isChecked() ? language->EnglishButton() : language->ChineseButton())
+        ->setChecked(true);
+    dialog->accept();
+  });
+  frame->OnLanguage();
+}
+
+// Records the program files the frame tries to start.
+struct Starts {
+  explicit Starts(bool succeed = true) {
+    SetProgramStarter([this, succeed](const QString& file) {
+      files.append(file);
+      return succeed;
+    });
+  }
+  ~Starts() { SetProgramStarter({}); }
+  QStringList files;
+};
+
+// Clicks a child of the tree's root with the pointer over it.
+void ClickTreeItem(CMainFrame* frame, int child) {
+  CNavigatorTree* tree = frame->NavigatorBar()->Tree();
+  const QPoint at = tree->visualItemRect(tree->Root()->child(child)).center();
+  QCursor::setPos(tree->viewport()->mapToGlobal(at));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void missingOrUnreadableCatalogEndsStartUp() {
+    for (const QByteArray& catalog : {QByteArray(), QByteArray("not a catalog")}) {
+      ProgramDir dir;
+      dir.Remove("EnglishQ47.qm");
+      if (!catalog.isEmpty()) dir.WriteFile("EnglishQ47.qm", catalog);
+      Answers answers;
+      StartedApp started(dir);
+      QVERIFY(!started.started);
+      QVERIFY(started.app.MainFrame() == nullptr);
+      QCOMPARE(answers.messages.size(), std::size_t{1});
+    }
+  }
+
+  void commandLineFileIsOpenedOrEndsTheProgram() {
+    ProgramDir dir;
+    RadioImage image = BlankImage();
+    image[0x123] = 0x42;
+    dir.WriteFile("radio.dat", Bytes(image));
+    dir.WriteFile("short.dat", QByteArray(100, '\0'));
+    Answers answers;
+    {
+      StartedApp started(dir, {dir.Path("radio.dat")});
+      QVERIFY(started.started);
+      const auto children = started.app.MainFrame()->Children();
+      QCOMPARE(children.size(), 1);
+      QCOMPARE(children.front()->Document().Image()[0x123], 0x42);
+    }
+    StartedApp started(dir, {dir.Path("short.dat")});
+    QVERIFY(!started.started);
+    QCOMPARE(answers.messages.size(), std::size_t{1});
+  }
+
+  void aNewDocumentTakesTypeAndBandFromTheRegistry() {
+    ProgramDir dir;
+    Answers answers;
+    auto registry = std::make_unique<MemoryRegistry>();
+    registry->WriteValue("Software\\Selkan", "Type", 1);
+    registry->WriteValue("Software\\Selkan", "Field", 2);
+    StartedApp started(dir, {}, std::move(registry));
+    CMainFrame* frame = started.app.MainFrame();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-200  Fre:400 - 430MHz ]"));
+    QCOMPARE(frame->Children().front()->Document().Image()[offset::kBandIndex], 2);
+  }
+
+  // What the grid holds is saved; saving marks the point of the history that
+  // counts as unchanged; a file opened and saved again keeps every byte.
+  void saveWritesTheGridAndOpenSaveRoundTripsByteForByte() {
+    Program p;
+    QApplication::clipboard()->setText("145.5\n");
+    p.view->SelectCells({199, 1, 199, 1});
+    p.view->OnEditPaste();
+    p.answers.paths = {p.dir.Path("first.dat")};
+    QVERIFY(p.frame->OnFileSave());
+    QCOMPARE(SavedRx(p.dir.Path("first.dat"), 199), QStringLiteral("145.50000"));
+    QVERIFY(!p.child->Document().IsModified());
+    p.view->OnEditUndo();
+    QVERIFY(p.child->Document().IsModified());
+    p.view->OnEditRedo();
+    QVERIFY(!p.child->Document().IsModified());
+
+    const QByteArray first = p.dir.ReadFile("first.dat");
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("first.dat")));
+    p.answers.paths = {p.dir.Path("second.dat")};
+    QVERIFY(p.frame->OnFileSaveAs());
+    QCOMPARE(p.dir.ReadFile("second.dat"), first);
+    QVERIFY(p.frame->OnFileSave());  // an opened document's file, without asking
+    QCOMPARE(p.answers.prompts.size(), std::size_t{2});
+    QVERIFY(p.frame->close());
+    QVERIFY(p.answers.messages.empty());
+  }
+
+  // A document is replaced or left only when that succeeded.
+  void cancelledAndFailedSavesAndOpensAreFalse() {
+    Program p;
+    p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
+    QVERIFY(!p.frame->OnFileSave());  // cancelled: nothing written, nothing said
+    QVERIFY(p.answers.messages.empty());
+    QVERIFY(!p.frame->OnFileSave());
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text.contains("x.dat"));
+    QVERIFY(p.answers.messages[1].text.contains("absent.dat"));
+    p.dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
+    QVERIFY(!p.frame->OnFileNew());
+    QCOMPARE(p.frame->Children().size(), 1);
+    QVERIFY(p.child->isVisible());
+  }
+
+  // The close box and File > Close only hide a document window; Channel
+  // Information and opening its file again bring it back with its edits.
+  void closedWindowsKeepTheirEdits() {
+    Program p;
+    p.child->Document().Image()[0xC80] = 0x5A;
+    QVERIFY(!p.child->close());
+    QVERIFY(!p.child->isVisible());
+    p.frame->Action(command::kChannelInformation)->trigger();
+    QVERIFY(p.child->isVisible());
+    QCOMPARE(p.child->Document().Image()[0xC80], 0x5A);
+
+    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    p.answers.paths = {p.dir.Path("a.dat")};
+    p.frame->Action(command::kFileOpen)->trigger();
+    QVERIFY(!p.child->isVisible());
+    CChildFrame* a = p.frame->Children().back();
+    a->Document().Image()[0xC80] = 0x11;
+    p.frame->Action(command::kFileClose)->trigger();
+    QVERIFY(!a->isVisible());
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
+    QCOMPARE(p.frame->Children().size(), 2);
+    QCOMPARE(p.frame->ActiveChild(), a);
+    QCOMPARE(a->Document().Image()[0xC80], 0x11);
+  }
+
+  // OK is one step of the history and sets band limits and caption; Cancel
+  // changes nothing.
+  void productInformationOkAndCancel() {
+    Program p;
+    NextDialog ok([](QDialog* dialog) {
+      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
+      dialog->accept();
+    });
+    p.frame->Action(command::kProductInformation)->trigger();
+    QCOMPARE(p.view->GetBandLimits().lower, 40000000);
+    QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
+    QVERIFY(p.child->Document().IsModified());
+    QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+    p.frame->Action(command::kEditUndo)->trigger();
+    QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
+    QCOMPARE(p.view->GetBandLimits().lower, 13600000);
+    QVERIFY(!p.child->Document().IsModified());
+    NextDialog cancel([](QDialog* dialog) {
+      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
+      dialog->reject();
+    });
+    p.frame->OnProductInformation();
+    QCOMPARE(p.view->GetBandLimits().lower, 13600000);
+    QVERIFY(!p.child->Document().IsModified());
+  }
+
+  void quittingAsksPerModifiedDocument() {
+    Program p;
+    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    const auto children = p.frame->Children();
+    children[0]->Document().SetModified(true);
+    children[1]->Document().SetModified(true);
+    children[1]->Document().Image()[0xC80] = 0x33;
+    p.answers.buttons = {QMessageBox::Discard, QMessageBox::Cancel};
+    QVERIFY(!p.frame->close());
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
+    QVERIFY(p.frame->isVisible());
+    p.answers.buttons = {QMessageBox::Discard, QMessageBox::Save};
+    QVERIFY(p.frame->close());
+    QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
+  }
+
+  void quittingWithACellEditorOpenAsksToSaveWhatWasTyped() {
+    Program p;
+    p.view->Grid()->SetRow(2);  // opens the Rx editor over channel 2
+    p.view->CellEditors()->RxEditor()->setText("136.5");
+    p.answers.buttons = {QMessageBox::Save};
+    p.answers.paths = {p.dir.Path("typed.dat")};
+    QVERIFY(p.frame->close());
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QCOMPARE(SavedRx(p.dir.Path("typed.dat"), 2), QStringLiteral("136.50000"));
+  }
+
+  // Compare With takes the document as the grid shows it.
+  void compareSeesTheGridsEdits() {
+    Program p;
+    const QString saved = p.dir.Path("saved.dat");
+    p.view->Encode();
+    QVERIFY(SaveDatFile(saved.toStdString(), p.view->Document().Image()));
+    p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
+    p.view->Grid()->SetTextMatrix(2, 2, "438.50000");
+    p.answers.paths = {saved};
+    QString shown;
+    NextDialog look([&shown](QDialog* dialog) {
+      shown = qobject_cast<CCompareDlg*>(dialog)->Differences();
+      dialog->reject();
+    });
+    p.frame->Action(command::kFileCompare)->trigger();
+    QVERIFY2(shown.startsWith("Channel 2: 438.50000, 438.50000,"), qPrintable(shown));
+  }
+
+  void theEditMenuWorksOnTheActiveDocument() {
+    Program p;
+    QAction* undo = p.frame->Action(command::kEditUndo);
+    QVERIFY(!undo->isEnabled());
+    QApplication::clipboard()->setText("145.5\t\n");
+    p.view->SelectCells({2, 1, 2, 1});
+    p.frame->Action(command::kEditPaste)->trigger();
+    QCOMPARE(undo->text(), QString("&Undo Paste"));
+    undo->trigger();
+    QCOMPARE(Row(p.view, 2).value(0), QString());
+    QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    p.dir.WriteFile("other.dat", Bytes(BlankImage()));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")));
+    QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
+  }
+
+  // A list comes in as one step, or not at all when a line is bad; what is
+  // being typed goes out too; a list that cannot be written is said.
+  void channelListsInAndOut() {
+    Program p;
+    p.dir.WriteFile("own.csv",
+                    "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
+                    "2,145.5,,,,Low,,\r\n");
+    p.dir.WriteFile("bad.csv", "Location,Frequency\n1,145.0\n7,\n");
+    p.answers.paths = {p.dir.Path("own.csv"), p.dir.Path("bad.csv"), p.dir.Path("out.csv"),
+                       p.dir.Path("no/such/dir/x.csv")};
+    QAction* import = p.frame->Action(command::kImportChannels);
+    import->trigger();
+    QCOMPARE(Row(p.view, 2),
+             QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
+    import->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QVERIFY(p.answers.messages[0].text.contains("bad.csv:3: "));
+    QCOMPARE(p.view->UndoStack()->count(), 1);
+    QCOMPARE(Row(p.view, 2).value(0), QString("145.50000"));
+
+    p.view->Grid()->SetRow(3);
+    p.view->CellEditors()->RxEditor()->setText("146");
+    p.frame->Action(command::kExportChannels)->trigger();
+    const QByteArray csv = p.dir.ReadFile("out.csv");
+    QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
+    QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    p.frame->Action(command::kExportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+  }
+
+  void printAsksForPagesAndPrintDirectDoesNot() {
+    Program p;
+    for (int row : {1, 2, 3, 5, 6, 7, 8, 30})  // three pages, a gap among them
+      p.view->Grid()->SetTextMatrix(row, 1, QStringLiteral("438.10000"));
+    int lastPage = 0;
+    NextDialog answer([&lastPage](QDialog* dialog) {
+      auto* print = qobject_cast<QPrintDialog*>(dialog);
+      QVERIFY(print);
+      lastPage = print->maxPage();
+      dialog->reject();  // cancelled: nothing printed
+    });
+    const QString path = p.dir.Path("printed.pdf");
+    p.frame->Printer().setOutputFormat(QPrinter::PdfFormat);
+    p.frame->Printer().setOutputFileName(path);
+    p.frame->Action(command::kFilePrint)->trigger();
+    QCOMPARE(lastPage, 3);
+    QVERIFY(!QFile::exists(path));
+    p.frame->Action(command::kFilePrintDirect)->trigger();
+    const QString text = PdfText(path);
+    QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
+  }
+
+  void treeItemsOpenTheirEditors() {
+    Program p;
+    for (const auto& [child, title] : {std::pair{0, "Product Information"},
+                                       {2, "Optional Features"},
+                                       {2, "Optional Features"}}) {
+      NextDialog next([](QDialog* dialog) { dialog->reject(); });
+      ClickTreeItem(p.frame, child);
+      QTRY_COMPARE(next.title, QString(title));
+    }
+    p.child->close();  // hides it
+    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();
+    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));
+    tree->setCurrentItem(tree->Root()->child(1));
+    QTRY_COMPARE(tree->currentItem(), tree->Root());
+    QVERIFY(!p.child->isVisible());
+    ClickTreeItem(p.frame, 1);
+    QTRY_VERIFY(p.child->isVisible());
+  }
+
+  // Cancel changes nothing, an OK without a change leaves the document
+  // unmarked, an OK with one is a step of the history.
+  void optionalFeaturesOkChangesTheDocument() {
+    Program p;
+    CSelkanDoc& document = p.child->Document();
+    const RadioImage blank = document.Image();
+    QAction* command = p.frame->Action(command::kOptionalFeatures);
+    for (const char* button : {"cancelButton", "okButton"}) {
+      NextDialog next([button](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(button[0] == 'c' ? 9 : 4);
+        dialog->findChild<QPushButton*>(button)->click();
+      });
+      command->trigger();
+      QVERIFY(document.Image() == blank);
+      QVERIFY(!document.IsModified());
+    }
+    NextDialog next([](QDialog* dialog) {
+      dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(7);
+      dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    command->trigger();
+    QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
+    QVERIFY(document.IsModified());
+    p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
+    QVERIFY(document.Image() == blank);
+    QVERIFY(!document.IsModified());
+  }
+
+  void closeButtonAndControlBarHideAndShowTheBar() {
+    Program p;
+    CNavigatorBar* bar = p.frame->NavigatorBar();
+    QAction* toggle = p.frame->Action(command::kControlBar);
+    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());  // painted
+    const auto& button = bar->Mouse().CloseButton();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(bar->isVisible());
+    QVERIFY(toggle->isChecked());
+  }
+
+  void dialogPreselectsTheRunningLanguageAndNotesAChange() {
+    CLanguageDlg dialog(Language::Chinese);
+    QVERIFY(dialog.ChineseButton()->isChecked());
+    dialog.accept();
+    QVERIFY(!dialog.LanguageChanged());
+    dialog.EnglishButton()->setChecked(true);
+    dialog.accept();
+    QVERIFY(dialog.LanguageChanged());
+    QCOMPARE(dialog.ChosenLanguageName(), std::string("English"));
+  }
+
+  // Cancel at the save prompt abandons the restart before anything is
+  // written; otherwise the choice is stored, the user asked only once, and
+  // the program starts anew.
+  void theChoiceIsStoredOnlyOnceTheUserAgreedToClose() {
+    Program p(QStringLiteral("Chinese"));
+    Starts starts;
+    p.child->Document().SetModified(true);
+    const QByteArray before = p.dir.ReadFile("Selkan.ini");
+    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
+    ChooseTheOtherLanguage(p.frame);
+    QCOMPARE(p.dir.ReadFile("Selkan.ini"), before);
+    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+    QVERIFY(starts.files.isEmpty());
+    QVERIFY(p.frame->isVisible());
+
+    ChooseTheOtherLanguage(p.frame);
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QByteArray expected = before;
+    expected.replace("Language=Chinese", "Language=English");  // and nothing else
+    QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);
+    QCOMPARE(p.dir.ReadFile("Olvane.ini"), QByteArray("[Setup]\r\nLanguage=English\r\n"));
+    QCOMPARE(starts.files, QStringList{QCoreApplication::applicationFilePath()});
+    QVERIFY(!p.frame->isVisible());
+  }
+
+  // The user may not change the shipped Selkan.ini (as when installed): the
+  // choice goes to the user's own copy, which the next start reads.
+  void aReadOnlyProfileLeavesTheChoiceInTheUsersCopy() {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    ProgramDir dir;
+    QVERIFY(QFile::setPermissions(dir.Path("Selkan.ini"), QFileDevice::ReadOwner));
+    const QByteArray shipped = dir.ReadFile("Selkan.ini");
+    {
+      Answers answers;
+      StartedApp started(dir);
+      Starts starts;
+      ChooseTheOtherLanguage(started.app.MainFrame());
+      QCOMPARE(starts.files.size(), 1);
+    }
+    QCOMPARE(dir.ReadFile("Selkan.ini"), shipped);
+    QVERIFY(QFile::exists(config.path() + "/Selkan/Olvane.ini"));
+    {
+      Answers answers;
+      StartedApp next(dir);
+      QVERIFY(next.started);
+      QCOMPARE(Settings().LanguageName(), std::string("Chinese"));
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+  }
+
+  // A program that cannot be started, or settings that cannot be written,
+  // are said, and the program stays.
+  void failuresAreReportedAndTheProgramStays() {
+    Program p;
+    {
+      Starts starts(false);
+      ChooseTheOtherLanguage(p.frame);
+      QCOMPARE(starts.files.size(), 1);
+      QVERIFY(p.answers.messages.at(0).text.contains(starts.files[0]));
+      QVERIFY(p.frame->isVisible());
+    }
+    p.dir.SetLanguage(QStringLiteral("English"));
+    QVERIFY(p.dir.Remove("Olvane.ini"));
+    QVERIFY(QDir().mkdir(p.dir.Path("Olvane.ini")));
+    Starts starts;
+    ChooseTheOtherLanguage(p.frame);
+    QVERIFY(p.answers.messages.at(1).text.contains("Olvane.ini"));
+    QVERIFY(starts.files.isEmpty());
+    QVERIFY(p.frame->isVisible());
+  }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

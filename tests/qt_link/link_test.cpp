@@ -1,0 +1,392 @@
+// The serial port and COM Setup on pseudo-terminals, and Read and Write
+// from the program against the virtual radio (tests/support): grid, marks,
+// Cancel, refused commands, a write with its backup broken off and retried
+// or restored. The protocol's rules are the engine's tests.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+#include <functional>
+
+#include "app/qt/command_ids.h"
+#include "app/qt/mdi_client_wnd.h"
+#include "dialogs/com_setup_dlg.h"
+#include "editor/qt/cell_editors.h"
+#include "link/gui/process_dlg.h"
+#include "link/gui/transfer_controller.h"
+#include "link/qt/qt_serial_port.h"
+#include "model/channel_codec.h"
+#include "tests/qt_app/app_fixture.h"
+#include "tests/support/sim_process.h"
+#include "tools/sim/pty_line.h"
+
+namespace selkan::test {
+
+namespace {
+
+const std::string kKey = "Software\\Selkan";
+
+// The user's data folder (where the program keeps its backups) is a
+// temporary one while this object lives.
+class DataHome {
+ public:
+  DataHome() { qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit()); }
+  ~DataHome() { qunsetenv("XDG_DATA_HOME"); }
+  QDir Backups() const { return QDir(dir_.filePath("Selkan/backups")); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+constexpr int kTransferLimitMs = 60000;  // bound only; a transfer takes seconds
+
+// The program's document on the port of the virtual radio.
+void UsePort(Program& program, const SimProcess& sim) {
+  QVERIFY(sim.Started());
+  program.view->SetPortName(QString::fromStdString(sim.Link()));
+}
+
+CTransferController* Controller(Program& program) {
+  return program.view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
+}
+CProcessDlg* Dialog(Program& program) { return program.view->findChild<CProcessDlg*>(); }
+
+struct TransferRun {
+  TransferOutcome outcome = TransferOutcome::kCancelled;
+  int lastCounter = -1;
+  bool finished = false;
+};
+
+// Opens the window with the command, lets prepare change it, clicks OK and
+// waits for the end. onStep runs at each progress step with the position.
+TransferRun RunTransfer(Program& program, int command, const std::function<void(int)>& onStep = {},
+                        const std::function<void(CProcessDlg&)>& prepare = {}) {
+  TransferRun run;
+  program.frame->Action(command)->trigger();
+  QPointer<CProcessDlg> dialog = Dialog(program);
+  if (!dialog) return run;
+  if (prepare) prepare(*dialog);
+  auto connection = QObject::connect(Controller(program), &CTransferController::finished,
+                                     [&run](TransferOutcome outcome, TransferDirection) {
+                                       run.outcome = outcome;
+                                       run.finished = true;
+                                     });
+  QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
+                   [&run, dialog, onStep](int value) {
+                     run.lastCounter = dialog->Counter()->text().toInt();
+                     if (onStep) onStep(value);
+                   });
+  QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+  [&] { QTRY_VERIFY_WITH_TIMEOUT(run.finished, kTransferLimitMs); }();
+  QObject::disconnect(connection);
+  return run;
+}
+
+// A radio holding channels 1 and 2 on top of the given image.
+RadioImage RadioWithChannels(RadioImage image) {
+  EncodeChannel({"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}, image, 1);
+  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 2);
+  return image;
+}
+
+// A write without the backup and the check.
+void PlainWrite(CProcessDlg& dialog) {
+  dialog.BackupCheck()->setChecked(false);
+  dialog.VerifyCheck()->setChecked(false);
+}
+
+RadioImage Filled(std::uint8_t seed) {
+  RadioImage image = BlankImage();
+  for (std::size_t a = 0x10; a < 0xC80; ++a) image[a] = static_cast<std::uint8_t>(a * 7 + seed);
+  image[offset::kRadioType] = 1;  // the second type of the profile
+  return image;
+}
+
+}  // namespace
+
+class LinkTest : public QObject {
+  Q_OBJECT
+  DataHome dataHome_;
+
+ private:
+  QTemporaryDir dir_;
+  std::vector<std::unique_ptr<sim::PtyLine>> ptys_;
+
+  QString Link(int n) const { return dir_.filePath(QStringLiteral("com%1").arg(n)); }
+
+ private slots:
+  void initTestCase() {
+    // COM1..COM3 are terminals, COM4 names a device that is not there.
+    for (int n = 1; n <= 3; ++n) {
+      ptys_.push_back(std::make_unique<sim::PtyLine>());
+      QVERIFY(ptys_.back()->Open(nullptr));
+      QVERIFY(QFile::link(QString::fromStdString(ptys_.back()->slavePath()), Link(n)));
+    }
+    for (int n = 1; n <= 4; ++n)
+      qputenv(QStringLiteral("SELKAN_COM%1").arg(n).toLatin1(), Link(n).toLocal8Bit());
+  }
+
+  // -1: nothing remembered, or no button checked.
+  void buttonsShowWhichPortsOpenAndTheRememberedOne() {
+    for (const auto& [remembered, checked] : {std::pair{-1, 0}, {3, 2}, {4, 3}, {9, -1}}) {
+      MemoryRegistry registry;
+      if (remembered >= 0) registry.WriteValue(kKey, "com", static_cast<std::uint32_t>(remembered));
+      CComSetupDlg dialog(registry, kKey);
+      for (int i = 0; i < 4; ++i) {
+        QCOMPARE(dialog.PortButton(i)->isEnabled(), i < 3);  // COM4 is missing but may be chosen
+        QCOMPARE(dialog.PortButton(i)->isChecked(), i == checked);
+      }
+    }
+  }
+
+  // Cancel leaves the stored 9 (which checks no button); OK with none
+  // checked stores 0.
+  void okStoresTheCheckedPortAndCancelNothing() {
+    for (const auto& [click, button, port, stored] : {std::tuple{1, "okButton", "com2", 2},
+                                                      {-1, "okButton", "com0", 0},
+                                                      {2, "cancelButton", "", 9}}) {
+      MemoryRegistry registry;
+      registry.WriteValue(kKey, "com", 9);
+      CComSetupDlg dialog(registry, kKey);
+      dialog.show();
+      if (click >= 0) QTest::mouseClick(dialog.PortButton(click), Qt::LeftButton);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+      const bool ok = QByteArray(button) == "okButton";
+      QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+      if (ok) QCOMPARE(dialog.PortName(), QString(port));
+      QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
+    }
+  }
+
+  // Through the Setup menu: OK sets the active view's port; Cancel does not.
+  void setupMenuAppliesThePortToTheActiveView() {
+    Program p;
+    QCOMPARE(p.view->PortName(), QStringLiteral("COM1"));
+    const auto setup = [&p](const char* button) {
+      NextDialog next([button](QDialog* dialog) {
+        QTest::mouseClick(static_cast<CComSetupDlg*>(dialog)->PortButton(2), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+      });
+      p.frame->Action(command::kComSetup)->trigger();
+    };
+    setup("cancelButton");
+    QCOMPARE(p.view->PortName(), QStringLiteral("COM1"));
+    QVERIFY(!p.started.registryPtr->ReadValue(kKey, "com").has_value());
+    setup("okButton");
+    QCOMPARE(p.view->PortName(), QStringLiteral("com3"));
+    QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+  }
+
+  void lowLatencyIsAskedForOnOpenAndUndoneOnClose() {
+    QStringList calls;
+    int flags = 0;
+    SerialFlagsCalls fake{[&](int, int* out) {
+                            calls << QStringLiteral("get");
+                            *out = flags;
+                            return true;
+                          },
+                          [&](int, int value) {
+                            calls << QStringLiteral("set %1").arg(value != 0 ? "on" : "off");
+                            flags = value;
+                            return true;
+                          }};
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking, fake);
+    QVERIFY(port.Open(ptys_[0]->slavePath()));
+    QCOMPARE(calls, QStringList({"get", "set on"}));
+    port.Close();
+    QCOMPARE(calls, QStringList({"get", "set on", "get", "set off"}));
+  }
+
+  // A device another program holds with a device lock is in use, whatever
+  // lock files say.
+  void aDeviceLockedElsewhereIsInUse() {
+    const std::string path = ptys_[0]->slavePath();
+    const int holder = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+    QVERIFY(holder >= 0);
+    QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking);
+    QVERIFY(!port.Open(path));
+    ::close(holder);
+    QVERIFY(port.Open(path));
+  }
+
+  void readReplacesTheGridAsOneStep() {
+    Program program;
+    const RadioImage radio = RadioWithChannels(program.view->Document().Image());
+    SimProcess sim(radio);
+    UsePort(program, sim);
+    // What is being typed goes into its cell before the read.
+    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    program.view->Grid()->SetRow(5);
+    program.view->CellEditors()->RxEditor()->setText(rx);
+    // A hidden document window comes back after the read.
+    program.child->close();
+
+    const TransferRun run = RunTransfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(run.lastCounter, 256);
+    QVERIFY(program.answers.messages.empty());
+    QVERIFY(program.view->Document().Image() == radio);
+    QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
+    QVERIFY(program.view->Document().IsModified());
+    QVERIFY(program.child->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
+    QCOMPARE(program.view->UndoStack()->count(), 2);
+    program.view->OnEditUndo();
+    QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QString());
+    QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
+  }
+
+  // The radio holding the document clears its modified mark, unless a cell
+  // was typed in while the bytes went out (the window is modeless).
+  void aWriteMarksTheDocumentCleanUnlessEditedMeanwhile() {
+    Program program;
+    SimProcess sim(program.view->Document().Image());
+    UsePort(program, sim);
+    program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
+    program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
+    program.view->Document().SetModified(true);
+    TransferRun run = RunTransfer(program, command::kWrite, {}, PlainWrite);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(run.lastCounter, 255);
+    QVERIFY(!program.view->Document().IsModified());
+    QCOMPARE(program.view->UndoStack()->count(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
+
+    Program* p = &program;
+    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    run = RunTransfer(
+        program, command::kWrite,
+        [p, rx](int position) {
+          if (position != 5) return;
+          p->view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
+          p->view->CellEditors()->RxEditor()->setText(rx);
+          p->view->CommitOpenEditor();
+        },
+        PlainWrite);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(program.view->Grid()->GetTextMatrix(3, 1), rx);
+    QVERIFY(program.view->Document().IsModified());
+  }
+
+  void retryRepeatsTheHandshake() {
+    Program program;
+    SimProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
+    UsePort(program, sim);
+    program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
+    const TransferRun run = RunTransfer(program, command::kRead);
+    QCOMPARE(run.outcome, TransferOutcome::kCommunicationError);
+    QCOMPARE(program.answers.messages.size(), std::size_t{2});
+    QCOMPARE(program.answers.messages[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
+    QCOMPARE(sim.Received("02"), 2);  // the first byte of each wake-up
+  }
+
+  void cancelDuringAReadStopsWithinAPairOfBlocks() {
+    Program program;
+    SimProcess sim(RadioWithChannels(program.view->Document().Image()));
+    UsePort(program, sim);
+    const RadioImage before = program.view->Document().Image();
+    Program* p = &program;
+    const TransferRun run = RunTransfer(program, command::kRead, [p](int position) {
+      if (position == 10) QTest::mouseClick(Dialog(*p)->CancelButton(), Qt::LeftButton);
+    });
+    QCOMPARE(run.outcome, TransferOutcome::kCancelled);
+    QVERIFY(run.lastCounter <= 11);
+    QVERIFY(program.answers.messages.empty());
+    QVERIFY(program.view->Document().Image() == before);
+  }
+
+  // While a read runs, nothing may drop its document, and no other
+  // document may start a transfer nested inside it.
+  void commandsThatWouldDropADocumentWaitForTheTransfer() {
+    Program program;
+    CChildFrame* first = program.child;
+    program.dir.WriteFile("other.dat", Bytes(BlankImage()));
+    QVERIFY(program.frame->OpenDocumentFile(program.dir.Path("other.dat")));  // hides the first
+    program.view = program.frame->ActiveChild()->View();
+    SimProcess sim(RadioWithChannels(program.view->Document().Image()));
+    UsePort(program, sim);
+    CMainFrame* frame = program.frame;
+    bool refusedAll = false;
+    const TransferRun run = RunTransfer(program, command::kRead, [&](int position) {
+      using namespace command;
+      if (position != 5) return;
+      for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit})
+        if (frame->Action(id)->isEnabled()) return;
+      refusedAll = !frame->OnFileNew() && !frame->OpenDocumentFile(program.dir.Path("Selkan.ini"));
+      frame->OnFileClose();
+      refusedAll = refusedAll && !frame->close();
+      frame->Action(kWrite)->trigger();  // raises the window, keeps it a read
+      first->show();
+      frame->Client()->setActiveSubWindow(first);
+      frame->Action(kRead)->trigger();
+      refusedAll = refusedAll && first->View()->findChildren<CProcessDlg*>().isEmpty();
+    });
+    QVERIFY(refusedAll);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QCOMPARE(Controller(program)->Direction(), TransferDirection::kRead);
+    QCOMPARE(frame->Children().size(), 2);
+    QVERIFY(program.answers.messages.empty());
+    QVERIFY(frame->Action(command::kFileNew)->isEnabled());
+  }
+
+  // Cancel part way leaves the radio half written; the offer that follows
+  // writes the backup back.
+  void aBrokenOffWriteIsRestoredFromItsBackup() {
+    Program program;
+    const RadioImage before = Filled(2);
+    SimProcess sim(before);
+    UsePort(program, sim);
+    program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
+    program.answers.buttons = {QMessageBox::RestoreDefaults};
+    bool cancelled = false;
+    const TransferRun run = RunTransfer(program, command::kWrite, [&](int position) {
+      CProcessDlg* dialog = Dialog(program);
+      if (cancelled || position != 20 || !dialog->StepLabel()->text().contains("2 of 3")) return;
+      cancelled = true;
+      QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    });
+    QVERIFY(cancelled);
+    QCOMPARE(run.outcome, TransferOutcome::kCancelled);
+    QCOMPARE(program.answers.messages.size(), std::size_t{1});
+    const MessageRequest& offer = program.answers.messages[0];
+    QVERIFY2(offer.text.contains("after 40 of 510 blocks"), qPrintable(offer.text));
+    QVERIFY(offer.text.contains(QDir::toNativeSeparators(dataHome_.Backups().path())));
+    QVERIFY(offer.buttons & QMessageBox::RestoreDefaults);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    QVERIFY(std::equal(before.begin(), before.begin() + offset::kWriteLimit, sim.Memory().begin()));
+    QCOMPARE(sim.Received("57"), 40 + 510);
+  }
+
+  // A refused block: Retry writes again without a new backup, Cancel ends.
+  void aRefusedBlockCanBeRetried() {
+    Program program;
+    SimProcess sim(Filled(3), {"--refuse-write-at", "100"});
+    UsePort(program, sim);
+    program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
+    const TransferRun run = RunTransfer(program, command::kWrite);
+    QCOMPARE(run.outcome, TransferOutcome::kProgramInterrupt);
+    QCOMPARE(program.answers.messages.size(), std::size_t{2});
+    QCOMPARE(sim.Received("57"), 2 * 101);
+    QCOMPARE(sim.Received("52"), 512);  // one backup only
+  }
+};
+
+}  // namespace selkan::test
+
+QTEST_MAIN(selkan::test::LinkTest)
+#include "link_test.moc"

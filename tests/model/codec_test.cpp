@@ -1,5 +1,4 @@
-// How the radio's memory holds channels, tones and options, and how the
-// program shows them.
+// Channels, tones and options in the radio's memory, and how the program shows them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,10 +45,9 @@ std::string RecordHex(const RadioImage& image, int channel) {
   return Hex(image.data() + offset::Channel(channel), offset::kChannelRecordSize);
 }
 
-// Texts are truncated to 10 Hz, as packed BCD least significant pair first;
-// the raster frequencies from 145.0125 on are those whose binary product
-// truncates one unit low; no frequency, and one the 8 digits cannot hold,
-// is FF FF FF FF.
+// Texts truncate to 10 Hz, packed BCD low pair first (the cases from 145.0125
+// on have a binary product one unit low); no frequency, or one the 8 digits
+// cannot hold, is FF FF FF FF.
 TEST(Frequency, EncodesTextsToPackedBcd) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
@@ -62,15 +60,12 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
     EncodeFrequencyText(text, field);
     EXPECT_EQ(Hex(field, 4), hex) << text;
   }
-  // Presence depends on the most significant byte only; nibbles are not
-  // checked.
-  for (const auto& [field, present] :
-       {std::pair<std::array<std::uint8_t, 4>, bool>{{0x12, 0x34, 0x56, 0x00}, false},
-        {{0, 0, 0, 0xFF}, false},
-        {{0xFF, 0xFF, 0xFF, 0x01}, true}}) {
-    EXPECT_EQ(HasFrequency(field.data()), present);
-  }
-  const std::uint8_t bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
+  // Presence depends on the most significant byte only; nibbles are not checked.
+  const std::uint8_t none[4] = {0x12, 0x34, 0x56, 0x00}, ff[4] = {0, 0, 0, 0xFF},
+                     bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
+  EXPECT_FALSE(HasFrequency(none));
+  EXPECT_FALSE(HasFrequency(ff));
+  EXPECT_TRUE(HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
@@ -96,10 +91,9 @@ TEST(DecodeChannel, RowsInBothLanguages) {
   }
 }
 
-// Every field is written; the flag bits the program does not interpret are
-// kept; words count in both languages, exactly; an empty power cell (as of
-// power value six) stores Low; an empty row, or one frequency alone, clears
-// the record but for the spare bits.
+// Words count in both languages, exactly; an empty power cell (as of power
+// value six) stores Low; an empty row, or one frequency alone, clears the
+// record but for the spare bits.
 TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   const struct {
     ChannelRow row;
@@ -179,9 +173,8 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
 }
 
 // CTCSS is packed BCD of tenths of hertz, truncated; DCS keeps its digits and
-// the N flag, by loose text rules. Below 10 Hz a code would read as no tone,
-// from 800 Hz on as DCS; DCS codes too large for their range would read back
-// as another tone: all of these are stored as no tone.
+// N flag. Below 10 Hz, from 800 Hz, and DCS codes too large for their range
+// would read back as no tone, DCS or another tone: they are stored as none.
 TEST(ToneCode, TextsEncodeToTheirCodes) {
   const std::pair<const char*, const char*> cases[] = {
       {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
@@ -203,16 +196,14 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
 using S = OptionStates;
 using Ints = std::vector<int>;
 
-// The controls in one order: battery saver, beep, busy lock, key lock, ANI,
-// VOX, LED, then the lists squelch, VOX gain, step, time-out timer,
-// priority channel, VOX delay.
+// The switches battery saver, beep, busy lock, key lock, ANI, VOX, LED, then
+// the lists squelch, VOX gain, step, time-out timer, priority channel, VOX delay.
 Ints Controls(const S& s) {
   return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
           s.ani,          s.vox,  s.led,          s.squelchLevel,
           s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
           s.voxDelayTime};
 }
-// The option bytes 0xFE0..0xFE8 in hex.
 std::string OptionBytes(const RadioImage& image) {
   return Hex(image.data() + offset::kOptionFlags1, 9);
 }
@@ -262,10 +253,9 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   EXPECT_EQ(image, before);
 }
 
-// Digits stop at 0xFF or at a value this program never writes (10..254),
-// so "19" shows as 19; OK with the code untouched keeps those bytes; a new
-// code is stored digit by digit, 0xFF-padded; a code that is not 0-3
-// digits changes nothing at all.
+// Digits stop at 0xFF or at a value never written (10..254); OK with the code
+// untouched keeps those bytes; a new code is stored 0xFF-padded; a code that
+// is not 0-3 digits changes nothing at all.
 TEST(OptionalFeatures, AniCodeDigits) {
   RadioImage image = BlankImage();
   const std::pair<const char*, const char*> shown[] = {
@@ -309,11 +299,8 @@ TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
             "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "
             "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
             "Priority Channel:Off ANI:On ANI Code: ");
-  RadioImage image = BlankImage();
-  const std::uint8_t options[] = {0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C};
-  std::copy(std::begin(options), std::end(options), image.begin() + offset::kOptionFlags1);
-  const std::uint8_t ani[] = {1, 0xFF, 2};
-  std::copy(std::begin(ani), std::end(ani), image.begin() + offset::kAniCode);
+  RadioImage image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
+  std::copy_n("\x01\xFF\x02", 3, image.begin() + offset::kAniCode);
   EXPECT_EQ(Page(image, kEn),
             "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "
             "Vox Gain Level:8 Squelch Level:9 LED:Off Step:25k Time Out Timer:300 "

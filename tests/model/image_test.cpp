@@ -29,8 +29,6 @@ std::string Pattern(std::size_t size) {
   return bytes;
 }
 
-// A file of at least the image size loads its first 4096 bytes and a save
-// writes exactly the image over it; a shorter file is a format error.
 TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
   const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
   ASSERT_EQ(result.error, DatLoadError::None);
@@ -40,12 +38,10 @@ TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
   EXPECT_EQ(LoadDatFile(dir_ / "missing.dat").error, DatLoadError::CannotOpen);
 }
 
-// A document takes a file's image only when it loads, and a save that
-// fails leaves the document's path, title and changes as they were.
+// A failed save leaves the document's path, title and changes as they were.
 TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   CSelkanDoc document;
-  ProcessSettings settings;
-  document.OnNewDocument(settings);
+  document.OnNewDocument(ProcessSettings{});
   EXPECT_TRUE(BlankDocumentFlag());
   EXPECT_EQ(document.OnOpenDocument(Write("short.dat", "x")), DatLoadError::DataFormat);
   EXPECT_TRUE(BlankDocumentFlag());
@@ -85,9 +81,8 @@ RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
 
 const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
 
-// Channels show the cells that differ in the grid's words, or the whole row
-// when the channel comes or goes; options as the listing shows them, type
-// and band as indexes.
+// Cells that differ in the grid's words, the whole row when the channel comes
+// or goes; options as the listing shows them, type and band as indexes.
 TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
   const RadioImage before = WithChannel(BlankImage(), 3, kRow);
   ChannelRow changed = kRow;
@@ -112,9 +107,8 @@ TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
             (Lines{"繁忙锁定: 关 -> 开", "静噪电平: 4 -> 9", "频段序号: 255 -> 2"}));
 }
 
-// Whatever no grid cell or listing line shows still differs: it is listed by
-// address, inside a channel record under that channel's name, a run of at
-// most eight values shown whole; a run ends where a record does.
+// Bytes no field shows are listed by address (in a record under its channel),
+// runs of at most eight values shown whole, ending where a record does.
 TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
   RadioImage after = BlankImage();
   after[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
@@ -137,9 +131,8 @@ TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
   EXPECT_EQ(Compare(BlankImage(), after), (Lines{"Bytes 0xFF0: FF -> 00"}));
 }
 
-// What New and Save make differs from a radio's memory in a flag byte of
-// every empty channel: one line, not 199; a gap or another value starts a
-// line of its own.
+// New and Save differ from a radio's memory in a flag byte of every empty
+// channel: one line, not 199; a gap or another value starts a new line.
 TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
   RadioImage saved = BlankImage();
   for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
@@ -182,20 +175,13 @@ class ProductProfileTest : public test::FilesTest {
 TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   EXPECT_EQ(BandListOfType(profile_, 0), "130 - 160MHz|400 - 470MHz");
   // Beyond the last band: the last; no such type: empty.
-  // clang-format off
-  const struct {
-    int type, band;
-    const char* text;
-  } cases[] = {{0, 0, "130 - 160MHz"}, {0, 1, "400 - 470MHz"}, {0, 2, "400 - 470MHz"},
-               {0, 5, "400 - 470MHz"}, {1, 0, "136 - 174MHz"}, {1, 1, "136 - 174MHz"},
-               {2, 0, ""}, {255, 255, ""}};
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(BandText(profile_, c.type, c.band), c.text) << c.type << c.band;
+  EXPECT_EQ(BandText(profile_, 0, 1), "400 - 470MHz");
+  EXPECT_EQ(BandText(profile_, 0, 2), "400 - 470MHz");
+  EXPECT_EQ(BandText(profile_, 1, 1), "136 - 174MHz");
+  EXPECT_EQ(BandText(profile_, 2, 0), "");
 }
 
-// An image from a file or the radio tells the registry its type and band,
-// so that the next new document starts with them.
+// The next new document starts with the type and band of the image opened last.
 TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
   registry_.WriteValue("Software\\Selkan", "Type", 0);
   RadioImage image = BlankImage();

@@ -7,8 +7,7 @@
 namespace selkan {
 namespace {
 
-// Channel n holds Rx "n" and record bytes n, n+1, ... with byte 15 = n as
-// the mark of a byte the program does not interpret.
+// Channel n holds Rx "n" and record bytes n, n+1, ...; byte 15, uninterpreted, is n.
 DocumentState Numbered(int used) {
   DocumentState state;
   state.image = BlankImage();
@@ -32,33 +31,30 @@ std::string Order(const DocumentState& state, int first, int last) {
 }
 
 TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
+  using C = RowCommand;
+  using R = RowCommandRefusal;
+  const auto refusal = [](const DocumentState& state, RowCommand command, ChannelBlock block) {
+    return RunRowCommand(state, command, block).refusal;
+  };
   DocumentState full = Numbered(offset::kChannelCount);
-  EXPECT_EQ(RunRowCommand(full, RowCommand::InsertEmpty, {50, 1}).refusal,
-            RowCommandRefusal::LastChannelsInUse);
-  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveUp, {1, 3}).refusal, RowCommandRefusal::AtTop);
-  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveDown, {197, 3}).refusal,
-            RowCommandRefusal::AtBottom);
-  EXPECT_EQ(RunRowCommand(full, RowCommand::Delete, {199, 2}).refusal,
-            RowCommandRefusal::NoChannels);
-  EXPECT_EQ(RunRowCommand(full, RowCommand::Delete, {0, 1}).refusal, RowCommandRefusal::NoChannels);
-  // A refusal leaves the document as it was.
-  EXPECT_EQ(RunRowCommand(full, RowCommand::InsertEmpty, {50, 1}).state.channels, full.channels);
+  EXPECT_EQ(refusal(full, C::InsertEmpty, {50, 1}), R::LastChannelsInUse);
+  EXPECT_EQ(refusal(full, C::MoveUp, {1, 3}), R::AtTop);
+  EXPECT_EQ(refusal(full, C::MoveDown, {197, 3}), R::AtBottom);
+  EXPECT_EQ(refusal(full, C::Delete, {199, 2}), R::NoChannels);
+  EXPECT_EQ(refusal(full, C::Delete, {0, 1}), R::NoChannels);
+  EXPECT_EQ(RunRowCommand(full, C::InsertEmpty, {50, 1}).state.channels, full.channels);
 
-  // Inserting needs as many empty channels at the end as it inserts; a
-  // channel in use is one with any cell filled, even without Rx.
+  // Inserting needs that many empty channels at the end; any filled cell is use.
   DocumentState almost = Numbered(197);
-  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {197, 2}).refusal,
-            RowCommandRefusal::None);
-  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {197, 3}).refusal,
-            RowCommandRefusal::LastChannelsInUse);
+  EXPECT_EQ(refusal(almost, C::InsertEmpty, {197, 2}), R::None);
+  EXPECT_EQ(refusal(almost, C::InsertEmpty, {197, 3}), R::LastChannelsInUse);
   almost.channels[198][1] = "145.00000";
-  EXPECT_EQ(RunRowCommand(almost, RowCommand::InsertEmpty, {1, 1}).refusal,
-            RowCommandRefusal::LastChannelsInUse);
+  EXPECT_EQ(refusal(almost, C::InsertEmpty, {1, 1}), R::LastChannelsInUse);
 
   // A block at the very end: deleting it leaves empty channels there.
-  const RowCommandOutcome tail = RunRowCommand(full, RowCommand::Delete, {197, 3});
+  const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 3});
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 -/- -/- -/- ");
-  EXPECT_EQ(RunRowCommand(full, RowCommand::MoveUp, {197, 3}).block.first, 196);
+  EXPECT_EQ(RunRowCommand(full, C::MoveUp, {197, 3}).block.first, 196);
 }
 
 TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
@@ -76,13 +72,11 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
   EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {4, 1}), 5);
   EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {5, 2}), 4);
   EXPECT_EQ(priorityAfter(RowCommand::MoveUp, {5, 2}), 6);  // the channel above goes below
-  state.image[offset::kPriorityChannel] = 199;
-  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 198);
   // Off, and values that name no channel, stay as they are.
-  state.image[offset::kPriorityChannel] = 0;
-  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0);
-  state.image[offset::kPriorityChannel] = 0xFF;
-  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), 0xFF);
+  for (const auto& [before, after] : {std::pair{199, 198}, std::pair{0, 0}, std::pair{255, 255}}) {
+    state.image[offset::kPriorityChannel] = static_cast<std::uint8_t>(before);
+    EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), after);
+  }
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {

@@ -122,9 +122,9 @@ class NextDialog : public QObject {
 
 // Start-up on a program directory, with an in-memory registry.
 struct StartedApp {
-  explicit StartedApp(const ProgramDir& dir, const QStringList& arguments = {},
-                      std::unique_ptr<Registry> registry = std::make_unique<MemoryRegistry>()) {
+  explicit StartedApp(const ProgramDir& dir, const QStringList& arguments = {}) {
     SetProgramDirectory(dir.Path("").toStdString());
+    auto registry = std::make_unique<MemoryRegistry>();
     registryPtr = registry.get();
     app.SetRegistry(std::move(registry));
     started = app.InitInstance(arguments);

@@ -1,7 +1,6 @@
-// The serial port and COM Setup on pseudo-terminals, and Read and Write
-// from the program against the virtual radio (tests/support): grid, marks,
-// Cancel, refused commands, a write with its backup broken off and retried
-// or restored. The protocol's rules are the engine's tests.
+// The serial port and COM Setup on pseudo-terminals, and Read and Write from
+// the program against the virtual radio (tests/support); the protocol's rules
+// are the engine's tests.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -152,42 +151,24 @@ class LinkTest : public QObject {
     }
   }
 
-  // Cancel leaves the stored 9 (which checks no button); OK with none
-  // checked stores 0.
-  void okStoresTheCheckedPortAndCancelNothing() {
-    for (const auto& [click, button, port, stored] : {std::tuple{1, "okButton", "com2", 2},
-                                                      {-1, "okButton", "com0", 0},
-                                                      {2, "cancelButton", "", 9}}) {
-      MemoryRegistry registry;
-      registry.WriteValue(kKey, "com", 9);
-      CComSetupDlg dialog(registry, kKey);
-      dialog.show();
-      if (click >= 0) QTest::mouseClick(dialog.PortButton(click), Qt::LeftButton);
-      QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-      const bool ok = QByteArray(button) == "okButton";
-      QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
-      if (ok) QCOMPARE(dialog.PortName(), QString(port));
-      QCOMPARE(registry.ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
-    }
-  }
-
-  // Through the Setup menu: OK sets the active view's port; Cancel does not.
-  void setupMenuAppliesThePortToTheActiveView() {
+  // Through the Setup menu: OK stores the checked port, also none (0), and
+  // gives it to the active view; Cancel changes neither (the stored 9 checks
+  // no button).
+  void setupStoresThePortAndGivesItToTheActiveView() {
     Program p;
-    QCOMPARE(p.view->PortName(), QStringLiteral("COM1"));
-    const auto setup = [&p](const char* button) {
-      NextDialog next([button](QDialog* dialog) {
-        QTest::mouseClick(static_cast<CComSetupDlg*>(dialog)->PortButton(2), Qt::LeftButton);
+    for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
+                                                      {-1, "okButton", "com0", 0},
+                                                      {1, "okButton", "com2", 2}}) {
+      p.started.registryPtr->WriteValue(kKey, "com", 9);
+      NextDialog next([&](QDialog* dialog) {
+        if (click >= 0)
+          QTest::mouseClick(static_cast<CComSetupDlg*>(dialog)->PortButton(click), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
       });
       p.frame->Action(command::kComSetup)->trigger();
-    };
-    setup("cancelButton");
-    QCOMPARE(p.view->PortName(), QStringLiteral("COM1"));
-    QVERIFY(!p.started.registryPtr->ReadValue(kKey, "com").has_value());
-    setup("okButton");
-    QCOMPARE(p.view->PortName(), QStringLiteral("com3"));
-    QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+      QCOMPARE(p.view->PortName(), QString(port));
+      QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
+    }
   }
 
   void lowLatencyIsAskedForOnOpenAndUndoneOnClose() {
@@ -267,15 +248,14 @@ class LinkTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
 
-    Program* p = &program;
     const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
     run = RunTransfer(
         program, command::kWrite,
-        [p, rx](int position) {
+        [&](int position) {
           if (position != 5) return;
-          p->view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
-          p->view->CellEditors()->RxEditor()->setText(rx);
-          p->view->CommitOpenEditor();
+          program.view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
+          program.view->CellEditors()->RxEditor()->setText(rx);
+          program.view->CommitOpenEditor();
         },
         PlainWrite);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
@@ -300,9 +280,8 @@ class LinkTest : public QObject {
     SimProcess sim(RadioWithChannels(program.view->Document().Image()));
     UsePort(program, sim);
     const RadioImage before = program.view->Document().Image();
-    Program* p = &program;
-    const TransferRun run = RunTransfer(program, command::kRead, [p](int position) {
-      if (position == 10) QTest::mouseClick(Dialog(*p)->CancelButton(), Qt::LeftButton);
+    const TransferRun run = RunTransfer(program, command::kRead, [&program](int position) {
+      if (position == 10) QTest::mouseClick(Dialog(program)->CancelButton(), Qt::LeftButton);
     });
     QCOMPARE(run.outcome, TransferOutcome::kCancelled);
     QVERIFY(run.lastCounter <= 11);

@@ -56,11 +56,6 @@ BackgroundProcess::~BackgroundProcess() {
   if (stdout_ >= 0) ::close(stdout_);
 }
 
-std::string BackgroundProcess::ReadLine(double timeoutSeconds) {
-  std::string line;
-  return Read(line, true, timeoutSeconds) ? line : std::string();
-}
-
 bool BackgroundProcess::Read(std::string& out, bool line, double timeoutSeconds) {
   const auto deadline = Deadline(timeoutSeconds);
   while (pid_ > 0) {

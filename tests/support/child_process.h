@@ -26,10 +26,6 @@ class BackgroundProcess {
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
 
-  bool started() const { return pid_ > 0; }
-  // The first line the program prints, without the newline; empty when
-  // nothing came within timeoutSeconds.
-  std::string ReadLine(double timeoutSeconds);
   // Appends what the program prints to out, up to a newline (with line) or
   // the end of its output; false when that does not come within timeoutSeconds.
   bool Read(std::string& out, bool line, double timeoutSeconds);

@@ -17,8 +17,7 @@ ScratchDir::ScratchDir() {
   std::string pattern = (fs::temp_directory_path() / "selkan-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw fs::filesystem_error("mkdtemp", pattern, {});
   path_ = pattern;
-  fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(path_, fs::perms(0755));
 }
 
 ScratchDir::~ScratchDir() {
@@ -52,8 +51,6 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
   out << bytes;
 }
 
-bool RunningAsRoot() { return ::geteuid() == 0; }
-
 std::string InChild(bool dropPrivileges, const std::function<std::string()>& body) {
   int channel[2];
   if (::pipe(channel) != 0) return "pipe failed";
@@ -61,22 +58,17 @@ std::string InChild(bool dropPrivileges, const std::function<std::string()>& bod
   if (pid < 0) return "fork failed";
   if (pid == 0) {
     ::close(channel[0]);
-    std::string result;
-    if (dropPrivileges && ::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0)) {
-      result = "cannot drop privileges";
-    } else {
-      result = body();
-    }
-    const ssize_t ignored = ::write(channel[1], result.data(), result.size());
-    (void)ignored;
+    const bool dropped =
+        !dropPrivileges || ::geteuid() != 0 ||
+        (::setgroups(0, nullptr) == 0 && ::setgid(kNogroup) == 0 && ::setuid(kNobody) == 0);
+    const std::string result = dropped ? body() : "cannot drop privileges";
+    [[maybe_unused]] const ssize_t written = ::write(channel[1], result.data(), result.size());
     ::_exit(0);
   }
   ::close(channel[1]);
   std::string result;
   char buffer[512];
-  ssize_t n;
-  while ((n = ::read(channel[0], buffer, sizeof buffer)) > 0) result.append(buffer, n);
+  for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) result.append(buffer, n);
   ::close(channel[0]);
   int status = 0;
   ::waitpid(pid, &status, 0);

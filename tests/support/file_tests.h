@@ -33,8 +33,6 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 inline constexpr uid_t kNobody = 65534;
 inline constexpr gid_t kNogroup = 65534;
 
-bool RunningAsRoot();
-
 // Runs `body` in a forked child and returns what it returned: empty when
 // all went well, otherwise a description of what went wrong (a child
 // that dies says how). With dropPrivileges, a child of root becomes

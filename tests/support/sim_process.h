@@ -1,10 +1,5 @@
 #pragma once
 
-// The virtual radio in a process of its own, as every test program that
-// talks to a radio over a real port starts it: selkan-sim on a copy of an
-// image in a folder of its own, reached through a symbolic link, with its
-// frame log.
-
 #include <csignal>
 #include <memory>
 #include <sstream>
@@ -17,24 +12,24 @@
 
 namespace selkan::test {
 
-// The built programs.
 inline const std::string kCliProgram = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 inline const std::string kSimProgram = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
 
+// selkan-sim in a process of its own, on a copy of an image in a folder of
+// its own, reached through a symbolic link, with its frame log.
 class SimProcess {
  public:
-  // Starts selkan-sim on a copy of image; options are its fault options and
-  // the like. Started() once it has printed its device.
+  // Options are its fault options and the like. Started() once it has
+  // printed its device.
   explicit SimProcess(const RadioImage& image, const std::vector<std::string>& options = {}) {
     if (!SaveDatFile(ImagePath(), image)) return;
     std::vector<std::string> args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
     args.insert(args.end(), options.begin(), options.end());
     process_ = std::make_unique<BackgroundProcess>(kSimProgram, args);
-    device_ = process_->ReadLine(20);  // once the line is ready; a bound only, it starts at once
+    // The time is a bound only: the line comes at once.
+    if (!process_->Read(device_, true, 20)) device_.clear();
   }
   ~SimProcess() { Stop(); }
-  SimProcess(const SimProcess&) = delete;
-  SimProcess& operator=(const SimProcess&) = delete;
 
   bool Started() const { return !device_.empty(); }
   // The pseudo-terminal's device, and a symbolic link to it.

@@ -49,9 +49,9 @@ class FakePort : public SerialPort {
   std::vector<std::uint8_t> Read(std::size_t n) override {
     if (reads_++ == throwOnRead) throw std::runtime_error("port gone");
     Deliver();
-    std::vector<std::uint8_t> out;
-    for (; out.size() < n && !inbound_.empty(); inbound_.pop_front())
-      out.push_back(inbound_.front());
+    const auto end = inbound_.begin() + static_cast<long>(std::min(n, inbound_.size()));
+    const std::vector<std::uint8_t> out(inbound_.begin(), end);
+    inbound_.erase(inbound_.begin(), end);
     log.push_back("read " + std::to_string(n) + " -> " + std::to_string(out.size()));
     return out;
   }
@@ -87,7 +87,6 @@ class FakePort : public SerialPort {
   int reads_ = 0;
 };
 
-// Callbacks that record what the engine reports.
 struct Recorder {
   std::vector<int> positions;
   int pumps = 0;
@@ -96,17 +95,14 @@ struct Recorder {
   int retriesToGive = 0;
 
   TransferCallbacks Callbacks() {
-    return {.pump =
-                [this] {
-                  ++pumps;
-                  return cancelAtPump > 0 && pumps >= cancelAtPump;
-                },
-            .progress = [this](int position) { positions.push_back(position); },
-            .askRetry =
-                [this] {
-                  ++retryQuestions;
-                  return retriesToGive-- > 0;
-                }};
+    TransferCallbacks callbacks;
+    callbacks.pump = [this] { return ++pumps >= cancelAtPump && cancelAtPump > 0; };
+    callbacks.progress = [this](int position) { positions.push_back(position); };
+    callbacks.askRetry = [this] {
+      ++retryQuestions;
+      return retriesToGive-- > 0;
+    };
+    return callbacks;
   }
 };
 

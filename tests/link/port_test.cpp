@@ -32,17 +32,14 @@ TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
 }
 
 TEST(PortAccessTest, AdviceFollowsWhatTheGroupWouldChange) {
-  const auto advice = [](bool exists, bool mayReadWrite, const char* group, bool processInGroup,
-                         bool listed) {
-    return AdviseOnAccess({exists, mayReadWrite, group, processInGroup, listed});
-  };
-  EXPECT_EQ(advice(false, false, "", false, false), PortAdvice::kNone) << "no device: not ours";
-  EXPECT_EQ(advice(true, true, "dialout", false, false), PortAdvice::kNone);
-  EXPECT_EQ(advice(true, false, "dialout", false, false), PortAdvice::kJoinGroup);
-  EXPECT_EQ(advice(true, false, "dialout", false, true), PortAdvice::kLogInAgain);
-  EXPECT_EQ(advice(true, false, "dialout", true, true), PortAdvice::kAskAdmin)
+  EXPECT_EQ(AdviseOnAccess({false, false, "", false, false}), PortAdvice::kNone)
+      << "no device: not ours";
+  EXPECT_EQ(AdviseOnAccess({true, true, "dialout", false, false}), PortAdvice::kNone);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, false}), PortAdvice::kJoinGroup);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, true}), PortAdvice::kLogInAgain);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", true, true}), PortAdvice::kAskAdmin)
       << "the group is there and does not help";
-  EXPECT_EQ(advice(true, false, "", false, false), PortAdvice::kAskAdmin);
+  EXPECT_EQ(AdviseOnAccess({true, false, "", false, false}), PortAdvice::kAskAdmin);
 }
 
 #ifdef __linux__

@@ -17,6 +17,8 @@ using sim::Faults;
 using sim::VirtualRadio;
 using Log = std::vector<std::string>;
 
+constexpr const char* kId = "KZ904SK1";  // a radio the programmer takes
+
 RadioImage Pattern(std::uint8_t seed) {
   RadioImage image;
   for (std::size_t i = 0; i < image.size(); ++i) {
@@ -25,11 +27,7 @@ RadioImage Pattern(std::uint8_t seed) {
   return image;
 }
 
-std::vector<std::uint8_t> DefaultId() {
-  return {VirtualRadio::kDefaultId.begin(), VirtualRadio::kDefaultId.end()};
-}
-
-// The log lines from the one before `from` on, as many as `want` holds.
+// The log lines from the one before `from` on, n of them at most.
 Log Slice(const Log& log, const std::string& from, std::size_t n) {
   auto at = std::find(log.begin(), log.end(), from);
   if (at == log.end() || at == log.begin()) return {};
@@ -38,9 +36,9 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
 }
 
 struct Rig {
-  explicit Rig(Faults faults = {}, std::vector<std::uint8_t> id = DefaultId(),
+  explicit Rig(Faults faults = {}, const std::string& id = kId,
                const RadioImage& memory = Pattern(3))
-      : radio(memory, std::move(id), faults), port(radio), engine(port, port.Sleeper()) {}
+      : radio(memory, {id.begin(), id.end()}, faults), port(radio), engine(port, port.Sleeper()) {}
 
   TransferOutcome Read(RadioImage& image) {
     return engine.Read("COM1", image, recorder.Callbacks());
@@ -101,7 +99,6 @@ TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
   EXPECT_EQ(CountCommands(rig.port.log, "57"), 510);
-  EXPECT_EQ(CountPrefix(rig.port.log, "write 57 0F F0"), 0);
   ASSERT_EQ(rig.recorder.positions.size(), 255u);
   EXPECT_EQ(rig.recorder.positions.back(), 255);
   const std::vector<std::uint8_t> data(image.begin() + 0xFE8, image.begin() + 0xFF0);
@@ -129,30 +126,27 @@ struct Failure {
 TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
   using enum TransferOutcome;
   using enum Twist;
-  const char* kz = "KZ904SK1";
   const Failure failures[] = {
       // Cancel on the retry question: eight wake-up bytes and nothing more.
-      {"no wake-up", {.noWakeUpAnswer = true}, kz, kNone, 0, false, kCommunicationError, 1, 8, 0},
-      {"no id ack", {.noIdAck = true}, kz, kRetryTwice, 0, false, kCommunicationError, 3, 30, 0},
+      {"no wake-up", {.noWakeUpAnswer = true}, kId, kNone, 0, false, kCommunicationError, 1, 8, 0},
+      {"no id ack", {.noIdAck = true}, kId, kRetryTwice, 0, false, kCommunicationError, 3, 30, 0},
       // Another radio ends the session: no retry, no acknowledge.
       {"KZ905SK1", {}, "KZ905SK1", kNone, 0, false, kRadioMismatch, 0, 9, 0},
       {"KZ90", {}, "KZ90", kNone, 0, false, kRadioMismatch, 0, 9, 0},
-      {"abcQ4", {}, "abcQ4", kNone, 0, false, kRadioMismatch, 0, 9, 0},
       {"no id", {}, "", kNone, 0, false, kRadioMismatch, 0, 9, 0},
-      {"short", {.shortReplyAt = 300}, kz, kNone, 0, false, kProgramInterrupt, -1, -1, 301, 150},
-      {"silent", {.silentFrom = 0}, kz, kNone, 0, false, kProgramInterrupt, -1, -1, 1},
-      {"nack", {}, kz, kNack10thAck, 0, false, kProgramInterrupt, -1, -1, 8},
-      {"cancel read", {}, kz, kNone, 6 + 5 * 3 + 1, false, kCancelled, -1, -1, 8},
-      {"cancel at once", {}, kz, kNone, 1, false, kCancelled, -1, 0, 0},
-      {"open fails", {}, kz, kFailOpen, 0, false, kPortError, -1, 0, 0},
-      {"settings fail", {}, kz, kFailConfigure, 0, true, kPortError, -1, 0, 0},
-      {"cancel write", {}, kz, kNone, 6 + 1, true, kCancelled, -1, -1, 2},
-      {"refused", {.refuseWriteAt = 101}, kz, kNone, 0, true, kProgramInterrupt, -1, -1, 102, 50},
+      {"short", {.shortReplyAt = 300}, kId, kNone, 0, false, kProgramInterrupt, -1, -1, 301, 150},
+      {"silent", {.silentFrom = 0}, kId, kNone, 0, false, kProgramInterrupt, -1, -1, 1},
+      {"nack", {}, kId, kNack10thAck, 0, false, kProgramInterrupt, -1, -1, 8},
+      {"cancel read", {}, kId, kNone, 6 + 5 * 3 + 1, false, kCancelled, -1, -1, 8},
+      {"cancel at once", {}, kId, kNone, 1, false, kCancelled, -1, 0, 0},
+      {"open fails", {}, kId, kFailOpen, 0, false, kPortError, -1, 0, 0},
+      {"settings fail", {}, kId, kFailConfigure, 0, true, kPortError, -1, 0, 0},
+      {"cancel write", {}, kId, kNone, 6 + 1, true, kCancelled, -1, -1, 2},
+      {"refused", {.refuseWriteAt = 101}, kId, kNone, 0, true, kProgramInterrupt, -1, -1, 102, 50},
   };
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
-    const std::string id = f.id;
-    Rig rig(f.faults, std::vector<std::uint8_t>(id.begin(), id.end()));
+    Rig rig(f.faults, f.id);
     rig.recorder.cancelAtPump = f.cancelAtPump;
     rig.recorder.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
     rig.port.failOpen = f.twist == kFailOpen;
@@ -169,9 +163,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
-    if (f.writes >= 0) {
-      EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
-    }
+    if (f.writes >= 0) EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     if (f.lastPosition > 0) {
       ASSERT_FALSE(rig.recorder.positions.empty());
@@ -209,33 +201,18 @@ TEST(TransferHandshake, IdentificationRules) {
   }
 }
 
-RadioImage Filled(std::uint8_t seed) {
-  RadioImage image;
-  for (std::size_t i = 0; i < image.size(); ++i)
-    image[i] = static_cast<std::uint8_t>(i * 13 + seed);
-  return image;
-}
-
-// The radio as it starts and the image written into it.
-const RadioImage kRadio = Filled(1);
-const RadioImage kImage = Filled(2);
-
-bool HoldsBelowWriteLimit(const RadioImage& radio, const RadioImage& image) {
-  return std::equal(image.begin(), image.begin() + offset::kWriteLimit, radio.begin());
-}
+const RadioImage kRadio = Pattern(1);
+const RadioImage kImage = Pattern(2);
 
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {
-  explicit SafeRig(Faults faults = {}) : Rig(faults, DefaultId(), kRadio) {
+  explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
     hooks.transfer = recorder.Callbacks();
     hooks.stepStarted = [this](WriteStep step) { steps.push_back(step); };
-    hooks.keep = [this](const RadioImage& image, std::string* error) {
+    hooks.keep = [this](const RadioImage& image, std::string* error) -> std::optional<std::string> {
       kept.push_back(image);
-      if (keepFails) {
-        *error = "disk full";
-        return std::optional<std::string>();
-      }
-      return std::optional<std::string>("/backups/1.dat");
+      if (keepFails) *error = "disk full";
+      return keepFails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
     };
   }
 
@@ -257,33 +234,27 @@ TEST(SafeWrite, BacksUpWritesAndVerifiesInThreeSessions) {
   EXPECT_EQ(result.outcome, TransferOutcome::kCompleted);
   EXPECT_EQ(rig.kept, std::vector<RadioImage>{kRadio});
   EXPECT_EQ(result.backupPath, "/backups/1.dat");
-  EXPECT_TRUE(HoldsBelowWriteLimit(rig.radio.Memory(), kImage));
+  EXPECT_TRUE(
+      std::equal(kImage.begin(), kImage.begin() + offset::kWriteLimit, rig.radio.Memory().begin()));
   EXPECT_EQ(rig.port.closes, 3);
   EXPECT_EQ(rig.Commands("52"), 2 * 512);
-  SafeRig plain;  // without either step: the plain write
-  EXPECT_EQ(plain.Run(false, false).outcome, TransferOutcome::kCompleted);
-  EXPECT_EQ(plain.Commands("52"), 0);
-  EXPECT_TRUE(plain.kept.empty());
 }
 
 // Nothing is written when the radio cannot be read or its copy not kept.
 TEST(SafeWrite, NoBackupNoWrite) {
-  SafeRig unreadable(Faults{.shortReplyAt = 300});
-  SafeWriteResult result = unreadable.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kProgramInterrupt);
-  EXPECT_EQ(result.step, WriteStep::kBackup);
-  EXPECT_FALSE(result.BrokeOff());
-  EXPECT_TRUE(unreadable.kept.empty());
-  EXPECT_EQ(unreadable.Commands("57"), 0);
-  EXPECT_EQ(unreadable.radio.Memory(), kRadio);
-
-  SafeRig full;
-  full.keepFails = true;
-  result = full.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kBackupNotSaved);
-  EXPECT_EQ(result.backupError, "disk full");
-  EXPECT_EQ(full.Commands("57"), 0);
-  EXPECT_EQ(full.radio.Memory(), kRadio);
+  for (const bool readFails : {true, false}) {
+    SafeRig rig(Faults{.shortReplyAt = readFails ? 300 : -1});
+    rig.keepFails = !readFails;
+    const SafeWriteResult result = rig.Run();
+    EXPECT_EQ(result.outcome,
+              readFails ? TransferOutcome::kProgramInterrupt : TransferOutcome::kBackupNotSaved);
+    EXPECT_EQ(result.step, WriteStep::kBackup);
+    EXPECT_FALSE(result.BrokeOff());
+    EXPECT_EQ(result.backupError, readFails ? "" : "disk full");
+    EXPECT_EQ(rig.kept.size(), readFails ? 0u : 1u);
+    EXPECT_EQ(rig.Commands("57"), 0);
+    EXPECT_EQ(rig.radio.Memory(), kRadio);
+  }
 }
 
 TEST(SafeWrite, VerifyNamesWhatTheRadioHoldsOtherwise) {
@@ -294,36 +265,39 @@ TEST(SafeWrite, VerifyNamesWhatTheRadioHoldsOtherwise) {
   ASSERT_EQ(result.mismatches.size(), 1u);
   EXPECT_EQ(result.mismatches[0].channel, 3);
 
-  // The same radio goes unnoticed without the check.
+  // Without either step (the plain write) the same radio goes unnoticed.
   SafeRig unchecked(Faults{.corruptWriteAt = 7});
   EXPECT_EQ(unchecked.Run(false, false).outcome, TransferOutcome::kCompleted);
+  EXPECT_EQ(unchecked.Commands("52"), 0);
+  EXPECT_TRUE(unchecked.kept.empty());
 }
 
+// Refused or cancelled between blocks, a write broke off; cancelled before
+// the first block (in the write's handshake), it left the radio untouched.
 TEST(SafeWrite, HowFarABrokenOffWriteGot) {
-  SafeRig refused(Faults{.refuseWriteAt = 100});
-  SafeWriteResult result = refused.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kProgramInterrupt);
-  EXPECT_TRUE(result.BrokeOff());
-  EXPECT_EQ(result.blocksWritten, 100u);
-  EXPECT_EQ(result.backup, kRadio);
-  EXPECT_EQ(refused.steps.back(), WriteStep::kWrite);
-
-  // Cancelled between blocks: broken off. Cancelled before the first block
-  // (in the write's handshake): the radio is untouched.
-  SafeRig cancelled;
-  cancelled.recorder.cancelAtPump = 6 + 5 * 256 + 6 + 5 * 4;
-  result = cancelled.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kCancelled);
-  EXPECT_TRUE(result.BrokeOff());
-  EXPECT_EQ(result.blocksWritten, 8u);
-
-  SafeRig early;
-  early.recorder.cancelAtPump = 6 + 5 * 256 + 1;
-  result = early.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kCancelled);
-  EXPECT_EQ(result.step, WriteStep::kWrite);
-  EXPECT_FALSE(result.BrokeOff());
-  EXPECT_EQ(early.radio.Memory(), kRadio);
+  const struct {
+    Faults faults;
+    int cancelAtPump;
+    TransferOutcome outcome;
+    std::size_t blocksWritten;
+  } cases[] = {
+      {{.refuseWriteAt = 100}, -1, TransferOutcome::kProgramInterrupt, 100},
+      {{}, 6 + 5 * 256 + 6 + 5 * 4, TransferOutcome::kCancelled, 8},
+      {{}, 6 + 5 * 256 + 1, TransferOutcome::kCancelled, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.blocksWritten);
+    SafeRig rig(c.faults);
+    rig.recorder.cancelAtPump = c.cancelAtPump;
+    const SafeWriteResult result = rig.Run();
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.step, WriteStep::kWrite);
+    EXPECT_EQ(rig.steps.back(), WriteStep::kWrite);
+    EXPECT_EQ(result.BrokeOff(), c.blocksWritten > 0);
+    EXPECT_EQ(result.blocksWritten, c.blocksWritten);
+    EXPECT_EQ(result.backup, kRadio);
+    EXPECT_EQ(rig.radio.Memory() == kRadio, c.blocksWritten == 0);
+  }
 }
 
 }  // namespace

@@ -64,11 +64,13 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_EQ(options->faults.corruptWriteAt, 6);
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "KZ905SK1");
   EXPECT_TRUE(ParseSimOptions({"--id", "12345678"}, &error)) << error;
-  EXPECT_FALSE(ParseSimOptions({"--silent-from", "512"}, &error));
-  EXPECT_FALSE(ParseSimOptions({"--silent-from", "-1"}, &error));
-  EXPECT_FALSE(ParseSimOptions({"--refuse-write-at"}, &error));
-  EXPECT_FALSE(ParseSimOptions({"--id", "123456789"}, &error));
-  EXPECT_FALSE(ParseSimOptions({"--bogus"}, &error));
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
+                                              {"--silent-from", "-1"},
+                                              {"--refuse-write-at"},
+                                              {"--id", "123456789"},
+                                              {"--bogus"}}) {
+    EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
+  }
   EXPECT_EQ(error, "unknown option '--bogus'");
 }
 

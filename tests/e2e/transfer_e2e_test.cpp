@@ -33,7 +33,6 @@ bool SameBelowWriteLimit(const RadioImage& a, const RadioImage& b) {
   return std::equal(a.begin(), a.begin() + offset::kWriteLimit, b.begin());
 }
 
-// A configuration with channel 3 in use.
 RadioImage WithChannel3() {
   RadioImage image = BlankImage();
   EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
@@ -99,26 +98,22 @@ TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
 }
 
 TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
+  const Args read = {"read", "-o", Path("out.dat")};
+  const Args write = {"write", "--no-backup", Dat("new.dat", RandomImage(5))};
   const struct {
-    Args options;
-    const char* command;
+    Args options, command;
     int exitCode;
     std::string_view message;
   } faults[] = {
-      {{"--no-wakeup-answer"}, "read", 4, kCommunicationErrorText},
-      {{"--wrong-id"}, "read", 6, kRadioMismatchText},
-      {{"--short-reply-at", "300"}, "read", 5, kProgramInterruptText},
-      {{"--refuse-write-at", "7"}, "write", 5, kProgramInterruptText},
+      {{"--no-wakeup-answer"}, read, 4, kCommunicationErrorText},
+      {{"--wrong-id"}, read, 6, kRadioMismatchText},
+      {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
+      {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
   };
-  const std::string dat = Dat("new.dat", RandomImage(5));
   for (const auto& fault : faults) {
     SCOPED_TRACE(fault.options.front());
-    Args args = {fault.command, "--port", StartSim(RandomImage(6), fault.options)};
-    if (fault.command == std::string("read")) {
-      args.insert(args.end(), {"-o", Path("out.dat")});
-    } else {
-      args.insert(args.end(), {"--no-backup", dat});
-    }
+    Args args = fault.command;
+    args.insert(args.end(), {"--port", StartSim(RandomImage(6), fault.options)});
     const RunResult run = Cli(args);
     EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
     EXPECT_HAS(run.output, fault.message);
@@ -131,10 +126,8 @@ TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
   const RunResult run = Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
   EXPECT_EQ(run.exitCode, 4) << run.output;
   const std::string log = sim_->Log();
-  const std::regex identification("\\(identification\\)");
-  EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), identification),
-                          std::sregex_iterator()),
-            3);
+  const std::regex asked("\\(identification\\)");
+  EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), asked), {}), 3);
 }
 
 TEST_F(TransferE2E, PortAndFileErrors) {

@@ -114,8 +114,7 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
 }
 
 TEST_F(CliCommands, ReadChecksItsOutputBeforeTalkingToTheRadio) {
-  const std::string noPort = Path("no-port");
-  const std::string kept = Path("kept.dat");
+  const std::string noPort = Path("no-port"), kept = Path("kept.dat");
   WriteBytes(kept, "precious");
   auto [code, errors] = RunQuiet(RunRead, {"--port", noPort, "-o", kept});
   EXPECT_EQ(code, kExitBadInput);

@@ -2,7 +2,6 @@
 // out the hexadecimal, infinity and NaN forms it does not take), and every
 // frequency and tone the program shows reads back to the same code.
 #include <cctype>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>

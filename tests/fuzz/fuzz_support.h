@@ -10,7 +10,6 @@
 // and a scratch directory for targets that work on files.
 namespace selkan::fuzz {
 
-// Prints what went wrong and aborts when the condition does not hold.
 void Check(bool condition, const char* what);
 
 // Reads an input from the front; once it is used up every read gives 0 or
@@ -19,8 +18,7 @@ class Input {
  public:
   Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   std::uint8_t Byte();
-  // Up to n bytes.
-  std::string_view Bytes(std::size_t n);
+  std::string_view Bytes(std::size_t n);  // up to n
   std::string_view Rest() { return Bytes(size_); }
 
  private:
@@ -30,8 +28,6 @@ class Input {
 
 // A file path in a directory of this process, removed when it ends.
 std::string ScratchFile(const char* name);
-
-// The whole content of a file.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, std::string_view bytes);
 

@@ -4,6 +4,7 @@
 // closed exactly once when it was opened and never used while closed, the
 // image changes only by a completed read, and a write never reaches the
 // last 16 bytes of the radio.
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -43,11 +44,9 @@ class HostilePort : public SerialPort {
   }
   std::vector<std::uint8_t> Read(std::size_t n) override {
     Check(open_, "read while closed");
-    std::vector<std::uint8_t> out;
-    while (out.size() < n && !inbound_.empty()) {
-      out.push_back(inbound_.front());
-      inbound_.pop_front();
-    }
+    const auto end = inbound_.begin() + static_cast<long>(std::min(n, inbound_.size()));
+    const std::vector<std::uint8_t> out(inbound_.begin(), end);
+    inbound_.erase(inbound_.begin(), end);
     return out;
   }
   void Close() override {
@@ -87,8 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace selkan;
   using namespace selkan::fuzz;
   Input input(data, size);
-  const std::uint8_t setup = input.Byte();
-  const bool write = (setup & 1) != 0;
+  const bool write = (input.Byte() & 1) != 0;
   RadioImage radioMemory;
   radioMemory.fill(0x5A);
   sim::VirtualRadio radio(

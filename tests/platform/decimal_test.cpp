@@ -17,23 +17,13 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 // Reads the longest decimal number prefix like atof, the exponent only when
 // digits follow it; 0 when no number starts.
 TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
-  const std::pair<const char*, double> cases[] = {{"145.125", 145.125},
-                                                  {" \t\n-3.5MHz", -3.5},
-                                                  {"+.5", 0.5},
-                                                  {"5.", 5.0},
-                                                  {"1,5", 1.0},
-                                                  {"12.5.3", 12.5},
-                                                  {"007", 7.0},
-                                                  {"1e3", 1000.0},
-                                                  {"2E-2", 0.02},
-                                                  {"1.5e+1x", 15.0},
-                                                  {"1e", 1.0},
-                                                  {"1e+", 1.0},
-                                                  {"1e-x", 1.0},
-                                                  {"7E", 7.0},
-                                                  {"1e400", kInf},
-                                                  {"-1e400", -kInf},
-                                                  {"1e99999999999999999999999", kInf}};
+  // clang-format off
+  const std::pair<const char*, double> cases[] = {
+      {"145.125", 145.125}, {" \t\n-3.5MHz", -3.5}, {"+.5", 0.5}, {"5.", 5.0}, {"1,5", 1.0},
+      {"12.5.3", 12.5}, {"007", 7.0}, {"1e3", 1000.0}, {"2E-2", 0.02}, {"1.5e+1x", 15.0},
+      {"1e", 1.0}, {"1e+", 1.0}, {"1e-x", 1.0}, {"7E", 7.0}, {"1e400", kInf}, {"-1e400", -kInf},
+      {"1e99999999999999999999999", kInf}};
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << text;
   for (const char* text : {"", " ", "None", "无", ".", "-", "+", "-.", "e5", ". 5", "- 5", "0x10",
                            "1e-400", "1e-99999999999999999999999", "0e99999999999999999999999"}) {

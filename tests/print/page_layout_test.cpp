@@ -21,12 +21,8 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   ASSERT_EQ(pages.usedChannels, 9);
   ASSERT_EQ(pages.Count(), 2);
   EXPECT_EQ(pages.boundaries[1], 160);  // the seventh used row
-  std::vector<int> printed = ChannelsOnPage(table, pages, 1);
-  EXPECT_EQ(printed.size(), 7u);
+  EXPECT_EQ(ChannelsOnPage(table, pages, 1), std::vector<int>(used.begin(), used.begin() + 7));
   EXPECT_EQ(ChannelsOnPage(table, pages, 2), (std::vector<int>{170, 199}));
-  const std::vector<int> last = ChannelsOnPage(table, pages, 2);
-  printed.insert(printed.end(), last.begin(), last.end());
-  EXPECT_EQ(printed, used);
   EXPECT_TRUE(ChannelsOnPage(table, pages, 0).empty());
   EXPECT_TRUE(ChannelsOnPage(table, pages, 3).empty());
   Cell(table[9], kColTx) = "440.00000";

@@ -163,7 +163,9 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
-    if (f.writes >= 0) EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
+    if (f.writes >= 0) {
+      EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
+    }
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     if (f.lastPosition > 0) {
       ASSERT_FALSE(rig.recorder.positions.empty());

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -428,25 +429,39 @@ class ProgramTest : public QObject {
     qunsetenv("XDG_CONFIG_HOME");
   }
 
-  // A program that cannot be started, or settings that cannot be written,
-  // are said, and the program stays.
+  // A program that cannot be started, or a Selkan.ini that cannot be
+  // written, is said (the file named once) and the program stays, Olvane.ini
+  // untouched. An Olvane.ini that cannot be written stops nothing: the
+  // program never reads it, and the status bar notes it.
   void failuresAreReportedAndTheProgramStays() {
     Program p;
+    const QByteArray profile = p.dir.ReadFile("Selkan.ini");
+    QVERIFY(p.dir.Remove("Selkan.ini"));
+    QVERIFY(QDir().mkdir(p.dir.Path("Selkan.ini")));
+    {
+      Starts starts;
+      ChooseTheOtherLanguage(p.frame);
+      QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
+      QVERIFY(starts.files.isEmpty());
+      QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+    }
+    QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")));
+    p.dir.WriteFile("Selkan.ini", profile);
     {
       Starts starts(false);
       ChooseTheOtherLanguage(p.frame);
       QCOMPARE(starts.files.size(), 1);
-      QVERIFY(p.answers.messages.at(0).text.contains(starts.files[0]));
+      QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
       QVERIFY(p.frame->isVisible());
     }
-    p.dir.SetLanguage(QStringLiteral("English"));
     QVERIFY(p.dir.Remove("Olvane.ini"));
     QVERIFY(QDir().mkdir(p.dir.Path("Olvane.ini")));
     Starts starts;
     ChooseTheOtherLanguage(p.frame);
-    QVERIFY(p.answers.messages.at(1).text.contains("Olvane.ini"));
-    QVERIFY(starts.files.isEmpty());
-    QVERIFY(p.frame->isVisible());
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QCOMPARE(p.frame->statusBar()->currentMessage().count("Olvane.ini"), 1);
+    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese"));
+    QCOMPARE(starts.files.size(), 1);
   }
 };
 

@@ -261,7 +261,7 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   CProfileStore profile;
   ASSERT_TRUE(profile.Load(product, true, true, false));
   std::string error;
-  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error)) << error;
+  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error, &error)) << error;
   EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
   EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
@@ -269,42 +269,62 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   fs::remove(dir_ / "Olvane.ini");
   Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
   ASSERT_TRUE(profile.Load(product, true, true, false));
-  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr));
+  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr, nullptr));
   EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
 }
 
-TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
-  // The name of the file that failed and the language the store then holds.
+// The product profile is written first: when it fails, nothing changes. The
+// maker file, never read back, cannot stop the change. Either failure names
+// its file once.
+TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
   const auto chooseChinese = [](const std::string& productPath) -> std::string {
     CProfileStore profile;
     profile.Load(productPath, false, true, false);
-    std::string error;
-    if (StoreLanguageChoice(profile, "Chinese", &error)) return "stored";
-    return fs::path(error.substr(0, error.find(": "))).filename().string() + " failed, " +
+    std::string error, makerError;
+    const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
+    const std::string& why = stored ? makerError : error;
+    std::string failed = why.empty() ? "none failed" : "unnamed failure";
+    for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
+      const std::size_t at = why.find(name);
+      if (at != std::string::npos)
+        failed = name + (why.find(name, at + 1) == std::string::npos ? " failed" : " named twice");
+    }
+    return (stored ? "stored, " : "kept, ") + failed + ", " +
            profile.GetValue("Setup", "Language", "none");
   };
+  const auto inSmallFiles = [&](const std::string& productPath) {
+    return test::InChild(false, [&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{64, 64};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      return chooseChinese(productPath);
+    });
+  };
   // The maker file cannot be opened, or outgrows the file size limit (which the
-  // product profile does not): the product profile is not touched.
+  // product profile does not).
   const std::string product = Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
   fs::create_directory(dir_ / "Olvane.ini");
-  EXPECT_EQ(chooseChinese(product), "Olvane.ini failed, English");
+  EXPECT_EQ(chooseChinese(product), "stored, Olvane.ini failed, Chinese");
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\n");
   fs::remove(dir_ / "Olvane.ini");
+  Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
   const std::string maker = Write("Olvane.ini", "[Maker]\r\nName=" + std::string(100, 'x'));
-  const auto inSmallFiles = [&]() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{64, 64};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    return chooseChinese(product);
-  };
-  EXPECT_EQ(test::InChild(false, inSmallFiles), "Olvane.ini failed, English");
-  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
+  EXPECT_EQ(inSmallFiles(product), "stored, Olvane.ini failed, Chinese");
+  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\n");
   EXPECT_EQ(Read(maker), "[Maker]\r\nName=" + std::string(100, 'x'));
 
-  // The product profile cannot be written: it keeps its value in memory too.
+  // The product profile cannot be written: it keeps its value on disk and
+  // in memory, and the maker file is not made.
   fs::remove(dir_ / "Olvane.ini");
+  const std::string large = "[Setup]\r\nLanguage=English\r\nName=" + std::string(100, 'x');
+  Write("Selkan.ini", large);
+  EXPECT_EQ(inSmallFiles(product), "kept, Selkan.ini failed, English");
+  EXPECT_EQ(Read(product), large);
   fs::create_directories(dir_ / "sub/Selkan.ini");  // unreadable as a file
-  EXPECT_EQ(chooseChinese(dir_ / "sub/Selkan.ini"), "Selkan.ini failed, ");
+  EXPECT_EQ(chooseChinese(dir_ / "sub/Selkan.ini"), "kept, Selkan.ini failed, ");
+  EXPECT_FALSE(fs::exists(dir_ / "Olvane.ini"));
+  EXPECT_FALSE(fs::exists(dir_ / "sub/Olvane.ini"));
 }
 
 class ProgramDirectoryTest : public test::FilesTest {

@@ -13,9 +13,11 @@
 #include <QStatusBar>
 #include <QUndoStack>
 #include <QtTest>
+#include <functional>
 
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
+#include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
 #include "dialogs/language_dlg.h"
 #include "dialogs/program_restart.h"
@@ -202,6 +204,46 @@ class ProgramTest : public QObject {
     p.frame->OnProductInformation();
     QCOMPARE(p.view->GetBandLimits().lower, 13600000);
     QVERIFY(!p.child->Document().IsModified());
+  }
+
+  // The dialog opens on the active document's own type and band, not on
+  // the last ones used (another document's, a read since undone): OK then
+  // changes nothing, the history's redo included.
+  void productInformationOpensOnTheDocumentsOwnChoice() {
+    RadioImage band1 = BlankImage();
+    band1[offset::kRadioType] = 0;
+    band1[offset::kBandIndex] = 1;
+    const std::function<void(Program&)> situations[] = {
+        [&band1](Program& p) {
+          p.dir.WriteFile("b.dat", Bytes(band1));
+          QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("b.dat")));
+          p.child->showNormal();
+          p.frame->Client()->setActiveSubWindow(p.child);
+        },
+        [&band1](Program& p) {
+          p.view->TakeReadImage(band1);
+          p.frame->Action(command::kEditUndo)->trigger();
+        }};
+    for (const auto& situation : situations) {
+      Program p;
+      situation(p);
+      QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+      const QString caption = p.frame->windowTitle();
+      const int steps = p.view->UndoStack()->count(), at = p.view->UndoStack()->index();
+      int shown = -1;
+      NextDialog ok([&shown](QDialog* dialog) {
+        shown = dialog->findChild<QComboBox*>("bandList")->currentIndex();
+        dialog->accept();
+      });
+      p.frame->Action(command::kProductInformation)->trigger();
+      QCOMPARE(shown, 0);
+      QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
+      QVERIFY(!p.child->Document().IsModified());
+      QCOMPARE(p.frame->windowTitle(), caption);
+      QCOMPARE(p.view->UndoStack()->count(), steps);
+      QCOMPARE(p.view->UndoStack()->index(), at);
+      QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+    }
   }
 
   // Each modified document is asked for, what is being typed in a cell

@@ -1,9 +1,12 @@
 // Radio images in files, in documents and the registry, and side by side.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "model/channel_codec.h"
@@ -62,6 +65,48 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   EXPECT_FALSE(document.IsModified());
   EXPECT_EQ(document.Title(), "copy.dat");
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
+}
+
+// Another program changed the file since the document read or wrote it:
+// its size, its time or (within the clock's resolution) only its bytes.
+// Nothing there, or a document without a file, is no change.
+TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
+  const std::string path = dir_ / "radio.dat";
+  // Writes the bytes and sets the file's time `later` seconds after the old.
+  const auto rewrite = [&](const std::string& bytes, int later) {
+    struct stat before {};
+    ::stat(path.c_str(), &before);
+    Write("radio.dat", bytes);
+    timespec times[2] = {before.st_atim, before.st_mtim};
+    times[1].tv_sec += later;
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    bool changed;
+  } cases[] = {
+      {"untouched", [] {}, false},
+      {"one byte, same size and time", [&] { rewrite("x" + Pattern(kImageSize).substr(1), 0); },
+       true},
+      {"the same bytes later", [&] { rewrite(Pattern(kImageSize), 1); }, true},
+      {"grown", [&] { rewrite(Pattern(kImageSize + 1), 0); }, true},
+      {"removed", [&] { fs::remove(path); }, false},
+      {"now a FIFO", [&] { fs::remove(path), ::mkfifo(path.c_str(), 0600); }, true},
+  };
+  for (const auto& c : cases) {
+    fs::remove(path);
+    CSelkanDoc document;
+    EXPECT_FALSE(document.FileChangedOnDisk());
+    ASSERT_EQ(document.OnOpenDocument(Write("radio.dat", Pattern(kImageSize))), DatLoadError::None);
+    c.change();
+    EXPECT_EQ(document.FileChangedOnDisk(), c.changed) << c.what;
+    // A save makes the file the document's own again.
+    if (fs::is_regular_file(path)) {
+      ASSERT_TRUE(document.OnSaveDocument(path));
+      EXPECT_FALSE(document.FileChangedOnDisk()) << c.what;
+    }
+  }
 }
 
 using Lines = std::vector<std::string>;

@@ -38,6 +38,16 @@ QString SavedRx(const QString& path, int channel) {
       Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
 }
 
+// A blank image of the first type and band, with a mark in bytes no field owns.
+QByteArray Marked(quint8 mark) {
+  RadioImage image = BlankImage();
+  image[offset::kRadioType] = image[offset::kBandIndex] = 0;
+  image[0xC80] = mark;
+  return Bytes(image);
+}
+
+quint8 MarkOf(const QByteArray& file) { return static_cast<quint8>(file.at(0xC80)); }
+
 QStringList Row(CSelkanView* view, int row) {
   QStringList cells;
   for (int c = 1; c <= 7; ++c) cells << view->Grid()->GetTextMatrix(row, c);
@@ -154,9 +164,12 @@ class ProgramTest : public QObject {
     QVERIFY(p.child->isVisible());
   }
 
-  // The close box and File > Close only hide a document window; Channel
-  // Information and opening its file again bring it back with its edits.
-  void closedWindowsKeepTheirEdits() {
+  // The close box and File > Close only hide a document window, and Channel
+  // Information brings it back with its edits, but its history is not
+  // offered while it is hidden. Opening its file again reads the file as
+  // it is now (another program may have changed it), with a history of its
+  // own, once the user let the hidden changes go.
+  void aClosedDocumentReopensAsItsFileIsNow() {
     Program p;
     p.child->Document().Image()[0xC80] = 0x5A;
     QVERIFY(!p.child->close());
@@ -165,18 +178,105 @@ class ProgramTest : public QObject {
     QVERIFY(p.child->isVisible());
     QCOMPARE(p.child->Document().Image()[0xC80], 0x5A);
 
-    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
+    p.dir.WriteFile("a.dat", Marked(0));
     p.answers.paths = {p.dir.Path("a.dat")};
     p.frame->Action(command::kFileOpen)->trigger();
     QVERIFY(!p.child->isVisible());
     CChildFrame* a = p.frame->Children().back();
-    a->Document().Image()[0xC80] = 0x11;
+    QApplication::clipboard()->setText("145.5\n");
+    a->View()->SelectCells({2, 1, 2, 1});
+    p.frame->Action(command::kEditPaste)->trigger();
     p.frame->Action(command::kFileClose)->trigger();
     QVERIFY(!a->isVisible());
+    QAction* undo = p.frame->Action(command::kEditUndo);
+    QVERIFY(!undo->isEnabled());
+    undo->trigger();
+    QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
+
+    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
+    QVERIFY(!a->isVisible());
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
     QCOMPARE(p.frame->Children().size(), 2);
+    CChildFrame* reopened = p.frame->ActiveChild();
+    QCOMPARE(reopened->Document().Image()[0xC80], 0x22);
+    QCOMPARE(Row(reopened->View(), 2).value(0), QString());
+    QVERIFY(!undo->isEnabled());
+  }
+
+  // The file of a shown document comes forward with it; when another
+  // program changed the file since, Keep leaves the document as it is and
+  // Reload reads the file anew.
+  void aShownDocumentsChangedFileMayBeReloaded() {
+    Program p;
+    p.dir.WriteFile("a.dat", Marked(0));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    CChildFrame* a = p.frame->ActiveChild();
+    QApplication::clipboard()->setText("145.5\n");
+    a->View()->SelectCells({2, 1, 2, 1});
+    a->View()->OnEditPaste();
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // unchanged: nothing asked
+    QVERIFY(p.answers.messages.empty());
+
+    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};  // Keep, then Reload
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
     QCOMPARE(p.frame->ActiveChild(), a);
-    QCOMPARE(a->Document().Image()[0xC80], 0x11);
+    QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
+    CChildFrame* reloaded = p.frame->ActiveChild();
+    QCOMPARE(reloaded->Document().Image()[0xC80], 0x22);
+    QCOMPARE(Row(reloaded->View(), 2).value(0), QString());
+    QVERIFY(!p.frame->Action(command::kEditUndo)->isEnabled());
+    QCOMPARE(p.frame->Children().size(), 2);
+  }
+
+  // Save does not write over a file another program changed since it was
+  // opened or saved without asking: Overwrite, Save As (another file) or
+  // Cancel; the same when saving is the answer for a closed document that
+  // is opened again.
+  void saveAsksBeforeWritingOverAFileChangedOnDisk() {
+    const struct {
+      bool reopen;  // saved at the prompt for the closed document
+      QMessageBox::StandardButton answer;
+      quint8 inA, inB;
+    } cases[] = {{false, QMessageBox::Yes, 0x11, 0},
+                 {false, QMessageBox::Save, 0x22, 0x11},
+                 {false, QMessageBox::Cancel, 0x22, 0},
+                 {true, QMessageBox::Yes, 0x11, 0}};
+    for (const auto& c : cases) {
+      Program p;
+      p.dir.WriteFile("a.dat", Marked(0));
+      QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+      CChildFrame* a = p.frame->ActiveChild();
+      a->Document().Image()[0xC80] = 0x11;
+      a->Document().SetModified(true);
+      p.dir.WriteFile("a.dat", Marked(0x22));
+      p.answers.paths = {p.dir.Path("b.dat")};
+      if (c.reopen) {
+        a->close();
+        p.answers.buttons = {QMessageBox::Save, c.answer};
+        QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+        QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], c.inA);
+      } else {
+        p.answers.buttons = {c.answer};
+        p.frame->Action(command::kFileSave)->trigger();
+      }
+      QCOMPARE(p.answers.messages.size(), std::size_t{c.reopen ? 2u : 1u});
+      QVERIFY(p.answers.messages.back().text.contains("a.dat"));
+      QCOMPARE(MarkOf(p.dir.ReadFile("a.dat")), c.inA);
+      QCOMPARE(p.answers.prompts.size(), std::size_t{c.inB != 0});
+      if (c.inB != 0) QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), c.inB);
+      // Saved, the file is the document's own again; cancelled, it is not.
+      const std::size_t asked = p.answers.messages.size();
+      p.frame->Action(command::kFileSave)->trigger();
+      QCOMPARE(p.answers.messages.size() - asked, std::size_t{c.answer == QMessageBox::Cancel});
+    }
   }
 
   // OK is one step of the history and sets band limits and caption; Cancel

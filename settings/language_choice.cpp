@@ -32,7 +32,7 @@ bool StoreLanguageChoice(CProfileStore& productProfile, const std::string& langu
   const std::string makerPath = MakerSettingsPath(productProfile);
   CProfileStore maker;
   if (!maker.Load(makerPath, false, true, false)) {
-    if (makerError) *makerError = "cannot read " + makerPath;
+    if (makerError) *makerError = "cannot open " + makerPath;
     return true;
   }
   maker.SetValue(kSection, kKey, languageName);

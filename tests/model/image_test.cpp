@@ -68,44 +68,31 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
 }
 
 // Another program changed the file since the document read or wrote it:
-// its size, its time or (within the clock's resolution) only its bytes.
-// Nothing there, or a document without a file, is no change.
+// its size, its time or, within the clock's resolution, only its bytes.
+// A file that is gone is no change; a save makes the file its own again.
 TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
-  const std::string path = dir_ / "radio.dat";
-  // Writes the bytes and sets the file's time `later` seconds after the old.
-  const auto rewrite = [&](const std::string& bytes, int later) {
-    struct stat before {};
-    ::stat(path.c_str(), &before);
+  const std::string path = dir_ / "radio.dat", image = Pattern(kImageSize);
+  const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
+    struct stat old {};
+    ::stat(path.c_str(), &old);
     Write("radio.dat", bytes);
-    timespec times[2] = {before.st_atim, before.st_mtim};
-    times[1].tv_sec += later;
+    const timespec times[2] = {old.st_atim, {old.st_mtim.tv_sec + later, old.st_mtim.tv_nsec}};
     ::utimensat(AT_FDCWD, path.c_str(), times, 0);
   };
-  const struct {
-    const char* what;
-    std::function<void()> change;
-    bool changed;
-  } cases[] = {
-      {"untouched", [] {}, false},
-      {"one byte, same size and time", [&] { rewrite("x" + Pattern(kImageSize).substr(1), 0); },
-       true},
-      {"the same bytes later", [&] { rewrite(Pattern(kImageSize), 1); }, true},
-      {"grown", [&] { rewrite(Pattern(kImageSize + 1), 0); }, true},
-      {"removed", [&] { fs::remove(path); }, false},
-      {"now a FIFO", [&] { fs::remove(path), ::mkfifo(path.c_str(), 0600); }, true},
-  };
-  for (const auto& c : cases) {
-    fs::remove(path);
+  const std::pair<std::function<void()>, bool> cases[] = {
+      {[] {}, false},
+      {[&] { rewrite("x" + image.substr(1), 0); }, true},
+      {[&] { rewrite(image, 1); }, true},
+      {[&] { fs::remove(path); }, false},
+      {[&] { fs::remove(path), ::mkfifo(path.c_str(), 0600); }, true}};  // never opened
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
     CSelkanDoc document;
-    EXPECT_FALSE(document.FileChangedOnDisk());
-    ASSERT_EQ(document.OnOpenDocument(Write("radio.dat", Pattern(kImageSize))), DatLoadError::None);
-    c.change();
-    EXPECT_EQ(document.FileChangedOnDisk(), c.changed) << c.what;
-    // A save makes the file the document's own again.
-    if (fs::is_regular_file(path)) {
-      ASSERT_TRUE(document.OnSaveDocument(path));
-      EXPECT_FALSE(document.FileChangedOnDisk()) << c.what;
-    }
+    ASSERT_EQ(document.OnOpenDocument(Write("radio.dat", image)), DatLoadError::None);
+    cases[i].first();
+    EXPECT_EQ(document.FileChangedOnDisk(), cases[i].second) << i;
+    fs::remove(path);
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_FALSE(document.FileChangedOnDisk()) << i;
   }
 }
 

@@ -38,13 +38,15 @@ QString SavedRx(const QString& path, int channel) {
       Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
 }
 
-// A blank image of the first type and band, with a mark in bytes no field owns.
-QByteArray Marked(quint8 mark) {
+// A blank image of the first type, with a mark in bytes no field owns.
+RadioImage Image(quint8 mark, quint8 band = 0) {
   RadioImage image = BlankImage();
-  image[offset::kRadioType] = image[offset::kBandIndex] = 0;
+  image[offset::kRadioType] = 0;
+  image[offset::kBandIndex] = band;
   image[0xC80] = mark;
-  return Bytes(image);
+  return image;
 }
+QByteArray Marked(quint8 mark) { return Bytes(Image(mark)); }
 
 quint8 MarkOf(const QByteArray& file) { return static_cast<quint8>(file.at(0xC80)); }
 
@@ -165,118 +167,69 @@ class ProgramTest : public QObject {
   }
 
   // The close box and File > Close only hide a document window, and Channel
-  // Information brings it back with its edits, but its history is not
-  // offered while it is hidden. Opening its file again reads the file as
-  // it is now (another program may have changed it), with a history of its
-  // own, once the user let the hidden changes go.
-  void aClosedDocumentReopensAsItsFileIsNow() {
-    Program p;
-    p.child->Document().Image()[0xC80] = 0x5A;
-    QVERIFY(!p.child->close());
-    QVERIFY(!p.child->isVisible());
-    p.frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(p.child->isVisible());
-    QCOMPARE(p.child->Document().Image()[0xC80], 0x5A);
-
-    p.dir.WriteFile("a.dat", Marked(0));
-    p.answers.paths = {p.dir.Path("a.dat")};
-    p.frame->Action(command::kFileOpen)->trigger();
-    QVERIFY(!p.child->isVisible());
-    CChildFrame* a = p.frame->Children().back();
-    QApplication::clipboard()->setText("145.5\n");
-    a->View()->SelectCells({2, 1, 2, 1});
-    p.frame->Action(command::kEditPaste)->trigger();
-    p.frame->Action(command::kFileClose)->trigger();
-    QVERIFY(!a->isVisible());
-    QAction* undo = p.frame->Action(command::kEditUndo);
-    QVERIFY(!undo->isEnabled());
-    undo->trigger();
-    QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
-
-    p.dir.WriteFile("a.dat", Marked(0x22));
-    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
-    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
-    QVERIFY(!a->isVisible());
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
-    QCOMPARE(p.frame->Children().size(), 2);
-    CChildFrame* reopened = p.frame->ActiveChild();
-    QCOMPARE(reopened->Document().Image()[0xC80], 0x22);
-    QCOMPARE(Row(reopened->View(), 2).value(0), QString());
-    QVERIFY(!undo->isEnabled());
-  }
-
-  // The file of a shown document comes forward with it; when another
-  // program changed the file since, Keep leaves the document as it is and
-  // Reload reads the file anew.
-  void aShownDocumentsChangedFileMayBeReloaded() {
+  // Information brings it back with its edits; its history is not offered
+  // meanwhile. Opening its file again reads the file as it is now (another
+  // program may have changed it), with a history of its own, once the hidden
+  // changes may go. A shown document's changed file may be reloaded or kept.
+  void documentsComeBackAsTheirFileIsNow() {
     Program p;
     p.dir.WriteFile("a.dat", Marked(0));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
     CChildFrame* a = p.frame->ActiveChild();
     QApplication::clipboard()->setText("145.5\n");
     a->View()->SelectCells({2, 1, 2, 1});
-    a->View()->OnEditPaste();
+    p.frame->Action(command::kEditPaste)->trigger();
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // unchanged: nothing asked
-    QVERIFY(p.answers.messages.empty());
-
     p.dir.WriteFile("a.dat", Marked(0x22));
-    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};  // Keep, then Reload
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
+                         QMessageBox::Yes};
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Keep
     QCOMPARE(p.frame->ActiveChild(), a);
+    QVERIFY(!a->close());
+    QAction* undo = p.frame->Action(command::kEditUndo);
+    QVERIFY(!undo->isEnabled());
+    p.frame->Action(command::kChannelInformation)->trigger();
+    QVERIFY(undo->isEnabled());
     QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
-    CChildFrame* reloaded = p.frame->ActiveChild();
-    QCOMPARE(reloaded->Document().Image()[0xC80], 0x22);
-    QCOMPARE(Row(reloaded->View(), 2).value(0), QString());
-    QVERIFY(!p.frame->Action(command::kEditUndo)->isEnabled());
+
+    p.frame->Action(command::kFileClose)->trigger();
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Cancel: stays hidden
+    QVERIFY(!a->isVisible());
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Discard
+    CChildFrame* reopened = p.frame->ActiveChild();
+    QCOMPARE(reopened->Document().Image()[0xC80], 0x22);
+    QCOMPARE(Row(reopened->View(), 2).value(0), QString());
+    QVERIFY(!undo->isEnabled());
+    p.dir.WriteFile("a.dat", Marked(0x33));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Reload
+    QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    QVERIFY(p.answers.messages[3].text.contains("a.dat"));
     QCOMPARE(p.frame->Children().size(), 2);
   }
 
   // Save does not write over a file another program changed since it was
-  // opened or saved without asking: Overwrite, Save As (another file) or
-  // Cancel; the same when saving is the answer for a closed document that
-  // is opened again.
+  // opened or saved without asking: Cancel, Save As (another file) or
+  // Overwrite. Once saved, the file is the document's own again.
   void saveAsksBeforeWritingOverAFileChangedOnDisk() {
-    const struct {
-      bool reopen;  // saved at the prompt for the closed document
-      QMessageBox::StandardButton answer;
-      quint8 inA, inB;
-    } cases[] = {{false, QMessageBox::Yes, 0x11, 0},
-                 {false, QMessageBox::Save, 0x22, 0x11},
-                 {false, QMessageBox::Cancel, 0x22, 0},
-                 {true, QMessageBox::Yes, 0x11, 0}};
-    for (const auto& c : cases) {
-      Program p;
-      p.dir.WriteFile("a.dat", Marked(0));
-      QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
-      CChildFrame* a = p.frame->ActiveChild();
-      a->Document().Image()[0xC80] = 0x11;
-      a->Document().SetModified(true);
-      p.dir.WriteFile("a.dat", Marked(0x22));
-      p.answers.paths = {p.dir.Path("b.dat")};
-      if (c.reopen) {
-        a->close();
-        p.answers.buttons = {QMessageBox::Save, c.answer};
-        QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
-        QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], c.inA);
-      } else {
-        p.answers.buttons = {c.answer};
-        p.frame->Action(command::kFileSave)->trigger();
-      }
-      QCOMPARE(p.answers.messages.size(), std::size_t{c.reopen ? 2u : 1u});
-      QVERIFY(p.answers.messages.back().text.contains("a.dat"));
-      QCOMPARE(MarkOf(p.dir.ReadFile("a.dat")), c.inA);
-      QCOMPARE(p.answers.prompts.size(), std::size_t{c.inB != 0});
-      if (c.inB != 0) QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), c.inB);
-      // Saved, the file is the document's own again; cancelled, it is not.
-      const std::size_t asked = p.answers.messages.size();
-      p.frame->Action(command::kFileSave)->trigger();
-      QCOMPARE(p.answers.messages.size() - asked, std::size_t{c.answer == QMessageBox::Cancel});
-    }
+    Program p;
+    p.dir.WriteFile("a.dat", Marked(0));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
+    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};
+    p.answers.paths = {p.dir.Path("b.dat")};
+    QAction* save = p.frame->Action(command::kFileSave);
+    save->trigger();
+    save->trigger();
+    QCOMPARE(MarkOf(p.dir.ReadFile("a.dat")), quint8{0x22});
+    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
+    save->trigger();  // b.dat is the document's own: nothing asked
+    p.dir.WriteFile("b.dat", Marked(0x33));
+    save->trigger();
+    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
   }
 
   // OK is one step of the history and sets band limits and caption; Cancel
@@ -310,38 +263,30 @@ class ProgramTest : public QObject {
   // the last ones used (another document's, a read since undone): OK then
   // changes nothing, the history's redo included.
   void productInformationOpensOnTheDocumentsOwnChoice() {
-    RadioImage band1 = BlankImage();
-    band1[offset::kRadioType] = 0;
-    band1[offset::kBandIndex] = 1;
     const std::function<void(Program&)> situations[] = {
-        [&band1](Program& p) {
-          p.dir.WriteFile("b.dat", Bytes(band1));
+        [](Program& p) {
+          p.dir.WriteFile("b.dat", Bytes(Image(0, 1)));
           QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("b.dat")));
           p.child->showNormal();
           p.frame->Client()->setActiveSubWindow(p.child);
         },
-        [&band1](Program& p) {
-          p.view->TakeReadImage(band1);
+        [](Program& p) {
+          p.view->TakeReadImage(Image(0, 1));
           p.frame->Action(command::kEditUndo)->trigger();
         }};
     for (const auto& situation : situations) {
       Program p;
       situation(p);
-      QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
       const QString caption = p.frame->windowTitle();
-      const int steps = p.view->UndoStack()->count(), at = p.view->UndoStack()->index();
-      int shown = -1;
-      NextDialog ok([&shown](QDialog* dialog) {
-        shown = dialog->findChild<QComboBox*>("bandList")->currentIndex();
-        dialog->accept();
-      });
+      const QUndoStack* history = p.view->UndoStack();
+      const QPoint steps(history->count(), history->index());
+      NextDialog ok([](QDialog* dialog) { dialog->accept(); });
       p.frame->Action(command::kProductInformation)->trigger();
-      QCOMPARE(shown, 0);
       QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
       QVERIFY(!p.child->Document().IsModified());
       QCOMPARE(p.frame->windowTitle(), caption);
-      QCOMPARE(p.view->UndoStack()->count(), steps);
-      QCOMPARE(p.view->UndoStack()->index(), at);
+      QCOMPARE(QPoint(history->count(), history->index()), steps);
+      // Still the last one used, for New.
       QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     }
   }
@@ -571,39 +516,28 @@ class ProgramTest : public QObject {
     qunsetenv("XDG_CONFIG_HOME");
   }
 
-  // A program that cannot be started, or a Selkan.ini that cannot be
-  // written, is said (the file named once) and the program stays, Olvane.ini
-  // untouched. An Olvane.ini that cannot be written stops nothing: the
-  // program never reads it, and the status bar notes it.
+  // A Selkan.ini that cannot be written, or a program that cannot be
+  // started, is said (the file named once) and the program stays; Olvane.ini
+  // is then untouched. An Olvane.ini that cannot be written stops nothing:
+  // the program never reads it, and the status bar notes it.
   void failuresAreReportedAndTheProgramStays() {
     Program p;
+    Starts starts(false);
     const QByteArray profile = p.dir.ReadFile("Selkan.ini");
-    QVERIFY(p.dir.Remove("Selkan.ini"));
-    QVERIFY(QDir().mkdir(p.dir.Path("Selkan.ini")));
-    {
-      Starts starts;
-      ChooseTheOtherLanguage(p.frame);
-      QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
-      QVERIFY(starts.files.isEmpty());
-      QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
-    }
-    QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")));
-    p.dir.WriteFile("Selkan.ini", profile);
-    {
-      Starts starts(false);
-      ChooseTheOtherLanguage(p.frame);
-      QCOMPARE(starts.files.size(), 1);
-      QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
-      QVERIFY(p.frame->isVisible());
-    }
-    QVERIFY(p.dir.Remove("Olvane.ini"));
-    QVERIFY(QDir().mkdir(p.dir.Path("Olvane.ini")));
-    Starts starts;
+    QVERIFY(p.dir.Remove("Selkan.ini") && QDir().mkdir(p.dir.Path("Selkan.ini")));
     ChooseTheOtherLanguage(p.frame);
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QCOMPARE(p.frame->statusBar()->currentMessage().count("Olvane.ini"), 1);
+    QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
+    QVERIFY(starts.files.isEmpty());
+    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+
+    QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
+    p.dir.WriteFile("Selkan.ini", profile);
+    ChooseTheOtherLanguage(p.frame);
     QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese"));
+    QCOMPARE(p.frame->statusBar()->currentMessage().count("Olvane.ini"), 1);
     QCOMPARE(starts.files.size(), 1);
+    QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
+    QVERIFY(p.frame->isVisible());
   }
 };
 

@@ -2,7 +2,6 @@
 #include "navbar/qt/navigator_bar.h"
 
 #include <QHBoxLayout>
-#include <QScrollBar>
 #include <QTest>
 
 #include "navbar/qt/navigator_tree.h"
@@ -62,9 +61,7 @@ class NavigatorBarTest : public QObject {
     };
     QTreeWidgetItem* root = tree->Root();
     const int x = tree->visualItemRect(root->child(0)).left() - tree->indentation() / 2;
-    QVERIFY(lineBetween(x, root->child(0)));
-    QVERIFY(lineBetween(x, root->child(1)));
-    QVERIFY(!lineBetween(x, root->child(2)));
+    for (int child : {0, 1, 2}) QCOMPARE(lineBetween(x, root->child(child)), child < 2);
 
     QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseRelease(bar_, Qt::LeftButton, {}, {60, 200});
@@ -72,7 +69,6 @@ class NavigatorBarTest : public QObject {
     QTreeWidgetItem* longest = root->child(1);
     QVERIFY(tree->visualItemRect(longest).width() >
             tree->fontMetrics().horizontalAdvance(longest->text(0)));
-    QVERIFY(tree->horizontalScrollBar()->maximum() > 0);
   }
 
   // A double click is not a press: a drag after it resizes nothing.

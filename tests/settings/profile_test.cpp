@@ -274,57 +274,48 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
 }
 
-// The product profile is written first: when it fails, nothing changes. The
-// maker file, never read back, cannot stop the change. Either failure names
-// its file once.
+// The product profile is written first: when it fails nothing changes, the
+// maker file included. The maker file, never read back, stops nothing.
+// Either failure names its file once.
 TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
-  const auto chooseChinese = [](const std::string& productPath) -> std::string {
-    CProfileStore profile;
-    profile.Load(productPath, false, true, false);
-    std::string error, makerError;
-    const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
-    const std::string& why = stored ? makerError : error;
-    std::string failed = why.empty() ? "none failed" : "unnamed failure";
-    for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
-      const std::size_t at = why.find(name);
-      if (at != std::string::npos)
-        failed = name + (why.find(name, at + 1) == std::string::npos ? " failed" : " named twice");
-    }
-    return (stored ? "stored, " : "kept, ") + failed + ", " +
-           profile.GetValue("Setup", "Language", "none");
-  };
-  const auto inSmallFiles = [&](const std::string& productPath) {
-    return test::InChild(false, [&] {
+  const std::string english = "[Setup]\r\nLanguage=English\r\n",
+                    large = english + std::string(99, ';');
+  const struct {
+    std::string product, maker;  // maker "/": a directory in its place
+    std::string result;          // with what then is in memory and on disk
+  } cases[] = {{english, "/", "stored, Olvane.ini failed, Chinese, Chinese, /"},
+               {english, large, "stored, Olvane.ini failed, Chinese, Chinese, " + large},
+               {large, "", "kept, Selkan.ini failed, English, English, "}};
+  for (const auto& c : cases) {
+    fs::remove_all(dir_ / "Olvane.ini");
+    const std::string product = Write("Selkan.ini", c.product);
+    if (c.maker == "/") fs::create_directory(dir_ / "Olvane.ini");
+    if (c.maker.size() > 1) Write("Olvane.ini", c.maker);
+    // Files are limited to 64 bytes: `large` outgrows it when written.
+    const std::string result = test::InChild(false, [&] {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{64, 64};
       ::setrlimit(RLIMIT_FSIZE, &limit);
-      return chooseChinese(productPath);
+      CProfileStore profile;
+      profile.Load(product, false, true, false);
+      std::string error, makerError;
+      const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
+      std::string result = stored ? "stored, " : "kept, ";
+      for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
+        const std::string& why = stored ? makerError : error;
+        const std::size_t at = why.find(name);
+        if (at != std::string::npos)
+          result += name + (why.find(name, at + 1) == std::string::npos ? " failed, " : " twice, ");
+      }
+      return result + profile.GetValue("Setup", "Language", "") + ", ";
     });
-  };
-  // The maker file cannot be opened, or outgrows the file size limit (which the
-  // product profile does not).
-  const std::string product = Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
-  fs::create_directory(dir_ / "Olvane.ini");
-  EXPECT_EQ(chooseChinese(product), "stored, Olvane.ini failed, Chinese");
-  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\n");
-  fs::remove(dir_ / "Olvane.ini");
-  Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
-  const std::string maker = Write("Olvane.ini", "[Maker]\r\nName=" + std::string(100, 'x'));
-  EXPECT_EQ(inSmallFiles(product), "stored, Olvane.ini failed, Chinese");
-  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\n");
-  EXPECT_EQ(Read(maker), "[Maker]\r\nName=" + std::string(100, 'x'));
-
-  // The product profile cannot be written: it keeps its value on disk and
-  // in memory, and the maker file is not made.
-  fs::remove(dir_ / "Olvane.ini");
-  const std::string large = "[Setup]\r\nLanguage=English\r\nName=" + std::string(100, 'x');
-  Write("Selkan.ini", large);
-  EXPECT_EQ(inSmallFiles(product), "kept, Selkan.ini failed, English");
-  EXPECT_EQ(Read(product), large);
-  fs::create_directories(dir_ / "sub/Selkan.ini");  // unreadable as a file
-  EXPECT_EQ(chooseChinese(dir_ / "sub/Selkan.ini"), "kept, Selkan.ini failed, ");
-  EXPECT_FALSE(fs::exists(dir_ / "Olvane.ini"));
-  EXPECT_FALSE(fs::exists(dir_ / "sub/Olvane.ini"));
+    const std::string maker =
+        fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
+    EXPECT_EQ(result +
+                  (Read(product).find("Chinese") != std::string::npos ? "Chinese, " : "English, ") +
+                  maker,
+              c.result);
+  }
 }
 
 class ProgramDirectoryTest : public test::FilesTest {

@@ -47,6 +47,7 @@ DatLoadResult LoadDatFile(const std::filesystem::path& path) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
+  result.stamp = StampOfOpenFile(fd, std::span<const std::uint8_t>(result.image.data(), got));
   ::close(fd);
   if (got != kImageSize) result.error = DatLoadError::DataFormat;
   return result;

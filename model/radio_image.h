@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "platform/file_stamp.h"
 
 namespace selkan {
 
@@ -60,6 +61,7 @@ struct DatLoadResult {
   RadioImage image{};
   DatLoadError error = DatLoadError::None;
   FileError detail;  // the system's reason when the file cannot be opened or read
+  FileStamp stamp;   // the file as it was read
 };
 
 // Reads the first 4096 bytes of a *.dat file. A shorter file is a

@@ -13,6 +13,7 @@ void CSelkanDoc::OnNewDocument(const ProcessSettings& settings) {
   title_ = settings.IsChinese() ? "信道信息" : "Channel Information";
   pathName_ = settings.SetupAppName();
   modified_ = false;
+  diskStamp_ = {};
   SetBlankDocumentFlag(true);
 }
 
@@ -23,6 +24,7 @@ DatLoadError CSelkanDoc::OnOpenDocument(const std::string& path, FileError* deta
     return loaded.error;
   }
   image_ = loaded.image;
+  diskStamp_ = std::move(loaded.stamp);
   pathName_ = path;
   title_ = std::filesystem::path(path).filename().string();
   modified_ = false;
@@ -32,10 +34,13 @@ DatLoadError CSelkanDoc::OnOpenDocument(const std::string& path, FileError* deta
 
 bool CSelkanDoc::OnSaveDocument(const std::string& path, FileError* error) {
   if (!SaveDatFile(path, image_, error)) return false;
+  diskStamp_ = StampOfFile(path, image_);
   pathName_ = path;
   title_ = std::filesystem::path(path).filename().string();
   modified_ = false;
   return true;
 }
+
+bool CSelkanDoc::FileChangedOnDisk() const { return ChangedSince(pathName_, diskStamp_); }
 
 }  // namespace selkan

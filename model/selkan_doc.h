@@ -44,11 +44,17 @@ class CSelkanDoc {
   // is cleared.
   bool OnSaveDocument(const std::string& path, FileError* error = nullptr);
 
+  // Whether the document's file was changed on disk by someone else since
+  // the document read or last wrote it (see ChangedSince); never for a
+  // document without a file of its own.
+  bool FileChangedOnDisk() const;
+
  private:
   RadioImage image_;
   std::string pathName_;
   std::string title_;
   bool modified_ = false;
+  FileStamp diskStamp_;  // the file as last read or written
 };
 
 }  // namespace selkan

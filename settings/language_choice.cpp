@@ -20,29 +20,23 @@ std::string MakerSettingsPath(const CProfileStore& productProfile) {
 }  // namespace
 
 bool StoreLanguageChoice(CProfileStore& productProfile, const std::string& languageName,
-                         std::string* error) {
-  const std::string makerPath = MakerSettingsPath(productProfile);
-  {
-    CProfileStore maker;
-    if (!maker.Load(makerPath, false, true, false)) {
-      if (error) *error = makerPath + ": cannot be opened";
-      return false;
-    }
-    maker.SetValue(kSection, kKey, languageName);
-    std::string why;
-    if (!maker.Flush(&why)) {
-      if (error) *error = makerPath + ": " + why;
-      return false;
-    }
-  }
+                         std::string* error, std::string* makerError) {
   const std::string before = productProfile.GetValue(kSection, kKey, "");
   productProfile.SetValue(kSection, kKey, languageName);
   std::string why;
   if (!productProfile.Flush(&why)) {
     productProfile.SetValue(kSection, kKey, before);
-    if (error) *error = productProfile.FilePath() + ": " + why;
+    if (error) *error = why;
     return false;
   }
+  const std::string makerPath = MakerSettingsPath(productProfile);
+  CProfileStore maker;
+  if (!maker.Load(makerPath, false, true, false)) {
+    if (makerError) *makerError = "cannot open " + makerPath;
+    return true;
+  }
+  maker.SetValue(kSection, kKey, languageName);
+  if (!maker.Flush(&why) && makerError) *makerError = why;
   return true;
 }
 

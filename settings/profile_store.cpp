@@ -208,7 +208,9 @@ bool CProfileStore::Flush(std::string* error) {
   if (!modified_) return true;
   if (filePath_.empty() || readFailed_) {
     if (error)
-      *error = filePath_.empty() ? "no file is loaded" : "the file could not be read whole";
+      *error = filePath_.empty()
+                   ? "no file is loaded"
+                   : "cannot write " + filePath_ + ": the file could not be read whole";
     return false;
   }
   const std::string out = Compose();

@@ -41,7 +41,8 @@ class CProfileStore {
   std::string Save(bool backup);
   // Writes the file back now when modified, without a backup, and clears
   // the modified mark once it is written. True when the file on disk holds
-  // every change; false with *error (when given) saying why not.
+  // every change; false with *error (when given) saying why not, naming the
+  // file once.
   bool Flush(std::string* error = nullptr);
   void Clear();
 

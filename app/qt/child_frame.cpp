@@ -24,6 +24,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext
 }
 
 CChildFrame::~CChildFrame() {
+  // Hiding on the way out is no news, and the view is not to be asked for
+  // while it goes.
+  disconnect(this, &CChildFrame::visibilityChanged, nullptr, nullptr);
+  view_ = nullptr;
   // The view refers to the document: let it go first.
   QWidget* view = widget();
   setWidget(nullptr);
@@ -38,6 +42,16 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
   event->ignore();
   hide();
   if (auto* area = qobject_cast<CMDIClientWnd*>(mdiArea())) area->UpdateScrollRange();
+}
+
+void CChildFrame::showEvent(QShowEvent* event) {
+  QMdiSubWindow::showEvent(event);
+  emit visibilityChanged();
+}
+
+void CChildFrame::hideEvent(QHideEvent* event) {
+  QMdiSubWindow::hideEvent(event);
+  emit visibilityChanged();
 }
 
 }  // namespace selkan

@@ -21,6 +21,7 @@ class CChildFrame : public QMdiSubWindow {
   ~CChildFrame() override;
 
   CSelkanDoc& Document() { return *document_; }
+  // nullptr only while the window is being destroyed.
   CSelkanView* View() { return view_; }
   // Whether the document has a file of its own (opened or saved), so that
   // Save writes there without asking.
@@ -30,8 +31,14 @@ class CChildFrame : public QMdiSubWindow {
   // Lets the next close request really close the window (at exit, on New).
   void AllowClose() { closeAllowed_ = true; }
 
+ signals:
+  // The window was shown or hidden (closed, as far as the user sees).
+  void visibilityChanged();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   std::unique_ptr<CSelkanDoc> document_;

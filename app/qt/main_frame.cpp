@@ -52,11 +52,12 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
 
 CMainFrame::~CMainFrame() {
   // The document windows go first, while this frame is still whole, and
-  // without telling it.
+  // without telling it; those closed for good but not yet deleted too.
   disconnect(client_, nullptr, this, nullptr);
-  for (CChildFrame* child : Children()) {
+  disconnect(undoGroup_, nullptr, this, nullptr);
+  for (CChildFrame* child : client_->findChildren<CChildFrame*>()) {
     disconnect(child, nullptr, this, nullptr);
-    disconnect(child->View(), nullptr, this, nullptr);
+    if (child->View() != nullptr) disconnect(child->View(), nullptr, this, nullptr);
     delete child;
   }
 }

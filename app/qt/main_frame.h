@@ -139,7 +139,18 @@ class CMainFrame : public QMainWindow {
   void ShowReady();
   void OnHelpKey();
   CChildFrame* AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile);
+  // The document window of a file (the same file by any path), or nullptr.
+  CChildFrame* ChildOfFile(const QString& path) const;
+  // The file as it is on disk now; nullptr, said to the user, when it cannot
+  // be read.
+  std::unique_ptr<CSelkanDoc> ReadDocument(const QString& path);
+  // The old window goes for good, a new one shows the document.
+  void ReplaceChild(CChildFrame* old, std::unique_ptr<CSelkanDoc> document);
+  bool BringForward(CChildFrame* child, const QString& path);
   void ShowOpenError(const QString& path, int error, int systemError);
+  // Asks to save a modified document (Save, Discard, Cancel); false when
+  // the user cancelled or the save failed.
+  bool SaveOrDiscard(CChildFrame* child);
   // Asks to save each modified document; false when the user cancelled.
   bool SaveModifiedDocuments();
 

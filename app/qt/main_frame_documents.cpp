@@ -45,6 +45,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CSelkanDoc> document, bool has
     child->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/selkan/icon128.png")) : icon);
   });
   connect(child, &QObject::destroyed, this, [this] { UpdateMenus(); });
+  connect(child, &CChildFrame::visibilityChanged, this, &CMainFrame::UpdateUndoActions);
   undoGroup_->addStack(view->UndoStack());
   view->SetContextActions(contextActions_);
   client_->addSubWindow(child);
@@ -90,32 +91,78 @@ void CMainFrame::ShowOpenError(const QString& path, int error, int systemError) 
   ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
-  if (RefuseWhileTransferring()) return false;
-  // A file that is open already comes back with its window and its edits;
-  // a second copy would hide them.
+CChildFrame* CMainFrame::ChildOfFile(const QString& path) const {
   const QString canonical = QFileInfo(path).canonicalFilePath();
+  if (canonical.isEmpty()) return nullptr;
   for (CChildFrame* child : Children()) {
     const QString open =
         QFileInfo(QString::fromStdString(child->Document().PathName())).canonicalFilePath();
-    if (!child->HasFile() || canonical.isEmpty() || open != canonical) continue;
-    CChildFrame* previous = ActiveChild();
-    if (previous != nullptr && previous != child) previous->close();
-    child->showNormal();
-    client_->setActiveSubWindow(child);
-    client_->UpdateScrollRange();
-    return true;
+    if (child->HasFile() && open == canonical) return child;
   }
+  return nullptr;
+}
+
+std::unique_ptr<CSelkanDoc> CMainFrame::ReadDocument(const QString& path) {
   auto document = std::make_unique<CSelkanDoc>();
   FileError detail;
   const DatLoadError error = document->OnOpenDocument(path.toStdString(), &detail);
-  if (error != DatLoadError::None) {
-    ShowOpenError(path, static_cast<int>(error), detail.code);
-    return false;
-  }
-  // The document that was showing steps aside for the opened one.
-  if (CChildFrame* previous = ActiveChild()) previous->close();
+  if (error == DatLoadError::None) return document;
+  ShowOpenError(path, static_cast<int>(error), detail.code);
+  return nullptr;
+}
+
+void CMainFrame::ReplaceChild(CChildFrame* old, std::unique_ptr<CSelkanDoc> document) {
+  old->AllowClose();
+  old->close();
   AddChild(std::move(document), true);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+  if (RefuseWhileTransferring()) return false;
+  CChildFrame* open = ChildOfFile(path);
+  if (open != nullptr && !open->isHidden()) return BringForward(open, path);
+  // A closed (hidden) document of the file is not brought back: the file
+  // may have changed since, and what it holds is what the user asks for.
+  // The hidden document's unsaved changes are asked for first.
+  if (open != nullptr && !SaveOrDiscard(open)) return false;
+  std::unique_ptr<CSelkanDoc> document = ReadDocument(path);
+  if (!document) return false;
+  // The document that was showing steps aside for the opened one.
+  if (CChildFrame* previous = ActiveChild(); previous != nullptr && previous != open)
+    previous->close();
+  if (open != nullptr) {
+    ReplaceChild(open, std::move(document));
+  } else {
+    AddChild(std::move(document), true);
+  }
+  return true;
+}
+
+// A file whose document is shown comes forward with its window and its
+// edits; when the file changed on disk since, the user may read it anew.
+bool CMainFrame::BringForward(CChildFrame* child, const QString& path) {
+  CChildFrame* previous = ActiveChild();
+  if (previous != nullptr && previous != child) previous->close();
+  child->showNormal();
+  client_->setActiveSubWindow(child);
+  client_->UpdateScrollRange();
+  CSelkanDoc& document = child->Document();
+  if (!document.FileChangedOnDisk()) return true;
+  child->View()->CommitOpenEditor();
+  QString text = tr("The file %1 has been changed on disk since it was opened or saved here.")
+                     .arg(QDir::toNativeSeparators(path));
+  text += QLatin1Char('\n') + (document.IsModified()
+                                   ? tr("Reload it? The changes not saved here are lost.")
+                                   : tr("Reload it?"));
+  // Enter reloads only when nothing is lost by it.
+  const auto answer = ShowMessage(
+      {this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+       document.IsModified() ? QMessageBox::No : QMessageBox::Yes},
+      ButtonTexts{{QMessageBox::Yes, tr("&Reload")}, {QMessageBox::No, tr("&Keep")}});
+  if (answer != QMessageBox::Yes) return true;
+  std::unique_ptr<CSelkanDoc> reloaded = ReadDocument(path);
+  if (!reloaded) return false;
+  ReplaceChild(child, std::move(reloaded));
   return true;
 }
 
@@ -129,6 +176,19 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
   if (!child) return false;
   CSelkanDoc& document = child->Document();
   QString path = QString::fromStdString(document.PathName());
+  // Someone else changed the file since: writing over it loses that.
+  if (!askForName && child->HasFile() && document.FileChangedOnDisk()) {
+    const QString text =
+        tr("The file %1 has been changed on disk since it was opened or saved here.")
+            .arg(QDir::toNativeSeparators(path)) +
+        QLatin1Char('\n') + tr("Overwrite it with this document?");
+    const auto answer = ShowMessage(
+        {this, messageCaption_, text, QMessageBox::Warning,
+         QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel},
+        ButtonTexts{{QMessageBox::Yes, tr("&Overwrite")}, {QMessageBox::Save, tr("Save &As...")}});
+    if (answer == QMessageBox::Save) askForName = true;
+    if (answer != QMessageBox::Yes && answer != QMessageBox::Save) return false;
+  }
   if (askForName || !child->HasFile()) {
     // A new document proposes the product's name: "<AppName>.dat".
     QString proposed = path;
@@ -193,17 +253,21 @@ void CMainFrame::OnAbout() {
   dialog.exec();
 }
 
+bool CMainFrame::SaveOrDiscard(CChildFrame* child) {
+  // A value still being typed into a cell is an edit too.
+  child->View()->CommitOpenEditor();
+  if (!child->Document().IsModified()) return true;
+  const QString title = QString::fromStdString(child->Document().Title());
+  const auto answer = ShowMessage({this, messageCaption_, tr("Save changes to %1?").arg(title),
+                                   QMessageBox::Question,
+                                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel});
+  if (answer == QMessageBox::Discard) return true;
+  return answer == QMessageBox::Save && SaveDocument(child, false);
+}
+
 bool CMainFrame::SaveModifiedDocuments() {
   for (CChildFrame* child : Children()) {
-    // A value still being typed into a cell is an edit too.
-    child->View()->CommitOpenEditor();
-    if (!child->Document().IsModified()) continue;
-    const QString title = QString::fromStdString(child->Document().Title());
-    const auto answer = ShowMessage(
-        {this, messageCaption_, tr("Save changes to %1?").arg(title), QMessageBox::Question,
-         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel});
-    if (answer == QMessageBox::Discard) continue;
-    if (answer != QMessageBox::Save || !SaveDocument(child, false)) return false;
+    if (!SaveOrDiscard(child)) return false;
   }
   return true;
 }

@@ -104,9 +104,11 @@ void CMainFrame::CreateEditActions() {
     contextActions_.append(id == 0 ? separator() : Action(id));
 }
 
-// Undo and Redo name the step they take back or do again.
+// Undo and Redo name the step they take back or do again. A closed
+// (hidden) document's history is not offered: its steps would act unseen.
 void CMainFrame::UpdateUndoActions() {
-  QUndoStack* stack = undoGroup_->activeStack();
+  const CSelkanView* view = EditableView();
+  QUndoStack* stack = view != nullptr ? view->UndoStack() : nullptr;
   QAction* undo = Action(command::kEditUndo);
   QAction* redo = Action(command::kEditRedo);
   const bool canUndo = stack != nullptr && stack->canUndo();

@@ -1,6 +1,7 @@
 // The main frame's Language command: the choice for the next start, stored
 // once the user has agreed to close, then the program starts anew.
 #include <QDir>
+#include <QStatusBar>
 
 #include "app/qt/main_frame.h"
 #include "dialogs/language_dlg.h"
@@ -21,13 +22,18 @@ void CMainFrame::OnLanguage() {
   if (!SaveModifiedDocuments()) return;
 
   std::string error;
-  if (!StoreLanguageChoice(profile_, dialog.ChosenLanguageName(), &error)) {
+  std::string makerError;
+  if (!StoreLanguageChoice(profile_, dialog.ChosenLanguageName(), &error, &makerError)) {
     ShowMessage({this, messageCaption_,
                  tr("The language could not be stored, so the program does not restart.\n%1")
                      .arg(QString::fromStdString(error)),
                  QMessageBox::Warning, QMessageBox::Ok});
     return;
   }
+  // The maker's file is never read back: the choice stands without it.
+  if (!makerError.empty())
+    statusBar()->showMessage(tr("The language is stored; the maker's settings file is not: %1")
+                                 .arg(QString::fromStdString(makerError)));
   const QString program = RunningProgramFile();
   if (!StartProgram(program)) {
     ShowMessage({this, messageCaption_,

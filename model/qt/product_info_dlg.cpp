@@ -32,24 +32,20 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, const CProfileStore& profile
 
 CProductInfoDlg::~CProductInfoDlg() = default;
 
-// Types from the profile, the image's type with its bands; then the
-// registry's type and band, which after any decode of a file or a radio
-// image are the image's own.
+// Types from the profile, then the document's own type and band from its
+// image. The registry's choice is the last one used anywhere (another
+// document, the radio read last); it names the type and band of New only.
+// A type or band the lists do not hold is left unselected, and OK keeps it.
 void CProductInfoDlg::OnInitDialog() {
   ui_->typeList->clear();
   for (const std::string& name : RadioTypeNames(profile_))
     ui_->typeList->addItem(ProfileText(name, profile_.Encoding()));
 
-  const int imageType = image_[offset::kRadioType];
-  ui_->typeList->setCurrentIndex(imageType < ui_->typeList->count() ? imageType : -1);
-  FillBands(imageType);
-
-  const auto type = static_cast<int>(registry_.ReadValueOrZero(registryKey_, "Type"));
-  const auto band = static_cast<int>(registry_.ReadValueOrZero(registryKey_, "Field"));
-  ui_->typeList->setCurrentIndex(type >= 0 && type < ui_->typeList->count() ? type : -1);
+  const int type = image_[offset::kRadioType];
+  const int band = image_[offset::kBandIndex];
+  ui_->typeList->setCurrentIndex(type < ui_->typeList->count() ? type : -1);
   FillBands(type);
-  ui_->bandList->setCurrentIndex(ui_->bandList->count() > 0 ? 0 : -1);
-  ui_->bandList->setCurrentIndex(band >= 0 && band < ui_->bandList->count() ? band : -1);
+  ui_->bandList->setCurrentIndex(band < ui_->bandList->count() ? band : -1);
 }
 
 // The band list of the type (key "Field" + type index + 1), in order, with
@@ -77,6 +73,12 @@ void CProductInfoDlg::accept() {
   if (type >= 0) image_[offset::kRadioType] = static_cast<std::uint8_t>(type);
   if (band >= 0) image_[offset::kBandIndex] = static_cast<std::uint8_t>(band);
   imageChanged_ = image_ != before;
+  // OK on the document's own choice is no choice: caption, limits and the
+  // registry stay as they are.
+  if (!imageChanged_) {
+    QDialog::accept();
+    return;
+  }
 
   const QString typeText = ui_->typeList->currentText();
   const QString bandText = ui_->bandList->currentText();

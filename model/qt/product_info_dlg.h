@@ -18,8 +18,9 @@ class CProfileStore;
 class Registry;
 
 // Product Information: the user picks radio type and band. It opens on the
-// registry's choice; OK writes 0xFD0/0xFD1 of the image and the registry and
-// yields the new caption (always with English labels) and band limits.
+// document's own; OK with another choice writes 0xFD0/0xFD1 of the image and
+// the registry and yields the new caption (always with English labels) and
+// band limits. OK without one changes nothing.
 class CProductInfoDlg : public QDialog {
   Q_OBJECT
  public:
@@ -27,7 +28,8 @@ class CProductInfoDlg : public QDialog {
                   QString captionAppName, QWidget* parent = nullptr);
   ~CProductInfoDlg() override;
 
-  // Set after OK. The caption is UTF-8 (the lists' visible texts).
+  // Set after OK that changed the choice. The caption is UTF-8 (the lists'
+  // visible texts).
   const std::optional<ProductStepResult>& Result() const { return result_; }
   // OK changed 0xFD0 or 0xFD1 of the image.
   bool ImageChanged() const { return imageChanged_; }

@@ -16,6 +16,7 @@ QMessageBox::StandardButton Show(const MessageRequest& request, const QString& d
   if (Handler()) return Handler()(request);
   QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.parent);
   if (!details.isEmpty()) box.setDetailedText(details);
+  if (request.defaultButton != QMessageBox::NoButton) box.setDefaultButton(request.defaultButton);
   for (const auto& [button, text] : buttonTexts) {
     if (QAbstractButton* shown = box.button(button)) shown->setText(text);
   }

@@ -17,6 +17,8 @@ struct MessageRequest {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  // The button Enter presses; NoButton leaves the choice to the box.
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Texts of buttons that say more than their standard names.

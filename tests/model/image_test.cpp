@@ -1,9 +1,12 @@
 // Radio images in files, in documents and the registry, and side by side.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "model/channel_codec.h"
@@ -62,6 +65,35 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   EXPECT_FALSE(document.IsModified());
   EXPECT_EQ(document.Title(), "copy.dat");
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
+}
+
+// Another program changed the file since the document read or wrote it:
+// its size, its time or, within the clock's resolution, only its bytes.
+// A file that is gone is no change; a save makes the file its own again.
+TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
+  const std::string path = dir_ / "radio.dat", image = Pattern(kImageSize);
+  const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
+    struct stat old {};
+    ::stat(path.c_str(), &old);
+    Write("radio.dat", bytes);
+    const timespec times[2] = {old.st_atim, {old.st_mtim.tv_sec + later, old.st_mtim.tv_nsec}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+  };
+  const std::pair<std::function<void()>, bool> cases[] = {
+      {[] {}, false},
+      {[&] { rewrite("x" + image.substr(1), 0); }, true},
+      {[&] { rewrite(image, 1); }, true},
+      {[&] { fs::remove(path); }, false},
+      {[&] { fs::remove(path), ::mkfifo(path.c_str(), 0600); }, true}};  // never opened
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    CSelkanDoc document;
+    ASSERT_EQ(document.OnOpenDocument(Write("radio.dat", image)), DatLoadError::None);
+    cases[i].first();
+    EXPECT_EQ(document.FileChangedOnDisk(), cases[i].second) << i;
+    fs::remove(path);
+    ASSERT_TRUE(document.OnSaveDocument(path));
+    EXPECT_FALSE(document.FileChangedOnDisk()) << i;
+  }
 }
 
 using Lines = std::vector<std::string>;

@@ -10,11 +10,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QtTest>
+#include <functional>
 
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
+#include "app/qt/mdi_client_wnd.h"
 #include "app_fixture.h"
 #include "dialogs/language_dlg.h"
 #include "dialogs/program_restart.h"
@@ -34,6 +37,18 @@ QString SavedRx(const QString& path, int channel) {
   return QString::fromStdString(
       Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
 }
+
+// A blank image of the first type, with a mark in bytes no field owns.
+RadioImage Image(quint8 mark, quint8 band = 0) {
+  RadioImage image = BlankImage();
+  image[offset::kRadioType] = 0;
+  image[offset::kBandIndex] = band;
+  image[0xC80] = mark;
+  return image;
+}
+QByteArray Marked(quint8 mark) { return Bytes(Image(mark)); }
+
+quint8 MarkOf(const QByteArray& file) { return static_cast<quint8>(file.at(0xC80)); }
 
 QStringList Row(CSelkanView* view, int row) {
   QStringList cells;
@@ -151,29 +166,70 @@ class ProgramTest : public QObject {
     QVERIFY(p.child->isVisible());
   }
 
-  // The close box and File > Close only hide a document window; Channel
-  // Information and opening its file again bring it back with its edits.
-  void closedWindowsKeepTheirEdits() {
+  // The close box and File > Close only hide a document window, and Channel
+  // Information brings it back with its edits; its history is not offered
+  // meanwhile. Opening its file again reads the file as it is now (another
+  // program may have changed it), with a history of its own, once the hidden
+  // changes may go. A shown document's changed file may be reloaded or kept.
+  void documentsComeBackAsTheirFileIsNow() {
     Program p;
-    p.child->Document().Image()[0xC80] = 0x5A;
-    QVERIFY(!p.child->close());
-    QVERIFY(!p.child->isVisible());
-    p.frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(p.child->isVisible());
-    QCOMPARE(p.child->Document().Image()[0xC80], 0x5A);
-
-    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
-    p.answers.paths = {p.dir.Path("a.dat")};
-    p.frame->Action(command::kFileOpen)->trigger();
-    QVERIFY(!p.child->isVisible());
-    CChildFrame* a = p.frame->Children().back();
-    a->Document().Image()[0xC80] = 0x11;
-    p.frame->Action(command::kFileClose)->trigger();
-    QVERIFY(!a->isVisible());
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));
-    QCOMPARE(p.frame->Children().size(), 2);
+    p.dir.WriteFile("a.dat", Marked(0));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    CChildFrame* a = p.frame->ActiveChild();
+    QApplication::clipboard()->setText("145.5\n");
+    a->View()->SelectCells({2, 1, 2, 1});
+    p.frame->Action(command::kEditPaste)->trigger();
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // unchanged: nothing asked
+    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
+                         QMessageBox::Yes};
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Keep
     QCOMPARE(p.frame->ActiveChild(), a);
-    QCOMPARE(a->Document().Image()[0xC80], 0x11);
+    QVERIFY(!a->close());
+    QAction* undo = p.frame->Action(command::kEditUndo);
+    QVERIFY(!undo->isEnabled());
+    p.frame->Action(command::kChannelInformation)->trigger();
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
+
+    p.frame->Action(command::kFileClose)->trigger();
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Cancel: stays hidden
+    QVERIFY(!a->isVisible());
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Discard
+    CChildFrame* reopened = p.frame->ActiveChild();
+    QCOMPARE(reopened->Document().Image()[0xC80], 0x22);
+    QCOMPARE(Row(reopened->View(), 2).value(0), QString());
+    QVERIFY(!undo->isEnabled());
+    p.dir.WriteFile("a.dat", Marked(0x33));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Reload
+    QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    QVERIFY(p.answers.messages[3].text.contains("a.dat"));
+    QCOMPARE(p.frame->Children().size(), 2);
+  }
+
+  // Save does not write over a file another program changed since it was
+  // opened or saved without asking: Cancel, Save As (another file) or
+  // Overwrite. Once saved, the file is the document's own again.
+  void saveAsksBeforeWritingOverAFileChangedOnDisk() {
+    Program p;
+    p.dir.WriteFile("a.dat", Marked(0));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
+    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};
+    p.answers.paths = {p.dir.Path("b.dat")};
+    QAction* save = p.frame->Action(command::kFileSave);
+    save->trigger();
+    save->trigger();
+    QCOMPARE(MarkOf(p.dir.ReadFile("a.dat")), quint8{0x22});
+    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
+    save->trigger();  // b.dat is the document's own: nothing asked
+    p.dir.WriteFile("b.dat", Marked(0x33));
+    save->trigger();
+    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY(p.answers.messages[1].text.contains("a.dat"));
   }
 
   // OK is one step of the history and sets band limits and caption; Cancel
@@ -201,6 +257,38 @@ class ProgramTest : public QObject {
     p.frame->OnProductInformation();
     QCOMPARE(p.view->GetBandLimits().lower, 13600000);
     QVERIFY(!p.child->Document().IsModified());
+  }
+
+  // The dialog opens on the active document's own type and band, not on
+  // the last ones used (another document's, a read since undone): OK then
+  // changes nothing, the history's redo included.
+  void productInformationOpensOnTheDocumentsOwnChoice() {
+    const std::function<void(Program&)> situations[] = {
+        [](Program& p) {
+          p.dir.WriteFile("b.dat", Bytes(Image(0, 1)));
+          QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("b.dat")));
+          p.child->showNormal();
+          p.frame->Client()->setActiveSubWindow(p.child);
+        },
+        [](Program& p) {
+          p.view->TakeReadImage(Image(0, 1));
+          p.frame->Action(command::kEditUndo)->trigger();
+        }};
+    for (const auto& situation : situations) {
+      Program p;
+      situation(p);
+      const QString caption = p.frame->windowTitle();
+      const QUndoStack* history = p.view->UndoStack();
+      const QPoint steps(history->count(), history->index());
+      NextDialog ok([](QDialog* dialog) { dialog->accept(); });
+      p.frame->Action(command::kProductInformation)->trigger();
+      QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
+      QVERIFY(!p.child->Document().IsModified());
+      QCOMPARE(p.frame->windowTitle(), caption);
+      QCOMPARE(QPoint(history->count(), history->index()), steps);
+      // Still the last one used, for New.
+      QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
+    }
   }
 
   // Each modified document is asked for, what is being typed in a cell
@@ -428,24 +516,27 @@ class ProgramTest : public QObject {
     qunsetenv("XDG_CONFIG_HOME");
   }
 
-  // A program that cannot be started, or settings that cannot be written,
-  // are said, and the program stays.
+  // A Selkan.ini that cannot be written, or a program that cannot be
+  // started, is said (the file named once) and the program stays; Olvane.ini
+  // is then untouched. An Olvane.ini that cannot be written stops nothing:
+  // the program never reads it, and the status bar notes it.
   void failuresAreReportedAndTheProgramStays() {
     Program p;
-    {
-      Starts starts(false);
-      ChooseTheOtherLanguage(p.frame);
-      QCOMPARE(starts.files.size(), 1);
-      QVERIFY(p.answers.messages.at(0).text.contains(starts.files[0]));
-      QVERIFY(p.frame->isVisible());
-    }
-    p.dir.SetLanguage(QStringLiteral("English"));
-    QVERIFY(p.dir.Remove("Olvane.ini"));
-    QVERIFY(QDir().mkdir(p.dir.Path("Olvane.ini")));
-    Starts starts;
+    Starts starts(false);
+    const QByteArray profile = p.dir.ReadFile("Selkan.ini");
+    QVERIFY(p.dir.Remove("Selkan.ini") && QDir().mkdir(p.dir.Path("Selkan.ini")));
     ChooseTheOtherLanguage(p.frame);
-    QVERIFY(p.answers.messages.at(1).text.contains("Olvane.ini"));
+    QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
     QVERIFY(starts.files.isEmpty());
+    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+
+    QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
+    p.dir.WriteFile("Selkan.ini", profile);
+    ChooseTheOtherLanguage(p.frame);
+    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese"));
+    QCOMPARE(p.frame->statusBar()->currentMessage().count("Olvane.ini"), 1);
+    QCOMPARE(starts.files.size(), 1);
+    QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
     QVERIFY(p.frame->isVisible());
   }
 };

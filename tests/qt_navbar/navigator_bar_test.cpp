@@ -46,6 +46,31 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
+  // Dotted lines join the editors to the root (the last one's ends at it),
+  // and a narrow bar scrolls sideways to whole item texts.
+  void theTreeDrawsLinesAndScrollsToWholeTexts() {
+    CNavigatorTree* tree = bar_->Tree();
+    const QImage image = tree->viewport()->grab().toImage();
+    const QRgb background = tree->palette().color(QPalette::Base).rgb();
+    // Whether the column holds a line pixel between the rows' middles.
+    const auto lineBetween = [&](int x, QTreeWidgetItem* item) {
+      const QRect row = tree->visualItemRect(item);
+      for (int y = row.center().y() + 1; y <= row.bottom(); ++y)
+        if (image.pixel(x, y) != background) return true;
+      return false;
+    };
+    QTreeWidgetItem* root = tree->Root();
+    const int x = tree->visualItemRect(root->child(0)).left() - tree->indentation() / 2;
+    for (int child : {0, 1, 2}) QCOMPARE(lineBetween(x, root->child(child)), child < 2);
+
+    QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
+    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {60, 200});
+    QTRY_COMPARE(bar_->width(), 60);
+    QTreeWidgetItem* longest = root->child(1);
+    QVERIFY(tree->visualItemRect(longest).width() >
+            tree->fontMetrics().horizontalAdvance(longest->text(0)));
+  }
+
   // A double click is not a press: a drag after it resizes nothing.
   void doubleClickOnTheStripStartsNothing() {
     QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);

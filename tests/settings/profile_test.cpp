@@ -261,7 +261,7 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   CProfileStore profile;
   ASSERT_TRUE(profile.Load(product, true, true, false));
   std::string error;
-  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error)) << error;
+  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error, &error)) << error;
   EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
   EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
@@ -269,42 +269,53 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   fs::remove(dir_ / "Olvane.ini");
   Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
   ASSERT_TRUE(profile.Load(product, true, true, false));
-  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr));
+  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr, nullptr));
   EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
 }
 
-TEST_F(LanguageChoiceTest, AFileThatCannotBeWrittenKeepsTheFormerLanguage) {
-  // The name of the file that failed and the language the store then holds.
-  const auto chooseChinese = [](const std::string& productPath) -> std::string {
-    CProfileStore profile;
-    profile.Load(productPath, false, true, false);
-    std::string error;
-    if (StoreLanguageChoice(profile, "Chinese", &error)) return "stored";
-    return fs::path(error.substr(0, error.find(": "))).filename().string() + " failed, " +
-           profile.GetValue("Setup", "Language", "none");
-  };
-  // The maker file cannot be opened, or outgrows the file size limit (which the
-  // product profile does not): the product profile is not touched.
-  const std::string product = Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\n");
-  fs::create_directory(dir_ / "Olvane.ini");
-  EXPECT_EQ(chooseChinese(product), "Olvane.ini failed, English");
-  fs::remove(dir_ / "Olvane.ini");
-  const std::string maker = Write("Olvane.ini", "[Maker]\r\nName=" + std::string(100, 'x'));
-  const auto inSmallFiles = [&]() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{64, 64};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    return chooseChinese(product);
-  };
-  EXPECT_EQ(test::InChild(false, inSmallFiles), "Olvane.ini failed, English");
-  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=English\r\n");
-  EXPECT_EQ(Read(maker), "[Maker]\r\nName=" + std::string(100, 'x'));
-
-  // The product profile cannot be written: it keeps its value in memory too.
-  fs::remove(dir_ / "Olvane.ini");
-  fs::create_directories(dir_ / "sub/Selkan.ini");  // unreadable as a file
-  EXPECT_EQ(chooseChinese(dir_ / "sub/Selkan.ini"), "Selkan.ini failed, ");
+// The product profile is written first: when it fails nothing changes, the
+// maker file included. The maker file, never read back, stops nothing.
+// Either failure names its file once.
+TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
+  const std::string english = "[Setup]\r\nLanguage=English\r\n",
+                    large = english + std::string(99, ';');
+  const struct {
+    std::string product, maker;  // maker "/": a directory in its place
+    std::string result;          // with what then is in memory and on disk
+  } cases[] = {{english, "/", "stored, Olvane.ini failed, Chinese, Chinese, /"},
+               {english, large, "stored, Olvane.ini failed, Chinese, Chinese, " + large},
+               {large, "", "kept, Selkan.ini failed, English, English, "}};
+  for (const auto& c : cases) {
+    fs::remove_all(dir_ / "Olvane.ini");
+    const std::string product = Write("Selkan.ini", c.product);
+    if (c.maker == "/") fs::create_directory(dir_ / "Olvane.ini");
+    if (c.maker.size() > 1) Write("Olvane.ini", c.maker);
+    // Files are limited to 64 bytes: `large` outgrows it when written.
+    const std::string result = test::InChild(false, [&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{64, 64};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      CProfileStore profile;
+      profile.Load(product, false, true, false);
+      std::string error, makerError;
+      const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
+      std::string result = stored ? "stored, " : "kept, ";
+      for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
+        const std::string& why = stored ? makerError : error;
+        const std::size_t at = why.find(name);
+        if (at != std::string::npos)
+          result += name + (why.find(name, at + 1) == std::string::npos ? " failed, " : " twice, ");
+      }
+      return result + profile.GetValue("Setup", "Language", "") + ", ";
+    });
+    const std::string maker =
+        fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
+    EXPECT_EQ(result +
+                  (Read(product).find("Chinese") != std::string::npos ? "Chinese, " : "English, ") +
+                  maker,
+              c.result);
+  }
 }
 
 class ProgramDirectoryTest : public test::FilesTest {

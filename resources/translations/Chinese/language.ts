@@ -35,5 +35,9 @@
       <source>The program %1 could not be started. The new language takes effect when the program is started again.</source>
       <translation>无法启动程序 %1。新语言将在程序下次启动时生效。</translation>
     </message>
+    <message>
+      <source>The language is stored; the maker's settings file is not: %1</source>
+      <translation>语言已保存，但厂家设置文件未能写入：%1</translation>
+    </message>
   </context>
 </TS>

@@ -261,5 +261,33 @@
       <source>Save changes to %1?</source>
       <translation>是否保存对 %1 的修改？</translation>
     </message>
+    <message>
+      <source>The file %1 has been changed on disk since it was opened or saved here.</source>
+      <translation>文件 %1 在打开或保存之后已在磁盘上被更改。</translation>
+    </message>
+    <message>
+      <source>Reload it?</source>
+      <translation>是否重新载入？</translation>
+    </message>
+    <message>
+      <source>Reload it? The changes not saved here are lost.</source>
+      <translation>是否重新载入？此处未保存的修改将丢失。</translation>
+    </message>
+    <message>
+      <source>&amp;Reload</source>
+      <translation>重新载入(&amp;R)</translation>
+    </message>
+    <message>
+      <source>&amp;Keep</source>
+      <translation>保留(&amp;K)</translation>
+    </message>
+    <message>
+      <source>Overwrite it with this document?</source>
+      <translation>是否用此文档覆盖它？</translation>
+    </message>
+    <message>
+      <source>&amp;Overwrite</source>
+      <translation>覆盖(&amp;O)</translation>
+    </message>
   </context>
 </TS>

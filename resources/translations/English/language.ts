@@ -35,5 +35,9 @@
       <source>The program %1 could not be started. The new language takes effect when the program is started again.</source>
       <translation>The program %1 could not be started. The new language takes effect when the program is started again.</translation>
     </message>
+    <message>
+      <source>The language is stored; the maker's settings file is not: %1</source>
+      <translation>The language is stored; the maker's settings file is not: %1</translation>
+    </message>
   </context>
 </TS>

@@ -261,5 +261,33 @@
       <source>Save changes to %1?</source>
       <translation>Save changes to %1?</translation>
     </message>
+    <message>
+      <source>The file %1 has been changed on disk since it was opened or saved here.</source>
+      <translation>The file %1 has been changed on disk since it was opened or saved here.</translation>
+    </message>
+    <message>
+      <source>Reload it?</source>
+      <translation>Reload it?</translation>
+    </message>
+    <message>
+      <source>Reload it? The changes not saved here are lost.</source>
+      <translation>Reload it? The changes not saved here are lost.</translation>
+    </message>
+    <message>
+      <source>&amp;Reload</source>
+      <translation>&amp;Reload</translation>
+    </message>
+    <message>
+      <source>&amp;Keep</source>
+      <translation>&amp;Keep</translation>
+    </message>
+    <message>
+      <source>Overwrite it with this document?</source>
+      <translation>Overwrite it with this document?</translation>
+    </message>
+    <message>
+      <source>&amp;Overwrite</source>
+      <translation>&amp;Overwrite</translation>
+    </message>
   </context>
 </TS>

@@ -402,28 +402,40 @@ class Judged:
     file: str
     text: str
     kind: str
+    change: str  # "" or "FIND -> REPLACE": only that change of the kind
     reason: str
     source_line: int
+
+    def covers(self, kind, find, replace):
+        return kind == self.kind and (not self.change or self.change == f"{find} -> {replace}")
 
 
 def parse_judged(path, parse_blocks):
     judged = []
-    for block, start in parse_blocks(path, {"file", "text", "kind", "reason"},
-                                     {"file", "text", "kind", "reason"}):
+    keys = {"file", "text", "kind", "change", "reason"}
+    for block, start in parse_blocks(path, keys, keys - {"change"}):
         if block["kind"] not in KINDS:
             raise SystemExit(f"{path}:{start}: kind must be one of {', '.join(KINDS)}")
         if not block["reason"].strip():
             raise SystemExit(f"{path}:{start}: a judgement needs its reason")
         judged.append(Judged(block["file"], block["text"].strip(), block["kind"],
-                             block["reason"].strip(), start))
+                             block.get("change", "").strip(), block["reason"].strip(), start))
     return judged
 
 
-def judgement_for(judged, relative, text, kind):
+def judgement_for(judged, relative, text, site):
     for entry in judged:
-        if entry.file == relative and entry.text == text.strip() and entry.kind == kind:
+        if entry.file == relative and entry.text == text.strip() and \
+                entry.covers(site.kind, site.find, site.replace):
             return entry
     return None
+
+
+def possible_changes(site):
+    """(find, replace) of every change the site can get."""
+    if site.kind == "constant":
+        return [(site.find, off_by_one(site.find, up)) for up in (True, False)]
+    return [(site.find, site.replace)]
 
 
 def unmatched_judgements(judged, src):
@@ -437,7 +449,8 @@ def unmatched_judgements(judged, src):
             continue
         lines = path.read_text(encoding="utf-8").split("\n")
         sites = file_sites(lines, entry.file.endswith((".h", ".hpp")))
-        if not any(lines[number - 1].strip() == entry.text and any(s.kind == entry.kind for s in found)
+        if not any(lines[number - 1].strip() == entry.text and
+                   any(entry.covers(s.kind, *change) for s in found for change in possible_changes(s))
                    for number, found in sites.items()):
             unmatched.append(entry)
     return unmatched

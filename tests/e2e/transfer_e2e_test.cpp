@@ -41,7 +41,7 @@ RadioImage WithChannel3() {
 
 class TransferE2E : public ::testing::Test {
  protected:
-  static constexpr double kRunLimit = 60;  // seconds; a bound only, no run comes near it
+  static constexpr double kRunLimit = 30;  // seconds; a bound only, no run comes near it
 
   void SetUp() override { ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1); }
   void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
@@ -156,7 +156,7 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
   BackgroundProcess cli(kCliProgram,
                         {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (sim_->Received("02") == 0) {
     ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the programmer never came";
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -30,7 +30,7 @@ done
 # Selkan quits by itself once its main window is shown and fails at once on a
 # message box; the time limit only stops a program that hangs.
 start_selkan() {
-  timeout 60 "$bin/Selkan" --quit-after-start 2>"$work/err" || fail "Selkan: $(cat "$work/err")"
+  timeout 20 "$bin/Selkan" --quit-after-start 2>"$work/err" || fail "Selkan: $(cat "$work/err")"
 }
 english=$(start_selkan)
 [ -n "$english" ] || fail "Selkan showed no caption"

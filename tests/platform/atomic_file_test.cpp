@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -95,10 +96,14 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ScratchDir dir;
   const std::string fifo = dir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The reader is there before the save, so the save need not wait for it;
+  // every read below ends within seconds, also when nothing comes.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_TRUE(Save(fifo, "through the pipe"));
   std::string received;
-  std::thread reader([&] { received = ReadBytes(fifo); });
-  EXPECT_TRUE(Save(fifo, "through the pipe"));
-  reader.join();
+  EXPECT_TRUE(ReadUntilClosed(reader, received, 10)) << "the pipe was left open";
+  ::close(reader);
   EXPECT_EQ(received, "through the pipe");
   EXPECT_TRUE(S_ISFIFO(Status(fifo).st_mode));
 
@@ -115,6 +120,8 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ::tcsetattr(slave, TCSANOW, &raw);
   EXPECT_TRUE(Save(dir / "tty", "to the terminal"));
   char buffer[64] = {};
+  pollfd arrived{master, POLLIN, 0};
+  ASSERT_EQ(::poll(&arrived, 1, 10000), 1) << "nothing reached the terminal";
   EXPECT_EQ(::read(master, buffer, sizeof buffer), 15);
   EXPECT_EQ(std::string(buffer), "to the terminal");
   EXPECT_TRUE(S_ISCHR(Status(terminal).st_mode));
@@ -129,15 +136,13 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(::listen(listener, 1), 0);
-  std::thread server([&] {
-    const int connection = ::accept(listener, nullptr, nullptr);
-    received.clear();
-    char got[64];
-    for (ssize_t n; (n = ::read(connection, got, sizeof got)) > 0;) received.append(got, n);
-    ::close(connection);
-  });
-  EXPECT_TRUE(Save(socketPath, "over the socket"));
-  server.join();
+  ASSERT_TRUE(Save(socketPath, "over the socket"));  // connects, writes and closes
+  pollfd calling{listener, POLLIN, 0};
+  ASSERT_EQ(::poll(&calling, 1, 10000), 1) << "nobody connected";
+  const int connection = ::accept(listener, nullptr, nullptr);
+  received.clear();
+  EXPECT_TRUE(ReadUntilClosed(connection, received, 10)) << "the connection was left open";
+  ::close(connection);
   ::close(listener);
   EXPECT_EQ(received, "over the socket");
   EXPECT_TRUE(S_ISSOCK(Status(socketPath).st_mode));

@@ -50,7 +50,7 @@ class DataHome {
   QTemporaryDir dir_;
 };
 
-constexpr int kTransferLimitMs = 60000;  // bound only; a transfer takes seconds
+constexpr int kTransferLimitMs = 30000;  // bound only; a transfer takes seconds
 
 // The program's document on the port of the virtual radio.
 void UsePort(Program& program, const SimProcess& sim) {

@@ -1,10 +1,13 @@
 #include "tests/support/file_tests.h"
 
 #include <grp.h>
+#include <poll.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -51,6 +54,22 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
   out << bytes;
 }
 
+bool ReadUntilClosed(int fd, std::string& out, double seconds) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::duration<double>(seconds));
+  for (char buffer[512];;) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    pollfd pfd{fd, POLLIN, 0};
+    if (::poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;  // time up, or a signal
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n <= 0) return n == 0;
+    out.append(buffer, n);
+  }
+}
+
 std::string InChild(bool dropPrivileges, const std::function<std::string()>& body) {
   int channel[2];
   if (::pipe(channel) != 0) return "pipe failed";
@@ -67,11 +86,12 @@ std::string InChild(bool dropPrivileges, const std::function<std::string()>& bod
   }
   ::close(channel[1]);
   std::string result;
-  char buffer[512];
-  for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) result.append(buffer, n);
+  const bool ended = ReadUntilClosed(channel[0], result, 10);
   ::close(channel[0]);
+  if (!ended) ::kill(pid, SIGKILL);
   int status = 0;
   ::waitpid(pid, &status, 0);
+  if (!ended) return "the child did not end within 10 s";
   if (!WIFEXITED(status)) return "child died (signal " + std::to_string(WTERMSIG(status)) + ")";
   return result;
 }

@@ -28,6 +28,9 @@ class ScratchDir {
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+// Appends what arrives on fd to out until its other end is closed (true) or
+// the time is up or reading fails (false): a wait that cannot hang a test.
+bool ReadUntilClosed(int fd, std::string& out, double seconds);
 
 // The user and group an unprivileged child runs as.
 inline constexpr uid_t kNobody = 65534;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -17,8 +18,10 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 #include <vector>
 
+#include "platform/temp_file.h"
 #include "tests/support/file_tests.h"
 
 namespace selkan::test {
@@ -144,6 +147,36 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_EQ(dir.Listing(), "fifo sock tty");
 }
 
+// A descriptor of the process named as a file is written where it stands,
+// also when it leads to a regular file: standard output the shell opened
+// with > (at its position) or >> (at the end).
+TEST(AtomicFile, OwnDescriptorsAreStreamsEvenOnARegularFile) {
+  ScratchDir dir;
+  const std::string log = dir / "log.txt";
+  WriteBytes(log, "old\n");
+  const ino_t inode = Status(log).st_ino;
+  const auto saveTwiceEach = [&]() -> std::string {
+    for (const auto& [name, fd, flags] : {std::tuple{"/dev/stdout", 1, O_APPEND},
+                                          {"/dev/stdout", 1, 0},
+                                          {"/dev/stderr", 2, O_APPEND},
+                                          {"/proc/self/fd/7", 7, O_APPEND},
+                                          {"/dev/fd/7", 7, 0}}) {
+      const int opened = ::open(log.c_str(), O_WRONLY | flags);
+      if (flags == 0) ::lseek(opened, 0, SEEK_END);
+      ::dup2(opened, fd);
+      ::close(opened);
+      FileError error;
+      // The second goes on where the first ended.
+      if (!Save(name, "1", &error) || !Save(name, "2\n", &error)) return error.text;
+    }
+    return "";
+  };
+  EXPECT_EQ(InChild(false, saveTwiceEach), "");
+  EXPECT_EQ(ReadBytes(log), "old\n12\n12\n12\n12\n12\n");
+  EXPECT_EQ(Status(log).st_ino, inode);
+  EXPECT_EQ(dir.Listing(), "log.txt");
+}
+
 TEST(AtomicFile, KeepsModeAndOwner) {
   ScratchDir dir;
   const fs::path target = dir / "private.dat";
@@ -160,6 +193,69 @@ TEST(AtomicFile, KeepsModeAndOwner) {
   EXPECT_EQ(Status(target).st_uid, kNobody);
   EXPECT_EQ(Status(target).st_gid, kNogroup);
   EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
+}
+
+// An extended attribute's value; "(none)" when the file has none of that name.
+std::string Attribute(const std::string& path, const char* name) {
+  char value[256];
+  const ssize_t size = ::getxattr(path.c_str(), name, value, sizeof value);
+  return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
+}
+
+// An ACL as the system keeps it: user::rw- user:nobody:rw- group::r-- mask::rw- other::r--.
+std::string AclGrantingNobodyWrite() {
+  std::string acl("\x02\0\0\0", 4);  // version 2, then tag, permissions, id per entry
+  const std::uint32_t none = ~0u;
+  for (const auto& [tag, perms, id] :
+       {std::tuple<std::uint16_t, std::uint16_t, std::uint32_t>{0x01, 6, none},
+        {0x02, 6, kNobody},
+        {0x04, 4, none},
+        {0x10, 6, none},
+        {0x20, 4, none}}) {
+    acl.append(reinterpret_cast<const char*>(&tag), 2);
+    acl.append(reinterpret_cast<const char*>(&perms), 2);
+    acl.append(reinterpret_cast<const char*>(&id), 4);
+  }
+  return acl;
+}
+
+// A replaced file keeps its extended attributes and its ACL, so that whom
+// the ACL lets write may still write; it gets no ACL its folder would give a
+// new file. An attribute the saving user may not set keeps the file in place.
+TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
+  ScratchDir dir;
+  const std::string shared = dir / "shared.dat", plain = dir / "plain.dat";
+  WriteBytes(shared, "old");
+  WriteBytes(plain, "old");
+  if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP) {
+    GTEST_SKIP() << "the file system here has no extended attributes";
+  }
+  const std::string acl = AclGrantingNobodyWrite();
+  for (const auto& [path, name] : {std::pair{shared, "system.posix_acl_access"},
+                                   {dir.path().string(), "system.posix_acl_default"}}) {
+    ASSERT_EQ(::setxattr(path.c_str(), name, acl.data(), acl.size(), 0), 0) << std::strerror(errno);
+  }
+  ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));
+  EXPECT_EQ(Attribute(shared, "user.origin"), "radio");
+  EXPECT_EQ(Attribute(shared, "system.posix_acl_access"), acl);
+  EXPECT_EQ(Attribute(plain, "system.posix_acl_access"), "(none)");
+  EXPECT_EQ(Status(shared).st_mode & 07777, 0664u) << "the group bits are the ACL's mask";
+  const auto openToWrite = [&]() -> std::string {
+    const int fd = ::open(shared.c_str(), O_WRONLY);
+    return fd < 0 ? std::strerror(errno) : (::close(fd), "");
+  };
+  EXPECT_EQ(InChild(true, openToWrite), "") << "the ACL lets nobody write";
+  EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
+
+  if (::geteuid() != 0) GTEST_SKIP() << "setting a security attribute needs root";
+  fs::permissions(dir.path(), fs::perms::all);
+  ASSERT_EQ(::chown(shared.c_str(), kNobody, kNogroup), 0);
+  ASSERT_EQ(::setxattr(shared.c_str(), "security.selkan", "mark", 4, 0), 0);
+  const ino_t inode = Status(shared).st_ino;
+  EXPECT_EQ(InChild(true, [&] { return Save(shared, "newer") ? "" : "not saved"; }), "");
+  EXPECT_EQ(ReadBytes(shared), "newer");
+  EXPECT_EQ(Status(shared).st_ino, inode);
+  EXPECT_EQ(Attribute(shared, "security.selkan"), "mark");
 }
 
 // What an ordinary user may and may not save (run as such even under root):
@@ -237,6 +333,21 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   EXPECT_EQ(dir.Listing(),
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
+
+  // A save held up between its temporary file and the rename while another
+  // save of the same file runs to its end: both succeed, the later rename
+  // wins.
+  static std::string target, second;
+  target = dir / "x.dat";
+  SetBeforeRenameHook([](const std::string&) {
+    SetBeforeRenameHook(nullptr);
+    second = Save(target, "second") ? ReadBytes(target) : "failed";
+  });
+  FileError error;
+  EXPECT_TRUE(Save(target, "first", &error)) << error.text;
+  SetBeforeRenameHook(nullptr);
+  EXPECT_EQ(second, "second");
+  EXPECT_EQ(ReadBytes(target), "first");
 }
 
 // A save killed at any moment, from before it starts to after it ended,

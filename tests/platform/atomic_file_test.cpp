@@ -15,10 +15,10 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "platform/temp_file.h"
@@ -147,36 +147,6 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_EQ(dir.Listing(), "fifo sock tty");
 }
 
-// A descriptor of the process named as a file is written where it stands,
-// also when it leads to a regular file: standard output the shell opened
-// with > (at its position) or >> (at the end).
-TEST(AtomicFile, OwnDescriptorsAreStreamsEvenOnARegularFile) {
-  ScratchDir dir;
-  const std::string log = dir / "log.txt";
-  WriteBytes(log, "old\n");
-  const ino_t inode = Status(log).st_ino;
-  const auto saveTwiceEach = [&]() -> std::string {
-    for (const auto& [name, fd, flags] : {std::tuple{"/dev/stdout", 1, O_APPEND},
-                                          {"/dev/stdout", 1, 0},
-                                          {"/dev/stderr", 2, O_APPEND},
-                                          {"/proc/self/fd/7", 7, O_APPEND},
-                                          {"/dev/fd/7", 7, 0}}) {
-      const int opened = ::open(log.c_str(), O_WRONLY | flags);
-      if (flags == 0) ::lseek(opened, 0, SEEK_END);
-      ::dup2(opened, fd);
-      ::close(opened);
-      FileError error;
-      // The second goes on where the first ended.
-      if (!Save(name, "1", &error) || !Save(name, "2\n", &error)) return error.text;
-    }
-    return "";
-  };
-  EXPECT_EQ(InChild(false, saveTwiceEach), "");
-  EXPECT_EQ(ReadBytes(log), "old\n12\n12\n12\n12\n12\n");
-  EXPECT_EQ(Status(log).st_ino, inode);
-  EXPECT_EQ(dir.Listing(), "log.txt");
-}
-
 TEST(AtomicFile, KeepsModeAndOwner) {
   ScratchDir dir;
   const fs::path target = dir / "private.dat";
@@ -202,23 +172,6 @@ std::string Attribute(const std::string& path, const char* name) {
   return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
 }
 
-// An ACL as the system keeps it: user::rw- user:nobody:rw- group::r-- mask::rw- other::r--.
-std::string AclGrantingNobodyWrite() {
-  std::string acl("\x02\0\0\0", 4);  // version 2, then tag, permissions, id per entry
-  const std::uint32_t none = ~0u;
-  for (const auto& [tag, perms, id] :
-       {std::tuple<std::uint16_t, std::uint16_t, std::uint32_t>{0x01, 6, none},
-        {0x02, 6, kNobody},
-        {0x04, 4, none},
-        {0x10, 6, none},
-        {0x20, 4, none}}) {
-    acl.append(reinterpret_cast<const char*>(&tag), 2);
-    acl.append(reinterpret_cast<const char*>(&perms), 2);
-    acl.append(reinterpret_cast<const char*>(&id), 4);
-  }
-  return acl;
-}
-
 // A replaced file keeps its extended attributes and its ACL, so that whom
 // the ACL lets write may still write; it gets no ACL its folder would give a
 // new file. An attribute the saving user may not set keeps the file in place.
@@ -230,22 +183,15 @@ TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP) {
     GTEST_SKIP() << "the file system here has no extended attributes";
   }
-  const std::string acl = AclGrantingNobodyWrite();
-  for (const auto& [path, name] : {std::pair{shared, "system.posix_acl_access"},
-                                   {dir.path().string(), "system.posix_acl_default"}}) {
-    ASSERT_EQ(::setxattr(path.c_str(), name, acl.data(), acl.size(), 0), 0) << std::strerror(errno);
-  }
+  const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
+  ASSERT_EQ(std::system((grant + dir.path().string()).c_str()), 0);
+  const std::string acl = Attribute(shared, "system.posix_acl_access");
   ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));
-  EXPECT_EQ(Attribute(shared, "user.origin"), "radio");
-  EXPECT_EQ(Attribute(shared, "system.posix_acl_access"), acl);
+  EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "system.posix_acl_access"),
+            "radio" + acl);
   EXPECT_EQ(Attribute(plain, "system.posix_acl_access"), "(none)");
-  EXPECT_EQ(Status(shared).st_mode & 07777, 0664u) << "the group bits are the ACL's mask";
-  const auto openToWrite = [&]() -> std::string {
-    const int fd = ::open(shared.c_str(), O_WRONLY);
-    return fd < 0 ? std::strerror(errno) : (::close(fd), "");
-  };
-  EXPECT_EQ(InChild(true, openToWrite), "") << "the ACL lets nobody write";
-  EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
+  EXPECT_EQ(InChild(true, [&] { return ::access(shared.c_str(), W_OK) == 0 ? "" : "refused"; }),
+            "");
 
   if (::geteuid() != 0) GTEST_SKIP() << "setting a security attribute needs root";
   fs::permissions(dir.path(), fs::perms::all);
@@ -253,9 +199,9 @@ TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   ASSERT_EQ(::setxattr(shared.c_str(), "security.selkan", "mark", 4, 0), 0);
   const ino_t inode = Status(shared).st_ino;
   EXPECT_EQ(InChild(true, [&] { return Save(shared, "newer") ? "" : "not saved"; }), "");
-  EXPECT_EQ(ReadBytes(shared), "newer");
   EXPECT_EQ(Status(shared).st_ino, inode);
-  EXPECT_EQ(Attribute(shared, "security.selkan"), "mark");
+  EXPECT_EQ(ReadBytes(shared) + Attribute(shared, "security.selkan"), "newermark");
+  EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
 }
 
 // What an ordinary user may and may not save (run as such even under root):

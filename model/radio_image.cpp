@@ -1,10 +1,8 @@
 #include "model/radio_image.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
+
+#include "platform/input_file.h"
 
 namespace selkan {
 
@@ -22,34 +20,22 @@ RadioImage BlankImage() {
 
 DatLoadResult LoadDatFile(const std::filesystem::path& path) {
   DatLoadResult result;
-  const auto fail = [&](const char* step, int code) {
+  FileStamp before = StampOfFile(path, {});
+  std::string content;
+  if (!ReadInputFile(path.string(), &content, &result.detail)) {
+    // A disk error is the system's to report, not a bad image.
     result.error = DatLoadError::CannotOpen;
-    result.detail = {
-        code, std::string("cannot ") + step + " " + path.string() + ": " + std::strerror(code)};
     return result;
-  };
-  // A directory opens for reading and then reads as empty; it is not a
-  // short image but no file at all.
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return fail("open", EISDIR);
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return fail("open", errno);
-  std::size_t got = 0;
-  while (got < kImageSize) {
-    const ssize_t n = ::read(fd, result.image.data() + got, kImageSize - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      // A disk error is the system's to report, not a bad image.
-      const int code = errno;
-      ::close(fd);
-      return fail("read", code);
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
   }
-  result.stamp = StampOfOpenFile(fd, std::span<const std::uint8_t>(result.image.data(), got));
-  ::close(fd);
-  if (got != kImageSize) result.error = DatLoadError::DataFormat;
+  if (content.size() < kImageSize) {
+    result.error = DatLoadError::DataFormat;
+    return result;
+  }
+  std::memcpy(result.image.data(), content.data(), kImageSize);
+  // Stamped as the file stood before it was read: a change while reading
+  // then shows as a change later, never the other way round.
+  result.stamp = std::move(before);
+  if (result.stamp.known) result.stamp.head.assign(result.image.begin(), result.image.end());
   return result;
 }
 

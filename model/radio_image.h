@@ -53,8 +53,9 @@ inline constexpr std::size_t kFlags = 12;  // bits 1-2 power, bit 3 scan, bit 4 
 // 5F B8 04 05 04 02 00 00 01 at 0xFE0..0xFE8.
 RadioImage BlankImage();
 
-// CannotOpen covers every system error, while opening or while reading;
-// DataFormat is a file that ends before 4096 bytes.
+// CannotOpen covers every system error, while opening or while reading, and
+// a file too large to be read at all (see ReadInputFile); DataFormat is a
+// file that ends before 4096 bytes.
 enum class DatLoadError { None, CannotOpen, DataFormat };
 
 struct DatLoadResult {
@@ -65,7 +66,7 @@ struct DatLoadResult {
 };
 
 // Reads the first 4096 bytes of a *.dat file. A shorter file is a
-// DataFormat error ("Data Format Error"); bytes beyond 4096 are ignored.
+// DataFormat error ("Data Format Error"); further bytes are ignored.
 DatLoadResult LoadDatFile(const std::filesystem::path& path);
 
 // Writes exactly 4096 bytes, atomically (see WriteFileAtomically). On

@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "platform/file_attributes.h"
 #include "platform/save_target.h"
 #include "platform/temp_file.h"
 
@@ -111,9 +113,17 @@ int ConnectSocket(const std::string& path) {
   return fd;
 }
 
-// Anything that is not a regular file gets the bytes as a stream, in place.
+// Anything that is not a regular file gets the bytes as a stream, in place;
+// a descriptor of this process where it stands.
 bool WriteStream(const SaveTarget& target, Bytes bytes, const std::string& named,
                  FileError* error) {
+  if (target.descriptor >= 0) {
+    // What the C library still holds for standard output or error goes first.
+    if (target.descriptor == STDOUT_FILENO) std::fflush(stdout);
+    if (target.descriptor == STDERR_FILENO) std::fflush(stderr);
+    const int code = WriteAll(target.descriptor, bytes);
+    return code == 0 || Fail(error, named, code);
+  }
   int fd = -1;
   if (S_ISSOCK(target.status.st_mode)) {
     fd = ConnectSocket(target.path);
@@ -132,8 +142,11 @@ bool WriteStream(const SaveTarget& target, Bytes bytes, const std::string& named
 enum class Replaced { kDone, kFailed, kNotPossible };
 
 // The atomic route: a temporary file beside the target, renamed over it.
-// kNotPossible when the directory takes no new file from this user or the
-// old file's owner cannot be kept, and nothing has been changed.
+// kNotPossible when the directory takes no new file from this user, or the
+// old file's owner or one of its extended attributes cannot be kept (a
+// security.* attribute only the system may set, a file system that takes
+// no attribute on a new file): the file is then rewritten in place, which
+// keeps its inode and so all of them. Nothing has been changed then.
 Replaced ReplaceAtomically(const SaveTarget& target, Bytes bytes, const std::string& named,
                            FileError* error) {
   const bool exists = target.kind == SaveTarget::Kind::kRegular;
@@ -158,6 +171,9 @@ Replaced ReplaceAtomically(const SaveTarget& target, Bytes bytes, const std::str
         ::fchown(temp.fd(), old.st_uid, old.st_gid) != 0) {
       return Replaced::kNotPossible;
     }
+    // Before the mode: setting an ACL changes the mode, which then is set
+    // to the old one's again (its group bits are the ACL's mask).
+    if (CopyExtendedAttributes(target.path, temp.fd()) != 0) return Replaced::kNotPossible;
   }
   int code = WriteAll(temp.fd(), bytes);
   if (code == 0 && ::fsync(temp.fd()) != 0) code = errno;

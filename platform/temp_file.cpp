@@ -23,6 +23,8 @@ constexpr std::string_view kAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int kCreateAttempts = 100;
 
+void (*g_beforeRename)(const std::string&) = nullptr;
+
 std::string DirectoryOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -40,8 +42,16 @@ std::string Prefix(const std::string& targetName) {
 }  // namespace
 
 TempFile::~TempFile() {
+  // Unlinked before the lock goes, so that no other save takes the name for
+  // a leftover meanwhile.
   if (!path_.empty()) ::unlink(path_.c_str());
-  if (fd_ >= 0) ::close(fd_);
+  Close();
+  ReleaseLock();
+}
+
+void TempFile::ReleaseLock() {
+  if (lock_ >= 0) ::close(lock_);
+  lock_ = -1;
 }
 
 int TempFile::Create(const std::string& target, unsigned mode) {
@@ -66,6 +76,15 @@ int TempFile::Create(const std::string& target, unsigned mode) {
       ::close(fd);
       continue;
     }
+    // The lock belongs to the open file, which this copy keeps open when the
+    // file is closed for writing, up to the rename.
+    lock_ = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (lock_ < 0) {
+      const int code = errno;
+      ::unlink(path.c_str());
+      ::close(fd);
+      return code;
+    }
     fd_ = fd;
     path_ = std::move(path);
     return 0;
@@ -81,10 +100,14 @@ int TempFile::Close() {
 }
 
 int TempFile::RenameOver(const std::string& target) {
+  if (g_beforeRename != nullptr) g_beforeRename(path_);
   if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
   path_.clear();
+  ReleaseLock();
   return 0;
 }
+
+void SetBeforeRenameHook(void (*hook)(const std::string&)) { g_beforeRename = hook; }
 
 bool IsTemporaryFileOf(const std::string& fileName, const std::string& targetName) {
   const std::string prefix = Prefix(targetName);

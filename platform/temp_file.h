@@ -6,8 +6,9 @@ namespace selkan {
 
 // The hidden temporary file a save writes before it renames it over its
 // target: ".NAME.XXXXXX.tmp" in the target's directory. The file is locked
-// while it is open, so that a later save can tell the leftovers of a killed
-// save (nobody holds their lock any more) from a save still running.
+// from its creation until it is renamed or removed, so that another save can
+// tell the leftovers of a killed save (nobody holds their lock any more)
+// from a save still running.
 class TempFile {
  public:
   TempFile() = default;
@@ -20,16 +21,24 @@ class TempFile {
   int Create(const std::string& target, unsigned mode);
   int fd() const { return fd_; }
   const std::string& path() const { return path_; }
-  // Renames the file over `target`; afterwards it is no longer removed.
-  // Returns 0 or the system's error number.
+  // Renames the file over `target`; afterwards it is no longer removed and
+  // its lock is released. Returns 0 or the system's error number.
   int RenameOver(const std::string& target);
-  // Closes the file; the close's error number, or 0.
+  // Closes the file for writing (the lock stays); the close's error number,
+  // or 0.
   int Close();
 
  private:
+  void ReleaseLock();
+
   int fd_ = -1;
+  int lock_ = -1;  // a second descriptor of the file, which holds its lock
   std::string path_;
 };
+
+// A test seam: when set, called with the temporary file's path after it has
+// been written and closed, just before it is renamed over its target.
+void SetBeforeRenameHook(void (*hook)(const std::string& temporaryPath));
 
 // True when `fileName` is a temporary file that a save of `targetName` (both
 // without directory) makes.

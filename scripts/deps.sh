@@ -10,6 +10,7 @@ SELKAN_PACKAGES=(
   fonts-liberation2  # Times New Roman's metrics, in which the forms are laid out
   desktop-file-utils appstream  # the install test validates the menu entry and the metadata
   poppler-utils  # the tests read printed listings (PDF) back with pdftotext and pdfinfo
+  acl  # the tests give a file an ACL with setfacl and check that a save keeps it
 )
 
 selkan_missing_packages() {

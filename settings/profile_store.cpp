@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/input_file.h"
 #include "settings/profile_backup.h"
 #include "settings/profile_format.h"
 #include "settings/profile_text.h"
@@ -16,20 +17,6 @@ namespace selkan {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Reads the whole file; false when the file cannot be opened or a read fails
-// (content then holds what was read before the failure).
-bool ReadWholeFile(const std::string& path, std::string& content, bool& opened) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  opened = file != nullptr;
-  if (!file) return false;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-  const bool ok = std::ferror(file) == 0;
-  std::fclose(file);
-  return ok;
-}
 
 bool CreateEmptyFile(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "ab");  // never truncates
@@ -89,7 +76,8 @@ bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseIns
   if (!fs::exists(path, error) && !CreateEmptyFile(path)) return false;
   std::string content;
   bool opened = false;
-  const bool complete = ReadWholeFile(path, content, opened);
+  // A file too large to be a profile reads as one that failed part way.
+  const bool complete = ReadInputFile(path, &content, nullptr, &opened);
   if (!opened) return false;
 
   filePath_ = path;

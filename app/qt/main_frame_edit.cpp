@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QUndoGroup>
 #include <QUndoStack>
+#include <cerrno>
 #include <span>
 
 #include "app/qt/child_frame.h"
@@ -18,6 +19,7 @@
 #include "editor/qt/selkan_view.h"
 #include "model/selkan_doc.h"
 #include "platform/atomic_file.h"
+#include "platform/input_file.h"
 #include "platform/qt/file_error_text.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
@@ -28,8 +30,6 @@ namespace selkan {
 
 namespace {
 
-// A channel list holds 200 lines; anything far larger is no channel list.
-constexpr qint64 kMaxChannelListBytes = 1024 * 1024;
 constexpr int kListedErrors = 20;
 
 }  // namespace
@@ -136,22 +136,18 @@ void CMainFrame::OnImportChannels() {
                                  QStringLiteral("csv")});
   if (!path) return;
   const QString name = QFileInfo(*path).fileName();
-  QFile file(*path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  std::string raw;
+  FileError error;
+  if (!ReadInputFile(QFile::encodeName(*path).toStdString(), &raw, &error)) {
     ShowMessage({this, messageCaption_,
-                 tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)) +
-                     QLatin1Char('\n') + file.errorString(),
-                 QMessageBox::Warning, QMessageBox::Ok});
-    return;
-  }
-  if (file.size() > kMaxChannelListBytes) {
-    ShowMessage({this, messageCaption_, tr("%1 is too large to be a channel list.").arg(name),
+                 error.code == EFBIG
+                     ? tr("%1 is too large to be a channel list.").arg(name)
+                     : tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)) +
+                           QLatin1Char('\n') + SystemErrorText(error.code),
                  QMessageBox::Warning, QMessageBox::Ok});
     return;
   }
   // UTF-8, or GBK as Chinese spreadsheets save CSV files.
-  const QByteArray bytes = file.readAll();
-  const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   const std::string text = ProfileText(raw, DetectEncoding(raw)).toStdString();
   const ChannelCsvImport imported = ImportChannelCsv(text, view->GetBandLimits());
   if (!imported.errors.empty()) {

@@ -6,12 +6,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "editor/channel_csv.h"
 #include "model/radio_image.h"
+#include "tests/support/child_process.h"
 #include "tests/support/file_tests.h"
 #include "tests/support/pdf_text.h"
 
@@ -22,6 +25,7 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 using Command = int (*)(const Args&);
+const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 
 // Runs a command; its exit code and what it wrote to stderr (or stdout).
 std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = false) {
@@ -37,7 +41,7 @@ class CliCommands : public testing::Test {
   // A configuration holding the CSV rows (after the header).
   std::string Configuration(const std::string& rows) {
     WriteBytes(Path("rows.csv"), std::string(kChannelCsvHeader) + "\n" + rows);
-    EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat")}), kExitOk);
+    EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470"}), kExitOk);
     return Path("radio.dat");
   }
 
@@ -53,7 +57,7 @@ TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
   ASSERT_TRUE(SaveDatFile(dat, image));
   WriteBytes(Path("in.csv"),
              std::string(kChannelCsvHeader) + "\n2,438.1,,67.0,D023N,Low,Off,Narrow\n");
-  ASSERT_EQ(RunImport({Path("in.csv"), dat}), kExitOk);
+  ASSERT_EQ(RunImport({Path("in.csv"), dat, "--band", "400-470"}), kExitOk);
   const RadioImage after = LoadDatFile(dat).image;
   // Only bits 1-4 of each record's flags byte belong to the channel fields.
   for (std::size_t i = 0; i < kImageSize; ++i) {
@@ -65,12 +69,20 @@ TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
   const std::string csv = RunQuiet(RunExport, {dat}, true).second;
   EXPECT_NE(csv.find("\r\n2,438.10000,438.10000,67.0,D023N,Low,Off,Narrow\r\n"), std::string::npos);
 
-  const std::string kept = ReadBytes(dat);
-  for (const auto& [run, args] :
-       {std::pair<Command, Args>{RunNew, {dat}}, {RunExport, {dat, "-o", dat}}}) {
-    EXPECT_EQ(RunQuiet(run, args).first, kExitBadInput) << args.size();
-    EXPECT_EQ(ReadBytes(dat), kept);
+  const std::string kept = ReadBytes(dat), pdf = Path("old.pdf");
+  WriteBytes(pdf, "old");
+  for (const auto& [run, args, message] :
+       {std::tuple<Command, Args, std::string>{RunNew, {dat}, "already exists"},
+        {RunExport, {dat, "-o", dat}, "holds a radio configuration"},
+        {RunPrint, {dat, "-o", dat}, "holds a radio configuration"},
+        {RunPrint, {dat, "-o", pdf}, "already exists"}}) {
+    const auto [code, errors] = RunQuiet(run, args);
+    EXPECT_EQ(code, kExitBadInput) << args.back();
+    EXPECT_NE(errors.find(args.back() + " " + message), std::string::npos) << errors;
+    EXPECT_EQ(ReadBytes(dat) + ReadBytes(pdf), kept + "old");
   }
+  EXPECT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--force"}).first, kExitOk);
+  EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
   EXPECT_EQ(RunExport({dat, "-o", dat, "--force"}), kExitOk);
   EXPECT_EQ(ReadBytes(dat), csv);
   EXPECT_EQ(RunNew({dat, "--force"}), kExitOk);
@@ -104,13 +116,77 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
   }
   EXPECT_EQ(errors.find(csv + ":2: "), std::string::npos);
   EXPECT_EQ(ReadBytes(dat), before);
-  EXPECT_EQ(RunQuiet(RunImport, {csv, Path("never.dat")}).first, kExitBadInput);
+  EXPECT_EQ(RunQuiet(RunImport, {csv, Path("never.dat"), "--band", "400-470"}).first,
+            kExitBadInput);
 
   EXPECT_FALSE(fs::exists(Path("never.dat")));
   // A file too short to be a configuration is not one to replace either.
   WriteBytes(Path("short.dat"), "abc");
   EXPECT_EQ(RunQuiet(RunImport, {Path("rows.csv"), Path("short.dat")}).first, kExitBadInput);
   EXPECT_EQ(ReadBytes(Path("short.dat")), "abc");
+}
+
+// Command lines as typed into a shell, beside a log holding "old\n". "-"
+// is standard output, and a descriptor named as a file stays a stream when
+// the shell sends it to the log, whose old line stays. Import changes its
+// file in place, refuses what it cannot, and checks the band of the file's
+// own type and band in the program's Selkan.ini (uhf.dat: 400 - 470 MHz,
+// link.dat's new file: 136 - 174 MHz). No input may fill memory.
+TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
+  const std::string csv = RunQuiet(RunExport, {Configuration("1,438.1,,,,,,\n")}, true).second;
+  ASSERT_EQ(RunNew({Path("uhf.dat"), "--band", "1"}) + RunNew({Path("odd.dat"), "--type", "9"}), 0);
+  const std::string blank = (RunNew({Path("blank.dat")}), ReadBytes(Path("blank.dat")));
+  WriteBytes(Path("vhf.csv"), std::string(kChannelCsvHeader) + "\n1,146.52,,,,,,\n");
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  WriteBytes(Path("huge.csv"), "");
+  fs::resize_file(Path("huge.csv"), (16 << 20) + 1);
+  fs::create_symlink("made.dat", Path("link.dat"));
+  const struct {
+    std::string command;
+    int exitCode;
+    std::string expected;  // after the log's old line when it names the log, else a message
+  } cases[] = {
+      {"new - >>log", kExitOk, blank},
+      {"new /dev/stdout >>log", kExitOk, blank},
+      {"export radio.dat -o /dev/stderr 2>>log", kExitOk, csv},
+      {"print radio.dat -o - >>log", kExitOk, "%PDF-"},
+      {"print radio.dat -o /proc/self/fd/3 3>>log", kExitOk, "%PDF-"},
+      {"import rows.csv /dev/stdout >>uhf.dat", kExitBadInput, "/dev/stdout is a stream"},
+      {"import rows.csv -", kExitBadInput, "\"-\" (standard output) cannot be one"},
+      {"import rows.csv fifo", kExitBadInput, "fifo is a stream"},
+      {"import rows.csv /dev/null", kExitBadInput, "/dev/null is a stream"},
+      {"import rows.csv .", kExitBadInput, "cannot open .: Is a directory"},
+      {"import . x.dat", kExitBadInput, "cannot open .: Is a directory"},
+      {"import huge.csv x.dat", kExitBadInput, "cannot read huge.csv: File too large"},
+      {"show /dev/zero", kExitBadInput, "cannot read /dev/zero: File too large"},
+      {"import vhf.csv uhf.dat", kExitBadInput, "Out of range"},
+      {"import rows.csv uhf.dat", kExitOk, ""},
+      {"import vhf.csv uhf.dat --band 144-148", kExitOk, ""},
+      {"import rows.csv odd.dat", kExitUsage, "gives no band for radio type index 9, band index 0"},
+      {"import vhf.csv link.dat", kExitOk, ""},
+  };
+  const std::string log = Path("log");
+  for (const auto& [command, exitCode, expected] : cases) {
+    WriteBytes(log, "old\n");
+    struct stat before {
+    }, after{};
+    ::stat(log.c_str(), &before);
+    const test::RunResult run = test::RunProgram(
+        "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), kCli}, 60);
+    EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
+    const std::string added = ReadBytes(log).substr(4);
+    if (command.ends_with("log")) {
+      EXPECT_EQ(added.substr(0, expected.size()), expected) << command;
+      EXPECT_TRUE(expected.starts_with("%PDF") || added.size() == expected.size()) << command;
+    } else {
+      EXPECT_NE(run.output.find(expected), std::string::npos) << command << ": " << run.output;
+    }
+    ::stat(log.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << command;
+  }
+  EXPECT_TRUE(fs::is_symlink(Path("link.dat")) && fs::is_fifo(Path("fifo")));
+  EXPECT_EQ(fs::file_size(Path("made.dat")), kImageSize);
+  EXPECT_FALSE(fs::exists(Path("-")) || fs::exists(Path("x.dat")));
 }
 
 TEST_F(CliCommands, ReadChecksItsOutputBeforeTalkingToTheRadio) {

@@ -73,14 +73,17 @@ using SafeWriteE2E = TransferE2E;
 #define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
-  // Also when the radio answers the wake-up only after its eighth byte.
+  // Also when the radio answers the wake-up only after its eighth byte, and
+  // to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
     const RadioImage image = RandomImage(static_cast<unsigned>(options.size()));
-    const RunResult run =
-        Cli({"read", "--port", StartSim(image, options), "-o", Path("out.dat"), "--force"});
+    const std::string out = options.empty() ? Path("out.dat") : "-";
+    const RunResult run = Cli({"read", "--port", StartSim(image, options), "-o", out, "--force"});
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(ReadBytes(Path("out.dat")), std::string(image.begin(), image.end()));
+    EXPECT_EQ(options.empty() ? ReadBytes(out) : run.output,
+              std::string(image.begin(), image.end()));
   }
+  EXPECT_EQ(dir_.Listing(), "out.dat");
 }
 
 TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {

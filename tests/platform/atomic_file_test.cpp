@@ -10,16 +10,19 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <thread>
 #include <vector>
 
+#include "platform/temp_file.h"
 #include "tests/support/file_tests.h"
 
 namespace selkan::test {
@@ -167,6 +170,45 @@ TEST(AtomicFile, KeepsModeAndOwner) {
   EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
 }
 
+// An extended attribute's value; "(none)" when the file has none of that name.
+std::string Attribute(const std::string& path, const char* name) {
+  char value[256];
+  const ssize_t size = ::getxattr(path.c_str(), name, value, sizeof value);
+  return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
+}
+
+// A replaced file keeps its extended attributes and its ACL, so that whom
+// the ACL lets write may still write; it gets no ACL its folder would give a
+// new file. An attribute the saving user may not set keeps the file in place.
+TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
+  ScratchDir dir;
+  const std::string shared = dir / "shared.dat", plain = dir / "plain.dat";
+  WriteBytes(shared, "old");
+  WriteBytes(plain, "old");
+  if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP) {
+    GTEST_SKIP() << "the file system here has no extended attributes";
+  }
+  const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
+  ASSERT_EQ(std::system((grant + dir.path().string()).c_str()), 0);
+  const std::string acl = Attribute(shared, "system.posix_acl_access");
+  ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));
+  EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "system.posix_acl_access"),
+            "radio" + acl);
+  EXPECT_EQ(Attribute(plain, "system.posix_acl_access"), "(none)");
+  EXPECT_EQ(InChild(true, [&] { return ::access(shared.c_str(), W_OK) == 0 ? "" : "refused"; }),
+            "");
+
+  if (::geteuid() != 0) GTEST_SKIP() << "setting a security attribute needs root";
+  fs::permissions(dir.path(), fs::perms::all);
+  ASSERT_EQ(::chown(shared.c_str(), kNobody, kNogroup), 0);
+  ASSERT_EQ(::setxattr(shared.c_str(), "security.selkan", "mark", 4, 0), 0);
+  const ino_t inode = Status(shared).st_ino;
+  EXPECT_EQ(InChild(true, [&] { return Save(shared, "newer") ? "" : "not saved"; }), "");
+  EXPECT_EQ(Status(shared).st_ino, inode);
+  EXPECT_EQ(ReadBytes(shared) + Attribute(shared, "security.selkan"), "newermark");
+  EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
+}
+
 // What an ordinary user may and may not save (run as such even under root):
 // a writable file in a read-only directory is rewritten in place.
 TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
@@ -242,6 +284,21 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   EXPECT_EQ(dir.Listing(),
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
+
+  // A save held up between its temporary file and the rename while another
+  // save of the same file runs to its end: both succeed, the later rename
+  // wins.
+  static std::string target, second;
+  target = dir / "x.dat";
+  SetBeforeRenameHook([](const std::string&) {
+    SetBeforeRenameHook(nullptr);
+    second = Save(target, "second") ? ReadBytes(target) : "failed";
+  });
+  FileError error;
+  EXPECT_TRUE(Save(target, "first", &error)) << error.text;
+  SetBeforeRenameHook(nullptr);
+  EXPECT_EQ(second, "second");
+  EXPECT_EQ(ReadBytes(target), "first");
 }
 
 // A save killed at any moment, from before it starts to after it ended,

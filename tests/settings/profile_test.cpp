@@ -212,12 +212,18 @@ TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
 
   const std::string path = dir_ / "a-directory";  // opens, but cannot be read
   fs::create_directory(path);
-  EXPECT_FALSE(store_.Load(path, true, true, false));
-  EXPECT_EQ(store_.FilePath(), path);
-  store_.SetValue("S", "k", "v");
-  EXPECT_EQ(store_.Save(false), "");
-  EXPECT_FALSE(store_.Flush());
-  EXPECT_EQ(dir_.Listing(), "a-directory") << "no temporary file either";
+  // Nor can a file larger than any profile.
+  const std::string huge = Write("huge.ini", "[S]\nk=old\n");
+  fs::resize_file(huge, (16 << 20) + 1);
+  for (const std::string& failing : {path, huge}) {
+    EXPECT_FALSE(store_.Load(failing, true, true, false));
+    EXPECT_EQ(store_.FilePath(), failing);
+    store_.SetValue("S", "k", "v");
+    EXPECT_EQ(store_.Save(false), "");
+    EXPECT_FALSE(store_.Flush());
+  }
+  EXPECT_EQ(fs::file_size(huge), (16u << 20) + 1);
+  EXPECT_EQ(dir_.Listing(), "a-directory huge.ini") << "no temporary file either";
 }
 
 TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {

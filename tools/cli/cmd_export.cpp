@@ -1,7 +1,5 @@
 #include <array>
-#include <filesystem>
 #include <span>
-#include <string_view>
 
 #include "editor/channel_csv.h"
 #include "model/channel_codec.h"
@@ -31,22 +29,6 @@ constexpr const char* kHelp =
 
 constexpr std::array<OptionSpec, 2> kOptions{{{"-o", true}, {"--force", false}}};
 
-// Standard output, written where it points (a pipe, a terminal, a file the
-// shell opened for appending) rather than replaced.
-bool IsStandardOutput(const std::string& path) { return path == "-" || path == "/dev/stdout"; }
-
-// A regular file that would open as a radio configuration and is not a
-// channel list. Streams are not looked into: reading one would take bytes
-// meant for someone else.
-bool HoldsConfiguration(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const DatLoadResult loaded = LoadDatFile(path);
-  if (loaded.error != DatLoadError::None) return false;
-  return !std::string_view(reinterpret_cast<const char*>(loaded.image.data()), loaded.image.size())
-              .starts_with(kChannelCsvHeader);
-}
-
 }  // namespace
 
 int RunExport(const Args& args) {
@@ -58,11 +40,8 @@ int RunExport(const Args& args) {
   if (output != nullptr && output->empty()) {
     return UsageError(kCommand, "-o needs a file name", kUsage);
   }
-  if (output != nullptr && !IsStandardOutput(*output) && !parsed->Has("--force") &&
-      HoldsConfiguration(*output)) {
-    PrintError(kCommand, *output +
-                             " holds a radio configuration; use --force to replace it with the "
-                             "channel list");
+  if (output != nullptr && !MayReplaceOrReport(kCommand, OutputPath(*output),
+                                               parsed->Has("--force"), "channel list", false)) {
     return kExitBadInput;
   }
 
@@ -70,13 +49,11 @@ int RunExport(const Args& args) {
   if (!image) return kExitBadInput;
   const std::string csv = ChannelsToCsv(DecodeChannels(*image, Language::English));
 
-  if (output == nullptr || IsStandardOutput(*output)) {
-    return WriteStdoutOrReport(kCommand, csv) ? kExitOk : kExitBadInput;
-  }
+  if (output == nullptr) return WriteStdoutOrReport(kCommand, csv) ? kExitOk : kExitBadInput;
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),
                                             csv.size());
   FileError error;
-  if (!WriteFileAtomically(*output, bytes, &error)) {
+  if (!WriteFileAtomically(OutputPath(*output), bytes, &error)) {
     PrintError(kCommand, error.text);
     return kExitBadInput;
   }

@@ -14,7 +14,7 @@ constexpr const char* kHelp =
     "usage: selkan-cli new FILE.dat [--type N] [--band M] [--force]\n"
     "\n"
     "Makes a blank configuration file: every channel empty, the optional\n"
-    "features at their factory values.\n"
+    "features at their factory values. FILE.dat \"-\" is standard output.\n"
     "\n"
     "  --type N   radio type index stored in the file, 0 to 255 (default 0)\n"
     "  --band M   band index stored in the file, 0 to 255 (default 0)\n"
@@ -42,8 +42,8 @@ int RunNew(const Args& args) {
   const auto band = IndexOption(*parsed, "--band");
   if (!band) return UsageError(kCommand, "--band must be a number from 0 to 255", kUsage);
 
-  const std::filesystem::path path = parsed->positionals[0];
-  if (!MayReplaceOrReport(kCommand, path, parsed->Has("--force"))) return kExitBadInput;
+  const std::string path = OutputPath(parsed->positionals[0]);
+  if (!MayReplaceOrReport(kCommand, path, parsed->Has("--force"), {}, true)) return kExitBadInput;
   const RadioImage image =
       NewImage(static_cast<std::uint8_t>(*type), static_cast<std::uint8_t>(*band));
   return SaveImageOrReport(kCommand, path, image) ? kExitOk : kExitBadInput;

@@ -7,10 +7,10 @@
 #include "model/channel_codec.h"
 #include "platform/qt/profile_text.h"
 #include "print/qt/listing_output.h"
-#include "settings/profile_store.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
+#include "tools/cli/radio_types.h"
 
 namespace selkan::cli {
 
@@ -18,21 +18,25 @@ namespace {
 
 constexpr const char* kCommand = "print";
 constexpr const char* kUsage =
-    "selkan-cli print FILE.dat -o FILE.pdf [--lang English|Chinese] [--paper A4|Letter]";
+    "selkan-cli print FILE.dat -o FILE.pdf [--lang English|Chinese] [--paper A4|Letter] "
+    "[--force]";
 constexpr const char* kHelp =
     "usage: selkan-cli print FILE.dat -o FILE.pdf [--lang English|Chinese]\n"
-    "                        [--paper A4|Letter]\n"
+    "                        [--paper A4|Letter] [--force]\n"
     "\n"
     "Writes the printed listing of a configuration file as a PDF document:\n"
     "page 1 the optional features, then the channels in use, seven to a page,\n"
     "each page with its number and the product's owner text (from Selkan.ini\n"
     "beside this program, when there is one). No display is needed.\n"
     "\n"
-    "  -o FILE.pdf      the PDF file to write (replaced as a whole)\n"
+    "  -o FILE.pdf      the PDF file to write; \"-\" is standard output\n"
     "  --lang LANGUAGE  English (the default) or Chinese\n"
-    "  --paper SIZE     A4 (the default) or Letter\n";
+    "  --paper SIZE     A4 (the default) or Letter\n"
+    "  --force          replace FILE.pdf if it exists (otherwise it is kept),\n"
+    "                   even when it holds a configuration\n";
 
-constexpr std::array<OptionSpec, 3> kOptions{{{"-o", true}, {"--lang", true}, {"--paper", true}}};
+constexpr std::array<OptionSpec, 4> kOptions{
+    {{"-o", true}, {"--lang", true}, {"--paper", true}, {"--force", false}}};
 
 // Drawing text needs the GUI side of Qt; without a display it runs on the
 // offscreen platform unless the caller chose one.
@@ -45,16 +49,18 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// "Copyrights Owner" of the language's section of the product profile beside
-// this program; empty when there is none. The profile is only read.
-std::string OwnerText(const std::string& language) {
-  const std::filesystem::path path = std::filesystem::path(ProgramDirectory()) / "Selkan.ini";
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return {};
+// "Copyrights Owner" of the language's section of the product profile;
+// empty when there is none, nullopt (having said why) when it cannot be read.
+std::optional<std::string> OwnerText(const std::string& language) {
   CProfileStore profile;
-  if (!profile.Load(path.string(), false, true, false)) return {};
-  return ProfileText(profile.GetValue(language, "Copyrights Owner", ""), profile.Encoding())
-      .toStdString();
+  FileError error;
+  if (LoadProductProfile(profile, &error)) {
+    return ProfileText(profile.GetValue(language, "Copyrights Owner", ""), profile.Encoding())
+        .toStdString();
+  }
+  if (error.code == 0) return std::string();
+  PrintError(kCommand, error.text);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -64,9 +70,10 @@ int RunPrint(const Args& args) {
   const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, kHelp}, 1,
                                        "expected one file name", &exitCode);
   if (!parsed) return exitCode;
-  const std::string* output = parsed->Value("-o");
-  if (output == nullptr || output->empty())
+  const std::string* named = parsed->Value("-o");
+  if (named == nullptr || named->empty())
     return UsageError(kCommand, "-o FILE.pdf is needed", kUsage);
+  const std::string output = OutputPath(*named);
   const std::string* lang = parsed->Value("--lang");
   const std::string languageName = lang != nullptr ? *lang : "English";
   if (languageName != "English" && languageName != "Chinese")
@@ -79,16 +86,20 @@ int RunPrint(const Args& args) {
     return UsageError(kCommand, "--paper is A4 or Letter", kUsage);
   }
 
+  if (!MayReplaceOrReport(kCommand, output, parsed->Has("--force"), "listing", true)) {
+    return kExitBadInput;
+  }
   const std::filesystem::path input = parsed->positionals[0];
   const auto image = LoadImageOrReport(kCommand, input);
   if (!image) return kExitBadInput;
 
+  const std::optional<std::string> owner = OwnerText(languageName);
+  if (!owner) return kExitBadInput;
   const auto application = EnsureGuiApplication();
   const Language language = languageName == "Chinese" ? Language::Chinese : Language::English;
-  const Listing listing =
-      MakeListing(*image, DecodeChannels(*image, language), language, OwnerText(languageName));
+  const Listing listing = MakeListing(*image, DecodeChannels(*image, language), language, *owner);
   FileError error;
-  if (!SaveListingPdf(*output, listing, DefaultPdfLayout(paper),
+  if (!SaveListingPdf(output, listing, DefaultPdfLayout(paper),
                       QString::fromStdString(input.filename().string()), &error)) {
     PrintError(kCommand, error.text);
     return kExitBadInput;

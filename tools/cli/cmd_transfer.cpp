@@ -88,21 +88,22 @@ int RunRead(const Args& args) {
   const std::string help =
       "usage: " + std::string(kReadUsage) +
       "\n\nReads the radio's 4096 bytes into FILE.dat. The file is written\n"
-      "only after a complete read.\n\n  -o FILE.dat   the file to write\n"
+      "only after a complete read.\n\n  -o FILE.dat   the file to write (\"-\": standard output)\n"
       "  --force       replace FILE.dat if it exists (otherwise it is kept)\n" +
       kPortHelp;
   int exitCode = kExitOk;
   const auto parsed = ParseCommandArgs(args, kReadOptions, {"read", kReadUsage, help}, 0,
                                        "unexpected argument", &exitCode);
   if (!parsed) return exitCode;
-  const std::string* output = parsed->Value("-o");
-  if (output == nullptr || output->empty())
+  const std::string* named = parsed->Value("-o");
+  if (named == nullptr || named->empty())
     return UsageError("read", "-o FILE.dat is needed", kReadUsage);
+  const std::string output = OutputPath(*named);
   const std::optional<TransferRequest> request = ParseTransferRequest("read", *parsed, kReadUsage);
   if (!request) return kExitUsage;
   // Ten seconds of reading are not spent on a file that cannot be written.
-  if (!MayReplaceOrReport("read", *output, parsed->Has("--force"))) return kExitBadInput;
-  if (FileError error; !CheckWritable(*output, &error)) {
+  if (!MayReplaceOrReport("read", output, parsed->Has("--force"), {}, true)) return kExitBadInput;
+  if (FileError error; !CheckWritable(output, &error)) {
     PrintError("read", error.text);
     return kExitBadInput;
   }
@@ -114,7 +115,7 @@ int RunRead(const Args& args) {
       session.Engine().Read(session.Device(), image, session.Callbacks());
   session.PrintOutcome(outcome);
   if (outcome != TransferOutcome::kCompleted) return ExitCodeOf(outcome);
-  return SaveImageOrReport("read", *output, image) ? kExitOk : kExitBadInput;
+  return SaveImageOrReport("read", output, image) ? kExitOk : kExitBadInput;
 }
 
 int RunWrite(const Args& args) {

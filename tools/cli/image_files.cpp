@@ -3,11 +3,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
+#include "editor/channel_csv.h"
 #include "model/channel_codec.h"
+#include "platform/save_target.h"
 #include "tools/cli/args.h"
 
 namespace selkan::cli {
@@ -56,35 +55,38 @@ bool WriteStdoutOrReport(std::string_view command, std::string_view text) {
   return false;
 }
 
-bool MayReplaceOrReport(std::string_view command, const std::filesystem::path& path, bool force) {
-  if (force || !PathIsTaken(path)) return true;
-  PrintError(command, path.string() + " already exists; use --force to replace it");
+std::string OutputPath(const std::string& named) { return named == "-" ? "/dev/stdout" : named; }
+
+namespace {
+
+// A regular file that would open as a radio configuration and is not a
+// channel list (one of 4096 bytes or more would load as one too).
+bool HoldsConfiguration(const std::string& path) {
+  const DatLoadResult loaded = LoadDatFile(path);
+  if (loaded.error != DatLoadError::None) return false;
+  return !std::string_view(reinterpret_cast<const char*>(loaded.image.data()), loaded.image.size())
+              .starts_with(kChannelCsvHeader);
+}
+
+}  // namespace
+
+bool MayReplaceOrReport(std::string_view command, const std::string& path, bool force,
+                        std::string_view product, bool keepEveryFile) {
+  SaveTarget target;
+  // Streams are not looked into: reading one would take bytes meant for
+  // someone else. What cannot be resolved is the save's to report.
+  if (force || ResolveSaveTarget(path, &target) != 0 ||
+      (target.kind != SaveTarget::Kind::kRegular && target.kind != SaveTarget::Kind::kInPlace)) {
+    return true;
+  }
+  if (!product.empty() && HoldsConfiguration(path)) {
+    PrintError(command, path + " holds a radio configuration; use --force to replace it with the " +
+                            std::string(product));
+    return false;
+  }
+  if (!keepEveryFile) return true;
+  PrintError(command, path + " already exists; use --force to replace it");
   return false;
-}
-
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    *error = "is a directory";
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = std::strerror(errno);
-    return std::nullopt;
-  }
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    *error = "read error";
-    return std::nullopt;
-  }
-  return text;
-}
-
-bool PathIsTaken(const std::filesystem::path& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::symlink_status(path, ec);
-  return std::filesystem::exists(status);
 }
 
 }  // namespace selkan::cli

@@ -28,14 +28,16 @@ bool SaveImageOrReport(std::string_view command, const std::filesystem::path& pa
 // closed pipe) prints why and returns false.
 bool WriteStdoutOrReport(std::string_view command, std::string_view text);
 
-// Refuses to go on when `path` exists and --force was not given (printing
-// why); for commands that would replace it.
-bool MayReplaceOrReport(std::string_view command, const std::filesystem::path& path, bool force);
+// The file a command writes when the user names `named` as its output:
+// "-" is standard output, written where it stands as any stream is.
+std::string OutputPath(const std::string& named);
 
-// The whole file as bytes; nullopt and *error when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error);
-
-// True when anything, even a dangling link, already has that name.
-bool PathIsTaken(const std::filesystem::path& path);
+// What a command's output may replace without --force: `product` names the
+// output ("channel list", "listing") and is never put over a file that
+// loads as a radio configuration; with keepEveryFile no existing file is
+// replaced. Streams (standard output, a FIFO, a terminal) are written, not
+// replaced, and so always pass. Prints why it refuses.
+bool MayReplaceOrReport(std::string_view command, const std::string& path, bool force,
+                        std::string_view product, bool keepEveryFile);
 
 }  // namespace selkan::cli

@@ -65,11 +65,7 @@ std::string FileName(const std::string& stamp, int sequence, std::string_view ra
 std::string Stamp(std::chrono::system_clock::time_point when) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
   localtime_r(&seconds, &local);
-#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;

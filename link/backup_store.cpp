@@ -58,7 +58,7 @@ std::optional<BackupName> ParseName(const std::string& fileName) {
 
 std::string FileName(const std::string& stamp, int sequence, std::string_view radioType) {
   std::string name = stamp;
-  if (sequence > 1) name += "-" + std::to_string(sequence);
+  if (sequence > 1) name += '-' + std::to_string(sequence);
   return name + "_" + std::string(radioType) + kExtension;
 }
 

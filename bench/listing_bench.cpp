@@ -15,7 +15,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 selkan::ChannelTable FullGrid(selkan::Language language) {
-  selkan::ChannelTable table{};
+  selkan::ChannelTable table;
   const bool chinese = language == selkan::Language::Chinese;
   for (int row = 1; row <= selkan::offset::kChannelCount; ++row) {
     const std::string mhz = std::to_string(400 + row % 70) + ".12500";

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kChannels = offset::kChannelCount;
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
 
 // The columns of the file by name.
 class Columns {

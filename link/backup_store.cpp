@@ -58,18 +58,14 @@ std::optional<BackupName> ParseName(const std::string& fileName) {
 
 std::string FileName(const std::string& stamp, int sequence, std::string_view radioType) {
   std::string name = stamp;
-  if (sequence > 1) name += "-" + std::to_string(sequence);
+  if (sequence > 1) name += '-' + std::to_string(sequence);
   return name + "_" + std::string(radioType) + kExtension;
 }
 
 std::string Stamp(std::chrono::system_clock::time_point when) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
   localtime_r(&seconds, &local);
-#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;

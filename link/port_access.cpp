@@ -1,22 +1,19 @@
 #include "link/port_access.h"
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
-#ifndef _WIN32
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace selkan {
 
 namespace {
 
-#ifndef _WIN32
 bool ProcessHasGroup(gid_t group) {
   if (::getegid() == group) return true;
   const int count = ::getgroups(0, nullptr);
@@ -35,17 +32,11 @@ bool UserListedInGroup(const group& entry) {
   }
   return false;
 }
-#endif
 
 }  // namespace
 
 DeviceAccess ProbeDeviceAccess(const std::string& device) {
   DeviceAccess access;
-#ifdef _WIN32
-  (void)device;
-  access.exists = true;
-  access.mayReadWrite = true;
-#else
   struct stat info {};
   if (::stat(device.c_str(), &info) != 0) return access;
   access.exists = true;
@@ -55,7 +46,6 @@ DeviceAccess ProbeDeviceAccess(const std::string& device) {
     access.group = entry->gr_name;
     access.userListedInGroup = UserListedInGroup(*entry);
   }
-#endif
   return access;
 }
 

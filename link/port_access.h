@@ -14,8 +14,7 @@ struct DeviceAccess {
   bool userListedInGroup = false;  // the user is a member of it in the group database
 };
 
-// Looks the device up (symbolic links followed). On Windows it knows
-// nothing and reports a device that may be used.
+// Looks the device up (symbolic links followed).
 DeviceAccess ProbeDeviceAccess(const std::string& device);
 
 // Why the user may not use a device, when that is why it did not open.

@@ -25,9 +25,9 @@ std::optional<std::string> ProcessEnvironment(const std::string& name) {
   return std::string(value);
 }
 
-std::string ResolvePortName(const std::string& name, bool windows, const EnvLookup& env) {
+std::string ResolvePortName(const std::string& name, const EnvLookup& env) {
   const int number = ComNumber(name);
-  if (number == 0 || windows) return name;
+  if (number == 0) return name;
   const std::string index = std::to_string(number);
   if (env) {
     if (std::optional<std::string> value = env("SELKAN_COM" + index); value && !value->empty()) {
@@ -38,11 +38,7 @@ std::string ResolvePortName(const std::string& name, bool windows, const EnvLook
 }
 
 std::string ResolvePortName(const std::string& name) {
-#ifdef _WIN32
-  return ResolvePortName(name, true, ProcessEnvironment);
-#else
-  return ResolvePortName(name, false, ProcessEnvironment);
-#endif
+  return ResolvePortName(name, ProcessEnvironment);
 }
 
 std::string PortLabel(const std::string& name, const std::string& device) {

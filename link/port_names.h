@@ -12,13 +12,13 @@ using EnvLookup = std::function<std::optional<std::string>(const std::string&)>;
 // The process environment.
 std::optional<std::string> ProcessEnvironment(const std::string& name);
 
-// The device a port name opens. "COM1".."COM4", in any letter case, stay
-// themselves on Windows; elsewhere they become $SELKAN_COM1..$SELKAN_COM4
-// when set, otherwise /dev/ttyUSB0../dev/ttyUSB3. Any other name (a device
-// path) is used as it stands.
-std::string ResolvePortName(const std::string& name, bool windows, const EnvLookup& env);
+// The device a port name opens. "COM1".."COM4", in any letter case, become
+// $SELKAN_COM1..$SELKAN_COM4 when set, otherwise /dev/ttyUSB0../dev/ttyUSB3.
+// Any other name (a device path) is used as it stands. port_names.cpp is the
+// one file a port to a system with other device names changes.
+std::string ResolvePortName(const std::string& name, const EnvLookup& env);
 
-// ResolvePortName for the platform this program runs on.
+// ResolvePortName in the process environment.
 std::string ResolvePortName(const std::string& name);
 
 // How messages name a port: "COM3 (/dev/ttyUSB2)", the name as the user gave

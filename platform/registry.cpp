@@ -11,9 +11,7 @@ std::string Slot(std::string_view key, std::string_view name) {
 }
 }  // namespace
 
-std::string RegistryKeyFor(std::string_view appName) {
-  return "Software\\" + std::string(appName);
-}
+std::string RegistryKeyFor(std::string_view appName) { return "Software\\" + std::string(appName); }
 
 std::optional<std::uint32_t> MemoryRegistry::ReadValue(std::string_view key,
                                                        std::string_view name) {

@@ -36,7 +36,7 @@ std::string NameOf(const std::string& path) {
 }
 
 std::string Prefix(const std::string& targetName) {
-  return "." + targetName.substr(0, kNameCharsKept) + ".";
+  return '.' + targetName.substr(0, kNameCharsKept) + '.';
 }
 
 }  // namespace

@@ -1,25 +1,13 @@
 #include "settings/program_directory.h"
 
-#include <cstdint>
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
-
-#if defined(_WIN32)
-#include <io.h>
-#include <windows.h>
-#else
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-#if defined(__APPLE__)
-#include <mach-o/dyld.h>
-
-#include <vector>
-#endif
 
 #ifndef SELKAN_INSTALLED_DATA_DIR
 #define SELKAN_INSTALLED_DATA_DIR "../share/selkan"
@@ -31,35 +19,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#if defined(_WIN32)
-constexpr char kSeparator = '\\';
-#else
 constexpr char kSeparator = '/';
-#endif
 
 std::optional<ProgramFolders>& ChosenFolders() {
   static std::optional<ProgramFolders> folders;
   return folders;
 }
 
-// Full path of the running program file; empty when it cannot be found.
+// Full path of the running program file; empty when it cannot be found
+// (a system without Linux's /proc).
 fs::path ExecutablePath() {
-#if defined(_WIN32)
-  wchar_t buffer[32768];
-  const DWORD length = GetModuleFileNameW(nullptr, buffer, sizeof buffer / sizeof buffer[0]);
-  if (length == 0 || length >= sizeof buffer / sizeof buffer[0]) return {};
-  return fs::path(std::wstring(buffer, length));
-#elif defined(__APPLE__)
-  std::uint32_t size = 0;
-  _NSGetExecutablePath(nullptr, &size);
-  std::vector<char> buffer(size + 1, '\0');
-  if (_NSGetExecutablePath(buffer.data(), &size) != 0) return {};
-  return fs::path(buffer.data());
-#else
   std::error_code error;
   fs::path path = fs::read_symlink("/proc/self/exe", error);
   return error ? fs::path() : path;
-#endif
 }
 
 std::string WithSeparator(std::string directory) {
@@ -84,11 +56,7 @@ ProgramFolders CurrentFolders() {
 }
 
 bool IsAccessible(const fs::path& path, bool write) {
-#if defined(_WIN32)
-  return _waccess(path.c_str(), write ? 2 : 4) == 0;
-#else
   return ::access(path.c_str(), write ? W_OK : R_OK) == 0;
-#endif
 }
 
 // Whether the user may change the file in place. The writer replaces the
@@ -149,18 +117,12 @@ std::string UserConfigDirectoryFrom(const char* xdgConfigHome, const char* home)
 }
 
 std::string UserConfigDirectory() {
-#if defined(_WIN32)
-  const char* appData = std::getenv("APPDATA");
-  if (appData == nullptr || *appData == '\0') return {};
-  return WithSeparator((fs::path(appData) / "Selkan").string());
-#else
   const char* home = std::getenv("HOME");
   if (home == nullptr || *home == '\0') {
     const passwd* entry = ::getpwuid(::getuid());
     home = entry != nullptr ? entry->pw_dir : nullptr;
   }
   return UserConfigDirectoryFrom(std::getenv("XDG_CONFIG_HOME"), home);
-#endif
 }
 
 ProfilePaths ChooseProfilePaths(const ProgramFolders& program, const std::string& userDirectory,

@@ -16,6 +16,10 @@ namespace selkan {
 // else set in Selkan.ini, Olvane.ini) are written beside the shipped file
 // when the user may change it, and otherwise into the user's configuration
 // folder, which later starts then read first.
+//
+// The answers come from the system (Linux's /proc/self/exe, POSIX access and
+// the password database); program_directory.cpp is the one file a port to
+// another system changes.
 
 // The program directory, with a trailing separator.
 std::string ProgramDirectory();
@@ -27,8 +31,8 @@ void SetProgramDirectory(std::string directory);
 bool ProgramDirectoryIsInstalled();
 
 // The user's configuration folder for this program, with a trailing
-// separator: "Selkan" in XDG_CONFIG_HOME or ~/.config (in %APPDATA% on
-// Windows); empty when no home is known.
+// separator: "Selkan" in XDG_CONFIG_HOME or ~/.config; empty when no home
+// is known.
 std::string UserConfigDirectory();
 
 // The rules behind the functions above, for any folder.

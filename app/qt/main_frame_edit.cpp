@@ -81,7 +81,7 @@ void CMainFrame::CreateEditActions() {
     // The view takes these keys itself wherever its focus is; elsewhere,
     // in the navigation tree say, Del or Ctrl+Up keep their own meaning.
     Action(id)->setShortcutContext(Qt::WidgetShortcut);
-    connect(Action(id), &QAction::triggered, this, [this, command] {
+    connect(Action(id), &QAction::triggered, this, [this, command = command] {
       if (CSelkanView* view = EditableView()) (view->*command)();
     });
   }

@@ -104,7 +104,8 @@ void CMainFrame::OnExportPdf() {
     const QFileInfo file(proposed);
     proposed = QDir(file.path()).filePath(file.completeBaseName() + QStringLiteral(".pdf"));
   }
-  const auto path = AskFilePath({this, FilePromptKind::ExportPdf, tr("Export PDF"), proposed, {}, {}});
+  const auto path =
+      AskFilePath({this, FilePromptKind::ExportPdf, tr("Export PDF"), proposed, {}, {}});
   if (!path) return;
   FileError error;
   if (!SaveListingPdf(path->toStdString(), listing, Printer().pageLayout(), title, &error)) {

@@ -1,19 +1,16 @@
 #include "link/qt/qt_serial_port.h"
 
+#include <sys/file.h>
+#include <termios.h>
+
 #include <QEventLoop>
 #include <QTimer>
 #include <QtSerialPort/QSerialPort>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#ifndef _WIN32
-#include <sys/file.h>
-#include <termios.h>
-
-#include <cerrno>
-#endif
 
 namespace selkan {
 
@@ -41,7 +38,6 @@ bool QtSerialPort::Open(const std::string& name) {
   Close();
   lockError_ = false;  // a lock refused at an earlier open says nothing about this one
   std::string device = name;
-#ifndef _WIN32
   // QSerialPort names its lock file after the path it is given, so a device
   // reached through a symbolic link and by its own path would get two
   // different locks. Open the real device.
@@ -50,12 +46,9 @@ bool QtSerialPort::Open(const std::string& name) {
     const std::filesystem::path real = std::filesystem::canonical(name, error);
     if (!error) device = real.string();
   }
-#endif
   port_->setPortName(QString::fromStdString(device));
-  // QSerialPort opens the device exclusively: no sharing on Windows; a lock
-  // file and TIOCEXCL on Unix.
+  // QSerialPort opens the device exclusively: a lock file and TIOCEXCL.
   if (!port_->open(QIODevice::ReadWrite)) return false;
-#ifndef _WIN32
   // TIOCEXCL does not hold back a privileged process, so also take an
   // advisory lock on the device itself.
   if (::flock(static_cast<int>(port_->handle()), LOCK_EX | LOCK_NB) != 0) {
@@ -63,10 +56,7 @@ bool QtSerialPort::Open(const std::string& name) {
     lockError_ = true;
     return false;
   }
-#endif
-#ifndef _WIN32
   lowLatency_.Enable(static_cast<int>(port_->handle()));
-#endif
   return true;
 }
 
@@ -109,14 +99,12 @@ bool QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
   while (port_->bytesToWrite() > 0) {
     if (!port_->waitForBytesWritten(MillisecondsUntil(deadline))) return false;
   }
-#ifndef _WIN32
   // The bytes have left Qt's buffer but may still sit in the driver. The
   // protocol purges both directions right after some writes, and an output
   // purge drops what is still queued, so wait until the line has sent it.
   while (::tcdrain(static_cast<int>(port_->handle())) != 0) {
     if (errno != EINTR) return false;
   }
-#endif
   return true;
 }
 

@@ -12,14 +12,9 @@ QString RegistrySettingsPath(std::string_view key, std::string_view name) {
   return path + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QSettingsRegistry::QSettingsRegistry() {
-#if defined(Q_OS_WIN)
-  settings_ =
-      std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
-#else
-  settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                          QStringLiteral("Selkan"), QStringLiteral("registry"));
-#endif
+QSettingsRegistry::QSettingsRegistry()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("Selkan"), QStringLiteral("registry"))) {
 }
 
 QSettingsRegistry::QSettingsRegistry(const QString& iniFilePath)
@@ -34,7 +29,7 @@ std::optional<std::uint32_t> QSettingsRegistry::ReadValue(std::string_view key,
   const QVariant value = settings_->value(RegistrySettingsPath(key, name));
   if (!value.isValid()) return std::nullopt;
   bool ok = false;
-  // Stored as a signed 32-bit number (a DWORD on Windows); read back the bits.
+  // Stored as a signed 32-bit number; read back the bits.
   const qlonglong number = value.toLongLong(&ok);
   if (!ok || number < INT32_MIN || number > UINT32_MAX) return std::nullopt;
   return static_cast<std::uint32_t>(number);

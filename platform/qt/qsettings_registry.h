@@ -9,10 +9,11 @@ class QSettings;
 
 namespace selkan {
 
-// The per-user registry on QSettings. On Windows the values live in the
-// native registry under HKEY_CURRENT_USER (key "Software\<AppName>"); on
-// other systems in an INI file in the user's configuration directory
-// (organisation "Selkan"). Tests relocate it to an INI file of their own.
+// The per-user registry on QSettings: the values live in the INI file
+// registry.ini of the user's configuration directory (organisation "Selkan",
+// ~/.config/Selkan on Linux). Tests relocate it to an INI file of their own.
+// qsettings_registry.cpp is the one file a port that keeps the values
+// elsewhere changes.
 class QSettingsRegistry : public Registry {
  public:
   QSettingsRegistry();

@@ -66,7 +66,7 @@ void DrawListingPage(QPainter& painter, const Listing& listing, const ChannelPag
   const int heightTwips = static_cast<int>(static_cast<long long>(device->height()) * 1440 / dpiY);
   const PageFonts sizes = PageFontsFor(widthTwips, heightTwips);
   PageFontSet fonts{ListingFont(sizes.titleHeight, sizes.titleWidth),
-                          ListingFont(sizes.bodyHeight, sizes.bodyWidth)};
+                    ListingFont(sizes.bodyHeight, sizes.bodyWidth)};
   const QFontMetricsF titleMetrics(fonts.title);
   const QFontMetricsF bodyMetrics(fonts.body);
   const LineHeights lines{static_cast<int>(titleMetrics.lineSpacing()),

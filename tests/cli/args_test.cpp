@@ -69,7 +69,7 @@ TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
 }
 
 TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
-  ChannelTable table{};
+  ChannelTable table;
   EXPECT_EQ(ChannelListing(table), "No channels in use.\n");
   table[0] = {"438.10000", "438.10000", "None", "None", "High", "On", "Wide"};
   table[5] = {"", "445.00000", "67.0", "", "", "", ""};  // no Rx: not in use

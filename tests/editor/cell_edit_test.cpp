@@ -124,7 +124,7 @@ std::string Reasons(const PasteOutcome& outcome) {
 }
 
 TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
-  ChannelTable table{};
+  ChannelTable table;
   table[0] = table[1] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
                                  "470.005\t438.003\t67.05\t\tMax\n"  // range, step, tone, word
@@ -141,7 +141,7 @@ TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
 }
 
 TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
-  ChannelTable table{};
+  ChannelTable table;
   // From channel 199 and from W/N on, what has no cell counts once per kind.
   const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
   EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
@@ -158,7 +158,7 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
 }
 
 TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
-  ChannelTable table{};
+  ChannelTable table;
   table[0] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
                                  "438.1\t\t\tD023N\t\t\t\n"
@@ -174,7 +174,7 @@ TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
 }
 
 TEST(ClearCells, EachCellIsEmptiedAsByTyping) {
-  ChannelTable table{};
+  ChannelTable table;
   table[0] = table[1] = table[2] = kFilled;
   table[3] = {"", "445.00000", "", "", "", "", ""};  // Tx without Rx, from a record
   ChannelTable got = ClearCells(table, {1, 2, 4, 7}, Language::English);

@@ -19,7 +19,7 @@ namespace {
 
 TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
   const auto resolve = [](const char* name, std::map<std::string, std::string> env) {
-    return ResolvePortName(name, false, [env](const std::string& key) {
+    return ResolvePortName(name, [env](const std::string& key) {
       const auto found = env.find(key);
       return found == env.end() ? std::nullopt : std::optional<std::string>(found->second);
     });

@@ -129,7 +129,7 @@ TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
   EXPECT_EQ(image, before);
   EXPECT_EQ(DecodeChannel(ImageWith(0), 0, kEn), ChannelRow{});
 
-  ChannelTable table{};
+  ChannelTable table;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
     const std::string f = FormatFrequency(40000000 + 2500 * channel);
     table[channel - 1] = {f, f, "67.0", "None", "Low", "On", "Wide"};

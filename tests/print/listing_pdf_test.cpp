@@ -25,7 +25,7 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   printer.setFromTo(2, 9);  // past the end: up to the last page
   RadioImage image = BlankImage();
   image[offset::kPriorityChannel] = 12;
-  ChannelTable table{};
+  ChannelTable table;
   for (int row = 0; row < 20; ++row) {
     table[row] = {"438.10000", "445.12500", "D754I", "67.0", "Middle", "On", "Narrow"};
   }

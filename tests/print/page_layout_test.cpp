@@ -15,7 +15,7 @@ namespace {
 // text alone.
 TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   const std::vector<int> used{1, 3, 50, 51, 100, 150, 160, 170, 199};
-  ChannelTable table{};
+  ChannelTable table;
   for (int row : used) Cell(table[row - 1], kColRx) = "438.10000";
   const ChannelPages pages = PaginateChannels(table);
   ASSERT_EQ(pages.usedChannels, 9);
@@ -35,7 +35,7 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
 // Frequency:" has the rest of the line.
 TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   const PageFonts fonts = PageFontsFor(10800, 15500);
-  ChannelTable channels{};
+  ChannelTable channels;
   channels[0] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
   const Listing listing = MakeListing(BlankImage(), channels, Language::English, "Owner Ltd.");
   const PageDrawing page =

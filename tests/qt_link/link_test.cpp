@@ -160,7 +160,7 @@ class LinkTest : public QObject {
                                                       {-1, "okButton", "com0", 0},
                                                       {1, "okButton", "com2", 2}}) {
       p.started.registryPtr->WriteValue(kKey, "com", 9);
-      NextDialog next([&](QDialog* dialog) {
+      NextDialog next([click = click, button = button](QDialog* dialog) {
         if (click >= 0)
           QTest::mouseClick(static_cast<CComSetupDlg*>(dialog)->PortButton(click), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);

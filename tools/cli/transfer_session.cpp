@@ -16,8 +16,8 @@
 namespace selkan::cli {
 
 const char kPortHelp[] =
-    "  --port PORT   COM1..COM4 or a device path (default COM1). Off Windows,\n"
-    "                COMn means $SELKAN_COMn when set, else /dev/ttyUSB(n-1).\n"
+    "  --port PORT   COM1..COM4 or a device path (default COM1); COMn means\n"
+    "                $SELKAN_COMn when set, else /dev/ttyUSB(n-1).\n"
     "  --retries N   answer Retry N times when the radio does not answer\n"
     "                (default 0: give up at once)\n";
 

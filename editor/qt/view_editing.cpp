@@ -89,10 +89,6 @@ bool EditorKeepsKey(const QLineEdit& edit, EditKey kind) {
   }
 }
 
-QString CellEditorsText(const char* source) {
-  return QCoreApplication::translate("selkan::CCellEditors", source);
-}
-
 }  // namespace
 
 void CSelkanView::SetUpSelection() {
@@ -225,7 +221,7 @@ void CSelkanView::ShowContextMenu(const QPoint& position) {
 }
 
 void CSelkanView::ShowCaution(const QString& text) {
-  ShowMessage({this, CellEditorsText("Caution"), text, QMessageBox::Warning, QMessageBox::Ok});
+  ShowMessage({this, CautionCaption(), text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void CSelkanView::ShowPasteRefusals(const std::vector<PasteRefusal>& refusals) {
@@ -242,11 +238,10 @@ void CSelkanView::ShowPasteRefusals(const std::vector<PasteRefusal>& refusals) {
     QString reason;
     switch (refusal.reason) {
       case PasteRefusalReason::OutOfRange:
-        reason = CellEditorsText("Out of range,please input again.");
+        reason = TranslatedCellMessage(CellMessage::OutOfRange);
         break;
       case PasteRefusalReason::StepError:
-        reason =
-            CellEditorsText("Error data Value, please input according the step value(6.25K/5k).");
+        reason = TranslatedCellMessage(CellMessage::StepError);
         break;
       case PasteRefusalReason::NotATone:
         reason = tr("not a tone of the list");

@@ -139,12 +139,11 @@ void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteCon
 
 }  // namespace
 
-TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::string& port,
-                                        const RadioImage& image, bool backup, bool verify,
+TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteRequest& asked,
                                         const TransferCallbacks& callbacks,
                                         const SafeWriteContext& context) {
   BackupStore store(context.backupDirectory);
-  SafeWriteRequest request{port, image, backup, verify};
+  SafeWriteRequest request = asked;
   bool restoring = false;
   int step = 0;
   SafeWriteHooks hooks;
@@ -180,7 +179,7 @@ TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::strin
     context.dialog->ClearCancel();
     restoring = choice == AfterBreak::kRestore && kept;
     request.backup = false;
-    request.image = restoring ? *kept : image;
+    request.image = restoring ? *kept : asked.image;
     step = 0;
     result = RunSafeWrite(engine, request, hooks, context.language);
   }

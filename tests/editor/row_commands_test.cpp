@@ -80,24 +80,36 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {
-  RadioImage before = BlankImage();
-  RadioImage after = before;
-  after[0] = 1;                   // the very first byte
-  after[offset::kRadioType] = 2;  // two neighbours: one run
-  after[offset::kBandIndex] = 3;
-  after[kImageSize - 1] = 4;  // the very last byte
-  const DocumentChange change = DiffImages(before, after);
+  DocumentState before{{}, BlankImage()};
+  DocumentState after = before;
+  after.image[0] = 1;                   // the very first byte
+  after.image[offset::kRadioType] = 2;  // two neighbours: one run
+  after.image[offset::kBandIndex] = 3;
+  after.image[kImageSize - 1] = 4;  // the very last byte
+  DocumentChange change = DiffStates(before, after);
   ASSERT_EQ(change.bytes.size(), 3u);
   EXPECT_EQ(change.bytes[1].offset, offset::kRadioType);
   EXPECT_EQ(change.bytes[1].after, (std::vector<std::uint8_t>{2, 3}));
   EXPECT_TRUE(change.rows.empty());
-  EXPECT_TRUE(change.TouchesBytes(offset::kBandIndex, offset::kBandIndex));
-  EXPECT_TRUE(change.TouchesBytes(kImageSize - 1, kImageSize - 1));
-  EXPECT_FALSE(change.TouchesBytes(1, offset::kRadioType - 1));
-  EXPECT_FALSE(change.TouchesBytes(offset::kBandIndex + 1, kImageSize - 2));
-  RadioImage image = before;
+  EXPECT_EQ(ChangedCells(change), std::nullopt);
+  RadioImage image = before.image;
   ApplyBytes(change, ChangeSide::After, image);
-  EXPECT_EQ(image, after);
+  EXPECT_EQ(image, after.image);
+  ApplyBytes(change, ChangeSide::Before, image);
+  EXPECT_EQ(image, before.image);
+
+  // The cells shown after an undo: one block over every changed cell, the
+  // unchanged cells of a changed row left out of it.
+  Cell(after.channels[4], kColTx) = "x";  // channel 5
+  after.channels[8] = {"a", "", "", "", "", "", "w"};
+  Cell(after.channels[9], kColScan) = "s";
+  Cell(before.channels[9], kColScan) = "s";  // channel 10 differs in no cell
+  change = DiffStates(before, after);
+  ASSERT_EQ(change.rows.size(), 2u);
+  EXPECT_EQ(change.rows[1].channel, 9);
+  EXPECT_EQ(ChangedCells(change), (CellRange{5, kColRx, 9, kColBandwidth}));
+  after.channels[8] = {};
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColTx, 5, kColTx}));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   after.image[offset::kRadioType] = 2;  // two neighbours: one run
   after.image[offset::kBandIndex] = 3;
   after.image[kImageSize - 1] = 4;  // the very last byte
-  DocumentChange change = DiffStates(before, after);
+  const DocumentChange change = DiffStates(before, after);
   ASSERT_EQ(change.bytes.size(), 3u);
   EXPECT_EQ(change.bytes[1].offset, offset::kRadioType);
   EXPECT_EQ(change.bytes[1].after, (std::vector<std::uint8_t>{2, 3}));
@@ -95,19 +95,12 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   RadioImage image = before.image;
   ApplyBytes(change, ChangeSide::After, image);
   EXPECT_EQ(image, after.image);
-  ApplyBytes(change, ChangeSide::Before, image);
-  EXPECT_EQ(image, before.image);
 
-  // The cells shown after an undo: one block over every changed cell, the
+  // The cells an undo shows: one block over every changed cell, the
   // unchanged cells of a changed row left out of it.
   Cell(after.channels[4], kColTx) = "x";  // channel 5
   after.channels[8] = {"a", "", "", "", "", "", "w"};
-  Cell(after.channels[9], kColScan) = "s";
-  Cell(before.channels[9], kColScan) = "s";  // channel 10 differs in no cell
-  change = DiffStates(before, after);
-  ASSERT_EQ(change.rows.size(), 2u);
-  EXPECT_EQ(change.rows[1].channel, 9);
-  EXPECT_EQ(ChangedCells(change), (CellRange{5, kColRx, 9, kColBandwidth}));
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 9, kColBandwidth}));
   after.channels[8] = {};
   EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColTx, 5, kColTx}));
 }

@@ -80,7 +80,8 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {
-  DocumentState before{{}, BlankImage()};
+  DocumentState before;
+  before.image = BlankImage();
   DocumentState after = before;
   after.image[0] = 1;                   // the very first byte
   after.image[offset::kRadioType] = 2;  // two neighbours: one run

@@ -39,7 +39,7 @@ class CTransferController : public QObject {
   CTransferController(QWidget& owner, TransferDocument& document, Language language);
   ~CTransferController() override;
 
-  // The owner's controller, made on first use.
+  // The owner's controller, made on first use for the document given then.
   static CTransferController* For(QWidget& owner, TransferDocument& document, Language language);
 
   // Caption of the plain message boxes (the product's company).

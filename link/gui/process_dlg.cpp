@@ -58,7 +58,6 @@ void CProcessDlg::StepTo(int position) {
   ui_->progress->setValue(position);
 }
 
-
 void CProcessDlg::ShowWriteChoices(bool backup, bool verify) {
   ui_->backupCheck->setChecked(backup);
   ui_->verifyCheck->setChecked(verify);

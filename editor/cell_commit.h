@@ -7,11 +7,28 @@
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 #include "platform/language.h"
+#include "platform/translatable.h"
 
 namespace selkan {
 
-// Messages a commit can raise (string table ids).
-enum class CellMessage : int { None = 0, OutOfRange = 61448, StepError = 61456 };
+// Messages a commit can raise.
+enum class CellMessage { None, OutOfRange, StepError };
+
+// The English text of a message, empty for None. The program shows it
+// translated by the cell editors, in their catalog context.
+constexpr std::string_view CellMessageText(CellMessage message) {
+  switch (message) {
+    case CellMessage::OutOfRange:
+      return SELKAN_TRANSLATE_NOOP("selkan::CCellEditors", "Out of range,please input again.");
+    case CellMessage::StepError:
+      return SELKAN_TRANSLATE_NOOP(
+          "selkan::CCellEditors",
+          "Error data Value, please input according the step value(6.25K/5k).");
+    case CellMessage::None:
+      break;
+  }
+  return {};
+}
 
 struct CellCommit {
   ChannelRow row;                           // the row after the commit

@@ -1,5 +1,7 @@
 #include "editor/document_change.h"
 
+#include <algorithm>
+
 namespace selkan {
 
 namespace {
@@ -24,13 +26,6 @@ void AddByteRuns(const RadioImage& before, const RadioImage& after, DocumentChan
 
 }  // namespace
 
-bool DocumentChange::TouchesBytes(std::size_t first, std::size_t last) const {
-  for (const ByteRun& run : bytes) {
-    if (run.offset <= last && first < run.offset + run.before.size()) return true;
-  }
-  return false;
-}
-
 DocumentChange DiffStates(const DocumentState& before, const DocumentState& after) {
   DocumentChange change;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
@@ -42,12 +37,6 @@ DocumentChange DiffStates(const DocumentState& before, const DocumentState& afte
   return change;
 }
 
-DocumentChange DiffImages(const RadioImage& before, const RadioImage& after) {
-  DocumentChange change;
-  AddByteRuns(before, after, change);
-  return change;
-}
-
 void ApplyBytes(const DocumentChange& change, ChangeSide side, RadioImage& image) {
   for (const ByteRun& run : change.bytes) {
     const std::vector<std::uint8_t>& bytes = side == ChangeSide::After ? run.after : run.before;
@@ -56,12 +45,22 @@ void ApplyBytes(const DocumentChange& change, ChangeSide side, RadioImage& image
   }
 }
 
-void ApplyChange(const DocumentChange& change, ChangeSide side, DocumentState& state) {
+std::optional<CellRange> ChangedCells(const DocumentChange& change) {
+  std::optional<CellRange> range;
   for (const RowChange& row : change.rows) {
-    if (row.channel < 1 || row.channel > offset::kChannelCount) continue;
-    state.channels[row.channel - 1] = side == ChangeSide::After ? row.after : row.before;
+    for (int column = kColRx; column <= kColBandwidth; ++column) {
+      if (Cell(row.before, column) == Cell(row.after, column)) continue;
+      if (!range) {
+        range = CellRange{row.channel, column, row.channel, column};
+        continue;
+      }
+      range->top = std::min(range->top, row.channel);
+      range->bottom = std::max(range->bottom, row.channel);
+      range->left = std::min(range->left, column);
+      range->right = std::max(range->right, column);
+    }
   }
-  ApplyBytes(change, side, state.image);
+  return range;
 }
 
 }  // namespace selkan

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "editor/cell_edits.h"
 #include "model/channel_codec.h"
 #include "model/radio_image.h"
 
@@ -37,20 +39,19 @@ struct DocumentChange {
   std::vector<RowChange> rows;  // in channel order
   std::vector<ByteRun> bytes;   // in offset order, runs never touch
   bool Empty() const { return rows.empty() && bytes.empty(); }
-  // Whether any byte from first to last (inclusive) changed.
-  bool TouchesBytes(std::size_t first, std::size_t last) const;
 };
 
 enum class ChangeSide { Before, After };
 
 DocumentChange DiffStates(const DocumentState& before, const DocumentState& after);
-// Only the image part of a change.
-DocumentChange DiffImages(const RadioImage& before, const RadioImage& after);
 
-// Puts one side of every row and byte run of the change into the state:
-// After redoes the edit, Before undoes it. Rows and bytes the change does
-// not name keep their values.
-void ApplyChange(const DocumentChange& change, ChangeSide side, DocumentState& state);
+// Puts one side of every byte run of the change into the image: After
+// redoes the edit, Before undoes it. Bytes the change does not name keep
+// their values.
 void ApplyBytes(const DocumentChange& change, ChangeSide side, RadioImage& image);
+
+// The grid cells (channel rows, columns Rx to W/N) whose text the change
+// sets, as the smallest block holding them all; nullopt when it sets none.
+std::optional<CellRange> ChangedCells(const DocumentChange& change);
 
 }  // namespace selkan

@@ -1,19 +1,16 @@
 #include "editor/row_import.h"
 
-#include <array>
 #include <initializer_list>
 
 #include "editor/cell_commit.h"
+#include "editor/channel_columns.h"
 #include "model/tone_table.h"
 
 namespace selkan {
 
 namespace {
 
-constexpr std::array<const char*, kChannelColumns> kColumnNames{
-    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power", "Scan", "W/N"};
-
-const char* ColumnName(int column) { return kColumnNames[column - 1]; }
+const char* ColumnName(int column) { return ColumnTitle(column).english; }
 
 bool IsOneOf(const std::string& text, std::initializer_list<WordPair> words) {
   for (const WordPair& word : words) {
@@ -85,7 +82,7 @@ void Commit(RowImport& result, int column, const std::string& text, const BandLi
   result.row = commit.row;
   if (commit.rejected) {
     result.problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) + ": " +
-                              CellMessageText(commit.message));
+                              std::string(CellMessageText(commit.message)));
   }
 }
 
@@ -103,7 +100,7 @@ void ImportTransmitOnly(RowImport& result, const ChannelRow& cells, const BandLi
   const CellCommit check = CommitCell(ChannelRow{}, kColRx, tx, limits, Language::English);
   if (check.rejected) {
     result.problems.push_back(std::string(ColumnName(kColTx)) + " " + Quoted(tx) + ": " +
-                              CellMessageText(check.message));
+                              std::string(CellMessageText(check.message)));
     return;
   }
   Cell(result.row, kColTx) = Cell(check.row, kColRx);
@@ -111,18 +108,6 @@ void ImportTransmitOnly(RowImport& result, const ChannelRow& cells, const BandLi
 }
 
 }  // namespace
-
-std::string CellMessageText(CellMessage message) {
-  switch (message) {
-    case CellMessage::OutOfRange:
-      return "Out of range,please input again.";
-    case CellMessage::StepError:
-      return "Error data Value, please input according the step value(6.25K/5k).";
-    case CellMessage::None:
-      break;
-  }
-  return "";
-}
 
 RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) {
   RowImport result;

@@ -27,7 +27,4 @@ struct RowImport {
 // either, only the tones that are given are set.
 RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits);
 
-// The English text of a commit message, empty for none.
-std::string CellMessageText(CellMessage message);
-
 }  // namespace selkan

@@ -51,7 +51,8 @@ bool CMainFrame::RefuseWhileTransferring() {
 CTransferController* CMainFrame::TransferControllerOfActiveView() {
   CChildFrame* child = ActiveChild();
   if (!child) return nullptr;
-  CTransferController* controller = CTransferController::For(*child->View(), settings_.language());
+  CSelkanView* view = child->View();
+  CTransferController* controller = CTransferController::For(*view, *view, settings_.language());
   // One transfer in the whole program: another document's would run nested
   // inside this one's event pumps.
   if (!controller->Dialog() && RefuseWhileTransferring()) return nullptr;

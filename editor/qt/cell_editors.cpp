@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editor/cell_commit.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "model/channel_codec.h"
 #include "platform/qt/message_box.h"
@@ -16,6 +15,13 @@ namespace {
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
+
+QString TranslatedCellMessage(CellMessage message) {
+  // The texts are the editor's own, marked for translation in this context.
+  return CCellEditors::tr(std::string(CellMessageText(message)).c_str());
+}
+
+QString CautionCaption() { return CCellEditors::tr("Caution"); }
 
 QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY, bool isList) {
   int height = dpiY * cell.height / 1440;
@@ -119,11 +125,9 @@ void CCellEditors::ShowCellEditor() {
   if (list == nullptr) static_cast<QLineEdit*>(editor)->setText(grid_->GetText());
   const CellTwips cell{grid_->GetCellLeft(), grid_->GetCellTop(), grid_->GetCellWidth(),
                        grid_->GetCellHeight()};
-  lastPlacement_ =
-      CellEditorRect(cell, grid_->logicalDpiX(), grid_->logicalDpiY(), list != nullptr);
   // A closed list box covers the cell only; the extra room is where its
   // list drops down, so that the box does not hide the rows below.
-  QRect box = lastPlacement_;
+  QRect box = CellEditorRect(cell, grid_->logicalDpiX(), grid_->logicalDpiY(), list != nullptr);
   if (list != nullptr) box.setHeight(box.height() - kDropDownRoom);
   editor->setGeometry(box);
   editor->raise();
@@ -193,7 +197,7 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
   const bool hadFocus = editor->hasFocus();
   editor->hide();
   if (hadFocus) grid_->setFocus();
-  if (commit.message != CellMessage::None) ShowMessage(static_cast<int>(commit.message));
+  if (commit.message != CellMessage::None) ShowMessage(commit.message);
   bool changed = false;
   for (int c = kColRx; c <= kColBandwidth; ++c) {
     if (Cell(commit.row, c) == Cell(before, c)) continue;
@@ -244,16 +248,9 @@ void CCellEditors::Advance() {
   }
 }
 
-void CCellEditors::ShowMessage(int messageId) {
-  MessageRequest request;
-  request.parent = owner_;
-  request.caption = tr("Caution");
-  request.text = messageId == static_cast<int>(CellMessage::OutOfRange)
-                     ? tr("Out of range,please input again.")
-                     : tr("Error data Value, please input according the step value(6.25K/5k).");
-  request.icon = QMessageBox::Warning;
-  request.buttons = QMessageBox::Ok;
-  selkan::ShowMessage(request);
+void CCellEditors::ShowMessage(CellMessage message) {
+  selkan::ShowMessage({owner_, CautionCaption(), TranslatedCellMessage(message),
+                       QMessageBox::Warning, QMessageBox::Ok});
 }
 
 }  // namespace selkan

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 #include "platform/language.h"
@@ -19,6 +20,11 @@ class QWidget;
 namespace selkan {
 
 class CMSFlexGrid;
+
+// A commit's message in the program's language, and the caption of the
+// boxes that show it and the grid's other cautions.
+QString TranslatedCellMessage(CellMessage message);
+QString CautionCaption();
 
 // Control ids of the in-cell editors, by grid column.
 inline constexpr int kRxEditorId = 2127;
@@ -78,9 +84,6 @@ class CCellEditors : public QObject {
   QLineEdit* RxEditor() const { return rx_; }
   QLineEdit* TxEditor() const { return tx_; }
   QComboBox* ListForColumn(int column) const;
-  // The editor of the current column before a list's box is cut to the
-  // cell: the rectangle CellEditorRect gave at the last ShowCellEditor.
-  QRect LastPlacement() const { return lastPlacement_; }
   // The editor that is shown, or nullptr.
   QWidget* OpenEditor() const;
 
@@ -116,7 +119,7 @@ class CCellEditors : public QObject {
   void CreateEditors(const std::vector<std::string>& toneList, Language language);
   QComboBox* MakeList(int controlId, const std::vector<QString>& items, bool scrollBar);
   void Advance();
-  void ShowMessage(int messageId);
+  void ShowMessage(CellMessage message);
   QString EditorValue(int column) const;
 
   CMSFlexGrid* grid_;
@@ -127,7 +130,6 @@ class CCellEditors : public QObject {
   QLineEdit* tx_ = nullptr;
   std::array<QComboBox*, 5> lists_{};  // columns 3 to 7
   std::array<std::vector<QString>, 5> listItems_;
-  QRect lastPlacement_;
   bool suppressOpen_ = false;
   QString openedWith_;  // the open editor's value when it opened
   CommitObserver observer_;

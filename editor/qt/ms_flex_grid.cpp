@@ -139,7 +139,6 @@ void CMSFlexGrid::MoveTo(int row, int col) {
 }
 
 QString CMSFlexGrid::GetText() const { return GetTextMatrix(GetRow(), GetCol()); }
-void CMSFlexGrid::SetText(const QString& text) { SetTextMatrix(GetRow(), GetCol(), text); }
 
 QString CMSFlexGrid::GetTextMatrix(int row, int col) const {
   if (row < 0 || row >= GetRows() || col < 0 || col >= GetCols()) return {};
@@ -183,10 +182,6 @@ void CMSFlexGrid::SetColAlignment(int col, short alignment) {
   ApplyAlignment(col);
 }
 
-short CMSFlexGrid::GetColAlignment(int col) const {
-  return alignments_.value(col, kAlignLeftCenter);
-}
-
 // A column's alignment covers its fixed cell too.
 void CMSFlexGrid::ApplyAlignment(int col) {
   const Qt::Alignment alignment = AlignmentOfCode(alignments_.value(col, kAlignLeftCenter));
@@ -216,13 +211,6 @@ void CMSFlexGrid::SetColWidth(int col, int twips) {
     table_->verticalHeader()->setFixedWidth(pixels);
   else
     table_->setColumnWidth(col - 1, pixels);
-}
-
-int CMSFlexGrid::GetRowHeight(int row) const {
-  if (row < 0 || row >= GetRows()) return 0;
-  const int pixels =
-      row == 0 ? table_->horizontalHeader()->minimumHeight() : table_->rowHeight(row - 1);
-  return PixelsToTwips(pixels, DpiY());
 }
 
 // Top-left pixel of the current cell inside this widget: the table's place,

@@ -28,7 +28,6 @@ class CMSFlexGrid : public QWidget {
   // Alignment codes of SetColAlignment.
   static constexpr short kAlignLeftCenter = 1;
   static constexpr short kAlignCenterCenter = 4;
-  static constexpr short kAlignRightCenter = 7;
 
   explicit CMSFlexGrid(QWidget* parent = nullptr);
   ~CMSFlexGrid() override;
@@ -46,13 +45,11 @@ class CMSFlexGrid : public QWidget {
   void SetCol(int col);
 
   QString GetText() const;
-  void SetText(const QString& text);
   QString GetTextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const QString& text);
 
   // 0x00BBGGRR, as a Windows COLORREF.
   void SetForeColorFixed(std::uint32_t color);
-  std::uint32_t GetForeColorFixed() const { return foreColorFixed_; }
 
   // The current cell, in twips inside this widget.
   int GetCellLeft() const;
@@ -64,11 +61,8 @@ class CMSFlexGrid : public QWidget {
   // vertical code % 3 (top, centre, bottom); 4 is centred both ways. Other
   // codes are left and vertically centred. A column's fixed cell follows it.
   void SetColAlignment(int col, short alignment);
-  short GetColAlignment(int col) const;
   int GetColWidth(int col) const;
   void SetColWidth(int col, int twips);
-  // Height of a row in twips (the fixed row is the column titles' band).
-  int GetRowHeight(int row) const;
 
   // The table inside, for tests and for placing child editors.
   GridTable* Table() const { return table_; }

@@ -1,17 +1,21 @@
 #include "editor/qt/selkan_view.h"
 
-#include <QFontMetrics>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QUndoStack>
 
 #include "editor/qt/cell_editors.h"
+#include "editor/qt/channel_commands.h"
 #include "editor/qt/channel_grid_layout.h"
+#include "editor/qt/grid_selection.h"
 #include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/song_font.h"
+#include "editor/qt/view_form.h"
 #include "editor/qt/view_keys.h"
 #include "model/channel_codec.h"
 #include "model/qt/product_caption.h"
@@ -28,11 +32,6 @@ namespace {
 
 constexpr int kTitleControlId = 1007;
 
-// The form in dialog units: its size, the title label and the grid.
-constexpr QSize kFormDlu(436, 247);
-constexpr QRect kTitleDlu(135, 14, 165, 15);
-constexpr QRect kGridDlu(14, 37, 409, 196);
-
 QColor FromColorRef(unsigned color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
@@ -42,23 +41,6 @@ QFont FormFont() {
   font.setWeight(QFont::Normal);
   return font;
 }
-
-// Dialog units of a form in the given font: horizontally a quarter of the
-// average letter width, vertically an eighth of the line height.
-struct DialogUnits {
-  explicit DialogUnits(const QFontMetrics& metrics)
-      : width(metrics.horizontalAdvance(
-                  QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-              52.0),
-        height(metrics.height()) {}
-  int X(int dlu) const { return static_cast<int>(dlu * width / 4.0 + 0.5); }
-  int Y(int dlu) const { return static_cast<int>(dlu * height / 8.0 + 0.5); }
-  QRect Rect(const QRect& dlu) const {
-    return QRect(X(dlu.x()), Y(dlu.y()), X(dlu.width()), Y(dlu.height()));
-  }
-  double width;
-  double height;
-};
 
 }  // namespace
 
@@ -81,57 +63,30 @@ CSelkanView::CSelkanView(CSelkanDoc& document, ViewContext context, QWidget* par
   grid_->setObjectName(QStringLiteral("grid"));
   grid_->SetRows(kGridRows);
   grid_->SetCols(kGridCols);
-  LayOutForm();
+  form_.LayOut(title_, grid_, font());
+  setMinimumSize(form_.Size());
+  resize(form_.Size());
+  form_.Fit(size());
   SetUpHistory();
+  SetUpEditors();
   SetUpSelection();
+  commands_ = std::make_unique<ChannelCommands>(
+      ChannelCommands::Parts{*grid_, *editors_, *history_, document_.Image(),
+                             [this] { return limits_; }, CurrentLanguage(), this});
 }
 
 CSelkanView::~CSelkanView() {
   // The history and the selection still signal while the children go (the
   // history clears itself); by then this is no view any more.
-  disconnect(undoStack_, nullptr, this, nullptr);
+  disconnect(history_, nullptr, this, nullptr);
   disconnect(grid_->Table()->selectionModel(), nullptr, this, nullptr);
 }
 
-// The form in pixels: at its own size the label and the grid stay where it
-// puts them; a larger window gives the grid more room (FitGridToView).
-void CSelkanView::LayOutForm() {
-  const DialogUnits units{QFontMetrics(font())};
-  formSize_ = QSize(units.X(kFormDlu.width()), units.Y(kFormDlu.height()));
-  QRect titleRect = units.Rect(kTitleDlu);
-  // The 12-point title needs more height than 15 units of a 9-point form.
-  const int titleHeight = std::max(titleRect.height(), QFontMetrics(title_->font()).height() + 4);
-  titleRect.setTop(titleRect.top() - (titleHeight - titleRect.height()) / 2);
-  titleRect.setHeight(titleHeight);
-  const QRect gridRect = units.Rect(kGridDlu);
-  formLayout_.title = {titleRect.x(), titleRect.y(), titleRect.width(), titleRect.height()};
-  formLayout_.grid = {gridRect.x(), gridRect.y(), gridRect.width(), gridRect.height()};
-  setMinimumSize(formSize_);
-  resize(formSize_);
-  FitGridToView();
-}
-
-QSize CSelkanView::sizeHint() const { return formSize_; }
+QSize CSelkanView::sizeHint() const { return form_.Size(); }
 
 void CSelkanView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  FitGridToView();
-}
-
-// The grid grows with the window and shows more rows; its columns keep
-// their ratios. Shrinking back gives the form's own layout again.
-void CSelkanView::FitGridToView() {
-  const FormLayout layout =
-      selkan::LayOutForm(formLayout_, formSize_.width(), formSize_.height(), width(), height());
-  const auto rect = [](const Box& box) { return QRect(box.x, box.y, box.width, box.height); };
-  title_->setGeometry(rect(layout.title));
-  grid_->setGeometry(rect(layout.grid));
-  if (firstUpdate_) return;  // the column widths are not set up yet
-  const std::array<int, kGridCols> widths =
-      ScaleColumnWidths(formColumnWidths_, formLayout_.grid.width, layout.grid.width);
-  for (int c = 0; c < kGridCols; ++c) {
-    if (grid_->GetColWidth(c) != widths[c]) grid_->SetColWidth(c, widths[c]);
-  }
+  form_.Fit(size());
 }
 
 Language CSelkanView::CurrentLanguage() const {
@@ -146,9 +101,7 @@ void CSelkanView::OnInitialUpdate() {
 
 void CSelkanView::SetUpOnce() {
   const Language language = CurrentLanguage();
-  toneList_ = BuildToneList(language);
   grid_->SetForeColorFixed(kFixedCellColor);
-  SetUpEditors();
   for (int c = 0; c < kGridCols; ++c)
     grid_->SetTextMatrix(0, c, QString::fromUtf8(ColumnTitle(c).In(language)));
   title_->setText(context_.settings != nullptr ? ProfileText(context_.settings->Title(),
@@ -157,21 +110,30 @@ void CSelkanView::SetUpOnce() {
   for (int r = 1; r < kGridRows; ++r)
     grid_->SetTextMatrix(r, 0, QString::fromStdString(ChannelNumberText(r)));
   for (int c = 0; c < kGridCols; ++c) grid_->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
-  formColumnWidths_ = ColumnWidths(grid_->GetColWidth(0));
-  for (int c = 0; c < kGridCols; ++c) grid_->SetColWidth(c, formColumnWidths_[c]);
+  form_.SetColumnWidths(ColumnWidths(grid_->GetColWidth(0)));
   firstUpdate_ = false;
-  FitGridToView();
+  form_.Fit(size());
+}
+
+void CSelkanView::SetUpHistory() {
+  history_ = new DocumentHistory(*this, this);
+  connect(history_, &DocumentHistory::cleanChanged, this,
+          [this](bool clean) { document_.SetModified(!clean); });
+  connect(history_, &DocumentHistory::changed, this, &CSelkanView::edited);
 }
 
 // The seven in-cell editors, hidden children of the grid, opened and
 // committed by the grid's cell events and by Enter.
 void CSelkanView::SetUpEditors() {
+  const Language language = CurrentLanguage();
   editors_ =
-      new CCellEditors(grid_, this, toneList_, CurrentLanguage(), [this] { return limits_; });
-  editors_->SetCommitObserver([this](int row, const ChannelRow& before, const ChannelRow& after) {
-    DocumentChange change;
-    change.rows.push_back({row, before, after});
-    PushChange(std::move(change), tr("Cell Edit"));
+      new CCellEditors(grid_, this, BuildToneList(language), language, [this] { return limits_; });
+  // A commit has changed the grid already: one row, one step.
+  editors_->SetCommitObserver([this](int row, const ChannelRow& before, const ChannelRow&) {
+    const DocumentState after = State();
+    DocumentState was = after;
+    was.channels[row - 1] = before;
+    history_->Record(was, after, tr("Cell Edit"));
   });
   // Several selected cells are a block to copy or clear, not a cell to edit.
   editors_->SetOpenCondition([this] {
@@ -182,18 +144,19 @@ void CSelkanView::SetUpEditors() {
   connect(grid_, &CMSFlexGrid::mouseDown, editors_, &CCellEditors::OpenCurrentCell);
   connect(grid_, &CMSFlexGrid::leaveCell, this, &CSelkanView::CommitOpenEditor);
   connect(grid_, &CMSFlexGrid::scroll, editors_, &CCellEditors::HideAll);
-  auto* keys = new CViewKeyFilter([this] { editors_->EnterPressed(); }, this);
-  keys->SetEditingKeys(
-      [this](QWidget* watched, const QKeyEvent& key) { return ClaimsKey(watched, key); },
-      [this](QWidget* watched, const QKeyEvent& key) { return HandleKey(watched, key); });
-  keys->Watch(this);
-  keys->Watch(grid_->Table());
-  for (int c = 1; c < kGridCols; ++c) keys->Watch(editors_->EditorForColumn(c));
+  new CViewKeyFilter(*this, *grid_, *editors_,
+                     {{EditCommand::Undo, [this] { OnEditUndo(); }},
+                      {EditCommand::Redo, [this] { OnEditRedo(); }},
+                      {EditCommand::Copy, [this] { OnEditCopy(); }},
+                      {EditCommand::Cut, [this] { OnEditCut(); }},
+                      {EditCommand::Paste, [this] { OnEditPaste(); }},
+                      {EditCommand::SelectAll, [this] { OnEditSelectAll(); }},
+                      {EditCommand::Clear, [this] { OnEditClear(); }},
+                      {EditCommand::MoveUp, [this] { OnMoveChannelUp(); }},
+                      {EditCommand::MoveDown, [this] { OnMoveChannelDown(); }}});
 }
 
-void CSelkanView::CommitOpenEditor() {
-  if (editors_ != nullptr) editors_->CommitOpenEditor();
-}
+void CSelkanView::CommitOpenEditor() { editors_->CommitOpenEditor(); }
 
 // title.ico at the size stored in the file; a missing or unreadable file
 // gives the null icon, which leaves the frame without one.
@@ -210,7 +173,7 @@ void CSelkanView::Decode() {
   const Language language = CurrentLanguage();
   const ChannelTable table = DecodeChannels(document_.Image(), language);
   // A refill replaces every cell: an editor still open holds a replaced text.
-  if (editors_ != nullptr) editors_->HideAll();
+  editors_->HideAll();
   grid_->setUpdatesEnabled(false);
   for (int r = 1; r <= offset::kChannelCount; ++r) {
     for (int c = 1; c <= kChannelColumns; ++c)
@@ -233,6 +196,126 @@ void CSelkanView::Decode() {
 void CSelkanView::Encode() {
   CommitOpenEditor();
   EncodeChannels(GridTexts(), document_.Image());
+}
+
+ChannelTable CSelkanView::GridTexts() const { return selkan::GridTexts(*grid_); }
+
+DocumentState CSelkanView::State() const { return {GridTexts(), document_.Image()}; }
+
+// --- The history ---
+
+void CSelkanView::ApplyChange(const DocumentChange& change, ChangeSide side) {
+  bool cellsChanged = false;
+  for (const RowChange& row : change.rows) {
+    const ChannelRow& cells = side == ChangeSide::After ? row.after : row.before;
+    if (PutChannelRow(*grid_, row.channel, cells)) cellsChanged = true;
+  }
+  // An editor open over a changed cell would hold a replaced text.
+  if (cellsChanged) editors_->HideAll();
+  RadioImage& image = document_.Image();
+  const std::array product{image[offset::kRadioType], image[offset::kBandIndex]};
+  ApplyBytes(change, side, image);
+  if (product != std::array{image[offset::kRadioType], image[offset::kBandIndex]}) RefreshProduct();
+}
+
+void CSelkanView::ShowChangedCells(const CellRange& cells) { selkan::SelectCells(*grid_, cells); }
+
+// Band limits and caption from the image's radio type and band, as the
+// product step shows them, without storing anything in the registry.
+void CSelkanView::RefreshProduct() {
+  if (context_.profile == nullptr) return;
+  const RadioImage& image = document_.Image();
+  limits_ = BandLimitsFromText(
+      BandText(*context_.profile, image[offset::kRadioType], image[offset::kBandIndex]));
+  const std::string languageName =
+      context_.settings != nullptr ? context_.settings->LanguageName() : std::string("English");
+  emit captionChanged(
+      ProductStepCaption(*context_.profile, image, languageName, CurrentLanguage()));
+}
+
+void CSelkanView::RecordImageChange(const RadioImage& before, const RadioImage& after,
+                                    const QString& text) {
+  const ChannelTable channels = GridTexts();
+  history_->Record({channels, before}, {channels, after}, text);
+}
+
+void CSelkanView::ReplaceChannels(const ChannelTable& table, const QString& text) {
+  commands_->ReplaceChannels(table, text);
+}
+
+// Undo first takes back a value being chosen in an open list; a value being
+// typed has the editor's own undo (the key goes there while it has any).
+void CSelkanView::OnEditUndo() {
+  if (editors_->HasPendingValue()) {
+    editors_->RevertOpenEditor();
+    return;
+  }
+  editors_->HideAll();
+  history_->Stack()->undo();
+}
+
+// A value still being typed is a new edit: committing it ends the redo.
+void CSelkanView::OnEditRedo() {
+  editors_->CloseOpenEditor();
+  history_->Stack()->redo();
+}
+
+// --- Transfers ---
+
+RadioImage CSelkanView::ImageToWrite() {
+  Encode();
+  return document_.Image();
+}
+
+void CSelkanView::TakeReadImage(const RadioImage& image) {
+  const DocumentState before = State();
+  document_.Image() = image;
+  SetBlankDocumentFlag(false);
+  Decode();
+  history_->Record(before, State(), tr("Read"));
+}
+
+void CSelkanView::MarkClean() {
+  history_->MarkClean();
+  document_.SetModified(false);
+}
+
+// --- The selection, the Edit menu and the keys ---
+
+void CSelkanView::SetUpSelection() {
+  GridTable* table = grid_->Table();
+  connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (editors_->OpenEditor() == nullptr) return;
+    const CellRange range = SelectedRange();
+    if (range.Rows() > 1 || range.Columns() > 1) editors_->CloseOpenEditor();
+  });
+  table->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table, &QWidget::customContextMenuRequested, this,
+          [this, table](const QPoint& at) { ShowContextMenu(table->viewport()->mapToGlobal(at)); });
+  QHeaderView* numbers = table->verticalHeader();
+  numbers->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(numbers, &QWidget::customContextMenuRequested, this,
+          [this, numbers](const QPoint& at) { ShowContextMenu(numbers->mapToGlobal(at)); });
+}
+
+CellRange CSelkanView::SelectedRange() const { return selkan::SelectedRange(*grid_); }
+void CSelkanView::SelectCells(const CellRange& range) { selkan::SelectCells(*grid_, range); }
+
+void CSelkanView::OnEditCopy() { commands_->Copy(); }
+void CSelkanView::OnEditCut() { commands_->Cut(); }
+void CSelkanView::OnEditPaste() { commands_->Paste(); }
+void CSelkanView::OnEditClear() { commands_->Clear(); }
+void CSelkanView::OnEditSelectAll() { commands_->SelectAll(); }
+void CSelkanView::OnInsertChannel() { commands_->Run(RowCommand::InsertEmpty); }
+void CSelkanView::OnDeleteChannel() { commands_->Run(RowCommand::Delete); }
+void CSelkanView::OnMoveChannelUp() { commands_->Run(RowCommand::MoveUp); }
+void CSelkanView::OnMoveChannelDown() { commands_->Run(RowCommand::MoveDown); }
+
+void CSelkanView::ShowContextMenu(const QPoint& position) {
+  if (contextActions_.isEmpty()) return;
+  QMenu menu(this);
+  menu.addActions(contextActions_);
+  menu.exec(position);
 }
 
 }  // namespace selkan

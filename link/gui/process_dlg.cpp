@@ -58,8 +58,6 @@ void CProcessDlg::StepTo(int position) {
   ui_->progress->setValue(position);
 }
 
-int CProcessDlg::Position() const { return ui_->progress->value(); }
-
 void CProcessDlg::ShowWriteChoices(bool backup, bool verify) {
   ui_->backupCheck->setChecked(backup);
   ui_->verifyCheck->setChecked(verify);

@@ -32,7 +32,6 @@ class CProcessDlg : public QDialog {
   // One pair of blocks more: steps the bar while it is below limit and shows
   // the position in the counter.
   void StepTo(int position);
-  int Position() const;
 
   // A write offers to back up the radio first and to verify it afterwards:
   // the two check boxes, set as given, until OK fixes the choice.

@@ -17,18 +17,20 @@ namespace {
 
 constexpr int kListedDifferences = 12;  // a longer list ends in "and N more"
 
-QString Tr(const char* source) {
-  return QCoreApplication::translate("selkan::SafeTransfer", source);
-}
+// The texts of a write from the program, in their catalog context.
+struct SafeTransfer {
+  Q_DECLARE_TR_FUNCTIONS(selkan::SafeTransfer)
+};
 
 QString StepText(WriteStep step, bool restoring) {
   switch (step) {
     case WriteStep::kBackup:
-      return Tr("reading the radio into a backup");
+      return SafeTransfer::tr("reading the radio into a backup");
     case WriteStep::kWrite:
-      return restoring ? Tr("writing the backup back into the radio") : Tr("writing the radio");
+      return restoring ? SafeTransfer::tr("writing the backup back into the radio")
+                       : SafeTransfer::tr("writing the radio");
     case WriteStep::kVerify:
-      return Tr("reading the radio back to verify it");
+      return SafeTransfer::tr("reading the radio back to verify it");
   }
   return {};
 }
@@ -45,18 +47,19 @@ AfterBreak AskAfterBreak(const SafeWriteResult& result, const std::string& backu
   QString text;
   if (result.outcome == TransferOutcome::kProgramInterrupt)
     text = TransferMessageText(result.outcome) + QStringLiteral("\n\n");
-  text += Tr("The write broke off after %1 of %2 blocks: the radio is only partly programmed.")
+  text += SafeTransfer::tr(
+              "The write broke off after %1 of %2 blocks: the radio is only partly programmed.")
               .arg(result.blocksWritten)
               .arg(protocol::kWriteBlocks);
   MessageRequest request{context.parent, context.caption, text, QMessageBox::Warning,
                          QMessageBox::Retry | QMessageBox::Cancel};
-  ButtonTexts buttonTexts{{QMessageBox::Retry, Tr("Retry the write")}};
+  ButtonTexts buttonTexts{{QMessageBox::Retry, SafeTransfer::tr("Retry the write")}};
   if (!backupPath.empty()) {
-    request.text +=
-        QStringLiteral("\n") +
-        Tr("Its contents from before the write are kept in %1.").arg(Native(backupPath));
+    request.text += QStringLiteral("\n") +
+                    SafeTransfer::tr("Its contents from before the write are kept in %1.")
+                        .arg(Native(backupPath));
     request.buttons |= QMessageBox::RestoreDefaults;
-    buttonTexts[QMessageBox::RestoreDefaults] = Tr("Restore the backup");
+    buttonTexts[QMessageBox::RestoreDefaults] = SafeTransfer::tr("Restore the backup");
   }
   switch (ShowMessage(request, buttonTexts)) {
     case QMessageBox::Retry:
@@ -72,13 +75,14 @@ void ShowMismatch(const SafeWriteResult& result, const SafeWriteContext& context
   QStringList lines;
   for (const ImageDifference& difference : result.mismatches) {
     if (lines.size() == kListedDifferences) {
-      lines << Tr("and %1 more").arg(result.mismatches.size() - kListedDifferences);
+      lines << SafeTransfer::tr("and %1 more").arg(result.mismatches.size() - kListedDifferences);
       break;
     }
     lines << QString::fromStdString(DifferenceLine(difference));
   }
   const QString text =
-      Tr("The radio does not hold what was written. These differ (written -> in the radio):") +
+      SafeTransfer::tr(
+          "The radio does not hold what was written. These differ (written -> in the radio):") +
       QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
   ShowMessage({context.parent, context.caption, text, QMessageBox::Warning, QMessageBox::Ok});
 }
@@ -97,9 +101,9 @@ void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteCon
   switch (result.outcome) {
     case TransferOutcome::kCompleted:
       if (context.note && restoring) {
-        context.note(Tr("The backup was written back into the radio."));
+        context.note(SafeTransfer::tr("The backup was written back into the radio."));
       } else if (context.note && result.step == WriteStep::kVerify) {
-        context.note(Tr("The radio was written and verified."));
+        context.note(SafeTransfer::tr("The radio was written and verified."));
       }
       return;
     case TransferOutcome::kCancelled:
@@ -108,21 +112,26 @@ void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteCon
       ShowMismatch(result, context);
       return;
     case TransferOutcome::kBackupNotSaved:
-      ShowMessage({context.parent, context.caption,
-                   Tr("The radio's contents could not be kept as a backup:\n%1\nNothing was "
-                      "written to the radio.")
-                       .arg(QString::fromStdString(result.backupError)),
-                   QMessageBox::Warning, QMessageBox::Ok});
+      ShowMessage(
+          {context.parent, context.caption,
+           SafeTransfer::tr("The radio's contents could not be kept as a backup:\n%1\nNothing was "
+                            "written to the radio.")
+               .arg(QString::fromStdString(result.backupError)),
+           QMessageBox::Warning, QMessageBox::Ok});
       return;
     default:
       break;
   }
   if (result.step == WriteStep::kBackup) {
-    ReportWithNote(result.outcome,
-                   Tr("The radio could not be read for its backup: nothing was written."), context);
+    ReportWithNote(
+        result.outcome,
+        SafeTransfer::tr("The radio could not be read for its backup: nothing was written."),
+        context);
   } else if (result.step == WriteStep::kVerify) {
-    ReportWithNote(result.outcome,
-                   Tr("The radio was written, but reading it back to verify it failed."), context);
+    ReportWithNote(
+        result.outcome,
+        SafeTransfer::tr("The radio was written, but reading it back to verify it failed."),
+        context);
   } else if (context.report) {
     context.report(result.outcome);
   }
@@ -130,12 +139,11 @@ void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteCon
 
 }  // namespace
 
-TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::string& port,
-                                        const RadioImage& image, bool backup, bool verify,
+TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteRequest& asked,
                                         const TransferCallbacks& callbacks,
                                         const SafeWriteContext& context) {
   BackupStore store(context.backupDirectory);
-  SafeWriteRequest request{port, image, backup, verify};
+  SafeWriteRequest request = asked;
   bool restoring = false;
   int step = 0;
   SafeWriteHooks hooks;
@@ -144,8 +152,10 @@ TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::strin
     const int steps = (request.backup ? 1 : 0) + 1 + (request.verify ? 1 : 0);
     ++step;
     if (context.dialog) {
-      context.dialog->BeginStep(
-          Tr("Step %1 of %2: %3").arg(step).arg(steps).arg(StepText(started, restoring)));
+      context.dialog->BeginStep(SafeTransfer::tr("Step %1 of %2: %3")
+                                    .arg(step)
+                                    .arg(steps)
+                                    .arg(StepText(started, restoring)));
     }
   };
   hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
@@ -169,7 +179,7 @@ TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::strin
     context.dialog->ClearCancel();
     restoring = choice == AfterBreak::kRestore && kept;
     request.backup = false;
-    request.image = restoring ? *kept : image;
+    request.image = restoring ? *kept : asked.image;
     step = 0;
     result = RunSafeWrite(engine, request, hooks, context.language);
   }

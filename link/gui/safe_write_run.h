@@ -7,6 +7,7 @@
 #include <string>
 
 #include "link/gui/process_dlg.h"
+#include "link/safe_write.h"
 #include "link/transfer_engine.h"
 #include "platform/language.h"
 
@@ -23,20 +24,21 @@ struct SafeWriteContext {
   std::filesystem::path backupDirectory;
   // The radio type's name for an image's type index (for backup names).
   std::function<std::string(int typeIndex)> typeName;
-  // Shows the radio's own message of an outcome (61453, 61454, radio type).
+  // Shows the radio's own message of an outcome (port error, program
+  // interrupt, radio type).
   std::function<void(TransferOutcome outcome)> report;
   // A short note that the write went well ("verified").
   std::function<void(const QString& note)> note;
 };
 
-// Writes the image with the chosen safety steps: a backup of the radio
-// first, a check afterwards. When the write breaks off part way, the user
-// may retry it or write the backup back (and do so again should that break
-// off too). Every message is shown here. Returns the outcome of writing the
-// image: completed only when the radio holds it (and it was checked, when
-// asked); after a restore, the outcome that broke off the write.
-TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const std::string& port,
-                                        const RadioImage& image, bool backup, bool verify,
+// Writes the request's image with the safety steps it asks for: a backup of
+// the radio first, a check afterwards. When the write breaks off part way,
+// the user may retry it or write the backup back (and do so again should
+// that break off too). Every message is shown here. Returns the outcome of
+// writing the image: completed only when the radio holds it (and it was
+// checked, when asked); after a restore, the outcome that broke off the
+// write.
+TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteRequest& request,
                                         const TransferCallbacks& callbacks,
                                         const SafeWriteContext& context);
 

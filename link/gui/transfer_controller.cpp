@@ -8,43 +8,43 @@
 #include <QStatusBar>
 #include <QThread>
 
-#include "editor/qt/selkan_view.h"
 #include "link/gui/process_dlg.h"
 #include "link/gui/safe_write_run.h"
+#include "link/gui/transfer_document.h"
 #include "link/gui/transfer_messages.h"
 #include "link/gui/transfer_monitor.h"
 #include "link/port_names.h"
 #include "link/qt/backup_location.h"
 #include "link/qt/qt_serial_port.h"
-#include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
 
 namespace selkan {
 
-CTransferController::CTransferController(CSelkanView& view, Language language)
-    : QObject(&view), view_(view), language_(language) {
+CTransferController::CTransferController(QWidget& owner, TransferDocument& document,
+                                         Language language)
+    : QObject(&owner), owner_(owner), document_(document), language_(language) {
   setObjectName(QStringLiteral("transferController"));
-  sleep_ = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
 }
 
 CTransferController::~CTransferController() { delete dialog_.data(); }
 
-CTransferController* CTransferController::For(CSelkanView& view, Language language) {
-  if (auto* existing = view.findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly))
+CTransferController* CTransferController::For(QWidget& owner, TransferDocument& document,
+                                              Language language) {
+  if (auto* existing = owner.findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly))
     return existing;
-  return new CTransferController(view, language);
+  return new CTransferController(owner, document, language);
 }
 
+// A value being typed goes into the document before the window comes up:
+// it belongs to the grid that a read replaces, and a write sends it.
 void CTransferController::OnRead() {
-  // What is being typed belongs to the grid that the read will replace.
-  if (!dialog_) view_.CommitOpenEditor();
+  if (!dialog_) document_.CommitOpenEditor();
   OpenDialog(TransferDirection::kRead);
 }
 
 void CTransferController::OnWrite() {
-  // The open cell editor goes into its cell before the window comes up.
-  if (!dialog_) view_.Encode();
+  if (!dialog_) document_.CommitOpenEditor();
   OpenDialog(TransferDirection::kWrite);
 }
 
@@ -62,12 +62,12 @@ void CTransferController::OpenDialog(TransferDirection direction) {
       [self] {
         if (self) self->RunTransfer();
       },
-      &view_);
+      &owner_);
   dialog_->setWindowFlag(Qt::Dialog);
   if (direction == TransferDirection::kWrite) RecallWriteChoices();
   dialog_->show();
-  // Centred over the window that holds the view.
-  const QWidget* owner = view_.window();
+  // Centred over the window that holds the document.
+  const QWidget* owner = owner_.window();
   QRect frame = dialog_->frameGeometry();
   frame.moveCenter(owner->frameGeometry().center());
   dialog_->move(frame.topLeft());
@@ -83,12 +83,15 @@ void CTransferController::RunTransfer() {
 
   // The engine works on a copy: the document changes only after a complete
   // read, and nothing the pumped events do can pull the image from under it.
+  RadioImage image{};
   if (direction == TransferDirection::kWrite)
-    view_.Encode();
+    image = document_.ImageToWrite();
   else
-    view_.CommitOpenEditor();
-  RadioImage image = view_.Document().Image();
-  const std::string portName = view_.PortName().toStdString();
+    document_.CommitOpenEditor();
+  // An edit or a product change made while the bytes go out is not in the
+  // radio: it keeps the document's modified mark after a completed write.
+  const std::uint64_t revision = document_.Revision();
+  const std::string portName = document_.PortName().toStdString();
   const std::string port = ResolvePortName(portName);
 
   TransferCallbacks callbacks;
@@ -103,37 +106,30 @@ void CTransferController::RunTransfer() {
   callbacks.askRetry = [self] {
     if (!self) return false;
     const auto answer = ShowMessage(
-        {&self->view_, self->caption_, TransferMessageText(TransferOutcome::kCommunicationError),
+        {&self->owner_, self->caption_, TransferMessageText(TransferOutcome::kCommunicationError),
          QMessageBox::NoIcon, QMessageBox::Retry | QMessageBox::Cancel});
     return answer == QMessageBox::Retry;
   };
 
-  // An edit or a product change made while the bytes go out is not in the
-  // radio: it keeps the document's modified mark after a completed write.
-  bool changedMeanwhile = false;
-  const QMetaObject::Connection editWatch =
-      connect(&view_, &CSelkanView::edited, this, [&changedMeanwhile] { changedMeanwhile = true; });
-
   // The port waits for the radio with the event loop running, so that the
   // window stays alive between the protocol's steps.
   QtSerialPort serialPort(QtSerialPort::Waiting::kEventLoop);
-  TransferEngine engine(serialPort, sleep_);
+  TransferEngine engine(serialPort, [](int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+  });
   const PortDetails portDetails = [&serialPort, portName, port] {
     return PortErrorDetails(portName, port, serialPort.ErrorText());
   };
   const TransferOutcome outcome = direction == TransferDirection::kRead
                                       ? engine.Read(port, image, callbacks)
                                       : Write(engine, port, image, callbacks, portDetails);
-  if (!self) return;  // the view went while the transfer ran
-  disconnect(editWatch);
+  if (!self) return;  // the document went while the transfer ran
   running_ = false;
 
-  CSelkanDoc& document = view_.Document();
   if (outcome == TransferOutcome::kCompleted && direction == TransferDirection::kRead) {
-    view_.TakeReadImage(image);  // one step of the document's history
-  } else if (outcome == TransferOutcome::kCompleted && !changedMeanwhile &&
-             document.Image() == image) {
-    view_.MarkClean();  // the radio holds what the document holds
+    document_.TakeReadImage(image);  // one step of the document's history
+  } else if (outcome == TransferOutcome::kCompleted && document_.Revision() == revision) {
+    document_.MarkClean();  // the radio holds what the document holds
   }
   if (direction == TransferDirection::kRead)
     Report(outcome, portDetails);  // a write reported its own
@@ -148,7 +144,7 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
                                            const PortDetails& portDetails) {
   RememberWriteChoices();
   SafeWriteContext context;
-  context.parent = &view_;
+  context.parent = &owner_;
   context.caption = caption_;
   context.language = language_;
   context.dialog = dialog_;
@@ -159,13 +155,14 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
   context.report = [self, portDetails](TransferOutcome outcome) {
     if (self) self->Report(outcome, portDetails);
   };
-  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(view_.window());
+  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(owner_.window());
   context.note = [frame](const QString& note) {
     if (frame) frame->statusBar()->showMessage(note, 10000);
   };
-  const bool backup = dialog_ && dialog_->BackupChosen();
-  const bool verify = dialog_ && dialog_->VerifyChosen();
-  return RunSafeWriteFromProgram(engine, port, image, backup, verify, callbacks, context);
+  SafeWriteRequest request{port, image};
+  request.backup = dialog_ && dialog_->BackupChosen();
+  request.verify = dialog_ && dialog_->VerifyChosen();
+  return RunSafeWriteFromProgram(engine, request, callbacks, context);
 }
 
 void CTransferController::RecallWriteChoices() {
@@ -186,25 +183,25 @@ void CTransferController::Report(TransferOutcome outcome, const PortDetails& por
   switch (outcome) {
     case TransferOutcome::kPortError:
       ShowMessage(
-          {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok},
+          {&owner_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok},
           portDetails());
       break;
     case TransferOutcome::kProgramInterrupt:
       ShowMessage(
-          {&view_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok});
+          {&owner_, caption_, TransferMessageText(outcome), QMessageBox::NoIcon, QMessageBox::Ok});
       break;
     case TransferOutcome::kRadioMismatch: {
       const BuiltInMessage message = RadioMismatchMessage(language_);
-      ShowMessage({&view_, message.caption, message.text, QMessageBox::NoIcon, QMessageBox::Ok});
+      ShowMessage({&owner_, message.caption, message.text, QMessageBox::NoIcon, QMessageBox::Ok});
       break;
     }
-    default:  // completed, cancelled, or 61451 already answered with Cancel
+    default:  // completed, cancelled, or a communication error already answered with Cancel
       break;
   }
 }
 
 void CTransferController::ShowFrame() {
-  for (QWidget* w = view_.parentWidget(); w != nullptr; w = w->parentWidget()) {
+  for (QWidget* w = owner_.parentWidget(); w != nullptr; w = w->parentWidget()) {
     auto* frame = qobject_cast<QMdiSubWindow*>(w);
     if (frame == nullptr) continue;
     if (frame->isHidden()) {

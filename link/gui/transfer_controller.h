@@ -13,8 +13,8 @@
 
 namespace selkan {
 
-class CSelkanView;
 class Registry;
+class TransferDocument;
 
 enum class TransferDirection { kRead = 0, kWrite = 1 };
 
@@ -29,22 +29,21 @@ struct WriteSafetySettings {
   std::filesystem::path backupDirectory;
 };
 
-// A channel view's Read and Write: the progress window, then the transfer
-// on the user-interface thread, with the event queue pumped between blocks
-// and the outcome reported in message boxes. Lives as a child of its view.
+// A document's Read and Write: the progress window, then the transfer on
+// the user-interface thread, with the event queue pumped between blocks and
+// the outcome reported in message boxes. Lives as a child of the widget that
+// shows the document (the owner of its windows), and only as long as it.
 class CTransferController : public QObject {
   Q_OBJECT
  public:
-  CTransferController(CSelkanView& view, Language language);
+  CTransferController(QWidget& owner, TransferDocument& document, Language language);
   ~CTransferController() override;
 
-  // The view's controller, made on first use.
-  static CTransferController* For(CSelkanView& view, Language language);
+  // The owner's controller, made on first use for the document given then.
+  static CTransferController* For(QWidget& owner, TransferDocument& document, Language language);
 
   // Caption of the plain message boxes (the product's company).
   void SetMessageCaption(const QString& caption) { caption_ = caption; }
-  // The millisecond wait between protocol steps (tests keep the real one).
-  void SetSleep(SleepFunction sleep) { sleep_ = std::move(sleep); }
   void SetWriteSafety(WriteSafetySettings settings) { safety_ = std::move(settings); }
 
   // The Read and Write commands: open the progress window, whose OK starts
@@ -55,7 +54,6 @@ class CTransferController : public QObject {
 
   TransferDirection Direction() const { return direction_; }
   CProcessDlg* Dialog() const { return dialog_.data(); }
-  bool Running() const { return running_; }
 
  signals:
   // A transfer ended, however it ended.
@@ -64,8 +62,8 @@ class CTransferController : public QObject {
  private:
   void OpenDialog(TransferDirection direction);
   void RunTransfer();
-  // Shows an outcome's message; portDetails gives the details of 61453 (which
-  // port, which device, why) and is asked only then.
+  // Shows an outcome's message; portDetails gives the details of a port
+  // error (which port, which device, why) and is asked only then.
   using PortDetails = std::function<QString()>;
   void Report(TransferOutcome outcome, const PortDetails& portDetails);
   void ShowFrame();
@@ -75,10 +73,10 @@ class CTransferController : public QObject {
   TransferOutcome Write(TransferEngine& engine, const std::string& port, const RadioImage& image,
                         const TransferCallbacks& callbacks, const PortDetails& portDetails);
 
-  CSelkanView& view_;
+  QWidget& owner_;
+  TransferDocument& document_;
   Language language_;
   QString caption_;
-  SleepFunction sleep_;
   WriteSafetySettings safety_;
   TransferDirection direction_ = TransferDirection::kRead;
   QPointer<CProcessDlg> dialog_;

@@ -12,27 +12,20 @@ namespace {
 constexpr WordPair kReadTitle{"Read Data", "读数据"};
 constexpr WordPair kWriteTitle{"Write Data", "写数据"};
 constexpr WordPair kMismatchCaption{"Caution", "警告"};
-constexpr WordPair kMismatchText{
-    "Becuase the type of radio does not match,\ncommunications is interrupt.",
-    "对讲机类型不匹配,无法通讯。"};
 
-QString Translated(const char* source) {
-  return QCoreApplication::translate("selkan::TransferMessages", source);
+// The texts are the link's own, marked for translation where they are defined.
+QString Translated(const char* context, std::string_view source) {
+  return QCoreApplication::translate(context, std::string(source).c_str());
 }
 
 }  // namespace
 
 QString TransferMessageText(TransferOutcome outcome) {
-  // The sources repeat the link's English texts so that the catalogs find them.
   switch (outcome) {
     case TransferOutcome::kPortError:
-      return Translated(
-          "Could not Open the Port,Please check whether the Port are occupied or the device are "
-          "ok");
     case TransferOutcome::kCommunicationError:
-      return Translated("Communication Error,Please check all the connections and the radio power");
     case TransferOutcome::kProgramInterrupt:
-      return Translated("Program Interrupt, Please reset the radio and try again");
+      return Translated("selkan::TransferMessages", EnglishMessage(outcome));
     default:
       return {};
   }
@@ -46,12 +39,12 @@ QString PortErrorDetails(const std::string& name, const std::string& device,
   const PortAdvice advice = AdviseOnAccess(access);
   if (advice == PortAdvice::kNone) return details;
   return details + QStringLiteral("\n\n") +
-         QCoreApplication::translate("selkan::PortAccess", PortAdviceText(advice))
+         Translated("selkan::PortAccess", PortAdviceText(advice))
              .arg(QString::fromStdString(device), QString::fromStdString(access.group));
 }
 
 BuiltInMessage RadioMismatchMessage(Language language) {
-  return {QString::fromUtf8(kMismatchText.In(language)),
+  return {QString::fromUtf8(kRadioMismatchMessage.In(language)),
           QString::fromUtf8(kMismatchCaption.In(language))};
 }
 

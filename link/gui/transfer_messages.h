@@ -8,13 +8,13 @@
 
 namespace selkan {
 
-// The text of a transfer's message in the catalog's language (61453, 61451,
-// 61454); empty when the outcome has none in the string table.
+// The text of a transfer's message in the catalog's language (port error,
+// communication error, program interrupt); empty for any other outcome.
 QString TransferMessageText(TransferOutcome outcome);
 
-// The details of 61453 for the device that did not open: what to do when
-// the user may not use it (on Linux, typically: join the group dialout);
-// empty when that is not the reason.
+// The details of the port error for the device that did not open: what to
+// do when the user may not use it (on Linux, typically: join the group
+// dialout); empty when that is not the reason.
 // The first line names the port as the user chose it, the device it stands
 // for and the system's reason ("COM3 (/dev/ttyUSB2): Permission denied").
 QString PortErrorDetails(const std::string& name, const std::string& device,

@@ -80,24 +80,30 @@ TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {
-  RadioImage before = BlankImage();
-  RadioImage after = before;
-  after[0] = 1;                   // the very first byte
-  after[offset::kRadioType] = 2;  // two neighbours: one run
-  after[offset::kBandIndex] = 3;
-  after[kImageSize - 1] = 4;  // the very last byte
-  const DocumentChange change = DiffImages(before, after);
+  DocumentState before;
+  before.image = BlankImage();
+  DocumentState after = before;
+  after.image[0] = 1;                   // the very first byte
+  after.image[offset::kRadioType] = 2;  // two neighbours: one run
+  after.image[offset::kBandIndex] = 3;
+  after.image[kImageSize - 1] = 4;  // the very last byte
+  const DocumentChange change = DiffStates(before, after);
   ASSERT_EQ(change.bytes.size(), 3u);
   EXPECT_EQ(change.bytes[1].offset, offset::kRadioType);
   EXPECT_EQ(change.bytes[1].after, (std::vector<std::uint8_t>{2, 3}));
   EXPECT_TRUE(change.rows.empty());
-  EXPECT_TRUE(change.TouchesBytes(offset::kBandIndex, offset::kBandIndex));
-  EXPECT_TRUE(change.TouchesBytes(kImageSize - 1, kImageSize - 1));
-  EXPECT_FALSE(change.TouchesBytes(1, offset::kRadioType - 1));
-  EXPECT_FALSE(change.TouchesBytes(offset::kBandIndex + 1, kImageSize - 2));
-  RadioImage image = before;
+  EXPECT_EQ(ChangedCells(change), std::nullopt);
+  RadioImage image = before.image;
   ApplyBytes(change, ChangeSide::After, image);
-  EXPECT_EQ(image, after);
+  EXPECT_EQ(image, after.image);
+
+  // The cells an undo shows: one block over every changed cell, the
+  // unchanged cells of a changed row left out of it.
+  Cell(after.channels[4], kColTx) = "x";  // channel 5
+  after.channels[8] = {"a", "", "", "", "", "", "w"};
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 9, kColBandwidth}));
+  after.channels[8] = {};
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColTx, 5, kColTx}));
 }
 
 }  // namespace

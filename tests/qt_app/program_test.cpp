@@ -1,5 +1,6 @@
 // The whole program as its user drives it, from start-up to a change of
-// language (stored only once the user agreed to close).
+// language (stored only once the user agreed to close), and its texts in
+// both catalogs.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QUndoStack>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <functional>
 
@@ -22,6 +26,8 @@
 #include "dialogs/language_dlg.h"
 #include "dialogs/program_restart.h"
 #include "editor/qt/cell_editors.h"
+#include "link/gui/transfer_messages.h"
+#include "link/port_access.h"
 #include "model/channel_codec.h"
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
@@ -538,6 +544,63 @@ class ProgramTest : public QObject {
     QCOMPARE(starts.files.size(), 1);
     QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
     QVERIFY(p.frame->isVisible());
+  }
+
+  // Every text the program shows translated has a translation in both built
+  // catalogs: the texts as Qt's lupdate finds them in the sources (tr(),
+  // translate(), the .ui files, the plain layers' marked texts), and the
+  // texts the Qt side looks up from a table of a plain layer.
+  void everyShownTextIsInBothCatalogs() {
+    const QDir bin(QStringLiteral(SELKAN_BIN_DIR));
+    QTranslator english, chinese;
+    QVERIFY(english.load(bin.filePath("EnglishQ47.qm")) &&
+            chinese.load(bin.filePath("ChineseQ47.qm")));
+    QStringList texts, missing;  // texts: "context/source"
+    const auto check = [&](const QString& context, const QString& source) {
+      texts << context + '/' + source;
+      for (const QTranslator* catalog : {&english, &chinese}) {
+        if (catalog->translate(context.toUtf8(), source.toUtf8()).isEmpty())
+          missing << QDir(catalog->filePath()).dirName() + ": " + context + " \"" + source + '"';
+      }
+    };
+
+    QTemporaryDir scratch;
+    const QString found = scratch.filePath("found.ts");
+    const QDir root(QStringLiteral(SELKAN_SOURCE_DIR));
+    const QString alias = "QT_TRANSLATE_NOOP+=SELKAN_TRANSLATE_NOOP";
+    QStringList arguments{"-silent", "-locations", "none", "-extensions", "cpp,h,ui", "-I"};
+    arguments << root.path() << "-tr-function-alias" << alias;
+    for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+      const QStringList notProgram{"tests", "bench", "resources", "scripts", "cmake"};
+      if (!notProgram.contains(name) && !name.startsWith("build")) arguments << root.filePath(name);
+    }
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(SELKAN_LUPDATE), arguments << "-ts" << found);
+    QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+    QFile file(found);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+      if (!xml.isStartElement()) continue;
+      if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+      if (xml.name() == QLatin1String("source")) check(context, xml.readElementText());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // The plain layers' marked texts are among those found.
+    QVERIFY(texts.contains("selkan::TransferMessages/" + QString(kPortErrorText.data())));
+    QVERIFY(texts.contains("selkan::CCellEditors/" +
+                           QString(CellMessageText(CellMessage::StepError).data())));
+
+    // lupdate cannot follow a text looked up from a table: the Qt side must
+    // ask in the context the table marks it for.
+    for (PortAdvice kind : {PortAdvice::kJoinGroup, PortAdvice::kLogInAgain, PortAdvice::kAskAdmin})
+      check("selkan::PortAccess", PortAdviceText(kind));
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+    QCoreApplication::installTranslator(&chinese);
+    QVERIFY(TransferMessageText(TransferOutcome::kPortError).toStdString() != kPortErrorText);
+    QVERIFY(TranslatedCellMessage(CellMessage::StepError).toStdString() !=
+            CellMessageText(CellMessage::StepError));
   }
 };
 

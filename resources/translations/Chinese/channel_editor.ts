@@ -10,6 +10,9 @@
       <source>Read</source>
       <translation>读频</translation>
     </message>
+  </context>
+  <context>
+    <name>selkan::ChannelCommands</name>
     <message>
       <source>Cut</source>
       <translation>剪切</translation>

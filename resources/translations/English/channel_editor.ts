@@ -10,6 +10,9 @@
       <source>Read</source>
       <translation>Read</translation>
     </message>
+  </context>
+  <context>
+    <name>selkan::ChannelCommands</name>
     <message>
       <source>Cut</source>
       <translation>Cut</translation>

@@ -1,9 +1,10 @@
 // Text pasted into the grid as Edit > Paste takes it. The paste changes only
 // the cells its block covers, and the other cells of a channel only where it
-// enters the Rx (an empty Rx clears the channel); a refused value is one of
-// the block's and leaves its cell; an entered value shows in its cell, a
-// frequency in the band and on the raster; the grid shows what its records
-// will store; and the pasted channels, copied and pasted back, store the same.
+// enters the Rx (an empty Rx clears the channel), and nothing in a channel
+// without a frequency; a refused value is one of the block's and leaves its
+// cell; an entered value shows in its cell, a frequency in the band and on
+// the raster; the grid shows what its records will store; and the pasted
+// channels, copied and pasted back, store the same.
 //
 // Input: a byte for the language and the band, three for the target (top
 // channel, columns, rows), one that lays out the grid's channels, the text.
@@ -99,6 +100,8 @@ void CheckChannel(const ChannelRow& old, const ChannelRow& row, const Pasted& pa
     const std::string& cell = Cell(row, column);
     const bool changed = cell != Cell(old, column);
     Check(!changed || pasted.values[column] || rxEntered, "the paste changes only what it covers");
+    Check(!changed || cell.empty() || !Cell(row, kColRx).empty() || !Cell(row, kColTx).empty(),
+          "a channel without a frequency takes no value");
     // A channel with one frequency keeps no Power, Scan or W/N and no
     // "None" in its record; an empty cell is stored as the default.
     const bool unstored =

@@ -99,10 +99,11 @@ Layout PlaceBlock(const CellRange& target, const PastedBlock& block) {
   const bool fill = block.columns.empty() && block.rows.size() == 1 &&
                     block.rows.front().size() == 1 && (target.Rows() > 1 || target.Columns() > 1);
   if (fill) {
+    const std::string value(TrimBlanks(block.rows.front().front()));
     for (int channel = target.top; channel <= target.bottom; ++channel) {
       PlacedRow row{channel, {}};
       for (int column = target.left; column <= target.right; ++column)
-        row.values.push_back({column, block.rows.front().front()});
+        row.values.push_back({column, value});
       layout.rows.push_back(std::move(row));
     }
     return layout;

@@ -145,9 +145,10 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
   // From channel 199 and from W/N on, what has no cell counts once per kind.
   const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
   EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
-  // One value fills a whole selection.
+  // One value fills a whole selection, without blanks around it as pasted
+  // into one cell.
   table[0] = table[1] = kFilled;
-  const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, "High\n");
+  const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
   // With a header the columns come by name, from the target's channel.

@@ -1,7 +1,9 @@
 // The profile store on a file of any content: it loads; a store that was
 // only read writes nothing; a value set reads back after the write-back;
 // and writing back what a write-back wrote changes nothing (it is a fixed
-// point), also where UTF-8 and GBK texts meet.
+// point), also where UTF-8 and GBK texts meet. The store compares without
+// regard to letter case, so a value the file holds in another case counts
+// as unchanged and is not written: it reads back in the file's case.
 //
 // Input: a byte that picks the section and key to set, the value (up to
 // the first NUL byte), then the file's content.
@@ -18,6 +20,32 @@ namespace {
 // Names as the program and its files use them: ASCII, UTF-8 and GBK ("中").
 constexpr std::array<const char*, 4> kSections = {"Setup", "English", "\xE4\xB8\xAD", "\xD6\xD0"};
 constexpr std::array<const char*, 4> kKeys = {"Language", "AppName", "Field1", "\xB0\x41"};
+
+// Equal but for the case of ASCII letters, byte by byte (looser than the
+// store in GBK, where a letter inside a double-byte character must match).
+bool SameButCase(std::string_view a, std::string_view b) {
+  return selkan::TextEquals(a, b, true, selkan::TextEncoding::Utf8);
+}
+
+// The text without its blanks: a rewritten entry line loses those after
+// its value.
+std::string Unblanked(std::string text) {
+  std::erase_if(text, [](char c) {
+    return std::string_view(" \t\r\n\v\f").find(c) != std::string_view::npos;
+  });
+  return text;
+}
+
+// Loads the file, changes the value and sets it again, and writes it back.
+std::string WriteBack(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& value) {
+  selkan::CProfileStore store;
+  selkan::fuzz::Check(store.Load(path, false, true, false), "the write-back loads");
+  store.SetValue(section, key, value + "x");
+  store.SetValue(section, key, value);
+  store.Save(false);
+  return selkan::fuzz::ReadFile(path);
+}
 
 }  // namespace
 
@@ -48,13 +76,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store.Save(false);
     written = ReadFile(path);
   }
-  CProfileStore again;
-  Check(again.Load(path, false, true, false), "the write-back loads");
-  Check(again.GetValue(section, key, "\x01") == CutValueNote(value),
-        "the value set reads back from the file");
-  again.SetValue(section, key, value + "x");
-  again.SetValue(section, key, value);
-  again.Save(false);
-  Check(ReadFile(path) == written, "a write-back of a write-back changes nothing");
+  // Nothing written: the file held the value, perhaps in another case.
+  const bool kept = written == content;
+  {
+    CProfileStore again;
+    Check(again.Load(path, false, true, false), "the write-back loads");
+    const std::string readBack = again.GetValue(section, key, "\x01");
+    Check(readBack == CutValueNote(value) || (kept && SameButCase(readBack, CutValueNote(value))),
+          "the value set reads back from the file");
+  }
+  const std::string rewritten = WriteBack(path, section, key, value);
+  if (rewritten != written) {
+    Check(kept && SameButCase(Unblanked(rewritten), Unblanked(written)),
+          "a write-back changes only the letter case of a kept value and the blanks after it");
+    Check(WriteBack(path, section, key, value) == rewritten,
+          "a write-back of a write-back changes nothing");
+  }
   return 0;
 }

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string written;
   {
     CProfileStore store;
-    Check(store.Load(path, false, true, false), "any file loads");
+    Check(store.Load(path), "any file loads");
     store.Save(false);
     Check(ReadFile(path) == content, "a store without changes writes nothing");
     store.SetValue(section, key, value);
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     written = ReadFile(path);
   }
   CProfileStore again;
-  Check(again.Load(path, false, true, false), "the write-back loads");
+  Check(again.Load(path), "the write-back loads");
   Check(again.GetValue(section, key, "\x01") == CutValueNote(value),
         "the value set reads back from the file");
   again.SetValue(section, key, value + "x");

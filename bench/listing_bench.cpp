@@ -50,9 +50,8 @@ int main(int argc, char** argv) {
     }
     std::sort(seconds.begin(), seconds.end());
     std::printf("%s, 199 channels, 30 pages: median %.3f s (min %.3f, max %.3f), PDF %lld bytes\n",
-                language == selkan::Language::Chinese ? "Chinese" : "English",
-                seconds[seconds.size() / 2], seconds.front(), seconds.back(),
-                static_cast<long long>(size));
+                selkan::LanguageName(language), seconds[seconds.size() / 2], seconds.front(),
+                seconds.back(), static_cast<long long>(size));
   }
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/registry.h"
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 #include "settings/profile_text.h"
 
@@ -12,7 +13,6 @@ namespace selkan {
 
 namespace {
 
-constexpr std::string_view kSetup = "Setup";
 constexpr std::int64_t kTenHertzPerMHz = 100000;
 constexpr std::int64_t kMaxWholeMHz = std::numeric_limits<std::int32_t>::max() / kTenHertzPerMHz;
 
@@ -50,10 +50,14 @@ std::vector<std::string> SplitBands(std::string_view bandList, TextEncoding enco
   return bands;
 }
 
+std::string RadioTypeName(const CProfileStore& profile, int typeIndex) {
+  return profile.GetValue(kSetupSection, NumberedKey("Type", typeIndex + 1), "");
+}
+
 std::vector<std::string> RadioTypeNames(const CProfileStore& profile) {
   std::vector<std::string> names;
-  for (int n = 1; n <= kMaxRadioTypes; ++n) {
-    std::string name = profile.GetValue(kSetup, NumberedKey("Type", n), "");
+  for (int t = 0; t < kMaxRadioTypes; ++t) {
+    std::string name = RadioTypeName(profile, t);
     if (name.empty()) break;
     names.push_back(std::move(name));
   }
@@ -61,7 +65,7 @@ std::vector<std::string> RadioTypeNames(const CProfileStore& profile) {
 }
 
 std::string BandListOfType(const CProfileStore& profile, int typeIndex) {
-  return profile.GetValue(kSetup, NumberedKey("Field", typeIndex + 1), "");
+  return profile.GetValue(kSetupSection, NumberedKey("Field", typeIndex + 1), "");
 }
 
 std::string BandText(const CProfileStore& profile, int typeIndex, int bandIndex) {
@@ -96,29 +100,30 @@ std::string CaptionText(std::string_view appName, std::string_view typeName,
   return caption;
 }
 
-ProductStepResult RunProductStep(RadioImage& image, bool blankDocument,
-                                 const CProfileStore& profile, std::string_view languageName,
-                                 Language language, Registry& registry) {
-  const std::string key = RegistryKeyFor(profile.GetValue(kSetup, "AppName", ""));
+CaptionNames CaptionNamesOf(const CProfileStore& profile, const RadioImage& image,
+                            std::string_view languageName) {
+  const int type = image[offset::kRadioType];
+  return {profile.GetValue(languageName, "AppName", ""), RadioTypeName(profile, type),
+          BandText(profile, type, image[offset::kBandIndex])};
+}
+
+BandLimits RunProductStep(RadioImage& image, bool blankDocument, const CProfileStore& profile,
+                          Registry& registry) {
+  const std::string key = ProductRegistryKey(profile);
   if (blankDocument) {
-    image[offset::kRadioType] = static_cast<std::uint8_t>(registry.ReadValueOrZero(key, "Type"));
-    image[offset::kBandIndex] = static_cast<std::uint8_t>(registry.ReadValueOrZero(key, "Field"));
+    image[offset::kRadioType] =
+        static_cast<std::uint8_t>(registry.ReadValueOrZero(key, kTypeRegistryValue));
+    image[offset::kBandIndex] =
+        static_cast<std::uint8_t>(registry.ReadValueOrZero(key, kBandRegistryValue));
   } else {
     // A failed write is of no consequence here: the next new document then
     // starts from whatever the registry holds.
-    registry.WriteValue(key, "Type", image[offset::kRadioType]);
-    registry.WriteValue(key, "Field", image[offset::kBandIndex]);
+    registry.WriteValue(key, kTypeRegistryValue, image[offset::kRadioType]);
+    registry.WriteValue(key, kBandRegistryValue, image[offset::kBandIndex]);
   }
 
-  const int type = image[offset::kRadioType];
-  const std::string typeName = profile.GetValue(kSetup, NumberedKey("Type", type + 1), "");
-  const std::string band = BandText(profile, type, image[offset::kBandIndex]);
-  const std::string appName = profile.GetValue(languageName, "AppName", "");
-
-  ProductStepResult result;
-  result.caption = CaptionText(appName, typeName, band, language);
-  result.limits = BandLimitsFromText(band);
-  return result;
+  return BandLimitsFromText(
+      BandText(profile, image[offset::kRadioType], image[offset::kBandIndex]));
 }
 
 }  // namespace selkan

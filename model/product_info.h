@@ -22,12 +22,20 @@ struct BandLimits {
 
 inline constexpr int kMaxRadioTypes = 19;
 
+// The registry values (under ProductRegistryKey) that keep the radio type
+// and band chosen last, which a new document takes.
+inline constexpr const char* kTypeRegistryValue = "Type";
+inline constexpr const char* kBandRegistryValue = "Field";
+
 // "130 - 160MHz|400 - 470MHz" split at "|"; a list without "|" is one band.
 // The list is split by characters of the profile's encoding: in GBK, "|"
 // (0x7C) is also the second byte of many characters, which do not split.
 std::vector<std::string> SplitBands(std::string_view bandList, TextEncoding encoding);
-// Values of "Type1".."Type19" of section "Setup" up to the first missing or
-// empty one.
+// "Type%d" of section "Setup" for type index t (key number t + 1): the name
+// of the radio type; empty when the profile names none.
+std::string RadioTypeName(const CProfileStore& profile, int typeIndex);
+// RadioTypeName of the type indexes from 0 up to the first missing or empty
+// one, at most kMaxRadioTypes.
 std::vector<std::string> RadioTypeNames(const CProfileStore& profile);
 // "Field%d" of section "Setup" for type index t (key number t + 1).
 std::string BandListOfType(const CProfileStore& profile, int typeIndex);
@@ -44,18 +52,23 @@ BandLimits BandLimitsFromText(std::string_view bandText);
 std::string CaptionText(std::string_view appName, std::string_view typeName,
                         std::string_view bandText, Language labels);
 
-struct ProductStepResult {
-  std::string caption;
-  BandLimits limits;
+// What the main window's caption names for an image, as the profile holds
+// them (to be decoded by its encoding): the "AppName" of the section named
+// by languageName, the name of the image's radio type (0xFD0) and the band
+// text of its type and band (0xFD1).
+struct CaptionNames {
+  std::string appName;
+  std::string typeName;
+  std::string bandText;
 };
+CaptionNames CaptionNamesOf(const CProfileStore& profile, const RadioImage& image,
+                            std::string_view languageName);
 
 // The product step that follows every decode: with the blank-document flag
-// set, radio type and band come from the registry ("Type", "Field") into
-// 0xFD0/0xFD1; otherwise the image's are stored in the registry. Then the
-// caption (labels by language, application name from the section named by
-// languageName) and the band limits.
-ProductStepResult RunProductStep(RadioImage& image, bool blankDocument,
-                                 const CProfileStore& profile, std::string_view languageName,
-                                 Language language, Registry& registry);
+// set, radio type and band come from the registry into 0xFD0/0xFD1;
+// otherwise the image's are stored there. Returns the band limits of the
+// image's type and band. (The caption is the Qt side's: ProductStepCaption.)
+BandLimits RunProductStep(RadioImage& image, bool blankDocument, const CProfileStore& profile,
+                          Registry& registry);
 
 }  // namespace selkan

@@ -19,9 +19,7 @@ class CSelkanDoc {
   const RadioImage& Image() const { return image_; }
 
   const std::string& PathName() const { return pathName_; }
-  void SetPathName(std::string path) { pathName_ = std::move(path); }
   const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
 
   // Changes not yet saved: set by a committed edit or a dialog's OK that
   // changed the image, cleared by a save and by a completed write to the

@@ -26,7 +26,6 @@ class BarMouse {
   void SetFrame(const BarRect& frame);
   const BarRect& Frame() const { return frame_; }
   const BarRect& CloseButton() const { return closeButton_; }
-  const BarRect& Strip() const { return strip_; }
 
   Effects Press(int x, int y);
   Effects Move(int x, int y, int frameClientWidth);

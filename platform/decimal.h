@@ -25,7 +25,8 @@ std::int32_t TruncateToInt32(double value);
 // integer codes (frequencies with factor 100000, CTCSS tones with 10).
 std::int32_t ScaledInteger(double value, double factor);
 
-// printf-style fixed formatting, e.g. FormatFixed("%3.5f", 438.1).
+// One double formatted by a printf format, e.g. FormatDouble("%3.5f", 438.1)
+// gives "438.10000", always with a decimal point whatever the locale.
 std::string FormatDouble(const char* format, double value);
 
 }  // namespace selkan

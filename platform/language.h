@@ -6,6 +6,12 @@ namespace selkan {
 // language flag.
 enum class Language { English, Chinese };
 
+// The language's name as the product profile stores the choice and names
+// the section of the language's product texts.
+inline const char* LanguageName(Language language) {
+  return language == Language::Chinese ? "Chinese" : "English";
+}
+
 // A built-in text with its English and Chinese form (Chinese in UTF-8).
 struct WordPair {
   const char* english;

@@ -2,14 +2,12 @@
 
 #include <filesystem>
 
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 
 namespace selkan {
 
 namespace {
-
-constexpr const char* kSection = "Setup";
-constexpr const char* kKey = "Language";
 
 std::string MakerSettingsPath(const CProfileStore& productProfile) {
   const std::filesystem::path profile = productProfile.FilePath();
@@ -21,21 +19,21 @@ std::string MakerSettingsPath(const CProfileStore& productProfile) {
 
 bool StoreLanguageChoice(CProfileStore& productProfile, const std::string& languageName,
                          std::string* error, std::string* makerError) {
-  const std::string before = productProfile.GetValue(kSection, kKey, "");
-  productProfile.SetValue(kSection, kKey, languageName);
+  const std::string before = productProfile.GetValue(kSetupSection, kLanguageKey, "");
+  productProfile.SetValue(kSetupSection, kLanguageKey, languageName);
   std::string why;
   if (!productProfile.Flush(&why)) {
-    productProfile.SetValue(kSection, kKey, before);
+    productProfile.SetValue(kSetupSection, kLanguageKey, before);
     if (error) *error = why;
     return false;
   }
   const std::string makerPath = MakerSettingsPath(productProfile);
   CProfileStore maker;
-  if (!maker.Load(makerPath, false, true, false)) {
+  if (!maker.Load(makerPath)) {
     if (makerError) *makerError = "cannot open " + makerPath;
     return true;
   }
-  maker.SetValue(kSection, kKey, languageName);
+  maker.SetValue(kSetupSection, kLanguageKey, languageName);
   if (!maker.Flush(&why) && makerError) *makerError = why;
   return true;
 }

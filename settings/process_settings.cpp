@@ -1,13 +1,15 @@
 #include "settings/process_settings.h"
 
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 
 namespace selkan {
 
 void ProcessSettings::Initialize(const CProfileStore& profile, std::string programDirectory) {
   profile_ = &profile;
-  languageName_ = profile.GetValue("Setup", "Language", "");
-  language_ = languageName_ == "Chinese" ? Language::Chinese : Language::English;
+  languageName_ = profile.GetValue(kSetupSection, kLanguageKey, "");
+  language_ = languageName_ == selkan::LanguageName(Language::Chinese) ? Language::Chinese
+                                                                       : Language::English;
   helpFileName_ = language_ == Language::Chinese ? "chHelp" : "enHelp";
   programDirectory_ = std::move(programDirectory);
 }
@@ -19,12 +21,12 @@ std::string ProcessSettings::ProductText(const std::string& key) const {
 }
 
 std::string ProcessSettings::Title() const {
-  return profile_ ? profile_->GetValue(IsChinese() ? "Chinese" : "English", "Title", "")
+  return profile_ ? profile_->GetValue(selkan::LanguageName(language_), "Title", "")
                   : std::string();
 }
 
 std::string ProcessSettings::SetupAppName() const {
-  return profile_ ? profile_->GetValue("Setup", "AppName", "") : std::string();
+  return profile_ ? selkan::SetupAppName(*profile_) : std::string();
 }
 
 TextEncoding ProcessSettings::ProfileEncoding() const {

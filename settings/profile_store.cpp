@@ -40,37 +40,32 @@ CProfileStore::CProfileStore(int growthStep) : growthStep_(growthStep > 0 ? grow
 
 CProfileStore::~CProfileStore() {
   try {
-    if (saveOnClose_) Save(backupOnClose_);
+    if (options_.saveOnClose) Save(options_.backupOnClose);
   } catch (...) {
     // Nothing may leave a destructor; the file then stays as it was.
   }
   Clear();
 }
 
-bool CProfileStore::OpenInProgramDir(const std::string& fileName, bool saveOnClose,
-                                     bool caseInsensitive, bool backupOnClose) {
-  const ProgramFolders program{ProgramDirectory(), ProgramDirectoryIsInstalled()};
-  const ProfilePaths paths = ChooseProfilePaths(program, UserConfigDirectory(), fileName);
-  if (paths.write != program.directory + fileName) {
+bool CProfileStore::OpenInProgramDir(const std::string& fileName, ProfileOptions options) {
+  const ProfilePaths paths = ProgramProfilePaths(fileName);
+  if (paths.write != ProgramDirectory() + fileName) {
     // The user's configuration folder may not exist yet; a failure shows
     // later as a write-back that does not happen, as for any unwritable file.
     std::error_code ignored;
     fs::create_directories(fs::path(paths.write).parent_path(), ignored);
   }
-  const bool loaded = Load(paths.read, saveOnClose, caseInsensitive, backupOnClose);
+  const bool loaded = Load(paths.read, options);
   if (!filePath_.empty()) filePath_ = paths.write;
   return loaded;
 }
 
-bool CProfileStore::Load(const std::string& path, bool saveOnClose, bool caseInsensitive,
-                         bool backupOnClose) {
+bool CProfileStore::Load(const std::string& path, ProfileOptions options) {
   if (!filePath_.empty()) {
     Save(false);
     Clear();
   }
-  saveOnClose_ = saveOnClose;
-  caseInsensitive_ = caseInsensitive;
-  backupOnClose_ = backupOnClose;
+  options_ = options;
 
   std::error_code error;
   if (!fs::exists(path, error) && !CreateEmptyFile(path)) return false;
@@ -309,7 +304,7 @@ int CProfileStore::FindKey(int section, std::string_view key) const {
 }
 
 bool CProfileStore::CompareText(std::string_view a, std::string_view b) const {
-  return TextEquals(a, b, caseInsensitive_, encoding_);
+  return TextEquals(a, b, options_.caseInsensitive, encoding_);
 }
 
 }  // namespace selkan

@@ -9,6 +9,16 @@
 
 namespace selkan {
 
+// How a profile store treats the file it loads.
+struct ProfileOptions {
+  // Changes are written back when the store goes.
+  bool saveOnClose = false;
+  // That write-back first copies the file to a numbered backup beside it.
+  bool backupOnClose = false;
+  // Sections and keys compare without regard to ASCII letter case.
+  bool caseInsensitive = true;
+};
+
 // A plain-text profile file ("[Section]" header lines and "key = value"
 // lines) held completely in memory. Lookups are answered from memory, changes
 // are recorded in memory and the file is written back by Save (and on
@@ -27,10 +37,10 @@ class CProfileStore {
   // Loads fileName of the program directory. When the user may not change
   // the shipped file, the store writes back to the user's own copy instead
   // (and reads that copy once it exists): see ChooseProfilePaths.
-  bool OpenInProgramDir(const std::string& fileName, bool saveOnClose, bool caseInsensitive,
-                        bool backupOnClose);
-  // Loads a file by full path; a missing file is created empty.
-  bool Load(const std::string& path, bool saveOnClose, bool caseInsensitive, bool backupOnClose);
+  bool OpenInProgramDir(const std::string& fileName, ProfileOptions options = {});
+  // Loads a file by full path; a missing file is created empty. A file
+  // loaded before is written back first when it holds changes.
+  bool Load(const std::string& path, ProfileOptions options = {});
 
   std::string GetValue(std::string_view section, std::string_view key,
                        std::string_view defaultValue) const;
@@ -54,7 +64,6 @@ class CProfileStore {
   // The file written back: the loaded file, or the user's copy that stands
   // in for a read-only one.
   const std::string& FilePath() const { return filePath_; }
-  const std::string& BackupPath() const { return backupPath_; }
   // Chooses the numbered backup name "<file>.NNN" one above the highest
   // number found among the files beside it.
   std::string NextBackupName() const;
@@ -103,9 +112,7 @@ class CProfileStore {
   // sections named here are looked up and written back.
   std::vector<std::string> sectionTable_;
   int currentSection_ = 0;
-  bool caseInsensitive_ = true;
-  bool saveOnClose_ = false;
-  bool backupOnClose_ = false;
+  ProfileOptions options_;
   bool modified_ = false;
   std::vector<Line> lines_;  // the file as read
   TextEncoding encoding_ = TextEncoding::Utf8;

@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/user_folder.h"
+
 #ifndef SELKAN_INSTALLED_DATA_DIR
 #define SELKAN_INSTALLED_DATA_DIR "../share/selkan"
 #endif
@@ -108,10 +110,10 @@ bool ProgramDirectoryIsInstalled() { return CurrentFolders().installed; }
 
 std::string UserConfigDirectoryFrom(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome != nullptr && fs::path(xdgConfigHome).is_absolute()) {
-    return WithSeparator((fs::path(xdgConfigHome) / "Selkan").string());
+    return WithSeparator((fs::path(xdgConfigHome) / kUserFolderName).string());
   }
   if (home != nullptr && *home != '\0') {
-    return WithSeparator((fs::path(home) / ".config" / "Selkan").string());
+    return WithSeparator((fs::path(home) / ".config" / kUserFolderName).string());
   }
   return {};
 }
@@ -134,6 +136,10 @@ ProfilePaths ChooseProfilePaths(const ProgramFolders& program, const std::string
   const std::string own = userDirectory + fileName;
   if (IsFile(own) || !IsFile(shipped)) return {own, own};
   return {shipped, own};
+}
+
+ProfilePaths ProgramProfilePaths(const std::string& fileName) {
+  return ChooseProfilePaths(CurrentFolders(), UserConfigDirectory(), fileName);
 }
 
 }  // namespace selkan

@@ -64,5 +64,8 @@ struct ProfilePaths {
 // shipped file's content there.
 ProfilePaths ChooseProfilePaths(const ProgramFolders& program, const std::string& userDirectory,
                                 const std::string& fileName);
+// ChooseProfilePaths for this program's directory and the user's
+// configuration folder.
+ProfilePaths ProgramProfilePaths(const std::string& fileName);
 
 }  // namespace selkan

@@ -14,7 +14,6 @@ CCompareDlg::CCompareDlg(const QString& heading, const QStringList& lines, QWidg
 
 CCompareDlg::~CCompareDlg() = default;
 
-QString CCompareDlg::Heading() const { return ui_->heading->text(); }
 QString CCompareDlg::Differences() const { return ui_->differences->toPlainText(); }
 
 }  // namespace selkan

@@ -19,7 +19,6 @@ class CCompareDlg : public QDialog {
   CCompareDlg(const QString& heading, const QStringList& lines, QWidget* parent = nullptr);
   ~CCompareDlg() override;
 
-  QString Heading() const;
   QString Differences() const;
 
  private:

@@ -24,7 +24,6 @@ class CDialogFontFilter : public QObject {
   Q_OBJECT
  public:
   explicit CDialogFontFilter(QFont font, QObject* parent = nullptr);
-  const QFont& Font() const { return font_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

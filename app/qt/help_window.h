@@ -21,7 +21,6 @@ class CHelpWindow : public QWidget {
   // Shows the topic and returns true; false (and nothing shown) when the
   // help files hold no page for it.
   bool ShowTopic(int contextId);
-  QTextBrowser* Browser() { return browser_; }
 
  private:
   QString programDirectory_;

@@ -2,55 +2,35 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 #include "app/qt/main_frame.h"
+#include "app/qt/program_options.h"
 #include "app/qt/selkan_app.h"
 #include "platform/qt/message_box.h"
 #include "platform/version.h"
 
-namespace {
-
-constexpr char kHelp[] =
-    "usage: Selkan [FILE.dat]\n"
-    "\n"
-    "Programming software for the Selkan handheld FM radio. Opens FILE.dat,\n"
-    "or a new configuration without it.\n"
-    "\n"
-    "  -h, --help           print this help and stop\n"
-    "  --version            print the version and stop\n"
-    "  --quit-after-start   start as usual, print the main window's caption\n"
-    "                       and quit once the window is shown: a check that\n"
-    "                       the program finds its files. A message the start\n"
-    "                       would show goes to stderr and makes it fail.\n"
-    "\n"
-    "Qt's own options, such as -platform offscreen, are taken as well.\n";
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-  // Answered before the window system is reached, so they work without a
-  // display.
-  for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("Selkan %s\n", selkan::VersionText());
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kHelp, stdout);
-      return 0;
-    }
+  // Help and version are answered before the window system is reached, so
+  // they work without a display.
+  QStringList rawArguments;
+  for (int i = 0; i < argc; ++i) rawArguments.append(QString::fromLocal8Bit(argv[i]));
+  const selkan::ProgramOptions early = selkan::ParseProgramOptions(rawArguments);
+  if (early.version) {
+    std::printf("Selkan %s\n", selkan::VersionText());
+    return 0;
+  }
+  if (early.help) {
+    std::fputs(selkan::kProgramHelp, stdout);
+    return 0;
   }
 
   QApplication application(argc, argv);
   // Desktops match the window to the menu entry (and its icon) by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.selkan.Selkan"));
-  QStringList arguments = QCoreApplication::arguments();
-  arguments.removeFirst();
-  const bool quitAfterStart = arguments.removeAll(QStringLiteral("--quit-after-start")) > 0;
+  const selkan::ProgramOptions options = selkan::ParseProgramOptions(QCoreApplication::arguments());
 
   bool messageShown = false;
-  if (quitAfterStart) {
+  if (options.quitAfterStart) {
     // Nobody is there to answer a box: say what it said and close it.
     selkan::SetMessageHandler([&messageShown](const selkan::MessageRequest& request) {
       messageShown = true;
@@ -60,8 +40,8 @@ int main(int argc, char* argv[]) {
   }
 
   selkan::CSelkanApp app;
-  if (!app.InitInstance(arguments)) return 1;
-  if (quitAfterStart) {
+  if (!app.InitInstance(options.file)) return 1;
+  if (options.quitAfterStart) {
     QTimer::singleShot(0, &application, [&app, &messageShown] {
       const selkan::CMainFrame* frame = app.MainFrame();
       const bool shown = frame != nullptr && frame->isVisible() && !messageShown;

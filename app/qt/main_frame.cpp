@@ -109,9 +109,9 @@ void CMainFrame::CreateActions() {
   MakeAction(kLanguage, tr("&Language"));
   MakeAction(kAppAbout, tr("&About Selkan..."),
              tr("Display program information, version number and copyright"), tr("About"));
-  about128_ = new QAction(tr("&About Selkan..."), this);
-  about128_->setData(kAppAbout);
-  about128_->setStatusTip(Action(kAppAbout)->statusTip());
+  aboutWithoutDocument_ = new QAction(tr("&About Selkan..."), this);
+  aboutWithoutDocument_->setData(kAppAbout);
+  aboutWithoutDocument_->setStatusTip(Action(kAppAbout)->statusTip());
   MakeAction(kNextPane, tr("Next Window"), tr("Switch to the next window pane"))
       ->setShortcut(QKeySequence(Qt::Key_F6));
   MakeAction(kPrevPane, tr("Previous Window"), tr("Switch back to the previous window pane"))
@@ -137,7 +137,7 @@ void CMainFrame::CreateActions() {
           &CMainFrame::OnChannelInformation);
   connect(actions_[kOptionalFeatures], &QAction::triggered, this, &CMainFrame::OnOptionalFeatures);
   connect(actions_[kAppAbout], &QAction::triggered, this, &CMainFrame::OnAbout);
-  connect(about128_, &QAction::triggered, this, &CMainFrame::OnAbout);
+  connect(aboutWithoutDocument_, &QAction::triggered, this, &CMainFrame::OnAbout);
   connect(actions_[kNextPane], &QAction::triggered, client_, &QMdiArea::activateNextSubWindow);
   connect(actions_[kPrevPane], &QAction::triggered, client_, &QMdiArea::activatePreviousSubWindow);
 
@@ -164,23 +164,24 @@ void CMainFrame::CreateMenus() {
         m->addAction(actions_.at(id));
     }
   };
-  // Menu 129: a document open.
-  add(menu(tr("&File"), menus129_),
+  // The menu bar while a document is open.
+  add(menu(tr("&File"), documentMenus_),
       {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, 0, kFileCompare, 0, kImportChannels,
        kExportChannels, 0, kFilePrint, kFilePrintPreview, kFilePrintSetup, kExportPdf, 0,
        kAppExit});
-  add(menu(tr("&Edit"), menus129_),
+  add(menu(tr("&Edit"), documentMenus_),
       {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll, 0,
        kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown, 0, kProductInformation,
        kChannelInformation, kOptionalFeatures});
-  add(menu(tr("&Program"), menus129_), {kRead, kWrite});
-  add(menu(tr("&View"), menus129_), {kViewToolbar, kViewStatusBar, kControlBar});
-  add(menu(tr("&Setup"), menus129_), {kComSetup, kLanguage});
-  add(menu(tr("&Help"), menus129_), {kAppAbout});
-  // Menu 128: no document.
-  add(menu(tr("&File"), menus128_), {kFileNew, kFileOpen, 0, kFilePrintSetup, 0, kAppExit});
-  add(menu(tr("&View"), menus128_), {kViewToolbar, kViewStatusBar});
-  menu(tr("&Help"), menus128_)->addAction(about128_);
+  add(menu(tr("&Program"), documentMenus_), {kRead, kWrite});
+  add(menu(tr("&View"), documentMenus_), {kViewToolbar, kViewStatusBar, kControlBar});
+  add(menu(tr("&Setup"), documentMenus_), {kComSetup, kLanguage});
+  add(menu(tr("&Help"), documentMenus_), {kAppAbout});
+  // The menu bar without a document.
+  add(menu(tr("&File"), menusWithoutDocument_),
+      {kFileNew, kFileOpen, 0, kFilePrintSetup, 0, kAppExit});
+  add(menu(tr("&View"), menusWithoutDocument_), {kViewToolbar, kViewStatusBar});
+  menu(tr("&Help"), menusWithoutDocument_)->addAction(aboutWithoutDocument_);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -232,7 +233,7 @@ void CMainFrame::UpdateMenus() {
   if (documentMenu == documentMenu_ && !menuBar()->actions().isEmpty()) return;
   documentMenu_ = documentMenu;
   menuBar()->clear();
-  for (QMenu* m : documentMenu_ ? menus129_ : menus128_) menuBar()->addMenu(m);
+  for (QMenu* m : documentMenu_ ? documentMenus_ : menusWithoutDocument_) menuBar()->addMenu(m);
 }
 
 QAction* CMainFrame::Action(int commandId) const {
@@ -241,7 +242,7 @@ QAction* CMainFrame::Action(int commandId) const {
 }
 
 QAction* CMainFrame::AboutAction(bool documentMenu) const {
-  return documentMenu ? Action(command::kAppAbout) : about128_;
+  return documentMenu ? Action(command::kAppAbout) : aboutWithoutDocument_;
 }
 
 void CMainFrame::SetAboutTitle(const QString& title) {

@@ -28,7 +28,7 @@ class CTransferController;
 class ProcessSettings;
 class Registry;
 
-// The main window: menus 128 (no document) and 129 (a document open), the
+// The main window: one menu bar without a document and another with one, the
 // toolbar, the status bar and the MDI client area with the document windows.
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -42,16 +42,12 @@ class CMainFrame : public QMainWindow {
   // product's "About Title"); this returns the document menu's.
   QAction* Action(int commandId) const;
   QAction* AboutAction(bool documentMenu) const;
-  // The top-level menus now in the menu bar, and whether they are menu 129.
-  bool HasDocumentMenu() const { return documentMenu_; }
   CMDIClientWnd* Client() { return client_; }
-  QToolBar* ToolBar() { return toolBar_; }
   CNavigatorBar* NavigatorBar() { return navigatorBar_; }
 
   // The caption of plain message boxes: the application title until
   // start-up sets the product's "Company".
   void SetMessageCaption(const QString& caption) { messageCaption_ = caption; }
-  const QString& MessageCaption() const { return messageCaption_; }
   // Start-up puts the product's "About Title" on the document menu's About.
   void SetAboutTitle(const QString& title);
 
@@ -81,8 +77,6 @@ class CMainFrame : public QMainWindow {
   // The channel list as CSV (main_frame_edit.cpp).
   void OnImportChannels();
   void OnExportChannels();
-  // The undo history of the active document window's view.
-  QUndoGroup* UndoGroup() const { return undoGroup_; }
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
   void OnWrite();
@@ -104,7 +98,6 @@ class CMainFrame : public QMainWindow {
   QPrinter& Printer();
   // Opens the help window at the topic of a context number; no page, no help.
   void ShowHelp(int contextId);
-  CHelpWindow* HelpWindow() const { return help_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -161,10 +154,12 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   CNavigatorBar* navigatorBar_ = nullptr;
   std::map<int, QAction*> actions_;
-  QAction* about128_ = nullptr;
-  QList<QMenu*> menus128_;
-  QList<QMenu*> menus129_;
-  bool documentMenu_ = false;
+  // About in the Help menu without a document (the document menus' About
+  // carries the product's "About Title").
+  QAction* aboutWithoutDocument_ = nullptr;
+  QList<QMenu*> menusWithoutDocument_;  // the menu bar without a document
+  QList<QMenu*> documentMenus_;         // the menu bar while a document is open
+  bool documentMenu_ = false;           // documentMenus_ are in the menu bar
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QString messageCaption_;

@@ -4,8 +4,8 @@
 #include <QStatusBar>
 
 #include "app/qt/main_frame.h"
-#include "dialogs/language_dlg.h"
-#include "dialogs/program_restart.h"
+#include "dialogs/qt/language_dlg.h"
+#include "dialogs/qt/program_restart.h"
 #include "platform/qt/message_box.h"
 #include "settings/language_choice.h"
 #include "settings/process_settings.h"

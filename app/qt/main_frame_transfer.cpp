@@ -7,13 +7,13 @@
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/main_frame.h"
-#include "dialogs/com_setup_dlg.h"
+#include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/selkan_view.h"
 #include "link/gui/transfer_controller.h"
 #include "link/gui/transfer_monitor.h"
-#include "platform/registry.h"
+#include "model/product_info.h"
 #include "settings/process_settings.h"
-#include "settings/profile_store.h"
+#include "settings/product_profile.h"
 
 namespace selkan {
 
@@ -59,11 +59,9 @@ CTransferController* CMainFrame::TransferControllerOfActiveView() {
   controller->SetMessageCaption(messageCaption_);
   WriteSafetySettings safety;
   safety.registry = &registry_;
-  safety.registryKey = RegistryKeyFor(profile_.GetValue("Setup", "AppName", ""));
+  safety.registryKey = ProductRegistryKey(profile_);
   const CProfileStore* profile = &profile_;
-  safety.typeName = [profile](int typeIndex) {
-    return profile->GetValue("Setup", "Type" + std::to_string(typeIndex + 1), "");
-  };
+  safety.typeName = [profile](int typeIndex) { return RadioTypeName(*profile, typeIndex); };
   controller->SetWriteSafety(std::move(safety));
   return controller;
 }
@@ -79,7 +77,7 @@ void CMainFrame::OnWrite() {
 void CMainFrame::OnComSetup() {
   CChildFrame* child = ActiveChild();
   if (!child || TransferRunning()) return;
-  CComSetupDlg dialog(registry_, RegistryKeyFor(profile_.GetValue("Setup", "AppName", "")), this);
+  CComSetupDlg dialog(registry_, ProductRegistryKey(profile_), this);
   if (dialog.exec() == QDialog::Accepted) child->View()->SetPortName(dialog.PortName());
 }
 

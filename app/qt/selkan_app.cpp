@@ -13,6 +13,7 @@
 #include "platform/qt/profile_text.h"
 #include "platform/qt/qsettings_registry.h"
 #include "settings/process_settings.h"
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 
 // Resources of a static library are registered by name, outside any namespace.
@@ -56,14 +57,14 @@ bool CSelkanApp::LoadLanguageCatalog() {
   return true;
 }
 
-bool CSelkanApp::InitInstance(const QStringList& arguments) {
-  // 1-3: the product profile, the language name and flag.
+bool CSelkanApp::InitInstance(const QString& documentFile) {
+  // The product profile, and the language it names.
   CProfileStore& profile = ProductProfile();
-  profile.OpenInProgramDir("Selkan.ini", true, true, false);
+  OpenProductProfile(profile);
   ProcessSettings& settings = Settings();
   settings.Initialize(profile, ProgramDirectory());
 
-  // 4-6: the language catalog; without it the program cannot speak.
+  // The language catalog; without it the program cannot speak.
   if (!LoadLanguageCatalog()) {
     const QString text = settings.IsChinese() ? Utf8Text("加载语言链接库失败")
                                               : QStringLiteral("Load language DLL fail");
@@ -77,32 +78,25 @@ bool CSelkanApp::InitInstance(const QStringList& arguments) {
   dialogFonts_ = std::make_unique<CDialogFontFilter>(DialogFont(settings.language()));
   QCoreApplication::instance()->installEventFilter(dialogFonts_.get());
 
-  // 11-12: the main frame.
+  // The main frame, which also answers help requests.
   frame_ = std::make_unique<CMainFrame>(settings, profile, *registry_);
   CMainFrame* frame = frame_.get();
   SetHelpHandler([frame](int contextId) { frame->ShowHelp(contextId); });
 
-  // 13: the command line: a file name opens it, otherwise a new document.
-  QString file;
-  for (const QString& argument : arguments) {
-    if (!argument.startsWith(QLatin1Char('-'))) {
-      file = argument;
-      break;
-    }
-  }
-  if (file.isEmpty() ? !frame->NewDocument() : !frame->OpenDocumentFile(file)) {
+  // The file named on the command line, otherwise a new document.
+  if (documentFile.isEmpty() ? !frame->NewDocument() : !frame->OpenDocumentFile(documentFile)) {
     ExitInstance();
     return false;
   }
 
-  // 14-15: shown maximized, with title.ico as its icon.
+  // Shown maximized, with title.ico as its icon.
   frame->showMaximized();
   const QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
   if (!icon.isNull()) frame->setWindowIcon(icon);
   // Windows without an icon of their own (dialogs) show the program's.
   QApplication::setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/selkan/icon128.png")) : icon);
 
-  // 16-17: the product's name for message boxes and its About text.
+  // The product's name for message boxes and its About text.
   frame->SetMessageCaption(
       ProfileText(settings.ProductText("Company"), settings.ProfileEncoding()));
   frame->SetAboutTitle(

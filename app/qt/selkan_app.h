@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -30,14 +29,13 @@ class CSelkanApp {
   // Replaces the per-user registry (tests); call before InitInstance.
   void SetRegistry(std::unique_ptr<Registry> registry);
 
-  // Runs start-up with the command-line arguments after the program name.
-  // False when the program has to end; the reason has been shown.
-  bool InitInstance(const QStringList& arguments);
+  // Runs start-up, opening the document file (a new document when it is
+  // empty). False when the program has to end; the reason has been shown.
+  bool InitInstance(const QString& documentFile);
   // Releases the catalogs and the main frame.
   void ExitInstance();
 
   CMainFrame* MainFrame() const { return frame_.get(); }
-  Registry& GetRegistry() { return *registry_; }
 
  private:
   bool LoadLanguageCatalog();

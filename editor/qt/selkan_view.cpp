@@ -186,9 +186,7 @@ void CSelkanView::Decode() {
       context_.settings != nullptr ? context_.settings->LanguageName() : std::string("English");
   MemoryRegistry scratch;  // without a registry the step still sets caption and limits
   Registry& registry = context_.registry != nullptr ? *context_.registry : scratch;
-  const ProductStepResult result = RunProductStep(
-      document_.Image(), BlankDocumentFlag(), *context_.profile, languageName, language, registry);
-  limits_ = result.limits;
+  limits_ = RunProductStep(document_.Image(), BlankDocumentFlag(), *context_.profile, registry);
   emit captionChanged(
       ProductStepCaption(*context_.profile, document_.Image(), languageName, language));
 }

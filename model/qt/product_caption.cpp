@@ -14,13 +14,10 @@ QString ProductCaption(const QString& appName, const QString& typeName, const QS
 
 QString ProductStepCaption(const CProfileStore& profile, const RadioImage& image,
                            std::string_view languageName, Language labels) {
-  const int type = image[offset::kRadioType];
-  const std::string typeName = profile.GetValue("Setup", "Type" + std::to_string(type + 1), "");
-  const std::string band = BandText(profile, type, image[offset::kBandIndex]);
-  const std::string appName = profile.GetValue(languageName, "AppName", "");
+  const CaptionNames names = CaptionNamesOf(profile, image, languageName);
   const TextEncoding encoding = profile.Encoding();
-  return ProductCaption(ProfileText(appName, encoding), ProfileText(typeName, encoding),
-                        ProfileText(band, encoding), labels);
+  return ProductCaption(ProfileText(names.appName, encoding), ProfileText(names.typeName, encoding),
+                        ProfileText(names.bandText, encoding), labels);
 }
 
 }  // namespace selkan

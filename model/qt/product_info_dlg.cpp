@@ -7,6 +7,7 @@
 #include "platform/qt/help_request.h"
 #include "platform/qt/profile_text.h"
 #include "platform/registry.h"
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 #include "ui_product_info_dlg.h"
 
@@ -20,7 +21,7 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, const CProfileStore& profile
       profile_(profile),
       registry_(registry),
       captionAppName_(std::move(captionAppName)),
-      registryKey_(RegistryKeyFor(profile.GetValue("Setup", "AppName", ""))) {
+      registryKey_(ProductRegistryKey(profile)) {
   ui_->setupUi(this);
   connect(ui_->okButton, &QPushButton::clicked, this, &CProductInfoDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CProductInfoDlg::reject);
@@ -72,24 +73,23 @@ void CProductInfoDlg::accept() {
   const RadioImage before = image_;
   if (type >= 0) image_[offset::kRadioType] = static_cast<std::uint8_t>(type);
   if (band >= 0) image_[offset::kBandIndex] = static_cast<std::uint8_t>(band);
-  imageChanged_ = image_ != before;
   // OK on the document's own choice is no choice: caption, limits and the
   // registry stay as they are.
-  if (!imageChanged_) {
+  if (image_ == before) {
     QDialog::accept();
     return;
   }
 
   const QString typeText = ui_->typeList->currentText();
   const QString bandText = ui_->bandList->currentText();
-  ProductStepResult result;
-  result.caption =
-      ProductCaption(captionAppName_, typeText, bandText, Language::English).toStdString();
-  result.limits = BandLimitsFromText(bandText.toStdString());
-  result_ = result;
+  result_ = ProductChoice{
+      ProductCaption(captionAppName_, typeText, bandText, Language::English).toStdString(),
+      BandLimitsFromText(bandText.toStdString())};
 
-  if (type >= 0) registry_.WriteValue(registryKey_, "Type", static_cast<std::uint32_t>(type));
-  if (band >= 0) registry_.WriteValue(registryKey_, "Field", static_cast<std::uint32_t>(band));
+  if (type >= 0)
+    registry_.WriteValue(registryKey_, kTypeRegistryValue, static_cast<std::uint32_t>(type));
+  if (band >= 0)
+    registry_.WriteValue(registryKey_, kBandRegistryValue, static_cast<std::uint32_t>(band));
   QDialog::accept();
 }
 

@@ -17,6 +17,12 @@ namespace selkan {
 class CProfileStore;
 class Registry;
 
+// What OK with another radio type or band yields for the main window.
+struct ProductChoice {
+  std::string caption;  // UTF-8: the lists' visible texts
+  BandLimits limits;
+};
+
 // Product Information: the user picks radio type and band. It opens on the
 // document's own; OK with another choice writes 0xFD0/0xFD1 of the image and
 // the registry and yields the new caption (always with English labels) and
@@ -28,11 +34,8 @@ class CProductInfoDlg : public QDialog {
                   QString captionAppName, QWidget* parent = nullptr);
   ~CProductInfoDlg() override;
 
-  // Set after OK that changed the choice. The caption is UTF-8 (the lists'
-  // visible texts).
-  const std::optional<ProductStepResult>& Result() const { return result_; }
-  // OK changed 0xFD0 or 0xFD1 of the image.
-  bool ImageChanged() const { return imageChanged_; }
+  // Set after OK that changed the choice.
+  const std::optional<ProductChoice>& Result() const { return result_; }
 
   // Help id of the command that opens the dialog, for F1 outside the lists.
   static constexpr int kHelpId = 32786;
@@ -52,8 +55,7 @@ class CProductInfoDlg : public QDialog {
   Registry& registry_;
   QString captionAppName_;
   std::string registryKey_;
-  std::optional<ProductStepResult> result_;
-  bool imageChanged_ = false;
+  std::optional<ProductChoice> result_;
 };
 
 }  // namespace selkan

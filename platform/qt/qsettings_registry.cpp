@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "platform/user_folder.h"
+
 namespace selkan {
 
 QString RegistrySettingsPath(std::string_view key, std::string_view name) {
@@ -14,8 +16,8 @@ QString RegistrySettingsPath(std::string_view key, std::string_view name) {
 
 QSettingsRegistry::QSettingsRegistry()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Selkan"), QStringLiteral("registry"))) {
-}
+                                            QString::fromLatin1(kUserFolderName),
+                                            QStringLiteral("registry"))) {}
 
 QSettingsRegistry::QSettingsRegistry(const QString& iniFilePath)
     : settings_(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat)) {}

@@ -11,7 +11,11 @@
 namespace selkan::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 3> kSpecs{{{"--type", true}, {"-o", true}, {"--force", false}}};
+constexpr std::array<OptionSpec, 5> kSpecs{{{"--type", true},
+                                            {"-o", true},
+                                            {"--force", false},
+                                            {"--port", true, true},
+                                            {"--lang", true, false, "--language"}}};
 
 TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   std::string error;
@@ -31,13 +35,34 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   EXPECT_FALSE(parsed->Has("--force"));
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"--force", "-"}));
 
-  // Unknown, repeated, missing value, value on a flag.
+  // A repeatable option keeps every value in order; an alias is the option.
+  parsed =
+      ParseArgs({"--port=A", "--language", "Chinese", "--port", "B", "--port="}, kSpecs, &error);
+  ASSERT_TRUE(parsed) << error;
+  EXPECT_EQ(parsed->Values("--port"), (std::vector<std::string>{"A", "B", ""}));
+  EXPECT_EQ(*parsed->Value("--port"), "");
+  EXPECT_EQ(parsed->options[1].name, "--lang");
+  EXPECT_EQ(LanguageOption(*parsed), Language::Chinese);
+
+  // Unknown, repeated (under either spelling), missing value, value on a flag.
   for (const Args& args :
-       {Args{"--bogus"}, Args{"--type", "1", "--type=2"}, Args{"x", "-o"}, Args{"--force=yes"}}) {
+       {Args{"--bogus"}, Args{"--type", "1", "--type=2"}, Args{"--lang=x", "--language", "y"},
+        Args{"--force", "--force"}, Args{"x", "-o"}, Args{"--force=yes"}}) {
     error.clear();
     EXPECT_FALSE(ParseArgs(args, kSpecs, &error)) << args[0];
     EXPECT_FALSE(error.empty());
   }
+  EXPECT_EQ(error, "option '--force' takes no value");
+}
+
+TEST(LanguageOption, EnglishChineseInAnyCase) {
+  for (const auto& [value, language] :
+       {std::pair<std::string, std::optional<Language>>{"chinese", Language::Chinese},
+        {"ENGLISH", Language::English},
+        {"German", std::nullopt},
+        {"", std::nullopt}})
+    EXPECT_EQ(LanguageOption({{}, {{"--lang", value}}}), language) << value;
+  EXPECT_EQ(LanguageOption({}), Language::English);
 }
 
 TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {

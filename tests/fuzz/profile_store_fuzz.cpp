@@ -40,7 +40,7 @@ std::string Unblanked(std::string text) {
 std::string WriteBack(const std::string& path, const std::string& section, const std::string& key,
                       const std::string& value) {
   selkan::CProfileStore store;
-  selkan::fuzz::Check(store.Load(path, false, true, false), "the write-back loads");
+  selkan::fuzz::Check(store.Load(path), "the write-back loads");
   store.SetValue(section, key, value + "x");
   store.SetValue(section, key, value);
   store.Save(false);
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string written;
   {
     CProfileStore store;
-    Check(store.Load(path, false, true, false), "any file loads");
+    Check(store.Load(path), "any file loads");
     store.Save(false);
     Check(ReadFile(path) == content, "a store without changes writes nothing");
     store.SetValue(section, key, value);
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool kept = written == content;
   {
     CProfileStore again;
-    Check(again.Load(path, false, true, false), "the write-back loads");
+    Check(again.Load(path), "the write-back loads");
     const std::string readBack = again.GetValue(section, key, "\x01");
     Check(readBack == CutValueNote(value) || (kept && SameButCase(readBack, CutValueNote(value))),
           "the value set reads back from the file");

@@ -63,11 +63,18 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_TRUE(options->faults.answerAfterEighth);
   EXPECT_EQ(options->faults.corruptWriteAt, 6);
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "KZ905SK1");
-  EXPECT_TRUE(ParseSimOptions({"--id", "12345678"}, &error)) << error;
+  // Values joined by "="; the later of --id and --wrong-id holds.
+  options = ParseSimOptions({"--wrong-id", "--id=12345678", "--silent-from=0"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "12345678");
+  EXPECT_EQ(options->faults.silentFrom, 0);
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
                                               {"--silent-from", "-1"},
                                               {"--refuse-write-at"},
                                               {"--id", "123456789"},
+                                              {"--id="},
+                                              {"--image", "a.dat", "--image=b.dat"},
+                                              {"radio.dat"},
                                               {"--bogus"}}) {
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
   }

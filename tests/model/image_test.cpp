@@ -197,9 +197,7 @@ constexpr const char* kTwoTypes =
 
 class ProductProfileTest : public test::FilesTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(profile_.Load(Write("Selkan.ini", kTwoTypes), false, true, false));
-  }
+  void SetUp() override { ASSERT_TRUE(profile_.Load(Write("Selkan.ini", kTwoTypes))); }
   CProfileStore profile_;
   MemoryRegistry registry_;
 };
@@ -211,6 +209,20 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   EXPECT_EQ(BandText(profile_, 0, 2), "400 - 470MHz");
   EXPECT_EQ(BandText(profile_, 1, 1), "136 - 174MHz");
   EXPECT_EQ(BandText(profile_, 2, 0), "");
+
+  // The caption names the image's type (key number one above its index) and
+  // the band of that type's own list.
+  RadioImage image = BlankImage();
+  image[offset::kRadioType] = 1;
+  image[offset::kBandIndex] = 1;
+  const CaptionNames names = CaptionNamesOf(profile_, image, "Chinese");
+  EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
+            "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
+  EXPECT_EQ(RadioTypeNames(profile_), (std::vector<std::string>{"S-10", "S-20"}));
+  image[offset::kRadioType] = 0;
+  const BandLimits limits = RunProductStep(image, false, profile_, registry_);
+  EXPECT_EQ(limits.lower, 40000000);
+  EXPECT_EQ(limits.upper, 47000000);
 }
 
 // The next new document starts with the type and band of the image opened last.
@@ -219,16 +231,13 @@ TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
   RadioImage image = BlankImage();
   image[offset::kRadioType] = 2;
   image[offset::kBandIndex] = 1;
-  const ProductStepResult r =
-      RunProductStep(image, false, profile_, "English", Language::English, registry_);
-  EXPECT_EQ(r.caption, "Selkan Programmer  [ Type:  Fre: ]");  // type 2 is unnamed
-  EXPECT_EQ(r.limits.upper, 0);
+  EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
   EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Type"), 2u);
   EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Field"), 1u);
   EXPECT_EQ(image[offset::kRadioType], 2);
 
   RadioImage next = BlankImage();
-  RunProductStep(next, true, profile_, "English", Language::English, registry_);
+  RunProductStep(next, true, profile_, registry_);
   EXPECT_EQ(next[offset::kRadioType], 2);
   EXPECT_EQ(next[offset::kBandIndex], 1);
 }

@@ -122,12 +122,12 @@ class NextDialog : public QObject {
 
 // Start-up on a program directory, with an in-memory registry.
 struct StartedApp {
-  explicit StartedApp(const ProgramDir& dir, const QStringList& arguments = {}) {
+  explicit StartedApp(const ProgramDir& dir, const QString& documentFile = {}) {
     SetProgramDirectory(dir.Path("").toStdString());
     auto registry = std::make_unique<MemoryRegistry>();
     registryPtr = registry.get();
     app.SetRegistry(std::move(registry));
-    started = app.InitInstance(arguments);
+    started = app.InitInstance(documentFile);
   }
   ~StartedApp() {
     app.ExitInstance();

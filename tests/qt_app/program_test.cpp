@@ -22,9 +22,10 @@
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
 #include "app/qt/mdi_client_wnd.h"
+#include "app/qt/program_options.h"
 #include "app_fixture.h"
-#include "dialogs/language_dlg.h"
-#include "dialogs/program_restart.h"
+#include "dialogs/qt/language_dlg.h"
+#include "dialogs/qt/program_restart.h"
 #include "editor/qt/cell_editors.h"
 #include "link/gui/transfer_messages.h"
 #include "link/port_access.h"
@@ -123,6 +124,20 @@ class ProgramTest : public QObject {
       QVERIFY(!started.started);
     }
     QCOMPARE(answers.messages.size(), std::size_t{3});
+  }
+
+  // The first file is opened, whatever options come around it, after "--"
+  // too; help and version stand out among Qt's own options.
+  void commandLineNamesTheFileAndTheOptions() {
+    ProgramOptions options =
+        ParseProgramOptions({"Selkan", "--bogus", "--quit-after-start", "a.dat", "b.dat"});
+    QVERIFY(options.file == "a.dat" && options.quitAfterStart && !options.help);
+    options = ParseProgramOptions({"Selkan", "--", "--version", "-h"});
+    QVERIFY(options.file == "--version" && !options.version && !options.help);
+    options = ParseProgramOptions({"Selkan", "-platform", "offscreen", "-h"});
+    QVERIFY(options.help && !options.version && !options.quitAfterStart);
+    options = ParseProgramOptions({"Selkan", "-stylesheet", "a.qss", "--version"});
+    QVERIFY(options.version && !options.help);
   }
 
   // What the grid holds is saved; saving marks the point of the history that

@@ -49,7 +49,7 @@ struct ProductProfileFixture {
     QFile file(directory.filePath("Selkan.ini"));
     loaded = file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     file.close();
-    loaded = loaded && profile.Load(file.fileName().toStdString(), false, true, false);
+    loaded = loaded && profile.Load(file.fileName().toStdString());
     settings.Initialize(profile, directory.path().toStdString() + "/");
   }
 

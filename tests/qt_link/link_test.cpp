@@ -22,7 +22,7 @@
 
 #include "app/qt/command_ids.h"
 #include "app/qt/mdi_client_wnd.h"
-#include "dialogs/com_setup_dlg.h"
+#include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
 #include "link/gui/process_dlg.h"
 #include "link/gui/transfer_controller.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/language_choice.h"
+#include "settings/product_profile.h"
 #include "settings/profile_backup.h"
 #include "settings/profile_store.h"
 #include "settings/profile_text.h"
@@ -26,7 +27,7 @@ class ProfileWriteTest : public test::FilesTest {
   std::string LoadText(const std::string& bytes, bool caseInsensitive = true) {
     store_.Clear();
     const std::string path = Write("p.ini", bytes);
-    EXPECT_TRUE(store_.Load(path, false, caseInsensitive, false));
+    EXPECT_TRUE(store_.Load(path, {.caseInsensitive = caseInsensitive}));
     return path;
   }
   CProfileStore store_;
@@ -103,7 +104,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
     EXPECT_EQ(store_.GetValue(c.section, c.key, ""), c.stored);
   }
   // A new file judged UTF-8 becomes GBK once GBK text is set into it.
-  ASSERT_TRUE(store_.Load(dir_ / "new.ini", false, true, false));
+  ASSERT_TRUE(store_.Load(dir_ / "new.ini"));
   store_.SetValue("\xB0\x41", "k", "upper");
   store_.SetValue("\xB0\x61", "k", "lower");
   EXPECT_EQ(store_.GetValue("\xB0\x41", "k", ""), "upper");
@@ -182,16 +183,16 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   for (const auto& [saveOnClose, language] :
        {std::pair{true, "English"}, std::pair{false, "German"}, std::pair{true, "Chinese"}}) {
     CProfileStore store;
-    ASSERT_TRUE(store.Load(path, saveOnClose, true, true));
+    ASSERT_TRUE(store.Load(path, {.saveOnClose = saveOnClose, .backupOnClose = true}));
     store.SetValue("Setup", "Language", language);
   }
   EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = Chinese\n");
   EXPECT_EQ(Read(path + ".001"), original);
   EXPECT_EQ(dir_.Listing(), "p.ini p.ini.001");
 
-  ASSERT_TRUE(store_.Load(path, false, false, false));
+  ASSERT_TRUE(store_.Load(path, {.caseInsensitive = false}));
   store_.SetValue("Setup", "Language", "German");
-  ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), false, false, false));
+  ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), {.caseInsensitive = false}));
   EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = German\n");
   EXPECT_FALSE(store_.IsModified());
   store_.SetValue("S", "k", "a");
@@ -204,7 +205,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
 
 TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   fs::create_directory(dir_ / "sub");
-  ASSERT_TRUE(store_.Load(dir_ / "sub/p.ini", true, true, false));
+  ASSERT_TRUE(store_.Load(dir_ / "sub/p.ini", {.saveOnClose = true}));
   store_.SetValue("S", "k", "v");
   fs::remove_all(dir_ / "sub");
   EXPECT_EQ(store_.Save(false), "");
@@ -216,7 +217,7 @@ TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   const std::string huge = Write("huge.ini", "[S]\nk=old\n");
   fs::resize_file(huge, (16 << 20) + 1);
   for (const std::string& failing : {path, huge}) {
-    EXPECT_FALSE(store_.Load(failing, true, true, false));
+    EXPECT_FALSE(store_.Load(failing, {.saveOnClose = true}));
     EXPECT_EQ(store_.FilePath(), failing);
     store_.SetValue("S", "k", "v");
     EXPECT_EQ(store_.Save(false), "");
@@ -240,7 +241,7 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
 
   // A store picks its backup name once; a failed copy keeps the old file.
   CProfileStore store;
-  ASSERT_TRUE(store.Load(path, false, true, false));
+  ASSERT_TRUE(store.Load(path));
   store.SetValue("S", "k", "2");
   EXPECT_EQ(store.Save(true), path + ".004");
   EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=1\r\n");
@@ -265,7 +266,7 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
   Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
   CProfileStore profile;
-  ASSERT_TRUE(profile.Load(product, true, true, false));
+  ASSERT_TRUE(profile.Load(product, {.saveOnClose = true}));
   std::string error;
   ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error, &error)) << error;
   EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
@@ -274,7 +275,7 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
 
   fs::remove(dir_ / "Olvane.ini");
   Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
-  ASSERT_TRUE(profile.Load(product, true, true, false));
+  ASSERT_TRUE(profile.Load(product, {.saveOnClose = true}));
   ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr, nullptr));
   EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
@@ -303,7 +304,7 @@ TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
       const rlimit limit{64, 64};
       ::setrlimit(RLIMIT_FSIZE, &limit);
       CProfileStore profile;
-      profile.Load(product, false, true, false);
+      profile.Load(product);
       std::string error, makerError;
       const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
       std::string result = stored ? "stored, " : "kept, ";
@@ -367,7 +368,8 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt)
 }
 
 // The first real change of a read-only shipped profile goes to the user's
-// copy, and the next start reads it; in a child, as it sets the environment.
+// copy, and the next start reads it, as do the tools, which never write;
+// in a child, as it sets the environment.
 TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
   const std::string config = Folder("config"), program = Folder("program");
   const std::string shipped = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";
@@ -377,14 +379,18 @@ TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
   const auto changeAndRestart = [&]() -> std::string {
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     SetProgramDirectory(program);
+    CProfileStore tool;
+    if (!ReadProductProfile(tool) || fs::exists(config + "Selkan")) return "the tool wrote";
     for (const char* language : {"english", "Chinese"}) {  // letter case alone is no change
       if (fs::exists(own)) return "copied without a change";
       CProfileStore store;
-      if (!store.OpenInProgramDir("Selkan.ini", true, true, false)) return "not opened";
+      if (!OpenProductProfile(store)) return "not opened";
       store.SetValue("Setup", "Language", language);
     }
-    CProfileStore next;
-    next.OpenInProgramDir("Selkan.ini", true, true, false);
+    CProfileStore next, nextTool;
+    OpenProductProfile(next);
+    if (!ReadProductProfile(nextTool) || nextTool.GetValue("Setup", "Language", "") != "Chinese")
+      return "the tool read another file than " + ProductProfilePath();
     return next.FilePath() + ": " + next.GetValue("Setup", "Language", "") + ", " +
            next.GetValue("English", "Company", "");
   };

@@ -6,71 +6,22 @@
 
 namespace selkan::cli {
 
-const std::string* ParsedArgs::Value(std::string_view name) const {
-  const auto found = options.find(name);
-  return found == options.end() ? nullptr : &found->second;
-}
+const char kLangHelp[] =
+    "  --lang LANGUAGE  English (the default) or Chinese; --language is the same\n";
 
-std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec> specs,
-                                    std::string* error) {
-  ParsedArgs parsed;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-      parsed.positionals.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      parsed.help = true;
-      continue;
-    }
-    const std::size_t equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    const OptionSpec* option = nullptr;
-    for (const OptionSpec& candidate : specs) {
-      if (candidate.name == name) option = &candidate;
-    }
-    if (option == nullptr) {
-      *error = "unknown option '" + name + "'";
-      return std::nullopt;
-    }
-    if (parsed.Has(name)) {
-      *error = "option '" + name + "' given twice";
-      return std::nullopt;
-    }
-    std::string value;
-    if (option->takesValue) {
-      if (equals != std::string::npos) {
-        value = arg.substr(equals + 1);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        *error = "option '" + name + "' needs a value";
-        return std::nullopt;
-      }
-    } else if (equals != std::string::npos) {
-      *error = "option '" + name + "' takes no value";
-      return std::nullopt;
-    }
-    parsed.options.emplace(name, std::move(value));
+std::optional<Language> LanguageOption(const ParsedArgs& parsed) {
+  const std::string* name = parsed.Value(kLangOption.name);
+  if (name == nullptr) return Language::English;
+  for (const Language language : {Language::English, Language::Chinese}) {
+    const std::string_view known = LanguageName(language);
+    const auto sameLetter = [](char a, char b) {
+      return std::tolower(static_cast<unsigned char>(a)) ==
+             std::tolower(static_cast<unsigned char>(b));
+    };
+    if (std::equal(name->begin(), name->end(), known.begin(), known.end(), sameLetter))
+      return language;
   }
-  return parsed;
-}
-
-std::optional<int> ParseIntInRange(std::string_view text, int lo, int hi) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  if (value < lo || value > hi) return std::nullopt;
-  return value;
+  return std::nullopt;
 }
 
 std::optional<BandLimits> ParseMhzRange(std::string_view text) {

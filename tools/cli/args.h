@@ -1,42 +1,31 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/product_info.h"
+#include "platform/language.h"
 #include "tools/cli/commands.h"
+#include "tools/common/options.h"
 
 namespace selkan::cli {
 
-// An option a command accepts: "--type" with a value, "--force" without.
-struct OptionSpec {
-  std::string_view name;
-  bool takesValue = false;
-};
+// Every command follows the rules of tools/common/options.h.
+using tools::OptionSpec;
+using tools::ParseArgs;
+using tools::ParsedArgs;
+using tools::ParseIntInRange;
 
-struct ParsedArgs {
-  std::vector<std::string> positionals;
-  std::map<std::string, std::string, std::less<>> options;  // flags map to ""
-  bool help = false;                                        // --help or -h given
-
-  bool Has(std::string_view name) const { return options.find(name) != options.end(); }
-  // The value of an option, or nullptr when it was not given.
-  const std::string* Value(std::string_view name) const;
-};
-
-// Splits the arguments into options and positionals. Values follow their
-// option ("--type 3") or are joined to it ("--type=3"); "--" ends the
-// options. An unknown option, a missing value or an option given twice is
-// an error: nullopt, with *error saying which.
-std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec> specs,
-                                    std::string* error);
-
-// A plain decimal number (digits only, no sign or blanks) within lo..hi.
-std::optional<int> ParseIntInRange(std::string_view text, int lo, int hi);
+// The language of a command's texts: --lang English|Chinese, in any letter
+// case; --language is another spelling.
+inline constexpr OptionSpec kLangOption{"--lang", true, false, "--language"};
+// Its help line.
+extern const char kLangHelp[];
+// The language --lang names, English when it is not given; nullopt for any
+// other word.
+std::optional<Language> LanguageOption(const ParsedArgs& parsed);
 
 // A range of whole MHz, "400-470", as limits in 10 Hz units (40000000 to
 // 47000000). Both ends 0 to 999 and in order. A channel record holds

@@ -1,6 +1,5 @@
 // selkan-cli diff: what differs between two configurations, or between a
 // configuration and a radio.
-#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -18,8 +17,8 @@ namespace {
 
 constexpr const char* kCommand = "diff";
 constexpr char kUsage[] =
-    "selkan-cli diff [--language LANG] A.dat B.dat\n"
-    "       selkan-cli diff --radio [--port PORT] [--retries N] [--language LANG] FILE.dat";
+    "selkan-cli diff [--lang LANGUAGE] A.dat B.dat\n"
+    "       selkan-cli diff --radio [--port PORT] [--retries N] [--lang LANGUAGE] FILE.dat";
 constexpr char kHelpText[] =
     "\n\nLists what differs between two configuration files, one line per\n"
     "difference: the channels as the grid shows them, the optional features\n"
@@ -29,24 +28,14 @@ constexpr char kHelpText[] =
     "\n"
     "Exit codes: 0 the same, 1 different, 2 a bad file or bad arguments;\n"
     "with --radio also those of 'selkan-cli read'.\n"
-    "\n"
-    "  --language LANG  English (default) or Chinese texts\n"
-    "  --radio          compare FILE.dat with the radio on --port\n";
+    "\n";
+constexpr char kRadioHelp[] = "  --radio          compare FILE.dat with the radio on --port\n";
 
-constexpr OptionSpec kOptions[] = {
-    kPortOption, kRetriesOption, {"--radio", false}, {"--language", true}};
+constexpr OptionSpec kOptions[] = {kPortOption, kRetriesOption, {"--radio", false}, kLangOption};
 
 // A difference found is exit code 1, so trouble of any kind is 2, never 1.
 constexpr int kExitDifferent = 1;
 constexpr int kExitTrouble = 2;
-
-std::optional<Language> ParseLanguage(const std::string& text) {
-  std::string lower;
-  for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower == "english") return Language::English;
-  if (lower == "chinese") return Language::Chinese;
-  return std::nullopt;
-}
 
 int Report(const RadioImage& a, const RadioImage& b, Language language, std::size_t end) {
   const std::vector<ImageDifference> differences = CompareImages(a, b, language, end);
@@ -59,7 +48,8 @@ int Report(const RadioImage& a, const RadioImage& b, Language language, std::siz
 }  // namespace
 
 int RunDiff(const Args& args) {
-  const std::string help = "usage: " + std::string(kUsage) + kHelpText + kPortHelp;
+  const std::string help =
+      "usage: " + std::string(kUsage) + kHelpText + kLangHelp + kRadioHelp + kPortHelp;
   int exitCode = kExitOk;
   const auto parsed =
       ParseCommandArgs(args, kOptions, {kCommand, kUsage, help}, std::nullopt, {}, &exitCode);
@@ -74,12 +64,8 @@ int RunDiff(const Args& args) {
     return usage(radio ? "one FILE.dat is needed with --radio" : "two files are needed");
   if (!radio && (parsed->Has("--port") || parsed->Has("--retries")))
     return usage("--port and --retries go with --radio");
-  Language language = Language::English;
-  if (const std::string* name = parsed->Value("--language")) {
-    const std::optional<Language> chosen = ParseLanguage(*name);
-    if (!chosen) return usage("--language takes English or Chinese");
-    language = *chosen;
-  }
+  const std::optional<Language> language = LanguageOption(*parsed);
+  if (!language) return usage("--lang is English or Chinese");
 
   std::vector<RadioImage> images;
   for (const std::string& path : parsed->positionals) {
@@ -87,7 +73,7 @@ int RunDiff(const Args& args) {
     if (!image) return kExitTrouble;
     images.push_back(*image);
   }
-  if (!radio) return Report(images[0], images[1], language, kImageSize);
+  if (!radio) return Report(images[0], images[1], *language, kImageSize);
 
   const std::optional<TransferRequest> request = ParseTransferRequest(kCommand, *parsed, kUsage);
   if (!request) return kExitTrouble;
@@ -99,7 +85,7 @@ int RunDiff(const Args& args) {
   session.PrintOutcome(outcome);
   if (outcome != TransferOutcome::kCompleted) return ExitCodeOf(outcome);
   // The last 16 bytes are never written, so a write cannot make them agree.
-  return Report(images[0], inRadio, language, offset::kWriteLimit);
+  return Report(images[0], inRadio, *language, offset::kWriteLimit);
 }
 
 }  // namespace selkan::cli

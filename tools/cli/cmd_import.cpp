@@ -8,10 +8,11 @@
 #include "model/product_info.h"
 #include "platform/input_file.h"
 #include "platform/save_target.h"
+#include "settings/product_profile.h"
+#include "settings/profile_store.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
-#include "tools/cli/radio_types.h"
 
 namespace selkan::cli {
 
@@ -56,7 +57,7 @@ int OwnBandOrReport(const RadioImage& image, const std::string& datPath, BandLim
   const int type = image[offset::kRadioType], band = image[offset::kBandIndex];
   CProfileStore profile;
   FileError error;
-  const std::string text = LoadProductProfile(profile, &error) ? BandText(profile, type, band) : "";
+  const std::string text = ReadProductProfile(profile, &error) ? BandText(profile, type, band) : "";
   if (error.code != 0) {
     PrintError(kCommand, error.text);
     return kExitBadInput;

@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QPageSize>
 #include <array>
 #include <filesystem>
@@ -6,11 +5,13 @@
 
 #include "model/channel_codec.h"
 #include "platform/qt/profile_text.h"
+#include "platform/qt/tool_application.h"
 #include "print/qt/listing_output.h"
+#include "settings/product_profile.h"
+#include "settings/profile_store.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
-#include "tools/cli/radio_types.h"
 
 namespace selkan::cli {
 
@@ -20,7 +21,7 @@ constexpr const char* kCommand = "print";
 constexpr const char* kUsage =
     "selkan-cli print FILE.dat -o FILE.pdf [--lang English|Chinese] [--paper A4|Letter] "
     "[--force]";
-constexpr const char* kHelp =
+constexpr const char* kHelpText =
     "usage: selkan-cli print FILE.dat -o FILE.pdf [--lang English|Chinese]\n"
     "                        [--paper A4|Letter] [--force]\n"
     "\n"
@@ -29,32 +30,21 @@ constexpr const char* kHelp =
     "each page with its number and the product's owner text (from Selkan.ini\n"
     "beside this program, when there is one). No display is needed.\n"
     "\n"
-    "  -o FILE.pdf      the PDF file to write; \"-\" is standard output\n"
-    "  --lang LANGUAGE  English (the default) or Chinese\n"
+    "  -o FILE.pdf      the PDF file to write; \"-\" is standard output\n";
+constexpr const char* kMoreHelp =
     "  --paper SIZE     A4 (the default) or Letter\n"
     "  --force          replace FILE.pdf if it exists (otherwise it is kept),\n"
     "                   even when it holds a configuration\n";
 
 constexpr std::array<OptionSpec, 4> kOptions{
-    {{"-o", true}, {"--lang", true}, {"--paper", true}, {"--force", false}}};
-
-// Drawing text needs the GUI side of Qt; without a display it runs on the
-// offscreen platform unless the caller chose one.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "selkan-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
+    {{"-o", true}, kLangOption, {"--paper", true}, {"--force", false}}};
 
 // "Copyrights Owner" of the language's section of the product profile;
 // empty when there is none, nullopt (having said why) when it cannot be read.
 std::optional<std::string> OwnerText(const std::string& language) {
   CProfileStore profile;
   FileError error;
-  if (LoadProductProfile(profile, &error)) {
+  if (ReadProductProfile(profile, &error)) {
     return ProfileText(profile.GetValue(language, "Copyrights Owner", ""), profile.Encoding())
         .toStdString();
   }
@@ -66,18 +56,17 @@ std::optional<std::string> OwnerText(const std::string& language) {
 }  // namespace
 
 int RunPrint(const Args& args) {
+  const std::string help = std::string(kHelpText) + kLangHelp + kMoreHelp;
   int exitCode = kExitOk;
-  const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, kHelp}, 1,
+  const auto parsed = ParseCommandArgs(args, kOptions, {kCommand, kUsage, help}, 1,
                                        "expected one file name", &exitCode);
   if (!parsed) return exitCode;
   const std::string* named = parsed->Value("-o");
   if (named == nullptr || named->empty())
     return UsageError(kCommand, "-o FILE.pdf is needed", kUsage);
   const std::string output = OutputPath(*named);
-  const std::string* lang = parsed->Value("--lang");
-  const std::string languageName = lang != nullptr ? *lang : "English";
-  if (languageName != "English" && languageName != "Chinese")
-    return UsageError(kCommand, "--lang is English or Chinese", kUsage);
+  const std::optional<Language> language = LanguageOption(*parsed);
+  if (!language) return UsageError(kCommand, "--lang is English or Chinese", kUsage);
   const std::string* paperName = parsed->Value("--paper");
   QPageSize paper(QPageSize::A4);
   if (paperName != nullptr && *paperName == "Letter") {
@@ -93,11 +82,10 @@ int RunPrint(const Args& args) {
   const auto image = LoadImageOrReport(kCommand, input);
   if (!image) return kExitBadInput;
 
-  const std::optional<std::string> owner = OwnerText(languageName);
+  const std::optional<std::string> owner = OwnerText(LanguageName(*language));
   if (!owner) return kExitBadInput;
-  const auto application = EnsureGuiApplication();
-  const Language language = languageName == "Chinese" ? Language::Chinese : Language::English;
-  const Listing listing = MakeListing(*image, DecodeChannels(*image, language), language, *owner);
+  const auto application = ApplicationIfNone(ToolQt::kGui);  // drawing text needs the GUI side
+  const Listing listing = MakeListing(*image, DecodeChannels(*image, *language), *language, *owner);
   FileError error;
   if (!SaveListingPdf(output, listing, DefaultPdfLayout(paper),
                       QString::fromStdString(input.filename().string()), &error)) {

@@ -7,12 +7,14 @@
 #include "link/protocol.h"
 #include "link/qt/backup_location.h"
 #include "link/safe_write.h"
+#include "model/product_info.h"
 #include "model/radio_image.h"
 #include "platform/atomic_file.h"
+#include "settings/product_profile.h"
+#include "settings/profile_store.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/image_files.h"
-#include "tools/cli/radio_types.h"
 #include "tools/cli/transfer_session.h"
 
 namespace selkan::cli {
@@ -39,6 +41,14 @@ const char* StepLabel(WriteStep step) {
       return "verify ";
   }
   return "";
+}
+
+// The radio-type part of a backup's name for an image: the name of its type
+// in the product profile, or "type<n>" when there is none.
+std::string BackupLabelOf(const RadioImage& image) {
+  const int type = image[offset::kRadioType];
+  CProfileStore profile;
+  return BackupTypeLabel(type, ReadProductProfile(profile) ? RadioTypeName(profile, type) : "");
 }
 
 // The command that writes a backup back into the radio.
@@ -157,7 +167,7 @@ int RunWrite(const Args& args) {
   };
   hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
     const auto path =
-        store.Save(radio, RadioTypeLabel(radio), std::chrono::system_clock::now(), error);
+        store.Save(radio, BackupLabelOf(radio), std::chrono::system_clock::now(), error);
     if (!path) return std::nullopt;
     keptAt = path->string();
     return keptAt;

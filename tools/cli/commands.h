@@ -10,9 +10,9 @@ enum ExitCode : int {
   kExitOk = 0,
   kExitUsage = 1,
   kExitBadInput = 2,
-  kExitPortError = 3,           // port cannot be opened (61453)
-  kExitCommunicationError = 4,  // no answer from the radio (61451)
-  kExitProgramInterrupt = 5,    // transfer broke off (61454)
+  kExitPortError = 3,           // the port cannot be opened
+  kExitCommunicationError = 4,  // no answer from the radio
+  kExitProgramInterrupt = 5,    // the transfer broke off
   kExitRadioMismatch = 6,       // identification not accepted
   kExitVerifyFailed = 7,        // written, but the radio read back differs
   kExitBackupNotSaved = 8,      // the backup of the radio could not be kept: nothing written

@@ -30,7 +30,9 @@ void PrintUsage(std::FILE* out) {
   std::fprintf(out,
                "usage: selkan-cli COMMAND [ARGS...]\n"
                "       selkan-cli COMMAND --help\n"
-               "       selkan-cli --version\n\ncommands:\n");
+               "       selkan-cli --version\n\n"
+               "A value follows its option or is joined to it by '=' (--port=COM2);\n"
+               "an option may be given once.\n\ncommands:\n");
   for (const Command& command : kCommands) {
     std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
   }

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QtCore/QCoreApplication>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -11,6 +10,7 @@
 
 #include "link/port_access.h"
 #include "link/port_names.h"
+#include "platform/qt/tool_application.h"
 #include "tools/cli/commands.h"
 
 namespace selkan::cli {
@@ -26,17 +26,6 @@ namespace {
 std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int) { g_interrupted = true; }
-
-// QSerialPort wants an application object. The session makes one only when
-// there is none, and ends it with itself, so that a command run after it in
-// the same process (print needs a GUI application) can make its own.
-std::unique_ptr<QCoreApplication> ApplicationIfNone() {
-  static int argc = 1;
-  static char name[] = "selkan-cli";
-  static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  return std::make_unique<QCoreApplication>(argc, argv);
-}
 
 }  // namespace
 
@@ -133,7 +122,7 @@ TransferSession::TransferSession(std::string_view command, TransferRequest reque
     : command_(command),
       request_(std::move(request)),
       device_(ResolvePortName(request_.port)),
-      application_(ApplicationIfNone()),
+      application_(ApplicationIfNone(ToolQt::kCore)),  // QSerialPort wants one
       // A tool without a window has no event loop to keep alive: its reads
       // block.
       port_(QtSerialPort::Waiting::kBlocking),

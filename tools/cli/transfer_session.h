@@ -46,7 +46,6 @@ class TransferSession {
   TransferEngine& Engine() { return engine_; }
   // The device the port name stands for.
   const std::string& Device() const { return device_; }
-  const TransferRequest& Request() const { return request_; }
   const TransferCallbacks& Callbacks() const { return callbacks_; }
 
   // A fresh progress bar for the next transfer, counting to total.

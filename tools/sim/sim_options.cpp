@@ -1,6 +1,6 @@
 #include "tools/sim/sim_options.h"
 
-#include <charconv>
+#include "tools/common/options.h"
 
 namespace selkan::sim {
 
@@ -30,76 +30,103 @@ const char kSimHelp[] =
     "  --refuse-write-at N    answer write block N with 0x15 instead of 0x06\n"
     "  --silent-from N        give no answer to read or write blocks from N on\n"
     "  --corrupt-write-at N   acknowledge write block N but store it with bit 0 of\n"
-    "                         its first byte flipped\n";
+    "                         its first byte flipped\n"
+    "\n"
+    "A value follows its option or is joined to it by '=' (--image=FILE.dat);\n"
+    "each option may be given once.\n";
 
 namespace {
 
+// Every option of the program, each at most once.
+constexpr tools::OptionSpec kOptions[] = {
+    {"--image", true},
+    {"--link", true},
+    {"--id", true},
+    {"--realtime"},
+    {"--log", true},
+    {"--version"},
+    {"--no-wakeup-answer"},
+    {"--answer-after-eighth"},
+    {"--wrong-id"},
+    {"--no-id-ack"},
+    {"--short-reply-at", true},
+    {"--refuse-write-at", true},
+    {"--silent-from", true},
+    {"--corrupt-write-at", true},
+};
+
+// The block a fault option names: 0 to 511 (the 4096 bytes in 8-byte blocks).
 std::optional<int> BlockNumber(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || text.empty() || value < 0 || value > 511) {
-    return std::nullopt;
+  return tools::ParseIntInRange(text, 0, 511);
+}
+
+// Applies one option; false with *error when its value is refused.
+bool Apply(const tools::GivenOption& option, SimOptions& options, std::string* error) {
+  const std::string& name = option.name;
+  const std::string& value = option.value;
+  const auto block = [&](int& target) {
+    const std::optional<int> number = BlockNumber(value);
+    if (number)
+      target = *number;
+    else
+      *error = name + " needs a block number 0-511";
+    return number.has_value();
+  };
+  if (name == "--image") {
+    options.imagePath = value;
+  } else if (name == "--link") {
+    options.linkPath = value;
+  } else if (name == "--log") {
+    options.logPath = value;
+  } else if (name == "--id") {
+    if (value.empty() || value.size() > 8) {
+      *error = "--id takes 1 to 8 characters";
+      return false;
+    }
+    options.id.assign(value.begin(), value.end());
+  } else if (name == "--realtime") {
+    options.realtime = true;
+  } else if (name == "--version") {
+    options.version = true;
+  } else if (name == "--no-wakeup-answer") {
+    options.faults.noWakeUpAnswer = true;
+  } else if (name == "--answer-after-eighth") {
+    options.faults.answerAfterEighth = true;
+  } else if (name == "--wrong-id") {
+    options.id.assign(kWrongId, kWrongId + 8);
+  } else if (name == "--no-id-ack") {
+    options.faults.noIdAck = true;
+  } else if (name == "--short-reply-at") {
+    return block(options.faults.shortReplyAt);
+  } else if (name == "--refuse-write-at") {
+    return block(options.faults.refuseWriteAt);
+  } else if (name == "--silent-from") {
+    return block(options.faults.silentFrom);
+  } else if (name == "--corrupt-write-at") {
+    return block(options.faults.corruptWriteAt);
   }
-  return value;
+  return true;
 }
 
 }  // namespace
 
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
                                           std::string* error) {
+  std::string why;
+  const std::optional<tools::ParsedArgs> parsed = tools::ParseArgs(args, kOptions, &why);
+  if (parsed && !parsed->positionals.empty())
+    why = "unexpected argument '" + parsed->positionals[0] + "'";
   SimOptions options;
-  auto fail = [&](const std::string& message) -> std::optional<SimOptions> {
-    if (error) *error = message;
-    return std::nullopt;
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    auto value = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
-    auto block = [&](int& target) -> bool {
-      const std::string* text = value();
-      std::optional<int> number = text ? BlockNumber(*text) : std::nullopt;
-      if (!number) return false;
-      target = *number;
-      return true;
-    };
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--version") {
-      options.version = true;
-    } else if (arg == "--image" || arg == "--link" || arg == "--log" || arg == "--id") {
-      const std::string* text = value();
-      if (!text) return fail(arg + " needs a value");
-      if (arg == "--image") options.imagePath = *text;
-      if (arg == "--link") options.linkPath = *text;
-      if (arg == "--log") options.logPath = *text;
-      if (arg == "--id") {
-        if (text->empty() || text->size() > 8) return fail("--id takes 1 to 8 characters");
-        options.id.assign(text->begin(), text->end());
-      }
-    } else if (arg == "--realtime") {
-      options.realtime = true;
-    } else if (arg == "--no-wakeup-answer") {
-      options.faults.noWakeUpAnswer = true;
-    } else if (arg == "--answer-after-eighth") {
-      options.faults.answerAfterEighth = true;
-    } else if (arg == "--wrong-id") {
-      options.id.assign(kWrongId, kWrongId + 8);
-    } else if (arg == "--no-id-ack") {
-      options.faults.noIdAck = true;
-    } else if (arg == "--short-reply-at") {
-      if (!block(options.faults.shortReplyAt)) return fail(arg + " needs a block number 0-511");
-    } else if (arg == "--refuse-write-at") {
-      if (!block(options.faults.refuseWriteAt)) return fail(arg + " needs a block number 0-511");
-    } else if (arg == "--silent-from") {
-      if (!block(options.faults.silentFrom)) return fail(arg + " needs a block number 0-511");
-    } else if (arg == "--corrupt-write-at") {
-      if (!block(options.faults.corruptWriteAt)) return fail(arg + " needs a block number 0-511");
-    } else {
-      return fail("unknown option '" + arg + "'");
+  if (parsed && why.empty()) {
+    options.help = parsed->help;
+    // In the order given: --id and --wrong-id both set the identification.
+    for (const tools::GivenOption& option : parsed->options) {
+      if (!Apply(option, options, &why)) break;
     }
   }
-  return options;
+  if (why.empty()) return options;
+  if (error) *error = why;
+  return std::nullopt;
 }
 
 }  // namespace selkan::sim

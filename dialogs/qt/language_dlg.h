@@ -23,8 +23,6 @@ class CLanguageDlg : public QDialog {
   explicit CLanguageDlg(Language running, QWidget* parent = nullptr);
   ~CLanguageDlg() override;
 
-  // 0 English, 1 Chinese; -1 until the dialog is set up.
-  int SelectedIndex() const { return selected_; }
   // Set by OK when the choice differs from the running language.
   bool LanguageChanged() const { return changed_; }
   // "English" or "Chinese", as the settings file stores it.

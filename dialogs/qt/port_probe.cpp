@@ -1,4 +1,4 @@
-#include "dialogs/port_probe.h"
+#include "dialogs/qt/port_probe.h"
 
 #include "link/port_names.h"
 #include "link/qt/qt_serial_port.h"

@@ -1,7 +1,8 @@
-#include "dialogs/com_setup_dlg.h"
+#include "dialogs/qt/com_setup_dlg.h"
 
 #include <QKeyEvent>
 
+#include "dialogs/com_ports.h"
 #include "platform/qt/help_request.h"
 #include "platform/registry.h"
 #include "ui_com_setup_dlg.h"
@@ -11,8 +12,6 @@ namespace selkan {
 namespace {
 
 constexpr int kComSetupHelp = 32777;
-constexpr int kPortCount = 4;
-constexpr std::string_view kComValue = "com";
 
 }  // namespace
 
@@ -24,12 +23,9 @@ CComSetupDlg::CComSetupDlg(Registry& registry, std::string registryKey, QWidget*
       key_(std::move(registryKey)) {
   ui_->setupUi(this);
   buttons_ = {ui_->com1, ui_->com2, ui_->com3, ui_->com4};
-  for (int n = 1; n <= kPortCount; ++n)
-    buttons_[n - 1]->setEnabled(probe("com" + std::to_string(n)));
+  for (int i = 0; i < kComPortCount; ++i) buttons_[i]->setEnabled(probe(ComPortName(i)));
 
-  // The remembered number, 1 when there is none; outside 1..4 checks none.
-  const std::uint32_t remembered = registry_.ReadValue(key_, kComValue).value_or(1);
-  selected_ = remembered >= 1 && remembered <= kPortCount ? static_cast<int>(remembered) - 1 : -1;
+  selected_ = RememberedComPortIndex(registry_.ReadValue(key_, kComPortValue));
   if (selected_ >= 0) buttons_[selected_]->setChecked(true);
 
   connect(ui_->okButton, &QPushButton::clicked, this, &CComSetupDlg::accept);
@@ -41,19 +37,17 @@ CComSetupDlg::~CComSetupDlg() = default;
 QRadioButton* CComSetupDlg::PortButton(int index) const { return buttons_.at(index); }
 
 int CComSetupDlg::CheckedIndex() const {
-  for (int i = 0; i < kPortCount; ++i)
+  for (int i = 0; i < kComPortCount; ++i)
     if (buttons_[i]->isChecked()) return i;
   return -1;
 }
 
-QString CComSetupDlg::PortName() const {
-  return QStringLiteral("com") + QString::number(selected_ + 1);
-}
+QString CComSetupDlg::PortName() const { return QString::fromStdString(ComPortName(selected_)); }
 
 void CComSetupDlg::accept() {
   selected_ = CheckedIndex();
   // A failed write keeps the remembered number; the port applies all the same.
-  registry_.WriteValue(key_, kComValue, static_cast<std::uint32_t>(selected_ + 1));
+  registry_.WriteValue(key_, kComPortValue, ComPortNumber(selected_));
   QDialog::accept();
 }
 

@@ -1,4 +1,4 @@
-#include "dialogs/language_dlg.h"
+#include "dialogs/qt/language_dlg.h"
 
 #include <QKeyEvent>
 
@@ -30,7 +30,7 @@ QRadioButton* CLanguageDlg::EnglishButton() const { return ui_->english; }
 QRadioButton* CLanguageDlg::ChineseButton() const { return ui_->chinese; }
 
 std::string CLanguageDlg::ChosenLanguageName() const {
-  return selected_ == 1 ? "Chinese" : "English";
+  return LanguageName(selected_ == 1 ? Language::Chinese : Language::English);
 }
 
 void CLanguageDlg::accept() {

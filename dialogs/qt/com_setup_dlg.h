@@ -6,7 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/port_probe.h"
+#include "dialogs/com_ports.h"
+#include "dialogs/qt/port_probe.h"
 
 class QRadioButton;
 
@@ -30,8 +31,6 @@ class CComSetupDlg : public QDialog {
                PortProbe probe = CanOpenPort);
   ~CComSetupDlg() override;
 
-  // 0..3 for COM1..COM4, -1 for none checked.
-  int SelectedPortIndex() const { return selected_; }
   // After OK: "com" followed by the selected index plus one.
   QString PortName() const;
   QRadioButton* PortButton(int index) const;
@@ -48,7 +47,7 @@ class CComSetupDlg : public QDialog {
   std::unique_ptr<Ui::CComSetupDlg> ui_;
   Registry& registry_;
   std::string key_;
-  std::array<QRadioButton*, 4> buttons_{};
+  std::array<QRadioButton*, kComPortCount> buttons_{};
   int selected_ = -1;
 };
 

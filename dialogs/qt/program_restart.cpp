@@ -1,4 +1,4 @@
-#include "dialogs/program_restart.h"
+#include "dialogs/qt/program_restart.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -182,13 +182,10 @@ void CSelkanView::Decode() {
   grid_->setUpdatesEnabled(true);
 
   if (context_.profile == nullptr) return;  // no profile: nothing to name or limit
-  const std::string languageName =
-      context_.settings != nullptr ? context_.settings->LanguageName() : std::string("English");
   MemoryRegistry scratch;  // without a registry the step still sets caption and limits
   Registry& registry = context_.registry != nullptr ? *context_.registry : scratch;
   limits_ = RunProductStep(document_.Image(), BlankDocumentFlag(), *context_.profile, registry);
-  emit captionChanged(
-      ProductStepCaption(*context_.profile, document_.Image(), languageName, language));
+  EmitCaption();
 }
 
 void CSelkanView::Encode() {
@@ -225,10 +222,15 @@ void CSelkanView::RefreshProduct() {
   const RadioImage& image = document_.Image();
   limits_ = BandLimitsFromText(
       BandText(*context_.profile, image[offset::kRadioType], image[offset::kBandIndex]));
-  const std::string languageName =
-      context_.settings != nullptr ? context_.settings->LanguageName() : std::string("English");
+  EmitCaption();
+}
+
+void CSelkanView::EmitCaption() {
+  const std::string languageName = context_.settings != nullptr
+                                       ? context_.settings->LanguageName()
+                                       : std::string(LanguageName(Language::English));
   emit captionChanged(
-      ProductStepCaption(*context_.profile, image, languageName, CurrentLanguage()));
+      ProductStepCaption(*context_.profile, document_.Image(), languageName, CurrentLanguage()));
 }
 
 void CSelkanView::RecordImageChange(const RadioImage& before, const RadioImage& after,

@@ -131,6 +131,8 @@ class CSelkanView : public QWidget, public TransferDocument, private HistoryTarg
   void SetUpSelection();
   // Band limits and caption from the image's radio type and band.
   void RefreshProduct();
+  // The main window's caption from the image's type and band.
+  void EmitCaption();
   // The grid's channel rows and the image, as the history sees them.
   DocumentState State() const;
   void ShowContextMenu(const QPoint& position);

@@ -348,6 +348,18 @@ class ProgramTest : public QObject {
     undo->trigger();
     QCOMPARE(Row(p.view, 2).value(0), QString());
     QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    // Values pasted past the grid are counted in words that agree.
+    for (const char* text : {"Wide\tx\n1\n", "Wide\tx\ty\n1\n2\n"}) {
+      QApplication::clipboard()->setText(text);
+      p.view->SelectCells({199, 7, 199, 7});
+      p.frame->Action(command::kEditPaste)->trigger();
+    }
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY2(p.answers.messages[0].text.contains(
+                 "\n1 value below channel 199\n1 value right of the last column"),
+             qPrintable(p.answers.messages[0].text));
+    QVERIFY(p.answers.messages[1].text.contains(
+        "\n2 values below channel 199\n2 values right of the last column"));
     p.dir.WriteFile("other.dat", Bytes(BlankImage()));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")));
     QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
@@ -556,10 +568,15 @@ class ProgramTest : public QObject {
     QVERIFY(english.load(bin.filePath("EnglishQ47.qm")) &&
             chinese.load(bin.filePath("ChineseQ47.qm")));
     QStringList texts, missing;  // texts: "context/source"
-    const auto check = [&](const QString& context, const QString& source) {
+    // A count text (%n) agrees with its number: English has one form for 1
+    // and another for more.
+    const auto check = [&](const QString& context, const QString& source, bool count = false) {
       texts << context + '/' + source;
       for (const QTranslator* catalog : {&english, &chinese}) {
-        if (catalog->translate(context.toUtf8(), source.toUtf8()).isEmpty())
+        const auto in = [&](int n) {
+          return catalog->translate(context.toUtf8(), source.toUtf8(), nullptr, n);
+        };
+        if (in(-1).isEmpty() || (count && catalog == &english && in(1) == in(2)))
           missing << QDir(catalog->filePath()).dirName() + ": " + context + " \"" + source + '"';
       }
     };
@@ -581,10 +598,13 @@ class ProgramTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     QString context;
+    bool count = false;
     while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
       if (!xml.isStartElement()) continue;
       if (xml.name() == QLatin1String("name")) context = xml.readElementText();
-      if (xml.name() == QLatin1String("source")) check(context, xml.readElementText());
+      if (xml.name() == QLatin1String("message"))
+        count = xml.attributes().value("numerus") == QLatin1String("yes");
+      if (xml.name() == QLatin1String("source")) check(context, xml.readElementText(), count);
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     // The plain layers' marked texts are among those found.

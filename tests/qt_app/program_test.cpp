@@ -26,11 +26,13 @@
 #include "dialogs/language_dlg.h"
 #include "dialogs/program_restart.h"
 #include "editor/qt/cell_editors.h"
+#include "editor/radio_list_export.h"
 #include "link/gui/transfer_messages.h"
 #include "link/port_access.h"
 #include "model/channel_codec.h"
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
+#include "platform/qt/qsettings_registry.h"
 #include "settings/process_settings.h"
 
 using namespace selkan;
@@ -366,7 +368,9 @@ class ProgramTest : public QObject {
   }
 
   // A list comes in as one step, or not at all when a line is bad; what is
-  // being typed goes out too; a list that cannot be written is said.
+  // being typed goes out too, in the format of the file type chosen (offered
+  // again next time); a list that cannot be written is said, and so are the
+  // channels the multi-radio list leaves out.
   void channelListsInAndOut() {
     Program p;
     p.dir.WriteFile("own.csv",
@@ -395,6 +399,61 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kExportChannels)->trigger();
     QCOMPARE(p.answers.messages.size(), std::size_t{2});
     QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+
+    p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
+    p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};
+    p.answers.filters = {1};
+    QAction* exportList = p.frame->Action(command::kExportChannels);
+    exportList->trigger();
+    QVERIFY(p.dir.ReadFile("radio.csv")
+                .startsWith(QByteArray(kRadioListHeader.data(), kRadioListHeader.size()) +
+                            "\r\n2,,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"
+                            "1.0W,,,,,\r\n3,,146.000000,"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QCOMPARE(p.answers.messages[2].text,
+             "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only: every "
+             "channel of such a list has an Rx frequency");
+    exportList->trigger();
+    QCOMPARE(p.answers.offeredFilter, 1);
+    QVERIFY(p.dir.ReadFile("again.csv").startsWith("Location,"));
+  }
+
+  // Each chooser starts in the folder last used for its kind of file, in
+  // this run and the next; else in the document's folder or the home folder,
+  // never the program's.
+  void fileChoosersStartWhereTheUserLastWas() {
+    ProgramDir dir;
+    QTemporaryDir places;
+    for (const char* folder : {"dat", "csv", "pdf"}) QVERIFY(QDir(places.path()).mkdir(folder));
+    const auto in = [&places](const char* path) { return places.filePath(path); };
+    const QString home = QDir::homePath();
+    Answers answers;
+    const auto ask = [&answers](std::function<void()> command, const QString& answer = {}) {
+      answers.paths = {answer};
+      command();
+      return answers.prompts.back().proposedPath;
+    };
+    {
+      StartedApp started(dir, {}, std::make_unique<QSettingsRegistry>(in("registry.ini")));
+      CMainFrame* frame = started.app.MainFrame();
+      const auto run = [frame](int id) { return [frame, id] { frame->Action(id)->trigger(); }; };
+      QCOMPARE(ask([frame] { frame->OnFileOpen(); }), home);
+      QCOMPARE(ask(run(command::kExportPdf)), home + "/Selkan.pdf");
+      QCOMPARE(ask([frame] { frame->OnFileSaveAs(); }, in("dat/one.dat")), home + "/Selkan.dat");
+      QCOMPARE(ask([frame] { frame->OnFileSaveAs(); }), in("dat/one.dat"));  // its own file
+      QCOMPARE(ask(run(command::kImportChannels)), home);
+      QCOMPARE(ask(run(command::kExportChannels), in("csv/list.csv")), in("dat/one.csv"));
+      QCOMPARE(ask(run(command::kExportPdf), in("pdf/one.pdf")), in("dat/one.pdf"));
+      QCOMPARE(ask(run(command::kImportChannels)), in("csv"));
+      QCOMPARE(ask(run(command::kFileCompare)), in("dat"));
+    }
+    QVERIFY(QDir(in("csv")).removeRecursively());
+    StartedApp started(dir, {}, std::make_unique<QSettingsRegistry>(in("registry.ini")));
+    CMainFrame* frame = started.app.MainFrame();
+    QCOMPARE(ask([frame] { frame->OnFileOpen(); }), in("dat"));
+    QCOMPARE(ask([frame] { frame->Action(command::kExportPdf)->trigger(); }), in("pdf/Selkan.pdf"));
+    QCOMPARE(ask([frame] { frame->Action(command::kImportChannels)->trigger(); }), home);
+    QVERIFY(answers.messages.empty() && QFile::exists(in("pdf/one.pdf")));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {

@@ -163,8 +163,8 @@ std::string_view RadioListOmissionText(RadioListOmission reason) {
   switch (reason) {
     case RadioListOmission::TransmitOnly:
       return SELKAN_TRANSLATE_NOOP("selkan::RadioListExport",
-                                   "transmit only: every channel of such a list has an Rx "
-                                   "frequency");
+                                   "transmit only (every channel of such a list has an Rx "
+                                   "frequency)");
     case RadioListOmission::UnlistedTone:
       return SELKAN_TRANSLATE_NOOP("selkan::RadioListExport",
                                    "a QT/DQT tone outside the tone list, which such a list cannot "

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace selkan {
 
@@ -29,13 +30,15 @@ QString StartPath(const FilePromptRequest& request) {
 }
 
 QString RunChooser(const FilePromptRequest& request) {
-  if (request.kind == FilePromptKind::Open) {
-    return QFileDialog::getOpenFileName(request.parent, request.caption, request.proposedPath,
-                                        request.filter);
-  }
   QFileDialog dialog(request.parent, request.caption, request.proposedPath, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (request.kind == FilePromptKind::Open) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+  }
+  // Large enough for the file types' names in either language.
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(640, 420)));
   const QStringList filters = dialog.nameFilters();
   if (request.chosenFilter != nullptr)
     dialog.selectNameFilter(filters.value(*request.chosenFilter));

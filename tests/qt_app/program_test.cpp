@@ -411,8 +411,8 @@ class ProgramTest : public QObject {
                             "1.0W,,,,,\r\n3,,146.000000,"));
     QCOMPARE(p.answers.messages.size(), std::size_t{3});
     QCOMPARE(p.answers.messages[2].text,
-             "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only: every "
-             "channel of such a list has an Rx frequency");
+             "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only (every "
+             "channel of such a list has an Rx frequency)");
     exportList->trigger();
     QCOMPARE(p.answers.offeredFilter, 1);
     QVERIFY(p.dir.ReadFile("again.csv").startsWith("Location,"));

@@ -20,8 +20,8 @@
   <context>
     <name>selkan::RadioListExport</name>
     <message>
-      <source>transmit only: every channel of such a list has an Rx frequency</source>
-      <translation>仅发射：此类列表的每个信道都有接收频率</translation>
+      <source>transmit only (every channel of such a list has an Rx frequency)</source>
+      <translation>仅发射（此类列表的每个信道都必须有接收频率）</translation>
     </message>
     <message>
       <source>a QT/DQT tone outside the tone list, which such a list cannot hold</source>

@@ -21,8 +21,8 @@
   <context>
     <name>selkan::RadioListExport</name>
     <message>
-      <source>transmit only: every channel of such a list has an Rx frequency</source>
-      <translation>transmit only: every channel of such a list has an Rx frequency</translation>
+      <source>transmit only (every channel of such a list has an Rx frequency)</source>
+      <translation>transmit only (every channel of such a list has an Rx frequency)</translation>
     </message>
     <message>
       <source>a QT/DQT tone outside the tone list, which such a list cannot hold</source>

@@ -23,6 +23,7 @@ enum class RadioListOmission {
 struct OmittedChannel {
   int channel = 0;
   RadioListOmission reason = RadioListOmission::TransmitOnly;
+  bool operator==(const OmittedChannel&) const = default;
 };
 
 struct RadioListExport {

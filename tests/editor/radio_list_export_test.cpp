@@ -41,54 +41,47 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
                 "199,,145.000000,-,0.600000,TSQL,127.3,127.3,023,NN,023,Tone->Tone,FM,5.00,,"
                 "1.0W,,,,,\r\n");
   EXPECT_EQ(got.written, 6);
-  ASSERT_EQ(got.omitted.size(), 2u);
-  EXPECT_EQ(got.omitted[0].channel, 7);
-  EXPECT_EQ(got.omitted[0].reason, RadioListOmission::TransmitOnly);
-  EXPECT_EQ(got.omitted[1].channel, 8);
-  EXPECT_EQ(got.omitted[1].reason, RadioListOmission::UnlistedTone);
+  EXPECT_EQ(got.omitted, (std::vector<OmittedChannel>{{7, RadioListOmission::TransmitOnly},
+                                                      {8, RadioListOmission::UnlistedTone}}));
   EXPECT_EQ(ChannelsToRadioList(ChannelTable{}).csv, std::string(kRadioListHeader) + "\r\n");
 }
 
-// A frequency on the channel raster, in 10 Hz units, from..to.
-std::int32_t OnRaster(std::mt19937& random, std::int32_t from, std::int32_t to) {
+// A frequency on the channel raster, in 10 Hz units, in the records' range
+// and within 70 MHz of near when near is given.
+std::int32_t OnRaster(std::mt19937& random, std::int32_t near = 0) {
   const std::int32_t step = random() % 2 ? 500 : 625;
-  return (from + step - 1) / step * step +
-         std::uniform_int_distribution<std::int32_t>(0, (to - from) / step - 1)(random) * step;
+  const std::int32_t from = std::max(1000000, near == 0 ? 0 : near - 7000000) / step + 1;
+  const std::int32_t to = std::min(99999999, near == 0 ? 99999999 : near + 7000000) / step;
+  return std::uniform_int_distribution<std::int32_t>(from, to)(random) * step;
 }
 
-// An image of random bytes whose channels hold what the grid can hold: empty,
-// receive-only, transmit-only and full channels with every tone of the list,
-// Tx at every distance from Rx, and random power, scan and bandwidth.
+// An image of random bytes whose channels hold what the grid can hold:
+// empty, receive-only, transmit-only and full channels with every tone of
+// the list, Tx at every distance from Rx, every power, scan and bandwidth.
 RadioImage RandomImage(unsigned seed) {
   std::mt19937 random(seed);
   RadioImage image;
   for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
   const std::vector<std::string> tones = BuildToneList(Language::English);
-  const auto pick = [&random](std::initializer_list<const char*> words) {
-    return std::string(words.begin()[random() % words.size()]);
+  const auto any = [&random](const std::vector<std::string>& texts) {
+    return texts[random() % texts.size()];
   };
   ChannelTable table;
   for (ChannelRow& row : table) {
-    const int shape = static_cast<int>(random() % 8);  // 0 empty, 1 receive only, 2 transmit only
-    if (shape == 0) continue;
-    const std::int32_t rx = OnRaster(random, 1000000, 99999999);
-    const std::int32_t near =
-        OnRaster(random, std::max(1000000, rx - 7000000), std::min(99999999, rx + 7000000));
-    const std::int32_t tx = random() % 4 == 0 ? rx
-                            : random() % 2    ? near
-                                              : OnRaster(random, 1000000, 99999999);
-    Cell(row, kColRx) = FormatFrequency(rx);
-    Cell(row, kColTx) = FormatFrequency(tx);
-    Cell(row, kColDecodeTone) = tones[random() % tones.size()];
-    Cell(row, kColEncodeTone) =
-        random() % 4 == 0 ? Cell(row, kColDecodeTone) : tones[random() % tones.size()];
-    if (shape <= 2) {
-      Cell(row, shape == 1 ? kColTx : kColRx).clear();
-      continue;
-    }
-    Cell(row, kColPower) = pick({"High", "Middle", "Low"});
-    Cell(row, kColScan) = pick({"On", "Off"});
-    Cell(row, kColBandwidth) = pick({"Wide", "Narrow"});
+    const std::int32_t rx = OnRaster(random);
+    const std::int32_t tx = random() % 4 == 0 ? rx : OnRaster(random, random() % 2 ? rx : 0);
+    const std::string decode = any(tones);
+    row = {FormatFrequency(rx),
+           FormatFrequency(tx),
+           decode,
+           random() % 4 == 0 ? decode : any(tones),
+           any({"High", "Middle", "Low"}),
+           any({"On", "Off"}),
+           any({"Wide", "Narrow"})};
+    const unsigned shape = random() % 8;  // 0 empty, 1 receive only, 2 transmit only
+    if (shape == 0) row = {};
+    if (shape == 1 || shape == 2)
+      row = {shape == 1 ? row[0] : "", shape == 2 ? row[1] : "", row[2], row[3]};
   }
   EncodeChannels(table, image);
   return image;
@@ -117,7 +110,6 @@ TEST(RadioListExport, EveryImageReadsBackToTheSameBytes) {
                              expected.begin() + offset::Channel(channel)))
           << "channel " << channel << ": " << FormatCsvRecord({row.begin(), row.end()});
     }
-    EXPECT_EQ(got, expected);
   }
 }
 

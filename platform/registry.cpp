@@ -25,4 +25,15 @@ bool MemoryRegistry::WriteValue(std::string_view key, std::string_view name, std
   return true;
 }
 
+std::optional<std::string> MemoryRegistry::ReadText(std::string_view key, std::string_view name) {
+  auto it = texts_.find(Slot(key, name));
+  if (it == texts_.end()) return std::nullopt;
+  return it->second;
+}
+
+bool MemoryRegistry::WriteText(std::string_view key, std::string_view name, std::string_view text) {
+  texts_[Slot(key, name)] = std::string(text);
+  return true;
+}
+
 }  // namespace selkan

@@ -21,12 +21,17 @@
 #include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
 #include "settings/process_settings.h"
+#include "settings/profile_store.h"
 
 namespace selkan {
 
 CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, Registry& registry,
                        QWidget* parent)
-    : QMainWindow(parent), settings_(settings), profile_(profile), registry_(registry) {
+    : QMainWindow(parent),
+      settings_(settings),
+      profile_(profile),
+      registry_(registry),
+      folders_(registry, RegistryKeyFor(profile.GetValue("Setup", "AppName", ""))) {
   setObjectName(QStringLiteral("CMainFrame"));
   // The caption is the application title until the product information sets it.
   setWindowTitle(tr("Selkan"));

@@ -8,6 +8,7 @@
 
 #include "app/qt/help_window.h"
 #include "navbar/navigator_items.h"
+#include "settings/recent_folders.h"
 
 class QAction;
 class QLabel;
@@ -150,6 +151,7 @@ class CMainFrame : public QMainWindow {
   const ProcessSettings& settings_;
   CProfileStore& profile_;
   Registry& registry_;
+  RecentFolders folders_;  // where the file choosers start
   CMDIClientWnd* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   CNavigatorBar* navigatorBar_ = nullptr;

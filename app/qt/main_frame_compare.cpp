@@ -18,7 +18,11 @@ namespace selkan {
 void CMainFrame::OnFileCompare() {
   CChildFrame* active = ActiveChild();
   if (!active) return;
-  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Compare With"), {}, {}, {}});
+  const auto path = AskFilePath({.parent = this,
+                                 .kind = FilePromptKind::Open,
+                                 .caption = tr("Compare With"),
+                                 .files = FileKind::Configuration,
+                                 .folders = &folders_});
   if (!path) return;
   const DatLoadResult file = LoadDatFile(path->toStdString());
   if (file.error != DatLoadError::None) {

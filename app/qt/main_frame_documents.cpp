@@ -168,7 +168,11 @@ bool CMainFrame::BringForward(CChildFrame* child, const QString& path) {
 
 void CMainFrame::OnFileOpen() {
   if (RefuseWhileTransferring()) return;
-  const auto path = AskFilePath({this, FilePromptKind::Open, tr("Open"), {}, {}, {}});
+  const auto path = AskFilePath({.parent = this,
+                                 .kind = FilePromptKind::Open,
+                                 .caption = tr("Open"),
+                                 .files = FileKind::Configuration,
+                                 .folders = &folders_});
   if (path) OpenDocumentFile(*path);
 }
 
@@ -190,11 +194,17 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     if (answer != QMessageBox::Yes && answer != QMessageBox::Save) return false;
   }
   if (askForName || !child->HasFile()) {
-    // A new document proposes the product's name: "<AppName>.dat".
-    QString proposed = path;
+    // A document proposes its own file; a new one the product's name,
+    // "<AppName>.dat", in the folder of the last configuration chosen.
+    QString proposed = child->HasFile() ? QFileInfo(path).absoluteFilePath() : path;
     if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
       proposed += QStringLiteral(".dat");
-    const auto chosen = AskFilePath({this, FilePromptKind::Save, tr("Save As"), proposed, {}, {}});
+    const auto chosen = AskFilePath({.parent = this,
+                                     .kind = FilePromptKind::Save,
+                                     .caption = tr("Save As"),
+                                     .proposedPath = proposed,
+                                     .files = FileKind::Configuration,
+                                     .folders = &folders_});
     if (!chosen) return false;
     path = *chosen;
   }

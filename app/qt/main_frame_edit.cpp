@@ -2,6 +2,7 @@
 // document's history, the clipboard and row commands of its channel view
 // (also in the grid's context menu), and the channel list as CSV.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include "editor/cell_values.h"
 #include "editor/channel_csv.h"
 #include "editor/qt/selkan_view.h"
+#include "editor/radio_list_export.h"
 #include "model/selkan_doc.h"
 #include "platform/atomic_file.h"
 #include "platform/input_file.h"
@@ -24,6 +26,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/profile_text.h"
 #include "settings/process_settings.h"
+#include "settings/profile_store.h"
 #include "settings/profile_text.h"
 
 namespace selkan {
@@ -128,12 +131,13 @@ void CMainFrame::OnImportChannels() {
   if (RefuseWhileTransferring()) return;
   CSelkanView* view = EditableView();
   if (view == nullptr) return;
-  const auto path = AskFilePath({this,
-                                 FilePromptKind::Open,
-                                 tr("Import Channels"),
-                                 {},
-                                 tr("Channel List (*.csv)"),
-                                 QStringLiteral("csv")});
+  const auto path = AskFilePath({.parent = this,
+                                 .kind = FilePromptKind::Open,
+                                 .caption = tr("Import Channels"),
+                                 .filter = tr("Channel List (*.csv)"),
+                                 .defaultSuffix = QStringLiteral("csv"),
+                                 .files = FileKind::ChannelList,
+                                 .folders = &folders_});
   if (!path) return;
   const QString name = QFileInfo(*path).fileName();
   std::string raw;
@@ -176,17 +180,32 @@ void CMainFrame::OnExportChannels() {
   CSelkanView* view = EditableView();
   if (view == nullptr) return;
   view->CommitOpenEditor();
-  CSelkanDoc& document = view->Document();
-  const QString proposed =
-      QFileInfo(QString::fromStdString(document.PathName())).completeBaseName() +
-      QStringLiteral(".csv");
-  const auto path = AskFilePath({this, FilePromptKind::Save, tr("Export Channels"), proposed,
-                                 tr("Channel List (*.csv)"), QStringLiteral("csv")});
+  const CChildFrame* child = ActiveChild();
+  const QFileInfo document(QString::fromStdString(view->Document().PathName()));
+  // The format is the file type chosen: this program's list or the
+  // multi-radio programs' one. The last choice is offered again.
+  const std::string key = RegistryKeyFor(profile_.GetValue("Setup", "AppName", ""));
+  int format = registry_.ReadValueOrZero(key, "ChannelListFormat") == 1 ? 1 : 0;
+  const auto path =
+      AskFilePath({.parent = this,
+                   .kind = FilePromptKind::Save,
+                   .caption = tr("Export Channels"),
+                   .proposedPath = document.completeBaseName() + QStringLiteral(".csv"),
+                   .filter = tr("Channel List (*.csv)") + QStringLiteral(";;") +
+                             tr("Multi-radio Channel List (*.csv)"),
+                   .defaultSuffix = QStringLiteral("csv"),
+                   .files = FileKind::ChannelList,
+                   .folders = &folders_,
+                   .startFolder = child->HasFile() ? document.absolutePath() : QString(),
+                   .chosenFilter = &format});
   if (!path) return;
+  registry_.WriteValue(key, "ChannelListFormat", format == 1 ? 1 : 0);
   // The channels as the image will hold them, in the words of the file.
-  RadioImage image = document.Image();
+  RadioImage image = view->Document().Image();
   EncodeChannels(view->GridTexts(), image);
-  const std::string csv = ChannelsToCsv(DecodeChannels(image, Language::English));
+  const ChannelTable channels = DecodeChannels(image, Language::English);
+  const RadioListExport list = format == 1 ? ChannelsToRadioList(channels) : RadioListExport{};
+  const std::string csv = format == 1 ? list.csv : ChannelsToCsv(channels);
   FileError error;
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),
                                             csv.size());
@@ -194,7 +213,20 @@ void CMainFrame::OnExportChannels() {
     QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path));
     if (error.code != 0) text += QLatin1Char('\n') + SystemErrorText(error.code);
     ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
+    return;
   }
+  if (list.omitted.empty()) return;
+  QStringList lines{tr("%n channel(s) in use could not be written to %1:", nullptr,
+                       static_cast<int>(list.omitted.size()))
+                        .arg(QFileInfo(*path).fileName())};
+  for (const OmittedChannel& omitted : list.omitted) {
+    lines << tr("Channel %1: %2")
+                 .arg(omitted.channel)
+                 .arg(QCoreApplication::translate("selkan::RadioListExport",
+                                                  RadioListOmissionText(omitted.reason).data()));
+  }
+  ShowMessage({this, messageCaption_, lines.join(QLatin1Char('\n')), QMessageBox::Information,
+               QMessageBox::Ok});
 }
 
 }  // namespace selkan

@@ -98,14 +98,17 @@ void CMainFrame::OnExportPdf() {
   if (!child) return;
   const Listing listing = ListingOf(*child, settings_);
   const QString title = QString::fromStdString(child->Document().Title());
-  // Offered: the document's file with .pdf in place of its extension.
-  QString proposed = QString::fromStdString(child->Document().PathName());
-  if (!proposed.isEmpty()) {
-    const QFileInfo file(proposed);
-    proposed = QDir(file.path()).filePath(file.completeBaseName() + QStringLiteral(".pdf"));
-  }
+  // Offered: the document's name with .pdf in place of its extension, in the
+  // folder of the last listing, else in the document's own.
+  const QFileInfo document(QString::fromStdString(child->Document().PathName()));
   const auto path =
-      AskFilePath({this, FilePromptKind::ExportPdf, tr("Export PDF"), proposed, {}, {}});
+      AskFilePath({.parent = this,
+                   .kind = FilePromptKind::ExportPdf,
+                   .caption = tr("Export PDF"),
+                   .proposedPath = document.completeBaseName() + QStringLiteral(".pdf"),
+                   .files = FileKind::Listing,
+                   .folders = &folders_,
+                   .startFolder = child->HasFile() ? document.absolutePath() : QString()});
   if (!path) return;
   FileError error;
   if (!SaveListingPdf(path->toStdString(), listing, Printer().pageLayout(), title, &error)) {

@@ -135,10 +135,10 @@ void ChannelCommands::ShowPasteRefusals(const std::vector<PasteRefusal>& refusal
         reason = tr("the channel has no Rx Frequency");
         break;
       case PasteRefusalReason::BeyondLastChannel:
-        lines << tr("%1 values below channel 199").arg(refusal.count);
+        lines << tr("%n value(s) below channel 199", nullptr, refusal.count);
         continue;
       case PasteRefusalReason::BeyondLastColumn:
-        lines << tr("%1 values right of the last column").arg(refusal.count);
+        lines << tr("%n value(s) right of the last column", nullptr, refusal.count);
         continue;
     }
     lines << tr("Channel %1, %2 \"%3\": %4")

@@ -44,4 +44,19 @@ bool QSettingsRegistry::WriteValue(std::string_view key, std::string_view name,
   return settings_->status() == QSettings::NoError;
 }
 
+std::optional<std::string> QSettingsRegistry::ReadText(std::string_view key,
+                                                       std::string_view name) {
+  const QVariant value = settings_->value(RegistrySettingsPath(key, name));
+  if (!value.isValid()) return std::nullopt;
+  return value.toString().toStdString();
+}
+
+bool QSettingsRegistry::WriteText(std::string_view key, std::string_view name,
+                                  std::string_view text) {
+  settings_->setValue(RegistrySettingsPath(key, name),
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  settings_->sync();
+  return settings_->status() == QSettings::NoError;
+}
+
 }  // namespace selkan

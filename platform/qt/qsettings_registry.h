@@ -22,6 +22,8 @@ class QSettingsRegistry : public Registry {
 
   std::optional<std::uint32_t> ReadValue(std::string_view key, std::string_view name) override;
   bool WriteValue(std::string_view key, std::string_view name, std::uint32_t value) override;
+  std::optional<std::string> ReadText(std::string_view key, std::string_view name) override;
+  bool WriteText(std::string_view key, std::string_view name, std::string_view text) override;
 
   QString FileName() const;
 

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "editor/channel_csv.h"
+#include "editor/radio_list_export.h"
 #include "model/radio_image.h"
 #include "tests/support/child_process.h"
 #include "tests/support/file_tests.h"
@@ -133,7 +134,7 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
 // own type and band in the program's Selkan.ini (uhf.dat: 400 - 470 MHz,
 // link.dat's new file: 136 - 174 MHz). No input may fill memory.
 TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
-  const std::string csv = RunQuiet(RunExport, {Configuration("1,438.1,,,,,,\n")}, true).second;
+  Configuration("1,438.1,,,,,,\n2,,438.2,,,,,\n");  // receive only, transmit only
   ASSERT_EQ(RunNew({Path("uhf.dat"), "--band", "1"}) + RunNew({Path("odd.dat"), "--type", "9"}), 0);
   const std::string blank = (RunNew({Path("blank.dat")}), ReadBytes(Path("blank.dat")));
   WriteBytes(Path("vhf.csv"), std::string(kChannelCsvHeader) + "\n1,146.52,,,,,,\n");
@@ -148,7 +149,12 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   } cases[] = {
       {"new - >>log", kExitOk, blank},
       {"new /dev/stdout >>log", kExitOk, blank},
-      {"export radio.dat -o /dev/stderr 2>>log", kExitOk, csv},
+      {"export radio.dat -o /dev/stderr --format=radio-list 2>>log", kExitOk,
+       std::string(kRadioListHeader) +
+           "\r\n1,,438.100000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
+           "selkan-cli export: channel 2 left out: transmit only (every channel of such a list "
+           "has an Rx frequency)\n"},
+      {"export radio.dat --format xml", kExitUsage, "--format is csv or radio-list"},
       {"print radio.dat -o - >>log", kExitOk, "%PDF-"},
       {"print radio.dat -o /proc/self/fd/3 3>>log", kExitOk, "%PDF-"},
       {"import rows.csv /dev/stdout >>uhf.dat", kExitBadInput, "/dev/stdout is a stream"},

@@ -3,7 +3,7 @@
 // order; a list that imports holds only channels the grid could hold (each
 // row from one line, frequencies in the band and on the raster as a commit
 // writes them, words of their lists), and shows the same once stored in the
-// radio's records.
+// radio's records, and reads back the same when written as such a list.
 //
 // Input: a byte that picks the band and whether the usual header goes in
 // front, then the list.
@@ -13,6 +13,7 @@
 #include "editor/cell_commit.h"
 #include "editor/cell_values.h"
 #include "editor/channel_csv.h"
+#include "editor/radio_list_export.h"
 #include "platform/decimal.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -66,5 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(used < lines, "each channel comes from a line of its own");
   Check(ChannelsAsShown(got.table, Language::English) == got.table,
         "the channels show the same once stored in records");
+  const RadioListExport written = ChannelsToRadioList(got.table);
+  const ChannelCsvImport again = ImportChannelCsv(written.csv, band);
+  Check(written.omitted.empty() && again.errors.empty() && again.table == got.table,
+        "written as such a list again, every channel reads back the same");
   return 0;
 }

@@ -76,6 +76,10 @@ class Answers {
     });
     SetFilePromptHandler([this](const FilePromptRequest& request) -> std::optional<QString> {
       prompts.push_back(request);
+      if (request.chosenFilter != nullptr) {
+        offeredFilter = *request.chosenFilter;
+        *request.chosenFilter = Next(filters, offeredFilter);
+      }
       const QString path = Next(paths, QString());
       return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
     });
@@ -89,6 +93,8 @@ class Answers {
 
   std::deque<QMessageBox::StandardButton> buttons;
   std::deque<QString> paths;
+  std::deque<int> filters;  // the file type chosen, by its index; else the one offered
+  int offeredFilter = -1;
   std::vector<MessageRequest> messages;
   std::vector<FilePromptRequest> prompts;
 
@@ -120,11 +126,11 @@ class NextDialog : public QObject {
   QTimer poll_;
 };
 
-// Start-up on a program directory, with an in-memory registry.
+// Start-up on a program directory, with an in-memory registry unless given one.
 struct StartedApp {
-  explicit StartedApp(const ProgramDir& dir, const QString& documentFile = {}) {
+  explicit StartedApp(const ProgramDir& dir, const QString& documentFile = {},
+                      std::unique_ptr<Registry> registry = std::make_unique<MemoryRegistry>()) {
     SetProgramDirectory(dir.Path("").toStdString());
-    auto registry = std::make_unique<MemoryRegistry>();
     registryPtr = registry.get();
     app.SetRegistry(std::move(registry));
     started = app.InitInstance(documentFile);

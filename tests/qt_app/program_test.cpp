@@ -27,11 +27,13 @@
 #include "dialogs/qt/language_dlg.h"
 #include "dialogs/qt/program_restart.h"
 #include "editor/qt/cell_editors.h"
+#include "editor/radio_list_export.h"
 #include "link/gui/transfer_messages.h"
 #include "link/port_access.h"
 #include "model/channel_codec.h"
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
+#include "platform/qt/qsettings_registry.h"
 #include "settings/process_settings.h"
 
 using namespace selkan;
@@ -363,13 +365,21 @@ class ProgramTest : public QObject {
     undo->trigger();
     QCOMPARE(Row(p.view, 2).value(0), QString());
     QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    // Values pasted past the grid are counted in words that agree.
+    QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
+    p.view->SelectCells({199, 7, 199, 7});
+    p.frame->Action(command::kEditPaste)->trigger();
+    QVERIFY(p.answers.messages.at(0).text.contains(
+        "\n1 value below channel 199\n2 values right of the last column"));
     p.dir.WriteFile("other.dat", Bytes(BlankImage()));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")));
     QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
   }
 
   // A list comes in as one step, or not at all when a line is bad; what is
-  // being typed goes out too; a list that cannot be written is said.
+  // being typed goes out too, in the format of the file type chosen (offered
+  // again next time); a list that cannot be written is said, and so are the
+  // channels the multi-radio list leaves out.
   void channelListsInAndOut() {
     Program p;
     p.dir.WriteFile("own.csv",
@@ -398,6 +408,55 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kExportChannels)->trigger();
     QCOMPARE(p.answers.messages.size(), std::size_t{2});
     QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+
+    p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
+    p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};
+    p.answers.filters = {1};
+    for (const char* file : {"radio.csv", "again.csv"}) {
+      p.frame->Action(command::kExportChannels)->trigger();
+      QVERIFY(p.dir.ReadFile(file).contains("\r\n2,,145.500000,,0.000000,,88.5,"));
+    }
+    QCOMPARE(p.answers.offeredFilter, 1);
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    QVERIFY(p.answers.messages[2].text.startsWith(
+        "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
+  }
+
+  // Each chooser starts in the folder last used for its kind of file, in
+  // this run and the next; else in the document's folder or the home folder,
+  // never the program's.
+  void fileChoosersStartWhereTheUserLastWas() {
+    ProgramDir dir;
+    QTemporaryDir places;
+    for (const char* folder : {"dat", "csv", "pdf"}) QVERIFY(QDir(places.path()).mkdir(folder));
+    const auto in = [&places](const char* path) { return places.filePath(path); };
+    const QString home = QDir::homePath();
+    Answers answers;
+    using namespace command;
+    std::unique_ptr<StartedApp> run;
+    const auto ask = [&](int id, const QString& answer = {}) {
+      answers.paths = {answer};
+      run->app.MainFrame()->Action(id)->trigger();
+      return answers.prompts.back().proposedPath;
+    };
+    run = std::make_unique<StartedApp>(dir, QString(),
+                                       std::make_unique<QSettingsRegistry>(in("registry.ini")));
+    QCOMPARE(ask(kFileOpen), home);
+    QCOMPARE(ask(kFileSaveAs, in("dat/one.dat")), home + "/Selkan.dat");
+    QCOMPARE(ask(kFileSaveAs), in("dat/one.dat"));  // its own file
+    QCOMPARE(ask(kImportChannels), home);
+    QCOMPARE(ask(kExportChannels, in("csv/list.csv")), in("dat/one.csv"));
+    QCOMPARE(ask(kExportPdf, in("pdf/one.pdf")), in("dat/one.pdf"));
+    QCOMPARE(ask(kImportChannels), in("csv"));
+    QCOMPARE(ask(kFileCompare), in("dat"));
+    run.reset();
+    QVERIFY(QDir(in("csv")).removeRecursively());
+    run = std::make_unique<StartedApp>(dir, QString(),
+                                       std::make_unique<QSettingsRegistry>(in("registry.ini")));
+    QCOMPARE(ask(kFileOpen), in("dat"));
+    QCOMPARE(ask(kExportPdf), in("pdf/Selkan.pdf"));
+    QCOMPARE(ask(kImportChannels), home);
+    QVERIFY(answers.messages.empty() && QFile::exists(in("pdf/one.pdf")));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {
@@ -571,10 +630,15 @@ class ProgramTest : public QObject {
     QVERIFY(english.load(bin.filePath("EnglishQ47.qm")) &&
             chinese.load(bin.filePath("ChineseQ47.qm")));
     QStringList texts, missing;  // texts: "context/source"
-    const auto check = [&](const QString& context, const QString& source) {
+    // A count text (%n) agrees with its number: English has one form for 1
+    // and another for more.
+    const auto check = [&](const QString& context, const QString& source, bool count = false) {
       texts << context + '/' + source;
       for (const QTranslator* catalog : {&english, &chinese}) {
-        if (catalog->translate(context.toUtf8(), source.toUtf8()).isEmpty())
+        const auto in = [&](int n) {
+          return catalog->translate(context.toUtf8(), source.toUtf8(), nullptr, n);
+        };
+        if (in(-1).isEmpty() || (count && catalog == &english && in(1) == in(2)))
           missing << QDir(catalog->filePath()).dirName() + ": " + context + " \"" + source + '"';
       }
     };
@@ -596,10 +660,13 @@ class ProgramTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     QString context;
+    bool count = false;
     while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
       if (!xml.isStartElement()) continue;
       if (xml.name() == QLatin1String("name")) context = xml.readElementText();
-      if (xml.name() == QLatin1String("source")) check(context, xml.readElementText());
+      if (xml.name() == QLatin1String("message"))
+        count = xml.attributes().value("numerus") == QLatin1String("yes");
+      if (xml.name() == QLatin1String("source")) check(context, xml.readElementText(), count);
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     // The plain layers' marked texts are among those found.

@@ -69,13 +69,17 @@
       <source>the channel has no Rx Frequency</source>
       <translation>该信道没有接收频率</translation>
     </message>
-    <message>
-      <source>%1 values below channel 199</source>
-      <translation>第 199 信道之后的 %1 个数值</translation>
+    <message numerus="yes">
+      <source>%n value(s) below channel 199</source>
+      <translation>
+        <numerusform>第 199 信道之后的 %n 个数值</numerusform>
+      </translation>
     </message>
-    <message>
-      <source>%1 values right of the last column</source>
-      <translation>最后一列右边的 %1 个数值</translation>
+    <message numerus="yes">
+      <source>%n value(s) right of the last column</source>
+      <translation>
+        <numerusform>最后一列右边的 %n 个数值</numerusform>
+      </translation>
     </message>
     <message>
       <source>Channel %1, %2 "%3": %4</source>

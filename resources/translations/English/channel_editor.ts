@@ -69,13 +69,19 @@
       <source>the channel has no Rx Frequency</source>
       <translation>the channel has no Rx Frequency</translation>
     </message>
-    <message>
-      <source>%1 values below channel 199</source>
-      <translation>%1 values below channel 199</translation>
+    <message numerus="yes">
+      <source>%n value(s) below channel 199</source>
+      <translation>
+        <numerusform>%n value below channel 199</numerusform>
+        <numerusform>%n values below channel 199</numerusform>
+      </translation>
     </message>
-    <message>
-      <source>%1 values right of the last column</source>
-      <translation>%1 values right of the last column</translation>
+    <message numerus="yes">
+      <source>%n value(s) right of the last column</source>
+      <translation>
+        <numerusform>%n value right of the last column</numerusform>
+        <numerusform>%n values right of the last column</numerusform>
+      </translation>
     </message>
     <message>
       <source>Channel %1, %2 "%3": %4</source>

@@ -89,6 +89,22 @@ Nothing was written to the radio.</source>
       <source>The radio was written and verified.</source>
       <translation>电台已写入并校验无误。</translation>
     </message>
+    <message>
+      <source>The radio was written.</source>
+      <translation>电台已写入。</translation>
+    </message>
+    <message>
+      <source>Backup: %1</source>
+      <translation>备份：%1</translation>
+    </message>
+    <message>
+      <source>Write again</source>
+      <translation>再次写入</translation>
+    </message>
+    <message>
+      <source>Keep</source>
+      <translation>保留</translation>
+    </message>
   </context>
   <context>
     <name>selkan::CMainFrame</name>

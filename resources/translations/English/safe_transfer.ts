@@ -89,6 +89,22 @@ Nothing was written to the radio.</translation>
       <source>The radio was written and verified.</source>
       <translation>The radio was written and verified.</translation>
     </message>
+    <message>
+      <source>The radio was written.</source>
+      <translation>The radio was written.</translation>
+    </message>
+    <message>
+      <source>Backup: %1</source>
+      <translation>Backup: %1</translation>
+    </message>
+    <message>
+      <source>Write again</source>
+      <translation>Write again</translation>
+    </message>
+    <message>
+      <source>Keep</source>
+      <translation>Keep</translation>
+    </message>
   </context>
   <context>
     <name>selkan::CMainFrame</name>

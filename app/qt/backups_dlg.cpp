@@ -13,6 +13,7 @@
 
 #include "app/qt/command_ids.h"
 #include "link/backup_store.h"
+#include "link/gui/process_dlg.h"
 #include "platform/qt/folder_view.h"
 #include "platform/qt/help_request.h"
 #include "platform/qt/message_box.h"
@@ -51,6 +52,9 @@ CBackupsDlg::CBackupsDlg(std::filesystem::path directory, std::function<QString(
   list_->setHeaderLabels(
       {tr("Date and time"), tr("Radio type"), tr("Identification"), tr("Size (bytes)")});
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->header()->setSectionResizeMode(kIdentification, QHeaderView::Stretch);
+  list_->header()->setStretchLastSection(false);
+  list_->headerItem()->setTextAlignment(kSize, Qt::AlignRight | Qt::AlignVCenter);
 
   auto* buttonColumn = new QVBoxLayout;
   for (const auto& [name, text] : {std::pair{"open", tr("&Open")},
@@ -174,6 +178,11 @@ void CBackupsDlg::ShowInFolder() {
   if (QDir(folder).exists() && ShowFolder(folder)) return;
   ShowMessage({this, caption_, tr("The folder %1 cannot be shown.").arg(Native(directory_)),
                QMessageBox::Warning, QMessageBox::Ok});
+}
+
+void CBackupsDlg::reject() {
+  if (findChild<CProcessDlg*>() != nullptr) return;
+  QDialog::reject();
 }
 
 void CBackupsDlg::keyPressEvent(QKeyEvent* event) {

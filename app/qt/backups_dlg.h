@@ -39,6 +39,10 @@ class CBackupsDlg : public QDialog {
   // What a write from here sends: the backup chosen for it.
   ImageDocument& WriteDocument() { return writeDocument_; }
 
+ public slots:
+  // Closing waits while a write from here runs: its progress window is ours.
+  void reject() override;
+
  signals:
   void openRequested(const QString& path);
   void compareRequested(const QString& path);

@@ -81,8 +81,8 @@ WayBack AskAfterBreak(const SafeWriteResult& result, const std::string& backupPa
 
 // The read-back differs from what was written: the differences, and the
 // way back.
-WayBack AskAfterMismatch(const SafeWriteResult& result, const std::string& backupPath,
-                         const SafeWriteContext& context) {
+WayBack AskAfterMismatch(const SafeWriteResult& result, bool restoring,
+                         const std::string& backupPath, const SafeWriteContext& context) {
   QStringList lines;
   for (const ImageDifference& difference : result.mismatches) {
     if (lines.size() == kListedDifferences) {
@@ -92,8 +92,10 @@ WayBack AskAfterMismatch(const SafeWriteResult& result, const std::string& backu
     lines << QString::fromStdString(DifferenceLine(difference));
   }
   const QString text =
-      SafeTransfer::tr(
-          "The radio does not hold what was written. These differ (written -> in the radio):") +
+      (restoring ? SafeTransfer::tr("The radio does not hold the backup written back into it. "
+                                    "These differ (written -> in the radio):")
+                 : SafeTransfer::tr("The radio does not hold what was written. These differ "
+                                    "(written -> in the radio):")) +
       QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
   return AskWayBack(text, SafeTransfer::tr("Write again"), SafeTransfer::tr("Keep"), backupPath,
                     context);
@@ -191,7 +193,7 @@ TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteR
   while (result.BrokeOff() || result.outcome == TransferOutcome::kVerifyMismatch) {
     failed = result.outcome;
     const WayBack choice = result.BrokeOff() ? AskAfterBreak(result, keptAt, context)
-                                             : AskAfterMismatch(result, keptAt, context);
+                                             : AskAfterMismatch(result, restoring, keptAt, context);
     if (choice == WayBack::kKeep || !context.dialog) return failed;
     // Once more, without a new backup: the one kept holds the radio as it
     // was before the first attempt.

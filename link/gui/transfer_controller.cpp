@@ -146,7 +146,10 @@ void CTransferController::RunTransfer() {
   if (completed) ShowFrame();
   const auto compare = std::exchange(compare_, {});
   emit finished(outcome, direction);
-  if (completed && direction == TransferDirection::kCompare && compare && self) compare(image);
+  // Once the transfer has ended for the whole program.
+  if (completed && direction == TransferDirection::kCompare && compare && self)
+    QMetaObject::invokeMethod(
+        this, [compare, image] { compare(image); }, Qt::QueuedConnection);
 }
 
 TransferOutcome CTransferController::Write(TransferEngine& engine, const std::string& port,
@@ -166,7 +169,12 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
   context.report = [self, portDetails](TransferOutcome outcome) {
     if (self) self->Report(outcome, portDetails);
   };
-  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(owner_.window());
+  // The status bar of the main window, also when the owner is a window of
+  // its own over it.
+  QWidget* top = owner_.window();
+  while (!qobject_cast<QMainWindow*>(top) && top->parentWidget() != nullptr)
+    top = top->parentWidget()->window();
+  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(top);
   context.note = [frame](const QString& note) {
     if (frame) frame->statusBar()->showMessage(note, 10000);
   };

@@ -53,7 +53,7 @@ class CTransferController : public QObject {
   void OnRead();
   void OnWrite();
   // Compare with Radio: the progress window with this title, whose OK reads
-  // the radio; a complete read goes to compare, once the window is gone.
+  // the radio; a complete read goes to compare once the transfer has ended.
   void OnCompare(const QString& title, std::function<void(const RadioImage& radio)> compare);
 
   // Where the radio was kept before the last write from here; empty when

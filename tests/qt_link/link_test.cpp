@@ -425,6 +425,7 @@ class LinkTest : public QObject {
     });
     TransferRun run = RunTransfer(program, command::kCompareWithRadio);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QTRY_VERIFY(!shown.isEmpty());
     QCOMPARE(shown, QStringLiteral("Channel 2: empty -> 438.50000, 439.50000, 88.5, 88.5, High, "
                                    "On, Wide"));
     QCOMPARE(sim.Received("57"), 0);
@@ -438,11 +439,18 @@ class LinkTest : public QObject {
     CBackupsDlg* window = program.frame->BackupsWindow();
     QCOMPARE(window->SelectedPath(), kept);
     const int listed = window->List()->topLevelItemCount();
-    run = RunTransferOf(*window, [window] { window->Button("write")->click(); });
+    bool stayed = false;  // the window holds the progress window: it stays
+    run = RunTransferOf(
+        *window, [window] { window->Button("write")->click(); },
+        [&](int position) { stayed = stayed || (position == 5 && !window->close()); });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QVERIFY(stayed && window->isVisible());
     QVERIFY(sim.Memory() == radio);
     QCOMPARE(window->List()->topLevelItemCount(), listed + 1);
     QCOMPARE(window->List()->topLevelItem(0)->text(2), QStringLiteral("KZ904SK1"));
+    const QString newest = window->List()->topLevelItem(0)->data(0, Qt::UserRole).toString();
+    QVERIFY2(program.frame->statusBar()->currentMessage().endsWith(newest),
+             qPrintable(program.frame->statusBar()->currentMessage()));
     window->close();
     program.frame->Action(command::kBackups)->trigger();
     QCOMPARE(window->SelectedPath(), kept);

@@ -66,6 +66,10 @@
       <translation>电台中的数据与写入的不一致。不同之处（写入 -&gt; 电台中）：</translation>
     </message>
     <message>
+      <source>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</source>
+      <translation>电台中的数据与写回的备份不一致。不同之处（写入 -&gt; 电台中）：</translation>
+    </message>
+    <message>
       <source>The radio&apos;s contents could not be kept as a backup:
 %1
 Nothing was written to the radio.</source>

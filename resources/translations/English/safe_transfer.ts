@@ -66,6 +66,10 @@
       <translation>The radio does not hold what was written. These differ (written -&gt; in the radio):</translation>
     </message>
     <message>
+      <source>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</source>
+      <translation>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</translation>
+    </message>
+    <message>
       <source>The radio&apos;s contents could not be kept as a backup:
 %1
 Nothing was written to the radio.</source>

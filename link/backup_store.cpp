@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <fstream>
 #include <system_error>
 
 #include "platform/atomic_file.h"
@@ -14,6 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kExtension[] = ".dat";
+constexpr char kIdentificationExtension[] = ".id";
+constexpr std::size_t kLongestIdentification = 256;  // more is not an identification of ours
 constexpr int kMostInOneSecond = 999;
 
 bool IsLabelChar(char c) {
@@ -77,6 +80,30 @@ std::string Readable(const std::string& stamp) {
          stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" + stamp.substr(13, 2);
 }
 
+fs::path IdentificationPath(const fs::path& backup) {
+  fs::path path = backup;
+  return path.replace_extension(kIdentificationExtension);
+}
+
+// The identification kept beside a backup: its first line, or nothing.
+std::string ReadIdentification(const fs::path& backup) {
+  const fs::path path = IdentificationPath(backup);
+  std::error_code error;
+  if (fs::symlink_status(path, error).type() != fs::file_type::regular) return {};
+  std::ifstream in(path, std::ios::binary);
+  std::string text(kLongestIdentification, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
+bool Lowered(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
 struct Found {
   BackupName name;
   BackupEntry entry;
@@ -93,8 +120,9 @@ std::vector<Found> Scan(const fs::path& directory) {
     if (!name) continue;
     std::error_code sizeError;
     const std::uintmax_t size = it->file_size(sizeError);
-    found.push_back(
-        {*name, {it->path(), Readable(name->stamp), name->radioType, sizeError ? 0 : size}});
+    found.push_back({*name,
+                     {it->path(), Readable(name->stamp), name->radioType,
+                      ReadIdentification(it->path()), sizeError ? 0 : size}});
   }
   std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
     if (a.name.stamp != b.name.stamp) return a.name.stamp < b.name.stamp;
@@ -122,7 +150,7 @@ BackupStore::BackupStore(fs::path directory, std::size_t keptPerType)
 
 std::optional<fs::path> BackupStore::Save(const RadioImage& image, std::string_view radioType,
                                           std::chrono::system_clock::time_point when,
-                                          std::string* error) {
+                                          std::string* error, std::string_view identification) {
   auto fail = [&](const std::string& text) -> std::optional<fs::path> {
     if (error) *error = text;
     return std::nullopt;
@@ -140,6 +168,12 @@ std::optional<fs::path> BackupStore::Save(const RadioImage& image, std::string_v
     if (fs::symlink_status(path, exists).type() != fs::file_type::not_found) continue;
     std::string writeError;
     if (!WriteFileAtomically(path, image, &writeError)) return fail(writeError);
+    if (!identification.empty()) {
+      const std::string line = std::string(identification) + "\n";
+      WriteFileAtomically(
+          IdentificationPath(path),
+          std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()));
+    }
     Rotate(std::string(radioType));
     return path;
   }
@@ -152,6 +186,44 @@ std::vector<BackupEntry> BackupStore::List() const {
   return entries;
 }
 
+bool BackupStore::Remove(const fs::path& backup, std::string* error) const {
+  auto fail = [&](const std::string& text) {
+    if (error) *error = text;
+    return false;
+  };
+  std::error_code code;
+  const bool ours = backup.parent_path().lexically_normal() == directory_.lexically_normal() &&
+                    ParseName(backup.filename().string()).has_value() &&
+                    fs::symlink_status(backup, code).type() == fs::file_type::regular;
+  if (!ours) return fail(backup.string() + " is not a backup in " + directory_.string());
+  if (!fs::remove(backup, code))
+    return fail("cannot delete " + backup.string() + ": " + code.message());
+  fs::remove(IdentificationPath(backup), code);  // what is left of it says nothing on its own
+  return true;
+}
+
+std::vector<BackupEntry> NewestFirst(std::vector<BackupEntry> entries) {
+  std::reverse(entries.begin(), entries.end());
+  return entries;
+}
+
+std::vector<BackupEntry> OfRadioType(const std::vector<BackupEntry>& entries,
+                                     std::string_view radioType) {
+  std::vector<BackupEntry> chosen;
+  for (const BackupEntry& entry : entries) {
+    if (radioType.empty() || Lowered(entry.radioType, radioType)) chosen.push_back(entry);
+  }
+  return chosen;
+}
+
+std::vector<std::string> RadioTypesOf(const std::vector<BackupEntry>& entries) {
+  std::vector<std::string> types;
+  for (const BackupEntry& entry : entries) types.push_back(entry.radioType);
+  std::sort(types.begin(), types.end());
+  types.erase(std::unique(types.begin(), types.end()), types.end());
+  return types;
+}
+
 void BackupStore::Rotate(const std::string& radioType) const {
   std::vector<Found> same;
   for (Found& found : Scan(directory_)) {
@@ -160,7 +232,8 @@ void BackupStore::Rotate(const std::string& radioType) const {
   if (same.size() <= keptPerType_) return;
   for (std::size_t i = 0; i + keptPerType_ < same.size(); ++i) {
     std::error_code ignored;  // housekeeping: a file that stays is no harm
-    fs::remove(same[i].entry.path, ignored);
+    if (fs::remove(same[i].entry.path, ignored))
+      fs::remove(IdentificationPath(same[i].entry.path), ignored);
   }
 }
 

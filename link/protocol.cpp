@@ -1,6 +1,7 @@
 #include "link/protocol.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 namespace selkan::protocol {
@@ -26,6 +27,20 @@ bool Matches(std::span<const std::uint8_t> id, std::size_t at, std::string_view 
 
 bool IsAcceptedIdentification(std::span<const std::uint8_t> id) {
   return Matches(id, 0, "KZ904") || Matches(id, 3, "Q47");
+}
+
+std::string IdentificationText(std::span<const std::uint8_t> id) {
+  std::string text;
+  for (const std::uint8_t byte : id) {
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+      text += static_cast<char>(byte);
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      text += escaped;
+    }
+  }
+  return text;
 }
 
 }  // namespace selkan::protocol

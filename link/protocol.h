@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "model/radio_image.h"
 
@@ -43,5 +44,9 @@ bool IsReplyTo(std::span<const std::uint8_t> reply,
 // Accepted when bytes 0-4 are "KZ904" or bytes 3-5 are "Q47". Only bytes
 // that actually came count: a short identification is refused.
 bool IsAcceptedIdentification(std::span<const std::uint8_t> id);
+
+// The identification as one line of text: printable ASCII as it is, any
+// other byte (and the backslash) as "\xNN".
+std::string IdentificationText(std::span<const std::uint8_t> id);
 
 }  // namespace selkan::protocol

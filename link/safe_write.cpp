@@ -1,5 +1,7 @@
 #include "link/safe_write.h"
 
+#include "link/protocol.h"
+
 namespace selkan {
 
 bool SafeWriteResult::BrokeOff() const {
@@ -24,7 +26,8 @@ SafeWriteResult RunSafeWrite(TransferEngine& engine, const SafeWriteRequest& req
     result.backup = radio;
     std::optional<std::string> path;
     if (hooks.keep) {
-      path = hooks.keep(radio, &result.backupError);
+      path = hooks.keep(radio, protocol::IdentificationText(engine.Identification()),
+                        &result.backupError);
     } else {
       result.backupError = "no place to keep it";
     }

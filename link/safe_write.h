@@ -29,8 +29,11 @@ struct SafeWriteHooks {
   TransferCallbacks transfer;
   // A step begins; its progress counts from the start again.
   std::function<void(WriteStep step)> stepStarted;
-  // Stores what the backup step read; returns where, or nullopt with *error.
-  std::function<std::optional<std::string>(const RadioImage& radio, std::string* error)> keep;
+  // Stores what the backup step read, with the identification the radio
+  // sent (as IdentificationText); returns where, or nullopt with *error.
+  std::function<std::optional<std::string>(const RadioImage& radio,
+                                           const std::string& identification, std::string* error)>
+      keep;
 };
 
 struct SafeWriteResult {

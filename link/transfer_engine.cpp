@@ -92,6 +92,7 @@ TransferEngine::Handshake TransferEngine::HandshakeOnce(const TransferCallbacks&
   Wait(1);
   const std::vector<std::uint8_t> id = port_.Read(protocol::kIdentificationSize);
   if (!protocol::IsAcceptedIdentification(id)) return Handshake::kMismatch;
+  identification_ = id;
 
   // The buffers are cleared before the acknowledge goes out, never between
   // it and the radio's answer, which may come at once.

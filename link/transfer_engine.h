@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "link/serial_port.h"
 #include "link/transfer_outcome.h"
@@ -44,6 +46,8 @@ class TransferEngine {
   // Blocks the radio answered in the last Read or Write, from address 0 on:
   // how far a transfer that broke off got.
   std::size_t BlocksDone() const { return blocksDone_; }
+  // The identification the radio sent in the last handshake that got one.
+  const std::vector<std::uint8_t>& Identification() const { return identification_; }
 
  private:
   enum class Handshake { kDone, kNoAnswer, kMismatch, kCancelled };
@@ -61,6 +65,7 @@ class TransferEngine {
   SerialPort& port_;
   SleepFunction sleep_;
   std::size_t blocksDone_ = 0;
+  std::vector<std::uint8_t> identification_;
 };
 
 }  // namespace selkan

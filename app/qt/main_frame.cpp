@@ -105,6 +105,9 @@ void CMainFrame::CreateActions() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   MakeAction(kWrite, tr("&Write"), tr("Write Data To Radio"), tr("Write"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  MakeAction(kCompareWithRadio, tr("Co&mpare with Radio"),
+             tr("Read the radio and list what differs from the active document"));
+  MakeAction(kBackups, tr("&Backups..."), tr("The radio's contents kept before each write"));
   MakeAction(kViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar"))->setCheckable(true);
   MakeAction(kViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar"))
       ->setCheckable(true);
@@ -178,7 +181,7 @@ void CMainFrame::CreateMenus() {
       {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll, 0,
        kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown, 0, kProductInformation,
        kChannelInformation, kOptionalFeatures});
-  add(menu(tr("&Program"), documentMenus_), {kRead, kWrite});
+  add(menu(tr("&Program"), documentMenus_), {kRead, kWrite, 0, kCompareWithRadio, kBackups});
   add(menu(tr("&View"), documentMenus_), {kViewToolbar, kViewStatusBar, kControlBar});
   add(menu(tr("&Setup"), documentMenus_), {kComSetup, kLanguage});
   add(menu(tr("&Help"), documentMenus_), {kAppAbout});

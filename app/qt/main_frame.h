@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/qt/help_window.h"
+#include "model/radio_image.h"
 #include "navbar/navigator_items.h"
 #include "settings/recent_folders.h"
 
@@ -19,6 +20,7 @@ class QUndoGroup;
 
 namespace selkan {
 
+class CBackupsDlg;
 class CChildFrame;
 class CMDIClientWnd;
 class CNavigatorBar;
@@ -67,6 +69,11 @@ class CMainFrame : public QMainWindow {
   void OnFileClose();
   // What differs between the active document and a file (main_frame_compare.cpp).
   void OnFileCompare();
+  // What differs between the document of child and another image, named
+  // otherName (otherLong in the list's heading), in the first end bytes;
+  // the list's window over parent.
+  void ShowDifferences(CChildFrame* child, const RadioImage& other, const QString& otherName,
+                       const QString& otherLong, std::size_t end, QWidget* parent);
 
   // The Edit commands, which the navigation tree opens too (Optional
   // Features and the tree in main_frame_navigation.cpp).
@@ -81,9 +88,20 @@ class CMainFrame : public QMainWindow {
   // Program and Setup commands of the active view (main_frame_transfer.cpp).
   void OnRead();
   void OnWrite();
+  // Reads the radio and lists what differs from the active document.
+  void OnCompareWithRadio();
+  // Program > Backups and what it offers (main_frame_backups.cpp).
+  void OnBackups();
+  CBackupsDlg* BackupsWindow() const;
+  // A backup as a new document, marked as one: Save asks for a name.
+  bool OpenBackup(const QString& path);
+  void CompareWithBackup(const QString& path);
+  void WriteBackup(const QString& path);
   // The active view's transfer controller, ready to start; nullptr without
   // a document or while another document's transfer runs.
   CTransferController* TransferControllerOfActiveView();
+  // A controller made ready for a transfer: caption, backup and check.
+  void PrepareTransfer(CTransferController& controller);
   void OnComSetup();
   // Setup > Language: the choice for the next start; after asking to save,
   // stores it and starts the program anew (main_frame_language.cpp).
@@ -164,6 +182,7 @@ class CMainFrame : public QMainWindow {
   bool documentMenu_ = false;           // documentMenus_ are in the menu bar
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
+  QPointer<CBackupsDlg> backups_;
   QString messageCaption_;
   QUndoGroup* undoGroup_ = nullptr;
   QList<QAction*> contextActions_;  // the grid's context menu

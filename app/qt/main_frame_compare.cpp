@@ -1,5 +1,6 @@
 // The main frame's Compare With command: what differs between the active
-// document and a file, as the grid and the listing show it.
+// document and a file (or a backup, or the radio), as the grid and the
+// listing show it.
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,23 +30,29 @@ void CMainFrame::OnFileCompare() {
     ShowOpenError(*path, static_cast<int>(file.error), file.detail.code);
     return;
   }
+  ShowDifferences(active, file.image, QFileInfo(*path).fileName(), QDir::toNativeSeparators(*path),
+                  kImageSize, this);
+}
+
+void CMainFrame::ShowDifferences(CChildFrame* child, const RadioImage& other,
+                                 const QString& otherName, const QString& otherLong,
+                                 std::size_t end, QWidget* parent) {
   // The grid is the working copy of the channels: bring the image up to it.
-  active->View()->Encode();
+  child->View()->Encode();
   const std::vector<ImageDifference> differences =
-      CompareImages(active->Document().Image(), file.image, settings_.language());
-  const QString title = QString::fromStdString(active->Document().Title());
-  const QString other = QFileInfo(*path).fileName();
+      CompareImages(child->Document().Image(), other, settings_.language(), end);
+  const QString title = QString::fromStdString(child->Document().Title());
   if (differences.empty()) {
-    ShowMessage({this, messageCaption_, tr("%1 and %2 hold the same data.").arg(title, other),
+    ShowMessage({parent, messageCaption_, tr("%1 and %2 hold the same data.").arg(title, otherName),
                  QMessageBox::Information, QMessageBox::Ok});
     return;
   }
   QStringList lines;
   for (const ImageDifference& difference : differences)
     lines << QString::fromStdString(DifferenceLine(difference));
-  const QString heading = tr("What differs between %1 and %2, one line each (%1 -> %2):")
-                              .arg(title, QDir::toNativeSeparators(*path));
-  CCompareDlg dialog(heading, lines, this);
+  const QString heading =
+      tr("What differs between %1 and %2, one line each (%1 -> %2):").arg(title, otherLong);
+  CCompareDlg dialog(heading, lines, parent);
   dialog.exec();
 }
 

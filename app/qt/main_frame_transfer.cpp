@@ -21,6 +21,8 @@ void CMainFrame::ConnectTransferCommands() {
   using namespace command;
   connect(Action(kRead), &QAction::triggered, this, &CMainFrame::OnRead);
   connect(Action(kWrite), &QAction::triggered, this, &CMainFrame::OnWrite);
+  connect(Action(kCompareWithRadio), &QAction::triggered, this, &CMainFrame::OnCompareWithRadio);
+  connect(Action(kBackups), &QAction::triggered, this, &CMainFrame::OnBackups);
   connect(Action(kComSetup), &QAction::triggered, this, &CMainFrame::OnComSetup);
   connect(Action(kLanguage), &QAction::triggered, this, &CMainFrame::OnLanguage);
   connect(&TransferMonitor::Instance(), &TransferMonitor::runningChanged, this,
@@ -35,6 +37,7 @@ void CMainFrame::UpdateTransferCommands() {
   // Read and Write stay on during a transfer: they raise its window.
   Action(kRead)->setEnabled(document);
   Action(kWrite)->setEnabled(document);
+  Action(kCompareWithRadio)->setEnabled(document);
   Action(kComSetup)->setEnabled(document && !running);
   Action(kLanguage)->setEnabled(document && !running);
   for (int id : {kFilePrint, kFilePrintDirect, kFilePrintPreview, kExportPdf})
@@ -56,14 +59,18 @@ CTransferController* CMainFrame::TransferControllerOfActiveView() {
   // One transfer in the whole program: another document's would run nested
   // inside this one's event pumps.
   if (!controller->Dialog() && RefuseWhileTransferring()) return nullptr;
-  controller->SetMessageCaption(messageCaption_);
+  PrepareTransfer(*controller);
+  return controller;
+}
+
+void CMainFrame::PrepareTransfer(CTransferController& controller) {
+  controller.SetMessageCaption(messageCaption_);
   WriteSafetySettings safety;
   safety.registry = &registry_;
   safety.registryKey = ProductRegistryKey(profile_);
   const CProfileStore* profile = &profile_;
   safety.typeName = [profile](int typeIndex) { return RadioTypeName(*profile, typeIndex); };
-  controller->SetWriteSafety(std::move(safety));
-  return controller;
+  controller.SetWriteSafety(std::move(safety));
 }
 
 void CMainFrame::OnRead() {
@@ -72,6 +79,17 @@ void CMainFrame::OnRead() {
 
 void CMainFrame::OnWrite() {
   if (CTransferController* controller = TransferControllerOfActiveView()) controller->OnWrite();
+}
+
+void CMainFrame::OnCompareWithRadio() {
+  CTransferController* controller = TransferControllerOfActiveView();
+  if (!controller) return;
+  QPointer<CChildFrame> child = ActiveChild();
+  controller->OnCompare(tr("Compare with Radio"), [this, child](const RadioImage& radio) {
+    // The last 16 bytes are never written, so a write cannot make them agree.
+    if (child)
+      ShowDifferences(child, radio, tr("the radio"), tr("the radio"), offset::kWriteLimit, this);
+  });
 }
 
 void CMainFrame::OnComSetup() {

@@ -39,23 +39,19 @@ QString Native(const std::string& path) {
   return QDir::toNativeSeparators(QString::fromStdString(path));
 }
 
-// How a write that broke off ends: the user's choice.
-enum class AfterBreak { kRetry, kRestore, kCancel };
+// What the user chooses when a write did not leave the radio as asked.
+enum class WayBack { kRetry, kRestore, kKeep };
 
-AfterBreak AskAfterBreak(const SafeWriteResult& result, const std::string& backupPath,
-                         const SafeWriteContext& context) {
-  QString text;
-  if (result.outcome == TransferOutcome::kProgramInterrupt)
-    text = TransferMessageText(result.outcome) + QStringLiteral("\n\n");
-  text += SafeTransfer::tr(
-              "The write broke off after %1 of %2 blocks: the radio is only partly programmed.")
-              .arg(result.blocksWritten)
-              .arg(protocol::kWriteBlocks);
+// Offers to write again, to write the backup back (when there is one) or to
+// leave the radio as it is. text says what happened; the backup is named.
+WayBack AskWayBack(const QString& text, const QString& retry, const QString& keep,
+                   const std::string& backupPath, const SafeWriteContext& context) {
   MessageRequest request{context.parent, context.caption, text, QMessageBox::Warning,
                          QMessageBox::Retry | QMessageBox::Cancel};
-  ButtonTexts buttonTexts{{QMessageBox::Retry, SafeTransfer::tr("Retry the write")}};
+  ButtonTexts buttonTexts{{QMessageBox::Retry, retry}};
+  if (!keep.isEmpty()) buttonTexts[QMessageBox::Cancel] = keep;
   if (!backupPath.empty()) {
-    request.text += QStringLiteral("\n") +
+    request.text += QStringLiteral("\n\n") +
                     SafeTransfer::tr("Its contents from before the write are kept in %1.")
                         .arg(Native(backupPath));
     request.buttons |= QMessageBox::RestoreDefaults;
@@ -63,15 +59,30 @@ AfterBreak AskAfterBreak(const SafeWriteResult& result, const std::string& backu
   }
   switch (ShowMessage(request, buttonTexts)) {
     case QMessageBox::Retry:
-      return AfterBreak::kRetry;
+      return WayBack::kRetry;
     case QMessageBox::RestoreDefaults:
-      return backupPath.empty() ? AfterBreak::kCancel : AfterBreak::kRestore;
+      return backupPath.empty() ? WayBack::kKeep : WayBack::kRestore;
     default:
-      return AfterBreak::kCancel;
+      return WayBack::kKeep;
   }
 }
 
-void ShowMismatch(const SafeWriteResult& result, const SafeWriteContext& context) {
+WayBack AskAfterBreak(const SafeWriteResult& result, const std::string& backupPath,
+                      const SafeWriteContext& context) {
+  QString text;
+  if (result.outcome == TransferOutcome::kProgramInterrupt)
+    text = TransferMessageText(result.outcome) + QStringLiteral("\n\n");
+  text += SafeTransfer::tr(
+              "The write broke off after %1 of %2 blocks: the radio is only partly programmed.")
+              .arg(result.blocksWritten)
+              .arg(protocol::kWriteBlocks);
+  return AskWayBack(text, SafeTransfer::tr("Retry the write"), {}, backupPath, context);
+}
+
+// The read-back differs from what was written: the differences, and the
+// way back.
+WayBack AskAfterMismatch(const SafeWriteResult& result, bool restoring,
+                         const std::string& backupPath, const SafeWriteContext& context) {
   QStringList lines;
   for (const ImageDifference& difference : result.mismatches) {
     if (lines.size() == kListedDifferences) {
@@ -81,10 +92,13 @@ void ShowMismatch(const SafeWriteResult& result, const SafeWriteContext& context
     lines << QString::fromStdString(DifferenceLine(difference));
   }
   const QString text =
-      SafeTransfer::tr(
-          "The radio does not hold what was written. These differ (written -> in the radio):") +
+      (restoring ? SafeTransfer::tr("The radio does not hold the backup written back into it. "
+                                    "These differ (written -> in the radio):")
+                 : SafeTransfer::tr("The radio does not hold what was written. These differ "
+                                    "(written -> in the radio):")) +
       QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
-  ShowMessage({context.parent, context.caption, text, QMessageBox::Warning, QMessageBox::Ok});
+  return AskWayBack(text, SafeTransfer::tr("Write again"), SafeTransfer::tr("Keep"), backupPath,
+                    context);
 }
 
 // The radio's own message of an outcome, with a note on what the radio holds.
@@ -97,19 +111,23 @@ void ReportWithNote(TransferOutcome outcome, const QString& note, const SafeWrit
   ShowMessage({context.parent, context.caption, text, QMessageBox::NoIcon, QMessageBox::Ok});
 }
 
-void ReportEnd(const SafeWriteResult& result, bool restoring, const SafeWriteContext& context) {
+// The note of a write that went well, naming the backup taken before it.
+QString CompletedNote(const SafeWriteResult& result, bool restoring, const std::string& keptAt) {
+  if (restoring) return SafeTransfer::tr("The backup was written back into the radio.");
+  const QString note = result.step == WriteStep::kVerify
+                           ? SafeTransfer::tr("The radio was written and verified.")
+                           : SafeTransfer::tr("The radio was written.");
+  if (keptAt.empty()) return note;
+  return note + QLatin1Char(' ') + SafeTransfer::tr("Backup: %1").arg(Native(keptAt));
+}
+
+void ReportEnd(const SafeWriteResult& result, bool restoring, const std::string& keptAt,
+               const SafeWriteContext& context) {
   switch (result.outcome) {
     case TransferOutcome::kCompleted:
-      if (context.note && restoring) {
-        context.note(SafeTransfer::tr("The backup was written back into the radio."));
-      } else if (context.note && result.step == WriteStep::kVerify) {
-        context.note(SafeTransfer::tr("The radio was written and verified."));
-      }
+      if (context.note) context.note(CompletedNote(result, restoring, keptAt));
       return;
     case TransferOutcome::kCancelled:
-      return;
-    case TransferOutcome::kVerifyMismatch:
-      ShowMismatch(result, context);
       return;
     case TransferOutcome::kBackupNotSaved:
       ShowMessage(
@@ -158,34 +176,37 @@ TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteR
                                     .arg(StepText(started, restoring)));
     }
   };
-  hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
+  hooks.keep = [&](const RadioImage& radio, const std::string& identification,
+                   std::string* error) -> std::optional<std::string> {
     const int type = radio[offset::kRadioType];
     const std::string name = context.typeName ? context.typeName(type) : std::string();
-    const auto path =
-        store.Save(radio, BackupTypeLabel(type, name), std::chrono::system_clock::now(), error);
+    const auto path = store.Save(radio, BackupTypeLabel(type, name),
+                                 std::chrono::system_clock::now(), error, identification);
     return path ? std::optional<std::string>(path->string()) : std::nullopt;
   };
 
   SafeWriteResult result = RunSafeWrite(engine, request, hooks, context.language);
   const std::optional<RadioImage> kept = result.backup;
   const std::string keptAt = result.backupPath;
-  TransferOutcome brokeOff = result.outcome;
-  while (result.BrokeOff()) {
-    brokeOff = result.outcome;
-    const AfterBreak choice = AskAfterBreak(result, keptAt, context);
-    if (choice == AfterBreak::kCancel || !context.dialog) return brokeOff;
+  if (!keptAt.empty() && context.backupKept) context.backupKept(keptAt);
+  TransferOutcome failed = result.outcome;
+  while (result.BrokeOff() || result.outcome == TransferOutcome::kVerifyMismatch) {
+    failed = result.outcome;
+    const WayBack choice = result.BrokeOff() ? AskAfterBreak(result, keptAt, context)
+                                             : AskAfterMismatch(result, restoring, keptAt, context);
+    if (choice == WayBack::kKeep || !context.dialog) return failed;
     // Once more, without a new backup: the one kept holds the radio as it
     // was before the first attempt.
     context.dialog->ClearCancel();
-    restoring = choice == AfterBreak::kRestore && kept;
+    restoring = choice == WayBack::kRestore && kept;
     request.backup = false;
     request.image = restoring ? *kept : asked.image;
     step = 0;
     result = RunSafeWrite(engine, request, hooks, context.language);
   }
-  ReportEnd(result, restoring, context);
+  ReportEnd(result, restoring, keptAt, context);
   if (restoring) {
-    return result.outcome == TransferOutcome::kCompleted ? brokeOff : result.outcome;
+    return result.outcome == TransferOutcome::kCompleted ? failed : result.outcome;
   }
   return result.outcome;
 }

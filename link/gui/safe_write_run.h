@@ -27,16 +27,19 @@ struct SafeWriteContext {
   // Shows the radio's own message of an outcome (port error, program
   // interrupt, radio type).
   std::function<void(TransferOutcome outcome)> report;
-  // A short note that the write went well ("verified").
+  // A short note that the write went well ("verified"), naming the backup.
   std::function<void(const QString& note)> note;
+  // The radio's contents were kept before the write, in this file.
+  std::function<void(const std::string& path)> backupKept;
 };
 
 // Writes the request's image with the safety steps it asks for: a backup of
 // the radio first, a check afterwards. When the write breaks off part way,
-// the user may retry it or write the backup back (and do so again should
-// that break off too). Every message is shown here. Returns the outcome of
-// writing the image: completed only when the radio holds it (and it was
-// checked, when asked); after a restore, the outcome that broke off the
+// or the radio read back differs from what was written, the user may write
+// again, write the backup back or keep the radio as it is (and choose again
+// should the next write fail too). Every message is shown here. Returns the
+// outcome of writing the image: completed only when the radio holds it (and
+// it was checked, when asked); after a restore, the outcome that failed the
 // write.
 TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteRequest& request,
                                         const TransferCallbacks& callbacks,

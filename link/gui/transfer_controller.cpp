@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QThread>
+#include <utility>
 
 #include "link/gui/process_dlg.h"
 #include "link/gui/safe_write_run.h"
@@ -40,15 +41,21 @@ CTransferController* CTransferController::For(QWidget& owner, TransferDocument& 
 // it belongs to the grid that a read replaces, and a write sends it.
 void CTransferController::OnRead() {
   if (!dialog_) document_.CommitOpenEditor();
-  OpenDialog(TransferDirection::kRead);
+  OpenDialog(TransferDirection::kRead, TransferTitle(false, language_));
 }
 
 void CTransferController::OnWrite() {
   if (!dialog_) document_.CommitOpenEditor();
-  OpenDialog(TransferDirection::kWrite);
+  OpenDialog(TransferDirection::kWrite, TransferTitle(true, language_));
 }
 
-void CTransferController::OpenDialog(TransferDirection direction) {
+void CTransferController::OnCompare(const QString& title,
+                                    std::function<void(const RadioImage& radio)> compare) {
+  if (!dialog_) compare_ = std::move(compare);
+  OpenDialog(TransferDirection::kCompare, title);
+}
+
+void CTransferController::OpenDialog(TransferDirection direction, const QString& title) {
   if (dialog_) {
     // One transfer at a time: the open window keeps its direction.
     dialog_->raise();
@@ -58,7 +65,7 @@ void CTransferController::OpenDialog(TransferDirection direction) {
   direction_ = direction;
   QPointer<CTransferController> self(this);
   dialog_ = new CProcessDlg(
-      TransferTitle(direction == TransferDirection::kWrite, language_),
+      title,
       [self] {
         if (self) self->RunTransfer();
       },
@@ -120,22 +127,29 @@ void CTransferController::RunTransfer() {
   const PortDetails portDetails = [&serialPort, portName, port] {
     return PortErrorDetails(portName, port, serialPort.ErrorText());
   };
-  const TransferOutcome outcome = direction == TransferDirection::kRead
-                                      ? engine.Read(port, image, callbacks)
-                                      : Write(engine, port, image, callbacks, portDetails);
+  const TransferOutcome outcome = direction == TransferDirection::kWrite
+                                      ? Write(engine, port, image, callbacks, portDetails)
+                                      : engine.Read(port, image, callbacks);
   if (!self) return;  // the document went while the transfer ran
   running_ = false;
 
-  if (outcome == TransferOutcome::kCompleted && direction == TransferDirection::kRead) {
+  const bool completed = outcome == TransferOutcome::kCompleted;
+  if (completed && direction == TransferDirection::kRead) {
     document_.TakeReadImage(image);  // one step of the document's history
-  } else if (outcome == TransferOutcome::kCompleted && document_.Revision() == revision) {
+  } else if (completed && direction == TransferDirection::kWrite &&
+             document_.Revision() == revision) {
     document_.MarkClean();  // the radio holds what the document holds
   }
-  if (direction == TransferDirection::kRead)
+  if (direction != TransferDirection::kWrite)
     Report(outcome, portDetails);  // a write reported its own
   delete dialog.data();
-  if (outcome == TransferOutcome::kCompleted) ShowFrame();
+  if (completed) ShowFrame();
+  const auto compare = std::exchange(compare_, {});
   emit finished(outcome, direction);
+  // Once the transfer has ended for the whole program.
+  if (completed && direction == TransferDirection::kCompare && compare && self)
+    QMetaObject::invokeMethod(
+        this, [compare, image] { compare(image); }, Qt::QueuedConnection);
 }
 
 TransferOutcome CTransferController::Write(TransferEngine& engine, const std::string& port,
@@ -155,9 +169,17 @@ TransferOutcome CTransferController::Write(TransferEngine& engine, const std::st
   context.report = [self, portDetails](TransferOutcome outcome) {
     if (self) self->Report(outcome, portDetails);
   };
-  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(owner_.window());
+  // The status bar of the main window, also when the owner is a window of
+  // its own over it.
+  QWidget* top = owner_.window();
+  while (!qobject_cast<QMainWindow*>(top) && top->parentWidget() != nullptr)
+    top = top->parentWidget()->window();
+  QPointer<QMainWindow> frame = qobject_cast<QMainWindow*>(top);
   context.note = [frame](const QString& note) {
     if (frame) frame->statusBar()->showMessage(note, 10000);
+  };
+  context.backupKept = [self](const std::string& path) {
+    if (self) self->lastBackup_ = path;
   };
   SafeWriteRequest request{port, image};
   request.backup = dialog_ && dialog_->BackupChosen();

@@ -16,7 +16,8 @@ namespace selkan {
 class Registry;
 class TransferDocument;
 
-enum class TransferDirection { kRead = 0, kWrite = 1 };
+// kCompare reads the radio for a comparison: the document stays as it is.
+enum class TransferDirection { kRead = 0, kWrite = 1, kCompare = 2 };
 
 // What a write needs for its backup and check.
 struct WriteSafetySettings {
@@ -51,6 +52,13 @@ class CTransferController : public QObject {
   // and title stay as they were.
   void OnRead();
   void OnWrite();
+  // Compare with Radio: the progress window with this title, whose OK reads
+  // the radio; a complete read goes to compare once the transfer has ended.
+  void OnCompare(const QString& title, std::function<void(const RadioImage& radio)> compare);
+
+  // Where the radio was kept before the last write from here; empty when
+  // none was kept.
+  const std::string& LastBackup() const { return lastBackup_; }
 
   TransferDirection Direction() const { return direction_; }
   CProcessDlg* Dialog() const { return dialog_.data(); }
@@ -60,7 +68,7 @@ class CTransferController : public QObject {
   void finished(TransferOutcome outcome, TransferDirection direction);
 
  private:
-  void OpenDialog(TransferDirection direction);
+  void OpenDialog(TransferDirection direction, const QString& title);
   void RunTransfer();
   // Shows an outcome's message; portDetails gives the details of a port
   // error (which port, which device, why) and is asked only then.
@@ -81,6 +89,8 @@ class CTransferController : public QObject {
   TransferDirection direction_ = TransferDirection::kRead;
   QPointer<CProcessDlg> dialog_;
   bool running_ = false;
+  std::function<void(const RadioImage& radio)> compare_;
+  std::string lastBackup_;
 };
 
 }  // namespace selkan

@@ -187,20 +187,42 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(sim_->Received("57"), 510);
   EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), WithChannel3()));
   EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
+
+  // For scripts: one object per backup, with what the radio sent; the type
+  // filter takes the type in any letter case.
+  const std::string json = Cli({"backups", "--json"}).output;
+  const std::string path = std::regex_replace(kept[1].str(), std::regex("[.+]"), "\\$&");
+  std::smatch type;
+  ASSERT_TRUE(std::regex_match(
+      json, type,
+      std::regex(
+          "\\[\n  \\{\"path\": \"" + path +
+          "\", \"time\": \"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\", \"type\": \"([^\"]+)\", "
+          "\"identification\": \"KZ904SK1\", \"size\": 4096\\}\n\\]\n")))
+      << json;
+  std::string lower = type[1].str();
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);
+  EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
 }
 
-TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannel) {
+// The differences, and the command that puts the backup back.
+TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
   const std::string dat = Dat("new.dat", WithChannel3());
   const std::string device = StartSim(BlankImage(), {"--corrupt-write-at", "6"});
-  RunResult run = Cli({"write", "--port", device, "--no-backup", dat});
+  RunResult run = Cli({"write", "--port", device, dat});
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "Channel 3, Rx Frequency: 438.50000 -> 438.50001");
-  EXPECT_EQ(sim_->Received("52"), 512);  // the check, no backup
-  EXPECT_FALSE(fs::exists(BackupDir()));
+  std::smatch restore;
+  ASSERT_TRUE(std::regex_search(run.output, restore,
+                                std::regex("selkan-cli write --port \\S+ --no-backup (\\S+)")))
+      << run.output;
+  EXPECT_EQ(LoadDatFile(restore[1].str()).image, BlankImage());
+  EXPECT_EQ(sim_->Received("52"), 2 * 512);
   // Unchecked, the same radio goes unnoticed.
   run = Cli({"write", "--port", device, "--no-backup", "--no-verify", dat});
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_EQ(sim_->Received("52"), 512);
+  EXPECT_EQ(sim_->Received("52"), 2 * 512);
 }
 
 TEST_F(SafeWriteE2E, AFailedBackupReadWritesNothing) {

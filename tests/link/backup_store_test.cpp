@@ -36,7 +36,7 @@ class BackupStoreTest : public ::testing::Test {
 TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   BackupStore store(dir_ / "nested" / "backups");  // made when missing
   std::string error;
-  const auto first = store.Save(Image(1), "SK-100", when_, &error);
+  const auto first = store.Save(Image(1), "SK-100", when_, &error, "KZ904SK1");
   ASSERT_TRUE(first) << error;
   EXPECT_EQ(first->filename(), "20260301-140509_SK-100.dat");
   // Another in the same second keeps the first.
@@ -50,7 +50,9 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   EXPECT_EQ(entries[0].when, "2026-03-01 14:05:09");
   EXPECT_EQ(entries[0].radioType, "SK-100");
   EXPECT_EQ(entries[0].size, kImageSize);
+  EXPECT_EQ(entries[0].identification, "KZ904SK1");
   EXPECT_EQ(entries[1].path, *second);
+  EXPECT_EQ(entries[1].identification, "");
   EXPECT_EQ(entries[2].when, "2026-03-01 14:05:10");
   EXPECT_EQ(entries[2].radioType, "type2");
   EXPECT_EQ(LoadDatFile(*second).image, Image(2));
@@ -65,9 +67,12 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
   fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
 
-  // One past the limit: exactly the oldest goes.
+  // One past the limit: exactly the oldest goes, with its identification.
   BackupStore store(dir_, 3);
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i)));
+  for (int i = 0; i < 4; ++i)
+    ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i), nullptr, "id"));
+  EXPECT_FALSE(fs::exists(dir_ / "20260301-140509_SK-100.id"));
+  EXPECT_TRUE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
 
   std::vector<std::string> names;
@@ -76,9 +81,43 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
             (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-100.dat",
                                       "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
                                       "20260301-140512_SK-100.dat"}));
+  // Remove takes a backup and its identification, and nothing that is not one.
+  std::string error;
+  EXPECT_TRUE(store.Remove(dir_ / "20260301-140510_SK-100.dat", &error)) << error;
+  EXPECT_FALSE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
+  EXPECT_FALSE(store.Remove(dir_ / "20260301-140510_SK-100.dat"));  // gone already
+  ASSERT_TRUE(BackupStore(dir_ / "other").Save(Image(1), "SK-100", when_));
+  for (const fs::path& path :
+       {dir_ / "notes.dat", dir_ / "20000101-000000_SK-100.dat",
+        dir_ / "20000101-000001_SK-100.dat", dir_ / "other" / "20260301-140509_SK-100.dat"})
+    EXPECT_FALSE(store.Remove(path)) << path;
+  EXPECT_EQ(store.List().size(), 4u);
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
+  EXPECT_TRUE(fs::exists(dir_ / "notes.dat"));
+  EXPECT_TRUE(fs::exists(dir_ / "other" / "20260301-140509_SK-100.dat"));
+}
+
+// A list to choose from: newest first (the sequence within a second
+// counts), one radio type in any letter case, and the types there are.
+TEST_F(BackupStoreTest, ChoosesByTypeNewestFirst) {
+  BackupStore store(dir_);
+  ASSERT_TRUE(store.Save(Image(1), "b", when_ + seconds(1)));
+  for (int i = 1; i <= 11; ++i) ASSERT_TRUE(store.Save(Image(1), "SK-100", when_));
+  std::vector<std::string> names;
+  for (const BackupEntry& entry : NewestFirst(OfRadioType(store.List(), "sk-100")))
+    names.push_back(entry.path.filename());
+  ASSERT_EQ(names.size(), 11u);
+  EXPECT_EQ(
+      std::vector(names.begin(), names.begin() + 3),
+      (std::vector<std::string>{"20260301-140509-11_SK-100.dat", "20260301-140509-10_SK-100.dat",
+                                "20260301-140509-9_SK-100.dat"}));
+  EXPECT_EQ(names.back(), "20260301-140509_SK-100.dat");
+  EXPECT_EQ(NewestFirst(store.List()).front().radioType, "b");
+  EXPECT_EQ(OfRadioType(store.List(), "").size(), 12u);
+  EXPECT_TRUE(OfRadioType(store.List(), "SK").empty());
+  EXPECT_EQ(RadioTypesOf(store.List()), (std::vector<std::string>{"SK-100", "b"}));
 }
 
 TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {

@@ -72,6 +72,7 @@ class Answers {
   Answers() {
     SetMessageHandler([this](const MessageRequest& request) {
       messages.push_back(request);
+      if (onMessage) onMessage(request);
       return Next(buttons, QMessageBox::Ok);
     });
     SetFilePromptHandler([this](const FilePromptRequest& request) -> std::optional<QString> {
@@ -92,6 +93,7 @@ class Answers {
   Answers& operator=(const Answers&) = delete;
 
   std::deque<QMessageBox::StandardButton> buttons;
+  std::function<void(const MessageRequest&)> onMessage;  // runs before the answer
   std::deque<QString> paths;
   std::deque<int> filters;  // the file type chosen, by its index; else the one offered
   int offeredFilter = -1;

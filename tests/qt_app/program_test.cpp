@@ -14,11 +14,13 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <functional>
 
+#include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
 #include "app/qt/mdi_client_wnd.h"
@@ -28,12 +30,14 @@
 #include "dialogs/qt/program_restart.h"
 #include "editor/qt/cell_editors.h"
 #include "editor/radio_list_export.h"
+#include "link/backup_store.h"
 #include "link/gui/transfer_messages.h"
 #include "link/port_access.h"
 #include "model/channel_codec.h"
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
 #include "platform/qt/qsettings_registry.h"
+#include "platform/qt/folder_view.h"
 #include "settings/process_settings.h"
 
 using namespace selkan;
@@ -337,22 +341,81 @@ class ProgramTest : public QObject {
     QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
   }
 
-  // Compare With takes the document as the grid shows it.
-  void compareSeesTheGridsEdits() {
+  // Program > Backups lists the backups newest first, by radio type; one
+  // compares with the active document, shows its folder, is deleted only
+  // when the user agrees, and opens as a document of its own that Save does
+  // not write over.
+  void theBackupsWindowListsAndOpensBackups() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    QStringList shownFolders;
+    SetFolderViewer([&shownFolders](const QString& folder) {
+      shownFolders << folder;
+      return true;
+    });
+    const std::filesystem::path folder = data.path().toStdString() + "/Selkan/backups";
+    BackupStore store(folder);
+    const auto now = std::chrono::system_clock::now();
+    const auto older =
+        store.Save(Image(0x11), "SK-100", now - std::chrono::hours(1), nullptr, "KZ904SK1");
+    const auto newer = store.Save(Image(0x22), "SK-200", now);
+    QVERIFY(older && newer);
+    const QString olderPath = QString::fromStdString(older->string());
+    const QString newerPath = QString::fromStdString(newer->string());
     Program p;
-    const QString saved = p.dir.Path("saved.dat");
-    p.view->Encode();
-    QVERIFY(SaveDatFile(saved.toStdString(), p.view->Document().Image()));
+    p.frame->Action(command::kBackups)->trigger();
+    CBackupsDlg* window = p.frame->BackupsWindow();
+    QVERIFY(window && window->isVisible());
+    QTreeWidget* list = window->List();
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(window->SelectedPath(), newerPath);
+    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("SK-100"));
+    QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("KZ904SK1"));
+    window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(window->SelectedPath(), olderPath);
+
+    // Compared as the grid shows the document, here and by File > Compare With.
     p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
     p.view->Grid()->SetTextMatrix(2, 2, "438.50000");
-    p.answers.paths = {saved};
-    QString shown;
-    NextDialog look([&shown](QDialog* dialog) {
-      shown = qobject_cast<CCompareDlg*>(dialog)->Differences();
-      dialog->reject();
-    });
-    p.frame->Action(command::kFileCompare)->trigger();
-    QVERIFY2(shown.startsWith("Channel 2: 438.50000, 438.50000,"), qPrintable(shown));
+    QStringList shown;
+    for (QAction* compare :
+         {static_cast<QAction*>(nullptr), p.frame->Action(command::kFileCompare)}) {
+      NextDialog look([&shown](QDialog* dialog) {
+        shown << qobject_cast<CCompareDlg*>(dialog)->Differences();
+        dialog->reject();
+      });
+      p.answers.paths = {olderPath};
+      compare ? compare->trigger() : window->Button("compare")->click();
+      QTRY_COMPARE(shown.size(), compare ? 2 : 1);
+    }
+    QVERIFY2(shown[0].contains("\nChannel 2: 438.50000, 438.50000,"), qPrintable(shown[0]));
+    QVERIFY(shown[0].contains("0xC80: FF -> 11"));
+    QCOMPARE(shown[1], shown[0]);
+    window->Button("folder")->click();
+    QCOMPARE(shownFolders, QStringList{QString::fromStdString(folder.string())});
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};
+    window->Button("delete")->click();
+    QVERIFY(QFile::exists(olderPath));
+    window->Button("delete")->click();
+    QVERIFY(!QFile::exists(olderPath));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QCOMPARE(list->topLevelItemCount(), 1);  // the filter's type is gone: all are shown
+
+    window->Button("open")->click();
+    QVERIFY(!window->isVisible());
+    CChildFrame* opened = p.frame->ActiveChild();
+    QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
+    QCOMPARE(opened->Document().Image()[0xC80], 0x22);
+    p.answers.paths = {QString(), p.dir.Path("mine.dat")};
+    QVERIFY(!p.frame->OnFileSave());  // asked for a name: cancelled
+    QCOMPARE(p.answers.prompts.back().proposedPath, QString::fromStdString(newer->filename()));
+    QVERIFY(p.frame->OnFileSave());
+    QCOMPARE(MarkOf(p.dir.ReadFile("mine.dat")), quint8{0x22});
+    QCOMPARE(opened->windowTitle(), QStringLiteral("mine.dat"));
+    QVERIFY(LoadDatFile(*newer).image == Image(0x22));
+    SetFolderViewer({});
+    qunsetenv("XDG_DATA_HOME");
   }
 
   void theEditMenuWorksOnTheActiveDocument() {

@@ -15,12 +15,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 #include <functional>
 
+#include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
+#include "app/qt/compare_dlg.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
@@ -69,16 +73,19 @@ struct TransferRun {
   bool finished = false;
 };
 
-// Opens the window with the command, lets prepare change it, clicks OK and
-// waits for the end. onStep runs at each progress step with the position.
-TransferRun RunTransfer(Program& program, int command, const std::function<void(int)>& onStep = {},
-                        const std::function<void(CProcessDlg&)>& prepare = {}) {
+// Opens the progress window of owner's transfer with start, lets prepare
+// change it, clicks OK and waits for the end. onStep runs at each progress
+// step with the position.
+TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
+                          const std::function<void(int)>& onStep = {},
+                          const std::function<void(CProcessDlg&)>& prepare = {}) {
   TransferRun run;
-  program.frame->Action(command)->trigger();
-  QPointer<CProcessDlg> dialog = Dialog(program);
-  if (!dialog) return run;
+  start();
+  QPointer<CProcessDlg> dialog = owner.findChild<CProcessDlg*>();
+  auto* controller = owner.findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!dialog || !controller) return run;
   if (prepare) prepare(*dialog);
-  auto connection = QObject::connect(Controller(program), &CTransferController::finished,
+  auto connection = QObject::connect(controller, &CTransferController::finished,
                                      [&run](TransferOutcome outcome, TransferDirection) {
                                        run.outcome = outcome;
                                        run.finished = true;
@@ -92,6 +99,13 @@ TransferRun RunTransfer(Program& program, int command, const std::function<void(
   [&] { QTRY_VERIFY_WITH_TIMEOUT(run.finished, kTransferLimitMs); }();
   QObject::disconnect(connection);
   return run;
+}
+
+// The same for a command of the main window on the active document.
+TransferRun RunTransfer(Program& program, int command, const std::function<void(int)>& onStep = {},
+                        const std::function<void(CProcessDlg&)>& prepare = {}) {
+  return RunTransferOf(
+      *program.view, [&] { program.frame->Action(command)->trigger(); }, onStep, prepare);
 }
 
 // A radio holding channels 1 and 2 on top of the given image.
@@ -313,6 +327,7 @@ class LinkTest : public QObject {
       first->show();
       frame->Client()->setActiveSubWindow(first);
       frame->Action(kRead)->trigger();
+      frame->Action(kCompareWithRadio)->trigger();
       refusedAll = refusedAll && first->View()->findChildren<CProcessDlg*>().isEmpty();
     });
     QVERIFY(refusedAll);
@@ -323,32 +338,122 @@ class LinkTest : public QObject {
     QVERIFY(frame->Action(command::kFileNew)->isEnabled());
   }
 
-  // Cancel part way leaves the radio half written; the offer that follows
-  // writes the backup back.
-  void aBrokenOffWriteIsRestoredFromItsBackup() {
+  // A write that did not leave the radio as asked offers the way back,
+  // naming the backup: cancelled part way, or read back different from a
+  // faulty radio (mended, on the same port, before the answer). Write again
+  // then verifies; Restore puts back every byte the radio held.
+  void aFailedWriteOffersTheWayBack() {
+    const struct {
+      bool corrupt;
+      QMessageBox::StandardButton answer;
+      const char* said;
+      TransferOutcome outcome;
+    } cases[] = {
+        {false, QMessageBox::RestoreDefaults, "after 40 of 510 blocks",
+         TransferOutcome::kCancelled},
+        {true, QMessageBox::Retry, "Channel 3, Rx Frequency: 438.50000 -> 438.50001",
+         TransferOutcome::kCompleted},
+        {true, QMessageBox::RestoreDefaults, "Channel 3, Rx Frequency",
+         TransferOutcome::kVerifyMismatch},
+    };
+    for (const auto& c : cases) {
+      Program program;
+      const RadioImage before = Filled(2);
+      SimProcess first(before, c.corrupt ? std::vector<std::string>{"--corrupt-write-at", "6"}
+                                         : std::vector<std::string>{});
+      std::unique_ptr<SimProcess> mended;
+      const QString port = dir_.filePath(QStringLiteral("switched"));
+      QFile::remove(port);
+      QVERIFY(QFile::link(QString::fromStdString(first.Link()), port));
+      program.view->SetPortName(port);
+      program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
+      program.view->Grid()->SetTextMatrix(3, 2, "438.50000");
+      const RadioImage document = program.view->ImageToWrite();
+      program.answers.buttons = {c.answer};
+      program.answers.onMessage = [&](const MessageRequest&) {
+        if (!c.corrupt || mended) return;
+        mended = std::make_unique<SimProcess>(first.Memory());
+        QFile::remove(port);
+        QFile::link(QString::fromStdString(mended->Link()), port);
+      };
+      bool cancelled = false;
+      const TransferRun run = RunTransfer(program, command::kWrite, [&](int position) {
+        CProcessDlg* dialog = Dialog(program);
+        if (c.corrupt || cancelled || position != 20 ||
+            !dialog->StepLabel()->text().contains("2 of 3"))
+          return;
+        cancelled = true;
+        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+      });
+      QCOMPARE(run.outcome, c.outcome);
+      QCOMPARE(program.answers.messages.size(), std::size_t{1});
+      const MessageRequest& offer = program.answers.messages[0];
+      QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
+      const QString kept = QString::fromStdString(Controller(program)->LastBackup());
+      QVERIFY(kept.startsWith(dataHome_.Backups().path()));
+      QVERIFY(offer.text.contains(QDir::toNativeSeparators(kept)));
+      QVERIFY(offer.buttons & QMessageBox::RestoreDefaults);
+      const SimProcess& radio = mended ? *mended : first;
+      QTRY_VERIFY_WITH_TIMEOUT(radio.Saved(), 10000);
+      if (c.answer == QMessageBox::RestoreDefaults) {
+        QVERIFY(radio.Memory() == before);
+      } else {
+        QVERIFY(std::equal(document.begin(), document.begin() + offset::kWriteLimit,
+                           radio.Memory().begin()));
+        QCOMPARE(radio.Received("52"), 512);  // the check, no new backup
+        QVERIFY(program.frame->statusBar()->currentMessage().endsWith(
+            "verified. Backup: " + QDir::toNativeSeparators(kept)));
+      }
+    }
+  }
+
+  // Compare with Radio reads the radio, writes nothing and lists what
+  // differs. A backup goes back into the radio from the Backups window by a
+  // write of its own, which keeps a backup too; the document's last backup
+  // stays the one the window shows first for it.
+  void theRadioIsComparedAndABackupWrittenBack() {
     Program program;
-    const RadioImage before = Filled(2);
-    SimProcess sim(before);
+    const RadioImage document = program.view->ImageToWrite();
+    RadioImage radio = document;
+    EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, radio, 2);
+    SimProcess sim(radio);
     UsePort(program, sim);
-    program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
-    program.answers.buttons = {QMessageBox::RestoreDefaults};
-    bool cancelled = false;
-    const TransferRun run = RunTransfer(program, command::kWrite, [&](int position) {
-      CProcessDlg* dialog = Dialog(program);
-      if (cancelled || position != 20 || !dialog->StepLabel()->text().contains("2 of 3")) return;
-      cancelled = true;
-      QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    QString shown;
+    NextDialog look([&shown](QDialog* dialog) {
+      shown = qobject_cast<CCompareDlg*>(dialog)->Differences();
+      dialog->reject();
     });
-    QVERIFY(cancelled);
-    QCOMPARE(run.outcome, TransferOutcome::kCancelled);
-    QCOMPARE(program.answers.messages.size(), std::size_t{1});
-    const MessageRequest& offer = program.answers.messages[0];
-    QVERIFY2(offer.text.contains("after 40 of 510 blocks"), qPrintable(offer.text));
-    QVERIFY(offer.text.contains(QDir::toNativeSeparators(dataHome_.Backups().path())));
-    QVERIFY(offer.buttons & QMessageBox::RestoreDefaults);
+    TransferRun run = RunTransfer(program, command::kCompareWithRadio);
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QTRY_VERIFY(!shown.isEmpty());
+    QCOMPARE(shown, QStringLiteral("Channel 2: empty -> 438.50000, 439.50000, 88.5, 88.5, High, "
+                                   "On, Wide"));
+    QCOMPARE(sim.Received("57"), 0);
+    QVERIFY(program.view->ImageToWrite() == document);
+    QCOMPARE(program.view->UndoStack()->count(), 0);
+
+    QCOMPARE(RunTransfer(program, command::kWrite).outcome, TransferOutcome::kCompleted);
+    const QString kept = QString::fromStdString(Controller(program)->LastBackup());
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
-    QVERIFY(std::equal(before.begin(), before.begin() + offset::kWriteLimit, sim.Memory().begin()));
-    QCOMPARE(sim.Received("57"), 40 + 510);
+    program.frame->Action(command::kBackups)->trigger();
+    CBackupsDlg* window = program.frame->BackupsWindow();
+    QCOMPARE(window->SelectedPath(), kept);
+    const int listed = window->List()->topLevelItemCount();
+    bool stayed = false;  // the window holds the progress window: it stays
+    run = RunTransferOf(
+        *window, [window] { window->Button("write")->click(); },
+        [&](int position) { stayed = stayed || (position == 5 && !window->close()); });
+    QCOMPARE(run.outcome, TransferOutcome::kCompleted);
+    QVERIFY(stayed && window->isVisible());
+    QVERIFY(sim.Memory() == radio);
+    QCOMPARE(window->List()->topLevelItemCount(), listed + 1);
+    QCOMPARE(window->List()->topLevelItem(0)->text(2), QStringLiteral("KZ904SK1"));
+    const QString newest = window->List()->topLevelItem(0)->data(0, Qt::UserRole).toString();
+    QVERIFY2(program.frame->statusBar()->currentMessage().endsWith(newest),
+             qPrintable(program.frame->statusBar()->currentMessage()));
+    window->close();
+    program.frame->Action(command::kBackups)->trigger();
+    QCOMPARE(window->SelectedPath(), kept);
   }
 
   // A refused block: Retry writes again without a new backup, Cancel ends.

@@ -56,6 +56,16 @@ std::string RestoreCommand(const std::string& port, const std::string& backupPat
   return "selkan-cli write --port " + ShellWord(port) + " --no-backup " + ShellWord(backupPath);
 }
 
+// Where the radio's contents from before the write are, and how to put
+// them back; nothing without a backup.
+void PrintRestore(const std::string& port, const std::string& backupPath) {
+  if (backupPath.empty()) return;
+  std::fprintf(stderr,
+               "Its contents before the write are kept in %s\n"
+               "To put them back:\n  %s\n",
+               backupPath.c_str(), RestoreCommand(port, backupPath).c_str());
+}
+
 // Tells the user why a write with its backup and check did not succeed, and
 // what the radio holds now.
 void ExplainWriteFailure(const SafeWriteResult& result, const TransferRequest& request) {
@@ -67,6 +77,7 @@ void ExplainWriteFailure(const SafeWriteResult& result, const TransferRequest& r
     for (const ImageDifference& difference : result.mismatches) {
       std::fprintf(stderr, "  %s\n", DifferenceLine(difference).c_str());
     }
+    PrintRestore(request.port, result.backupPath);
     return;
   }
   if (result.outcome == TransferOutcome::kBackupNotSaved) {
@@ -82,13 +93,7 @@ void ExplainWriteFailure(const SafeWriteResult& result, const TransferRequest& r
     PrintError(kCommand, "the write broke off after " + std::to_string(result.blocksWritten) +
                              " of " + std::to_string(protocol::kWriteBlocks) +
                              " blocks: the radio is only partly written");
-    if (!result.backupPath.empty()) {
-      std::fprintf(stderr,
-                   "Its contents before the write are kept in %s\n"
-                   "To put them back:\n  %s\n",
-                   result.backupPath.c_str(),
-                   RestoreCommand(request.port, result.backupPath).c_str());
-    }
+    PrintRestore(request.port, result.backupPath);
   }
 }
 
@@ -165,9 +170,10 @@ int RunWrite(const Args& args) {
       std::fflush(stdout);
     }
   };
-  hooks.keep = [&](const RadioImage& radio, std::string* error) -> std::optional<std::string> {
-    const auto path =
-        store.Save(radio, BackupLabelOf(radio), std::chrono::system_clock::now(), error);
+  hooks.keep = [&](const RadioImage& radio, const std::string& identification,
+                   std::string* error) -> std::optional<std::string> {
+    const auto path = store.Save(radio, BackupLabelOf(radio), std::chrono::system_clock::now(),
+                                 error, identification);
     if (!path) return std::nullopt;
     keptAt = path->string();
     return keptAt;

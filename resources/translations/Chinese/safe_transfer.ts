@@ -66,6 +66,10 @@
       <translation>电台中的数据与写入的不一致。不同之处（写入 -&gt; 电台中）：</translation>
     </message>
     <message>
+      <source>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</source>
+      <translation>电台中的数据与写回的备份不一致。不同之处（写入 -&gt; 电台中）：</translation>
+    </message>
+    <message>
       <source>The radio&apos;s contents could not be kept as a backup:
 %1
 Nothing was written to the radio.</source>
@@ -88,6 +92,22 @@ Nothing was written to the radio.</source>
     <message>
       <source>The radio was written and verified.</source>
       <translation>电台已写入并校验无误。</translation>
+    </message>
+    <message>
+      <source>The radio was written.</source>
+      <translation>电台已写入。</translation>
+    </message>
+    <message>
+      <source>Backup: %1</source>
+      <translation>备份：%1</translation>
+    </message>
+    <message>
+      <source>Write again</source>
+      <translation>再次写入</translation>
+    </message>
+    <message>
+      <source>Keep</source>
+      <translation>保留</translation>
     </message>
   </context>
   <context>

@@ -66,6 +66,10 @@
       <translation>The radio does not hold what was written. These differ (written -&gt; in the radio):</translation>
     </message>
     <message>
+      <source>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</source>
+      <translation>The radio does not hold the backup written back into it. These differ (written -&gt; in the radio):</translation>
+    </message>
+    <message>
       <source>The radio&apos;s contents could not be kept as a backup:
 %1
 Nothing was written to the radio.</source>
@@ -88,6 +92,22 @@ Nothing was written to the radio.</translation>
     <message>
       <source>The radio was written and verified.</source>
       <translation>The radio was written and verified.</translation>
+    </message>
+    <message>
+      <source>The radio was written.</source>
+      <translation>The radio was written.</translation>
+    </message>
+    <message>
+      <source>Backup: %1</source>
+      <translation>Backup: %1</translation>
+    </message>
+    <message>
+      <source>Write again</source>
+      <translation>Write again</translation>
+    </message>
+    <message>
+      <source>Keep</source>
+      <translation>Keep</translation>
     </message>
   </context>
   <context>

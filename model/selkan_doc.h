@@ -20,6 +20,9 @@ class CSelkanDoc {
 
   const std::string& PathName() const { return pathName_; }
   const std::string& Title() const { return title_; }
+  // A document read from a file that is not to be saved over (a backup)
+  // gets a caption that says so.
+  void SetTitle(std::string title) { title_ = std::move(title); }
 
   // Changes not yet saved: set by a committed edit or a dialog's OK that
   // changed the image, cleared by a save and by a completed write to the

@@ -44,11 +44,9 @@ bool CMainFrame::OpenBackup(const QString& path) {
   if (path.isEmpty() || RefuseWhileTransferring()) return false;
   std::unique_ptr<CSelkanDoc> document = ReadDocument(path);
   if (!document) return false;
-  // Not the backup's own file: Save asks for a name, proposing the backup's
-  // in the folder the chooser opens.
-  const QString name = QFileInfo(path).fileName();
-  document->SetTitle(tr("%1 (backup)").arg(name).toStdString());
-  document->SetPathName(name.toStdString());
+  // Not a file of its own: Save asks for a name, proposing the backup's
+  // name outside the backups' folder.
+  document->SetTitle(tr("%1 (backup)").arg(QFileInfo(path).fileName()).toStdString());
   if (CChildFrame* previous = ActiveChild()) previous->close();
   AddChild(std::move(document), false);
   // The document is to be worked on: the window that stands over it goes.

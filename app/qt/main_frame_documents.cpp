@@ -197,6 +197,14 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
     // A document proposes its own file; a new one the product's name,
     // "<AppName>.dat", in the folder of the last configuration chosen.
     QString proposed = child->HasFile() ? QFileInfo(path).absoluteFilePath() : path;
+    // A copy of a file not to be written over (a backup) proposes its name
+    // only, and never in its own folder.
+    if (!child->HasFile() && QFileInfo(path).isAbsolute()) {
+      const QFileInfo original(path);
+      QString folder = QString::fromStdString(folders_.Folder(FileKind::Configuration));
+      if (folder.isEmpty() || QDir(folder) == original.absoluteDir()) folder = QDir::homePath();
+      proposed = QDir(folder).filePath(original.fileName());
+    }
     if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
       proposed += QStringLiteral(".dat");
     const auto chosen = AskFilePath({.parent = this,

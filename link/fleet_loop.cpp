@@ -214,6 +214,7 @@ void FleetLoop::Report(FleetPhase phase, int radio, WriteStep step, int percent)
 }
 
 void FleetLoop::End(TransferOutcome why) {
+  endedBy_ = why;
   FleetPortStatus status;
   status.port = port_;
   status.phase = FleetPhase::kEnded;

@@ -50,6 +50,8 @@ class FleetLoop {
   void Next();
 
   const std::string& Port() const { return port_; }
+  // Why the loop ended (as FleetPortStatus::ended), once Run has returned.
+  TransferOutcome EndedBy() const { return endedBy_; }
 
  private:
   // Asks until a radio answers; nullopt when the run closed or the port
@@ -73,6 +75,7 @@ class FleetLoop {
   FleetClock& clock_;
   std::string imageHash_;
   std::chrono::steady_clock::time_point started_{};  // of the radio being written
+  TransferOutcome endedBy_ = TransferOutcome::kCompleted;
 
   std::mutex mutex_;
   bool awaitingNext_ = false;

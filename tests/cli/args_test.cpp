@@ -11,7 +11,8 @@
 namespace selkan::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 3> kSpecs{{{"--type", true}, {"-o", true}, {"--force", false}}};
+constexpr std::array<OptionSpec, 4> kSpecs{
+    {{"--type", true}, {"-o", true}, {"--force", false}, {"--port", true, true}}};
 
 TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   std::string error;
@@ -30,6 +31,12 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   EXPECT_TRUE(parsed->help);
   EXPECT_FALSE(parsed->Has("--force"));
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"--force", "-"}));
+
+  // A repeatable option keeps every value in order.
+  parsed = ParseArgs({"--port", "B", "x", "--port=A", "--port", "B"}, kSpecs, &error);
+  ASSERT_TRUE(parsed) << error;
+  EXPECT_EQ(parsed->Values("--port"), (std::vector<std::string>{"B", "A", "B"}));
+  EXPECT_TRUE(parsed->Values("--type").empty());
 
   // Unknown, repeated, missing value, value on a flag.
   for (const Args& args :

@@ -11,6 +11,12 @@ const std::string* ParsedArgs::Value(std::string_view name) const {
   return found == options.end() ? nullptr : &found->second;
 }
 
+std::vector<std::string> ParsedArgs::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (auto [at, end] = options.equal_range(name); at != end; ++at) values.push_back(at->second);
+  return values;
+}
+
 std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec> specs,
                                     std::string* error) {
   ParsedArgs parsed;
@@ -39,7 +45,7 @@ std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec
       *error = "unknown option '" + name + "'";
       return std::nullopt;
     }
-    if (parsed.Has(name)) {
+    if (parsed.Has(name) && !option->repeatable) {
       *error = "option '" + name + "' given twice";
       return std::nullopt;
     }

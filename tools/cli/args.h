@@ -12,26 +12,31 @@
 
 namespace selkan::cli {
 
-// An option a command accepts: "--type" with a value, "--force" without.
+// An option a command accepts: "--type" with a value, "--force" without;
+// a repeatable one may be given more than once ("--port A --port B").
 struct OptionSpec {
   std::string_view name;
   bool takesValue = false;
+  bool repeatable = false;
 };
 
 struct ParsedArgs {
   std::vector<std::string> positionals;
-  std::map<std::string, std::string, std::less<>> options;  // flags map to ""
-  bool help = false;                                        // --help or -h given
+  // Flags map to ""; a repeated option has an entry per time, in order.
+  std::multimap<std::string, std::string, std::less<>> options;
+  bool help = false;  // --help or -h given
 
   bool Has(std::string_view name) const { return options.find(name) != options.end(); }
   // The value of an option, or nullptr when it was not given.
   const std::string* Value(std::string_view name) const;
+  // Every value of a repeatable option, in the order given.
+  std::vector<std::string> Values(std::string_view name) const;
 };
 
 // Splits the arguments into options and positionals. Values follow their
 // option ("--type 3") or are joined to it ("--type=3"); "--" ends the
-// options. An unknown option, a missing value or an option given twice is
-// an error: nullopt, with *error saying which.
+// options. An unknown option, a missing value or an option that is not
+// repeatable given twice is an error: nullopt, with *error saying which.
 std::optional<ParsedArgs> ParseArgs(const Args& args, std::span<const OptionSpec> specs,
                                     std::string* error);
 

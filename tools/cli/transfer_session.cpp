@@ -27,9 +27,8 @@ std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int) { g_interrupted = true; }
 
-// QSerialPort wants an application object. The session makes one only when
-// there is none, and ends it with itself, so that a command run after it in
-// the same process (print needs a GUI application) can make its own.
+}  // namespace
+
 std::unique_ptr<QCoreApplication> ApplicationIfNone() {
   static int argc = 1;
   static char name[] = "selkan-cli";
@@ -38,23 +37,25 @@ std::unique_ptr<QCoreApplication> ApplicationIfNone() {
   return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-}  // namespace
+InterruptGuard::InterruptGuard() {
+  g_interrupted = false;
+  previous_ = std::signal(SIGINT, OnInterrupt);
+}
 
-// Ctrl+C cancels the transfer at its next pump instead of killing the
-// program.
-class TransferSession::InterruptGuard {
- public:
-  InterruptGuard() {
-    g_interrupted = false;
-    previous_ = std::signal(SIGINT, OnInterrupt);
-  }
-  ~InterruptGuard() { std::signal(SIGINT, previous_); }
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
+InterruptGuard::~InterruptGuard() { std::signal(SIGINT, previous_); }
 
- private:
-  void (*previous_)(int);
-};
+bool InterruptGuard::Interrupted() { return g_interrupted.load(); }
+
+void PrintPortError(std::string_view command, const std::string& port, const std::string& device,
+                    const std::string& reason) {
+  PrintError(command,
+             std::string(kPortErrorText) + " (" + PortLabel(port, device) + ": " + reason + ")");
+  // A device the user may not open: say what would help.
+  const DeviceAccess access = ProbeDeviceAccess(device);
+  const PortAdvice advice = AdviseOnAccess(access);
+  if (advice != PortAdvice::kNone)
+    PrintError(command, FillPortAdvice(advice, device, access.group));
+}
 
 class TransferSession::ProgressBar {
  public:
@@ -164,14 +165,7 @@ void TransferSession::PrintOutcome(TransferOutcome outcome) {
   if (outcome == TransferOutcome::kCancelled) {
     PrintError(command_, "cancelled");
   } else if (outcome == TransferOutcome::kPortError) {
-    PrintError(command_, std::string(kPortErrorText) + " (" + PortLabel(request_.port, device_) +
-                             ": " + port_.ErrorText() + ")");
-    // A device the user may not open: say what would help.
-    const DeviceAccess access = ProbeDeviceAccess(device_);
-    const PortAdvice advice = AdviseOnAccess(access);
-    if (advice != PortAdvice::kNone) {
-      PrintError(command_, FillPortAdvice(advice, device_, access.group));
-    }
+    PrintPortError(command_, request_.port, device_, port_.ErrorText());
   } else if (!EnglishMessage(outcome).empty()) {
     PrintError(command_, EnglishMessage(outcome));
   }

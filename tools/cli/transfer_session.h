@@ -33,6 +33,32 @@ std::optional<TransferRequest> ParseTransferRequest(std::string_view command,
 // The exit code of a transfer's outcome.
 int ExitCodeOf(TransferOutcome outcome);
 
+// While it lives, Ctrl+C (SIGINT) only raises a flag instead of ending the
+// program.
+class InterruptGuard {
+ public:
+  InterruptGuard();
+  ~InterruptGuard();
+  InterruptGuard(const InterruptGuard&) = delete;
+  InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  // Ctrl+C was pressed since the guard was made.
+  static bool Interrupted();
+
+ private:
+  void (*previous_)(int);
+};
+
+// QSerialPort wants an application object: one made only when there is
+// none, ended with the pointer, so that a command run after it in the same
+// process (print needs a GUI application) can make its own.
+std::unique_ptr<QCoreApplication> ApplicationIfNone();
+
+// Prints that a port could not be opened (61453), with its name, device and
+// reason, and what would help when the user may not open the device.
+void PrintPortError(std::string_view command, const std::string& port, const std::string& device,
+                    const std::string& reason);
+
 // One or more transfers with the real serial port: the progress bar on a
 // terminal's stderr, Ctrl+C as Cancel (the port is closed and no partial
 // file is left), and --retries as the answers to Retry.
@@ -57,7 +83,6 @@ class TransferSession {
 
  private:
   class ProgressBar;
-  class InterruptGuard;
 
   std::string command_;
   TransferRequest request_;

@@ -131,7 +131,7 @@ int RunFleet(const Args& args) {
   const auto started = std::chrono::system_clock::now();
   const std::string stamp = Stamp(started);
   const std::string* named = parsed->Value("--log");
-  const std::string logPath = named ? OutputPath(*named) : "fleet-" + stamp + ".csv";
+  const std::string logPath = named ? *named : "fleet-" + stamp + ".csv";
   FleetLog log;
   if (std::string error; !log.Open(logPath, &error)) {
     PrintError(kCommand, error);

@@ -1,5 +1,7 @@
 #include "tools/cli/fleet_console.h"
 
+#include <cmath>
+
 #include "tools/cli/args.h"
 
 namespace selkan::cli {
@@ -75,10 +77,10 @@ std::string FleetSummaryText(const FleetSummary& summary, bool verify, double wa
                      (summary.radios == 1 ? " radio: " : " radios: ") +
                      std::to_string(summary.succeeded) + (verify ? " verified, " : " written, ") +
                      std::to_string(summary.failed) + " failed; ";
-  const int minutes = static_cast<int>(wallSeconds / 60);
-  text += minutes > 0
-              ? std::to_string(minutes) + " min " + Fixed(wallSeconds - 60.0 * minutes) + " s"
-              : Fixed(wallSeconds) + " s";
+  const long tenths = std::lround(wallSeconds * 10);  // so that 119.97 s is 2 min 0.0 s
+  const long minutes = tenths / 600;
+  const std::string seconds = Fixed((tenths % 600) / 10.0) + " s";
+  text += minutes > 0 ? std::to_string(minutes) + " min " + seconds : seconds;
   text += " in all";
   if (summary.radios > 0) text += ", " + Fixed(summary.seconds / summary.radios) + " s a radio";
   return text;

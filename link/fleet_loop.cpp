@@ -125,8 +125,7 @@ bool FleetLoop::WaitForRadioToGo(TransferEngine& engine, int number) {
 bool FleetLoop::WaitForNext(int number) {
   {
     std::lock_guard lock(mutex_);
-    awaitingNext_ = true;
-    nextGiven_ = false;
+    awaitingNext_ = true;  // from now on Next counts
   }
   Report(FleetPhase::kWaitingForNext, number);
   for (;;) {

@@ -74,100 +74,58 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   }
   EXPECT_EQ(error, "unknown option '--bogus'");
 
-  options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--swap-gap", "1", "--on-radio", "3",
-                             "--wrong-id", "--dump-dir", "out"},
-                            &error);
+  options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
   ASSERT_TRUE(options) << error;
-  EXPECT_EQ(options->fleet, 3);
   EXPECT_EQ(options->stay, std::chrono::milliseconds(500));
-  EXPECT_EQ(options->swapGap, std::chrono::milliseconds(1000));
   EXPECT_EQ(options->onRadio, 3);
-  EXPECT_EQ(options->dumpDir, "out");
-  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--stay", "1"},
-                                              {"--fleet", "2", "--on-radio", "3"},
-                                              {"--fleet", "0"},
-                                              {"--fleet", "2", "--swap-gap", "-1"},
-                                              {"--fleet", "2", "--stay", "x"}}) {
-    EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0] << " " << bad[1];
-  }
+  EXPECT_FALSE(ParseSimOptions({"--stay", "1"}, &error));  // not without --fleet
+  EXPECT_FALSE(ParseSimOptions({"--fleet", "2", "--on-radio", "3"}, &error));
 }
 
-// A queue of radios on a line, on the caller's clock.
-class Queue : public ::testing::Test {
- protected:
-  using Kind = RadioQueue::Change::Kind;
-
-  void Make(QueueSettings settings) {
-    queue_ = std::make_unique<RadioQueue>(
-        settings,
-        [this](int number) {
-          made_.push_back(number);
-          return std::make_unique<VirtualRadio>(
-              BlankImage(), std::vector<std::uint8_t>{'K', 'Z', '9', '0', '4'}, Faults{});
-        },
-        At(0));
-  }
-  static RadioQueue::Clock::time_point At(int ms) {
-    return RadioQueue::Clock::time_point{} + std::chrono::milliseconds(ms);
-  }
-  std::vector<std::uint8_t> Send(std::vector<std::uint8_t> bytes, int ms) {
-    std::vector<std::uint8_t> out;
+// A queue of radios on a line, on the caller's clock: a radio stays two
+// seconds after it was first asked who it is, or after its last block,
+// whatever else it is asked; then the line is silent for the swap gap.
+TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
+  using std::chrono::milliseconds;
+  auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };
+  auto make = [](int) {
+    return std::make_unique<VirtualRadio>(BlankImage(), std::vector<std::uint8_t>{'K', 'Z'},
+                                          Faults{});
+  };
+  RadioQueue queue({3, true, milliseconds(2000), milliseconds(3000)}, make, at(0));
+  auto send = [&](std::vector<std::uint8_t> bytes, int ms, RadioQueue* to = nullptr) {
+    std::size_t answered = 0;
     for (std::uint8_t byte : bytes) {
-      if (auto reply = queue_->Receive(byte, At(ms))) {
-        out.insert(out.end(), reply->bytes.begin(), reply->bytes.end());
-      }
+      if (auto reply = (to ? *to : queue).Receive(byte, at(ms))) answered += reply->bytes.size();
     }
-    return out;
-  }
-  // Wake-up and identification request; the identification's length.
-  std::size_t Probe(int ms) {
-    std::vector<std::uint8_t> bytes = kWake;
-    bytes.push_back(0x02);
-    return Send(bytes, ms).size();
-  }
-  std::string Changes(int ms) {
+    return answered;
+  };
+  auto changes = [&](int ms) {
     std::string text;
-    for (const auto& change : queue_->Advance(At(ms))) {
-      text += (change.kind == Kind::kCame ? "+" : "-") + std::to_string(change.number);
+    for (const auto& change : queue.Advance(at(ms))) {
+      text += (change.kind == RadioQueue::Change::Kind::kCame ? "+" : "-") +
+              std::to_string(change.number);
     }
     return text;
-  }
+  };
+  std::vector<std::uint8_t> probe = kWake;
+  probe.push_back(0x02);  // the identification request
 
-  std::unique_ptr<RadioQueue> queue_;
-  std::vector<int> made_;
-};
-
-TEST_F(Queue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
-  Make({2, true, std::chrono::milliseconds(2000), std::chrono::milliseconds(3000)});
-  EXPECT_EQ(Changes(60000), "");  // no one has asked yet
-  EXPECT_EQ(Probe(60000), 1u + 5u);
-  // Asked again and again (a programmer waiting for it to go): still gone
-  // two seconds after it was first asked.
-  EXPECT_EQ(Probe(61000), 6u);
-  EXPECT_EQ(Changes(61999), "");
-  // A block read keeps it two seconds more.
-  Send({0x06, 'R', 0, 0, 8}, 61500);
-  EXPECT_EQ(Changes(63499), "");
-  EXPECT_EQ(Changes(63500), "-1");
-  EXPECT_EQ(Probe(64000), 0u);  // nobody on the line
-  EXPECT_EQ(queue_->NextChange(), At(66500));
-  EXPECT_EQ(Changes(66500), "+2");
-  EXPECT_EQ(Probe(66600), 6u);
-  // Late, both at once; after the last radio the line stays silent.
-  EXPECT_EQ(Changes(90000), "-2");
-  EXPECT_EQ(queue_->NextChange(), std::nullopt);
-  EXPECT_EQ(made_, (std::vector<int>{1, 2}));
-}
-
-TEST_F(Queue, ShortStaysAndAPlainRadio) {
-  Make({3, true, std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
-  EXPECT_EQ(Probe(0), 6u);
-  EXPECT_EQ(Changes(kLeastStay.count() - 1), "");
-  EXPECT_EQ(Changes(kLeastStay.count()), "-1+2");
-  Make({1, false, std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
-  EXPECT_EQ(Probe(0), 6u);
-  EXPECT_EQ(Changes(1000000), "");
-  EXPECT_EQ(Probe(1000000), 6u);
+  EXPECT_EQ(changes(60000), "");  // nobody has asked yet
+  EXPECT_EQ(send(probe, 60000), 1u + 2u);
+  EXPECT_EQ(send(probe, 61000), 3u);
+  EXPECT_EQ(changes(61999), "");
+  EXPECT_EQ(changes(62000), "-1");
+  EXPECT_EQ(send(probe, 62500), 0u);  // nobody on the line
+  EXPECT_EQ(queue.NextChange(), at(65000));
+  EXPECT_EQ(changes(65000), "+2");
+  send(probe, 65000);
+  send({0x06, 'R', 0, 0, 8}, 66500);  // a block keeps it
+  EXPECT_EQ(changes(68499), "");
+  EXPECT_EQ(changes(71500), "-2+3");  // late: both at once
+  RadioQueue brief({1, true, milliseconds(0), milliseconds(0)}, make, at(0));
+  EXPECT_EQ(send(probe, 0, &brief), 3u);
+  EXPECT_EQ(brief.NextChange(), at(kLeastStay.count()));  // a stay of 0 is the least stay
 }
 
 }  // namespace

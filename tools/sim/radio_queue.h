@@ -25,7 +25,7 @@ struct QueueSettings {
   std::chrono::milliseconds swapGap{3000};  // the line is silent between two radios
 };
 
-inline constexpr std::chrono::milliseconds kLeastStay{250};
+inline constexpr std::chrono::milliseconds kLeastStay{500};
 
 // Radios on one line, one after another, as a user swaps them on a
 // programming cable. Times come from the caller; no clock of its own.

@@ -28,7 +28,7 @@ const char kSimHelp[] =
     "                       (from --image, which is not written; else blank)\n"
     "  --stay SECONDS       a radio stays this long after the programmer last\n"
     "                       read or wrote a block of it, or first asked who it\n"
-    "                       is (default 2, at least 0.25)\n"
+    "                       is (default 2, at least 0.5)\n"
     "  --swap-gap SECONDS   then the line is silent this long before the next\n"
     "                       radio answers (default 3)\n"
     "  --dump-dir DIR       write each radio's memory as DIR/radio-K.dat when it\n"

@@ -22,7 +22,6 @@
 #include "link/port_names.h"
 #include "link/qt/backup_location.h"
 #include "link/qt/qt_serial_port.h"
-#include "platform/sha256.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/fleet_console.h"

@@ -44,7 +44,6 @@ class Simulator {
   int Serve() {
     if (options_.fleet > 0) Log("--", "radio 1 connected");
     while (!g_stop) {
-      Advance();
       int timeout = kIdleSaveMs;
       if (const auto change = queue_.NextChange()) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(*change - Clock::now());
@@ -58,6 +57,7 @@ class Simulator {
         return 1;
       }
       if (ready == 0) {
+        Advance(true);
         FlushReceived("rx");
         SaveIfDirty();
         continue;
@@ -82,9 +82,10 @@ class Simulator {
   }
 
  private:
-  // Radios of a queue come and go.
-  void Advance() {
-    for (const auto& change : queue_.Advance(Clock::now())) {
+  // Radios of a queue come and go; a radio leaves only a quiet line, so
+  // that bytes that waited while this program was held up still reach it.
+  void Advance(bool lineQuiet) {
+    for (const auto& change : queue_.Advance(Clock::now(), lineQuiet)) {
       FlushReceived("rx");
       if (change.kind == selkan::sim::RadioQueue::Change::Kind::kCame) {
         Log("--", "radio " + std::to_string(change.number) + " connected");
@@ -111,7 +112,7 @@ class Simulator {
       rxFree_ = std::max(Clock::now(), rxFree_) + kByteTime;
       std::this_thread::sleep_until(rxFree_);
     }
-    Advance();
+    Advance(false);
     received_.push_back(byte);
     std::optional<selkan::sim::Reply> reply = queue_.Receive(byte, Clock::now());
     if (!reply) return;

@@ -16,10 +16,11 @@ std::optional<RadioQueue::Clock::time_point> RadioQueue::NextChange() const {
   return comesAt_;
 }
 
-std::vector<RadioQueue::Change> RadioQueue::Advance(Clock::time_point now) {
+std::vector<RadioQueue::Change> RadioQueue::Advance(Clock::time_point now, bool lineQuiet) {
   std::vector<Change> changes;
   for (std::optional<Clock::time_point> at = NextChange(); at && *at <= now; at = NextChange()) {
     if (radio_) {
+      if (!lineQuiet) break;
       changes.push_back({Change::Kind::kLeft, number_, radio_->Memory()});
       radio_.reset();
       letBeSince_.reset();

@@ -43,9 +43,10 @@ class RadioQueue {
   // Radio 1 is on the line from `start` on.
   RadioQueue(QueueSettings settings, MakeRadio make, Clock::time_point start);
 
-  // Brings the line up to `now`: the radio leaves after its stay, the next
-  // one comes after the swap gap.
-  std::vector<Change> Advance(Clock::time_point now);
+  // Brings the line up to `now`: the radio leaves after its stay (only
+  // when the line is quiet: nothing from the programmer waits to be read),
+  // the next one comes after the swap gap.
+  std::vector<Change> Advance(Clock::time_point now, bool lineQuiet = true);
   // A byte from the programmer at `now`; what the radio on the line answers
   // (nothing in a gap: the byte is lost).
   std::optional<Reply> Receive(std::uint8_t byte, Clock::time_point now);

@@ -10,13 +10,12 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <regex>
 #include <set>
 #include <thread>
 
 #include "editor/csv.h"
-#include "model/channel_codec.h"
+#include "tests/support/radio_images.h"
 #include "tests/support/sim_process.h"
 
 namespace selkan::test {
@@ -27,23 +26,9 @@ using Args = std::vector<std::string>;
 using Clock = std::chrono::steady_clock;
 
 // The radios start from this; what is written differs in every block.
-RadioImage RadioBefore() {
-  std::mt19937 random(11);
-  RadioImage image;
-  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
-  return image;
-}
+const RadioImage kRadioBefore = RandomImage(11);
 
-RadioImage Configuration() {
-  RadioImage image = BlankImage();
-  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
-  return image;
-}
-
-bool Written(const RadioImage& radio) {
-  const RadioImage file = Configuration();
-  return std::equal(file.begin(), file.begin() + offset::kWriteLimit, radio.begin());
-}
+bool Written(const RadioImage& radio) { return SameBelowWriteLimit(radio, WithChannel3()); }
 
 // The log's lines below its header, as fields.
 std::vector<std::vector<std::string>> LogLines(const std::string& path) {
@@ -62,7 +47,7 @@ class FleetE2E : public ::testing::Test {
 
   void SetUp() override {
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
-    ASSERT_TRUE(SaveDatFile(File(), Configuration()));
+    ASSERT_TRUE(SaveDatFile(File(), WithChannel3()));
   }
   void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
@@ -71,7 +56,7 @@ class FleetE2E : public ::testing::Test {
     const std::string dumps = Path("dumps" + std::to_string(sims_.size()));
     Args args = {"--fleet", std::to_string(radios), "--dump-dir", dumps};
     args.insert(args.end(), options.begin(), options.end());
-    sims_.push_back(std::make_unique<SimProcess>(RadioBefore(), args));
+    sims_.push_back(std::make_unique<SimProcess>(kRadioBefore, args));
     EXPECT_TRUE(sims_.back()->Started());
     return *sims_.back();
   }
@@ -120,7 +105,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
                                  std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
     EXPECT_EQ(line[kDocument], "club.dat");
     EXPECT_EQ(line[kPort], sim.Device());
-    EXPECT_EQ(LoadDatFile(line[kBackup]).image, RadioBefore());
+    EXPECT_EQ(LoadDatFile(line[kBackup]).image, kRadioBefore);
     const std::optional<RadioImage> dump = Dump(0, k);
     ASSERT_TRUE(dump);
     EXPECT_EQ(Written(*dump), k != 2);
@@ -142,7 +127,7 @@ TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   EXPECT_EQ(lines[0][kId], "KZ905SK1");
   EXPECT_EQ(lines[0][kBackup], "");
   EXPECT_EQ(lines[1][kResult], "verified");
-  EXPECT_EQ(Dump(0, 1), RadioBefore());
+  EXPECT_EQ(Dump(0, 1), kRadioBefore);
   EXPECT_TRUE(Written(*Dump(0, 2)));
   EXPECT_FALSE(Dump(0, 3)) << "the third radio came although the count was done";
   EXPECT_EQ(sim.Received("57"), 510);

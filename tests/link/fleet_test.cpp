@@ -8,8 +8,8 @@
 #include <regex>
 
 #include "link/fleet_loop.h"
-#include "model/channel_codec.h"
 #include "platform/sha256.h"
+#include "tests/support/radio_images.h"
 #include "tools/sim/virtual_radio.h"
 
 namespace selkan::test {
@@ -83,15 +83,8 @@ class Line : public FleetClock, public SerialPort {
   std::deque<std::uint8_t> inbound_;
 };
 
-RadioImage Configuration() {
-  RadioImage image = BlankImage();
-  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
-  return image;
-}
-
 bool Holds(const sim::VirtualRadio& radio) {
-  const RadioImage file = Configuration();
-  return std::equal(file.begin(), file.begin() + offset::kWriteLimit, radio.Memory().begin());
+  return SameBelowWriteLimit(radio.Memory(), WithChannel3());
 }
 
 // One port's loop with everything it reports.
@@ -101,7 +94,7 @@ struct Rig {
     options.count = count;
     options.stopOnFailure = stopOnFailure;
     options.confirm = confirm;
-    options.image = Configuration();
+    options.image = WithChannel3();
     options.keep = [this](const RadioImage& radio, std::string*) -> std::optional<std::string> {
       backups.push_back(radio);
       return "backup-" + std::to_string(backups.size()) + ".dat";
@@ -151,7 +144,7 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
       EXPECT_EQ(rig.records[i].number, i + 1);
       EXPECT_EQ(rig.records[i].Result(), "verified");
       EXPECT_EQ(rig.records[i].backupPath, "backup-" + std::to_string(i + 1) + ".dat");
-      EXPECT_EQ(rig.records[i].imageHash, Sha256Hex(Configuration(), 12));
+      EXPECT_EQ(rig.records[i].imageHash, Sha256Hex(WithChannel3(), 12));
       EXPECT_EQ(rig.backups[i], BlankImage());
     }
     EXPECT_GE(rig.Start(0), 5.0);

@@ -81,16 +81,37 @@ bool TransferEngine::WakeUp() {
   return answered;
 }
 
+std::vector<std::uint8_t> TransferEngine::RequestIdentification() {
+  Wait(1);
+  port_.Purge();
+  Send(protocol::kIdentifyRequest);
+  Wait(1);
+  return port_.Read(protocol::kIdentificationSize);
+}
+
+RadioPresence TransferEngine::Probe(const std::string& portName) {
+  RadioPresence presence;
+  presence.answer = RadioPresence::Answer::kPortError;
+  if (!port_.Open(portName)) return presence;
+  PortCloser closer(port_);
+  if (!port_.Configure(LineSettings{}, PortTimeouts{})) return presence;
+  port_.Purge();
+  if (!WakeUp()) {
+    presence.answer = RadioPresence::Answer::kSilent;
+    return presence;
+  }
+  presence.identification = RequestIdentification();
+  presence.answer = presence.identification.empty() ? RadioPresence::Answer::kNoIdentification
+                                                    : RadioPresence::Answer::kIdentified;
+  return presence;
+}
+
 TransferEngine::Handshake TransferEngine::HandshakeOnce(const TransferCallbacks& callbacks) {
   if (PumpCancelled(callbacks, kHandshakePumps, 1)) return Handshake::kCancelled;
   port_.Purge();
   if (!WakeUp()) return Handshake::kNoAnswer;
 
-  Wait(1);
-  port_.Purge();
-  Send(protocol::kIdentifyRequest);
-  Wait(1);
-  const std::vector<std::uint8_t> id = port_.Read(protocol::kIdentificationSize);
+  const std::vector<std::uint8_t> id = RequestIdentification();
   if (!protocol::IsAcceptedIdentification(id)) return Handshake::kMismatch;
   identification_ = id;
 

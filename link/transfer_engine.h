@@ -24,6 +24,18 @@ struct TransferCallbacks {
   std::function<bool()> askRetry;
 };
 
+// What a wake-up and an identification request found on a port.
+struct RadioPresence {
+  enum class Answer {
+    kPortError,         // the port could not be opened or set up
+    kSilent,            // nothing answered the wake-up
+    kNoIdentification,  // the wake-up was answered, the identification request not
+    kIdentified,        // identification holds what came
+  };
+  Answer answer = Answer::kSilent;
+  std::vector<std::uint8_t> identification;
+};
+
 // Millisecond wait.
 using SleepFunction = std::function<void(int milliseconds)>;
 
@@ -43,6 +55,12 @@ class TransferEngine {
   TransferOutcome Write(const std::string& portName, const RadioImage& image,
                         const TransferCallbacks& callbacks);
 
+  // Asks whether a radio is on the port: open, settings, the wake-up and the
+  // identification request, close. The acknowledge that would start a
+  // transfer is not sent, so the radio is left as a transfer's handshake
+  // finds it.
+  RadioPresence Probe(const std::string& portName);
+
   // Blocks the radio answered in the last Read or Write, from address 0 on:
   // how far a transfer that broke off got.
   std::size_t BlocksDone() const { return blocksDone_; }
@@ -56,6 +74,7 @@ class TransferEngine {
                       const std::function<TransferOutcome()>& blocks);
   Handshake HandshakeOnce(const TransferCallbacks& callbacks);
   bool WakeUp();
+  std::vector<std::uint8_t> RequestIdentification();
   bool ReadBlock(std::size_t address, RadioImage& scratch);
   bool WriteBlock(std::size_t address, const RadioImage& image);
   bool Send(std::uint8_t byte);

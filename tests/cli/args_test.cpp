@@ -6,6 +6,7 @@
 #include <array>
 #include <tuple>
 
+#include "tools/cli/fleet_console.h"
 #include "tools/cli/listing.h"
 
 namespace selkan::cli {
@@ -104,6 +105,32 @@ TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
       "  1  438.10000     438.10000     None        None        High   On    Wide\n"
       "121  46.00000                                D023N\n";
   EXPECT_EQ(ChannelListing(table), expected);
+}
+
+// What selkan-cli fleet tells the user of a port and of the run.
+TEST(FleetTexts, StatusLineAndRadioLine) {
+  FleetPortStatus status{"COM1", FleetPhase::kWaitingForRadio, 4, WriteStep::kWrite, 37};
+  EXPECT_EQ(FleetStatusText(status, nullptr, 4, false), "Radio 4: connect it and turn it on");
+  status.phase = FleetPhase::kWriting;
+  EXPECT_EQ(FleetStatusText(status, nullptr, 5, false), "Radio 4: writing 37 %");
+  FleetRecord record;
+  record.seconds = 27.84;
+  status.phase = FleetPhase::kWaitingForRemoval;
+  EXPECT_EQ(FleetStatusText(status, &record, 5, false),
+            "Radio 4 verified in 27.8 s \u2014 remove it");
+
+  // A broken-off write says how to put the radio's backup back.
+  record.outcome = TransferOutcome::kProgramInterrupt;
+  record.step = WriteStep::kWrite;
+  record.blocksWritten = 212;
+  record.number = 3;
+  record.port = "COM2";
+  record.backupPath = "/b/my radio.dat";
+  EXPECT_EQ(FleetRecordText(record),
+            "Radio 3 on COM2: broke off at block 212 of 510 (27.8 s)\n"
+            "  backup: /b/my radio.dat\n"
+            "  the radio is only partly written; to put its backup back:\n"
+            "    selkan-cli write --port COM2 --no-backup '/b/my radio.dat'");
 }
 
 }  // namespace

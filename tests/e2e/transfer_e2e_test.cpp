@@ -8,12 +8,11 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <regex>
 #include <thread>
 
 #include "link/transfer_outcome.h"
-#include "model/channel_codec.h"
+#include "tests/support/radio_images.h"
 #include "tests/support/sim_process.h"
 
 namespace selkan::test {
@@ -21,23 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
-
-RadioImage RandomImage(unsigned seed) {
-  std::mt19937 random(seed);
-  RadioImage image;
-  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
-  return image;
-}
-
-bool SameBelowWriteLimit(const RadioImage& a, const RadioImage& b) {
-  return std::equal(a.begin(), a.begin() + offset::kWriteLimit, b.begin());
-}
-
-RadioImage WithChannel3() {
-  RadioImage image = BlankImage();
-  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
-  return image;
-}
 
 class TransferE2E : public ::testing::Test {
  protected:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/sim/radio_queue.h"
 #include "tools/sim/sim_options.h"
 
 namespace selkan::sim {
@@ -79,6 +80,60 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
   }
   EXPECT_EQ(error, "unknown option '--bogus'");
+
+  options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->stay, std::chrono::milliseconds(500));
+  EXPECT_EQ(options->onRadio, 3);
+  EXPECT_FALSE(ParseSimOptions({"--stay", "1"}, &error));  // not without --fleet
+  EXPECT_FALSE(ParseSimOptions({"--fleet", "2", "--on-radio", "3"}, &error));
+}
+
+// A queue of radios on a line, on the caller's clock: a radio stays two
+// seconds after it was first asked who it is, or after its last block,
+// whatever else it is asked; then the line is silent for the swap gap.
+TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
+  using std::chrono::milliseconds;
+  auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };
+  auto make = [](int) {
+    return std::make_unique<VirtualRadio>(BlankImage(), std::vector<std::uint8_t>{'K', 'Z'},
+                                          Faults{});
+  };
+  RadioQueue queue({3, true, milliseconds(2000), milliseconds(3000)}, make, at(0));
+  auto send = [&](std::vector<std::uint8_t> bytes, int ms, RadioQueue* to = nullptr) {
+    std::size_t answered = 0;
+    for (std::uint8_t byte : bytes) {
+      if (auto reply = (to ? *to : queue).Receive(byte, at(ms))) answered += reply->bytes.size();
+    }
+    return answered;
+  };
+  auto changes = [&](int ms) {
+    std::string text;
+    for (const auto& change : queue.Advance(at(ms))) {
+      text += (change.kind == RadioQueue::Change::Kind::kCame ? "+" : "-") +
+              std::to_string(change.number);
+    }
+    return text;
+  };
+  std::vector<std::uint8_t> probe = kWake;
+  probe.push_back(0x02);  // the identification request
+
+  EXPECT_EQ(changes(60000), "");  // nobody has asked yet
+  EXPECT_EQ(send(probe, 60000), 1u + 2u);
+  EXPECT_EQ(send(probe, 61000), 3u);
+  EXPECT_EQ(changes(61999), "");
+  EXPECT_TRUE(queue.Advance(at(62000), false).empty());  // bytes still wait to be read
+  EXPECT_EQ(changes(62000), "-1");
+  EXPECT_EQ(send(probe, 62500), 0u);  // nobody on the line
+  EXPECT_EQ(queue.NextChange(), at(65000));
+  EXPECT_EQ(changes(65000), "+2");
+  send(probe, 65000);
+  send({0x06, 'R', 0, 0, 8}, 66500);  // a block keeps it
+  EXPECT_EQ(changes(68499), "");
+  EXPECT_EQ(changes(71500), "-2+3");  // late: both at once
+  RadioQueue brief({1, true, milliseconds(0), milliseconds(0)}, make, at(0));
+  EXPECT_EQ(send(probe, 0, &brief), 3u);
+  EXPECT_EQ(brief.NextChange(), at(kLeastStay.count()));  // a stay of 0 is the least stay
 }
 
 }  // namespace

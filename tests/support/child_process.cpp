@@ -35,9 +35,11 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
 }
 
 BackgroundProcess::BackgroundProcess(const std::string& path, const std::vector<std::string>& args,
-                                     bool mergeStderr) {
+                                     bool mergeStderr, bool withInput) {
   int pipeFds[2];
   if (::pipe2(pipeFds, O_CLOEXEC) != 0) return;
+  int inputFds[2] = {-1, -1};
+  if (withInput && ::pipe2(inputFds, O_CLOEXEC) != 0) return;
   std::vector<char*> argv = {const_cast<char*>(path.c_str())};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -45,15 +47,26 @@ BackgroundProcess::BackgroundProcess(const std::string& path, const std::vector<
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
   if (mergeStderr) posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
+  if (withInput) posix_spawn_file_actions_adddup2(&actions, inputFds[0], STDIN_FILENO);
   if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
   ::close(pipeFds[1]);
   stdout_ = pipeFds[0];
+  if (withInput) {
+    ::close(inputFds[0]);
+    stdin_ = inputFds[1];
+  }
+}
+
+bool BackgroundProcess::Write(const std::string& text) {
+  return stdin_ >= 0 &&
+         ::write(stdin_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 BackgroundProcess::~BackgroundProcess() {
   if (pid_ > 0 && !reaped_) Stop(SIGTERM, 5);
   if (stdout_ >= 0) ::close(stdout_);
+  if (stdin_ >= 0) ::close(stdin_);
 }
 
 bool BackgroundProcess::Read(std::string& out, bool line, double timeoutSeconds) {

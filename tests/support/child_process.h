@@ -17,11 +17,11 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
                      double timeoutSeconds);
 
 // A program left running in the background; its stdout (and with
-// mergeStderr its stderr) is a pipe.
+// mergeStderr its stderr) is a pipe, and so is its stdin with withInput.
 class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& path, const std::vector<std::string>& args,
-                    bool mergeStderr = false);
+                    bool mergeStderr = false, bool withInput = false);
   ~BackgroundProcess();  // SIGTERM, then SIGKILL if it does not end
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
@@ -29,6 +29,8 @@ class BackgroundProcess {
   // Appends what the program prints to out, up to a newline (with line) or
   // the end of its output; false when that does not come within timeoutSeconds.
   bool Read(std::string& out, bool line, double timeoutSeconds);
+  // Writes to its stdin (withInput); false when that fails.
+  bool Write(const std::string& text);
   // Sends a signal (0: none) and waits up to timeoutSeconds for the exit
   // status; -1 when it was killed.
   int Stop(int signal, double timeoutSeconds);
@@ -36,6 +38,7 @@ class BackgroundProcess {
  private:
   pid_t pid_ = -1;
   int stdout_ = -1;
+  int stdin_ = -1;
   bool reaped_ = false;
 };
 

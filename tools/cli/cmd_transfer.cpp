@@ -43,14 +43,6 @@ const char* StepLabel(WriteStep step) {
   return "";
 }
 
-// The radio-type part of a backup's name for an image: the name of its type
-// in the product profile, or "type<n>" when there is none.
-std::string BackupLabelOf(const RadioImage& image) {
-  const int type = image[offset::kRadioType];
-  CProfileStore profile;
-  return BackupTypeLabel(type, ReadProductProfile(profile) ? RadioTypeName(profile, type) : "");
-}
-
 // The command that writes a backup back into the radio.
 std::string RestoreCommand(const std::string& port, const std::string& backupPath) {
   return "selkan-cli write --port " + ShellWord(port) + " --no-backup " + ShellWord(backupPath);

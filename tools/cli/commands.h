@@ -30,5 +30,6 @@ int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunDiff(const Args& args);
 int RunBackups(const Args& args);
+int RunFleet(const Args& args);
 
 }  // namespace selkan::cli

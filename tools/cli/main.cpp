@@ -24,6 +24,7 @@ constexpr Command kCommands[] = {
     {"write", selkan::cli::RunWrite, "write a configuration file into a radio"},
     {"diff", selkan::cli::RunDiff, "list what differs between two configurations or a radio"},
     {"backups", selkan::cli::RunBackups, "list the backups kept before each write"},
+    {"fleet", selkan::cli::RunFleet, "write a configuration into radio after radio"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -8,9 +8,13 @@
 #include <cstdio>
 #include <thread>
 
+#include "link/backup_store.h"
 #include "link/port_access.h"
 #include "link/port_names.h"
+#include "model/product_info.h"
 #include "platform/qt/tool_application.h"
+#include "settings/product_profile.h"
+#include "settings/profile_store.h"
 #include "tools/cli/commands.h"
 
 namespace selkan::cli {
@@ -29,21 +33,33 @@ extern "C" void OnInterrupt(int) { g_interrupted = true; }
 
 }  // namespace
 
-// Ctrl+C cancels the transfer at its next pump instead of killing the
-// program.
-class TransferSession::InterruptGuard {
- public:
-  InterruptGuard() {
-    g_interrupted = false;
-    previous_ = std::signal(SIGINT, OnInterrupt);
-  }
-  ~InterruptGuard() { std::signal(SIGINT, previous_); }
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
+InterruptGuard::InterruptGuard() {
+  g_interrupted = false;
+  previous_ = std::signal(SIGINT, OnInterrupt);
+}
 
- private:
-  void (*previous_)(int);
-};
+InterruptGuard::~InterruptGuard() { std::signal(SIGINT, previous_); }
+
+bool InterruptGuard::Interrupted() { return g_interrupted.load(); }
+
+// The radio-type part of a backup's name for an image: the name of its type
+// in the product profile, or "type<n>" when there is none.
+std::string BackupLabelOf(const RadioImage& image) {
+  const int type = image[offset::kRadioType];
+  CProfileStore profile;
+  return BackupTypeLabel(type, ReadProductProfile(profile) ? RadioTypeName(profile, type) : "");
+}
+
+void PrintPortError(std::string_view command, const std::string& port, const std::string& device,
+                    const std::string& reason) {
+  PrintError(command,
+             std::string(kPortErrorText) + " (" + PortLabel(port, device) + ": " + reason + ")");
+  // A device the user may not open: say what would help.
+  const DeviceAccess access = ProbeDeviceAccess(device);
+  const PortAdvice advice = AdviseOnAccess(access);
+  if (advice != PortAdvice::kNone)
+    PrintError(command, FillPortAdvice(advice, device, access.group));
+}
 
 class TransferSession::ProgressBar {
  public:
@@ -153,14 +169,7 @@ void TransferSession::PrintOutcome(TransferOutcome outcome) {
   if (outcome == TransferOutcome::kCancelled) {
     PrintError(command_, "cancelled");
   } else if (outcome == TransferOutcome::kPortError) {
-    PrintError(command_, std::string(kPortErrorText) + " (" + PortLabel(request_.port, device_) +
-                             ": " + port_.ErrorText() + ")");
-    // A device the user may not open: say what would help.
-    const DeviceAccess access = ProbeDeviceAccess(device_);
-    const PortAdvice advice = AdviseOnAccess(access);
-    if (advice != PortAdvice::kNone) {
-      PrintError(command_, FillPortAdvice(advice, device_, access.group));
-    }
+    PrintPortError(command_, request_.port, device_, port_.ErrorText());
   } else if (!EnglishMessage(outcome).empty()) {
     PrintError(command_, EnglishMessage(outcome));
   }

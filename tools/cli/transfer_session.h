@@ -33,6 +33,31 @@ std::optional<TransferRequest> ParseTransferRequest(std::string_view command,
 // The exit code of a transfer's outcome.
 int ExitCodeOf(TransferOutcome outcome);
 
+// While it lives, Ctrl+C (SIGINT) only raises a flag instead of ending the
+// program.
+class InterruptGuard {
+ public:
+  InterruptGuard();
+  ~InterruptGuard();
+  InterruptGuard(const InterruptGuard&) = delete;
+  InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  // Ctrl+C was pressed since the guard was made.
+  static bool Interrupted();
+
+ private:
+  void (*previous_)(int);
+};
+
+// The radio-type part of a backup's name for an image: the name of its type
+// in the product profile beside the program, or "type<n>" when there is none.
+std::string BackupLabelOf(const RadioImage& image);
+
+// Prints that a port could not be opened, with its name, device and
+// reason, and what would help when the user may not open the device.
+void PrintPortError(std::string_view command, const std::string& port, const std::string& device,
+                    const std::string& reason);
+
 // One or more transfers with the real serial port: the progress bar on a
 // terminal's stderr, Ctrl+C as Cancel (the port is closed and no partial
 // file is left), and --retries as the answers to Retry.
@@ -56,7 +81,6 @@ class TransferSession {
 
  private:
   class ProgressBar;
-  class InterruptGuard;
 
   std::string command_;
   TransferRequest request_;

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "model/radio_image.h"
 #include "platform/version.h"
 #include "tools/sim/pty_line.h"
+#include "tools/sim/radio_queue.h"
 #include "tools/sim/sim_options.h"
 #include "tools/sim/virtual_radio.h"
 
@@ -35,19 +38,26 @@ constexpr int kIdleSaveMs = 200;
 
 class Simulator {
  public:
-  Simulator(const SimOptions& options, VirtualRadio& radio, int master, std::FILE* log)
-      : options_(options), radio_(radio), master_(master), log_(log) {}
+  Simulator(const SimOptions& options, selkan::sim::RadioQueue& queue, int master, std::FILE* log)
+      : options_(options), queue_(queue), master_(master), log_(log) {}
 
   int Serve() {
+    if (options_.fleet > 0) Log("--", "radio 1 connected");
     while (!g_stop) {
+      int timeout = kIdleSaveMs;
+      if (const auto change = queue_.NextChange()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*change - Clock::now());
+        timeout = static_cast<int>(std::clamp<long long>(left.count(), 0, kIdleSaveMs));
+      }
       pollfd pfd{master_, POLLIN, 0};
-      const int ready = ::poll(&pfd, 1, kIdleSaveMs);
+      const int ready = ::poll(&pfd, 1, timeout);
       if (ready < 0) {
         if (errno == EINTR) continue;
         std::perror("selkan-sim: poll");
         return 1;
       }
       if (ready == 0) {
+        Advance(true);
         FlushReceived("rx");
         SaveIfDirty();
         continue;
@@ -65,17 +75,46 @@ class Simulator {
     }
     FlushReceived("rx");
     SaveIfDirty();
+    if (options_.fleet > 0 && queue_.OnLine() != nullptr) {
+      Dump(queue_.Number(), queue_.OnLine()->Memory());
+    }
     return 0;
   }
 
  private:
+  // Radios of a queue come and go; a radio leaves only a quiet line, so
+  // that bytes that waited while this program was held up still reach it.
+  void Advance(bool lineQuiet) {
+    for (const auto& change : queue_.Advance(Clock::now(), lineQuiet)) {
+      FlushReceived("rx");
+      if (change.kind == selkan::sim::RadioQueue::Change::Kind::kCame) {
+        Log("--", "radio " + std::to_string(change.number) + " connected");
+      } else {
+        Log("--", "radio " + std::to_string(change.number) + " gone");
+        Dump(change.number, change.memory);
+      }
+    }
+  }
+
+  void Dump(int number, const selkan::RadioImage& memory) {
+    if (options_.dumpDir.empty()) return;
+    const std::string path = options_.dumpDir + "/radio-" + std::to_string(number) + ".dat";
+    selkan::FileError error;
+    if (!selkan::SaveDatFile(path, memory, &error)) {
+      std::fprintf(stderr, "selkan-sim: %s\n", error.text.c_str());
+    } else {
+      Log("--", "saved " + path);
+    }
+  }
+
   void Take(std::uint8_t byte) {
     if (options_.realtime) {
       rxFree_ = std::max(Clock::now(), rxFree_) + kByteTime;
       std::this_thread::sleep_until(rxFree_);
     }
+    Advance(false);
     received_.push_back(byte);
-    std::optional<selkan::sim::Reply> reply = radio_.Receive(byte);
+    std::optional<selkan::sim::Reply> reply = queue_.Receive(byte, Clock::now());
     if (!reply) return;
     FlushReceived("rx");
     if (reply->saveFirst) SaveIfDirty();
@@ -127,12 +166,15 @@ class Simulator {
     std::fflush(log_);
   }
 
+  // A plain run keeps the radio's memory in its image file; a queue's
+  // radios are dumped as they go.
   void SaveIfDirty() {
-    if (!radio_.Dirty()) return;
-    radio_.MarkSaved();
-    if (options_.imagePath.empty()) return;
+    VirtualRadio* radio = queue_.OnLine();
+    if (radio == nullptr || !radio->Dirty()) return;
+    radio->MarkSaved();
+    if (options_.imagePath.empty() || options_.fleet > 0) return;
     selkan::FileError error;
-    if (!selkan::SaveDatFile(options_.imagePath, radio_.Memory(), &error)) {
+    if (!selkan::SaveDatFile(options_.imagePath, radio->Memory(), &error)) {
       std::fprintf(stderr, "selkan-sim: %s\n", error.text.c_str());
     } else {
       Log("--", "saved " + options_.imagePath);
@@ -140,7 +182,7 @@ class Simulator {
   }
 
   const SimOptions& options_;
-  VirtualRadio& radio_;
+  selkan::sim::RadioQueue& queue_;
   int master_;
   std::FILE* log_;
   std::vector<std::uint8_t> received_;
@@ -223,8 +265,29 @@ int main(int argc, char** argv) {
   std::printf("%s\n", line.slavePath().c_str());
   std::fflush(stdout);
 
-  VirtualRadio radio(memory, options->id, options->faults);
-  const int status = Simulator(*options, radio, line.master(), log).Serve();
+  if (!options->dumpDir.empty()) {
+    std::error_code made;
+    std::filesystem::create_directories(options->dumpDir, made);
+    if (made) {
+      std::fprintf(stderr, "selkan-sim: cannot make %s: %s\n", options->dumpDir.c_str(),
+                   made.message().c_str());
+      return 1;
+    }
+  }
+  selkan::sim::QueueSettings settings;
+  settings.radios = std::max(options->fleet, 1);
+  settings.leaves = options->fleet > 0;
+  settings.stay = options->stay;
+  settings.swapGap = options->swapGap;
+  const std::vector<std::uint8_t> plainId(VirtualRadio::kDefaultId.begin(),
+                                          VirtualRadio::kDefaultId.end());
+  auto make = [&](int number) {
+    const bool marked = options->onRadio == 0 || options->onRadio == number;
+    return std::make_unique<VirtualRadio>(memory, marked ? options->id : plainId,
+                                          marked ? options->faults : selkan::sim::Faults{});
+  };
+  selkan::sim::RadioQueue queue(settings, make, Clock::now());
+  const int status = Simulator(*options, queue, line.master(), log).Serve();
   if (!options->linkPath.empty()) {
     char target[4096];
     const ssize_t size = ::readlink(options->linkPath.c_str(), target, sizeof target - 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,13 @@ struct SimOptions {
   bool realtime = false;
   std::string logPath;
   Faults faults;
+  // A queue of radios (--fleet N): each with its own memory, the faults and
+  // the identification above only on radio onRadio (1..N; 0: on all).
+  int fleet = 0;  // 0: one radio, there for good
+  std::chrono::milliseconds stay{2000};
+  std::chrono::milliseconds swapGap{3000};
+  std::string dumpDir;  // empty: the radios' memories are not kept
+  int onRadio = 0;
   bool help = false;
   bool version = false;
 };

@@ -58,6 +58,7 @@ std::optional<Reply> VirtualRadio::Receive(std::uint8_t byte) {
     case State::kAwaitIdRequest:
       if (byte == protocol::kIdentifyRequest) {
         state_ = State::kAwaitIdAck;
+        identified_ = true;
         return Reply{id_, 0, false, "identification"};
       }
       state_ = State::kIdle;
@@ -100,11 +101,13 @@ std::optional<Reply> VirtualRadio::SessionByte(std::uint8_t byte) {
   frame_.push_back(byte);
   if (state_ == State::kReadCommand && frame_.size() == protocol::kCommandSize) {
     state_ = State::kSession;
+    ++blocksServed_;
     return ReadBlock();
   }
   if (state_ == State::kWriteBlock &&
       frame_.size() == protocol::kCommandSize + protocol::kBlockSize) {
     state_ = State::kSession;
+    ++blocksServed_;
     return WriteBlock();
   }
   return std::nullopt;

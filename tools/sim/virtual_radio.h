@@ -48,6 +48,10 @@ class VirtualRadio {
   std::optional<Reply> Receive(std::uint8_t byte);
 
   const RadioImage& Memory() const { return memory_; }
+  // Read and write block commands the radio took, whatever it answered.
+  int BlocksServed() const { return blocksServed_; }
+  // True once it has sent its identification.
+  bool Identified() const { return identified_; }
   // True when blocks were written since the last MarkSaved.
   bool Dirty() const { return dirty_; }
   void MarkSaved() { dirty_ = false; }
@@ -68,6 +72,8 @@ class VirtualRadio {
   std::size_t wakeIndex_ = 0;  // wake-up bytes matched so far
   std::vector<std::uint8_t> frame_;
   bool dirty_ = false;
+  int blocksServed_ = 0;
+  bool identified_ = false;
 };
 
 // "52 00 10 08" style text of bytes on the line.

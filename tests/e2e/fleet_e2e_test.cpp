@@ -1,0 +1,213 @@
+// selkan-cli fleet against selkan-sim --fleet: queues of virtual radios
+// that come and go on pseudo-terminals. Short stays and swap gaps keep each
+// case to seconds.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <thread>
+
+#include "editor/csv.h"
+#include "tests/support/radio_images.h"
+#include "tests/support/sim_process.h"
+
+namespace selkan::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+using Clock = std::chrono::steady_clock;
+
+// The radios start from this; what is written differs in every block.
+const RadioImage kRadioBefore = RandomImage(11);
+
+bool Written(const RadioImage& radio) { return SameBelowWriteLimit(radio, WithChannel3()); }
+
+// The log's lines below its header, as fields.
+std::vector<std::vector<std::string>> LogLines(const std::string& path) {
+  std::vector<std::vector<std::string>> lines;
+  const CsvParse parsed = ParseCsv(ReadBytes(path));
+  EXPECT_TRUE(parsed.errors.empty());
+  for (std::size_t i = 1; i < parsed.records.size(); ++i) lines.push_back(parsed.records[i].fields);
+  return lines;
+}
+
+enum Column { kNumber, kStart, kSeconds, kId, kBackup, kResult, kDocument, kImage, kPort };
+
+class FleetE2E : public ::testing::Test {
+ protected:
+  static constexpr double kRunLimit = 50;  // seconds; a bound only
+
+  void SetUp() override {
+    ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
+    ASSERT_TRUE(SaveDatFile(File(), WithChannel3()));
+  }
+  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
+
+  // A queue of radios; its memories go to dumps<index>/radio-K.dat.
+  SimProcess& StartQueue(int radios, Args options) {
+    const std::string dumps = Path("dumps" + std::to_string(sims_.size()));
+    Args args = {"--fleet", std::to_string(radios), "--dump-dir", dumps};
+    args.insert(args.end(), options.begin(), options.end());
+    sims_.push_back(std::make_unique<SimProcess>(kRadioBefore, args));
+    EXPECT_TRUE(sims_.back()->Started());
+    return *sims_.back();
+  }
+  // Radio k of queue q as it was dumped, once the queue has ended.
+  std::optional<RadioImage> Dump(std::size_t q, int k) {
+    const std::string path =
+        Path("dumps" + std::to_string(q)) + "/radio-" + std::to_string(k) + ".dat";
+    if (!fs::exists(path)) return std::nullopt;
+    return LoadDatFile(path).image;
+  }
+  RunResult Fleet(Args args) {
+    args.insert(args.begin(), {"fleet", File(), "--log", Log()});
+    return RunProgram(kCliProgram, args, kRunLimit);
+  }
+  std::string Path(const std::string& name) const { return dir_ / name; }
+  std::string File() const { return Path("club.dat"); }
+  std::string Log() const { return Path("run.csv"); }
+
+  ScratchDir dir_;
+  std::vector<std::unique_ptr<SimProcess>> sims_;
+};
+
+#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
+
+// The second radio stores a block wrong: its verify fails and names the
+// channel, and the third is still written. Every radio is backed up first.
+TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
+  SimProcess& sim = StartQueue(
+      3, {"--stay", "1", "--swap-gap", "1.2", "--corrupt-write-at", "6", "--on-radio", "2"});
+  const RunResult run = Fleet({"--port", sim.Device(), "--count", "3"});
+  EXPECT_EQ(run.exitCode, 7) << run.output;
+  EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
+  ASSERT_EQ(sim.Stop(), 0);
+
+  const auto lines = LogLines(Log());
+  ASSERT_EQ(lines.size(), 3u) << ReadBytes(Log());
+  const std::string results[] = {
+      "verified", "verify failed: Channel 3, Rx Frequency: 438.50000 -> 438.50001", "verified"};
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    const auto& line = lines[k - 1];
+    ASSERT_EQ(line.size(), 9u);
+    EXPECT_EQ(line[kNumber], std::to_string(k));
+    EXPECT_EQ(line[kResult], results[k - 1]);
+    EXPECT_TRUE(std::regex_match(line[kStart],
+                                 std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
+    EXPECT_EQ(line[kDocument], "club.dat");
+    EXPECT_EQ(line[kPort], sim.Device());
+    EXPECT_EQ(LoadDatFile(line[kBackup]).image, kRadioBefore);
+    const std::optional<RadioImage> dump = Dump(0, k);
+    ASSERT_TRUE(dump);
+    EXPECT_EQ(Written(*dump), k != 2);
+  }
+  EXPECT_NE(lines[0][kBackup], lines[1][kBackup]);
+}
+
+// A radio of another type is logged and left alone and is not one of the
+// count; the run ends as soon as the count is done.
+TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
+  SimProcess& sim =
+      StartQueue(3, {"--stay", "1", "--swap-gap", "1.2", "--wrong-id", "--on-radio", "1"});
+  const RunResult run = Fleet({"--port", sim.Device(), "--count", "1", "--no-backup"});
+  EXPECT_EQ(run.exitCode, 6) << run.output;
+  ASSERT_EQ(sim.Stop(), 0);
+  const auto lines = LogLines(Log());
+  ASSERT_EQ(lines.size(), 2u) << ReadBytes(Log());
+  EXPECT_EQ(lines[0][kResult], "wrong type");
+  EXPECT_EQ(lines[0][kId], "KZ905SK1");
+  EXPECT_EQ(lines[0][kBackup], "");
+  EXPECT_EQ(lines[1][kResult], "verified");
+  EXPECT_EQ(Dump(0, 1), kRadioBefore);
+  EXPECT_TRUE(Written(*Dump(0, 2)));
+  EXPECT_FALSE(Dump(0, 3)) << "the third radio came although the count was done";
+  EXPECT_EQ(sim.Received("57"), 510);
+}
+
+// Radios that stay connected: each next one is written only after Enter.
+// Ctrl+C while waiting ends with 130 and leaves the log as it was.
+TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
+  SimProcess& sim = StartQueue(2, {"--stay", "0.3", "--swap-gap", "0"});
+  BackgroundProcess cli(
+      kCliProgram,
+      {"fleet", File(), "--port", sim.Device(), "--log", Log(), "--confirm", "--no-backup"}, true,
+      true);
+  auto await = [&](const std::function<bool()>& done) {
+    for (const auto deadline = Clock::now() + std::chrono::seconds(40); !done();) {
+      ASSERT_LT(Clock::now(), deadline);
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  };
+  await([&] { return sim.Log().find("radio 2 connected") != std::string::npos; });
+  // Without Enter the radio on the line is left alone.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  EXPECT_EQ(sim.Received("57"), 510);
+  ASSERT_TRUE(cli.Write("\n"));
+  await([&] { return LogLines(Log()).size() == 2; });
+  const std::string log = ReadBytes(Log());
+  EXPECT_EQ(cli.Stop(SIGINT, 10), 130);
+  EXPECT_EQ(ReadBytes(Log()), log);
+  EXPECT_EQ(sim.Received("57"), 2 * 510);
+  ASSERT_EQ(sim.Stop(), 0);
+  EXPECT_TRUE(Written(*Dump(0, 1)));
+  EXPECT_TRUE(Written(*Dump(0, 2)));
+}
+
+// Two cables at once, and a third port that cannot be opened: a loop each,
+// one log, the radios numbered as they start; the bad port ends only its
+// own loop.
+TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
+  SimProcess& a = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
+  SimProcess& b = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
+  const RunResult run = Fleet({"--port", a.Device(), "--port", b.Device(), "--port",
+                               Path("no-such-port"), "--count", "6", "--no-backup"});
+  EXPECT_EQ(run.exitCode, 3) << run.output;
+  EXPECT_HAS(run.output, "Could not Open the Port");
+  ASSERT_EQ(a.Stop(), 0);
+  ASSERT_EQ(b.Stop(), 0);
+  const auto lines = LogLines(Log());
+  ASSERT_EQ(lines.size(), 6u) << ReadBytes(Log());
+  std::map<std::string, int> perPort;
+  std::map<std::string, std::string> first;  // each port's first radio
+  std::set<std::string> numbers;
+  for (const auto& line : lines) {
+    EXPECT_EQ(line[kResult], "verified");
+    ++perPort[line[kPort]];
+    first.emplace(line[kPort], line[kNumber]);
+    numbers.insert(line[kNumber]);
+  }
+  EXPECT_EQ(perPort, (std::map<std::string, int>{{a.Device(), 3}, {b.Device(), 3}}));
+  EXPECT_EQ(numbers.size(), 6u);
+  // Both first radios started before either port's second one.
+  EXPECT_EQ((std::set<std::string>{first[a.Device()], first[b.Device()]}),
+            (std::set<std::string>{"1", "2"}));
+  for (std::size_t q = 0; q < 2; ++q) {
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(Written(*Dump(q, k))) << q << " " << k;
+  }
+}
+
+// A log is appended to, with its header once, but no other file of the
+// user's. A port that cannot be opened ends the run with its exit code.
+TEST_F(FleetE2E, ALogGoesOnAndNoOtherFileIsAppendedTo) {
+  for (int run = 0; run < 2; ++run) {
+    const RunResult failed = Fleet({"--port", Path("no-such-port")});
+    EXPECT_EQ(failed.exitCode, 3) << failed.output;
+  }
+  EXPECT_EQ(ReadBytes(Log()),
+            "number,start,seconds,identification,backup,result,document,image,port\n");
+  WriteBytes(Path("notes.txt"), "my notes\n");
+  EXPECT_EQ(RunProgram(kCliProgram, {"fleet", File(), "--log", Path("notes.txt")}, 10).exitCode, 2);
+  EXPECT_EQ(ReadBytes(Path("notes.txt")), "my notes\n");
+}
+
+}  // namespace
+}  // namespace selkan::test

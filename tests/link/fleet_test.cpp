@@ -1,0 +1,257 @@
+// Runs over many radios: one port's loop against a queue of virtual radios
+// that come and go by a fake clock.
+#include "link/fleet.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+
+#include "link/fleet_loop.h"
+#include "platform/sha256.h"
+#include "tests/support/radio_images.h"
+#include "tools/sim/virtual_radio.h"
+
+namespace selkan::test {
+namespace {
+
+using namespace std::chrono_literals;
+using std::chrono::milliseconds;
+
+// A line on which radios come and go, each over a span of the line's own
+// fake time: its clock and its port. Bytes sent while no radio hears them
+// are lost; a byte takes 1 ms, and a read that gets fewer bytes than asked
+// for waits out its time-out, as a real port does.
+class Line : public FleetClock, public SerialPort {
+ public:
+  sim::VirtualRadio& Add(milliseconds from, milliseconds until, sim::Faults faults = {},
+                         std::string id = "KZ904SK1") {
+    radios_.push_back({from, until,
+                       std::make_unique<sim::VirtualRadio>(
+                           BlankImage(), std::vector<std::uint8_t>(id.begin(), id.end()), faults)});
+    return *radios_.back().radio;
+  }
+
+  std::chrono::steady_clock::time_point Now() override {
+    return std::chrono::steady_clock::time_point(elapsed);
+  }
+  std::chrono::system_clock::time_point WallNow() override {
+    return std::chrono::system_clock::time_point(elapsed);
+  }
+  void Sleep(milliseconds duration) override {
+    elapsed += duration;
+    if (onSleep) onSleep();
+  }
+
+  bool Open(const std::string&) override { return true; }
+  bool Configure(const LineSettings&, const PortTimeouts&) override { return true; }
+  void Purge() override { inbound_.clear(); }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    for (std::uint8_t byte : bytes) {
+      elapsed += 1ms;
+      std::optional<sim::Reply> reply;
+      for (auto& on : radios_) {
+        if (elapsed >= on.from && elapsed < on.until && !(deaf && deaf())) {
+          reply = on.radio->Receive(byte);
+        }
+      }
+      if (reply) inbound_.insert(inbound_.end(), reply->bytes.begin(), reply->bytes.end());
+    }
+    return true;
+  }
+  std::vector<std::uint8_t> Read(std::size_t n) override {
+    const auto end = inbound_.begin() + static_cast<long>(std::min(n, inbound_.size()));
+    const std::vector<std::uint8_t> out(inbound_.begin(), end);
+    inbound_.erase(inbound_.begin(), end);
+    const PortTimeouts timeouts;
+    elapsed += milliseconds(
+        out.size() == n ? n : timeouts.readTotalConstantMs + timeouts.readTotalPerByteMs * n);
+    return out;
+  }
+  void Close() override {}
+
+  milliseconds elapsed{0};
+  std::function<void()> onSleep;
+  std::function<bool()> deaf;  // true while the radio on the line hears nothing
+
+ private:
+  struct OnLine {
+    milliseconds from, until;
+    std::unique_ptr<sim::VirtualRadio> radio;
+  };
+  std::vector<OnLine> radios_;
+  std::deque<std::uint8_t> inbound_;
+};
+
+bool Holds(const sim::VirtualRadio& radio) {
+  return SameBelowWriteLimit(radio.Memory(), WithChannel3());
+}
+
+// One port's loop with everything it reports.
+struct Rig {
+  explicit Rig(int count, bool stopOnFailure = false, bool confirm = false) {
+    FleetOptions options;
+    options.count = count;
+    options.stopOnFailure = stopOnFailure;
+    options.confirm = confirm;
+    options.image = WithChannel3();
+    options.keep = [this](const RadioImage& radio, const std::string&,
+                          std::string*) -> std::optional<std::string> {
+      backups.push_back(radio);
+      return "backup-" + std::to_string(backups.size()) + ".dat";
+    };
+    FleetCallbacks callbacks;
+    callbacks.status = [this](const FleetPortStatus& status) {
+      statuses.push_back(status);
+      if (onStatus) onStatus(status);
+    };
+    callbacks.done = [this](const FleetRecord& record) { records.push_back(record); };
+    fleet = std::make_unique<Fleet>(options, callbacks);
+    loop = std::make_unique<FleetLoop>(*fleet, "COM1", "/dev/ttyUSB0", line);
+  }
+  void Run() { loop->Run(line); }
+  double Start(std::size_t i) const {
+    return std::chrono::duration<double>(records.at(i).start.time_since_epoch()).count();
+  }
+  void StopAt(milliseconds when) {
+    line.onSleep = [this, when] {
+      if (line.elapsed >= when) fleet->Stop();
+    };
+  }
+  TransferOutcome Ended() const { return statuses.back().ended; }
+
+  Line line;
+  std::unique_ptr<Fleet> fleet;
+  std::unique_ptr<FleetLoop> loop;
+  std::vector<FleetPortStatus> statuses;
+  std::vector<FleetRecord> records;
+  std::vector<RadioImage> backups;
+  std::function<void(const FleetPortStatus&)> onStatus;
+};
+
+// Radios come 5 s after the start and after a swap gap; the first stays
+// for a while after its write and is not taken for a new one. A radio
+// counts as gone once a wake-up went unanswered two seconds after its last
+// answer, so a swap gap of one second is seen.
+TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
+  for (const auto gap : {1000ms, 4000ms}) {
+    Rig rig(2);
+    sim::VirtualRadio& first = rig.line.Add(5s, 60s);
+    sim::VirtualRadio& second = rig.line.Add(60s + gap, 1000s);
+    rig.Run();
+    ASSERT_EQ(rig.records.size(), 2u);
+    EXPECT_TRUE(Holds(first) && Holds(second));
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(rig.records[i].number, i + 1);
+      EXPECT_EQ(rig.records[i].Result(), "verified");
+      EXPECT_EQ(rig.records[i].backupPath, "backup-" + std::to_string(i + 1) + ".dat");
+      EXPECT_EQ(rig.records[i].imageHash, Sha256Hex(WithChannel3(), 12));
+      EXPECT_EQ(rig.backups[i], BlankImage());
+    }
+    EXPECT_GE(rig.Start(0), 5.0);
+    EXPECT_LT(rig.Start(0), 5.0 + 0.9 + 1.3);
+    EXPECT_GE(rig.Start(1), 60.0 + gap.count() / 1000.0);
+    EXPECT_LT(rig.Start(1), 60.0 + std::max(gap.count() / 1000.0, 2.0) + 1.5);
+    // The count reached, the loop ends without waiting for the last to go.
+    EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);
+    EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
+  }
+}
+
+// A radio that misses a wake-up as it restarts after its write is written
+// once.
+TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
+  Rig rig(2);
+  sim::VirtualRadio& only = rig.line.Add(0s, 1000s);
+  std::optional<milliseconds> written;
+  rig.onStatus = [&](const FleetPortStatus& status) {
+    if (status.phase == FleetPhase::kWaitingForRemoval) written = rig.line.elapsed;
+  };
+  rig.line.deaf = [&] { return written && rig.line.elapsed < *written + 1s; };
+  rig.StopAt(300s);
+  rig.Run();
+  EXPECT_EQ(rig.records.size(), 1u);
+  EXPECT_TRUE(Holds(only));
+  EXPECT_EQ(rig.statuses[rig.statuses.size() - 2].phase, FleetPhase::kWaitingForRemoval);
+  EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
+}
+
+// Each radio that fails is logged and the next one written, unless
+// stop-on-failure.
+TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
+  sim::Faults refuse, silentAfterId;
+  refuse.refuseWriteAt = 100;
+  silentAfterId.noIdAck = true;
+  for (const bool stopOnFailure : {false, true}) {
+    Rig rig(3, stopOnFailure);
+    rig.line.Add(0s, 40s, refuse);
+    rig.line.Add(45s, 80s, silentAfterId);
+    sim::VirtualRadio& last = rig.line.Add(85s, 1000s);
+    rig.Run();
+    EXPECT_EQ(Holds(last), !stopOnFailure);
+    if (stopOnFailure) {
+      EXPECT_EQ(rig.records.size(), 1u);
+      EXPECT_LT(rig.line.elapsed, 40s);  // no wait for the failed radio to go
+      continue;
+    }
+    ASSERT_EQ(rig.records.size(), 3u);
+    EXPECT_EQ(rig.records[0].Result(), "broke off at block 100 of 510");
+    EXPECT_EQ(rig.records[0].backupPath, "backup-1.dat");
+    EXPECT_EQ(rig.records[1].Result(), "no answer after the wake-up");
+    EXPECT_EQ(rig.records[2].Result(), "verified");
+    EXPECT_EQ(rig.fleet->Summary().firstFailure, TransferOutcome::kProgramInterrupt);
+  }
+}
+
+TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
+  Rig waiting(0);  // no radio ever comes
+  waiting.StopAt(10s);
+  waiting.Run();
+  EXPECT_TRUE(waiting.records.empty());
+  EXPECT_LT(waiting.line.elapsed, 10s + 1300ms);
+  EXPECT_EQ(waiting.Ended(), TransferOutcome::kCancelled);
+
+  Rig writing(0);
+  writing.line.Add(0s, 1000s);
+  writing.onStatus = [&](const FleetPortStatus& status) {
+    if (status.step == WriteStep::kWrite && status.percent == 40) writing.fleet->Stop();
+  };
+  writing.Run();
+  ASSERT_EQ(writing.records.size(), 1u);
+  EXPECT_TRUE(std::regex_match(writing.records[0].Result(),
+                               std::regex("broke off at block 20[0-9] of 510 \\(stopped\\)")))
+      << writing.records[0].Result();
+  EXPECT_EQ(writing.records[0].backupPath, "backup-1.dat");
+  EXPECT_EQ(writing.fleet->Summary().firstFailure, TransferOutcome::kCancelled);
+}
+
+// Radios that stay connected: the user passes each next one with Next, which
+// counts only while the loop waits for it.
+TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
+  Rig rig(3, false, true);
+  rig.line.Add(0s, 1000s);
+  int waits = 0;
+  rig.onStatus = [&](const FleetPortStatus& status) {
+    if (status.phase == FleetPhase::kWriting) rig.loop->Next();  // too early: no effect
+    if (status.phase == FleetPhase::kWaitingForNext && ++waits == 1) rig.loop->Next();
+  };
+  rig.StopAt(500s);
+  rig.Run();
+  EXPECT_EQ(rig.records.size(), 2u);
+  EXPECT_EQ(waits, 2);
+  EXPECT_LT(rig.Start(1) - rig.Start(0), rig.records[0].seconds + 0.1);  // no removal awaited
+  EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
+}
+
+TEST(Sha256, KnownDigests) {
+  auto hex = [](std::string_view text) {
+    return Sha256Hex({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 16);
+  };
+  EXPECT_EQ(hex(""), "e3b0c44298fc1c14");
+  EXPECT_EQ(hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+            "248d6a61d20638b8");  // 56 bytes: the length needs a block of its own
+  EXPECT_EQ(hex(std::string(1000, 'a')), "41edece42d63e8d9");  // whole blocks, then the rest
+}
+
+}  // namespace
+}  // namespace selkan::test

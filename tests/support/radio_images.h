@@ -1,0 +1,31 @@
+#pragma once
+
+#include <algorithm>
+#include <random>
+
+#include "model/channel_codec.h"
+#include "model/radio_image.h"
+
+namespace selkan::test {
+
+// Images the link tests write into radios and compare.
+inline RadioImage RandomImage(unsigned seed) {
+  std::mt19937 random(seed);
+  RadioImage image;
+  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
+  return image;
+}
+
+// Blank but for channel 3, whose Rx frequency is in block 6.
+inline RadioImage WithChannel3() {
+  RadioImage image = BlankImage();
+  EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 3);
+  return image;
+}
+
+// The same over the 4080 bytes a write sends.
+inline bool SameBelowWriteLimit(const RadioImage& a, const RadioImage& b) {
+  return std::equal(a.begin(), a.begin() + offset::kWriteLimit, b.begin());
+}
+
+}  // namespace selkan::test

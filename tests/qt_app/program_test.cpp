@@ -353,36 +353,84 @@ class ProgramTest : public QObject {
     QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
   }
 
-  // A list comes in as one step, or not at all when a line is bad; what is
-  // being typed goes out too; a list that cannot be written is said.
+  // A list comes in where the user says, as one step, and is summed up; a
+  // list with rows that do not fit comes in only when the user says to skip
+  // them; what is being typed goes out too; a list that cannot be written
+  // is said.
   void channelListsInAndOut() {
     Program p;
     p.dir.WriteFile("own.csv",
                     "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
                     "2,145.5,,,,Low,,\r\n");
-    p.dir.WriteFile("bad.csv", "Location,Frequency\n1,145.0\n7,\n");
-    p.answers.paths = {p.dir.Path("own.csv"), p.dir.Path("bad.csv"), p.dir.Path("out.csv"),
-                       p.dir.Path("no/such/dir/x.csv")};
+    p.dir.WriteFile("bad.csv", "Location,Name,Frequency\n1,a,145.0\n7,b,\n");
+    const QString own = p.dir.Path("own.csv"), bad = p.dir.Path("bad.csv");
     QAction* import = p.frame->Action(command::kImportChannels);
-    import->trigger();
+    QUndoStack* history = p.view->UndoStack();
+    const auto run = [&](const QString& path, std::deque<QMessageBox::StandardButton> buttons) {
+      p.answers.messages.clear();
+      p.answers.paths = {path};
+      p.answers.buttons = std::move(buttons);
+      import->trigger();
+      QVERIFY(p.answers.buttons.empty());
+    };
+    // Replacing all asks no more while no channel is in use.
+    run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
-    import->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{1});
-    QVERIFY(p.answers.messages[0].text.contains("bad.csv:3: "));
-    QCOMPARE(p.view->UndoStack()->count(), 1);
-    QCOMPARE(Row(p.view, 2).value(0), QString("145.50000"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text.contains("own.csv"));
+    QVERIFY(p.answers.messages[1].text.contains("Channels imported: 1."));
+    // From the first selected channel, then after the last in use.
+    p.view->SelectCells({5, 1, 6, 1});
+    run(own, {QMessageBox::No});
+    QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
+    run(own, {QMessageBox::Apply});
+    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
+    QCOMPARE(history->count(), 3);
+    // Replacing all names the channels in use; the unfit row is listed, and
+    // nothing changes until the user says to skip it.
+    run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
+    QVERIFY(p.answers.messages[1].text.contains("The 3 channels in use now"));
+    QVERIFY(
+        p.answers.messages[2].text.contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
+    QCOMPARE(history->count(), 3);
+    run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
+    QVERIFY(p.answers.messages[3].text.contains("Skipped line 3"));
+    QCOMPARE(Row(p.view, 1).value(0), QString("145.00000"));
+    QCOMPARE(Row(p.view, 2).value(0), QString());
+    // One step undoes it.
+    p.frame->Action(command::kEditUndo)->trigger();
+    QCOMPARE(Row(p.view, 1).value(0), QString());
+    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");
+    p.answers.messages.clear();
+    p.answers.paths = {p.dir.Path("out.csv"), p.dir.Path("no/such/dir/x.csv")};
     p.frame->Action(command::kExportChannels)->trigger();
     const QByteArray csv = p.dir.ReadFile("out.csv");
     QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
     QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
-    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QCOMPARE(p.answers.messages.size(), std::size_t{0});
     p.frame->Action(command::kExportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QVERIFY(p.answers.messages[0].text.contains("x.csv"));
+  }
+
+  // The Chinese program gives every reason of an import in Chinese.
+  void importReasonsInTheUsersLanguage() {
+    Program p(QStringLiteral("Chinese"));
+    p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
+    p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
+    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv")};
+    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
+    p.frame->Action(command::kImportChannels)->trigger();
+    p.frame->Action(command::kImportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY2(p.answers.messages[0].text.contains("列 RX Tone 含有频率"),
+             qPrintable(p.answers.messages[0].text));
+    QVERIFY2(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"),
+             qPrintable(p.answers.messages[2].text));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {

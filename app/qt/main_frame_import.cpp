@@ -93,6 +93,12 @@ void CMainFrame::OnImportChannels() {
     refuse({*read.refusal});
     return;
   }
+  // No row that fits anywhere: nothing to ask about.
+  if (const ImportOutcome anywhere = PlaceChannels(read, {}, {}, language);
+      anywhere.imported == 0 && !anywhere.unfit.empty()) {
+    refuse(anywhere.unfit);
+    return;
+  }
 
   // Where the rows go.
   view->CommitOpenEditor();
@@ -109,15 +115,15 @@ void CMainFrame::OnImportChannels() {
                .arg(selected) +
            '\n' + appendText,
        QMessageBox::Question,
-       QMessageBox::Yes | QMessageBox::No | QMessageBox::Apply | QMessageBox::Cancel,
+       QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::NoToAll | QMessageBox::Cancel,
        QMessageBox::Cancel},
       ButtonTexts{{QMessageBox::Yes, tr("&Replace All")},
-                  {QMessageBox::No, tr("&From Channel %1").arg(selected)},
-                  {QMessageBox::Apply, tr("&Append")}});
+                  {QMessageBox::YesToAll, tr("&From Channel %1").arg(selected)},
+                  {QMessageBox::NoToAll, tr("&Append")}});
   ImportPlace place;
-  if (where == QMessageBox::No) {
+  if (where == QMessageBox::YesToAll) {
     place = {ImportPlacement::kFrom, selected};
-  } else if (where == QMessageBox::Apply) {
+  } else if (where == QMessageBox::NoToAll) {
     place = {ImportPlacement::kAppend, 1};
   } else if (where != QMessageBox::Yes) {
     return;

@@ -382,9 +382,9 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages[1].text.contains("Channels imported: 1."));
     // From the first selected channel, then after the last in use.
     p.view->SelectCells({5, 1, 6, 1});
-    run(own, {QMessageBox::No});
+    run(own, {QMessageBox::YesToAll});
     QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
-    run(own, {QMessageBox::Apply});
+    run(own, {QMessageBox::NoToAll});
     QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
     QCOMPARE(history->count(), 3);
     // Replacing all names the channels in use; the unfit row is listed, and
@@ -417,20 +417,22 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages[0].text.contains("x.csv"));
   }
 
-  // The Chinese program gives every reason of an import in Chinese.
+  // The Chinese program gives every reason of an import in Chinese; a list
+  // of which no row fits is refused before asking where it goes.
   void importReasonsInTheUsersLanguage() {
     Program p(QStringLiteral("Chinese"));
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
     p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
-    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv")};
+    p.dir.WriteFile("none.csv", "Location,Frequency\n1,480\n");
+    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
     p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
-    p.frame->Action(command::kImportChannels)->trigger();
-    p.frame->Action(command::kImportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
     QVERIFY2(p.answers.messages[0].text.contains("列 RX Tone 含有频率"),
              qPrintable(p.answers.messages[0].text));
     QVERIFY2(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"),
              qPrintable(p.answers.messages[2].text));
+    QVERIFY(p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围"));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {

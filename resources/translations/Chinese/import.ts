@@ -163,7 +163,7 @@
     </message>
     <message>
       <source>a repeater directory (%1)</source>
-      <translation>中继台名录（%1）</translation>
+      <translation>中继台目录（%1）</translation>
     </message>
     <message>
       <source>carriage return outside quotes</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
       <source>the header names no channel list this program reads: its own (%1), a list of multi-radio programs (Location, Frequency, Duplex, Offset, Tone, ...) or a repeater directory (Frequency, Input Freq, Uplink Tone, ...)</source>
-      <translation>表头不是本程序能读的信道列表：本程序自己的（%1）、多机型写频软件的（Location, Frequency, Duplex, Offset, Tone, ...）或中继台名录（Frequency, Input Freq, Uplink Tone, ...）</translation>
+      <translation>表头不是本程序能读的信道列表：本程序自己的（%1）、多机型写频软件的（Location, Frequency, Duplex, Offset, Tone, ...）或中继台目录（Frequency, Input Freq, Uplink Tone, ...）</translation>
     </message>
     <message>
       <source>this program&apos;s channel list</source>

@@ -128,7 +128,7 @@ ImportOutcome PlaceChannels(const ChannelListRead& read, const ChannelTable& cur
   ImportOutcome outcome;
   const bool replace = place.kind == ImportPlacement::kReplaceAll;
   const bool byNumber = read.numbering == ListNumbering::kByNumber;
-  outcome.table = replace ? ChannelTable{} : current;
+  outcome.table = replace ? ChannelTable() : current;
   if (read.refusal) {
     outcome.table = current;
     outcome.unfit.push_back(*read.refusal);
@@ -275,9 +275,14 @@ std::vector<UserMessage> ImportSummary(const ChannelListRead& read, const Import
 
 ChannelCsvImport ImportChannelCsv(std::string_view text, const BandLimits& limits) {
   const ChannelListRead read = ReadChannelList(text, limits);
-  ImportOutcome outcome = PlaceChannels(read, {}, {}, Language::English);
-  if (!outcome.unfit.empty()) return {{}, std::move(outcome.unfit)};
-  return {outcome.table, {}};
+  ImportOutcome outcome = PlaceChannels(read, ChannelTable(), {}, Language::English);
+  ChannelCsvImport result;
+  if (outcome.unfit.empty()) {
+    result.table = outcome.table;
+  } else {
+    result.errors = std::move(outcome.unfit);
+  }
+  return result;
 }
 
 }  // namespace selkan

@@ -94,7 +94,7 @@ void CMainFrame::OnImportChannels() {
     return;
   }
   // No row that fits anywhere: nothing to ask about.
-  if (const ImportOutcome anywhere = PlaceChannels(read, {}, {}, language);
+  if (const ImportOutcome anywhere = PlaceChannels(read, ChannelTable(), {}, language);
       anywhere.imported == 0 && !anywhere.unfit.empty()) {
     refuse(anywhere.unfit);
     return;

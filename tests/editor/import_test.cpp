@@ -293,7 +293,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
     const ChannelListRead read = ReadChannelList(List(c.file), c.band);
     ASSERT_FALSE(read.refusal) << EnglishText(read.refusal->reason);
     EXPECT_NE(EnglishText(read.form).find(c.form), std::string::npos) << EnglishText(read.form);
-    const ImportOutcome got = PlaceChannels(read, {}, {}, Language::English);
+    const ImportOutcome got = PlaceChannels(read, ChannelTable(), {}, Language::English);
     EXPECT_EQ(got.imported, c.imported);
     if (c.imported == 0) {
       EXPECT_EQ(got.unfit.size(), 21u);
@@ -392,8 +392,8 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
 TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
   const auto summary = [](const std::string& text, BandLimits band, ImportPlace place) {
     const ChannelListRead read = ReadChannelList(text, band);
-    return Lines(
-        ImportSummary(read, PlaceChannels(read, {}, place, Language::English), place.kind));
+    return Lines(ImportSummary(read, PlaceChannels(read, ChannelTable(), place, Language::English),
+                               place.kind));
   };
   const std::string pmr = summary(List("pmr446.csv"), kUhf, {});
   for (const char* part : {": 16.", "Columns ignored: name, tstep, comment.",

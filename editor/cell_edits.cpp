@@ -5,6 +5,7 @@
 
 #include "editor/cell_commit.h"
 #include "editor/cell_values.h"
+#include "platform/translatable.h"
 #include "settings/profile_text.h"
 
 namespace selkan {
@@ -131,6 +132,29 @@ Layout PlaceBlock(const CellRange& target, const PastedBlock& block) {
 }
 
 }  // namespace
+
+UserMessage PasteRefusalText(PasteRefusalReason reason) {
+  constexpr const char* kContext = "selkan::ChannelCommands";
+  switch (reason) {
+    case PasteRefusalReason::OutOfRange:
+      return Marked("selkan::CCellEditors", CellMessageText(CellMessage::OutOfRange));
+    case PasteRefusalReason::StepError:
+      return Marked("selkan::CCellEditors", CellMessageText(CellMessage::StepError));
+    case PasteRefusalReason::NotATone:
+      return Marked(kContext,
+                    SELKAN_TRANSLATE_NOOP("selkan::ChannelCommands", "not a tone of the list"));
+    case PasteRefusalReason::NotAWord:
+      return Marked(kContext, SELKAN_TRANSLATE_NOOP("selkan::ChannelCommands",
+                                                    "not a choice of this column"));
+    case PasteRefusalReason::NoFrequency:
+      return Marked(kContext, SELKAN_TRANSLATE_NOOP("selkan::ChannelCommands",
+                                                    "the channel has no Rx Frequency"));
+    case PasteRefusalReason::BeyondLastChannel:
+    case PasteRefusalReason::BeyondLastColumn:
+      break;
+  }
+  return {};
+}
 
 PasteOutcome PasteCells(const ChannelTable& table, const CellRange& target,
                         const PastedBlock& block, const BandLimits& limits, Language language) {

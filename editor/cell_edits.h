@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/user_message.h"
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 #include "platform/language.h"
@@ -38,6 +39,11 @@ enum class PasteRefusalReason {
   BeyondLastChannel,  // rows below channel 199 (count: how many values)
   BeyondLastColumn,   // values right of W/N (count: how many values)
 };
+
+// Why one value was refused (OutOfRange to NoFrequency), as a text marked
+// where it is defined: the cell editors' messages for the frequency tests.
+// Imports give the same reasons for the same values.
+UserMessage PasteRefusalText(PasteRefusalReason reason);
 
 // A value the paste did not enter; its cell keeps what it had.
 struct PasteRefusal {

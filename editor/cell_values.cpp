@@ -66,6 +66,14 @@ std::optional<std::string> ListCellText(int column, std::string_view value, Lang
   }
 }
 
+bool IsStoredToneText(std::string_view value) {
+  const ToneCode code = ToneCodeFromText(value);
+  for (Language language : {Language::English, Language::Chinese}) {
+    if (ToneText(code.low, code.high, false, language) == value) return true;
+  }
+  return false;
+}
+
 std::string ClearedListText(int column, Language language) {
   if (column < kColDecodeTone || column > kColBandwidth) return {};
   return Cell(RowDefaults(std::string(), language), column);

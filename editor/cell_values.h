@@ -19,6 +19,12 @@ namespace selkan {
 // turn "67.0" into 67. Anything else gives nullopt.
 std::optional<std::string> ListCellText(int column, std::string_view value, Language language);
 
+// A tone text that is no entry of the tone list but that a record shows (a
+// CTCSS tone off the list, "12.3"), exactly as the grid and the export show
+// it. Imports take it as it stands, so that a list exported from such a
+// record imports again; typing and pasting offer the list only.
+bool IsStoredToneText(std::string_view value);
+
 // The text a list cell of a used channel takes when it is cleared: "None"
 // for the tones, the row defaults "High", "On" and "Wide" for the others.
 std::string ClearedListText(int column, Language language);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "editor/csv.h"
+#include "editor/list_columns.h"
+#include "editor/list_form.h"
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 
@@ -19,18 +22,10 @@ inline constexpr std::string_view kCsvLineEnd = "\r\n";
 // The header and the 199 channels in order, every line ended by CRLF.
 std::string ChannelsToCsv(const ChannelTable& table);
 
-struct ChannelCsvImport {
-  ChannelTable table;            // channels the file does not list stay empty
-  std::vector<CsvError> errors;  // every bad line, in line order
-};
-
-// Reads a channel list in the form ChannelsToCsv writes, rows in any order,
-// each channel at most once, every row taken through ImportChannelCells.
-ChannelCsvImport ChannelsFromCsv(std::string_view text, const BandLimits& limits);
-
-// Reads a channel list in either form it recognises by its header: the one
-// ChannelsToCsv writes, or the channel list of multi-radio programming
-// programs and repeater directories (RadioListFromCsv).
-ChannelCsvImport ImportChannelCsv(std::string_view text, const BandLimits& limits);
+// The list in the form ChannelsToCsv writes, as a spreadsheet may give it
+// back: a header of the eight titles in any order, English in any letter
+// case or Chinese; nullopt for any other header. Each row names its channel
+// (1 to 199) and goes through ImportChannelCells.
+std::optional<ListForm> OwnListForm(const ListColumns& columns, const BandLimits& limits);
 
 }  // namespace selkan

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editor/cell_values.h"
 #include "editor/channel_columns.h"
 #include "editor/channel_csv.h"
 #include "editor/csv.h"
@@ -12,23 +11,10 @@ namespace selkan {
 
 namespace {
 
-bool SameTitle(std::string_view value, const WordPair& title) {
-  return value == title.chinese || SameLetters(value, title.english);
-}
-
 // The grid columns a header names (0 for the channel number), or an empty
 // list when the row is no header.
 std::vector<int> HeaderColumns(const std::vector<std::string>& fields) {
-  std::vector<int> columns;
-  for (const std::string& field : fields) {
-    const std::string_view value = TrimBlanks(field);
-    int found = -1;
-    for (int column = 0; column <= kChannelColumns && found < 0; ++column) {
-      if (SameTitle(value, ColumnTitle(column))) found = column;
-    }
-    if (found < 0 || std::find(columns.begin(), columns.end(), found) != columns.end()) return {};
-    columns.push_back(found);
-  }
+  const std::vector<int> columns = TitleColumns(fields);
   // Channel numbers alone name nothing to paste.
   if (std::none_of(columns.begin(), columns.end(), [](int column) { return column > 0; }))
     return {};

@@ -1,5 +1,7 @@
 #include "editor/csv.h"
 
+#include "platform/translatable.h"
+
 namespace selkan {
 
 std::string QuoteCsvField(std::string_view field, char separator) {
@@ -43,7 +45,7 @@ class CsvReader {
       }
       CsvRecord record;
       record.line = line_;
-      std::string reason;
+      UserMessage reason;
       if (ReadRecord(record.fields, &reason)) {
         result.records.push_back(std::move(record));
       } else {
@@ -71,7 +73,7 @@ class CsvReader {
   }
 
   // Reads fields up to and including the line end that closes the record.
-  bool ReadRecord(std::vector<std::string>& fields, std::string* reason) {
+  bool ReadRecord(std::vector<std::string>& fields, UserMessage* reason) {
     for (;;) {
       std::string field;
       const bool ok =
@@ -88,15 +90,17 @@ class CsvReader {
     }
   }
 
-  bool ReadPlain(std::string& field, std::string* reason) {
+  bool ReadPlain(std::string& field, UserMessage* reason) {
     while (!AtEnd() && text_[pos_] != separator_ && !AtLineEnd()) {
       const char c = text_[pos_];
       if (c == '"') {
-        *reason = "quote inside an unquoted field";
+        *reason = ImportText(
+            SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "quote inside an unquoted field"));
         return false;
       }
       if (c == '\r') {
-        *reason = "carriage return outside quotes";
+        *reason = ImportText(
+            SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "carriage return outside quotes"));
         return false;
       }
       field += c;
@@ -105,11 +109,12 @@ class CsvReader {
     return true;
   }
 
-  bool ReadQuoted(std::string& field, std::string* reason) {
+  bool ReadQuoted(std::string& field, UserMessage* reason) {
     ++pos_;  // the opening quote
     for (;;) {
       if (AtEnd()) {
-        *reason = "quoted field is never closed";
+        *reason = ImportText(
+            SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "quoted field is never closed"));
         return false;
       }
       const char c = text_[pos_++];
@@ -125,7 +130,8 @@ class CsvReader {
       field += c;
     }
     if (!AtEnd() && text_[pos_] != separator_ && !AtLineEnd()) {
-      *reason = "text after the closing quote of a field";
+      *reason = ImportText(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                 "text after the closing quote of a field"));
       return false;
     }
     return true;

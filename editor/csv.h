@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/user_message.h"
+
 namespace selkan {
 
 // Comma-separated values in the common form: a field is quoted when it holds
@@ -23,7 +25,7 @@ struct CsvRecord {
 
 struct CsvError {
   int line = 0;
-  std::string reason;
+  UserMessage reason;
 };
 
 struct CsvParse {

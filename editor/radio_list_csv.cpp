@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -11,51 +10,38 @@
 #include "editor/row_import.h"
 #include "model/channel_codec.h"
 #include "platform/decimal.h"
+#include "platform/translatable.h"
 #include "settings/profile_text.h"
 
 namespace selkan {
 
 namespace {
 
-constexpr int kChannels = offset::kChannelCount;
+// The columns the list itself has, and those of them that are read.
+constexpr std::array<std::string_view, 21> kListColumns = {
+    "Location", "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq", "cToneFreq",
+    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "Skip",      "Power",
+    "Name",     "TStep",        "Comment",    "URCALL",    "RPT1CALL", "RPT2CALL",  "DVCODE"};
+constexpr std::size_t kReadColumns = 14;  // the first ones, Location to Power
 
-std::string Quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
-
-// The columns of the file by name.
-class Columns {
- public:
-  explicit Columns(const std::vector<std::string>& header) {
-    for (std::size_t i = 0; i < header.size(); ++i)
-      index_.emplace(std::string(TrimBlanks(header[i])), i);
-    count_ = header.size();
-  }
-  std::size_t Count() const { return count_; }
-  bool Has(std::string_view name) const { return index_.find(std::string(name)) != index_.end(); }
-  // The row's value of the column, without blanks around it; empty when the
-  // file has no such column.
-  std::string_view Get(const std::vector<std::string>& row, std::string_view name) const {
-    const auto it = index_.find(std::string(name));
-    if (it == index_.end() || it->second >= row.size()) return {};
-    return TrimBlanks(row[it->second]);
-  }
-
- private:
-  std::map<std::string, std::size_t> index_;
-  std::size_t count_ = 0;
-};
+UserMessage Text(std::string_view text, std::vector<UserMessage> args = {}) {
+  return ImportText(text, std::move(args));
+}
 
 // Maps the fields of one row onto the seven cells of a channel, collecting
 // what this radio cannot hold.
 class RowMapper {
  public:
-  RowMapper(const Columns& columns, const std::vector<std::string>& row)
+  RowMapper(const ListColumns& columns, const std::vector<std::string>& row)
       : columns_(columns), row_(row) {}
 
   ChannelRow Map() {
     ChannelRow cells;
     const std::string_view frequency = Get("Frequency");
     if (!IsPlainDecimal(frequency)) {
-      problems_.push_back("Frequency " + Quoted(frequency) + " is not a frequency in MHz");
+      problems_.push_back(Text(
+          SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "%1 \"%2\" is not a frequency in MHz"),
+          {Plain("Frequency"), Plain(std::string(frequency))}));
       return cells;
     }
     Cell(cells, kColRx) = std::string(frequency);
@@ -81,21 +67,26 @@ class RowMapper {
     return cells;
   }
 
-  std::vector<std::string>& Problems() { return problems_; }
+  std::vector<UserMessage>& Problems() { return problems_; }
 
  private:
   // One problem per column, however often the row uses it.
-  void Problem(std::string_view column, std::string text) {
+  void Problem(std::string_view column, UserMessage text) {
     if (reported_.insert(std::string(column)).second) problems_.push_back(std::move(text));
   }
 
   std::string_view Get(std::string_view name) const { return columns_.Get(row_, name); }
+  bool Is(std::string_view name, std::string_view word) const {
+    return SameLetters(Get(name), word);
+  }
 
   std::optional<std::int32_t> TenHertz(std::string_view column) {
     const std::string_view text = Get(column);
     if (text.empty()) return 0;
     if (!IsPlainDecimal(text)) {
-      Problem(column, std::string(column) + " " + Quoted(text) + " is not a number of MHz");
+      Problem(column, Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                 "%1 \"%2\" is not a number of MHz"),
+                           {Plain(std::string(column)), Plain(std::string(text))}));
       return std::nullopt;
     }
     return ScaledInteger(ParseLeadingNumber(text), 100000);
@@ -105,11 +96,12 @@ class RowMapper {
   std::optional<std::string> TransmitFrequency(std::string_view rx) {
     const std::string_view duplex = Get("Duplex");
     if (duplex.empty()) return std::string(rx);
-    if (duplex == "off") return std::nullopt;
+    if (Is("Duplex", "off")) return std::nullopt;
     const std::optional<std::int32_t> offset = TenHertz("Offset");
-    if (duplex == "split") {
+    if (Is("Duplex", "split")) {
       if (offset && *offset <= 0)
-        problems_.push_back("Duplex split needs the Tx frequency as Offset");
+        problems_.push_back(Text(SELKAN_TRANSLATE_NOOP(
+            "selkan::ImportMessages", "Duplex split needs the Tx frequency as Offset")));
       return offset ? FormatFrequency(*offset) : std::string();
     }
     if (duplex == "+" || duplex == "-") {
@@ -117,13 +109,18 @@ class RowMapper {
       const std::int64_t transmit =
           duplex == "+" ? receive + offset.value_or(0) : receive - offset.value_or(0);
       if (transmit <= 0) {
-        problems_.push_back("Duplex " + std::string(duplex) + " with Offset " +
-                            Quoted(Get("Offset")) + " gives no Tx frequency");
+        problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                       "Duplex %1 with Offset \"%2\" gives no Tx "
+                                                       "frequency"),
+                                 {Plain(std::string(duplex)), Plain(std::string(Get("Offset")))}));
         return std::string();
       }
       return FormatFrequency(transmit);
     }
-    problems_.push_back("Duplex " + Quoted(duplex) + " is not one of \"\", +, -, split, off");
+    problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                   "Duplex \"%1\" is not one of \"\", +, -, "
+                                                   "split, off"),
+                             {Plain(std::string(duplex))}));
     return std::string(rx);
   }
 
@@ -132,8 +129,9 @@ class RowMapper {
     const std::optional<std::string> tone =
         IsPlainDecimal(text) ? ListCellText(kColEncodeTone, text, Language::English) : std::nullopt;
     if (!tone) {
-      Problem(column,
-              std::string(column) + " " + Quoted(text) + " is not a QT tone of the tone table");
+      Problem(column, Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                 "%1 \"%2\" is not a QT tone of the tone table"),
+                           {Plain(std::string(column)), Plain(std::string(text))}));
       return words::kNone.english;
     }
     return *tone;
@@ -141,12 +139,16 @@ class RowMapper {
 
   // The polarity letter of one side: N normal, R reversed (inverted here).
   char Polarity(int side) {
-    std::string_view polarity = Get("DtcsPolarity");
+    std::string polarity(Get("DtcsPolarity"));
     if (polarity.empty()) polarity = "NN";
+    for (char& c : polarity) c = c == 'n' ? 'N' : c == 'r' ? 'R' : c;
     const bool valid = polarity.size() == 2 && (polarity[0] == 'N' || polarity[0] == 'R') &&
                        (polarity[1] == 'N' || polarity[1] == 'R');
     if (!valid) {
-      Problem("DtcsPolarity", "DtcsPolarity " + Quoted(polarity) + " is not two letters N or R");
+      Problem("DtcsPolarity",
+              Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                         "DtcsPolarity \"%1\" is not two letters N or R"),
+                   {Plain(std::string(Get("DtcsPolarity")))}));
       return 'N';
     }
     return polarity[side] == 'R' ? 'I' : 'N';
@@ -164,8 +166,9 @@ class RowMapper {
         digits ? ListCellText(kColEncodeTone, "D" + code + polarity, Language::English)
                : std::nullopt;
     if (!tone) {
-      Problem(column,
-              std::string(column) + " " + Quoted(text) + " is not a DQT code of the tone table");
+      Problem(column, Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                 "%1 \"%2\" is not a DQT code of the tone table"),
+                           {Plain(std::string(column)), Plain(std::string(text))}));
       return words::kNone.english;
     }
     return *tone;
@@ -174,8 +177,8 @@ class RowMapper {
   // One side of a cross mode: "" (no tone), "Tone" or "DTCS".
   std::optional<std::string> CrossSide(std::string_view mode, bool transmit) {
     if (mode.empty()) return std::string(words::kNone.english);
-    if (mode == "Tone") return Ctcss(transmit ? "rToneFreq" : "cToneFreq");
-    if (mode == "DTCS") {
+    if (SameLetters(mode, "Tone")) return Ctcss(transmit ? "rToneFreq" : "cToneFreq");
+    if (SameLetters(mode, "DTCS")) {
       const std::string_view code =
           transmit || !columns_.Has("RxDtcsCode") ? "DtcsCode" : "RxDtcsCode";
       return Dcs(code, transmit ? 0 : 1);
@@ -188,13 +191,13 @@ class RowMapper {
     const std::string none = words::kNone.english;
     const std::string_view mode = Get("Tone");
     if (mode.empty()) return {none, none};
-    if (mode == "Tone") return {Ctcss("rToneFreq"), none};
-    if (mode == "TSQL") {
+    if (Is("Tone", "Tone")) return {Ctcss("rToneFreq"), none};
+    if (Is("Tone", "TSQL")) {
       const std::string tone = Ctcss("cToneFreq");
       return {tone, tone};
     }
-    if (mode == "DTCS") return {Dcs("DtcsCode", 0), Dcs("DtcsCode", 1)};
-    if (mode == "Cross") {
+    if (Is("Tone", "DTCS")) return {Dcs("DtcsCode", 0), Dcs("DtcsCode", 1)};
+    if (Is("Tone", "Cross")) {
       const std::string_view cross = Get("CrossMode");
       const std::size_t arrow = cross.find("->");
       if (arrow != std::string_view::npos) {
@@ -202,39 +205,49 @@ class RowMapper {
         const auto receive = CrossSide(cross.substr(arrow + 2), false);
         if (send && receive) return {*send, *receive};
       }
-      problems_.push_back("CrossMode " + Quoted(cross) + " is not one this radio can hold");
+      problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                     "CrossMode \"%1\" is not one this radio can "
+                                                     "hold"),
+                               {Plain(std::string(cross))}));
       return {none, none};
     }
-    problems_.push_back("Tone " + Quoted(mode) + " is not a tone mode this radio can hold");
+    problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                   "Tone \"%1\" is not a tone mode this radio can "
+                                                   "hold"),
+                             {Plain(std::string(mode))}));
     return {none, none};
   }
 
   std::string Bandwidth() {
     const std::string_view mode = Get("Mode");
-    if (mode.empty() || mode == "FM") return words::kWide.english;
-    if (mode == "NFM") return words::kNarrow.english;
-    problems_.push_back("Mode " + Quoted(mode) +
-                        ": the radio works in FM (Wide) and NFM (Narrow) only");
+    if (mode.empty() || Is("Mode", "FM")) return words::kWide.english;
+    if (Is("Mode", "NFM")) return words::kNarrow.english;
+    problems_.push_back(ModeProblem(mode));
     return words::kWide.english;
   }
 
   std::string Scan() {
     const std::string_view skip = Get("Skip");
-    if (skip.empty() || skip == "P") return words::kOn.english;
-    if (skip == "S") return words::kOff.english;
-    problems_.push_back("Skip " + Quoted(skip) + " is not one of \"\", S, P");
+    if (skip.empty() || Is("Skip", "P")) return words::kOn.english;
+    if (Is("Skip", "S")) return words::kOff.english;
+    problems_.push_back(Text(
+        SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "Skip \"%1\" is not one of \"\", S, P"),
+        {Plain(std::string(skip))}));
     return words::kOn.english;
   }
 
   std::string Power() {
     std::string_view power = Get("Power");
-    if (power.empty() || SameLetters(power, "High")) return words::kHigh.english;
-    if (SameLetters(power, "Mid") || SameLetters(power, "Middle")) return words::kMiddle.english;
-    if (SameLetters(power, "Low")) return words::kLow.english;
+    if (power.empty() || Is("Power", "High")) return words::kHigh.english;
+    if (Is("Power", "Mid") || Is("Power", "Middle")) return words::kMiddle.english;
+    if (Is("Power", "Low")) return words::kLow.english;
     std::string_view watts = power;
     if (watts.ends_with('W') || watts.ends_with('w')) watts.remove_suffix(1);
     if (!IsPlainDecimal(watts)) {
-      problems_.push_back("Power " + Quoted(power) + " is neither a power level nor watts");
+      problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                                     "Power \"%1\" is neither a power level nor "
+                                                     "watts"),
+                               {Plain(std::string(power))}));
       return words::kHigh.english;
     }
     const double value = ParseLeadingNumber(watts);
@@ -243,86 +256,61 @@ class RowMapper {
     return words::kLow.english;
   }
 
-  const Columns& columns_;
+  const ListColumns& columns_;
   const std::vector<std::string>& row_;
-  std::vector<std::string> problems_;
+  std::vector<UserMessage> problems_;
   std::set<std::string> reported_;
 };
 
-bool AllEmpty(const std::vector<std::string>& fields) {
-  return std::all_of(fields.begin(), fields.end(),
-                     [](const std::string& field) { return TrimBlanks(field).empty(); });
-}
-
 // The channel a Location names, 1 to 199.
-std::optional<int> LocationChannel(std::string_view text) {
+int LocationChannel(std::string_view text) {
   if (text.empty() || text.size() > 3 ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
+    return 0;
   const int channel = std::stoi(std::string(text));
-  if (channel < 1 || channel > kChannels) return std::nullopt;
-  return channel;
+  return channel <= offset::kChannelCount ? channel : 0;
 }
 
 }  // namespace
 
-bool IsRadioListHeader(const std::vector<std::string>& fields) {
-  const Columns columns(fields);
-  return columns.Has("Location") && columns.Has("Frequency");
+UserMessage ModeProblem(std::string_view mode) {
+  return ImportText(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
+                                          "Mode \"%1\": the radio works in FM (Wide) and NFM "
+                                          "(Narrow) only"),
+                    {Plain(std::string(mode))});
 }
 
-ChannelCsvImport RadioListFromCsv(const CsvParse& parse, const BandLimits& limits) {
-  ChannelCsvImport result;
-  if (parse.records.empty()) return result;
-  const Columns columns(parse.records.front().fields);
-  std::vector<const CsvRecord*> rows;
-  for (std::size_t i = 1; i < parse.records.size(); ++i) {
-    if (!AllEmpty(parse.records[i].fields)) rows.push_back(&parse.records[i]);
+bool IsRadioListColumn(std::string_view name) {
+  return std::any_of(kListColumns.begin(), kListColumns.end(),
+                     [name](std::string_view column) { return SameLetters(name, column); });
+}
+
+std::optional<ListForm> RadioListForm(const ListColumns& columns, const BandLimits& limits) {
+  if (!columns.Has("Location") || !columns.Has("Frequency")) return std::nullopt;
+  ListForm form;
+  for (const std::string& name : columns.Names()) {
+    if (NamesFrequencyOrTone(name) && !IsRadioListColumn(name)) return std::nullopt;
+    const bool read =
+        std::any_of(kListColumns.begin(), kListColumns.begin() + kReadColumns,
+                    [&](std::string_view column) { return SameLetters(name, column); });
+    if (!read) form.ignored.push_back(name);
   }
-  const bool byLocation = std::all_of(rows.begin(), rows.end(), [&](const CsvRecord* row) {
-    return LocationChannel(columns.Get(row->fields, "Location")).has_value();
-  });
-
-  std::array<int, kChannels> seenOnLine{};
-  int next = 1;
-  for (const CsvRecord* row : rows) {
-    auto report = [&](std::string reason) {
-      result.errors.push_back({row->line, std::move(reason)});
-    };
-    if (row->fields.size() != columns.Count()) {
-      report("expected " + std::to_string(columns.Count()) + " fields, found " +
-             std::to_string(row->fields.size()));
-      ++next;
-      continue;
-    }
-    const int channel =
-        byLocation ? *LocationChannel(columns.Get(row->fields, "Location")) : next++;
-    if (channel > kChannels) {
-      report("no channel is left for this row: the radio holds " + std::to_string(kChannels));
-      continue;
-    }
-    int& firstLine = seenOnLine[channel - 1];
-    if (firstLine != 0) {
-      report("channel " + std::to_string(channel) + " is already listed on line " +
-             std::to_string(firstLine));
-      continue;
-    }
-    firstLine = row->line;
-
-    RowMapper mapper(columns, row->fields);
+  form.name = ImportText(
+      SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "a channel list of multi-radio programs"));
+  form.numbered = true;
+  form.renumberWhenOutside = true;
+  form.map = [columns, limits](const std::vector<std::string>& fields, ListRow& row) {
+    row.number = std::string(columns.Get(fields, "Location"));
+    row.channel = LocationChannel(row.number);
+    RowMapper mapper(columns, fields);
     const ChannelRow cells = mapper.Map();
-    std::vector<std::string>& problems = mapper.Problems();
-    if (problems.empty()) {
-      RowImport imported = ImportChannelCells(cells, limits);
-      problems = std::move(imported.problems);
-      result.table[channel - 1] = std::move(imported.row);
-    }
-    for (std::string& problem : problems) report(std::move(problem));
-  }
-  result.errors.insert(result.errors.end(), parse.errors.begin(), parse.errors.end());
-  std::stable_sort(result.errors.begin(), result.errors.end(),
-                   [](const CsvError& a, const CsvError& b) { return a.line < b.line; });
-  return result;
+    row.problems = std::move(mapper.Problems());
+    if (!row.problems.empty()) return;
+    RowImport imported = ImportChannelCells(cells, limits);
+    row.row = std::move(imported.row);
+    row.problems = std::move(imported.problems);
+  };
+  return form;
 }
 
 }  // namespace selkan

@@ -1,64 +1,26 @@
 #include "editor/row_import.h"
 
-#include <initializer_list>
-
-#include "editor/cell_commit.h"
+#include "editor/cell_values.h"
 #include "editor/channel_columns.h"
-#include "model/tone_table.h"
+#include "platform/translatable.h"
+#include "settings/profile_text.h"
 
 namespace selkan {
 
 namespace {
 
-const char* ColumnName(int column) { return ColumnTitle(column).english; }
-
-bool IsOneOf(const std::string& text, std::initializer_list<WordPair> words) {
-  for (const WordPair& word : words) {
-    if (text == word.english || text == word.chinese) return true;
-  }
-  return false;
-}
-
-// The word cells accept exactly the words the grid lists offer.
-bool IsWordOfColumn(int column, const std::string& text) {
-  switch (column) {
-    case kColPower:
-      return IsOneOf(text, {words::kHigh, words::kMiddle, words::kLow});
-    case kColScan:
-      return IsOneOf(text, {words::kOn, words::kOff});
-    case kColBandwidth:
-      return IsOneOf(text, {words::kWide, words::kNarrow});
-    default:
-      return true;
-  }
-}
-
-// A tone text is taken when coding it and showing the code again gives the
-// same text: every entry of the tone list, and every text a record can show.
-bool IsToneText(const std::string& text) {
-  const ToneCode code = ToneCodeFromText(text);
-  for (Language language : {Language::English, Language::Chinese}) {
-    if (ToneText(code.low, code.high, false, language) == text) return true;
-  }
-  return false;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// Checks of single cells that need no commit.
-void CheckCellTexts(const ChannelRow& cells, std::vector<std::string>& problems) {
-  for (int column : {kColDecodeTone, kColEncodeTone}) {
-    const std::string& text = Cell(cells, column);
-    if (!text.empty() && !IsToneText(text)) {
-      problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) +
-                         " is not a QT/DQT tone");
-    }
-  }
-  for (int column : {kColPower, kColScan, kColBandwidth}) {
-    const std::string& text = Cell(cells, column);
-    if (!text.empty() && !IsWordOfColumn(column, text)) {
-      problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) +
-                         " is not one of the words of this column");
+// The list cells as the grid's lists write them; unreadable ones become
+// problems.
+void ReadListCells(ChannelRow& cells, std::vector<UserMessage>& problems) {
+  for (int column = kColDecodeTone; column <= kColBandwidth; ++column) {
+    std::string& text = Cell(cells, column);
+    if (text.empty()) continue;
+    const bool tone = column <= kColEncodeTone;
+    if (const auto listed = ListCellText(column, text, Language::English)) {
+      text = *listed;
+    } else if (!tone || !IsStoredToneText(text)) {
+      problems.push_back(CellProblem(
+          column, text, tone ? PasteRefusalReason::NotATone : PasteRefusalReason::NotAWord));
     }
   }
 }
@@ -76,14 +38,18 @@ bool IsTransmitOnly(const ChannelRow& cells) {
   return Cell(cells, kColRx).empty() && !Cell(cells, kColTx).empty() && HasNoChannelSettings(cells);
 }
 
+void ReportRejected(RowImport& result, int column, const std::string& text, CellMessage message) {
+  result.problems.push_back(CellProblem(column, text,
+                                        message == CellMessage::StepError
+                                            ? PasteRefusalReason::StepError
+                                            : PasteRefusalReason::OutOfRange));
+}
+
 // Commits one cell; a rejected frequency becomes a problem.
 void Commit(RowImport& result, int column, const std::string& text, const BandLimits& limits) {
   const CellCommit commit = CommitCell(result.row, column, text, limits, Language::English);
   result.row = commit.row;
-  if (commit.rejected) {
-    result.problems.push_back(std::string(ColumnName(column)) + " " + Quoted(text) + ": " +
-                              std::string(CellMessageText(commit.message)));
-  }
+  if (commit.rejected) ReportRejected(result, column, text, commit.message);
 }
 
 void CommitTones(RowImport& result, const ChannelRow& cells, const BandLimits& limits) {
@@ -99,8 +65,7 @@ void ImportTransmitOnly(RowImport& result, const ChannelRow& cells, const BandLi
   const std::string& tx = Cell(cells, kColTx);
   const CellCommit check = CommitCell(ChannelRow{}, kColRx, tx, limits, Language::English);
   if (check.rejected) {
-    result.problems.push_back(std::string(ColumnName(kColTx)) + " " + Quoted(tx) + ": " +
-                              std::string(CellMessageText(check.message)));
+    ReportRejected(result, kColTx, tx, check.message);
     return;
   }
   Cell(result.row, kColTx) = Cell(check.row, kColRx);
@@ -109,9 +74,17 @@ void ImportTransmitOnly(RowImport& result, const ChannelRow& cells, const BandLi
 
 }  // namespace
 
-RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) {
+UserMessage CellProblem(int column, const std::string& value, PasteRefusalReason reason) {
+  return ImportText(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages", "%1 \"%2\": %3"),
+                    {Word(ColumnTitle(column)), Plain(value), PasteRefusalText(reason)});
+}
+
+RowImport ImportChannelCells(const ChannelRow& given, const BandLimits& limits) {
   RowImport result;
-  CheckCellTexts(cells, result.problems);
+  ChannelRow cells;
+  for (int column = kColRx; column <= kColBandwidth; ++column)
+    Cell(cells, column) = std::string(TrimBlanks(Cell(given, column)));
+  ReadListCells(cells, result.problems);
   const std::string& rx = Cell(cells, kColRx);
   if (IsTransmitOnly(cells)) {
     ImportTransmitOnly(result, cells, limits);
@@ -120,7 +93,8 @@ RowImport ImportChannelCells(const ChannelRow& cells, const BandLimits& limits) 
   if (rx.empty()) {
     for (int column = kColTx; column <= kColBandwidth; ++column) {
       if (!Cell(cells, column).empty()) {
-        result.problems.push_back("a channel without Rx Frequency has other cells filled in");
+        result.problems.push_back(ImportText(SELKAN_TRANSLATE_NOOP(
+            "selkan::ImportMessages", "a channel without Rx Frequency has other cells filled in")));
         break;
       }
     }

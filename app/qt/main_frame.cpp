@@ -21,6 +21,7 @@
 #include "editor/qt/selkan_view.h"
 #include "platform/qt/help_request.h"
 #include "settings/process_settings.h"
+#include "settings/product_profile.h"
 #include "settings/profile_store.h"
 
 namespace selkan {
@@ -31,7 +32,7 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
       settings_(settings),
       profile_(profile),
       registry_(registry),
-      folders_(registry, RegistryKeyFor(profile.GetValue("Setup", "AppName", ""))) {
+      folders_(registry, ProductRegistryKey(profile)) {
   setObjectName(QStringLiteral("CMainFrame"));
   // The caption is the application title until the product information sets it.
   setWindowTitle(tr("Selkan"));

@@ -1,6 +1,7 @@
 // The main frame's editing commands: Undo and Redo over the active
 // document's history, the clipboard and row commands of its channel view
-// (also in the grid's context menu), and the channel list as CSV.
+// (also in the grid's context menu), and the channel list as CSV (import in
+// main_frame_import.cpp).
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,34 +9,22 @@
 #include <QFileInfo>
 #include <QUndoGroup>
 #include <QUndoStack>
-#include <cerrno>
 #include <span>
 
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/file_prompt.h"
 #include "app/qt/main_frame.h"
-#include "editor/cell_values.h"
 #include "editor/channel_csv.h"
 #include "editor/qt/selkan_view.h"
 #include "editor/radio_list_export.h"
 #include "model/selkan_doc.h"
 #include "platform/atomic_file.h"
-#include "platform/input_file.h"
 #include "platform/qt/file_error_text.h"
 #include "platform/qt/message_box.h"
-#include "platform/qt/profile_text.h"
-#include "settings/process_settings.h"
-#include "settings/profile_store.h"
-#include "settings/profile_text.h"
+#include "settings/product_profile.h"
 
 namespace selkan {
-
-namespace {
-
-constexpr int kListedErrors = 20;
-
-}  // namespace
 
 void CMainFrame::CreateEditActions() {
   using namespace command;
@@ -63,7 +52,7 @@ void CMainFrame::CreateEditActions() {
   MakeAction(kMoveChannelDown, tr("Move Do&wn"), tr("Move the selected channels down by one"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
   MakeAction(kImportChannels, tr("&Import Channels..."),
-             tr("Replace the channels by those of a CSV channel list"));
+             tr("Put the channels of a CSV channel list into the document"));
   MakeAction(kExportChannels, tr("&Export Channels..."),
              tr("Write the channels as a CSV channel list"));
 
@@ -127,55 +116,6 @@ CSelkanView* CMainFrame::EditableView() const {
   return child != nullptr && child->isVisible() ? child->View() : nullptr;
 }
 
-void CMainFrame::OnImportChannels() {
-  if (RefuseWhileTransferring()) return;
-  CSelkanView* view = EditableView();
-  if (view == nullptr) return;
-  const auto path = AskFilePath({.parent = this,
-                                 .kind = FilePromptKind::Open,
-                                 .caption = tr("Import Channels"),
-                                 .filter = tr("Channel List (*.csv)"),
-                                 .defaultSuffix = QStringLiteral("csv"),
-                                 .files = FileKind::ChannelList,
-                                 .folders = &folders_});
-  if (!path) return;
-  const QString name = QFileInfo(*path).fileName();
-  std::string raw;
-  FileError error;
-  if (!ReadInputFile(QFile::encodeName(*path).toStdString(), &raw, &error)) {
-    ShowMessage({this, messageCaption_,
-                 error.code == EFBIG
-                     ? tr("%1 is too large to be a channel list.").arg(name)
-                     : tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)) +
-                           QLatin1Char('\n') + SystemErrorText(error.code),
-                 QMessageBox::Warning, QMessageBox::Ok});
-    return;
-  }
-  // UTF-8, or GBK as Chinese spreadsheets save CSV files.
-  const std::string text = ProfileText(raw, DetectEncoding(raw)).toStdString();
-  const ChannelCsvImport imported = ImportChannelCsv(text, view->GetBandLimits());
-  if (!imported.errors.empty()) {
-    QStringList lines{tr("No channel was imported. These lines cannot be taken:")};
-    for (std::size_t i = 0; i < imported.errors.size(); ++i) {
-      if (i == kListedErrors) {
-        lines
-            << tr("... and %1 more").arg(static_cast<int>(imported.errors.size()) - kListedErrors);
-        break;
-      }
-      const CsvError& error = imported.errors[i];
-      lines << QStringLiteral("%1:%2: %3")
-                   .arg(name)
-                   .arg(error.line)
-                   .arg(QString::fromStdString(error.reason));
-    }
-    ShowMessage({this, messageCaption_, lines.join(QLatin1Char('\n')), QMessageBox::Warning,
-                 QMessageBox::Ok});
-    return;
-  }
-  view->ReplaceChannels(ChannelsAsShown(imported.table, settings_.language()),
-                        tr("Import Channels"));
-}
-
 void CMainFrame::OnExportChannels() {
   CSelkanView* view = EditableView();
   if (view == nullptr) return;
@@ -184,7 +124,7 @@ void CMainFrame::OnExportChannels() {
   const QFileInfo document(QString::fromStdString(view->Document().PathName()));
   // The format is the file type chosen: this program's list or the
   // multi-radio programs' one. The last choice is offered again.
-  const std::string key = RegistryKeyFor(profile_.GetValue("Setup", "AppName", ""));
+  const std::string key = ProductRegistryKey(profile_);
   int format = registry_.ReadValueOrZero(key, "ChannelListFormat") == 1 ? 1 : 0;
   const auto path =
       AskFilePath({.parent = this,

@@ -10,6 +10,7 @@
 #include "editor/qt/cell_editors.h"
 #include "editor/qt/document_history.h"
 #include "editor/qt/grid_selection.h"
+#include "editor/qt/message_text.h"
 #include "platform/qt/message_box.h"
 
 namespace selkan {
@@ -117,30 +118,17 @@ void ChannelCommands::ShowPasteRefusals(const std::vector<PasteRefusal>& refusal
       break;
     }
     ++listed;
-    QString reason;
     switch (refusal.reason) {
-      case PasteRefusalReason::OutOfRange:
-        reason = TranslatedCellMessage(CellMessage::OutOfRange);
-        break;
-      case PasteRefusalReason::StepError:
-        reason = TranslatedCellMessage(CellMessage::StepError);
-        break;
-      case PasteRefusalReason::NotATone:
-        reason = tr("not a tone of the list");
-        break;
-      case PasteRefusalReason::NotAWord:
-        reason = tr("not a choice of this column");
-        break;
-      case PasteRefusalReason::NoFrequency:
-        reason = tr("the channel has no Rx Frequency");
-        break;
       case PasteRefusalReason::BeyondLastChannel:
         lines << tr("%n value(s) below channel 199", nullptr, refusal.count);
         continue;
       case PasteRefusalReason::BeyondLastColumn:
         lines << tr("%n value(s) right of the last column", nullptr, refusal.count);
         continue;
+      default:
+        break;
     }
+    const QString reason = MessageText(PasteRefusalText(refusal.reason), parts_.language);
     lines << tr("Channel %1, %2 \"%3\": %4")
                  .arg(refusal.channel)
                  .arg(QString::fromUtf8(ColumnTitle(refusal.column).In(parts_.language)))

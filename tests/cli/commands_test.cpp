@@ -42,7 +42,8 @@ class CliCommands : public testing::Test {
   // A configuration holding the CSV rows (after the header).
   std::string Configuration(const std::string& rows) {
     WriteBytes(Path("rows.csv"), std::string(kChannelCsvHeader) + "\n" + rows);
-    EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470"}), kExitOk);
+    EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470", "--quiet"}),
+              kExitOk);
     return Path("radio.dat");
   }
 
@@ -127,6 +128,54 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
   EXPECT_EQ(ReadBytes(Path("short.dat")), "abc");
 }
 
+// Rows go where --at or --append say, or replace all; a row that does not
+// fit stops the import unless --skip-unfit says to skip it; the summary goes
+// to stderr unless --quiet. Channels the import does not place keep every
+// byte of their records.
+TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
+  RadioImage image = BlankImage();
+  for (std::size_t i = offset::Channel(1); i < offset::Channel(5); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  const std::string dat = Path("radio.dat"), csv = Path("list.csv");
+  ASSERT_TRUE(SaveDatFile(dat, image));
+  WriteBytes(csv, "Location,Name,Frequency,Mode\n0,a,446.1,FM\n1,b,118.1,AM\n2,c,446.2,NFM\n");
+  const auto import = [&](Args options) {
+    Args args{csv, dat, "--band", "400-470"};
+    args.insert(args.end(), options.begin(), options.end());
+    return RunQuiet(RunImport, args);
+  };
+  const auto rx = [&](int channel) {
+    return Cell(DecodeChannels(LoadDatFile(dat).image, Language::English)[channel - 1], kColRx);
+  };
+  auto [code, errors] = import({"--at", "199"});
+  EXPECT_EQ(code, kExitBadInput);
+  for (const char* part : {"list.csv:3: Mode \"AM\"", "list.csv:4: no channel is left",
+                           "--skip-unfit imports the rows that fit (1)"})
+    EXPECT_NE(errors.find(part), std::string::npos) << errors;
+  EXPECT_EQ(LoadDatFile(dat).image, image);
+
+  std::tie(code, errors) = import({"--at", "5", "--skip-unfit"});
+  EXPECT_EQ(code, kExitOk);
+  for (const char* part : {"Channels imported: 2, into channels 5 to 6.", "Skipped line 3: Mode"})
+    EXPECT_NE(errors.find(part), std::string::npos) << errors;
+  const RadioImage placed = LoadDatFile(dat).image;
+  for (int channel : {1, 4, 7, 199}) {
+    const std::size_t at = offset::Channel(channel);
+    EXPECT_TRUE(std::equal(placed.begin() + at, placed.begin() + at + 16, image.begin() + at))
+        << channel;
+  }
+  EXPECT_EQ(rx(5) + rx(6), "446.10000446.20000");
+
+  std::tie(code, errors) = import({"--append", "--skip-unfit", "--quiet"});
+  EXPECT_EQ(code, kExitOk);
+  EXPECT_EQ(errors, "");
+  EXPECT_EQ(rx(7) + rx(8), "446.10000446.20000");
+
+  std::tie(code, errors) = import({"--skip-unfit"});
+  EXPECT_NE(errors.find("Location 0 → channel 1\n"), std::string::npos) << errors;
+  EXPECT_EQ(rx(1) + rx(2) + rx(3), "446.10000446.20000");
+}
+
 // Command lines as typed into a shell, beside a log holding "old\n". "-"
 // is standard output, and a descriptor named as a file stays a stream when
 // the shell sends it to the log, whose old line stays. Import changes its
@@ -169,6 +218,8 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv uhf.dat", kExitOk, ""},
       {"import vhf.csv uhf.dat --band 144-148", kExitOk, ""},
       {"import rows.csv odd.dat", kExitUsage, "gives no band for radio type index 9, band index 0"},
+      {"import rows.csv uhf.dat --at 200", kExitUsage, "--at must be a channel, 1 to 199"},
+      {"import rows.csv uhf.dat --at 2 --append", kExitUsage, "--at and --append exclude"},
       {"import vhf.csv link.dat", kExitOk, ""},
   };
   const std::string log = Path("log");

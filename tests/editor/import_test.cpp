@@ -1,15 +1,39 @@
-// Rows taken in from CSV files of this program and of radio lists.
+// Channel lists taken in from files: this program's own, the multi-radio
+// programs' and repeater directories (hand-made files in lists/), each row
+// through the rules of typing and pasting, then placed into the list.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/channel_csv.h"
-#include "editor/radio_list_csv.h"
+#include "editor/channel_list_import.h"
 #include "editor/row_import.h"
+#include "tests/support/file_tests.h"
 
 namespace selkan {
 namespace {
 
 constexpr BandLimits kUhf{40000000, 47000000};
+constexpr BandLimits kVhf{13600000, 17400000};
 constexpr BandLimits kAny{1000000, 99999999};
+
+std::string List(const std::string& name) {
+  return test::ReadBytes(std::string(SELKAN_SOURCE_DIR) + "/tests/editor/lists/" + name);
+}
+
+// Every line's problems as "line: text", one per line.
+std::string Problems(const std::vector<CsvError>& errors) {
+  std::string text;
+  for (const CsvError& error : errors)
+    text += std::to_string(error.line) + ": " + EnglishText(error.reason) + "\n";
+  return text;
+}
+
+std::string Lines(const std::vector<UserMessage>& messages) {
+  std::string text;
+  for (const UserMessage& message : messages) text += EnglishText(message) + "\n";
+  return text;
+}
 
 TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
   const struct {
@@ -17,11 +41,13 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
   } cases[] = {
       {{"438.1", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"},
        {"438.10000", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"}},
-      // Any cell after Rx given: empty Tx means "same as Rx", the rest defaults.
-      {{"438.1", "", "", "", "Low", "", ""},
-       {"438.10000", "438.10000", "None", "None", "Low", "On", "Wide"}},
+      // As a spreadsheet gives them back, as pasting takes them.
+      {{" 438.1 ", "", "67", "d023i", "high", "OFF", "wide"},
+       {"438.10000", "438.10000", "67.0", "D023I", "High", "Off", "Wide"}},
+      {{"438.1", "", "none", "254.10", "Low", "", ""},
+       {"438.10000", "438.10000", "None", "254.1", "Low", "On", "Wide"}},
       {{"438.1", "", "无", "无", "中", "关", "窄"},
-       {"438.10000", "438.10000", "无", "无", "中", "关", "窄"}},
+       {"438.10000", "438.10000", "None", "None", "Middle", "Off", "Narrow"}},
       // Receive-only rows keep Tx empty.
       {{"438.1", "", "", "", "", "", ""}, {"438.10000", "", "", "", "", "", ""}},
       {{"438.1", "", "", "D754I", "", "", ""}, {"438.10000", "", "", "D754I", "", "", ""}},
@@ -48,30 +74,29 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
     ChannelRow cells;
     BandLimits band;
     std::size_t problems;
-    const char* text;  // in the first problem
+    const char* text;  // in one of the problems
   } cases[] = {
       {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range"},
       {{"438.1", "438.003", "", "", "", "", ""}, kUhf, 1, "step value"},
       {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
-      {{"438.1", "", "67", "D023", "high", "Yes", "wide"}, kUhf, 5, ""},
+      // Each value is named as it was given, even one that looks like "%1".
+      {{"438.1", "", "67.05", "D023", "%1x", "Yes", "wide"}, kUhf, 4, "Power \"%1x\": not a"},
       // Settings without Rx, tones without a frequency, a lone Tx out of band.
       {{"", "438.1", "", "", "Low", "", ""}, kUhf, 1, ""},
       {{"", "470.005", "67.0", "", "", "", ""}, kUhf, 1, "Tx Frequency \"470.005\": Out of range"},
       {{"", "", "None", "", "", "", ""}, kUhf, 1, ""},
-      {{"", "", "", "67.0", "", "", ""}, kUhf, 1, ""},
-      {{"", "", "", "", "High", "", ""}, kUhf, 1, ""},
-      {{"", "", "", "", "", "On", ""}, kUhf, 1, ""},
       {{"", "", "", "", "", "", "Wide"}, kUhf, 1, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.cells[0] + "|" + c.cells[1] + "|" + c.cells[2]);
     const RowImport got = ImportChannelCells(c.cells, c.band);
     ASSERT_EQ(got.problems.size(), c.problems);
-    EXPECT_NE(got.problems[0].find(c.text), std::string::npos) << got.problems[0];
+    const std::string problems = Lines(got.problems);
+    EXPECT_NE(problems.find(c.text), std::string::npos) << problems;
     // A row whose Rx is refused or missing is not taken at all.
     EXPECT_TRUE(c.cells[0] == "438.1" || got.row == ChannelRow{});
   }
-  for (const char* tone : {"None ", "none", "67.00", "D23N", "D023n", "D023N ", "X", "D99999N"}) {
+  for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"}) {
     EXPECT_EQ(ImportChannelCells({"438.1", "", tone, "", "", "", ""}, kUhf).problems.size(), 1u)
         << tone;
   }
@@ -79,20 +104,41 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
 
 const std::string kCsvHeader(kChannelCsvHeader);
 
-TEST(ChannelsFromCsv, RowsInAnyOrderOthersEmpty) {
-  const ChannelCsvImport got = ChannelsFromCsv(
+TEST(OwnChannelList, RowsInAnyOrderOthersEmpty) {
+  const ChannelCsvImport got = ImportChannelCsv(
       "\xEF\xBB\xBF" + kCsvHeader + "\n199,470,,,,,,\n1,400,,,,Low,,\n\n50,,,,,,,\n", kUhf);
-  ASSERT_TRUE(got.errors.empty()) << got.errors[0].reason;
+  ASSERT_EQ(Problems(got.errors), "");
   EXPECT_EQ(got.table[198], (ChannelRow{"470.00000", "", "", "", "", "", ""}));
   EXPECT_EQ(got.table[0],
             (ChannelRow{"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}));
   for (int i = 1; i < 198; ++i) EXPECT_EQ(got.table[i], ChannelRow{}) << i;
   // The header alone clears every channel.
-  EXPECT_TRUE(ChannelsFromCsv(kCsvHeader, kUhf).errors.empty());
-  EXPECT_EQ(ChannelsFromCsv(kCsvHeader, kUhf).table, ChannelTable{});
+  EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).errors.size(), 0u);
+  EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).table, ChannelTable{});
 }
 
-TEST(ChannelsFromCsv, EveryBadLineIsReportedInLineOrder) {
+// A list back from a spreadsheet: titles in another order and case or in
+// Chinese, trailing empty fields and records, values as pasting takes them.
+TEST(OwnChannelList, AsASpreadsheetGivesItBack) {
+  const struct {
+    std::string text;
+    ChannelRow third;  // channel 3 after the import
+  } cases[] = {
+      {"w/n,CH,rx frequency,TX FREQUENCY,qt/dqt dec,QT/DQT Enc,power,Scan\r\n"
+       "narrow,3,438.1,,67,d023n,high,off\r\n,,,,,,,\r\n\r\n",
+       {"438.10000", "438.10000", "67.0", "D023N", "High", "Off", "Narrow"}},
+      {"信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,功率,扫描,宽/窄,,\n"
+       "3,438.1,438.2,无,无,低,开,宽,,\n",
+       {"438.10000", "438.20000", "None", "None", "Low", "On", "Wide"}},
+  };
+  for (const auto& c : cases) {
+    const ChannelCsvImport got = ImportChannelCsv(c.text, kUhf);
+    EXPECT_EQ(Problems(got.errors), "") << c.text;
+    EXPECT_EQ(got.table[2], c.third) << c.text;
+  }
+}
+
+TEST(OwnChannelList, EveryBadLineIsReportedInLineOrder) {
   const std::string csv = kCsvHeader +
                           "\r\n"
                           "1,438.1,,,,,,\r\n"       // 2: fine
@@ -105,46 +151,47 @@ TEST(ChannelsFromCsv, EveryBadLineIsReportedInLineOrder) {
                           "5,438.1,,,,Max,,\r\n"    // 9: bad word
                           "\"6,438.1\"x,,,,,,\r\n"  // 10: bad quoting
                           "7,,438.1,,,High,,\r\n"   // 11: power without Rx
-                          "8,438.1,,67,,,,\r\n"     // 12: bad tone
-                          " 9,438.1,,,,,,\r\n"      // 13: channel with a blank
-                          "10,438.1,,,,,,\r\n";     // 14: fine
-  const ChannelCsvImport got = ChannelsFromCsv(csv, kUhf);
+                          "8,438.1,,67.05,,,,\r\n"  // 12: bad tone
+                          "9,438.1,,,,,,,x\r\n"     // 13: something past the last column
+                          "10,438.1,,,,,,,\r\n";    // 14: fine
+  const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
   std::vector<int> lines;
   for (const CsvError& error : got.errors) lines.push_back(error.line);
   EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
-  EXPECT_NE(got.errors[2].reason.find("line 2"), std::string::npos);
-  EXPECT_NE(got.errors[4].reason.find("Out of range,please input again."), std::string::npos);
+  const std::string text = Problems(got.errors);
+  for (const char* reason :
+       {"5: channel 1 is already listed on line 2",
+        "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\""})
+    EXPECT_NE(text.find(reason), std::string::npos) << text;
 }
 
-TEST(ChannelsFromCsv, QuotedCellsAndMultiLineRecordsKeepLineNumbers) {
-  const ChannelCsvImport got = ChannelsFromCsv(
+TEST(OwnChannelList, QuotedCellsAndMultiLineRecordsKeepLineNumbers) {
+  const ChannelCsvImport got = ImportChannelCsv(
       kCsvHeader + "\n\"1\",\"438.1\",,,,\"High\",,\n2,\"438.1\n\",,,,,,\n3,x,,,,,,\n", kUhf);
   // Record 2 spans lines 3-4: the number text "438.1\n" reads as 438.1 like
   // a typed value; record 3 starts on line 5 and fails the range test.
   ASSERT_EQ(got.errors.size(), 1u);
   EXPECT_EQ(got.errors[0].line, 5);
-  EXPECT_EQ(Cell(got.table[0], kColPower), "High");
-  EXPECT_EQ(Cell(got.table[1], kColRx), "438.10000");
 }
 
 const std::string kListHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL\r\n";
 
-TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
+TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   const std::string csv =
       kListHeader +
       "1,Simplex,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,\r\n"
       "2,Repeater,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,4W,,\r\n"
-      "3,Down,445.000000,-,5.000000,TSQL,88.5,127.3,023,NN,023,Tone->Tone,FM,5.00,S,Mid,,\r\n"
-      "4,Split,440.100000,split,450.200000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,2.0W,,\r\n"
+      "3,Down,445.000000,-,5.000000,tsql,88.5,127.3,023,NN,023,Tone->Tone,fm,5.00,s,mid,,\r\n"
+      "4,Split,440.100000,Split,450.200000,DTCS,88.5,88.5,023,nr,023,Tone->Tone,FM,5.00,,2.0W,,\r\n"
       "5,Listen,462.562500,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,Low,,\r\n"
-      "6,X1,440.000000,,0.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,P,High,,\r\n"
+      "6,X1,440.000000,,0.000000,Cross,67,88.5,023,NR,754,Tone->DTCS,FM,5.00,P,High,,\r\n"
       "7,X2,440.000000,,0.000000,Cross,67.0,88.5,131,RN,754,DTCS->,FM,5.00,,Low,,\r\n"
       "8,X3,440.000000,,0.000000,Cross,67.0,88.5,131,NN,754,->Tone,FM,5.00,,Low,,\r\n"
       "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,Low,,\r\n";
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
-  ASSERT_TRUE(got.errors.empty()) << got.errors[0].reason;
+  ASSERT_EQ(Problems(got.errors), "");
   const std::vector<std::pair<int, ChannelRow>> expected = {
       {1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
       {2, {"442.50000", "447.50000", "None", "100.0", "High", "On", "Wide"}},
@@ -158,6 +205,212 @@ TEST(RadioListCsv, EveryColumnMapsOntoTheChannel) {
   };
   for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
+}
+
+// Real channel plans in the multi-radio programs' dialect, and repeater
+// directories: each imports, or says per line what the radio cannot hold.
+TEST(ChannelLists, EachFileImportsOrSaysWhy) {
+  const ChannelRow kNone{};
+  const struct {
+    const char* file;
+    BandLimits band;
+    const char* form;   // in what it was read as
+    int imported;       // rows that fit
+    std::string unfit;  // "line: reason" of those that do not
+    std::vector<std::pair<int, ChannelRow>> channels;
+  } cases[] = {
+      {"frs_gmrs.csv",
+       kUhf,
+       "multi-radio",
+       30,
+       "",
+       {{1, {"462.56250", "462.56250", "None", "None", "Middle", "On", "Wide"}},
+        {8, {"467.56250", "467.56250", "None", "None", "Low", "On", "Narrow"}},
+        {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}},
+        {31, kNone}}},
+      {"pmr446.csv",
+       kUhf,
+       "multi-radio",
+       16,
+       "",
+       {{1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
+        {16, {"446.19375", "446.19375", "None", "None", "Low", "On", "Narrow"}}}},
+      {"lpd433.csv",
+       kUhf,
+       "multi-radio",
+       69,
+       "",
+       {{69, {"434.77500", "434.77500", "None", "None", "Low", "On", "Narrow"}}}},
+      {"marine_vhf.csv",
+       kVhf,
+       "multi-radio",
+       20,
+       "22: Mode \"AM\": the radio works in FM (Wide) and NFM (Narrow) only\n",
+       {{1, {"160.65000", "156.05000", "None", "None", "High", "On", "Wide"}},
+        {6, {"156.65000", "156.65000", "None", "None", "Low", "On", "Wide"}},
+        {8, {"156.80000", "156.80000", "None", "None", "High", "Off", "Wide"}},
+        {18, {"162.55000", "", "", "", "", "", ""}},
+        {21, kNone}}},
+      {"dir_uplink.csv",
+       kAny,
+       "repeater directory (Frequency, Input Freq, Offset, Uplink Tone, Downlink Tone, Mode)",
+       4,
+       "",
+       {{1, {"146.94000", "146.34000", "None", "100.0", "High", "On", "Wide"}},
+        {2, {"444.10000", "449.10000", "D023N", "D023N", "High", "On", "Wide"}},
+        {3, {"147.30000", "147.90000", "None", "None", "High", "On", "Wide"}},
+        {4, {"443.52500", "448.52500", "141.3", "D754I", "High", "On", "Narrow"}}}},
+      {"dir_output_pl.csv",
+       kAny,
+       "(Output, Input, Offset, PL)",
+       3,
+       "",
+       {{1, {"145.29000", "144.69000", "None", "88.5", "High", "On", "Wide"}},
+        {2, {"224.94000", "223.34000", "None", "103.5", "High", "On", "Wide"}},
+        {3, {"442.00000", "447.00000", "None", "None", "High", "On", "Wide"}}}},
+      {"dir_offset_tone.csv",
+       kAny,
+       "(Frequency, Offset, Tone)",
+       3,
+       "5: Offset \"0.6\" has no sign: write +0.6 for an input above the output, -0.6 for one "
+       "below\n",
+       {{1, {"442.50000", "447.50000", "None", "103.5", "High", "On", "Wide"}},
+        {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
+        {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
+        {4, kNone}}},
+      {"dir_access_tsq.csv",
+       kUhf,
+       "(Output Freq, Input Freq, Access Tone, TSQ, Mode)",
+       2,
+       "4: Mode \"DMR\": the radio works in FM (Wide) and NFM (Narrow) only\n",
+       {{1, {"438.82500", "431.22500", "D311N", "D311N", "High", "On", "Narrow"}},
+        {2, {"439.00000", "431.40000", "77.0", "77.0", "High", "On", "Wide"}}}},
+      // Another radio's band: every row says so, and what the band is named.
+      {"marine_vhf.csv", kUhf, "multi-radio", 0, "", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const ChannelListRead read = ReadChannelList(List(c.file), c.band);
+    ASSERT_FALSE(read.refusal) << EnglishText(read.refusal->reason);
+    EXPECT_NE(EnglishText(read.form).find(c.form), std::string::npos) << EnglishText(read.form);
+    const ImportOutcome got = PlaceChannels(read, ChannelTable(), {}, Language::English);
+    EXPECT_EQ(got.imported, c.imported);
+    if (c.imported == 0) {
+      EXPECT_EQ(got.unfit.size(), 21u);
+      EXPECT_NE(Problems(got.unfit).find("2: Rx Frequency \"160.650000\": Out of range"),
+                std::string::npos);
+    } else {
+      EXPECT_EQ(Problems(got.unfit), c.unfit);
+    }
+    for (const auto& [channel, row] : c.channels) EXPECT_EQ(got.table[channel - 1], row) << channel;
+  }
+}
+
+// A header with columns of frequencies, offsets or tones that no list this
+// program reads has is refused, naming them; others say what is read.
+TEST(ChannelLists, HeadersOfNoKnownListAreRefused) {
+  const struct {
+    const char* text;
+    const char* reason;
+  } cases[] = {
+      {"Frequency,RX Tone,TX Tone\n146.52,88.5,88.5\n", "the columns RX Tone, TX Tone hold"},
+      {"Location,Frequency,Duplex,Offset,Tx Offset\n", "the columns Tx Offset hold"},
+      // Columns of known lists, in no known combination.
+      {"Output,Uplink Tone\n", "the columns Output, Uplink Tone hold"},
+      {"Frequency,Output,Input\n", "the columns Frequency, Output, Input hold"},
+      {"CH,Rx Frequency,Power\n", "the header must name the columns CH,Rx Frequency,"},
+      {"Name,Comment\nA,b\n", "the header names no channel list"},
+      {"", "the header names no channel list"},
+      {"\"open\n", "quoted field is never closed"},
+  };
+  for (const auto& c : cases) {
+    const ChannelListRead read = ReadChannelList(c.text, kAny);
+    ASSERT_TRUE(read.refusal) << c.text;
+    EXPECT_EQ(read.refusal->line, 1);
+    EXPECT_NE(EnglishText(read.refusal->reason).find(c.reason), std::string::npos)
+        << EnglishText(read.refusal->reason);
+    EXPECT_TRUE(read.rows.empty());
+  }
+}
+
+// Where the rows go: channels 1-3 and 10 are in use before.
+TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
+  ChannelTable current;
+  for (int channel : {1, 2, 3, 10}) current[channel - 1] = {"440.00000", "", "", "", "", "", ""};
+  const std::string own = kCsvHeader + "\n6,438.1,,,,Low,,\n7,,,,,,,\n5,438.2,,,,High,,\n";
+  const std::string located = kListHeader + "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n" +
+                              "7,c,438.3,,,,,,,,,,,,,,,\n";
+  const struct {
+    const std::string& text;
+    ImportPlace place;
+    std::vector<int> used;  // the channels in use after it, ascending
+    int imported, first, last;
+    std::string unfit;
+  } cases[] = {
+      {own, {}, {5, 6}, 2, 5, 6, ""},
+      {own, {ImportPlacement::kFrom, 2}, {1, 2, 3, 10}, 2, 2, 3, ""},
+      {own, {ImportPlacement::kAppend}, {1, 2, 3, 10, 11, 12}, 2, 11, 12, ""},
+      {own,
+       {ImportPlacement::kFrom, 199},
+       {1, 2, 3, 10, 199},
+       1,
+       199,
+       199,
+       "2: no channel is left for this row after channel 199\n"},
+      // Rows that name none of 1 to 199 go in file order.
+      {located, {}, {1, 2, 3}, 3, 1, 3, ""},
+      {located, {ImportPlacement::kFrom, 3}, {1, 2, 3, 4, 5, 10}, 3, 3, 5, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 8) + " at " + std::to_string(c.place.first));
+    const ImportOutcome got =
+        PlaceChannels(ReadChannelList(c.text, kUhf), current, c.place, Language::Chinese);
+    std::vector<int> used;
+    for (int channel = 1; channel <= 199; ++channel) {
+      if (!Cell(got.table[channel - 1], kColRx).empty()) used.push_back(channel);
+    }
+    EXPECT_EQ(used, c.used);
+    EXPECT_EQ(std::tie(got.imported, got.firstChannel, got.lastChannel),
+              std::tie(c.imported, c.first, c.last));
+    EXPECT_EQ(Problems(got.unfit), c.unfit);
+  }
+  // The rows go in the order of their channels, shown in the grid's language;
+  // what they leave stays as it was.
+  const ImportOutcome from = PlaceChannels(ReadChannelList(own, kUhf), current,
+                                           {ImportPlacement::kFrom, 2}, Language::Chinese);
+  EXPECT_EQ(from.table[1], (ChannelRow{"438.20000", "438.20000", "无", "无", "高", "开", "宽"}));
+  EXPECT_EQ(Cell(from.table[2], kColRx), "438.10000");
+  EXPECT_EQ(from.table[9], current[9]);
+  // With channel 199 in use, nothing can be appended.
+  current[198] = current[0];
+  EXPECT_EQ(PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kAppend},
+                          Language::English)
+                .unfit.size(),
+            2u);
+}
+
+TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
+  const auto summary = [](const std::string& text, BandLimits band, ImportPlace place) {
+    const ChannelListRead read = ReadChannelList(text, band);
+    return Lines(ImportSummary(read, PlaceChannels(read, ChannelTable(), place, Language::English),
+                               place.kind));
+  };
+  const std::string pmr = summary(List("pmr446.csv"), kUhf, {});
+  for (const char* part : {": 16.", "Columns ignored: name, tstep, comment.",
+                           "Locations 0 to 15 → channels 1 to 16\n"})
+    EXPECT_NE(pmr.find(part), std::string::npos) << pmr;
+  const std::string marine = summary(List("marine_vhf.csv"), kVhf, {ImportPlacement::kFrom, 100});
+  for (const char* part : {": 20, into channels 100 to 119.", "Skipped line 22: Mode \"AM\""})
+    EXPECT_NE(marine.find(part), std::string::npos) << marine;
+  EXPECT_EQ(marine.find("Renumbered"), std::string::npos) << marine;
+  const std::string gaps =
+      summary(kListHeader +
+                  "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
+                  "7,d,438.4,,,,,,,,,,,,,,,\n",
+              kUhf, {});
+  EXPECT_NE(gaps.find("Locations 0 to 1 → channels 1 to 2\nLocation 7 → channel 4\n"),
+            std::string::npos)
+      << gaps;
 }
 
 }  // namespace

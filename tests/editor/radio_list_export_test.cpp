@@ -6,6 +6,7 @@
 #include <random>
 
 #include "editor/channel_csv.h"
+#include "editor/channel_list_import.h"
 #include "model/tone_table.h"
 
 namespace selkan {
@@ -96,7 +97,8 @@ TEST(RadioListExport, EveryImageReadsBackToTheSameBytes) {
     const RadioImage image = RandomImage(seed);
     const RadioListExport list = ChannelsToRadioList(DecodeChannels(image, Language::English));
     const ChannelCsvImport read = ImportChannelCsv(list.csv, kRecordLimits);
-    ASSERT_TRUE(read.errors.empty()) << read.errors[0].line << ": " << read.errors[0].reason;
+    ASSERT_TRUE(read.errors.empty())
+        << read.errors[0].line << ": " << EnglishText(read.errors[0].reason);
     RadioImage expected = image, got = image;
     for (const OmittedChannel& omitted : list.omitted) {
       ASSERT_EQ(omitted.reason, RadioListOmission::TransmitOnly);

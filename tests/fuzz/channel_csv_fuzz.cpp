@@ -2,6 +2,7 @@
 // that imports goes into an image, exports, and imports again to the same
 // channels and the same image.
 #include "editor/channel_csv.h"
+#include "editor/channel_list_import.h"
 #include "model/channel_codec.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -16,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace selkan;
   using namespace selkan::fuzz;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const ChannelCsvImport first = ChannelsFromCsv(text, kRecordLimits);
+  const ChannelCsvImport first = ImportChannelCsv(text, kRecordLimits);
   if (!first.errors.empty()) {
     for (const CsvError& error : first.errors) {
-      Check(error.line >= 1 && !error.reason.empty(), "an error has a line and a reason");
+      Check(error.line >= 1 && !EnglishText(error.reason).empty(),
+            "an error has a line and a reason");
     }
     return 0;
   }
@@ -27,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   EncodeChannels(first.table, image);
   for (const Language language : {Language::English, Language::Chinese}) {
     const std::string exported = ChannelsToCsv(DecodeChannels(image, language));
-    const ChannelCsvImport again = ChannelsFromCsv(exported, kRecordLimits);
+    const ChannelCsvImport again = ImportChannelCsv(exported, kRecordLimits);
     Check(again.errors.empty(), "an exported list imports");
     RadioImage reimported = image;
     EncodeChannels(again.table, reimported);

@@ -13,6 +13,7 @@
 #include "editor/cell_commit.h"
 #include "editor/cell_values.h"
 #include "editor/channel_csv.h"
+#include "editor/channel_list_import.h"
 #include "editor/radio_list_export.h"
 #include "platform/decimal.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const long lines = 1 + std::count(text.begin(), text.end(), '\n');
   int previous = 1;
   for (const CsvError& error : got.errors) {
-    Check(previous <= error.line && error.line <= lines && !error.reason.empty(),
+    Check(previous <= error.line && error.line <= lines && !EnglishText(error.reason).empty(),
           "every error names a line of the file, in line order");
     previous = error.line;
   }

@@ -441,38 +441,69 @@ class ProgramTest : public QObject {
     QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
   }
 
-  // A list comes in as one step, or not at all when a line is bad; what is
-  // being typed goes out too, in the format of the file type chosen (offered
-  // again next time); a list that cannot be written is said, and so are the
-  // channels the multi-radio list leaves out.
+  // A list comes in where the user says, as one step, and is summed up; a
+  // list with rows that do not fit comes in only when the user says to skip
+  // them; what is being typed goes out too, in the format of the file type
+  // chosen (offered again next time); a list that cannot be written is said,
+  // and so are the channels the multi-radio list leaves out.
   void channelListsInAndOut() {
     Program p;
     p.dir.WriteFile("own.csv",
                     "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
                     "2,145.5,,,,Low,,\r\n");
-    p.dir.WriteFile("bad.csv", "Location,Frequency\n1,145.0\n7,\n");
-    p.answers.paths = {p.dir.Path("own.csv"), p.dir.Path("bad.csv"), p.dir.Path("out.csv"),
-                       p.dir.Path("no/such/dir/x.csv")};
+    p.dir.WriteFile("bad.csv", "Location,Name,Frequency\n1,a,145.0\n7,b,\n");
+    const QString own = p.dir.Path("own.csv"), bad = p.dir.Path("bad.csv");
     QAction* import = p.frame->Action(command::kImportChannels);
-    import->trigger();
+    QUndoStack* history = p.view->UndoStack();
+    const auto run = [&](const QString& path, std::deque<QMessageBox::StandardButton> buttons) {
+      p.answers.messages.clear();
+      p.answers.paths = {path};
+      p.answers.buttons = std::move(buttons);
+      import->trigger();
+      QVERIFY(p.answers.buttons.empty());
+    };
+    // Replacing all asks no more while no channel is in use.
+    run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
-    import->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{1});
-    QVERIFY(p.answers.messages[0].text.contains("bad.csv:3: "));
-    QCOMPARE(p.view->UndoStack()->count(), 1);
-    QCOMPARE(Row(p.view, 2).value(0), QString("145.50000"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text.contains("own.csv"));
+    QVERIFY(p.answers.messages[1].text.contains("Channels imported: 1."));
+    // From the first selected channel, then after the last in use.
+    p.view->SelectCells({5, 1, 6, 1});
+    run(own, {QMessageBox::YesToAll});
+    QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
+    run(own, {QMessageBox::NoToAll});
+    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
+    QCOMPARE(history->count(), 3);
+    // Replacing all names the channels in use; the unfit row is listed, and
+    // nothing changes until the user says to skip it.
+    run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
+    QVERIFY(p.answers.messages[1].text.contains("The 3 channels in use now"));
+    QVERIFY(
+        p.answers.messages[2].text.contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
+    QCOMPARE(history->count(), 3);
+    run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
+    QVERIFY(p.answers.messages[3].text.contains("Skipped line 3"));
+    QCOMPARE(Row(p.view, 1).value(0), QString("145.00000"));
+    QCOMPARE(Row(p.view, 2).value(0), QString());
+    // One step undoes it.
+    p.frame->Action(command::kEditUndo)->trigger();
+    QCOMPARE(Row(p.view, 1).value(0), QString());
+    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");
+    p.answers.messages.clear();
+    p.answers.paths = {p.dir.Path("out.csv"), p.dir.Path("no/such/dir/x.csv")};
     p.frame->Action(command::kExportChannels)->trigger();
     const QByteArray csv = p.dir.ReadFile("out.csv");
     QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
     QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
-    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QCOMPARE(p.answers.messages.size(), std::size_t{0});
     p.frame->Action(command::kExportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QVERIFY(p.answers.messages[1].text.contains("x.csv"));
+    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QVERIFY(p.answers.messages[0].text.contains("x.csv"));
 
     p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
     p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};
@@ -482,46 +513,27 @@ class ProgramTest : public QObject {
       QVERIFY(p.dir.ReadFile(file).contains("\r\n2,,145.500000,,0.000000,,88.5,"));
     }
     QCOMPARE(p.answers.offeredFilter, 1);
-    QCOMPARE(p.answers.messages.size(), std::size_t{4});
-    QVERIFY(p.answers.messages[2].text.startsWith(
+    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY(p.answers.messages[1].text.startsWith(
         "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
   }
 
-  // Each chooser starts in the folder last used for its kind of file, in
-  // this run and the next; else in the document's folder or the home folder,
-  // never the program's.
-  void fileChoosersStartWhereTheUserLastWas() {
-    ProgramDir dir;
-    QTemporaryDir places;
-    for (const char* folder : {"dat", "csv", "pdf"}) QVERIFY(QDir(places.path()).mkdir(folder));
-    const auto in = [&places](const char* path) { return places.filePath(path); };
-    const QString home = QDir::homePath();
-    Answers answers;
-    using namespace command;
-    std::unique_ptr<StartedApp> run;
-    const auto ask = [&](int id, const QString& answer = {}) {
-      answers.paths = {answer};
-      run->app.MainFrame()->Action(id)->trigger();
-      return answers.prompts.back().proposedPath;
-    };
-    run = std::make_unique<StartedApp>(dir, QString(),
-                                       std::make_unique<QSettingsRegistry>(in("registry.ini")));
-    QCOMPARE(ask(kFileOpen), home);
-    QCOMPARE(ask(kFileSaveAs, in("dat/one.dat")), home + "/Selkan.dat");
-    QCOMPARE(ask(kFileSaveAs), in("dat/one.dat"));  // its own file
-    QCOMPARE(ask(kImportChannels), home);
-    QCOMPARE(ask(kExportChannels, in("csv/list.csv")), in("dat/one.csv"));
-    QCOMPARE(ask(kExportPdf, in("pdf/one.pdf")), in("dat/one.pdf"));
-    QCOMPARE(ask(kImportChannels), in("csv"));
-    QCOMPARE(ask(kFileCompare), in("dat"));
-    run.reset();
-    QVERIFY(QDir(in("csv")).removeRecursively());
-    run = std::make_unique<StartedApp>(dir, QString(),
-                                       std::make_unique<QSettingsRegistry>(in("registry.ini")));
-    QCOMPARE(ask(kFileOpen), in("dat"));
-    QCOMPARE(ask(kExportPdf), in("pdf/Selkan.pdf"));
-    QCOMPARE(ask(kImportChannels), home);
-    QVERIFY(answers.messages.empty() && QFile::exists(in("pdf/one.pdf")));
+  // The Chinese program gives every reason of an import in Chinese; a list
+  // of which no row fits is refused before asking where it goes.
+  void importReasonsInTheUsersLanguage() {
+    Program p(QStringLiteral("Chinese"));
+    p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
+    p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
+    p.dir.WriteFile("none.csv", "Location,Frequency\n1,480\n");
+    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
+    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
+    for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    QVERIFY2(p.answers.messages[0].text.contains("列 RX Tone 含有频率"),
+             qPrintable(p.answers.messages[0].text));
+    QVERIFY2(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"),
+             qPrintable(p.answers.messages[2].text));
+    QVERIFY(p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围"));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "editor/channel_csv.h"
+#include "editor/channel_list_import.h"
 #include "model/channel_codec.h"
 #include "model/product_info.h"
 #include "platform/input_file.h"
@@ -19,31 +19,53 @@ namespace selkan::cli {
 namespace {
 
 constexpr const char* kCommand = "import";
-constexpr const char* kUsage = "selkan-cli import FILE.csv FILE.dat [--band LOW-HIGH]";
+constexpr const char* kUsage =
+    "selkan-cli import FILE.csv FILE.dat [--band LOW-HIGH] [--at N | --append] [--skip-unfit] "
+    "[--quiet]";
 constexpr const char* kHelp =
-    "usage: selkan-cli import FILE.csv FILE.dat [--band LOW-HIGH]\n"
+    "usage: selkan-cli import FILE.csv FILE.dat [--band LOW-HIGH] [--at N | --append]\n"
+    "                        [--skip-unfit] [--quiet]\n"
     "\n"
-    "Puts the channels of a CSV file, in the form export writes, into a\n"
-    "configuration file. Each row is taken as if typed into an empty row of\n"
-    "the channel grid; channels the file does not list become empty. Every\n"
-    "other byte of FILE.dat is kept; a missing FILE.dat is made as by new\n"
-    "(a link to a missing file makes that file). FILE.dat must be a file:\n"
-    "\"-\", a FIFO or a device is refused.\n"
-    "Rows may come in any order; words may be English or Chinese. When any\n"
-    "line is bad, every bad line is reported and FILE.dat is not touched.\n"
+    "Puts the channels of a CSV file into a configuration file. Each row is\n"
+    "taken as if typed into an empty row of the channel grid. Every other byte\n"
+    "of FILE.dat is kept; a missing FILE.dat is made as by new (a link to a\n"
+    "missing file makes that file). FILE.dat must be a file: \"-\", a FIFO or a\n"
+    "device is refused. When a row does not fit (the radio cannot hold it, or\n"
+    "no channel is left for it), every such row is reported with its line and\n"
+    "FILE.dat is not touched. A summary of the import goes to stderr: what the\n"
+    "file was read as, the channels imported, the columns ignored, the rows\n"
+    "renumbered and skipped.\n"
     "\n"
-    "Channel lists of multi-radio programming programs and repeater\n"
-    "directories are read too: their header names the columns (Location,\n"
-    "Name, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode,\n"
-    "DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment)\n"
-    "in any order. Location picks the channel when every row's is 1 to 199,\n"
-    "otherwise the rows fill channels 1, 2, 3... in file order.\n"
+    "The file is one of:\n"
+    "- the form export writes: the header CH,Rx Frequency,...,W/N with the\n"
+    "  columns in any order and letter case; words in English or Chinese,\n"
+    "  tones such as 67 for 67.0;\n"
+    "- a channel list of multi-radio programming programs: the header names\n"
+    "  Location and Frequency, and Name, Duplex, Offset, Tone, rToneFreq,\n"
+    "  cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep,\n"
+    "  Skip, Power, Comment ...; Location picks the channel when every row's is\n"
+    "  1 to 199, otherwise the rows go in file order;\n"
+    "- a repeater directory: an output frequency column (Frequency, Output,\n"
+    "  Output Freq) to Rx, the input frequency (Input, Input Freq) or the\n"
+    "  signed offset (Offset, Shift) to Tx, the uplink tone (Uplink Tone,\n"
+    "  Access Tone, PL, CTCSS, Tone) to Enc, the downlink tone (Downlink Tone,\n"
+    "  TSQ) to Dec, Mode to W/N; rows in file order.\n"
+    "A header with other columns of frequencies, offsets or tones is refused.\n"
     "\n"
     "  --band LOW-HIGH   accept only frequencies from LOW to HIGH MHz, whole\n"
     "                    numbers, e.g. 400-470 (default: the band of FILE.dat's\n"
-    "                    radio type and band in Selkan.ini, as in the program)\n";
+    "                    radio type and band in Selkan.ini, as in the program)\n"
+    "  --at N            place the rows from channel N on, over the channels\n"
+    "                    there, and keep the others (default: replace all)\n"
+    "  --append          place the rows after the last channel in use\n"
+    "  --skip-unfit      import the rows that fit and skip the others\n"
+    "  --quiet           no summary\n";
 
-constexpr std::array<OptionSpec, 1> kOptions{{{"--band", true}}};
+constexpr std::array<OptionSpec, 5> kOptions{{{"--band", true},
+                                              {"--at", true},
+                                              {"--append", false},
+                                              {"--skip-unfit", false},
+                                              {"--quiet", false}}};
 
 // Every frequency a channel record can hold: 8 digits, and a top byte other
 // than 0x00, which would read back as no frequency.
@@ -98,6 +120,24 @@ bool IsConfigurationFileOrReport(const std::string& datPath, SaveTarget* target)
   return true;
 }
 
+// Where --at or --append place the rows; nullopt after a usage error.
+std::optional<ImportPlace> PlaceOrReport(const ParsedArgs& parsed, int* exitCode) {
+  const std::string* at = parsed.Value("--at");
+  if (at != nullptr && parsed.Has("--append")) {
+    *exitCode = UsageError(kCommand, "--at and --append exclude each other", kUsage);
+    return std::nullopt;
+  }
+  if (at == nullptr)
+    return ImportPlace{
+        parsed.Has("--append") ? ImportPlacement::kAppend : ImportPlacement::kReplaceAll, 1};
+  const std::optional<int> first = ParseIntInRange(*at, 1, offset::kChannelCount);
+  if (!first) {
+    *exitCode = UsageError(kCommand, "--at must be a channel, 1 to 199", kUsage);
+    return std::nullopt;
+  }
+  return ImportPlace{ImportPlacement::kFrom, *first};
+}
+
 }  // namespace
 
 int RunImport(const Args& args) {
@@ -112,6 +152,9 @@ int RunImport(const Args& args) {
       return UsageError(kCommand, "--band must be LOW-HIGH in whole MHz, such as 400-470", kUsage);
     }
   }
+  const std::optional<ImportPlace> place = PlaceOrReport(*parsed, &exitCode);
+  if (!place) return exitCode;
+  const bool skipUnfit = parsed->Has("--skip-unfit");
   const std::string& csvPath = parsed->positionals[0];
   const std::string& datPath = parsed->positionals[1];
   SaveTarget target;
@@ -131,16 +174,37 @@ int RunImport(const Args& args) {
     if (const int code = OwnBandOrReport(*image, datPath, &*limits); code != kExitOk) return code;
   }
 
-  const ChannelCsvImport imported = ImportChannelCsv(text, *limits);
-  if (!imported.errors.empty()) {
-    for (const CsvError& bad : imported.errors) {
-      PrintError(kCommand, csvPath + ":" + std::to_string(bad.line) + ": " + bad.reason);
+  const ChannelListRead read = ReadChannelList(text, *limits);
+  const ChannelTable current = DecodeChannels(*image, Language::English);
+  const ImportOutcome outcome = PlaceChannels(read, current, *place, Language::English);
+  if (!outcome.unfit.empty() && (!skipUnfit || outcome.imported == 0)) {
+    for (const CsvError& bad : outcome.unfit) {
+      PrintError(kCommand,
+                 csvPath + ":" + std::to_string(bad.line) + ": " + EnglishText(bad.reason));
     }
     PrintError(kCommand, datPath + " is left unchanged");
+    if (outcome.imported > 0) {
+      PrintError(kCommand, "--skip-unfit imports the rows that fit (" +
+                               std::to_string(outcome.imported) + ") and skips these");
+    }
     return kExitBadInput;
   }
-  EncodeChannels(imported.table, *image);
-  return SaveImageOrReport(kCommand, datPath, *image) ? kExitOk : kExitBadInput;
+  RadioImage changed = *image;
+  EncodeChannels(outcome.table, changed);
+  // Placed into part of the list, the channels it leaves keep their bytes.
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+    if (place->kind == ImportPlacement::kReplaceAll ||
+        outcome.table[channel - 1] != current[channel - 1])
+      continue;
+    const std::size_t at = offset::Channel(channel);
+    std::copy_n(image->begin() + at, offset::kChannelRecordSize, changed.begin() + at);
+  }
+  if (!SaveImageOrReport(kCommand, datPath, changed)) return kExitBadInput;
+  if (!parsed->Has("--quiet")) {
+    for (const UserMessage& line : ImportSummary(read, outcome, place->kind))
+      PrintError(kCommand, EnglishText(line));
+  }
+  return kExitOk;
 }
 
 }  // namespace selkan::cli

@@ -181,8 +181,8 @@
       <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-      <source>Replace the channels by those of a CSV channel list</source>
-      <translation>用 CSV 信道列表中的信道替换全部信道</translation>
+      <source>Put the channels of a CSV channel list into the document</source>
+      <translation>把 CSV 信道列表中的信道放入文件</translation>
     </message>
     <message>
       <source>&amp;Export Channels...</source>

@@ -183,8 +183,8 @@
       <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-      <source>Replace the channels by those of a CSV channel list</source>
-      <translation>Replace the channels by those of a CSV channel list</translation>
+      <source>Put the channels of a CSV channel list into the document</source>
+      <translation>Put the channels of a CSV channel list into the document</translation>
     </message>
     <message>
       <source>&amp;Export Channels...</source>

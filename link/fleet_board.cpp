@@ -53,8 +53,17 @@ FleetText FleetBoard::PortText(std::size_t port) const {
 }
 
 int FleetBoard::PortPercent(std::size_t port) const {
-  const std::optional<FleetPortStatus>& status = ports_[port].status;
-  return status && status->phase == FleetPhase::kWriting ? status->percent : -1;
+  const Port& p = ports_[port];
+  if (!p.status) return -1;
+  switch (p.status->phase) {
+    case FleetPhase::kWriting:
+      return p.status->percent;
+    case FleetPhase::kWaitingForRemoval:
+    case FleetPhase::kWaitingForNext:
+      return p.last && p.last->Succeeded() ? 100 : -1;  // the radio done is full
+    default:
+      return -1;
+  }
 }
 
 bool FleetBoard::Ended() const {

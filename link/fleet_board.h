@@ -27,8 +27,8 @@ class FleetBoard {
   std::size_t PortCount() const { return ports_.size(); }
   const std::string& PortName(std::size_t port) const { return ports_[port].name; }
   FleetText PortText(std::size_t port) const;
-  // The progress of the step a port is at, in percent; -1 while it writes
-  // no radio.
+  // The progress of the step a port is at, in percent; 100 while a radio
+  // that succeeded waits to go; -1 otherwise.
   int PortPercent(std::size_t port) const;
 
   // Every port's loop has ended.

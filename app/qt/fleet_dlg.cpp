@@ -94,6 +94,9 @@ CFleetDlg::CFleetDlg(FleetContext context, QWidget* parent)
 
   document_ = new QLabel(this);
   document_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont bold;
+  bold.setBold(true);
+  document_->setFont(bold);
   auto* fixedAtStart = new QLabel(
       tr("Every radio gets the document as it is when Start is pressed: later edits of the "
          "document do not reach the radios of a run already started."),
@@ -138,6 +141,7 @@ CFleetDlg::CFleetDlg(FleetContext context, QWidget* parent)
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setFixedWidth(140);
+    connect(box, &QCheckBox::toggled, this, &CFleetDlg::UpdateControls);
     portGrid->addWidget(box, port, 0);
     portGrid->addWidget(status, port, 1);
     portGrid->addWidget(bar, port, 2);
@@ -438,7 +442,12 @@ void CFleetDlg::UpdateControls() {
   const bool running = Running();
   for (const char* name : {"backup", "verify", "stopOnFailure", "confirm"})
     Check(QString::fromLatin1(name))->setEnabled(!running);
-  for (int port = 0; port < kPorts; ++port) PortCheck(port)->setEnabled(!running);
+  for (int port = 0; port < kPorts; ++port) {
+    PortCheck(port)->setEnabled(!running);
+    // A bar for each port chosen.
+    PortProgress(port)->setEnabled(PortCheck(port)->isChecked());
+    PortProgress(port)->setTextVisible(PortCheck(port)->isChecked());
+  }
   count_->setEnabled(!running);
   Button("start")->setEnabled(!running);
   Button("stop")->setEnabled(running && !run_->stopping);

@@ -1,60 +1,29 @@
 #include "link/fleet.h"
 
+#include <limits>
+#include <memory>
+
+#include "link/backup_store.h"
 #include "link/fleet_log.h"
-#include "link/protocol.h"
+#include "link/fleet_text.h"
 
 namespace selkan {
 
-namespace {
+std::string FleetRecord::Result() const { return EnglishText(FleetResultText(*this, mismatches)); }
 
-constexpr std::size_t kMismatchesNamed = 3;
-
-std::string BrokeOff(std::size_t blocks) {
-  return "broke off at block " + std::to_string(blocks) + " of " +
-         std::to_string(protocol::kWriteBlocks);
-}
-
-std::string VerifyFailed(const std::vector<ImageDifference>& mismatches) {
-  std::string text = "verify failed: ";
-  for (std::size_t i = 0; i < mismatches.size() && i < kMismatchesNamed; ++i) {
-    if (i > 0) text += "; ";
-    text += DifferenceLine(mismatches[i]);
-  }
-  if (mismatches.size() > kMismatchesNamed) {
-    text += "; " + std::to_string(mismatches.size() - kMismatchesNamed) + " more";
-  }
-  return text;
-}
-
-}  // namespace
-
-std::string FleetRecord::Result() const {
-  const bool written = step == WriteStep::kVerify;  // the write itself went through
-  switch (outcome) {
-    case TransferOutcome::kCompleted:
-      return verify ? "verified" : "written";
-    case TransferOutcome::kRadioMismatch:
-      return "wrong type";
-    case TransferOutcome::kVerifyMismatch:
-      return VerifyFailed(mismatches);
-    case TransferOutcome::kBackupNotSaved:
-      return "backup not kept (" + backupError + "); nothing written";
-    case TransferOutcome::kCommunicationError:
-      return written ? "written; no answer after the wake-up for the verify"
-                     : "no answer after the wake-up";
-    case TransferOutcome::kPortError:
-      return written ? "written; the port could not be opened for the verify"
-                     : "the port could not be opened; nothing written";
-    case TransferOutcome::kProgramInterrupt:
-      if (step == WriteStep::kWrite) return BrokeOff(blocksWritten);
-      return written ? "written; the verify read broke off"
-                     : "the backup read broke off; nothing written";
-    case TransferOutcome::kCancelled:
-      if (step == WriteStep::kWrite && blocksWritten > 0)
-        return BrokeOff(blocksWritten) + " (stopped)";
-      return written ? "written; stopped during the verify" : "stopped; nothing written";
-  }
-  return "unknown";
+std::function<std::optional<std::string>(const RadioImage&, const std::string&, std::string*)>
+KeepEveryBackupIn(std::filesystem::path folder,
+                  std::function<std::string(const RadioImage& radio)> label) {
+  auto store =
+      std::make_shared<BackupStore>(std::move(folder), std::numeric_limits<std::size_t>::max());
+  return [store, label = std::move(label)](const RadioImage& radio,
+                                           const std::string& identification,
+                                           std::string* error) -> std::optional<std::string> {
+    const auto path =
+        store->Save(radio, label(radio), std::chrono::system_clock::now(), error, identification);
+    if (!path) return std::nullopt;
+    return path->string();
+  };
 }
 
 Fleet::Fleet(FleetOptions options, FleetCallbacks callbacks, FleetLog* log)

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -35,6 +36,14 @@ struct FleetOptions {
       keep;
 };
 
+// A FleetOptions::keep that keeps every radio of a run in a folder of its
+// own, none rotated away (the log names each), named after the radio type
+// label gives an image.
+std::function<std::optional<std::string>(const RadioImage& radio, const std::string& identification,
+                                         std::string* error)>
+KeepEveryBackupIn(std::filesystem::path folder,
+                  std::function<std::string(const RadioImage& radio)> label);
+
 // How one radio went: a line of the log, a row of the table.
 struct FleetRecord {
   int number = 0;  // in the order the radios started, from 1
@@ -51,7 +60,8 @@ struct FleetRecord {
   TransferOutcome outcome = TransferOutcome::kCompleted;
   WriteStep step = WriteStep::kBackup;  // the step that ended it
   std::size_t blocksWritten = 0;
-  std::vector<ImageDifference> mismatches;  // kVerifyMismatch
+  std::vector<ImageDifference> mismatches;  // kVerifyMismatch, in English
+  std::optional<RadioImage> readBack;       // kVerifyMismatch: what the radio held
   std::string backupError;                  // kBackupNotSaved
 
   bool Succeeded() const { return outcome == TransferOutcome::kCompleted; }

@@ -18,6 +18,10 @@ inline constexpr std::string_view kFleetLogHeader =
 // "2026-03-01T14:05:09+01:00": local time with its offset from UTC.
 std::string IsoLocalTime(std::chrono::system_clock::time_point when);
 
+// "20260301-140509": the local time as a run's log and backup folder are
+// named ("fleet-20260301-140509").
+std::string FleetStamp(std::chrono::system_clock::time_point when);
+
 // Bytes a radio sent as text: printable ASCII as it is, any other byte as
 // \xNN.
 std::string IdentificationText(std::span<const std::uint8_t> bytes);

@@ -188,6 +188,7 @@ FleetRecord FleetLoop::WriteRadio(TransferEngine& engine, int number,
   record.backupPath = result.backupPath;
   record.backupError = result.backupError;
   record.mismatches = result.mismatches;
+  record.readBack = result.readBack;
   return record;
 }
 

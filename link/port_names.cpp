@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <set>
 
 namespace selkan {
 
@@ -39,6 +40,13 @@ std::string ResolvePortName(const std::string& name, const EnvLookup& env) {
 
 std::string ResolvePortName(const std::string& name) {
   return ResolvePortName(name, ProcessEnvironment);
+}
+
+std::string RepeatedPort(const std::vector<std::string>& ports) {
+  std::set<std::string> devices;
+  for (const std::string& port : ports)
+    if (!devices.insert(ResolvePortName(port)).second) return port;
+  return {};
 }
 
 std::string PortLabel(const std::string& name, const std::string& device) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace selkan {
 
@@ -20,6 +21,10 @@ std::string ResolvePortName(const std::string& name, const EnvLookup& env);
 
 // ResolvePortName in the process environment.
 std::string ResolvePortName(const std::string& name);
+
+// The first port of the list whose device an earlier one opens already
+// (the same name, or two names of one device); empty when there is none.
+std::string RepeatedPort(const std::vector<std::string>& ports);
 
 // How messages name a port: "COM3 (/dev/ttyUSB2)", the name as the user gave
 // it and the device it stands for, or the device alone when they are the same.

@@ -48,7 +48,10 @@ SafeWriteResult RunSafeWrite(TransferEngine& engine, const SafeWriteRequest& req
   result.outcome = engine.Read(request.port, readBack, hooks.transfer);
   if (result.outcome != TransferOutcome::kCompleted) return result;
   result.mismatches = CompareImages(request.image, readBack, language, offset::kWriteLimit);
-  if (!result.mismatches.empty()) result.outcome = TransferOutcome::kVerifyMismatch;
+  if (!result.mismatches.empty()) {
+    result.outcome = TransferOutcome::kVerifyMismatch;
+    result.readBack = readBack;
+  }
   return result;
 }
 

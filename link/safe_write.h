@@ -44,6 +44,7 @@ struct SafeWriteResult {
   std::string backupError;                  // why they could not be (kBackupNotSaved)
   std::size_t blocksWritten = 0;            // blocks the radio took, from address 0
   std::vector<ImageDifference> mismatches;  // kVerifyMismatch: written -> read back
+  std::optional<RadioImage> readBack;       // kVerifyMismatch: what the radio held then
 
   // The write step began sending blocks and did not finish: the radio may
   // be partly written.

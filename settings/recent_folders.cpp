@@ -15,6 +15,8 @@ std::string_view ValueName(FileKind kind) {
       return "ChannelListFolder";
     case FileKind::Listing:
       return "ListingFolder";
+    case FileKind::Log:
+      return "LogFolder";
   }
   return {};
 }

@@ -9,8 +9,9 @@ namespace selkan {
 
 // The kinds of file the program asks the user for, each with a folder of
 // its own: configurations (Open, Save As, Compare With), channel lists
-// (Import and Export Channels) and printed listings (Export PDF).
-enum class FileKind { Configuration, ChannelList, Listing };
+// (Import and Export Channels), printed listings (Export PDF) and the logs
+// of runs over many radios (Save Log).
+enum class FileKind { Configuration, ChannelList, Listing, Log };
 
 // The folder in which the user last chose a file of each kind, kept in the
 // per-user registry so that the next run starts there too.

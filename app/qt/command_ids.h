@@ -22,6 +22,7 @@ inline constexpr int kMoveChannelUp = 32905;
 inline constexpr int kMoveChannelDown = 32906;
 inline constexpr int kBackups = 32907;
 inline constexpr int kCompareWithRadio = 32908;
+inline constexpr int kProgramSeveralRadios = 32909;
 inline constexpr int kEditClear = 57632;
 inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditCut = 57635;

@@ -15,6 +15,7 @@
 
 #include "app/qt/child_frame.h"
 #include "app/qt/command_ids.h"
+#include "app/qt/fleet_dlg.h"
 #include "app/qt/help_window.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app/qt/toolbar_icons.h"
@@ -51,6 +52,7 @@ CMainFrame::CMainFrame(const ProcessSettings& settings, CProfileStore& profile, 
       lastActive_ = child;
       undoGroup_->setActiveStack(child->View()->UndoStack());
     }
+    if (fleet_) fleet_->RefreshDocument();
     UpdateMenus();
   });
   UpdateMenus();
@@ -106,6 +108,8 @@ void CMainFrame::CreateActions() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   MakeAction(kWrite, tr("&Write"), tr("Write Data To Radio"), tr("Write"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  MakeAction(kProgramSeveralRadios, tr("Program &Several Radios..."),
+             tr("Write the active document into radio after radio, each logged"));
   MakeAction(kCompareWithRadio, tr("Co&mpare with Radio"),
              tr("Read the radio and list what differs from the active document"));
   MakeAction(kBackups, tr("&Backups..."), tr("The radio's contents kept before each write"));
@@ -182,7 +186,8 @@ void CMainFrame::CreateMenus() {
       {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, kEditSelectAll, 0,
        kInsertChannel, kDeleteChannel, kMoveChannelUp, kMoveChannelDown, 0, kProductInformation,
        kChannelInformation, kOptionalFeatures});
-  add(menu(tr("&Program"), documentMenus_), {kRead, kWrite, 0, kCompareWithRadio, kBackups});
+  add(menu(tr("&Program"), documentMenus_),
+      {kRead, kWrite, kProgramSeveralRadios, 0, kCompareWithRadio, kBackups});
   add(menu(tr("&View"), documentMenus_), {kViewToolbar, kViewStatusBar, kControlBar});
   add(menu(tr("&Setup"), documentMenus_), {kComSetup, kLanguage});
   add(menu(tr("&Help"), documentMenus_), {kAppAbout});
@@ -305,7 +310,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (RefuseWhileTransferring()) {
+  if (RefuseWhileBusy()) {
     event->ignore();
     return;
   }

@@ -22,6 +22,7 @@ namespace selkan {
 
 class CBackupsDlg;
 class CChildFrame;
+class CFleetDlg;
 class CMDIClientWnd;
 class CNavigatorBar;
 class CProfileStore;
@@ -97,6 +98,10 @@ class CMainFrame : public QMainWindow {
   bool OpenBackup(const QString& path);
   void CompareWithBackup(const QString& path);
   void WriteBackup(const QString& path);
+  // Program > Program Several Radios: the active document into radio after
+  // radio (main_frame_fleet.cpp).
+  void OnProgramSeveralRadios();
+  CFleetDlg* FleetWindow() const;
   // The active view's transfer controller, ready to start; nullptr without
   // a document or while another document's transfer runs.
   CTransferController* TransferControllerOfActiveView();
@@ -148,6 +153,9 @@ class CMainFrame : public QMainWindow {
   // While a transfer runs, commands that would destroy a document or its
   // view are refused with a note in the status bar.
   bool RefuseWhileTransferring();
+  // The same while a transfer or a run over many radios goes, for what
+  // drops a document or uses a port.
+  bool RefuseWhileBusy();
   void ShowReady();
   void OnHelpKey();
   CChildFrame* AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile);
@@ -183,6 +191,7 @@ class CMainFrame : public QMainWindow {
   QPointer<CChildFrame> lastActive_;
   QPointer<CHelpWindow> help_;
   QPointer<CBackupsDlg> backups_;
+  QPointer<CFleetDlg> fleet_;
   QString messageCaption_;
   QUndoGroup* undoGroup_ = nullptr;
   QList<QAction*> contextActions_;  // the grid's context menu

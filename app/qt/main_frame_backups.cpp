@@ -41,7 +41,7 @@ void CMainFrame::OnBackups() {
 CBackupsDlg* CMainFrame::BackupsWindow() const { return backups_; }
 
 bool CMainFrame::OpenBackup(const QString& path) {
-  if (path.isEmpty() || RefuseWhileTransferring()) return false;
+  if (path.isEmpty() || RefuseWhileBusy()) return false;
   std::unique_ptr<CSelkanDoc> document = ReadDocument(path);
   if (!document) return false;
   // Not a file of its own: Save asks for a name, proposing the backup's
@@ -71,7 +71,7 @@ void CMainFrame::WriteBackup(const QString& path) {
   auto* controller =
       CTransferController::For(*backups_, backups_->WriteDocument(), settings_.language());
   if (!controller->Dialog()) {
-    if (RefuseWhileTransferring()) return;
+    if (RefuseWhileBusy()) return;
     const DatLoadResult file = LoadDatFile(path.toStdString());
     if (file.error != DatLoadError::None) {
       ShowOpenError(path, static_cast<int>(file.error), file.detail.code);

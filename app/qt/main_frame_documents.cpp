@@ -61,7 +61,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CSelkanDoc> document, bool has
 }
 
 bool CMainFrame::OnFileNew() {
-  if (RefuseWhileTransferring()) return false;
+  if (RefuseWhileBusy()) return false;
   if (CChildFrame* active = ActiveChild()) {
     const auto answer = ShowMessage({this, messageCaption_, tr("All data will be Cleared!"),
                                      QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel});
@@ -118,7 +118,7 @@ void CMainFrame::ReplaceChild(CChildFrame* old, std::unique_ptr<CSelkanDoc> docu
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
-  if (RefuseWhileTransferring()) return false;
+  if (RefuseWhileBusy()) return false;
   CChildFrame* open = ChildOfFile(path);
   if (open != nullptr && !open->isHidden()) return BringForward(open, path);
   // A closed (hidden) document of the file is not brought back: the file
@@ -167,7 +167,7 @@ bool CMainFrame::BringForward(CChildFrame* child, const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
-  if (RefuseWhileTransferring()) return;
+  if (RefuseWhileBusy()) return;
   const auto path = AskFilePath({.parent = this,
                                  .kind = FilePromptKind::Open,
                                  .caption = tr("Open"),
@@ -235,7 +235,7 @@ bool CMainFrame::OnFileSave() { return SaveDocument(ActiveChild(), false); }
 bool CMainFrame::OnFileSaveAs() { return SaveDocument(ActiveChild(), true); }
 
 void CMainFrame::OnFileClose() {
-  if (RefuseWhileTransferring()) return;
+  if (RefuseWhileBusy()) return;
   if (CChildFrame* active = ActiveChild()) active->close();  // hides it
 }
 

@@ -14,7 +14,7 @@
 namespace selkan {
 
 void CMainFrame::OnLanguage() {
-  if (RefuseWhileTransferring() || Children().isEmpty()) return;
+  if (RefuseWhileBusy() || Children().isEmpty()) return;
   CLanguageDlg dialog(settings_.language(), this);
   if (dialog.exec() != QDialog::Accepted || !dialog.LanguageChanged()) return;
   // Closing loses unsaved edits: ask first, as quitting does. Cancel

@@ -23,21 +23,27 @@ void CMainFrame::ConnectTransferCommands() {
   connect(Action(kWrite), &QAction::triggered, this, &CMainFrame::OnWrite);
   connect(Action(kCompareWithRadio), &QAction::triggered, this, &CMainFrame::OnCompareWithRadio);
   connect(Action(kBackups), &QAction::triggered, this, &CMainFrame::OnBackups);
+  connect(Action(kProgramSeveralRadios), &QAction::triggered, this,
+          &CMainFrame::OnProgramSeveralRadios);
   connect(Action(kComSetup), &QAction::triggered, this, &CMainFrame::OnComSetup);
   connect(Action(kLanguage), &QAction::triggered, this, &CMainFrame::OnLanguage);
   connect(&TransferMonitor::Instance(), &TransferMonitor::runningChanged, this,
+          &CMainFrame::UpdateTransferCommands);
+  connect(&TransferMonitor::Instance(), &TransferMonitor::fleetRunningChanged, this,
           &CMainFrame::UpdateTransferCommands);
   UpdateTransferCommands();
 }
 
 void CMainFrame::UpdateTransferCommands() {
   using namespace command;
-  const bool running = TransferRunning();
+  // A run over many radios holds ports too, on threads of its own.
+  const bool running = TransferRunning() || FleetRunning();
   const bool document = !Children().isEmpty();
   // Read and Write stay on during a transfer: they raise its window.
   Action(kRead)->setEnabled(document);
   Action(kWrite)->setEnabled(document);
   Action(kCompareWithRadio)->setEnabled(document);
+  Action(kProgramSeveralRadios)->setEnabled(document);
   Action(kComSetup)->setEnabled(document && !running);
   Action(kLanguage)->setEnabled(document && !running);
   for (int id : {kFilePrint, kFilePrintDirect, kFilePrintPreview, kExportPdf})
@@ -58,7 +64,7 @@ CTransferController* CMainFrame::TransferControllerOfActiveView() {
   CTransferController* controller = CTransferController::For(*view, *view, settings_.language());
   // One transfer in the whole program: another document's would run nested
   // inside this one's event pumps.
-  if (!controller->Dialog() && RefuseWhileTransferring()) return nullptr;
+  if (!controller->Dialog() && RefuseWhileBusy()) return nullptr;
   PrepareTransfer(*controller);
   return controller;
 }
@@ -94,7 +100,8 @@ void CMainFrame::OnCompareWithRadio() {
 
 void CMainFrame::OnComSetup() {
   CChildFrame* child = ActiveChild();
-  if (!child || TransferRunning()) return;
+  // The dialog tries the ports, which a run may hold.
+  if (!child || TransferRunning() || FleetRunning()) return;
   CComSetupDlg dialog(registry_, ProductRegistryKey(profile_), this);
   if (dialog.exec() == QDialog::Accepted) child->View()->SetPortName(dialog.PortName());
 }

@@ -82,6 +82,15 @@ void CTransferController::OpenDialog(TransferDirection direction, const QString&
 
 void CTransferController::RunTransfer() {
   if (running_ || !dialog_) return;
+  if (FleetRunning()) {
+    // The radios of a run hold the ports: this transfer does not start.
+    ShowMessage({&owner_, caption_,
+                 tr("Several radios are being programmed. Wait until that has ended, or stop "
+                    "it."),
+                 QMessageBox::Information, QMessageBox::Ok});
+    delete dialog_.data();
+    return;
+  }
   running_ = true;
   const TransferMonitor::Scope runningScope;
   QPointer<CTransferController> self(this);

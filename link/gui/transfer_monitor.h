@@ -12,6 +12,9 @@ class TransferMonitor : public QObject {
  public:
   static TransferMonitor& Instance();
   bool Running() const { return running_ > 0; }
+  // A run over many radios holds ports on threads of its own: no single
+  // transfer may start, and what waits for a transfer waits for it too.
+  bool FleetRunning() const { return fleets_ > 0; }
 
   // Marks a transfer as running for its lifetime.
   class Scope {
@@ -22,15 +25,27 @@ class TransferMonitor : public QObject {
     Scope& operator=(const Scope&) = delete;
   };
 
+  // Marks a run over many radios as going for its lifetime.
+  class FleetScope {
+   public:
+    FleetScope();
+    ~FleetScope();
+    FleetScope(const FleetScope&) = delete;
+    FleetScope& operator=(const FleetScope&) = delete;
+  };
+
  signals:
   void runningChanged(bool running);
+  void fleetRunningChanged(bool running);
 
  private:
   TransferMonitor() = default;
   int running_ = 0;
+  int fleets_ = 0;
 };
 
-// Shorthand for TransferMonitor::Instance().Running().
+// Shorthands for TransferMonitor::Instance().Running() and FleetRunning().
 bool TransferRunning();
+bool FleetRunning();
 
 }  // namespace selkan

@@ -1,5 +1,6 @@
 // Runs over many radios: one port's loop against a queue of virtual radios
-// that come and go by a fake clock.
+// that come and go by a fake clock, and what the program's window makes of
+// what the loops report.
 #include "link/fleet.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,9 @@
 #include <memory>
 #include <regex>
 
+#include "link/fleet_board.h"
 #include "link/fleet_loop.h"
+#include "link/fleet_text.h"
 #include "platform/sha256.h"
 #include "tests/support/radio_images.h"
 #include "tools/sim/virtual_radio.h"
@@ -241,6 +244,107 @@ TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
   EXPECT_EQ(waits, 2);
   EXPECT_LT(rig.Start(1) - rig.Start(0), rig.records[0].seconds + 0.1);  // no removal awaited
   EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
+}
+
+FleetPortStatus Status(std::string port, FleetPhase phase, int radio = 0,
+                       WriteStep step = WriteStep::kBackup, int percent = 0) {
+  FleetPortStatus status;
+  status.port = std::move(port);
+  status.phase = phase;
+  status.radio = radio;
+  status.step = step;
+  status.percent = percent;
+  status.ended = TransferOutcome::kCancelled;
+  return status;
+}
+
+FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
+  FleetRecord record;
+  record.port = std::move(port);
+  record.number = number;
+  record.outcome = outcome;
+  record.seconds = 27.84;
+  record.identification = "KZ905SK1";
+  return record;
+}
+
+// The headline puts the user's part first (a radio to take away), then the
+// lowest radio being written, then the wait; each port keeps its own line
+// and bar, full while a radio that went well waits to go.
+TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
+  FleetBoard board({"COM1", "COM2"}, true, true);
+  const auto headline = [&board] { return EnglishText(board.Headline()); };
+  EXPECT_EQ(headline(), "Connect radios and turn them on");
+  board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
+  board.Update(Status("COM1", FleetPhase::kWriting, 1, WriteStep::kWrite, 40));
+  EXPECT_EQ(headline(), "Radio 1, step 2 of 3: writing it");
+  EXPECT_EQ(board.HeadlinePercent(), 40);
+  board.Add(Done("COM1", 1, TransferOutcome::kCompleted));
+  board.Update(Status("COM1", FleetPhase::kWaitingForRemoval, 1));
+  EXPECT_EQ(headline(), "Radio 1 verified in 27.8 s \u2014 remove it");
+  EXPECT_EQ(board.HeadlinePercent(), 100);
+  EXPECT_EQ(EnglishText(board.PortText(1)), "Radio 2, step 3 of 3: reading it back to verify it");
+  board.Update(Status("COM1", FleetPhase::kWaitingForRadio));
+  EXPECT_EQ(board.HeadlinePercent(), 70);
+  board.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
+  board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
+  EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
+  EXPECT_EQ(board.PortPercent(1), -1);
+  board.Stop();
+  EXPECT_EQ(headline(), "Stopping...");
+  board.Update(Status("COM1", FleetPhase::kEnded));
+  EXPECT_FALSE(board.Ended());
+  board.Update(Status("COM2", FleetPhase::kEnded));
+  EXPECT_EQ(headline(), "Stopped. Radios: 2, verified: 1, failed: 1");
+}
+
+// One port: the wait names the next radio; without a backup the write is
+// step 1 of 2; in confirm mode the port waits for Next. Ports that could
+// not be opened end a run with nothing done.
+TEST(FleetBoard, OnePortNamesTheNextRadio) {
+  FleetBoard board({"COM3"}, false, true);
+  const auto headline = [&board] { return EnglishText(board.Headline()); };
+  EXPECT_EQ(headline(), "Radio 1: connect it and turn it on");
+  board.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
+  board.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
+  EXPECT_EQ(headline(), "Radio 4, step 1 of 2: writing it");
+  board.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
+  board.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
+  EXPECT_TRUE(board.WaitsForNext());
+  EXPECT_EQ(headline(),
+            "Radio 4 is of another type (KZ905SK1) \u2014 connect the next radio and press Next "
+            "Radio");
+  board.Update(Status("COM3", FleetPhase::kWaitingForRadio));
+  EXPECT_FALSE(board.WaitsForNext());
+  EXPECT_EQ(headline(), "Radio 5: connect it and turn it on");
+
+  FleetBoard none({"COM1", "COM2"}, true, false);
+  for (const char* port : {"COM1", "COM2"}) {
+    FleetPortStatus failed = Status(port, FleetPhase::kEnded);
+    failed.ended = TransferOutcome::kPortError;
+    none.Update(failed);
+  }
+  EXPECT_EQ(EnglishText(none.Headline()), "No port could be opened");
+  EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
+}
+
+// Args fill in one pass (an identification holding "%2" stays); a failed
+// verify is named in the user's language from what the radio read back,
+// the first three differences and how many more.
+TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
+  EXPECT_EQ(FillArgs("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
+  FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);
+  record.step = WriteStep::kVerify;
+  record.readBack = BlankImage();
+  const auto english = MismatchesIn(record, WithChannel3(), Language::English);
+  ASSERT_EQ(english.size(), 1u);
+  EXPECT_EQ(english[0].field, "Channel 3");
+  EXPECT_EQ(
+      MismatchesIn(record, WithChannel3(), Language::Chinese)[0].field.rfind("\u4fe1\u9053", 0),
+      0u);  // "信道"
+  record.mismatches.assign(5, english[0]);
+  const std::string line = DifferenceLine(english[0]);
+  EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line + "; 2 more");
 }
 
 TEST(Sha256, KnownDigests) {

@@ -15,9 +15,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <QUndoStack>
 #include <QtTest>
 #include <functional>
@@ -25,6 +27,8 @@
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
+#include "app/qt/fleet_dlg.h"
+#include "app/qt/help_window.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
@@ -32,6 +36,7 @@
 #include "link/gui/transfer_controller.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"
+#include "platform/qt/help_request.h"
 #include "tests/qt_app/app_fixture.h"
 #include "tests/support/sim_process.h"
 #include "tools/sim/pty_line.h"
@@ -454,6 +459,92 @@ class LinkTest : public QObject {
     window->close();
     program.frame->Action(command::kBackups)->trigger();
     QCOMPARE(window->SelectedPath(), kept);
+  }
+
+  // Program Several Radios, through the main window, against a queue of
+  // three radios on COM1: the first two verified, the third broken off by
+  // Stop as its write begins (a red row). The radios get the document as it
+  // was at Start; New and Read are refused while the run goes. The log has
+  // a line per radio, and Save Log copies it. F1 has a page in both
+  // languages.
+  void severalRadiosAreProgrammedOneAfterAnother() {
+    Program program;
+    program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
+    program.view->Grid()->SetTextMatrix(3, 2, "438.50000");
+    const RadioImage document = program.view->ImageToWrite();
+    QTemporaryDir dumps;
+    SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "0.5", "--swap-gap", "1.2", "--dump-dir",
+                               dumps.path().toStdString()});
+    QVERIFY(sim.Started());
+    qputenv("SELKAN_COM1", QByteArray::fromStdString(sim.Link()));
+    const auto restore = qScopeGuard([this] { qputenv("SELKAN_COM1", Link(1).toLocal8Bit()); });
+
+    program.frame->Action(command::kProgramSeveralRadios)->trigger();
+    CFleetDlg* window = program.frame->FleetWindow();
+    QVERIFY(window != nullptr && window->isVisible() && window->PortCheck(0)->isChecked());
+    int topic = -1;
+    SetHelpHandler([&topic](int id) { topic = id; });
+    QTest::keyClick(window, Qt::Key_F1);
+    SetHelpHandler({});
+    for (const char* help : {"enHelp", "chHelp"})
+      QVERIFY(!HelpTopicFile(SELKAN_BIN_DIR, help, topic).isEmpty());
+
+    // Stop as soon as the third radio's write begins.
+    QObject::connect(window->PortProgress(0), &QProgressBar::valueChanged, window, [window] {
+      if (window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3"))
+        window->Button("stop")->click();
+    });
+    window->Button("start")->click();
+    QVERIFY(window->Running() && !program.frame->Action(command::kFileNew)->isEnabled());
+    QVERIFY(!program.frame->OnFileNew());
+    program.frame->Action(command::kRead)->trigger();
+    QVERIFY(Dialog(program) == nullptr);
+    program.view->Grid()->SetTextMatrix(4, 1, "438.50000");
+    program.view->Grid()->SetTextMatrix(4, 2, "438.50000");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), 60000);
+
+    QVERIFY(program.frame->Action(command::kFileNew)->isEnabled());
+    QCOMPARE(window->StatusLine()->text(),
+             QStringLiteral("Stopped. Radios: 3, verified: 2, failed: 1"));
+    QTreeWidget* table = window->Table();
+    QCOMPARE(table->topLevelItemCount(), 3);
+    for (int k = 1; k <= 3; ++k) {
+      const QTreeWidgetItem* row = table->topLevelItem(k - 1);
+      QCOMPARE(row->text(0), QString::number(k));
+      const bool red =
+          row->foreground(4).color().red() > 150 && row->foreground(4).color().green() < 50;
+      QCOMPARE(red, k == 3);
+      QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
+                   (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),
+               qPrintable(row->text(4)));
+      QVERIFY(row->text(5).endsWith(".dat"));
+    }
+    for (int k = 1; k <= 2; ++k) {
+      const DatLoadResult dump =
+          LoadDatFile(dumps.filePath(QStringLiteral("radio-%1.dat").arg(k)).toStdString());
+      QVERIFY(
+          std::equal(document.begin(), document.begin() + offset::kWriteLimit, dump.image.begin()));
+    }
+
+    const QString log = window->LogPath();
+    QVERIFY(log.startsWith(dataHome_.Backups().path()));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QList<QByteArray> lines = bytes.trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    const QByteArray title = QByteArray::fromStdString(program.child->Document().Title());
+    for (int k = 1; k <= 3; ++k) {
+      QVERIFY(lines[k].startsWith(QByteArray::number(k) + ','));
+      QVERIFY(lines[k].contains(',' + title + ',') && lines[k].endsWith(",COM1"));
+      QCOMPARE(lines[k].contains(",verified,"), k < 3);
+    }
+    const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
+    program.answers.paths = {copy};
+    window->Button("saveLog")->click();
+    QFile copied(copy);
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QCOMPARE(copied.readAll(), bytes);
   }
 
   // A refused block: Retry writes again without a new backup, Cancel ends.

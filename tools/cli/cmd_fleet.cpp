@@ -3,25 +3,19 @@
 #include <unistd.h>
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QThread>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
-#include <limits>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "link/backup_store.h"
 #include "link/fleet.h"
 #include "link/fleet_log.h"
-#include "link/fleet_loop.h"
 #include "link/port_names.h"
 #include "link/qt/backup_location.h"
-#include "link/qt/qt_serial_port.h"
+#include "link/qt/fleet_run.h"
 #include "platform/qt/tool_application.h"
 #include "tools/cli/args.h"
 #include "tools/cli/commands.h"
@@ -71,18 +65,9 @@ const std::string kHelp = std::string("usage: ") + kUsage +
                           "'write' (5 broke off, 6 another type, 7 verify failed, ...), 130\n"
                           "after Ctrl+C, 2 when the log cannot be written.\n";
 
-std::string Stamp(std::chrono::system_clock::time_point when) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-  return text;
-}
-
 // Each Enter on standard input passes the next radio on every port that
 // waits for one.
-void TakeEnters(const std::vector<std::unique_ptr<FleetLoop>>& loops, bool* open) {
+void TakeEnters(FleetRun& run, bool* open) {
   pollfd input{STDIN_FILENO, POLLIN, 0};
   if (!*open || ::poll(&input, 1, 0) <= 0) return;
   char buffer[256];
@@ -92,7 +77,7 @@ void TakeEnters(const std::vector<std::unique_ptr<FleetLoop>>& loops, bool* open
     return;
   }
   if (std::find(buffer, buffer + got, '\n') == buffer + got) return;
-  for (const auto& loop : loops) loop->Next();
+  run.Next();
 }
 
 int FleetExitCode(const FleetSummary& summary) {
@@ -110,13 +95,10 @@ int RunFleet(const Args& args) {
   if (!parsed) return exitCode;
   std::vector<std::string> ports = parsed->Values("--port");
   if (ports.empty()) ports.push_back("COM1");
-  std::set<std::string> devices;
-  for (const std::string& port : ports) {
+  for (const std::string& port : ports)
     if (port.empty()) return UsageError(kCommand, "--port needs a port name", kUsage);
-    if (!devices.insert(ResolvePortName(port)).second) {
-      return UsageError(kCommand, "the port " + port + " is given twice", kUsage);
-    }
-  }
+  if (const std::string twice = RepeatedPort(ports); !twice.empty())
+    return UsageError(kCommand, "the port " + twice + " is given twice", kUsage);
   FleetOptions options;
   if (const std::string* count = parsed->Value("--count")) {
     const std::optional<int> value = ParseIntInRange(*count, 1, kMostRadios);
@@ -128,11 +110,11 @@ int RunFleet(const Args& args) {
   if (!image) return kExitBadInput;
 
   const auto started = std::chrono::system_clock::now();
-  const std::string stamp = Stamp(started);
+  const std::string stamp = FleetStamp(started);
   const std::string* named = parsed->Value("--log");
   const std::string logPath = named ? *named : "fleet-" + stamp + ".csv";
-  FleetLog log;
-  if (std::string error; !log.Open(logPath, &error)) {
+  auto log = std::make_unique<FleetLog>();
+  if (std::string error; !log->Open(logPath, &error)) {
     PrintError(kCommand, error);
     return kExitBadInput;
   }
@@ -148,54 +130,28 @@ int RunFleet(const Args& args) {
   options.confirm = parsed->Has("--confirm");
   options.stopOnFailure = parsed->Has("--stop-on-failure");
   // Backups of a run are kept together and never rotated away: the log names each.
-  BackupStore store(DefaultBackupDirectory() / ("fleet-" + stamp),
-                    std::numeric_limits<std::size_t>::max());
-  options.keep = [&store](const RadioImage& radio, const std::string& identification,
-                          std::string* error) -> std::optional<std::string> {
-    const auto path = store.Save(radio, BackupLabelOf(radio), std::chrono::system_clock::now(),
-                                 error, identification);
-    if (!path) return std::nullopt;
-    return path->string();
-  };
+  options.keep = KeepEveryBackupIn(DefaultBackupDirectory() / ("fleet-" + stamp), BackupLabelOf);
 
-  FleetConsole console(out, ::isatty(STDERR_FILENO) == 1);
-  Fleet fleet(options, console.Callbacks(), &log);
-  console.Attach(fleet);
   const std::unique_ptr<QCoreApplication> application =
       ApplicationIfNone(ToolQt::kCore);  // QSerialPort wants one
+  FleetConsole console(out, ::isatty(STDERR_FILENO) == 1);
+  FleetRun run(options, console.Callbacks(), std::move(log));
+  console.Attach(run.GetFleet());
   const InterruptGuard interrupt;
-
-  // A loop per port, each on a thread of its own with a port made there.
-  std::vector<std::unique_ptr<FleetLoop>> loops;
-  std::vector<std::unique_ptr<QThread>> threads;
-  for (const std::string& port : ports) {
-    const std::string device = ResolvePortName(port);
-    loops.push_back(std::make_unique<FleetLoop>(fleet, port, device, SystemFleetClock()));
-    FleetLoop* loop = loops.back().get();
-    threads.emplace_back(QThread::create([loop, port, device, &console] {
-      QtSerialPort serial(QtSerialPort::Waiting::kBlocking);
-      loop->Run(serial);
-      if (loop->EndedBy() == TransferOutcome::kPortError) {
-        console.Say([&] { PrintPortError(kCommand, port, device, serial.ErrorText()); });
-      }
-    }));
-    threads.back()->start();
-  }
+  run.Start(ports, [&console](const std::string& port, const std::string& device,
+                              const std::string& reason) {
+    console.Say([&] { PrintPortError(kCommand, port, device, reason); });
+  });
 
   bool input = options.confirm;
-  const auto running = [&] {
-    return std::any_of(threads.begin(), threads.end(),
-                       [](const auto& thread) { return !thread->isFinished(); });
-  };
-  while (running()) {
-    if (InterruptGuard::Interrupted() && !fleet.Stopped()) fleet.Stop();
-    TakeEnters(loops, &input);
+  while (run.Running()) {
+    if (InterruptGuard::Interrupted() && !run.GetFleet().Stopped()) run.Stop();
+    TakeEnters(run, &input);
     ::poll(nullptr, 0, 50);
   }
-  for (const auto& thread : threads) thread->wait();
   console.ClearStatus();
 
-  const FleetSummary summary = fleet.Summary();
+  const FleetSummary summary = run.GetFleet().Summary();
   const double wall =
       std::chrono::duration<double>(std::chrono::system_clock::now() - started).count();
   std::fprintf(out, "%s\nLog: %s\n", FleetSummaryText(summary, options.verify, wall).c_str(),

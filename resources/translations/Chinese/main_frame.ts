@@ -289,5 +289,17 @@
       <source>&amp;Overwrite</source>
       <translation>覆盖(&amp;O)</translation>
     </message>
+    <message>
+      <source>Program &amp;Several Radios...</source>
+      <translation>批量写频(&amp;S)...</translation>
+    </message>
+    <message>
+      <source>Write the active document into radio after radio, each logged</source>
+      <translation>把当前文件逐台写入多台电台，并逐台记录日志</translation>
+    </message>
+    <message>
+      <source>Wait until the radios have been programmed, or stop the run.</source>
+      <translation>请等待批量写频结束，或将其停止。</translation>
+    </message>
   </context>
 </TS>

@@ -289,5 +289,17 @@
       <source>&amp;Overwrite</source>
       <translation>&amp;Overwrite</translation>
     </message>
+    <message>
+      <source>Program &amp;Several Radios...</source>
+      <translation>Program &amp;Several Radios...</translation>
+    </message>
+    <message>
+      <source>Write the active document into radio after radio, each logged</source>
+      <translation>Write the active document into radio after radio, each logged</translation>
+    </message>
+    <message>
+      <source>Wait until the radios have been programmed, or stop the run.</source>
+      <translation>Wait until the radios have been programmed, or stop the run.</translation>
+    </message>
   </context>
 </TS>

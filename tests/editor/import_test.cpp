@@ -207,6 +207,27 @@ TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 }
 
+// Every value a row of a list or directory gives that the radio cannot hold
+// is named, once per column.
+TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
+  const struct {
+    std::string text, problems;
+  } cases[] = {
+      {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,AM,,x,Max,,\r\n",
+       "2: Duplex - with Offset \"440\" gives no Tx frequency\n"
+       "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
+       "2: Mode \"AM\": the radio works in FM (Wide) and NFM (Narrow) only\n"
+       "2: Skip \"x\" is not one of \"\", S, P\n"
+       "2: Power \"Max\" is neither a power level nor watts\n"},
+      {"Frequency,Offset,Tone,Mode\n146.52,abc,99.9,DMR\n",
+       "2: Offset \"abc\" is not a number of MHz\n"
+       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"
+       "2: Mode \"DMR\": the radio works in FM (Wide) and NFM (Narrow) only\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Problems(ImportChannelCsv(c.text, kAny).errors), c.problems);
+}
+
 // Real channel plans in the multi-radio programs' dialect, and repeater
 // directories: each imports, or says per line what the radio cannot hold.
 TEST(ChannelLists, EachFileImportsOrSaysWhy) {
@@ -235,12 +256,6 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "",
        {{1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
         {16, {"446.19375", "446.19375", "None", "None", "Low", "On", "Narrow"}}}},
-      {"lpd433.csv",
-       kUhf,
-       "multi-radio",
-       69,
-       "",
-       {{69, {"434.77500", "434.77500", "None", "None", "Low", "On", "Narrow"}}}},
       {"marine_vhf.csv",
        kVhf,
        "multi-radio",
@@ -381,6 +396,11 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
   EXPECT_EQ(from.table[1], (ChannelRow{"438.20000", "438.20000", "无", "无", "高", "开", "宽"}));
   EXPECT_EQ(Cell(from.table[2], kColRx), "438.10000");
   EXPECT_EQ(from.table[9], current[9]);
+  // Exported so and read back, the list holds the same channels in English.
+  EXPECT_EQ(ImportChannelCsv(ChannelsToCsv(from.table), kUhf).table,
+            PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kFrom, 2},
+                          Language::English)
+                .table);
   // With channel 199 in use, nothing can be appended.
   current[198] = current[0];
   EXPECT_EQ(PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kAppend},

@@ -213,16 +213,23 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
   const struct {
     std::string text, problems;
   } cases[] = {
-      {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,AM,,x,Max,,\r\n",
+      {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
+           "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,4x0,,,,,,,,,,,,,,,\r\n" +
+           "5,e,440,x,,,,,,,,,,,,,,\r\n",
        "2: Duplex - with Offset \"440\" gives no Tx frequency\n"
        "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
-       "2: Mode \"AM\": the radio works in FM (Wide) and NFM (Narrow) only\n"
        "2: Skip \"x\" is not one of \"\", S, P\n"
-       "2: Power \"Max\" is neither a power level nor watts\n"},
-      {"Frequency,Offset,Tone,Mode\n146.52,abc,99.9,DMR\n",
+       "2: Power \"Max\" is neither a power level nor watts\n"
+       "3: Offset \"abc\" is not a number of MHz\n"
+       "3: Tone \"Tone2\" is not a tone mode this radio can hold\n"
+       "4: Duplex split needs the Tx frequency as Offset\n"
+       "4: DtcsPolarity \"XN\" is not two letters N or R\n"
+       "4: CrossMode \"DTCS->AM\" is not one this radio can hold\n"
+       "5: Frequency \"4x0\" is not a frequency in MHz\n"
+       "6: Duplex \"x\" is not one of \"\", +, -, split, off\n"},
+      {"Frequency,Offset,Tone\n146.52,abc,99.9\n",
        "2: Offset \"abc\" is not a number of MHz\n"
-       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"
-       "2: Mode \"DMR\": the radio works in FM (Wide) and NFM (Narrow) only\n"},
+       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Problems(ImportChannelCsv(c.text, kAny).errors), c.problems);
@@ -247,8 +254,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "",
        {{1, {"462.56250", "462.56250", "None", "None", "Middle", "On", "Wide"}},
         {8, {"467.56250", "467.56250", "None", "None", "Low", "On", "Narrow"}},
-        {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}},
-        {31, kNone}}},
+        {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}}}},
       {"pmr446.csv",
        kUhf,
        "multi-radio",
@@ -264,8 +270,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        {{1, {"160.65000", "156.05000", "None", "None", "High", "On", "Wide"}},
         {6, {"156.65000", "156.65000", "None", "None", "Low", "On", "Wide"}},
         {8, {"156.80000", "156.80000", "None", "None", "High", "Off", "Wide"}},
-        {18, {"162.55000", "", "", "", "", "", ""}},
-        {21, kNone}}},
+        {18, {"162.55000", "", "", "", "", "", ""}}}},
       {"dir_uplink.csv",
        kAny,
        "repeater directory (Frequency, Input Freq, Offset, Uplink Tone, Downlink Tone, Mode)",

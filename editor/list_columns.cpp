@@ -85,10 +85,10 @@ std::vector<std::string> NameWords(std::string_view name) {
 }  // namespace
 
 bool NamesFrequencyOrTone(std::string_view name) {
-  static constexpr std::array<std::string_view, 23> kWords = {
-      "freq",  "frequency", "offset",   "duplex", "shift",  "split", "tone", "tones",
-      "ctcss", "cdcss",     "dcs",      "dtcs",   "pl",     "tsq",   "tsql", "qt",
-      "dqt",   "uplink",    "downlink", "input",  "output", "rx",    "tx"};
+  static constexpr auto kWords = std::to_array<std::string_view>(
+      {"freq",  "frequency", "offset",   "duplex", "shift",  "split", "tone", "tones",
+       "ctcss", "cdcss",     "dcs",      "dtcs",   "pl",     "tsq",   "tsql", "qt",
+       "dqt",   "uplink",    "downlink", "input",  "output", "rx",    "tx"});
   for (const std::string& word : NameWords(name)) {
     if (std::find(kWords.begin(), kWords.end(), word) != kWords.end()) return true;
   }

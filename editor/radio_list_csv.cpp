@@ -18,10 +18,10 @@ namespace selkan {
 namespace {
 
 // The columns the list itself has, and those of them that are read.
-constexpr std::array<std::string_view, 21> kListColumns = {
-    "Location", "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq", "cToneFreq",
-    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "Skip",      "Power",
-    "Name",     "TStep",        "Comment",    "URCALL",    "RPT1CALL", "RPT2CALL",  "DVCODE"};
+constexpr auto kListColumns = std::to_array<std::string_view>(
+    {"Location", "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq", "cToneFreq",
+     "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "Skip",      "Power",
+     "Name",     "TStep",        "Comment",    "URCALL",    "RPT1CALL", "RPT2CALL",  "DVCODE"});
 constexpr std::size_t kReadColumns = 14;  // the first ones, Location to Power
 
 UserMessage Text(std::string_view text, std::vector<UserMessage> args = {}) {

@@ -1,7 +1,8 @@
 #include "print/page_layout.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace selkan {
 
@@ -115,12 +116,11 @@ int ListingPageCount(const ChannelPages& pages) { return pages.Count() + 1; }
 
 int RoomOnLine(const PageDrawing& drawing, std::size_t index, const PageFonts& fonts) {
   const PageText& text = drawing.texts[index];
-  int next = -1;
+  std::optional<int> next;
   for (const PageText& other : drawing.texts) {
-    if (other.depth == text.depth && other.x > text.x && (next < 0 || other.x < next))
-      next = other.x;
+    if (other.depth == text.depth && other.x > text.x && (!next || other.x < *next)) next = other.x;
   }
-  return next < 0 ? -1 : std::max(0, next - text.x - fonts.unit / 2);
+  return next ? *next - text.x - fonts.unit / 2 : -1;
 }
 
 PageDrawing LayOutListingPage(const Listing& listing, const ChannelPages& pages, int page,

@@ -89,7 +89,7 @@ TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
       {"438.1,,None\r\n", {{"438.1", "", "None"}}, {}},
       {"\"1\n2\"\tx\n", {{"1\n2", "x"}}, {}},
       // Quotes that do not parse are taken as they stand.
-      {"5\" tall\tx\n", {{"5\" tall", "x"}}, {}},
+      {"5\" tall\tx\r\n", {{"5\" tall", "x"}}, {}},
       // Headers: the export's, titles in any order and case, Chinese ones.
       {"CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n3,438.1,,,,,,\r\n",
        {{"3", "438.1", "", "", "", "", "", ""}},
@@ -107,6 +107,11 @@ TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
     EXPECT_EQ(block.rows, c.rows) << c.text;
     EXPECT_EQ(block.columns, c.columns) << c.text;
   }
+  // Copied cells that hold separators, quotes or line ends paste back as they were.
+  ChannelTable table;
+  table[0] = {"a\tb", "5\" tall", "1\n2", "x"};
+  EXPECT_EQ(ParsePastedText(CellsAsTabText(table, {1, 1, 1, 4})).rows,
+            (Rows{{"a\tb", "5\" tall", "1\n2", "x"}}));
 }
 
 PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,

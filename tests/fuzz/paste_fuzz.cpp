@@ -1,13 +1,7 @@
-// Text pasted into the grid as Edit > Paste takes it. The paste changes only
-// the cells its block covers, and the other cells of a channel only where it
-// enters the Rx (an empty Rx clears the channel), and nothing in a channel
-// without a frequency; a refused value is one of the block's and leaves its
-// cell; an entered value shows in its cell, a frequency in the band and on
-// the raster; the grid shows what its records will store; and the pasted
-// channels, copied and pasted back, store the same.
-//
-// Input: a byte for the language and the band, three for the target (top
-// channel, columns, rows), one that lays out the grid's channels, the text.
+// Text pasted into the grid as Edit > Paste takes it, held to the rules the
+// checks name. Input: a byte for the language and the band, three for the
+// target (top channel, columns, rows), one that lays out the grid's
+// channels, the text.
 #include <algorithm>
 #include <array>
 #include <set>
@@ -126,10 +120,7 @@ void CheckChannel(const ChannelRow& old, const ChannelRow& row, const Pasted& pa
 }
 
 // A channel of a shape a record shows (empty, receive-only, or with both
-// frequencies and every setting), within the band. Typing makes others: a
-// receive-only channel whose Tx is emptied keeps empty settings, stored as
-// Low, Off, Narrow but pasted as empty cells are; a Tx alone emptied leaves
-// its tones without a frequency.
+// frequencies and every setting), within the band; typing makes others.
 bool PastesBack(const ChannelRow& row, const BandLimits& band) {
   const auto isEmpty = [](const std::string& cell) { return cell.empty(); };
   const auto emptyFrom = [&](int column) {

@@ -1,12 +1,7 @@
-// The profile store on a file of any content: it loads; a store that was
-// only read writes nothing; a value set reads back after the write-back;
-// and writing back what a write-back wrote changes nothing (it is a fixed
-// point), also where UTF-8 and GBK texts meet. The store compares without
-// regard to letter case, so a value the file holds in another case counts
-// as unchanged and is not written: it reads back in the file's case.
-//
-// Input: a byte that picks the section and key to set, the value (up to
-// the first NUL byte), then the file's content.
+// The profile store on a file of any content, also where UTF-8 and GBK
+// texts meet. A value the file holds in another letter case counts as
+// unchanged and is not written. Input: a byte that picks the section and
+// key to set, the value (up to the first NUL byte), the file's content.
 #include <algorithm>
 #include <array>
 #include <string>

@@ -1,12 +1,7 @@
 // A channel list of the multi-radio programs, imported as the program and
-// selkan-cli import take it: every error names a line of the file, in line
-// order; a list that imports holds only channels the grid could hold (each
-// row from one line, frequencies in the band and on the raster as a commit
-// writes them, words of their lists), and shows the same once stored in the
-// radio's records, and reads back the same when written as such a list.
-//
-// Input: a byte that picks the band and whether the usual header goes in
-// front, then the list.
+// selkan-cli import take it, held to the rules the checks name. Input: a
+// byte that picks the band and whether the usual header goes in front, then
+// the list.
 #include <algorithm>
 #include <array>
 

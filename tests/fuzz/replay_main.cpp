@@ -1,6 +1,5 @@
 // Runs a fuzz target over the inputs it is given, files or directories of
-// files, as libFuzzer would run each one: so that every build replays the
-// committed corpus, under whatever sanitizers the build uses.
+// files, as libFuzzer would: every build replays the committed corpus.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>

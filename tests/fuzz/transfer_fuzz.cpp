@@ -1,9 +1,6 @@
-// The transfer engine against a hostile radio: a virtual radio whose every
-// reply the input may drop, cut, corrupt, pad or replace, and a port whose
-// opening, settings and writes may fail. Whatever happens, the port is
-// closed exactly once when it was opened and never used while closed, the
-// image changes only by a completed read, and a write never reaches the
-// last 16 bytes of the radio.
+// The transfer engine against a virtual radio whose every reply the input
+// may drop, cut, corrupt, pad or replace, and a port whose opening,
+// settings and writes may fail.
 #include <algorithm>
 #include <deque>
 #include <vector>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "navbar/bar_geometry.h"
+#include "navbar/tree_branches.h"
 
 namespace selkan {
 namespace {
@@ -64,10 +65,12 @@ TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
   EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
   // The pressed button holds the mouse: leaving the bar changes nothing.
-  EXPECT_FALSE(mouse.Leave().repaintButton);
+  const BarMouse::Effects leave = mouse.Leave();
+  EXPECT_FALSE(leave.repaintButton || leave.hideBar);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
   // Out: flat; back in: sunken again; released there: the bar goes.
-  EXPECT_TRUE(mouse.Move(kButtonX, 60, kFrameWidth).repaintButton);
+  const BarMouse::Effects out = mouse.Move(kButtonX, 60, kFrameWidth);
+  EXPECT_TRUE(out.repaintButton && !out.hideBar);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
   mouse.Move(kButtonX, kButtonY, kFrameWidth);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
@@ -78,6 +81,20 @@ TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
   mouse.Move(100, kButtonY, kFrameWidth);
   EXPECT_FALSE(mouse.Release(100, kButtonY, kFrameWidth).hideBar);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+}
+
+// Each column of a row's indentation as "up down across", + or -.
+std::string Branches(const TreeRowPlace& place) {
+  std::string out;
+  for (const BranchLines& c : TreeBranchLines(place))
+    out += std::string{c.up ? '+' : '-', c.down ? '+' : '-', c.across ? '+' : '-', ' '};
+  return out;
+}
+
+TEST(TreeBranchLines, AColumnPerAncestorThenTheRowsOwn) {
+  EXPECT_EQ(Branches({}), "--+ ");  // the only root row
+  EXPECT_EQ(Branches({true, false, true, {true, false}}), "++- --- +++ ");
+  EXPECT_EQ(Branches({false, true, false, {}}), "+-+ ");
 }
 
 }  // namespace

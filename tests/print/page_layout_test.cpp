@@ -51,6 +51,11 @@ TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
   EXPECT_EQ(room("Transceive Frequency:"), -1);
   EXPECT_EQ(room("Channel 1:"), -1);
+  // The options page opens with its title in the title font.
+  const PageDrawing options =
+      LayOutListingPage(listing, PaginateChannels(listing.channels), 1, fonts, {400, 320});
+  EXPECT_EQ(options.texts.at(0).font, PageFont::Title);
+  EXPECT_EQ(options.texts.at(0).text, "Option");
 }
 
 }  // namespace

@@ -63,8 +63,7 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   // Presence depends on the most significant byte only; nibbles are not checked.
   const std::uint8_t none[4] = {0x12, 0x34, 0x56, 0x00}, ff[4] = {0, 0, 0, 0xFF},
                      bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
-  EXPECT_FALSE(HasFrequency(none));
-  EXPECT_FALSE(HasFrequency(ff));
+  EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff));
   EXPECT_TRUE(HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
@@ -161,7 +160,6 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
   }
   for (const Language language : {kEn, kZh}) {
     const std::vector<std::string> list = BuildToneList(language);
-    ASSERT_EQ(list.size(), static_cast<std::size_t>(kToneCount));
     std::string joined;
     for (const std::string& text : list) joined += (joined.empty() ? "" : " ") + text;
     EXPECT_EQ(joined, language == kEn ? expected : "无" + expected.substr(4));
@@ -248,8 +246,10 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 0, 0, 7, 199, 3, ani}, image));
   EXPECT_EQ(OptionBytes(image), "F0 C7 09 01 00 07 5A C7 04");
   const RadioImage before = image;
-  ASSERT_TRUE(
-      WriteOptionStates(S{false, false, -1, 2, -1, -1, 7, 10, -1, 5, -1, 200, 4, ani}, image));
+  S outside;  // the other lists keep their default: no selection
+  outside.keyLock = 2, outside.led = 7, outside.squelchLevel = 10;
+  outside.step = 5, outside.priorityChannel = 200, outside.voxDelayTime = 4;
+  ASSERT_TRUE(WriteOptionStates(outside, image));
   EXPECT_EQ(image, before);
 }
 
@@ -278,7 +278,6 @@ TEST(OptionalFeatures, AniCodeDigits) {
   }
   s.squelchLevel = 1;
   for (const char* code : {"1234", "1a", " 1", ":", "/"}) {
-    EXPECT_FALSE(IsValidAniCode(code)) << code;
     s.aniCode = code;
     const RadioImage before = image;
     EXPECT_FALSE(WriteOptionStates(s, image)) << code;

@@ -45,9 +45,8 @@ std::string RecordHex(const RadioImage& image, int channel) {
   return Hex(image.data() + offset::Channel(channel), offset::kChannelRecordSize);
 }
 
-// Texts truncate to 10 Hz, packed BCD low pair first (the cases from 145.0125
-// on have a binary product one unit low); no frequency, or one the 8 digits
-// cannot hold, is FF FF FF FF.
+// Texts truncate to 10 Hz, packed BCD low pair first (from 145.0125 on the binary
+// product is one unit low); no frequency, or one 8 digits cannot hold, is FF FF FF FF.
 TEST(Frequency, EncodesTextsToPackedBcd) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
@@ -68,9 +67,8 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
-// Power value six (both bits) is no level and shows empty; a missing
-// frequency empties the row but for the other frequency and its tone; a
-// missing tone of a full channel shows the none word.
+// Power value six (both bits) shows empty; a missing frequency empties the row but for
+// the other frequency and its tone; a full channel's missing tone shows the none word.
 TEST(DecodeChannel, RowsInBothLanguages) {
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
@@ -90,9 +88,8 @@ TEST(DecodeChannel, RowsInBothLanguages) {
   }
 }
 
-// Words count in both languages, exactly; an empty power cell (as of power
-// value six) stores Low; an empty row, or one frequency alone, clears the
-// record but for the spare bits.
+// Words count in both languages, exactly; an empty power cell (power value six) stores
+// Low; an empty row, or one frequency alone, clears the record but for the spare bits.
 TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   const struct {
     ChannelRow row;
@@ -194,8 +191,6 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
 using S = OptionStates;
 using Ints = std::vector<int>;
 
-// The switches battery saver, beep, busy lock, key lock, ANI, VOX, LED, then
-// the lists squelch, VOX gain, step, time-out timer, priority channel, VOX delay.
 Ints Controls(const S& s) {
   return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
           s.ani,          s.vox,  s.led,          s.squelchLevel,

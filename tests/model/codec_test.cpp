@@ -82,8 +82,8 @@ TEST(DecodeChannel, RowsInBothLanguages) {
     EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
 }
 
-// Words count in both languages, exactly; an empty power cell (power value six) stores
-// Low; an empty row, or one frequency alone, clears the record but for the spare bits.
+// Words count in both languages, exactly: others (as the empty cells of power value six)
+// store Low, Off, Narrow; an empty row, or one frequency alone, keeps only the spare bits.
 TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   const struct {
     ChannelRow row;
@@ -96,8 +96,6 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
       {{"145.125", "145.125", "None", "None", "Low", "关", "窄"},
        "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
       {{"145.125", "145.125", "None", "None", "high", "on", "wide"},
-       "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
-      {{"145.125", "145.125", "None", "None", "", "", ""},
        "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
       {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
       {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},

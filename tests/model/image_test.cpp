@@ -56,10 +56,8 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   EXPECT_EQ(document.Title(), "radio.dat");
   document.SetModified(true);
   FileError error;
-  EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error));
-  EXPECT_EQ(error.code, ENOENT);
-  EXPECT_TRUE(document.IsModified());
-  EXPECT_EQ(document.PathName(), path);
+  EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error) || error.code != ENOENT);
+  EXPECT_TRUE(document.IsModified() && document.PathName() == path);
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
   EXPECT_FALSE(document.IsModified());
   EXPECT_EQ(document.Title(), "copy.dat");
@@ -226,7 +224,6 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
 
 // The next new document starts with the type and band of the image opened last.
 TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
-  registry_.WriteValue("Software\\Selkan", "Type", 0);
   RadioImage image = BlankImage();
   image[offset::kRadioType] = 2;
   image[offset::kBandIndex] = 1;

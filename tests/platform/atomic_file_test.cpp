@@ -9,6 +9,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -16,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 #include "platform/file_stamp.h"
 #include "platform/input_file.h"
@@ -64,8 +64,7 @@ TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
     EXPECT_EQ(error.text, "cannot write " + (dir / name) + ": " + std::strerror(code));
   }
   std::string text;
-  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text));
-  EXPECT_EQ(text, error.text);
+  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text) || text != error.text);
   EXPECT_TRUE(fs::is_directory(dir.path() / "folder" / "inner"));
   EXPECT_EQ(dir.Listing(), "folder new.dat x.dat");
 }
@@ -113,7 +112,6 @@ TEST(AtomicFile, LinksAreFollowedAndStayLinks) {
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link.dat"));
   EXPECT_EQ(ReadBytes(dir.path() / "sub" / "real.dat"), "new");
   EXPECT_EQ(dir.Listing(), "link.dat sub");
-  EXPECT_EQ(fs::directory_iterator(dir.path() / "sub")->path().filename(), "real.dat");
 
   // A dangling link, through a second link: the file it names is created.
   fs::create_symlink("sub/made.dat", dir.path() / "dangling");
@@ -242,7 +240,6 @@ TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
   EXPECT_EQ(Status(foreign).st_uid, ::geteuid()) << "the file stays its owner's";
   EXPECT_EQ(dir.Listing(), "locked read-only.dat shared.dat");
-  EXPECT_EQ(fs::directory_iterator(dir.path() / "locked")->path().filename(), "x.dat");
 }
 
 // A write that runs out of room (the file size limit) leaves the old file and no
@@ -275,12 +272,17 @@ TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes
 TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   ScratchDir dir;
   WriteBytes(dir / "x.dat", "old");
-  // Two killed saves' leftovers; then files not ours, and one of another save
-  // still running (it holds the lock).
+  // Three killed saves' leftovers; then files not ours, and one of another
+  // save still running (it holds the lock).
   for (const char* name :
        {".x.dat.a1B2c3.tmp", ".x.dat.zzzzzz.tmp", ".x.dat.abc.tmp", ".y.dat.a1B2c3.tmp",
         "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
     WriteBytes(dir / name, "partial");
+  if (const pid_t killed = ::fork(); killed == 0) {  // dies with its temporary file made
+    TempFile temp;
+    ::_exit(temp.Create(dir / "x.dat", 0600));
+  }
+  ::wait(nullptr);
   const int held = ::open((dir / ".x.dat.runnin.tmp").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   ASSERT_TRUE(Save(dir / "x.dat", "new"));

@@ -187,6 +187,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   EXPECT_EQ(Read(path + ".001"), original);
   EXPECT_EQ(dir_.Listing(), "p.ini p.ini.001");
 
+  store_.SetValue("Setup", "Stale", "set before any file was loaded");
   ASSERT_TRUE(store_.Load(path, {.caseInsensitive = false}));
   store_.SetValue("Setup", "Language", "German");
   ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), {.caseInsensitive = false}));
@@ -200,13 +201,13 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   EXPECT_EQ(Read(dir_ / "second.ini"), "[S]\nk=A\n");
 }
 
+// A directory opens but cannot be read, nor can a file larger than any profile;
+// neither is written.
 TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
-  const std::string path = dir_ / "a-directory";  // opens, but cannot be read
-  fs::create_directory(path);
-  // Nor can a file larger than any profile.
+  fs::create_directory(dir_ / "a-directory");
   const std::string huge = Write("huge.ini", "[S]\nk=old\n");
   fs::resize_file(huge, (16 << 20) + 1);
-  for (const std::string& failing : {path, huge}) {
+  for (const std::string& failing : {dir_ / "a-directory", huge}) {
     EXPECT_FALSE(store_.Load(failing, {.saveOnClose = true}));
     EXPECT_EQ(store_.FilePath(), failing);
     store_.SetValue("S", "k", "v");
@@ -219,7 +220,6 @@ TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
 
 TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
   const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
-  EXPECT_EQ(NextBackupPath(path), path + ".001");
   for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"})
     Write(name, "older backup");
   // A dot in the directory name is no extension.
@@ -239,7 +239,6 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
   store.SetValue("S", "k", "3");
   EXPECT_EQ(store.Save(true), path + ".004");
   EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=2\r\n");
-  EXPECT_EQ(Read(path + ".002"), "older backup");
 
   fs::remove(path + ".004");
   fs::create_directory(path + ".004");  // in the way of the next copy
@@ -351,6 +350,10 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt)
   // No shipped file: the user's own; no user folder: the shipped one.
   EXPECT_EQ(ChooseProfilePaths({program, true}, user, "Olvane.ini").read, user + "Olvane.ini");
   EXPECT_EQ(ChooseProfilePaths({program, true}, "", "Selkan.ini").write, shipped);
+  // The user folder: in an absolute XDG_CONFIG_HOME, else in HOME, else none.
+  EXPECT_EQ(UserConfigDirectoryFrom("x", "/h") + UserConfigDirectoryFrom("x", "") +
+                UserConfigDirectoryFrom(nullptr, nullptr),
+            "/h/.config/Selkan/");
   // A build folder that takes no new file from the user.
   const std::string locked = Folder("locked");
   ::chmod(locked.c_str(), 0555);

@@ -228,8 +228,8 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   const std::string ani = AniCodeText(image);
   ASSERT_TRUE(WriteOptionStates(S{true, true, 1, 1, 0, 0, 0, 9, 0, 0, 7, 199, 3, ani}, image));
   EXPECT_EQ(OptionBytes(image), "FF FF 09 01 00 07 5A C7 04");
-  ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 0, 0, 7, 199, 3, ani}, image));
-  EXPECT_EQ(OptionBytes(image), "F0 C7 09 01 00 07 5A C7 04");
+  ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 2, 0, 7, 199, 3, ani}, image));
+  EXPECT_EQ(OptionBytes(image), "F0 C7 09 03 00 07 5A C7 04");
   const RadioImage before = image;
   S outside;  // the other lists keep their default: no selection
   outside.keyLock = 2, outside.led = 7, outside.squelchLevel = 10;

@@ -187,7 +187,6 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   EXPECT_EQ(Read(path + ".001"), original);
   EXPECT_EQ(dir_.Listing(), "p.ini p.ini.001");
 
-  store_.SetValue("Setup", "Stale", "set before any file was loaded");
   ASSERT_TRUE(store_.Load(path, {.caseInsensitive = false}));
   store_.SetValue("Setup", "Language", "German");
   ASSERT_TRUE(store_.Load(Write("second.ini", "[S]\nk=A\n"), {.caseInsensitive = false}));

@@ -58,7 +58,6 @@ int LeadingDigits(std::string_view text) {
 
 std::vector<std::string> BuildToneList(Language language) {
   std::vector<std::string> list;
-  list.reserve(kToneCount);
   list.emplace_back(words::kNone.In(language));
   for (int tone : kCtcssTones) list.push_back(CtcssText(tone));
   for (char suffix : {'N', 'I'}) {

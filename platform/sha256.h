@@ -12,6 +12,6 @@ std::array<std::uint8_t, 32> Sha256(std::span<const std::uint8_t> bytes);
 
 // The first `digits` hexadecimal digits of the SHA-256 digest, in lower
 // case: what `sha256sum` prints, cut short.
-std::string Sha256Hex(std::span<const std::uint8_t> bytes, std::size_t digits = 64);
+std::string Sha256Hex(std::span<const std::uint8_t> bytes, std::size_t digits);
 
 }  // namespace selkan

@@ -103,7 +103,7 @@ int TempFile::RenameOver(const std::string& target) {
   if (g_beforeRename != nullptr) g_beforeRename(path_);
   if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
   path_.clear();
-  ReleaseLock();
+  ReleaseLock();  // now that the name is gone, at once rather than when this copy goes
   return 0;
 }
 

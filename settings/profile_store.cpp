@@ -75,12 +75,11 @@ bool CProfileStore::Load(const std::string& path, ProfileOptions options) {
   const bool complete = ReadInputFile(path, &content, nullptr, &opened);
   if (!opened) return false;
 
+  // The store is empty here: as made, or as Clear above left it.
   filePath_ = path;
-  sections_.clear();
   sections_.reserve(static_cast<std::size_t>(growthStep_));
   sections_.emplace_back();
   currentSection_ = 0;
-  sectionTable_.clear();
   ReadContent(content);
   // What was read stays for lookups, but a partly read file is never
   // written back: that would cut off everything after the failure.
@@ -275,7 +274,6 @@ void CProfileStore::Clear() {
   sections_.clear();
   sections_.shrink_to_fit();
   sectionTable_.clear();
-  currentSection_ = 0;
   filePath_.clear();
   modified_ = false;
   lines_.clear();

@@ -41,13 +41,8 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
   return image;
 }
 
-std::string RecordHex(const RadioImage& image, int channel) {
-  return Hex(image.data() + offset::Channel(channel), offset::kChannelRecordSize);
-}
-
-// Texts truncate to 10 Hz, packed BCD low pair first (the cases from 145.0125
-// on have a binary product one unit low); no frequency, or one the 8 digits
-// cannot hold, is FF FF FF FF.
+// Texts truncate to 10 Hz, packed BCD low pair first (from 145.0125 on the binary
+// product is one unit low); no frequency, or one 8 digits cannot hold, is FF FF FF FF.
 TEST(Frequency, EncodesTextsToPackedBcd) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
@@ -63,15 +58,13 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   // Presence depends on the most significant byte only; nibbles are not checked.
   const std::uint8_t none[4] = {0x12, 0x34, 0x56, 0x00}, ff[4] = {0, 0, 0, 0xFF},
                      bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
-  EXPECT_FALSE(HasFrequency(none));
-  EXPECT_FALSE(HasFrequency(ff));
+  EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff));
   EXPECT_TRUE(HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
-// Power value six (both bits) is no level and shows empty; a missing
-// frequency empties the row but for the other frequency and its tone; a
-// missing tone of a full channel shows the none word.
+// Power value six (both bits) shows empty; a missing frequency empties the row but for
+// the other frequency and its tone; a full channel's missing tone shows the none word.
 TEST(DecodeChannel, RowsInBothLanguages) {
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
@@ -85,15 +78,12 @@ TEST(DecodeChannel, RowsInBothLanguages) {
       {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
       {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.row[4] + c.row[0]);
-    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
 }
 
-// Words count in both languages, exactly; an empty power cell (as of power
-// value six) stores Low; an empty row, or one frequency alone, clears the
-// record but for the spare bits.
+// Words count in both languages, exactly: others (as the empty cells of power value six)
+// store Low, Off, Narrow; an empty row, or one frequency alone, keeps only the spare bits.
 TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   const struct {
     ChannelRow row;
@@ -107,15 +97,13 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
        "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
       {{"145.125", "145.125", "None", "None", "high", "on", "wide"},
        "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
-      {{"145.125", "145.125", "None", "None", "", "", ""},
-       "00 25 51 14 00 25 51 14 FF FF FF FF E1 12 34 56"},
       {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
       {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},
   };
   for (const auto& c : cases) {
     RadioImage image = ImageWith(4, {{12, 0xFF}});
     EncodeChannel(c.row, image, 4);
-    EXPECT_EQ(RecordHex(image, 4), c.record) << c.row[4];
+    EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
   }
 }
 
@@ -161,7 +149,6 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
   }
   for (const Language language : {kEn, kZh}) {
     const std::vector<std::string> list = BuildToneList(language);
-    ASSERT_EQ(list.size(), static_cast<std::size_t>(kToneCount));
     std::string joined;
     for (const std::string& text : list) joined += (joined.empty() ? "" : " ") + text;
     EXPECT_EQ(joined, language == kEn ? expected : "无" + expected.substr(4));
@@ -196,8 +183,6 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
 using S = OptionStates;
 using Ints = std::vector<int>;
 
-// The switches battery saver, beep, busy lock, key lock, ANI, VOX, LED, then
-// the lists squelch, VOX gain, step, time-out timer, priority channel, VOX delay.
 Ints Controls(const S& s) {
   return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
           s.ani,          s.vox,  s.led,          s.squelchLevel,
@@ -228,10 +213,8 @@ TEST(OptionalFeatures, ImageToControlsAndBack) {
                 {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
                {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
                 {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
-  for (const auto& c : cases) {
-    const RadioImage image = WithOptionBytes(c.bytes);
-    EXPECT_EQ(Controls(ReadOptionStates(image)), c.controls) << OptionBytes(image);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(c.bytes))), c.controls) << +c.bytes[0];
   RadioImage image = BlankImage();
   ASSERT_TRUE(WriteOptionStates(ReadOptionStates(image), image));
   EXPECT_EQ(image, BlankImage());
@@ -245,11 +228,13 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   const std::string ani = AniCodeText(image);
   ASSERT_TRUE(WriteOptionStates(S{true, true, 1, 1, 0, 0, 0, 9, 0, 0, 7, 199, 3, ani}, image));
   EXPECT_EQ(OptionBytes(image), "FF FF 09 01 00 07 5A C7 04");
-  ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 0, 0, 7, 199, 3, ani}, image));
-  EXPECT_EQ(OptionBytes(image), "F0 C7 09 01 00 07 5A C7 04");
+  ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 2, 0, 7, 199, 3, ani}, image));
+  EXPECT_EQ(OptionBytes(image), "F0 C7 09 03 00 07 5A C7 04");
   const RadioImage before = image;
-  ASSERT_TRUE(
-      WriteOptionStates(S{false, false, -1, 2, -1, -1, 7, 10, -1, 5, -1, 200, 4, ani}, image));
+  S outside;  // the other lists keep their default: no selection
+  outside.keyLock = 2, outside.led = 7, outside.squelchLevel = 10;
+  outside.step = 5, outside.priorityChannel = 200, outside.voxDelayTime = 4;
+  ASSERT_TRUE(WriteOptionStates(outside, image));
   EXPECT_EQ(image, before);
 }
 
@@ -278,7 +263,6 @@ TEST(OptionalFeatures, AniCodeDigits) {
   }
   s.squelchLevel = 1;
   for (const char* code : {"1234", "1a", " 1", ":", "/"}) {
-    EXPECT_FALSE(IsValidAniCode(code)) << code;
     s.aniCode = code;
     const RadioImage before = image;
     EXPECT_FALSE(WriteOptionStates(s, image)) << code;

@@ -11,17 +11,15 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <thread>
-#include <vector>
 
+#include "platform/file_stamp.h"
+#include "platform/input_file.h"
 #include "platform/temp_file.h"
 #include "tests/support/file_tests.h"
 
@@ -51,6 +49,8 @@ TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   ScratchDir dir;
   WriteBytes(dir / "x.dat", std::string(5000, 'a'));
   const ino_t before = Status(dir / "x.dat").st_ino;
+  ASSERT_TRUE(CheckWritable(dir / "x.dat", nullptr) && CheckWritable(dir / "new.dat", nullptr));
+  EXPECT_EQ(dir.Listing(), "x.dat") << "checking makes nothing";
   ASSERT_TRUE(Save(dir / "x.dat", "short") && Save(dir / "new.dat", "fresh"));
   EXPECT_EQ(ReadBytes(dir / "x.dat") + ReadBytes(dir / "new.dat"), "shortfresh");
   EXPECT_NE(Status(dir / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
@@ -58,15 +58,49 @@ TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   for (const auto& [name, code] :
        {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT}, {"folder", EISDIR}}) {
     fs::create_directories(dir.path() / "folder" / "inner");
+    EXPECT_FALSE(CheckWritable(dir / name, &error) || error.code != code) << name;
     EXPECT_FALSE(Save(dir / name, "x", &error));
     EXPECT_EQ(error.code, code);
     EXPECT_EQ(error.text, "cannot write " + (dir / name) + ": " + std::strerror(code));
   }
   std::string text;
-  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text));
-  EXPECT_EQ(text, error.text);
+  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text) || text != error.text);
   EXPECT_TRUE(fs::is_directory(dir.path() / "folder" / "inner"));
   EXPECT_EQ(dir.Listing(), "folder new.dat x.dat");
+}
+
+std::string OpenDescriptors() {
+  std::string open;
+  for (int fd = 0; fd < 64; ++fd) open += ::fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
+  return open;
+}
+
+// Reading a file of the largest size allowed, saving and watching it leave the
+// descriptors as they were, also with standard input closed (a file gets 0).
+TEST(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
+  ScratchDir dir;
+  const std::string path = dir / "x.dat";
+  WriteBytes(path, "old");
+  const auto readSaveAndWatch = [&]() -> std::string {
+    for (const bool stdinOpen : {true, false}) {
+      if (stdinOpen && ::fcntl(0, F_GETFD) == -1) ::open("/dev/null", O_RDONLY);
+      if (!stdinOpen) ::close(0);
+      const std::string before = OpenDescriptors();
+      std::string content;
+      FileError error;
+      if (!ReadInputFile(path, &content, &error, nullptr, 3) || !Save(path, "new", &error))
+        return error.text;
+      // Written again with the same size and time: only the bytes tell.
+      const FileStamp stamp = StampOfFile(path, Span("new"));
+      const timespec times[2] = {Status(path).st_atim, Status(path).st_mtim};
+      WriteBytes(path, "NEW");
+      ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+      if (!ChangedSince(path, stamp)) return "a rewrite went unseen";
+      if (OpenDescriptors() != before) return before + " became " + OpenDescriptors();
+    }
+    return "";
+  };
+  EXPECT_EQ(InChild(false, readSaveAndWatch), "");
 }
 
 TEST(AtomicFile, LinksAreFollowedAndStayLinks) {
@@ -78,29 +112,26 @@ TEST(AtomicFile, LinksAreFollowedAndStayLinks) {
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link.dat"));
   EXPECT_EQ(ReadBytes(dir.path() / "sub" / "real.dat"), "new");
   EXPECT_EQ(dir.Listing(), "link.dat sub");
-  EXPECT_EQ(fs::directory_iterator(dir.path() / "sub")->path().filename(), "real.dat");
 
   // A dangling link, through a second link: the file it names is created.
   fs::create_symlink("sub/made.dat", dir.path() / "dangling");
   fs::create_symlink("dangling", dir.path() / "chain");
   ASSERT_TRUE(Save(dir / "chain", "made"));
-  EXPECT_TRUE(fs::is_symlink(dir.path() / "chain"));
-  EXPECT_TRUE(fs::is_symlink(dir.path() / "dangling"));
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "chain") && fs::is_symlink(dir.path() / "dangling"));
   EXPECT_EQ(ReadBytes(dir.path() / "sub" / "made.dat"), "made");
 
   fs::create_symlink("loop", dir.path() / "loop");
   FileError error;
-  EXPECT_FALSE(Save(dir / "loop", "x", &error));
-  EXPECT_EQ(error.code, ELOOP);
+  EXPECT_FALSE(Save(dir / "loop", "x", &error) || error.code != ELOOP);
   EXPECT_TRUE(fs::is_symlink(dir.path() / "loop"));
 }
 
-TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
+TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ScratchDir dir;
   const std::string fifo = dir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  // The reader is there before the save, so the save need not wait for it;
-  // every read below ends within seconds, also when nothing comes.
+  ASSERT_TRUE(CheckWritable(fifo, nullptr)) << "without waiting for a reader";
+  // The reader comes first, so the save need not wait; every read below ends.
   const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
   ASSERT_TRUE(Save(fifo, "through the pipe"));
@@ -108,29 +139,6 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_TRUE(ReadUntilClosed(reader, received, 10)) << "the pipe was left open";
   ::close(reader);
   EXPECT_EQ(received, "through the pipe");
-  EXPECT_TRUE(S_ISFIFO(Status(fifo).st_mode));
-
-  // A terminal, reached through a link as a port or /dev/stdout is, in raw
-  // mode so that its line discipline keeps the bytes.
-  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-  ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
-  const std::string terminal = ::ptsname(master);
-  fs::create_symlink(terminal, dir.path() / "tty");
-  const int slave = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
-  struct termios raw {};
-  ::tcgetattr(slave, &raw);
-  ::cfmakeraw(&raw);
-  ::tcsetattr(slave, TCSANOW, &raw);
-  EXPECT_TRUE(Save(dir / "tty", "to the terminal"));
-  char buffer[64] = {};
-  pollfd arrived{master, POLLIN, 0};
-  ASSERT_EQ(::poll(&arrived, 1, 10000), 1) << "nothing reached the terminal";
-  EXPECT_EQ(::read(master, buffer, sizeof buffer), 15);
-  EXPECT_EQ(std::string(buffer), "to the terminal");
-  EXPECT_TRUE(S_ISCHR(Status(terminal).st_mode));
-  EXPECT_TRUE(fs::is_symlink(dir.path() / "tty"));
-  ::close(slave);
-  ::close(master);
 
   const std::string socketPath = dir / "sock";
   const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -148,8 +156,7 @@ TEST(AtomicFile, FifosTerminalsAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ::close(connection);
   ::close(listener);
   EXPECT_EQ(received, "over the socket");
-  EXPECT_TRUE(S_ISSOCK(Status(socketPath).st_mode));
-  EXPECT_EQ(dir.Listing(), "fifo sock tty");
+  EXPECT_EQ(dir.Listing(), "fifo sock");
 }
 
 TEST(AtomicFile, KeepsModeAndOwner) {
@@ -165,8 +172,7 @@ TEST(AtomicFile, KeepsModeAndOwner) {
   ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
   ASSERT_TRUE(Save(target, "newer"));
   EXPECT_EQ(ReadBytes(target), "newer");
-  EXPECT_EQ(Status(target).st_uid, kNobody);
-  EXPECT_EQ(Status(target).st_gid, kNogroup);
+  EXPECT_TRUE(Status(target).st_uid == kNobody && Status(target).st_gid == kNogroup);
   EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
 }
 
@@ -222,25 +228,22 @@ TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   ::chmod(foreign.c_str(), 0666);  // writable, someone else's if we are root
   ::chmod(inLocked.c_str(), 0666);
   ::chmod((dir / "locked").c_str(), 0555);
-  const uid_t foreignOwner = Status(foreign).st_uid;
   const auto saveAll = [&]() -> std::string {
     FileError error;
     if (Save(readOnly, "new", &error)) return "saved over 0444";
     if (error.code != EACCES) return "wrong error: " + error.text;
+    if (CheckWritable(readOnly, &error) || error.code != EACCES) return "0444 checked writable";
     if (!Save(foreign, "new", &error)) return error.text;
     return Save(inLocked, "new", &error) ? "" : error.text;
   };
   EXPECT_EQ(InChild(true, saveAll), "");
   EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
-  EXPECT_EQ(Status(foreign).st_uid, foreignOwner) << "the file stays its owner's";
-  EXPECT_EQ(Status(foreign).st_mode & 07777, 0666u);
+  EXPECT_EQ(Status(foreign).st_uid, ::geteuid()) << "the file stays its owner's";
   EXPECT_EQ(dir.Listing(), "locked read-only.dat shared.dat");
-  EXPECT_EQ(fs::directory_iterator(dir.path() / "locked")->path().filename(), "x.dat");
 }
 
-// A write that runs out of room (here the file size limit) leaves the old
-// file, and no temporary file, on either route; with room, a hard-linked
-// file is rewritten in place.
+// A write that runs out of room (the file size limit) leaves the old file and no
+// temporary file on either route; with room, a hard-linked file is rewritten in place.
 TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes) {
   ScratchDir dir;
   const std::string old(1000, 'o');
@@ -263,20 +266,23 @@ TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes
   ASSERT_TRUE(Save(dir / "linked.dat", "new"));
   EXPECT_EQ(ReadBytes(dir / "other-name.dat"), "new");
   EXPECT_EQ(Status(dir / "linked.dat").st_ino, inode);
-  EXPECT_EQ(Status(dir / "linked.dat").st_nlink, 2u);
   EXPECT_EQ(dir.Listing(), "linked.dat other-name.dat plain.dat");
 }
 
 TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   ScratchDir dir;
   WriteBytes(dir / "x.dat", "old");
-  // Two killed saves' leftovers; then files not ours, and one of another save
-  // still running (it holds the lock).
+  // Three killed saves' leftovers; then files not ours, and one of another
+  // save still running (it holds the lock).
   for (const char* name :
        {".x.dat.a1B2c3.tmp", ".x.dat.zzzzzz.tmp", ".x.dat.abc.tmp", ".y.dat.a1B2c3.tmp",
-        "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"}) {
+        "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
     WriteBytes(dir / name, "partial");
+  if (const pid_t killed = ::fork(); killed == 0) {  // dies with its temporary file made
+    TempFile temp;
+    ::_exit(temp.Create(dir / "x.dat", 0600));
   }
+  ::wait(nullptr);
   const int held = ::open((dir / ".x.dat.runnin.tmp").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   ASSERT_TRUE(Save(dir / "x.dat", "new"));
@@ -285,9 +291,8 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
 
-  // A save held up between its temporary file and the rename while another
-  // save of the same file runs to its end: both succeed, the later rename
-  // wins.
+  // A save held up before its rename while another save of the same file
+  // runs to its end: both succeed, the later rename wins.
   static std::string target, second;
   target = dir / "x.dat";
   SetBeforeRenameHook([](const std::string&) {
@@ -299,40 +304,6 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   SetBeforeRenameHook(nullptr);
   EXPECT_EQ(second, "second");
   EXPECT_EQ(ReadBytes(target), "first");
-}
-
-// A save killed at any moment, from before it starts to after it ended,
-// leaves the whole old file or the whole new one; the next save cleans up.
-TEST(AtomicFile, EveryKillMomentLeavesOldOrNewAndTheNextSaveCleansUp) {
-  ScratchDir dir;
-  const std::string target = dir / "x.dat";
-  const std::string oldBytes(64 * 1024, 'o'), newBytes(80 * 1024, 'n');
-  for (int round = 0; round < 20; ++round) {
-    SCOPED_TRACE(round);
-    ASSERT_TRUE(Save(target, oldBytes));
-    ASSERT_EQ(dir.Listing(), "x.dat");
-    int started[2];
-    ASSERT_EQ(::pipe(started), 0);
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      if (::write(started[1], "g", 1) != 1) ::_exit(2);
-      ::_exit(Save(target, newBytes) ? 0 : 1);
-    }
-    ::close(started[1]);
-    char go = 0;
-    ASSERT_EQ(::read(started[0], &go, 1), 1);
-    ::close(started[0]);
-    std::this_thread::sleep_for(std::chrono::microseconds(round * 400));
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) == 0);
-    const std::string now = ReadBytes(target);
-    ASSERT_TRUE(now == oldBytes || now == newBytes) << now.size() << " bytes";
-  }
-  ASSERT_TRUE(Save(target, "last"));
-  EXPECT_EQ(dir.Listing(), "x.dat");
 }
 
 }  // namespace

@@ -202,9 +202,9 @@ TEST(TransferHandshake, IdentificationRules) {
     EXPECT_FALSE(accepted(id)) << id;
   }
   // As text, bytes that are not printable are spelled out, and so is "\".
-  const std::string id = "\xff\0\\Q47 ~\x7f"s;
+  const std::string id = "\xff\0\x1f\\Q47 ~\x7f"s;
   EXPECT_EQ(protocol::IdentificationText(std::vector<std::uint8_t>(id.begin(), id.end())),
-            "\\xFF\\x00\\x5CQ47 ~\\x7F");
+            "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
 }
 
 const RadioImage kRadio = Pattern(1);

@@ -208,8 +208,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv uhf.dat --at 200", kExitUsage, "--at must be a channel, 1 to 199"},
       {"import rows.csv uhf.dat --at 2 --append", kExitUsage, "--at and --append exclude"},
       {"import vhf.csv link.dat", kExitOk, ""},
-      // Read checks its file before it talks to the radio, and keeps it when
-      // the port fails, naming the device the port stands for.
+      // Read checks its file before the port, and keeps it when the port fails.
       {"read --port no-port -o radio.dat", kExitBadInput, "radio.dat already exists; use --force"},
       {"read --port COM3 -o radio.dat --force", kExitPortError, "(COM3 (" + Path("no") + "): "},
   };

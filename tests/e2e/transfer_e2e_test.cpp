@@ -124,9 +124,7 @@ TEST_F(TransferE2E, PortAndFileErrors) {
 }
 
 // A radio that never answers the wake-up: the programmer asks again and
-// again and holds the port meanwhile. No answer can come late or short
-// here, so the first transfer is still running whatever the machine's load
-// (a paced transfer could break off on a late byte and free the port).
+// again, holding the port, and no late or short answer can free it early.
 TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
   BackgroundProcess cli(kCliProgram,

@@ -215,10 +215,9 @@ struct SafeRig : Rig {
   explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
     hooks.transfer = recorder.Callbacks();
     hooks.stepStarted = [this](WriteStep step) { steps.push_back(step); };
-    hooks.keep = [this](const RadioImage& image, const std::string& id,
+    hooks.keep = [this](const RadioImage& image, const std::string&,
                         std::string* error) -> std::optional<std::string> {
       kept.push_back(image);
-      identification = id;
       if (keepFails) *error = "disk full";
       return keepFails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
     };
@@ -232,23 +231,8 @@ struct SafeRig : Rig {
   SafeWriteHooks hooks;
   std::vector<WriteStep> steps;
   std::vector<RadioImage> kept;
-  std::string identification;
   bool keepFails = false;
 };
-
-// The radio is read and kept, written, and read back: three sessions.
-TEST(SafeWrite, BacksUpWritesAndVerifiesInThreeSessions) {
-  SafeRig rig;
-  const SafeWriteResult result = rig.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kCompleted);
-  EXPECT_EQ(rig.kept, std::vector<RadioImage>{kRadio});
-  EXPECT_EQ(result.backupPath, "/backups/1.dat");
-  EXPECT_EQ(rig.identification, kId);
-  EXPECT_TRUE(
-      std::equal(kImage.begin(), kImage.begin() + offset::kWriteLimit, rig.radio.Memory().begin()));
-  EXPECT_EQ(rig.port.closes, 3);
-  EXPECT_EQ(rig.Commands("52"), 2 * 512);
-}
 
 // Nothing is written when the radio cannot be read or its copy not kept.
 TEST(SafeWrite, NoBackupNoWrite) {

@@ -208,6 +208,11 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv uhf.dat --at 200", kExitUsage, "--at must be a channel, 1 to 199"},
       {"import rows.csv uhf.dat --at 2 --append", kExitUsage, "--at and --append exclude"},
       {"import vhf.csv link.dat", kExitOk, ""},
+      // The trouble diff has is never 1, which says "different".
+      {"diff radio.dat huge.csv", kExitBadInput, "cannot read huge.csv: File too large"},
+      {"diff radio.dat", kExitBadInput, "two files are needed"},
+      {"diff --bogus radio.dat uhf.dat", kExitBadInput, "unknown option '--bogus'"},
+      {"diff --language x radio.dat uhf.dat", kExitBadInput, "--lang is English or Chinese"},
       // Read checks its file before the port, and keeps it when the port fails.
       {"read --port no-port -o radio.dat", kExitBadInput, "radio.dat already exists; use --force"},
       {"read --port COM3 -o radio.dat --force", kExitPortError, "(COM3 (" + Path("no") + "): "},

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "link/low_latency.h"
 #include "link/port_access.h"

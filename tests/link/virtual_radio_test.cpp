@@ -68,10 +68,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_EQ(options->faults.silentFrom, 0);
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
                                               {"--silent-from", "-1"},
-                                              {"--refuse-write-at"},
                                               {"--id", "123456789"},
                                               {"--id="},
-                                              {"--image", "a.dat", "--image=b.dat"},
                                               {"radio.dat"},
                                               {"--bogus"}}) {
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];

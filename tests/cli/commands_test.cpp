@@ -215,7 +215,8 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"diff --language x radio.dat uhf.dat", kExitBadInput, "--lang is English or Chinese"},
       // Read checks its file before the port, and keeps it when the port fails.
       {"read --port no-port -o radio.dat", kExitBadInput, "radio.dat already exists; use --force"},
-      {"read --port COM3 -o radio.dat --force", kExitPortError, "(COM3 (" + Path("no") + "): "},
+      {"read --port COM3 -o radio.dat --force", kExitPortError,
+       "device are ok (COM3 (" + Path("no") + "): "},
   };
   const std::string log = Path("log");
   ::setenv("SELKAN_COM3", Path("no").c_str(), 1);

@@ -8,6 +8,7 @@
 #include "link/protocol.h"
 #include "link/safe_write.h"
 #include "tests/link/fake_port.h"
+#include "tests/support/radio_images.h"
 
 namespace selkan::test {
 namespace {
@@ -19,14 +20,6 @@ using Log = std::vector<std::string>;
 
 constexpr const char* kId = "KZ904SK1";  // a radio the programmer takes
 
-RadioImage Pattern(std::uint8_t seed) {
-  RadioImage image;
-  for (std::size_t i = 0; i < image.size(); ++i) {
-    image[i] = static_cast<std::uint8_t>((i * 7 + seed) ^ (i >> 8));
-  }
-  return image;
-}
-
 // The log lines from the one before `from` on, n of them at most.
 Log Slice(const Log& log, const std::string& from, std::size_t n) {
   auto at = std::find(log.begin(), log.end(), from);
@@ -37,7 +30,7 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
 
 struct Rig {
   explicit Rig(Faults faults = {}, const std::string& id = kId,
-               const RadioImage& memory = Pattern(3))
+               const RadioImage& memory = RandomImage(3))
       : radio(memory, {id.begin(), id.end()}, faults), port(radio), engine(port, port.Sleeper()) {}
 
   TransferOutcome Read(RadioImage& image) {
@@ -93,7 +86,7 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
 TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
   Rig rig;
   const RadioImage before = rig.radio.Memory();
-  const RadioImage image = Pattern(77);
+  const RadioImage image = RandomImage(77);
   ASSERT_EQ(rig.Write(image), TransferOutcome::kCompleted);
   const RadioImage& after = rig.radio.Memory();
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
@@ -157,9 +150,9 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
       };
     }
     const RadioImage before = rig.radio.Memory();
-    RadioImage image = Pattern(9);
-    EXPECT_EQ(f.write ? rig.Write(Pattern(77)) : rig.Read(image), f.outcome);
-    EXPECT_EQ(image, Pattern(9));
+    RadioImage image = RandomImage(9);
+    EXPECT_EQ(f.write ? rig.Write(RandomImage(77)) : rig.Read(image), f.outcome);
+    EXPECT_EQ(image, RandomImage(9));
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
@@ -174,7 +167,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;
-      EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, Pattern(77).begin()));
+      EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, RandomImage(77).begin()));
       EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
     }
   }
@@ -183,11 +176,11 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
 TEST(TransferFailure, PortClosedWhenItThrows) {
   Rig rig;
   rig.port.throwOnRead = 40;
-  RadioImage image = Pattern(9);
+  RadioImage image = RandomImage(9);
   EXPECT_THROW(rig.Read(image), std::runtime_error);
   EXPECT_EQ(rig.port.closes, 1);
   EXPECT_FALSE(rig.port.open);
-  EXPECT_EQ(image, Pattern(9));
+  EXPECT_EQ(image, RandomImage(9));
 }
 
 TEST(TransferHandshake, IdentificationRules) {
@@ -207,8 +200,8 @@ TEST(TransferHandshake, IdentificationRules) {
             "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
 }
 
-const RadioImage kRadio = Pattern(1);
-const RadioImage kImage = Pattern(2);
+const RadioImage kRadio = RandomImage(1);
+const RadioImage kImage = RandomImage(2);
 
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {

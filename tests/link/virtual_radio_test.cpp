@@ -30,6 +30,7 @@ VirtualRadio InSession(Faults faults = {}) {
 
 TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
   VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
+  EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
   // The 0x02 that broke the last one begins the next wake-up.
   EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}),

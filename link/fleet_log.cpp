@@ -61,20 +61,6 @@ std::string FleetStamp(std::chrono::system_clock::time_point when) {
   return text;
 }
 
-std::string IdentificationText(std::span<const std::uint8_t> bytes) {
-  std::string text;
-  for (std::uint8_t byte : bytes) {
-    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
-      text += static_cast<char>(byte);
-    } else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      text += hex;
-    }
-  }
-  return text;
-}
-
 std::string FleetLogLine(const FleetRecord& record) {
   const std::string fields[] = {std::to_string(record.number),
                                 IsoLocalTime(record.start),

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,10 +20,6 @@ std::string IsoLocalTime(std::chrono::system_clock::time_point when);
 // "20260301-140509": the local time as a run's log and backup folder are
 // named ("fleet-20260301-140509").
 std::string FleetStamp(std::chrono::system_clock::time_point when);
-
-// Bytes a radio sent as text: printable ASCII as it is, any other byte as
-// \xNN.
-std::string IdentificationText(std::span<const std::uint8_t> bytes);
 
 // The record as a line of the log, in the header's order, without line end.
 std::string FleetLogLine(const FleetRecord& record);

@@ -54,7 +54,7 @@ void FleetLoop::Run(SerialPort& serialPort) {
       return;
     }
     started_ = clock_.Now();
-    const std::string identification = IdentificationText(found->identification);
+    const std::string identification = protocol::IdentificationText(found->identification);
     FleetRecord record;
     if (ours) {
       record = WriteRadio(engine, *number, identification);

@@ -107,17 +107,26 @@ TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
   EXPECT_EQ(ChannelListing(table), expected);
 }
 
-// What selkan-cli fleet tells the user of a port and of the run.
+// What selkan-cli fleet tells the user of a port and of the run: on a
+// terminal, a status line drawn over itself.
 TEST(FleetTexts, StatusLineAndRadioLine) {
-  FleetPortStatus status{"COM1", FleetPhase::kWaitingForRadio, 4, WriteStep::kWrite, 37};
-  EXPECT_EQ(FleetStatusText(status, nullptr, 4, false), "Radio 4: connect it and turn it on");
-  status.phase = FleetPhase::kWriting;
-  EXPECT_EQ(FleetStatusText(status, nullptr, 5, false), "Radio 4: writing 37 %");
+  std::FILE* out = std::tmpfile();
+  FleetConsole console(out, true);
+  const FleetCallbacks callbacks = console.Callbacks();
   FleetRecord record;
+  record.port = "COM1";
   record.seconds = 27.84;
-  status.phase = FleetPhase::kWaitingForRemoval;
-  EXPECT_EQ(FleetStatusText(status, &record, 5, false),
-            "Radio 4 verified in 27.8 s \u2014 remove it");
+  const auto drawn = [&](FleetPhase phase, bool done = false) {
+    testing::internal::CaptureStderr();
+    if (done) callbacks.done(record);
+    callbacks.status({"COM1", phase, 4, WriteStep::kWrite, 37});
+    return testing::internal::GetCapturedStderr();
+  };
+  EXPECT_EQ(drawn(FleetPhase::kWaitingForRadio), "\rRadio 1: connect it and turn it on\x1b[K");
+  EXPECT_EQ(drawn(FleetPhase::kWriting), "\rRadio 4: writing 37 %\x1b[K");
+  EXPECT_EQ(drawn(FleetPhase::kWaitingForRemoval, true),
+            "\r\x1b[K\a\rRadio 4 verified in 27.8 s \u2014 remove it\x1b[K");
+  std::fclose(out);
 
   // A broken-off write says how to put the radio's backup back.
   record.outcome = TransferOutcome::kProgramInterrupt;

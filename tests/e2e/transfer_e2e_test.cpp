@@ -68,20 +68,6 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   EXPECT_EQ(dir_.Listing(), "out.dat");
 }
 
-TEST_F(TransferE2E, WriteChangesTheRadioButNotItsLastSixteenBytes) {
-  const RadioImage before = RandomImage(2), written = RandomImage(3);
-  StartSim(before);
-  // Through the symbolic link and a COMn name mapped by the environment.
-  ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
-  const RunResult run = Cli({"write", "--port", "com2", Dat("new.dat", written)});
-  ::unsetenv("SELKAN_COM2");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
-  const RadioImage radio = RadioAfterStop();
-  EXPECT_TRUE(SameBelowWriteLimit(radio, written));
-  EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
-  EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
-}
-
 TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
   const Args read = {"read", "-o", Path("out.dat")};
   const Args write = {"write", "--no-backup", Dat("new.dat", RandomImage(5))};
@@ -94,6 +80,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
       {{"--wrong-id"}, read, 6, kRadioMismatchText},
       {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
       {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
+      {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
   };
   for (const auto& fault : faults) {
     SCOPED_TRACE(fault.options.front());
@@ -110,33 +97,29 @@ TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
   const std::string device = StartSim(RandomImage(7), {"--no-id-ack"});
   const RunResult run = Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
   EXPECT_EQ(run.exitCode, 4) << run.output;
+  EXPECT_HAS(run.output, "(retrying)");
   const std::string log = sim_->Log();
   const std::regex asked("\\(identification\\)");
   EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), asked), {}), 3);
 }
 
 TEST_F(TransferE2E, PortAndFileErrors) {
-  RunResult run = Cli({"read", "--port", Path("no-such-port"), "-o", Path("out.dat")});
-  EXPECT_EQ(run.exitCode, 3) << run.output;
-  EXPECT_HAS(run.output, kPortErrorText);
-  EXPECT_FALSE(fs::exists(Path("out.dat")));
-
   WriteBytes(Path("short.dat"), std::string(4095, '\xff'));
-  run = Cli({"write", "--port", Path("no-such-port"), Path("short.dat")});
+  RunResult run = Cli({"write", "--port", Path("no-such-port"), Path("short.dat")});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_HAS(run.output, "Data Format Error");
 
-  // The radio's link never replaces a file of the user's.
+  // The radio's link never replaces a file of the user's, nor goes unmade.
   WriteBytes(Path("mine"), "precious");
-  run = RunProgram(kSimProgram, {"--link", Path("mine")}, kRunLimit);
-  EXPECT_EQ(run.exitCode, 1) << run.output;
+  for (const char* link : {"mine", "no-dir/link"}) {
+    run = RunProgram(kSimProgram, {"--link", Path(link)}, kRunLimit);
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+  }
   EXPECT_EQ(ReadBytes(Path("mine")), "precious");
 }
 
 // A radio that never answers the wake-up: the programmer asks again and
-// again and holds the port meanwhile. No answer can come late or short
-// here, so the first transfer is still running whatever the machine's load
-// (a paced transfer could break off on a late byte and free the port).
+// again, holding the port, and no late or short answer can free it early.
 TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
   BackgroundProcess cli(kCliProgram,
@@ -158,7 +141,11 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
 
 TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   const RadioImage before = RandomImage(21);
-  const RunResult run = Cli({"write", "--port", StartSim(before), Dat("new.dat", WithChannel3())});
+  StartSim(before);
+  // Through the symbolic link and a COMn name mapped by the environment.
+  ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
+  const RunResult run = Cli({"write", "--port", "com2", Dat("new.dat", WithChannel3())});
+  ::unsetenv("SELKAN_COM2");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_HAS(run.output, "verified");
   std::smatch kept;
@@ -167,7 +154,10 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
   EXPECT_EQ(sim_->Received("57"), 510);
-  EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), WithChannel3()));
+  const RadioImage radio = RadioAfterStop();  // all but its last 16 bytes written
+  EXPECT_TRUE(SameBelowWriteLimit(radio, WithChannel3()));
+  EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
+  EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
   EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
 
   // For scripts: one object per backup, with what the radio sent; the type
@@ -207,16 +197,6 @@ TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
 }
 
-TEST_F(SafeWriteE2E, AFailedBackupReadWritesNothing) {
-  const RadioImage before = RandomImage(2);
-  const std::string device = StartSim(before, {"--short-reply-at", "300"});
-  const RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(1))});
-  EXPECT_EQ(run.exitCode, 5) << run.output;
-  EXPECT_HAS(run.output, "nothing was written");
-  EXPECT_EQ(sim_->Received("57"), 0);
-  EXPECT_EQ(RadioAfterStop(), before);
-}
-
 // The message of a write that broke off names the backup and the command
 // that puts it back; that command restores the radio.
 TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
@@ -229,6 +209,10 @@ TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
   ASSERT_TRUE(std::regex_search(run.output, restore,
                                 std::regex("selkan-cli write --port \\S+ --no-backup (\\S+)")))
       << run.output;
+  // The radio stores what it got once the line is quiet, while it runs on.
+  for (int i = 0; i < 200 && !sim_->Saved(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(sim_->Saved());
   const RadioImage halfWritten = RadioAfterStop();
   EXPECT_FALSE(SameBelowWriteLimit(halfWritten, before));
   run = Cli({"write", "--port", StartSim(halfWritten), "--no-backup", restore[1].str()});
@@ -240,7 +224,6 @@ TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
   RadioImage b = WithChannel3();
   b[offset::kSquelchLevel] = 9;
   const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
-  WriteBytes(Path("short.dat"), std::string(100, '\0'));
 
   RunResult run = Cli({"diff", fileA, fileA});
   EXPECT_EQ(run.exitCode, 0) << run.output;
@@ -249,12 +232,6 @@ TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "Squelch Level: 4 -> 9\n");
   EXPECT_EQ(Cli({"diff", "--language", "Chinese", fileA, fileB}).output, "静噪电平: 4 -> 9\n");
-  // Trouble is never 1, which says "different".
-  for (const Args& args :
-       {Args{"diff", fileA, Path("short.dat")}, Args{"diff", fileA},
-        Args{"diff", "--bogus", "a", "b"}, Args{"diff", "--language", "x", "a", "b"}}) {
-    EXPECT_EQ(Cli(args).exitCode, 2) << args[1];
-  }
 
   // With the radio: a read, nothing written, the last 16 bytes left out.
   RadioImage radio = b;

@@ -95,7 +95,6 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
-  EXPECT_TRUE(fs::exists(dir_ / "notes.dat"));
   EXPECT_TRUE(fs::exists(dir_ / "other" / "20260301-140509_SK-100.dat"));
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <regex>
 
@@ -46,7 +47,7 @@ class Line : public FleetClock, public SerialPort {
     if (onSleep) onSleep();
   }
 
-  bool Open(const std::string&) override { return true; }
+  bool Open(const std::string&) override { return opens; }
   bool Configure(const LineSettings&, const PortTimeouts&) override { return true; }
   void Purge() override { inbound_.clear(); }
   bool Write(std::span<const std::uint8_t> bytes) override {
@@ -74,6 +75,7 @@ class Line : public FleetClock, public SerialPort {
   void Close() override {}
 
   milliseconds elapsed{0};
+  bool opens = true;
   std::function<void()> onSleep;
   std::function<bool()> deaf;  // true while the radio on the line hears nothing
 
@@ -155,6 +157,9 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_LT(rig.Start(0), 5.0 + 0.9 + 1.3);
     EXPECT_GE(rig.Start(1), 60.0 + gap.count() / 1000.0);
     EXPECT_LT(rig.Start(1), 60.0 + std::max(gap.count() / 1000.0, 2.0) + 1.5);
+    std::map<WriteStep, int> most;  // each step's bar ends full
+    for (const auto& s : rig.statuses) most[s.step] = std::max(most[s.step], s.percent);
+    EXPECT_EQ(most[WriteStep::kBackup] + most[WriteStep::kWrite] + most[WriteStep::kVerify], 300);
     // The count reached, the loop ends without waiting for the last to go.
     EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
@@ -248,14 +253,7 @@ TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
 
 FleetPortStatus Status(std::string port, FleetPhase phase, int radio = 0,
                        WriteStep step = WriteStep::kBackup, int percent = 0) {
-  FleetPortStatus status;
-  status.port = std::move(port);
-  status.phase = phase;
-  status.radio = radio;
-  status.step = step;
-  status.percent = percent;
-  status.ended = TransferOutcome::kCancelled;
-  return status;
+  return {std::move(port), phase, radio, step, percent, TransferOutcome::kCancelled};
 }
 
 FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
@@ -299,8 +297,8 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
 }
 
 // One port: the wait names the next radio; without a backup the write is
-// step 1 of 2; in confirm mode the port waits for Next. Ports that could
-// not be opened end a run with nothing done.
+// step 1 of 2; in confirm mode the port waits for Next. A port that could
+// not be opened names no radio; with none opened the run ends.
 TEST(FleetBoard, OnePortNamesTheNextRadio) {
   FleetBoard board({"COM3"}, false, true);
   const auto headline = [&board] { return EnglishText(board.Headline()); };
@@ -318,12 +316,16 @@ TEST(FleetBoard, OnePortNamesTheNextRadio) {
   EXPECT_FALSE(board.WaitsForNext());
   EXPECT_EQ(headline(), "Radio 5: connect it and turn it on");
 
+  Rig broken(0);  // on COM1
+  broken.line.opens = false;
+  broken.Run();
   FleetBoard none({"COM1", "COM2"}, true, false);
-  for (const char* port : {"COM1", "COM2"}) {
-    FleetPortStatus failed = Status(port, FleetPhase::kEnded);
-    failed.ended = TransferOutcome::kPortError;
-    none.Update(failed);
-  }
+  for (const FleetPortStatus& status : broken.statuses) none.Update(status);
+  none.Update(Status("COM2", FleetPhase::kWaitingForRadio));
+  EXPECT_EQ(EnglishText(none.Headline()), "Radio 1: connect it and turn it on");
+  FleetPortStatus failed = Status("COM2", FleetPhase::kEnded);
+  failed.ended = TransferOutcome::kPortError;
+  none.Update(failed);
   EXPECT_EQ(EnglishText(none.Headline()), "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
 }

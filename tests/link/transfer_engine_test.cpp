@@ -8,6 +8,7 @@
 #include "link/protocol.h"
 #include "link/safe_write.h"
 #include "tests/link/fake_port.h"
+#include "tests/support/radio_images.h"
 
 namespace selkan::test {
 namespace {
@@ -19,14 +20,6 @@ using Log = std::vector<std::string>;
 
 constexpr const char* kId = "KZ904SK1";  // a radio the programmer takes
 
-RadioImage Pattern(std::uint8_t seed) {
-  RadioImage image;
-  for (std::size_t i = 0; i < image.size(); ++i) {
-    image[i] = static_cast<std::uint8_t>((i * 7 + seed) ^ (i >> 8));
-  }
-  return image;
-}
-
 // The log lines from the one before `from` on, n of them at most.
 Log Slice(const Log& log, const std::string& from, std::size_t n) {
   auto at = std::find(log.begin(), log.end(), from);
@@ -37,7 +30,7 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
 
 struct Rig {
   explicit Rig(Faults faults = {}, const std::string& id = kId,
-               const RadioImage& memory = Pattern(3))
+               const RadioImage& memory = RandomImage(3))
       : radio(memory, {id.begin(), id.end()}, faults), port(radio), engine(port, port.Sleeper()) {}
 
   TransferOutcome Read(RadioImage& image) {
@@ -93,7 +86,7 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
 TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
   Rig rig;
   const RadioImage before = rig.radio.Memory();
-  const RadioImage image = Pattern(77);
+  const RadioImage image = RandomImage(77);
   ASSERT_EQ(rig.Write(image), TransferOutcome::kCompleted);
   const RadioImage& after = rig.radio.Memory();
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
@@ -157,9 +150,9 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
       };
     }
     const RadioImage before = rig.radio.Memory();
-    RadioImage image = Pattern(9);
-    EXPECT_EQ(f.write ? rig.Write(Pattern(77)) : rig.Read(image), f.outcome);
-    EXPECT_EQ(image, Pattern(9));
+    RadioImage image = RandomImage(9);
+    EXPECT_EQ(f.write ? rig.Write(RandomImage(77)) : rig.Read(image), f.outcome);
+    EXPECT_EQ(image, RandomImage(9));
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
@@ -174,7 +167,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;
-      EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, Pattern(77).begin()));
+      EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, RandomImage(77).begin()));
       EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
     }
   }
@@ -183,11 +176,11 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
 TEST(TransferFailure, PortClosedWhenItThrows) {
   Rig rig;
   rig.port.throwOnRead = 40;
-  RadioImage image = Pattern(9);
+  RadioImage image = RandomImage(9);
   EXPECT_THROW(rig.Read(image), std::runtime_error);
   EXPECT_EQ(rig.port.closes, 1);
   EXPECT_FALSE(rig.port.open);
-  EXPECT_EQ(image, Pattern(9));
+  EXPECT_EQ(image, RandomImage(9));
 }
 
 TEST(TransferHandshake, IdentificationRules) {
@@ -202,23 +195,21 @@ TEST(TransferHandshake, IdentificationRules) {
     EXPECT_FALSE(accepted(id)) << id;
   }
   // As text, bytes that are not printable are spelled out, and so is "\".
-  const std::string id = "\xff\0\\Q47 ~\x7f"s;
+  const std::string id = "\xff\0\x1f\\Q47 ~\x7f"s;
   EXPECT_EQ(protocol::IdentificationText(std::vector<std::uint8_t>(id.begin(), id.end())),
-            "\\xFF\\x00\\x5CQ47 ~\\x7F");
+            "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
 }
 
-const RadioImage kRadio = Pattern(1);
-const RadioImage kImage = Pattern(2);
+const RadioImage kRadio = RandomImage(1);
+const RadioImage kImage = RandomImage(2);
 
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {
   explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
     hooks.transfer = recorder.Callbacks();
-    hooks.stepStarted = [this](WriteStep step) { steps.push_back(step); };
-    hooks.keep = [this](const RadioImage& image, const std::string& id,
+    hooks.keep = [this](const RadioImage& image, const std::string&,
                         std::string* error) -> std::optional<std::string> {
       kept.push_back(image);
-      identification = id;
       if (keepFails) *error = "disk full";
       return keepFails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
     };
@@ -230,25 +221,9 @@ struct SafeRig : Rig {
   int Commands(const char* command) const { return CountCommands(port.log, command); }
 
   SafeWriteHooks hooks;
-  std::vector<WriteStep> steps;
   std::vector<RadioImage> kept;
-  std::string identification;
   bool keepFails = false;
 };
-
-// The radio is read and kept, written, and read back: three sessions.
-TEST(SafeWrite, BacksUpWritesAndVerifiesInThreeSessions) {
-  SafeRig rig;
-  const SafeWriteResult result = rig.Run();
-  EXPECT_EQ(result.outcome, TransferOutcome::kCompleted);
-  EXPECT_EQ(rig.kept, std::vector<RadioImage>{kRadio});
-  EXPECT_EQ(result.backupPath, "/backups/1.dat");
-  EXPECT_EQ(rig.identification, kId);
-  EXPECT_TRUE(
-      std::equal(kImage.begin(), kImage.begin() + offset::kWriteLimit, rig.radio.Memory().begin()));
-  EXPECT_EQ(rig.port.closes, 3);
-  EXPECT_EQ(rig.Commands("52"), 2 * 512);
-}
 
 // Nothing is written when the radio cannot be read or its copy not kept.
 TEST(SafeWrite, NoBackupNoWrite) {
@@ -287,7 +262,6 @@ TEST(SafeWrite, HowFarABrokenOffWriteGot) {
     const SafeWriteResult result = rig.Run();
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(result.step, WriteStep::kWrite);
-    EXPECT_EQ(rig.steps.back(), WriteStep::kWrite);
     EXPECT_EQ(result.BrokeOff(), c.blocksWritten > 0);
     EXPECT_EQ(result.blocksWritten, c.blocksWritten);
     EXPECT_EQ(result.backup, kRadio);

@@ -90,7 +90,7 @@ class TransferSession {
   TransferEngine engine_;
   std::unique_ptr<InterruptGuard> interrupt_;
   std::unique_ptr<ProgressBar> bar_;
-  int retriesLeft_ = 0;
+  int retriesLeft_;  // set from the request
   TransferCallbacks callbacks_;
 };
 

@@ -12,15 +12,15 @@
 namespace selkan::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 5> kSpecs{{{"--type", true},
-                                            {"-o", true},
-                                            {"--force", false},
-                                            {"--port", true, true},
-                                            {"--lang", true, false, "--language"}}};
+constexpr std::array<OptionDef, 5> kDefs{{{"--type", true},
+                                          {"-o", true},
+                                          {"--force", false},
+                                          {"--port", true, true},
+                                          {"--lang", true, false, "--language"}}};
 
 TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   std::string error;
-  auto parsed = ParseArgs({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, kSpecs, &error);
+  auto parsed = ParseArgs({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"a.dat", "b"}));
   ASSERT_NE(parsed->Value("--type"), nullptr);
@@ -29,7 +29,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   EXPECT_TRUE(parsed->Has("--force"));
   EXPECT_FALSE(parsed->help);
 
-  parsed = ParseArgs({"--type=", "-h", "--", "--force", "-"}, kSpecs, &error);
+  parsed = ParseArgs({"--type=", "-h", "--", "--force", "-"}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(*parsed->Value("--type"), "");
   EXPECT_TRUE(parsed->help);
@@ -38,7 +38,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
 
   // A repeatable option keeps every value in order; an alias is the option.
   parsed =
-      ParseArgs({"--port=A", "--language", "Chinese", "--port", "B", "--port="}, kSpecs, &error);
+      ParseArgs({"--port=A", "--language", "Chinese", "--port", "B", "--port="}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->Values("--port"), (std::vector<std::string>{"A", "B", ""}));
   EXPECT_EQ(*parsed->Value("--port"), "");
@@ -50,7 +50,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
        {Args{"--bogus"}, Args{"--type", "1", "--type=2"}, Args{"--lang=x", "--language", "y"},
         Args{"--force", "--force"}, Args{"x", "-o"}, Args{"--force=yes"}}) {
     error.clear();
-    EXPECT_FALSE(ParseArgs(args, kSpecs, &error)) << args[0];
+    EXPECT_FALSE(ParseArgs(args, kDefs, &error)) << args[0];
     EXPECT_FALSE(error.empty());
   }
   EXPECT_EQ(error, "option '--force' takes no value");

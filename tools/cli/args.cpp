@@ -63,7 +63,7 @@ std::string ShellWord(std::string_view text) {
   return word + "'";
 }
 
-std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionSpec> options,
+std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionDef> options,
                                            const CommandText& text,
                                            std::optional<std::size_t> expected,
                                            std::string_view countError, int* exitCode) {

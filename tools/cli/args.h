@@ -13,14 +13,14 @@
 namespace selkan::cli {
 
 // Every command follows the rules of tools/common/options.h.
-using tools::OptionSpec;
+using tools::OptionDef;
 using tools::ParseArgs;
 using tools::ParsedArgs;
 using tools::ParseIntInRange;
 
 // The language of a command's texts: --lang English|Chinese, in any letter
 // case; --language is another spelling.
-inline constexpr OptionSpec kLangOption{"--lang", true, false, "--language"};
+inline constexpr OptionDef kLangOption{"--lang", true, false, "--language"};
 // Its help line.
 extern const char kLangHelp[];
 // The language --lang names, English when it is not given; nullopt for any
@@ -56,7 +56,7 @@ struct CommandText {
 // and checks the number of positionals (when expected is given). Returns
 // the parsed arguments, or nullopt with *exitCode set (kExitOk after help,
 // kExitUsage after a usage error, which it has printed).
-std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionSpec> options,
+std::optional<ParsedArgs> ParseCommandArgs(const Args& args, std::span<const OptionDef> options,
                                            const CommandText& text,
                                            std::optional<std::size_t> expected,
                                            std::string_view countError, int* exitCode);

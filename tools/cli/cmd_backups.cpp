@@ -26,7 +26,7 @@ constexpr char kHelp[] =
     "  --json        a JSON array, one object per backup, with the members\n"
     "                path, time, type, identification and size\n";
 
-constexpr OptionSpec kOptions[] = {{"--type", true}, {"--json", false}};
+constexpr OptionDef kOptions[] = {{"--type", true}, {"--json", false}};
 
 // The text as a JSON string, quotes included.
 std::string JsonString(const std::string& text) {

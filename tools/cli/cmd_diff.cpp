@@ -31,7 +31,7 @@ constexpr char kHelpText[] =
     "\n";
 constexpr char kRadioHelp[] = "  --radio          compare FILE.dat with the radio on --port\n";
 
-constexpr OptionSpec kOptions[] = {kPortOption, kRetriesOption, {"--radio", false}, kLangOption};
+constexpr OptionDef kOptions[] = {kPortOption, kRetriesOption, {"--radio", false}, kLangOption};
 
 // A difference found is exit code 1, so trouble of any kind is 2, never 1.
 constexpr int kExitDifferent = 1;

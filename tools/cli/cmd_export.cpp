@@ -37,8 +37,7 @@ constexpr const char* kHelp =
     "  --format FORMAT  csv (the default, this program's own) or radio-list\n"
     "  --force          replace FILE.csv even when it holds a configuration\n";
 
-constexpr std::array<OptionSpec, 3> kOptions{
-    {{"-o", true}, {"--format", true}, {"--force", false}}};
+constexpr std::array<OptionDef, 3> kOptions{{{"-o", true}, {"--format", true}, {"--force", false}}};
 
 // Writes the text to the -o file, or stdout without one; false (having said
 // why) when it cannot.

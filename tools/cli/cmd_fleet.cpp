@@ -31,7 +31,7 @@ constexpr const char* kCommand = "fleet";
 constexpr char kUsage[] =
     "selkan-cli fleet FILE.dat [--port PORT]... [--count N] [--log FILE.csv]\n"
     "                 [--no-backup] [--no-verify] [--confirm] [--stop-on-failure]";
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDef kOptions[] = {
     {"--port", true, true},      {"--count", true},      {"--log", true},
     {"--no-backup", false},      {"--no-verify", false}, {"--confirm", false},
     {"--stop-on-failure", false}};

@@ -61,11 +61,11 @@ constexpr const char* kHelp =
     "  --skip-unfit      import the rows that fit and skip the others\n"
     "  --quiet           no summary\n";
 
-constexpr std::array<OptionSpec, 5> kOptions{{{"--band", true},
-                                              {"--at", true},
-                                              {"--append", false},
-                                              {"--skip-unfit", false},
-                                              {"--quiet", false}}};
+constexpr std::array<OptionDef, 5> kOptions{{{"--band", true},
+                                             {"--at", true},
+                                             {"--append", false},
+                                             {"--skip-unfit", false},
+                                             {"--quiet", false}}};
 
 // Every frequency a channel record can hold: 8 digits, and a top byte other
 // than 0x00, which would read back as no frequency.

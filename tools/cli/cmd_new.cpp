@@ -20,7 +20,7 @@ constexpr const char* kHelp =
     "  --band M   band index stored in the file, 0 to 255 (default 0)\n"
     "  --force    replace FILE.dat if it exists (otherwise it is kept)\n";
 
-constexpr std::array<OptionSpec, 3> kOptions{
+constexpr std::array<OptionDef, 3> kOptions{
     {{"--type", true}, {"--band", true}, {"--force", false}}};
 
 // The value of an index option, 0 when absent; nullopt when invalid.

@@ -36,7 +36,7 @@ constexpr const char* kMoreHelp =
     "  --force          replace FILE.pdf if it exists (otherwise it is kept),\n"
     "                   even when it holds a configuration\n";
 
-constexpr std::array<OptionSpec, 4> kOptions{
+constexpr std::array<OptionDef, 4> kOptions{
     {{"-o", true}, kLangOption, {"--paper", true}, {"--force", false}}};
 
 // "Copyrights Owner" of the language's section of the product profile;

@@ -25,9 +25,9 @@ constexpr char kReadUsage[] = "selkan-cli read [--port PORT] [--retries N] -o FI
 constexpr char kWriteUsage[] =
     "selkan-cli write [--port PORT] [--retries N] [--no-backup] [--no-verify] FILE.dat";
 
-constexpr OptionSpec kReadOptions[] = {
+constexpr OptionDef kReadOptions[] = {
     kPortOption, kRetriesOption, {"-o", true}, {"--force", false}};
-constexpr OptionSpec kWriteOptions[] = {
+constexpr OptionDef kWriteOptions[] = {
     kPortOption, kRetriesOption, {"--no-backup", false}, {"--no-verify", false}};
 
 // The label of the progress bar of each step.

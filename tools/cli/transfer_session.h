@@ -22,8 +22,8 @@ struct TransferRequest {
 // Help lines of --port and --retries.
 extern const char kPortHelp[];
 // The OptionSpecs of --port and --retries.
-inline constexpr OptionSpec kPortOption{"--port", true};
-inline constexpr OptionSpec kRetriesOption{"--retries", true};
+inline constexpr OptionDef kPortOption{"--port", true};
+inline constexpr OptionDef kRetriesOption{"--retries", true};
 
 // Parses --port and --retries; nullopt after printing a usage error.
 std::optional<TransferRequest> ParseTransferRequest(std::string_view command,

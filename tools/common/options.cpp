@@ -4,9 +4,9 @@ namespace selkan::tools {
 
 namespace {
 
-const OptionSpec* FindSpec(std::span<const OptionSpec> specs, std::string_view name) {
-  for (const OptionSpec& spec : specs) {
-    if (spec.name == name || (!spec.alias.empty() && spec.alias == name)) return &spec;
+const OptionDef* FindDef(std::span<const OptionDef> defs, std::string_view name) {
+  for (const OptionDef& def : defs) {
+    if (def.name == name || (!def.alias.empty() && def.alias == name)) return &def;
   }
   return nullptr;
 }
@@ -31,7 +31,7 @@ std::vector<std::string> ParsedArgs::Values(std::string_view name) const {
 }
 
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    std::span<const OptionSpec> specs, std::string* error) {
+                                    std::span<const OptionDef> defs, std::string* error) {
   ParsedArgs parsed;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -50,17 +50,17 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = FindSpec(specs, name);
-    if (spec == nullptr) {
+    const OptionDef* def = FindDef(defs, name);
+    if (def == nullptr) {
       *error = "unknown option '" + name + "'";
       return std::nullopt;
     }
-    if (!spec->repeatable && parsed.Has(spec->name)) {
+    if (!def->repeatable && parsed.Has(def->name)) {
       *error = "option '" + name + "' given twice";
       return std::nullopt;
     }
     std::string value;
-    if (spec->takesValue) {
+    if (def->takesValue) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
@@ -73,7 +73,7 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
       *error = "option '" + name + "' takes no value";
       return std::nullopt;
     }
-    parsed.options.push_back({std::string(spec->name), std::move(value)});
+    parsed.options.push_back({std::string(def->name), std::move(value)});
   }
   return parsed;
 }

@@ -20,14 +20,14 @@
 namespace selkan::tools {
 
 // An option a program or command accepts.
-struct OptionSpec {
+struct OptionDef {
   std::string_view name;        // "--type", "-o"
   bool takesValue = false;      // otherwise a flag
   bool repeatable = false;      // may be given more than once
   std::string_view alias = {};  // another spelling of the same option
 };
 
-// An option as given, under its spec's name (not its alias).
+// An option as given, under its definition's name (not its alias).
 struct GivenOption {
   std::string name;
   std::string value;  // empty for a flag
@@ -49,7 +49,7 @@ struct ParsedArgs {
 // Splits the arguments (without the program or command name) by the rules
 // above; nullopt with *error naming the offending option.
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    std::span<const OptionSpec> specs, std::string* error);
+                                    std::span<const OptionDef> defs, std::string* error);
 
 // A plain decimal number (digits only, no sign or blanks) within lo..hi.
 std::optional<int> ParseIntInRange(std::string_view text, int lo, int hi);

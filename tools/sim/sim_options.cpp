@@ -53,7 +53,7 @@ const char kSimHelp[] =
 namespace {
 
 // Every option of the program, each at most once.
-constexpr tools::OptionSpec kOptions[] = {
+constexpr tools::OptionDef kOptions[] = {
     {"--image", true},
     {"--link", true},
     {"--id", true},

@@ -5,8 +5,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPaintEngine>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,6 +28,7 @@
 #include "model/selkan_doc.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
+#include "print/qt/listing_painter.h"
 #include "settings/process_settings.h"
 #include "settings/profile_store.h"
 
@@ -88,6 +92,30 @@ QByteArray RecordStart(const RadioImage& image, int channel) {
   return QByteArray(reinterpret_cast<const char*>(image.data() + offset::Channel(channel)), 4);
 }
 
+// Keeps the sizes of the fonts of the texts drawn.
+struct TextRecorder : QPaintEngine {
+  TextRecorder() : QPaintEngine(AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override {
+    sizes << item.font().pixelSize();
+  }
+  Type type() const override { return User; }
+  QList<int> sizes;
+};
+// An A4 page, one dot a twip, that the recorder draws on.
+struct A4Page : QPaintDevice {
+  QPaintEngine* paintEngine() const override { return &recorder; }
+  int metric(PaintDeviceMetric m) const override {
+    if (m == PdmWidth || m == PdmHeight) return m == PdmWidth ? 11906 : 16838;
+    return m >= PdmDpiX && m <= PdmPhysicalDpiY ? 1440 : QPaintDevice::metric(m);
+  }
+  mutable TextRecorder recorder;
+};
+
 }  // namespace
 
 class ChannelViewTest : public QObject {
@@ -112,6 +140,7 @@ class ChannelViewTest : public QObject {
     view_->show();
     view_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view_.get()));
+    QVERIFY(Grid().width() > view_->width() * 9 / 10);
   }
   // The same with channels 1 to 3 in use.
   void MakeFilledView() {
@@ -206,6 +235,7 @@ class ChannelViewTest : public QObject {
              QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
+    QCOMPARE(Grid().GetTextMatrix(0, 0), QString("CH"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
 
     const RadioImage decoded = document_.Image();
@@ -318,21 +348,26 @@ class ChannelViewTest : public QObject {
     QCOMPARE(edited.count(), 0);
     QCOMPARE(view_->UndoStack()->count(), 0);
 
-    QLineEdit* edit = TypeInto(5, 1, "43");
+    QLineEdit* edit = TypeInto(5, 1, "43z");
     QVERIFY(edit != nullptr);
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString());
     Key(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(edit->text(), QString("43"));
-    Key(Qt::Key_Escape);
-    QVERIFY(edit->isHidden());
+    QCOMPARE(edit->text(), QString("43z"));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(edit, &escape);  // used up: no window above sees it
+    QVERIFY(escape.isAccepted() && edit->isHidden());
     QCOMPARE(Grid().GetTextMatrix(5, 1), QString());
-    edit = TypeInto(1, 1, "442.5");
+    QApplication::clipboard()->setText("442.5\r\n");  // pasted as typed, without its line end
+    TypeInto(1, 1, "");
+    Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Down, Qt::ShiftModifier);
     QVERIFY(Editors().OpenEditor() == nullptr);
     QCOMPARE(Grid().GetTextMatrix(1, 1), QString("442.50000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 1}));
     QCOMPARE(view_->UndoStack()->count(), 1);
+    view_->OnEditUndo();
+    QCOMPARE(Row(1).value(0), QString("441.00000"));
   }
 
   // A block selected with the mouse closes the editor; a command and the
@@ -343,6 +378,11 @@ class ChannelViewTest : public QObject {
     Click(4, 6, Qt::ShiftModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 4, 6}));
     QVERIFY(Editors().OpenEditor() == nullptr);
+    Click(5, 5, Qt::ControlModifier);  // one block at a time: Ctrl grows it too
+    QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
+    TypeInto(8, 1, "438.2");
+    Click(9, 2);  // leaving the cell commits it
+    QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));
     TypeInto(5, 1, "438.1");
     view_->OnEditCopy();
     QVERIFY(Editors().OpenEditor() == nullptr);
@@ -375,6 +415,9 @@ class ChannelViewTest : public QObject {
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].text.contains("Channel 7, QT/DQT Dec \"69.9\": "));
     QCOMPARE(Grid().GetTextMatrix(7, 1), QString("438.10000"));
+    view_->SelectCells({1, 1, 1, 7});
+    Key(Qt::Key_Delete);
+    QCOMPARE(Row(1), kEmptyRow);
   }
 
   // Each control shows its own option and hands it back; an option outside
@@ -440,6 +483,26 @@ class ChannelViewTest : public QObject {
              QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }
 
+  // Each page of the listing has its title in the title font, every other
+  // text in the body font.
+  void listingPagesDrawTheirTitlesLarger() {
+    PutChannel(document_.Image(), 1);
+    const Listing listing =
+        MakeListing(document_.Image(), DecodeChannels(document_.Image(), Language::English),
+                    Language::English, "Owner");
+    const PageFonts sizes = PageFontsFor(11906, 16838);
+    for (int page : {1, 2}) {
+      A4Page sheet;
+      QPainter painter(&sheet);
+      DrawListingPage(painter, listing, PaginateChannels(listing.channels), page);
+      painter.end();
+      const QList<int>& drawn = sheet.recorder.sizes;
+      QVERIFY(drawn.size() > 3);
+      for (qsizetype i = 0; i < drawn.size(); ++i)
+        QCOMPARE(drawn[i], i == 0 ? sizes.titleHeight : sizes.bodyHeight);
+    }
+  }
+
   // The grid's own contract: a click moves the current cell, then reports the
   // press; moves to the same cell, to fixed cells (never current) or outside
   // raise nothing; cells no one but the program writes.
@@ -451,12 +514,20 @@ class ChannelViewTest : public QObject {
     Click(3, 4);  // the same cell: no cell change, still a mouse press
     QCOMPARE(events_, QStringList({"mouse 1 0 at 3,4"}));
     events_.clear();
+    QHeaderView* numbers = grid_->Table()->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::RightButton, {}, {4, 4});
+    QCOMPARE(events_, QStringList({"mouse 2 0 at 3,4"}));  // a fixed cell's press too
+    events_.clear();
     for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty());
     QCOMPARE(Where(), QString("3,4"));
 
     grid_->SetTextMatrix(2, 2, "kept");
+    grid_->SetColAlignment(2, CMSFlexGrid::kAlignCenterCenter);
+    grid_->SetColWidth(2, 1500);
+    QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(grid_->GetColWidth(2), 1500);
     grid_->SetRow(2);
     grid_->SetCol(2);
     GridTable* table = grid_->Table();

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -37,6 +38,7 @@
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"
 #include "platform/qt/help_request.h"
+#include "platform/qt/qsettings_registry.h"
 #include "tests/qt_app/app_fixture.h"
 #include "tests/support/sim_process.h"
 #include "tools/sim/pty_line.h"
@@ -223,6 +225,21 @@ class LinkTest : public QObject {
     QVERIFY(port.Open(path));
   }
 
+  // Values are kept in a file, a folder for each part of the key; a file
+  // that cannot be written is said.
+  void registryValuesKeepTheirKeysLayout() {
+    const QString path = dir_.filePath(QStringLiteral("registry.ini"));
+    QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
+    QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
+    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
+    bool started = false;  // a progress window of its own starts too
+    CProcessDlg alone(
+        QString(), [&started] { started = true; }, nullptr);
+    alone.OkButton()->click();
+    QTRY_VERIFY(started);
+  }
+
   void readReplacesTheGridAsOneStep() {
     Program program;
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
@@ -276,18 +293,21 @@ class LinkTest : public QObject {
           program.view->CellEditors()->RxEditor()->setText(rx);
           program.view->CommitOpenEditor();
         },
-        PlainWrite);
+        [](CProcessDlg& dialog) {  // the last write's choices
+          QVERIFY(!dialog.BackupCheck()->isChecked() && !dialog.VerifyCheck()->isChecked());
+        });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(program.view->Grid()->GetTextMatrix(3, 1), rx);
     QVERIFY(program.view->Document().IsModified());
   }
 
+  // Cancel after a retry is no fault to report, also in a write's backup.
   void retryRepeatsTheHandshake() {
     Program program;
     SimProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
     UsePort(program, sim);
     program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
-    const TransferRun run = RunTransfer(program, command::kRead);
+    const TransferRun run = RunTransfer(program, command::kWrite);
     QCOMPARE(run.outcome, TransferOutcome::kCommunicationError);
     QCOMPARE(program.answers.messages.size(), std::size_t{2});
     QCOMPARE(program.answers.messages[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);

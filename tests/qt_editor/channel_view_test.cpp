@@ -411,6 +411,7 @@ class ChannelViewTest : public QObject {
     view_->OnMoveChannelUp();
     QCOMPARE(Row(1).value(0), QString("442.00000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
+    QCOMPARE(Where(), QString("1,1"));  // the current cell goes with it
 
     QApplication::clipboard()->setText("438.1\t\t69.9\n");
     view_->SelectCells({7, 1, 7, 1});

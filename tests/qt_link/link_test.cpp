@@ -221,6 +221,10 @@ class LinkTest : public QObject {
     QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
+    Program program;  // without a registry a write offers both
+    QWidget owner;
+    CTransferController::For(owner, *program.view, Language::English)->OnWrite();
+    QVERIFY(owner.findChild<CProcessDlg*>()->VerifyCheck()->isChecked());
     bool started = false;  // a progress window of its own starts too
     CProcessDlg alone(
         QString(), [&started] { started = true; }, nullptr);

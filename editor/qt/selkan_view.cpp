@@ -46,8 +46,6 @@ QFont FormFont() {
 
 CSelkanView::CSelkanView(CSelkanDoc& document, ViewContext context, QWidget* parent)
     : QWidget(parent), document_(document), context_(context) {
-  if (context_.profile == nullptr && context_.settings != nullptr)
-    context_.profile = context_.settings->Profile();
   setFont(FormFont());
 
   title_ = new QLabel(this);

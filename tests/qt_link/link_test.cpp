@@ -6,23 +6,18 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QUndoStack>
 #include <QtTest>
-#include <functional>
 
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
@@ -32,7 +27,6 @@
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
-#include "link/gui/process_dlg.h"
 #include "link/gui/transfer_controller.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"

@@ -42,17 +42,6 @@ namespace {
 
 const std::string kKey = "Software\\Selkan";
 
-// A temporary user's data folder, where the program keeps its backups.
-class DataHome {
- public:
-  DataHome() { qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit()); }
-  ~DataHome() { qunsetenv("XDG_DATA_HOME"); }
-  QDir Backups() const { return QDir(dir_.filePath("Selkan/backups")); }
-
- private:
-  QTemporaryDir dir_;
-};
-
 constexpr int kTransferLimitMs = 30000;  // bound only; a transfer takes seconds
 
 // The program's document on the port of the virtual radio.
@@ -85,8 +74,7 @@ TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
   if (prepare) prepare(*dialog);
   auto connection = QObject::connect(controller, &CTransferController::finished,
                                      [&run](TransferOutcome outcome, TransferDirection) {
-                                       run.outcome = outcome;
-                                       run.finished = true;
+                                       run = {outcome, run.lastCounter, true};
                                      });
   QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
                    [&run, dialog, onStep](int value) {
@@ -135,16 +123,17 @@ RadioImage Filled(std::uint8_t seed) {
 
 class LinkTest : public QObject {
   Q_OBJECT
-  DataHome dataHome_;
 
  private:
-  QTemporaryDir dir_;
+  QTemporaryDir dir_;  // the ports' links, and the user's data folder with the backups
   std::vector<std::unique_ptr<sim::PtyLine>> ptys_;
 
   QString Link(int n) const { return dir_.filePath(QStringLiteral("com%1").arg(n)); }
+  QString Backups() const { return dir_.filePath("Selkan/backups"); }
 
  private slots:
   void initTestCase() {
+    qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit());
     // COM1..COM3 are terminals, COM4 names a device that is not there.
     for (int n = 1; n <= 3; ++n) {
       ptys_.push_back(std::make_unique<sim::PtyLine>());
@@ -384,7 +373,7 @@ class LinkTest : public QObject {
       const MessageRequest& offer = program.answers.messages[0];
       QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
       const QString kept = QString::fromStdString(Controller(program)->LastBackup());
-      QVERIFY(kept.startsWith(dataHome_.Backups().path()));
+      QVERIFY(kept.startsWith(Backups()));
       QVERIFY(offer.text.contains(QDir::toNativeSeparators(kept)));
       QVERIFY(offer.buttons & QMessageBox::RestoreDefaults);
       const SimProcess& radio = mended ? *mended : first;
@@ -507,7 +496,7 @@ class LinkTest : public QObject {
                          LoadDatFile(dumps.filePath(dump).toStdString()).image.begin()));
 
     const QString log = window->LogPath();
-    QVERIFY(log.startsWith(dataHome_.Backups().path()));
+    QVERIFY(log.startsWith(Backups()));
     const QByteArray bytes = FileBytes(log);
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);

@@ -430,7 +430,7 @@ class ChannelViewTest : public QObject {
       for (QAction* action : shown ? shown->actions() : QList<QAction*>()) menu << action->text();
       if (shown) shown->close();
     });
-    QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20});
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20}, {20, 20});
     QApplication::sendEvent(Grid().Table()->viewport(), &click);
     QCOMPARE(menu, QStringList({"Insert Channel"}));
   }

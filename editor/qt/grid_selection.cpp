@@ -44,15 +44,11 @@ ChannelTable GridTexts(const CMSFlexGrid& grid) {
   return table;
 }
 
-bool PutChannelRow(CMSFlexGrid& grid, int channel, const ChannelRow& row) {
-  bool changed = false;
+void PutChannelRow(CMSFlexGrid& grid, int channel, const ChannelRow& row) {
   for (int c = kColRx; c <= kColBandwidth; ++c) {
     const QString text = QString::fromStdString(Cell(row, c));
-    if (grid.GetTextMatrix(channel, c) == text) continue;
-    grid.SetTextMatrix(channel, c, text);
-    changed = true;
+    if (grid.GetTextMatrix(channel, c) != text) grid.SetTextMatrix(channel, c, text);
   }
-  return changed;
 }
 
 }  // namespace selkan

@@ -18,8 +18,7 @@ void SelectCells(CMSFlexGrid& grid, const CellRange& range);
 
 // The channels' texts as the grid shows them (UTF-8).
 ChannelTable GridTexts(const CMSFlexGrid& grid);
-// Puts a channel's texts into its row, writing only the cells that differ;
-// whether any did.
-bool PutChannelRow(CMSFlexGrid& grid, int channel, const ChannelRow& row);
+// Puts a channel's texts into its row, writing only the cells that differ.
+void PutChannelRow(CMSFlexGrid& grid, int channel, const ChannelRow& row);
 
 }  // namespace selkan

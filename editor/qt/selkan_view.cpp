@@ -46,8 +46,6 @@ QFont FormFont() {
 
 CSelkanView::CSelkanView(CSelkanDoc& document, ViewContext context, QWidget* parent)
     : QWidget(parent), document_(document), context_(context) {
-  if (context_.profile == nullptr && context_.settings != nullptr)
-    context_.profile = context_.settings->Profile();
   setFont(FormFont());
 
   title_ = new QLabel(this);
@@ -199,14 +197,10 @@ DocumentState CSelkanView::State() const { return {GridTexts(), document_.Image(
 
 // --- The history ---
 
+// Undo and redo close the open editor before they come here.
 void CSelkanView::ApplyChange(const DocumentChange& change, ChangeSide side) {
-  bool cellsChanged = false;
-  for (const RowChange& row : change.rows) {
-    const ChannelRow& cells = side == ChangeSide::After ? row.after : row.before;
-    if (PutChannelRow(*grid_, row.channel, cells)) cellsChanged = true;
-  }
-  // An editor open over a changed cell would hold a replaced text.
-  if (cellsChanged) editors_->HideAll();
+  for (const RowChange& row : change.rows)
+    PutChannelRow(*grid_, row.channel, side == ChangeSide::After ? row.after : row.before);
   RadioImage& image = document_.Image();
   const std::array product{image[offset::kRadioType], image[offset::kBandIndex]};
   ApplyBytes(change, side, image);

@@ -63,13 +63,12 @@ void CProcessDlg::ShowWriteChoices(bool backup, bool verify) {
   ui_->verifyCheck->setChecked(verify);
   ui_->backupCheck->show();
   ui_->verifyCheck->show();
-  writeChoices_ = true;
   resize(width(), ui_->verifyCheck->geometry().bottom() + 14);
 }
 
-bool CProcessDlg::BackupChosen() const { return writeChoices_ && ui_->backupCheck->isChecked(); }
+bool CProcessDlg::BackupChosen() const { return ui_->backupCheck->isChecked(); }
 
-bool CProcessDlg::VerifyChosen() const { return writeChoices_ && ui_->verifyCheck->isChecked(); }
+bool CProcessDlg::VerifyChosen() const { return ui_->verifyCheck->isChecked(); }
 
 void CProcessDlg::BeginStep(const QString& text) {
   ui_->stepLabel->setText(text);

@@ -36,6 +36,7 @@ class CProcessDlg : public QDialog {
   // A write offers to back up the radio first and to verify it afterwards:
   // the two check boxes, set as given, until OK fixes the choice.
   void ShowWriteChoices(bool backup, bool verify);
+  // What the boxes hold; asked for a write only, whose window shows them.
   bool BackupChosen() const;
   bool VerifyChosen() const;
   // A step of the transfer begins: its text above the bar, which starts
@@ -63,7 +64,6 @@ class CProcessDlg : public QDialog {
   std::unique_ptr<Ui::CProcessDlg> ui_;
   std::function<void()> start_;
   bool cancelled_ = false;
-  bool writeChoices_ = false;
 };
 
 }  // namespace selkan

@@ -1,16 +1,23 @@
-// The channel view as its user drives it, its grid, and the dialogs over the
-// image: Optional Features and Product Information.
+// The channel view as its user drives it, its grid, the dialogs over the
+// image and the listing's painter.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPaintEngine>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 #include <tuple>
 
@@ -19,12 +26,13 @@
 #include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
-#include "model/qt/option_dialog_keys.h"
 #include "model/qt/optional_features_dlg.h"
 #include "model/qt/product_info_dlg.h"
 #include "model/selkan_doc.h"
+#include "platform/qt/help_request.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
+#include "print/qt/listing_painter.h"
 #include "settings/process_settings.h"
 #include "settings/profile_store.h"
 
@@ -37,7 +45,7 @@ QByteArray ProfileText(const char* language) {
          "\nAppName=SelkanTest\nType1=SK-100\nType2=SK-200\nType3=SK-300\n"
          "Field1=136 - 174MHz|400 - 470MHz\n"
          "Field2=130 - 160MHz|400 - 470MHz|450 - 520MHz\nField3=350 - 390MHz\n"
-         "[English]\nAppName=Selkan Programmer\nTitle=Selkan Radio\n"
+         "[English]\nAppName=Selkan Programmer\nTitle=Selkan Radio ©\n"
          "[Chinese]\nAppName=赛尔坎编程\nTitle=赛尔坎对讲机\n";
 }
 
@@ -76,8 +84,7 @@ QWidget* Control(const QWidget* dialog, int id) {
 const QStringList kEmptyRow(7, QString());
 const QStringList kChannel = {"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
 
-// Channel n: Rx 145.12500, Tx 145.72500, decode tone 88.5 Hz, encode D023N,
-// high power, scan on, wide.
+// Channel n: 145.12500, 145.72500, 88.5, D023N, High, On, Wide.
 void PutChannel(RadioImage& image, int n) {
   const std::uint8_t record[16] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14,
                                    0x85, 0x08, 0x23, 0x80, 0x1A, 0x00, 0x00, 0x00};
@@ -87,6 +94,30 @@ void PutChannel(RadioImage& image, int n) {
 QByteArray RecordStart(const RadioImage& image, int channel) {
   return QByteArray(reinterpret_cast<const char*>(image.data() + offset::Channel(channel)), 4);
 }
+
+// Keeps the sizes of the fonts of the texts drawn.
+struct TextRecorder : QPaintEngine {
+  TextRecorder() : QPaintEngine(AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override {
+    sizes << item.font().pixelSize();
+  }
+  Type type() const override { return User; }
+  QList<int> sizes;
+};
+// An A4 page, one dot a twip, that the recorder draws on.
+struct A4Page : QPaintDevice {
+  QPaintEngine* paintEngine() const override { return &recorder; }
+  int metric(PaintDeviceMetric m) const override {
+    if (m == PdmWidth || m == PdmHeight) return m == PdmWidth ? 11906 : 16838;
+    return m >= PdmDpiX && m <= PdmPhysicalDpiY ? 1440 : QPaintDevice::metric(m);
+  }
+  mutable TextRecorder recorder;
+};
 
 }  // namespace
 
@@ -112,15 +143,13 @@ class ChannelViewTest : public QObject {
     view_->show();
     view_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view_.get()));
+    QVERIFY(Grid().width() > view_->width() * 9 / 10);
   }
   // The same with channels 1 to 3 in use.
   void MakeFilledView() {
     MakeView();
-    for (int r = 1; r <= 3; ++r) {
-      QStringList row = kChannel;
-      row[0] = QString("44%1.00000").arg(r);
-      PutRow(r, row);
-    }
+    for (int r = 1; r <= 3; ++r)
+      PutRow(r, QStringList{QString("44%1.00000").arg(r)} + kChannel.mid(1));
   }
   // A bare grid of 200 rows and 8 columns (when made) that logs its events.
   std::unique_ptr<CMSFlexGrid> grid_;
@@ -180,10 +209,8 @@ class ChannelViewTest : public QObject {
     document_.Image() = BlankImage();
     SetBlankDocumentFlag(false);
     messages_.clear();
-    SetMessageHandler([this](const MessageRequest& request) {
-      messages_ << request;
-      return QMessageBox::Ok;
-    });
+    SetMessageHandler(
+        [this](const MessageRequest& request) { return messages_ << request, QMessageBox::Ok; });
   }
   void cleanup() {
     grid_.reset();
@@ -206,6 +233,7 @@ class ChannelViewTest : public QObject {
              QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
+    QCOMPARE(Grid().GetTextMatrix(0, 0), QString("CH"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
 
     const RadioImage decoded = document_.Image();
@@ -229,12 +257,14 @@ class ChannelViewTest : public QObject {
     view_ = std::make_unique<CSelkanView>(
         document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
     QSignalSpy captions(view_.get(), &CSelkanView::captionChanged);
+    QSignalSpy icons(view_.get(), &CSelkanView::iconChanged);  // no title.ico: a null one
     view_->OnInitialUpdate();
+    QVERIFY(icons.size() == 1 && icons[0][0].value<QIcon>().isNull());
+    QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("Selkan Radio ©"));
     QCOMPARE(int(document_.Image()[offset::kRadioType]), 1);
     QCOMPARE(int(document_.Image()[offset::kBandIndex]), 2);
-    QCOMPARE(captions.count(), 1);
-    QCOMPARE(captions.at(0).at(0).toString(),
-             QString("Selkan Programmer  [ Type:SK-200  Fre:450 - 520MHz ]"));
+    QCOMPARE(captions.size(), 1);
+    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:450 - 520MHz ]"));
     QCOMPARE(view_->GetBandLimits().lower, 45000000);
 
     RadioImage radio = BlankImage();
@@ -302,9 +332,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE(messages_.size(), 2);
   }
 
-  // Committing a cell's own text or pasting what is there is no step. Undo
-  // and redo in an editor with typing of its own edit the text; Escape drops
-  // it; Shift+Down commits it as leaving the cell does, as one step.
+  // Committing or pasting a cell's own text is no step. Undo and redo in an
+  // editor edit its text; Escape drops it; Shift+Down commits it as one step.
   void historyStepsOnlyForChangesAndKeysInAnEditorEditItsTextFirst() {
     MakeFilledView();
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
@@ -318,21 +347,30 @@ class ChannelViewTest : public QObject {
     QCOMPARE(edited.count(), 0);
     QCOMPARE(view_->UndoStack()->count(), 0);
 
-    QLineEdit* edit = TypeInto(5, 1, "43");
+    Click(2, 5);  // in a list, Ctrl+Z takes back the item chosen
+    qobject_cast<QComboBox*>(Editors().OpenEditor())->setCurrentIndex(0);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("Low"));
+    QLineEdit* edit = TypeInto(5, 1, "43z");
     QVERIFY(edit != nullptr);
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString());
     Key(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(edit->text(), QString("43"));
-    Key(Qt::Key_Escape);
-    QVERIFY(edit->isHidden());
+    QCOMPARE(edit->text(), QString("43z"));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(edit, &escape);  // used up: no window above sees it
+    QVERIFY(escape.isAccepted() && edit->isHidden());
     QCOMPARE(Grid().GetTextMatrix(5, 1), QString());
-    edit = TypeInto(1, 1, "442.5");
+    QApplication::clipboard()->setText("442.5\r\n");  // pasted as typed, without its line end
+    TypeInto(1, 1, "");
+    Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Down, Qt::ShiftModifier);
     QVERIFY(Editors().OpenEditor() == nullptr);
     QCOMPARE(Grid().GetTextMatrix(1, 1), QString("442.50000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 1}));
     QCOMPARE(view_->UndoStack()->count(), 1);
+    view_->OnEditUndo();
+    QCOMPARE(Row(1).value(0), QString("441.00000"));
   }
 
   // A block selected with the mouse closes the editor; a command and the
@@ -343,6 +381,11 @@ class ChannelViewTest : public QObject {
     Click(4, 6, Qt::ShiftModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 4, 6}));
     QVERIFY(Editors().OpenEditor() == nullptr);
+    Click(5, 5, Qt::ControlModifier);  // one block at a time: Ctrl grows it too
+    QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
+    TypeInto(8, 1, "438.2");
+    Click(9, 2);  // leaving the cell commits it
+    QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));
     TypeInto(5, 1, "438.1");
     view_->OnEditCopy();
     QVERIFY(Editors().OpenEditor() == nullptr);
@@ -368,6 +411,7 @@ class ChannelViewTest : public QObject {
     view_->OnMoveChannelUp();
     QCOMPARE(Row(1).value(0), QString("442.00000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
+    QCOMPARE(Where(), QString("1,1"));  // the current cell goes with it
 
     QApplication::clipboard()->setText("438.1\t\t69.9\n");
     view_->SelectCells({7, 1, 7, 1});
@@ -375,11 +419,25 @@ class ChannelViewTest : public QObject {
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].text.contains("Channel 7, QT/DQT Dec \"69.9\": "));
     QCOMPARE(Grid().GetTextMatrix(7, 1), QString("438.10000"));
+    view_->SelectCells({1, 1, 1, 7});
+    Key(Qt::Key_Delete);
+    QCOMPARE(Row(1), kEmptyRow);
+    QAction insert("Insert Channel");  // the menu of the commands given
+    view_->SetContextActions({&insert});
+    QStringList menu;
+    QTimer::singleShot(0, view_.get(), [&menu] {
+      QWidget* shown = QApplication::activePopupWidget();
+      for (QAction* action : shown ? shown->actions() : QList<QAction*>()) menu << action->text();
+      if (shown) shown->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20}, {20, 20});
+    QApplication::sendEvent(Grid().Table()->viewport(), &click);
+    QCOMPARE(menu, QStringList({"Insert Channel"}));
   }
 
-  // Each control shows its own option and hands it back; an option outside
-  // its list shows no selection and comes back so. The priority list starts
-  // with "Off" in the language in use, then 1-199.
+  // Each control shows its option and hands it back; one outside its list
+  // shows no selection and comes back so. Priority: "Off" in the language in
+  // use, then 1-199.
   void controlsShowAndReturnTheirOptions() {
     const OptionStates sets[] = {
         {true, false, 1, 0, 1, 0, 1, 7, 3, 2, 6, 199, 2, "007"},
@@ -403,21 +461,21 @@ class ChannelViewTest : public QObject {
         QCOMPARE(text, shown[set][i]);
       }
       QVERIFY(Fields(dialog.States()) == Fields(sets[set]));
+      // Typing: digits and editing keys without Shift; F1 asks for the page of
+      // the control in focus.
+      auto* ani = qobject_cast<QLineEdit*>(Control(&dialog, 1006));
+      ani->setText("12");
+      QTest::keyClicks(ani, "\b9a.0");
+      QTest::keyClick(ani, Qt::Key_5, Qt::ShiftModifier);
+      QCOMPARE(ani->text(), QString("190"));
+      int topic = 0;
+      SetHelpHandler([&topic](int id) { topic = id; });
+      Control(&dialog, ids[set])->setFocus();
+      QTest::keyClick(Control(&dialog, ids[set]), Qt::Key_F1);
+      SetHelpHandler({});
+      QCOMPARE(topic, ids[set]);
       QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, 1122))->count(), 200);
     }
-  }
-
-  void keysPassOrAreDiscarded() {
-    const Qt::KeyboardModifiers shift(Qt::ShiftModifier), ctrl(Qt::ControlModifier);
-    for (int key : {Qt::Key_0, Qt::Key_9, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
-                    Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
-      QCOMPARE(OptionDialogKey(key, Qt::KeypadModifier), DialogKey::Pass);
-      QCOMPARE(OptionDialogKey(key, shift), DialogKey::Discard);
-    }
-    for (int key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space,
-                    Qt::Key_A, Qt::Key_V, Qt::Key_Home, Qt::Key_Exclam, Qt::Key_Period})
-      QCOMPARE(OptionDialogKey(key, ctrl), DialogKey::Discard);
-    QCOMPARE(OptionDialogKey(Qt::Key_F1, shift), DialogKey::HelpThenPass);
   }
 
   // The caption is in English whatever the program's language.
@@ -440,6 +498,25 @@ class ChannelViewTest : public QObject {
              QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }
 
+  // A listing page's title is in the title font, every other text in the body's.
+  void listingPagesDrawTheirTitlesLarger() {
+    PutChannel(document_.Image(), 1);
+    const Listing listing =
+        MakeListing(document_.Image(), DecodeChannels(document_.Image(), Language::English),
+                    Language::English, "Owner");
+    const PageFonts sizes = PageFontsFor(11906, 16838);
+    for (int page : {1, 2}) {
+      A4Page sheet;
+      QPainter painter(&sheet);
+      DrawListingPage(painter, listing, PaginateChannels(listing.channels), page);
+      painter.end();
+      const QList<int>& drawn = sheet.recorder.sizes;
+      QVERIFY(drawn.size() > 3);
+      for (qsizetype i = 0; i < drawn.size(); ++i)
+        QCOMPARE(drawn[i], i == 0 ? sizes.titleHeight : sizes.bodyHeight);
+    }
+  }
+
   // The grid's own contract: a click moves the current cell, then reports the
   // press; moves to the same cell, to fixed cells (never current) or outside
   // raise nothing; cells no one but the program writes.
@@ -451,12 +528,20 @@ class ChannelViewTest : public QObject {
     Click(3, 4);  // the same cell: no cell change, still a mouse press
     QCOMPARE(events_, QStringList({"mouse 1 0 at 3,4"}));
     events_.clear();
+    QHeaderView* numbers = grid_->Table()->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::RightButton, {}, {4, 4});
+    QCOMPARE(events_, QStringList({"mouse 2 0 at 3,4"}));  // a fixed cell's press too
+    events_.clear();
     for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty());
     QCOMPARE(Where(), QString("3,4"));
 
     grid_->SetTextMatrix(2, 2, "kept");
+    grid_->SetColAlignment(2, CMSFlexGrid::kAlignCenterCenter);
+    grid_->SetColWidth(2, 1500);
+    QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(grid_->GetColWidth(2), 1500);
     grid_->SetRow(2);
     grid_->SetCol(2);
     GridTable* table = grid_->Table();

@@ -1,28 +1,23 @@
-// The serial port and COM Setup on pseudo-terminals, and Read and Write from
-// the program against the virtual radio (tests/support); the protocol's rules
-// are the engine's tests.
+// The serial port and COM Setup on pseudo-terminals, and the program's
+// transfers against the virtual radio (tests/support).
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QUndoStack>
 #include <QtTest>
-#include <functional>
 
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
@@ -32,11 +27,11 @@
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
-#include "link/gui/process_dlg.h"
 #include "link/gui/transfer_controller.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"
 #include "platform/qt/help_request.h"
+#include "platform/qt/qsettings_registry.h"
 #include "tests/qt_app/app_fixture.h"
 #include "tests/support/sim_process.h"
 #include "tools/sim/pty_line.h"
@@ -46,18 +41,6 @@ namespace selkan::test {
 namespace {
 
 const std::string kKey = "Software\\Selkan";
-
-// The user's data folder (where the program keeps its backups) is a
-// temporary one while this object lives.
-class DataHome {
- public:
-  DataHome() { qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit()); }
-  ~DataHome() { qunsetenv("XDG_DATA_HOME"); }
-  QDir Backups() const { return QDir(dir_.filePath("Selkan/backups")); }
-
- private:
-  QTemporaryDir dir_;
-};
 
 constexpr int kTransferLimitMs = 30000;  // bound only; a transfer takes seconds
 
@@ -78,9 +61,8 @@ struct TransferRun {
   bool finished = false;
 };
 
-// Opens the progress window of owner's transfer with start, lets prepare
-// change it, clicks OK and waits for the end. onStep runs at each progress
-// step with the position.
+// Opens owner's progress window with start, lets prepare change it, clicks
+// OK and waits for the end; onStep runs at each step with the position.
 TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
                           const std::function<void(int)>& onStep = {},
                           const std::function<void(CProcessDlg&)>& prepare = {}) {
@@ -92,8 +74,7 @@ TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
   if (prepare) prepare(*dialog);
   auto connection = QObject::connect(controller, &CTransferController::finished,
                                      [&run](TransferOutcome outcome, TransferDirection) {
-                                       run.outcome = outcome;
-                                       run.finished = true;
+                                       run = {outcome, run.lastCounter, true};
                                      });
   QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
                    [&run, dialog, onStep](int value) {
@@ -126,6 +107,11 @@ void PlainWrite(CProcessDlg& dialog) {
   dialog.VerifyCheck()->setChecked(false);
 }
 
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unread");
+}
+
 RadioImage Filled(std::uint8_t seed) {
   RadioImage image = BlankImage();
   for (std::size_t a = 0x10; a < 0xC80; ++a) image[a] = static_cast<std::uint8_t>(a * 7 + seed);
@@ -137,16 +123,17 @@ RadioImage Filled(std::uint8_t seed) {
 
 class LinkTest : public QObject {
   Q_OBJECT
-  DataHome dataHome_;
 
  private:
-  QTemporaryDir dir_;
+  QTemporaryDir dir_;  // the ports' links, and the user's data folder with the backups
   std::vector<std::unique_ptr<sim::PtyLine>> ptys_;
 
   QString Link(int n) const { return dir_.filePath(QStringLiteral("com%1").arg(n)); }
+  QString Backups() const { return dir_.filePath("Selkan/backups"); }
 
  private slots:
   void initTestCase() {
+    qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit());
     // COM1..COM3 are terminals, COM4 names a device that is not there.
     for (int n = 1; n <= 3; ++n) {
       ptys_.push_back(std::make_unique<sim::PtyLine>());
@@ -170,9 +157,8 @@ class LinkTest : public QObject {
     }
   }
 
-  // Through the Setup menu: OK stores the checked port, also none (0), and
-  // gives it to the active view; Cancel changes neither (the stored 9 checks
-  // no button).
+  // OK stores the checked port, also none (0), and gives it to the active
+  // view; Cancel changes neither (the stored 9 checks no button).
   void setupStoresThePortAndGivesItToTheActiveView() {
     Program p;
     for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
@@ -190,37 +176,43 @@ class LinkTest : public QObject {
     }
   }
 
-  void lowLatencyIsAskedForOnOpenAndUndoneOnClose() {
+  void lowLatencyIsAskedForAndADeviceLockedElsewhereIsInUse() {
     QStringList calls;
     int flags = 0;
-    SerialFlagsCalls fake{[&](int, int* out) {
-                            calls << QStringLiteral("get");
-                            *out = flags;
-                            return true;
-                          },
-                          [&](int, int value) {
-                            calls << QStringLiteral("set %1").arg(value != 0 ? "on" : "off");
-                            flags = value;
-                            return true;
-                          }};
-    QtSerialPort port(QtSerialPort::Waiting::kBlocking, fake);
+    const auto get = [&](int, int* out) { return calls << "get", *out = flags, true; };
+    const auto set = [&](int, int value) { return calls << QString::number(flags = value), true; };
+    QtSerialPort port(QtSerialPort::Waiting::kBlocking, SerialFlagsCalls{get, set});
     QVERIFY(port.Open(ptys_[0]->slavePath()));
-    QCOMPARE(calls, QStringList({"get", "set on"}));
+    const QStringList opened{"get", QString::number(flags)};
+    QVERIFY(flags != 0 && calls == opened);
     port.Close();
-    QCOMPARE(calls, QStringList({"get", "set on", "get", "set off"}));
+    QCOMPARE(calls, opened + QStringList({"get", "0"}));
+    // A device another program holds with a device lock is in use, whatever
+    // lock files say.
+    const int holder = ::open(ptys_[0]->slavePath().c_str(), O_RDWR | O_NOCTTY);
+    QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX | LOCK_NB) == 0);
+    QVERIFY(!port.Open(ptys_[0]->slavePath()));
+    ::close(holder);
+    QVERIFY(port.Open(ptys_[0]->slavePath()));
   }
 
-  // A device another program holds with a device lock is in use, whatever
-  // lock files say.
-  void aDeviceLockedElsewhereIsInUse() {
-    const std::string path = ptys_[0]->slavePath();
-    const int holder = ::open(path.c_str(), O_RDWR | O_NOCTTY);
-    QVERIFY(holder >= 0);
-    QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
-    QtSerialPort port(QtSerialPort::Waiting::kBlocking);
-    QVERIFY(!port.Open(path));
-    ::close(holder);
-    QVERIFY(port.Open(path));
+  // Values are kept in a file, a folder for each part of the key; a file
+  // that cannot be written is said.
+  void registryValuesKeepTheirKeysLayout() {
+    const QString path = dir_.filePath(QStringLiteral("registry.ini"));
+    QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
+    QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
+    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
+    Program program;  // without a registry a write offers both
+    QWidget owner;
+    CTransferController::For(owner, *program.view, Language::English)->OnWrite();
+    QVERIFY(owner.findChild<CProcessDlg*>()->VerifyCheck()->isChecked());
+    bool started = false;  // a progress window of its own starts too
+    CProcessDlg alone(
+        QString(), [&started] { started = true; }, nullptr);
+    alone.OkButton()->click();
+    QTRY_VERIFY(started);
   }
 
   void readReplacesTheGridAsOneStep() {
@@ -276,22 +268,12 @@ class LinkTest : public QObject {
           program.view->CellEditors()->RxEditor()->setText(rx);
           program.view->CommitOpenEditor();
         },
-        PlainWrite);
+        [](CProcessDlg& dialog) {  // the last write's choices
+          QVERIFY(!dialog.BackupCheck()->isChecked() && !dialog.VerifyCheck()->isChecked());
+        });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(program.view->Grid()->GetTextMatrix(3, 1), rx);
     QVERIFY(program.view->Document().IsModified());
-  }
-
-  void retryRepeatsTheHandshake() {
-    Program program;
-    SimProcess sim(program.view->Document().Image(), {"--no-wakeup-answer"});
-    UsePort(program, sim);
-    program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
-    const TransferRun run = RunTransfer(program, command::kRead);
-    QCOMPARE(run.outcome, TransferOutcome::kCommunicationError);
-    QCOMPARE(program.answers.messages.size(), std::size_t{2});
-    QCOMPARE(program.answers.messages[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    QCOMPARE(sim.Received("02"), 2);  // the first byte of each wake-up
   }
 
   void cancelDuringAReadStopsWithinAPairOfBlocks() {
@@ -343,25 +325,21 @@ class LinkTest : public QObject {
     QVERIFY(frame->Action(command::kFileNew)->isEnabled());
   }
 
-  // A write that did not leave the radio as asked offers the way back,
-  // naming the backup: cancelled part way, or read back different from a
-  // faulty radio (mended, on the same port, before the answer). Write again
-  // then verifies; Restore puts back every byte the radio held.
+  // A write cancelled part way, or read back different (from a faulty radio
+  // mended before the answer), offers the way back naming the backup: Write
+  // again verifies; Restore puts back every byte the radio held.
   void aFailedWriteOffersTheWayBack() {
-    const struct {
+    struct Case {
       bool corrupt;
       QMessageBox::StandardButton answer;
       const char* said;
       TransferOutcome outcome;
-    } cases[] = {
-        {false, QMessageBox::RestoreDefaults, "after 40 of 510 blocks",
-         TransferOutcome::kCancelled},
-        {true, QMessageBox::Retry, "Channel 3, Rx Frequency: 438.50000 -> 438.50001",
-         TransferOutcome::kCompleted},
-        {true, QMessageBox::RestoreDefaults, "Channel 3, Rx Frequency",
-         TransferOutcome::kVerifyMismatch},
     };
-    for (const auto& c : cases) {
+    for (const Case& c :
+         {Case{false, QMessageBox::RestoreDefaults, "after 40 of 510", TransferOutcome::kCancelled},
+          {true, QMessageBox::Retry, "3, Rx Frequency: 438.50000 -> 438.50001",
+           TransferOutcome::kCompleted},
+          {true, QMessageBox::RestoreDefaults, "Rx Frequency", TransferOutcome::kVerifyMismatch}}) {
       Program program;
       const RadioImage before = Filled(2);
       SimProcess first(before, c.corrupt ? std::vector<std::string>{"--corrupt-write-at", "6"}
@@ -395,7 +373,7 @@ class LinkTest : public QObject {
       const MessageRequest& offer = program.answers.messages[0];
       QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
       const QString kept = QString::fromStdString(Controller(program)->LastBackup());
-      QVERIFY(kept.startsWith(dataHome_.Backups().path()));
+      QVERIFY(kept.startsWith(Backups()));
       QVERIFY(offer.text.contains(QDir::toNativeSeparators(kept)));
       QVERIFY(offer.buttons & QMessageBox::RestoreDefaults);
       const SimProcess& radio = mended ? *mended : first;
@@ -412,10 +390,9 @@ class LinkTest : public QObject {
     }
   }
 
-  // Compare with Radio reads the radio, writes nothing and lists what
-  // differs. A backup goes back into the radio from the Backups window by a
-  // write of its own, which keeps a backup too; the document's last backup
-  // stays the one the window shows first for it.
+  // Compare with Radio writes nothing and lists what differs. A backup goes
+  // back into the radio from the Backups window by a write that keeps a
+  // backup too; the window still shows the document's last one first.
   void theRadioIsComparedAndABackupWrittenBack() {
     Program program;
     const RadioImage document = program.view->ImageToWrite();
@@ -461,12 +438,9 @@ class LinkTest : public QObject {
     QCOMPARE(window->SelectedPath(), kept);
   }
 
-  // Program Several Radios, through the main window, against a queue of
-  // three radios on COM1: the first two verified, the third broken off by
-  // Stop as its write begins (a red row). The radios get the document as it
-  // was at Start; New and Read are refused while the run goes. The log has
-  // a line per radio, and Save Log copies it. F1 has a page in both
-  // languages.
+  // Three radios in turn on COM1: two verified, the third stopped as its
+  // write begins (a red row). They get the document as it was at Start; New
+  // and Read wait; the log has a line per radio; F1 has a page.
   void severalRadiosAreProgrammedOneAfterAnother() {
     Program program;
     program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
@@ -511,53 +485,51 @@ class LinkTest : public QObject {
     for (int k = 1; k <= 3; ++k) {
       const QTreeWidgetItem* row = table->topLevelItem(k - 1);
       QCOMPARE(row->text(0), QString::number(k));
-      const bool red =
-          row->foreground(4).color().red() > 150 && row->foreground(4).color().green() < 50;
-      QCOMPARE(red, k == 3);
+      QCOMPARE(row->foreground(4).color().red() > 150, k == 3);  // red, not black
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
                    (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),
                qPrintable(row->text(4)));
       QVERIFY(row->text(5).endsWith(".dat"));
     }
-    for (int k = 1; k <= 2; ++k) {
-      const DatLoadResult dump =
-          LoadDatFile(dumps.filePath(QStringLiteral("radio-%1.dat").arg(k)).toStdString());
-      QVERIFY(
-          std::equal(document.begin(), document.begin() + offset::kWriteLimit, dump.image.begin()));
-    }
+    for (const char* dump : {"radio-1.dat", "radio-2.dat"})
+      QVERIFY(std::equal(document.begin(), document.begin() + offset::kWriteLimit,
+                         LoadDatFile(dumps.filePath(dump).toStdString()).image.begin()));
 
     const QString log = window->LogPath();
-    QVERIFY(log.startsWith(dataHome_.Backups().path()));
-    QFile file(log);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    QVERIFY(log.startsWith(Backups()));
+    const QByteArray bytes = FileBytes(log);
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);
     const QByteArray title = QByteArray::fromStdString(program.child->Document().Title());
     for (int k = 1; k <= 3; ++k) {
-      QVERIFY(lines[k].startsWith(QByteArray::number(k) + ','));
-      QVERIFY(lines[k].contains(',' + title + ',') && lines[k].endsWith(",COM1"));
+      QVERIFY(lines[k].startsWith(QByteArray::number(k) + ',') &&
+              lines[k].contains(',' + title + ',') && lines[k].endsWith(",COM1"));
       QCOMPARE(lines[k].contains(",verified,"), k < 3);
     }
     const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
     program.answers.paths = {copy};
     window->Button("saveLog")->click();
-    QFile copied(copy);
-    QVERIFY(copied.open(QIODevice::ReadOnly));
-    QCOMPARE(copied.readAll(), bytes);
+    QCOMPARE(FileBytes(copy), bytes);
   }
 
-  // A refused block: Retry writes again without a new backup, Cancel ends.
-  void aRefusedBlockCanBeRetried() {
-    Program program;
-    SimProcess sim(Filled(3), {"--refuse-write-at", "100"});
-    UsePort(program, sim);
-    program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
-    const TransferRun run = RunTransfer(program, command::kWrite);
-    QCOMPARE(run.outcome, TransferOutcome::kProgramInterrupt);
-    QCOMPARE(program.answers.messages.size(), std::size_t{2});
-    QCOMPARE(sim.Received("57"), 2 * 101);
-    QCOMPARE(sim.Received("52"), 512);  // one backup only
+  // Retry repeats what failed, Cancel ends the write: silently after the
+  // handshake (of the backup's read here), with the radio's word after a
+  // refused block (written again without a new backup).
+  void retryRepeatsAndCancelEnds() {
+    const std::vector<std::string> faults[] = {{"--no-wakeup-answer"},
+                                               {"--refuse-write-at", "100"}};
+    for (int k = 0; k < 2; ++k) {
+      Program program;
+      SimProcess sim(Filled(3), faults[k]);
+      UsePort(program, sim);
+      program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
+      const TransferRun run = RunTransfer(program, command::kWrite);
+      QCOMPARE(run.outcome,
+               k == 0 ? TransferOutcome::kCommunicationError : TransferOutcome::kProgramInterrupt);
+      QCOMPARE(program.answers.messages.size(), std::size_t{2});
+      QCOMPARE(sim.Received(k == 0 ? "02" : "57"), k == 0 ? 2 : 2 * 101);  // wake-ups, blocks
+      QCOMPARE(sim.Received("52"), k == 0 ? 0 : 512);
+    }
   }
 };
 

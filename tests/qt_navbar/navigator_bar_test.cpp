@@ -46,9 +46,16 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
-  // Dotted lines join the editors to the root (the last one's ends at it),
-  // and a narrow bar scrolls sideways to whole item texts.
-  void theTreeDrawsLinesAndScrollsToWholeTexts() {
+  // The close button shows its cross; dotted lines join the editors to the
+  // root (the last one's ends at it); a narrow bar scrolls sideways to whole
+  // item texts.
+  void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
+    const BarRect& close = bar_->Mouse().CloseButton();
+    const QImage bar = bar_->grab().toImage();
+    int dark = 0;
+    for (int x = close.left; x < close.right; ++x)
+      for (int y = close.top; y < close.bottom; ++y) dark += qGray(bar.pixel(x, y)) < 100;
+    QVERIFY(dark > 4);
     CNavigatorTree* tree = bar_->Tree();
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();

@@ -3,16 +3,24 @@
 // both catalogs.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolBar>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -23,6 +31,9 @@
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
+#include "app/qt/file_prompt.h"
+#include "app/qt/fleet_dlg.h"
+#include "app/qt/help_window.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "app/qt/program_options.h"
 #include "app_fixture.h"
@@ -144,6 +155,10 @@ class ProgramTest : public QObject {
     QVERIFY(options.help && !options.version && !options.quitAfterStart);
     options = ParseProgramOptions({"Selkan", "-stylesheet", "a.qss", "--version"});
     QVERIFY(options.version && !options.help);
+    QProcess selkan;  // help is an answer, not a failure
+    selkan.start(QStringLiteral(SELKAN_BIN_DIR "/Selkan"), {"--help"});
+    QVERIFY(selkan.waitForFinished() && selkan.exitCode() == 0);
+    QVERIFY(selkan.readAllStandardOutput().startsWith("usage: Selkan"));
   }
 
   // What the grid holds is saved; saving marks the point of the history that
@@ -371,6 +386,7 @@ class ProgramTest : public QObject {
     QCOMPARE(window->SelectedPath(), newerPath);
     QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("SK-100"));
     QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("KZ904SK1"));
+    QCOMPARE(list->topLevelItem(1)->toolTip(0), olderPath);
     window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
     QCOMPARE(list->topLevelItemCount(), 1);
     QCOMPARE(window->SelectedPath(), olderPath);
@@ -427,7 +443,9 @@ class ProgramTest : public QObject {
     QApplication::clipboard()->setText("145.5\t\n");
     p.view->SelectCells({2, 1, 2, 1});
     p.frame->Action(command::kEditPaste)->trigger();
-    undo->trigger();
+    p.frame->Action(command::kInsertChannel)->trigger();
+    QCOMPARE(Row(p.view, 3).value(0), QString("145.50000"));
+    undo->trigger(), undo->trigger();
     QCOMPARE(Row(p.view, 2).value(0), QString());
     QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
     // Values pasted past the grid are counted in words that agree.
@@ -554,11 +572,14 @@ class ProgramTest : public QObject {
     QCOMPARE(lastPage, 3);
     QVERIFY(!QFile::exists(path));
     p.frame->Action(command::kFilePrintDirect)->trigger();
-    QProcess pdftotext;
+    QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
-    pdftotext.waitForFinished();
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});  // the job is named after the document
+    QVERIFY(pdftotext.waitForFinished() && pdfinfo.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
+    QVERIFY(pdfinfo.readAllStandardOutput().simplified().startsWith(
+        "Title: " + QByteArray::fromStdString(p.child->Document().Title())));
   }
 
   void treeItemsOpenTheirEditors() {
@@ -610,7 +631,8 @@ class ProgramTest : public QObject {
     Program p;
     CNavigatorBar* bar = p.frame->NavigatorBar();
     QAction* toggle = p.frame->Action(command::kControlBar);
-    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());  // painted
+    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());                      // painted
+    QVERIFY(toggle->isChecked() && p.frame->Client()->x() >= bar->width());  // beside, not over
     const auto& button = bar->Mouse().CloseButton();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
     QVERIFY(!bar->isVisible());
@@ -618,6 +640,95 @@ class ProgramTest : public QObject {
     toggle->trigger();
     QVERIFY(bar->isVisible());
     QVERIFY(toggle->isChecked());
+  }
+
+  // F1 outside a control opens the index; every menu item has a page in
+  // both languages; every toolbar button is drawn. Without a document the
+  // menus shrink, and Channel Information restores the main window.
+  void helpMenusAndToolbar() {
+    Program p;
+    QVERIFY(QDir(p.dir.Path("")).mkdir("enHelp"));
+    p.dir.WriteFile("enHelp/0.html", "<title>Index</title>");
+    p.frame->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), p.frame);
+    p.frame->setFocus();
+    QTest::keyClick(p.frame, Qt::Key_F1);
+    auto* help = p.frame->findChild<CHelpWindow*>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->findChild<QTextBrowser*>()->source().fileName(), QString("0.html"));
+    for (QAction* menu : p.frame->menuBar()->actions())
+      for (QAction* item : menu->menu()->actions())
+        for (const char* folder : {"enHelp", "chHelp"})
+          QVERIFY2(item->isSeparator() ||
+                       !HelpTopicFile(SELKAN_BIN_DIR, folder, item->data().toInt()).isEmpty(),
+                   qPrintable(item->text()));
+    int drawn = 0;
+    for (QAction* button : p.frame->findChild<QToolBar*>()->actions()) {
+      QImage icon = button->icon().pixmap(18, 18).toImage(), empty = icon;
+      empty.fill(Qt::transparent);
+      drawn += !button->isSeparator() && icon != empty;
+    }
+    QCOMPARE(drawn, 7);
+    delete p.child;
+    QCOMPARE(p.frame->menuBar()->actions().size(), 3);
+    p.frame->Action(command::kChannelInformation)->trigger();
+    QVERIFY(!p.frame->isMaximized());
+    QVERIFY(p.frame->OnFileNew());
+    QCOMPARE(p.frame->menuBar()->actions().size(), 6);
+  }
+
+  // The choosers themselves: Open takes a file that is there, whatever its
+  // name; Save starts on the file type chosen last and adds its suffix.
+  void theFileChoosersOpenAndSave() {
+    QTemporaryDir dir;
+    QFile(dir.filePath("list")).open(QIODevice::WriteOnly);
+    for (const auto& [kind, chosen] :
+         {std::pair{FilePromptKind::Open, "list"}, {FilePromptKind::Save, "list.csv"}}) {
+      QString shown;
+      NextDialog next([&](QDialog* dialog) {
+        shown = qobject_cast<QFileDialog*>(dialog)->selectedNameFilter();
+        qobject_cast<QFileDialog*>(dialog)->selectFile(dir.filePath("list"));
+        dialog->accept();
+      });
+      int filter = 1;
+      const auto path =
+          AskFilePath({.kind = kind,
+                       .filter = "Text (*.txt);;Lists (*.csv)",
+                       .defaultSuffix = "csv",
+                       .chosenFilter = kind == FilePromptKind::Save ? &filter : nullptr});
+      QCOMPARE(path.value_or(QString()), dir.filePath(chosen));
+      QCOMPARE(shown, QString(kind == FilePromptKind::Save ? "Lists (*.csv)" : "Text (*.txt)"));
+      QCOMPARE(filter, 1);
+    }
+  }
+
+  // Program Several Radios comes to the front; Alt+R leads to the count, each
+  // port's bar stands on its row; a port that is not there ends the run,
+  // with its log named.
+  void severalRadiosWithoutARadio() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("SELKAN_COM1", data.filePath("none").toLocal8Bit());
+    Program p;
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    CFleetDlg* window = p.frame->FleetWindow();
+    p.frame->activateWindow();
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
+    QVERIFY(window->CountBox()->hasFocus());
+    for (int port = 0; port < 4; ++port) {
+      const auto row = [window](QWidget* w) { return w->mapTo(window, w->rect().center()).y(); };
+      QCOMPARE(row(window->PortProgress(port)), row(window->PortCheck(port)));
+    }
+    window->Button("start")->click();
+    QTRY_VERIFY(!window->Running());
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [window](QLabel* label) {
+      return label->text() == "Log: " + window->LogPath() && QFile::exists(window->LogPath());
+    }));
+    qunsetenv("SELKAN_COM1");
+    qunsetenv("XDG_DATA_HOME");
   }
 
   // The running language is preselected, and OK on it changes nothing.

@@ -66,6 +66,7 @@ class CFleetDlg : public QDialog {
   QLabel* PortStatus(int port) const;
   QProgressBar* PortProgress(int port) const;
   QLabel* StatusLine() const { return status_; }
+  QLabel* LogLine() const { return log_; }
   QProgressBar* Progress() const { return progress_; }
   QTreeWidget* Table() const { return table_; }
   QSpinBox* CountBox() const { return count_; }

@@ -97,7 +97,6 @@ class CFleetDlg : public QDialog {
   void SaveLog();
   void OnStatus(const FleetPortStatus& status);
   void OnDone(const FleetRecord& record);
-  void OnPortFailed(const std::string& port, const std::string& device, const std::string& reason);
   void OnThreadFinished();
   void ShowBoard();
   void UpdateControls();

@@ -87,7 +87,7 @@ CBackupsDlg::CBackupsDlg(std::filesystem::path directory, std::function<QString(
           [this] { emit writeRequested(SelectedPath()); });
   connect(Button("folder"), &QPushButton::clicked, this, &CBackupsDlg::ShowInFolder);
   connect(Button("delete"), &QPushButton::clicked, this, &CBackupsDlg::DeleteSelected);
-  Refresh();
+  // The list is read each time the window is shown (showEvent).
 }
 
 QPushButton* CBackupsDlg::AddButton(const QString& name, const QString& text) {

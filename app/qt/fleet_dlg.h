@@ -66,6 +66,7 @@ class CFleetDlg : public QDialog {
   QLabel* PortStatus(int port) const;
   QProgressBar* PortProgress(int port) const;
   QLabel* StatusLine() const { return status_; }
+  QLabel* LogLine() const { return log_; }
   QProgressBar* Progress() const { return progress_; }
   QTreeWidget* Table() const { return table_; }
   QSpinBox* CountBox() const { return count_; }
@@ -96,7 +97,6 @@ class CFleetDlg : public QDialog {
   void SaveLog();
   void OnStatus(const FleetPortStatus& status);
   void OnDone(const FleetRecord& record);
-  void OnPortFailed(const std::string& port, const std::string& device, const std::string& reason);
   void OnThreadFinished();
   void ShowBoard();
   void UpdateControls();

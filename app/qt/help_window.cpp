@@ -35,15 +35,14 @@ CHelpWindow::CHelpWindow(QString programDirectory, QString helpName, QWidget* pa
           [this] { setWindowTitle(browser_->documentTitle()); });
 }
 
-bool CHelpWindow::ShowTopic(int contextId) {
+void CHelpWindow::ShowTopic(int contextId) {
   const QString file = HelpTopicFile(programDirectory_, helpName_, contextId);
-  if (file.isEmpty()) return false;
+  if (file.isEmpty()) return;
   browser_->setSource(QUrl::fromLocalFile(file));
   setWindowTitle(browser_->documentTitle());
   show();
   raise();
   activateWindow();
-  return true;
 }
 
 }  // namespace selkan

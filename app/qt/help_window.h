@@ -18,9 +18,8 @@ class CHelpWindow : public QWidget {
  public:
   CHelpWindow(QString programDirectory, QString helpName, QWidget* parent = nullptr);
 
-  // Shows the topic and returns true; false (and nothing shown) when the
-  // help files hold no page for it.
-  bool ShowTopic(int contextId);
+  // Shows the topic; nothing when the help files hold no page for it.
+  void ShowTopic(int contextId);
 
  private:
   QString programDirectory_;

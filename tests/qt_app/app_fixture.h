@@ -1,12 +1,13 @@
 #pragma once
 
-// Shared by the shell and link tests: a temporary program directory, the
-// program started on it, and answers to message boxes, choosers and dialogs.
+// The program started on a temporary program directory, and answers to its
+// message boxes, choosers and dialogs (the shell and link tests).
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,19 +36,16 @@ class ProgramDir {
     const QDir bin(QStringLiteral(SELKAN_BIN_DIR));
     for (const char* name : {"Selkan.ini", "EnglishQ47.qm", "ChineseQ47.qm", "title.ico"})
       QFile::copy(bin.filePath(name), Path(name));
-    SetLanguage(language);
+    const QRegularExpression line(QStringLiteral("^Language=\\w*"),
+                                  QRegularExpression::MultilineOption);
+    WriteFile(
+        "Selkan.ini",
+        QString::fromUtf8(ReadFile("Selkan.ini")).replace(line, "Language=" + language).toUtf8());
   }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
   bool Remove(const QString& name) const { return QFile::remove(Path(name)); }
 
-  // Rewrites the "Language=" line of Selkan.ini.
-  void SetLanguage(const QString& language) const {
-    QStringList lines = QString::fromUtf8(ReadFile("Selkan.ini")).split('\n');
-    for (QString& line : lines)
-      if (line.startsWith("Language=")) line = "Language=" + language;
-    WriteFile("Selkan.ini", lines.join('\n').toUtf8());
-  }
   void WriteFile(const QString& name, const QByteArray& bytes) const {
     QFile file(Path(name));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);

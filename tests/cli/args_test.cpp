@@ -67,8 +67,7 @@ TEST(LanguageOption, EnglishChineseInAnyCase) {
 }
 
 TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
-  // A record cannot hold frequencies below 10 MHz: they would read back as
-  // no frequency at all, so the lower limit is raised to 10 MHz.
+  // Below 10 MHz a record would read back as no frequency: the lower limit rises to 10 MHz.
   for (const auto& [text, lower, upper] : {std::tuple{"400-470", 40000000, 47000000},
                                            {"446-446", 44600000, 44600000},
                                            {"0-999", 1000000, 99900000},
@@ -84,8 +83,7 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
   }
 }
 
-// Printed commands are pasted into a shell: a word must reach the program
-// as it is.
+// Printed commands are pasted into a shell: a word must reach the program as it is.
 TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
   EXPECT_EQ(ShellWord("/home/a/20260301-140509_SK-100.dat"), "/home/a/20260301-140509_SK-100.dat");
   EXPECT_EQ(ShellWord("/home/my files/x.dat"), "'/home/my files/x.dat'");
@@ -107,8 +105,7 @@ TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
   EXPECT_EQ(ChannelListing(table), expected);
 }
 
-// What selkan-cli fleet tells the user of a port and of the run: on a
-// terminal, a status line drawn over itself.
+// What selkan-cli fleet tells of a port and the run: on a terminal, a line drawn over itself.
 TEST(FleetTexts, StatusLineAndRadioLine) {
   std::FILE* out = std::tmpfile();
   FleetConsole console(out, true);

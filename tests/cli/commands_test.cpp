@@ -1,6 +1,5 @@
-// The file commands run in-process on files in a fresh folder per test. The
-// rules they apply (codec, CSV, listing) are the model's and editor's tests;
-// these check what reaches the files, the streams and the exit codes.
+// The file commands in-process, a fresh folder per test: what reaches the files, the streams
+// and the exit codes (their rules are the model's and editor's tests).
 #include "tools/cli/commands.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +47,7 @@ class CliCommands : public testing::Test {
   test::ScratchDir dir_;
 };
 
-// Import writes channels and keeps every byte it does not own; new, and
-// export onto a configuration, replace nothing without --force.
+// Import keeps every byte it does not own; new and export replace nothing without --force.
 TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
@@ -112,10 +110,8 @@ TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
   EXPECT_EQ(ReadBytes(Path("short.dat")), "abc");
 }
 
-// Rows go where --at or --append say, or replace all; a row that does not
-// fit stops the import unless --skip-unfit says to skip it; the summary goes
-// to stderr unless --quiet. Channels the import does not place keep every
-// byte of their records.
+// Rows go where --at or --append say, or replace all; an unfit row stops the import unless
+// --skip-unfit; the summary goes to stderr unless --quiet; unplaced records keep every byte.
 TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
   RadioImage image = BlankImage();
   for (std::size_t i = offset::Channel(1); i < offset::Channel(5); ++i)
@@ -160,12 +156,9 @@ TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
   EXPECT_EQ(rx(1) + rx(2) + rx(3), "446.10000446.20000");
 }
 
-// Command lines as typed into a shell, beside a log holding "old\n". "-"
-// is standard output, and a descriptor named as a file stays a stream when
-// the shell sends it to the log, whose old line stays. Import changes its
-// file in place, refuses what it cannot, and checks the band of the file's
-// own type and band in the program's Selkan.ini (uhf.dat: 400 - 470 MHz,
-// link.dat's new file: 136 - 174 MHz). No input may fill memory.
+// Command lines beside a log holding "old\n": "-" is stdout, a descriptor named as a file
+// stays a stream (the log keeps its line). Import checks the band of the file's type in
+// Selkan.ini (uhf.dat: 400 - 470 MHz, link.dat's new file: 136 - 174 MHz). No input fills memory.
 TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   const std::string radio = ReadBytes(Configuration("1,438.1,,,,,,\n2,,438.2,,,,,\n"));
   ASSERT_EQ(RunNew({Path("uhf.dat"), "--band", "1"}) + RunNew({Path("odd.dat"), "--type", "9"}), 0);
@@ -248,8 +241,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
 TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
   const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
   const std::string pdf = Path("listing.pdf");
-  // A transfer earlier in the same process leaves no application behind that
-  // print could not draw with.
+  // An earlier transfer in the process leaves no application print could not draw with.
   EXPECT_EQ(RunQuiet(RunRead, {"--port", Path("no-port"), "-o", Path("r.dat")}).first,
             kExitPortError);
   ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,

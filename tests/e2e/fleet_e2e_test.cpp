@@ -1,6 +1,5 @@
-// selkan-cli fleet against selkan-sim --fleet: queues of virtual radios
-// that come and go on pseudo-terminals. Short stays and swap gaps keep each
-// case to seconds.
+// selkan-cli fleet against selkan-sim --fleet: queues of virtual radios on pseudo-terminals,
+// with stays and swap gaps short enough to keep each case to seconds.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -81,8 +80,7 @@ class FleetE2E : public ::testing::Test {
 
 #define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
-// The second radio stores a block wrong: its verify fails and names the
-// channel, and the third is still written. Every radio is backed up first.
+// The second radio stores a block wrong: its verify names the channel; the third is written.
 TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   SimProcess& sim = StartQueue(
       3, {"--stay", "1", "--swap-gap", "1.2", "--corrupt-write-at", "6", "--on-radio", "2"});
@@ -113,8 +111,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   EXPECT_NE(lines[0][kBackup], lines[1][kBackup]);
 }
 
-// A radio of another type is logged and left alone and is not one of the
-// count; the run ends as soon as the count is done.
+// A radio of another type is logged, left alone, not counted; the run ends at the count.
 TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   SimProcess& sim =
       StartQueue(3, {"--stay", "1", "--swap-gap", "1.2", "--wrong-id", "--on-radio", "1"});
@@ -132,8 +129,7 @@ TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   EXPECT_FALSE(Dump(0, 3)) << "the third radio came although the count was done";
 }
 
-// Radios that stay connected: each next one is written only after Enter.
-// Ctrl+C while waiting ends with 130 and leaves the log as it was.
+// Each next radio is written only after Enter; Ctrl+C while waiting ends with 130.
 TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   SimProcess& sim = StartQueue(2, {"--stay", "0.3", "--swap-gap", "0"});
   BackgroundProcess cli(
@@ -161,9 +157,8 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   EXPECT_TRUE(Written(*Dump(0, 2)));
 }
 
-// Two cables at once, and a third port that cannot be opened: a loop each,
-// one log, the radios numbered as they start; the bad port ends only its
-// own loop.
+// Two cables and a port that cannot be opened: a loop each, one log, radios numbered as they
+// start; the bad port ends only its own loop.
 TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   SimProcess& a = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
   SimProcess& b = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
@@ -191,8 +186,7 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   }
 }
 
-// A log is appended to, with its header once, but no other file of the
-// user's. A port that cannot be opened ends the run with its exit code.
+// A log is appended to (header once), no other user file; an unopened port sets the exit code.
 TEST_F(FleetE2E, ALogGoesOnAndNoOtherFileIsAppendedTo) {
   for (int run = 0; run < 2; ++run) {
     const RunResult failed = Fleet({"--port", Path("no-such-port")});

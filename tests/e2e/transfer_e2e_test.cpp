@@ -1,6 +1,5 @@
-// selkan-cli read, write, backups and diff against selkan-sim over a
-// pseudo-terminal. Each test has a folder of its own, also the user's data
-// folder, where backups go.
+// selkan-cli read, write, backups and diff against selkan-sim over a pseudo-terminal; each
+// test's own folder is also the user's data folder, where backups go.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -28,7 +27,6 @@ class TransferE2E : public ::testing::Test {
   void SetUp() override { ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1); }
   void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
-  // Starts the virtual radio on the image; returns its device path.
   std::string StartSim(const RadioImage& image, const Args& options = {}) {
     sim_ = std::make_unique<SimProcess>(image, options);
     EXPECT_TRUE(sim_->Started()) << "selkan-sim did not print its device";
@@ -55,8 +53,7 @@ using SafeWriteE2E = TransferE2E;
 #define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
-  // Also when the radio answers the wake-up only after its eighth byte, and
-  // to "-", standard output.
+  // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
     const RadioImage image = RandomImage(static_cast<unsigned>(options.size()));
     const std::string out = options.empty() ? Path("out.dat") : "-";
@@ -118,8 +115,7 @@ TEST_F(TransferE2E, PortAndFileErrors) {
   EXPECT_EQ(ReadBytes(Path("mine")), "precious");
 }
 
-// A radio that never answers the wake-up: the programmer asks again and
-// again, holding the port, and no late or short answer can free it early.
+// A radio that never answers: the port stays held, no late or short answer frees it early.
 TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
   BackgroundProcess cli(kCliProgram,
@@ -160,8 +156,7 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
   EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
 
-  // For scripts: one object per backup, with what the radio sent; the type
-  // filter takes the type in any letter case.
+  // One object per backup with what the radio sent; the type filter takes any letter case.
   const std::string json = Cli({"backups", "--json"}).output;
   const std::string path = std::regex_replace(kept[1].str(), std::regex("[.+]"), "\\$&");
   std::smatch type;
@@ -197,8 +192,7 @@ TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
 }
 
-// The message of a write that broke off names the backup and the command
-// that puts it back; that command restores the radio.
+// A broken-off write names the backup and the command that puts it back, which works.
 TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
   const RadioImage before = RandomImage(3);
   const std::string device = StartSim(before, {"--refuse-write-at", "100"});

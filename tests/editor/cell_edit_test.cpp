@@ -38,8 +38,8 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
   EXPECT_EQ(commit.rejected, message != kOk);
 }
 
-// A new Rx gives the defaults, even beside text in other cells; texts read like
-// atof, and the cell shows the 10 Hz value tested, not the typed number rounded up.
+// A new Rx gives the defaults, even beside other text; texts read like atof; the cell
+// shows the 10 Hz value tested, not the typed number rounded up.
 TEST(CommitRx, AcceptedValueIsFormatted) {
   ExpectCommit(kEmpty, kColRx, "438.1", kUhf, NewChannel("438.10000"), kOk);
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
@@ -62,8 +62,7 @@ TEST(CommitRx, AcceptedValueIsFormatted) {
     ExpectCommit(kUsed, kColRx, text, {INT32_MIN, INT32_MAX}, kEmpty, kStep);
 }
 
-// Empty Tx copies Rx; a value is kept only beside an Rx; a bad value empties
-// only Tx, and is tested even without an Rx.
+// Empty Tx copies Rx; a value is kept only beside an Rx; a bad one empties only Tx.
 TEST(CommitTx, RulesOfTheTxCell) {
   ExpectCommit(kUsed, kColTx, "", kUhf, With(kUsed, kColTx, "438.10000"), kOk);
   ExpectCommit(kEmpty, kColTx, "", kUhf, kEmpty, kOk);
@@ -150,8 +149,7 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
   // From channel 199 and from W/N on, what has no cell counts once per kind.
   const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
   EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
-  // One value fills a whole selection, without blanks around it as pasted
-  // into one cell.
+  // One value fills a whole selection, trimmed as when pasted into one cell.
   table[0] = table[1] = kFilled;
   const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");

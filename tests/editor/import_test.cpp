@@ -1,6 +1,5 @@
-// Channel lists taken in from files: this program's own, the multi-radio
-// programs' and repeater directories (hand-made files in lists/), each row
-// through the rules of typing and pasting, then placed into the list.
+// Channel lists from files (own, multi-radio programs', repeater directories; hand-made in
+// lists/), each row taken as typing and pasting take it, then placed into the list.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -117,8 +116,7 @@ TEST(OwnChannelList, RowsInAnyOrderOthersEmpty) {
   EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).table, ChannelTable{});
 }
 
-// A list back from a spreadsheet: titles in another order and case or in
-// Chinese, trailing empty fields and records, values as pasting takes them.
+// Titles in another order, case or Chinese; trailing empty fields and records.
 TEST(OwnChannelList, AsASpreadsheetGivesItBack) {
   const struct {
     std::string text;
@@ -168,8 +166,6 @@ TEST(OwnChannelList, EveryBadLineIsReportedInLineOrder) {
 TEST(OwnChannelList, QuotedCellsAndMultiLineRecordsKeepLineNumbers) {
   const ChannelCsvImport got = ImportChannelCsv(
       kCsvHeader + "\n\"1\",\"438.1\",,,,\"High\",,\n2,\"438.1\n\",,,,,,\n3,x,,,,,,\n", kUhf);
-  // Record 2 spans lines 3-4: the number text "438.1\n" reads as 438.1 like
-  // a typed value; record 3 starts on line 5 and fails the range test.
   ASSERT_EQ(got.errors.size(), 1u);
   EXPECT_EQ(got.errors[0].line, 5);
 }
@@ -207,8 +203,6 @@ TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 }
 
-// Every value a row of a list or directory gives that the radio cannot hold
-// is named, once per column.
 TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
   const struct {
     std::string text, problems;
@@ -235,8 +229,7 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
     EXPECT_EQ(Problems(ImportChannelCsv(c.text, kAny).errors), c.problems);
 }
 
-// Real channel plans in the multi-radio programs' dialect, and repeater
-// directories: each imports, or says per line what the radio cannot hold.
+// Real channel plans in the multi-radio programs' dialect, and repeater directories.
 TEST(ChannelLists, EachFileImportsOrSaysWhy) {
   const ChannelRow kNone{};
   const struct {
@@ -326,8 +319,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
   }
 }
 
-// A header with columns of frequencies, offsets or tones that no list this
-// program reads has is refused, naming them; others say what is read.
+// Frequency, offset or tone columns in no known list are named; others say what is read.
 TEST(ChannelLists, HeadersOfNoKnownListAreRefused) {
   const struct {
     const char* text;
@@ -394,8 +386,7 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
               std::tie(c.imported, c.first, c.last));
     EXPECT_EQ(Problems(got.unfit), c.unfit);
   }
-  // The rows go in the order of their channels, shown in the grid's language;
-  // what they leave stays as it was.
+  // Rows go in channel order, in the grid's language; the rest stays as it was.
   const ImportOutcome from = PlaceChannels(ReadChannelList(own, kUhf), current,
                                            {ImportPlacement::kFrom, 2}, Language::Chinese);
   EXPECT_EQ(from.table[1], (ChannelRow{"438.20000", "438.20000", "无", "无", "高", "开", "宽"}));

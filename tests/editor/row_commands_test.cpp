@@ -97,8 +97,7 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   ApplyBytes(change, ChangeSide::After, image);
   EXPECT_EQ(image, after.image);
 
-  // The cells an undo shows: one block over every changed cell, the
-  // unchanged cells of a changed row left out of it.
+  // An undo shows one block over every changed cell, not a changed row's other cells.
   Cell(after.channels[4], kColTx) = "x";  // channel 5
   after.channels[8] = {"a", "", "", "", "", "", "w"};
   EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 9, kColBandwidth}));

@@ -52,13 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(std::equal(loaded.image.begin(), loaded.image.end(), data), "the first 4096 bytes");
 
   static const std::array<std::uint8_t, kImageSize> owned = OwnedBits();
-  // One language per input (the first byte decides): a round over 199
-  // channels is the bulk of the time a run takes.
+  // One language per input (the first byte): a round over 199 channels is most of a run.
   const Language language = (data[0] & 1) != 0 ? Language::Chinese : Language::English;
   const RadioImage once = RoundTrip(loaded.image, language);
-  // A frequency beyond the 8 digits (nibbles above 9) is stored as none by
-  // the first round, which empties its channel for the second; from then on
-  // nothing changes.
+  // A frequency with nibbles above 9 is stored as none by the first round, emptying its
+  // channel for the second; from then on nothing changes.
   const RadioImage twice = RoundTrip(once, language);
   for (std::size_t i = 0; i < kImageSize; ++i) {
     Check(((once[i] ^ loaded.image[i]) & ~owned[i]) == 0, "bytes the codecs do not own are kept");

@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TruncateToInt32(value);
   ScaledInteger(value, 100000);
 
-  // A code from the input's first bytes: shown as text, it reads back to
-  // itself (frequencies in 10 Hz, "%3.5f"; tones in 0.1 Hz, "%.1f").
+  // A code from the input's first bytes reads back from its text ("%3.5f" 10 Hz, "%.1f" 0.1 Hz).
   std::uint32_t raw = 0;
   std::memcpy(&raw, data, std::min<std::size_t>(size, sizeof raw));
   const std::int32_t frequency = static_cast<std::int32_t>(raw % 100000000);

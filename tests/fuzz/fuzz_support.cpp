@@ -32,8 +32,7 @@ std::string_view Input::Bytes(std::size_t n) {
 }
 
 std::string ScratchFile(const char* name) {
-  // In memory where the system offers it: every save flushes to disk,
-  // which on a real disk would set the pace of the whole run.
+  // In memory where offered: every save flushes, which on a disk would set the run's pace.
   static const struct Directory {
     std::string path = (::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
                                                         : std::filesystem::temp_directory_path()) /

@@ -5,14 +5,12 @@
 #include <string>
 #include <string_view>
 
-// Shared by the fuzz targets: a check that stops the run as a crash does
-// (libFuzzer then keeps the input), and reading an input piece by piece.
+// A check that stops the run as a crash does (the input is kept), and reading an input.
 namespace selkan::fuzz {
 
 void Check(bool condition, const char* what);
 
-// Reads an input from the front; once it is used up every read gives 0 or
-// nothing.
+// Reads an input from the front; once it is used up every read gives 0 or nothing.
 class Input {
  public:
   Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}

@@ -1,7 +1,5 @@
-// Text pasted into the grid as Edit > Paste takes it, held to the rules the
-// checks name. Input: a byte for the language and the band, three for the
-// target (top channel, columns, rows), one that lays out the grid's
-// channels, the text.
+// Text pasted as Edit > Paste takes it. Input: a byte for language and band, three for the
+// target (top channel, columns, rows), one laying out the grid's channels, the text.
 #include <algorithm>
 #include <array>
 #include <set>
@@ -20,8 +18,7 @@ using selkan::fuzz::Check;
 
 constexpr std::array<BandLimits, 3> kBands = {
     {{1000000, 99999999}, {40000000, 47000000}, {13600000, 17400000}}};
-// Channels of every shape the grid holds: empty, used, receive-only,
-// transmit-only.
+// Channels of every shape the grid holds: empty, used, receive-only, transmit-only.
 const std::array<ChannelRow, 5> kShapes = {{
     {},
     {"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"},
@@ -62,8 +59,7 @@ std::int32_t TenHertz(std::string_view text) {
   return ScaledInteger(ParseLeadingNumber(text), 100000);
 }
 
-// The values the block puts into one channel, by column (nullptr: none),
-// and the columns whose value the paste refused.
+// The values the block puts into a channel by column (nullptr: none), and those refused.
 struct Pasted {
   std::array<const std::string*, kChannelColumns + 1> values{};
   std::set<int> refused;
@@ -96,8 +92,7 @@ void CheckChannel(const ChannelRow& old, const ChannelRow& row, const Pasted& pa
     Check(!changed || pasted.values[column] || rxEntered, "the paste changes only what it covers");
     Check(!changed || cell.empty() || !Cell(row, kColRx).empty() || !Cell(row, kColTx).empty(),
           "a channel without a frequency takes no value");
-    // A channel with one frequency keeps no Power, Scan or W/N and no
-    // "None" in its record; an empty cell is stored as the default.
+    // One frequency: no Power, Scan, W/N or "None" kept; an empty cell stores the default.
     const bool unstored =
         cell.empty() ||
         (!bothFrequencies && (column >= kColPower || cell == words::kNone.In(language)));
@@ -119,8 +114,7 @@ void CheckChannel(const ChannelRow& old, const ChannelRow& row, const Pasted& pa
   }
 }
 
-// A channel of a shape a record shows (empty, receive-only, or with both
-// frequencies and every setting), within the band; typing makes others.
+// A channel of a shape a record shows (empty, receive-only, or full), within the band.
 bool PastesBack(const ChannelRow& row, const BandLimits& band) {
   const auto isEmpty = [](const std::string& cell) { return cell.empty(); };
   const auto emptyFrom = [&](int column) {

@@ -1,7 +1,5 @@
-// The profile store on a file of any content, also where UTF-8 and GBK
-// texts meet. A value the file holds in another letter case counts as
-// unchanged and is not written. Input: a byte that picks the section and
-// key to set, the value (up to the first NUL byte), the file's content.
+// The profile store on any file, also where UTF-8 and GBK meet; a value held in another case
+// is not written. Input: a byte picking section and key, the value (to a NUL), the file.
 #include <algorithm>
 #include <array>
 #include <string>
@@ -16,14 +14,12 @@ namespace {
 constexpr std::array<const char*, 4> kSections = {"Setup", "English", "\xE4\xB8\xAD", "\xD6\xD0"};
 constexpr std::array<const char*, 4> kKeys = {"Language", "AppName", "Field1", "\xB0\x41"};
 
-// Equal but for the case of ASCII letters, byte by byte (looser than the
-// store in GBK, where a letter inside a double-byte character must match).
+// Equal but for ASCII case, byte by byte (looser than GBK, where trail bytes must match).
 bool SameButCase(std::string_view a, std::string_view b) {
   return selkan::TextEquals(a, b, true, selkan::TextEncoding::Utf8);
 }
 
-// The text without its blanks: a rewritten entry line loses those after
-// its value.
+// The text without its blanks: a rewritten entry line loses those after its value.
 std::string Unblanked(std::string text) {
   std::erase_if(text, [](char c) {
     return std::string_view(" \t\r\n\v\f").find(c) != std::string_view::npos;
@@ -54,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view rest = input.Rest();
   std::string value(rest.substr(0, rest.find('\0')));
   const std::string_view content = rest.substr(std::min(rest.size(), value.size() + 1));
-  // The format trims values and cannot hold a line break: such a value
-  // would read back as another.
+  // Values are trimmed and hold no line break: such a value would read back as another.
   if (value.find_first_of("\r\n") != std::string::npos) value.clear();
   value = std::string(TrimBlanks(value));
 

@@ -1,7 +1,5 @@
-// A channel list of the multi-radio programs, imported as the program and
-// selkan-cli import take it, held to the rules the checks name. Input: a
-// byte that picks the band and whether the usual header goes in front, then
-// the list.
+// A multi-radio programs' list imported as the program and selkan-cli take it. Input: a
+// byte picking the band and whether the usual header goes first, then the list.
 #include <algorithm>
 #include <array>
 

@@ -1,5 +1,4 @@
-// Runs a fuzz target over the inputs it is given, files or directories of
-// files, as libFuzzer would: every build replays the committed corpus.
+// Runs a fuzz target over files or directories of them: every build replays the corpus.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>

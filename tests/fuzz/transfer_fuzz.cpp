@@ -1,6 +1,5 @@
-// The transfer engine against a virtual radio whose every reply the input
-// may drop, cut, corrupt, pad or replace, and a port whose opening,
-// settings and writes may fail.
+// The transfer engine against a radio whose replies the input may drop, cut, corrupt, pad or
+// replace, and a port whose opening, settings and writes may fail.
 #include <algorithm>
 #include <deque>
 #include <vector>

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# check_install.sh BUILD_DIR: installs the build into a temporary prefix and
-# runs the installed programs there as a user who never ran them; the
-# installed files must stay as installed.
+# check_install.sh BUILD_DIR: installs into a temporary prefix and runs the programs there
+# as a user who never ran them; the installed files must stay as installed.
 set -euo pipefail
 build=$1
 
@@ -27,8 +26,7 @@ done
 [ "$(stat -c %s "$work/radio.dat")" = 4096 ] || fail "selkan-cli new made no 4096-byte file"
 [ -n "$("$bin/selkan-cli" show "$work/radio.dat")" ] || fail "selkan-cli show printed nothing"
 
-# Selkan quits by itself once its main window is shown and fails at once on a
-# message box; the time limit only stops a program that hangs.
+# Selkan quits once its main window shows, fails at once on a message box; the limit is for hangs.
 start_selkan() {
   timeout 20 "$bin/Selkan" --quit-after-start 2>"$work/err" || fail "Selkan: $(cat "$work/err")"
 }

@@ -98,8 +98,7 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   EXPECT_TRUE(fs::exists(dir_ / "other" / "20260301-140509_SK-100.dat"));
 }
 
-// A list to choose from: newest first (the sequence within a second
-// counts), one radio type in any letter case, and the types there are.
+// Newest first (the sequence within a second counts), a type in any case, the types there are.
 TEST_F(BackupStoreTest, ChoosesByTypeNewestFirst) {
   BackupStore store(dir_);
   ASSERT_TRUE(store.Save(Image(1), "b", when_ + seconds(1)));

@@ -14,10 +14,8 @@
 
 namespace selkan::test {
 
-// A serial port wired to an in-process virtual radio. Every call is logged
-// ("purge", "write 52 00 10 08", "read 12 -> 12", "sleep 1", ...). A reply
-// the radio sends after a turnaround arrives at the engine's next wait or
-// read; any other reply arrives with the write.
+// A serial port wired to an in-process virtual radio; every call is logged ("purge", "write
+// 52 00 10 08", "read 12 -> 12"). A reply after a turnaround comes at the next wait or read.
 class FakePort : public SerialPort {
  public:
   explicit FakePort(sim::VirtualRadio& radio) : radio_(radio) {}

@@ -1,6 +1,5 @@
-// Runs over many radios: one port's loop against a queue of virtual radios
-// that come and go by a fake clock, and what the program's window makes of
-// what the loops report.
+// Runs over many radios: a port's loop against virtual radios that come and go by a fake
+// clock, and what the program's window makes of what the loops report.
 #include "link/fleet.h"
 
 #include <gtest/gtest.h>
@@ -22,10 +21,8 @@ namespace {
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
-// A line on which radios come and go, each over a span of the line's own
-// fake time: its clock and its port. Bytes sent while no radio hears them
-// are lost; a byte takes 1 ms, and a read that gets fewer bytes than asked
-// for waits out its time-out, as a real port does.
+// A line on which radios come and go by its own fake clock. Bytes no radio hears are lost;
+// a byte takes 1 ms; a short read waits out its time-out, as a real port's does.
 class Line : public FleetClock, public SerialPort {
  public:
   sim::VirtualRadio& Add(milliseconds from, milliseconds until, sim::Faults faults = {},
@@ -92,7 +89,6 @@ bool Holds(const sim::VirtualRadio& radio) {
   return SameBelowWriteLimit(radio.Memory(), WithChannel3());
 }
 
-// One port's loop with everything it reports.
 struct Rig {
   explicit Rig(int count, bool stopOnFailure = false, bool confirm = false) {
     FleetOptions options;
@@ -134,10 +130,9 @@ struct Rig {
   std::function<void(const FleetPortStatus&)> onStatus;
 };
 
-// Radios come 5 s after the start and after a swap gap; the first stays
-// for a while after its write and is not taken for a new one. A radio
-// counts as gone once a wake-up went unanswered two seconds after its last
-// answer, so a swap gap of one second is seen.
+// Radios come 5 s after the start and after a swap gap; the first, staying after its write,
+// is not taken for a new one. Gone is a wake-up unanswered 2 s after the last answer, so a
+// swap gap of 1 s is seen.
 TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
   for (const auto gap : {1000ms, 4000ms}) {
     Rig rig(2);
@@ -166,8 +161,7 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
   }
 }
 
-// A radio that misses a wake-up as it restarts after its write is written
-// once.
+// A radio that misses a wake-up as it restarts after its write is written once.
 TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
   Rig rig(2);
   sim::VirtualRadio& only = rig.line.Add(0s, 1000s);
@@ -184,8 +178,7 @@ TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
   EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
 }
 
-// Each radio that fails is logged and the next one written, unless
-// stop-on-failure.
+// Each radio that fails is logged and the next one written, unless stop-on-failure.
 TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
   sim::Faults refuse, silentAfterId;
   refuse.refuseWriteAt = 100;
@@ -233,8 +226,7 @@ TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
   EXPECT_EQ(writing.fleet->Summary().firstFailure, TransferOutcome::kCancelled);
 }
 
-// Radios that stay connected: the user passes each next one with Next, which
-// counts only while the loop waits for it.
+// Radios that stay connected: Next passes each on, counting only while the loop waits.
 TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
   Rig rig(3, false, true);
   rig.line.Add(0s, 1000s);
@@ -266,9 +258,8 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   return record;
 }
 
-// The headline puts the user's part first (a radio to take away), then the
-// lowest radio being written, then the wait; each port keeps its own line
-// and bar, full while a radio that went well waits to go.
+// The headline: a radio to take away, else the lowest being written, else the wait; each
+// port keeps its line and bar, full while a radio that went well waits to go.
 TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   FleetBoard board({"COM1", "COM2"}, true, true);
   const auto headline = [&board] { return EnglishText(board.Headline()); };
@@ -296,9 +287,8 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   EXPECT_EQ(headline(), "Stopped. Radios: 2, verified: 1, failed: 1");
 }
 
-// One port: the wait names the next radio; without a backup the write is
-// step 1 of 2; in confirm mode the port waits for Next. A port that could
-// not be opened names no radio; with none opened the run ends.
+// One port: the wait names the next radio; without a backup the write is step 1 of 2; in
+// confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
 TEST(FleetBoard, OnePortNamesTheNextRadio) {
   FleetBoard board({"COM3"}, false, true);
   const auto headline = [&board] { return EnglishText(board.Headline()); };
@@ -330,9 +320,8 @@ TEST(FleetBoard, OnePortNamesTheNextRadio) {
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
 }
 
-// Args fill in one pass (an identification holding "%2" stays); a failed
-// verify is named in the user's language from what the radio read back,
-// the first three differences and how many more.
+// Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
+// user's language, the first three differences and how many more.
 TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
   EXPECT_EQ(FillArgs("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
   FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);

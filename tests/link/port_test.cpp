@@ -1,5 +1,4 @@
-// What the program does around a serial port: its names, the advice when
-// it may not be opened, and the driver's low-latency flag.
+// Around a serial port: its names, the advice when it may not be opened, the low-latency flag.
 #include <gtest/gtest.h>
 
 #include <map>

@@ -1,5 +1,4 @@
-// The transfer engine, and the safe write built on it, against the virtual
-// radio's protocol logic behind a fake port.
+// The transfer engine and the safe write on it, against the virtual radio behind a fake port.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,9 +52,8 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   EXPECT_EQ(image, rig.radio.Memory());
   const Log& log = rig.port.log;
 
-  // Settings, six pump rounds, then each wake-up byte after a wait and a
-  // purge; the radio answers the seventh. Purges come before a request,
-  // never between it and its answer.
+  // Settings, six pump rounds, then wake-up bytes after a wait and a purge; the radio answers
+  // the seventh. Purges come before a request, never between it and its answer.
   Log handshake = {"open COM1", "configure"};
   for (int i = 0; i < 6; ++i) handshake.push_back("sleep 1");
   handshake.push_back("purge");
@@ -100,9 +98,8 @@ TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
                  "read 1 -> 1"}));
 }
 
-// A transfer that does not complete: its outcome, what it sent and what it
-// left. A failed read never touches the image; the port is always closed.
-// A write count of -1 and a last position of 0 are not checked.
+// A transfer that does not complete: its outcome, what it sent and left. A failed read never
+// touches the image; the port is always closed. A write count of -1, a position of 0: unchecked.
 enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kRetryTwice };
 struct Failure {
   const char* name;
@@ -242,8 +239,7 @@ TEST(SafeWrite, NoBackupNoWrite) {
   }
 }
 
-// Refused or cancelled between blocks, a write broke off; cancelled before
-// the first block (in the write's handshake), it left the radio untouched.
+// Refused or cancelled between blocks, a write broke off; before the first, none did.
 TEST(SafeWrite, HowFarABrokenOffWriteGot) {
   const struct {
     Faults faults;

@@ -85,9 +85,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_FALSE(ParseSimOptions({"--fleet", "2", "--on-radio", "3"}, &error));
 }
 
-// A queue of radios on a line, on the caller's clock: a radio stays two
-// seconds after it was first asked who it is, or after its last block,
-// whatever else it is asked; then the line is silent for the swap gap.
+// A queue of radios on the caller's clock: each stays 2 s after its first identification or
+// last block, whatever else it is asked; then the line is silent for the swap gap.
 TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
   using std::chrono::milliseconds;
   auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };

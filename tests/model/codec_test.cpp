@@ -41,8 +41,8 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
   return image;
 }
 
-// Texts truncate to 10 Hz, packed BCD low pair first (from 145.0125 on the binary
-// product is one unit low); no frequency, or one 8 digits cannot hold, is FF FF FF FF.
+// Truncated to 10 Hz, packed BCD low pair first (145.0125 on is one unit low as a binary
+// product); none, or one 8 digits cannot hold, is FF FF FF FF.
 TEST(Frequency, EncodesTextsToPackedBcd) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
@@ -63,8 +63,8 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
-// Power value six (both bits) shows empty; a missing frequency empties the row but for
-// the other frequency and its tone; a full channel's missing tone shows the none word.
+// Power value six shows empty; a missing frequency empties all but the other frequency and
+// its tone; a full channel's missing tone shows the none word.
 TEST(DecodeChannel, RowsInBothLanguages) {
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
@@ -82,8 +82,8 @@ TEST(DecodeChannel, RowsInBothLanguages) {
     EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
 }
 
-// Words count in both languages, exactly: others (as the empty cells of power value six)
-// store Low, Off, Narrow; an empty row, or one frequency alone, keeps only the spare bits.
+// Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
+// frequency alone, keeps only the spare bits.
 TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   const struct {
     ChannelRow row;
@@ -107,8 +107,7 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
   }
 }
 
-// All 199 channels and nothing else: slot 0 and the bytes after the last
-// record are never touched; a save that dropped a channel would erase it.
+// All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
 TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
@@ -128,8 +127,7 @@ TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
   EXPECT_EQ(DecodeChannels(image, kEn), table);
 }
 
-// The whole list, entry by entry: a wrong tone anywhere sets the radio to a
-// squelch the other radios do not open.
+// The whole list: a wrong tone anywhere sets a squelch the other radios do not open.
 TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
   const std::string ctcss =
       "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
@@ -159,9 +157,8 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
   }
 }
 
-// CTCSS is packed BCD of tenths of hertz, truncated; DCS keeps its digits and
-// N flag. Below 10 Hz, from 800 Hz, and DCS codes too large for their range
-// would read back as no tone, DCS or another tone: they are stored as none.
+// CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
+// read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
 TEST(ToneCode, TextsEncodeToTheirCodes) {
   const std::pair<const char*, const char*> cases[] = {
       {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
@@ -198,9 +195,8 @@ RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   return image;
 }
 
-// Switches from single bits (the locks' sense opposite to the others'),
-// lists through masks and biases, a value outside its list as -1; OK
-// without changes on the blank image writes back the same bytes.
+// Switches from single bits (locks inverted), lists through masks and biases, a value
+// outside its list as -1; OK without changes on the blank image writes the same bytes.
 TEST(OptionalFeatures, ImageToControlsAndBack) {
   const struct {
     std::array<std::uint8_t, 9> bytes;
@@ -220,9 +216,8 @@ TEST(OptionalFeatures, ImageToControlsAndBack) {
   EXPECT_EQ(image, BlankImage());
 }
 
-// Each control goes into its own bit or byte (lists as whole bytes with
-// their bias); the bits and bytes no control owns keep their values; a list
-// with no selection, or an index outside its list, leaves its byte.
+// Each control goes into its own bit or byte, the others keep theirs; a list with no
+// selection, or an index outside it, leaves its byte.
 TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   RadioImage image = WithOptionBytes({0xF0, 0xC7, 0xF3, 0xF3, 0xF3, 0xF3, 0x5A, 0xF3, 0xF3});
   const std::string ani = AniCodeText(image);
@@ -238,9 +233,8 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   EXPECT_EQ(image, before);
 }
 
-// Digits stop at 0xFF or at a value never written (10..254); OK with the code
-// untouched keeps those bytes; a new code is stored 0xFF-padded; a code that
-// is not 0-3 digits changes nothing at all.
+// Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored
+// 0xFF-padded; one that is not 0-3 digits changes nothing.
 TEST(OptionalFeatures, AniCodeDigits) {
   RadioImage image = BlankImage();
   const std::pair<const char*, const char*> shown[] = {
@@ -276,8 +270,7 @@ std::string Page(const RadioImage& image, Language language) {
   return text;
 }
 
-// The fourteen lines in page order; set lock bits print "Off" as the dialog
-// shows them, the other switches "On"; codes at the edges of their bits.
+// In page order; set lock bits print "Off", other switches "On"; codes at their edges.
 TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
   EXPECT_EQ(Page(BlankImage(), kEn),
             "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "

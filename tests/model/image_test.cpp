@@ -64,8 +64,7 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
 }
 
-// Another program changed the file since the document read or wrote it:
-// its size, its time or, within the clock's resolution, only its bytes.
+// Changed behind the document: size, time, or (within the clock's resolution) bytes only.
 // A file that is gone is no change; a save makes the file its own again.
 TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
   const std::string path = dir_ / "radio.dat", image = Pattern(kImageSize);
@@ -110,8 +109,7 @@ RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
 
 const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
 
-// Cells that differ in the grid's words, the whole row when the channel comes
-// or goes; options as the listing shows them, type and band as indexes.
+// Cells in the grid's words, a whole row when a channel comes or goes; type, band as indexes.
 TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
   const RadioImage before = WithChannel(BlankImage(), 3, kRow);
   ChannelRow changed = kRow;
@@ -137,8 +135,7 @@ TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
                    "频段序号: 255 -> 2"}));
 }
 
-// Bytes no field shows are listed by address (in a record under its channel),
-// runs of at most eight values shown whole, ending where a record does.
+// By address (a record's under its channel), runs of up to eight values, ending at a record.
 TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
   RadioImage after = BlankImage();
   after[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
@@ -161,8 +158,7 @@ TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
   EXPECT_EQ(Compare(BlankImage(), after), (Lines{"Bytes 0xFF0: FF -> 00"}));
 }
 
-// New and Save differ from a radio's memory in a flag byte of every empty
-// channel: one line, not 199; a gap or another value starts a new line.
+// New/Save vs a radio: a flag byte of each empty channel; a gap or another value splits.
 TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
   RadioImage saved = BlankImage();
   for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
@@ -178,8 +174,7 @@ TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
 
 using Bands = std::vector<std::string>;
 
-// In GBK "東" is 96 7C: its second byte is no bar. A lead byte right before
-// a real bar ("\x96" then "|" at the end) cannot pair with nothing.
+// "東" is 96 7C in GBK; a lead byte before a real bar ("\x96|" at the end) pairs with nothing.
 TEST(ProductInfoBands, GbkCharactersEndingInABarAreNotSplit) {
   const std::string east = "\x96\x7C";
   EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),

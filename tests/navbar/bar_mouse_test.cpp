@@ -8,9 +8,8 @@
 namespace selkan {
 namespace {
 
-// The tracking line stops at x = 80 on the left, while the width applied at
-// release may go down to 11; both stop at half the main window, halved with
-// truncation.
+// The tracking line stops at x = 80, the width applied at release at 11; both at half the
+// main window, truncated.
 TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
   const struct {
     int x, frameWidth, line, width;
@@ -25,8 +24,7 @@ TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
 
 constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
 
-// A 220-pixel bar as its first paint lays it out: the strip from x = 214,
-// the close button at (194..209, 11..25).
+// A 220-pixel bar as first laid out: the strip from x = 214, the close button (194..209, 11..25).
 BarMouse PaintedBar() {
   BarMouse mouse;
   mouse.SetFrame(InnerFrame(FrameOutline(220, 480)));
@@ -34,9 +32,8 @@ BarMouse PaintedBar() {
 }
 constexpr int kStripX = 216, kStripY = 200, kButtonX = 200, kButtonY = 18;
 
-// The line follows the drag within its limits and goes at the release,
-// which applies the width within its own; a press off the strip resizes
-// nothing, and a drag ending over the close button leaves the bar shown.
+// The line follows the drag and goes at the release, which applies the width; a press off the
+// strip resizes nothing; a drag ending over the close button leaves the bar shown.
 TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
   const struct {
     int pressX, pressY, x, y;

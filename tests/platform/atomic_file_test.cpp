@@ -43,8 +43,7 @@ struct stat Status(const fs::path& path) {
   return status;
 }
 
-// A regular file is replaced by a new one, a missing one created; failures
-// name the file as given and what failed, once, and leave nothing behind.
+// Failures name the file as given and what failed, once, and leave nothing behind.
 TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   ScratchDir dir;
   WriteBytes(dir / "x.dat", std::string(5000, 'a'));
@@ -75,8 +74,7 @@ std::string OpenDescriptors() {
   return open;
 }
 
-// Reading a file of the largest size allowed, saving and watching it leave the
-// descriptors as they were, also with standard input closed (a file gets 0).
+// The largest file allowed read, saved, watched; also with stdin closed (a file gets 0).
 TEST(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   ScratchDir dir;
   const std::string path = dir / "x.dat";
@@ -183,9 +181,8 @@ std::string Attribute(const std::string& path, const char* name) {
   return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
 }
 
-// A replaced file keeps its extended attributes and its ACL, so that whom
-// the ACL lets write may still write; it gets no ACL its folder would give a
-// new file. An attribute the saving user may not set keeps the file in place.
+// Whom the ACL lets write still may; no ACL comes from the folder's default. An attribute
+// the saving user may not set keeps the file in place.
 TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   ScratchDir dir;
   const std::string shared = dir / "shared.dat", plain = dir / "plain.dat";
@@ -215,8 +212,7 @@ TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
 }
 
-// What an ordinary user may and may not save (run as such even under root):
-// a writable file in a read-only directory is rewritten in place.
+// Run as such even under root; a writable file in a read-only directory is rewritten in place.
 TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   ScratchDir dir;
   fs::permissions(dir.path(), fs::perms::all);  // everyone may add files
@@ -242,8 +238,7 @@ TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   EXPECT_EQ(dir.Listing(), "locked read-only.dat shared.dat");
 }
 
-// A write that runs out of room (the file size limit) leaves the old file and no
-// temporary file on either route; with room, a hard-linked file is rewritten in place.
+// Out of room (the file size limit), either route leaves the old file and no temporary.
 TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes) {
   ScratchDir dir;
   const std::string old(1000, 'o');
@@ -272,8 +267,7 @@ TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes
 TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
   ScratchDir dir;
   WriteBytes(dir / "x.dat", "old");
-  // Three killed saves' leftovers; then files not ours, and one of another
-  // save still running (it holds the lock).
+  // Three killed saves' leftovers, files not ours, one of a running save (it holds the lock).
   for (const char* name :
        {".x.dat.a1B2c3.tmp", ".x.dat.zzzzzz.tmp", ".x.dat.abc.tmp", ".y.dat.a1B2c3.tmp",
         "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
@@ -291,8 +285,7 @@ TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
 
-  // A save held up before its rename while another save of the same file
-  // runs to its end: both succeed, the later rename wins.
+  // A save held before its rename while another runs to its end: the later rename wins.
   static std::string target, second;
   target = dir / "x.dat";
   SetBeforeRenameHook([](const std::string&) {

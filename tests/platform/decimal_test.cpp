@@ -16,8 +16,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-// Reads the longest decimal number prefix like atof, the exponent only when
-// digits follow it; 0 when no number starts.
+// The longest decimal prefix like atof, an exponent only with digits; 0 when none starts.
 TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
   // clang-format off
   const std::pair<const char*, double> cases[] = {

@@ -10,9 +10,8 @@
 namespace selkan {
 namespace {
 
-// Every used channel exactly once, in grid order, seven to a page but the
-// last; gaps between channels leave no holes, and a row counts by its Rx
-// text alone.
+// Every used channel once, in grid order, seven to a page but the last, gaps leaving no
+// holes; a row counts by its Rx text alone.
 TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   const std::vector<int> used{1, 3, 50, 51, 100, 150, 160, 170, 199};
   ChannelTable table;
@@ -29,10 +28,9 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   EXPECT_EQ(PaginateChannels(table).usedChannels, 9);
 }
 
-// On an A4 page's printable area in twips, with line heights a serif font
-// gives: "Receive Frequency:" at 5u, its value at 22u; the value runs up to
-// the right-hand label at 36u; the Tx cell is empty, so "Transceive
-// Frequency:" has the rest of the line.
+// An A4 page's printable area in twips, a serif font's line heights: "Receive Frequency:" at
+// 5u, its value at 22u up to the label at 36u; an empty Tx leaves "Transceive Frequency:" the
+// rest of the line.
 TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   const PageFonts fonts = PageFontsFor(10800, 15500);
   ChannelTable channels;

@@ -1,5 +1,4 @@
-// The channel view as its user drives it, its grid, the dialogs over the
-// image and the listing's painter.
+// The channel view as its user drives it, its grid, the image's dialogs, the listing's painter.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -220,8 +219,7 @@ class ChannelViewTest : public QObject {
     SetMessageHandler({});
   }
 
-  // Both ends of the channel list go through the grid and back; an emptied
-  // row is written back as an unused record.
+  // Both ends of the list go through the grid and back; an emptied row becomes unused.
   void everyChannelIsDecodedAndEncoded() {
     PutChannel(document_.Image(), 1);
     PutChannel(document_.Image(), 4);
@@ -247,8 +245,7 @@ class ChannelViewTest : public QObject {
     QCOMPARE(int(document_.Image()[offset::Channel(1) + 3]), 0xFF);
   }
 
-  // A new document takes type and band from the registry; a read image keeps
-  // its own and stores them there.
+  // A new document takes type and band from the registry; a read image stores its own there.
   void productStepOfANewDocumentAndOfARead() {
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
@@ -277,8 +274,7 @@ class ChannelViewTest : public QObject {
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
   }
 
-  // A valid Rx on an empty row writes the row's defaults; Enter opens the
-  // next cell's editor over it, with its text.
+  // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.
   void enterCommitsAndAdvancesAlongTheRowAndWraps() {
     MakeView();
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
@@ -311,8 +307,7 @@ class ChannelViewTest : public QObject {
     QVERIFY(messages_.isEmpty());
   }
 
-  // A rejected Rx empties the row and keeps the cell; a rejected Tx empties
-  // only its cell and keeps it too; an emptied Tx takes the Rx.
+  // A rejected Rx empties the row, a rejected Tx its cell, both keep focus; empty Tx takes Rx.
   void rejectedFrequenciesKeepTheCell() {
     MakeView();
     PutRow(7, kChannel);
@@ -373,8 +368,7 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(1).value(0), QString("441.00000"));
   }
 
-  // A block selected with the mouse closes the editor; a command and the
-  // encode first commit what is being typed.
+  // A block selected with the mouse closes the editor; commands first commit what is typed.
   void selectionClipboardAndRowCommands() {
     MakeFilledView();
     Click(2, 2);
@@ -396,8 +390,7 @@ class ChannelViewTest : public QObject {
     QVERIFY(Editors().OpenEditor() == nullptr);
     QCOMPARE(RecordStart(document_.Image(), 6), QByteArray("\x00\x00\x81\x43", 4));
 
-    // Copy gives tabs and, for whole channels, the list form too; a moved
-    // block stays selected; a refused pasted value is said.
+    // Copy: tabs (whole channels also as a list); a moved block stays; a refused paste is said.
     view_->SelectCells({1, 1, 2, 7});
     Key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* mime = QApplication::clipboard()->mimeData();
@@ -435,9 +428,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE(menu, QStringList({"Insert Channel"}));
   }
 
-  // Each control shows its option and hands it back; one outside its list
-  // shows no selection and comes back so. Priority: "Off" in the language in
-  // use, then 1-199.
+  // Each control shows its option and hands it back, one outside its list as no selection.
+  // Priority: "Off" in the language in use, then 1-199.
   void controlsShowAndReturnTheirOptions() {
     const OptionStates sets[] = {
         {true, false, 1, 0, 1, 0, 1, 7, 3, 2, 6, 199, 2, "007"},
@@ -461,8 +453,7 @@ class ChannelViewTest : public QObject {
         QCOMPARE(text, shown[set][i]);
       }
       QVERIFY(Fields(dialog.States()) == Fields(sets[set]));
-      // Typing: digits and editing keys without Shift; F1 asks for the page of
-      // the control in focus.
+      // Typing: digits and editing keys without Shift; F1 asks for the focused control's page.
       auto* ani = qobject_cast<QLineEdit*>(Control(&dialog, 1006));
       ani->setText("12");
       QTest::keyClicks(ani, "\b9a.0");
@@ -517,9 +508,8 @@ class ChannelViewTest : public QObject {
     }
   }
 
-  // The grid's own contract: a click moves the current cell, then reports the
-  // press; moves to the same cell, to fixed cells (never current) or outside
-  // raise nothing; cells no one but the program writes.
+  // A click moves the current cell, then reports the press; moves to the same cell, fixed
+  // cells or outside raise nothing; cells no one but the program writes.
   void onlyRealMovesRaiseCellEventsAndCellsAreNeverEditedByTheTable() {
     MakeGrid();
     Click(3, 4, Qt::ShiftModifier);

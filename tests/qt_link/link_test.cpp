@@ -1,5 +1,4 @@
-// The serial port and COM Setup on pseudo-terminals, and the program's
-// transfers against the virtual radio (tests/support).
+// The serial port and COM Setup on pseudo-terminals, transfers against the virtual radio.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -61,8 +60,7 @@ struct TransferRun {
   bool finished = false;
 };
 
-// Opens owner's progress window with start, lets prepare change it, clicks
-// OK and waits for the end; onStep runs at each step with the position.
+// Opens owner's progress window with start, prepare changes it, OK, waits; onStep per step.
 TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
                           const std::function<void(int)>& onStep = {},
                           const std::function<void(CProcessDlg&)>& prepare = {}) {
@@ -157,8 +155,7 @@ class LinkTest : public QObject {
     }
   }
 
-  // OK stores the checked port, also none (0), and gives it to the active
-  // view; Cancel changes neither (the stored 9 checks no button).
+  // OK stores the checked port (also 0) for the active view; Cancel neither (9 checks none).
   void setupStoresThePortAndGivesItToTheActiveView() {
     Program p;
     for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
@@ -187,8 +184,7 @@ class LinkTest : public QObject {
     QVERIFY(flags != 0 && calls == opened);
     port.Close();
     QCOMPARE(calls, opened + QStringList({"get", "0"}));
-    // A device another program holds with a device lock is in use, whatever
-    // lock files say.
+    // A device another program holds with a device lock is in use, whatever lock files say.
     const int holder = ::open(ptys_[0]->slavePath().c_str(), O_RDWR | O_NOCTTY);
     QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX | LOCK_NB) == 0);
     QVERIFY(!port.Open(ptys_[0]->slavePath()));
@@ -196,8 +192,7 @@ class LinkTest : public QObject {
     QVERIFY(port.Open(ptys_[0]->slavePath()));
   }
 
-  // Values are kept in a file, a folder for each part of the key; a file
-  // that cannot be written is said.
+  // Values are kept in a file, a folder per part of the key; a failed write is said.
   void registryValuesKeepTheirKeysLayout() {
     const QString path = dir_.filePath(QStringLiteral("registry.ini"));
     QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
@@ -242,8 +237,7 @@ class LinkTest : public QObject {
     QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
   }
 
-  // The radio holding the document clears its modified mark, unless a cell
-  // was typed in while the bytes went out (the window is modeless).
+  // Written, the document is unmodified, unless a cell was typed in meanwhile (modeless).
   void aWriteMarksTheDocumentCleanUnlessEditedMeanwhile() {
     Program program;
     SimProcess sim(program.view->Document().Image());
@@ -290,8 +284,7 @@ class LinkTest : public QObject {
     QVERIFY(program.view->Document().Image() == before);
   }
 
-  // While a read runs, nothing may drop its document, and no other
-  // document may start a transfer nested inside it.
+  // While a read runs, nothing may drop its document nor start a transfer nested in it.
   void commandsThatWouldDropADocumentWaitForTheTransfer() {
     Program program;
     CChildFrame* first = program.child;
@@ -390,9 +383,8 @@ class LinkTest : public QObject {
     }
   }
 
-  // Compare with Radio writes nothing and lists what differs. A backup goes
-  // back into the radio from the Backups window by a write that keeps a
-  // backup too; the window still shows the document's last one first.
+  // Compare with Radio writes nothing and lists what differs. A backup goes back by a write
+  // that keeps a backup too; the window still shows the document's last one first.
   void theRadioIsComparedAndABackupWrittenBack() {
     Program program;
     const RadioImage document = program.view->ImageToWrite();

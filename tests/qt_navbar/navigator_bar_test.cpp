@@ -12,8 +12,7 @@ class NavigatorBarTest : public QObject {
   Q_OBJECT
 
  private:
-  // A main window 1000 pixels wide with the bar on its left: the bar may
-  // take up to 500. Its strip starts at x = 214.
+  // A main window 1000 pixels wide: the bar may take up to 500; its strip starts at x = 214.
   std::unique_ptr<QWidget> window_;
   CNavigatorBar* bar_ = nullptr;
   const QPoint strip_{216, 200};
@@ -46,9 +45,8 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
-  // The close button shows its cross; dotted lines join the editors to the
-  // root (the last one's ends at it); a narrow bar scrolls sideways to whole
-  // item texts.
+  // The close button's cross; dotted lines join the editors to the root (the last ends there);
+  // a narrow bar scrolls sideways to whole item texts.
   void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
     const BarRect& close = bar_->Mouse().CloseButton();
     const QImage bar = bar_->grab().toImage();

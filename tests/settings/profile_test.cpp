@@ -50,8 +50,7 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
 // Lookups as "section|key|value", "-" being the default of a missing key.
 TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
-      // Leading keys, both line ends, a header with blanks (the name keeps
-      // its inner ones), a key without "=", a last line without line end.
+      // Leading keys, both line ends, a header's blanks, a key without "=", no last line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
        {"|lead|1", "setup|LANGUAGE|English", " Spaced |flag|", " Spaced |last|x", "Setup|lead|-"}},
       // Comment lines and lines without a key are no entries.
@@ -83,8 +82,8 @@ TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
   }
 }
 
-// Letter case alone is no change when case-insensitive, yet it is stored; a GBK
-// trail byte is no letter; texts that would break the line format are refused.
+// Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
+// texts that would break the line format are refused.
 TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
   const char* kSetup = "[Setup]\nLanguage=English\n";
   const struct {
@@ -113,8 +112,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
   EXPECT_EQ(store_.GetValue("\xB0\x41", "k", ""), "upper");
 }
 
-// New keys follow the last key of their section, new sections come last; the
-// store stays modified so that a later save writes again.
+// New keys follow their section's last, new sections come last; the store stays modified.
 TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   const std::string path = LoadText(
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   English  \nflag\n"
@@ -139,8 +137,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   store_.Save(false);
   EXPECT_EQ(Read(path), expected);
 
-  // Keys of a leading section without keys go first, after a byte order mark;
-  // a last line without its end gets the file's when lines follow it.
+  // Keys of a leading empty section go first, after a BOM; an unended last line gets an end.
   LoadText("\xEF\xBB\xBF[Setup]\r\nLanguage=English");
   store_.SetValue("", "lead", "1");
   store_.SetValue("Setup", "Language", "Chinese");
@@ -149,8 +146,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   EXPECT_EQ(Read(path), "\xEF\xBB\xBFlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
 }
 
-// Also where the file mixes UTF-8 and GBK (a GBK comment, a GBK value), a
-// byte order mark stands alone, or a key is only that mark.
+// Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
 TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
   const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
   const std::pair<std::string, const char*> cases[] = {{"; \xD6\xD0\xCE\xC4\r\n", "new"},
@@ -172,8 +168,7 @@ TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
   }
 }
 
-// Closing writes back only a real change, when asked to, with one backup;
-// loading another file writes back the first; Clear forgets.
+// Closing writes back only a real change, when asked, with one backup; Clear forgets.
 TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   const std::string original = "; comment kept\n[Setup]\nLanguage = English\n";
   const std::string path = Write("p.ini", original);
@@ -200,8 +195,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadAndNeverAfterClear) {
   EXPECT_EQ(Read(dir_ / "second.ini"), "[S]\nk=A\n");
 }
 
-// A directory opens but cannot be read, nor can a file larger than any profile;
-// neither is written.
+// Neither a directory nor a file larger than any profile is read or written.
 TEST_F(ProfileWriteTest, FailedOrPartlyReadFilesAreNotWritten) {
   fs::create_directory(dir_ / "a-directory");
   const std::string huge = Write("huge.ini", "[S]\nk=old\n");
@@ -248,8 +242,7 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
 
 using LanguageChoiceTest = test::FilesTest;
 
-// Both files are on disk at once, not at exit; a file without "Setup" (or
-// none) gets it. The choice picks the help pages of the next start.
+// Both files are written at once; a file without "Setup" gets it; the help follows.
 TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   const std::string product =
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
@@ -275,8 +268,8 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   EXPECT_EQ(next.HelpFileName(), "enHelp");
 }
 
-// The product profile goes first: when it fails nothing changes, not even the maker
-// file, which, never read back, stops nothing. Either failure names its file once.
+// The product profile goes first; when it fails the maker file is not written either.
+// Either failure names its file once.
 TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
   const std::string english = "[Setup]\r\nLanguage=English\r\n",
                     large = english + std::string(99, ';');
@@ -360,8 +353,8 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt)
   EXPECT_EQ(test::InChild(true, userWrites), user + "x");
 }
 
-// The first real change of a read-only shipped profile goes to the user's copy, which
-// the next start and the tools (never writing) read; in a child, as it sets the environment.
+// A read-only shipped profile's first change goes to the user's copy, which the next start
+// and the tools read; in a child, as it sets the environment.
 TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
   const std::string config = Folder("config"), program = Folder("program");
   const std::string shipped = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";

@@ -16,8 +16,7 @@ struct RunResult {
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      double timeoutSeconds);
 
-// A program left running in the background; its stdout (and with
-// mergeStderr its stderr) is a pipe, and so is its stdin with withInput.
+// A program in the background; stdout (and stderr, merged) is a pipe, stdin too with withInput.
 class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& path, const std::vector<std::string>& args,
@@ -26,13 +25,11 @@ class BackgroundProcess {
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
 
-  // Appends what the program prints to out, up to a newline (with line) or
-  // the end of its output; false when that does not come within timeoutSeconds.
+  // Appends output to out up to a newline (line) or its end; false on time-out.
   bool Read(std::string& out, bool line, double timeoutSeconds);
   // Writes to its stdin (withInput); false when that fails.
   bool Write(const std::string& text);
-  // Sends a signal (0: none) and waits up to timeoutSeconds for the exit
-  // status; -1 when it was killed.
+  // Sends a signal (0: none) and waits for the exit status; -1 when it was killed.
   int Stop(int signal, double timeoutSeconds);
 
  private:

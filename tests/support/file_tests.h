@@ -8,8 +8,7 @@
 
 namespace selkan::test {
 
-// A fresh directory for one test, removed afterwards; others may enter it
-// (mode 0755), so that a child that dropped its privileges can read there.
+// A fresh directory for one test, removed afterwards; mode 0755 lets unprivileged children in.
 class ScratchDir {
  public:
   ScratchDir();
@@ -28,18 +27,15 @@ class ScratchDir {
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
-// Appends what arrives on fd to out until its other end is closed (true) or
-// the time is up or reading fails (false): a wait that cannot hang a test.
+// Appends what fd gives to out until it is closed (true), or false on time-out or error.
 bool ReadUntilClosed(int fd, std::string& out, double seconds);
 
 // The user and group an unprivileged child runs as.
 inline constexpr uid_t kNobody = 65534;
 inline constexpr gid_t kNogroup = 65534;
 
-// Runs `body` in a forked child and returns what it returned: empty when
-// all went well, otherwise a description of what went wrong (a child
-// that dies says how). With dropPrivileges, a child of root becomes
-// kNobody/kNogroup first; an ordinary user stays who it is.
+// Runs `body` in a forked child: "" when all went well, else what went wrong (also how
+// it died). With dropPrivileges, a child of root becomes kNobody/kNogroup first.
 std::string InChild(bool dropPrivileges, const std::function<std::string()>& body);
 
 }  // namespace selkan::test

@@ -8,10 +8,8 @@
 
 namespace selkan::test {
 
-// A test that works on files in a scratch directory of its own.
 class FilesTest : public ::testing::Test {
  protected:
-  // Writes the bytes as `name` in the directory; returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const {
     WriteBytes(dir_ / name, bytes);
     return dir_ / name;

@@ -15,12 +15,10 @@ namespace selkan::test {
 inline const std::string kCliProgram = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 inline const std::string kSimProgram = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
 
-// selkan-sim in a process of its own, on a copy of an image in a folder of
-// its own, reached through a symbolic link, with its frame log.
+// selkan-sim in its own process and folder, on a copy of an image, reached through a link.
 class SimProcess {
  public:
-  // Options are its fault options and the like. Started() once it has
-  // printed its device.
+  // Started() once it has printed its device.
   explicit SimProcess(const RadioImage& image, const std::vector<std::string>& options = {}) {
     if (!SaveDatFile(ImagePath(), image)) return;
     std::vector<std::string> args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
@@ -49,12 +47,9 @@ class SimProcess {
     }
     return count;
   }
-  // True once the radio has stored its memory after a write.
   bool Saved() const { return Log().find(" saved ") != std::string::npos; }
-  // The memory as last stored.
   RadioImage Memory() const { return LoadDatFile(ImagePath()).image; }
 
-  // Sends the signal and waits for the radio to end; its exit code.
   int Stop(int signal = SIGTERM) { return process_ ? process_->Stop(signal, 20) : -1; }
 
  private:

@@ -162,7 +162,7 @@ class ProgramTest : public QObject {
     const QByteArray first = p.dir.ReadFile("first.dat");
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("first.dat")));
     p.answers.paths = {p.dir.Path("second.dat")};
-    QVERIFY(p.frame->OnFileSaveAs());
+    p.frame->Action(command::kFileSaveAs)->trigger();  // the menu reaches Save As
     QCOMPARE(p.dir.ReadFile("second.dat"), first);
     QVERIFY(p.frame->OnFileSave());  // an opened document's file, without asking
     QCOMPARE(p.answers.prompts.size(), std::size_t{2});

@@ -35,6 +35,8 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_NE(pages[0].find("Page 2 of 4"), std::string::npos);
   EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
+  const QByteArray pdf = ListingPdf(listing, DefaultPdfLayout(QPageSize(QPageSize::Letter)), "t");
+  EXPECT_EQ(pdf.count("/MediaBox [0 0 612."), 4);  // every page, on the paper asked for
 }
 
 }  // namespace

@@ -206,11 +206,9 @@ class ChannelViewTest : public QObject {
   }
   void cleanup() {
     grid_.reset();
-    events_.clear();
     view_.reset();
     fixture_.reset();
     SetMessageHandler({});
-    SetHelpHandler({});
   }
 
   // Both ends of the list go through the grid and back; an emptied row becomes unused.
@@ -317,6 +315,9 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(4), QStringList({"440.00000", "", "88.5", "D023N", "Low", "Off", "Narrow"}));
     QCOMPARE(Where(), QString("4,2"));
     QCOMPARE(messages_.size(), 2);
+    TypeInto(9, 1, "438.5");  // a read replaces every cell, an open one too
+    view_->TakeReadImage(document_.Image());
+    QVERIFY(!Editors().OpenEditor());
   }
 
   // Committing or pasting a cell's own text is no step. Undo and redo in an
@@ -534,8 +535,7 @@ class ChannelViewTest : public QObject {
     grid_->SetColWidth(2, 1500);
     QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
     QCOMPARE(grid_->GetColWidth(2), 1500);
-    grid_->SetRow(2);
-    grid_->SetCol(2);
+    grid_->SetRow(2), grid_->SetCol(2);
     GridTable* table = grid_->Table();
     table->setFocus();
     QTest::keyClicks(table, "99");

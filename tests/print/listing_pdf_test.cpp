@@ -14,9 +14,8 @@ namespace {
 using PdfListing = test::FilesTest;
 
 TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
+  char name[] = "selkan_print_tests", *argv[] = {name, nullptr};
   int argc = 1;
-  char name[] = "selkan_print_tests";
-  char* argv[] = {name, nullptr};
   const QGuiApplication app(argc, argv);  // the page module draws with the GUI's fonts
   QPrinter printer(QPrinter::HighResolution);
   const std::string path = dir_ / "range.pdf";

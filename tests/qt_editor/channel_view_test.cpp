@@ -242,7 +242,7 @@ class ChannelViewTest : public QObject {
   void productStepOfANewDocumentAndOfARead() {
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
-    fixture_->registry.WriteValue(kRegistryKey, "Field", 2);
+    fixture_->registry.WriteValue(kRegistryKey, "Field", 1);
     SetBlankDocumentFlag(true);
     view_ = std::make_unique<CSelkanView>(
         document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
@@ -251,16 +251,16 @@ class ChannelViewTest : public QObject {
     view_->OnInitialUpdate();
     QVERIFY(icons.size() == 1 && icons[0][0].value<QIcon>().isNull());
     QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("Selkan Radio ©"));
-    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:450 - 520MHz ]"));
-    QCOMPARE(view_->GetBandLimits().lower, 45000000);
-
-    RadioImage radio = BlankImage();
-    radio[offset::kRadioType] = 0;
-    radio[offset::kBandIndex] = 1;
-    view_->TakeReadImage(radio);
-    QVERIFY(!BlankDocumentFlag());
-    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 1u);
+    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:400 - 470MHz ]"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
+
+    RadioImage radio = document_.Image();
+    radio[offset::kBandIndex] = 2;
+    view_->TakeReadImage(radio);
+    view_->OnEditUndo(), view_->OnEditRedo();  // a redo sets the band's limits again
+    QVERIFY(!BlankDocumentFlag());
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 2u);
+    QCOMPARE(view_->GetBandLimits().lower, 45000000);
   }
 
   // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.

@@ -14,9 +14,8 @@ namespace {
 using PdfListing = test::FilesTest;
 
 TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
+  char name[] = "selkan_print_tests", *argv[] = {name, nullptr};
   int argc = 1;
-  char name[] = "selkan_print_tests";
-  char* argv[] = {name, nullptr};
   const QGuiApplication app(argc, argv);  // the page module draws with the GUI's fonts
   QPrinter printer(QPrinter::HighResolution);
   const std::string path = dir_ / "range.pdf";
@@ -35,6 +34,8 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_NE(pages[0].find("Page 2 of 4"), std::string::npos);
   EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
+  const QByteArray pdf = ListingPdf(listing, DefaultPdfLayout(QPageSize(QPageSize::Letter)), "t");
+  EXPECT_EQ(pdf.count("/MediaBox [0 0 612."), 4);  // every page, on the paper asked for
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   const ChannelPages pages = PaginateChannels(table);
   ASSERT_EQ(pages.usedChannels, 9);
   ASSERT_EQ(pages.Count(), 2);
-  EXPECT_EQ(pages.boundaries[1], 160);  // the seventh used row
   EXPECT_EQ(ChannelsOnPage(table, pages, 1), std::vector<int>(used.begin(), used.begin() + 7));
   EXPECT_EQ(ChannelsOnPage(table, pages, 2), (std::vector<int>{170, 199}));
   EXPECT_TRUE(ChannelsOnPage(table, pages, 0).empty());

@@ -1,13 +1,10 @@
 // The channel view as its user drives it, its grid, the image's dialogs, the listing's painter.
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -73,7 +70,6 @@ auto Fields(const OptionStates& s) {
                   s.voxDelayTime, s.aniCode);
 }
 
-// Controls are found by their help id.
 QWidget* Control(const QWidget* dialog, int id) {
   for (auto* w : dialog->findChildren<QWidget*>())
     if (w->property("controlId").toInt() == id) return w;
@@ -128,9 +124,10 @@ class ChannelViewTest : public QObject {
   CSelkanDoc document_;
   std::unique_ptr<CSelkanView> view_;
   QList<MessageRequest> messages_;
+  int helpTopic_ = 0;
 
-  // A shown view of an SK-100 on its 400 - 470 MHz band.
-  void MakeView() {
+  // A shown view of an SK-100 on its 400 - 470 MHz band, its first channels in use.
+  void MakeView(int usedChannels = 0) {
     view_.reset();
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     QVERIFY(fixture_->loaded);
@@ -143,11 +140,7 @@ class ChannelViewTest : public QObject {
     view_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view_.get()));
     QVERIFY(Grid().width() > view_->width() * 9 / 10);
-  }
-  // The same with channels 1 to 3 in use.
-  void MakeFilledView() {
-    MakeView();
-    for (int r = 1; r <= 3; ++r)
+    for (int r = 1; r <= usedChannels; ++r)
       PutRow(r, QStringList{QString("44%1.00000").arg(r)} + kChannel.mid(1));
   }
   // A bare grid of 200 rows and 8 columns (when made) that logs its events.
@@ -185,7 +178,6 @@ class ChannelViewTest : public QObject {
                       table->visualRect(index).center());
   }
   QLineEdit* OpenEdit() { return qobject_cast<QLineEdit*>(Editors().OpenEditor()); }
-  // Clicks a frequency cell and replaces its text by typing.
   QLineEdit* TypeInto(int row, int col, const QString& text) {
     Click(row, col);
     QLineEdit* edit = OpenEdit();
@@ -210,10 +202,10 @@ class ChannelViewTest : public QObject {
     messages_.clear();
     SetMessageHandler(
         [this](const MessageRequest& request) { return messages_ << request, QMessageBox::Ok; });
+    SetHelpHandler([this](int id) { helpTopic_ = id; });
   }
   void cleanup() {
     grid_.reset();
-    events_.clear();
     view_.reset();
     fixture_.reset();
     SetMessageHandler({});
@@ -231,7 +223,8 @@ class ChannelViewTest : public QObject {
              QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
-    QCOMPARE(Grid().GetTextMatrix(0, 0), QString("CH"));
+    QCOMPARE(Grid().GetTextMatrix(0, 0) + Grid().GetTextMatrix(0, 7) + Grid().GetTextMatrix(9, 0),
+             QString("CHW/N  9"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
 
     const RadioImage decoded = document_.Image();
@@ -249,7 +242,7 @@ class ChannelViewTest : public QObject {
   void productStepOfANewDocumentAndOfARead() {
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
-    fixture_->registry.WriteValue(kRegistryKey, "Field", 2);
+    fixture_->registry.WriteValue(kRegistryKey, "Field", 1);
     SetBlankDocumentFlag(true);
     view_ = std::make_unique<CSelkanView>(
         document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
@@ -258,20 +251,16 @@ class ChannelViewTest : public QObject {
     view_->OnInitialUpdate();
     QVERIFY(icons.size() == 1 && icons[0][0].value<QIcon>().isNull());
     QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("Selkan Radio ©"));
-    QCOMPARE(int(document_.Image()[offset::kRadioType]), 1);
-    QCOMPARE(int(document_.Image()[offset::kBandIndex]), 2);
-    QCOMPARE(captions.size(), 1);
-    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:450 - 520MHz ]"));
-    QCOMPARE(view_->GetBandLimits().lower, 45000000);
-
-    RadioImage radio = BlankImage();
-    radio[offset::kRadioType] = 0;
-    radio[offset::kBandIndex] = 1;
-    view_->TakeReadImage(radio);
-    QVERIFY(!BlankDocumentFlag());
-    QCOMPARE(int(document_.Image()[offset::kRadioType]), 0);
-    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 1u);
+    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:400 - 470MHz ]"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
+
+    RadioImage radio = document_.Image();
+    radio[offset::kBandIndex] = 2;
+    view_->TakeReadImage(radio);
+    view_->OnEditUndo(), view_->OnEditRedo();  // a redo sets the band's limits again
+    QVERIFY(!BlankDocumentFlag());
+    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 2u);
+    QCOMPARE(view_->GetBandLimits().lower, 45000000);
   }
 
   // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.
@@ -325,12 +314,15 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(4), QStringList({"440.00000", "", "88.5", "D023N", "Low", "Off", "Narrow"}));
     QCOMPARE(Where(), QString("4,2"));
     QCOMPARE(messages_.size(), 2);
+    TypeInto(9, 1, "438.5");  // a read replaces every cell, an open one too
+    view_->TakeReadImage(document_.Image());
+    QVERIFY(!Editors().OpenEditor());
   }
 
   // Committing or pasting a cell's own text is no step. Undo and redo in an
   // editor edit its text; Escape drops it; Shift+Down commits it as one step.
   void historyStepsOnlyForChangesAndKeysInAnEditorEditItsTextFirst() {
-    MakeFilledView();
+    MakeView(3);
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
     Click(3, 1);
     Key(Qt::Key_Return);
@@ -347,7 +339,6 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("Low"));
     QLineEdit* edit = TypeInto(5, 1, "43z");
-    QVERIFY(edit != nullptr);
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString());
     Key(Qt::Key_Y, Qt::ControlModifier);
@@ -370,7 +361,7 @@ class ChannelViewTest : public QObject {
 
   // A block selected with the mouse closes the editor; commands first commit what is typed.
   void selectionClipboardAndRowCommands() {
-    MakeFilledView();
+    MakeView(3);
     Click(2, 2);
     Click(4, 6, Qt::ShiftModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 4, 6}));
@@ -383,7 +374,6 @@ class ChannelViewTest : public QObject {
     TypeInto(5, 1, "438.1");
     view_->OnEditCopy();
     QVERIFY(Editors().OpenEditor() == nullptr);
-    QCOMPARE(Grid().GetTextMatrix(5, 1), QString("438.10000"));
     QCOMPARE(QApplication::clipboard()->text().left(9), QString("438.10000"));
     TypeInto(6, 1, "438.1");
     view_->Encode();  // the encode before a save, a write or a compare
@@ -412,9 +402,24 @@ class ChannelViewTest : public QObject {
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].text.contains("Channel 7, QT/DQT Dec \"69.9\": "));
     QCOMPARE(Grid().GetTextMatrix(7, 1), QString("438.10000"));
-    view_->SelectCells({1, 1, 1, 7});
+    QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 7, 3}));
+    Click(1, 1);  // Delete from the menu closes the open editor first
+    view_->OnEditClear();
+    QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor());
+    view_->SelectCells({2, 1, 2, 7});
+    Key(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(Row(2), kEmptyRow);
+    QVERIFY(QApplication::clipboard()->text().startsWith("443.00000\t"));
+    Key(Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 199, 7}));
+    Key(Qt::Key_F1);
+    QCOMPARE(helpTopic_, CMSFlexGrid::kControlId);
+    PutRow(199, kChannel);  // no room to insert before a used last channel
+    view_->SelectCells({198, 1, 199, 7});
+    view_->OnInsertChannel();
+    QVERIFY(messages_.last().text.startsWith("Channels 198 to 199 are not all empty: 2 "));
     Key(Qt::Key_Delete);
-    QCOMPARE(Row(1), kEmptyRow);
+    QCOMPARE(Row(199), kEmptyRow);
     QAction insert("Insert Channel");  // the menu of the commands given
     view_->SetContextActions({&insert});
     QStringList menu;
@@ -459,12 +464,9 @@ class ChannelViewTest : public QObject {
       QTest::keyClicks(ani, "\b9a.0");
       QTest::keyClick(ani, Qt::Key_5, Qt::ShiftModifier);
       QCOMPARE(ani->text(), QString("190"));
-      int topic = 0;
-      SetHelpHandler([&topic](int id) { topic = id; });
       Control(&dialog, ids[set])->setFocus();
       QTest::keyClick(Control(&dialog, ids[set]), Qt::Key_F1);
-      SetHelpHandler({});
-      QCOMPARE(topic, ids[set]);
+      QCOMPARE(helpTopic_, ids[set]);
       QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, 1122))->count(), 200);
     }
   }
@@ -479,6 +481,9 @@ class ChannelViewTest : public QObject {
     CProductInfoDlg dialog(image, fixture.profile, fixture.registry,
                            QString::fromUtf8("赛尔坎编程"));
     qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
+    dialog.setResult(-1);  // Cancel first: nothing is written
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    QVERIFY(dialog.result() == QDialog::Rejected && image[offset::kRadioType] == 1);
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(image[offset::kRadioType]), 0);
@@ -532,8 +537,7 @@ class ChannelViewTest : public QObject {
     grid_->SetColWidth(2, 1500);
     QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
     QCOMPARE(grid_->GetColWidth(2), 1500);
-    grid_->SetRow(2);
-    grid_->SetCol(2);
+    grid_->SetRow(2), grid_->SetCol(2);
     GridTable* table = grid_->Table();
     table->setFocus();
     QTest::keyClicks(table, "99");

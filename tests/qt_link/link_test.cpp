@@ -199,6 +199,9 @@ class LinkTest : public QObject {
     QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
+    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteText(kKey, "dir", "/"));
+    QVERIFY(QSettingsRegistry(path).WriteText(kKey, "dir", "/tmp/é"));
+    QCOMPARE(QSettingsRegistry(path).ReadText(kKey, "dir"), std::optional<std::string>("/tmp/é"));
     Program program;  // without a registry a write offers both
     QWidget owner;
     CTransferController::For(owner, *program.view, Language::English)->OnWrite();

@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QTest>
+#include <QToolTip>
 
 #include "navbar/qt/navigator_tree.h"
 
@@ -33,7 +34,12 @@ class NavigatorBarTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
+  // A double click is not a press: a drag after it resizes nothing.
   void draggingTheStripResizesTheBar() {
+    QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);
+    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
+    QVERIFY(!bar_->TrackingLine());
+    QCOMPARE(bar_->BarWidth(), 220);
     QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseMove(bar_, {30, 200});
     QWidget* line = bar_->TrackingLine();
@@ -45,8 +51,8 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
-  // The close button's cross; dotted lines join the editors to the root (the last ends there);
-  // a narrow bar scrolls sideways to whole item texts.
+  // The close button's cross and tip; dotted lines join the editors to the root (the last ends
+  // there); a narrow bar scrolls sideways to whole item texts.
   void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
     const BarRect& close = bar_->Mouse().CloseButton();
     const QImage bar = bar_->grab().toImage();
@@ -54,6 +60,13 @@ class NavigatorBarTest : public QObject {
     for (int x = close.left; x < close.right; ++x)
       for (int y = close.top; y < close.bottom; ++y) dark += qGray(bar.pixel(x, y)) < 100;
     QVERIFY(dark > 4);
+    QHelpEvent tip(QEvent::ToolTip, {close.left + 2, close.top + 2}, {});
+    QHelpEvent away(QEvent::ToolTip, strip_, {});
+    QCoreApplication::sendEvent(bar_, &tip);
+    QCOMPARE(QToolTip::text(), QString("Close"));
+    QCoreApplication::sendEvent(bar_, &away);
+    QVERIFY(!away.isAccepted());  // the window under the bar may show a tip of its own
+    QTRY_VERIFY(!QToolTip::isVisible());
     CNavigatorTree* tree = bar_->Tree();
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();
@@ -74,15 +87,6 @@ class NavigatorBarTest : public QObject {
     QTreeWidgetItem* longest = root->child(1);
     QVERIFY(tree->visualItemRect(longest).width() >
             tree->fontMetrics().horizontalAdvance(longest->text(0)));
-  }
-
-  // A double click is not a press: a drag after it resizes nothing.
-  void doubleClickOnTheStripStartsNothing() {
-    QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);
-    QTest::mouseMove(bar_, {100, 200});
-    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
-    QVERIFY(!bar_->TrackingLine());
-    QCOMPARE(bar_->BarWidth(), 220);
   }
 };
 

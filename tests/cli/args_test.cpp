@@ -1,4 +1,4 @@
-// Command lines, and the listing show prints.
+// Command lines, and what selkan-cli fleet prints.
 #include "tools/cli/args.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "tools/cli/fleet_console.h"
-#include "tools/cli/listing.h"
 
 namespace selkan::cli {
 namespace {
@@ -92,19 +91,6 @@ TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
   EXPECT_EQ(ShellWord(""), "''");
 }
 
-TEST(ChannelListing, AlignedColumnsOfUsedChannelsOnly) {
-  ChannelTable table;
-  EXPECT_EQ(ChannelListing(table), "No channels in use.\n");
-  table[0] = {"438.10000", "438.10000", "None", "None", "High", "On", "Wide"};
-  table[5] = {"", "445.00000", "67.0", "", "", "", ""};  // no Rx: not in use
-  table[120] = {"46.00000", "", "", "D023N", "", "", ""};
-  const std::string expected =
-      " CH  Rx Frequency  Tx Frequency  QT/DQT Dec  QT/DQT Enc  Power  Scan  W/N\n"
-      "  1  438.10000     438.10000     None        None        High   On    Wide\n"
-      "121  46.00000                                D023N\n";
-  EXPECT_EQ(ChannelListing(table), expected);
-}
-
 // What selkan-cli fleet tells of a port and the run: on a terminal, a line drawn over itself.
 TEST(FleetTexts, StatusLineAndRadioLine) {
   std::FILE* out = std::tmpfile();
@@ -123,6 +109,14 @@ TEST(FleetTexts, StatusLineAndRadioLine) {
   EXPECT_EQ(drawn(FleetPhase::kWriting), "\rRadio 4: writing 37 %\x1b[K");
   EXPECT_EQ(drawn(FleetPhase::kWaitingForRemoval, true),
             "\r\x1b[K\a\rRadio 4 verified in 27.8 s \u2014 remove it\x1b[K");
+  record.outcome = TransferOutcome::kRadioMismatch;
+  record.identification = "KZ905SK1";
+  EXPECT_EQ(drawn(FleetPhase::kWaitingForNext, true),
+            "\r\x1b[K\a\rRadio 4 is of another type (KZ905SK1) \u2014 connect the next radio and "
+            "press Enter\x1b[K");
+  EXPECT_EQ(drawn(FleetPhase::kEnded), "\rdone\x1b[K");
+  EXPECT_EQ(FleetSummaryText({5, 4, 1, 140.5, {}, {}, false}, true, 119.97),
+            "5 radios: 4 verified, 1 failed; 2 min 0.0 s in all, 28.1 s a radio");
   std::fclose(out);
 
   // A broken-off write says how to put the radio's backup back.

@@ -286,7 +286,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "(Frequency, Offset, Tone)",
        3,
        "5: Offset \"0.6\" has no sign: write +0.6 for an input above the output, -0.6 for one "
-       "below\n",
+       "below\n6: Frequency \"n/a\" is not a frequency in MHz\n",
        {{1, {"442.50000", "447.50000", "None", "103.5", "High", "On", "Wide"}},
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},

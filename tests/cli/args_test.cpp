@@ -23,16 +23,13 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"a.dat", "b"}));
   ASSERT_NE(parsed->Value("--type"), nullptr);
-  EXPECT_EQ(*parsed->Value("--type"), "3");
-  EXPECT_EQ(*parsed->Value("-o"), "x.csv");
-  EXPECT_TRUE(parsed->Has("--force"));
-  EXPECT_FALSE(parsed->help);
+  EXPECT_EQ(*parsed->Value("--type") + " " + *parsed->Value("-o"), "3 x.csv");
+  EXPECT_TRUE(parsed->Has("--force") && !parsed->help);
 
   parsed = ParseArgs({"--type=", "-h", "--", "--force", "-"}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(*parsed->Value("--type"), "");
-  EXPECT_TRUE(parsed->help);
-  EXPECT_FALSE(parsed->Has("--force"));
+  EXPECT_TRUE(parsed->help && !parsed->Has("--force"));
   EXPECT_EQ(parsed->positionals, (std::vector<std::string>{"--force", "-"}));
 
   // A repeatable option keeps every value in order; an alias is the option.
@@ -87,8 +84,7 @@ TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
   EXPECT_EQ(ShellWord("/home/a/20260301-140509_SK-100.dat"), "/home/a/20260301-140509_SK-100.dat");
   EXPECT_EQ(ShellWord("/home/my files/x.dat"), "'/home/my files/x.dat'");
   EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
-  EXPECT_EQ(ShellWord("$HOME;rm"), "'$HOME;rm'");
-  EXPECT_EQ(ShellWord(""), "''");
+  EXPECT_EQ(ShellWord("$HOME;rm") + " " + ShellWord(""), "'$HOME;rm' ''");
 }
 
 // What selkan-cli fleet tells of a port and the run: on a terminal, a line drawn over itself.

@@ -213,8 +213,7 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   EXPECT_EQ(RadioTypeNames(profile_), (std::vector<std::string>{"S-10", "S-20"}));
   image[offset::kRadioType] = 0;
   const BandLimits limits = RunProductStep(image, false, profile_, registry_);
-  EXPECT_EQ(limits.lower, 40000000);
-  EXPECT_EQ(limits.upper, 47000000);
+  EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
 }
 
 // The next new document starts with the type and band of the image opened last.

@@ -139,8 +139,7 @@ TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
   EXPECT_EQ(rx(5) + rx(6), "446.10000446.20000");
 
   std::tie(code, errors) = import({"--append", "--skip-unfit", "--quiet"});
-  EXPECT_EQ(code, kExitOk);
-  EXPECT_EQ(errors, "");
+  EXPECT_TRUE(code == kExitOk && errors.empty()) << errors;
   EXPECT_EQ(rx(7) + rx(8), "446.10000446.20000");
 
   std::tie(code, errors) = import({"--skip-unfit"});

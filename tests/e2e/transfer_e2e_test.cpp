@@ -86,6 +86,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
       {{"--wrong-id"}, read, 6, kRadioMismatchText},
       {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
       {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
+      {{"--corrupt-write-at", "0"}, write, 7, "\n  Bytes 0x000: "},
       {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
   };
   for (const auto& fault : faults) {
@@ -128,6 +129,10 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
     EXPECT_HAS(run.output, message);
   }
   EXPECT_EQ(ReadBytes(Path("mine")), "precious");
+  // With no standard input, its pseudo-terminal may get descriptor 0.
+  BackgroundProcess noInput("/bin/sh", {"-c", "exec \"$0\" <&-", kSimProgram});
+  std::string device;
+  EXPECT_TRUE(noInput.Read(device, true, kRunLimit) && device.starts_with("/dev/")) << device;
 }
 
 // A radio that never answers: the port stays held, no late or short answer frees it early.
@@ -251,7 +256,7 @@ TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
   run = Cli({"diff", "--radio", "--port", device, fileA});
   EXPECT_EQ(run.exitCode, 1) << run.output;
   EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
-  EXPECT_EQ(sim_->Received("57"), 0);
+  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 
 }  // namespace

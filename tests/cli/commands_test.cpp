@@ -180,7 +180,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"export radio.dat --format xml", kExitUsage,
        "--format is csv or radio-list\nusage: selkan-cli export "},
       {"print radio.dat -o - >>log", kExitOk, "%PDF-"},
-      {"print radio.dat -o /proc/self/fd/3 3>>log", kExitOk, "%PDF-"},
+      {"print radio.dat -o /proc/self/fd/0 0>>log", kExitOk, "%PDF-"},
       {"import rows.csv /dev/stdout >>uhf.dat", kExitBadInput, "/dev/stdout is a stream"},
       {"import vhf.csv -", kExitBadInput, "\"-\" (standard output) cannot be one"},
       {"import rows.csv fifo", kExitBadInput, "fifo is a stream"},

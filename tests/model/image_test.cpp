@@ -227,8 +227,7 @@ TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
 
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile_, registry_);
-  EXPECT_EQ(next[offset::kRadioType], 2);
-  EXPECT_EQ(next[offset::kBandIndex], 1);
+  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 1));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "model/channel_codec.h"
 #include "model/option_page.h"
 #include "model/optional_features.h"
+#include "model/selkan_doc.h"
 #include "model/tone_table.h"
 
 namespace selkan {
@@ -230,6 +231,10 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   outside.step = 5, outside.priorityChannel = 200, outside.voxDelayTime = 4;
   ASSERT_TRUE(WriteOptionStates(outside, image));
   EXPECT_EQ(image, before);
+  CSelkanDoc document;  // OK changes the document, and marks it changed, only by a new byte
+  EXPECT_FALSE(ApplyOptionStates(document, ReadOptionStates(BlankImage())) ||
+               document.IsModified());
+  EXPECT_TRUE(ApplyOptionStates(document, ReadOptionStates(image)) && document.IsModified());
 }
 
 // Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored

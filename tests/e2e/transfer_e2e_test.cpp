@@ -36,8 +36,8 @@ class TransferE2E : public ::testing::Test {
   RunResult Cli(const Args& args) { return RunProgram(kCliProgram, args, kRunLimit); }
   // As a user runs it, on a terminal, where it draws its progress bars.
   RunResult OnTerminal(const Args& args) {
-    std::string line = kCliProgram;
-    for (const std::string& arg : args) line += " " + arg;
+    std::string line = "'" + kCliProgram + "'";
+    for (const std::string& arg : args) line += " '" + arg + "'";
     RunResult run = RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, kRunLimit);
     std::erase(run.output, '\r');  // of its line ends and of the bars drawn over themselves
     return run;

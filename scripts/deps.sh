@@ -12,6 +12,7 @@ SELKAN_PACKAGES=(
   desktop-file-utils appstream  # the install test validates the menu entry and the metadata
   poppler-utils  # the tests read printed listings (PDF) back with pdftotext and pdfinfo
   acl  # the tests give a file an ACL with setfacl and check that a save keeps it
+  bsdutils  # the tests run selkan-cli on a terminal with script, as a user runs it
 )
 
 selkan_missing_packages() {

@@ -286,7 +286,8 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        "(Frequency, Offset, Tone)",
        3,
        "5: Offset \"0.6\" has no sign: write +0.6 for an input above the output, -0.6 for one "
-       "below\n",
+       "below\n6: Frequency \"n/a\" is not a frequency in MHz\n7: Tx Frequency \"0.00000\": Out "
+       "of range,please input again.\n",
        {{1, {"442.50000", "447.50000", "None", "103.5", "High", "On", "Wide"}},
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
@@ -413,12 +414,13 @@ TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
   };
   const std::string pmr = summary(List("pmr446.csv"), kUhf, {});
   for (const char* part : {": 16.", "Columns ignored: name, tstep, comment.",
-                           "Locations 0 to 15 → channels 1 to 16\n"})
+                           "to 199:\nLocations 0 to 15 → channels 1 to 16\n"})
     EXPECT_NE(pmr.find(part), std::string::npos) << pmr;
   const std::string marine = summary(List("marine_vhf.csv"), kVhf, {ImportPlacement::kFrom, 100});
   for (const char* part : {": 20, into channels 100 to 119.", "Skipped line 22: Mode \"AM\""})
     EXPECT_NE(marine.find(part), std::string::npos) << marine;
   EXPECT_EQ(marine.find("Renumbered"), std::string::npos) << marine;
+  EXPECT_EQ(FillArguments("%1 of 199, 5%, %3", {"a", "b"}), "a of 199, 5%, %3");
   const std::string gaps =
       summary(kListHeader +
                   "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"

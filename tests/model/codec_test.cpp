@@ -11,6 +11,7 @@
 #include "model/channel_codec.h"
 #include "model/option_page.h"
 #include "model/optional_features.h"
+#include "model/selkan_doc.h"
 #include "model/tone_table.h"
 
 namespace selkan {
@@ -58,8 +59,7 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
   // Presence depends on the most significant byte only; nibbles are not checked.
   const std::uint8_t none[4] = {0x12, 0x34, 0x56, 0x00}, ff[4] = {0, 0, 0, 0xFF},
                      bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
-  EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff));
-  EXPECT_TRUE(HasFrequency(bad));
+  EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff) || !HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
 }
 
@@ -231,6 +231,10 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   outside.step = 5, outside.priorityChannel = 200, outside.voxDelayTime = 4;
   ASSERT_TRUE(WriteOptionStates(outside, image));
   EXPECT_EQ(image, before);
+  CSelkanDoc document;  // OK changes the document, and marks it changed, only by a new byte
+  EXPECT_FALSE(ApplyOptionStates(document, ReadOptionStates(BlankImage())) ||
+               document.IsModified());
+  EXPECT_TRUE(ApplyOptionStates(document, ReadOptionStates(image)) && document.IsModified());
 }
 
 // Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored

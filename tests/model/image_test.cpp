@@ -47,20 +47,17 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   document.OnNewDocument(ProcessSettings{});
   EXPECT_TRUE(BlankDocumentFlag());
   EXPECT_EQ(document.OnOpenDocument(Write("short.dat", "x")), DatLoadError::DataFormat);
-  EXPECT_TRUE(BlankDocumentFlag());
-  EXPECT_EQ(document.Image(), BlankImage());
+  EXPECT_TRUE(BlankDocumentFlag() && document.Image() == BlankImage());
 
   const std::string path = Write("radio.dat", Pattern(kImageSize));
   ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
-  EXPECT_FALSE(BlankDocumentFlag());
-  EXPECT_EQ(document.Title(), "radio.dat");
+  EXPECT_TRUE(!BlankDocumentFlag() && document.Title() == "radio.dat") << document.Title();
   document.SetModified(true);
   FileError error;
   EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error) || error.code != ENOENT);
   EXPECT_TRUE(document.IsModified() && document.PathName() == path);
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
-  EXPECT_FALSE(document.IsModified());
-  EXPECT_EQ(document.Title(), "copy.dat");
+  EXPECT_TRUE(!document.IsModified() && document.Title() == "copy.dat") << document.Title();
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
 }
 
@@ -213,8 +210,7 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   EXPECT_EQ(RadioTypeNames(profile_), (std::vector<std::string>{"S-10", "S-20"}));
   image[offset::kRadioType] = 0;
   const BandLimits limits = RunProductStep(image, false, profile_, registry_);
-  EXPECT_EQ(limits.lower, 40000000);
-  EXPECT_EQ(limits.upper, 47000000);
+  EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
 }
 
 // The next new document starts with the type and band of the image opened last.
@@ -228,8 +224,7 @@ TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
 
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile_, registry_);
-  EXPECT_EQ(next[offset::kRadioType], 2);
-  EXPECT_EQ(next[offset::kBandIndex], 1);
+  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 1));
 }
 
 }  // namespace

@@ -16,14 +16,15 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-// The longest decimal prefix like atof, an exponent only with digits; 0 when none starts.
+// The longest decimal prefix, as atof reads it but not past the text's end; 0 when none starts.
 TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
   // clang-format off
-  const std::pair<const char*, double> cases[] = {
+  const std::pair<std::string_view, double> cases[] = {
       {"145.125", 145.125}, {" \t\n-3.5MHz", -3.5}, {"+.5", 0.5}, {"5.", 5.0}, {"1,5", 1.0},
       {"12.5.3", 12.5}, {"007", 7.0}, {"1e3", 1000.0}, {"2E-2", 0.02}, {"1.5e+1x", 15.0},
       {"1e", 1.0}, {"1e+", 1.0}, {"1e-x", 1.0}, {"7E", 7.0}, {"1e400", kInf}, {"-1e400", -kInf},
-      {"1e99999999999999999999999", kInf}};
+      {"1e99999999999999999999999", kInf}, {std::string_view("1234", 2), 12.0},
+      {std::string_view("1.234", 3), 1.2}, {std::string_view("1e23", 3), 100.0}};
   // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << text;
   for (const char* text : {"", " ", "None", "无", ".", "-", "+", "-.", "e5", ". 5", "- 5", "0x10",

@@ -179,6 +179,7 @@ class ProgramTest : public QObject {
     QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")) && p.answers.messages.size() == 3);
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
     QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
+    QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
   }
 
   // Close hides, Channel Information shows; open reads the file as it is now.

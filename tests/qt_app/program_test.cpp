@@ -389,8 +389,7 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kInsertChannel)->trigger();
     QCOMPARE(Row(p.view, 3).value(0), QString("145.50000"));
     undo->trigger(), undo->trigger();
-    QCOMPARE(Row(p.view, 2).value(0), QString());
-    QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    QVERIFY(Row(p.view, 2).value(0).isEmpty() && p.frame->Action(command::kEditRedo)->isEnabled());
     // Values pasted past the grid are counted in words that agree.
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
     p.view->SelectCells({199, 7, 199, 7});

@@ -368,7 +368,7 @@ class ProgramTest : public QObject {
     CChildFrame* opened = p.frame->ActiveChild();
     QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
     QCOMPARE(opened->Document().Image()[0xC80], 0x22);
-    p.answers.paths = {QString(), p.dir.Path("mine.dat")};
+    p.answers.paths = {QString(), p.dir.Path("mine.dat"), p.dir.Path("mine.dat")};
     QVERIFY(!p.frame->OnFileSave());  // asked for a name: cancelled
     // Compare With chose a backup, yet the backups' folder is not proposed.
     QCOMPARE(p.answers.prompts.back().proposedPath,
@@ -376,6 +376,10 @@ class ProgramTest : public QObject {
     QVERIFY(p.frame->OnFileSave());
     QVERIFY(MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 && opened->windowTitle() == "mine.dat");
     QVERIFY(LoadDatFile(*newer).image == Image(0x22));
+    NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
+    p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
+    QVERIFY(none.title.isEmpty() &&
+            p.answers.messages.at(3).text == "mine.dat and mine.dat hold the same data.");
     SetFolderViewer({}), qunsetenv("XDG_DATA_HOME");
   }
 

@@ -19,7 +19,6 @@ QIcon LoadTitleIcon(const QString& programDirectory) {
 CAboutDlg::CAboutDlg(const ProcessSettings& settings, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
   ui_->setupUi(this);
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   const auto text = [&settings](const char* key) {
     return ProfileText(settings.ProductText(key), settings.ProfileEncoding());
   };
@@ -30,7 +29,6 @@ CAboutDlg::CAboutDlg(const ProcessSettings& settings, QWidget* parent)
   QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
   if (icon.isNull()) icon = QIcon(QStringLiteral(":/selkan/icon128.png"));
   ui_->icon1004->setPixmap(icon.pixmap(32, 32));
-  adjustSize();
   setFixedSize(sizeHint());
 }
 

@@ -35,7 +35,6 @@ CBackupsDlg::CBackupsDlg(std::filesystem::path directory, std::function<QString(
     : QDialog(parent), directory_(std::move(directory)), writeDocument_(std::move(port)) {
   setObjectName(QStringLiteral("CBackupsDlg"));
   setWindowTitle(tr("Backups"));
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   resize(720, 400);
 
   folder_ = new QLabel(tr("Kept in %1").arg(Native(directory_)), this);

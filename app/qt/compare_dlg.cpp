@@ -7,7 +7,6 @@ namespace selkan {
 CCompareDlg::CCompareDlg(const QString& heading, const QStringList& lines, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CCompareDlg>()) {
   ui_->setupUi(this);
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   ui_->heading->setText(heading);
   ui_->differences->setPlainText(lines.join(QLatin1Char('\n')));
 }

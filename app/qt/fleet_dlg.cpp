@@ -89,7 +89,6 @@ CFleetDlg::CFleetDlg(FleetContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("CFleetDlg"));
   setWindowTitle(tr("Program Several Radios"));
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   resize(760, 620);
 
   document_ = new QLabel(this);

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -36,11 +35,8 @@ class ProgramDir {
     const QDir bin(QStringLiteral(SELKAN_BIN_DIR));
     for (const char* name : {"Selkan.ini", "EnglishQ47.qm", "ChineseQ47.qm", "title.ico"})
       QFile::copy(bin.filePath(name), Path(name));
-    const QRegularExpression line(QStringLiteral("^Language=\\w*"),
-                                  QRegularExpression::MultilineOption);
-    WriteFile(
-        "Selkan.ini",
-        QString::fromUtf8(ReadFile("Selkan.ini")).replace(line, "Language=" + language).toUtf8());
+    WriteFile("Selkan.ini",  // as built: in English
+              ReadFile("Selkan.ini").replace("Language=English", "Language=" + language.toUtf8()));
   }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }

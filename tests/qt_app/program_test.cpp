@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
@@ -35,6 +36,7 @@
 #include "dialogs/qt/program_restart.h"
 #include "editor/qt/cell_editors.h"
 #include "link/backup_store.h"
+#include "link/gui/process_dlg.h"
 #include "link/gui/transfer_messages.h"
 #include "link/port_access.h"
 #include "model/channel_codec.h"
@@ -113,12 +115,10 @@ class ProgramTest : public QObject {
     Answers answers;
     {
       StartedApp started(dir, {dir.Path("radio.dat")});
-      QVERIFY(started.started);
-      QCOMPARE(started.app.MainFrame()->Children().size(), 1);
+      QVERIFY(started.started && started.app.MainFrame()->Children().size() == 1);
       QCOMPARE(started.app.MainFrame()->ActiveChild()->Document().Image()[0xC80], 0x42);
     }
-    QVERIFY(!StartedApp(dir, {dir.Path("short.dat")}).started);
-    QCOMPARE(answers.messages.size(), std::size_t{1});
+    QVERIFY(!StartedApp(dir, {dir.Path("short.dat")}).started && answers.messages.size() == 1);
     for (const QByteArray& catalog : {QByteArray(), QByteArray("not a catalog")}) {
       dir.Remove("EnglishQ47.qm");
       if (!catalog.isEmpty()) dir.WriteFile("EnglishQ47.qm", catalog);
@@ -151,9 +151,8 @@ class ProgramTest : public QObject {
     p.view->SelectCells({199, 1, 199, 1});
     p.view->OnEditPaste();
     p.answers.paths = {p.dir.Path("first.dat")};
-    QVERIFY(p.frame->OnFileSave());
+    QVERIFY(p.frame->OnFileSave() && !p.child->Document().IsModified());
     QCOMPARE(SavedRx(p.dir.Path("first.dat"), 199), QStringLiteral("145.50000"));
-    QVERIFY(!p.child->Document().IsModified());
     p.view->OnEditUndo();
     QVERIFY(p.child->Document().IsModified());
     p.view->OnEditRedo();
@@ -164,29 +163,23 @@ class ProgramTest : public QObject {
     p.answers.paths = {p.dir.Path("second.dat")};
     p.frame->Action(command::kFileSaveAs)->trigger();  // the menu reaches Save As
     QCOMPARE(p.dir.ReadFile("second.dat"), first);
-    QVERIFY(p.frame->OnFileSave());  // an opened document's file, without asking
-    QCOMPARE(p.answers.prompts.size(), std::size_t{2});
-    QVERIFY(p.frame->close());
-    QVERIFY(p.answers.messages.empty());
+    QVERIFY(p.frame->OnFileSave() && p.answers.prompts.size() == 2);  // its file: not asked
+    QVERIFY(p.frame->close() && p.answers.messages.empty());
   }
 
   // A document is replaced or left only when that succeeded.
   void cancelledAndFailedSavesAndOpensAreFalse() {
     Program p;
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
-    QVERIFY(!p.frame->OnFileSave());  // cancelled: nothing written, nothing said
-    QVERIFY(p.answers.messages.empty());
-    QVERIFY(!p.frame->OnFileSave());
-    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
+    QVERIFY(!p.frame->OnFileSave() && p.answers.messages.empty());  // cancelled: nothing said
+    QVERIFY(!p.frame->OnFileSave() && !p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
     QVERIFY(p.answers.messages.at(0).text.contains("x.dat") &&
             p.answers.messages.at(1).text.contains("absent.dat"));
     p.dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
-    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")));
-    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")) && p.answers.messages.size() == 3);
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
-    QVERIFY(!p.frame->OnFileNew());
-    QCOMPARE(p.frame->Children().size(), 1);
-    QVERIFY(p.child->isVisible());
+    QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
+    QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
   }
 
   // Close hides, Channel Information shows; open reads the file as it is now.
@@ -202,28 +195,24 @@ class ProgramTest : public QObject {
     p.dir.WriteFile("a.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
                          QMessageBox::Yes};
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Keep
-    QCOMPARE(p.frame->ActiveChild(), a);
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) && p.frame->ActiveChild() == a);
     QVERIFY(!a->close());
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());
     p.frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(undo->isEnabled());
-    QCOMPARE(Row(a->View(), 2).value(0), QStringLiteral("145.50000"));
+    QVERIFY(undo->isEnabled() && Row(a->View(), 2).value(0) == "145.50000");
 
     p.frame->Action(command::kFileClose)->trigger();
-    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Cancel: stays hidden
-    QVERIFY(!a->isVisible());
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));  // Discard
+    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("./a.dat")) && !a->isVisible());  // Cancel
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("./a.dat")));                      // Discard
     CChildFrame* reopened = p.frame->ActiveChild();
-    QCOMPARE(reopened->Document().Image()[0xC80], 0x22);
-    QCOMPARE(Row(reopened->View(), 2).value(0), QString());
-    QVERIFY(!undo->isEnabled());
+    QVERIFY(reopened->Document().Image()[0xC80] == 0x22 &&
+            Row(reopened->View(), 2).value(0).isEmpty() && !undo->isEnabled());
     p.dir.WriteFile("a.dat", Marked(0x33));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Reload
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
-    QVERIFY(p.answers.messages.size() == 4 && p.answers.messages[3].text.contains("a.dat"));
-    QCOMPARE(p.frame->Children().size(), 2);
+    QVERIFY(p.answers.messages.size() == 4 && p.answers.messages[3].text.contains("a.dat") &&
+            p.frame->Children().size() == 2);
   }
 
   // Save asks before writing over a file changed since: Cancel, Save As, Overwrite.
@@ -236,10 +225,8 @@ class ProgramTest : public QObject {
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};
     p.answers.paths = {p.dir.Path("b.dat")};
     QAction* save = p.frame->Action(command::kFileSave);
-    save->trigger();
-    save->trigger();
-    QCOMPARE(MarkOf(p.dir.ReadFile("a.dat")), quint8{0x22});
-    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
+    save->trigger(), save->trigger();
+    QVERIFY(MarkOf(p.dir.ReadFile("a.dat")) == 0x22 && MarkOf(p.dir.ReadFile("b.dat")) == 0x11);
     save->trigger();  // b.dat is the document's own: nothing asked
     p.dir.WriteFile("b.dat", Marked(0x33));
     save->trigger();
@@ -255,22 +242,20 @@ class ProgramTest : public QObject {
       dialog->accept();
     });
     p.frame->Action(command::kProductInformation)->trigger();
-    QCOMPARE(p.view->GetBandLimits().lower, 40000000);
+    QVERIFY(p.view->GetBandLimits().lower == 40000000 && p.child->Document().IsModified());
     QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
-    QVERIFY(p.child->Document().IsModified());
     QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     p.frame->Action(command::kEditUndo)->trigger();
-    QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
-    QCOMPARE(p.view->GetBandLimits().lower, 13600000);
-    QVERIFY(p.frame->windowTitle().endsWith("Fre:136 - 174MHz ]"));
-    QVERIFY(!p.child->Document().IsModified());
+    QVERIFY(p.child->Document().Image()[offset::kBandIndex] == 0 &&
+            !p.child->Document().IsModified());
+    QVERIFY(p.view->GetBandLimits().lower == 13600000 &&
+            p.frame->windowTitle().endsWith("174MHz ]"));
     NextDialog cancel([](QDialog* dialog) {
       dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
       dialog->reject();
     });
     p.frame->OnProductInformation();
-    QCOMPARE(p.view->GetBandLimits().lower, 13600000);
-    QVERIFY(!p.child->Document().IsModified());
+    QVERIFY(p.view->GetBandLimits().lower == 13600000 && !p.child->Document().IsModified());
   }
 
   // The dialog opens on the document's own band: OK then changes nothing.
@@ -294,9 +279,8 @@ class ProgramTest : public QObject {
       const QPoint steps(history->count(), history->index());
       NextDialog ok([](QDialog* dialog) { dialog->accept(); });
       p.frame->Action(command::kProductInformation)->trigger();
-      QCOMPARE(p.child->Document().Image()[offset::kBandIndex], 0);
-      QVERIFY(!p.child->Document().IsModified());
-      QCOMPARE(p.frame->windowTitle(), caption);
+      QVERIFY(p.child->Document().Image()[offset::kBandIndex] == 0 &&
+              !p.child->Document().IsModified() && p.frame->windowTitle() == caption);
       QCOMPARE(QPoint(history->count(), history->index()), steps);
       QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     }
@@ -313,8 +297,7 @@ class ProgramTest : public QObject {
     a.SetModified(true);
     a.Image()[0xC80] = 0x33;
     p.answers.buttons = {QMessageBox::Cancel};
-    QVERIFY(!p.frame->close());
-    QCOMPARE(p.answers.messages.size(), std::size_t{1});
+    QVERIFY(!p.frame->close() && p.answers.messages.size() == 1);
     p.answers.buttons = {QMessageBox::Save, QMessageBox::Save};
     p.answers.paths = {p.dir.Path("typed.dat")};
     QVERIFY(p.frame->close());
@@ -328,8 +311,9 @@ class ProgramTest : public QObject {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QStringList shownFolders;
-    SetFolderViewer(
-        [&shownFolders](const QString& folder) { return shownFolders << folder, true; });
+    SetFolderViewer([&shownFolders](const QString& folder) {
+      return shownFolders << folder, shownFolders.size() == 1;  // fails the second time
+    });
     const std::filesystem::path folder = data.path().toStdString() + "/Selkan/backups";
     BackupStore store(folder);
     const auto now = std::chrono::system_clock::now();
@@ -342,15 +326,14 @@ class ProgramTest : public QObject {
     Program p;
     p.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = p.frame->BackupsWindow();
-    QVERIFY(window && window->isVisible());
+    QVERIFY(window && window->isVisible() &&  // the folder's name can be copied
+            window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);
     QTreeWidget* list = window->List();
-    QCOMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(window->SelectedPath(), newerPath);
+    QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);
     QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
     window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
-    QCOMPARE(list->topLevelItemCount(), 1);
-    QCOMPARE(window->SelectedPath(), olderPath);
+    QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
 
     // Compared as the grid shows the document, here and by File > Compare With.
     p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
@@ -367,16 +350,17 @@ class ProgramTest : public QObject {
       QTRY_COMPARE(shown.size(), compare ? 2 : 1);
     }
     QVERIFY2(shown[0].contains("\nChannel 2: 438.50000, 438.50000,"), qPrintable(shown[0]));
-    QVERIFY(shown[0].contains("0xC80: FF -> 11"));
-    QCOMPARE(shown[1], shown[0]);
+    QVERIFY(shown[0].contains("0xC80: FF -> 11") && shown[1] == shown[0]);
     window->Button("folder")->click();
-    QCOMPARE(shownFolders, QStringList{QString::fromStdString(folder.string())});
+    window->Button("folder")->click();
+    QCOMPARE(shownFolders, QStringList(2, QString::fromStdString(folder.string())));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};
     window->Button("delete")->click();
     QVERIFY(QFile::exists(olderPath));
     window->Button("delete")->click();
     QVERIFY(!QFile::exists(olderPath));
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].caption == "Selkan Radio");
+    QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
     QCOMPARE(list->topLevelItemCount(), 1);  // the filter's type is gone: all are shown
 
     window->Button("open")->click();
@@ -384,17 +368,19 @@ class ProgramTest : public QObject {
     CChildFrame* opened = p.frame->ActiveChild();
     QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
     QCOMPARE(opened->Document().Image()[0xC80], 0x22);
-    p.answers.paths = {QString(), p.dir.Path("mine.dat")};
+    p.answers.paths = {QString(), p.dir.Path("mine.dat"), p.dir.Path("mine.dat")};
     QVERIFY(!p.frame->OnFileSave());  // asked for a name: cancelled
     // Compare With chose a backup, yet the backups' folder is not proposed.
     QCOMPARE(p.answers.prompts.back().proposedPath,
              QDir::home().filePath(QString::fromStdString(newer->filename())));
     QVERIFY(p.frame->OnFileSave());
-    QCOMPARE(MarkOf(p.dir.ReadFile("mine.dat")), quint8{0x22});
-    QCOMPARE(opened->windowTitle(), QStringLiteral("mine.dat"));
+    QVERIFY(MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 && opened->windowTitle() == "mine.dat");
     QVERIFY(LoadDatFile(*newer).image == Image(0x22));
-    SetFolderViewer({});
-    qunsetenv("XDG_DATA_HOME");
+    NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
+    p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
+    QVERIFY(none.title.isEmpty() &&
+            p.answers.messages.at(3).text == "mine.dat and mine.dat hold the same data.");
+    SetFolderViewer({}), qunsetenv("XDG_DATA_HOME");
   }
 
   void theEditMenuWorksOnTheActiveDocument() {
@@ -407,8 +393,7 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kInsertChannel)->trigger();
     QCOMPARE(Row(p.view, 3).value(0), QString("145.50000"));
     undo->trigger(), undo->trigger();
-    QCOMPARE(Row(p.view, 2).value(0), QString());
-    QVERIFY(p.frame->Action(command::kEditRedo)->isEnabled());
+    QVERIFY(Row(p.view, 2).value(0).isEmpty() && p.frame->Action(command::kEditRedo)->isEnabled());
     // Values pasted past the grid are counted in words that agree.
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
     p.view->SelectCells({199, 7, 199, 7});
@@ -416,8 +401,8 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages.at(0).text.contains(
         "\n1 value below channel 199\n2 values right of the last column"));
     p.dir.WriteFile("other.dat", Bytes(BlankImage()));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")));
-    QVERIFY(!p.frame->Action(command::kEditRedo)->isEnabled());
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")) &&
+            !p.frame->Action(command::kEditRedo)->isEnabled());
   }
 
   // Import as one step, unfit rows only when told; export says what it cannot.
@@ -438,6 +423,9 @@ class ProgramTest : public QObject {
       QVERIFY(p.answers.buttons.empty());
     };
     // Replacing all asks no more while no channel is in use.
+    run(p.dir.Path("absent.csv"), {});
+    QVERIFY(
+        p.answers.messages.at(0).text.startsWith("Cannot open the file " + p.dir.Path("absent")));
     run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
@@ -449,8 +437,7 @@ class ProgramTest : public QObject {
     run(own, {QMessageBox::YesToAll});
     QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
     run(own, {QMessageBox::NoToAll});
-    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
-    QCOMPARE(history->count(), 3);
+    QVERIFY(Row(p.view, 6).value(0) == "145.50000" && history->count() == 3);
     // Replacing all names the channels in use; the unfit row is listed, and
     // nothing changes until the user says to skip it.
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
@@ -460,11 +447,9 @@ class ProgramTest : public QObject {
     QCOMPARE(history->count(), 3);
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
     QVERIFY(p.answers.messages[3].text.contains("Skipped line 3"));
-    QCOMPARE(Row(p.view, 1).value(0), QString("145.00000"));
-    QCOMPARE(Row(p.view, 2).value(0), QString());
+    QVERIFY(Row(p.view, 1).value(0) == "145.00000" && Row(p.view, 2).value(0).isEmpty());
     p.frame->Action(command::kEditUndo)->trigger();  // one step
-    QCOMPARE(Row(p.view, 1).value(0), QString());
-    QCOMPARE(Row(p.view, 6).value(0), QString("145.50000"));
+    QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 6).value(0) == "145.50000");
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");
@@ -484,8 +469,7 @@ class ProgramTest : public QObject {
       p.frame->Action(command::kExportChannels)->trigger();
       QVERIFY(p.dir.ReadFile(file).contains("\r\n2,,145.500000,,0.000000,,88.5,"));
     }
-    QCOMPARE(p.answers.offeredFilter, 1);
-    QCOMPARE(p.answers.messages.size(), std::size_t{3});
+    QVERIFY(p.answers.offeredFilter == 1 && p.answers.messages.size() == 3);
     QVERIFY(p.answers.messages[1].text.startsWith(
         "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
   }
@@ -495,14 +479,16 @@ class ProgramTest : public QObject {
     Program p(QStringLiteral("Chinese"));
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
     p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
-    p.dir.WriteFile("none.csv", "Location,Frequency\n1,480\n");
+    p.dir.WriteFile("none.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(22));
     p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
     p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
     for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
     QCOMPARE(p.answers.messages.size(), std::size_t{4});
     QVERIFY(p.answers.messages[0].text.contains("列 RX Tone 含有频率"));
     QVERIFY(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"));
-    QVERIFY(p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围"));
+    QVERIFY(
+        p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围") &&
+        p.answers.messages[3].text.endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
   }
 
   void printAsksForPagesAndPrintDirectDoesNot() {
@@ -520,8 +506,19 @@ class ProgramTest : public QObject {
     p.frame->Printer().setOutputFormat(QPrinter::PdfFormat);
     p.frame->Printer().setOutputFileName(path);
     p.frame->Action(command::kFilePrint)->trigger();
+    QVERIFY(lastPage == 3 && !QFile::exists(path));
+    NextDialog preview([&lastPage](QDialog* dialog) {
+      lastPage = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+      dialog->reject();
+    });
+    lastPage = 0;
+    p.frame->Action(command::kFilePrintPreview)->trigger();
     QCOMPARE(lastPage, 3);
-    QVERIFY(!QFile::exists(path));
+    p.answers.paths = {p.dir.Path("listing.pdf"), p.dir.Path("no/such/x.pdf")};
+    for (int i = 0; i < 2; ++i) p.frame->Action(command::kExportPdf)->trigger();
+    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-"));
+    QVERIFY(p.answers.messages.size() == 1 &&
+            p.answers.messages[0].text.startsWith("Cannot save the file " + p.dir.Path("no/such")));
     p.frame->Action(command::kFilePrintDirect)->trigger();
     QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
@@ -568,13 +565,11 @@ class ProgramTest : public QObject {
         dialog->findChild<QPushButton*>(step.button)->click();
       });
       p.frame->Action(command::kOptionalFeatures)->trigger();
-      QCOMPARE(document.Image() == blank, !step.changed);
-      QCOMPARE(document.IsModified(), step.changed);
+      QVERIFY((document.Image() != blank) == step.changed && document.IsModified() == step.changed);
     }
     QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
     p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
-    QVERIFY(document.Image() == blank);
-    QVERIFY(!document.IsModified());
+    QVERIFY(document.Image() == blank && !document.IsModified());
   }
 
   void closeButtonAndControlBarHideAndShowTheBar() {
@@ -585,30 +580,38 @@ class ProgramTest : public QObject {
     QVERIFY(toggle->isChecked() && p.frame->Client()->x() >= bar->width());  // beside, not over
     const auto& button = bar->Mouse().CloseButton();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
-    QVERIFY(!bar->isVisible());
-    QVERIFY(!toggle->isChecked());
+    QVERIFY(!bar->isVisible() && !toggle->isChecked());
     toggle->trigger();
-    QVERIFY(bar->isVisible());
-    QVERIFY(toggle->isChecked());
+    QVERIFY(bar->isVisible() && toggle->isChecked());
   }
 
   // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.
   void helpMenusAndToolbar() {
     Program p;
-    QVERIFY(QDir(p.dir.Path("")).mkdir("enHelp"));
-    p.dir.WriteFile("enHelp/0.html", "<title>Index</title>");
+    QVERIFY(QFile::link(SELKAN_BIN_DIR "/enHelp", p.dir.Path("enHelp")));
     p.frame->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), p.frame);
     p.frame->setFocus();
     QTest::keyClick(p.frame, Qt::Key_F1);
     auto* help = p.frame->findChild<CHelpWindow*>();
-    QVERIFY(help && help->isVisible());
-    QCOMPARE(help->findChild<QTextBrowser*>()->source().fileName(), QString("0.html"));
+    QVERIFY(help && help->isVisible() && help->windowTitle() == "Selkan help");
+    auto* page = help->findChild<QTextBrowser*>();
+    QTest::keyClick(page, Qt::Key_Tab), QTest::keyClick(page, Qt::Key_Return);  // the first link
+    QCOMPARE(page->source().fileName() + help->windowTitle(), QString("57600.htmlNew"));
+    QTRY_COMPARE(QApplication::activeWindow(), help);
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QMenu* file = p.frame->menuBar()->actions().at(0)->menu();  // F1 on a menu item
+    file->popup({}), file->setActiveAction(p.frame->Action(command::kFileSave));
+    QTest::keyClick(file, Qt::Key_F1);
+    QVERIFY(!file->isVisible() && page->source().fileName() == "57603.html");
+    QList<int> ids;  // each command once, with a page in both languages
     for (QAction* menu : p.frame->menuBar()->actions())
       for (QAction* item : menu->menu()->actions())
-        for (const char* folder : {"enHelp", "chHelp"})
-          QVERIFY(item->isSeparator() ||
-                  !HelpTopicFile(SELKAN_BIN_DIR, folder, item->data().toInt()).isEmpty());
+        if (!item->isSeparator()) ids << item->data().toInt();
+    for (int id : ids)
+      QVERIFY(ids.count(id) == 1 && !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", id).isEmpty() &&
+              !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", id).isEmpty());
     int drawn = 0;
     for (QAction* button : p.frame->findChild<QToolBar*>()->actions()) {
       QImage icon = button->icon().pixmap(18, 18).toImage(), empty = icon;
@@ -618,9 +621,17 @@ class ProgramTest : public QObject {
     QCOMPARE(drawn, 7);
     delete p.child;
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
+    QString about;  // Help > About: the profile's texts, the title's icon
+    NextDialog next([&about](QDialog* dialog) {
+      for (auto* label : dialog->findChildren<QLabel*>()) about += label->text() + '|';
+      about += QString::number(dialog->findChild<QLabel*>()->pixmap().isNull());
+      dialog->reject();
+    });
+    p.frame->menuBar()->actions().back()->menu()->actions().at(0)->trigger();
+    QVERIFY(next.title == "About Selkan" &&
+            about.endsWith("Version 1.0|Copyright (C) 2026|Selkan Radio Co., Ltd.|0"));
     p.frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(!p.frame->isMaximized());
-    QVERIFY(p.frame->OnFileNew());
+    QVERIFY(!p.frame->isMaximized() && p.frame->OnFileNew());
     QCOMPARE(p.frame->menuBar()->actions().size(), 6);
   }
 
@@ -640,8 +651,7 @@ class ProgramTest : public QObject {
                        .filter = "Text (*.txt);;Lists (*.csv)",
                        .defaultSuffix = "csv",
                        .chosenFilter = kind == FilePromptKind::Save ? &filter : nullptr});
-      QCOMPARE(path.value_or(QString()), dir.filePath(chosen));
-      QCOMPARE(filter, 1);
+      QVERIFY(path.value_or(QString()) == dir.filePath(chosen) && filter == 1);
     }
   }
 
@@ -661,12 +671,19 @@ class ProgramTest : public QObject {
     const auto row = [window](QWidget* w) { return w->mapTo(window, w->rect().center()).y(); };
     for (int port = 0; port < 4; ++port)
       QCOMPARE(row(window->PortProgress(port)), row(window->PortCheck(port)));
-    window->Button("start")->click();
+    for (bool chosen : {false, true})  // without a port chosen, said and not run
+      window->PortCheck(0)->setChecked(chosen), window->Button("start")->click();
     QTRY_VERIFY(!window->Running());
     QVERIFY(QFile::exists(window->LogPath()));
     QCOMPARE(window->LogLine()->text(), "Log: " + window->LogPath());
-    qunsetenv("SELKAN_COM1");
-    qunsetenv("XDG_DATA_HOME");
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    p.frame->Action(command::kRead)->trigger();  // a single radio on the missing port
+    QTest::mouseClick(p.view->findChild<CProcessDlg*>()->OkButton(), Qt::LeftButton);
+    QTRY_COMPARE(p.answers.messages.size(), std::size_t{2});
+    QVERIFY(p.answers.messages[0].text == "Choose a port to program on." &&
+            p.answers.messages[1].caption == "Selkan Radio");
+    qunsetenv("SELKAN_COM1"), qunsetenv("XDG_DATA_HOME");
   }
 
   // A language is stored, and the program restarts, once the user agreed to close.
@@ -680,8 +697,8 @@ class ProgramTest : public QObject {
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), before);
-    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")) && starts.files.isEmpty());
-    QVERIFY(p.frame->isVisible());
+    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")) && starts.files.isEmpty() &&
+            p.frame->isVisible());
 
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.answers.messages.size(), std::size_t{2});
@@ -689,8 +706,8 @@ class ProgramTest : public QObject {
     expected.replace("Language=Chinese", "Language=English");  // and nothing else
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);
     QCOMPARE(p.dir.ReadFile("Olvane.ini"), QByteArray("[Setup]\r\nLanguage=English\r\n"));
-    QCOMPARE(starts.files, QStringList{QCoreApplication::applicationFilePath()});
-    QVERIFY(!p.frame->isVisible());
+    QVERIFY(starts.files == QStringList{QCoreApplication::applicationFilePath()} &&
+            !p.frame->isVisible());
   }
 
   // An unwritable Selkan.ini or a failed restart is said; Olvane.ini only noted.
@@ -701,17 +718,15 @@ class ProgramTest : public QObject {
     QVERIFY(p.dir.Remove("Selkan.ini") && QDir().mkdir(p.dir.Path("Selkan.ini")));
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
-    QVERIFY(starts.files.isEmpty());
-    QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")));
+    QVERIFY(starts.files.isEmpty() && !QFile::exists(p.dir.Path("Olvane.ini")));
 
     QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
     p.dir.WriteFile("Selkan.ini", profile);
     ChooseTheOtherLanguage(p.frame);
-    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese"));
-    QCOMPARE(p.frame->statusBar()->currentMessage().count("Olvane.ini"), 1);
-    QCOMPARE(starts.files.size(), 1);
-    QVERIFY(p.answers.messages.at(1).text.contains(starts.files[0]));
-    QVERIFY(p.frame->isVisible());
+    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese") &&
+            p.frame->statusBar()->currentMessage().count("Olvane.ini") == 1);
+    QVERIFY(starts.files.size() == 1 && p.answers.messages.at(1).text.contains(starts.files[0]) &&
+            p.frame->isVisible());
   }
 
   // Texts of the sources and of the plain layers' tables are in both catalogs.

@@ -301,7 +301,7 @@ class LinkTest : public QObject {
     const TransferRun run = RunTransfer(program, command::kRead, [&](int position) {
       using namespace command;
       if (position != 5) return;
-      for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit})
+      for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit, kComSetup, kLanguage})
         if (frame->Action(id)->isEnabled()) return;
       refusedAll = !frame->OnFileNew() && !frame->OpenDocumentFile(program.dir.Path("Selkan.ini"));
       frame->OnFileClose();

@@ -227,7 +227,7 @@ TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
   Rig unplugged(0);  // the port goes while its written radio waits to be taken away
   unplugged.line.Add(0s, 1000s);
   unplugged.onStatus = [&](const FleetPortStatus& status) {
-    unplugged.line.opens = status.phase != FleetPhase::kWaitingForRemoval;
+    if (status.phase == FleetPhase::kWaitingForRemoval) unplugged.line.opens = false;
   };
   unplugged.Run();
   EXPECT_EQ(unplugged.statuses.end()[-2].phase, FleetPhase::kWaitingForRemoval);

@@ -269,7 +269,7 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
 
 // The headline: a radio to take away, else the lowest being written, else the wait.
 TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
-  FleetBoard board({"COM1", "COM2"}, true, true);
+  FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
   const auto headline = [&board] { return EnglishText(board.Headline()); };
   EXPECT_EQ(headline(), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
@@ -280,13 +280,13 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   board.Update(Status("COM1", FleetPhase::kWaitingForRemoval, 1));
   EXPECT_EQ(headline(), "Radio 1 verified in 27.8 s \u2014 remove it");
   EXPECT_EQ(board.HeadlinePercent(), 100);
-  EXPECT_EQ(EnglishText(board.PortText(1)), "Radio 2, step 3 of 3: reading it back to verify it");
+  EXPECT_EQ(EnglishText(board.PortText(0)), "Radio 2, step 3 of 3: reading it back to verify it");
   board.Update(Status("COM1", FleetPhase::kWaitingForRadio));
   EXPECT_EQ(board.HeadlinePercent(), 70);
   board.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
   board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
   EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
-  EXPECT_EQ(board.PortPercent(1), -1);
+  EXPECT_EQ(board.PortPercent(0), -1);
   board.Stop();
   EXPECT_EQ(headline(), "Stopping...");
   board.Update(Status("COM1", FleetPhase::kEnded));

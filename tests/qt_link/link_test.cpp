@@ -198,7 +198,10 @@ class LinkTest : public QObject {
     Program program;  // without a registry a write offers both
     QWidget owner;
     CTransferController::For(owner, *program.view, Language::English)->OnWrite();
-    QVERIFY(owner.findChild<CProcessDlg*>()->VerifyCheck()->isChecked());
+    const CProcessDlg* offered = owner.findChild<CProcessDlg*>();  // its choices in sight
+    for (const QCheckBox* check : {offered->BackupCheck(), offered->VerifyCheck()})
+      QVERIFY(check->isChecked() && check->isVisible() &&
+              offered->rect().contains(check->geometry()));
     bool started = false;  // a progress window of its own starts too
     CProcessDlg alone(
         QString(), [&started] { started = true; }, nullptr);
@@ -473,6 +476,8 @@ class LinkTest : public QObject {
 
     const QString log = window->LogPath();
     QVERIFY(log.startsWith(Backups()));
+    const QString stamp = QFileInfo(log).completeBaseName().mid(6);  // fleet-yyyyMMdd-HHmmss
+    QVERIFY(QDateTime::fromString(stamp, "yyyyMMdd-HHmmss") >= began);
     const QByteArray bytes = FileBytes(log);
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);
@@ -519,10 +524,9 @@ class LinkTest : public QObject {
       UsePort(program, sim);
       if (c.outcome == kPortError) program.view->SetPortName("COM4");
       // The backups' folder cannot be made under a file, not even by root.
-      if (c.outcome == kBackupNotSaved)
-        qputenv("XDG_DATA_HOME", program.dir.Path("Selkan.ini").toLocal8Bit());
-      const auto restore =
-          qScopeGuard([this] { qputenv("XDG_DATA_HOME", dir_.path().toLocal8Bit()); });
+      const QString data =
+          c.outcome == kBackupNotSaved ? program.dir.Path("Selkan.ini") : dir_.path();
+      qputenv("XDG_DATA_HOME", data.toLocal8Bit());
       program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
       const RadioImage before = program.view->Document().Image();
       const TransferRun run = RunTransfer(program, c.command, {}, [&c](CProcessDlg& dialog) {

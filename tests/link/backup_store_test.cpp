@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "tests/support/file_tests.h"
+#include "tests/support/radio_images.h"
 
 namespace selkan {
 namespace {
@@ -13,15 +14,10 @@ namespace {
 namespace fs = std::filesystem;
 using std::chrono::seconds;
 using Clock = std::chrono::system_clock;
+using test::RandomImage;
 
 class BackupStoreTest : public ::testing::Test {
  protected:
-  static RadioImage Image(std::uint8_t fill) {
-    RadioImage image;
-    image.fill(fill);
-    return image;
-  }
-
   test::ScratchDir scratch_;
   fs::path dir_ = scratch_.path() / "backups";
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
@@ -36,14 +32,14 @@ class BackupStoreTest : public ::testing::Test {
 TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   BackupStore store(dir_ / "nested" / "backups");  // made when missing
   std::string error;
-  const auto first = store.Save(Image(1), "SK-100", when_, &error, "KZ904SK1");
+  const auto first = store.Save(RandomImage(1), "SK-100", when_, &error, "KZ904SK1");
   ASSERT_TRUE(first) << error;
   EXPECT_EQ(first->filename(), "20260301-140509_SK-100.dat");
   // Another in the same second keeps the first.
-  const auto second = store.Save(Image(2), "SK-100", when_);
+  const auto second = store.Save(RandomImage(2), "SK-100", when_);
   ASSERT_TRUE(second);
   EXPECT_EQ(second->filename(), "20260301-140509-2_SK-100.dat");
-  ASSERT_TRUE(store.Save(Image(3), "type2", when_ + seconds(1)));
+  ASSERT_TRUE(store.Save(RandomImage(3), "type2", when_ + seconds(1)));
 
   const std::vector<BackupEntry> entries = store.List();
   ASSERT_EQ(entries.size(), 3u);
@@ -55,7 +51,7 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   EXPECT_EQ(entries[1].identification, "");
   EXPECT_EQ(entries[2].when, "2026-03-01 14:05:10");
   EXPECT_EQ(entries[2].radioType, "type2");
-  EXPECT_EQ(LoadDatFile(*second).image, Image(2));
+  EXPECT_EQ(LoadDatFile(*second).image, RandomImage(2));
 }
 
 TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
@@ -70,10 +66,10 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   // One past the limit: exactly the oldest goes, with its identification.
   BackupStore store(dir_, 3);
   for (int i = 0; i < 4; ++i)
-    ASSERT_TRUE(store.Save(Image(i), "SK-100", when_ + seconds(i), nullptr, "id"));
+    ASSERT_TRUE(store.Save(RandomImage(i), "SK-100", when_ + seconds(i), nullptr, "id"));
   EXPECT_FALSE(fs::exists(dir_ / "20260301-140509_SK-100.id"));
   EXPECT_TRUE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
-  for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(Image(9), "SK-200", when_ + seconds(i)));
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(RandomImage(9), "SK-200", when_ + seconds(i)));
 
   std::vector<std::string> names;
   for (const BackupEntry& entry : store.List()) names.push_back(entry.path.filename());
@@ -86,7 +82,7 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   EXPECT_TRUE(store.Remove(dir_ / "20260301-140510_SK-100.dat", &error)) << error;
   EXPECT_FALSE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
   EXPECT_FALSE(store.Remove(dir_ / "20260301-140510_SK-100.dat"));  // gone already
-  ASSERT_TRUE(BackupStore(dir_ / "other").Save(Image(1), "SK-100", when_));
+  ASSERT_TRUE(BackupStore(dir_ / "other").Save(RandomImage(1), "SK-100", when_));
   for (const fs::path& path :
        {dir_ / "notes.dat", dir_ / "20000101-000000_SK-100.dat",
         dir_ / "20000101-000001_SK-100.dat", dir_ / "other" / "20260301-140509_SK-100.dat"})
@@ -101,8 +97,8 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
 // Newest first (the sequence within a second counts), a type in any case, the types there are.
 TEST_F(BackupStoreTest, ChoosesByTypeNewestFirst) {
   BackupStore store(dir_);
-  ASSERT_TRUE(store.Save(Image(1), "b", when_ + seconds(1)));
-  for (int i = 1; i <= 11; ++i) ASSERT_TRUE(store.Save(Image(1), "SK-100", when_));
+  ASSERT_TRUE(store.Save(RandomImage(1), "b", when_ + seconds(1)));
+  for (int i = 1; i <= 11; ++i) ASSERT_TRUE(store.Save(RandomImage(1), "SK-100", when_));
   std::vector<std::string> names;
   for (const BackupEntry& entry : NewestFirst(OfRadioType(store.List(), "sk-100")))
     names.push_back(entry.path.filename());

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -45,7 +44,6 @@ class FakePort : public SerialPort {
     return open;
   }
   std::vector<std::uint8_t> Read(std::size_t n) override {
-    if (reads_++ == throwOnRead) throw std::runtime_error("port gone");
     Deliver();
     const auto end = inbound_.begin() + static_cast<long>(std::min(n, inbound_.size()));
     const std::vector<std::uint8_t> out(inbound_.begin(), end);
@@ -68,7 +66,6 @@ class FakePort : public SerialPort {
   std::vector<std::string> log;
   bool failOpen = false;
   bool failConfigure = false;
-  int throwOnRead = -1;  // the read with this index (0-based) throws
   // Changes a reply of the radio before it reaches the line.
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
   bool open = false;
@@ -82,7 +79,6 @@ class FakePort : public SerialPort {
 
   sim::VirtualRadio& radio_;
   std::deque<std::uint8_t> inbound_, delayed_;
-  int reads_ = 0;
 };
 
 struct Recorder {

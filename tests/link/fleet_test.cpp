@@ -1,5 +1,4 @@
-// Runs over many radios: a port's loop against virtual radios that come and go by a fake
-// clock, and what the program's window makes of what the loops report.
+// A port's loop against virtual radios coming and going by a fake clock; the board of a run.
 #include "link/fleet.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <regex>
 
 #include "link/fleet_board.h"
+#include "link/fleet_log.h"
 #include "link/fleet_loop.h"
 #include "link/fleet_text.h"
 #include "platform/sha256.h"
@@ -130,9 +130,8 @@ struct Rig {
   std::function<void(const FleetPortStatus&)> onStatus;
 };
 
-// Radios come 5 s after the start and after a swap gap; the first, staying after its write,
-// is not taken for a new one. Gone is a wake-up unanswered 2 s after the last answer, so a
-// swap gap of 1 s is seen.
+// Radios come 5 s after the start and after a swap gap; the first, staying, is not taken for a
+// new one. Gone is a wake-up unanswered 2 s after the last answer: a gap of 1 s is seen.
 TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
   for (const auto gap : {1000ms, 4000ms}) {
     Rig rig(2);
@@ -224,6 +223,16 @@ TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
       << writing.records[0].Result();
   EXPECT_EQ(writing.records[0].backupPath, "backup-1.dat");
   EXPECT_EQ(writing.fleet->Summary().firstFailure, TransferOutcome::kCancelled);
+
+  Rig unplugged(0);  // the port goes while its written radio waits to be taken away
+  unplugged.line.Add(0s, 1000s);
+  unplugged.onStatus = [&](const FleetPortStatus& status) {
+    if (status.phase == FleetPhase::kWaitingForRemoval) unplugged.line.opens = false;
+  };
+  unplugged.Run();
+  EXPECT_EQ(unplugged.statuses.end()[-2].phase, FleetPhase::kWaitingForRemoval);
+  EXPECT_EQ(unplugged.Ended(), TransferOutcome::kPortError);
+  EXPECT_EQ(unplugged.fleet->Summary().firstFailure, TransferOutcome::kPortError);
 }
 
 // Radios that stay connected: Next passes each on, counting only while the loop waits.
@@ -258,10 +267,9 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   return record;
 }
 
-// The headline: a radio to take away, else the lowest being written, else the wait; each
-// port keeps its line and bar, full while a radio that went well waits to go.
+// The headline: a radio to take away, else the lowest being written, else the wait.
 TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
-  FleetBoard board({"COM1", "COM2"}, true, true);
+  FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
   const auto headline = [&board] { return EnglishText(board.Headline()); };
   EXPECT_EQ(headline(), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
@@ -272,13 +280,13 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   board.Update(Status("COM1", FleetPhase::kWaitingForRemoval, 1));
   EXPECT_EQ(headline(), "Radio 1 verified in 27.8 s \u2014 remove it");
   EXPECT_EQ(board.HeadlinePercent(), 100);
-  EXPECT_EQ(EnglishText(board.PortText(1)), "Radio 2, step 3 of 3: reading it back to verify it");
+  EXPECT_EQ(EnglishText(board.PortText(0)), "Radio 2, step 3 of 3: reading it back to verify it");
   board.Update(Status("COM1", FleetPhase::kWaitingForRadio));
   EXPECT_EQ(board.HeadlinePercent(), 70);
   board.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
   board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
   EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
-  EXPECT_EQ(board.PortPercent(1), -1);
+  EXPECT_EQ(board.PortPercent(0), -1);
   board.Stop();
   EXPECT_EQ(headline(), "Stopping...");
   board.Update(Status("COM1", FleetPhase::kEnded));
@@ -338,14 +346,20 @@ TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
   EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line + "; 2 more");
 }
 
-TEST(Sha256, KnownDigests) {
-  auto hex = [](std::string_view text) {
-    return Sha256Hex({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, 16);
-  };
-  EXPECT_EQ(hex(""), "e3b0c44298fc1c14");
-  EXPECT_EQ(hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
-            "248d6a61d20638b8");  // 56 bytes: the length needs a block of its own
-  EXPECT_EQ(hex(std::string(1000, 'a')), "41edece42d63e8d9");  // whole blocks, then the rest
+TEST(FleetLog, FailuresAreSaid) {
+  FleetLog log;
+  std::string error;
+  EXPECT_FALSE(log.Append(Done("COM1", 1, TransferOutcome::kCompleted), &error));
+  EXPECT_FALSE(log.Open("/no-such-folder/run.csv", &error));
+  EXPECT_TRUE(error.starts_with("cannot open /no-such-folder/run.csv: ")) << error;
+  EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
+  EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+}
+
+TEST(Sha256, WholeBlocksThenTheRest) {
+  const std::string text(1000, 'a');
+  const std::uint8_t* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  EXPECT_EQ(Sha256Hex({bytes, text.size()}, 16), "41edece42d63e8d9");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "link/protocol.h"
 #include "link/safe_write.h"
@@ -52,8 +51,7 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   EXPECT_EQ(image, rig.radio.Memory());
   const Log& log = rig.port.log;
 
-  // Settings, six pump rounds, then wake-up bytes after a wait and a purge; the radio answers
-  // the seventh. Purges come before a request, never between it and its answer.
+  // Six pump rounds, each wake-up byte after a wait and a purge; never a purge before an answer.
   Log handshake = {"open COM1", "configure"};
   for (int i = 0; i < 6; ++i) handshake.push_back("sleep 1");
   handshake.push_back("purge");
@@ -98,8 +96,7 @@ TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
                  "read 1 -> 1"}));
 }
 
-// A transfer that does not complete: its outcome, what it sent and left. A failed read never
-// touches the image; the port is always closed. A write count of -1, a position of 0: unchecked.
+// A transfer that does not complete: its outcome, what it sent and left (-1, 0: unchecked).
 enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kRetryTwice };
 struct Failure {
   const char* name;
@@ -122,7 +119,6 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
       {"no id ack", {.noIdAck = true}, kId, kRetryTwice, 0, false, kCommunicationError, 3, 30, 0},
       // Another radio ends the session: no retry, no acknowledge.
       {"KZ905SK1", {}, "KZ905SK1", kNone, 0, false, kRadioMismatch, 0, 9, 0},
-      {"KZ90", {}, "KZ90", kNone, 0, false, kRadioMismatch, 0, 9, 0},
       {"no id", {}, "", kNone, 0, false, kRadioMismatch, 0, 9, 0},
       {"short", {.shortReplyAt = 300}, kId, kNone, 0, false, kProgramInterrupt, -1, -1, 301, 150},
       {"silent", {.silentFrom = 0}, kId, kNone, 0, false, kProgramInterrupt, -1, -1, 1},
@@ -168,16 +164,6 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
       EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
     }
   }
-}
-
-TEST(TransferFailure, PortClosedWhenItThrows) {
-  Rig rig;
-  rig.port.throwOnRead = 40;
-  RadioImage image = RandomImage(9);
-  EXPECT_THROW(rig.Read(image), std::runtime_error);
-  EXPECT_EQ(rig.port.closes, 1);
-  EXPECT_FALSE(rig.port.open);
-  EXPECT_EQ(image, RandomImage(9));
 }
 
 TEST(TransferHandshake, IdentificationRules) {

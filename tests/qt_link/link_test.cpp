@@ -99,12 +99,6 @@ RadioImage RadioWithChannels(RadioImage image) {
   return image;
 }
 
-// A write without the backup and the check.
-void PlainWrite(CProcessDlg& dialog) {
-  dialog.BackupCheck()->setChecked(false);
-  dialog.VerifyCheck()->setChecked(false);
-}
-
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unread");
@@ -187,6 +181,8 @@ class LinkTest : public QObject {
     // A device another program holds with a device lock is in use, whatever lock files say.
     const int holder = ::open(ptys_[0]->slavePath().c_str(), O_RDWR | O_NOCTTY);
     QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX | LOCK_NB) == 0);
+    const SerialFlagsCalls system = SystemSerialFlagsCalls();  // a terminal keeps no such flags
+    QVERIFY(!system.get(holder, &flags) && !system.set(holder, flags));
     QVERIFY(!port.Open(ptys_[0]->slavePath()));
     ::close(holder);
     QVERIFY(port.Open(ptys_[0]->slavePath()));
@@ -205,7 +201,10 @@ class LinkTest : public QObject {
     Program program;  // without a registry a write offers both
     QWidget owner;
     CTransferController::For(owner, *program.view, Language::English)->OnWrite();
-    QVERIFY(owner.findChild<CProcessDlg*>()->VerifyCheck()->isChecked());
+    const CProcessDlg* offered = owner.findChild<CProcessDlg*>();  // its choices in sight
+    for (const QCheckBox* check : {offered->BackupCheck(), offered->VerifyCheck()})
+      QVERIFY(check->isChecked() && check->isVisible() &&
+              offered->rect().contains(check->geometry()));
     bool started = false;  // a progress window of its own starts too
     CProcessDlg alone(
         QString(), [&started] { started = true; }, nullptr);
@@ -248,7 +247,10 @@ class LinkTest : public QObject {
     program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
     program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
     program.view->Document().SetModified(true);
-    TransferRun run = RunTransfer(program, command::kWrite, {}, PlainWrite);
+    TransferRun run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
+      dialog.BackupCheck()->setChecked(false);  // without the backup and the check
+      dialog.VerifyCheck()->setChecked(false);
+    });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(run.lastCounter, 255);
     QVERIFY(!program.view->Document().IsModified());
@@ -271,20 +273,6 @@ class LinkTest : public QObject {
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(program.view->Grid()->GetTextMatrix(3, 1), rx);
     QVERIFY(program.view->Document().IsModified());
-  }
-
-  void cancelDuringAReadStopsWithinAPairOfBlocks() {
-    Program program;
-    SimProcess sim(RadioWithChannels(program.view->Document().Image()));
-    UsePort(program, sim);
-    const RadioImage before = program.view->Document().Image();
-    const TransferRun run = RunTransfer(program, command::kRead, [&program](int position) {
-      if (position == 10) QTest::mouseClick(Dialog(program)->CancelButton(), Qt::LeftButton);
-    });
-    QCOMPARE(run.outcome, TransferOutcome::kCancelled);
-    QVERIFY(run.lastCounter <= 11);
-    QVERIFY(program.answers.messages.empty());
-    QVERIFY(program.view->Document().Image() == before);
   }
 
   // While a read runs, nothing may drop its document nor start a transfer nested in it.
@@ -321,9 +309,8 @@ class LinkTest : public QObject {
     QVERIFY(frame->Action(command::kFileNew)->isEnabled());
   }
 
-  // A write cancelled part way, or read back different (from a faulty radio
-  // mended before the answer), offers the way back naming the backup: Write
-  // again verifies; Restore puts back every byte the radio held.
+  // A write cancelled part way, or read back different (from a faulty radio mended before the
+  // answer), offers the way back naming the backup: Write again verifies; Restore undoes it.
   void aFailedWriteOffersTheWayBack() {
     struct Case {
       bool corrupt;
@@ -433,9 +420,8 @@ class LinkTest : public QObject {
     QCOMPARE(window->SelectedPath(), kept);
   }
 
-  // Three radios in turn on COM1: two verified, the third stopped as its
-  // write begins (a red row). They get the document as it was at Start; New
-  // and Read wait; the log has a line per radio; F1 has a page.
+  // Three radios in turn on COM1: two verified, the third stopped as its write begins (a red
+  // row). They get the document as at Start; New and Read wait; the log has a line per radio.
   void severalRadiosAreProgrammedOneAfterAnother() {
     Program program;
     program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
@@ -448,6 +434,7 @@ class LinkTest : public QObject {
     qputenv("SELKAN_COM1", QByteArray::fromStdString(sim.Link()));
     const auto restore = qScopeGuard([this] { qputenv("SELKAN_COM1", Link(1).toLocal8Bit()); });
 
+    const QDateTime began = QDateTime::currentDateTime().addSecs(-1);
     program.frame->Action(command::kProgramSeveralRadios)->trigger();
     CFleetDlg* window = program.frame->FleetWindow();
     QVERIFY(window != nullptr && window->isVisible() && window->PortCheck(0)->isChecked());
@@ -492,6 +479,8 @@ class LinkTest : public QObject {
 
     const QString log = window->LogPath();
     QVERIFY(log.startsWith(Backups()));
+    const QString stamp = QFileInfo(log).completeBaseName().mid(6);  // fleet-yyyyMMdd-HHmmss
+    QVERIFY(QDateTime::fromString(stamp, "yyyyMMdd-HHmmss") >= began);
     const QByteArray bytes = FileBytes(log);
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);
@@ -500,6 +489,8 @@ class LinkTest : public QObject {
       QVERIFY(lines[k].startsWith(QByteArray::number(k) + ',') &&
               lines[k].contains(',' + title + ',') && lines[k].endsWith(",COM1"));
       QCOMPARE(lines[k].contains(",verified,"), k < 3);
+      const QDateTime start = QDateTime::fromString(QString(lines[k].split(',')[1]), Qt::ISODate);
+      QVERIFY(start >= began && start <= QDateTime::currentDateTime());
     }
     const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
     program.answers.paths = {copy};
@@ -507,23 +498,50 @@ class LinkTest : public QObject {
     QCOMPARE(FileBytes(copy), bytes);
   }
 
-  // Retry repeats what failed, Cancel ends the write: silently after the
-  // handshake (of the backup's read here), with the radio's word after a
-  // refused block (written again without a new backup).
-  void retryRepeatsAndCancelEnds() {
-    const std::vector<std::string> faults[] = {{"--no-wakeup-answer"},
-                                               {"--refuse-write-at", "100"}};
-    for (int k = 0; k < 2; ++k) {
+  // Each failure is said once; Retry repeats (without a new backup), Cancel ends; nothing is read.
+  void failuresAreSaidAndRetryRepeats() {
+    using enum TransferOutcome;
+    const int read = command::kRead, write = command::kWrite;
+    const struct {
+      std::vector<std::string> faults;
+      int command;
+      bool backup;
+      TransferOutcome outcome;
+      std::size_t said;
+      const char* text;
+      std::pair<const char*, int> received[2] = {};
+    } cases[] = {
+        // clang-format off
+        {{"--no-wakeup-answer"}, write, true, kCommunicationError, 2, "Communication", {{"02", 2}}},
+        {{"--refuse-write-at", "100"}, write, true, kProgramInterrupt, 2, "Program Interrupt",
+         {{"57", 2 * 101}, {"52", 512}}},
+        {{"--short-reply-at", "300"}, write, false, kProgramInterrupt, 1, "back to verify it failed"},
+        {{"--short-reply-at", "300"}, read, true, kProgramInterrupt, 1, "Program Interrupt"},
+        {{"--wrong-id"}, read, true, kRadioMismatch, 1, "Caution"},
+        {{}, write, true, kBackupNotSaved, 1, "could not be kept as a backup", {{"57", 0}}},
+        {{}, write, false, kPortError, 1, "Could not Open the Port"}};
+    // clang-format on
+    for (const auto& c : cases) {
       Program program;
-      SimProcess sim(Filled(3), faults[k]);
+      SimProcess sim(Filled(3), c.faults);
       UsePort(program, sim);
+      if (c.outcome == kPortError) program.view->SetPortName("COM4");
+      // The backups' folder cannot be made under a file, not even by root.
+      const QString data =
+          c.outcome == kBackupNotSaved ? program.dir.Path("Selkan.ini") : dir_.path();
+      qputenv("XDG_DATA_HOME", data.toLocal8Bit());
       program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
-      const TransferRun run = RunTransfer(program, command::kWrite);
-      QCOMPARE(run.outcome,
-               k == 0 ? TransferOutcome::kCommunicationError : TransferOutcome::kProgramInterrupt);
-      QCOMPARE(program.answers.messages.size(), std::size_t{2});
-      QCOMPARE(sim.Received(k == 0 ? "02" : "57"), k == 0 ? 2 : 2 * 101);  // wake-ups, blocks
-      QCOMPARE(sim.Received("52"), k == 0 ? 0 : 512);
+      const RadioImage before = program.view->Document().Image();
+      const TransferRun run = RunTransfer(program, c.command, {}, [&c](CProcessDlg& dialog) {
+        dialog.BackupCheck()->setChecked(c.backup);
+      });
+      QCOMPARE(run.outcome, c.outcome);
+      QCOMPARE(program.answers.messages.size(), c.said);
+      QVERIFY(c.command == write || program.view->Document().Image() == before);
+      const MessageRequest& last = program.answers.messages.back();
+      QVERIFY2((last.caption + last.text).contains(c.text), qPrintable(last.text));
+      for (const auto& [code, count] : c.received)
+        if (code) QCOMPARE(sim.Received(code), count);
     }
   }
 };

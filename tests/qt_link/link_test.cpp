@@ -496,6 +496,10 @@ class LinkTest : public QObject {
     program.answers.paths = {copy};
     window->Button("saveLog")->click();
     QCOMPARE(FileBytes(copy), bytes);
+    program.answers.paths = {dir_.filePath(QStringLiteral("no-folder/copy.csv"))};
+    window->Button("saveLog")->click();
+    QVERIFY(!program.answers.messages.empty() &&
+            program.answers.messages.back().text.contains("no-folder"));
   }
 
   // Each failure is said once; Retry repeats (without a new backup), Cancel ends; nothing is read.

@@ -20,6 +20,7 @@ TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
     EXPECT_EQ(TrackingX(c.x, c.frameWidth), c.line) << c.x << " in " << c.frameWidth;
     EXPECT_EQ(AppliedBarWidth(c.x, c.frameWidth), c.width) << c.x << " in " << c.frameWidth;
   }
+  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty());  // too low for a frame
 }
 
 constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
@@ -53,8 +54,25 @@ TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
     EXPECT_FALSE(release.hideBar) << c.x;
     EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
   }
-  EXPECT_TRUE(PaintedBar().ShowsResizeCursor(kStripX, kStripY));
-  EXPECT_FALSE(PaintedBar().ShowsResizeCursor(kStripX - 6, kStripY));
+}
+
+// The close button and the strip reach their last pixels and no further.
+TEST(BarMouse, TheButtonAndTheStripEndAtTheirEdges) {
+  const struct {
+    int x, y;
+    bool closes, strip;
+  } cases[] = {{194, 11, true, false},  {209, 25, true, false},  {193, 11, false, false},
+               {194, 10, false, false}, {210, 25, false, false}, {209, 26, false, false},
+               {214, 7, false, true},   {219, 478, false, true}, {213, 7, false, false},
+               {214, 6, false, false},  {220, 8, false, false},  {219, 479, false, false}};
+  for (const auto& c : cases) {
+    BarMouse mouse = PaintedBar();
+    EXPECT_EQ(mouse.ShowsResizeCursor(c.x, c.y), c.strip) << c.x << "," << c.y;
+    mouse.Press(c.x, c.y);
+    const auto release = mouse.Release(c.x, c.y, kFrameWidth);
+    EXPECT_EQ(release.hideBar, c.closes) << c.x << "," << c.y;
+    EXPECT_EQ(release.width.has_value(), c.strip) << c.x << "," << c.y;
+  }
 }
 
 TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {

@@ -40,8 +40,10 @@ class NavigatorBarTest : public QObject {
     QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
     QVERIFY(!bar_->TrackingLine());
     QCOMPARE(bar_->BarWidth(), 220);
+    QTest::mouseMove(bar_, strip_);
     QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseMove(bar_, {30, 200});
+    QCOMPARE(bar_->cursor().shape(), Qt::SplitHCursor);  // all the drag long
     QWidget* line = bar_->TrackingLine();
     QVERIFY(line && line->isVisible());
     QCOMPARE(line->geometry().left(), 80);
@@ -55,12 +57,18 @@ class NavigatorBarTest : public QObject {
   // there); a narrow bar scrolls sideways to whole item texts.
   void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
     const BarRect& close = bar_->Mouse().CloseButton();
-    const QImage bar = bar_->grab().toImage();
-    int dark = 0;
-    for (int x = close.left; x < close.right; ++x)
-      for (int y = close.top; y < close.bottom; ++y) dark += qGray(bar.pixel(x, y)) < 100;
-    QVERIFY(dark > 4);
-    QHelpEvent tip(QEvent::ToolTip, {close.left + 2, close.top + 2}, {});
+    // The cross: both strokes; a flat button has no edge, a hovered one a light one, a pressed
+    // one a dark one.
+    for (int x : {5, 9})
+      QVERIFY(qGray(bar_->grab().toImage().pixel(close.left + x, close.top + 5)) < 100);
+    const auto edge = [&] { return bar_->grab().toImage().pixel(close.left, close.top + 5); };
+    const QPoint inButton(close.left + 2, close.top + 2);
+    QCOMPARE(edge(), bar_->palette().color(QPalette::Window).rgb());
+    QTest::mouseMove(bar_, inButton);
+    QCOMPARE(edge(), bar_->palette().color(QPalette::Light).rgb());
+    QTest::mousePress(bar_, Qt::LeftButton, {}, inButton);
+    QCOMPARE(edge(), bar_->palette().color(QPalette::Dark).rgb());
+    QHelpEvent tip(QEvent::ToolTip, inButton, {});
     QHelpEvent away(QEvent::ToolTip, strip_, {});
     QCoreApplication::sendEvent(bar_, &tip);
     QCOMPARE(QToolTip::text(), QString("Close"));

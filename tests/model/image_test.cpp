@@ -127,9 +127,14 @@ TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
   options[offset::kSquelchLevel] = 9;
   options[offset::kOptionFlags1] &= ~0x05;  // Battery Saver off, Busy Lock bit clear: "On"
   options[offset::kBandIndex] = 2;
+  options[offset::kTimeOutTimer] = 3;
+  options[offset::kPriorityChannel] = 7;
+  options[offset::kVoxDelayTime] = 2;
+  std::copy_n("\x01\x02\x03", 3, options.begin() + offset::kAniCode);
   EXPECT_EQ(Compare(BlankImage(), options, Language::Chinese),
-            (Lines{"电池省电: 开 -> 关", "繁忙锁定: 关 -> 开", "静噪电平: 4 -> 9",
-                   "频段序号: 255 -> 2"}));
+            (Lines{"电池省电: 开 -> 关", "繁忙锁定: 关 -> 开", "声控延迟: 1s -> 2s",
+                   "静噪电平: 4 -> 9", "超时定时器: 60 -> 90", "优先信道: 无 -> 7",
+                   "ANI 码:  -> 123", "频段序号: 255 -> 2"}));
 }
 
 // By address (a record's under its channel), runs of up to eight values, ending at a record.
@@ -198,6 +203,7 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
     bands += BandText(profile_, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
+  EXPECT_EQ(BandLimitsFromText("136-174MHz").upper, 17400000);  // also without blanks
 
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.

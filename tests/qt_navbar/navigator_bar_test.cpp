@@ -53,22 +53,11 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
-  // The close button's cross and tip; dotted lines join the editors to the root (the last ends
+  // The close button's tip; dotted lines join the editors to the root (the last ends
   // there); a narrow bar scrolls sideways to whole item texts.
   void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
     const BarRect& close = bar_->Mouse().CloseButton();
-    // The cross: both strokes; a flat button has no edge, a hovered one a light one, a pressed
-    // one a dark one.
-    for (int x : {5, 9})
-      QVERIFY(qGray(bar_->grab().toImage().pixel(close.left + x, close.top + 5)) < 100);
-    const auto edge = [&] { return bar_->grab().toImage().pixel(close.left, close.top + 5); };
-    const QPoint inButton(close.left + 2, close.top + 2);
-    QCOMPARE(edge(), bar_->palette().color(QPalette::Window).rgb());
-    QTest::mouseMove(bar_, inButton);
-    QCOMPARE(edge(), bar_->palette().color(QPalette::Light).rgb());
-    QTest::mousePress(bar_, Qt::LeftButton, {}, inButton);
-    QCOMPARE(edge(), bar_->palette().color(QPalette::Dark).rgb());
-    QHelpEvent tip(QEvent::ToolTip, inButton, {});
+    QHelpEvent tip(QEvent::ToolTip, {close.left + 2, close.top + 2}, {});
     QHelpEvent away(QEvent::ToolTip, strip_, {});
     QCoreApplication::sendEvent(bar_, &tip);
     QCOMPARE(QToolTip::text(), QString("Close"));

@@ -25,7 +25,6 @@ using test::WriteBytes;
 using Command = int (*)(const Args&);
 const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 
-// Runs a command; its exit code and what it wrote to stderr (or stdout).
 std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = false) {
   out ? testing::internal::CaptureStdout() : testing::internal::CaptureStderr();
   const int code = run(args);
@@ -36,7 +35,6 @@ std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = f
 class CliCommands : public testing::Test {
  protected:
   std::string Path(const std::string& name) const { return dir_ / name; }
-  // A configuration holding the CSV rows (after the header).
   std::string Configuration(const std::string& rows) {
     WriteBytes(Path("rows.csv"), std::string(kChannelCsvHeader) + "\n" + rows);
     EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470", "--quiet"}),

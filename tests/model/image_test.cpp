@@ -25,7 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 using DatFileTest = test::FilesTest;
 
-// Bytes that make every offset recognisable.
 std::string Pattern(std::size_t size) {
   std::string bytes(size, '\0');
   for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 31 + i / 256);

@@ -67,7 +67,6 @@ class NavigatorBarTest : public QObject {
     CNavigatorTree* tree = bar_->Tree();
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();
-    // Whether the column holds a line pixel between the rows' middles.
     const auto lineBetween = [&](int x, QTreeWidgetItem* item) {
       const QRect row = tree->visualItemRect(item);
       for (int y = row.center().y() + 1; y <= row.bottom(); ++y)

@@ -62,10 +62,8 @@ TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
   for (const auto& [x, y] : edges) {
     BarMouse mouse = PaintedBar();
     mouse.Press(x, y);
-    if (mouse.ShowsResizeCursor(x, y))
-      hits += 'S';
-    else
-      hits += mouse.Release(x, y, kFrameWidth).hideBar ? 'X' : '-';
+    const char strip = mouse.ShowsResizeCursor(x, y) ? 'S' : '-';
+    hits += mouse.Release(x, y, kFrameWidth).hideBar ? 'X' : strip;
   }
   EXPECT_EQ(hits, "XXSS--------");
 }

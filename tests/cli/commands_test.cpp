@@ -204,6 +204,8 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
        "device are ok (COM3 (" + Path("no") + "): "},
       {"write --port no-port short.dat", kExitBadInput, "short.dat: Data Format Error"},
       {"import rows.csv short.dat", kExitBadInput, "short.dat: Data Format Error"},
+      {"fleet radio.dat --port no-port --log - >>log", kExitPortError,
+       "number,start,seconds,identification,backup,result,document,image,port\n"},
       {"read --port= -o x.dat", kExitUsage, "--port needs a port name\nusage: selkan-cli read"},
       {"read --port p --retries 1001 -o x.dat", kExitUsage, "--retries takes a number from 0 to"},
       {"export radio.dat -o no/x.csv", kExitBadInput, "cannot write no/x.csv: No such file"},

@@ -25,7 +25,7 @@ TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
 
 constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
 
-// A 220-pixel bar as first laid out: the strip from x = 214, the close button (194..209, 11..25).
+// A 220-pixel bar as first laid out: the strip 214..219 x 7..478, the button 194..209 x 11..25.
 BarMouse PaintedBar() {
   BarMouse mouse;
   mouse.SetFrame(InnerFrame(FrameOutline(220, 480)));
@@ -54,7 +54,6 @@ TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
     EXPECT_FALSE(release.hideBar) << c.x;
     EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
   }
-  // The first and last pixels of the close button and of the strip, then those just outside.
   const std::pair<int, int> edges[] = {{194, 11}, {209, 25}, {214, 7},  {219, 478},
                                        {193, 11}, {194, 10}, {210, 25}, {209, 26},
                                        {213, 7},  {214, 6},  {220, 8},  {219, 479}};

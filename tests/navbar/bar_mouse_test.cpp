@@ -20,11 +20,12 @@ TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
     EXPECT_EQ(TrackingX(c.x, c.frameWidth), c.line) << c.x << " in " << c.frameWidth;
     EXPECT_EQ(AppliedBarWidth(c.x, c.frameWidth), c.width) << c.x << " in " << c.frameWidth;
   }
+  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty());  // too low for a frame
 }
 
 constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
 
-// A 220-pixel bar as first laid out: the strip from x = 214, the close button (194..209, 11..25).
+// A 220-pixel bar as first laid out: the strip 214..219 x 7..478, the button 194..209 x 11..25.
 BarMouse PaintedBar() {
   BarMouse mouse;
   mouse.SetFrame(InnerFrame(FrameOutline(220, 480)));
@@ -53,8 +54,17 @@ TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
     EXPECT_FALSE(release.hideBar) << c.x;
     EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
   }
-  EXPECT_TRUE(PaintedBar().ShowsResizeCursor(kStripX, kStripY));
-  EXPECT_FALSE(PaintedBar().ShowsResizeCursor(kStripX - 6, kStripY));
+  const std::pair<int, int> edges[] = {{194, 11}, {209, 25}, {214, 7},  {219, 478},
+                                       {193, 11}, {194, 10}, {210, 25}, {209, 26},
+                                       {213, 7},  {214, 6},  {220, 8},  {219, 479}};
+  std::string hits;
+  for (const auto& [x, y] : edges) {
+    BarMouse mouse = PaintedBar();
+    mouse.Press(x, y);
+    const char strip = mouse.ShowsResizeCursor(x, y) ? 'S' : '-';
+    hits += mouse.Release(x, y, kFrameWidth).hideBar ? 'X' : strip;
+  }
+  EXPECT_EQ(hits, "XXSS--------");
 }
 
 TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
@@ -73,11 +83,8 @@ TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
   EXPECT_TRUE(mouse.Release(kButtonX, kButtonY, kFrameWidth).hideBar);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
-  // Pressed, moved out and released outside: nothing.
-  mouse.Press(kButtonX, kButtonY);
-  mouse.Move(100, kButtonY, kFrameWidth);
-  EXPECT_FALSE(mouse.Release(100, kButtonY, kFrameWidth).hideBar);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  mouse.Move(kButtonX, kButtonY, kFrameWidth);  // the press is over: hovered, not pressed
+  EXPECT_EQ(mouse.Look(), CloseButtonLook::Raised);
 }
 
 // Each column of a row's indentation as "up down across", + or -.

@@ -176,7 +176,6 @@ TEST(AtomicFile, KeepsModeAndOwner) {
   EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
 }
 
-// An extended attribute's value; "(none)" when the file has none of that name.
 std::string Attribute(const std::string& path, const char* name) {
   char value[256];
   const ssize_t size = ::getxattr(path.c_str(), name, value, sizeof value);

@@ -40,8 +40,10 @@ class NavigatorBarTest : public QObject {
     QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
     QVERIFY(!bar_->TrackingLine());
     QCOMPARE(bar_->BarWidth(), 220);
+    QTest::mouseMove(bar_, strip_);
     QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseMove(bar_, {30, 200});
+    QCOMPARE(bar_->cursor().shape(), Qt::SplitHCursor);  // all the drag long
     QWidget* line = bar_->TrackingLine();
     QVERIFY(line && line->isVisible());
     QCOMPARE(line->geometry().left(), 80);
@@ -51,15 +53,10 @@ class NavigatorBarTest : public QObject {
     QCOMPARE(bar_->Tree()->width(), 17);
   }
 
-  // The close button's cross and tip; dotted lines join the editors to the root (the last ends
+  // The close button's tip; dotted lines join the editors to the root (the last ends
   // there); a narrow bar scrolls sideways to whole item texts.
   void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
     const BarRect& close = bar_->Mouse().CloseButton();
-    const QImage bar = bar_->grab().toImage();
-    int dark = 0;
-    for (int x = close.left; x < close.right; ++x)
-      for (int y = close.top; y < close.bottom; ++y) dark += qGray(bar.pixel(x, y)) < 100;
-    QVERIFY(dark > 4);
     QHelpEvent tip(QEvent::ToolTip, {close.left + 2, close.top + 2}, {});
     QHelpEvent away(QEvent::ToolTip, strip_, {});
     QCoreApplication::sendEvent(bar_, &tip);
@@ -70,7 +67,6 @@ class NavigatorBarTest : public QObject {
     CNavigatorTree* tree = bar_->Tree();
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();
-    // Whether the column holds a line pixel between the rows' middles.
     const auto lineBetween = [&](int x, QTreeWidgetItem* item) {
       const QRect row = tree->visualItemRect(item);
       for (int y = row.center().y() + 1; y <= row.bottom(); ++y)

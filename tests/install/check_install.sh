@@ -35,8 +35,7 @@ english=$(start_selkan)
 
 # A language chosen by the user lives in the user's copy of Selkan.ini.
 mkdir -p "$XDG_CONFIG_HOME/Selkan"
-user_ini=$XDG_CONFIG_HOME/Selkan/Selkan.ini
-sed 's/^Language=.*/Language=Chinese/' "$prefix/share/selkan/Selkan.ini" >"$user_ini"
+sed 's/^Language=.*/Language=Chinese/' "$prefix/share/selkan/Selkan.ini" >"$XDG_CONFIG_HOME/Selkan/Selkan.ini"
 chinese=$(start_selkan)
 [ -n "$chinese" ] && [ "$chinese" != "$english" ] ||
   fail "the user's Selkan.ini was not read: caption '$chinese'"
@@ -45,16 +44,11 @@ chinese=$(start_selkan)
 [ ! -e "$bin/Selkan.ini" ] || fail "Selkan.ini was made beside the program"
 
 desktop=$prefix/share/applications/org.selkan.Selkan.desktop
-metainfo=$prefix/share/metainfo/org.selkan.Selkan.metainfo.xml
 grep -q '^Exec=Selkan ' "$desktop" || fail "the menu entry does not start Selkan"
 for size in 16x16 32x32 48x48 256x256 scalable; do
-  ls "$prefix/share/icons/hicolor/$size/apps/org.selkan.Selkan."* >/dev/null 2>&1 ||
-    fail "no $size icon"
+  ls "$prefix/share/icons/hicolor/$size/apps/org.selkan.Selkan."* >/dev/null 2>&1 || fail "no $size icon"
 done
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop" || fail "desktop-file-validate"
-fi
-if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-fi
+! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "desktop-file"
+metainfo=$prefix/share/metainfo/org.selkan.Selkan.metainfo.xml
+! command -v appstreamcli >/dev/null || appstreamcli validate --no-net "$metainfo" || fail "metainfo"
 echo "installed programs work"

@@ -363,8 +363,11 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
     QCOMPARE(list->topLevelItemCount(), 1);  // the filter's type is gone: all are shown
 
-    window->Button("open")->click();
-    QVERIFY(!window->isVisible());
+    for (bool button : {false, true}) {  // Enter on the list, then Open
+      p.frame->Action(command::kBackups)->trigger();
+      button ? window->Button("open")->click() : QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(!window->isVisible() && p.frame->ActiveChild() != p.child);
+    }
     CChildFrame* opened = p.frame->ActiveChild();
     QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
     QCOMPARE(opened->Document().Image()[0xC80], 0x22);
@@ -391,8 +394,10 @@ class ProgramTest : public QObject {
     p.view->SelectCells({2, 1, 2, 1});
     p.frame->Action(command::kEditPaste)->trigger();
     p.frame->Action(command::kInsertChannel)->trigger();
-    QCOMPARE(Row(p.view, 3).value(0), QString("145.50000"));
-    undo->trigger(), undo->trigger();
+    p.view->SelectCells({3, 1, 3, 1});  // the channel moved down: Cut takes it
+    p.frame->Action(command::kEditCut)->trigger();
+    QVERIFY(Row(p.view, 3)[0].isEmpty() && QApplication::clipboard()->text() == "145.50000\n");
+    undo->trigger(), undo->trigger(), undo->trigger();
     QVERIFY(Row(p.view, 2).value(0).isEmpty() && p.frame->Action(command::kEditRedo)->isEnabled());
     // Values pasted past the grid are counted in words that agree.
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
@@ -438,8 +443,7 @@ class ProgramTest : public QObject {
     QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
     run(own, {QMessageBox::NoToAll});
     QVERIFY(Row(p.view, 6).value(0) == "145.50000" && history->count() == 3);
-    // Replacing all names the channels in use; the unfit row is listed, and
-    // nothing changes until the user says to skip it.
+    // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
     QVERIFY(p.answers.messages[1].text.contains("The 3 channels in use now"));
     QVERIFY(
@@ -497,9 +501,7 @@ class ProgramTest : public QObject {
       p.view->Grid()->SetTextMatrix(row, 1, QStringLiteral("438.10000"));
     int lastPage = 0;
     NextDialog answer([&lastPage](QDialog* dialog) {
-      auto* print = qobject_cast<QPrintDialog*>(dialog);
-      QVERIFY(print);
-      lastPage = print->maxPage();
+      lastPage = qobject_cast<QPrintDialog*>(dialog)->maxPage();
       dialog->reject();  // cancelled: nothing printed
     });
     const QString path = p.dir.Path("printed.pdf");
@@ -528,6 +530,10 @@ class ProgramTest : public QObject {
     QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
     QVERIFY(pdfinfo.readAllStandardOutput().simplified().startsWith(
         "Title: " + QByteArray::fromStdString(p.child->Document().Title())));
+    p.frame->Printer().setOutputFileName(p.dir.Path("no/such/y.pdf"));
+    p.frame->Action(command::kFilePrintDirect)->trigger();
+    QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[1].caption == "Selkan Radio" &&
+            p.answers.messages[1].text == "The listing could not be printed.");
   }
 
   void treeItemsOpenTheirEditors() {
@@ -554,18 +560,14 @@ class ProgramTest : public QObject {
     Program p;
     CSelkanDoc& document = p.child->Document();
     const RadioImage blank = document.Image();
-    const struct {
-      const char* button;
-      int squelch;
-      bool changed;
-    } steps[] = {{"cancelButton", 9, false}, {"okButton", 4, false}, {"okButton", 7, true}};
-    for (const auto& step : steps) {
-      NextDialog next([&step](QDialog* dialog) {
-        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(step.squelch);
-        dialog->findChild<QPushButton*>(step.button)->click();
+    for (const auto& [button, squelch, changed] :
+         {std::tuple{"cancelButton", 9, false}, {"okButton", 4, false}, {"okButton", 7, true}}) {
+      NextDialog next([button = button, squelch = squelch](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(squelch);
+        dialog->findChild<QPushButton*>(button)->click();
       });
       p.frame->Action(command::kOptionalFeatures)->trigger();
-      QVERIFY((document.Image() != blank) == step.changed && document.IsModified() == step.changed);
+      QVERIFY((document.Image() != blank) == changed && document.IsModified() == changed);
     }
     QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
     p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
@@ -583,6 +585,8 @@ class ProgramTest : public QObject {
     QVERIFY(!bar->isVisible() && !toggle->isChecked());
     toggle->trigger();
     QVERIFY(bar->isVisible() && toggle->isChecked());
+    p.frame->Action(command::kViewToolbar)->trigger();  // and so the toolbar
+    QVERIFY(!p.frame->findChild<QToolBar*>()->isVisible());
   }
 
   // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.
@@ -612,13 +616,13 @@ class ProgramTest : public QObject {
     for (int id : ids)
       QVERIFY(ids.count(id) == 1 && !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", id).isEmpty() &&
               !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", id).isEmpty());
-    int drawn = 0;
+    QString drawn;  // the tips of the buttons with an icon
     for (QAction* button : p.frame->findChild<QToolBar*>()->actions()) {
       QImage icon = button->icon().pixmap(18, 18).toImage(), empty = icon;
       empty.fill(Qt::transparent);
-      drawn += !button->isSeparator() && icon != empty;
+      if (!button->isSeparator() && icon != empty) drawn += button->toolTip() + '|';
     }
-    QCOMPARE(drawn, 7);
+    QCOMPARE(drawn, "New|Open|Save|Read|Write|Print|About|");
     delete p.child;
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
     QString about;  // Help > About: the profile's texts, the title's icon
@@ -671,8 +675,14 @@ class ProgramTest : public QObject {
     const auto row = [window](QWidget* w) { return w->mapTo(window, w->rect().center()).y(); };
     for (int port = 0; port < 4; ++port)
       QCOMPARE(row(window->PortProgress(port)), row(window->PortCheck(port)));
-    for (bool chosen : {false, true})  // without a port chosen, said and not run
+    QCOMPARE(window->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4
+    for (bool chosen : {false, true}) {  // without a port chosen: said, not run, no bar
       window->PortCheck(0)->setChecked(chosen), window->Button("start")->click();
+      QVERIFY(window->PortProgress(0)->isEnabled() == chosen &&
+              window->Button("stop")->isEnabled() == chosen && window->Running() == chosen);
+    }
+    window->Button("stop")->click();  // stopping: Stop is done with
+    QVERIFY(!window->Button("stop")->isEnabled());
     QTRY_VERIFY(!window->Running());
     QVERIFY(QFile::exists(window->LogPath()));
     QCOMPARE(window->LogLine()->text(), "Log: " + window->LogPath());
@@ -774,13 +784,11 @@ class ProgramTest : public QObject {
       if (xml.name() == QLatin1String("source")) check(context, xml.readElementText(), count);
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    // The plain layers' marked texts are among those found.
     QVERIFY(texts.contains("selkan::TransferMessages/" + QString(kPortErrorText.data())));
     QVERIFY(texts.contains("selkan::CCellEditors/" +
                            QString(CellMessageText(CellMessage::StepError).data())));
 
-    // lupdate cannot follow a text looked up from a table: the Qt side must
-    // ask in the context the table marks it for.
+    // Texts looked up from a table (lupdate cannot follow them), in the table's context.
     for (PortAdvice kind : {PortAdvice::kJoinGroup, PortAdvice::kLogInAgain, PortAdvice::kAskAdmin})
       check("selkan::PortAccess", PortAdviceText(kind));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));

@@ -176,17 +176,13 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   // Both first radios started before either port's second one.
   EXPECT_EQ((std::set<std::string>{first[a.Device()], first[b.Device()]}),
             (std::set<std::string>{"1", "2"}));
-  for (std::size_t q = 0; q < 2; ++q) {
+  for (std::size_t q = 0; q < 2; ++q)
     for (int k = 1; k <= 3; ++k) EXPECT_TRUE(Written(*Dump(q, k))) << q << " " << k;
-  }
 }
 
 // A log is appended to (header once), no other user file; an unopened port sets the exit code.
 TEST_F(FleetE2E, ALogGoesOnAndNoOtherFileIsAppendedTo) {
-  for (int run = 0; run < 2; ++run) {
-    const RunResult failed = Fleet({"--port", Path("no-such-port")});
-    EXPECT_EQ(failed.exitCode, 3) << failed.output;
-  }
+  for (int run = 0; run < 2; ++run) EXPECT_EQ(Fleet({"--port", Path("no-such-port")}).exitCode, 3);
   EXPECT_EQ(ReadBytes(Log()),
             "number,start,seconds,identification,backup,result,document,image,port\n");
   WriteBytes(Path("notes.txt"), "my notes\n");

@@ -51,11 +51,9 @@ class Line : public FleetClock, public SerialPort {
     for (std::uint8_t byte : bytes) {
       elapsed += 1ms;
       std::optional<sim::Reply> reply;
-      for (auto& on : radios_) {
-        if (elapsed >= on.from && elapsed < on.until && !(deaf && deaf())) {
+      for (auto& on : radios_)
+        if (elapsed >= on.from && elapsed < on.until && !(deaf && deaf()))
           reply = on.radio->Receive(byte);
-        }
-      }
       if (reply) inbound_.insert(inbound_.end(), reply->bytes.begin(), reply->bytes.end());
     }
     return true;
@@ -287,6 +285,8 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
   EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
   EXPECT_EQ(board.PortPercent(0), -1);
+  board.Update(Status("COM2", FleetPhase::kWaitingForRadio));
+  EXPECT_EQ(headline(), "Connect radios and turn them on");
   board.Stop();
   EXPECT_EQ(headline(), "Stopping...");
   board.Update(Status("COM1", FleetPhase::kEnded));

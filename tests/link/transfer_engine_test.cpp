@@ -149,9 +149,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
-    if (f.writes >= 0) {
-      EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
-    }
+    if (f.writes >= 0) EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     if (f.lastPosition > 0) {
       ASSERT_FALSE(rig.recorder.positions.empty());
@@ -171,12 +169,10 @@ TEST(TransferHandshake, IdentificationRules) {
     return protocol::IsAcceptedIdentification(std::vector<std::uint8_t>(id.begin(), id.end()));
   };
   // Bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
-  for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s}) {
+  for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s})
     EXPECT_TRUE(accepted(id)) << id;
-  }
-  for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"}) {
+  for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"})
     EXPECT_FALSE(accepted(id)) << id;
-  }
   // As text, bytes that are not printable are spelled out, and so is "\".
   const std::string id = "\xff\0\x1f\\Q47 ~\x7f"s;
   EXPECT_EQ(protocol::IdentificationText(std::vector<std::uint8_t>(id.begin(), id.end())),

@@ -97,9 +97,8 @@ TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
   RadioQueue queue({3, true, milliseconds(2000), milliseconds(3000)}, make, at(0));
   auto send = [&](std::vector<std::uint8_t> bytes, int ms, RadioQueue* to = nullptr) {
     std::size_t answered = 0;
-    for (std::uint8_t byte : bytes) {
+    for (std::uint8_t byte : bytes)
       if (auto reply = (to ? *to : queue).Receive(byte, at(ms))) answered += reply->bytes.size();
-    }
     return answered;
   };
   auto changes = [&](int ms) {

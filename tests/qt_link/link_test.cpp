@@ -224,7 +224,11 @@ class LinkTest : public QObject {
     // A hidden document window comes back after the read.
     program.child->close();
 
-    const TransferRun run = RunTransfer(program, command::kRead);
+    bool typedIn = true;
+    const TransferRun run = RunTransfer(program, command::kRead, [&](int) {
+      typedIn = typedIn && program.view->Grid()->GetTextMatrix(5, 1) == rx;
+    });
+    QVERIFY(typedIn);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(run.lastCounter, 256);
     QVERIFY(program.answers.messages.empty());

@@ -257,11 +257,11 @@ FleetPortStatus Status(std::string port, FleetPhase phase, int radio = 0,
 
 FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   FleetRecord record;
-  record.port = std::move(port);
   record.number = number;
-  record.outcome = outcome;
   record.seconds = 27.84;
   record.identification = "KZ905SK1";
+  record.port = std::move(port);
+  record.outcome = outcome;
   return record;
 }
 

@@ -72,9 +72,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
                                               {"--id", "123456789"},
                                               {"--id="},
                                               {"radio.dat"},
-                                              {"--bogus"}}) {
+                                              {"--bogus"}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
-  }
   EXPECT_EQ(error, "unknown option '--bogus'");
 
   options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);

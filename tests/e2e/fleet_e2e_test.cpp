@@ -48,7 +48,6 @@ class FleetE2E : public ::testing::Test {
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
     ASSERT_TRUE(SaveDatFile(File(), WithChannel3()));
   }
-  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
   // A queue of radios; its memories go to dumps<index>/radio-K.dat.
   SimProcess& StartQueue(int radios, Args options) {
@@ -88,6 +87,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
   ASSERT_EQ(sim.Stop(), 0);
+  EXPECT_EQ(sim.Memory(), kRadioBefore);  // a queue's radios go to dumps, not to its image
 
   const auto lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 3u) << ReadBytes(Log());

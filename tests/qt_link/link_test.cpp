@@ -215,17 +215,16 @@ class LinkTest : public QObject {
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     SimProcess sim(radio);
     UsePort(program, sim);
-    // What is being typed goes into its cell before the read.
-    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
-    program.view->Grid()->SetRow(5);
-    program.view->CellEditors()->RxEditor()->setText(rx);
     // A hidden document window comes back after the read.
     program.child->close();
-
+    // What is typed while the window is open goes into its cell before the read.
+    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
     const TransferRun run = RunTransfer(
         program, command::kRead,
         [&](int) { QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx); },
-        [](CProcessDlg& dialog) {  // a read has no steps nor choices
+        [&](CProcessDlg& dialog) {  // a read has no steps nor choices
+          program.view->Grid()->SetRow(5);
+          program.view->CellEditors()->RxEditor()->setText(rx);
           QVERIFY(dialog.StepLabel()->isHidden());
           for (auto* check : {dialog.BackupCheck(), dialog.VerifyCheck()})
             QVERIFY(check->isHidden());

@@ -16,7 +16,6 @@ struct LineSettings {
   bool parity = false;
   int stopBits = 1;
   std::size_t receiveQueue = 1024;
-  std::size_t transmitQueue = 512;
 };
 
 // Read and write time-outs in milliseconds. A read of n bytes ends when n

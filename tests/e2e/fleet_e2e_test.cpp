@@ -48,7 +48,6 @@ class FleetE2E : public ::testing::Test {
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
     ASSERT_TRUE(SaveDatFile(File(), WithChannel3()));
   }
-  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
   // A queue of radios; its memories go to dumps<index>/radio-K.dat.
   SimProcess& StartQueue(int radios, Args options) {
@@ -88,6 +87,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
   ASSERT_EQ(sim.Stop(), 0);
+  EXPECT_EQ(sim.Memory(), kRadioBefore);  // a queue's radios go to dumps, not to its image
 
   const auto lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 3u) << ReadBytes(Log());
@@ -176,17 +176,13 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   // Both first radios started before either port's second one.
   EXPECT_EQ((std::set<std::string>{first[a.Device()], first[b.Device()]}),
             (std::set<std::string>{"1", "2"}));
-  for (std::size_t q = 0; q < 2; ++q) {
+  for (std::size_t q = 0; q < 2; ++q)
     for (int k = 1; k <= 3; ++k) EXPECT_TRUE(Written(*Dump(q, k))) << q << " " << k;
-  }
 }
 
 // A log is appended to (header once), no other user file; an unopened port sets the exit code.
 TEST_F(FleetE2E, ALogGoesOnAndNoOtherFileIsAppendedTo) {
-  for (int run = 0; run < 2; ++run) {
-    const RunResult failed = Fleet({"--port", Path("no-such-port")});
-    EXPECT_EQ(failed.exitCode, 3) << failed.output;
-  }
+  for (int run = 0; run < 2; ++run) EXPECT_EQ(Fleet({"--port", Path("no-such-port")}).exitCode, 3);
   EXPECT_EQ(ReadBytes(Log()),
             "number,start,seconds,identification,backup,result,document,image,port\n");
   WriteBytes(Path("notes.txt"), "my notes\n");

@@ -40,6 +40,7 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   ASSERT_TRUE(second);
   EXPECT_EQ(second->filename(), "20260301-140509-2_SK-100.dat");
   ASSERT_TRUE(store.Save(RandomImage(3), "type2", when_ + seconds(1)));
+  std::ofstream(dir_ / "nested/backups/20260301-140510_type2.id") << "KZ904SK2";  // no line end
 
   const std::vector<BackupEntry> entries = store.List();
   ASSERT_EQ(entries.size(), 3u);
@@ -51,6 +52,7 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   EXPECT_EQ(entries[1].identification, "");
   EXPECT_EQ(entries[2].when, "2026-03-01 14:05:10");
   EXPECT_EQ(entries[2].radioType, "type2");
+  EXPECT_EQ(entries[2].identification, "KZ904SK2");
   EXPECT_EQ(LoadDatFile(*second).image, RandomImage(2));
 }
 

@@ -51,11 +51,9 @@ class Line : public FleetClock, public SerialPort {
     for (std::uint8_t byte : bytes) {
       elapsed += 1ms;
       std::optional<sim::Reply> reply;
-      for (auto& on : radios_) {
-        if (elapsed >= on.from && elapsed < on.until && !(deaf && deaf())) {
+      for (auto& on : radios_)
+        if (elapsed >= on.from && elapsed < on.until && !(deaf && deaf()))
           reply = on.radio->Receive(byte);
-        }
-      }
       if (reply) inbound_.insert(inbound_.end(), reply->bytes.begin(), reply->bytes.end());
     }
     return true;
@@ -259,11 +257,11 @@ FleetPortStatus Status(std::string port, FleetPhase phase, int radio = 0,
 
 FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   FleetRecord record;
-  record.port = std::move(port);
   record.number = number;
-  record.outcome = outcome;
   record.seconds = 27.84;
   record.identification = "KZ905SK1";
+  record.port = std::move(port);
+  record.outcome = outcome;
   return record;
 }
 
@@ -287,6 +285,8 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
   EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
   EXPECT_EQ(board.PortPercent(0), -1);
+  board.Update(Status("COM2", FleetPhase::kWaitingForRadio));
+  EXPECT_EQ(headline(), "Connect radios and turn them on");
   board.Stop();
   EXPECT_EQ(headline(), "Stopping...");
   board.Update(Status("COM1", FleetPhase::kEnded));

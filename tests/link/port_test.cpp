@@ -38,6 +38,9 @@ TEST(PortAccessTest, AdviceFollowsWhatTheGroupWouldChange) {
   EXPECT_EQ(AdviseOnAccess({true, false, "dialout", true, true}), PortAdvice::kAskAdmin)
       << "the group is there and does not help";
   EXPECT_EQ(AdviseOnAccess({true, false, "", false, false}), PortAdvice::kAskAdmin);
+  // Looked up: a device that is not there, or one for all, is no matter of rights.
+  EXPECT_EQ(AdviseOnAccess(ProbeDeviceAccess("/dev/selkan-none")), PortAdvice::kNone);
+  EXPECT_EQ(AdviseOnAccess(ProbeDeviceAccess("/dev/null")), PortAdvice::kNone);
   // Filled in one pass: a "%2" in the device's name stays.
   const std::string join = FillPortAdvice(PortAdvice::kJoinGroup, "/dev/x%2", "dialout");
   EXPECT_TRUE(join.starts_with("You may not use /dev/x%2: ") &&

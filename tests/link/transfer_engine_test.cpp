@@ -154,8 +154,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     }
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     if (f.lastPosition > 0) {
-      ASSERT_FALSE(rig.recorder.positions.empty());
-      EXPECT_EQ(rig.recorder.positions.back(), f.lastPosition);
+      EXPECT_EQ(rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back(), f.lastPosition);
     }
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
@@ -171,12 +170,10 @@ TEST(TransferHandshake, IdentificationRules) {
     return protocol::IsAcceptedIdentification(std::vector<std::uint8_t>(id.begin(), id.end()));
   };
   // Bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
-  for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s}) {
+  for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s})
     EXPECT_TRUE(accepted(id)) << id;
-  }
-  for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"}) {
+  for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"})
     EXPECT_FALSE(accepted(id)) << id;
-  }
   // As text, bytes that are not printable are spelled out, and so is "\".
   const std::string id = "\xff\0\x1f\\Q47 ~\x7f"s;
   EXPECT_EQ(protocol::IdentificationText(std::vector<std::uint8_t>(id.begin(), id.end())),

@@ -72,9 +72,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
                                               {"--id", "123456789"},
                                               {"--id="},
                                               {"radio.dat"},
-                                              {"--bogus"}}) {
+                                              {"--bogus"}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
-  }
   EXPECT_EQ(error, "unknown option '--bogus'");
 
   options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
@@ -97,9 +96,8 @@ TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
   RadioQueue queue({3, true, milliseconds(2000), milliseconds(3000)}, make, at(0));
   auto send = [&](std::vector<std::uint8_t> bytes, int ms, RadioQueue* to = nullptr) {
     std::size_t answered = 0;
-    for (std::uint8_t byte : bytes) {
+    for (std::uint8_t byte : bytes)
       if (auto reply = (to ? *to : queue).Receive(byte, at(ms))) answered += reply->bytes.size();
-    }
     return answered;
   };
   auto changes = [&](int ms) {

@@ -43,7 +43,6 @@ const std::string kKey = "Software\\Selkan";
 
 constexpr int kTransferLimitMs = 30000;  // bound only; a transfer takes seconds
 
-// The program's document on the port of the virtual radio.
 void UsePort(Program& program, const SimProcess& sim) {
   QVERIFY(sim.Started());
   program.view->SetPortName(QString::fromStdString(sim.Link()));
@@ -92,7 +91,6 @@ TransferRun RunTransfer(Program& program, int command, const std::function<void(
       *program.view, [&] { program.frame->Action(command)->trigger(); }, onStep, prepare);
 }
 
-// A radio holding channels 1 and 2 on top of the given image.
 RadioImage RadioWithChannels(RadioImage image) {
   EncodeChannel({"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}, image, 1);
   EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, image, 2);
@@ -185,7 +183,7 @@ class LinkTest : public QObject {
     QVERIFY(!system.get(holder, &flags) && !system.set(holder, flags));
     QVERIFY(!port.Open(ptys_[0]->slavePath()));
     ::close(holder);
-    QVERIFY(port.Open(ptys_[0]->slavePath()));
+    QVERIFY(QtSerialPort().Open(ptys_[0]->slavePath()));  // the refused one holds nothing
   }
 
   // Values are kept in a file, a folder per part of the key; a failed write is said.
@@ -217,14 +215,20 @@ class LinkTest : public QObject {
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     SimProcess sim(radio);
     UsePort(program, sim);
-    // What is being typed goes into its cell before the read.
-    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
-    program.view->Grid()->SetRow(5);
-    program.view->CellEditors()->RxEditor()->setText(rx);
     // A hidden document window comes back after the read.
     program.child->close();
-
-    const TransferRun run = RunTransfer(program, command::kRead);
+    // What is typed while the window is open goes into its cell before the read.
+    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    const TransferRun run = RunTransfer(
+        program, command::kRead,
+        [&](int) { QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx); },
+        [&](CProcessDlg& dialog) {  // a read has no steps nor choices
+          program.view->Grid()->SetRow(5);
+          program.view->CellEditors()->RxEditor()->setText(rx);
+          QVERIFY(dialog.StepLabel()->isHidden());
+          for (auto* check : {dialog.BackupCheck(), dialog.VerifyCheck()})
+            QVERIFY(check->isHidden());
+        });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(run.lastCounter, 256);
     QVERIFY(program.answers.messages.empty());
@@ -413,8 +417,7 @@ class LinkTest : public QObject {
     QCOMPARE(window->List()->topLevelItemCount(), listed + 1);
     QCOMPARE(window->List()->topLevelItem(0)->text(2), QStringLiteral("KZ904SK1"));
     const QString newest = window->List()->topLevelItem(0)->data(0, Qt::UserRole).toString();
-    QVERIFY2(program.frame->statusBar()->currentMessage().endsWith(newest),
-             qPrintable(program.frame->statusBar()->currentMessage()));
+    QVERIFY(program.frame->statusBar()->currentMessage().endsWith(newest));
     window->close();
     program.frame->Action(command::kBackups)->trigger();
     QCOMPARE(window->SelectedPath(), kept);
@@ -521,6 +524,7 @@ class LinkTest : public QObject {
          {{"57", 2 * 101}, {"52", 512}}},
         {{"--short-reply-at", "300"}, write, false, kProgramInterrupt, 1, "back to verify it failed"},
         {{"--short-reply-at", "300"}, read, true, kProgramInterrupt, 1, "Program Interrupt"},
+        {{"--short-reply-at", "300"}, write, true, kProgramInterrupt, 1, "for its backup"},
         {{"--wrong-id"}, read, true, kRadioMismatch, 1, "Caution"},
         {{}, write, true, kBackupNotSaved, 1, "could not be kept as a backup", {{"57", 0}}},
         {{}, write, false, kPortError, 1, "Could not Open the Port"}};

@@ -55,6 +55,7 @@ TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
   const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 3});
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 -/- -/- -/- ");
   EXPECT_EQ(RunRowCommand(full, C::MoveUp, {197, 3}).block.first, 196);
+  EXPECT_EQ(RunRowCommand(full, C::MoveDown, {5, 3}).block.first, 6);
 }
 
 TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {

@@ -396,13 +396,15 @@ class ChannelViewTest : public QObject {
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
     QCOMPARE(Where(), QString("1,1"));  // the current cell goes with it
 
-    QApplication::clipboard()->setText("438.1\t\t69.9\n");
+    QApplication::clipboard()->setText(QString("438.1\t\t69.9\n").repeated(21));
     view_->SelectCells({7, 1, 7, 1});
     view_->OnEditPaste();
     QCOMPARE(messages_.size(), 1);
-    QVERIFY(messages_[0].text.contains("Channel 7, QT/DQT Dec \"69.9\": "));
-    QCOMPARE(Grid().GetTextMatrix(7, 1), QString("438.10000"));
-    QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 7, 3}));
+    QVERIFY(
+        messages_[0].text.endsWith("Channel 26, QT/DQT Dec \"69.9\": not a tone of the list\n"
+                                   "... and 1 more"));
+    QCOMPARE(Grid().GetTextMatrix(27, 1), QString("438.10000"));
+    QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 27, 3}));
     Click(1, 1);  // Delete from the menu closes the open editor first
     view_->OnEditClear();
     QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor());

@@ -139,11 +139,11 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBack) {
 TEST(OwnChannelList, EveryBadLineIsReportedInLineOrder) {
   const std::string csv = kCsvHeader +
                           "\r\n"
-                          "\"1\",\"438.1\",,,,\"High\",,\r\n"  // 2: fine
+                          "2,438.1,,,\r\n"                     // 2: field count
                           "0,438.1,,,,,,\r\n"                  // 3: channel 0
                           "200,438.1,,,,,,\r\n"                // 4: channel 200
-                          "1,438.2,,,,,,\r\n"                  // 5: repeated
-                          "2,438.1,,,\r\n"                     // 6: field count
+                          "\"1\",\"438.1\",,,,\"High\",,\r\n"  // 5: fine
+                          "1,438.2,,,,,,\r\n"                  // 6: repeated
                           "3,480,,,,,,\r\n"                    // 7: out of range
                           "4,438.003,,,,,,\r\n"                // 8: off the step
                           "5,438.1,,,,Max,,\r\n"               // 9: bad word
@@ -157,10 +157,10 @@ TEST(OwnChannelList, EveryBadLineIsReportedInLineOrder) {
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
   std::vector<int> lines;
   for (const CsvError& error : got.errors) lines.push_back(error.line);
-  EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 17}));
+  EXPECT_EQ(lines, (std::vector<int>{2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 17}));
   const std::string text = Problems(got.errors);
   for (const char* reason :
-       {"5: channel 1 is already listed on line 2",
+       {"6: channel 1 is already listed on line 5",
         "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\""})
     EXPECT_NE(text.find(reason), std::string::npos) << text;
 }

@@ -98,10 +98,10 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   EXPECT_EQ(image, after.image);
 
   // An undo shows one block over every changed cell, not a changed row's other cells.
-  Cell(after.channels[4], kColTx) = "x";  // channel 5
-  after.channels[8] = {"a", "", "", "", "", "", "w"};
-  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 9, kColBandwidth}));
-  after.channels[8] = {};
+  Cell(after.channels[4], kColTx) = "x";                 // channel 5
+  after.channels[198] = {"a", "", "", "", "", "", "w"};  // the last channel
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 199, kColBandwidth}));
+  after.channels[198] = {};
   EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColTx, 5, kColTx}));
 }
 

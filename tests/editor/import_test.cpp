@@ -20,7 +20,6 @@ std::string List(const std::string& name) {
   return test::ReadBytes(std::string(SELKAN_SOURCE_DIR) + "/tests/editor/lists/" + name);
 }
 
-// Every line's problems as "line: text", one per line.
 std::string Problems(const std::vector<CsvError>& errors) {
   std::string text;
   for (const CsvError& error : errors)
@@ -111,7 +110,6 @@ TEST(OwnChannelList, RowsInAnyOrderOthersEmpty) {
   EXPECT_EQ(got.table[0],
             (ChannelRow{"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}));
   for (int i = 1; i < 198; ++i) EXPECT_EQ(got.table[i], ChannelRow{}) << i;
-  // The header alone clears every channel.
   EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).errors.size(), 0u);
   EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).table, ChannelTable{});
 }

@@ -90,7 +90,6 @@ QByteArray RecordStart(const RadioImage& image, int channel) {
   return QByteArray(reinterpret_cast<const char*>(image.data() + offset::Channel(channel)), 4);
 }
 
-// Keeps the sizes of the fonts of the texts drawn.
 struct TextRecorder : QPaintEngine {
   TextRecorder() : QPaintEngine(AllFeatures) {}
   bool begin(QPaintDevice*) override { return true; }
@@ -187,7 +186,6 @@ class ChannelViewTest : public QObject {
     QTest::keyClicks(edit, text);
     return edit;
   }
-  // Keys go where the user's would: the open editor, else the grid.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* open = Editors().OpenEditor();
     QTest::keyClick(open != nullptr ? open : Grid().Table(), key, modifiers);

@@ -393,6 +393,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(1).value(0), QString("442.00000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
     QCOMPARE(Where(), QString("1,1"));  // the current cell goes with it
+    TypeInto(3, 1, "441.5");            // committed, then moved
+    Key(Qt::Key_Up, Qt::ControlModifier);
 
     QApplication::clipboard()->setText(QString("438.1\t\t69.9\n").repeated(21));
     view_->SelectCells({7, 1, 7, 1});
@@ -409,7 +411,7 @@ class ChannelViewTest : public QObject {
     view_->SelectCells({2, 1, 2, 7});
     Key(Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(Row(2), kEmptyRow);
-    QVERIFY(QApplication::clipboard()->text().startsWith("443.00000\t"));
+    QVERIFY(QApplication::clipboard()->text().startsWith("441.50000\t"));
     Key(Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 199, 7}));
     Key(Qt::Key_F1);

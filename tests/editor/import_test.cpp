@@ -201,7 +201,7 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
     std::string text, problems;
   } cases[] = {
       {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
-           "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,4x0,,,,,,,,,,,,,,,\r\n" +
+           "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
            "5,e,440,x,,,,,,,,,,,,,,\r\n",
        "2: Duplex - with Offset \"440\" gives no Tx frequency\n"
        "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
@@ -212,7 +212,7 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
        "4: Duplex split needs the Tx frequency as Offset\n"
        "4: DtcsPolarity \"XN\" is not two letters N or R\n"
        "4: CrossMode \"DTCS->AM\" is not one this radio can hold\n"
-       "5: Frequency \"4x0\" is not a frequency in MHz\n"
+       "5: Frequency \".\" is not a frequency in MHz\n"
        "6: Duplex \"x\" is not one of \"\", +, -, split, off\n"},
       {"Frequency,Offset,Tone\n146.52,abc,99.9\n",
        "2: Offset \"abc\" is not a number of MHz\n"

@@ -43,7 +43,6 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
 TEST(CommitRx, AcceptedValueIsFormatted) {
   ExpectCommit(kEmpty, kColRx, "438.1", kUhf, NewChannel("438.10000"), kOk);
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
-  ExpectCommit(kEmpty, kColRx, "0", kNoBand, NewChannel("0.00000"), kOk);
   EXPECT_EQ(CommitCell(kEmpty, kColRx, "438.1", kUhf, Language::Chinese).row,
             (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
   const struct {

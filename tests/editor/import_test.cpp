@@ -309,6 +309,8 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
                                               ChannelTable(), {}, Language::English);
   EXPECT_EQ(foreign.imported, 0);
   EXPECT_EQ(foreign.unfit.size(), 21u);
+  EXPECT_EQ(ReadChannelList(List("dir_output_pl.csv"), kAny).ignoredColumns,
+            (std::vector<std::string>{"Call", "Location", "Notes"}));
   EXPECT_EQ(Problems(foreign.unfit).find("2: Rx Frequency \"160.650000\": Out of range"), 0u);
 }
 

@@ -51,7 +51,6 @@ TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
   almost.channels[198][1] = "145.00000";
   EXPECT_EQ(refusal(almost, C::InsertEmpty, {1, 1}), R::LastChannelsInUse);
 
-  // Deleting a block near the end leaves empty channels there.
   const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 2});
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 199/199 -/- -/- ");
   EXPECT_EQ(RunRowCommand(full, C::MoveUp, {197, 3}).block.first, 196);

@@ -326,9 +326,10 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_Return);
     TypeInto(3, 2, "445.0");  // written back as 445.00000
     Key(Qt::Key_Return);
-    QApplication::clipboard()->setText("441.00000\n");
+    QApplication::clipboard()->setText("441.00000\t445.00000\t69.9\n");  // one refused: said
     view_->SelectCells({1, 1, 1, 1});
     view_->OnEditPaste();
+    QCOMPARE(messages_.size(), 1);
     QCOMPARE(edited.count(), 0);
     QCOMPARE(view_->UndoStack()->count(), 0);
 

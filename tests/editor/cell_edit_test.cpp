@@ -43,7 +43,6 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
 TEST(CommitRx, AcceptedValueIsFormatted) {
   ExpectCommit(kEmpty, kColRx, "438.1", kUhf, NewChannel("438.10000"), kOk);
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
-  ExpectCommit(kEmpty, kColRx, "0", kNoBand, NewChannel("0.00000"), kOk);
   EXPECT_EQ(CommitCell(kEmpty, kColRx, "438.1", kUhf, Language::Chinese).row,
             (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
   const struct {
@@ -153,11 +152,12 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
   const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
-  // With a header the columns come by name, from the target's channel.
-  const PasteOutcome named = Paste(table, {5, 4, 5, 4}, "W/N,CH,Rx Frequency\nNarrow,1,438.1\n");
+  // With a header the columns come by name, Rx first, from the target's channel.
+  const PasteOutcome named =
+      Paste(table, {5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
   EXPECT_EQ(named.table[4],
-            (ChannelRow{"438.10000", "438.10000", "None", "None", "High", "On", "Narrow"}));
-  EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 7}));
+            (ChannelRow{"438.10000", "438.20000", "None", "None", "High", "On", "Wide"}));
+  EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
 }
 
 TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {

@@ -51,10 +51,10 @@ TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
   almost.channels[198][1] = "145.00000";
   EXPECT_EQ(refusal(almost, C::InsertEmpty, {1, 1}), R::LastChannelsInUse);
 
-  // A block at the very end: deleting it leaves empty channels there.
-  const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 3});
-  EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 -/- -/- -/- ");
+  const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 2});
+  EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 199/199 -/- -/- ");
   EXPECT_EQ(RunRowCommand(full, C::MoveUp, {197, 3}).block.first, 196);
+  EXPECT_EQ(RunRowCommand(full, C::MoveDown, {5, 3}).block.first, 6);
 }
 
 TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
@@ -97,10 +97,10 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   EXPECT_EQ(image, after.image);
 
   // An undo shows one block over every changed cell, not a changed row's other cells.
-  Cell(after.channels[4], kColTx) = "x";  // channel 5
-  after.channels[8] = {"a", "", "", "", "", "", "w"};
-  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 9, kColBandwidth}));
-  after.channels[8] = {};
+  Cell(after.channels[4], kColTx) = "x";                 // channel 5
+  after.channels[198] = {"a", "", "", "", "", "", "w"};  // the last channel
+  EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColRx, 199, kColBandwidth}));
+  after.channels[198] = {};
   EXPECT_EQ(ChangedCells(DiffStates(before, after)), (CellRange{5, kColTx, 5, kColTx}));
 }
 

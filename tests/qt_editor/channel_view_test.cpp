@@ -90,7 +90,6 @@ QByteArray RecordStart(const RadioImage& image, int channel) {
   return QByteArray(reinterpret_cast<const char*>(image.data() + offset::Channel(channel)), 4);
 }
 
-// Keeps the sizes of the fonts of the texts drawn.
 struct TextRecorder : QPaintEngine {
   TextRecorder() : QPaintEngine(AllFeatures) {}
   bool begin(QPaintDevice*) override { return true; }
@@ -149,8 +148,8 @@ class ChannelViewTest : public QObject {
   void MakeGrid() {
     grid_ = std::make_unique<CMSFlexGrid>();
     grid_->resize(600, 300);
+    grid_->SetCols(8);  // the rows after the columns, as the view does not
     grid_->SetRows(200);
-    grid_->SetCols(8);
     grid_->show();
     QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
     connect(grid_.get(), &CMSFlexGrid::leaveCell, this, [this] { events_ << "leave " + Where(); });
@@ -187,7 +186,6 @@ class ChannelViewTest : public QObject {
     QTest::keyClicks(edit, text);
     return edit;
   }
-  // Keys go where the user's would: the open editor, else the grid.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* open = Editors().OpenEditor();
     QTest::keyClick(open != nullptr ? open : Grid().Table(), key, modifiers);
@@ -314,7 +312,7 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(4), QStringList({"440.00000", "", "88.5", "D023N", "Low", "Off", "Narrow"}));
     QCOMPARE(Where(), QString("4,2"));
     QCOMPARE(messages_.size(), 2);
-    TypeInto(9, 1, "438.5");  // a read replaces every cell, an open one too
+    QVERIFY(TypeInto(4, 2, "438.5"));  // a read replaces every cell, an open one too
     view_->TakeReadImage(document_.Image());
     QVERIFY(!Editors().OpenEditor());
   }
@@ -328,16 +326,17 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_Return);
     TypeInto(3, 2, "445.0");  // written back as 445.00000
     Key(Qt::Key_Return);
-    QApplication::clipboard()->setText("441.00000\n");
+    QApplication::clipboard()->setText("441.00000\t445.00000\t69.9\n");  // one refused: said
     view_->SelectCells({1, 1, 1, 1});
     view_->OnEditPaste();
+    QCOMPARE(messages_.size(), 1);
     QCOMPARE(edited.count(), 0);
     QCOMPARE(view_->UndoStack()->count(), 0);
 
-    Click(2, 5);  // in a list, Ctrl+Z takes back the item chosen
+    Click(2, 3);  // in a list, Ctrl+Z takes back the item chosen
     qobject_cast<QComboBox*>(Editors().OpenEditor())->setCurrentIndex(0);
     Key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("Low"));
+    QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("88.5"));
     QLineEdit* edit = TypeInto(5, 1, "43z");
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString());
@@ -363,8 +362,8 @@ class ChannelViewTest : public QObject {
   void selectionClipboardAndRowCommands() {
     MakeView(3);
     Click(2, 2);
-    Click(4, 6, Qt::ShiftModifier);
-    QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 4, 6}));
+    Click(2, 6, Qt::ShiftModifier);  // one row is a block too
+    QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 2, 6}));
     QVERIFY(Editors().OpenEditor() == nullptr);
     Click(5, 5, Qt::ControlModifier);  // one block at a time: Ctrl grows it too
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
@@ -395,21 +394,25 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(1).value(0), QString("442.00000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
     QCOMPARE(Where(), QString("1,1"));  // the current cell goes with it
+    TypeInto(3, 1, "441.5");            // committed, then moved
+    Key(Qt::Key_Up, Qt::ControlModifier);
 
-    QApplication::clipboard()->setText("438.1\t\t69.9\n");
+    QApplication::clipboard()->setText(QString("438.1\t\t69.9\n").repeated(21));
     view_->SelectCells({7, 1, 7, 1});
     view_->OnEditPaste();
     QCOMPARE(messages_.size(), 1);
-    QVERIFY(messages_[0].text.contains("Channel 7, QT/DQT Dec \"69.9\": "));
-    QCOMPARE(Grid().GetTextMatrix(7, 1), QString("438.10000"));
-    QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 7, 3}));
+    QVERIFY(
+        messages_[0].text.endsWith("Channel 26, QT/DQT Dec \"69.9\": not a tone of the list\n"
+                                   "... and 1 more"));
+    QCOMPARE(Grid().GetTextMatrix(27, 1), QString("438.10000"));
+    QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 27, 3}));
     Click(1, 1);  // Delete from the menu closes the open editor first
     view_->OnEditClear();
     QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor());
     view_->SelectCells({2, 1, 2, 7});
     Key(Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(Row(2), kEmptyRow);
-    QVERIFY(QApplication::clipboard()->text().startsWith("443.00000\t"));
+    QVERIFY(QApplication::clipboard()->text().startsWith("441.50000\t"));
     Key(Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 199, 7}));
     Key(Qt::Key_F1);
@@ -524,8 +527,11 @@ class ChannelViewTest : public QObject {
     QCOMPARE(events_, QStringList({"mouse 1 0 at 3,4"}));
     events_.clear();
     QHeaderView* numbers = grid_->Table()->verticalHeader();
-    QTest::mouseClick(numbers->viewport(), Qt::RightButton, {}, {4, 4});
-    QCOMPARE(events_, QStringList({"mouse 2 0 at 3,4"}));  // a fixed cell's press too
+    QCOMPARE(numbers->model()->headerData(198, Qt::Vertical).toString(), QString());  // not 199
+    QTest::mouseClick(numbers->viewport(), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
+                      {4, 4});
+    QTest::mouseClick(grid_->Table()->horizontalHeader()->viewport(), Qt::MiddleButton, {}, {4, 4});
+    QCOMPARE(events_, QStringList({"mouse 2 6 at 3,4", "mouse 4 0 at 3,4"}));  // fixed cells' too
     events_.clear();
     for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
     for (int col : {0, 4, 8}) grid_->SetCol(col);
@@ -540,10 +546,10 @@ class ChannelViewTest : public QObject {
     grid_->SetRow(2), grid_->SetCol(2);
     GridTable* table = grid_->Table();
     table->setFocus();
-    QTest::keyClicks(table, "99");
-    QTest::keyClick(table, Qt::Key_F2);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
                        table->visualRect(table->model()->index(1, 1)).center());
+    QTest::keyClicks(table, "99\t");  // Tab leaves the grid
+    QTest::keyClick(table, Qt::Key_F2);
     QCOMPARE(grid_->GetTextMatrix(2, 2), QString("kept"));
     QCOMPARE(table->findChild<QLineEdit*>(), nullptr);  // no editor was opened
     QCOMPARE(Where(), QString("2,2"));                  // typing does not jump to a matching cell

@@ -66,7 +66,6 @@ class FakePort : public SerialPort {
   std::vector<std::string> log;
   bool failOpen = false;
   bool failConfigure = false;
-  // Changes a reply of the radio before it reaches the line.
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
   bool open = false;
   int closes = 0;

@@ -419,11 +419,11 @@ TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
   EXPECT_EQ(FillArguments("%1 of 199, 5%, %3", {"a", "b"}), "a of 199, 5%, %3");
   const std::string gaps =
       summary(kListHeader +
-                  "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
+                  "x,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
                   "7,d,438.4,,,,,,,,,,,,,,,\n",
               kUhf, {});
-  EXPECT_EQ(gaps.substr(gaps.find("\nLocations")),
-            "\nLocations 0 to 1 → channels 1 to 2\nLocation 7 → channel 4\n");
+  EXPECT_EQ(gaps.substr(gaps.find("\nLocation x")),
+            "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n");
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
 
   const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 2});
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 199/199 -/- -/- ");
+  EXPECT_EQ(Order(RunRowCommand(full, C::MoveUp, {197, 3}).state, 195, 199),
+            "195/195 197/197 198/198 199/199 196/196 ");
   EXPECT_EQ(RunRowCommand(full, C::MoveUp, {197, 3}).block.first, 196);
   EXPECT_EQ(RunRowCommand(full, C::MoveDown, {5, 3}).block.first, 6);
 }

@@ -225,7 +225,6 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
 
 // Real channel plans in the multi-radio programs' dialect, and repeater directories.
 TEST(ChannelLists, EachFileImportsOrSaysWhy) {
-  const ChannelRow kNone{};
   const struct {
     const char* file;
     BandLimits band;
@@ -285,7 +284,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        {{1, {"442.50000", "447.50000", "None", "103.5", "High", "On", "Wide"}},
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
-        {4, kNone}}},
+        {4, {}}}},
       {"dir_access_tsq.csv",
        kUhf,
        "(Output Freq, Input Freq, Access Tone, TSQ, Mode)",
@@ -307,8 +306,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
   // Another radio's band: every row says so, and what the band is named.
   const ImportOutcome foreign = PlaceChannels(ReadChannelList(List("marine_vhf.csv"), kUhf),
                                               ChannelTable(), {}, Language::English);
-  EXPECT_EQ(foreign.imported, 0);
-  EXPECT_EQ(foreign.unfit.size(), 21u);
+  EXPECT_EQ(std::pair(foreign.imported, foreign.unfit.size()), std::pair(0, std::size_t{21}));
   EXPECT_EQ(ReadChannelList(List("dir_output_pl.csv"), kAny).ignoredColumns,
             (std::vector<std::string>{"Call", "Location", "Notes"}));
   EXPECT_EQ(Problems(foreign.unfit).find("2: Rx Frequency \"160.650000\": Out of range"), 0u);

@@ -94,10 +94,9 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
     // A row whose Rx is refused or missing is not taken at all.
     EXPECT_TRUE(c.cells[0] == "438.1" || got.row == ChannelRow{});
   }
-  for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"}) {
+  for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"})
     EXPECT_EQ(ImportChannelCells({"438.1", "", tone, "", "", "", ""}, kUhf).problems.size(), 1u)
         << tone;
-  }
 }
 
 const std::string kCsvHeader(kChannelCsvHeader);

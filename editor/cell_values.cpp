@@ -26,8 +26,8 @@ const std::vector<std::string>& ToneList(Language language) {
 std::optional<std::string> ToneCellText(std::string_view value, Language language) {
   if (IsWord(value, words::kNone)) return std::string(words::kNone.In(language));
   const std::vector<std::string>& tones = ToneList(language);
-  for (std::size_t i = 1; i < tones.size(); ++i) {
-    if (SameLetters(value, tones[i])) return tones[i];
+  for (const std::string& tone : tones) {  // the first, the word for no tone, matched above
+    if (SameLetters(value, tone)) return tone;
   }
   if (IsPlainDecimal(value)) {
     const std::int32_t tenths = ScaledInteger(ParseLeadingNumber(value), 10);

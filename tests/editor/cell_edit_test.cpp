@@ -5,6 +5,7 @@
 
 #include "editor/cell_commit.h"
 #include "editor/cell_edits.h"
+#include "editor/cell_values.h"
 #include "editor/clipboard_text.h"
 
 namespace selkan {
@@ -100,6 +101,7 @@ TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
       {"Power\tWatts\n", {{"Power", "Watts"}}, {}},
       {"", {}, {}},
   };
+  EXPECT_TRUE(SameLetters("AZaz", "azAZ") && !SameLetters("@", "`") && !SameLetters("[", "{"));
   for (const auto& c : cases) {
     const PastedBlock block = ParsePastedText(c.text);
     EXPECT_EQ(block.rows, c.rows) << c.text;
@@ -130,14 +132,14 @@ TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
   ChannelTable table;
   table[0] = table[1] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
-                                 "470.005\t438.003\t67.05\t\tMax\n"  // range, step, tone, word
+                                 "470.005\t438.003\t\t67.05\tMax\n"  // range, step, tone, word
                                  "\t\n"                              // clears channel 2
                                  "\t440\tNone\n");                   // no Rx on channel 3
   EXPECT_EQ(Reasons(got),
-            "1:1:470.005:0x1 1:2:438.003:1x1 1:3:67.05:2x1 1:5:Max:3x1 "
+            "1:1:470.005:0x1 1:2:438.003:1x1 1:4:67.05:2x1 1:5:Max:3x1 "
             "3:2:440:4x1 3:3:None:4x1 ");
   ChannelRow first = kFilled;
-  first[3] = "None";  // the empty Enc value reset the used channel's tone
+  first[2] = "None";  // the empty Dec value reset the used channel's tone
   EXPECT_EQ(got.table[0], first);
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
 }

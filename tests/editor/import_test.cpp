@@ -94,10 +94,9 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
     // A row whose Rx is refused or missing is not taken at all.
     EXPECT_TRUE(c.cells[0] == "438.1" || got.row == ChannelRow{});
   }
-  for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"}) {
+  for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"})
     EXPECT_EQ(ImportChannelCells({"438.1", "", tone, "", "", "", ""}, kUhf).problems.size(), 1u)
         << tone;
-  }
 }
 
 const std::string kCsvHeader(kChannelCsvHeader);
@@ -225,7 +224,6 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
 
 // Real channel plans in the multi-radio programs' dialect, and repeater directories.
 TEST(ChannelLists, EachFileImportsOrSaysWhy) {
-  const ChannelRow kNone{};
   const struct {
     const char* file;
     BandLimits band;
@@ -285,7 +283,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
        {{1, {"442.50000", "447.50000", "None", "103.5", "High", "On", "Wide"}},
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
-        {4, kNone}}},
+        {4, {}}}},
       {"dir_access_tsq.csv",
        kUhf,
        "(Output Freq, Input Freq, Access Tone, TSQ, Mode)",
@@ -307,8 +305,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
   // Another radio's band: every row says so, and what the band is named.
   const ImportOutcome foreign = PlaceChannels(ReadChannelList(List("marine_vhf.csv"), kUhf),
                                               ChannelTable(), {}, Language::English);
-  EXPECT_EQ(foreign.imported, 0);
-  EXPECT_EQ(foreign.unfit.size(), 21u);
+  EXPECT_EQ(std::pair(foreign.imported, foreign.unfit.size()), std::pair(0, std::size_t{21}));
   EXPECT_EQ(ReadChannelList(List("dir_output_pl.csv"), kAny).ignoredColumns,
             (std::vector<std::string>{"Call", "Location", "Notes"}));
   EXPECT_EQ(Problems(foreign.unfit).find("2: Rx Frequency \"160.650000\": Out of range"), 0u);
@@ -419,11 +416,11 @@ TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
   EXPECT_EQ(FillArguments("%1 of 199, 5%, %3", {"a", "b"}), "a of 199, 5%, %3");
   const std::string gaps =
       summary(kListHeader +
-                  "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
+                  "x,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
                   "7,d,438.4,,,,,,,,,,,,,,,\n",
               kUhf, {});
-  EXPECT_EQ(gaps.substr(gaps.find("\nLocations")),
-            "\nLocations 0 to 1 → channels 1 to 2\nLocation 7 → channel 4\n");
+  EXPECT_EQ(gaps.substr(gaps.find("\nLocation x")),
+            "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n");
 }
 
 }  // namespace

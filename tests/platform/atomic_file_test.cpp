@@ -135,12 +135,6 @@ TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   // The reader comes first, so the save need not wait; every read below ends.
   const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
-  ASSERT_TRUE(Save(fifo, "through the pipe"));
-  std::string received;
-  EXPECT_TRUE(ReadUntilClosed(reader, received, 10)) << "the pipe was left open";
-  ::close(reader);
-  EXPECT_EQ(received, "through the pipe");
-
   const std::string socketPath = dir / "sock";
   const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
@@ -148,6 +142,13 @@ TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(::listen(listener, 1), 0);
+  ::close(0);  // each save's own descriptor is 0
+  ASSERT_TRUE(Save(fifo, "through the pipe"));
+  std::string received;
+  EXPECT_TRUE(ReadUntilClosed(reader, received, 10)) << "the pipe was left open";
+  ::close(reader);
+  EXPECT_EQ(received, "through the pipe");
+
   ASSERT_TRUE(Save(socketPath, "over the socket"));  // connects, writes and closes
   pollfd calling{listener, POLLIN, 0};
   ASSERT_EQ(::poll(&calling, 1, 10000), 1) << "nobody connected";
@@ -156,6 +157,7 @@ TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_TRUE(ReadUntilClosed(connection, received, 10)) << "the connection was left open";
   ::close(connection);
   ::close(listener);
+  ::open("/dev/null", O_RDONLY);  // a standard input again
   EXPECT_EQ(received + " " + dir.Listing(), "over the socket fifo sock");
 }
 

@@ -86,6 +86,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "3"});
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
+  EXPECT_TRUE(run.output.ends_with(" s a radio\nLog: " + Log() + "\n")) << "not stopped";
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(sim.Memory(), kRadioBefore);  // a queue's radios go to dumps, not to its image
 

@@ -177,9 +177,7 @@ TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
 
 // Each radio that fails is logged and the next one written, unless stop-on-failure.
 TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
-  sim::Faults refuse, silentAfterId;
-  refuse.refuseWriteAt = 100;
-  silentAfterId.noIdAck = true;
+  const sim::Faults refuse{.refuseWriteAt = 100}, silentAfterId{.noIdAck = true};
   for (const bool stopOnFailure : {false, true}) {
     Rig rig(3, stopOnFailure);
     rig.line.Add(0s, 40s, refuse);
@@ -321,9 +319,7 @@ TEST(FleetBoard, OnePortNamesTheNextRadio) {
   for (const FleetPortStatus& status : broken.statuses) none.Update(status);
   none.Update(Status("COM2", FleetPhase::kWaitingForRadio));
   EXPECT_EQ(EnglishText(none.Headline()), "Radio 1: connect it and turn it on");
-  FleetPortStatus failed = Status("COM2", FleetPhase::kEnded);
-  failed.ended = TransferOutcome::kPortError;
-  none.Update(failed);
+  none.Update({"COM2", FleetPhase::kEnded, 0, WriteStep::kBackup, 0, TransferOutcome::kPortError});
   EXPECT_EQ(EnglishText(none.Headline()), "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
 }

@@ -149,13 +149,10 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
-    if (f.writes >= 0) {
-      EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
-    }
+    if (f.writes >= 0) EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
-    if (f.lastPosition > 0) {
+    if (f.lastPosition > 0)
       EXPECT_EQ(rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back(), f.lastPosition);
-    }
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;

@@ -232,6 +232,11 @@ class ProgramTest : public QObject {
     save->trigger();
     QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
     QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[1].text.contains("a.dat"));
+    p.dir.WriteFile("b.dat", Marked(0x44));  // on the real box Enter cancels: no name asked
+    SetMessageHandler({});
+    NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
+    save->trigger();
+    QVERIFY(MarkOf(p.dir.ReadFile("b.dat")) == 0x44 && p.answers.prompts.size() == 1);
   }
 
   // OK is one step of history and sets band limits and caption; Cancel nothing.

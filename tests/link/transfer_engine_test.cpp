@@ -137,11 +137,10 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     rig.recorder.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
     rig.port.failOpen = f.twist == kFailOpen;
     rig.port.failConfigure = f.twist == kFailConfigure;
-    if (f.twist == kNack10thAck) {
+    if (f.twist == kNack10thAck)  // the tenth acknowledge turns into a refusal
       rig.port.tamper = [acks = 0](std::vector<std::uint8_t>& reply) mutable {
         if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10) reply = {0x15};
       };
-    }
     const RadioImage before = rig.radio.Memory();
     RadioImage image = RandomImage(9);
     EXPECT_EQ(f.write ? rig.Write(RandomImage(77)) : rig.Read(image), f.outcome);
@@ -149,10 +148,11 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
-    if (f.writes >= 0) EXPECT_EQ(CountPrefix(rig.port.log, "write"), f.writes);
+    EXPECT_TRUE(f.writes < 0 || CountPrefix(rig.port.log, "write") == f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
-    if (f.lastPosition > 0)
-      EXPECT_EQ(rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back(), f.lastPosition);
+    EXPECT_TRUE(f.lastPosition <= 0 ||
+                (rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back()) ==
+                    f.lastPosition);
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;

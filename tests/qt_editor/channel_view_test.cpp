@@ -537,14 +537,14 @@ class ChannelViewTest : public QObject {
     events_.clear();
     for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
     for (int col : {0, 4, 8}) grid_->SetCol(col);
-    QVERIFY(events_.isEmpty());
-    QCOMPARE(Where(), QString("3,4"));
+    QVERIFY(events_.isEmpty() && Where() == "3,4");
 
     grid_->SetColAlignment(2, CMSFlexGrid::kAlignCenterCenter);
     grid_->SetTextMatrix(2, 2, "kept");  // a cell made after its column's alignment
-    grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // one pixel is no style's minimum
+    grid_->SetColWidth(0, 600), grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // 15: 1 px
     QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
-    QVERIFY(grid_->GetColWidth(2) == 1500 && grid_->GetColWidth(3) == 15);
+    QVERIFY(grid_->GetColWidth(0) == 600 && grid_->GetColWidth(2) == 1500 &&
+            grid_->GetColWidth(3) == 15);  // the row headers' too; one pixel is no style's minimum
     grid_->SetRow(2), grid_->SetCol(2);
     GridTable* table = grid_->Table();
     table->setFocus();

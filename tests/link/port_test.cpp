@@ -50,17 +50,17 @@ TEST(PortAccessTest, AdviceFollowsWhatTheGroupWouldChange) {
 
 #ifdef __linux__
 TEST(LowLatencyMode, TurnedOnForThePortAndOffAgainKeepingOtherFlags) {
-  // A driver that keeps the flags of descriptor 7.
+  // A driver that keeps the flags of descriptor 0 (a port opened while standard input is closed).
   int flags = 0x0100, sets = 0;
   LowLatencyMode mode({[&](int fd, int* out) {
-                         *out = fd == 7 ? flags : -1;
+                         *out = fd == 0 ? flags : -1;
                          return true;
                        },
                        [&](int fd, int value) {
-                         flags = fd == 7 ? value : -1;
+                         flags = fd == 0 ? value : -1;
                          return ++sets > 0;
                        }});
-  EXPECT_TRUE(mode.Enable(7));
+  EXPECT_TRUE(mode.Enable(0));
   EXPECT_EQ(flags, 0x0100 | ASYNC_LOW_LATENCY);
   flags |= 0x0001;  // changed by someone else meanwhile: stays
   mode.Restore();

@@ -47,6 +47,7 @@ class FleetE2E : public ::testing::Test {
   void SetUp() override {
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
     ASSERT_TRUE(SaveDatFile(File(), WithChannel3()));
+    WriteBytes(Log(), "");  // a log made empty beforehand is taken as a new one
   }
 
   // A queue of radios; its memories go to dumps<index>/radio-K.dat.

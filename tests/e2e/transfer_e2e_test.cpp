@@ -83,7 +83,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
     std::string_view message;
   } faults[] = {
       {{"--no-wakeup-answer"}, read, 4, kCommunicationErrorText},
-      {{"--wrong-id"}, read, 6, kRadioMismatchText},
+      {{"--wrong-id", "--realtime"}, read, 6, kRadioMismatchText},  // paced as a real radio
       {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
       {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
       {{"--corrupt-write-at", "0"}, write, 7, "\n  Bytes 0x000: "},

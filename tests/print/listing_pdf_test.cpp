@@ -36,6 +36,7 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
   const QByteArray pdf = ListingPdf(listing, DefaultPdfLayout(QPageSize(QPageSize::Letter)), "t");
   EXPECT_EQ(pdf.count("/MediaBox [0 0 612."), 4);  // every page, on the paper asked for
+  EXPECT_TRUE(pdf.contains(QByteArray::fromRawData("/Creator (\xFE\xFF\0S\0e\0l\0k\0a\0n)", 25)));
 }
 
 }  // namespace

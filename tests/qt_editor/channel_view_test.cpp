@@ -246,9 +246,10 @@ class ChannelViewTest : public QObject {
     view_ = std::make_unique<CSelkanView>(
         document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
     QSignalSpy captions(view_.get(), &CSelkanView::captionChanged);
-    QSignalSpy icons(view_.get(), &CSelkanView::iconChanged);  // no title.ico: a null one
+    QSignalSpy icons(view_.get(), &CSelkanView::iconChanged);  // title.ico of the program folder
+    QFile::copy(SELKAN_BIN_DIR "/title.ico", fixture_->directory.filePath("title.ico"));
     view_->OnInitialUpdate();
-    QVERIFY(icons.size() == 1 && icons[0][0].value<QIcon>().isNull());
+    QVERIFY(icons.size() == 1 && !icons[0][0].value<QIcon>().isNull());
     QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("Selkan Radio ©"));
     QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:400 - 470MHz ]"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
@@ -408,9 +409,10 @@ class ChannelViewTest : public QObject {
                                    "... and 1 more"));
     QCOMPARE(Grid().GetTextMatrix(27, 1), QString("438.10000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 27, 3}));
-    Click(1, 1);  // Delete from the menu closes the open editor first
+    Click(1, 1);  // F1 in an editor asks for its column's page; Delete closes it first
+    Key(Qt::Key_F1);
     view_->OnEditClear();
-    QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor());
+    QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor() && helpTopic_ == 2127);
     view_->SelectCells({2, 1, 2, 7});
     Key(Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(Row(2), kEmptyRow);
@@ -486,9 +488,13 @@ class ChannelViewTest : public QObject {
     CProductInfoDlg dialog(image, fixture.profile, fixture.registry,
                            QString::fromUtf8("赛尔坎编程"));
     qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
-    dialog.setResult(-1);  // Cancel first: nothing is written
+    dialog.show(), dialog.activateWindow(), Control(&dialog, 1013)->setFocus();
+    QTRY_VERIFY(dialog.isActiveWindow());
+    QTest::keyClick(Control(&dialog, 1013), Qt::Key_F1);  // the focused list's page
+    dialog.setResult(-1);                                 // Cancel first: nothing is written
     QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
-    QVERIFY(dialog.result() == QDialog::Rejected && image[offset::kRadioType] == 1);
+    QVERIFY(dialog.result() == QDialog::Rejected && image[offset::kRadioType] == 1 &&
+            helpTopic_ == 1013);
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(image[offset::kRadioType]), 0);

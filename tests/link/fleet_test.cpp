@@ -352,11 +352,5 @@ TEST(FleetLog, FailuresAreSaid) {
   EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
 }
 
-TEST(Sha256, WholeBlocksThenTheRest) {
-  const std::string text(1000, 'a');
-  const std::uint8_t* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  EXPECT_EQ(Sha256Hex({bytes, text.size()}, 16), "41edece42d63e8d9");
-}
-
 }  // namespace
 }  // namespace selkan::test

@@ -34,7 +34,6 @@ std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = f
 
 class CliCommands : public test::FilesTest {
  protected:
-  std::string Path(const std::string& name) const { return dir_ / name; }
   std::string Configuration(const std::string& rows) {
     Write("rows.csv", std::string(kChannelCsvHeader) + "\n" + rows);
     EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470", "--quiet"}),

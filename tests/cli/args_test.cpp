@@ -70,8 +70,7 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
                                            {"10-10", 1000000, 1000000}}) {
     const auto range = ParseMhzRange(text);
     ASSERT_TRUE(range) << text;
-    EXPECT_EQ(range->lower, lower) << text;
-    EXPECT_EQ(range->upper, upper) << text;
+    EXPECT_EQ(std::pair(range->lower, range->upper), std::pair(lower, upper)) << text;
   }
   for (const char* bad : {"470-400", "400", "400-", "-470", "400-1000", "400.5-470", "0-9", "5-9",
                           "400 - 470", "400-470-480"}) {

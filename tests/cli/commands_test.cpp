@@ -13,7 +13,7 @@
 #include "editor/radio_list_export.h"
 #include "model/radio_image.h"
 #include "tests/support/child_process.h"
-#include "tests/support/file_tests.h"
+#include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
 
 namespace selkan::cli {
@@ -32,17 +32,14 @@ std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = f
           out ? testing::internal::GetCapturedStdout() : testing::internal::GetCapturedStderr()};
 }
 
-class CliCommands : public testing::Test {
+class CliCommands : public test::FilesTest {
  protected:
-  std::string Path(const std::string& name) const { return dir_ / name; }
   std::string Configuration(const std::string& rows) {
-    WriteBytes(Path("rows.csv"), std::string(kChannelCsvHeader) + "\n" + rows);
+    Write("rows.csv", std::string(kChannelCsvHeader) + "\n" + rows);
     EXPECT_EQ(RunImport({Path("rows.csv"), Path("radio.dat"), "--band", "400-470", "--quiet"}),
               kExitOk);
     return Path("radio.dat");
   }
-
-  test::ScratchDir dir_;
 };
 
 // Import keeps every byte it does not own; new and export replace nothing without --force.
@@ -51,8 +48,7 @@ TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
   const std::string dat = Path("radio.dat");
   ASSERT_TRUE(SaveDatFile(dat, image));
-  WriteBytes(Path("in.csv"),
-             std::string(kChannelCsvHeader) + "\n2,438.1,,67.0,D023N,Low,Off,Narrow\n");
+  Write("in.csv", std::string(kChannelCsvHeader) + "\n2,438.1,,67.0,D023N,Low,Off,Narrow\n");
   ASSERT_EQ(RunImport({Path("in.csv"), dat, "--band", "400-470"}), kExitOk);
   const RadioImage after = LoadDatFile(dat).image;
   // Only bits 1-4 of each record's flags byte belong to the channel fields.
@@ -152,11 +148,11 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   const std::string radio = ReadBytes(Configuration("1,438.1,,,,,,\n2,,438.2,,,,,\n"));
   ASSERT_EQ(RunNew({Path("uhf.dat"), "--band", "1"}) + RunNew({Path("odd.dat"), "--type", "9"}), 0);
   const std::string blank = (RunNew({Path("blank.dat")}), ReadBytes(Path("blank.dat")));
-  WriteBytes(Path("vhf.csv"), std::string(kChannelCsvHeader) + "\n1,146.52,,,,,,\n");
-  WriteBytes(Path("huge.csv"), "");
+  Write("vhf.csv", std::string(kChannelCsvHeader) + "\n1,146.52,,,,,,\n");
+  Write("huge.csv", "");
   fs::resize_file(Path("huge.csv"), (16 << 20) + 1);
   fs::create_symlink("made.dat", Path("link.dat"));
-  WriteBytes(Path("short.dat"), "abc");
+  Write("short.dat", "abc");
   const struct {
     std::string command;
     int exitCode;

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "editor/csv.h"
+#include "tests/support/files_test.h"
 #include "tests/support/radio_images.h"
 #include "tests/support/sim_process.h"
 
@@ -40,7 +41,7 @@ std::vector<std::vector<std::string>> LogLines(const std::string& path) {
 
 enum Column { kNumber, kStart, kSeconds, kId, kBackup, kResult, kDocument, kImage, kPort };
 
-class FleetE2E : public ::testing::Test {
+class FleetE2E : public FilesTest {
  protected:
   static constexpr double kRunLimit = 50;  // seconds; a bound only
 
@@ -70,11 +71,9 @@ class FleetE2E : public ::testing::Test {
     args.insert(args.begin(), {"fleet", File(), "--log", Log()});
     return RunProgram(kCliProgram, args, kRunLimit);
   }
-  std::string Path(const std::string& name) const { return dir_ / name; }
   std::string File() const { return Path("club.dat"); }
   std::string Log() const { return Path("run.csv"); }
 
-  ScratchDir dir_;
   std::vector<std::unique_ptr<SimProcess>> sims_;
 };
 

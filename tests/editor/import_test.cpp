@@ -365,10 +365,12 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
       {located, {}, {1, 2, 3}, 3, 1, 3, ""},
       {located, {ImportPlacement::kFrom, 3}, {1, 2, 3, 4, 5, 10}, 3, 3, 5, ""},
   };
+  const auto place = [&current](const std::string& text, ImportPlace where, Language language) {
+    return PlaceChannels(ReadChannelList(text, kUhf), current, where, language);
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 8) + " at " + std::to_string(c.place.first));
-    const ImportOutcome got =
-        PlaceChannels(ReadChannelList(c.text, kUhf), current, c.place, Language::Chinese);
+    const ImportOutcome got = place(c.text, c.place, Language::Chinese);
     std::vector<int> used;
     for (int channel = 1; channel <= 199; ++channel) {
       if (!Cell(got.table[channel - 1], kColRx).empty()) used.push_back(channel);
@@ -379,22 +381,16 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
     EXPECT_EQ(Problems(got.unfit), c.unfit);
   }
   // Rows go in channel order, in the grid's language; the rest stays as it was.
-  const ImportOutcome from = PlaceChannels(ReadChannelList(own, kUhf), current,
-                                           {ImportPlacement::kFrom, 2}, Language::Chinese);
+  const ImportOutcome from = place(own, {ImportPlacement::kFrom, 2}, Language::Chinese);
   EXPECT_EQ(from.table[1], (ChannelRow{"438.20000", "438.20000", "无", "无", "高", "开", "宽"}));
   EXPECT_EQ(Cell(from.table[2], kColRx), "438.10000");
   EXPECT_EQ(from.table[9], current[9]);
   // Exported so and read back, the list holds the same channels in English.
   EXPECT_EQ(ImportChannelCsv(ChannelsToCsv(from.table), kUhf).table,
-            PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kFrom, 2},
-                          Language::English)
-                .table);
+            place(own, {ImportPlacement::kFrom, 2}, Language::English).table);
   // With channel 199 in use, nothing can be appended.
   current[198] = current[0];
-  EXPECT_EQ(PlaceChannels(ReadChannelList(own, kUhf), current, {ImportPlacement::kAppend},
-                          Language::English)
-                .unfit.size(),
-            2u);
+  EXPECT_EQ(place(own, {ImportPlacement::kAppend}, Language::English).unfit.size(), 2u);
 }
 
 TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {

@@ -263,54 +263,54 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   return record;
 }
 
+std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
+
 // The headline: a radio to take away, else the lowest being written, else the wait.
 TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
-  const auto headline = [&board] { return EnglishText(board.Headline()); };
-  EXPECT_EQ(headline(), "Connect radios and turn them on");
+  EXPECT_EQ(Headline(board), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
   board.Update(Status("COM1", FleetPhase::kWriting, 1, WriteStep::kWrite, 40));
-  EXPECT_EQ(headline(), "Radio 1, step 2 of 3: writing it");
+  EXPECT_EQ(Headline(board), "Radio 1, step 2 of 3: writing it");
   EXPECT_EQ(board.HeadlinePercent(), 40);
   board.Add(Done("COM1", 1, TransferOutcome::kCompleted));
   board.Update(Status("COM1", FleetPhase::kWaitingForRemoval, 1));
-  EXPECT_EQ(headline(), "Radio 1 verified in 27.8 s \u2014 remove it");
+  EXPECT_EQ(Headline(board), "Radio 1 verified in 27.8 s \u2014 remove it");
   EXPECT_EQ(board.HeadlinePercent(), 100);
   EXPECT_EQ(EnglishText(board.PortText(0)), "Radio 2, step 3 of 3: reading it back to verify it");
   board.Update(Status("COM1", FleetPhase::kWaitingForRadio));
   EXPECT_EQ(board.HeadlinePercent(), 70);
   board.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
   board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
-  EXPECT_EQ(headline(), "Radio 2 failed \u2014 remove it");
+  EXPECT_EQ(Headline(board), "Radio 2 failed \u2014 remove it");
   EXPECT_EQ(board.PortPercent(0), -1);
   board.Update(Status("COM2", FleetPhase::kWaitingForRadio));
-  EXPECT_EQ(headline(), "Connect radios and turn them on");
+  EXPECT_EQ(Headline(board), "Connect radios and turn them on");
   board.Stop();
-  EXPECT_EQ(headline(), "Stopping...");
+  EXPECT_EQ(Headline(board), "Stopping...");
   board.Update(Status("COM1", FleetPhase::kEnded));
   EXPECT_FALSE(board.Ended());
   board.Update(Status("COM2", FleetPhase::kEnded));
-  EXPECT_EQ(headline(), "Stopped. Radios: 2, verified: 1, failed: 1");
+  EXPECT_EQ(Headline(board), "Stopped. Radios: 2, verified: 1, failed: 1");
 }
 
 // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
 // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
 TEST(FleetBoard, OnePortNamesTheNextRadio) {
   FleetBoard board({"COM3"}, false, true);
-  const auto headline = [&board] { return EnglishText(board.Headline()); };
-  EXPECT_EQ(headline(), "Radio 1: connect it and turn it on");
+  EXPECT_EQ(Headline(board), "Radio 1: connect it and turn it on");
   board.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
   board.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
-  EXPECT_EQ(headline(), "Radio 4, step 1 of 2: writing it");
+  EXPECT_EQ(Headline(board), "Radio 4, step 1 of 2: writing it");
   board.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
   board.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
   EXPECT_TRUE(board.WaitsForNext());
-  EXPECT_EQ(headline(),
+  EXPECT_EQ(Headline(board),
             "Radio 4 is of another type (KZ905SK1) \u2014 connect the next radio and press Next "
             "Radio");
   board.Update(Status("COM3", FleetPhase::kWaitingForRadio));
   EXPECT_FALSE(board.WaitsForNext());
-  EXPECT_EQ(headline(), "Radio 5: connect it and turn it on");
+  EXPECT_EQ(Headline(board), "Radio 5: connect it and turn it on");
 
   Rig broken(0);  // on COM1
   broken.line.opens = false;
@@ -318,9 +318,9 @@ TEST(FleetBoard, OnePortNamesTheNextRadio) {
   FleetBoard none({"COM1", "COM2"}, true, false);
   for (const FleetPortStatus& status : broken.statuses) none.Update(status);
   none.Update(Status("COM2", FleetPhase::kWaitingForRadio));
-  EXPECT_EQ(EnglishText(none.Headline()), "Radio 1: connect it and turn it on");
+  EXPECT_EQ(Headline(none), "Radio 1: connect it and turn it on");
   none.Update({"COM2", FleetPhase::kEnded, 0, WriteStep::kBackup, 0, TransferOutcome::kPortError});
-  EXPECT_EQ(EnglishText(none.Headline()), "No port could be opened");
+  EXPECT_EQ(Headline(none), "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
 }
 
@@ -350,12 +350,6 @@ TEST(FleetLog, FailuresAreSaid) {
   EXPECT_TRUE(error.starts_with("cannot open /no-such-folder/run.csv: ")) << error;
   EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
   EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
-}
-
-TEST(Sha256, WholeBlocksThenTheRest) {
-  const std::string text(1000, 'a');
-  const std::uint8_t* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  EXPECT_EQ(Sha256Hex({bytes, text.size()}, 16), "41edece42d63e8d9");
 }
 
 }  // namespace

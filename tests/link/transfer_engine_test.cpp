@@ -162,18 +162,16 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
   }
 }
 
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
 TEST(TransferHandshake, IdentificationRules) {
-  auto accepted = [](const std::string& id) {
-    return protocol::IsAcceptedIdentification(std::vector<std::uint8_t>(id.begin(), id.end()));
-  };
   // Bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
   for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s})
-    EXPECT_TRUE(accepted(id)) << id;
+    EXPECT_TRUE(protocol::IsAcceptedIdentification(Bytes(id))) << id;
   for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"})
-    EXPECT_FALSE(accepted(id)) << id;
+    EXPECT_FALSE(protocol::IsAcceptedIdentification(Bytes(id))) << id;
   // As text, bytes that are not printable are spelled out, and so is "\".
-  const std::string id = "\xff\0\x1f\\Q47 ~\x7f"s;
-  EXPECT_EQ(protocol::IdentificationText(std::vector<std::uint8_t>(id.begin(), id.end())),
+  EXPECT_EQ(protocol::IdentificationText(Bytes("\xff\0\x1f\\Q47 ~\x7f"s)),
             "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
 }
 

@@ -20,6 +20,7 @@ std::vector<std::uint8_t> Feed(VirtualRadio& radio, std::vector<std::uint8_t> by
 }
 
 const std::vector<std::uint8_t> kWake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+const std::vector<std::uint8_t> kAck = {0x06};
 
 VirtualRadio InSession(Faults faults = {}) {
   VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}, faults);
@@ -33,22 +34,20 @@ TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
   EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
   // The 0x02 that broke the last one begins the next wake-up.
-  EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}),
-            std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
   VirtualRadio session = InSession();
-  EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
 }
 
 TEST(VirtualRadio, ReadAndWriteBlocks) {
   VirtualRadio radio = InSession();
   std::optional<Reply> last;
-  EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last),
-            std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last), kAck);
   EXPECT_TRUE(last->saveFirst);  // the last block a programmer writes
   EXPECT_TRUE(radio.Dirty());
   EXPECT_EQ(Feed(radio, {'R', 0x0F, 0xE8, 8}),
             (std::vector<std::uint8_t>{'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(Feed(radio, {0x06}), std::vector<std::uint8_t>{0x06});
+  EXPECT_EQ(Feed(radio, {0x06}), kAck);
   // Blocks past the end of memory or of another size get no answer.
   EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty());
   EXPECT_TRUE(Feed(radio, {'R', 0x00, 0x00, 9}).empty());

@@ -21,12 +21,13 @@
 #include "platform/file_stamp.h"
 #include "platform/input_file.h"
 #include "platform/temp_file.h"
-#include "tests/support/file_tests.h"
+#include "tests/support/files_test.h"
 
 namespace selkan::test {
 namespace {
 
 namespace fs = std::filesystem;
+using AtomicFile = FilesTest;
 
 std::span<const std::uint8_t> Span(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -44,28 +45,27 @@ struct stat Status(const fs::path& path) {
 }
 
 // Failures name the file as given and what failed, once, and leave nothing behind.
-TEST(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
-  ScratchDir dir;
-  WriteBytes(dir / "x.dat", std::string(5000, 'a'));
-  const ino_t before = Status(dir / "x.dat").st_ino;
-  ASSERT_TRUE(CheckWritable(dir / "x.dat", nullptr) && CheckWritable(dir / "new.dat", nullptr));
-  EXPECT_EQ(dir.Listing(), "x.dat") << "checking makes nothing";
-  ASSERT_TRUE(Save(dir / "x.dat", "short") && Save(dir / "new.dat", "fresh"));
-  EXPECT_EQ(ReadBytes(dir / "x.dat") + ReadBytes(dir / "new.dat"), "shortfresh");
-  EXPECT_NE(Status(dir / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
+TEST_F(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
+  WriteBytes(dir_ / "x.dat", std::string(5000, 'a'));
+  const ino_t before = Status(dir_ / "x.dat").st_ino;
+  ASSERT_TRUE(CheckWritable(dir_ / "x.dat", nullptr) && CheckWritable(dir_ / "new.dat", nullptr));
+  EXPECT_EQ(dir_.Listing(), "x.dat") << "checking makes nothing";
+  ASSERT_TRUE(Save(dir_ / "x.dat", "short") && Save(dir_ / "new.dat", "fresh"));
+  EXPECT_EQ(ReadBytes(dir_ / "x.dat") + ReadBytes(dir_ / "new.dat"), "shortfresh");
+  EXPECT_NE(Status(dir_ / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
   FileError error;
   for (const auto& [name, code] :
        {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT}, {"folder", EISDIR}}) {
-    fs::create_directories(dir.path() / "folder" / "inner");
-    EXPECT_FALSE(CheckWritable(dir / name, &error) || error.code != code) << name;
-    EXPECT_FALSE(Save(dir / name, "x", &error));
+    fs::create_directories(dir_.path() / "folder" / "inner");
+    EXPECT_FALSE(CheckWritable(dir_ / name, &error) || error.code != code) << name;
+    EXPECT_FALSE(Save(dir_ / name, "x", &error));
     EXPECT_EQ(error.code, code);
-    EXPECT_EQ(error.text, "cannot write " + (dir / name) + ": " + std::strerror(code));
+    EXPECT_EQ(error.text, "cannot write " + (dir_ / name) + ": " + std::strerror(code));
   }
   std::string text;
-  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Span("x"), &text) || text != error.text);
-  EXPECT_TRUE(fs::is_directory(dir.path() / "folder" / "inner"));
-  EXPECT_EQ(dir.Listing(), "folder new.dat x.dat");
+  EXPECT_FALSE(WriteFileAtomically(dir_ / "folder", Span("x"), &text) || text != error.text);
+  EXPECT_TRUE(fs::is_directory(dir_.path() / "folder" / "inner"));
+  EXPECT_EQ(dir_.Listing(), "folder new.dat x.dat");
 }
 
 std::string OpenDescriptors() {
@@ -75,9 +75,8 @@ std::string OpenDescriptors() {
 }
 
 // The largest file allowed read, saved, watched; also with stdin closed (a file gets 0).
-TEST(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
-  ScratchDir dir;
-  const std::string path = dir / "x.dat";
+TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
+  const std::string path = dir_ / "x.dat";
   WriteBytes(path, "old");
   const auto readSaveAndWatch = [&]() -> std::string {
     for (const bool stdinOpen : {true, false}) {
@@ -101,41 +100,39 @@ TEST(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   EXPECT_EQ(InChild(false, readSaveAndWatch), "");
 }
 
-TEST(AtomicFile, LinksAreFollowedAndStayLinks) {
-  ScratchDir dir;
-  fs::create_directory(dir.path() / "sub");
-  WriteBytes(dir.path() / "sub" / "real.dat", "old");
-  fs::create_symlink("sub/real.dat", dir.path() / "link.dat");
-  ASSERT_TRUE(Save(dir / "link.dat", "new"));
-  EXPECT_TRUE(fs::is_symlink(dir.path() / "link.dat"));
-  EXPECT_EQ(ReadBytes(dir.path() / "sub" / "real.dat") + " " + dir.Listing(), "new link.dat sub");
+TEST_F(AtomicFile, LinksAreFollowedAndStayLinks) {
+  fs::create_directory(dir_.path() / "sub");
+  WriteBytes(dir_.path() / "sub" / "real.dat", "old");
+  fs::create_symlink("sub/real.dat", dir_.path() / "link.dat");
+  ASSERT_TRUE(Save(dir_ / "link.dat", "new"));
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "link.dat"));
+  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "real.dat") + " " + dir_.Listing(), "new link.dat sub");
 
   // A dangling link, through a second link: the file it names is created.
-  fs::create_symlink("sub/made.dat", dir.path() / "dangling");
-  fs::create_symlink("dangling", dir.path() / "chain");
-  ASSERT_TRUE(Save(dir / "chain", "made"));
-  EXPECT_TRUE(fs::is_symlink(dir.path() / "chain") && fs::is_symlink(dir.path() / "dangling"));
-  EXPECT_EQ(ReadBytes(dir.path() / "sub" / "made.dat"), "made");
+  fs::create_symlink("sub/made.dat", dir_.path() / "dangling");
+  fs::create_symlink("dangling", dir_.path() / "chain");
+  ASSERT_TRUE(Save(dir_ / "chain", "made"));
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "chain") && fs::is_symlink(dir_.path() / "dangling"));
+  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "made.dat"), "made");
 
-  fs::create_symlink("loop", dir.path() / "loop");
+  fs::create_symlink("loop", dir_.path() / "loop");
   FileError error;
-  EXPECT_FALSE(Save(dir / "loop", "x", &error) || error.code != ELOOP ||
-               !fs::is_symlink(dir / "loop"));
+  EXPECT_FALSE(Save(dir_ / "loop", "x", &error) || error.code != ELOOP ||
+               !fs::is_symlink(dir_ / "loop"));
   // As many links as the system follows: 39, then the file made.
   for (int i = 1; i < 40; ++i)
-    fs::create_symlink("c" + std::to_string(i), dir / ("c" + std::to_string(i - 1)));
-  EXPECT_TRUE(Save(dir / "c0", "far") && ReadBytes(dir / "c39") == "far");
+    fs::create_symlink("c" + std::to_string(i), dir_ / ("c" + std::to_string(i - 1)));
+  EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
 }
 
-TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
-  ScratchDir dir;
-  const std::string fifo = dir / "fifo";
+TEST_F(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
+  const std::string fifo = dir_ / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   ASSERT_TRUE(CheckWritable(fifo, nullptr)) << "without waiting for a reader";
   // The reader comes first, so the save need not wait; every read below ends.
   const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
-  const std::string socketPath = dir / "sock";
+  const std::string socketPath = dir_ / "sock";
   const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
@@ -155,12 +152,11 @@ TEST(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   EXPECT_TRUE(ReadUntilClosed(connection, received, 10)) << "the connection was left open";
   ::close(connection);
   ::close(listener);
-  EXPECT_EQ(received + " " + dir.Listing(), "through the pipeover the socket fifo sock");
+  EXPECT_EQ(received + " " + dir_.Listing(), "through the pipeover the socket fifo sock");
 }
 
-TEST(AtomicFile, KeepsModeAndOwner) {
-  ScratchDir dir;
-  const fs::path target = dir / "private.dat";
+TEST_F(AtomicFile, KeepsModeAndOwner) {
+  const fs::path target = dir_ / "private.dat";
   WriteBytes(target, "old");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   ASSERT_TRUE(Save(target, "new"));
@@ -183,15 +179,14 @@ std::string Attribute(const std::string& path, const char* name) {
 
 // Whom the ACL lets write still may; no ACL comes from the folder's default. An attribute
 // the saving user may not set keeps the file in place.
-TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
-  ScratchDir dir;
-  const std::string shared = dir / "shared.dat", plain = dir / "plain.dat";
+TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
+  const std::string shared = dir_ / "shared.dat", plain = dir_ / "plain.dat";
   WriteBytes(shared, "old");
   WriteBytes(plain, "old");
   if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP)
     GTEST_SKIP() << "the file system here has no extended attributes";
   const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
-  ASSERT_EQ(std::system((grant + dir.path().string()).c_str()), 0);
+  ASSERT_EQ(std::system((grant + dir_.path().string()).c_str()), 0);
   const std::string acl = Attribute(shared, "system.posix_acl_access");
   ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));
   EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "system.posix_acl_access"),
@@ -201,28 +196,27 @@ TEST(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
             "");
 
   if (::geteuid() != 0) GTEST_SKIP() << "setting a security attribute needs root";
-  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(dir_.path(), fs::perms::all);
   ASSERT_EQ(::chown(shared.c_str(), kNobody, kNogroup), 0);
   ASSERT_EQ(::setxattr(shared.c_str(), "security.selkan", "mark", 4, 0), 0);
   const ino_t inode = Status(shared).st_ino;
   EXPECT_EQ(InChild(true, [&] { return Save(shared, "newer") ? "" : "not saved"; }), "");
   EXPECT_EQ(Status(shared).st_ino, inode);
   EXPECT_EQ(ReadBytes(shared) + Attribute(shared, "security.selkan"), "newermark");
-  EXPECT_EQ(dir.Listing(), "plain.dat shared.dat");
+  EXPECT_EQ(dir_.Listing(), "plain.dat shared.dat");
 }
 
 // Run as such even under root; a writable file in a read-only directory is rewritten in place.
-TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
-  ScratchDir dir;
-  fs::permissions(dir.path(), fs::perms::all);  // everyone may add files
-  const std::string readOnly = dir / "read-only.dat", foreign = dir / "shared.dat";
-  const std::string inLocked = dir / "locked/x.dat";
-  fs::create_directory(dir.path() / "locked");
+TEST_F(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
+  fs::permissions(dir_.path(), fs::perms::all);  // everyone may add files
+  const std::string readOnly = dir_ / "read-only.dat", foreign = dir_ / "shared.dat";
+  const std::string inLocked = dir_ / "locked/x.dat";
+  fs::create_directory(dir_.path() / "locked");
   for (const std::string& path : {readOnly, foreign, inLocked}) WriteBytes(path, "old");
   ::chmod(readOnly.c_str(), 0444);
   ::chmod(foreign.c_str(), 0666);  // writable, someone else's if we are root
   ::chmod(inLocked.c_str(), 0666);
-  ::chmod((dir / "locked").c_str(), 0555);
+  ::chmod((dir_ / "locked").c_str(), 0555);
   const auto saveAll = [&]() -> std::string {
     FileError error;
     if (Save(readOnly, "new", &error)) return "saved over 0444";
@@ -234,59 +228,57 @@ TEST(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   EXPECT_EQ(InChild(true, saveAll), "");
   EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
   EXPECT_EQ(Status(foreign).st_uid, ::geteuid()) << "the file stays its owner's";
-  EXPECT_EQ(dir.Listing(), "locked read-only.dat shared.dat");
+  EXPECT_EQ(dir_.Listing(), "locked read-only.dat shared.dat");
 }
 
 // Out of room (the file size limit), either route leaves the old file and no temporary.
-TEST(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes) {
-  ScratchDir dir;
+TEST_F(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes) {
   const std::string old(1000, 'o');
-  WriteBytes(dir / "plain.dat", old);
-  WriteBytes(dir / "linked.dat", old);
-  fs::create_hard_link(dir / "linked.dat", dir / "other-name.dat");
+  WriteBytes(dir_ / "plain.dat", old);
+  WriteBytes(dir_ / "linked.dat", old);
+  fs::create_hard_link(dir_ / "linked.dat", dir_ / "other-name.dat");
   for (const std::string name : {"plain.dat", "linked.dat"}) {
     const auto saveTooMuch = [&]() -> std::string {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{4096, 4096};
       ::setrlimit(RLIMIT_FSIZE, &limit);
       FileError error;
-      if (Save(dir / name, std::string(10000, 'n'), &error)) return "saved";
+      if (Save(dir_ / name, std::string(10000, 'n'), &error)) return "saved";
       return error.code == EFBIG ? "" : error.text;
     };
     EXPECT_EQ(InChild(false, saveTooMuch), "") << name;
-    EXPECT_EQ(ReadBytes(dir / name), old);
+    EXPECT_EQ(ReadBytes(dir_ / name), old);
   }
-  const ino_t inode = Status(dir / "linked.dat").st_ino;
-  ASSERT_TRUE(Save(dir / "linked.dat", "new"));
-  EXPECT_EQ(ReadBytes(dir / "other-name.dat"), "new");
-  EXPECT_EQ(Status(dir / "linked.dat").st_ino, inode);
-  EXPECT_EQ(dir.Listing(), "linked.dat other-name.dat plain.dat");
+  const ino_t inode = Status(dir_ / "linked.dat").st_ino;
+  ASSERT_TRUE(Save(dir_ / "linked.dat", "new"));
+  EXPECT_EQ(ReadBytes(dir_ / "other-name.dat"), "new");
+  EXPECT_EQ(Status(dir_ / "linked.dat").st_ino, inode);
+  EXPECT_EQ(dir_.Listing(), "linked.dat other-name.dat plain.dat");
 }
 
-TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
-  ScratchDir dir;
-  WriteBytes(dir / "x.dat", "old");
+TEST_F(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {
+  WriteBytes(dir_ / "x.dat", "old");
   // Three killed saves' leftovers, files not ours, one of a running save (it holds the lock).
   for (const char* name :
        {".x.dat.a1B2c3.tmp", ".x.dat.zzzzzz.tmp", ".x.dat.abc.tmp", ".y.dat.a1B2c3.tmp",
         "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
-    WriteBytes(dir / name, "partial");
+    WriteBytes(dir_ / name, "partial");
   if (const pid_t killed = ::fork(); killed == 0) {  // dies with its temporary file made
     TempFile temp;
-    ::_exit(temp.Create(dir / "x.dat", 0600));
+    ::_exit(temp.Create(dir_ / "x.dat", 0600));
   }
   ::wait(nullptr);
-  const int held = ::open((dir / ".x.dat.runnin.tmp").c_str(), O_RDONLY);
+  const int held = ::open((dir_ / ".x.dat.runnin.tmp").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
-  ASSERT_TRUE(Save(dir / "x.dat", "new"));
+  ASSERT_TRUE(Save(dir_ / "x.dat", "new"));
   ::close(held);
-  EXPECT_EQ(dir.Listing(),
+  EXPECT_EQ(dir_.Listing(),
             ".x.dat.a1B2c-.tmp .x.dat.abc.tmp .x.dat.runnin.tmp .x.dat.running.tmp "
             ".y.dat.a1B2c3.tmp x.dat x.dat.a1B2c3.tmp");
 
   // A save held before its rename while another runs to its end: the later rename wins.
   static std::string target, second;
-  target = dir / "x.dat";
+  target = dir_ / "x.dat";
   SetBeforeRenameHook([](const std::string&) {
     SetBeforeRenameHook(nullptr);
     second = Save(target, "second") ? ReadBytes(target) : "failed";

@@ -58,7 +58,7 @@ TEST(FormatDouble, FormatsLikePrintfWithoutCutting) {
   }
 }
 
-// The standard digests of one and of two blocks, cut to the digits asked.
+// Digests of one block, of two, and of whole blocks then the rest, cut to the digits asked.
 TEST(Sha256Hex, KnownDigestsCutShort) {
   const auto hex = [](const std::string& text, std::size_t digits) {
     return Sha256Hex({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, digits);
@@ -66,6 +66,7 @@ TEST(Sha256Hex, KnownDigestsCutShort) {
   EXPECT_EQ(hex("", 99), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
   EXPECT_EQ(hex("abc", 64), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
   EXPECT_EQ(hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq", 12), "248d6a61d206");
+  EXPECT_EQ(hex(std::string(1000, 'a'), 16), "41edece42d63e8d9");
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   ChannelTable channels;
   channels[0] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
   const Listing listing = MakeListing(BlankImage(), channels, Language::English, "Owner Ltd.");
-  const PageDrawing page =
-      LayOutListingPage(listing, PaginateChannels(listing.channels), 2, fonts, {400, 320});
+  const ChannelPages pages = PaginateChannels(listing.channels);
+  const PageDrawing page = LayOutListingPage(listing, pages, 2, fonts, {400, 320});
   const auto room = [&](const std::string& text) {
     const auto it = std::find_if(page.texts.begin(), page.texts.end(),
                                  [&](const PageText& item) { return item.text == text; });
@@ -49,8 +49,7 @@ TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   EXPECT_EQ(room("Transceive Frequency:"), -1);
   EXPECT_EQ(room("Channel 1:"), -1);
   // The options page opens with its title in the title font.
-  const PageDrawing options =
-      LayOutListingPage(listing, PaginateChannels(listing.channels), 1, fonts, {400, 320});
+  const PageDrawing options = LayOutListingPage(listing, pages, 1, fonts, {400, 320});
   EXPECT_EQ(options.texts.at(0).font, PageFont::Title);
   EXPECT_EQ(options.texts.at(0).text, "Option");
 }

@@ -10,6 +10,7 @@ namespace selkan::test {
 
 class FilesTest : public ::testing::Test {
  protected:
+  std::string Path(const std::string& name) const { return dir_ / name; }
   std::string Write(const std::string& name, const std::string& bytes) const {
     WriteBytes(dir_ / name, bytes);
     return dir_ / name;

@@ -318,6 +318,9 @@ class ChannelViewTest : public QObject {
     QVERIFY(TypeInto(4, 2, "438.5"));  // a read replaces every cell, an open one too
     view_->TakeReadImage(document_.Image());
     QVERIFY(!Editors().OpenEditor());
+    Grid().SetTextMatrix(4, 5, "Loud");  // a text that begins no item: the list opens on the first
+    Click(4, 5);
+    QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentIndex(), 0);
   }
 
   // Committing or pasting a cell's own text is no step. Undo and redo in an

@@ -186,6 +186,7 @@ class LinkTest : public QObject {
     QVERIFY(QtSerialPort().Open(ptys_[0]->slavePath()));  // the refused one holds nothing
     auto line = std::make_unique<sim::PtyLine>();
     QVERIFY(line->Open(nullptr) && port.Open(line->slavePath()));
+    QCOMPARE(calls.mid(4), opened);  // asked as at the first open, no other descriptor touched
     QVERIFY(!port.Configure({.baudRate = 0}, {}));  // a setting the port refuses is said
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);

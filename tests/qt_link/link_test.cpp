@@ -241,6 +241,7 @@ class LinkTest : public QObject {
     QVERIFY(program.answers.messages.empty());
     QVERIFY(program.view->Document().Image() == radio);
     QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
+    QCOMPARE(program.view->Grid()->GetRow(), 5);  // the current cell stays where it was
     QVERIFY(program.view->Document().IsModified());
     QVERIFY(program.child->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);

@@ -318,8 +318,8 @@ class ChannelViewTest : public QObject {
     QVERIFY(TypeInto(4, 2, "438.5"));  // a read replaces every cell, an open one too
     view_->TakeReadImage(document_.Image());
     QVERIFY(!Editors().OpenEditor());
-    Grid().SetTextMatrix(4, 5, "Loud");  // a text that begins no item: the list opens on the first
-    Click(4, 5);
+    Grid().SetTextMatrix(4, 7, "Broad");  // a text that begins no item: the list opens on the first
+    Click(4, 7);
     QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentIndex(), 0);
   }
 

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <regex>
@@ -23,7 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
-using Clock = std::chrono::steady_clock;
 
 // The radios start from this; what is written differs in every block.
 const RadioImage kRadioBefore = RandomImage(11);
@@ -76,8 +74,6 @@ class FleetE2E : public FilesTest {
 
   std::vector<std::unique_ptr<SimProcess>> sims_;
 };
-
-#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
 // The second radio stores a block wrong: its verify names the channel; the third is written.
 TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
@@ -133,18 +129,13 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
       kCliProgram,
       {"fleet", File(), "--port", sim.Device(), "--log", Log(), "--confirm", "--no-backup"}, true,
       true);
-  auto await = [&](const std::function<bool()>& done) {
-    for (const auto deadline = Clock::now() + std::chrono::seconds(40); !done();) {
-      ASSERT_LT(Clock::now(), deadline);
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-  };
-  await([&] { return sim.Log().find("radio 2 connected") != std::string::npos; });
+  ASSERT_TRUE(
+      WaitFor([&] { return sim.Log().find("radio 2 connected") != std::string::npos; }, 40));
   // Without Enter the radio on the line is left alone.
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
   EXPECT_EQ(sim.Received("57"), 510);
   ASSERT_TRUE(cli.Write("\n"));
-  await([&] { return LogLines(Log()).size() == 2; });
+  ASSERT_TRUE(WaitFor([&] { return LogLines(Log()).size() == 2; }, 40));
   const std::string log = ReadBytes(Log());
   EXPECT_EQ(cli.Stop(SIGINT, 10), 130);
   EXPECT_EQ(ReadBytes(Log()), log);
@@ -162,8 +153,7 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
                                Path("no-such-port"), "--count", "6", "--no-backup"});
   EXPECT_EQ(run.exitCode, 3) << run.output;
   EXPECT_HAS(run.output, "Could not Open the Port");
-  ASSERT_EQ(a.Stop(), 0);
-  ASSERT_EQ(b.Stop(), 0);
+  for (SimProcess* queue : {&a, &b}) ASSERT_EQ(queue->Stop(), 0);
   const auto lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 6u) << ReadBytes(Log());
   std::map<std::string, std::string> first;  // each port's first radio

@@ -4,14 +4,13 @@
 #include <signal.h>
 #include <stdlib.h>
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <regex>
-#include <thread>
 #include <tuple>
 
 #include "link/transfer_outcome.h"
+#include "tests/support/files_test.h"
 #include "tests/support/radio_images.h"
 #include "tests/support/sim_process.h"
 
@@ -21,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
 
-class TransferE2E : public ::testing::Test {
+class TransferE2E : public FilesTest {
  protected:
   static constexpr double kRunLimit = 30;  // seconds; a bound only, no run comes near it
 
@@ -51,15 +50,14 @@ class TransferE2E : public ::testing::Test {
     EXPECT_TRUE(SaveDatFile(Path(name), image));
     return Path(name);
   }
-  std::string Path(const char* name) const { return dir_ / name; }
   fs::path BackupDir() const { return dir_.path() / "data" / "Selkan" / "backups"; }
 
-  ScratchDir dir_;
   std::unique_ptr<SimProcess> sim_;
 };
 using SafeWriteE2E = TransferE2E;
 
-#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
+// What a failed write tells to run to put the radio's backup back.
+const std::regex kRestoreCommand("selkan-cli write --port \\S+ --no-backup (\\S+)");
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
@@ -113,7 +111,7 @@ TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
 
 // What the sim cannot use it refuses, saying why; its link never replaces a file.
 TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
-  WriteBytes(Path("mine"), "precious");
+  Write("mine", "precious");
   const std::tuple<Args, int, std::string_view> runs[] = {
       {{"--link", Path("mine")}, 1, "mine exists and is not a symbolic link"},
       {{"--link", Path("no/link")}, 1, "cannot link"},
@@ -128,7 +126,7 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
     EXPECT_EQ(run.exitCode, exitCode) << args[0] << ": " << run.output;
     EXPECT_HAS(run.output, message);
   }
-  EXPECT_EQ(ReadBytes(Path("mine")), "precious");
+  EXPECT_EQ(Read(Path("mine")), "precious");
   // With no standard input, its pseudo-terminal may get descriptor 0.
   BackgroundProcess noInput("/bin/sh", {"-c", "exec \"$0\" <&-", kSimProgram});
   std::string device;
@@ -140,11 +138,7 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
   const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
   BackgroundProcess cli(kCliProgram,
                         {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (sim_->Received("02") == 0) {
-    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the programmer never came";
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  ASSERT_TRUE(WaitFor([&] { return sim_->Received("02") > 0; }, 30)) << "the programmer never came";
   // The port is held for the running transfer, whatever name reaches it.
   for (const std::string& port : {device, sim_->Link()}) {
     const RunResult second = Cli({"read", "--port", port, "-o", Path("b.dat")});
@@ -202,9 +196,7 @@ TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "Channel 3, Rx Frequency: 438.50000 -> 438.50001");
   std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore,
-                                std::regex("selkan-cli write --port \\S+ --no-backup (\\S+)")))
-      << run.output;
+  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
   EXPECT_EQ(LoadDatFile(restore[1].str()).image, BlankImage());
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
   // Unchecked, the same radio goes unnoticed.
@@ -221,13 +213,9 @@ TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
   EXPECT_EQ(run.exitCode, 5) << run.output;
   EXPECT_HAS(run.output, "broke off after 100 of 510 blocks");
   std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore,
-                                std::regex("selkan-cli write --port \\S+ --no-backup (\\S+)")))
-      << run.output;
+  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
   // The radio stores what it got once the line is quiet, while it runs on.
-  for (int i = 0; i < 200 && !sim_->Saved(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_TRUE(sim_->Saved());
+  EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
   const RadioImage halfWritten = RadioAfterStop();
   EXPECT_FALSE(SameBelowWriteLimit(halfWritten, before));
   run = Cli({"write", "--port", StartSim(halfWritten), "--no-backup", restore[1].str()});

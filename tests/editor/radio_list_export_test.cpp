@@ -22,21 +22,14 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
   table[7] = {"438.10000", "438.10000", "12.3", "None", "Low", "On", "Wide"};
   table[198] = {"145.00000", "144.40000", "127.3", "127.3", "Low", "On", "Wide"};
   const RadioListExport got = ChannelsToRadioList(table);
-  EXPECT_EQ(got.csv,
-            std::string(kRadioListHeader) +
-                "\r\n"
-                "1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,1.0W,,,,,"
-                "\r\n"
-                "3,,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,S,"
-                "5.0W,,,,,\r\n"
-                "4,,145.500000,split,435.000000,DTCS,88.5,88.5,023,RN,023,Tone->Tone,FM,"
-                "5.00,,2.5W,,,,,\r\n"
-                "5,,440.000000,-,70.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,,"
-                "5.0W,,,,,\r\n"
-                "6,,462.562500,off,0.000000,Cross,88.5,88.5,131,NN,023,DTCS->,FM,5.00,,,,,,"
-                ",\r\n"
-                "199,,145.000000,-,0.600000,TSQL,127.3,127.3,023,NN,023,Tone->Tone,FM,5.00,,"
-                "1.0W,,,,,\r\n");
+  const std::string rows =
+      "1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,1.0W,,,,,\r\n"
+      "3,,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\r\n"
+      "4,,145.500000,split,435.000000,DTCS,88.5,88.5,023,RN,023,Tone->Tone,FM,5.00,,2.5W,,,,,\r\n"
+      "5,,440.000000,-,70.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,,5.0W,,,,,\r\n"
+      "6,,462.562500,off,0.000000,Cross,88.5,88.5,131,NN,023,DTCS->,FM,5.00,,,,,,,\r\n"
+      "199,,145.000000,-,0.600000,TSQL,127.3,127.3,023,NN,023,Tone->Tone,FM,5.00,,1.0W,,,,,\r\n";
+  EXPECT_EQ(got.csv, std::string(kRadioListHeader) + "\r\n" + rows);
   EXPECT_EQ(got.written, 6);
   EXPECT_EQ(got.omitted, (std::vector<OmittedChannel>{{7, RadioListOmission::TransmitOnly},
                                                       {8, RadioListOmission::UnlistedTone}}));

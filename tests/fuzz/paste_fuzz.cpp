@@ -167,8 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (const PasteRefusal& refusal : outcome.refusals) {
     if (refusal.channel == 0) continue;
-    const int channel = refusal.channel;
-    const int column = refusal.column;
+    const int channel = refusal.channel, column = refusal.column;
     Check(1 <= channel && channel <= offset::kChannelCount && 1 <= column &&
               column <= kChannelColumns && pasted[channel].values[column] &&
               pasted[channel].Text(column) == refusal.value,

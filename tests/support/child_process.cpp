@@ -25,6 +25,14 @@ Clock::time_point Deadline(double seconds) {
 
 }  // namespace
 
+bool WaitFor(const std::function<bool()>& done, double seconds) {
+  for (const auto deadline = Deadline(seconds); !done();
+       std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+    if (Clock::now() >= deadline) return false;
+  }
+  return true;
+}
+
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      double timeoutSeconds) {
   RunResult result;
@@ -89,12 +97,9 @@ int BackgroundProcess::Stop(int signal, double timeoutSeconds) {
   if (pid_ <= 0 || reaped_) return -1;
   if (signal != 0) ::kill(pid_, signal);
   reaped_ = true;
-  const auto deadline = Deadline(timeoutSeconds);
-  for (int status = 0;; std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
-    if (::waitpid(pid_, &status, WNOHANG) == pid_)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (Clock::now() >= deadline) break;
-  }
+  int status = 0;
+  if (WaitFor([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, timeoutSeconds))
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   ::kill(pid_, SIGKILL);
   ::waitpid(pid_, nullptr, 0);
   return -1;

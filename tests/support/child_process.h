@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct RunResult {
 // Runs a program to its end, killing it after timeoutSeconds.
 RunResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      double timeoutSeconds);
+
+// Asks `done` every 10 ms until it holds (true) or the seconds are up (false).
+bool WaitFor(const std::function<bool()>& done, double seconds);
 
 // A program in the background; stdout (and stderr, merged) is a pipe, stdin too with withInput.
 class BackgroundProcess {

@@ -6,6 +6,8 @@
 
 #include "tests/support/file_tests.h"
 
+#define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
+
 namespace selkan::test {
 
 class FilesTest : public ::testing::Test {

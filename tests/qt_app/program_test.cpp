@@ -690,8 +690,13 @@ class ProgramTest : public QObject {
       QVERIFY(window->PortProgress(0)->isEnabled() == chosen &&
               window->Button("stop")->isEnabled() == chosen && window->Running() == chosen);
     }
-    window->Button("stop")->click();  // stopping: Stop is done with
+    QTRY_VERIFY(!window->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
+    window->Button("stop")->click();                           // stopping: Stop is done with
     QVERIFY(!window->Button("stop")->isEnabled());
+    QTRY_VERIFY(!window->Running());
+    window->Button("start")->click();  // a new run forgets why COM1 failed in the last one
+    QVERIFY(window->PortStatus(0)->toolTip().isEmpty());
+    window->Button("stop")->click();
     QTRY_VERIFY(!window->Running());
     QVERIFY(QFile::exists(window->LogPath()));
     QCOMPARE(window->LogLine()->text(), "Log: " + window->LogPath());

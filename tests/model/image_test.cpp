@@ -200,7 +200,7 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
     bands += BandText(profile_, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
-  EXPECT_EQ(BandLimitsFromText("136-21474MHz").upper, 2147400000);  // no blanks; the most that fits
+  EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
 
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.

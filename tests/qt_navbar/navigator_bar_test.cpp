@@ -51,6 +51,8 @@ class NavigatorBarTest : public QObject {
     QVERIFY(!line->isVisible());
     QTRY_COMPARE(bar_->width(), 30);
     QCOMPARE(bar_->Tree()->width(), 17);
+    window_->resize(1000, 300);  // the tree follows the bar's height down to its margin
+    QTRY_VERIFY(bar_->height() == 300 && qAbs(bar_->Tree()->geometry().bottom() - 297) <= 1);
   }
 
   // The close button's tip; dotted lines join the editors to the root (the last ends

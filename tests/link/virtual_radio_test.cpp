@@ -126,6 +126,7 @@ TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
   RadioQueue brief({1, true, milliseconds(0), milliseconds(0)}, make, at(0));
   EXPECT_EQ(send(probe, 0, &brief), 3u);
   EXPECT_EQ(brief.NextChange(), at(kLeastStay.count()));  // a stay of 0 is the least stay
+  EXPECT_EQ(brief.Advance(at(9000), true).size(), 1u);    // the one radio goes, no other comes
 }
 
 }  // namespace

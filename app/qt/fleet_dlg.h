@@ -65,6 +65,7 @@ class CFleetDlg : public QDialog {
   QCheckBox* PortCheck(int port) const;
   QLabel* PortStatus(int port) const;
   QProgressBar* PortProgress(int port) const;
+  QLabel* DocumentLine() const { return document_; }
   QLabel* StatusLine() const { return status_; }
   QLabel* LogLine() const { return log_; }
   QProgressBar* Progress() const { return progress_; }

@@ -191,7 +191,7 @@ std::string OptionBytes(const RadioImage& image) {
 }
 RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   RadioImage image = BlankImage();
-  std::copy(bytes.begin(), bytes.end(), image.begin() + offset::kOptionFlags1);
+  std::copy(bytes.begin(), bytes.end(), image.begin() + 0xFE0);  // where the radio keeps them
   return image;
 }
 
@@ -281,7 +281,7 @@ TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
             "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
             "Priority Channel:Off ANI:On ANI Code: ");
   RadioImage image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
-  std::copy_n("\x01\xFF\x02", 3, image.begin() + offset::kAniCode);
+  std::copy_n("\x01\xFF\x02", 3, image.begin() + 0xE50);  // where the radio keeps it
   EXPECT_EQ(Page(image, kEn),
             "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "
             "Vox Gain Level:8 Squelch Level:9 LED:Off Step:25k Time Out Timer:300 "

@@ -346,8 +346,10 @@ class ProgramTest : public QObject {
     QStringList shown;
     for (QAction* compare :
          {static_cast<QAction*>(nullptr), p.frame->Action(command::kFileCompare)}) {
-      NextDialog look([&shown](QDialog* dialog) {
-        shown << qobject_cast<CCompareDlg*>(dialog)->Differences();
+      NextDialog look([&shown, &olderPath](QDialog* dialog) {
+        const QString heading = dialog->findChild<QLabel*>("heading")->text();
+        if (heading.contains(QFileInfo(olderPath).fileName()))
+          shown << qobject_cast<CCompareDlg*>(dialog)->Differences();
         dialog->reject();
       });
       p.answers.paths = {olderPath};
@@ -674,12 +676,13 @@ class ProgramTest : public QObject {
     qputenv("SELKAN_COM1", data.filePath("none").toLocal8Bit());
     Program p;
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
-    CFleetDlg* window = p.frame->FleetWindow();
+    CFleetDlg* window = p.frame->FleetWindow();  // naming the document from the start
+    QCOMPARE(window->DocumentLine()->text(), "Document: " + p.child->windowTitle());
     p.frame->activateWindow();
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
-    QVERIFY(window->CountBox()->hasFocus());
+    QVERIFY(window->CountBox()->hasFocus() && window->CountBox()->x() > 0);  // beside an option
     const auto row = [window](QWidget* w) { return w->mapTo(window, w->rect().center()).y(); };
     for (int port = 0; port < 4; ++port)  // below the options, each bar beside its port
       QVERIFY(row(window->PortCheck(port)) > row(window->CountBox()) &&

@@ -1,6 +1,7 @@
 // The serial port and COM Setup on pseudo-terminals, transfers against the virtual radio.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -187,6 +188,11 @@ class LinkTest : public QObject {
     auto line = std::make_unique<sim::PtyLine>();
     QVERIFY(line->Open(nullptr) && port.Open(line->slavePath()));
     QCOMPARE(calls.mid(4), opened);  // asked as at the first open, no other descriptor touched
+    termios taken{};  // the line as the radio takes it: 8 data bits, no parity, 1 stop bit
+    const int device = ::open(line->slavePath().c_str(), O_RDWR | O_NOCTTY);
+    QVERIFY(port.Configure({.baudRate = 2400}, {}) && ::tcgetattr(device, &taken) == 0);
+    QVERIFY((taken.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8 && cfgetospeed(&taken) == B2400);
+    ::close(device);
     QVERIFY(!port.Configure({.baudRate = 0}, {}));  // a setting the port refuses is said
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);
@@ -429,6 +435,10 @@ class LinkTest : public QObject {
     window->close();
     program.frame->Action(command::kBackups)->trigger();
     QCOMPARE(window->SelectedPath(), kept);
+    RunTransfer(program, command::kWrite, {}, [](CProcessDlg& d) {
+      d.BackupCheck()->setChecked(false);  // keeps none: the one kept last stays the last
+    });
+    QCOMPARE(Controller(program)->LastBackup(), kept.toStdString());
   }
 
   // Three radios in turn on COM1: two verified, the third stopped as its write begins (a red

@@ -11,7 +11,9 @@
 
 #include "editor/channel_csv.h"
 #include "editor/radio_list_export.h"
+#include "link/backup_store.h"
 #include "model/radio_image.h"
+#include "settings/program_directory.h"
 #include "tests/support/child_process.h"
 #include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
@@ -251,6 +253,27 @@ TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
   const auto pages = test::PdfPageTexts(pdf);
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
+}
+
+// A Selkan.ini that cannot be read is said, not taken for a type without a band; nothing written.
+TEST_F(CliCommands, AProfileThatCannotBeReadIsSaid) {
+  const std::string radio = ReadBytes(Configuration("1,438.1,,,,,,\n"));
+  Write("Selkan.ini", "[Setup]\n");
+  ASSERT_EQ(::chmod(Path("").c_str(), 0755) + ::chmod(Path("Selkan.ini").c_str(), 0), 0);
+  const std::string said = test::InChild(true, [this] {
+    SetProgramDirectory(Path(""));
+    return RunQuiet(RunImport, {Path("rows.csv"), Path("radio.dat")}).second;
+  });
+  EXPECT_EQ(said, "selkan-cli import: cannot open " + Path("Selkan.ini") + ": Permission denied\n");
+  EXPECT_EQ(ReadBytes(Path("radio.dat")), radio);
+}
+
+// Backups as JSON: a control character in a path is escaped, the text stays one JSON string.
+TEST_F(CliCommands, BackupsAsJsonEscapeControlCharacters) {
+  ::setenv("XDG_DATA_HOME", Path("a\tb").c_str(), 1);
+  ASSERT_TRUE(BackupStore(Path("a\tb/Selkan/backups")).Save(BlankImage(), "SK", {}));
+  EXPECT_HAS(RunQuiet(RunBackups, {"--json"}, true).second, "/a\\u0009b/Selkan/backups/");
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

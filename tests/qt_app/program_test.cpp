@@ -331,7 +331,9 @@ class ProgramTest : public QObject {
     Program p;
     p.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = p.frame->BackupsWindow();
-    QVERIFY(window && window->isVisible() &&  // the folder's name can be copied
+    QVERIFY(window &&
+            window->isVisible() &&  // over the main window; the folder's name can be copied
+            window->geometry().center().y() == p.frame->geometry().center().y() &&
             window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);
     QTreeWidget* list = window->List();
     QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);

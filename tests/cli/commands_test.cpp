@@ -83,21 +83,6 @@ TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
   EXPECT_EQ(ReadBytes(dat).size(), kImageSize);
 }
 
-TEST_F(CliCommands, ABadImportReportsEveryBadLineAndTouchesNothing) {
-  const std::string dat = Configuration("");
-  const std::string before = ReadBytes(dat);
-  const std::string csv = Path("bad.csv");
-  WriteBytes(csv, std::string(kChannelCsvHeader) +
-                      "\n1,438.1,,,,,,\n2,480,,,,,,\n1,440,,,,,,\n3,438.1,,None,None,Hi,On,Wide\n");
-  const auto [code, errors] = RunQuiet(RunImport, {csv, dat, "--band", "400-470"});
-  EXPECT_EQ(code, kExitBadInput);
-  for (const char* line : {":3: Rx Frequency \"480\": Out of range", ":4: ", ":5: "}) {
-    EXPECT_NE(errors.find(csv + line), std::string::npos) << errors;
-  }
-  EXPECT_EQ(errors.find(csv + ":2: "), std::string::npos);
-  EXPECT_EQ(ReadBytes(dat), before);
-}
-
 // Rows go where --at or --append say, or replace all; an unfit row stops the import unless
 // --skip-unfit; the summary goes to stderr unless --quiet; unplaced records keep every byte.
 TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
@@ -204,6 +189,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv short.dat", kExitBadInput, "short.dat: Data Format Error"},
       {"fleet radio.dat --port no-port --log - >>log", kExitPortError,
        "number,start,seconds,identification,backup,result,document,image,port\n"},
+      {"fleet radio.dat --port no-port --log log", kExitBadInput, ""},  // not a log: left alone
       {"read --port= -o x.dat", kExitUsage, "--port needs a port name\nusage: selkan-cli read"},
       {"read --port p --retries 1001 -o x.dat", kExitUsage, "--retries takes a number from 0 to"},
       {"export radio.dat -o no/x.csv", kExitBadInput, "cannot write no/x.csv: No such file"},

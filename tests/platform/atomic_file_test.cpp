@@ -76,8 +76,7 @@ std::string OpenDescriptors() {
 
 // The largest file allowed read, saved, watched; also with stdin closed (a file gets 0).
 TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
-  const std::string path = dir_ / "x.dat";
-  WriteBytes(path, "old");
+  const std::string path = Write("x.dat", "old");
   const auto readSaveAndWatch = [&]() -> std::string {
     for (const bool stdinOpen : {true, false}) {
       if (stdinOpen && ::fcntl(0, F_GETFD) == -1) ::open("/dev/null", O_RDONLY);
@@ -156,8 +155,7 @@ TEST_F(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
 }
 
 TEST_F(AtomicFile, KeepsModeAndOwner) {
-  const fs::path target = dir_ / "private.dat";
-  WriteBytes(target, "old");
+  const fs::path target = Write("private.dat", "old");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   ASSERT_TRUE(Save(target, "new"));
   EXPECT_EQ(Status(target).st_mode & 07777, 0640u);
@@ -180,9 +178,7 @@ std::string Attribute(const std::string& path, const char* name) {
 // Whom the ACL lets write still may; no ACL comes from the folder's default. An attribute
 // the saving user may not set keeps the file in place.
 TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
-  const std::string shared = dir_ / "shared.dat", plain = dir_ / "plain.dat";
-  WriteBytes(shared, "old");
-  WriteBytes(plain, "old");
+  const std::string shared = Write("shared.dat", "old"), plain = Write("plain.dat", "old");
   if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP)
     GTEST_SKIP() << "the file system here has no extended attributes";
   const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
@@ -209,10 +205,9 @@ TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
 // Run as such even under root; a writable file in a read-only directory is rewritten in place.
 TEST_F(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   fs::permissions(dir_.path(), fs::perms::all);  // everyone may add files
-  const std::string readOnly = dir_ / "read-only.dat", foreign = dir_ / "shared.dat";
-  const std::string inLocked = dir_ / "locked/x.dat";
   fs::create_directory(dir_.path() / "locked");
-  for (const std::string& path : {readOnly, foreign, inLocked}) WriteBytes(path, "old");
+  const std::string readOnly = Write("read-only.dat", "old"), foreign = Write("shared.dat", "old"),
+                    inLocked = Write("locked/x.dat", "old");
   ::chmod(readOnly.c_str(), 0444);
   ::chmod(foreign.c_str(), 0666);  // writable, someone else's if we are root
   ::chmod(inLocked.c_str(), 0666);

@@ -160,13 +160,16 @@ TEST_F(AtomicFile, KeepsModeAndOwner) {
   ASSERT_TRUE(Save(target, "new"));
   EXPECT_EQ(Status(target).st_mode & 07777, 0640u);
   if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs root";
-  // Root saving a user's file hands it back to that user, even read-only.
-  ASSERT_EQ(::chown(target.c_str(), kNobody, kNogroup), 0);
-  ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
-  ASSERT_TRUE(Save(target, "newer"));
-  EXPECT_EQ(ReadBytes(target), "newer");
-  EXPECT_TRUE(Status(target).st_uid == kNobody && Status(target).st_gid == kNogroup);
-  EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
+  // Root saving a user's file hands it back to that user, even read-only; its own file of
+  // another group stays in that group.
+  for (const uid_t owner : {kNobody, ::geteuid()}) {
+    ASSERT_EQ(::chown(target.c_str(), owner, kNogroup), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    ASSERT_TRUE(Save(target, "newer"));
+    EXPECT_EQ(ReadBytes(target), "newer");
+    EXPECT_TRUE(Status(target).st_uid == owner && Status(target).st_gid == kNogroup);
+    EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
+  }
 }
 
 std::string Attribute(const std::string& path, const char* name) {

@@ -707,6 +707,9 @@ class ProgramTest : public QObject {
     QCOMPARE(window->LogLine()->text(), "Log: " + window->LogPath());
     QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
+    p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the window goes
+    QTest::mouseClick(p.view->findChild<CProcessDlg*>()->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(!p.view->findChild<CProcessDlg*>());
     p.frame->Action(command::kRead)->trigger();  // a single radio on the missing port
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->OkButton(), Qt::LeftButton);
     QTRY_COMPARE(p.answers.messages.size(), std::size_t{2});

@@ -182,8 +182,9 @@ class ProgramTest : public QObject {
     QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
   }
 
-  // Close hides, Channel Information shows; open reads the file as it is now.
-  void documentsComeBackAsTheirFileIsNow() {
+  // Close hides, Channel Information shows; open reads the file as it is now. Save asks
+  // before writing over a file changed since: Cancel, Save As, Overwrite.
+  void documentsComeBackAsTheirFileIsNowAndSaveAsksBeforeWritingOverIt() {
     Program p;
     p.dir.WriteFile("a.dat", Marked(0));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
@@ -213,46 +214,55 @@ class ProgramTest : public QObject {
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
     QVERIFY(p.answers.messages.size() == 4 && p.answers.messages[3].text.contains("a.dat") &&
             p.frame->Children().size() == 2);
-  }
-
-  // Save asks before writing over a file changed since: Cancel, Save As, Overwrite.
-  void saveAsksBeforeWritingOverAFileChangedOnDisk() {
-    Program p;
-    p.dir.WriteFile("a.dat", Marked(0));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    p.dir.WriteFile("c.dat", Marked(0));
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("c.dat")));
     p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
-    p.dir.WriteFile("a.dat", Marked(0x22));
+    p.dir.WriteFile("c.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};
-    p.answers.paths = {p.dir.Path("b.dat")};
+    p.answers.paths = {p.dir.Path("d.dat")};
     QAction* save = p.frame->Action(command::kFileSave);
     save->trigger(), save->trigger();
-    QVERIFY(MarkOf(p.dir.ReadFile("a.dat")) == 0x22 && MarkOf(p.dir.ReadFile("b.dat")) == 0x11);
-    save->trigger();  // b.dat is the document's own: nothing asked
-    p.dir.WriteFile("b.dat", Marked(0x33));
+    QVERIFY(MarkOf(p.dir.ReadFile("c.dat")) == 0x22 && MarkOf(p.dir.ReadFile("d.dat")) == 0x11);
+    save->trigger();  // d.dat is the document's own: nothing asked
+    p.dir.WriteFile("d.dat", Marked(0x33));
     save->trigger();
-    QCOMPARE(MarkOf(p.dir.ReadFile("b.dat")), quint8{0x11});
-    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[1].text.contains("a.dat"));
-    p.dir.WriteFile("b.dat", Marked(0x44));  // on the real box Enter cancels: no name asked
+    QCOMPARE(MarkOf(p.dir.ReadFile("d.dat")), quint8{0x11});
+    QVERIFY(p.answers.messages.size() == 4 + 3 && p.answers.messages[4 + 1].text.contains("c.dat"));
+    p.dir.WriteFile("d.dat", Marked(0x44));  // on the real box Enter cancels: no name asked
     SetMessageHandler({});
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
     save->trigger();
-    QVERIFY(MarkOf(p.dir.ReadFile("b.dat")) == 0x44 && p.answers.prompts.size() == 1);
+    QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 1);
   }
 
-  // OK is one step of history and sets band limits and caption; Cancel nothing.
-  void productInformationOkAndCancel() {
+  // Options: Cancel changes nothing, nor OK without a change (4 is the blank's level). Product
+  // Information: OK is one step of history and sets band limits and caption; Cancel nothing.
+  void optionalFeaturesAndProductInformationOkAndCancel() {
     Program p;
+    CSelkanDoc& document = p.child->Document();
+    const RadioImage blank = document.Image();
+    for (const auto& [button, squelch, changed] :
+         {std::tuple{"cancelButton", 9, false}, {"okButton", 4, false}, {"okButton", 7, true}}) {
+      NextDialog next([button = button, squelch = squelch](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(squelch);
+        dialog->findChild<QPushButton*>(button)->click();
+      });
+      p.frame->Action(command::kOptionalFeatures)->trigger();
+      QVERIFY((document.Image() != blank) == changed && document.IsModified() == changed);
+    }
+    QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
+    p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
+    QVERIFY(document.Image() == blank && !document.IsModified());
     NextDialog ok([](QDialog* dialog) {
       dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
       dialog->accept();
     });
     p.frame->Action(command::kProductInformation)->trigger();
-    QVERIFY(p.view->GetBandLimits().lower == 40000000 && p.child->Document().IsModified());
+    QVERIFY(p.view->GetBandLimits().lower == 40000000 && document.IsModified());
     QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
     QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     p.frame->Action(command::kEditUndo)->trigger();
-    QVERIFY(p.child->Document().Image()[offset::kBandIndex] == 0 &&
-            !p.child->Document().IsModified());
+    QVERIFY(document.Image()[offset::kBandIndex] == 0 && !document.IsModified());
     QVERIFY(p.view->GetBandLimits().lower == 13600000 &&
             p.frame->windowTitle().endsWith("174MHz ]"));
     NextDialog cancel([](QDialog* dialog) {
@@ -260,7 +270,7 @@ class ProgramTest : public QObject {
       dialog->reject();
     });
     p.frame->OnProductInformation();
-    QVERIFY(p.view->GetBandLimits().lower == 13600000 && !p.child->Document().IsModified());
+    QVERIFY(p.view->GetBandLimits().lower == 13600000 && !document.IsModified());
   }
 
   // The dialog opens on the document's own band: OK then changes nothing.
@@ -395,7 +405,7 @@ class ProgramTest : public QObject {
     SetFolderViewer({}), qunsetenv("XDG_DATA_HOME");
   }
 
-  void theEditMenuWorksOnTheActiveDocument() {
+  void theEditMenuAndChannelListsWorkOnTheActiveDocument() {
     Program p;
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());
@@ -414,14 +424,11 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kEditPaste)->trigger();
     QVERIFY(p.answers.messages.at(0).text.contains(
         "\n1 value below channel 199\n2 values right of the last column"));
-    p.dir.WriteFile("other.dat", Bytes(BlankImage()));
+    p.dir.WriteFile("other.dat", Marked(0));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")) &&
             !p.frame->Action(command::kEditRedo)->isEnabled());
-  }
-
-  // Import as one step, unfit rows only when told; export says what it cannot.
-  void channelListsInAndOut() {
-    Program p;
+    // Import as one step, unfit rows only when told; export says what it cannot.
+    p.view = p.frame->ActiveChild()->View();
     p.dir.WriteFile("own.csv",
                     "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
                     "2,145.5,,,,Low,,\r\n");
@@ -487,24 +494,39 @@ class ProgramTest : public QObject {
         "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
   }
 
-  // Import reasons in Chinese; a list of which no row fits is refused at once.
-  void importReasonsInTheUsersLanguage() {
-    Program p(QStringLiteral("Chinese"));
-    p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
-    p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
-    p.dir.WriteFile("none.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(22));
-    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
-    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
-    for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{4});
-    QVERIFY(p.answers.messages[0].text.contains("列 RX Tone 含有频率"));
-    QVERIFY(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"));
-    QVERIFY(
-        p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围") &&
-        p.answers.messages[3].text.endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
+  void treeItemsOpenTheirEditorsAndTheBarHidesAndShows() {
+    Program p;
+    for (const auto& [child, title] : {std::pair{0, "Product Information"},
+                                       {2, "Optional Features"},
+                                       {2, "Optional Features"}}) {
+      NextDialog next([](QDialog* dialog) { dialog->reject(); });
+      ClickTreeItem(p.frame, child);
+      QTRY_COMPARE(next.title, QString(title));
+    }
+    p.child->close();  // hides it
+    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();
+    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));
+    tree->setCurrentItem(tree->Root()->child(1));
+    QTRY_COMPARE(tree->currentItem(), tree->Root());
+    QVERIFY(!p.child->isVisible());
+    ClickTreeItem(p.frame, 1);
+    QTRY_VERIFY(p.child->isVisible());
+    CNavigatorBar* bar = p.frame->NavigatorBar();
+    QAction* toggle = p.frame->Action(command::kControlBar);
+    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());                      // painted
+    QVERIFY(toggle->isChecked() && p.frame->Client()->x() >= bar->width());  // beside, not over
+    const auto& button = bar->Mouse().CloseButton();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
+    QVERIFY(!bar->isVisible() && !toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(bar->isVisible() && toggle->isChecked());
+    QToolBar* tools = p.frame->findChild<QToolBar*>();  // and so the toolbar, both ways
+    p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
+    QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
   }
 
-  void printAsksForPagesAndPrintDirectDoesNot() {
+  // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.
+  void printAsksForPagesThenHelpMenusAndToolbar() {
     Program p;
     for (int row : {1, 2, 3, 5, 6, 7, 8, 30})  // three pages, a gap among them
       p.view->Grid()->SetTextMatrix(row, 1, QStringLiteral("438.10000"));
@@ -545,65 +567,6 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kFilePrintDirect)->trigger();
     QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[1].caption == "Selkan Radio" &&
             p.answers.messages[1].text == "The listing could not be printed.");
-  }
-
-  void treeItemsOpenTheirEditors() {
-    Program p;
-    for (const auto& [child, title] : {std::pair{0, "Product Information"},
-                                       {2, "Optional Features"},
-                                       {2, "Optional Features"}}) {
-      NextDialog next([](QDialog* dialog) { dialog->reject(); });
-      ClickTreeItem(p.frame, child);
-      QTRY_COMPARE(next.title, QString(title));
-    }
-    p.child->close();  // hides it
-    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();
-    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));
-    tree->setCurrentItem(tree->Root()->child(1));
-    QTRY_COMPARE(tree->currentItem(), tree->Root());
-    QVERIFY(!p.child->isVisible());
-    ClickTreeItem(p.frame, 1);
-    QTRY_VERIFY(p.child->isVisible());
-  }
-
-  // Cancel changes nothing, nor OK without a change (4 is the blank's level).
-  void optionalFeaturesOkChangesTheDocument() {
-    Program p;
-    CSelkanDoc& document = p.child->Document();
-    const RadioImage blank = document.Image();
-    for (const auto& [button, squelch, changed] :
-         {std::tuple{"cancelButton", 9, false}, {"okButton", 4, false}, {"okButton", 7, true}}) {
-      NextDialog next([button = button, squelch = squelch](QDialog* dialog) {
-        dialog->findChild<QComboBox*>("squelchList")->setCurrentIndex(squelch);
-        dialog->findChild<QPushButton*>(button)->click();
-      });
-      p.frame->Action(command::kOptionalFeatures)->trigger();
-      QVERIFY((document.Image() != blank) == changed && document.IsModified() == changed);
-    }
-    QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
-    p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
-    QVERIFY(document.Image() == blank && !document.IsModified());
-  }
-
-  void closeButtonAndControlBarHideAndShowTheBar() {
-    Program p;
-    CNavigatorBar* bar = p.frame->NavigatorBar();
-    QAction* toggle = p.frame->Action(command::kControlBar);
-    QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());                      // painted
-    QVERIFY(toggle->isChecked() && p.frame->Client()->x() >= bar->width());  // beside, not over
-    const auto& button = bar->Mouse().CloseButton();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 8, button.top + 7));
-    QVERIFY(!bar->isVisible() && !toggle->isChecked());
-    toggle->trigger();
-    QVERIFY(bar->isVisible() && toggle->isChecked());
-    QToolBar* tools = p.frame->findChild<QToolBar*>();  // and so the toolbar, both ways
-    p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
-    QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
-  }
-
-  // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.
-  void helpMenusAndToolbar() {
-    Program p;
     QVERIFY(QFile::link(SELKAN_BIN_DIR "/enHelp", p.dir.Path("enHelp")));
     p.frame->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), p.frame);
@@ -718,9 +681,22 @@ class ProgramTest : public QObject {
     qunsetenv("SELKAN_COM1"), qunsetenv("XDG_DATA_HOME");
   }
 
-  // A language is stored, and the program restarts, once the user agreed to close.
-  void theChoiceIsStoredOnlyOnceTheUserAgreedToClose() {
+  // Import reasons in Chinese; a list of which no row fits is refused at once. A language is
+  // stored, and the program restarts, once the user agreed to close.
+  void importReasonsInChineseAndTheLanguageStoredOnceTheUserAgreedToClose() {
     Program p(QStringLiteral("Chinese"));
+    p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
+    p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
+    p.dir.WriteFile("none.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(22));
+    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
+    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
+    for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    QVERIFY(p.answers.messages[0].text.contains("列 RX Tone 含有频率"));
+    QVERIFY(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"));
+    QVERIFY(
+        p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围") &&
+        p.answers.messages[3].text.endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
     Starts starts;
     p.child->Document().SetModified(true);
     const QByteArray before = p.dir.ReadFile("Selkan.ini");
@@ -737,7 +713,7 @@ class ProgramTest : public QObject {
             p.frame->isVisible() && byEnter);
 
     ChooseTheOtherLanguage(p.frame);
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
+    QCOMPARE(p.answers.messages.size(), std::size_t{4 + 2});
     QByteArray expected = before;
     expected.replace("Language=Chinese", "Language=English");  // and nothing else
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);

@@ -149,7 +149,7 @@ class LinkTest : public QObject {
   }
 
   // OK stores the checked port (also 0) for the active view; Cancel neither (9 checks none).
-  void setupStoresThePortAndGivesItToTheActiveView() {
+  void setupStoresThePortAndGivesItToTheActiveViewAndRegistryValuesKeepTheirKeysLayout() {
     Program p;
     for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
                                                       {-1, "okButton", "com0", 0},
@@ -164,6 +164,26 @@ class LinkTest : public QObject {
       QCOMPARE(p.view->PortName(), QString(port));
       QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
     }
+    // Values are kept in a file, a folder per part of the key; a failed write is said.
+    const QString path = dir_.filePath(QStringLiteral("registry.ini"));
+    QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
+    QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
+    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
+    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteText(kKey, "dir", "/"));
+    QVERIFY(QSettingsRegistry(path).WriteText(kKey, "dir", "/tmp/é"));
+    QCOMPARE(QSettingsRegistry(path).ReadText(kKey, "dir"), std::optional<std::string>("/tmp/é"));
+    QWidget owner;
+    CTransferController::For(owner, *p.view, Language::English)->OnWrite();  // none kept: both
+    const CProcessDlg* offered = owner.findChild<CProcessDlg*>();            // its choices in sight
+    for (const QCheckBox* check : {offered->BackupCheck(), offered->VerifyCheck()})
+      QVERIFY(check->isChecked() && check->isVisible() &&
+              offered->rect().contains(check->geometry()));
+    bool started = false;  // a progress window of its own starts too
+    CProcessDlg alone(
+        QString(), [&started] { started = true; }, nullptr);
+    alone.OkButton()->click();
+    QTRY_VERIFY(started);
   }
 
   void lowLatencyIsAskedForAndADeviceLockedElsewhereIsInUse() {
@@ -197,30 +217,6 @@ class LinkTest : public QObject {
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);
     QVERIFY(port.Read(8).empty() && !limit.hasExpired());
-  }
-
-  // Values are kept in a file, a folder per part of the key; a failed write is said.
-  void registryValuesKeepTheirKeysLayout() {
-    const QString path = dir_.filePath(QStringLiteral("registry.ini"));
-    QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
-    QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
-    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
-    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
-    QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteText(kKey, "dir", "/"));
-    QVERIFY(QSettingsRegistry(path).WriteText(kKey, "dir", "/tmp/é"));
-    QCOMPARE(QSettingsRegistry(path).ReadText(kKey, "dir"), std::optional<std::string>("/tmp/é"));
-    Program program;  // without a registry a write offers both
-    QWidget owner;
-    CTransferController::For(owner, *program.view, Language::English)->OnWrite();
-    const CProcessDlg* offered = owner.findChild<CProcessDlg*>();  // its choices in sight
-    for (const QCheckBox* check : {offered->BackupCheck(), offered->VerifyCheck()})
-      QVERIFY(check->isChecked() && check->isVisible() &&
-              offered->rect().contains(check->geometry()));
-    bool started = false;  // a progress window of its own starts too
-    CProcessDlg alone(
-        QString(), [&started] { started = true; }, nullptr);
-    alone.OkButton()->click();
-    QTRY_VERIFY(started);
   }
 
   void readReplacesTheGridAsOneStep() {

@@ -325,7 +325,9 @@ class ChannelViewTest : public QObject {
     PutRow(4, kChannel);  // F1: each column's editor has a page of its own; the tone lists scroll
     QSet<int> topics;
     for (int c = 1; c < 8; ++c) {
-      Click(4, c), Key(Qt::Key_F1), topics << helpTopic_;
+      Click(4, c);
+      Key(Qt::Key_F1);
+      topics << helpTopic_;
       QVERIFY(QFile::exists(SELKAN_SOURCE_DIR "/resources/help/enHelp/" +
                             QString::number(helpTopic_) + ".html"));
       if (auto* list = qobject_cast<QComboBox*>(Editors().OpenEditor()))

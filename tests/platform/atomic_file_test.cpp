@@ -184,11 +184,13 @@ TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   const std::string shared = Write("shared.dat", "old"), plain = Write("plain.dat", "old");
   if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP)
     GTEST_SKIP() << "the file system here has no extended attributes";
+  ASSERT_EQ(::setxattr(shared.c_str(), "user.flag", "", 0, 0), 0);  // empty, but there
   const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
   ASSERT_EQ(std::system((grant + dir_.path().string()).c_str()), 0);
   const std::string acl = Attribute(shared, "system.posix_acl_access");
   ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));
-  EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "system.posix_acl_access"),
+  EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "user.flag") +
+                Attribute(shared, "system.posix_acl_access"),
             "radio" + acl);
   EXPECT_EQ(Attribute(plain, "system.posix_acl_access"), "(none)");
   EXPECT_EQ(InChild(true, [&] { return ::access(shared.c_str(), W_OK) == 0 ? "" : "refused"; }),

@@ -205,9 +205,9 @@ CFleetDlg::CFleetDlg(FleetContext context, QWidget* parent)
     PortCheck(i)->setChecked(port == PortName(i));
     chosen = chosen || port == PortName(i);
   }
+  // Checking a box, as one is checked here, updates the controls; showing the
+  // window names the document.
   if (!chosen) PortCheck(0)->setChecked(true);
-  RefreshDocument();
-  UpdateControls();
 }
 
 CFleetDlg::~CFleetDlg() {

@@ -582,6 +582,7 @@ class ProgramTest : public QObject {
     QVERIFY(!help->isVisible());
     QMenu* file = p.frame->menuBar()->actions().at(0)->menu();  // F1 on a menu item
     file->popup({}), file->setActiveAction(p.frame->Action(command::kFileSave));
+    QCOMPARE(p.frame->statusBar()->currentMessage(), "Save the active document");  // its prompt
     QTest::keyClick(file, Qt::Key_F1);
     QVERIFY(!file->isVisible() && page->source().fileName() == "57603.html");
     QList<int> ids;  // each command once, with a page in both languages
@@ -610,6 +611,7 @@ class ProgramTest : public QObject {
     });
     p.frame->menuBar()->actions().back()->menu()->actions().at(0)->trigger();
     QVERIFY(next.title == "About Selkan" &&
+            p.frame->Action(command::kAppAbout)->text() == next.title &&
             about.endsWith("Version 1.0|Copyright (C) 2026|Selkan Radio Co., Ltd.|0"));
     p.frame->Action(command::kChannelInformation)->trigger();
     QVERIFY(!p.frame->isMaximized() && p.frame->OnFileNew());

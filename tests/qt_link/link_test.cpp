@@ -483,7 +483,9 @@ class LinkTest : public QObject {
     QCOMPARE(table->topLevelItemCount(), 3);
     for (int k = 1; k <= 3; ++k) {
       const QTreeWidgetItem* row = table->topLevelItem(k - 1);
-      QVERIFY(row->text(0) == QString::number(k) && !row->text(2).isEmpty());
+      QVERIFY(row->text(0) == QString::number(k) && !row->text(2).isEmpty() &&
+              QTime::fromString(row->text(1), "HH:mm:ss").isValid() &&  // when it began
+              row->toolTip(4) == row->text(4));  // a long result is read whole in its tip
       QCOMPARE(row->foreground(4).color().red() > 150, k == 3);  // red, not black
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
                    (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),

@@ -540,14 +540,16 @@ class ProgramTest : public QObject {
     p.frame->Printer().setOutputFileName(path);
     p.frame->Action(command::kFilePrint)->trigger();
     QVERIFY(lastPage == 3 && !QFile::exists(path));
-    NextDialog preview([&lastPage](QDialog* dialog) {
-      lastPage = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+    QSize previewSize;  // as large as the main window: the pages need room
+    NextDialog preview([&](QDialog* dialog) {
+      lastPage = dialog->findChild<QPrintPreviewWidget*>()->pageCount(),
+      previewSize = dialog->size();
       dialog->reject();
     });
     lastPage = 0;
     p.frame->Printer().setDocName({});  // the preview's job is named after the document too
     p.frame->Action(command::kFilePrintPreview)->trigger();
-    QVERIFY(lastPage == 3 &&
+    QVERIFY(lastPage == 3 && previewSize == p.frame->size() &&
             p.frame->Printer().docName().toStdString() == p.child->Document().Title());
     p.answers.paths = {p.dir.Path("listing.pdf"), p.dir.Path("no/such/x.pdf")};
     for (int i = 0; i < 2; ++i) p.frame->Action(command::kExportPdf)->trigger();

@@ -305,7 +305,10 @@ class LinkTest : public QObject {
       if (position != 5) return;
       for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit, kComSetup, kLanguage})
         if (frame->Action(id)->isEnabled()) return;
-      refusedAll = !frame->OnFileNew() && !frame->OpenDocumentFile(program.dir.Path("Selkan.ini"));
+      refusedAll = !frame->OnFileNew() &&
+                   !frame->OpenDocumentFile(program.dir.Path("Selkan.ini")) &&
+                   frame->statusBar()->currentMessage() ==
+                       QString("Wait until the transfer has ended, or cancel it.");
       frame->OnFileClose();
       refusedAll = refusedAll && !frame->close();
       frame->Action(kWrite)->trigger();  // raises the window, keeps it a read

@@ -55,12 +55,10 @@ std::optional<PasteRefusalReason> EnterValue(ChannelRow& row, int column, const 
   return std::nullopt;
 }
 
-// All seven cells, an Rx, and nothing but tones beside it.
+// All seven cells, an Rx, and nothing but tones beside it. A row's values
+// are placed in distinct grid columns, in order, so seven are the whole row.
 bool IsReceiveOnlyRow(const std::vector<Placed>& values) {
   if (values.size() != static_cast<std::size_t>(kChannelColumns)) return false;
-  for (int column = kColRx; column <= kColBandwidth; ++column) {
-    if (values[column - 1].column != column) return false;
-  }
   const auto empty = [&](int column) { return values[column - 1].value.empty(); };
   return !empty(kColRx) && empty(kColTx) && empty(kColPower) && empty(kColScan) &&
          empty(kColBandwidth);

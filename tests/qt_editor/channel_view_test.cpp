@@ -135,11 +135,11 @@ class ChannelViewTest : public QObject {
     document_.Image()[offset::kBandIndex] = 1;
     view_ = std::make_unique<CSelkanView>(
         document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
-    view_->OnInitialUpdate();
     view_->resize(view_->size() * 5 / 4);  // as a frame larger than the form lays it out
     view_->show();
     view_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view_.get()));
+    view_->OnInitialUpdate();  // once shown, as the program does
     QVERIFY(Grid().width() > view_->width() * 9 / 10 &&
             Grid().Table()->horizontalHeader()->length() > Grid().width() * 4 / 5);
     for (int r = 1; r <= usedChannels; ++r)

@@ -190,7 +190,7 @@ class ProductProfileTest : public test::FilesTest {
   MemoryRegistry registry_;
 };
 
-TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
+TEST_F(ProductProfileTest, BandTextByTypeAndIndexAndTheProductStep) {
   // Before the first band: the first; beyond the last: the last; no such type: empty.
   std::string bands;
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
@@ -210,18 +210,13 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   image[offset::kRadioType] = 0;
   const BandLimits limits = RunProductStep(image, false, profile_, registry_);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
-}
-
-// The next new document starts with the type and band of the image opened last.
-TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
-  RadioImage image = BlankImage();
+  // The next new document starts with the type and band of the image opened last.
   image[offset::kRadioType] = 2;
-  image[offset::kBandIndex] = 1;
+  image[offset::kBandIndex] = 3;
   EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
-
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile_, registry_);
-  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 1));
+  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 
 }  // namespace

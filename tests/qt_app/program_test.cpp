@@ -167,8 +167,10 @@ class ProgramTest : public QObject {
     QVERIFY(p.frame->close() && p.answers.messages.empty());
   }
 
-  // A document is replaced or left only when that succeeded.
-  void cancelledAndFailedSavesAndOpensAreFalse() {
+  // A document is replaced or left only when that succeeded. Close hides, Channel Information
+  // shows; open reads the file as it is now. Save asks before writing over a file changed since:
+  // Cancel, Save As, Overwrite.
+  void documentsComeBackAsTheirFileIsNowAndAreReplacedOrSavedOnlyOnSuccess() {
     Program p;
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
     QVERIFY(!p.frame->OnFileSave() && p.answers.messages.empty());  // cancelled: nothing said
@@ -180,12 +182,7 @@ class ProgramTest : public QObject {
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
     QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
     QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
-  }
-
-  // Close hides, Channel Information shows; open reads the file as it is now. Save asks
-  // before writing over a file changed since: Cancel, Save As, Overwrite.
-  void documentsComeBackAsTheirFileIsNowAndSaveAsksBeforeWritingOverIt() {
-    Program p;
+    p.answers.messages.clear();
     p.dir.WriteFile("a.dat", Marked(0));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
     CChildFrame* a = p.frame->ActiveChild();
@@ -232,7 +229,7 @@ class ProgramTest : public QObject {
     SetMessageHandler({});
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
     save->trigger();
-    QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 1);
+    QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 2 + 1);
   }
 
   // Options: Cancel changes nothing, nor OK without a change (4 is the blank's level). Product

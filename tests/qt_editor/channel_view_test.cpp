@@ -509,10 +509,9 @@ class ChannelViewTest : public QObject {
             helpTopic_ == 1013);
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(image[offset::kRadioType]), 0);
-    QCOMPARE(int(image[offset::kBandIndex]), 0);
-    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Type"), 0u);
-    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Field"), 0u);
+    for (const auto& [at, value] :
+         {std::pair{offset::kRadioType, "Type"}, {offset::kBandIndex, "Field"}})
+      QVERIFY(image[at] == 0 && fixture.registry.ReadValue(kRegistryKey, value) == 0u);
     QCOMPARE(QString::fromStdString(dialog.Result()->caption),
              QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }

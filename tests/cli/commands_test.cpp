@@ -228,10 +228,11 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   EXPECT_FALSE(fs::exists(Path("-")) || fs::exists(Path("x.dat")));
 }
 
-TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
+// Print needs no display, not even after a transfer in the process. A Selkan.ini that cannot
+// be read is said, not taken for a type without a band; nothing is written.
+TEST_F(CliCommands, PrintWithoutADisplayAndAProfileThatCannotBeReadIsSaid) {
   const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
-  const std::string pdf = Path("listing.pdf");
-  // An earlier transfer in the process leaves no application print could not draw with.
+  const std::string pdf = Path("listing.pdf"), radio = ReadBytes(dat);
   EXPECT_EQ(RunQuiet(RunRead, {"--port", Path("no-port"), "-o", Path("r.dat")}).first,
             kExitPortError);
   ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,
@@ -239,11 +240,6 @@ TEST_F(CliCommands, PrintWritesTheListingAsPdfWithoutADisplay) {
   const auto pages = test::PdfPageTexts(pdf);
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
-}
-
-// A Selkan.ini that cannot be read is said, not taken for a type without a band; nothing written.
-TEST_F(CliCommands, AProfileThatCannotBeReadIsSaid) {
-  const std::string radio = ReadBytes(Configuration("1,438.1,,,,,,\n"));
   Write("Selkan.ini", "[Setup]\n");
   ASSERT_EQ(::chmod(Path("").c_str(), 0755) + ::chmod(Path("Selkan.ini").c_str(), 0), 0);
   const std::string said = test::InChild(true, [this] {
@@ -251,7 +247,7 @@ TEST_F(CliCommands, AProfileThatCannotBeReadIsSaid) {
     return RunQuiet(RunImport, {Path("rows.csv"), Path("radio.dat")}).second;
   });
   EXPECT_EQ(said, "selkan-cli import: cannot open " + Path("Selkan.ini") + ": Permission denied\n");
-  EXPECT_EQ(ReadBytes(Path("radio.dat")), radio);
+  EXPECT_EQ(ReadBytes(dat), radio);
 }
 
 // Backups as JSON: a control character in a path is escaped, the text stays one JSON string.

@@ -36,11 +36,8 @@ RadioImage RoundTrip(const RadioImage& image, Language language) {
 }
 
 }  // namespace
-}  // namespace selkan::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace selkan;
-  using namespace selkan::fuzz;
   const std::string path = ScratchFile("radio.dat");
   WriteFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
   const DatLoadResult loaded = LoadDatFile(path);
@@ -67,3 +64,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(LoadDatFile(path).image == loaded.image, "a saved image loads back");
   return 0;
 }
+
+}  // namespace selkan::fuzz

@@ -11,10 +11,8 @@
 #include "settings/profile_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
+namespace selkan::fuzz {
 namespace {
-
-using namespace selkan;
-using selkan::fuzz::Check;
 
 constexpr std::array<BandLimits, 3> kBands = {
     {{1000000, 99999999}, {40000000, 47000000}, {13600000, 17400000}}};
@@ -132,7 +130,6 @@ bool PastesBack(const ChannelRow& row, const BandLimits& band) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace selkan::fuzz;
   Input input(data, size);
   const std::uint8_t pick = input.Byte();
   const Language language = pick & 1 ? Language::Chinese : Language::English;
@@ -202,3 +199,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   return 0;
 }
+
+}  // namespace selkan::fuzz

@@ -11,9 +11,8 @@
 #include "platform/decimal.h"
 #include "tests/fuzz/fuzz_support.h"
 
+namespace selkan::fuzz {
 namespace {
-
-using selkan::BandLimits;
 
 constexpr std::array<BandLimits, 3> kBands = {
     {{1000000, 99999999}, {40000000, 47000000}, {13600000, 17400000}}};
@@ -23,7 +22,6 @@ constexpr std::string_view kHeader =
 
 // An empty frequency cell, or one as a commit of a typed value leaves it.
 bool FrequencyTaken(const std::string& cell, const BandLimits& band) {
-  using namespace selkan;
   const std::int32_t tenHertz = ScaledInteger(ParseLeadingNumber(cell), 100000);
   return cell.empty() || (IsInBand(tenHertz, band) && IsOnChannelStep(tenHertz) &&
                           FormatFrequency(tenHertz) == cell);
@@ -32,8 +30,6 @@ bool FrequencyTaken(const std::string& cell, const BandLimits& band) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace selkan;
-  using namespace selkan::fuzz;
   Input input(data, size);
   const std::uint8_t pick = input.Byte();
   const BandLimits band = kBands[pick % kBands.size()];
@@ -67,3 +63,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "written as such a list again, every channel reads back the same");
   return 0;
 }
+
+}  // namespace selkan::fuzz

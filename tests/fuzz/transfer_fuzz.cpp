@@ -76,11 +76,8 @@ class HostilePort : public SerialPort {
 };
 
 }  // namespace
-}  // namespace selkan::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace selkan;
-  using namespace selkan::fuzz;
   Input input(data, size);
   const bool write = (input.Byte() & 1) != 0;
   RadioImage radioMemory;
@@ -117,3 +114,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "the last 16 bytes of the radio are never written");
   return 0;
 }
+
+}  // namespace selkan::fuzz

@@ -29,7 +29,9 @@ class BackupStoreTest : public ::testing::Test {
   }();
 };
 
-TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
+// Listed oldest first; chosen newest first (the sequence within a second counts), by a type in
+// any case; the types there are.
+TEST_F(BackupStoreTest, SavesByTimeAndTypeListsOldestFirstAndChoosesNewestFirst) {
   BackupStore store(dir_ / "nested" / "backups");  // made when missing
   std::string error;
   const auto first = store.Save(RandomImage(1), "SK-100", when_, &error, "KZ904SK1");
@@ -39,8 +41,8 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   const auto second = store.Save(RandomImage(2), "SK-100", when_);
   ASSERT_TRUE(second);
   EXPECT_EQ(second->filename(), "20260301-140509-2_SK-100.dat");
-  ASSERT_TRUE(store.Save(RandomImage(3), "type2", when_ + seconds(1)));
-  std::ofstream(dir_ / "nested/backups/20260301-140510_type2.id") << "KZ904SK2";  // no line end
+  ASSERT_TRUE(store.Save(RandomImage(3), "b", when_ + seconds(1)));
+  std::ofstream(dir_ / "nested/backups/20260301-140510_b.id") << "KZ904SK2";  // no line end
 
   const std::vector<BackupEntry> entries = store.List();
   ASSERT_EQ(entries.size(), 3u);
@@ -49,10 +51,25 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeAndListsOldestFirst) {
   };
   EXPECT_EQ(said(0), "2026-03-01 14:05:09 SK-100 KZ904SK1");
   EXPECT_EQ(said(1), "2026-03-01 14:05:09 SK-100 ");
-  EXPECT_EQ(said(2), "2026-03-01 14:05:10 type2 KZ904SK2");
+  EXPECT_EQ(said(2), "2026-03-01 14:05:10 b KZ904SK2");
   EXPECT_EQ(entries[0].size, kImageSize);
   EXPECT_EQ(entries[1].path, *second);
   EXPECT_EQ(LoadDatFile(*second).image, RandomImage(2));
+
+  for (int i = 3; i <= 11; ++i) ASSERT_TRUE(store.Save(RandomImage(1), "SK-100", when_));
+  std::vector<std::string> names;
+  for (const BackupEntry& entry : NewestFirst(OfRadioType(store.List(), "sk-100")))
+    names.push_back(entry.path.filename());
+  ASSERT_EQ(names.size(), 11u);
+  EXPECT_EQ(
+      std::vector(names.begin(), names.begin() + 3),
+      (std::vector<std::string>{"20260301-140509-11_SK-100.dat", "20260301-140509-10_SK-100.dat",
+                                "20260301-140509-9_SK-100.dat"}));
+  EXPECT_EQ(names.back(), "20260301-140509_SK-100.dat");
+  EXPECT_EQ(NewestFirst(store.List()).front().radioType, "b");
+  EXPECT_EQ(OfRadioType(store.List(), "").size(), 12u);
+  EXPECT_TRUE(OfRadioType(store.List(), "SK").empty());
+  EXPECT_EQ(RadioTypesOf(store.List()), (std::vector<std::string>{"SK-100", "b"}));
 }
 
 TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
@@ -93,26 +110,6 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
   EXPECT_TRUE(fs::exists(dir_ / "other" / "20260301-140509_SK-100.dat"));
-}
-
-// Newest first (the sequence within a second counts), a type in any case, the types there are.
-TEST_F(BackupStoreTest, ChoosesByTypeNewestFirst) {
-  BackupStore store(dir_);
-  ASSERT_TRUE(store.Save(RandomImage(1), "b", when_ + seconds(1)));
-  for (int i = 1; i <= 11; ++i) ASSERT_TRUE(store.Save(RandomImage(1), "SK-100", when_));
-  std::vector<std::string> names;
-  for (const BackupEntry& entry : NewestFirst(OfRadioType(store.List(), "sk-100")))
-    names.push_back(entry.path.filename());
-  ASSERT_EQ(names.size(), 11u);
-  EXPECT_EQ(
-      std::vector(names.begin(), names.begin() + 3),
-      (std::vector<std::string>{"20260301-140509-11_SK-100.dat", "20260301-140509-10_SK-100.dat",
-                                "20260301-140509-9_SK-100.dat"}));
-  EXPECT_EQ(names.back(), "20260301-140509_SK-100.dat");
-  EXPECT_EQ(NewestFirst(store.List()).front().radioType, "b");
-  EXPECT_EQ(OfRadioType(store.List(), "").size(), 12u);
-  EXPECT_TRUE(OfRadioType(store.List(), "SK").empty());
-  EXPECT_EQ(RadioTypesOf(store.List()), (std::vector<std::string>{"SK-100", "b"}));
 }
 
 TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {

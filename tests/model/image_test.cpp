@@ -31,23 +31,19 @@ std::string Pattern(std::size_t size) {
   return bytes;
 }
 
-TEST_F(DatFileTest, LoadsTheFirst4096BytesAndSavesExactlyTheImage) {
+// A file's first 4096 bytes are the image, a shorter file none. A failed open or save leaves the
+// document's path, title and changes as they were.
+TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
   ASSERT_EQ(result.error, DatLoadError::None);
   ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
   EXPECT_EQ(Read(dir_ / "a.dat"), Pattern(4096));
-  EXPECT_EQ(LoadDatFile(Write("b.dat", Pattern(4095))).error, DatLoadError::DataFormat);
   EXPECT_EQ(LoadDatFile(dir_ / "missing.dat").error, DatLoadError::CannotOpen);
-}
-
-// A failed save leaves the document's path, title and changes as they were.
-TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   CSelkanDoc document;
   document.OnNewDocument(ProcessSettings{});
   EXPECT_TRUE(BlankDocumentFlag());
-  EXPECT_EQ(document.OnOpenDocument(Write("short.dat", "x")), DatLoadError::DataFormat);
+  EXPECT_EQ(document.OnOpenDocument(Write("b.dat", Pattern(4095))), DatLoadError::DataFormat);
   EXPECT_TRUE(BlankDocumentFlag() && document.Image() == BlankImage());
-
   const std::string path = Write("radio.dat", Pattern(kImageSize));
   ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
   EXPECT_TRUE(!BlankDocumentFlag() && document.Title() == "radio.dat") << document.Title();
@@ -197,7 +193,7 @@ class ProductProfileTest : public test::FilesTest {
   MemoryRegistry registry_;
 };
 
-TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
+TEST_F(ProductProfileTest, BandTextByTypeAndIndexAndTheProductStep) {
   // Before the first band: the first; beyond the last: the last; no such type: empty.
   std::string bands;
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
@@ -217,18 +213,13 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndex) {
   image[offset::kRadioType] = 0;
   const BandLimits limits = RunProductStep(image, false, profile_, registry_);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
-}
-
-// The next new document starts with the type and band of the image opened last.
-TEST_F(ProductProfileTest, OpenedImageStoresItsTypeAndBandInTheRegistry) {
-  RadioImage image = BlankImage();
+  // The next new document starts with the type and band of the image opened last.
   image[offset::kRadioType] = 2;
-  image[offset::kBandIndex] = 1;
+  image[offset::kBandIndex] = 3;
   EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
-
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile_, registry_);
-  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 1));
+  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 
 }  // namespace

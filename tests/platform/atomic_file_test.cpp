@@ -45,14 +45,16 @@ struct stat Status(const fs::path& path) {
 }
 
 // Failures name the file as given and what failed, once, and leave nothing behind.
-TEST_F(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
-  WriteBytes(dir_ / "x.dat", std::string(5000, 'a'));
-  const ino_t before = Status(dir_ / "x.dat").st_ino;
-  ASSERT_TRUE(CheckWritable(dir_ / "x.dat", nullptr) && CheckWritable(dir_ / "new.dat", nullptr));
+TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailure) {
+  const std::string target = Write("x.dat", std::string(5000, 'a'));
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  const ino_t before = Status(target).st_ino;
+  ASSERT_TRUE(CheckWritable(target, nullptr) && CheckWritable(dir_ / "new.dat", nullptr));
   EXPECT_EQ(dir_.Listing(), "x.dat") << "checking makes nothing";
-  ASSERT_TRUE(Save(dir_ / "x.dat", "short") && Save(dir_ / "new.dat", "fresh"));
-  EXPECT_EQ(ReadBytes(dir_ / "x.dat") + ReadBytes(dir_ / "new.dat"), "shortfresh");
-  EXPECT_NE(Status(dir_ / "x.dat").st_ino, before) << "a regular file is replaced, not rewritten";
+  ASSERT_TRUE(Save(target, "short") && Save(dir_ / "new.dat", "fresh"));
+  EXPECT_EQ(ReadBytes(target) + ReadBytes(dir_ / "new.dat"), "shortfresh");
+  EXPECT_NE(Status(target).st_ino, before) << "a regular file is replaced, not rewritten";
+  EXPECT_EQ(Status(target).st_mode & 07777, 0640u);
   FileError error;
   for (const auto& [name, code] :
        {std::pair<std::string, int>{"no-such-dir/x.dat", ENOENT}, {"folder", EISDIR}}) {
@@ -66,6 +68,17 @@ TEST_F(AtomicFile, ReplacesARegularFileAndNamesTheFileOnFailure) {
   EXPECT_FALSE(WriteFileAtomically(dir_ / "folder", Span("x"), &text) || text != error.text);
   EXPECT_TRUE(fs::is_directory(dir_.path() / "folder" / "inner"));
   EXPECT_EQ(dir_.Listing(), "folder new.dat x.dat");
+  if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs root";
+  // Root saving a user's file hands it back to that user, even read-only; its own file of
+  // another group stays in that group.
+  for (const uid_t owner : {kNobody, ::geteuid()}) {
+    ASSERT_EQ(::chown(target.c_str(), owner, kNogroup), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    ASSERT_TRUE(Save(target, "newer"));
+    EXPECT_EQ(ReadBytes(target), "newer");
+    EXPECT_TRUE(Status(target).st_uid == owner && Status(target).st_gid == kNogroup);
+    EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
+  }
 }
 
 std::string OpenDescriptors() {
@@ -152,24 +165,6 @@ TEST_F(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ::close(connection);
   ::close(listener);
   EXPECT_EQ(received + " " + dir_.Listing(), "through the pipeover the socket fifo sock");
-}
-
-TEST_F(AtomicFile, KeepsModeAndOwner) {
-  const fs::path target = Write("private.dat", "old");
-  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-  ASSERT_TRUE(Save(target, "new"));
-  EXPECT_EQ(Status(target).st_mode & 07777, 0640u);
-  if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs root";
-  // Root saving a user's file hands it back to that user, even read-only; its own file of
-  // another group stays in that group.
-  for (const uid_t owner : {kNobody, ::geteuid()}) {
-    ASSERT_EQ(::chown(target.c_str(), owner, kNogroup), 0);
-    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
-    ASSERT_TRUE(Save(target, "newer"));
-    EXPECT_EQ(ReadBytes(target), "newer");
-    EXPECT_TRUE(Status(target).st_uid == owner && Status(target).st_gid == kNogroup);
-    EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
-  }
 }
 
 std::string Attribute(const std::string& path, const char* name) {

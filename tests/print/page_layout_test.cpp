@@ -21,8 +21,7 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   ASSERT_EQ(pages.Count(), 2);
   EXPECT_EQ(ChannelsOnPage(table, pages, 1), std::vector<int>(used.begin(), used.begin() + 7));
   EXPECT_EQ(ChannelsOnPage(table, pages, 2), (std::vector<int>{170, 199}));
-  EXPECT_TRUE(ChannelsOnPage(table, pages, 0).empty());
-  EXPECT_TRUE(ChannelsOnPage(table, pages, 3).empty());
+  for (int page : {0, 3}) EXPECT_TRUE(ChannelsOnPage(table, pages, page).empty()) << page;
   Cell(table[9], kColTx) = "440.00000";
   EXPECT_EQ(PaginateChannels(table).usedChannels, 9);
 }

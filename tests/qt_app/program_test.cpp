@@ -167,8 +167,10 @@ class ProgramTest : public QObject {
     QVERIFY(p.frame->close() && p.answers.messages.empty());
   }
 
-  // A document is replaced or left only when that succeeded.
-  void cancelledAndFailedSavesAndOpensAreFalse() {
+  // A document is replaced or left only when that succeeded. Close hides, Channel Information
+  // shows; open reads the file as it is now. Save asks before writing over a file changed since:
+  // Cancel, Save As, Overwrite.
+  void documentsComeBackAsTheirFileIsNowAndAreReplacedOrSavedOnlyOnSuccess() {
     Program p;
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
     QVERIFY(!p.frame->OnFileSave() && p.answers.messages.empty());  // cancelled: nothing said
@@ -180,12 +182,7 @@ class ProgramTest : public QObject {
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
     QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
     QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
-  }
-
-  // Close hides, Channel Information shows; open reads the file as it is now. Save asks
-  // before writing over a file changed since: Cancel, Save As, Overwrite.
-  void documentsComeBackAsTheirFileIsNowAndSaveAsksBeforeWritingOverIt() {
-    Program p;
+    p.answers.messages.clear();
     p.dir.WriteFile("a.dat", Marked(0));
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
     CChildFrame* a = p.frame->ActiveChild();
@@ -232,7 +229,7 @@ class ProgramTest : public QObject {
     SetMessageHandler({});
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
     save->trigger();
-    QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 1);
+    QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 2 + 1);
   }
 
   // Options: Cancel changes nothing, nor OK without a change (4 is the blank's level). Product
@@ -319,90 +316,6 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].text.contains("a.dat"));
     QCOMPARE(SavedRx(p.dir.Path("typed.dat"), 2), QStringLiteral("136.50000"));
     QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
-  }
-
-  // Backups are listed, filtered, compared, shown, deleted and opened as copies.
-  void theBackupsWindowListsAndOpensBackups() {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    QStringList shownFolders;
-    SetFolderViewer([&shownFolders](const QString& folder) {
-      return shownFolders << folder, shownFolders.size() == 1;  // fails the second time
-    });
-    const std::filesystem::path folder = data.path().toStdString() + "/Selkan/backups";
-    BackupStore store(folder);
-    const auto now = std::chrono::system_clock::now();
-    const auto older =
-        store.Save(Image(0x11), "SK-100", now - std::chrono::hours(1), nullptr, "KZ904SK1");
-    const auto newer = store.Save(Image(0x22), "SK-200", now);
-    QVERIFY(older && newer);
-    const QString olderPath = QString::fromStdString(older->string());
-    const QString newerPath = QString::fromStdString(newer->string());
-    Program p;
-    p.frame->Action(command::kBackups)->trigger();
-    CBackupsDlg* window = p.frame->BackupsWindow();
-    QVERIFY(window &&
-            window->isVisible() &&  // over the main window; the folder's name can be copied
-            window->geometry().center().y() == p.frame->geometry().center().y() &&
-            window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);
-    QTreeWidget* list = window->List();
-    QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
-    const QTreeWidgetItem* item = list->topLevelItem(1);
-    QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
-    window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
-    QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
-
-    // Compared as the grid shows the document, here and by File > Compare With.
-    p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
-    p.view->Grid()->SetTextMatrix(2, 2, "438.50000");
-    QStringList shown;
-    for (QAction* compare :
-         {static_cast<QAction*>(nullptr), p.frame->Action(command::kFileCompare)}) {
-      NextDialog look([&shown, &olderPath](QDialog* dialog) {
-        const QString heading = dialog->findChild<QLabel*>("heading")->text();
-        if (heading.contains(QFileInfo(olderPath).fileName()))
-          shown << qobject_cast<CCompareDlg*>(dialog)->Differences();
-        dialog->reject();
-      });
-      p.answers.paths = {olderPath};
-      compare ? compare->trigger() : window->Button("compare")->click();
-      QTRY_COMPARE(shown.size(), compare ? 2 : 1);
-    }
-    QVERIFY2(shown[0].contains("\nChannel 2: 438.50000, 438.50000,"), qPrintable(shown[0]));
-    QVERIFY(shown[0].contains("0xC80: FF -> 11") && shown[1] == shown[0]);
-    window->Button("folder")->click();
-    window->Button("folder")->click();
-    QCOMPARE(shownFolders, QStringList(2, QString::fromStdString(folder.string())));
-    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};
-    window->Button("delete")->click();
-    QVERIFY(QFile::exists(olderPath));
-    window->Button("delete")->click();
-    QVERIFY(!QFile::exists(olderPath));
-    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].caption == "Selkan Radio");
-    QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
-    QCOMPARE(list->topLevelItemCount(), 1);  // the filter's type is gone: all are shown
-
-    for (bool button : {false, true}) {  // Enter on the list, then Open
-      p.frame->Action(command::kBackups)->trigger();
-      button ? window->Button("open")->click() : QTest::keyClick(list, Qt::Key_Return);
-      QVERIFY(!window->isVisible() && p.frame->ActiveChild() != p.child);
-    }
-    CChildFrame* opened = p.frame->ActiveChild();
-    QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
-    QCOMPARE(opened->Document().Image()[0xC80], 0x22);
-    p.answers.paths = {QString(), p.dir.Path("mine.dat"), p.dir.Path("mine.dat")};
-    QVERIFY(!p.frame->OnFileSave());  // asked for a name: cancelled
-    // Compare With chose a backup, yet the backups' folder is not proposed.
-    QCOMPARE(p.answers.prompts.back().proposedPath,
-             QDir::home().filePath(QString::fromStdString(newer->filename())));
-    QVERIFY(p.frame->OnFileSave());
-    QVERIFY(MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 && opened->windowTitle() == "mine.dat");
-    QVERIFY(LoadDatFile(*newer).image == Image(0x22));
-    NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
-    p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
-    QVERIFY(none.title.isEmpty() &&
-            p.answers.messages.at(3).text == "mine.dat and mine.dat hold the same data.");
-    SetFolderViewer({}), qunsetenv("XDG_DATA_HOME");
   }
 
   void theEditMenuAndChannelListsWorkOnTheActiveDocument() {
@@ -640,44 +553,45 @@ class ProgramTest : public QObject {
     }
   }
 
-  // The fleet window comes to the front, laid out; a missing port ends a run.
-  void severalRadiosWithoutARadio() {
+  // The fleet window comes to the front, laid out; a missing port ends a run. Backups are
+  // listed, filtered, compared, shown, deleted and opened as copies.
+  void severalRadiosWithoutARadioAndTheBackupsWindow() {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     qputenv("SELKAN_COM1", data.filePath("none").toLocal8Bit());
     Program p;
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
-    CFleetDlg* window = p.frame->FleetWindow();  // naming the document from the start
-    QCOMPARE(window->DocumentLine()->text(), "Document: " + p.child->windowTitle());
+    CFleetDlg* fleet = p.frame->FleetWindow();  // naming the document from the start
+    QCOMPARE(fleet->DocumentLine()->text(), "Document: " + p.child->windowTitle());
     p.frame->activateWindow();
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-    QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
-    QVERIFY(window->CountBox()->hasFocus() && window->CountBox()->x() > 0);  // beside an option
-    const auto row = [window](QWidget* w) { return w->mapTo(window, w->rect().center()).y(); };
+    QTRY_COMPARE(QApplication::activeWindow(), fleet);
+    QTest::keyClick(fleet, Qt::Key_R, Qt::AltModifier);
+    QVERIFY(fleet->CountBox()->hasFocus() && fleet->CountBox()->x() > 0);  // beside an option
+    const auto row = [fleet](QWidget* w) { return w->mapTo(fleet, w->rect().center()).y(); };
     for (int port = 0; port < 4; ++port)  // below the options, each bar beside its port
-      QVERIFY(row(window->PortCheck(port)) > row(window->CountBox()) &&
-              row(window->PortProgress(port)) == row(window->PortCheck(port)) &&
-              window->PortProgress(port)->value() == 0);         // showing 0 %, not nothing
-    QCOMPARE(window->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4
+      QVERIFY(row(fleet->PortCheck(port)) > row(fleet->CountBox()) &&
+              row(fleet->PortProgress(port)) == row(fleet->PortCheck(port)) &&
+              fleet->PortProgress(port)->value() == 0);         // showing 0 %, not nothing
+    QCOMPARE(fleet->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4
     for (bool chosen : {false, true}) {  // without a port chosen: said, not run, no bar
-      window->PortCheck(0)->setChecked(chosen), window->Button("start")->click();
-      QVERIFY(window->PortProgress(0)->isEnabled() == chosen &&
-              window->Button("stop")->isEnabled() == chosen && window->Running() == chosen);
+      fleet->PortCheck(0)->setChecked(chosen), fleet->Button("start")->click();
+      QVERIFY(fleet->PortProgress(0)->isEnabled() == chosen &&
+              fleet->Button("stop")->isEnabled() == chosen && fleet->Running() == chosen);
     }
-    QTRY_VERIFY(!window->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
-    window->Button("stop")->click();                           // stopping: Stop is done with
-    QVERIFY(!window->Button("stop")->isEnabled());
-    QTRY_VERIFY(!window->Running());
-    window->Button("start")->click();  // a new run forgets why COM1 failed in the last one
-    QVERIFY(window->PortStatus(0)->toolTip().isEmpty());
-    window->Button("stop")->click();
-    QTRY_VERIFY(!window->Running());
-    QVERIFY(QFile::exists(window->LogPath()));
-    QCOMPARE(window->LogLine()->text(), "Log: " + window->LogPath());
-    QTest::keyClick(window, Qt::Key_Escape);
-    QVERIFY(!window->isVisible());
-    p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the window goes
+    QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
+    fleet->Button("stop")->click();                           // stopping: Stop is done with
+    QVERIFY(!fleet->Button("stop")->isEnabled());
+    QTRY_VERIFY(!fleet->Running());
+    fleet->Button("start")->click();  // a new run forgets why COM1 failed in the last one
+    QVERIFY(fleet->PortStatus(0)->toolTip().isEmpty());
+    fleet->Button("stop")->click();
+    QTRY_VERIFY(!fleet->Running());
+    QVERIFY(QFile::exists(fleet->LogPath()));
+    QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
+    QTest::keyClick(fleet, Qt::Key_Escape);
+    QVERIFY(!fleet->isVisible());
+    p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->CancelButton(), Qt::LeftButton);
     QTRY_VERIFY(!p.view->findChild<CProcessDlg*>());
     p.frame->Action(command::kRead)->trigger();  // a single radio on the missing port
@@ -685,7 +599,84 @@ class ProgramTest : public QObject {
     QTRY_COMPARE(p.answers.messages.size(), std::size_t{2});
     QVERIFY(p.answers.messages[0].text == "Choose a port to program on." &&
             p.answers.messages[1].caption == "Selkan Radio");
-    qunsetenv("SELKAN_COM1"), qunsetenv("XDG_DATA_HOME");
+    p.answers.messages.clear();
+    QStringList shownFolders;
+    SetFolderViewer([&shownFolders](const QString& folder) {
+      return shownFolders << folder, shownFolders.size() == 1;  // fails the second time
+    });
+    const std::filesystem::path folder = data.path().toStdString() + "/Selkan/backups";
+    BackupStore store(folder);
+    const auto now = std::chrono::system_clock::now();
+    const auto older =
+        store.Save(Image(0x11), "SK-100", now - std::chrono::hours(1), nullptr, "KZ904SK1");
+    const auto newer = store.Save(Image(0x22), "SK-200", now);
+    QVERIFY(older && newer);
+    const QString olderPath = QString::fromStdString(older->string());
+    const QString newerPath = QString::fromStdString(newer->string());
+    p.frame->Action(command::kBackups)->trigger();
+    CBackupsDlg* window = p.frame->BackupsWindow();
+    QVERIFY(window &&
+            window->isVisible() &&  // over the main window; the folder's name can be copied
+            window->geometry().center().y() == p.frame->geometry().center().y() &&
+            window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);
+    QTreeWidget* list = window->List();
+    QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
+    const QTreeWidgetItem* item = list->topLevelItem(1);
+    QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
+    window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
+    QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
+
+    // Compared as the grid shows the document, here and by File > Compare With.
+    p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
+    p.view->Grid()->SetTextMatrix(2, 2, "438.50000");
+    QStringList shown;
+    for (QAction* compare :
+         {static_cast<QAction*>(nullptr), p.frame->Action(command::kFileCompare)}) {
+      NextDialog look([&shown, &olderPath](QDialog* dialog) {
+        const QString heading = dialog->findChild<QLabel*>("heading")->text();
+        if (heading.contains(QFileInfo(olderPath).fileName()))
+          shown << qobject_cast<CCompareDlg*>(dialog)->Differences();
+        dialog->reject();
+      });
+      p.answers.paths = {olderPath};
+      compare ? compare->trigger() : window->Button("compare")->click();
+      QTRY_COMPARE(shown.size(), compare ? 2 : 1);
+    }
+    QVERIFY2(shown[0].contains("\nChannel 2: 438.50000, 438.50000,"), qPrintable(shown[0]));
+    QVERIFY(shown[0].contains("0xC80: FF -> 11") && shown[1] == shown[0]);
+    window->Button("folder")->click();
+    window->Button("folder")->click();
+    QCOMPARE(shownFolders, QStringList(2, QString::fromStdString(folder.string())));
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};
+    window->Button("delete")->click();
+    QVERIFY(QFile::exists(olderPath));
+    window->Button("delete")->click();
+    QVERIFY(!QFile::exists(olderPath));
+    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].caption == "Selkan Radio");
+    QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
+    QCOMPARE(list->topLevelItemCount(), 1);  // the filter's type is gone: all are shown
+
+    for (bool button : {false, true}) {  // Enter on the list, then Open
+      p.frame->Action(command::kBackups)->trigger();
+      button ? window->Button("open")->click() : QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(!window->isVisible() && p.frame->ActiveChild() != p.child);
+    }
+    CChildFrame* opened = p.frame->ActiveChild();
+    QCOMPARE(opened->windowTitle(), QString::fromStdString(newer->filename()) + " (backup)");
+    QCOMPARE(opened->Document().Image()[0xC80], 0x22);
+    p.answers.paths = {QString(), p.dir.Path("mine.dat"), p.dir.Path("mine.dat")};
+    QVERIFY(!p.frame->OnFileSave());  // asked for a name: cancelled
+    // Compare With chose a backup, yet the backups' folder is not proposed.
+    QCOMPARE(p.answers.prompts.back().proposedPath,
+             QDir::home().filePath(QString::fromStdString(newer->filename())));
+    QVERIFY(p.frame->OnFileSave());
+    QVERIFY(MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 && opened->windowTitle() == "mine.dat");
+    QVERIFY(LoadDatFile(*newer).image == Image(0x22));
+    NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
+    p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
+    QVERIFY(none.title.isEmpty() &&
+            p.answers.messages.at(3).text == "mine.dat and mine.dat hold the same data.");
+    SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("XDG_DATA_HOME");
   }
 
   // Import reasons in Chinese; a list of which no row fits is refused at once. A language is

@@ -285,16 +285,13 @@ class ChannelViewTest : public QObject {
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};
     PutRow(3, outside);
     PutRow(1, outside);
-    Click(3, 7);
-    Key(Qt::Key_Return);
-    QCOMPARE(Where(), QString("4,1"));
-    QCOMPARE(OpenEdit(), Editors().RxEditor());
-    QCOMPARE(Row(3), outside);
-    Click(199, 7);
-    Key(Qt::Key_Return);
-    QCOMPARE(Where(), QString("1,1"));
-    QCOMPARE(OpenEdit()->text(), QString("145.12500"));
-    QCOMPARE(Row(1), outside);
+    for (const auto& [row, next] : {std::pair{3, 4}, {199, 1}}) {  // the last row wraps
+      Click(row, 7);
+      Key(Qt::Key_Return);
+      QCOMPARE(Where(), QString("%1,1").arg(next));
+      QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0]);
+      QVERIFY(Row(3) == outside && Row(1) == outside);
+    }
     QVERIFY(messages_.isEmpty());
   }
 
@@ -512,10 +509,9 @@ class ChannelViewTest : public QObject {
             helpTopic_ == 1013);
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(int(image[offset::kRadioType]), 0);
-    QCOMPARE(int(image[offset::kBandIndex]), 0);
-    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Type"), 0u);
-    QCOMPARE(fixture.registry.ReadValueOrZero(kRegistryKey, "Field"), 0u);
+    for (const auto& [at, value] :
+         {std::pair{offset::kRadioType, "Type"}, {offset::kBandIndex, "Field"}})
+      QVERIFY(image[at] == 0 && fixture.registry.ReadValue(kRegistryKey, value) == 0u);
     QCOMPARE(QString::fromStdString(dialog.Result()->caption),
              QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }

@@ -219,7 +219,9 @@ class LinkTest : public QObject {
     QVERIFY(port.Read(8).empty() && !limit.hasExpired());
   }
 
-  void readReplacesTheGridAsOneStep() {
+  // A read replaces the grid as one step. Written, the document is unmodified, unless a cell was
+  // typed in meanwhile (modeless).
+  void aReadReplacesTheGridAsOneStepAWriteMarksTheDocumentCleanUnlessEditedMeanwhile() {
     Program program;
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     SimProcess sim(radio);
@@ -228,7 +230,7 @@ class LinkTest : public QObject {
     program.child->close();
     // What is typed while the window is open goes into its cell before the read.
     const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
-    const TransferRun run = RunTransfer(
+    TransferRun run = RunTransfer(
         program, command::kRead,
         [&](int) { QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx); },
         [&](CProcessDlg& dialog) {  // a read has no steps nor choices
@@ -251,28 +253,21 @@ class LinkTest : public QObject {
     program.view->OnEditUndo();
     QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QString());
     QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
-  }
 
-  // Written, the document is unmodified, unless a cell was typed in meanwhile (modeless).
-  void aWriteMarksTheDocumentCleanUnlessEditedMeanwhile() {
-    Program program;
-    SimProcess sim(program.view->Document().Image());
-    UsePort(program, sim);
     program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
     program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
     program.view->Document().SetModified(true);
-    TransferRun run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
+    run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
       dialog.BackupCheck()->setChecked(false);  // without the backup and the check
       dialog.VerifyCheck()->setChecked(false);
     });
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QCOMPARE(run.lastCounter, 255);
     QVERIFY(!program.view->Document().IsModified());
-    QCOMPARE(program.view->UndoStack()->count(), 0);
+    QCOMPARE(program.view->UndoStack()->count(), 2);  // a write is no step
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
 
-    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
     run = RunTransfer(
         program, command::kWrite,
         [&](int position) {

@@ -212,6 +212,7 @@ TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
   RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(4))});
   EXPECT_EQ(run.exitCode, 5) << run.output;
   EXPECT_HAS(run.output, "broke off after 100 of 510 blocks");
+  EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find("broke off"));  // in order
   std::smatch restore;
   ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
   // The radio stores what it got once the line is quiet, while it runs on.

@@ -135,6 +135,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   const std::string radio = ReadBytes(Configuration("1,438.1,,,,,,\n2,,438.2,,,,,\n"));
   ASSERT_EQ(RunNew({Path("uhf.dat"), "--band", "1"}) + RunNew({Path("odd.dat"), "--type", "9"}), 0);
   const std::string blank = (RunNew({Path("blank.dat")}), ReadBytes(Path("blank.dat")));
+  EXPECT_EQ(blank[offset::Channel(199) + 12], '\xE1');  // an empty channel as New saves it
   Write("vhf.csv", std::string(kChannelCsvHeader) + "\n1,146.52,,,,,,\n");
   Write("huge.csv", "");
   fs::resize_file(Path("huge.csv"), (16 << 20) + 1);

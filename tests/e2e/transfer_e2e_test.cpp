@@ -95,6 +95,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
     EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
     EXPECT_HAS(run.output, fault.message);
     EXPECT_EQ(run.output.find(" sselkan-cli"), std::string::npos) << "not after the bar";
+    EXPECT_FALSE(run.output.starts_with('\n')) << "an empty line for a bar never drawn";
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }
 }

@@ -587,8 +587,11 @@ class ProgramTest : public QObject {
     QVERIFY(fleet->PortStatus(0)->toolTip().isEmpty());
     fleet->Button("stop")->click();
     QTRY_VERIFY(!fleet->Running());
-    QVERIFY(QFile::exists(fleet->LogPath()));
+    QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends
     QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
+    QVERIFY(fleet->LogLine()->y() > fleet->Table()->geometry().bottom() &&  // below the table,
+            fleet->Button("start")->mapTo(fleet, QPoint()).y() >
+                fleet->LogLine()->y());  // buttons last
     QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(!fleet->isVisible());
     p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes

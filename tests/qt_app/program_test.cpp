@@ -589,9 +589,8 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!fleet->Running());
     QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends
     QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
-    QVERIFY(fleet->LogLine()->y() > fleet->Table()->geometry().bottom() &&  // below the table,
-            fleet->Button("start")->mapTo(fleet, QPoint()).y() >
-                fleet->LogLine()->y());  // buttons last
+    QVERIFY(row(fleet->LogLine()) > row(fleet->Table()) &&         // the log below the table,
+            row(fleet->Button("start")) > row(fleet->LogLine()));  // the buttons last
     QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(!fleet->isVisible());
     p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes

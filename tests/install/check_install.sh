@@ -41,6 +41,11 @@ chinese=$(start_selkan)
   fail "the user's Selkan.ini was not read: caption '$chinese'"
 
 [ "$(installed_files)" = "$before" ] || fail "the installed files changed"
+
+# Without its catalog Selkan says so on the terminal (no box waits for nobody) and fails.
+cp -a "$prefix" "$work/bare" && rm "$work/bare"/share/selkan/ChineseQ47.qm
+status=0 && timeout 20 "$work/bare/bin/Selkan" --quit-after-start 2>"$work/err" || status=$?
+[ $status = 1 ] && grep -q '^Selkan: 加载语言链接库失败$' "$work/err" || fail "no catalog: $status $(cat "$work/err")"
 [ ! -e "$bin/Selkan.ini" ] || fail "Selkan.ini was made beside the program"
 
 desktop=$prefix/share/applications/org.selkan.Selkan.desktop

@@ -621,6 +621,10 @@ class ProgramTest : public QObject {
             window->isVisible() &&  // over the main window; the folder's name can be copied
             window->geometry().center().y() == p.frame->geometry().center().y() &&
             window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);
+    QVERIFY(QFile::link(SELKAN_BIN_DIR "/enHelp", p.dir.Path("enHelp")));
+    QTest::keyClick(window, Qt::Key_F1);  // its own help page
+    QCOMPARE(p.frame->findChild<QTextBrowser*>()->source().toLocalFile(),
+             HelpTopicFile(p.dir.Path(""), "enHelp", command::kBackups));
     QTreeWidget* list = window->List();
     QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);

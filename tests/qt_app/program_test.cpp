@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -436,6 +437,13 @@ class ProgramTest : public QObject {
     QToolBar* tools = p.frame->findChild<QToolBar*>();  // and so the toolbar, both ways
     p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
     QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
+    p.frame->showNormal(), p.frame->resize(300, 250);  // smaller than the document's window:
+    QScrollBar* across = p.frame->Client()->horizontalScrollBar();  // scrolled to it
+    QTRY_VERIFY(across->isVisible() && p.frame->Client()->verticalScrollBar()->isVisible());
+    p.child->close();  // hidden: nothing to scroll to, until shown again
+    QTRY_VERIFY(!across->isVisible());
+    ClickTreeItem(p.frame, 1);
+    QTRY_VERIFY(p.child->isVisible() && across->isVisible());
   }
 
   // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.

@@ -547,8 +547,10 @@ class ProgramTest : public QObject {
     QFile(dir.filePath("list")).open(QIODevice::WriteOnly);
     for (const auto& [kind, chosen] :
          {std::pair{FilePromptKind::Open, "list"}, {FilePromptKind::Save, "list.csv"}}) {
+      QStringList types;  // a file of any name can be opened, a list only saved as one
       NextDialog next([&](QDialog* dialog) {
-        qobject_cast<QFileDialog*>(dialog)->selectFile(dir.filePath("list"));
+        auto* chooser = qobject_cast<QFileDialog*>(dialog);
+        types = chooser->nameFilters(), chooser->selectFile(dir.filePath("list"));
         dialog->accept();
       });
       int filter = 1;
@@ -558,6 +560,7 @@ class ProgramTest : public QObject {
                        .defaultSuffix = "csv",
                        .chosenFilter = kind == FilePromptKind::Save ? &filter : nullptr});
       QVERIFY(path.value_or(QString()) == dir.filePath(chosen) && filter == 1);
+      QCOMPARE(types.size() == 3 && types[2] == "All Files (*)", kind == FilePromptKind::Open);
     }
   }
 

@@ -467,7 +467,8 @@ class LinkTest : public QObject {
     });
     window->Button("start")->click();
     QVERIFY(window->Running() && !program.frame->Action(command::kFileNew)->isEnabled());
-    QVERIFY(!program.frame->OnFileNew());
+    QVERIFY(!program.frame->OnFileNew());  // refused, and why
+    QVERIFY(program.frame->statusBar()->currentMessage().startsWith("Wait until the radios"));
     program.frame->Action(command::kRead)->trigger();
     QVERIFY(Dialog(program) == nullptr);
     program.view->Grid()->SetTextMatrix(4, 1, "438.50000");

@@ -371,19 +371,22 @@ class ProgramTest : public QObject {
     p.view->SelectCells({5, 1, 6, 1});
     run(own, {QMessageBox::YesToAll});
     QCOMPARE(Row(p.view, 5).value(0), QString("145.50000"));
+    p.view->Grid()->SetRow(7);  // a channel being typed in is in use
+    p.view->CellEditors()->RxEditor()->setText("146");
     run(own, {QMessageBox::NoToAll});
-    QVERIFY(Row(p.view, 6).value(0) == "145.50000" && history->count() == 3);
+    QVERIFY(Row(p.view, 7).value(0) == "146.00000" && Row(p.view, 8).value(0) == "145.50000");
+    QCOMPARE(history->count(), 4);
     // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
-    QVERIFY(p.answers.messages[1].text.contains("The 3 channels in use now"));
+    QVERIFY(p.answers.messages[1].text.contains("The 4 channels in use now"));
     QVERIFY(
         p.answers.messages[2].text.contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
-    QCOMPARE(history->count(), 3);
+    QCOMPARE(history->count(), 4);
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
     QVERIFY(p.answers.messages[3].text.contains("Skipped line 3"));
     QVERIFY(Row(p.view, 1).value(0) == "145.00000" && Row(p.view, 2).value(0).isEmpty());
     p.frame->Action(command::kEditUndo)->trigger();  // one step
-    QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 6).value(0) == "145.50000");
+    QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 8).value(0) == "145.50000");
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");

@@ -464,6 +464,11 @@ class ProgramTest : public QObject {
     p.frame->Printer().setOutputFileName(path);
     p.frame->Action(command::kFilePrint)->trigger();
     QVERIFY(lastPage == 3 && !QFile::exists(path));
+    NextDialog setup([](QDialog* dialog) {  // Print Setup sets the printer's page
+      dialog->findChild<QRadioButton*>("landscape")->click(), dialog->accept();
+    });
+    p.frame->Action(command::kFilePrintSetup)->trigger();
+    QCOMPARE(p.frame->Printer().pageLayout().orientation(), QPageLayout::Landscape);
     QSize previewSize;  // as large as the main window: the pages need room
     NextDialog preview([&](QDialog* dialog) {
       lastPage = dialog->findChild<QPrintPreviewWidget*>()->pageCount(),

@@ -357,7 +357,6 @@ void CFleetDlg::Start() {
         connect(&thread, &QThread::finished, this, &CFleetDlg::OnThreadFinished,
                 Qt::QueuedConnection);
       });
-  emit runningChanged(true);
   ShowBoard();
 }
 
@@ -408,7 +407,6 @@ void CFleetDlg::OnThreadFinished() {
   run_->fleet.reset();
   run_->going.reset();
   ShowBoard();
-  emit runningChanged(false);
   if (!summary.logError.empty())
     Say(tr("The log could not be written:\n%1").arg(QString::fromStdString(summary.logError)));
   if (closeWhenEnded_) {

@@ -81,9 +81,6 @@ class CFleetDlg : public QDialog {
   // run has ended.
   void reject() override;
 
- signals:
-  void runningChanged(bool running);
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;

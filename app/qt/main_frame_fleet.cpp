@@ -43,7 +43,6 @@ void CMainFrame::OnProgramSeveralRadios() {
     context.folders = &folders_;
     fleet_ = new CFleetDlg(std::move(context), this);
     fleet_->SetMessageCaption(messageCaption_);
-    connect(fleet_, &CFleetDlg::runningChanged, this, &CMainFrame::UpdateTransferCommands);
   }
   fleet_->show();
   fleet_->raise();

@@ -27,6 +27,8 @@ TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
   EXPECT_EQ(resolve("Com2", {{"SELKAN_COM2", "/tmp/radio"}}), "/tmp/radio");
   EXPECT_EQ(resolve("COM3", {{"SELKAN_COM2", "/tmp/radio"}}), "/dev/ttyUSB2");
   EXPECT_EQ(resolve("COM1", {{"SELKAN_COM1", ""}}), "/dev/ttyUSB0");
+  for (const char* device : {"COM0", "COM5", "COM10", "CPM1", "/dev/ttyS0"})  // taken as given
+    EXPECT_EQ(resolve(device, {{"SELKAN_COM1", "/tmp/radio"}}), device);
 }
 
 TEST(PortAccessTest, AdviceFollowsWhatTheGroupWouldChange) {

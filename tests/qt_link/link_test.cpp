@@ -210,8 +210,10 @@ class LinkTest : public QObject {
     QCOMPARE(calls.mid(4), opened);  // asked as at the first open, no other descriptor touched
     termios taken{};  // the line as the radio takes it: 8 data bits, no parity, 1 stop bit
     const int device = ::open(line->slavePath().c_str(), O_RDWR | O_NOCTTY);
-    QVERIFY(port.Configure({.baudRate = 2400}, {}) && ::tcgetattr(device, &taken) == 0);
-    QVERIFY((taken.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8 && cfgetospeed(&taken) == B2400);
+    QVERIFY(port.Configure({.baudRate = 2400}, {}) && ::tcgetattr(device, &taken) == 0 &&
+            cfgetospeed(&taken) == B2400);
+    QVERIFY(port.Configure({}, {}) && ::tcgetattr(device, &taken) == 0);  // the radio's speed
+    QVERIFY((taken.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8 && cfgetospeed(&taken) == B9600);
     ::close(device);
     QVERIFY(!port.Configure({.baudRate = 0}, {}));  // a setting the port refuses is said
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)

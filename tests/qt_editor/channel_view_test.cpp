@@ -568,6 +568,7 @@ class ChannelViewTest : public QObject {
             grid_->GetColWidth(3) == 15);  // the row headers' too; one pixel is no style's minimum
     grid_->SetRow(2), grid_->SetCol(2);
     GridTable* table = grid_->Table();
+    QCOMPARE(table->rowHeight(197), table->horizontalHeader()->height());  // as the fixed row
     table->setFocus();
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
                        table->visualRect(table->model()->index(1, 1)).center());

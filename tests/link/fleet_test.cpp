@@ -195,7 +195,10 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
     EXPECT_EQ(rig.records[0].backupPath, "backup-1.dat");
     EXPECT_EQ(rig.records[1].Result(), "no answer after the wake-up");
     EXPECT_EQ(rig.records[2].Result(), "verified");
-    EXPECT_EQ(rig.fleet->Summary().firstFailure, TransferOutcome::kProgramInterrupt);
+    const FleetSummary summary = rig.fleet->Summary();  // the radios' times added up
+    EXPECT_EQ(summary.firstFailure, TransferOutcome::kProgramInterrupt);
+    EXPECT_DOUBLE_EQ(summary.seconds,
+                     rig.records[0].seconds + rig.records[1].seconds + rig.records[2].seconds);
   }
 }
 

@@ -15,17 +15,17 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
   ChannelTable table;
   table[0] = {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"};
   table[2] = {"442.50000", "447.50000", "None", "100.0", "High", "Off", "Wide"};
-  table[3] = {"145.50000", "435.00000", "D023N", "D023I", "Middle", "On", "Wide"};
-  table[4] = {"440.00000", "370.00000", "D754I", "67.0", "High", "On", "Wide"};
-  table[5] = {"462.56250", "", "", "D131N", "", "", ""};  // receive only
-  table[6] = {"", "438.10000", "", "", "", "", ""};       // transmit only
+  table[3] = {"145.50000", "215.51250", "D023N", "D023I", "Middle", "On", "Wide"};
+  table[4] = {"440.00000", "370.00000", "D754I", "67.0", "High", "On", "Wide"};  // 70 MHz: offset
+  table[5] = {"462.56250", "", "", "D131N", "", "", ""};                         // receive only
+  table[6] = {"", "438.10000", "", "", "", "", ""};                              // transmit only
   table[7] = {"438.10000", "438.10000", "12.3", "None", "Low", "On", "Wide"};
   table[198] = {"145.00000", "144.40000", "127.3", "127.3", "Low", "On", "Wide"};
   const RadioListExport got = ChannelsToRadioList(table);
   const std::string rows =
       "1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,1.0W,,,,,\r\n"
       "3,,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\r\n"
-      "4,,145.500000,split,435.000000,DTCS,88.5,88.5,023,RN,023,Tone->Tone,FM,5.00,,2.5W,,,,,\r\n"
+      "4,,145.500000,split,215.512500,DTCS,88.5,88.5,023,RN,023,Tone->Tone,FM,5.00,,2.5W,,,,,\r\n"
       "5,,440.000000,-,70.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,,5.0W,,,,,\r\n"
       "6,,462.562500,off,0.000000,Cross,88.5,88.5,131,NN,023,DTCS->,FM,5.00,,,,,,,\r\n"
       "199,,145.000000,-,0.600000,TSQL,127.3,127.3,023,NN,023,Tone->Tone,FM,5.00,,1.0W,,,,,\r\n";

@@ -73,9 +73,8 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
     EXPECT_EQ(std::pair(range->lower, range->upper), std::pair(lower, upper)) << text;
   }
   for (const char* bad : {"470-400", "400", "400-", "-470", "400-1000", "400.5-470", "0-9", "5-9",
-                          "400 - 470", "400-470-480"}) {
+                          "400 - 470", "400-470-480"})
     EXPECT_FALSE(ParseMhzRange(bad)) << bad;
-  }
 }
 
 // Printed commands are pasted into a shell: a word must reach the program as it is.

@@ -121,10 +121,9 @@ PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::strin
 
 std::string Reasons(const PasteOutcome& outcome) {
   std::string out;
-  for (const PasteRefusal& r : outcome.refusals) {
+  for (const PasteRefusal& r : outcome.refusals)
     out += std::to_string(r.channel) + ":" + std::to_string(r.column) + ":" + r.value + ":" +
            std::to_string(static_cast<int>(r.reason)) + "x" + std::to_string(r.count) + " ";
-  }
   return out;
 }
 

@@ -232,51 +232,32 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
     std::string unfit;  // "line: reason" of those that do not
     std::vector<std::pair<int, ChannelRow>> channels;
   } cases[] = {
-      {"frs_gmrs.csv",
-       kUhf,
-       "multi-radio",
-       30,
-       "",
+      // clang-format off
+      {"frs_gmrs.csv", kUhf, "multi-radio", 30, "",
        {{1, {"462.56250", "462.56250", "None", "None", "Middle", "On", "Wide"}},
         {8, {"467.56250", "467.56250", "None", "None", "Low", "On", "Narrow"}},
         {23, {"462.55000", "467.55000", "None", "141.3", "High", "On", "Wide"}}}},
-      {"pmr446.csv",
-       kUhf,
-       "multi-radio",
-       16,
-       "",
+      {"pmr446.csv", kUhf, "multi-radio", 16, "",
        {{1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
         {16, {"446.19375", "446.19375", "None", "None", "Low", "On", "Narrow"}}}},
-      {"marine_vhf.csv",
-       kVhf,
-       "multi-radio",
-       20,
+      {"marine_vhf.csv", kVhf, "multi-radio", 20,
        "22: Mode \"AM\": the radio works in FM (Wide) and NFM (Narrow) only\n",
        {{1, {"160.65000", "156.05000", "None", "None", "High", "On", "Wide"}},
         {6, {"156.65000", "156.65000", "None", "None", "Low", "On", "Wide"}},
         {8, {"156.80000", "156.80000", "None", "None", "High", "Off", "Wide"}},
         {18, {"162.55000", "", "", "", "", "", ""}}}},
-      {"dir_uplink.csv",
-       kAny,
+      {"dir_uplink.csv", kAny,
        "repeater directory (Frequency, Input Freq, Offset, Uplink Tone, Downlink Tone, Mode)",
-       4,
-       "",
+       4, "",
        {{1, {"146.94000", "146.34000", "None", "100.0", "High", "On", "Wide"}},
         {2, {"444.10000", "449.10000", "D023N", "D023N", "High", "On", "Wide"}},
         {3, {"147.30000", "147.90000", "None", "None", "High", "On", "Wide"}},
         {4, {"443.52500", "448.52500", "141.3", "D754I", "High", "On", "Narrow"}}}},
-      {"dir_output_pl.csv",
-       kAny,
-       "(Output, Input, Offset, PL)",
-       3,
-       "",
+      {"dir_output_pl.csv", kAny, "(Output, Input, Offset, PL)", 3, "",
        {{1, {"145.29000", "144.69000", "None", "88.5", "High", "On", "Wide"}},
         {2, {"224.94000", "223.34000", "None", "103.5", "High", "On", "Wide"}},
         {3, {"442.00000", "447.00000", "None", "None", "High", "On", "Wide"}}}},
-      {"dir_offset_tone.csv",
-       kAny,
-       "(Frequency, Offset, Tone)",
-       3,
+      {"dir_offset_tone.csv", kAny, "(Frequency, Offset, Tone)", 3,
        "5: Offset \"0.6\" has no sign: write +0.6 for an input above the output, -0.6 for one "
        "below\n6: Frequency \"n/a\" is not a frequency in MHz\n7: Tx Frequency \"0.00000\": Out "
        "of range,please input again.\n",
@@ -284,13 +265,11 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
         {4, {}}}},
-      {"dir_access_tsq.csv",
-       kUhf,
-       "(Output Freq, Input Freq, Access Tone, TSQ, Mode)",
-       2,
+      {"dir_access_tsq.csv", kUhf, "(Output Freq, Input Freq, Access Tone, TSQ, Mode)", 2,
        "4: Mode \"DMR\": the radio works in FM (Wide) and NFM (Narrow) only\n",
        {{1, {"438.82500", "431.22500", "D311N", "D311N", "High", "On", "Narrow"}},
         {2, {"439.00000", "431.40000", "77.0", "77.0", "High", "On", "Wide"}}}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
@@ -344,6 +323,7 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
   const std::string own = kCsvHeader + "\n6,438.1,,,,Low,,\n7,,,,,,,\n5,438.2,,,,High,,\n";
   const std::string located = kListHeader + "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n" +
                               "7,c,438.3,,,,,,,,,,,,,,,\n";
+  const std::string noRoom = "2: no channel is left for this row after channel 199\n";
   const struct {
     const std::string& text;
     ImportPlace place;
@@ -354,13 +334,7 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
       {own, {}, {5, 6}, 2, 5, 6, ""},
       {own, {ImportPlacement::kFrom, 2}, {1, 2, 3, 10}, 2, 2, 3, ""},
       {own, {ImportPlacement::kAppend}, {1, 2, 3, 10, 11, 12}, 2, 11, 12, ""},
-      {own,
-       {ImportPlacement::kFrom, 199},
-       {1, 2, 3, 10, 199},
-       1,
-       199,
-       199,
-       "2: no channel is left for this row after channel 199\n"},
+      {own, {ImportPlacement::kFrom, 199}, {1, 2, 3, 10, 199}, 1, 199, 199, noRoom},
       // Rows that name none of 1 to 199 go in file order.
       {located, {}, {1, 2, 3}, 3, 1, 3, ""},
       {located, {ImportPlacement::kFrom, 3}, {1, 2, 3, 4, 5, 10}, 3, 3, 5, ""},
@@ -372,9 +346,8 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
     SCOPED_TRACE(c.text.substr(0, 8) + " at " + std::to_string(c.place.first));
     const ImportOutcome got = place(c.text, c.place, Language::Chinese);
     std::vector<int> used;
-    for (int channel = 1; channel <= 199; ++channel) {
+    for (int channel = 1; channel <= 199; ++channel)
       if (!Cell(got.table[channel - 1], kColRx).empty()) used.push_back(channel);
-    }
     EXPECT_EQ(used, c.used);
     EXPECT_EQ(std::tie(got.imported, got.firstChannel, got.lastChannel),
               std::tie(c.imported, c.first, c.last));

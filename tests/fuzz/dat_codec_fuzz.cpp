@@ -22,9 +22,8 @@ std::array<std::uint8_t, kImageSize> OwnedBits() {
   owned[offset::kOptionFlags2] = 0x38;
   for (const std::size_t at :
        {offset::kSquelchLevel, offset::kVoxGainLevel, offset::kStep, offset::kTimeOutTimer,
-        offset::kPriorityChannel, offset::kVoxDelayTime}) {
+        offset::kPriorityChannel, offset::kVoxDelayTime})
     owned[at] = 0xFF;
-  }
   return owned;
 }
 

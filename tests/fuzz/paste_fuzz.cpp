@@ -150,18 +150,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return shown;
   }();
   ChannelTable before;
-  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel)
     before[channel - 1] = shapes[language == Language::Chinese]
                                 [(channel * (1 + layout % 4) + layout / 4) % kShapes.size()];
-  }
 
   const PastedBlock block = ParsePastedText(input.Rest());
   const PasteOutcome outcome = PasteCells(before, target, block, band, language);
   std::array<Pasted, offset::kChannelCount + 1> pasted;
-  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel)
     for (int column = 1; column <= kChannelColumns; ++column)
       pasted[channel].values[column] = ValueFor(block, target, channel, column);
-  }
   for (const PasteRefusal& refusal : outcome.refusals) {
     if (refusal.channel == 0) continue;
     const int channel = refusal.channel, column = refusal.column;
@@ -174,11 +172,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
     CheckChannel(before[channel - 1], outcome.table[channel - 1], pasted[channel], band, language);
     const CellRange& range = outcome.pasted;
-    for (int column = 1; column <= kChannelColumns; ++column) {
+    for (int column = 1; column <= kChannelColumns; ++column)
       Check(!pasted[channel].values[column] || (range.top <= channel && channel <= range.bottom &&
                                                 range.left <= column && column <= range.right),
             "the pasted range covers every value");
-    }
   }
   // Whole channels copied and pasted back where they were store the same.
   const CellRange whole{outcome.pasted.top, kColRx, outcome.pasted.bottom, kColBandwidth};

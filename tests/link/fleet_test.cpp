@@ -145,10 +145,9 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
       EXPECT_EQ(rig.records[i].imageHash, Sha256Hex(WithChannel3(), 12));
       EXPECT_EQ(rig.backups[i], BlankImage());
     }
-    EXPECT_GE(rig.Start(0), 5.0);
-    EXPECT_LT(rig.Start(0), 5.0 + 0.9 + 1.3);
-    EXPECT_GE(rig.Start(1), 60.0 + gap.count() / 1000.0);
-    EXPECT_LT(rig.Start(1), 60.0 + std::max(gap.count() / 1000.0, 2.0) + 1.5);
+    const double came = 60.0 + gap.count() / 1000.0;  // the second radio
+    EXPECT_TRUE(rig.Start(0) >= 5.0 && rig.Start(0) < 5.0 + 0.9 + 1.3) << rig.Start(0);
+    EXPECT_TRUE(rig.Start(1) >= came && rig.Start(1) < std::max(came, 62.0) + 1.5) << rig.Start(1);
     std::map<WriteStep, int> most;  // each step's bar ends full
     for (const auto& s : rig.statuses) most[s.step] = std::max(most[s.step], s.percent);
     EXPECT_EQ(most[WriteStep::kBackup] + most[WriteStep::kWrite] + most[WriteStep::kVerify], 300);

@@ -102,10 +102,9 @@ TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
   };
   auto changes = [&](int ms) {
     std::string text;
-    for (const auto& change : queue.Advance(at(ms))) {
+    for (const auto& change : queue.Advance(at(ms)))
       text += (change.kind == RadioQueue::Change::Kind::kCame ? "+" : "-") +
               std::to_string(change.number);
-    }
     return text;
   };
   std::vector<std::uint8_t> probe = kWake;

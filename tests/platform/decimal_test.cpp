@@ -28,9 +28,8 @@ TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
   // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << text;
   for (const char* text : {"", " ", "None", "无", ".", "-", "+", "-.", "e5", ". 5", "- 5", "0x10",
-                           "1e-400", "1e-99999999999999999999999", "0e99999999999999999999999"}) {
+                           "1e-400", "1e-99999999999999999999999", "0e99999999999999999999999"})
     EXPECT_EQ(ParseLeadingNumber(text), 0.0) << '"' << text << '"';
-  }
   // Many digits on both sides of the exponent still come out right.
   const std::string zeros(400, '0');
   EXPECT_EQ(ParseLeadingNumber("0." + zeros + "1e401"), 1.0);

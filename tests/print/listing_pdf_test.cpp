@@ -25,9 +25,8 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   RadioImage image = BlankImage();
   image[offset::kPriorityChannel] = 12;
   ChannelTable table;
-  for (int row = 0; row < 20; ++row) {
+  for (int row = 0; row < 20; ++row)
     table[row] = {"438.10000", "445.12500", "D754I", "67.0", "Middle", "On", "Narrow"};
-  }
   const Listing listing = MakeListing(image, table, Language::English, "Selkan Radio Co., Ltd.");
   ASSERT_TRUE(PrintListing(printer, listing));
   const auto pages = test::PdfPageTexts(path);

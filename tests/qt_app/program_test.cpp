@@ -44,7 +44,6 @@
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
 #include "platform/qt/folder_view.h"
-#include "settings/process_settings.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -652,8 +651,7 @@ class ProgramTest : public QObject {
     QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
 
     // Compared as the grid shows the document, here and by File > Compare With.
-    p.view->Grid()->SetTextMatrix(2, 1, "438.50000");
-    p.view->Grid()->SetTextMatrix(2, 2, "438.50000");
+    for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(2, column, "438.50000");
     QStringList shown;
     for (QAction* compare :
          {static_cast<QAction*>(nullptr), p.frame->Action(command::kFileCompare)}) {
@@ -669,8 +667,7 @@ class ProgramTest : public QObject {
     }
     QVERIFY2(shown[0].contains("\nChannel 2: 438.50000, 438.50000,"), qPrintable(shown[0]));
     QVERIFY(shown[0].contains("0xC80: FF -> 11") && shown[1] == shown[0]);
-    window->Button("folder")->click();
-    window->Button("folder")->click();
+    for (int i = 0; i < 2; ++i) window->Button("folder")->click();
     QCOMPARE(shownFolders, QStringList(2, QString::fromStdString(folder.string())));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};
     window->Button("delete")->click();

@@ -58,6 +58,8 @@ struct ProductProfileFixture {
     settings.Initialize(profile, directory.path().toStdString() + "/");
   }
 
+  ViewContext Context() { return {&settings, &profile, &registry}; }
+
   QTemporaryDir directory;
   CProfileStore profile;
   ProcessSettings settings;
@@ -133,8 +135,7 @@ class ChannelViewTest : public QObject {
     QVERIFY(fixture_->loaded);
     document_.Image()[offset::kRadioType] = 0;
     document_.Image()[offset::kBandIndex] = 1;
-    view_ = std::make_unique<CSelkanView>(
-        document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
+    view_ = std::make_unique<CSelkanView>(document_, fixture_->Context());
     view_->resize(view_->size() * 5 / 4);  // as a frame larger than the form lays it out
     view_->show();
     view_->activateWindow();
@@ -214,9 +215,7 @@ class ChannelViewTest : public QObject {
 
   // Both ends of the list go through the grid and back; an emptied row becomes unused.
   void everyChannelIsDecodedAndEncoded() {
-    PutChannel(document_.Image(), 1);
-    PutChannel(document_.Image(), 4);
-    PutChannel(document_.Image(), 199);
+    for (int channel : {1, 4, 199}) PutChannel(document_.Image(), channel);
     auto* two = document_.Image().data() + offset::Channel(2);  // receive only
     two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14;
     MakeView();
@@ -244,8 +243,7 @@ class ChannelViewTest : public QObject {
     fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
     fixture_->registry.WriteValue(kRegistryKey, "Field", 1);
     SetBlankDocumentFlag(true);
-    view_ = std::make_unique<CSelkanView>(
-        document_, ViewContext{&fixture_->settings, &fixture_->profile, &fixture_->registry});
+    view_ = std::make_unique<CSelkanView>(document_, fixture_->Context());
     QSignalSpy captions(view_.get(), &CSelkanView::captionChanged);
     QSignalSpy icons(view_.get(), &CSelkanView::iconChanged);  // title.ico of the program folder
     QFile::copy(SELKAN_BIN_DIR "/title.ico", fixture_->directory.filePath("title.ico"));
@@ -283,8 +281,7 @@ class ChannelViewTest : public QObject {
 
     // A channel outside the band: passing by its cells must not judge it.
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};
-    PutRow(3, outside);
-    PutRow(1, outside);
+    for (int row : {3, 1}) PutRow(row, outside);
     for (const auto& [row, next] : {std::pair{3, 4}, {199, 1}}) {  // the last row wraps
       Click(row, 7);
       Key(Qt::Key_Return);

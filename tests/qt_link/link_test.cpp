@@ -228,8 +228,7 @@ class LinkTest : public QObject {
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     SimProcess sim(radio);
     UsePort(program, sim);
-    // A hidden document window comes back after the read.
-    program.child->close();
+    program.child->close();  // a hidden document window comes back after the read
     // What is typed while the window is open goes into its cell before the read.
     const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
     TransferRun run = RunTransfer(
@@ -256,8 +255,7 @@ class LinkTest : public QObject {
     QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QString());
     QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
 
-    program.view->Grid()->SetTextMatrix(1, 1, "438.50000");
-    program.view->Grid()->SetTextMatrix(1, 2, "438.50000");
+    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(1, column, "438.50000");
     program.view->Document().SetModified(true);
     run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
       dialog.BackupCheck()->setChecked(false);  // without the backup and the check
@@ -346,8 +344,7 @@ class LinkTest : public QObject {
       QFile::remove(port);
       QVERIFY(QFile::link(QString::fromStdString(first.Link()), port));
       program.view->SetPortName(port);
-      program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
-      program.view->Grid()->SetTextMatrix(3, 2, "438.50000");
+      for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
       const RadioImage document = program.view->ImageToWrite();
       program.answers.buttons = {c.answer};
       program.answers.onMessage = [&](const MessageRequest&) {
@@ -441,8 +438,7 @@ class LinkTest : public QObject {
   // row). They get the document as at Start; New and Read wait; the log has a line per radio.
   void severalRadiosAreProgrammedOneAfterAnother() {
     Program program;
-    program.view->Grid()->SetTextMatrix(3, 1, "438.50000");
-    program.view->Grid()->SetTextMatrix(3, 2, "438.50000");
+    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
     const RadioImage document = program.view->ImageToWrite();
     QTemporaryDir dumps;
     SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "0.5", "--swap-gap", "1.2", "--dump-dir",
@@ -473,8 +469,7 @@ class LinkTest : public QObject {
     QVERIFY(program.frame->statusBar()->currentMessage().startsWith("Wait until the radios"));
     program.frame->Action(command::kRead)->trigger();
     QVERIFY(Dialog(program) == nullptr);
-    program.view->Grid()->SetTextMatrix(4, 1, "438.50000");
-    program.view->Grid()->SetTextMatrix(4, 2, "438.50000");
+    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(4, column, "438.50000");
     QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), 60000);
 
     QVERIFY(program.frame->Action(command::kFileNew)->isEnabled());

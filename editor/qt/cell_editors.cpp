@@ -188,15 +188,18 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
   if (editor->isHidden()) return {};
 
   const QString value = EditorValue(column);
-  ChannelRow before;
-  for (int c = kColRx; c <= kColBandwidth; ++c)
-    Cell(before, c) = grid_->GetTextMatrix(row, c).toStdString();
-  const CellCommit commit = CommitCell(before, column, value.toStdString(), limits_(), language_);
   // Hidden before the message, so that nothing the box lets run can commit
   // the same editor a second time.
   const bool hadFocus = editor->hasFocus();
   editor->hide();
   if (hadFocus) grid_->setFocus();
+  // A cell only passed through keeps its text: a channel outside today's
+  // band is not cleared, an empty Tx does not become the Rx.
+  if (value == openedWith_) return {true, false};
+  ChannelRow before;
+  for (int c = kColRx; c <= kColBandwidth; ++c)
+    Cell(before, c) = grid_->GetTextMatrix(row, c).toStdString();
+  const CellCommit commit = CommitCell(before, column, value.toStdString(), limits_(), language_);
   if (commit.message != CellMessage::None) ShowMessage(commit.message);
   bool changed = false;
   for (int c = kColRx; c <= kColBandwidth; ++c) {

@@ -289,7 +289,12 @@ class ChannelViewTest : public QObject {
       QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0]);
       QVERIFY(Row(3) == outside && Row(1) == outside);
     }
-    QVERIFY(messages_.isEmpty());
+    const QStringList receiveOnly = {"462.56250", "", "", "D131N", "", "", ""};
+    PutRow(6, receiveOnly);
+    Click(5, 3);  // nor by a click away; an empty Tx passed by stays empty
+    for (int column : {2, 3}) Click(6, column);
+    Key(Qt::Key_Return);
+    QVERIFY(Row(1) == outside && Row(6) == receiveOnly && messages_.isEmpty());
   }
 
   // A rejected Rx empties the row, a rejected Tx its cell, both keep focus; empty Tx takes Rx.

@@ -439,7 +439,6 @@ class LinkTest : public QObject {
   void severalRadiosAreProgrammedOneAfterAnother() {
     Program program;
     for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
-    const RadioImage document = program.view->ImageToWrite();
     QTemporaryDir dumps;
     SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "0.5", "--swap-gap", "1.2", "--dump-dir",
                                dumps.path().toStdString()});
@@ -463,7 +462,8 @@ class LinkTest : public QObject {
       if (window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3"))
         window->Button("stop")->click();
     });
-    window->Button("start")->click();
+    window->Button("start")->click();  // the grid as it stands, not yet in the document's image
+    const RadioImage document = program.view->ImageToWrite();
     QVERIFY(window->Running() && !program.frame->Action(command::kFileNew)->isEnabled());
     QVERIFY(!program.frame->OnFileNew());  // refused, and why
     QVERIFY(program.frame->statusBar()->currentMessage().startsWith("Wait until the radios"));

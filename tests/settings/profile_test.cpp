@@ -137,13 +137,15 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   store_.Save(false);
   EXPECT_EQ(Read(path), expected);
 
-  // Keys of a leading empty section go first, after a BOM; an unended last line gets an end.
-  LoadText("\xEF\xBB\xBF[Setup]\r\nLanguage=English");
+  // A key of the leading section goes after its last one (here on the BOM's line); an unended
+  // last line gets an end.
+  const std::string bom = "\xEF\xBB\xBF";
+  LoadText(bom + "first=0\r\n[Setup]\r\nLanguage=English");
   store_.SetValue("", "lead", "1");
   store_.SetValue("Setup", "Language", "Chinese");
   store_.SetValue("Setup", "Type1", "T");
   store_.Save(false);
-  EXPECT_EQ(Read(path), "\xEF\xBB\xBFlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
+  EXPECT_EQ(Read(path), bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
 }
 
 // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.

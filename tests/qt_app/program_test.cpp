@@ -446,6 +446,10 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!across->isVisible());
     ClickTreeItem(p.frame, 1);
     QTRY_VERIFY(p.child->isVisible() && across->isVisible());
+    // Behind the windows, the background's tiles from the top left corner, the last ones cut.
+    QCOMPARE(TileOrigins({100, 50}, {40, 30}),
+             (std::vector<QPoint>{{0, 0}, {0, 30}, {40, 0}, {40, 30}, {80, 0}, {80, 30}}));
+    QVERIFY(TileOrigins({100, 50}, {0, 30}).empty() && TileOrigins({100, 50}, {40, 0}).empty());
   }
 
   // F1 opens the index, menu items have pages, buttons icons; no document, fewer menus.

@@ -238,8 +238,9 @@ class ChannelViewTest : public QObject {
   }
 
   // A new document takes type and band from the registry; a read image stores its own there.
+  // Names and labels come in the program's language.
   void productStepOfANewDocumentAndOfARead() {
-    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
+    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("Chinese"));
     fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
     fixture_->registry.WriteValue(kRegistryKey, "Field", 1);
     SetBlankDocumentFlag(true);
@@ -249,8 +250,8 @@ class ChannelViewTest : public QObject {
     QFile::copy(SELKAN_BIN_DIR "/title.ico", fixture_->directory.filePath("title.ico"));
     view_->OnInitialUpdate();
     QVERIFY(icons.size() == 1 && !icons[0][0].value<QIcon>().isNull());
-    QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("Selkan Radio ©"));
-    QCOMPARE(captions[0][0], QString("Selkan Programmer  [ Type:SK-200  Fre:400 - 470MHz ]"));
+    QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("赛尔坎对讲机"));
+    QCOMPARE(captions[0][0], QString("赛尔坎编程  [ 类型:SK-200  频率:400 - 470MHz ]"));
     QCOMPARE(view_->GetBandLimits().lower, 40000000);
 
     RadioImage radio = document_.Image();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <regex>
@@ -344,14 +345,24 @@ TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
   EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line + "; 2 more");
 }
 
-TEST(FleetLog, FailuresAreSaid) {
-  FleetLog log;
-  std::string error;
-  EXPECT_FALSE(log.Append(Done("COM1", 1, TransferOutcome::kCompleted), &error));
-  EXPECT_FALSE(log.Open("/no-such-folder/run.csv", &error));
-  EXPECT_TRUE(error.starts_with("cannot open /no-such-folder/run.csv: ")) << error;
-  EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
-  EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
+  const auto descriptors = [] {  // this process's open files, where the system lists them
+    const std::filesystem::path listed = "/proc/self/fd";
+    return std::filesystem::exists(listed)
+               ? std::distance(std::filesystem::directory_iterator(listed), {})
+               : 0;
+  };
+  const auto before = descriptors();
+  {
+    FleetLog log;
+    std::string error;
+    EXPECT_FALSE(log.Append(Done("COM1", 1, TransferOutcome::kCompleted), &error));
+    EXPECT_FALSE(log.Open("/no-such-folder/run.csv", &error));
+    EXPECT_TRUE(error.starts_with("cannot open /no-such-folder/run.csv: ")) << error;
+    EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
+    EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+  }
+  EXPECT_EQ(descriptors(), before);
 }
 
 }  // namespace

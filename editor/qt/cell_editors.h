@@ -98,8 +98,8 @@ class CCellEditors : public QObject {
     bool committed = false;  // an editor was open and has been committed
     bool rejected = false;   // a frequency failed the range or step test
   };
-  // LeaveCell: commits the open editor of the current cell into its row,
-  // shows the validation message, hides the editor.
+  // LeaveCell: commits the open editor of the current cell into its row when
+  // its value was changed, shows the validation message, hides the editor.
   Outcome CommitOpenEditor();
   // Scroll: hides every editor; what was typed is dropped.
   void HideAll();

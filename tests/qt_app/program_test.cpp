@@ -439,6 +439,12 @@ class ProgramTest : public QObject {
     QToolBar* tools = p.frame->findChild<QToolBar*>();  // and so the toolbar, both ways
     p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
     QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
+    QStatusBar* status = p.frame->statusBar();
+    int indicators = 0;  // CAP, NUM and SCRL, shown at the status bar's right end
+    for (const QLabel* label : status->findChildren<QLabel*>())
+      indicators += QStringList({"CAP", "NUM", "SCRL"}).contains(label->text()) &&
+                    label->isVisible() && label->x() > status->width() / 2;
+    QCOMPARE(indicators, 3);
     p.frame->showNormal(), p.frame->resize(300, 250);  // smaller than the document's window:
     QScrollBar* across = p.frame->Client()->horizontalScrollBar();  // scrolled to it
     QTRY_VERIFY(across->isVisible() && p.frame->Client()->verticalScrollBar()->isVisible());

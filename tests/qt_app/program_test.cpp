@@ -520,6 +520,12 @@ class ProgramTest : public QObject {
     QTRY_COMPARE(QApplication::activeWindow(), help);
     QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
+    QWidget* tree = p.frame->NavigatorBar()->Tree();  // a focused control: its own page
+    p.frame->activateWindow(), tree->setFocus();
+    QTRY_VERIFY(tree->hasFocus());
+    QTest::keyClick(tree, Qt::Key_F1);
+    QCOMPARE(page->source().toLocalFile(),
+             HelpTopicFile(p.dir.Path(""), "enHelp", tree->property("controlId").toInt()));
     QMenu* file = p.frame->menuBar()->actions().at(0)->menu();  // F1 on a menu item
     file->popup({}), file->setActiveAction(p.frame->Action(command::kFileSave));
     QCOMPARE(p.frame->statusBar()->currentMessage(), "Save the active document");  // its prompt

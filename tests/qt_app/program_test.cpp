@@ -44,6 +44,7 @@
 #include "navbar/qt/navigator_bar.h"
 #include "navbar/qt/navigator_tree.h"
 #include "platform/qt/folder_view.h"
+#include "platform/qt/help_request.h"
 
 using namespace selkan;
 using namespace selkan::test;
@@ -76,7 +77,12 @@ QStringList Row(CSelkanView* view, int row) {
 
 // Picks the language that is not running in the Language dialog and OKs it.
 void ChooseTheOtherLanguage(CMainFrame* frame) {
-  NextDialog next([](QDialog* dialog) {
+  NextDialog next([frame](QDialog* dialog) {
+    int topic = -1;  // F1: the dialog's own page
+    SetHelpHandler([&topic](int id) { topic = id; });
+    QTest::keyClick(dialog, Qt::Key_F1);
+    SetHelpHandler([frame](int id) { frame->ShowHelp(id); });
+    QVERIFY(!HelpTopicFile(SELKAN_BIN_DIR, "enHelp", topic).isEmpty());
     auto* language = static_cast<CLanguageDlg*>(dialog);
     (language->ChineseButton()->isChecked() ? language->EnglishButton() : language->ChineseButton())
         ->setChecked(true);

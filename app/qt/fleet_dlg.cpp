@@ -350,7 +350,9 @@ void CFleetDlg::Start() {
         // loop's thread, not on the user's.
         const QString details = PortErrorDetails(port, device, reason);
         Post(self, [port, details](CFleetDlg& window) {
-          if (window.run_) window.run_->failed[port] = details;
+          if (!window.run_) return;
+          window.run_->failed[port] = details;
+          window.ShowBoard();  // said at once, while the other ports go on
         });
       },
       [this](QThread& thread) {

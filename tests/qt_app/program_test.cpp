@@ -1,4 +1,6 @@
 // The whole program as its user drives it, and its texts in both catalogs.
+#include <pty.h>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -537,6 +539,7 @@ class ProgramTest : public QObject {
     QCOMPARE(p.frame->statusBar()->currentMessage(), "Save the active document");  // its prompt
     QTest::keyClick(file, Qt::Key_F1);
     QVERIFY(!file->isVisible() && page->source().fileName() == "57603.html");
+    QCOMPARE(p.frame->statusBar()->currentMessage(), "Ready");  // once the menu is gone
     QList<int> ids;  // each command once, with a page in both languages
     for (QAction* menu : p.frame->menuBar()->actions())
       for (QAction* item : menu->menu()->actions())
@@ -553,8 +556,10 @@ class ProgramTest : public QObject {
       drawn += button->toolTip() + QString::number(qChecksum(shape));
     }
     QCOMPARE(drawn, "New59165Open20934Save7032Read17001Write60907Print45384About20768");
-    delete p.child;
+    delete p.child;  // no document: fewer menus, nothing to transfer
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
+    for (int id : {command::kRead, command::kWrite, command::kCompareWithRadio})
+      QVERIFY(!p.frame->Action(id)->isEnabled());
     QString about;  // Help > About: the profile's texts, the title's icon
     NextDialog next([&about](QDialog* dialog) {
       for (auto* label : dialog->findChildren<QLabel*>()) about += label->text() + '|';
@@ -623,24 +628,37 @@ class ProgramTest : public QObject {
     fleet->Button("stop")->click();                           // stopping: Stop is done with
     QVERIFY(!fleet->Button("stop")->isEnabled());
     QTRY_VERIFY(!fleet->Running());
-    fleet->Button("start")->click();  // a new run forgets why COM1 failed in the last one
-    QVERIFY(fleet->PortStatus(0)->toolTip().isEmpty());
-    fleet->Button("stop")->click();
-    QTRY_VERIFY(!fleet->Running());
     QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends
     QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
     QVERIFY(row(fleet->LogLine()) > row(fleet->Table()) &&         // the log below the table,
             row(fleet->Button("start")) > row(fleet->LogLine()));  // the buttons last
     QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(!fleet->isVisible());
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    qputenv("SELKAN_COM2", data.filePath("none").toLocal8Bit());  // COM2 is COM1: refused
+    fleet->PortCheck(1)->setChecked(true), fleet->Button("start")->click();
+    int pty[2];  // COM2: a line on which no radio answers, open until the run stops
+    char com2[128];
+    QVERIFY(::openpty(&pty[0], &pty[1], com2, nullptr, nullptr) == 0);
+    qputenv("SELKAN_COM2", com2);
+    fleet->Button("start")->click();  // a new run forgets why COM1 failed in the last one
+    QVERIFY(fleet->PortStatus(0)->toolTip().isEmpty());
+    QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // COM1 is done with, COM2 goes on
+    p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};  // closed while running: asked
+    QTest::qWait(100), QTest::keyClick(fleet, Qt::Key_Escape);
+    QVERIFY(fleet->Running() && fleet->isVisible());  // No: it goes on
+    QTest::keyClick(fleet, Qt::Key_Escape);           // Yes: closed once both ports ended
+    QTRY_VERIFY(!fleet->isVisible() && !fleet->Running());
+    ::close(pty[0]), ::close(pty[1]);
     p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->CancelButton(), Qt::LeftButton);
     QTRY_VERIFY(!p.view->findChild<CProcessDlg*>());
     p.frame->Action(command::kRead)->trigger();  // a single radio on the missing port
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->OkButton(), Qt::LeftButton);
-    QTRY_COMPARE(p.answers.messages.size(), std::size_t{2});
+    QTRY_COMPARE(p.answers.messages.size(), std::size_t{5});  // two of them asked at Escape
     QVERIFY(p.answers.messages[0].text == "Choose a port to program on." &&
-            p.answers.messages[1].caption == "Selkan Radio");
+            p.answers.messages[1].text == "COM2 is the same device as another port chosen." &&
+            p.answers.messages[4].caption == "Selkan Radio");
     p.answers.messages.clear();
     QStringList shownFolders;
     SetFolderViewer([&shownFolders](const QString& folder) {
@@ -725,7 +743,8 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
     QVERIFY(none.title.isEmpty() &&
             p.answers.messages.back().text == "mine.dat and mine.dat hold the same data.");
-    SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("XDG_DATA_HOME");
+    SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("SELKAN_COM2"),
+        qunsetenv("XDG_DATA_HOME");
   }
 
   // Import reasons in Chinese; a list of which no row fits is refused at once. A language is

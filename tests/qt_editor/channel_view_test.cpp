@@ -225,6 +225,11 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(199), Row(1));
     QCOMPARE(Grid().GetTextMatrix(0, 0) + Grid().GetTextMatrix(0, 7) + Grid().GetTextMatrix(9, 0),
              QString("CHW/N  9"));
+    const QImage corner = Grid().findChild<QAbstractButton*>()->grab().toImage();
+    int inked = 0;  // the corner cell is drawn with its text in the fixed cells' colour
+    for (int i = 0; i < corner.width() * corner.height(); ++i)
+      inked += corner.pixelColor(i % corner.width(), i / corner.width()).saturation() > 100;
+    QVERIFY(inked > 10);
 
     const RadioImage decoded = document_.Image();
     PutRow(199, {"136.00625", "136.00625", "", "", "中", "On", ""});  // either language's word

@@ -515,6 +515,9 @@ class LinkTest : public QObject {
     window->Button("saveLog")->click();
     QVERIFY(!program.answers.messages.empty() &&
             program.answers.messages.back().text.contains("no-folder"));
+    QFile::remove(log), program.answers.paths = {copy};  // the log gone since the run
+    window->Button("saveLog")->click();
+    QCOMPARE(program.answers.messages.back().text, "The log " + log + " cannot be read.");
   }
 
   // Each failure is said once; Retry repeats (without a new backup), Cancel ends; nothing is read.

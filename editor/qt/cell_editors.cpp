@@ -195,7 +195,7 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
   if (hadFocus) grid_->setFocus();
   // A cell only passed through keeps its text: a channel outside today's
   // band is not cleared, an empty Tx does not become the Rx.
-  if (value == openedWith_) return {true, false};
+  if (value == openedWith_) return {};
   ChannelRow before;
   for (int c = kColRx; c <= kColBandwidth; ++c)
     Cell(before, c) = grid_->GetTextMatrix(row, c).toStdString();
@@ -208,7 +208,7 @@ CCellEditors::Outcome CCellEditors::CommitOpenEditor() {
     changed = true;
   }
   if (changed && observer_) observer_(row, before, commit.row);
-  return {true, commit.rejected};
+  return {commit.rejected};
 }
 
 void CCellEditors::HideAll() {

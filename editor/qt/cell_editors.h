@@ -95,8 +95,7 @@ class CCellEditors : public QObject {
   void OpenCurrentCell();
 
   struct Outcome {
-    bool committed = false;  // an editor was open and has been committed
-    bool rejected = false;   // a frequency failed the range or step test
+    bool rejected = false;  // a frequency failed the range or step test
   };
   // LeaveCell: commits the open editor of the current cell into its row when
   // its value was changed, shows the validation message, hides the editor.

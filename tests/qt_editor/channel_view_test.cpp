@@ -395,6 +395,8 @@ class ChannelViewTest : public QObject {
     QVERIFY(Editors().OpenEditor() == nullptr);
     Click(5, 5, Qt::ControlModifier);  // one block at a time: Ctrl grows it too
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
+    QTest::mouseClick(Grid().findChild<QAbstractButton*>(), Qt::LeftButton);  // not all 199
+    QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
     TypeInto(8, 1, "438.2");
     Click(9, 2);  // leaving the cell commits it
     QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));

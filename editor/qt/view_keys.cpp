@@ -111,7 +111,7 @@ CViewKeyFilter::CViewKeyFilter(QWidget& view, CMSFlexGrid& grid, CCellEditors& e
 bool CViewKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (event->type() == QEvent::ShortcutOverride && widget != nullptr &&
-      Claims(widget, *static_cast<QKeyEvent*>(event))) {
+      Claims(*static_cast<QKeyEvent*>(event))) {
     event->accept();  // a key press to this widget, not a window shortcut
     return true;
   }
@@ -128,16 +128,11 @@ bool CViewKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     editors_.EnterPressed();
     return true;
   }
-  if (widget != nullptr && Claims(widget, *keyEvent) && Handle(widget, *keyEvent)) return true;
+  if (widget != nullptr && Claims(*keyEvent) && Handle(widget, *keyEvent)) return true;
   return QObject::eventFilter(watched, event);
 }
 
-bool CViewKeyFilter::Claims(QWidget* watched, const QKeyEvent& key) const {
-  // The view itself takes the keys its children leave (they pass them up).
-  bool mine = watched == &view_ || watched == grid_.Table();
-  for (int column = kColRx; column <= kColBandwidth && !mine; ++column)
-    mine = watched == editors_.EditorForColumn(column);
-  if (!mine) return false;
+bool CViewKeyFilter::Claims(const QKeyEvent& key) const {
   const KeyKind kind = KindOf(key);
   if (kind.key == EditKey::Escape) return editors_.OpenEditor() != nullptr;
   return kind.key != EditKey::None;

@@ -38,8 +38,9 @@ class CViewKeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Whether the view handles the key there.
-  bool Claims(QWidget* watched, const QKeyEvent& key) const;
+  // Whether the view handles the key, in whichever of its widgets (the
+  // view, the grid, an editor: the filter watches only those).
+  bool Claims(const QKeyEvent& key) const;
   // Handles a claimed key press; false to let the watched widget have it
   // after all.
   bool Handle(QWidget* watched, const QKeyEvent& key);

@@ -75,8 +75,11 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeListsOldestFirstAndChoosesNewestFirst)
 TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   fs::create_directories(dir_);
   // Files that only look like backups, or are not ours, stay.
-  const std::vector<std::string> foreign = {"20000101-000000_SK-100.txt", "notes.dat",
-                                            "2000-01-01_SK-100.dat", "20000101-000000_.dat"};
+  const std::vector<std::string> foreign = {
+      "20000101-000000_SK-100.txt", "notes.dat",
+      "2000-01-01_SK-100.dat",      "20000101-000000_.dat",
+      "20000101-00000_SK-100.dat",  "2000010a-000000_SK-100.dat",
+      "20000101x000000_SK-100.dat"};
   for (const std::string& name : foreign) std::ofstream(dir_ / name) << "mine";
   fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
   fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");

@@ -149,8 +149,13 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     const double came = 60.0 + gap.count() / 1000.0;  // the second radio
     EXPECT_TRUE(rig.Start(0) >= 5.0 && rig.Start(0) < 5.0 + 0.9 + 1.3) << rig.Start(0);
     EXPECT_TRUE(rig.Start(1) >= came && rig.Start(1) < std::max(came, 62.0) + 1.5) << rig.Start(1);
-    std::map<WriteStep, int> most;  // each step's bar ends full
+    std::map<WriteStep, int> most;  // each step's bar ends full, each percent said once
     for (const auto& s : rig.statuses) most[s.step] = std::max(most[s.step], s.percent);
+    for (std::size_t i = 1; i < rig.statuses.size(); ++i) {
+      const FleetPortStatus &a = rig.statuses[i - 1], &b = rig.statuses[i];
+      EXPECT_FALSE(a.phase == FleetPhase::kWriting && b.phase == a.phase && b.step == a.step &&
+                   b.radio == a.radio && b.percent <= a.percent);
+    }
     EXPECT_EQ(most[WriteStep::kBackup] + most[WriteStep::kWrite] + most[WriteStep::kVerify], 300);
     // The count reached, the loop ends without waiting for the last to go.
     EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);

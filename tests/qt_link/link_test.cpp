@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSerialPort>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -205,6 +206,10 @@ class LinkTest : public QObject {
     QVERIFY(!port.Open(ptys_[0]->slavePath()));
     ::close(holder);
     QVERIFY(QtSerialPort().Open(ptys_[0]->slavePath()));  // the refused one holds nothing
+    {  // a program that locks the device by its lock file only: refused through a link too
+      QSerialPort other(QString::fromStdString(ptys_[0]->slavePath()));
+      QVERIFY(other.open(QIODevice::ReadWrite) && !QtSerialPort().Open(Link(1).toStdString()));
+    }
     auto line = std::make_unique<sim::PtyLine>();
     QVERIFY(line->Open(nullptr) && port.Open(line->slavePath()));
     QCOMPARE(calls.mid(4), opened);  // asked as at the first open, no other descriptor touched

@@ -146,6 +146,10 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   store_.SetValue("Setup", "Type1", "T");
   store_.Save(false);
   EXPECT_EQ(Read(path), bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
+  LoadText(bom + "[Setup]\r\n");  // no leading section: its key goes first, after the mark
+  store_.SetValue("", "lead", "1");
+  store_.Save(false);
+  EXPECT_EQ(Read(path), bom + "lead=1\r\n[Setup]\r\n");
 }
 
 // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.

@@ -69,12 +69,13 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
                                               {"--silent-from", "-1"},
                                               {"--id="},
-                                              {"radio.dat"},
                                               {"--bogus"}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
   EXPECT_EQ(error, "unknown option '--bogus'");
   EXPECT_FALSE(ParseSimOptions({"--id", "123456789", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "--id takes 1 to 8 characters");  // the first fault is the one said
+  EXPECT_FALSE(ParseSimOptions({"radio.dat", "--silent-from", "512"}, &error));
+  EXPECT_EQ(error, "unexpected argument 'radio.dat'");
 
   options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
   ASSERT_TRUE(options) << error;

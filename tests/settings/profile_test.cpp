@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
 #include "settings/language_choice.h"
 #include "settings/process_settings.h"
 #include "settings/product_profile.h"
@@ -15,6 +16,7 @@
 #include "settings/profile_store.h"
 #include "settings/profile_text.h"
 #include "settings/program_directory.h"
+#include "settings/recent_folders.h"
 #include "tests/support/files_test.h"
 
 namespace selkan {
@@ -382,6 +384,18 @@ TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
   };
   EXPECT_EQ(test::InChild(false, changeAndRestart), own + ": Chinese, C");
   EXPECT_EQ(Read(path), shipped);
+}
+
+// Each kind of file has its own remembered folder, proposed only while it still is a folder.
+TEST(RecentFoldersTest, EachKindItsOwnFolderWhileItIsOne) {
+  MemoryRegistry registry;
+  RecentFolders folders(registry, "Software\\Selkan\\Folders");
+  const test::ScratchDir dir;
+  folders.Remember(FileKind::Log, dir / "run.csv");
+  EXPECT_EQ(folders.Folder(FileKind::Log), dir.path().string());
+  EXPECT_EQ(folders.Folder(FileKind::Listing), "");
+  folders.Remember(FileKind::Listing, dir / "gone/a.pdf");
+  EXPECT_EQ(folders.Folder(FileKind::Listing), "");
 }
 
 }  // namespace

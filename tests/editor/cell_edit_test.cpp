@@ -127,7 +127,7 @@ std::string Reasons(const PasteOutcome& outcome) {
   return out;
 }
 
-TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
+TEST(PasteCells, RefusedValuesEdgesOfTheGridAndReceiveOnlyRows) {
   ChannelTable table;
   table[0] = table[1] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
@@ -141,15 +141,11 @@ TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
   first[2] = "None";  // the empty Dec value reset the used channel's tone
   EXPECT_EQ(got.table[0], first);
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
-}
 
-TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
-  ChannelTable table;
   // From channel 199 and from W/N on, what has no cell counts once per kind.
-  const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
-  EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
+  const PasteOutcome edge = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
+  EXPECT_EQ(Reasons(edge), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
   // One value fills a whole selection, trimmed as when pasted into one cell.
-  table[0] = table[1] = kFilled;
   const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
@@ -159,18 +155,14 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
   EXPECT_EQ(named.table[4],
             (ChannelRow{"438.10000", "438.20000", "None", "None", "High", "On", "Wide"}));
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
-}
 
-TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
-  ChannelTable table;
-  table[0] = kFilled;
-  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
-                                 "438.1\t\t\tD023N\t\t\t\n"
-                                 "438.1\t\tNone\t69.9\t\t\t\n");
-  EXPECT_EQ(got.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
-  // A bad tone keeps the whole row out.
-  EXPECT_EQ(Reasons(got), "2:4:69.9:2x1 ");
-  EXPECT_EQ(got.table[1], ChannelRow{});
+  // Receive-only rows stay receive-only; a bad tone keeps the whole row out.
+  const PasteOutcome rxOnly = Paste(table, {1, 1, 1, 1},
+                                    "438.1\t\t\tD023N\t\t\t\n"
+                                    "438.1\t\tNone\t69.9\t\t\t\n");
+  EXPECT_EQ(rxOnly.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
+  EXPECT_EQ(Reasons(rxOnly), "2:4:69.9:2x1 ");
+  EXPECT_EQ(rxOnly.table[1], kFilled);
   // Fewer than seven cells, or a Tx among them, is no receive-only row.
   EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
   EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],

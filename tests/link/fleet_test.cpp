@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <regex>
@@ -13,6 +12,7 @@
 #include "link/fleet_loop.h"
 #include "link/fleet_text.h"
 #include "platform/sha256.h"
+#include "tests/support/file_tests.h"
 #include "tests/support/radio_images.h"
 #include "tools/sim/virtual_radio.h"
 
@@ -90,11 +90,10 @@ bool Holds(const sim::VirtualRadio& radio) {
 
 struct Rig {
   explicit Rig(int count, bool stopOnFailure = false, bool confirm = false) {
-    FleetOptions options;
-    options.count = count;
-    options.stopOnFailure = stopOnFailure;
-    options.confirm = confirm;
-    options.image = WithChannel3();
+    FleetOptions options{.image = WithChannel3(),
+                         .confirm = confirm,
+                         .stopOnFailure = stopOnFailure,
+                         .count = count};
     options.keep = [this](const RadioImage& radio, const std::string&,
                           std::string*) -> std::optional<std::string> {
       backups.push_back(radio);
@@ -202,7 +201,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
   }
 }
 
-TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
+TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
   Rig waiting(0);  // no radio ever comes
   waiting.StopAt(10s);
   waiting.Run();
@@ -232,10 +231,8 @@ TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
   EXPECT_EQ(unplugged.statuses.end()[-2].phase, FleetPhase::kWaitingForRemoval);
   EXPECT_EQ(unplugged.Ended(), TransferOutcome::kPortError);
   EXPECT_EQ(unplugged.fleet->Summary().firstFailure, TransferOutcome::kPortError);
-}
 
-// Radios that stay connected: Next passes each on, counting only while the loop waits.
-TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
+  // Radios that stay connected: Next passes each on, counting only while the loop waits.
   Rig rig(3, false, true);
   rig.line.Add(0s, 1000s);
   int waits = 0;
@@ -269,7 +266,7 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
 std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
 
 // The headline: a radio to take away, else the lowest being written, else the wait.
-TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
+TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirstOnePortNamesTheNextRadio) {
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
   EXPECT_EQ(Headline(board), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
@@ -295,25 +292,23 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   EXPECT_FALSE(board.Ended());
   board.Update(Status("COM2", FleetPhase::kEnded));
   EXPECT_EQ(Headline(board), "Stopped. Radios: 2, verified: 1, failed: 1");
-}
 
-// One port: the wait names the next radio; without a backup the write is step 1 of 2; in
-// confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
-TEST(FleetBoard, OnePortNamesTheNextRadio) {
-  FleetBoard board({"COM3"}, false, true);
-  EXPECT_EQ(Headline(board), "Radio 1: connect it and turn it on");
-  board.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
-  board.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
-  EXPECT_EQ(Headline(board), "Radio 4, step 1 of 2: writing it");
-  board.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
-  board.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
-  EXPECT_TRUE(board.WaitsForNext());
-  EXPECT_EQ(Headline(board),
+  // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
+  // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
+  FleetBoard one({"COM3"}, false, true);
+  EXPECT_EQ(Headline(one), "Radio 1: connect it and turn it on");
+  one.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
+  one.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
+  EXPECT_EQ(Headline(one), "Radio 4, step 1 of 2: writing it");
+  one.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
+  one.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
+  EXPECT_TRUE(one.WaitsForNext());
+  EXPECT_EQ(Headline(one),
             "Radio 4 is of another type (KZ905SK1) \u2014 connect the next radio and press Next "
             "Radio");
-  board.Update(Status("COM3", FleetPhase::kWaitingForRadio));
-  EXPECT_FALSE(board.WaitsForNext());
-  EXPECT_EQ(Headline(board), "Radio 5: connect it and turn it on");
+  one.Update(Status("COM3", FleetPhase::kWaitingForRadio));
+  EXPECT_FALSE(one.WaitsForNext());
+  EXPECT_EQ(Headline(one), "Radio 5: connect it and turn it on");
 
   Rig broken(0);  // on COM1
   broken.line.opens = false;
@@ -346,13 +341,7 @@ TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
 }
 
 TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
-  const auto descriptors = [] {  // this process's open files, where the system lists them
-    const std::filesystem::path listed = "/proc/self/fd";
-    return std::filesystem::exists(listed)
-               ? std::distance(std::filesystem::directory_iterator(listed), {})
-               : 0;
-  };
-  const auto before = descriptors();
+  const std::string before = OpenDescriptors();
   {
     FleetLog log;
     std::string error;
@@ -362,7 +351,7 @@ TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
     EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
     EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
   }
-  EXPECT_EQ(descriptors(), before);
+  EXPECT_EQ(OpenDescriptors(), before);
 }
 
 }  // namespace

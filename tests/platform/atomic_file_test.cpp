@@ -81,12 +81,6 @@ TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailu
   }
 }
 
-std::string OpenDescriptors() {
-  std::string open;
-  for (int fd = 0; fd < 64; ++fd) open += ::fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
-  return open;
-}
-
 // The largest file allowed read, saved, watched; also with stdin closed (a file gets 0).
 TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   const std::string path = Write("x.dat", "old");

@@ -17,7 +17,7 @@ constexpr std::array<OptionDef, 5> kDefs{{{"--type", true},
                                           {"--port", true, true},
                                           {"--lang", true, false, "--language"}}};
 
-TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
+TEST(ParseArgs, OptionsValuesPositionalsDashDashHelpAndTheLanguage) {
   std::string error;
   auto parsed = ParseArgs({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
@@ -50,9 +50,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
     EXPECT_FALSE(error.empty());
   }
   EXPECT_EQ(error, "option '--force' takes no value");
-}
 
-TEST(LanguageOption, EnglishChineseInAnyCase) {
   for (const auto& [value, language] :
        {std::pair<std::string, std::optional<Language>>{"chinese", Language::Chinese},
         {"ENGLISH", Language::English},

@@ -65,7 +65,7 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
 
 // Power value six shows empty; a missing frequency empties all but the other frequency and
 // its tone; a full channel's missing tone shows the none word.
-TEST(DecodeChannel, RowsInBothLanguages) {
+TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKept) {
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
     Language language;
@@ -80,15 +80,13 @@ TEST(DecodeChannel, RowsInBothLanguages) {
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
   for (const auto& c : cases)
     EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
-}
 
-// Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
-// frequency alone, keeps only the spare bits.
-TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
+  // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
+  // frequency alone, keeps only the spare bits.
   const struct {
     ChannelRow row;
     const char* record;  // channel 4 of ImageWith(4) with flags 0xFF, after the encode
-  } cases[] = {
+  } encoded[] = {
       {{"145.125", "136.00625", "254.1", "D754N", "Middle", "On", "Narrow"},
        "00 25 51 14 25 06 60 13 41 25 54 87 ED 12 34 56"},
       {{"145.125", "145.125", "67.0", "D023I", "高", "开", "宽"},
@@ -100,7 +98,7 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
       {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
       {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : encoded) {
     RadioImage image = ImageWith(4, {{12, 0xFF}});
     EncodeChannel(c.row, image, 4);
     EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
@@ -128,7 +126,7 @@ TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
 }
 
 // The whole list: a wrong tone anywhere sets a squelch the other radios do not open.
-TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
+TEST(ToneList, HoldsEveryToneInOrderEachEncodedToItsCodeAndBack) {
   const std::string ctcss =
       "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
       "118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 "
@@ -155,12 +153,10 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
       EXPECT_EQ(ToneText(code.low, code.high, false, language), text);
     }
   }
-}
 
-// CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
-// read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
-TEST(ToneCode, TextsEncodeToTheirCodes) {
-  const std::pair<const char*, const char*> cases[] = {
+  // CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
+  // read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
+  const std::pair<const char*, const char*> toneCodes[] = {
       {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
       {"10.0", "00 01"},        {"799.9", "99 79"},  {"D023N", "23 80"},
       {"D023I", "23 C0"},       {"D754N", "54 87"},  {"D023", "23 C0"},
@@ -170,7 +166,7 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
       {"800.0", "FF FF"},       {"1e300", "FF FF"},  {"d023n", "FF FF"},
       {"D6400N", "FF FF"},      {"D6300I", "FF FF"}, {"D99999999999999999N", "FF FF"},
       {"\xE6\x97\xA0", "FF FF"}};  // the Chinese none word
-  for (const auto& [text, hex] : cases) {
+  for (const auto& [text, hex] : toneCodes) {
     const ToneCode code = ToneCodeFromText(text);
     const std::uint8_t bytes[] = {code.low, code.high};
     EXPECT_EQ(Hex(bytes, 2), hex) << text;
@@ -197,7 +193,7 @@ RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
 
 // Switches from single bits (locks inverted), lists through masks and biases, a value
 // outside its list as -1; OK without changes on the blank image changes nothing.
-TEST(OptionalFeatures, ImageToControlsAndBack) {
+TEST(OptionalFeatures, ImageToControlsAndBackAndAniCodeDigits) {
   const struct {
     std::array<std::uint8_t, 9> bytes;
     Ints controls;
@@ -230,12 +226,10 @@ TEST(OptionalFeatures, ImageToControlsAndBack) {
   EXPECT_FALSE(ApplyOptionStates(document, ReadOptionStates(BlankImage())) ||
                document.IsModified());
   EXPECT_TRUE(ApplyOptionStates(document, ReadOptionStates(image)) && document.IsModified());
-}
 
-// Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored
-// 0xFF-padded; one that is not 0-3 digits changes nothing.
-TEST(OptionalFeatures, AniCodeDigits) {
-  RadioImage image = BlankImage();
+  // Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored
+  // 0xFF-padded; one that is not 0-3 digits changes nothing.
+  image = BlankImage();
   const std::pair<const char*, const char*> shown[] = {
       {"\xFF\x01\x02", ""}, {"\x01\x09\xFF", "19"},  {"\x04\xFF\x05", "4"},
       {"\xFE\x0A\x02", ""}, {"\x00\x00\x07", "007"}, {"\x01\x0A\x02", "1"}};

@@ -33,7 +33,7 @@ std::string Pattern(std::size_t size) {
 
 // A file's first 4096 bytes are the image, a shorter file none. A failed open or save leaves the
 // document's path, title and changes as they were.
-TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
+TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessAndTellsWhenItsFileChanged) {
   const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
   ASSERT_EQ(result.error, DatLoadError::None);
   ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
@@ -54,12 +54,10 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
   EXPECT_TRUE(!document.IsModified() && document.Title() == "copy.dat") << document.Title();
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
-}
 
-// Changed behind the document: size, time, or (within the clock's resolution) bytes only.
-// A file that is gone is no change; a save makes the file its own again.
-TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
-  const std::string path = dir_ / "radio.dat", image = Pattern(kImageSize);
+  // Changed behind the document: size, time, or (within the clock's resolution) bytes only.
+  // A file that is gone is no change; a save makes the file its own again.
+  const std::string image = Pattern(kImageSize);
   const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
     struct stat old {};
     ::stat(path.c_str(), &old);

@@ -155,10 +155,8 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
   }
-}
 
-// A radio that misses a wake-up as it restarts after its write is written once.
-TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
+  // A radio that misses a wake-up as it restarts after its write is written once.
   Rig rig(2);
   sim::VirtualRadio& only = rig.line.Add(0s, 1000s);
   std::optional<milliseconds> written;

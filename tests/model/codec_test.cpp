@@ -65,7 +65,7 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
 
 // Power value six shows empty; a missing frequency empties all but the other frequency and
 // its tone; a full channel's missing tone shows the none word.
-TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKept) {
+TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKeptAll199) {
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
     Language language;
@@ -103,10 +103,8 @@ TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKept) {
     EncodeChannel(c.row, image, 4);
     EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
   }
-}
 
-// All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
-TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
+  // All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
   const RadioImage before = image;

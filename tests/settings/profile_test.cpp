@@ -113,7 +113,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
 }
 
 // New keys follow their section's last, new sections come last; the store stays modified.
-TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
+TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
   const std::string path = LoadText(
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   English  \nflag\n"
       "Dup=a\nDup=b\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\nDup=c\n"
@@ -145,10 +145,8 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   store_.SetValue("Setup", "Type1", "T");
   store_.Save(false);
   EXPECT_EQ(Read(path), bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
-}
 
-// Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
-TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
+  // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
   const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
   const std::pair<std::string, const char*> cases[] = {{"; \xD6\xD0\xCE\xC4\r\n", "new"},
                                                        {"", "\xD6\xD0"},
@@ -171,7 +169,7 @@ TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
 
 // Closing writes back only a real change, when asked, with one backup; Clear forgets. Neither a
 // directory nor a file larger than any profile is read or written.
-TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadNeverAfterClearNorOfAFailedRead) {
+TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFailedRead) {
   const std::string original = "; comment kept\n[Setup]\nLanguage = English\n";
   const std::string path = Write("p.ini", original);
   for (const auto& [saveOnClose, language] :
@@ -205,10 +203,8 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadNeverAfterClearNorOfAFailedRead
   }
   EXPECT_EQ(fs::file_size(huge), (16u << 20) + 1);
   EXPECT_EQ(dir_.Listing(), "a-directory huge.ini p.ini p.ini.001 second.ini") << "no temporary";
-}
 
-TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
-  const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
+  const std::string selkan = Write("Selkan.ini", "[S]\r\nk=1\r\n");
   for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"})
     Write(name, "older backup");
   // A dot in the directory name is no extension.
@@ -220,18 +216,18 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
 
   // A store picks its backup name once; a failed copy keeps the old file.
   CProfileStore store;
-  ASSERT_TRUE(store.Load(path));
+  ASSERT_TRUE(store.Load(selkan));
   store.SetValue("S", "k", "2");
-  EXPECT_EQ(store.Save(true), path + ".004");
-  EXPECT_EQ(Read(path + ".004") + Read(path), "[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
+  EXPECT_EQ(store.Save(true), selkan + ".004");
+  EXPECT_EQ(Read(selkan + ".004") + Read(selkan), "[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
   store.SetValue("S", "k", "3");
-  EXPECT_EQ(store.Save(true), path + ".004");
-  EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=2\r\n");
+  EXPECT_EQ(store.Save(true), selkan + ".004");
+  EXPECT_EQ(Read(selkan + ".004"), "[S]\r\nk=2\r\n");
 
-  fs::remove(path + ".004");
-  fs::create_directory(path + ".004");  // in the way of the next copy
+  fs::remove(selkan + ".004");
+  fs::create_directory(selkan + ".004");  // in the way of the next copy
   store.SetValue("S", "k", "4");
-  EXPECT_EQ(store.Save(true) + Read(path), "[S]\r\nk=3\r\n");
+  EXPECT_EQ(store.Save(true) + Read(selkan), "[S]\r\nk=3\r\n");
 }
 
 using LanguageChoiceTest = test::FilesTest;

@@ -157,7 +157,7 @@ const std::string kListHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL\r\n";
 
-TEST(RadioList, EveryColumnMapsOntoTheChannel) {
+TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
   const std::string csv =
       kListHeader +
       "1,Simplex,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,\r\n"
@@ -184,9 +184,8 @@ TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   };
   for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
-}
 
-TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
+  // Each value the radio cannot hold is named.
   const struct {
     std::string text, problems;
   } cases[] = {
@@ -306,7 +305,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
 }
 
 // Where the rows go: channels 1-3 and 10 are in use before.
-TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
+TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   ChannelTable current;
   for (int channel : {1, 2, 3, 10}) current[channel - 1] = {"440.00000", "", "", "", "", "", ""};
   const std::string own = kCsvHeader + "\n6,438.1,,,,Low,,\n7,,,,,,,\n5,438.2,,,,High,,\n";
@@ -353,9 +352,8 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
   // With channel 199 in use, nothing can be appended.
   current[198] = current[0];
   EXPECT_EQ(place(own, {ImportPlacement::kAppend}, Language::English).unfit.size(), 2u);
-}
 
-TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
+  // The summary counts columns ignored, renumbering and skipped rows.
   const auto summary = [](const std::string& text, BandLimits band, ImportPlace place) {
     const ChannelListRead read = ReadChannelList(text, band);
     return Lines(ImportSummary(read, PlaceChannels(read, ChannelTable(), place, Language::English),

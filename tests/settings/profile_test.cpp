@@ -33,7 +33,6 @@ class ProfileWriteTest : public test::FilesTest {
   }
   CProfileStore store_;
 };
-using ProfileReadTest = ProfileWriteTest;
 
 TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
@@ -48,7 +47,7 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
 }
 
 // Lookups as "section|key|value", "-" being the default of a missing key.
-TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
+TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeModifiedOnlyByARealChange) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       // Leading keys, both line ends, a header's blanks, a key without "=", no last line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
@@ -80,16 +79,14 @@ TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
     }
     EXPECT_FALSE(store_.IsModified());
   }
-}
 
-// Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
-// texts that would break the line format are refused.
-TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
+  // Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
+  // texts that would break the line format are refused.
   const char* kSetup = "[Setup]\nLanguage=English\n";
   const struct {
     const char *file, *section, *key, *value, *stored;
     bool caseInsensitive, modified;
-  } cases[] = {
+  } changes[] = {
       {kSetup, "setup", "LANGUAGE", "ENGLISH", "ENGLISH", true, false},
       {kSetup, "Setup", "Language", "Chinese", "Chinese", true, true},
       {kSetup, "Setup", "Language", "english", "english", false, true},
@@ -98,7 +95,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
       {kSetup, "Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil", "English", true, false},
       {kSetup, "Setup\n", "k", "v", "", true, false},
       {kSetup, "Setup", "Language=Chinese", "v", "", true, false}};
-  for (const auto& c : cases) {
+  for (const auto& c : changes) {
     SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
     LoadText(c.file, c.caseInsensitive);
     store_.SetValue(c.section, c.key, c.value);

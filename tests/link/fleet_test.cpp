@@ -90,10 +90,11 @@ bool Holds(const sim::VirtualRadio& radio) {
 
 struct Rig {
   explicit Rig(int count, bool stopOnFailure = false, bool confirm = false) {
-    FleetOptions options{.image = WithChannel3(),
-                         .confirm = confirm,
-                         .stopOnFailure = stopOnFailure,
-                         .count = count};
+    FleetOptions options;
+    options.count = count;
+    options.stopOnFailure = stopOnFailure;
+    options.confirm = confirm;
+    options.image = WithChannel3();
     options.keep = [this](const RadioImage& radio, const std::string&,
                           std::string*) -> std::optional<std::string> {
       backups.push_back(radio);
@@ -264,7 +265,7 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
 std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
 
 // The headline: a radio to take away, else the lowest being written, else the wait.
-TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirstOnePortNamesTheNextRadio) {
+TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
   EXPECT_EQ(Headline(board), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
@@ -318,11 +319,9 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirstOnePortNamesTheNextRadio
   none.Update({"COM2", FleetPhase::kEnded, 0, WriteStep::kBackup, 0, TransferOutcome::kPortError});
   EXPECT_EQ(Headline(none), "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
-}
 
-// Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
-// user's language, the first three differences and how many more.
-TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
+  // Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
+  // user's language, the first three differences and how many more.
   EXPECT_EQ(FillArgs("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
   FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);
   record.step = WriteStep::kVerify;

@@ -44,7 +44,7 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
 
 // Truncated to 10 Hz, packed BCD low pair first (145.0125 on is one unit low as a binary
 // product); none, or one 8 digits cannot hold, is FF FF FF FF.
-TEST(Frequency, EncodesTextsToPackedBcd) {
+TEST(ChannelCodec, FrequenciesAndRowsBothWaysKeepingUninterpretedBits) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
       {"145.123456", "45 23 51 14"}, {"999.99999", "99 99 99 99"}, {"145.0125", "50 12 50 14"},
@@ -61,16 +61,14 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
                      bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
   EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff) || !HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
-}
 
-// Power value six shows empty; a missing frequency empties all but the other frequency and
-// its tone; a full channel's missing tone shows the none word.
-TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKeptAll199) {
+  // Power value six shows empty; a missing frequency empties all but the other frequency and
+  // its tone; a full channel's missing tone shows the none word.
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
     Language language;
     ChannelRow row;
-  } cases[] = {
+  } rows[] = {
       {{}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}},
       {{{12, 0x04}}, kZh, {"145.12500", "145.12500", "67.0", "D023I", "中", "关", "窄"}},
       {{{12, 0xE1}}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "Low", "Off", "Narrow"}},
@@ -78,7 +76,7 @@ TEST(ChannelCodec, RowsInBothLanguagesEveryFieldWrittenUninterpretedBitsKeptAll1
       {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
       {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
-  for (const auto& c : cases)
+  for (const auto& c : rows)
     EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
 
   // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
@@ -189,9 +187,15 @@ RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   return image;
 }
 
+std::string Page(const RadioImage& image, Language language) {
+  std::string text;
+  for (const auto& [label, value] : OptionPageLines(image, language)) text += label + value + " ";
+  return text;
+}
+
 // Switches from single bits (locks inverted), lists through masks and biases, a value
 // outside its list as -1; OK without changes on the blank image changes nothing.
-TEST(OptionalFeatures, ImageToControlsAndBackAndAniCodeDigits) {
+TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   const struct {
     std::array<std::uint8_t, 9> bytes;
     Ints controls;
@@ -253,21 +257,13 @@ TEST(OptionalFeatures, ImageToControlsAndBackAndAniCodeDigits) {
     EXPECT_FALSE(WriteOptionStates(s, image)) << code;
     EXPECT_EQ(image, before) << code;
   }
-}
 
-std::string Page(const RadioImage& image, Language language) {
-  std::string text;
-  for (const auto& [label, value] : OptionPageLines(image, language)) text += label + value + " ";
-  return text;
-}
-
-// In page order; set lock bits print "Off", other switches "On"; codes at their edges.
-TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
+  // In page order; set lock bits print "Off", other switches "On"; codes at their edges.
   EXPECT_EQ(Page(BlankImage(), kEn),
             "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "
             "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
             "Priority Channel:Off ANI:On ANI Code: ");
-  RadioImage image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
+  image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
   std::copy_n("\x01\xFF\x02", 3, image.begin() + 0xE50);  // where the radio keeps it
   EXPECT_EQ(Page(image, kEn),
             "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "

@@ -17,7 +17,7 @@ constexpr std::array<OptionDef, 5> kDefs{{{"--type", true},
                                           {"--port", true, true},
                                           {"--lang", true, false, "--language"}}};
 
-TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
+TEST(ParseArgs, OptionsValuesPositionalsDashDashHelpLanguageAndBand) {
   std::string error;
   auto parsed = ParseArgs({"a.dat", "--type", "3", "-o", "x.csv", "--force", "b"}, kDefs, &error);
   ASSERT_TRUE(parsed) << error;
@@ -50,9 +50,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashAndHelp) {
     EXPECT_FALSE(error.empty());
   }
   EXPECT_EQ(error, "option '--force' takes no value");
-}
 
-TEST(LanguageOption, EnglishChineseInAnyCase) {
   for (const auto& [value, language] :
        {std::pair<std::string, std::optional<Language>>{"chinese", Language::Chinese},
         {"ENGLISH", Language::English},
@@ -60,9 +58,7 @@ TEST(LanguageOption, EnglishChineseInAnyCase) {
         {"", std::nullopt}})
     EXPECT_EQ(LanguageOption({{}, {{"--lang", value}}}), language) << value;
   EXPECT_EQ(LanguageOption({}), Language::English);
-}
 
-TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
   // Below 10 MHz a record would read back as no frequency: the lower limit rises to 10 MHz.
   for (const auto& [text, lower, upper] : {std::tuple{"400-470", 40000000, 47000000},
                                            {"446-446", 44600000, 44600000},
@@ -78,15 +74,13 @@ TEST(ParseMhzRange, WholeMegahertzToTenHertzLimits) {
 }
 
 // Printed commands are pasted into a shell: a word must reach the program as it is.
-TEST(ShellWord, QuotesOnlyWhatTheShellWouldRead) {
+TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   EXPECT_EQ(ShellWord("/home/a/20260301-140509_SK-100.dat"), "/home/a/20260301-140509_SK-100.dat");
   EXPECT_EQ(ShellWord("/home/my files/x.dat"), "'/home/my files/x.dat'");
   EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
   EXPECT_EQ(ShellWord("$HOME;rm") + " " + ShellWord(""), "'$HOME;rm' ''");
-}
 
-// What selkan-cli fleet tells of a port and the run: on a terminal, a line drawn over itself.
-TEST(FleetTexts, StatusLineAndRadioLine) {
+  // What selkan-cli fleet tells of a port and the run: on a terminal, a line drawn over itself.
   std::FILE* out = std::tmpfile();
   FleetConsole console(out, true);
   const FleetCallbacks callbacks = console.Callbacks();

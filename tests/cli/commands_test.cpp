@@ -231,7 +231,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
 
 // Print needs no display, not even after a transfer in the process. A Selkan.ini that cannot
 // be read is said, not taken for a type without a band; nothing is written.
-TEST_F(CliCommands, PrintWithoutADisplayAndAProfileThatCannotBeReadIsSaid) {
+TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadAndBackupsAsJson) {
   const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
   const std::string pdf = Path("listing.pdf"), radio = ReadBytes(dat);
   EXPECT_EQ(RunQuiet(RunRead, {"--port", Path("no-port"), "-o", Path("r.dat")}).first,
@@ -249,10 +249,8 @@ TEST_F(CliCommands, PrintWithoutADisplayAndAProfileThatCannotBeReadIsSaid) {
   });
   EXPECT_EQ(said, "selkan-cli import: cannot open " + Path("Selkan.ini") + ": Permission denied\n");
   EXPECT_EQ(ReadBytes(dat), radio);
-}
 
-// Backups as JSON: a control character in a path is escaped, the text stays one JSON string.
-TEST_F(CliCommands, BackupsAsJsonEscapeControlCharacters) {
+  // Backups as JSON: a control character in a path is escaped, the text stays one JSON string.
   ::setenv("XDG_DATA_HOME", Path("a\tb").c_str(), 1);
   ASSERT_TRUE(BackupStore(Path("a\tb/Selkan/backups")).Save(BlankImage(), "SK", {}));
   EXPECT_HAS(RunQuiet(RunBackups, {"--json"}, true).second, "/a\\u0009b/Selkan/backups/");

@@ -86,6 +86,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
       {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
       {{"--corrupt-write-at", "0"}, write, 7, "\n  Bytes 0x000: "},
       {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
+      {{"--no-id-ack"}, {"read", "--retries", "2", "-o", Path("out.dat")}, 4, "(retrying)"},
   };
   for (const auto& fault : faults) {
     SCOPED_TRACE(fault.options.front());
@@ -98,13 +99,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
     EXPECT_FALSE(run.output.starts_with('\n')) << "an empty line for a bar never drawn";
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }
-}
-
-TEST_F(TransferE2E, RetryAsksTheRadioAgain) {
-  const std::string device = StartSim(RandomImage(7), {"--no-id-ack"});
-  const RunResult run = Cli({"read", "--port", device, "--retries", "2", "-o", Path("out.dat")});
-  EXPECT_EQ(run.exitCode, 4) << run.output;
-  EXPECT_HAS(run.output, "(retrying)");
+  // The last radio was asked again twice.
   const std::string log = sim_->Log();
   const std::regex asked("\\(identification\\)");
   EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), asked), {}), 3);

@@ -41,7 +41,7 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
 
 // A new Rx gives the defaults, even beside other text; texts read like atof; the cell
 // shows the 10 Hz value tested, not the typed number rounded up.
-TEST(CommitRx, AcceptedValueIsFormatted) {
+TEST(CommitCell, RxFormattedTxRules) {
   ExpectCommit(kEmpty, kColRx, "438.1", kUhf, NewChannel("438.10000"), kOk);
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
   EXPECT_EQ(CommitCell(kEmpty, kColRx, "438.1", kUhf, Language::Chinese).row,
@@ -60,10 +60,8 @@ TEST(CommitRx, AcceptedValueIsFormatted) {
   // Numbers beyond 32 bits of 10 Hz saturate, off the raster of even the widest band.
   for (const char* text : {"1e300", "-1e300", "99999999999", "21474.83648"})
     ExpectCommit(kUsed, kColRx, text, {INT32_MIN, INT32_MAX}, kEmpty, kStep);
-}
 
-// Empty Tx copies Rx; a value is kept only beside an Rx; a bad one empties only Tx.
-TEST(CommitTx, RulesOfTheTxCell) {
+  // Empty Tx copies Rx; a value is kept only beside an Rx; a bad one empties only Tx.
   ExpectCommit(kUsed, kColTx, "", kUhf, With(kUsed, kColTx, "438.10000"), kOk);
   ExpectCommit(kEmpty, kColTx, "", kUhf, kEmpty, kOk);
   ExpectCommit(kUsed, kColTx, "445", kUhf, With(kUsed, kColTx, "445.00000"), kOk);
@@ -127,7 +125,7 @@ std::string Reasons(const PasteOutcome& outcome) {
   return out;
 }
 
-TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
+TEST(PasteAndClearCells, RefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) {
   ChannelTable table;
   table[0] = table[1] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
@@ -141,15 +139,11 @@ TEST(PasteCells, RefusedValuesAreListedAndLeaveTheirCells) {
   first[2] = "None";  // the empty Dec value reset the used channel's tone
   EXPECT_EQ(got.table[0], first);
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
-}
 
-TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
-  ChannelTable table;
   // From channel 199 and from W/N on, what has no cell counts once per kind.
-  const PasteOutcome got = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
-  EXPECT_EQ(Reasons(got), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
+  const PasteOutcome edge = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
+  EXPECT_EQ(Reasons(edge), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
   // One value fills a whole selection, trimmed as when pasted into one cell.
-  table[0] = table[1] = kFilled;
   const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
@@ -159,33 +153,27 @@ TEST(PasteCells, BlocksAtTheEdgesOfTheGrid) {
   EXPECT_EQ(named.table[4],
             (ChannelRow{"438.10000", "438.20000", "None", "None", "High", "On", "Wide"}));
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
-}
 
-TEST(PasteCells, ReceiveOnlyChannelsStayReceiveOnly) {
-  ChannelTable table;
-  table[0] = kFilled;
-  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
-                                 "438.1\t\t\tD023N\t\t\t\n"
-                                 "438.1\t\tNone\t69.9\t\t\t\n");
-  EXPECT_EQ(got.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
-  // A bad tone keeps the whole row out.
-  EXPECT_EQ(Reasons(got), "2:4:69.9:2x1 ");
-  EXPECT_EQ(got.table[1], ChannelRow{});
+  // Receive-only rows stay receive-only; a bad tone keeps the whole row out.
+  const PasteOutcome rxOnly = Paste(table, {1, 1, 1, 1},
+                                    "438.1\t\t\tD023N\t\t\t\n"
+                                    "438.1\t\tNone\t69.9\t\t\t\n");
+  EXPECT_EQ(rxOnly.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
+  EXPECT_EQ(Reasons(rxOnly), "2:4:69.9:2x1 ");
+  EXPECT_EQ(rxOnly.table[1], kFilled);
   // Fewer than seven cells, or a Tx among them, is no receive-only row.
   EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
   EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
             (ChannelRow{"438.10000", "439.00000", "67.0", "None", "High", "On", "Wide"}));
-}
 
-TEST(ClearCells, EachCellIsEmptiedAsByTyping) {
-  ChannelTable table;
-  table[0] = table[1] = table[2] = kFilled;
+  // Clearing empties each cell as typing would.
+  table[2] = kFilled;
   table[3] = {"", "445.00000", "", "", "", "", ""};  // Tx without Rx, from a record
-  ChannelTable got = ClearCells(table, {1, 2, 4, 7}, Language::English);
-  EXPECT_EQ(got[0], (ChannelRow{"440.00000", "440.00000", "None", "None", "High", "On", "Wide"}));
-  EXPECT_EQ(got[3], ChannelRow{});
-  got = ClearCells(table, {2, 1, 2, 1}, Language::Chinese);
-  EXPECT_TRUE(got[1] == ChannelRow{} && got[2] == kFilled);
+  ChannelTable out = ClearCells(table, {1, 2, 4, 7}, Language::English);
+  EXPECT_EQ(out[0], (ChannelRow{"440.00000", "440.00000", "None", "None", "High", "On", "Wide"}));
+  EXPECT_EQ(out[3], ChannelRow{});
+  out = ClearCells(table, {2, 1, 2, 1}, Language::Chinese);
+  EXPECT_TRUE(out[1] == ChannelRow{} && out[2] == kFilled);
 }
 
 }  // namespace

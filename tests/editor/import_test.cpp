@@ -33,7 +33,7 @@ std::string Lines(const std::vector<UserMessage>& messages) {
   return text;
 }
 
-TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
+TEST(ImportChannelCells, AcceptedRowsAreNormalisedEachBadCellIsReported) {
   const struct {
     ChannelRow cells, row;
   } cases[] = {
@@ -65,15 +65,13 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalised) {
   // Band edges are inclusive.
   EXPECT_TRUE(ImportChannelCells({"400", "470", "", "", "", "", ""}, kUhf).problems.empty());
   EXPECT_TRUE(ImportChannelCells({"10", "999.995", "", "", "", "", ""}, kAny).problems.empty());
-}
 
-TEST(ImportChannelCells, EachBadCellIsReported) {
   const struct {
     ChannelRow cells;
     BandLimits band;
     std::size_t problems;
     const char* text;  // in one of the problems
-  } cases[] = {
+  } bad[] = {
       {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range"},
       {{"438.1", "438.003", "", "", "", "", ""}, kUhf, 1, "step value"},
       {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
@@ -85,7 +83,7 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
       {{"", "", "None", "", "", "", ""}, kUhf, 1, ""},
       {{"", "", "", "", "", "", "Wide"}, kUhf, 1, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : bad) {
     SCOPED_TRACE(c.cells[0] + "|" + c.cells[1] + "|" + c.cells[2]);
     const RowImport got = ImportChannelCells(c.cells, c.band);
     ASSERT_EQ(got.problems.size(), c.problems);
@@ -101,39 +99,32 @@ TEST(ImportChannelCells, EachBadCellIsReported) {
 
 const std::string kCsvHeader(kChannelCsvHeader);
 
-TEST(OwnChannelList, RowsInAnyOrderOthersEmpty) {
-  const ChannelCsvImport got = ImportChannelCsv(
-      "\xEF\xBB\xBF" + kCsvHeader + "\n199,470,,,,,,\n1,400,,,,Low,,\n\n50,,,,,,,\n", kUhf);
-  ASSERT_EQ(Problems(got.errors), "");
-  EXPECT_EQ(got.table[198], (ChannelRow{"470.00000", "", "", "", "", "", ""}));
-  EXPECT_EQ(got.table[0],
-            (ChannelRow{"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}));
-  for (int i = 1; i < 198; ++i) EXPECT_EQ(got.table[i], ChannelRow{}) << i;
-  EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).errors.size(), 0u);
-  EXPECT_EQ(ImportChannelCsv(kCsvHeader, kUhf).table, ChannelTable{});
-}
-
-// Titles in another order, case or Chinese; trailing empty fields and records.
-TEST(OwnChannelList, AsASpreadsheetGivesItBack) {
+// Rows in any order, the others empty; titles in another order, case or Chinese; trailing
+// empty fields and records.
+TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
   const struct {
     std::string text;
-    ChannelRow third;  // channel 3 after the import
+    std::vector<std::pair<int, ChannelRow>> channels;  // every other channel empty
   } cases[] = {
+      {"\xEF\xBB\xBF" + kCsvHeader + "\n199,470,,,,,,\n1,400,,,,Low,,\n\n50,,,,,,,\n",
+       {{199, {"470.00000", "", "", "", "", "", ""}},
+        {1, {"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}}}},
+      {kCsvHeader, {}},
       {"w/n,CH,rx frequency,TX FREQUENCY,qt/dqt dec,QT/DQT Enc,power,Scan\r\n"
        "narrow,3,438.1,,67,d023n,high,off\r\n,,,,,,,\r\n\r\n",
-       {"438.10000", "438.10000", "67.0", "D023N", "High", "Off", "Narrow"}},
+       {{3, {"438.10000", "438.10000", "67.0", "D023N", "High", "Off", "Narrow"}}}},
       {"信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,功率,扫描,宽/窄,,\n"
        "3,438.1,438.2,无,无,低,开,宽,,\n",
-       {"438.10000", "438.20000", "None", "None", "Low", "On", "Wide"}},
+       {{3, {"438.10000", "438.20000", "None", "None", "Low", "On", "Wide"}}}},
   };
   for (const auto& c : cases) {
     const ChannelCsvImport got = ImportChannelCsv(c.text, kUhf);
     EXPECT_EQ(Problems(got.errors), "") << c.text;
-    EXPECT_EQ(got.table[2], c.third) << c.text;
+    ChannelTable expected;
+    for (const auto& [channel, row] : c.channels) expected[channel - 1] = row;
+    EXPECT_EQ(got.table, expected) << c.text;
   }
-}
 
-TEST(OwnChannelList, EveryBadLineIsReportedInLineOrder) {
   const std::string csv = kCsvHeader +
                           "\r\n"
                           "2,438.1,,,\r\n"                     // 2: field count
@@ -166,7 +157,7 @@ const std::string kListHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL\r\n";
 
-TEST(RadioList, EveryColumnMapsOntoTheChannel) {
+TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
   const std::string csv =
       kListHeader +
       "1,Simplex,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W,,\r\n"
@@ -193,9 +184,8 @@ TEST(RadioList, EveryColumnMapsOntoTheChannel) {
   };
   for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
-}
 
-TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
+  // Each value the radio cannot hold is named.
   const struct {
     std::string text, problems;
   } cases[] = {
@@ -224,7 +214,7 @@ TEST(ChannelLists, EachValueTheRadioCannotHoldIsNamed) {
 }
 
 // Real channel plans in the multi-radio programs' dialect, and repeater directories.
-TEST(ChannelLists, EachFileImportsOrSaysWhy) {
+TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
   const struct {
     const char* file;
     BandLimits band;
@@ -289,14 +279,12 @@ TEST(ChannelLists, EachFileImportsOrSaysWhy) {
   EXPECT_EQ(ReadChannelList(List("dir_output_pl.csv"), kAny).ignoredColumns,
             (std::vector<std::string>{"Call", "Location", "Notes"}));
   EXPECT_EQ(Problems(foreign.unfit).find("2: Rx Frequency \"160.650000\": Out of range"), 0u);
-}
 
-// Frequency, offset or tone columns in no known list are named; others say what is read.
-TEST(ChannelLists, HeadersOfNoKnownListAreRefused) {
+  // Frequency, offset or tone columns in no known list are named; others say what is read.
   const struct {
     const char* text;
     const char* reason;
-  } cases[] = {
+  } refused[] = {
       {"Frequency,RX Tone,TX Tone\n146.52,88.5,88.5\n", "the columns RX Tone, TX Tone hold"},
       {"Location,Frequency,Duplex,Offset,Tx Offset\n", "the columns Tx Offset hold"},
       // Columns of known lists, in no known combination.
@@ -307,7 +295,7 @@ TEST(ChannelLists, HeadersOfNoKnownListAreRefused) {
       {"", "the header names no channel list"},
       {"\"open\n", "quoted field is never closed"},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : refused) {
     const ChannelListRead read = ReadChannelList(c.text, kAny);
     ASSERT_TRUE(read.refusal) << c.text;
     EXPECT_EQ(read.refusal->line, 1);
@@ -318,7 +306,7 @@ TEST(ChannelLists, HeadersOfNoKnownListAreRefused) {
 }
 
 // Where the rows go: channels 1-3 and 10 are in use before.
-TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
+TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   ChannelTable current;
   for (int channel : {1, 2, 3, 10}) current[channel - 1] = {"440.00000", "", "", "", "", "", ""};
   const std::string own = kCsvHeader + "\n6,438.1,,,,Low,,\n7,,,,,,,\n5,438.2,,,,High,,\n";
@@ -365,9 +353,8 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppend) {
   // With channel 199 in use, nothing can be appended.
   current[198] = current[0];
   EXPECT_EQ(place(own, {ImportPlacement::kAppend}, Language::English).unfit.size(), 2u);
-}
 
-TEST(ImportSummary, CountsColumnsRenumberingAndSkippedRows) {
+  // The summary counts columns ignored, renumbering and skipped rows.
   const auto summary = [](const std::string& text, BandLimits band, ImportPlace place) {
     const ChannelListRead read = ReadChannelList(text, band);
     return Lines(ImportSummary(read, PlaceChannels(read, ChannelTable(), place, Language::English),

@@ -30,7 +30,7 @@ std::string Order(const DocumentState& state, int first, int last) {
   return out;
 }
 
-TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
+TEST(RowCommands, EdgesAreRefusedOrKeptAndThePriorityChannelFollowsItsChannel) {
   using C = RowCommand;
   using R = RowCommandRefusal;
   const auto refusal = [](const DocumentState& state, RowCommand command, ChannelBlock block) {
@@ -56,9 +56,7 @@ TEST(RowCommands, EdgesOfTheChannelListAreRefusedOrKept) {
   EXPECT_EQ(Order(RunRowCommand(full, C::MoveUp, {197, 3}).state, 195, 199),
             "195/195 197/197 198/198 199/199 196/196 ");
   EXPECT_EQ(RunRowCommand(full, C::MoveDown, {5, 3}).block.first, 6);
-}
 
-TEST(RowCommands, ThePriorityChannelFollowsItsChannel) {
   DocumentState state = Numbered(10);
   state.image[offset::kPriorityChannel] = 4;
   const auto priorityAfter = [&](RowCommand command, ChannelBlock block) {

@@ -31,7 +31,7 @@ class BackupStoreTest : public ::testing::Test {
 
 // Listed oldest first; chosen newest first (the sequence within a second counts), by a type in
 // any case; the types there are.
-TEST_F(BackupStoreTest, SavesByTimeAndTypeListsOldestFirstAndChoosesNewestFirst) {
+TEST_F(BackupStoreTest, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingElse) {
   BackupStore store(dir_ / "nested" / "backups");  // made when missing
   std::string error;
   const auto first = store.Save(RandomImage(1), "SK-100", when_, &error, "KZ904SK1");
@@ -45,13 +45,12 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeListsOldestFirstAndChoosesNewestFirst)
   std::ofstream(dir_ / "nested/backups/20260301-140510_b.id") << "KZ904SK2";  // no line end
 
   const std::vector<BackupEntry> entries = store.List();
-  ASSERT_EQ(entries.size(), 3u);
-  const auto said = [&entries](std::size_t i) {
-    return entries[i].when + " " + entries[i].radioType + " " + entries[i].identification;
-  };
-  EXPECT_EQ(said(0), "2026-03-01 14:05:09 SK-100 KZ904SK1");
-  EXPECT_EQ(said(1), "2026-03-01 14:05:09 SK-100 ");
-  EXPECT_EQ(said(2), "2026-03-01 14:05:10 b KZ904SK2");
+  std::string said;
+  for (const BackupEntry& entry : entries)
+    said += entry.when + " " + entry.radioType + " " + entry.identification + "|";
+  ASSERT_EQ(said,
+            "2026-03-01 14:05:09 SK-100 KZ904SK1|2026-03-01 14:05:09 SK-100 |"
+            "2026-03-01 14:05:10 b KZ904SK2|");
   EXPECT_EQ(entries[0].size, kImageSize);
   EXPECT_EQ(entries[1].path, *second);
   EXPECT_EQ(LoadDatFile(*second).image, RandomImage(2));
@@ -70,11 +69,8 @@ TEST_F(BackupStoreTest, SavesByTimeAndTypeListsOldestFirstAndChoosesNewestFirst)
   EXPECT_EQ(OfRadioType(store.List(), "").size(), 12u);
   EXPECT_TRUE(OfRadioType(store.List(), "SK").empty());
   EXPECT_EQ(RadioTypesOf(store.List()), (std::vector<std::string>{"SK-100", "b"}));
-}
 
-TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
-  fs::create_directories(dir_);
-  // Files that only look like backups, or are not ours, stay.
+  // Files that only look like backups, or are not ours, stay (the first store made the folder).
   const std::vector<std::string> foreign = {
       "20000101-000000_SK-100.txt", "notes.dat",
       "2000-01-01_SK-100.dat",      "20000101-000000_.dat",
@@ -85,30 +81,30 @@ TEST_F(BackupStoreTest, KeepsTheNewestOfEachTypeAndNothingElseIsTouched) {
   fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
 
   // One past the limit: exactly the oldest goes, with its identification.
-  BackupStore store(dir_, 3);
+  BackupStore rotating(dir_, 3);
   for (int i = 0; i < 4; ++i)
-    ASSERT_TRUE(store.Save(RandomImage(i), "SK-100", when_ + seconds(i), nullptr, "id"));
+    ASSERT_TRUE(rotating.Save(RandomImage(i), "SK-100", when_ + seconds(i), nullptr, "id"));
   EXPECT_FALSE(fs::exists(dir_ / "20260301-140509_SK-100.id"));
   EXPECT_TRUE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
-  for (int i = 0; i < 2; ++i) ASSERT_TRUE(store.Save(RandomImage(9), "SK-200", when_ + seconds(i)));
+  for (int i = 0; i < 2; ++i)
+    ASSERT_TRUE(rotating.Save(RandomImage(9), "SK-200", when_ + seconds(i)));
 
-  std::vector<std::string> names;
-  for (const BackupEntry& entry : store.List()) names.push_back(entry.path.filename());
+  names.clear();
+  for (const BackupEntry& entry : rotating.List()) names.push_back(entry.path.filename());
   EXPECT_EQ(names,
             (std::vector<std::string>{"20260301-140509_SK-200.dat", "20260301-140510_SK-100.dat",
                                       "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
                                       "20260301-140512_SK-100.dat"}));
   // Remove takes a backup and its identification, and nothing that is not one.
-  std::string error;
-  EXPECT_TRUE(store.Remove(dir_ / "20260301-140510_SK-100.dat", &error)) << error;
+  EXPECT_TRUE(rotating.Remove(dir_ / "20260301-140510_SK-100.dat", &error)) << error;
   EXPECT_FALSE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
-  EXPECT_FALSE(store.Remove(dir_ / "20260301-140510_SK-100.dat"));  // gone already
+  EXPECT_FALSE(rotating.Remove(dir_ / "20260301-140510_SK-100.dat"));  // gone already
   ASSERT_TRUE(BackupStore(dir_ / "other").Save(RandomImage(1), "SK-100", when_));
   for (const fs::path& path :
        {dir_ / "notes.dat", dir_ / "20000101-000000_SK-100.dat",
         dir_ / "20000101-000001_SK-100.dat", dir_ / "other" / "20260301-140509_SK-100.dat"})
-    EXPECT_FALSE(store.Remove(path)) << path;
-  EXPECT_EQ(store.List().size(), 4u);
+    EXPECT_FALSE(rotating.Remove(path)) << path;
+  EXPECT_EQ(rotating.List().size(), 4u);
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <regex>
@@ -13,6 +12,7 @@
 #include "link/fleet_loop.h"
 #include "link/fleet_text.h"
 #include "platform/sha256.h"
+#include "tests/support/file_tests.h"
 #include "tests/support/radio_images.h"
 #include "tools/sim/virtual_radio.h"
 
@@ -161,10 +161,8 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
   }
-}
 
-// A radio that misses a wake-up as it restarts after its write is written once.
-TEST(FleetLoop, ARadioStillThereIsNotWrittenTwice) {
+  // A radio that misses a wake-up as it restarts after its write is written once.
   Rig rig(2);
   sim::VirtualRadio& only = rig.line.Add(0s, 1000s);
   std::optional<milliseconds> written;
@@ -207,7 +205,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
   }
 }
 
-TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
+TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
   Rig waiting(0);  // no radio ever comes
   waiting.StopAt(10s);
   waiting.Run();
@@ -237,10 +235,8 @@ TEST(FleetLoop, StopEndsAWaitAtOnceAndAWriteAsItsCancelDoes) {
   EXPECT_EQ(unplugged.statuses.end()[-2].phase, FleetPhase::kWaitingForRemoval);
   EXPECT_EQ(unplugged.Ended(), TransferOutcome::kPortError);
   EXPECT_EQ(unplugged.fleet->Summary().firstFailure, TransferOutcome::kPortError);
-}
 
-// Radios that stay connected: Next passes each on, counting only while the loop waits.
-TEST(FleetLoop, ConfirmModeWaitsForNextInsteadOfARemoval) {
+  // Radios that stay connected: Next passes each on, counting only while the loop waits.
   Rig rig(3, false, true);
   rig.line.Add(0s, 1000s);
   int waits = 0;
@@ -274,7 +270,7 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
 std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
 
 // The headline: a radio to take away, else the lowest being written, else the wait.
-TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
+TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
   EXPECT_EQ(Headline(board), "Connect radios and turn them on");
   board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
@@ -300,25 +296,23 @@ TEST(FleetBoard, TheHeadlineFollowsWhatNeedsTheUserFirst) {
   EXPECT_FALSE(board.Ended());
   board.Update(Status("COM2", FleetPhase::kEnded));
   EXPECT_EQ(Headline(board), "Stopped. Radios: 2, verified: 1, failed: 1");
-}
 
-// One port: the wait names the next radio; without a backup the write is step 1 of 2; in
-// confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
-TEST(FleetBoard, OnePortNamesTheNextRadio) {
-  FleetBoard board({"COM3"}, false, true);
-  EXPECT_EQ(Headline(board), "Radio 1: connect it and turn it on");
-  board.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
-  board.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
-  EXPECT_EQ(Headline(board), "Radio 4, step 1 of 2: writing it");
-  board.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
-  board.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
-  EXPECT_TRUE(board.WaitsForNext());
-  EXPECT_EQ(Headline(board),
+  // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
+  // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
+  FleetBoard one({"COM3"}, false, true);
+  EXPECT_EQ(Headline(one), "Radio 1: connect it and turn it on");
+  one.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
+  one.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
+  EXPECT_EQ(Headline(one), "Radio 4, step 1 of 2: writing it");
+  one.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
+  one.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
+  EXPECT_TRUE(one.WaitsForNext());
+  EXPECT_EQ(Headline(one),
             "Radio 4 is of another type (KZ905SK1) \u2014 connect the next radio and press Next "
             "Radio");
-  board.Update(Status("COM3", FleetPhase::kWaitingForRadio));
-  EXPECT_FALSE(board.WaitsForNext());
-  EXPECT_EQ(Headline(board), "Radio 5: connect it and turn it on");
+  one.Update(Status("COM3", FleetPhase::kWaitingForRadio));
+  EXPECT_FALSE(one.WaitsForNext());
+  EXPECT_EQ(Headline(one), "Radio 5: connect it and turn it on");
 
   Rig broken(0);  // on COM1
   broken.line.opens = false;
@@ -330,11 +324,9 @@ TEST(FleetBoard, OnePortNamesTheNextRadio) {
   none.Update({"COM2", FleetPhase::kEnded, 0, WriteStep::kBackup, 0, TransferOutcome::kPortError});
   EXPECT_EQ(Headline(none), "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
-}
 
-// Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
-// user's language, the first three differences and how many more.
-TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
+  // Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
+  // user's language, the first three differences and how many more.
   EXPECT_EQ(FillArgs("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
   FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);
   record.step = WriteStep::kVerify;
@@ -351,13 +343,7 @@ TEST(FleetText, ArgsAndDifferencesAsTheUserReadsThem) {
 }
 
 TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
-  const auto descriptors = [] {  // this process's open files, where the system lists them
-    const std::filesystem::path listed = "/proc/self/fd";
-    return std::filesystem::exists(listed)
-               ? std::distance(std::filesystem::directory_iterator(listed), {})
-               : 0;
-  };
-  const auto before = descriptors();
+  const std::string before = OpenDescriptors();
   {
     FleetLog log;
     std::string error;
@@ -367,7 +353,7 @@ TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
     EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
     EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
   }
-  EXPECT_EQ(descriptors(), before);
+  EXPECT_EQ(OpenDescriptors(), before);
 }
 
 }  // namespace

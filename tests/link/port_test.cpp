@@ -15,7 +15,7 @@
 namespace selkan {
 namespace {
 
-TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
+TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
   const auto resolve = [](const char* name, std::map<std::string, std::string> env) {
     return ResolvePortName(name, [env](const std::string& key) {
       const auto found = env.find(key);
@@ -29,9 +29,7 @@ TEST(PortNames, ComNamesMapToUsbDevicesOrTheEnvironment) {
   EXPECT_EQ(resolve("COM1", {{"SELKAN_COM1", ""}}), "/dev/ttyUSB0");
   for (const char* device : {"COM0", "COM5", "COM10", "CPM1", "/dev/ttyS0"})  // taken as given
     EXPECT_EQ(resolve(device, {{"SELKAN_COM1", "/tmp/radio"}}), device);
-}
 
-TEST(PortAccessTest, AdviceFollowsWhatTheGroupWouldChange) {
   EXPECT_EQ(AdviseOnAccess({false, false, "", false, false}), PortAdvice::kNone)
       << "no device: not ours";
   EXPECT_EQ(AdviseOnAccess({true, true, "dialout", false, false}), PortAdvice::kNone);

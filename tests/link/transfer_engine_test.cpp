@@ -20,10 +20,9 @@ constexpr const char* kId = "KZ904SK1";  // a radio the programmer takes
 
 // The log lines from the one before `from` on, n of them at most.
 Log Slice(const Log& log, const std::string& from, std::size_t n) {
-  auto at = std::find(log.begin(), log.end(), from);
+  const auto at = std::find(log.begin(), log.end(), from);
   if (at == log.end() || at == log.begin()) return {};
-  n = std::min<std::size_t>(n, static_cast<std::size_t>(log.end() - at + 1));
-  return Log(at - 1, at - 1 + static_cast<long>(n));
+  return Log(at - 1, at - 1 + std::min(static_cast<long>(n), log.end() - at + 1));
 }
 
 struct Rig {
@@ -44,7 +43,7 @@ struct Rig {
   Recorder recorder;
 };
 
-TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
+TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   Rig rig;
   RadioImage image{};
   ASSERT_EQ(rig.Read(image), TransferOutcome::kCompleted);
@@ -77,21 +76,19 @@ TEST(TransferRead, HandshakeBlocksAndAcknowledgesInOrder) {
   EXPECT_EQ(rig.recorder.positions.front(), 1);
   EXPECT_EQ(rig.recorder.positions.back(), 256);
   EXPECT_EQ(rig.port.closes, 1);
-}
 
-TEST(TransferWrite, SendsAddresses0x000To0xFEFOnlyEachDataAfterItsCommand) {
-  Rig rig;
-  const RadioImage before = rig.radio.Memory();
-  const RadioImage image = RandomImage(77);
-  ASSERT_EQ(rig.Write(image), TransferOutcome::kCompleted);
-  const RadioImage& after = rig.radio.Memory();
-  EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, image.begin()));
+  Rig writing;
+  const RadioImage before = writing.radio.Memory();
+  const RadioImage written = RandomImage(77);
+  ASSERT_EQ(writing.Write(written), TransferOutcome::kCompleted);
+  const RadioImage& after = writing.radio.Memory();
+  EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, written.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
-  EXPECT_EQ(CountCommands(rig.port.log, "57"), 510);
-  ASSERT_EQ(rig.recorder.positions.size(), 255u);
-  EXPECT_EQ(rig.recorder.positions.back(), 255);
-  const std::vector<std::uint8_t> data(image.begin() + 0xFE8, image.begin() + 0xFF0);
-  EXPECT_EQ(Slice(rig.port.log, "write 57 0F E8 08", 5),
+  EXPECT_EQ(CountCommands(writing.port.log, "57"), 510);
+  ASSERT_EQ(writing.recorder.positions.size(), 255u);
+  EXPECT_EQ(writing.recorder.positions.back(), 255);
+  const std::vector<std::uint8_t> data(written.begin() + 0xFE8, written.begin() + 0xFF0);
+  EXPECT_EQ(Slice(writing.port.log, "write 57 0F E8 08", 5),
             (Log{"purge", "write 57 0F E8 08", "sleep 1", "write " + sim::FrameText(data),
                  "read 1 -> 1"}));
 }
@@ -193,7 +190,6 @@ struct SafeRig : Rig {
   SafeWriteResult Run(bool backup = true, bool verify = true) {
     return RunSafeWrite(engine, {"COM1", kImage, backup, verify}, hooks, Language::English);
   }
-  int Commands(const char* command) const { return CountCommands(port.log, command); }
 
   SafeWriteHooks hooks;
   std::vector<RadioImage> kept;
@@ -233,7 +229,7 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     EXPECT_EQ(result.backupError, c.keepFails ? "disk full" : "");
     EXPECT_EQ(rig.kept.size(), backupRead ? 1u : 0u);
     EXPECT_TRUE(!backupRead || result.backup == kRadio);
-    EXPECT_TRUE(c.step == kWrite || rig.Commands("57") == 0);
+    EXPECT_TRUE(c.step == kWrite || CountCommands(rig.port.log, "57") == 0);
     EXPECT_EQ(rig.radio.Memory() == kRadio, c.blocksWritten == 0);
   }
 }

@@ -29,7 +29,7 @@ VirtualRadio InSession(Faults faults = {}) {
   return radio;
 }
 
-TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
+TEST(VirtualRadio, WakeUpsSessionsAndBlocks) {
   VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
   EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
@@ -37,10 +37,8 @@ TEST(VirtualRadio, BrokenWakeUpStartsOverAndANewWakeUpEndsASession) {
   EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
   VirtualRadio session = InSession();
   EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
-}
 
-TEST(VirtualRadio, ReadAndWriteBlocks) {
-  VirtualRadio radio = InSession();
+  radio = InSession();
   std::optional<Reply> last;
   EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last), kAck);
   EXPECT_TRUE(last->saveFirst);  // the last block a programmer writes

@@ -44,7 +44,7 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
 
 // Truncated to 10 Hz, packed BCD low pair first (145.0125 on is one unit low as a binary
 // product); none, or one 8 digits cannot hold, is FF FF FF FF.
-TEST(Frequency, EncodesTextsToPackedBcd) {
+TEST(ChannelCodec, FrequenciesAndRowsBothWaysKeepingUninterpretedBits) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
       {"145.123456", "45 23 51 14"}, {"999.99999", "99 99 99 99"}, {"145.0125", "50 12 50 14"},
@@ -61,16 +61,14 @@ TEST(Frequency, EncodesTextsToPackedBcd) {
                      bad[4] = {0xFF, 0xFF, 0xFF, 0xFE};
   EXPECT_FALSE(HasFrequency(none) || HasFrequency(ff) || !HasFrequency(bad));
   EXPECT_EQ(DecodeFrequency(bad), 164 * 1000000LL + 165 * 10000 + 165 * 100 + 165);
-}
 
-// Power value six shows empty; a missing frequency empties all but the other frequency and
-// its tone; a full channel's missing tone shows the none word.
-TEST(DecodeChannel, RowsInBothLanguages) {
+  // Power value six shows empty; a missing frequency empties all but the other frequency and
+  // its tone; a full channel's missing tone shows the none word.
   const struct {
     std::initializer_list<std::pair<int, int>> patch;
     Language language;
     ChannelRow row;
-  } cases[] = {
+  } rows[] = {
       {{}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}},
       {{{12, 0x04}}, kZh, {"145.12500", "145.12500", "67.0", "D023I", "中", "关", "窄"}},
       {{{12, 0xE1}}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "Low", "Off", "Narrow"}},
@@ -78,17 +76,15 @@ TEST(DecodeChannel, RowsInBothLanguages) {
       {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
       {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
-  for (const auto& c : cases)
+  for (const auto& c : rows)
     EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
-}
 
-// Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
-// frequency alone, keeps only the spare bits.
-TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
+  // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
+  // frequency alone, keeps only the spare bits.
   const struct {
     ChannelRow row;
     const char* record;  // channel 4 of ImageWith(4) with flags 0xFF, after the encode
-  } cases[] = {
+  } encoded[] = {
       {{"145.125", "136.00625", "254.1", "D754N", "Middle", "On", "Narrow"},
        "00 25 51 14 25 06 60 13 41 25 54 87 ED 12 34 56"},
       {{"145.125", "145.125", "67.0", "D023I", "高", "开", "宽"},
@@ -100,15 +96,13 @@ TEST(EncodeChannel, WritesEveryFieldAndKeepsUninterpretedBits) {
       {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
       {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : encoded) {
     RadioImage image = ImageWith(4, {{12, 0xFF}});
     EncodeChannel(c.row, image, 4);
     EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
   }
-}
 
-// All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
-TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
+  // All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
   const RadioImage before = image;
@@ -128,7 +122,7 @@ TEST(Channels, EveryChannelFromOneTo199IsReadAndWritten) {
 }
 
 // The whole list: a wrong tone anywhere sets a squelch the other radios do not open.
-TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
+TEST(ToneList, HoldsEveryToneInOrderEachEncodedToItsCodeAndBack) {
   const std::string ctcss =
       "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
       "118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 "
@@ -155,12 +149,10 @@ TEST(ToneList, HoldsEveryToneInOrderAndEachSurvivesEncodeAndDecode) {
       EXPECT_EQ(ToneText(code.low, code.high, false, language), text);
     }
   }
-}
 
-// CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
-// read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
-TEST(ToneCode, TextsEncodeToTheirCodes) {
-  const std::pair<const char*, const char*> cases[] = {
+  // CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
+  // read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
+  const std::pair<const char*, const char*> toneCodes[] = {
       {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
       {"10.0", "00 01"},        {"799.9", "99 79"},  {"D023N", "23 80"},
       {"D023I", "23 C0"},       {"D754N", "54 87"},  {"D023", "23 C0"},
@@ -170,7 +162,7 @@ TEST(ToneCode, TextsEncodeToTheirCodes) {
       {"800.0", "FF FF"},       {"1e300", "FF FF"},  {"d023n", "FF FF"},
       {"D6400N", "FF FF"},      {"D6300I", "FF FF"}, {"D99999999999999999N", "FF FF"},
       {"\xE6\x97\xA0", "FF FF"}};  // the Chinese none word
-  for (const auto& [text, hex] : cases) {
+  for (const auto& [text, hex] : toneCodes) {
     const ToneCode code = ToneCodeFromText(text);
     const std::uint8_t bytes[] = {code.low, code.high};
     EXPECT_EQ(Hex(bytes, 2), hex) << text;
@@ -195,9 +187,15 @@ RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   return image;
 }
 
+std::string Page(const RadioImage& image, Language language) {
+  std::string text;
+  for (const auto& [label, value] : OptionPageLines(image, language)) text += label + value + " ";
+  return text;
+}
+
 // Switches from single bits (locks inverted), lists through masks and biases, a value
-// outside its list as -1; OK without changes on the blank image writes the same bytes.
-TEST(OptionalFeatures, ImageToControlsAndBack) {
+// outside its list as -1; OK without changes on the blank image changes nothing.
+TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   const struct {
     std::array<std::uint8_t, 9> bytes;
     Ints controls;
@@ -211,14 +209,9 @@ TEST(OptionalFeatures, ImageToControlsAndBack) {
                 {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
   for (const auto& c : cases)
     EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(c.bytes))), c.controls) << +c.bytes[0];
-  RadioImage image = BlankImage();
-  ASSERT_TRUE(WriteOptionStates(ReadOptionStates(image), image));
-  EXPECT_EQ(image, BlankImage());
-}
 
-// Each control goes into its own bit or byte, the others keep theirs; a list with no
-// selection, or an index outside it, leaves its byte.
-TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
+  // Each control goes into its own bit or byte, the others keep theirs; a list with no
+  // selection, or an index outside it, leaves its byte.
   RadioImage image = WithOptionBytes({0xF0, 0xC7, 0xF3, 0xF3, 0xF3, 0xF3, 0x5A, 0xF3, 0xF3});
   const std::string ani = AniCodeText(image);
   ASSERT_TRUE(WriteOptionStates(S{true, true, 1, 1, 0, 0, 0, 9, 0, 0, 7, 199, 3, ani}, image));
@@ -235,12 +228,10 @@ TEST(OptionalFeatures, ControlsToImageKeepWhatTheyDoNotOwn) {
   EXPECT_FALSE(ApplyOptionStates(document, ReadOptionStates(BlankImage())) ||
                document.IsModified());
   EXPECT_TRUE(ApplyOptionStates(document, ReadOptionStates(image)) && document.IsModified());
-}
 
-// Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored
-// 0xFF-padded; one that is not 0-3 digits changes nothing.
-TEST(OptionalFeatures, AniCodeDigits) {
-  RadioImage image = BlankImage();
+  // Digits stop at 0xFF or at 10..254, which OK leaves as they are; a new code is stored
+  // 0xFF-padded; one that is not 0-3 digits changes nothing.
+  image = BlankImage();
   const std::pair<const char*, const char*> shown[] = {
       {"\xFF\x01\x02", ""}, {"\x01\x09\xFF", "19"},  {"\x04\xFF\x05", "4"},
       {"\xFE\x0A\x02", ""}, {"\x00\x00\x07", "007"}, {"\x01\x0A\x02", "1"}};
@@ -266,21 +257,13 @@ TEST(OptionalFeatures, AniCodeDigits) {
     EXPECT_FALSE(WriteOptionStates(s, image)) << code;
     EXPECT_EQ(image, before) << code;
   }
-}
 
-std::string Page(const RadioImage& image, Language language) {
-  std::string text;
-  for (const auto& [label, value] : OptionPageLines(image, language)) text += label + value + " ";
-  return text;
-}
-
-// In page order; set lock bits print "Off", other switches "On"; codes at their edges.
-TEST(OptionPageLines, EveryLineAtTheEdgesOfItsBitsInBothLanguages) {
+  // In page order; set lock bits print "Off", other switches "On"; codes at their edges.
   EXPECT_EQ(Page(BlankImage(), kEn),
             "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "
             "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
             "Priority Channel:Off ANI:On ANI Code: ");
-  RadioImage image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
+  image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
   std::copy_n("\x01\xFF\x02", 3, image.begin() + 0xE50);  // where the radio keeps it
   EXPECT_EQ(Page(image, kEn),
             "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "

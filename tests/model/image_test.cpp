@@ -33,7 +33,7 @@ std::string Pattern(std::size_t size) {
 
 // A file's first 4096 bytes are the image, a shorter file none. A failed open or save leaves the
 // document's path, title and changes as they were.
-TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
+TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessAndTellsWhenItsFileChanged) {
   const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
   ASSERT_EQ(result.error, DatLoadError::None);
   ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
@@ -54,12 +54,10 @@ TEST_F(DatFileTest, DocumentOpensAndSavesOnlyOnSuccess) {
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
   EXPECT_TRUE(!document.IsModified() && document.Title() == "copy.dat") << document.Title();
   EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
-}
 
-// Changed behind the document: size, time, or (within the clock's resolution) bytes only.
-// A file that is gone is no change; a save makes the file its own again.
-TEST_F(DatFileTest, ADocumentTellsWhenItsFileChangedBehindIt) {
-  const std::string path = dir_ / "radio.dat", image = Pattern(kImageSize);
+  // Changed behind the document: size, time, or (within the clock's resolution) bytes only.
+  // A file that is gone is no change; a save makes the file its own again.
+  const std::string image = Pattern(kImageSize);
   const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
     struct stat old {};
     ::stat(path.c_str(), &old);
@@ -102,7 +100,7 @@ RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
 const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
 
 // Cells in the grid's words, a whole row when a channel comes or goes; type, band as indexes.
-TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
+TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   const RadioImage before = WithChannel(BlankImage(), 3, kRow);
   ChannelRow changed = kRow;
   Cell(changed, kColRx) = "438.51250";
@@ -131,33 +129,29 @@ TEST(CompareImages, ChannelsAndOptionsShowAsTheUserKnowsThem) {
       (Lines{"电池省电: 开 -> 关", "提示音: 开 -> 关", "繁忙锁定: 关 -> 开", "键盘锁定: 关 -> 开",
              "声控延迟: 1s -> 2s", "静噪电平: 4 -> 9", "超时定时器: 60 -> 90", "优先信道: 无 -> 7",
              "频段序号: 255 -> 2", "字节 0xFE1: B8 -> 38"}));
-}
 
-// By address (a record's under its channel), runs of up to eight values, ending at a record.
-TEST(CompareImages, BytesNoFieldShowsAreListedByAddress) {
-  RadioImage after = BlankImage();
-  after[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
-  after[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads
-  for (std::size_t a = 0xD00; a < 0xD0A; ++a) after[a] = static_cast<std::uint8_t>(a);
-  for (std::size_t a = 0xE00; a < 0xE08; ++a) after[a] = 0;
-  after[offset::Channel(1) + 15] = 0;
-  after[offset::Channel(2)] = 0x01;  // no frequency: the channel stays empty
-  EXPECT_EQ(Compare(BlankImage(), after),
+  // By address (a record's under its channel), runs of up to eight values, ending at a record;
+  // bytes from the end on are not compared. New/Save vs a radio: a flag byte of each empty
+  // channel; the same change in consecutive channels is one line, a gap or another value splits.
+  RadioImage bytes = BlankImage();
+  bytes[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
+  bytes[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads
+  for (std::size_t a = 0xD00; a < 0xD0A; ++a) bytes[a] = static_cast<std::uint8_t>(a);
+  for (std::size_t a = 0xE00; a < 0xE08; ++a) bytes[a] = 0;
+  bytes[offset::Channel(1) + 15] = 0;
+  bytes[offset::Channel(2)] = 0x01;  // no frequency: the channel stays empty
+  bytes[0xFF0] = 0;
+  Lines lines = Compare(BlankImage(), bytes);
+  EXPECT_EQ(lines,
             (Lines{"Channel 1, bytes 0x01F: FF -> 00", "Channel 2, bytes 0x020: FF -> 01",
                    "Channel 5, bytes 0x05D: FF -> 00",
                    "Bytes 0xD00-0xD09: FF FF FF FF FF FF FF FF ... -> 00 01 02 03 04 05 06 07 ...",
                    "Bytes 0xE00-0xE07: FF FF FF FF FF FF FF FF -> 00 00 00 00 00 00 00 00",
-                   "Bytes 0xFE0: 5F -> DF"}));
-  EXPECT_EQ(CompareImages(BlankImage(), after, Language::English).front().channel, 1);
-  // Bytes from the end on are not compared.
-  after = BlankImage();
-  after[0xFF0] = 0;
-  EXPECT_TRUE(Compare(BlankImage(), after, Language::English, offset::kWriteLimit).empty());
-  EXPECT_EQ(Compare(BlankImage(), after), (Lines{"Bytes 0xFF0: FF -> 00"}));
-}
+                   "Bytes 0xFE0: 5F -> DF", "Bytes 0xFF0: FF -> 00"}));
+  EXPECT_EQ(CompareImages(BlankImage(), bytes, Language::English).front().channel, 1);
+  lines.pop_back();
+  EXPECT_EQ(Compare(BlankImage(), bytes, Language::English, offset::kWriteLimit), lines);
 
-// New/Save vs a radio: a flag byte of each empty channel; a gap or another value splits.
-TEST(CompareImages, TheSameHiddenChangeInConsecutiveChannelsIsOneLine) {
   RadioImage saved = BlankImage();
   for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
   EXPECT_EQ(Compare(saved, BlankImage(), Language::Chinese),

@@ -35,7 +35,7 @@ constexpr int kStripX = 216, kStripY = 200, kButtonX = 200, kButtonY = 18;
 
 // The line follows the drag and goes at the release, which applies the width; a press off the
 // strip resizes nothing; a drag ending over the close button leaves the bar shown.
-TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
+TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
   const struct {
     int pressX, pressY, x, y;
     std::optional<int> line, width;
@@ -65,9 +65,8 @@ TEST(BarMouse, DraggingTheStripTracksAndAppliesWithinTheLimits) {
     hits += mouse.Release(x, y, kFrameWidth).hideBar ? 'X' : strip;
   }
   EXPECT_EQ(hits, "XXSS--------");
-}
 
-TEST(BarMouse, CloseButtonHidesTheBarOnlyWhenPressedAndReleasedOnIt) {
+  // The close button hides the bar only when pressed and released on it.
   BarMouse mouse = PaintedBar();
   EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);

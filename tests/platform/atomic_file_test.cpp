@@ -81,12 +81,6 @@ TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailu
   }
 }
 
-std::string OpenDescriptors() {
-  std::string open;
-  for (int fd = 0; fd < 64; ++fd) open += ::fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
-  return open;
-}
-
 // The largest file allowed read, saved, watched; also with stdin closed (a file gets 0).
 TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   const std::string path = Write("x.dat", "old");
@@ -112,32 +106,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   EXPECT_EQ(InChild(false, readSaveAndWatch), "");
 }
 
-TEST_F(AtomicFile, LinksAreFollowedAndStayLinks) {
-  fs::create_directory(dir_.path() / "sub");
-  WriteBytes(dir_.path() / "sub" / "real.dat", "old");
-  fs::create_symlink("sub/real.dat", dir_.path() / "link.dat");
-  ASSERT_TRUE(Save(dir_ / "link.dat", "new"));
-  EXPECT_TRUE(fs::is_symlink(dir_.path() / "link.dat"));
-  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "real.dat") + " " + dir_.Listing(), "new link.dat sub");
-
-  // A dangling link, through a second link: the file it names is created.
-  fs::create_symlink("sub/made.dat", dir_.path() / "dangling");
-  fs::create_symlink("dangling", dir_.path() / "chain");
-  ASSERT_TRUE(Save(dir_ / "chain", "made"));
-  EXPECT_TRUE(fs::is_symlink(dir_.path() / "chain") && fs::is_symlink(dir_.path() / "dangling"));
-  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "made.dat"), "made");
-
-  fs::create_symlink("loop", dir_.path() / "loop");
-  FileError error;
-  EXPECT_FALSE(Save(dir_ / "loop", "x", &error) || error.code != ELOOP ||
-               !fs::is_symlink(dir_ / "loop"));
-  // As many links as the system follows: 39, then the file made.
-  for (int i = 1; i < 40; ++i)
-    fs::create_symlink("c" + std::to_string(i), dir_ / ("c" + std::to_string(i - 1)));
-  EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
-}
-
-TEST_F(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
+TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   const std::string fifo = dir_ / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   ASSERT_TRUE(CheckWritable(fifo, nullptr)) << "without waiting for a reader";
@@ -165,6 +134,30 @@ TEST_F(AtomicFile, FifosAndSocketsTakeAStreamAndStayWhatTheyAre) {
   ::close(connection);
   ::close(listener);
   EXPECT_EQ(received + " " + dir_.Listing(), "through the pipeover the socket fifo sock");
+
+  fs::create_directory(dir_.path() / "sub");
+  WriteBytes(dir_.path() / "sub" / "real.dat", "old");
+  fs::create_symlink("sub/real.dat", dir_.path() / "link.dat");
+  ASSERT_TRUE(Save(dir_ / "link.dat", "new"));
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "link.dat"));
+  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "real.dat") + " " + dir_.Listing(),
+            "new fifo link.dat sock sub");
+
+  // A dangling link, through a second link: the file it names is created.
+  fs::create_symlink("sub/made.dat", dir_.path() / "dangling");
+  fs::create_symlink("dangling", dir_.path() / "chain");
+  ASSERT_TRUE(Save(dir_ / "chain", "made"));
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "chain") && fs::is_symlink(dir_.path() / "dangling"));
+  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "made.dat"), "made");
+
+  fs::create_symlink("loop", dir_.path() / "loop");
+  FileError error;
+  EXPECT_FALSE(Save(dir_ / "loop", "x", &error) || error.code != ELOOP ||
+               !fs::is_symlink(dir_ / "loop"));
+  // As many links as the system follows: 39, then the file made.
+  for (int i = 1; i < 40; ++i)
+    fs::create_symlink("c" + std::to_string(i), dir_ / ("c" + std::to_string(i - 1)));
+  EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
 }
 
 std::string Attribute(const std::string& path, const char* name) {
@@ -203,7 +196,7 @@ TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
 }
 
 // Run as such even under root; a writable file in a read-only directory is rewritten in place.
-TEST_F(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
+TEST_F(AtomicFile, RefusedWhatTheSystemRefusesRewrittenInPlaceWhereItMustBe) {
   fs::permissions(dir_.path(), fs::perms::all);  // everyone may add files
   fs::create_directory(dir_.path() / "locked");
   const std::string readOnly = Write("read-only.dat", "old"), foreign = Write("shared.dat", "old"),
@@ -223,11 +216,8 @@ TEST_F(AtomicFile, AnOrdinaryUserIsRefusedWhatTheSystemRefuses) {
   EXPECT_EQ(InChild(true, saveAll), "");
   EXPECT_EQ(ReadBytes(readOnly) + ReadBytes(foreign) + ReadBytes(inLocked), "oldnewnew");
   EXPECT_EQ(Status(foreign).st_uid, ::geteuid()) << "the file stays its owner's";
-  EXPECT_EQ(dir_.Listing(), "locked read-only.dat shared.dat");
-}
 
-// Out of room (the file size limit), either route leaves the old file and no temporary.
-TEST_F(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldBytes) {
+  // Out of room (the file size limit), either route leaves the old file and no temporary.
   const std::string old(1000, 'o');
   WriteBytes(dir_ / "plain.dat", old);
   WriteBytes(dir_ / "linked.dat", old);
@@ -248,7 +238,7 @@ TEST_F(AtomicFile, HardLinkedFilesAreRewrittenInPlaceAFailedWriteLeavesTheOldByt
   ASSERT_TRUE(Save(dir_ / "linked.dat", "new"));
   EXPECT_EQ(ReadBytes(dir_ / "other-name.dat"), "new");
   EXPECT_EQ(Status(dir_ / "linked.dat").st_ino, inode);
-  EXPECT_EQ(dir_.Listing(), "linked.dat other-name.dat plain.dat");
+  EXPECT_EQ(dir_.Listing(), "linked.dat locked other-name.dat plain.dat read-only.dat shared.dat");
 }
 
 TEST_F(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOthersStay) {

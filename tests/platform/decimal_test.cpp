@@ -17,7 +17,7 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 // The longest decimal prefix, as atof reads it but not past the text's end; 0 when none starts.
-TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
+TEST(Decimal, ReadsTheLongestNumberPrefixTruncatesAndFormatsWhole) {
   // clang-format off
   const std::pair<std::string_view, double> cases[] = {
       {"145.125", 145.125}, {" \t\n-3.5MHz", -3.5}, {"+.5", 0.5}, {"5.", 5.0}, {"1,5", 1.0},
@@ -35,20 +35,17 @@ TEST(ParseLeadingNumber, ReadsTheLongestNumberPrefix) {
   EXPECT_EQ(ParseLeadingNumber("0." + zeros + "1e401"), 1.0);
   EXPECT_EQ(ParseLeadingNumber(zeros + "145.125"), 145.125);
   EXPECT_EQ(ParseLeadingNumber("1" + zeros + "e-400"), 1.0);
-}
 
-TEST(TruncateToInt32, TruncatesTowardZeroAndSaturates) {
+  // Truncated toward zero, saturated at the limits.
   // clang-format off
-  const std::pair<double, std::int32_t> cases[] = {
+  const std::pair<double, std::int32_t> truncated[] = {
       {2.9, 2}, {-2.9, -2}, {0.999999, 0}, {-0.0, 0}, {kNaN, 0},
       {2147483646.9, kMax - 1}, {2147483647.9, kMax}, {3e9, kMax}, {kInf, kMax},
       {-2147483647.9, kMin + 1}, {-2147483648.9, kMin}, {-3e9, kMin}, {-kInf, kMin}};
   // clang-format on
-  for (const auto& [value, result] : cases) EXPECT_EQ(TruncateToInt32(value), result) << value;
-}
+  for (const auto& [value, result] : truncated) EXPECT_EQ(TruncateToInt32(value), result) << value;
 
-// Texts as long as the first try's buffer, or longer, come out whole.
-TEST(FormatDouble, FormatsLikePrintfWithoutCutting) {
+  // Texts as long as the first try's buffer, or longer, come out whole.
   EXPECT_EQ(FormatDouble("%3.5f", 438.1), "438.10000");
   char expected[400];
   for (const double value : {1e61, 2e61, 1e62, 1e300}) {

@@ -12,7 +12,7 @@ namespace {
 
 // Every used channel once, in grid order, seven to a page but the last, gaps leaving no
 // holes; a row counts by its Rx text alone.
-TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
+TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   const std::vector<int> used{1, 3, 50, 51, 100, 150, 160, 170, 199};
   ChannelTable table;
   for (int row : used) Cell(table[row - 1], kColRx) = "438.10000";
@@ -24,18 +24,16 @@ TEST(PaginateChannels, GapsBetweenChannelsLeaveNoHoles) {
   for (int page : {0, 3}) EXPECT_TRUE(ChannelsOnPage(table, pages, page).empty()) << page;
   Cell(table[9], kColTx) = "440.00000";
   EXPECT_EQ(PaginateChannels(table).usedChannels, 9);
-}
 
-// An A4 page's printable area in twips, a serif font's line heights: "Receive Frequency:" at
-// 5u, its value at 22u up to the label at 36u; an empty Tx leaves "Transceive Frequency:" the
-// rest of the line.
-TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
+  // An A4 page's printable area in twips, a serif font's line heights: "Receive Frequency:" at
+  // 5u, its value at 22u up to the label at 36u; an empty Tx leaves "Transceive Frequency:" the
+  // rest of the line.
   const PageFonts fonts = PageFontsFor(10800, 15500);
   ChannelTable channels;
   channels[0] = {"438.10000", "", "D023N", "None", "High", "On", "Wide"};
   const Listing listing = MakeListing(BlankImage(), channels, Language::English, "Owner Ltd.");
-  const ChannelPages pages = PaginateChannels(listing.channels);
-  const PageDrawing page = LayOutListingPage(listing, pages, 2, fonts, {400, 320});
+  const ChannelPages listingPages = PaginateChannels(listing.channels);
+  const PageDrawing page = LayOutListingPage(listing, listingPages, 2, fonts, {400, 320});
   const auto room = [&](const std::string& text) {
     const auto it = std::find_if(page.texts.begin(), page.texts.end(),
                                  [&](const PageText& item) { return item.text == text; });
@@ -48,7 +46,7 @@ TEST(RoomOnLine, UpToHalfAUnitBeforeTheNextTextOnTheLine) {
   EXPECT_EQ(room("Transceive Frequency:"), -1);
   EXPECT_EQ(room("Channel 1:"), -1);
   // The options page opens with its title in the title font.
-  const PageDrawing options = LayOutListingPage(listing, pages, 1, fonts, {400, 320});
+  const PageDrawing options = LayOutListingPage(listing, listingPages, 1, fonts, {400, 320});
   EXPECT_EQ(options.texts.at(0).font, PageFont::Title);
   EXPECT_EQ(options.texts.at(0).text, "Option");
 }

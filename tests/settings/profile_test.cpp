@@ -35,7 +35,6 @@ class ProfileWriteTest : public test::FilesTest {
   }
   CProfileStore store_;
 };
-using ProfileReadTest = ProfileWriteTest;
 
 TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
@@ -50,7 +49,7 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
 }
 
 // Lookups as "section|key|value", "-" being the default of a missing key.
-TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
+TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeModifiedOnlyByARealChange) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       // Leading keys, both line ends, a header's blanks, a key without "=", no last line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
@@ -82,16 +81,14 @@ TEST_F(ProfileReadTest, FindsValuesInFilesOfEveryShape) {
     }
     EXPECT_FALSE(store_.IsModified());
   }
-}
 
-// Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
-// texts that would break the line format are refused.
-TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
+  // Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
+  // texts that would break the line format are refused.
   const char* kSetup = "[Setup]\nLanguage=English\n";
   const struct {
     const char *file, *section, *key, *value, *stored;
     bool caseInsensitive, modified;
-  } cases[] = {
+  } changes[] = {
       {kSetup, "setup", "LANGUAGE", "ENGLISH", "ENGLISH", true, false},
       {kSetup, "Setup", "Language", "Chinese", "Chinese", true, true},
       {kSetup, "Setup", "Language", "english", "english", false, true},
@@ -100,7 +97,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
       {kSetup, "Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil", "English", true, false},
       {kSetup, "Setup\n", "k", "v", "", true, false},
       {kSetup, "Setup", "Language=Chinese", "v", "", true, false}};
-  for (const auto& c : cases) {
+  for (const auto& c : changes) {
     SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
     LoadText(c.file, c.caseInsensitive);
     store_.SetValue(c.section, c.key, c.value);
@@ -115,7 +112,7 @@ TEST_F(ProfileWriteTest, ModifiedOnlyByARealChange) {
 }
 
 // New keys follow their section's last, new sections come last; the store stays modified.
-TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
+TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
   const std::string path = LoadText(
       "; product profile\nlead = 1\n\n[Setup]\n  Language   =   English  \nflag\n"
       "Dup=a\nDup=b\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\nDup=c\n"
@@ -133,8 +130,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
       "Dup=a\nDup=B\nAdded=1\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\n"
       "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk "
       "comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
-  EXPECT_EQ(Read(path), expected);
-  EXPECT_TRUE(store_.IsModified());
+  EXPECT_TRUE(store_.IsModified());  // the next save writes all of it again
   Write("p.ini", "overwritten elsewhere\n");
   store_.Save(false);
   EXPECT_EQ(Read(path), expected);
@@ -152,10 +148,8 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValues) {
   store_.SetValue("", "lead", "1");
   store_.Save(false);
   EXPECT_EQ(Read(path), bom + "lead=1\r\n[Setup]\r\n");
-}
 
-// Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
-TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
+  // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
   const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
   const std::pair<std::string, const char*> cases[] = {{"; \xD6\xD0\xCE\xC4\r\n", "new"},
                                                        {"", "\xD6\xD0"},
@@ -178,7 +172,7 @@ TEST_F(ProfileWriteTest, WriteBackIsAFixedPointAndHeadersStayHeaders) {
 
 // Closing writes back only a real change, when asked, with one backup; Clear forgets. Neither a
 // directory nor a file larger than any profile is read or written.
-TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadNeverAfterClearNorOfAFailedRead) {
+TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFailedRead) {
   const std::string original = "; comment kept\n[Setup]\nLanguage = English\n";
   const std::string path = Write("p.ini", original);
   for (const auto& [saveOnClose, language] :
@@ -212,10 +206,8 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseOnReloadNeverAfterClearNorOfAFailedRead
   }
   EXPECT_EQ(fs::file_size(huge), (16u << 20) + 1);
   EXPECT_EQ(dir_.Listing(), "a-directory huge.ini p.ini p.ini.001 second.ini") << "no temporary";
-}
 
-TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
-  const std::string path = Write("Selkan.ini", "[S]\r\nk=1\r\n");
+  const std::string selkan = Write("Selkan.ini", "[S]\r\nk=1\r\n");
   for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"})
     Write(name, "older backup");
   // A dot in the directory name is no extension.
@@ -227,24 +219,24 @@ TEST_F(ProfileWriteTest, BackupIsNumberedOneAboveTheLargestBesideTheFile) {
 
   // A store picks its backup name once; a failed copy keeps the old file.
   CProfileStore store;
-  ASSERT_TRUE(store.Load(path));
+  ASSERT_TRUE(store.Load(selkan));
   store.SetValue("S", "k", "2");
-  EXPECT_EQ(store.Save(true), path + ".004");
-  EXPECT_EQ(Read(path + ".004") + Read(path), "[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
+  EXPECT_EQ(store.Save(true), selkan + ".004");
+  EXPECT_EQ(Read(selkan + ".004") + Read(selkan), "[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
   store.SetValue("S", "k", "3");
-  EXPECT_EQ(store.Save(true), path + ".004");
-  EXPECT_EQ(Read(path + ".004"), "[S]\r\nk=2\r\n");
+  EXPECT_EQ(store.Save(true), selkan + ".004");
+  EXPECT_EQ(Read(selkan + ".004"), "[S]\r\nk=2\r\n");
 
-  fs::remove(path + ".004");
-  fs::create_directory(path + ".004");  // in the way of the next copy
+  fs::remove(selkan + ".004");
+  fs::create_directory(selkan + ".004");  // in the way of the next copy
   store.SetValue("S", "k", "4");
-  EXPECT_EQ(store.Save(true) + Read(path), "[S]\r\nk=3\r\n");
+  EXPECT_EQ(store.Save(true) + Read(selkan), "[S]\r\nk=3\r\n");
 }
 
 using LanguageChoiceTest = test::FilesTest;
 
 // Both files are written at once; a file without "Setup" gets it; the help follows.
-TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
+TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
   const std::string product =
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
   Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
@@ -267,11 +259,9 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceKeepingTheRest) {
   EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
   next.Initialize(profile, "");
   EXPECT_EQ(next.HelpFileName(), "enHelp");
-}
 
-// The product profile goes first; when it fails the maker file is not written either.
-// Either failure names its file once.
-TEST_F(LanguageChoiceTest, OnlyTheProductProfileDecides) {
+  // The product profile goes first; when it fails the maker file is not written either.
+  // Either failure names its file once.
   const std::string english = "[Setup]\r\nLanguage=English\r\n",
                     large = english + std::string(99, ';');
   const struct {

@@ -1,5 +1,6 @@
 #include "tests/support/file_tests.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <signal.h>
@@ -67,6 +68,12 @@ bool ReadUntilClosed(int fd, std::string& out, double seconds) {
     if (n <= 0) return n == 0;
     out.append(buffer, n);
   }
+}
+
+std::string OpenDescriptors() {
+  std::string open;
+  for (int fd = 0; fd < 64; ++fd) open += ::fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
+  return open;
 }
 
 std::string InChild(bool dropPrivileges, const std::function<std::string()>& body) {

@@ -29,6 +29,8 @@ std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 // Appends what fd gives to out until it is closed (true), or false on time-out or error.
 bool ReadUntilClosed(int fd, std::string& out, double seconds);
+// Which of the descriptors 0 to 63 are open ('o') or not ('-').
+std::string OpenDescriptors();
 
 // The user and group an unprivileged child runs as.
 inline constexpr uid_t kNobody = 65534;

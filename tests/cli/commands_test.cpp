@@ -243,11 +243,14 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadAndBackupsAsJson
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
   Write("Selkan.ini", "[Setup]\n");
   ASSERT_EQ(::chmod(Path("").c_str(), 0755) + ::chmod(Path("Selkan.ini").c_str(), 0), 0);
-  const std::string said = test::InChild(true, [this] {
+  const std::string said = test::InChild(true, [this, &dat] {
     SetProgramDirectory(Path(""));
-    return RunQuiet(RunImport, {Path("rows.csv"), Path("radio.dat")}).second;
+    return RunQuiet(RunImport, {Path("rows.csv"), Path("radio.dat")}).second +
+           RunQuiet(RunPrint, {dat, "-o", Path("not.pdf")}).second;
   });
-  EXPECT_EQ(said, "selkan-cli import: cannot open " + Path("Selkan.ini") + ": Permission denied\n");
+  const std::string denied = ": cannot open " + Path("Selkan.ini") + ": Permission denied\n";
+  EXPECT_EQ(said, "selkan-cli import" + denied + "selkan-cli print" + denied);
+  EXPECT_FALSE(fs::exists(Path("not.pdf")));
   EXPECT_EQ(ReadBytes(dat), radio);
 
   // Backups as JSON: a control character in a path is escaped, the text stays one JSON string.

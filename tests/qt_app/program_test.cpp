@@ -718,10 +718,15 @@ class ProgramTest : public QObject {
     QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
     QCOMPARE(list->topLevelItemCount(), 1);       // the filter's type is gone: all are shown
     list->setCurrentItem(list->topLevelItem(0));  // one moved away behind the window's back
-    std::filesystem::rename(*newer, folder / "aside"), p.answers.buttons = {QMessageBox::Yes};
-    window->Button("delete")->click();
+    std::filesystem::rename(*newer, folder / "aside");
+    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
+    for (const char* button : {"compare", "write", "delete"}) window->Button(button)->click();
     std::filesystem::rename(folder / "aside", *newer), window->hide();
-    QVERIFY(p.answers.messages.back().text.startsWith("The backup could not be deleted:\n"));
+    const auto& said = p.answers.messages;  // each says why, nothing is done
+    for (std::size_t i : {4, 3})            // and Delete asks first
+      QVERIFY2(said[said.size() - i].text.startsWith("Cannot open the file " + newerPath + ".\n"),
+               qPrintable(said[said.size() - i].text));
+    QVERIFY(said.back().text.startsWith("The backup could not be deleted:\n"));
 
     for (bool button : {false, true}) {  // Enter on the list, then Open
       p.frame->Action(command::kBackups)->trigger();

@@ -153,8 +153,8 @@ class LinkTest : public QObject {
   void setupStoresThePortAndGivesItToTheActiveViewAndRegistryValuesKeepTheirKeysLayout() {
     Program p;
     for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
-                                                      {-1, "okButton", "com0", 0},
-                                                      {1, "okButton", "com2", 2}}) {
+                                                      {1, "okButton", "com2", 2},
+                                                      {-1, "okButton", "com0", 0}}) {
       p.started.registryPtr->WriteValue(kKey, "com", 9);
       NextDialog next([click = click, button = button](QDialog* dialog) {
         if (click >= 0)
@@ -165,6 +165,8 @@ class LinkTest : public QObject {
       QCOMPARE(p.view->PortName(), QString(port));
       QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
     }
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();  // none of COM1..4: COM1 is
+    QVERIFY(p.frame->FleetWindow()->PortCheck(0)->isChecked());
     // Values are kept in a file, a folder per part of the key; a failed write is said.
     const QString path = dir_.filePath(QStringLiteral("registry.ini"));
     QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));

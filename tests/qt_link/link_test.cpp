@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSerialPort>
 #include <QSettings>
 #include <QStatusBar>
@@ -469,6 +471,7 @@ class LinkTest : public QObject {
       if (window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3"))
         window->Button("stop")->click();
     });
+    window->Table()->setFixedHeight(window->Table()->header()->height() + 30);
     window->Button("start")->click();  // the grid as it stands, not yet in the document's image
     const RadioImage document = program.view->ImageToWrite();
     QVERIFY(window->Running() && !program.frame->Action(command::kFileNew)->isEnabled());
@@ -484,6 +487,8 @@ class LinkTest : public QObject {
              QStringLiteral("Stopped. Radios: 3, verified: 2, failed: 1"));
     QTreeWidget* table = window->Table();
     QCOMPARE(table->topLevelItemCount(), 3);
+    const QScrollBar* rows = table->verticalScrollBar();  // a row shown: the newest
+    QVERIFY(rows->maximum() > 0 && rows->value() == rows->maximum());
     for (int k = 1; k <= 3; ++k) {
       const QTreeWidgetItem* row = table->topLevelItem(k - 1);
       QVERIFY(row->text(0) == QString::number(k) && !row->text(2).isEmpty() &&

@@ -33,6 +33,10 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_NE(pages[0].find("Page 2 of 4"), std::string::npos);
   EXPECT_NE(pages[2].find("Channel 20:"), std::string::npos);
+  printer.setOutputFileName(QString::fromStdString(dir_ / "first.pdf"));
+  printer.setFromTo(1, 1);  // the first page only
+  ASSERT_TRUE(PrintListing(printer, listing));
+  EXPECT_EQ(test::PdfPageTexts(dir_ / "first.pdf").size(), 1u);
   const QByteArray pdf = ListingPdf(listing, DefaultPdfLayout(QPageSize(QPageSize::Letter)), "t");
   EXPECT_EQ(pdf.count("/MediaBox [0 0 612."), 4);  // every page, on the paper asked for
   EXPECT_TRUE(pdf.contains(QByteArray::fromRawData("/Creator (\xFE\xFF\0S\0e\0l\0k\0a\0n)", 25)));

@@ -268,11 +268,14 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
     std::string product, maker;  // maker "/": a directory in its place
     std::string result;          // with what then is in memory and on disk
   } cases[] = {{english, "/", "stored, Olvane.ini failed, Chinese, Chinese, /"},
+               {english, std::string(60, ';'),  // one that cannot grow: not written, said
+                "stored, Olvane.ini failed, Chinese, Chinese, " + std::string(60, ';')},
                {large, "", "kept, Selkan.ini failed, English, English, "}};
   for (const auto& c : cases) {
     fs::remove_all(dir_ / "Olvane.ini");
     const std::string product = Write("Selkan.ini", c.product);
     if (c.maker == "/") fs::create_directory(dir_ / "Olvane.ini");
+    if (c.maker.size() > 1) Write("Olvane.ini", c.maker);
     // Files are limited to 64 bytes: `large` outgrows it when written.
     const std::string result = test::InChild(false, [&] {
       std::signal(SIGXFSZ, SIG_IGN);

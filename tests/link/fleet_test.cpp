@@ -340,6 +340,8 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   record.mismatches.assign(5, english[0]);
   const std::string line = DifferenceLine(english[0]);
   EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line + "; 2 more");
+  record.mismatches.resize(3);  // all three named: no "0 more"
+  EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line);
 }
 
 TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {

@@ -45,7 +45,8 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
                           "\xF4\x90\x80\x80", "\x80", "\xF8\x88\x80\x80\x80"})
     EXPECT_FALSE(IsValidUtf8(bad)) << "cut short, overlong, surrogate, too large, stray";
   EXPECT_FALSE(EndsWithChar("[S", ']', TextEncoding::Utf8) ||
-               EndsWithChar("", ']', TextEncoding::Gbk));
+               EndsWithChar("", ']', TextEncoding::Gbk) ||
+               EndsWithChar("\x81\x40", '@', TextEncoding::Gbk));  // 0x40: a GBK trail byte too
 }
 
 // Lookups as "section|key|value", "-" being the default of a missing key.

@@ -414,7 +414,10 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     QCOMPARE(mime->text().toStdString(), CellsAsTabText(view_->GridTexts(), {1, 1, 2, 7}));
-    QCOMPARE(mime->data("text/csv").toStdString(), ChannelsAsCsvText(view_->GridTexts(), 1, 2));
+    QCOMPARE(mime->data("text/csv"),
+             "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
+             "1,441.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n"
+             "2,442.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n");
     view_->SelectCells({1, 1, 2, 6});
     Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("text/csv"));

@@ -23,9 +23,8 @@ QString TranslatedCellMessage(CellMessage message) {
 
 QString CautionCaption() { return CCellEditors::tr("Caution"); }
 
-QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY, bool isList) {
-  int height = dpiY * cell.height / 1440;
-  if (isList) height += kDropDownRoom;
+QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY) {
+  const int height = dpiY * cell.height / 1440;
   const int left = dpiX * cell.left / 1440;
   const int top = dpiY * cell.top / 1440;
   const int width = dpiX * cell.width / 1440;
@@ -125,11 +124,7 @@ void CCellEditors::ShowCellEditor() {
   if (list == nullptr) static_cast<QLineEdit*>(editor)->setText(grid_->GetText());
   const CellTwips cell{grid_->GetCellLeft(), grid_->GetCellTop(), grid_->GetCellWidth(),
                        grid_->GetCellHeight()};
-  // A closed list box covers the cell only; the extra room is where its
-  // list drops down, so that the box does not hide the rows below.
-  QRect box = CellEditorRect(cell, grid_->logicalDpiX(), grid_->logicalDpiY(), list != nullptr);
-  if (list != nullptr) box.setHeight(box.height() - kDropDownRoom);
-  editor->setGeometry(box);
+  editor->setGeometry(CellEditorRect(cell, grid_->logicalDpiX(), grid_->logicalDpiY()));
   editor->raise();
   editor->setFocus();
   editor->show();

@@ -36,7 +36,6 @@ inline constexpr int kScanListId = 1134;
 inline constexpr int kBandwidthListId = 1128;
 
 // Room below a drop-down list's box for its dropped list, in pixels.
-inline constexpr int kDropDownRoom = 100;
 
 struct CellTwips {
   int left = 0;
@@ -47,9 +46,9 @@ struct CellTwips {
 
 // Where an editor goes over the current cell: the cell's twips turned into
 // pixels at the grid's logical resolution (the frameless editors need no
-// room for a border), and for a list 100 pixels more height for the dropped
-// list. All integer arithmetic, truncating toward zero.
-QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY, bool isList);
+// room for a border; a closed list box covers the cell only, so that it does
+// not hide the rows below). All integer arithmetic, truncating toward zero.
+QRect CellEditorRect(const CellTwips& cell, int dpiX, int dpiY);
 
 // Index of the first item that begins with text, ignoring letter case; 0
 // when none does (the empty text included).

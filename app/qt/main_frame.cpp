@@ -20,6 +20,7 @@
 #include "app/qt/mdi_client_wnd.h"
 #include "app/qt/toolbar_icons.h"
 #include "editor/qt/selkan_view.h"
+#include "link/gui/transfer_monitor.h"
 #include "platform/qt/help_request.h"
 #include "settings/process_settings.h"
 #include "settings/product_profile.h"
@@ -63,6 +64,9 @@ CMainFrame::~CMainFrame() {
   // without telling it; those closed for good but not yet deleted too.
   disconnect(client_, nullptr, this, nullptr);
   disconnect(undoGroup_, nullptr, this, nullptr);
+  // A run over many radios still going is stopped by its window, which goes
+  // after this frame: its end must not reach the frame.
+  disconnect(&TransferMonitor::Instance(), nullptr, this, nullptr);
   for (CChildFrame* child : client_->findChildren<CChildFrame*>()) {
     disconnect(child, nullptr, this, nullptr);
     if (child->View() != nullptr) disconnect(child->View(), nullptr, this, nullptr);

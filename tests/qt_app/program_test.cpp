@@ -29,6 +29,7 @@
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
+#include "app/qt/dialog_font.h"
 #include "app/qt/file_prompt.h"
 #include "app/qt/fleet_dlg.h"
 #include "app/qt/help_window.h"
@@ -448,10 +449,10 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
     QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
     QStatusBar* status = p.frame->statusBar();
-    int indicators = 0;  // CAP, NUM and SCRL, shown at the status bar's right end
+    int indicators = 0;  // CAP, NUM and SCRL at the status bar's right end, greyed: unknown
     for (const QLabel* label : status->findChildren<QLabel*>())
       indicators += QStringList({"CAP", "NUM", "SCRL"}).contains(label->text()) &&
-                    label->isVisible() && label->x() > status->width() / 2;
+                    label->isVisible() && !label->isEnabled() && label->x() > status->width() / 2;
     QCOMPARE(indicators, 3);
     p.frame->showNormal(), p.frame->resize(300, 250);  // smaller than the document's window:
     QScrollBar* across = p.frame->Client()->horizontalScrollBar();  // scrolled to it
@@ -604,6 +605,8 @@ class ProgramTest : public QObject {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     qputenv("SELKAN_COM1", data.filePath("none").toLocal8Bit());
+    int pty[2] = {-1, -1};  // COM2 (below): a line on which no radio answers, open to the end
+    const auto closePty = qScopeGuard([&pty] { ::close(pty[0]), ::close(pty[1]); });
     Program p;
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     CFleetDlg* fleet = p.frame->FleetWindow();  // naming the document from the start
@@ -612,7 +615,8 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), fleet);
     QTest::keyClick(fleet, Qt::Key_R, Qt::AltModifier);
-    QVERIFY(fleet->CountBox()->hasFocus() && fleet->CountBox()->x() > 0);  // beside an option
+    QVERIFY(fleet->CountBox()->hasFocus() && fleet->CountBox()->x() > 0 &&  // beside an option,
+            fleet->CountBox()->text() == "until stopped");  // 0 named for what it does
     const auto row = [fleet](QWidget* w) { return w->mapTo(fleet, w->rect().center()).y(); };
     for (int port = 0; port < 4; ++port)  // below the options, each bar beside its port
       QVERIFY(row(fleet->PortCheck(port)) > row(fleet->CountBox()) &&
@@ -637,7 +641,6 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     qputenv("SELKAN_COM2", data.filePath("none").toLocal8Bit());  // COM2 is COM1: refused
     fleet->PortCheck(1)->setChecked(true), fleet->Button("start")->click();
-    int pty[2];  // COM2: a line on which no radio answers, open until the run stops
     char com2[128];
     QVERIFY(::openpty(&pty[0], &pty[1], com2, nullptr, nullptr) == 0);
     qputenv("SELKAN_COM2", com2);
@@ -649,7 +652,6 @@ class ProgramTest : public QObject {
     QVERIFY(fleet->Running() && fleet->isVisible());  // No: it goes on
     QTest::keyClick(fleet, Qt::Key_Escape);           // Yes: closed once both ports ended
     QTRY_VERIFY(!fleet->isVisible() && !fleet->Running());
-    ::close(pty[0]), ::close(pty[1]);
     p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->CancelButton(), Qt::LeftButton);
     QTRY_VERIFY(!p.view->findChild<CProcessDlg*>());
@@ -748,6 +750,9 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
     QVERIFY(none.title.isEmpty() &&
             p.answers.messages.back().text == "mine.dat and mine.dat hold the same data.");
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
+    fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
+    QVERIFY(fleet->Running());
     SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("SELKAN_COM2"),
         qunsetenv("XDG_DATA_HOME");
   }
@@ -755,6 +760,12 @@ class ProgramTest : public QObject {
   // Import reasons in Chinese; a list of which no row fits is refused at once. A language is
   // stored, and the program restarts, once the user agreed to close.
   void importReasonsInChineseAndTheLanguageStoredOnceTheUserAgreedToClose() {
+    // Dialogs in Chinese take a Song face first, else a known sans, spelt as installed.
+    QCOMPARE(PickChineseDialogFamily({"Noto Sans CJK SC", "ar pl uming cn", "SimSun"}), "SimSun");
+    QCOMPARE(PickChineseDialogFamily({"noto sans cjk sc", "WenQuanYi Zen Hei"}),
+             "WenQuanYi Zen Hei");
+    QCOMPARE(PickChineseDialogFamily({"DejaVu Sans", "noto sans cjk sc"}), "noto sans cjk sc");
+    QVERIFY(PickChineseDialogFamily({"DejaVu Sans"}).isEmpty());
     Program p(QStringLiteral("Chinese"));
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
     p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");

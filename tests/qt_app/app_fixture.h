@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -17,11 +18,13 @@
 
 #include "app/qt/child_frame.h"
 #include "app/qt/file_prompt.h"
+#include "app/qt/help_window.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/selkan_app.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
 #include "model/radio_image.h"
+#include "platform/qt/help_request.h"
 #include "platform/qt/message_box.h"
 #include "platform/registry.h"
 #include "settings/program_directory.h"
@@ -57,6 +60,16 @@ class ProgramDir {
 
 inline QByteArray Bytes(const RadioImage& image) {
   return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<int>(image.size()));
+}
+
+// Whether F1 on the widget asks for a topic with a page in both languages' help.
+inline bool F1OpensAHelpPage(QWidget* widget) {
+  int topic = -1;
+  SetHelpHandler([&topic](int id) { topic = id; });
+  QTest::keyClick(widget, Qt::Key_F1);
+  SetHelpHandler({});
+  return !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", topic).isEmpty() &&
+         !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", topic).isEmpty();
 }
 
 // Answers message boxes from a queue (OK when it runs dry) and keeps what

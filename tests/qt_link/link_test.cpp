@@ -148,6 +148,7 @@ class LinkTest : public QObject {
         QCOMPARE(dialog.PortButton(i)->isEnabled(), i < 3);  // COM4 is missing but may be chosen
         QCOMPARE(dialog.PortButton(i)->isChecked(), i == checked);
       }
+      QVERIFY(F1OpensAHelpPage(&dialog));
     }
   }
 
@@ -459,12 +460,7 @@ class LinkTest : public QObject {
     program.frame->Action(command::kProgramSeveralRadios)->trigger();
     CFleetDlg* window = program.frame->FleetWindow();
     QVERIFY(window != nullptr && window->isVisible() && window->PortCheck(0)->isChecked());
-    int topic = -1;
-    SetHelpHandler([&topic](int id) { topic = id; });
-    QTest::keyClick(window, Qt::Key_F1);
-    SetHelpHandler({});
-    for (const char* help : {"enHelp", "chHelp"})
-      QVERIFY(!HelpTopicFile(SELKAN_BIN_DIR, help, topic).isEmpty());
+    QVERIFY(F1OpensAHelpPage(window));
 
     // Stop as soon as the third radio's write begins.
     QObject::connect(window->PortProgress(0), &QProgressBar::valueChanged, window, [window] {

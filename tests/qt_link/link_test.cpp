@@ -91,8 +91,15 @@ TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
 // The same for a command of the main window on the active document.
 TransferRun RunTransfer(Program& program, int command, const std::function<void(int)>& onStep = {},
                         const std::function<void(CProcessDlg&)>& prepare = {}) {
+  const QString title = command == command::kRead    ? "Read Data"
+                        : command == command::kWrite ? "Write Data"
+                                                     : "Compare with Radio";
   return RunTransferOf(
-      *program.view, [&] { program.frame->Action(command)->trigger(); }, onStep, prepare);
+      *program.view, [&] { program.frame->Action(command)->trigger(); }, onStep,
+      [&](CProcessDlg& dialog) {
+        QCOMPARE(dialog.windowTitle(), title);  // titled by what it does
+        if (prepare) prepare(dialog);
+      });
 }
 
 RadioImage RadioWithChannels(RadioImage image) {

@@ -225,11 +225,19 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(199), Row(1));
     QCOMPARE(Grid().GetTextMatrix(0, 0) + Grid().GetTextMatrix(0, 7) + Grid().GetTextMatrix(9, 0),
              QString("CHW/N  9"));
-    const QImage corner = Grid().findChild<QAbstractButton*>()->grab().toImage();
-    int inked = 0;  // the corner cell is drawn with its text in the fixed cells' colour
-    for (int i = 0; i < corner.width() * corner.height(); ++i)
-      inked += corner.pixelColor(i % corner.width(), i / corner.width()).saturation() > 100;
-    QVERIFY(inked > 10);
+    const auto inked = [](QWidget* widget, auto ink) {  // pixels so drawn
+      const QImage image = widget->grab().toImage();
+      int n = 0;
+      for (int i = 0; i < image.width() * image.height(); ++i)
+        n += ink(image.pixelColor(i % image.width(), i / image.width()));
+      return n;
+    };  // the corner cell with its text in the fixed cells' colour, the cells with theirs
+    QVERIFY(inked(Grid().findChild<QAbstractButton*>(),
+                  [](QColor c) { return c.saturation() > 100; }) > 10);
+    const auto dark = [](QColor c) { return c.lightness() < 160; };  // the headers' too
+    QVERIFY(inked(Grid().Table()->viewport(), dark) > 200 &&
+            inked(Grid().Table()->verticalHeader()->viewport(), dark) > 100);
+    QVERIFY(Grid().Table()->viewport()->updatesEnabled());  // and repainted once refilled
 
     const RadioImage decoded = document_.Image();
     PutRow(199, {"136.00625", "136.00625", "", "", "中", "On", ""});  // either language's word
@@ -292,7 +300,8 @@ class ChannelViewTest : public QObject {
       Click(row, 7);
       Key(Qt::Key_Return);
       QCOMPARE(Where(), QString("%1,1").arg(next));
-      QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0]);
+      QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0] &&
+              OpenEdit()->height() >= table->rowHeight(0) - 1);  // as tall as its row, row 1 too
       QVERIFY(Row(3) == outside && Row(1) == outside);
     }
     const QStringList receiveOnly = {"462.56250", "", "", "D131N", "", "", ""};
@@ -384,6 +393,12 @@ class ChannelViewTest : public QObject {
     QCOMPARE(view_->UndoStack()->count(), 1);
     view_->OnEditUndo();
     QCOMPARE(Row(1).value(0), QString("441.00000"));
+    TypeInto(4, 1, "439.5");  // Redo with a value typed: the value is a new step, the redo gone
+    view_->OnEditRedo();
+    QVERIFY(Row(4).value(0) == "439.50000" && Row(1).value(0) == "441.00000" &&
+            !view_->UndoStack()->canRedo());
+    view_->resize(10, 10);  // never smaller than its form: its window scrolls instead
+    QCOMPARE(view_->size(), view_->sizeHint());
   }
 
   // A block selected with the mouse closes the editor; commands first commit what is typed.

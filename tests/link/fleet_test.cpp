@@ -354,6 +354,10 @@ TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
     EXPECT_TRUE(error.starts_with("cannot open /no-such-folder/run.csv: ")) << error;
     EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
     EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
+    std::string said = "nothing";  // said only on failure, and only where asked
+    EXPECT_TRUE(FleetLog().Open("/dev/null", &said));
+    EXPECT_FALSE(FleetLog().Open("/dev/full", nullptr));
+    EXPECT_EQ(said, "nothing");
   }
   EXPECT_EQ(OpenDescriptors(), before);
 }

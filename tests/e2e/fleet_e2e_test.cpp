@@ -140,6 +140,7 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   EXPECT_EQ(sim.Received("57"), 2 * 510);
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_TRUE(Written(*Dump(0, 1)) && Written(*Dump(0, 2)));
+  EXPECT_NE(sim.Log().find("saved " + Path("dumps0") + "/radio-2.dat"), std::string::npos);
 }
 
 // Two cables and a port that cannot be opened: a loop each, one log, radios numbered as they

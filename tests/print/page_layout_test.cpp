@@ -45,10 +45,22 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
   EXPECT_EQ(room("Transceive Frequency:"), -1);
   EXPECT_EQ(room("Channel 1:"), -1);
-  // The options page opens with its title in the title font.
+  // The options page opens with its title in the title font; then each option, a line down
+  // from the last, its label left of its value.
   const PageDrawing options = LayOutListingPage(listing, listingPages, 1, fonts, {400, 320});
   EXPECT_EQ(options.texts.at(0).font, PageFont::Title);
   EXPECT_EQ(options.texts.at(0).text, "Option");
+  const std::size_t first = 2;  // after the title and the heading
+  ASSERT_GE(options.texts.size(), first + 2 * listing.options.size());
+  for (std::size_t i = 0; i < listing.options.size(); ++i) {
+    const PageText& label = options.texts[first + 2 * i];
+    const PageText& value = options.texts[first + 1 + 2 * i];  // the blank ANI code, last: none
+    EXPECT_TRUE(label.text == listing.options[i].label && label.x < value.x &&
+                label.depth > options.texts[first + 2 * i - 1].depth &&
+                (value.text == listing.options[i].value ? label.depth == value.depth
+                                                        : value.depth > label.depth))
+        << i;
+  }
 }
 
 }  // namespace

@@ -49,9 +49,9 @@ std::string ReadBytes(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
+bool WriteBytes(const fs::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  return static_cast<bool>(out << bytes << std::flush);
 }
 
 bool ReadUntilClosed(int fd, std::string& out, double seconds, bool line) {

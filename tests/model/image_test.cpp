@@ -18,6 +18,7 @@
 #include "settings/process_settings.h"
 #include "settings/profile_store.h"
 #include "tests/support/files_test.h"
+#include "tests/support/radio_images.h"
 
 namespace selkan {
 namespace {
@@ -92,26 +93,18 @@ Lines Compare(const RadioImage& a, const RadioImage& b, Language language = Lang
   return lines;
 }
 
-RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
-  EncodeChannel(row, image, channel);
-  return image;
-}
-
-const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
-
 // Cells in the grid's words, a whole row when a channel comes or goes; type, band as indexes.
 TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
-  const RadioImage before = WithChannel(BlankImage(), 3, kRow);
-  ChannelRow changed = kRow;
-  Cell(changed, kColRx) = "438.51250";
-  Cell(changed, kColPower) = "Low";
-  const RadioImage after = WithChannel(before, 3, changed);
+  const RadioImage before = test::WithChannel3();  // 438.5, 439.5, 88.5, 88.5, High, On, Wide
+  RadioImage after = before, at199 = BlankImage();
+  EncodeChannel({"438.51250", "439.50000", "88.5", "88.5", "Low", "On", "Wide"}, after, 3);
+  EncodeChannel(DecodeChannel(before, 3, Language::English), at199, 199);
   EXPECT_EQ(Compare(before, after), (Lines{"Channel 3, Rx Frequency: 438.50000 -> 438.51250",
                                            "Channel 3, Power: High -> Low"}));
   EXPECT_EQ(Compare(before, after, Language::Chinese),
             (Lines{"信道3, 接收频率: 438.50000 -> 438.51250", "信道3, 功率: 高 -> 低"}));
   EXPECT_EQ(CompareImages(before, after, Language::English).back().channel, 3);
-  EXPECT_EQ(Compare(BlankImage(), WithChannel(BlankImage(), 199, kRow)),
+  EXPECT_EQ(Compare(BlankImage(), at199),
             (Lines{"Channel 199: empty -> 438.50000, 439.50000, 88.5, 88.5, High, On, Wide"}));
   EXPECT_EQ(Compare(before, BlankImage(), Language::Chinese),
             (Lines{"信道3: 438.50000, 439.50000, 88.5, 88.5, 高, 开, 宽 -> 空"}));

@@ -184,40 +184,35 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
 }
 
-// The differences, and the command that puts the backup back.
-TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
+// A failed verify (naming the difference) or a broken-off write names the backup and the
+// command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
+TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
+  const std::tuple<Args, int, std::string> faults[] = {
+      {{"--corrupt-write-at", "6"}, 7, "Channel 3, Rx Frequency: 438.50000 -> 438.50001"},
+      {{"--refuse-write-at", "100"}, 5, "broke off after 100 of 510 blocks"}};
   const std::string dat = Dat("new.dat", WithChannel3());
-  const std::string device = StartSim(BlankImage(), {"--corrupt-write-at", "6"});
-  RunResult run = Cli({"write", "--port", device, dat});
-  EXPECT_EQ(run.exitCode, 7) << run.output;
-  EXPECT_HAS(run.output, "Channel 3, Rx Frequency: 438.50000 -> 438.50001");
-  std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
-  EXPECT_EQ(LoadDatFile(restore[1].str()).image, BlankImage());
-  EXPECT_EQ(sim_->Received("52"), 2 * 512);
-  // Unchecked, the same radio goes unnoticed.
-  run = Cli({"write", "--port", device, "--no-backup", "--no-verify", dat});
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_EQ(sim_->Received("52"), 2 * 512);
-}
-
-// A broken-off write names the backup and the command that puts it back, which works.
-TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
-  const RadioImage before = RandomImage(3);
-  const std::string device = StartSim(before, {"--refuse-write-at", "100"});
-  RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(4))});
-  EXPECT_EQ(run.exitCode, 5) << run.output;
-  EXPECT_HAS(run.output, "broke off after 100 of 510 blocks");
-  EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find("broke off"));  // in order
-  std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
-  // The radio stores what it got once the line is quiet, while it runs on.
-  EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
-  const RadioImage halfWritten = RadioAfterStop();
-  EXPECT_FALSE(SameBelowWriteLimit(halfWritten, before));
-  run = Cli({"write", "--port", StartSim(halfWritten), "--no-backup", restore[1].str()});
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+  for (const auto& [fault, exitCode, said] : faults) {
+    const RadioImage before = RandomImage(3);
+    const std::string device = StartSim(before, fault);
+    RunResult run = Cli({"write", "--port", device, dat});
+    EXPECT_EQ(run.exitCode, exitCode) << run.output;
+    EXPECT_HAS(run.output, said);
+    EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find(said));  // in order
+    std::smatch restore;
+    ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
+    EXPECT_EQ(sim_->Received("52"), (exitCode == 7 ? 2 : 1) * 512);  // a verify reads it again
+    if (exitCode == 7) {
+      EXPECT_EQ(Cli({"write", "--port", device, "--no-backup", "--no-verify", dat}).exitCode, 0);
+      EXPECT_EQ(sim_->Received("52"), 2 * 512);
+    }
+    // The radio stores what it got once the line is quiet, while it runs on.
+    EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
+    const RadioImage written = RadioAfterStop();
+    EXPECT_FALSE(SameBelowWriteLimit(written, before));
+    run = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+  }
 }
 
 TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {

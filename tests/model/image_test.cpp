@@ -157,17 +157,6 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
                    "Channel 6, bytes 0x06C: E0 -> FF"}));
 }
 
-using Bands = std::vector<std::string>;
-
-// "東" is 96 7C in GBK; a lead byte before a real bar ("\x96|" at the end) pairs with nothing.
-TEST(ProductInfoBands, GbkCharactersEndingInABarAreNotSplit) {
-  const std::string east = "\x96\x7C";
-  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
-            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
-  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
-  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
-}
-
 constexpr const char* kTwoTypes =
     "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
     "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
@@ -180,13 +169,21 @@ class ProductProfileTest : public test::FilesTest {
   MemoryRegistry registry_;
 };
 
-TEST_F(ProductProfileTest, BandTextByTypeAndIndexAndTheProductStep) {
+TEST_F(ProductProfileTest, BandTextByTypeAndIndexGbkAtTheBarsAndTheProductStep) {
   // Before the first band: the first; beyond the last: the last; no such type: empty.
   std::string bands;
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
     bands += BandText(profile_, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
   EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
+  // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
+  // end) pairs with nothing.
+  using Bands = std::vector<std::string>;
+  const std::string east = "\x96\x7C";
+  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
+            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
+  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
+  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
 
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.

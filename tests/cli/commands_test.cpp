@@ -14,9 +14,9 @@
 #include "link/backup_store.h"
 #include "model/radio_image.h"
 #include "settings/program_directory.h"
-#include "tests/support/child_process.h"
 #include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/sim_process.h"
 
 namespace selkan::cli {
 namespace {
@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 using Command = int (*)(const Args&);
-const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 
 std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = false) {
   out ? testing::internal::CaptureStdout() : testing::internal::CaptureStderr();
@@ -153,6 +152,9 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"show radio.dat", kExitOk,
        "CH  Rx Frequency  Tx Frequency  QT/DQT Dec  QT/DQT Enc  Power  Scan  W/N\n 1  438.10000\n"},
       {"show blank.dat", kExitOk, "Channels in use\nNo channels in use.\n"},
+      {"diff blank.dat blank.dat >>log", kExitOk, ""},
+      {"diff blank.dat uhf.dat >>log", 1, "Band index: 0 -> 1\n"},
+      {"diff --language Chinese uhf.dat blank.dat >>log", 1, "频段序号: 1 -> 0\n"},
       {"show radio.dat >/dev/full", kExitBadInput, "cannot write to standard output"},
       {"export radio.dat >/dev/full", kExitBadInput, "cannot write to standard output"},
       {"export radio.dat --format xml", kExitUsage,
@@ -207,7 +209,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
     }, after{};
     ::stat(log.c_str(), &before);
     const test::RunResult run = test::RunProgram(
-        "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), kCli}, 60);
+        "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), test::kCliProgram}, 60);
     EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
     const std::string added = ReadBytes(log).substr(4);
     if (command.ends_with("log")) {

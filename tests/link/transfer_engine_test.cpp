@@ -83,25 +83,6 @@ class FakePort : public SerialPort {
   std::deque<std::uint8_t> inbound_, delayed_;
 };
 
-struct Recorder {
-  std::vector<int> positions;
-  int pumps = 0;
-  int retryQuestions = 0;
-  int cancelAtPump = -1;  // pump number (1-based) from which on the user has cancelled
-  int retriesToGive = 0;
-
-  TransferCallbacks Callbacks() {
-    TransferCallbacks callbacks;
-    callbacks.pump = [this] { return ++pumps >= cancelAtPump && cancelAtPump > 0; };
-    callbacks.progress = [this](int position) { positions.push_back(position); };
-    callbacks.askRetry = [this] {
-      ++retryQuestions;
-      return retriesToGive-- > 0;
-    };
-    return callbacks;
-  }
-};
-
 inline int CountPrefix(const std::vector<std::string>& log, const std::string& prefix) {
   return static_cast<int>(std::count_if(
       log.begin(), log.end(), [&](const auto& line) { return line.starts_with(prefix); }));
@@ -128,22 +109,35 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
   return Log(at - 1, at - 1 + std::min(static_cast<long>(n), log.end() - at + 1));
 }
 
+// A radio behind a fake port, and what the transfer's callbacks were told and asked.
 struct Rig {
   explicit Rig(Faults faults = {}, const std::string& id = kId,
                const RadioImage& memory = RandomImage(3))
       : radio(memory, {id.begin(), id.end()}, faults), port(radio), engine(port, port.Sleeper()) {}
 
-  TransferOutcome Read(RadioImage& image) {
-    return engine.Read("COM1", image, recorder.Callbacks());
+  TransferCallbacks Callbacks() {
+    TransferCallbacks callbacks;
+    callbacks.pump = [this] { return ++pumps >= cancelAtPump && cancelAtPump > 0; };
+    callbacks.progress = [this](int position) { positions.push_back(position); };
+    callbacks.askRetry = [this] {
+      ++retryQuestions;
+      return retriesToGive-- > 0;
+    };
+    return callbacks;
   }
+  TransferOutcome Read(RadioImage& image) { return engine.Read("COM1", image, Callbacks()); }
   TransferOutcome Write(const RadioImage& image) {
-    return engine.Write("COM1", image, recorder.Callbacks());
+    return engine.Write("COM1", image, Callbacks());
   }
 
   VirtualRadio radio;
   FakePort port;
   TransferEngine engine;
-  Recorder recorder;
+  std::vector<int> positions;
+  int pumps = 0;
+  int retryQuestions = 0;
+  int cancelAtPump = -1;  // pump number (1-based) from which on the user has cancelled
+  int retriesToGive = 0;
 };
 
 TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
@@ -175,9 +169,9 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   EXPECT_EQ(Slice(log, "write 52 00 00 08", blocks.size()), blocks);
   EXPECT_EQ(CountCommands(log, "52"), 512);
   EXPECT_EQ(CountPrefix(log, "write 52 0F F8 08"), 1);
-  ASSERT_EQ(rig.recorder.positions.size(), 256u);
-  EXPECT_EQ(rig.recorder.positions.front(), 1);
-  EXPECT_EQ(rig.recorder.positions.back(), 256);
+  ASSERT_EQ(rig.positions.size(), 256u);
+  EXPECT_EQ(rig.positions.front(), 1);
+  EXPECT_EQ(rig.positions.back(), 256);
   EXPECT_EQ(rig.port.closes, 1);
 
   Rig writing;
@@ -188,8 +182,8 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, written.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
   EXPECT_EQ(CountCommands(writing.port.log, "57"), 510);
-  ASSERT_EQ(writing.recorder.positions.size(), 255u);
-  EXPECT_EQ(writing.recorder.positions.back(), 255);
+  ASSERT_EQ(writing.positions.size(), 255u);
+  EXPECT_EQ(writing.positions.back(), 255);
   const std::vector<std::uint8_t> data(written.begin() + 0xFE8, written.begin() + 0xFF0);
   EXPECT_EQ(Slice(writing.port.log, "write 57 0F E8 08", 5),
             (Log{"purge", "write 57 0F E8 08", "sleep 1", "write " + sim::FrameText(data),
@@ -233,8 +227,8 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
     Rig rig(f.faults, f.id);
-    rig.recorder.cancelAtPump = f.cancelAtPump;
-    rig.recorder.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
+    rig.cancelAtPump = f.cancelAtPump;
+    rig.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
     rig.port.failOpen = f.twist == kFailOpen;
     rig.port.failConfigure = f.twist == kFailConfigure;
     if (f.twist == kNack10thAck)  // the tenth acknowledge turns into a refusal
@@ -247,12 +241,11 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_EQ(image, RandomImage(9));
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
-    EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
+    EXPECT_EQ(rig.retryQuestions, std::max(f.retryQuestions, 0));
     EXPECT_TRUE(f.writes < 0 || CountPrefix(rig.port.log, "write") == f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     EXPECT_TRUE(f.lastPosition <= 0 ||
-                (rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back()) ==
-                    f.lastPosition);
+                (rig.positions.empty() ? 0 : rig.positions.back()) == f.lastPosition);
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;
@@ -281,7 +274,7 @@ const RadioImage kImage = RandomImage(2);
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {
   explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
-    hooks.transfer = recorder.Callbacks();
+    hooks.transfer = Callbacks();
     hooks.keep = [this](const RadioImage& image, const std::string&,
                         std::string* error) -> std::optional<std::string> {
       kept.push_back(image);
@@ -322,7 +315,7 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     SCOPED_TRACE(&c - cases);
     SafeRig rig(c.faults);
     rig.keepFails = c.keepFails;
-    rig.recorder.cancelAtPump = c.cancelAtPump;
+    rig.cancelAtPump = c.cancelAtPump;
     const SafeWriteResult result = rig.Run();
     const bool backupRead = c.faults.shortReplyAt < 0;
     EXPECT_EQ(result.outcome, c.outcome);

@@ -50,7 +50,6 @@ class TransferE2E : public FilesTest {
     EXPECT_TRUE(SaveDatFile(Path(name), image));
     return Path(name);
   }
-  fs::path BackupDir() const { return dir_.path() / "data" / "Selkan" / "backups"; }
 
   std::unique_ptr<SimProcess> sim_;
 };
@@ -157,12 +156,12 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   std::smatch kept;
   ASSERT_TRUE(std::regex_search(run.output, kept, std::regex("Backup of the radio: (\\S+)")));
   EXPECT_EQ(run.output.find("Backup of", kept.position(0) + 1), std::string::npos) << "twice";
-  EXPECT_EQ(fs::path(kept[1].str()).parent_path(), BackupDir());
+  EXPECT_EQ(fs::path(kept[1].str()).parent_path(), dir_.path() / "data/Selkan/backups");
   EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
   EXPECT_EQ(sim_->Received("57"), 510);
   const RadioImage radio = RadioAfterStop();  // all but its last 16 bytes written
-  EXPECT_TRUE(SameBelowWriteLimit(radio, WithChannel3()));
+  EXPECT_TRUE(WrittenWithChannel3(radio));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
   EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
   EXPECT_HAS(Cli({"backups"}).output, kept[1].str());

@@ -21,7 +21,6 @@ namespace selkan::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
 
 // The radios start from this; what is written differs in every block.
 const RadioImage kRadioBefore = RandomImage(11);

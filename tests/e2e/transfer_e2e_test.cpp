@@ -18,7 +18,6 @@ namespace selkan::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
 
 class TransferE2E : public FilesTest {
  protected:

@@ -162,18 +162,16 @@ constexpr const char* kTwoTypes =
     "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
     "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
 
-class ProductProfileTest : public test::FilesTest {
- protected:
-  void SetUp() override { ASSERT_TRUE(profile_.Load(Write("Selkan.ini", kTwoTypes))); }
-  CProfileStore profile_;
-  MemoryRegistry registry_;
-};
+using ProductProfileTest = test::FilesTest;
 
 TEST_F(ProductProfileTest, BandTextByTypeAndIndexGbkAtTheBarsAndTheProductStep) {
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(Write("Selkan.ini", kTwoTypes)));
+  MemoryRegistry registry;
   // Before the first band: the first; beyond the last: the last; no such type: empty.
   std::string bands;
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
-    bands += BandText(profile_, type, band) + "|";
+    bands += BandText(profile, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
   EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
   // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
@@ -190,19 +188,19 @@ TEST_F(ProductProfileTest, BandTextByTypeAndIndexGbkAtTheBarsAndTheProductStep) 
   RadioImage image = BlankImage();
   image[offset::kRadioType] = 1;
   image[offset::kBandIndex] = 1;
-  const CaptionNames names = CaptionNamesOf(profile_, image, "Chinese");
+  const CaptionNames names = CaptionNamesOf(profile, image, "Chinese");
   EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
             "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
-  EXPECT_EQ(RadioTypeNames(profile_), (std::vector<std::string>{"S-10", "S-20"}));
+  EXPECT_EQ(RadioTypeNames(profile), (std::vector<std::string>{"S-10", "S-20"}));
   image[offset::kRadioType] = 0;
-  const BandLimits limits = RunProductStep(image, false, profile_, registry_);
+  const BandLimits limits = RunProductStep(image, false, profile, registry);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
   // The next new document starts with the type and band of the image opened last.
   image[offset::kRadioType] = 2;
   image[offset::kBandIndex] = 3;
-  EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
+  EXPECT_EQ(RunProductStep(image, false, profile, registry).upper, 0);  // type 2 has no band
   RadioImage next = BlankImage();
-  RunProductStep(next, true, profile_, registry_);
+  RunProductStep(next, true, profile, registry);
   EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 

@@ -302,19 +302,17 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
   }
 }
 
-class ProgramDirectoryTest : public test::FilesTest {
- protected:
-  std::string Folder(const std::string& relative) const {
-    fs::create_directories(dir_ / relative);
-    return dir_ / relative + "/";
-  }
-};
+using ProgramDirectoryTest = test::FilesTest;
 
 // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
 // user's copy, which the next start and the tools read; in a child, as it sets the environment.
 TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItElseCopied) {
-  const std::string config = Folder("config"), program = Folder("program");
-  const std::string user = Folder("config/Selkan");
+  const auto folder = [this](const std::string& relative) {
+    fs::create_directories(dir_ / relative);
+    return dir_ / relative + "/";
+  };
+  const std::string config = folder("config"), program = folder("program");
+  const std::string user = folder("config/Selkan");
   const std::string shipped = program + "Selkan.ini", own = user + "Selkan.ini";
   const auto expect = [&](bool installed, const std::string& read, const std::string& write) {
     const ProfilePaths got = ChooseProfilePaths({program, installed}, user, "Selkan.ini");
@@ -366,7 +364,7 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItE
                 UserConfigDirectoryFrom(nullptr, nullptr),
             "/h/.config/Selkan/");
   // A build folder that takes no new file from the user.
-  const std::string locked = Folder("locked");
+  const std::string locked = folder("locked");
   ::chmod(locked.c_str(), 0555);
   const auto userWrites = [&] { return ChooseProfilePaths({locked, false}, user, "x").write; };
   EXPECT_EQ(test::InChild(true, userWrites), user + "x");

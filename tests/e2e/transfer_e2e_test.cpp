@@ -54,9 +54,6 @@ class TransferE2E : public FilesTest {
 };
 using SafeWriteE2E = TransferE2E;
 
-// What a failed write tells to run to put the radio's backup back.
-const std::regex kRestoreCommand("selkan-cli write --port \\S+ --no-backup (\\S+)");
-
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
@@ -196,8 +193,9 @@ TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
     EXPECT_EQ(run.exitCode, exitCode) << run.output;
     EXPECT_HAS(run.output, said);
     EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find(said));  // in order
-    std::smatch restore;
-    ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
+    std::smatch restore;  // the command that puts the backup back
+    const std::regex command("selkan-cli write --port \\S+ --no-backup (\\S+)");
+    ASSERT_TRUE(std::regex_search(run.output, restore, command)) << run.output;
     EXPECT_EQ(sim_->Received("52"), (exitCode == 7 ? 2 : 1) * 512);  // a verify reads it again
     if (exitCode == 7) {
       EXPECT_EQ(Cli({"write", "--port", device, "--no-backup", "--no-verify", dat}).exitCode, 0);

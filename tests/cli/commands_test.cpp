@@ -14,9 +14,9 @@
 #include "link/backup_store.h"
 #include "model/radio_image.h"
 #include "settings/program_directory.h"
-#include "tests/support/child_process.h"
 #include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/sim_process.h"
 
 namespace selkan::cli {
 namespace {
@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 using Command = int (*)(const Args&);
-const std::string kCli = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 
 std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = false) {
   out ? testing::internal::CaptureStdout() : testing::internal::CaptureStderr();
@@ -44,24 +43,11 @@ class CliCommands : public test::FilesTest {
   }
 };
 
-// Import keeps every byte it does not own; new and export replace nothing without --force.
+// New, export and print replace nothing without --force.
 TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
-  RadioImage image;
-  for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  const std::string dat = Path("radio.dat");
-  ASSERT_TRUE(SaveDatFile(dat, image));
-  Write("in.csv", std::string(kChannelCsvHeader) + "\n2,438.1,,67.0,D023N,Low,Off,Narrow\n");
-  ASSERT_EQ(RunImport({Path("in.csv"), dat, "--band", "400-470"}), kExitOk);
-  const RadioImage after = LoadDatFile(dat).image;
-  // Only bits 1-4 of each record's flags byte belong to the channel fields.
-  for (std::size_t i = 0; i < kImageSize; ++i) {
-    const std::size_t field = i % offset::kChannelRecordSize;
-    const bool record = i >= offset::Channel(1) && i < offset::Channel(200);
-    const int kept = !record || field > record::kFlags ? 0xFF : field == record::kFlags ? 0xE1 : 0;
-    ASSERT_EQ(after[i] & kept, image[i] & kept) << "offset " << i;
-  }
+  const std::string dat = Configuration("2,438.1,,67.0,D023N,Low,Off,Narrow\n");
   const std::string csv = RunQuiet(RunExport, {dat}, true).second;
-  EXPECT_NE(csv.find("\r\n2,438.10000,438.10000,67.0,D023N,Low,Off,Narrow\r\n"), std::string::npos);
+  EXPECT_HAS(csv, "\r\n2,438.10000,438.10000,67.0,D023N,Low,Off,Narrow\r\n");
 
   const std::string kept = ReadBytes(dat), pdf = Path("old.pdf");
   WriteBytes(pdf, "old");
@@ -84,11 +70,13 @@ TEST_F(CliCommands, NothingTheUserKeepsIsReplacedOrLost) {
 }
 
 // Rows go where --at or --append say, or replace all; an unfit row stops the import unless
-// --skip-unfit; the summary goes to stderr unless --quiet; unplaced records keep every byte.
-TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
-  RadioImage image = BlankImage();
-  for (std::size_t i = offset::Channel(1); i < offset::Channel(5); ++i)
-    image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+// --skip-unfit; the summary goes to stderr unless --quiet. Unplaced records keep every byte,
+// placed ones every bit the channel's fields do not own.
+TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
+  RadioImage image;  // channels from 7 on hold no frequency, so they are not in use
+  for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  for (int channel = 7; channel <= 199; ++channel)
+    std::fill_n(image.begin() + offset::Channel(channel), 8, 0xFF);
   const std::string dat = Path("radio.dat"), csv = Path("list.csv");
   ASSERT_TRUE(SaveDatFile(dat, image));
   WriteBytes(csv, "Location,Name,Frequency,Mode\n0,a,446.1,FM\n1,b,118.1,AM\n2,c,446.2,NFM\n");
@@ -126,6 +114,14 @@ TEST_F(CliCommands, ImportPlacesSkipsAndSumsUp) {
   std::tie(code, errors) = import({"--skip-unfit"});
   EXPECT_NE(errors.find("Location 0 → channel 1\n"), std::string::npos) << errors;
   EXPECT_EQ(rx(1) + rx(2) + rx(3), "446.10000446.20000");
+  // Only bits 1-4 of each record's flags byte belong to the channel fields.
+  const RadioImage after = LoadDatFile(dat).image;
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    const std::size_t field = i % offset::kChannelRecordSize;
+    const bool record = i >= offset::Channel(1) && i < offset::Channel(200);
+    const int kept = !record || field > record::kFlags ? 0xFF : field == record::kFlags ? 0xE1 : 0;
+    ASSERT_EQ(after[i] & kept, image[i] & kept) << "offset " << i;
+  }
 }
 
 // Command lines beside a log holding "old\n": "-" is stdout, a descriptor named as a file
@@ -156,6 +152,9 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"show radio.dat", kExitOk,
        "CH  Rx Frequency  Tx Frequency  QT/DQT Dec  QT/DQT Enc  Power  Scan  W/N\n 1  438.10000\n"},
       {"show blank.dat", kExitOk, "Channels in use\nNo channels in use.\n"},
+      {"diff blank.dat blank.dat >>log", kExitOk, ""},
+      {"diff blank.dat uhf.dat >>log", 1, "Band index: 0 -> 1\n"},
+      {"diff --language Chinese uhf.dat blank.dat >>log", 1, "频段序号: 1 -> 0\n"},
       {"show radio.dat >/dev/full", kExitBadInput, "cannot write to standard output"},
       {"export radio.dat >/dev/full", kExitBadInput, "cannot write to standard output"},
       {"export radio.dat --format xml", kExitUsage,
@@ -210,7 +209,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
     }, after{};
     ::stat(log.c_str(), &before);
     const test::RunResult run = test::RunProgram(
-        "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), kCli}, 60);
+        "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), test::kCliProgram}, 60);
     EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.output;
     const std::string added = ReadBytes(log).substr(4);
     if (command.ends_with("log")) {

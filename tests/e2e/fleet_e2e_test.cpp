@@ -21,12 +21,9 @@ namespace selkan::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
 
 // The radios start from this; what is written differs in every block.
 const RadioImage kRadioBefore = RandomImage(11);
-
-bool Written(const RadioImage& radio) { return SameBelowWriteLimit(radio, WithChannel3()); }
 
 // The log's lines below its header, as fields.
 std::vector<std::vector<std::string>> LogLines(const std::string& path) {
@@ -99,7 +96,8 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
                                  std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
     EXPECT_EQ(line[kDocument] + " " + line[kPort], "club.dat " + sim.Device());
     EXPECT_EQ(LoadDatFile(line[kBackup]).image, kRadioBefore);
-    EXPECT_EQ(Written(Dump(0, k).value()), k != 2);  // throws, and fails, without a dump
+    EXPECT_EQ(WrittenWithChannel3(Dump(0, k).value()),
+              k != 2);  // throws, and fails, without a dump
   }
   EXPECT_NE(lines[0][kBackup], lines[1][kBackup]);
 }
@@ -116,7 +114,7 @@ TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   EXPECT_EQ(lines[0][kResult] + " " + lines[0][kId], "wrong type KZ905SK1");
   EXPECT_EQ(lines[0][kBackup] + lines[1][kResult], "verified");
   EXPECT_EQ(Dump(0, 1), kRadioBefore);
-  EXPECT_TRUE(Written(*Dump(0, 2)));
+  EXPECT_TRUE(WrittenWithChannel3(*Dump(0, 2)));
   EXPECT_FALSE(Dump(0, 3)) << "the third radio came although the count was done";
 }
 
@@ -139,7 +137,7 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   EXPECT_EQ(ReadBytes(Log()), log);
   EXPECT_EQ(sim.Received("57"), 2 * 510);
   ASSERT_EQ(sim.Stop(), 0);
-  EXPECT_TRUE(Written(*Dump(0, 1)) && Written(*Dump(0, 2)));
+  EXPECT_TRUE(WrittenWithChannel3(*Dump(0, 1)) && WrittenWithChannel3(*Dump(0, 2)));
   EXPECT_NE(sim.Log().find("saved " + Path("dumps0") + "/radio-2.dat"), std::string::npos);
 }
 
@@ -167,7 +165,7 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   EXPECT_EQ((std::set<std::string>{first[a.Device()], first[b.Device()]}),
             (std::set<std::string>{"1", "2"}));
   for (std::size_t q = 0; q < 2; ++q)
-    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(Written(*Dump(q, k))) << q << " " << k;
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(WrittenWithChannel3(*Dump(q, k))) << q << " " << k;
   // The next run goes on with the log (no second header); its one port failing, it adds nothing.
   EXPECT_EQ(Fleet({"--port", Path("no-such-port")}).exitCode, 3);
   EXPECT_EQ(LogLines(Log()), lines);

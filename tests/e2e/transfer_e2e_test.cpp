@@ -18,7 +18,6 @@ namespace selkan::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
 
 class TransferE2E : public FilesTest {
  protected:
@@ -50,14 +49,10 @@ class TransferE2E : public FilesTest {
     EXPECT_TRUE(SaveDatFile(Path(name), image));
     return Path(name);
   }
-  fs::path BackupDir() const { return dir_.path() / "data" / "Selkan" / "backups"; }
 
   std::unique_ptr<SimProcess> sim_;
 };
 using SafeWriteE2E = TransferE2E;
-
-// What a failed write tells to run to put the radio's backup back.
-const std::regex kRestoreCommand("selkan-cli write --port \\S+ --no-backup (\\S+)");
 
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
@@ -157,12 +152,12 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   std::smatch kept;
   ASSERT_TRUE(std::regex_search(run.output, kept, std::regex("Backup of the radio: (\\S+)")));
   EXPECT_EQ(run.output.find("Backup of", kept.position(0) + 1), std::string::npos) << "twice";
-  EXPECT_EQ(fs::path(kept[1].str()).parent_path(), BackupDir());
+  EXPECT_EQ(fs::path(kept[1].str()).parent_path(), dir_.path() / "data/Selkan/backups");
   EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
   EXPECT_EQ(sim_->Received("52"), 2 * 512);
   EXPECT_EQ(sim_->Received("57"), 510);
   const RadioImage radio = RadioAfterStop();  // all but its last 16 bytes written
-  EXPECT_TRUE(SameBelowWriteLimit(radio, WithChannel3()));
+  EXPECT_TRUE(WrittenWithChannel3(radio));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
   EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
   EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
@@ -184,55 +179,43 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
 }
 
-// The differences, and the command that puts the backup back.
-TEST_F(SafeWriteE2E, ACorruptedBlockExits7AndNamesTheChannelAndTheWayBack) {
+// A failed verify (naming the difference) or a broken-off write names the backup and the
+// command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
+TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
+  const std::tuple<Args, int, std::string> faults[] = {
+      {{"--corrupt-write-at", "6"}, 7, "Channel 3, Rx Frequency: 438.50000 -> 438.50001"},
+      {{"--refuse-write-at", "100"}, 5, "broke off after 100 of 510 blocks"}};
   const std::string dat = Dat("new.dat", WithChannel3());
-  const std::string device = StartSim(BlankImage(), {"--corrupt-write-at", "6"});
-  RunResult run = Cli({"write", "--port", device, dat});
-  EXPECT_EQ(run.exitCode, 7) << run.output;
-  EXPECT_HAS(run.output, "Channel 3, Rx Frequency: 438.50000 -> 438.50001");
-  std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
-  EXPECT_EQ(LoadDatFile(restore[1].str()).image, BlankImage());
-  EXPECT_EQ(sim_->Received("52"), 2 * 512);
-  // Unchecked, the same radio goes unnoticed.
-  run = Cli({"write", "--port", device, "--no-backup", "--no-verify", dat});
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_EQ(sim_->Received("52"), 2 * 512);
+  for (const auto& [fault, exitCode, said] : faults) {
+    const RadioImage before = RandomImage(3);
+    const std::string device = StartSim(before, fault);
+    RunResult run = Cli({"write", "--port", device, dat});
+    EXPECT_EQ(run.exitCode, exitCode) << run.output;
+    EXPECT_HAS(run.output, said);
+    EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find(said));  // in order
+    std::smatch restore;  // the command that puts the backup back
+    const std::regex command("selkan-cli write --port \\S+ --no-backup (\\S+)");
+    ASSERT_TRUE(std::regex_search(run.output, restore, command)) << run.output;
+    EXPECT_EQ(sim_->Received("52"), (exitCode == 7 ? 2 : 1) * 512);  // a verify reads it again
+    if (exitCode == 7) {
+      EXPECT_EQ(Cli({"write", "--port", device, "--no-backup", "--no-verify", dat}).exitCode, 0);
+      EXPECT_EQ(sim_->Received("52"), 2 * 512);
+    }
+    // The radio stores what it got once the line is quiet, while it runs on.
+    EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
+    const RadioImage written = RadioAfterStop();
+    EXPECT_FALSE(SameBelowWriteLimit(written, before));
+    run = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+  }
 }
 
-// A broken-off write names the backup and the command that puts it back, which works.
-TEST_F(SafeWriteE2E, ABrokenOffWriteIsRestoredFromItsBackup) {
-  const RadioImage before = RandomImage(3);
-  const std::string device = StartSim(before, {"--refuse-write-at", "100"});
-  RunResult run = Cli({"write", "--port", device, Dat("new.dat", RandomImage(4))});
-  EXPECT_EQ(run.exitCode, 5) << run.output;
-  EXPECT_HAS(run.output, "broke off after 100 of 510 blocks");
-  EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find("broke off"));  // in order
-  std::smatch restore;
-  ASSERT_TRUE(std::regex_search(run.output, restore, kRestoreCommand)) << run.output;
-  // The radio stores what it got once the line is quiet, while it runs on.
-  EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
-  const RadioImage halfWritten = RadioAfterStop();
-  EXPECT_FALSE(SameBelowWriteLimit(halfWritten, before));
-  run = Cli({"write", "--port", StartSim(halfWritten), "--no-backup", restore[1].str()});
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
-}
-
-TEST_F(SafeWriteE2E, DiffOfFilesAndOfAFileWithTheRadio) {
+// A read, nothing written, the last 16 bytes left out (files alone: the CLI commands test).
+TEST_F(SafeWriteE2E, DiffOfAFileWithTheRadio) {
   RadioImage b = WithChannel3();
   b[offset::kSquelchLevel] = 9;
   const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
-
-  for (const auto& [other, exitCode, said] :
-       {std::tuple{fileA, 0, ""}, {fileB, 1, "Squelch Level: 4 -> 9\n"}}) {
-    const RunResult run = Cli({"diff", fileA, other});
-    EXPECT_TRUE(run.exitCode == exitCode && run.output == said) << run.output;
-  }
-  EXPECT_EQ(Cli({"diff", "--language", "Chinese", fileA, fileB}).output, "静噪电平: 4 -> 9\n");
-
-  // With the radio: a read, nothing written, the last 16 bytes left out.
   RadioImage radio = b;
   radio[0xFF5] ^= 0xFF;
   const std::string device = StartSim(radio);

@@ -38,7 +38,7 @@ RadioImage RoundTrip(const RadioImage& image, Language language) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string path = ScratchFile("radio.dat");
-  WriteFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
+  Check(test::WriteBytes(path, {reinterpret_cast<const char*>(data), size}), "input written");
   const DatLoadResult loaded = LoadDatFile(path);
   if (size < kImageSize) {
     Check(loaded.error == DatLoadError::DataFormat, "a short file is a Data Format Error");

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/file_tests.h"
+
 // A check that stops the run as a crash does (the input is kept), and reading an input.
 namespace selkan::fuzz {
 
@@ -23,10 +25,9 @@ class Input {
   std::size_t size_;
 };
 
-// A file path in a directory of this process, removed when it ends.
+// A file path in a directory of this process, removed when it ends; read and written with
+// test::ReadBytes and test::WriteBytes.
 std::string ScratchFile(const char* name);
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, std::string_view bytes);
 
 }  // namespace selkan::fuzz
 

@@ -35,7 +35,7 @@ std::string WriteBack(const std::string& path, const std::string& section, const
   store.SetValue(section, key, value + "x");
   store.SetValue(section, key, value);
   store.Save(false);
-  return selkan::fuzz::ReadFile(path);
+  return selkan::test::ReadBytes(path);
 }
 
 }  // namespace
@@ -55,16 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   value = std::string(TrimBlanks(value));
 
   const std::string path = ScratchFile("profile.ini");
-  WriteFile(path, content);
+  Check(test::WriteBytes(path, content), "input written");
   std::string written;
   {
     CProfileStore store;
     Check(store.Load(path), "any file loads");
     store.Save(false);
-    Check(ReadFile(path) == content, "a store without changes writes nothing");
+    Check(test::ReadBytes(path) == content, "a store without changes writes nothing");
     store.SetValue(section, key, value);
     store.Save(false);
-    written = ReadFile(path);
+    written = test::ReadBytes(path);
   }
   // Nothing written: the file held the value, perhaps in another case.
   const bool kept = written == content;

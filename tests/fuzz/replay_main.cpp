@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   for (const fs::path& input : inputs) {
-    const std::string bytes = selkan::fuzz::ReadFile(input.string());
+    const std::string bytes = selkan::test::ReadBytes(input);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
   std::printf("%zu inputs ran\n", inputs.size());

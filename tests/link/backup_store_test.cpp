@@ -16,33 +16,29 @@ using std::chrono::seconds;
 using Clock = std::chrono::system_clock;
 using test::RandomImage;
 
-class BackupStoreTest : public ::testing::Test {
- protected:
-  test::ScratchDir scratch_;
-  fs::path dir_ = scratch_.path() / "backups";
+// Listed oldest first; chosen newest first (the sequence within a second counts), by a type in
+// any case; the types there are.
+TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingElse) {
+  const test::ScratchDir scratch;
+  const fs::path dir = scratch.path() / "backups";
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
-  Clock::time_point when_ = [] {
+  const Clock::time_point when = [] {
     std::tm local{};
     ::strptime("2026-03-01 14:05:09", "%Y-%m-%d %H:%M:%S", &local);
     local.tm_isdst = -1;
     return Clock::from_time_t(std::mktime(&local));
   }();
-};
-
-// Listed oldest first; chosen newest first (the sequence within a second counts), by a type in
-// any case; the types there are.
-TEST_F(BackupStoreTest, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingElse) {
-  BackupStore store(dir_ / "nested" / "backups");  // made when missing
+  BackupStore store(dir / "nested" / "backups");  // made when missing
   std::string error;
-  const auto first = store.Save(RandomImage(1), "SK-100", when_, &error, "KZ904SK1");
+  const auto first = store.Save(RandomImage(1), "SK-100", when, &error, "KZ904SK1");
   ASSERT_TRUE(first) << error;
   EXPECT_EQ(first->filename(), "20260301-140509_SK-100.dat");
   // Another in the same second keeps the first.
-  const auto second = store.Save(RandomImage(2), "SK-100", when_);
+  const auto second = store.Save(RandomImage(2), "SK-100", when);
   ASSERT_TRUE(second);
   EXPECT_EQ(second->filename(), "20260301-140509-2_SK-100.dat");
-  ASSERT_TRUE(store.Save(RandomImage(3), "b", when_ + seconds(1)));
-  std::ofstream(dir_ / "nested/backups/20260301-140510_b.id") << "KZ904SK2";  // no line end
+  ASSERT_TRUE(store.Save(RandomImage(3), "b", when + seconds(1)));
+  std::ofstream(dir / "nested/backups/20260301-140510_b.id") << "KZ904SK2";  // no line end
 
   const std::vector<BackupEntry> entries = store.List();
   std::string said;
@@ -55,7 +51,7 @@ TEST_F(BackupStoreTest, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNoth
   EXPECT_EQ(entries[1].path, *second);
   EXPECT_EQ(LoadDatFile(*second).image, RandomImage(2));
 
-  for (int i = 3; i <= 11; ++i) ASSERT_TRUE(store.Save(RandomImage(1), "SK-100", when_));
+  for (int i = 3; i <= 11; ++i) ASSERT_TRUE(store.Save(RandomImage(1), "SK-100", when));
   std::vector<std::string> names;
   for (const BackupEntry& entry : NewestFirst(OfRadioType(store.List(), "sk-100")))
     names.push_back(entry.path.filename());
@@ -76,18 +72,18 @@ TEST_F(BackupStoreTest, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNoth
       "2000-01-01_SK-100.dat",      "20000101-000000_.dat",
       "20000101-00000_SK-100.dat",  "2000010a-000000_SK-100.dat",
       "20000101x000000_SK-100.dat"};
-  for (const std::string& name : foreign) std::ofstream(dir_ / name) << "mine";
-  fs::create_directory(dir_ / "20000101-000000_SK-100.dat");  // a folder
-  fs::create_symlink("notes.dat", dir_ / "20000101-000001_SK-100.dat");
+  for (const std::string& name : foreign) std::ofstream(dir / name) << "mine";
+  fs::create_directory(dir / "20000101-000000_SK-100.dat");  // a folder
+  fs::create_symlink("notes.dat", dir / "20000101-000001_SK-100.dat");
 
   // One past the limit: exactly the oldest goes, with its identification.
-  BackupStore rotating(dir_, 3);
+  BackupStore rotating(dir, 3);
   for (int i = 0; i < 4; ++i)
-    ASSERT_TRUE(rotating.Save(RandomImage(i), "SK-100", when_ + seconds(i), nullptr, "id"));
-  EXPECT_FALSE(fs::exists(dir_ / "20260301-140509_SK-100.id"));
-  EXPECT_TRUE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
+    ASSERT_TRUE(rotating.Save(RandomImage(i), "SK-100", when + seconds(i), nullptr, "id"));
+  EXPECT_FALSE(fs::exists(dir / "20260301-140509_SK-100.id"));
+  EXPECT_TRUE(fs::exists(dir / "20260301-140510_SK-100.id"));
   for (int i = 0; i < 2; ++i)
-    ASSERT_TRUE(rotating.Save(RandomImage(9), "SK-200", when_ + seconds(i)));
+    ASSERT_TRUE(rotating.Save(RandomImage(9), "SK-200", when + seconds(i)));
 
   names.clear();
   for (const BackupEntry& entry : rotating.List()) names.push_back(entry.path.filename());
@@ -96,19 +92,19 @@ TEST_F(BackupStoreTest, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNoth
                                       "20260301-140510_SK-200.dat", "20260301-140511_SK-100.dat",
                                       "20260301-140512_SK-100.dat"}));
   // Remove takes a backup and its identification, and nothing that is not one.
-  EXPECT_TRUE(rotating.Remove(dir_ / "20260301-140510_SK-100.dat", &error)) << error;
-  EXPECT_FALSE(fs::exists(dir_ / "20260301-140510_SK-100.id"));
-  EXPECT_FALSE(rotating.Remove(dir_ / "20260301-140510_SK-100.dat"));  // gone already
-  ASSERT_TRUE(BackupStore(dir_ / "other").Save(RandomImage(1), "SK-100", when_));
+  EXPECT_TRUE(rotating.Remove(dir / "20260301-140510_SK-100.dat", &error)) << error;
+  EXPECT_FALSE(fs::exists(dir / "20260301-140510_SK-100.id"));
+  EXPECT_FALSE(rotating.Remove(dir / "20260301-140510_SK-100.dat"));  // gone already
+  ASSERT_TRUE(BackupStore(dir / "other").Save(RandomImage(1), "SK-100", when));
   for (const fs::path& path :
-       {dir_ / "notes.dat", dir_ / "20000101-000000_SK-100.dat",
-        dir_ / "20000101-000001_SK-100.dat", dir_ / "other" / "20260301-140509_SK-100.dat"})
+       {dir / "notes.dat", dir / "20000101-000000_SK-100.dat", dir / "20000101-000001_SK-100.dat",
+        dir / "other" / "20260301-140509_SK-100.dat"})
     EXPECT_FALSE(rotating.Remove(path)) << path;
   EXPECT_EQ(rotating.List().size(), 4u);
-  for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
-  EXPECT_TRUE(fs::is_directory(dir_ / "20000101-000000_SK-100.dat"));
-  EXPECT_TRUE(fs::is_symlink(dir_ / "20000101-000001_SK-100.dat"));
-  EXPECT_TRUE(fs::exists(dir_ / "other" / "20260301-140509_SK-100.dat"));
+  for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  EXPECT_TRUE(fs::is_directory(dir / "20000101-000000_SK-100.dat"));
+  EXPECT_TRUE(fs::is_symlink(dir / "20000101-000001_SK-100.dat"));
+  EXPECT_TRUE(fs::exists(dir / "other" / "20260301-140509_SK-100.dat"));
 }
 
 TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {

@@ -84,10 +84,6 @@ class Line : public FleetClock, public SerialPort {
   std::deque<std::uint8_t> inbound_;
 };
 
-bool Holds(const sim::VirtualRadio& radio) {
-  return SameBelowWriteLimit(radio.Memory(), WithChannel3());
-}
-
 struct Rig {
   explicit Rig(int count, bool stopOnFailure = false, bool confirm = false) {
     FleetOptions options;
@@ -138,7 +134,7 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     sim::VirtualRadio& second = rig.line.Add(60s + gap, 1000s);
     rig.Run();
     ASSERT_EQ(rig.records.size(), 2u);
-    EXPECT_TRUE(Holds(first) && Holds(second));
+    EXPECT_TRUE(WrittenWithChannel3(first.Memory()) && WrittenWithChannel3(second.Memory()));
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(rig.records[i].number, i + 1);
       EXPECT_EQ(rig.records[i].Result(), "verified");
@@ -173,7 +169,7 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
   rig.StopAt(300s);
   rig.Run();
   EXPECT_EQ(rig.records.size(), 1u);
-  EXPECT_TRUE(Holds(only));
+  EXPECT_TRUE(WrittenWithChannel3(only.Memory()));
   EXPECT_EQ(rig.statuses[rig.statuses.size() - 2].phase, FleetPhase::kWaitingForRemoval);
   EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
 }
@@ -187,7 +183,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
     rig.line.Add(45s, 80s, silentAfterId);
     sim::VirtualRadio& last = rig.line.Add(85s, 1000s);
     rig.Run();
-    EXPECT_EQ(Holds(last), !stopOnFailure);
+    EXPECT_EQ(WrittenWithChannel3(last.Memory()), !stopOnFailure);
     if (stopOnFailure) {
       EXPECT_EQ(rig.records.size(), 1u);
       EXPECT_LT(rig.line.elapsed, 40s);  // no wait for the failed radio to go

@@ -1,15 +1,99 @@
 // The transfer engine and the safe write on it, against the virtual radio behind a fake port.
+#include "link/transfer_engine.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 
 #include "link/protocol.h"
 #include "link/safe_write.h"
-#include "tests/link/fake_port.h"
+#include "link/serial_port.h"
 #include "tests/support/radio_images.h"
+#include "tools/sim/virtual_radio.h"
 
 namespace selkan::test {
 namespace {
+
+// A serial port wired to an in-process virtual radio; every call is logged ("purge", "write
+// 52 00 10 08", "read 12 -> 12"). A reply after a turnaround comes at the next wait or read.
+class FakePort : public SerialPort {
+ public:
+  explicit FakePort(sim::VirtualRadio& radio) : radio_(radio) {}
+
+  bool Open(const std::string& name) override {
+    log.push_back("open " + name);
+    open = !failOpen;
+    return open;
+  }
+  bool Configure(const LineSettings&, const PortTimeouts&) override {
+    log.push_back("configure");
+    return !failConfigure;
+  }
+  void Purge() override {
+    log.push_back("purge");
+    inbound_.clear();
+  }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    log.push_back("write " + sim::FrameText({bytes.begin(), bytes.end()}));
+    for (std::uint8_t byte : bytes) {
+      std::optional<sim::Reply> reply = open ? radio_.Receive(byte) : std::nullopt;
+      if (!reply) continue;
+      if (tamper) tamper(reply->bytes);
+      auto& to = reply->turnaroundMs > 0 ? delayed_ : inbound_;
+      to.insert(to.end(), reply->bytes.begin(), reply->bytes.end());
+    }
+    return open;
+  }
+  std::vector<std::uint8_t> Read(std::size_t n) override {
+    Deliver();
+    const auto end = inbound_.begin() + static_cast<long>(std::min(n, inbound_.size()));
+    const std::vector<std::uint8_t> out(inbound_.begin(), end);
+    inbound_.erase(inbound_.begin(), end);
+    log.push_back("read " + std::to_string(n) + " -> " + std::to_string(out.size()));
+    return out;
+  }
+  void Close() override {
+    log.push_back("close");
+    open = false;
+    ++closes;
+  }
+  SleepFunction Sleeper() {
+    return [this](int ms) {
+      log.push_back("sleep " + std::to_string(ms));
+      Deliver();
+    };
+  }
+
+  std::vector<std::string> log;
+  bool failOpen = false;
+  bool failConfigure = false;
+  std::function<void(std::vector<std::uint8_t>& reply)> tamper;
+  bool open = false;
+  int closes = 0;
+
+ private:
+  void Deliver() {
+    inbound_.insert(inbound_.end(), delayed_.begin(), delayed_.end());
+    delayed_.clear();
+  }
+
+  sim::VirtualRadio& radio_;
+  std::deque<std::uint8_t> inbound_, delayed_;
+};
+
+inline int CountPrefix(const std::vector<std::string>& log, const std::string& prefix) {
+  return static_cast<int>(std::count_if(
+      log.begin(), log.end(), [&](const auto& line) { return line.starts_with(prefix); }));
+}
+
+// Block commands sent ("57" for "write 57 0F E8 08"), told from data frames by length.
+inline int CountCommands(const std::vector<std::string>& log, const std::string& command) {
+  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
+    return line.size() == 17 && line.starts_with("write " + command);
+  }));
+}
 
 using namespace std::string_literals;
 using sim::Faults;
@@ -25,22 +109,35 @@ Log Slice(const Log& log, const std::string& from, std::size_t n) {
   return Log(at - 1, at - 1 + std::min(static_cast<long>(n), log.end() - at + 1));
 }
 
+// A radio behind a fake port, and what the transfer's callbacks were told and asked.
 struct Rig {
   explicit Rig(Faults faults = {}, const std::string& id = kId,
                const RadioImage& memory = RandomImage(3))
       : radio(memory, {id.begin(), id.end()}, faults), port(radio), engine(port, port.Sleeper()) {}
 
-  TransferOutcome Read(RadioImage& image) {
-    return engine.Read("COM1", image, recorder.Callbacks());
+  TransferCallbacks Callbacks() {
+    TransferCallbacks callbacks;
+    callbacks.pump = [this] { return ++pumps >= cancelAtPump && cancelAtPump > 0; };
+    callbacks.progress = [this](int position) { positions.push_back(position); };
+    callbacks.askRetry = [this] {
+      ++retryQuestions;
+      return retriesToGive-- > 0;
+    };
+    return callbacks;
   }
+  TransferOutcome Read(RadioImage& image) { return engine.Read("COM1", image, Callbacks()); }
   TransferOutcome Write(const RadioImage& image) {
-    return engine.Write("COM1", image, recorder.Callbacks());
+    return engine.Write("COM1", image, Callbacks());
   }
 
   VirtualRadio radio;
   FakePort port;
   TransferEngine engine;
-  Recorder recorder;
+  std::vector<int> positions;
+  int pumps = 0;
+  int retryQuestions = 0;
+  int cancelAtPump = -1;  // pump number (1-based) from which on the user has cancelled
+  int retriesToGive = 0;
 };
 
 TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
@@ -72,9 +169,9 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   EXPECT_EQ(Slice(log, "write 52 00 00 08", blocks.size()), blocks);
   EXPECT_EQ(CountCommands(log, "52"), 512);
   EXPECT_EQ(CountPrefix(log, "write 52 0F F8 08"), 1);
-  ASSERT_EQ(rig.recorder.positions.size(), 256u);
-  EXPECT_EQ(rig.recorder.positions.front(), 1);
-  EXPECT_EQ(rig.recorder.positions.back(), 256);
+  ASSERT_EQ(rig.positions.size(), 256u);
+  EXPECT_EQ(rig.positions.front(), 1);
+  EXPECT_EQ(rig.positions.back(), 256);
   EXPECT_EQ(rig.port.closes, 1);
 
   Rig writing;
@@ -85,8 +182,8 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, written.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
   EXPECT_EQ(CountCommands(writing.port.log, "57"), 510);
-  ASSERT_EQ(writing.recorder.positions.size(), 255u);
-  EXPECT_EQ(writing.recorder.positions.back(), 255);
+  ASSERT_EQ(writing.positions.size(), 255u);
+  EXPECT_EQ(writing.positions.back(), 255);
   const std::vector<std::uint8_t> data(written.begin() + 0xFE8, written.begin() + 0xFF0);
   EXPECT_EQ(Slice(writing.port.log, "write 57 0F E8 08", 5),
             (Log{"purge", "write 57 0F E8 08", "sleep 1", "write " + sim::FrameText(data),
@@ -130,8 +227,8 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
     Rig rig(f.faults, f.id);
-    rig.recorder.cancelAtPump = f.cancelAtPump;
-    rig.recorder.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
+    rig.cancelAtPump = f.cancelAtPump;
+    rig.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
     rig.port.failOpen = f.twist == kFailOpen;
     rig.port.failConfigure = f.twist == kFailConfigure;
     if (f.twist == kNack10thAck)  // the tenth acknowledge turns into a refusal
@@ -144,12 +241,11 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_EQ(image, RandomImage(9));
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
-    EXPECT_EQ(rig.recorder.retryQuestions, std::max(f.retryQuestions, 0));
+    EXPECT_EQ(rig.retryQuestions, std::max(f.retryQuestions, 0));
     EXPECT_TRUE(f.writes < 0 || CountPrefix(rig.port.log, "write") == f.writes);
     EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     EXPECT_TRUE(f.lastPosition <= 0 ||
-                (rig.recorder.positions.empty() ? 0 : rig.recorder.positions.back()) ==
-                    f.lastPosition);
+                (rig.positions.empty() ? 0 : rig.positions.back()) == f.lastPosition);
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
       const RadioImage& after = rig.radio.Memory();
       const long kept = f.faults.refuseWriteAt * 8;
@@ -178,7 +274,7 @@ const RadioImage kImage = RandomImage(2);
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {
   explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
-    hooks.transfer = recorder.Callbacks();
+    hooks.transfer = Callbacks();
     hooks.keep = [this](const RadioImage& image, const std::string&,
                         std::string* error) -> std::optional<std::string> {
       kept.push_back(image);
@@ -219,7 +315,7 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     SCOPED_TRACE(&c - cases);
     SafeRig rig(c.faults);
     rig.keepFails = c.keepFails;
-    rig.recorder.cancelAtPump = c.cancelAtPump;
+    rig.cancelAtPump = c.cancelAtPump;
     const SafeWriteResult result = rig.Run();
     const bool backupRead = c.faults.shortReplyAt < 0;
     EXPECT_EQ(result.outcome, c.outcome);

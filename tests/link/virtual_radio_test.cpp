@@ -64,12 +64,10 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "12345678");
   EXPECT_EQ(options->faults.silentFrom, 0);
-  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
-                                              {"--silent-from", "-1"},
-                                              {"--id="},
-                                              {"--bogus"}})
+  // An unknown option: the end-to-end test of the sim's refusals.
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--silent-from", "512"}, {"--silent-from", "-1"}, {"--id="}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
-  EXPECT_EQ(error, "unknown option '--bogus'");
   EXPECT_FALSE(ParseSimOptions({"--id", "123456789", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "--id takes 1 to 8 characters");  // the first fault is the one said
   EXPECT_FALSE(ParseSimOptions({"radio.dat", "--silent-from", "512"}, &error));

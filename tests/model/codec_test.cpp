@@ -178,9 +178,6 @@ Ints Controls(const S& s) {
           s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
           s.voxDelayTime};
 }
-std::string OptionBytes(const RadioImage& image) {
-  return Hex(image.data() + offset::kOptionFlags1, 9);
-}
 RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   RadioImage image = BlankImage();
   std::copy(bytes.begin(), bytes.end(), image.begin() + 0xFE0);  // where the radio keeps them
@@ -215,9 +212,9 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   RadioImage image = WithOptionBytes({0xF0, 0xC7, 0xF3, 0xF3, 0xF3, 0xF3, 0x5A, 0xF3, 0xF3});
   const std::string ani = AniCodeText(image);
   ASSERT_TRUE(WriteOptionStates(S{true, true, 1, 1, 0, 0, 0, 9, 0, 0, 7, 199, 3, ani}, image));
-  EXPECT_EQ(OptionBytes(image), "FF FF 09 01 00 07 5A C7 04");
+  EXPECT_EQ(Hex(image.data() + offset::kOptionFlags1, 9), "FF FF 09 01 00 07 5A C7 04");
   ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 2, 0, 7, 199, 3, ani}, image));
-  EXPECT_EQ(OptionBytes(image), "F0 C7 09 03 00 07 5A C7 04");
+  EXPECT_EQ(Hex(image.data() + offset::kOptionFlags1, 9), "F0 C7 09 03 00 07 5A C7 04");
   const RadioImage before = image;
   S outside;  // the other lists keep their default: no selection
   outside.keyLock = 2, outside.led = 7, outside.squelchLevel = 10;

@@ -18,6 +18,7 @@
 #include "settings/process_settings.h"
 #include "settings/profile_store.h"
 #include "tests/support/files_test.h"
+#include "tests/support/radio_images.h"
 
 namespace selkan {
 namespace {
@@ -92,26 +93,18 @@ Lines Compare(const RadioImage& a, const RadioImage& b, Language language = Lang
   return lines;
 }
 
-RadioImage WithChannel(RadioImage image, int channel, const ChannelRow& row) {
-  EncodeChannel(row, image, channel);
-  return image;
-}
-
-const ChannelRow kRow{"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"};
-
 // Cells in the grid's words, a whole row when a channel comes or goes; type, band as indexes.
 TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
-  const RadioImage before = WithChannel(BlankImage(), 3, kRow);
-  ChannelRow changed = kRow;
-  Cell(changed, kColRx) = "438.51250";
-  Cell(changed, kColPower) = "Low";
-  const RadioImage after = WithChannel(before, 3, changed);
+  const RadioImage before = test::WithChannel3();  // 438.5, 439.5, 88.5, 88.5, High, On, Wide
+  RadioImage after = before, at199 = BlankImage();
+  EncodeChannel({"438.51250", "439.50000", "88.5", "88.5", "Low", "On", "Wide"}, after, 3);
+  EncodeChannel(DecodeChannel(before, 3, Language::English), at199, 199);
   EXPECT_EQ(Compare(before, after), (Lines{"Channel 3, Rx Frequency: 438.50000 -> 438.51250",
                                            "Channel 3, Power: High -> Low"}));
   EXPECT_EQ(Compare(before, after, Language::Chinese),
             (Lines{"信道3, 接收频率: 438.50000 -> 438.51250", "信道3, 功率: 高 -> 低"}));
   EXPECT_EQ(CompareImages(before, after, Language::English).back().channel, 3);
-  EXPECT_EQ(Compare(BlankImage(), WithChannel(BlankImage(), 199, kRow)),
+  EXPECT_EQ(Compare(BlankImage(), at199),
             (Lines{"Channel 199: empty -> 438.50000, 439.50000, 88.5, 88.5, High, On, Wide"}));
   EXPECT_EQ(Compare(before, BlankImage(), Language::Chinese),
             (Lines{"信道3: 438.50000, 439.50000, 88.5, 88.5, 高, 开, 宽 -> 空"}));
@@ -164,55 +157,50 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
                    "Channel 6, bytes 0x06C: E0 -> FF"}));
 }
 
-using Bands = std::vector<std::string>;
-
-// "東" is 96 7C in GBK; a lead byte before a real bar ("\x96|" at the end) pairs with nothing.
-TEST(ProductInfoBands, GbkCharactersEndingInABarAreNotSplit) {
-  const std::string east = "\x96\x7C";
-  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
-            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
-  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
-  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
-}
-
 constexpr const char* kTwoTypes =
     "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
     "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
     "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
 
-class ProductProfileTest : public test::FilesTest {
- protected:
-  void SetUp() override { ASSERT_TRUE(profile_.Load(Write("Selkan.ini", kTwoTypes))); }
-  CProfileStore profile_;
-  MemoryRegistry registry_;
-};
+using ProductProfileTest = test::FilesTest;
 
-TEST_F(ProductProfileTest, BandTextByTypeAndIndexAndTheProductStep) {
+TEST_F(ProductProfileTest, BandTextByTypeAndIndexGbkAtTheBarsAndTheProductStep) {
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(Write("Selkan.ini", kTwoTypes)));
+  MemoryRegistry registry;
   // Before the first band: the first; beyond the last: the last; no such type: empty.
   std::string bands;
   for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
-    bands += BandText(profile_, type, band) + "|";
+    bands += BandText(profile, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
   EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
+  // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
+  // end) pairs with nothing.
+  using Bands = std::vector<std::string>;
+  const std::string east = "\x96\x7C";
+  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
+            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
+  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
+  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
 
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.
   RadioImage image = BlankImage();
   image[offset::kRadioType] = 1;
   image[offset::kBandIndex] = 1;
-  const CaptionNames names = CaptionNamesOf(profile_, image, "Chinese");
+  const CaptionNames names = CaptionNamesOf(profile, image, "Chinese");
   EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
             "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
-  EXPECT_EQ(RadioTypeNames(profile_), (std::vector<std::string>{"S-10", "S-20"}));
+  EXPECT_EQ(RadioTypeNames(profile), (std::vector<std::string>{"S-10", "S-20"}));
   image[offset::kRadioType] = 0;
-  const BandLimits limits = RunProductStep(image, false, profile_, registry_);
+  const BandLimits limits = RunProductStep(image, false, profile, registry);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
   // The next new document starts with the type and band of the image opened last.
   image[offset::kRadioType] = 2;
   image[offset::kBandIndex] = 3;
-  EXPECT_EQ(RunProductStep(image, false, profile_, registry_).upper, 0);  // type 2 has no band
+  EXPECT_EQ(RunProductStep(image, false, profile, registry).upper, 0);  // type 2 has no band
   RadioImage next = BlankImage();
-  RunProductStep(next, true, profile_, registry_);
+  RunProductStep(next, true, profile, registry);
   EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 

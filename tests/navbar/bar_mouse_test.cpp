@@ -8,21 +8,6 @@
 namespace selkan {
 namespace {
 
-// The tracking line stops at x = 80, the width applied at release at 11; both at half the
-// main window, truncated.
-TEST(BarGeometry, TrackingLineAndAppliedWidthHaveTheirOwnLimits) {
-  const struct {
-    int x, frameWidth, line, width;
-  } cases[] = {{30, 1000, 80, 30},    {10, 1000, 80, 11},    {11, 1000, 80, 11},
-               {-40, 1000, 80, 11},   {80, 1000, 80, 80},    {500, 1000, 500, 500},
-               {501, 1000, 500, 500}, {700, 1001, 500, 500}, {220, 1000, 220, 220}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(TrackingX(c.x, c.frameWidth), c.line) << c.x << " in " << c.frameWidth;
-    EXPECT_EQ(AppliedBarWidth(c.x, c.frameWidth), c.width) << c.x << " in " << c.frameWidth;
-  }
-  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty());  // too low for a frame
-}
-
 constexpr int kFrameWidth = 1000;  // the main window: the bar takes at most 500
 
 // A 220-pixel bar as first laid out: the strip 214..219 x 7..478, the button 194..209 x 11..25.
@@ -33,27 +18,32 @@ BarMouse PaintedBar() {
 }
 constexpr int kStripX = 216, kStripY = 200, kButtonX = 200, kButtonY = 18;
 
-// The line follows the drag and goes at the release, which applies the width; a press off the
-// strip resizes nothing; a drag ending over the close button leaves the bar shown.
+// The line follows the drag, stopping at x = 80, and goes at the release, which applies the
+// width, at least 11; both at most half the main window, truncated. A press off the strip
+// resizes nothing; a drag ending over the close button leaves the bar shown.
 TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
+  // clang-format off
   const struct {
-    int pressX, pressY, x, y;
+    int x, frameWidth;
     std::optional<int> line, width;
-  } cases[] = {{kStripX, kStripY, 30, kStripY, 80, 30},
-               {kStripX, kStripY, 5, kStripY, 80, 11},
-               {kStripX, kStripY, 900, kStripY, 500, 500},
-               {kStripX, kButtonY, kButtonX, kButtonY, kButtonX, kButtonX},
-               {100, kStripY, 300, kStripY, std::nullopt, std::nullopt}};
+    int y = kStripY, pressX = kStripX;
+  } cases[] = {{30, 1000, 80, 30}, {10, 1000, 80, 11}, {11, 1000, 80, 11}, {-40, 1000, 80, 11},
+               {79, 1000, 80, 79}, {500, 1000, 500, 500}, {501, 1000, 500, 500},
+               {700, 1001, 500, 500}, {220, 1000, 220, 220},
+               {kButtonX, 1000, kButtonX, kButtonX, kButtonY},
+               {300, 1000, std::nullopt, std::nullopt, kStripY, 100}};
+  // clang-format on
   for (const auto& c : cases) {
     BarMouse mouse = PaintedBar();
-    mouse.Press(c.pressX, c.pressY);
-    mouse.Move(c.x, c.y, kFrameWidth);
-    EXPECT_EQ(mouse.TrackingX(), c.line) << c.x;
-    const auto release = mouse.Release(c.x, c.y, kFrameWidth);
-    EXPECT_EQ(release.width, c.width) << c.x;
+    mouse.Press(c.pressX, c.y);
+    mouse.Move(c.x, c.y, c.frameWidth);
+    EXPECT_EQ(mouse.TrackingX(), c.line) << c.x << " in " << c.frameWidth;
+    const auto release = mouse.Release(c.x, c.y, c.frameWidth);
+    EXPECT_EQ(release.width, c.width) << c.x << " in " << c.frameWidth;
     EXPECT_FALSE(release.hideBar) << c.x;
     EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
   }
+  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty());  // too low for a frame
   const std::pair<int, int> edges[] = {{194, 11}, {209, 25}, {214, 7},  {219, 478},
                                        {193, 11}, {194, 10}, {210, 25}, {209, 26},
                                        {213, 7},  {214, 6},  {220, 8},  {219, 479}};

@@ -302,27 +302,27 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
   }
 }
 
-class ProgramDirectoryTest : public test::FilesTest {
- protected:
-  std::string Folder(const std::string& relative) const {
+using ProgramDirectoryTest = test::FilesTest;
+
+// The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
+// user's copy, which the next start and the tools read; in a child, as it sets the environment.
+TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItElseCopied) {
+  const auto folder = [this](const std::string& relative) {
     fs::create_directories(dir_ / relative);
     return dir_ / relative + "/";
-  }
-};
-
-TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt) {
-  const std::string program = Folder("program");
-  const std::string user = Folder("user");
-  const std::string shipped = program + "Selkan.ini";
-  const std::string own = user + "Selkan.ini";
+  };
+  const std::string config = folder("config"), program = folder("program");
+  const std::string user = folder("config/Selkan");
+  const std::string shipped = program + "Selkan.ini", own = user + "Selkan.ini";
   const auto expect = [&](bool installed, const std::string& read, const std::string& write) {
     const ProfilePaths got = ChooseProfilePaths({program, installed}, user, "Selkan.ini");
     EXPECT_EQ(got.read + " " + got.write, read + " " + write);
   };
   // A build folder: the shipped file, even beside a user's copy.
   expect(false, shipped, shipped);
-  Write("program/Selkan.ini", "[Setup]\n");
-  Write("user/Selkan.ini", "[Setup]\n");
+  const std::string text = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";
+  Write("program/Selkan.ini", text);
+  Write("config/Selkan/Selkan.ini", "[Setup]\n");
   expect(false, shipped, shipped);
   // Installed: the shipped file is never written, even when it could be.
   expect(true, own, own);
@@ -331,35 +331,11 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeIt)
   // A read-only file (even for root) is read until the user has a copy.
   ::chmod(shipped.c_str(), 0444);
   expect(false, shipped, own);
-  Write("user/Selkan.ini", "[Setup]\n");
-  expect(false, own, own);
-  // No shipped file: the user's own; no user folder: the shipped one.
-  EXPECT_EQ(ChooseProfilePaths({program, true}, user, "Olvane.ini").read, user + "Olvane.ini");
-  EXPECT_EQ(ChooseProfilePaths({program, true}, "", "Selkan.ini").write, shipped);
-  // The user folder: in an absolute XDG_CONFIG_HOME, else in HOME, else none.
-  EXPECT_EQ(UserConfigDirectoryFrom("x", "/h") + UserConfigDirectoryFrom("x", "") +
-                UserConfigDirectoryFrom(nullptr, nullptr),
-            "/h/.config/Selkan/");
-  // A build folder that takes no new file from the user.
-  const std::string locked = Folder("locked");
-  ::chmod(locked.c_str(), 0555);
-  const auto userWrites = [&] { return ChooseProfilePaths({locked, false}, user, "x").write; };
-  EXPECT_EQ(test::InChild(true, userWrites), user + "x");
-}
-
-// A read-only shipped profile's first change goes to the user's copy, which the next start
-// and the tools read; in a child, as it sets the environment.
-TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
-  const std::string config = Folder("config"), program = Folder("program");
-  const std::string shipped = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";
-  const std::string path = Write("program/Selkan.ini", shipped);
-  ::chmod(path.c_str(), 0444);
-  const std::string own = dir_ / "config/Selkan/Selkan.ini";
   const auto changeAndRestart = [&]() -> std::string {
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     SetProgramDirectory(program);
     CProfileStore tool;
-    if (!ReadProductProfile(tool) || fs::exists(config + "Selkan")) return "the tool wrote";
+    if (!ReadProductProfile(tool) || fs::exists(user)) return "the tool wrote";
     for (const char* language : {"english", "Chinese"}) {  // letter case alone is no change
       if (fs::exists(own)) return "copied without a change";
       CProfileStore store;
@@ -376,8 +352,22 @@ TEST_F(ProgramDirectoryTest, FirstChangeOfAReadOnlyProfileCopiesItToTheUser) {
     return next.FilePath() + ": " + next.GetValue("Setup", "Language", "") + ", " +
            next.GetValue("English", "Company", "");
   };
+  fs::remove(user);  // the first change makes it, the tool never
   EXPECT_EQ(test::InChild(false, changeAndRestart), own + ": Chinese, C");
-  EXPECT_EQ(Read(path), shipped);
+  EXPECT_EQ(Read(shipped), text);
+  expect(false, own, own);
+  // No shipped file: the user's own; no user folder: the shipped one.
+  EXPECT_EQ(ChooseProfilePaths({program, true}, user, "Olvane.ini").read, user + "Olvane.ini");
+  EXPECT_EQ(ChooseProfilePaths({program, true}, "", "Selkan.ini").write, shipped);
+  // The user folder: in an absolute XDG_CONFIG_HOME, else in HOME, else none.
+  EXPECT_EQ(UserConfigDirectoryFrom("x", "/h") + UserConfigDirectoryFrom("x", "") +
+                UserConfigDirectoryFrom(nullptr, nullptr),
+            "/h/.config/Selkan/");
+  // A build folder that takes no new file from the user.
+  const std::string locked = folder("locked");
+  ::chmod(locked.c_str(), 0555);
+  const auto userWrites = [&] { return ChooseProfilePaths({locked, false}, user, "x").write; };
+  EXPECT_EQ(test::InChild(true, userWrites), user + "x");
 }
 
 // Each kind of file has its own remembered folder, proposed only while it still is a folder.

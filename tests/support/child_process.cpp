@@ -1,7 +1,6 @@
 #include "tests/support/child_process.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -10,26 +9,17 @@
 #include <chrono>
 #include <thread>
 
+#include "tests/support/file_tests.h"
+
 extern char** environ;
 
 namespace selkan::test {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-Clock::time_point Deadline(double seconds) {
-  return Clock::now() +
-         std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-}
-
-}  // namespace
-
 bool WaitFor(const std::function<bool()>& done, double seconds) {
-  for (const auto deadline = Deadline(seconds); !done();
-       std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(10)))
     if (Clock::now() >= deadline) return false;
-  }
   return true;
 }
 
@@ -78,19 +68,7 @@ BackgroundProcess::~BackgroundProcess() {
 }
 
 bool BackgroundProcess::Read(std::string& out, bool line, double timeoutSeconds) {
-  const auto deadline = Deadline(timeoutSeconds);
-  while (pid_ > 0) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return false;
-    pollfd pfd{stdout_, POLLIN, 0};
-    if (::poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;
-    char c = 0;
-    if (::read(stdout_, &c, 1) != 1) return !line;  // the end of its output
-    if (line && c == '\n') return true;
-    out += c;
-  }
-  return false;
+  return pid_ > 0 && ReadUntilClosed(stdout_, out, timeoutSeconds, line);
 }
 
 int BackgroundProcess::Stop(int signal, double timeoutSeconds) {

@@ -49,23 +49,23 @@ std::string ReadBytes(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
+bool WriteBytes(const fs::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  return static_cast<bool>(out << bytes << std::flush);
 }
 
-bool ReadUntilClosed(int fd, std::string& out, double seconds) {
+bool ReadUntilClosed(int fd, std::string& out, double seconds, bool line) {
   using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                           std::chrono::duration<double>(seconds));
+  const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
   for (char buffer[512];;) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return false;
     pollfd pfd{fd, POLLIN, 0};
-    if (::poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;  // time up, or a signal
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n <= 0) return n == 0;
+    if (::poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;      // time up, or a signal
+    const ssize_t n = ::read(fd, buffer, line ? 1 : sizeof buffer);  // not past a line's end
+    if (n <= 0) return n == 0 && !line;
+    if (line && buffer[0] == '\n') return true;
     out.append(buffer, n);
   }
 }

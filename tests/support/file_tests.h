@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace selkan::test {
 
@@ -26,9 +27,10 @@ class ScratchDir {
 };
 
 std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
-// Appends what fd gives to out until it is closed (true), or false on time-out or error.
-bool ReadUntilClosed(int fd, std::string& out, double seconds);
+bool WriteBytes(const std::filesystem::path& path, std::string_view bytes);  // false: not all
+// Appends what fd gives to out until it is closed (true) or, with `line`, up to a newline
+// (true; false when it is closed first); false on time-out or error.
+bool ReadUntilClosed(int fd, std::string& out, double seconds, bool line = false);
 // Which of the descriptors 0 to 63 are open ('o') or not ('-').
 std::string OpenDescriptors();
 

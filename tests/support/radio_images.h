@@ -27,5 +27,8 @@ inline RadioImage WithChannel3() {
 inline bool SameBelowWriteLimit(const RadioImage& a, const RadioImage& b) {
   return std::equal(a.begin(), a.begin() + offset::kWriteLimit, b.begin());
 }
+inline bool WrittenWithChannel3(const RadioImage& radio) {
+  return SameBelowWriteLimit(radio, WithChannel3());
+}
 
 }  // namespace selkan::test

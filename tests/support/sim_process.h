@@ -14,14 +14,15 @@ namespace selkan::test {
 
 inline const std::string kCliProgram = std::string(SELKAN_BIN_DIR) + "/selkan-cli";
 inline const std::string kSimProgram = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
+using Args = std::vector<std::string>;  // a program's arguments
 
 // selkan-sim in its own process and folder, on a copy of an image, reached through a link.
 class SimProcess {
  public:
   // Started() once it has printed its device.
-  explicit SimProcess(const RadioImage& image, const std::vector<std::string>& options = {}) {
+  explicit SimProcess(const RadioImage& image, const Args& options = {}) {
     if (!SaveDatFile(ImagePath(), image)) return;
-    std::vector<std::string> args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
+    Args args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
     args.insert(args.end(), options.begin(), options.end());
     process_ = std::make_unique<BackgroundProcess>(kSimProgram, args);
     // The time is a bound only: the line comes at once.

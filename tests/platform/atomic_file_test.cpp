@@ -99,6 +99,9 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
       WriteBytes(path, "NEW");
       ::utimensat(AT_FDCWD, path.c_str(), times, 0);
       if (!ChangedSince(path, stamp)) return "a rewrite went unseen";
+      SetBeforeRenameHook([](const std::string& temporary) { ::unlink(temporary.c_str()); });
+      static_cast<void>(Save(path, "new"));  // its rename fails: its lock goes all the same
+      SetBeforeRenameHook(nullptr);
       if (OpenDescriptors() != before) return before + " became " + OpenDescriptors();
     }
     return "";

@@ -80,6 +80,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
   EXPECT_TRUE(run.output.ends_with(" s a radio\nLog: " + Log() + "\n")) << "not stopped";
+  EXPECT_EQ(run.output.find('\r'), std::string::npos) << "a live status line on a pipe";
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(sim.Memory(), kRadioBefore);  // a queue's radios go to dumps, not to its image
 

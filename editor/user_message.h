@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/language.h"
+#include "platform/translatable.h"
 
 namespace selkan {
 
@@ -35,10 +36,5 @@ inline UserMessage ImportText(std::string_view text, std::vector<UserMessage> ar
 
 // The message in English, as selkan-cli prints it.
 std::string EnglishText(const UserMessage& message);
-
-// The pattern with %1 to %9 replaced by the arguments, in one pass, so that a
-// "%2" inside an argument stays as it is; a "%" before anything else, or
-// before a number with no argument, stays too.
-std::string FillArguments(std::string_view pattern, const std::vector<std::string>& args);
 
 }  // namespace selkan

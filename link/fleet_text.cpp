@@ -62,26 +62,11 @@ FleetText Outcome(const FleetPortStatus& status, const FleetRecord* last) {
 
 FleetText PlainText(std::string value) { return {{}, std::move(value), {}}; }
 
-std::string FillArgs(std::string_view text, const std::vector<std::string>& args) {
-  std::string filled;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-    const std::size_t arg = static_cast<std::size_t>(next - '1');
-    if (text[i] == '%' && next >= '1' && next <= '9' && arg < args.size()) {
-      filled += args[arg];
-      ++i;
-    } else {
-      filled += text[i];
-    }
-  }
-  return filled;
-}
-
 std::string EnglishText(const FleetText& text) {
   if (text.source.empty()) return text.value;
   std::vector<std::string> args;
   for (const FleetText& arg : text.args) args.push_back(EnglishText(arg));
-  return FillArgs(text.source, args);
+  return FillArguments(text.source, args);
 }
 
 FleetText FleetResultText(const FleetRecord& record,

@@ -26,10 +26,6 @@ struct FleetText {
 // A text that stands as it is.
 FleetText PlainText(std::string value);
 
-// Replaces %1 .. %9 in text by args[0] .. args[8] in one pass, so that an
-// arg holding "%2" stays as it is; any other % stays too.
-std::string FillArgs(std::string_view text, const std::vector<std::string>& args);
-
 // The text in English with its args filled in, as the log and selkan-cli
 // say it.
 std::string EnglishText(const FleetText& text);

@@ -10,3 +10,16 @@
 //   -tr-function-alias QT_TRANSLATE_NOOP+=SELKAN_TRANSLATE_NOOP
 // (the catalog test runs it so).
 #define SELKAN_TRANSLATE_NOOP(context, text) text
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace selkan {
+
+// A marked text with %1 to %9 replaced by the arguments, in one pass, so
+// that a "%2" inside an argument stays as it is; a "%" before anything else,
+// or before a number with no argument, stays too.
+std::string FillArguments(std::string_view pattern, const std::vector<std::string>& args);
+
+}  // namespace selkan

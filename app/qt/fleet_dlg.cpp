@@ -249,7 +249,7 @@ QString CFleetDlg::Translated(const FleetText& text) const {
   for (const FleetText& arg : text.args) args.push_back(Translated(arg).toStdString());
   const QString source =
       QCoreApplication::translate("selkan::FleetText", std::string(text.source).c_str());
-  return QString::fromStdString(FillArgs(source.toStdString(), args));
+  return QString::fromStdString(FillArguments(source.toStdString(), args));
 }
 
 void CFleetDlg::Say(const QString& text) {

@@ -370,7 +370,6 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
             "Channels imported: 20, into channels 100 to 119.\n"
             "Columns ignored: Name, TStep, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE.\n"
             "Skipped line 22: Mode \"AM\": the radio works in FM (Wide) and NFM (Narrow) only\n");
-  EXPECT_EQ(FillArguments("%1 of 199, 5%, %3", {"a", "b"}), "a of 199, 5%, %3");
   const std::string gaps =
       summary(kListHeader +
                   "x,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"

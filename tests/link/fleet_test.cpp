@@ -323,7 +323,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
 
   // Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
   // user's language, the first three differences and how many more.
-  EXPECT_EQ(FillArgs("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
+  EXPECT_EQ(FillArguments("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
   FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);
   record.step = WriteStep::kVerify;
   record.readBack = BlankImage();

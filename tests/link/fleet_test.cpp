@@ -324,6 +324,8 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   // Args fill in one pass ("%2" in an identification stays); a failed verify names, in the
   // user's language, the first three differences and how many more.
   EXPECT_EQ(FillArguments("%1 of %2, 100% %3", {"%2", "x"}), "%2 of x, 100% %3");
+  EXPECT_EQ(FillArguments("%9%0%", {"1", "2", "3", "4", "5", "6", "7", "8", "nine", "ten"}),
+            "nine%0%");  // %9 the last argument; %0 and a % at the end stay
   FleetRecord record = Done("COM1", 1, TransferOutcome::kVerifyMismatch);
   record.step = WriteStep::kVerify;
   record.readBack = BlankImage();

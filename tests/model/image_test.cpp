@@ -46,8 +46,10 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessAndTellsWhenItsFileChanged) {
   EXPECT_EQ(document.OnOpenDocument(Write("b.dat", Pattern(4095))), DatLoadError::DataFormat);
   EXPECT_TRUE(BlankDocumentFlag() && document.Image() == BlankImage());
   const std::string path = Write("radio.dat", Pattern(kImageSize));
+  document.SetModified(true);  // an opened file is the document as it is: unmodified
   ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
-  EXPECT_TRUE(!BlankDocumentFlag() && document.Title() == "radio.dat") << document.Title();
+  EXPECT_TRUE(!BlankDocumentFlag() && !document.IsModified() && document.Title() == "radio.dat")
+      << document.Title();
   document.SetModified(true);
   FileError error;
   EXPECT_FALSE(document.OnSaveDocument(dir_ / "no/such/c.dat", &error) || error.code != ENOENT);

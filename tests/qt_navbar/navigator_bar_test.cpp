@@ -2,6 +2,7 @@
 #include "navbar/qt/navigator_bar.h"
 
 #include <QHBoxLayout>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 
@@ -85,6 +86,18 @@ class NavigatorBarTest : public QObject {
     QTreeWidgetItem* longest = root->child(1);
     QVERIFY(tree->visualItemRect(longest).width() >
             tree->fontMetrics().horizontalAdvance(longest->text(0)));
+
+    // A tree's first focus opens nothing, even with the pointer over an editor's item.
+    CNavigatorTree fresh;
+    fresh.Fill("Selkan Radio", Language::English);
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    const QRect item = fresh.visualItemRect(fresh.Root()->child(1));
+    QCursor::setPos(fresh.viewport()->mapToGlobal(item.center()));
+    QSignalSpy chosen(&fresh, &CNavigatorTree::editorChosen);
+    fresh.activateWindow(), fresh.setFocus(Qt::TabFocusReason);
+    QTest::qWait(50);
+    QVERIFY(fresh.hasFocus() && chosen.isEmpty());
   }
 };
 

@@ -692,6 +692,8 @@ class ProgramTest : public QObject {
              HelpTopicFile(p.dir.Path(""), "enHelp", command::kBackups));
     QTreeWidget* list = window->List();
     QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
+    list->setCurrentItem(list->topLevelItem(1));  // the newest chosen again by its path
+    QVERIFY(window->Select(newerPath) && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);
     QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
     window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));

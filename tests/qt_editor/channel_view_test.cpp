@@ -405,6 +405,9 @@ class ChannelViewTest : public QObject {
   void selectionClipboardAndRowCommands() {
     MakeView(3);
     Click(2, 2);
+    Grid().Table()->scrollToBottom();  // a block selected at the current cell comes into view
+    view_->SelectCells({2, 2, 2, 2});
+    QVERIFY(Grid().Table()->rowViewportPosition(1) >= 0);
     Click(2, 6, Qt::ShiftModifier);  // one row is a block too
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 2, 6}));
     QVERIFY(Editors().OpenEditor() == nullptr);

@@ -52,15 +52,16 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   EXPECT_EQ(options.texts.at(0).text, "Option");
   const std::size_t first = 2;  // after the title and the heading
   ASSERT_GE(options.texts.size(), first + 2 * listing.options.size());
-  for (std::size_t i = 0; i < listing.options.size(); ++i) {
+  const std::size_t last = listing.options.size() - 1;  // the blank ANI code: no value drawn
+  for (std::size_t i = 0; i < last; ++i) {
     const PageText& label = options.texts[first + 2 * i];
-    const PageText& value = options.texts[first + 1 + 2 * i];  // the blank ANI code, last: none
-    EXPECT_TRUE(label.text == listing.options[i].label && label.x < value.x &&
-                label.depth > options.texts[first + 2 * i - 1].depth &&
-                (value.text == listing.options[i].value ? label.depth == value.depth
-                                                        : value.depth > label.depth))
+    const PageText& value = options.texts[first + 1 + 2 * i];
+    EXPECT_TRUE(label.text == listing.options[i].label && value.text == listing.options[i].value &&
+                label.depth == value.depth && label.x < value.x &&
+                label.depth > options.texts[first + 2 * i - 1].depth)
         << i;
   }
+  EXPECT_EQ(options.texts[first + 2 * last].text, listing.options[last].label);
 }
 
 }  // namespace

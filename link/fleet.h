@@ -27,7 +27,8 @@ struct FleetOptions {
   bool verify = true;    // read each radio back afterwards and compare
   bool confirm = false;  // the user confirms each next radio instead of taking the last away
   bool stopOnFailure = false;
-  int count = 0;  // radios of this type to program; 0: until stopped
+  static constexpr int kMostCount = 1000000;  // the largest count a run takes
+  int count = 0;                              // radios of this type to program; 0: until stopped
   // Keeps a radio's contents read before its write, with the identification
   // it sent; returns where, or nullopt with *error. The run calls it from
   // one loop at a time.

@@ -46,7 +46,6 @@ enum Column { kNumber, kStarted, kSeconds, kPort, kResult, kBackup };
 // The longest a closing window waits for a stopped run's threads; a write
 // breaks off at its next block, a wait at once.
 constexpr std::chrono::milliseconds kStopWait{10000};
-constexpr int kMostRadios = 1000000;
 
 QString Native(const std::filesystem::path& path) {
   return QDir::toNativeSeparators(QString::fromStdString(path.string()));
@@ -118,7 +117,7 @@ CFleetDlg::CFleetDlg(FleetContext context, QWidget* parent)
             false),
       3, 0, 1, 2);
   count_ = new QSpinBox(this);
-  count_->setRange(0, kMostRadios);
+  count_->setRange(0, FleetOptions::kMostCount);
   count_->setSpecialValueText(tr("until stopped"));
   auto* countLabel = new QLabel(tr("&Radios to program:"), this);
   countLabel->setBuddy(count_);

@@ -467,7 +467,7 @@ class LinkTest : public QObject {
     program.frame->Action(command::kProgramSeveralRadios)->trigger();
     CFleetDlg* window = program.frame->FleetWindow();
     QVERIFY(window != nullptr && window->isVisible() && window->PortCheck(0)->isChecked());
-    QVERIFY(F1OpensAHelpPage(window));
+    QVERIFY(F1OpensAHelpPage(window) && !window->Button("saveLog")->isEnabled());  // no log yet
 
     // Stop as soon as the third radio's write begins.
     QObject::connect(window->PortProgress(0), &QProgressBar::valueChanged, window, [window] {

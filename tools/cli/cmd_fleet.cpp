@@ -35,7 +35,6 @@ constexpr OptionDef kOptions[] = {
     {"--port", true, true},      {"--count", true},      {"--log", true},
     {"--no-backup", false},      {"--no-verify", false}, {"--confirm", false},
     {"--stop-on-failure", false}};
-constexpr int kMostRadios = 1000000;
 
 const std::string kHelp = std::string("usage: ") + kUsage +
                           "\n\n"
@@ -101,8 +100,11 @@ int RunFleet(const Args& args) {
     return UsageError(kCommand, "the port " + twice + " is given twice", kUsage);
   FleetOptions options;
   if (const std::string* count = parsed->Value("--count")) {
-    const std::optional<int> value = ParseIntInRange(*count, 1, kMostRadios);
-    if (!value) return UsageError(kCommand, "--count takes a number from 1 on", kUsage);
+    const std::optional<int> value = ParseIntInRange(*count, 1, FleetOptions::kMostCount);
+    if (!value)
+      return UsageError(
+          kCommand, "--count takes a number from 1 to " + std::to_string(FleetOptions::kMostCount),
+          kUsage);
     options.count = *value;
   }
   const std::string& file = parsed->positionals.front();

@@ -546,10 +546,14 @@ class ProgramTest : public QObject {
     QTest::keyClick(file, Qt::Key_F1);
     QVERIFY(!file->isVisible() && page->source().fileName() == "57603.html");
     QCOMPARE(p.frame->statusBar()->currentMessage(), "Ready");  // once the menu is gone
-    QList<int> ids;  // each command once, with a page in both languages
+    QList<int> ids;  // each command once, with a page in both languages; groups parted
+    int separators = 0;
     for (QAction* menu : p.frame->menuBar()->actions())
-      for (QAction* item : menu->menu()->actions())
+      for (QAction* item : menu->menu()->actions()) {
+        separators += item->isSeparator();
         if (!item->isSeparator()) ids << item->data().toInt();
+      }
+    QCOMPARE(separators, 8);
     for (int id : ids)
       QVERIFY(ids.count(id) == 1 && !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", id).isEmpty() &&
               !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", id).isEmpty());
@@ -690,6 +694,10 @@ class ProgramTest : public QObject {
     QTest::keyClick(window, Qt::Key_F1);  // its own help page
     QCOMPARE(p.frame->findChild<QTextBrowser*>()->source().toLocalFile(),
              HelpTopicFile(p.dir.Path(""), "enHelp", command::kBackups));
+    p.frame->activateWindow();  // asked for again: brought to the front
+    QTRY_COMPARE(QApplication::activeWindow(), p.frame);
+    p.frame->Action(command::kBackups)->trigger();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
     QTreeWidget* list = window->List();
     QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
     list->setCurrentItem(list->topLevelItem(1));  // the newest chosen again by its path

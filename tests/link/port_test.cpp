@@ -1,5 +1,8 @@
 // Around a serial port: its names, the advice when it may not be opened, the low-latency flag.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <map>
 #include <string>
@@ -7,6 +10,7 @@
 #include "link/low_latency.h"
 #include "link/port_access.h"
 #include "link/port_names.h"
+#include "tests/support/file_tests.h"
 
 #ifdef __linux__
 #include <linux/serial.h>
@@ -46,6 +50,27 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
   EXPECT_TRUE(join.starts_with("You may not use /dev/x%2: ") &&
               join.find("usermod -aG dialout $USER") != std::string::npos)
       << join;
+}
+
+// A port of a group the user is already in (as a group beside the first) does not
+// send the user to join it; one of another group does.
+TEST(Port, AProbedPortKnowsTheGroupsTheProcessHas) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a child its groups";
+  const test::ScratchDir dir;
+  const std::string port = dir / "port";
+  ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0 &&
+              ::chown(port.c_str(), 0, ::getgrnam("dialout")->gr_gid) == 0);
+  for (const bool inGroup : {true, false}) {
+    const std::string said = test::InChild(false, [&] {
+      const gid_t dialout = ::getgrnam("dialout")->gr_gid;
+      if (::setgroups(inGroup ? 1 : 0, &dialout) != 0 || ::setgid(test::kNogroup) != 0 ||
+          ::setuid(test::kNobody) != 0)
+        return std::string("cannot change groups");
+      return std::to_string(static_cast<int>(AdviseOnAccess(ProbeDeviceAccess(port))));
+    });
+    EXPECT_EQ(said, std::to_string(static_cast<int>(inGroup ? PortAdvice::kAskAdmin
+                                                            : PortAdvice::kJoinGroup)));
+  }
 }
 
 #ifdef __linux__

@@ -185,6 +185,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"read --port no-port -o radio.dat", kExitBadInput, "radio.dat already exists; use --force"},
       {"read --port COM3 -o radio.dat --force", kExitPortError,
        "device are ok (COM3 (" + Path("no") + "): "},
+      {"diff --radio --port COM3 radio.dat", kExitPortError, "device are ok (COM3 (" + Path("no")},
       {"write --port no-port short.dat", kExitBadInput, "short.dat: Data Format Error"},
       {"import rows.csv short.dat", kExitBadInput, "short.dat: Data Format Error"},
       {"fleet radio.dat --port no-port --log - >>log", kExitPortError,

@@ -220,9 +220,10 @@ TEST_F(SafeWriteE2E, DiffOfAFileWithTheRadio) {
   radio[0xFF5] ^= 0xFF;
   const std::string device = StartSim(radio);
   EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
-  const RunResult run = Cli({"diff", "--radio", "--port", device, fileA});
+  const RunResult run = OnTerminal({"diff", "--radio", "--port", device, fileA});
   EXPECT_EQ(run.exitCode, 1) << run.output;
   EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
+  EXPECT_HAS(run.output, "] 256/256");  // the read's bar
   EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 

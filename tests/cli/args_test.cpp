@@ -102,8 +102,8 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   EXPECT_EQ(drawn(FleetPhase::kWaitingForNext, true),
             "\r\x1b[K\a\rRadio 4 is of another type (KZ905SK1) \u2014 connect the next radio and "
             "press Enter\x1b[K");
-  testing::internal::CaptureStderr();  // two radios done in a row: the status cleared once
-  callbacks.done(record), callbacks.done(record);
+  testing::internal::CaptureStderr();  // two radios done in a row, a word: the status cleared once
+  callbacks.done(record), callbacks.done(record), console.Say([] {});
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "\r\x1b[K\a\a");
   EXPECT_EQ(drawn(FleetPhase::kEnded), "\rdone\x1b[K");
   EXPECT_EQ(FleetSummaryText({5, 4, 1, 140.5, {}, {}, false}, true, 119.97),

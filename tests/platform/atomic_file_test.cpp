@@ -85,11 +85,11 @@ TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailu
 TEST_F(AtomicFile, FilesWorkAndNoDescriptorIsLeftOrTakenWhateverTheirNumber) {
   const std::string path = Write("x.dat", "old");
   const auto readSaveAndWatch = [&]() -> std::string {
+    std::string content;  // read into twice: each read replaces it (3 bytes at most)
     for (const bool stdinOpen : {true, false}) {
       if (stdinOpen && ::fcntl(0, F_GETFD) == -1) ::open("/dev/null", O_RDONLY);
       if (!stdinOpen) ::close(0);
       const std::string before = OpenDescriptors();
-      std::string content;
       FileError error;
       if (!ReadInputFile(path, &content, &error, nullptr, 3) || !Save(path, "new", &error))
         return error.text;

@@ -20,7 +20,7 @@ namespace selkan::test {
 namespace {
 
 using namespace std::chrono_literals;
-using std::chrono::milliseconds;
+using std::chrono::milliseconds, std::chrono::steady_clock, std::chrono::system_clock;
 
 // A line on which radios come and go by its own fake clock. Bytes no radio hears are lost;
 // a byte takes 1 ms; a short read waits out its time-out, as a real port's does.
@@ -34,12 +34,8 @@ class Line : public FleetClock, public SerialPort {
     return *radios_.back().radio;
   }
 
-  std::chrono::steady_clock::time_point Now() override {
-    return std::chrono::steady_clock::time_point(elapsed);
-  }
-  std::chrono::system_clock::time_point WallNow() override {
-    return std::chrono::system_clock::time_point(elapsed);
-  }
+  steady_clock::time_point Now() override { return steady_clock::time_point(elapsed); }
+  system_clock::time_point WallNow() override { return system_clock::time_point(elapsed); }
   void Sleep(milliseconds duration) override {
     elapsed += duration;
     if (onSleep) onSleep();
@@ -266,14 +262,12 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   return record;
 }
 
-std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
-
 // The headline: a radio to take away, else the lowest being written, else the wait.
 TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   using enum FleetPhase;
   using enum WriteStep;
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
-  EXPECT_EQ(Headline(board), "Connect radios and turn them on");
+  EXPECT_EQ(EnglishText(board.Headline()), "Connect radios and turn them on");
   Tell(board, "COM2", kWriting, 2, kVerify, 70);
   EXPECT_EQ(Tell(board, "COM1", kWriting, 1, kWrite, 40), "Radio 1, step 2 of 3: writing it");
   EXPECT_EQ(board.HeadlinePercent(), 40);
@@ -289,7 +283,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(board.PortPercent(0), -1);
   EXPECT_EQ(Tell(board, "COM2", kWaitingForRadio), "Connect radios and turn them on");
   board.Stop();
-  EXPECT_EQ(Headline(board), "Stopping...");
+  EXPECT_EQ(EnglishText(board.Headline()), "Stopping...");
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
   EXPECT_FALSE(board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
@@ -297,7 +291,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
   // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
   FleetBoard one({"COM3"}, false, true);
-  EXPECT_EQ(Headline(one), "Radio 1: connect it and turn it on");
+  EXPECT_EQ(EnglishText(one.Headline()), "Radio 1: connect it and turn it on");
   Tell(one, "COM1", kWriting, 9);  // not a port of the run
   EXPECT_EQ(Tell(one, "COM3", kWriting, 4, kWrite), "Radio 4, step 1 of 2: writing it");
   one.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));

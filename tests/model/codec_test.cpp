@@ -31,8 +31,7 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
   static const std::uint8_t kFullRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
                                              0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
   RadioImage image = BlankImage();
-  std::copy(std::begin(kFullRecord), std::end(kFullRecord),
-            image.begin() + offset::Channel(channel));
+  std::copy_n(kFullRecord, std::size(kFullRecord), image.begin() + offset::Channel(channel));
   for (const auto& [at, value] : patch) image[offset::Channel(channel) + at] = std::uint8_t(value);
   return image;
 }

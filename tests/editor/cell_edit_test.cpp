@@ -135,9 +135,7 @@ TEST(PasteAndClearCells, RefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) 
   EXPECT_EQ(Reasons(got),
             "1:1:470.005:0x1 1:2:438.003:1x1 1:4:67.05:2x1 1:5:Max:3x1 "
             "3:2:440:4x1 3:3:None:4x1 ");
-  ChannelRow first = kFilled;
-  first[2] = "None";  // the empty Dec value reset the used channel's tone
-  EXPECT_EQ(got.table[0], first);
+  EXPECT_EQ(got.table[0], With(kFilled, kColDecodeTone, "None"));  // an empty Dec resets it
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
 
   // From channel 199 and from W/N on, what has no cell counts once per kind.
@@ -150,8 +148,7 @@ TEST(PasteAndClearCells, RefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) 
   // With a header the columns come by name, Rx first, from the target's channel.
   const PasteOutcome named =
       Paste(table, {5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
-  EXPECT_EQ(named.table[4],
-            (ChannelRow{"438.10000", "438.20000", "None", "None", "High", "On", "Wide"}));
+  EXPECT_EQ(named.table[4], With(NewChannel("438.10000"), kColTx, "438.20000"));
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
 
   // Receive-only rows stay receive-only; a bad tone keeps the whole row out.

@@ -7,7 +7,7 @@
 #include "editor/channel_csv.h"
 #include "editor/channel_list_import.h"
 #include "editor/row_import.h"
-#include "tests/support/file_tests.h"
+#include "tests/support/files_test.h"
 
 namespace selkan {
 namespace {
@@ -88,7 +88,7 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalisedEachBadCellIsReported) {
     const RowImport got = ImportChannelCells(c.cells, c.band);
     ASSERT_EQ(got.problems.size(), c.problems);
     const std::string problems = Lines(got.problems);
-    EXPECT_NE(problems.find(c.text), std::string::npos) << problems;
+    EXPECT_HAS(problems, c.text);
     // A row whose Rx is refused or missing is not taken at all.
     EXPECT_TRUE(c.cells[0] == "438.1" || got.row == ChannelRow{});
   }
@@ -150,7 +150,7 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
   for (const char* reason :
        {"6: channel 1 is already listed on line 5",
         "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\""})
-    EXPECT_NE(text.find(reason), std::string::npos) << text;
+    EXPECT_HAS(text, reason);
 }
 
 const std::string kListHeader =
@@ -266,7 +266,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
     SCOPED_TRACE(c.file);
     const ChannelListRead read = ReadChannelList(List(c.file), c.band);
     ASSERT_FALSE(read.refusal) << EnglishText(read.refusal->reason);
-    EXPECT_NE(EnglishText(read.form).find(c.form), std::string::npos) << EnglishText(read.form);
+    EXPECT_HAS(EnglishText(read.form), c.form);
     const ImportOutcome got = PlaceChannels(read, ChannelTable(), {}, Language::English);
     EXPECT_EQ(got.imported, c.imported);
     EXPECT_EQ(Problems(got.unfit), c.unfit);
@@ -299,8 +299,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
     const ChannelListRead read = ReadChannelList(c.text, kAny);
     ASSERT_TRUE(read.refusal) << c.text;
     EXPECT_EQ(read.refusal->line, 1);
-    EXPECT_NE(EnglishText(read.refusal->reason).find(c.reason), std::string::npos)
-        << EnglishText(read.refusal->reason);
+    EXPECT_HAS(EnglishText(read.refusal->reason), c.reason);
     EXPECT_TRUE(read.rows.empty());
   }
 }

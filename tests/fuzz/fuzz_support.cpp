@@ -31,17 +31,10 @@ std::string_view Input::Bytes(std::size_t n) {
 
 std::string ScratchFile(const char* name) {
   // In memory where offered: every save flushes, which on a disk would set the run's pace.
-  static const struct Directory {
-    std::string path = (::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
-                                                        : std::filesystem::temp_directory_path()) /
-                       "selkan-fuzz-XXXXXX";
-    Directory() { Check(::mkdtemp(path.data()) != nullptr, "scratch directory made"); }
-    ~Directory() {
-      std::error_code ignored;
-      std::filesystem::remove_all(path, ignored);
-    }
-  } directory;
-  return directory.path + "/" + name;
+  static const test::ScratchDir directory(::access("/dev/shm", W_OK) == 0
+                                              ? std::filesystem::path("/dev/shm")
+                                              : std::filesystem::temp_directory_path());
+  return directory / name;
 }
 
 }  // namespace selkan::fuzz

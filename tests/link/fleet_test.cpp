@@ -20,7 +20,7 @@ namespace selkan::test {
 namespace {
 
 using namespace std::chrono_literals;
-using std::chrono::milliseconds;
+using std::chrono::milliseconds, std::chrono::steady_clock, std::chrono::system_clock;
 
 // A line on which radios come and go by its own fake clock. Bytes no radio hears are lost;
 // a byte takes 1 ms; a short read waits out its time-out, as a real port's does.
@@ -34,12 +34,8 @@ class Line : public FleetClock, public SerialPort {
     return *radios_.back().radio;
   }
 
-  std::chrono::steady_clock::time_point Now() override {
-    return std::chrono::steady_clock::time_point(elapsed);
-  }
-  std::chrono::system_clock::time_point WallNow() override {
-    return std::chrono::system_clock::time_point(elapsed);
-  }
+  steady_clock::time_point Now() override { return steady_clock::time_point(elapsed); }
+  system_clock::time_point WallNow() override { return system_clock::time_point(elapsed); }
   void Sleep(milliseconds duration) override {
     elapsed += duration;
     if (onSleep) onSleep();
@@ -248,9 +244,12 @@ TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
   EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
 }
 
-FleetPortStatus Status(std::string port, FleetPhase phase, int radio = 0,
-                       WriteStep step = WriteStep::kBackup, int percent = 0) {
-  return {std::move(port), phase, radio, step, percent, TransferOutcome::kCancelled};
+// Tells the board a port's status; what its headline then says.
+std::string Tell(FleetBoard& board, std::string port, FleetPhase phase, int radio = 0,
+                 WriteStep step = WriteStep::kBackup, int percent = 0,
+                 TransferOutcome ended = TransferOutcome::kCancelled) {
+  board.Update({std::move(port), phase, radio, step, percent, ended});
+  return EnglishText(board.Headline());
 }
 
 FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
@@ -263,62 +262,54 @@ FleetRecord Done(std::string port, int number, TransferOutcome outcome) {
   return record;
 }
 
-std::string Headline(const FleetBoard& board) { return EnglishText(board.Headline()); }
-
 // The headline: a radio to take away, else the lowest being written, else the wait.
 TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
+  using enum FleetPhase;
+  using enum WriteStep;
   FleetBoard board({"COM2", "COM1"}, true, true);  // the lower radio on the later port
-  EXPECT_EQ(Headline(board), "Connect radios and turn them on");
-  board.Update(Status("COM2", FleetPhase::kWriting, 2, WriteStep::kVerify, 70));
-  board.Update(Status("COM1", FleetPhase::kWriting, 1, WriteStep::kWrite, 40));
-  EXPECT_EQ(Headline(board), "Radio 1, step 2 of 3: writing it");
+  EXPECT_EQ(EnglishText(board.Headline()), "Connect radios and turn them on");
+  Tell(board, "COM2", kWriting, 2, kVerify, 70);
+  EXPECT_EQ(Tell(board, "COM1", kWriting, 1, kWrite, 40), "Radio 1, step 2 of 3: writing it");
   EXPECT_EQ(board.HeadlinePercent(), 40);
   board.Add(Done("COM1", 1, TransferOutcome::kCompleted));
-  board.Update(Status("COM1", FleetPhase::kWaitingForRemoval, 1));
-  EXPECT_EQ(Headline(board), "Radio 1 verified in 27.8 s \u2014 remove it");
+  EXPECT_EQ(Tell(board, "COM1", kWaitingForRemoval, 1),
+            "Radio 1 verified in 27.8 s \u2014 remove it");
   EXPECT_EQ(board.HeadlinePercent(), 100);
   EXPECT_EQ(EnglishText(board.PortText(0)), "Radio 2, step 3 of 3: reading it back to verify it");
-  board.Update(Status("COM1", FleetPhase::kWaitingForRadio));
+  Tell(board, "COM1", kWaitingForRadio);
   EXPECT_EQ(board.HeadlinePercent(), 70);
   board.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
-  board.Update(Status("COM2", FleetPhase::kWaitingForRemoval, 2));
-  EXPECT_EQ(Headline(board), "Radio 2 failed \u2014 remove it");
+  EXPECT_EQ(Tell(board, "COM2", kWaitingForRemoval, 2), "Radio 2 failed \u2014 remove it");
   EXPECT_EQ(board.PortPercent(0), -1);
-  board.Update(Status("COM2", FleetPhase::kWaitingForRadio));
-  EXPECT_EQ(Headline(board), "Connect radios and turn them on");
+  EXPECT_EQ(Tell(board, "COM2", kWaitingForRadio), "Connect radios and turn them on");
   board.Stop();
-  EXPECT_EQ(Headline(board), "Stopping...");
-  board.Update(Status("COM1", FleetPhase::kEnded));
+  EXPECT_EQ(EnglishText(board.Headline()), "Stopping...");
+  EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
   EXPECT_FALSE(board.Ended());
-  board.Update(Status("COM2", FleetPhase::kEnded));
-  EXPECT_EQ(Headline(board), "Stopped. Radios: 2, verified: 1, failed: 1");
+  EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
 
   // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
   // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.
   FleetBoard one({"COM3"}, false, true);
-  EXPECT_EQ(Headline(one), "Radio 1: connect it and turn it on");
-  one.Update(Status("COM1", FleetPhase::kWriting, 9));  // not a port of the run
-  one.Update(Status("COM3", FleetPhase::kWriting, 4, WriteStep::kWrite));
-  EXPECT_EQ(Headline(one), "Radio 4, step 1 of 2: writing it");
+  EXPECT_EQ(EnglishText(one.Headline()), "Radio 1: connect it and turn it on");
+  Tell(one, "COM1", kWriting, 9);  // not a port of the run
+  EXPECT_EQ(Tell(one, "COM3", kWriting, 4, kWrite), "Radio 4, step 1 of 2: writing it");
   one.Add(Done("COM3", 4, TransferOutcome::kRadioMismatch));
-  one.Update(Status("COM3", FleetPhase::kWaitingForNext, 4));
-  EXPECT_TRUE(one.WaitsForNext());
-  EXPECT_EQ(Headline(one),
+  EXPECT_EQ(Tell(one, "COM3", kWaitingForNext, 4),
             "Radio 4 is of another type (KZ905SK1) \u2014 connect the next radio and press Next "
             "Radio");
-  one.Update(Status("COM3", FleetPhase::kWaitingForRadio));
+  EXPECT_TRUE(one.WaitsForNext());
+  EXPECT_EQ(Tell(one, "COM3", kWaitingForRadio), "Radio 5: connect it and turn it on");
   EXPECT_FALSE(one.WaitsForNext());
-  EXPECT_EQ(Headline(one), "Radio 5: connect it and turn it on");
 
   Rig broken(0);  // on COM1
   broken.line.opens = false;
   broken.Run();
   FleetBoard none({"COM1", "COM2"}, true, false);
   for (const FleetPortStatus& status : broken.statuses) none.Update(status);
-  none.Update(Status("COM2", FleetPhase::kWaitingForRadio));
-  EXPECT_EQ(Headline(none), "Radio 1: connect it and turn it on");
-  none.Update({"COM2", FleetPhase::kEnded, 0, WriteStep::kBackup, 0, TransferOutcome::kPortError});
-  EXPECT_EQ(Headline(none), "No port could be opened");
+  EXPECT_EQ(Tell(none, "COM2", kWaitingForRadio), "Radio 1: connect it and turn it on");
+  EXPECT_EQ(Tell(none, "COM2", kEnded, 0, kBackup, 0, TransferOutcome::kPortError),
+            "No port could be opened");
   EXPECT_EQ(EnglishText(none.PortText(0)), "The port could not be opened");
 
   // Args fill in one pass ("%2" in an identification stays); a failed verify names, in the

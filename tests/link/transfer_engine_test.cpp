@@ -83,22 +83,18 @@ class FakePort : public SerialPort {
   std::deque<std::uint8_t> inbound_, delayed_;
 };
 
-inline int CountPrefix(const std::vector<std::string>& log, const std::string& prefix) {
-  return static_cast<int>(std::count_if(
-      log.begin(), log.end(), [&](const auto& line) { return line.starts_with(prefix); }));
-}
-
-// Block commands sent ("57" for "write 57 0F E8 08"), told from data frames by length.
-inline int CountCommands(const std::vector<std::string>& log, const std::string& command) {
-  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
-    return line.size() == 17 && line.starts_with("write " + command);
-  }));
-}
-
 using namespace std::string_literals;
 using sim::Faults;
 using sim::VirtualRadio;
 using Log = std::vector<std::string>;
+
+// Frames sent that begin with the bytes given; with commands, block commands only ("write 57 0F
+// E8 08"), told from data frames by length.
+int Writes(const Log& log, const std::string& bytes, bool commands = true) {
+  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
+    return line.starts_with("write " + bytes) && (!commands || line.size() == 17);
+  }));
+}
 
 constexpr const char* kId = "KZ904SK1";  // a radio the programmer takes
 
@@ -167,8 +163,8 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
       "read 12 -> 12", "sleep 1",           "purge",         "write 06", "read 1 -> 1",
       "purge",         "write 52 00 10 08"};
   EXPECT_EQ(Slice(log, "write 52 00 00 08", blocks.size()), blocks);
-  EXPECT_EQ(CountCommands(log, "52"), 512);
-  EXPECT_EQ(CountPrefix(log, "write 52 0F F8 08"), 1);
+  EXPECT_EQ(Writes(log, "52"), 512);
+  EXPECT_EQ(Writes(log, "52 0F F8 08"), 1);
   ASSERT_EQ(rig.positions.size(), 256u);
   EXPECT_EQ(rig.positions.front(), 1);
   EXPECT_EQ(rig.positions.back(), 256);
@@ -181,7 +177,7 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   const RadioImage& after = writing.radio.Memory();
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 0xFF0, written.begin()));
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
-  EXPECT_EQ(CountCommands(writing.port.log, "57"), 510);
+  EXPECT_EQ(Writes(writing.port.log, "57"), 510);
   ASSERT_EQ(writing.positions.size(), 255u);
   EXPECT_EQ(writing.positions.back(), 255);
   const std::vector<std::uint8_t> data(written.begin() + 0xFE8, written.begin() + 0xFF0);
@@ -242,8 +238,8 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
     EXPECT_FALSE(rig.port.open);
     EXPECT_EQ(rig.port.closes, rig.port.failOpen ? 0 : 1);
     EXPECT_EQ(rig.retryQuestions, std::max(f.retryQuestions, 0));
-    EXPECT_TRUE(f.writes < 0 || CountPrefix(rig.port.log, "write") == f.writes);
-    EXPECT_EQ(CountCommands(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
+    EXPECT_TRUE(f.writes < 0 || Writes(rig.port.log, "", false) == f.writes);
+    EXPECT_EQ(Writes(rig.port.log, f.write ? "57" : "52"), f.blockCommands);
     EXPECT_TRUE(f.lastPosition <= 0 ||
                 (rig.positions.empty() ? 0 : rig.positions.back()) == f.lastPosition);
     if (f.faults.refuseWriteAt > 0) {  // the radio keeps the blocks before the refused one
@@ -325,7 +321,7 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     EXPECT_EQ(result.backupError, c.keepFails ? "disk full" : "");
     EXPECT_EQ(rig.kept.size(), backupRead ? 1u : 0u);
     EXPECT_TRUE(!backupRead || result.backup == kRadio);
-    EXPECT_TRUE(c.step == kWrite || CountCommands(rig.port.log, "57") == 0);
+    EXPECT_TRUE(c.step == kWrite || Writes(rig.port.log, "57") == 0);
     EXPECT_EQ(rig.radio.Memory() == kRadio, c.blocksWritten == 0);
   }
 }

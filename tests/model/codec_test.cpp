@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "model/optional_features.h"
 #include "model/selkan_doc.h"
 #include "model/tone_table.h"
+#include "tools/sim/virtual_radio.h"
 
 namespace selkan {
 namespace {
@@ -20,14 +20,9 @@ namespace {
 constexpr Language kEn = Language::English;
 constexpr Language kZh = Language::Chinese;
 
+// Bytes as "70 06", as the virtual radio logs its frames.
 std::string Hex(const std::uint8_t* bytes, std::size_t count) {
-  std::string text;
-  char part[4];
-  for (std::size_t i = 0; i < count; ++i) {
-    std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", bytes[i]);
-    text += part;
-  }
-  return text;
+  return sim::FrameText({bytes, bytes + count});
 }
 
 // A blank image with a full channel (145.125 / 145.125, 67.0 / D023I, High,
@@ -36,8 +31,7 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
   static const std::uint8_t kFullRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
                                              0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
   RadioImage image = BlankImage();
-  std::copy(std::begin(kFullRecord), std::end(kFullRecord),
-            image.begin() + offset::Channel(channel));
+  std::copy_n(kFullRecord, std::size(kFullRecord), image.begin() + offset::Channel(channel));
   for (const auto& [at, value] : patch) image[offset::Channel(channel) + at] = std::uint8_t(value);
   return image;
 }

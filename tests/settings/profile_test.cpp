@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +33,14 @@ class ProfileWriteTest : public test::FilesTest {
     const std::string path = Write("p.ini", bytes);
     EXPECT_TRUE(store_.Load(path, {.caseInsensitive = caseInsensitive}));
     return path;
+  }
+  // Loads the bytes, sets each value in turn and saves: what the file then holds.
+  std::string Saved(const std::string& bytes,
+                    std::initializer_list<std::array<std::string, 3>> values) {
+    const std::string path = LoadText(bytes);
+    for (const auto& [section, key, value] : values) store_.SetValue(section, key, value);
+    store_.Save(false);
+    return Read(path);
   }
   CProfileStore store_;
 };
@@ -139,16 +148,11 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
   // A key of the leading section goes after its last one (here on the BOM's line); an unended
   // last line gets an end.
   const std::string bom = "\xEF\xBB\xBF";
-  LoadText(bom + "first=0\r\n[Setup]\r\nLanguage=English");
-  store_.SetValue("", "lead", "1");
-  store_.SetValue("Setup", "Language", "Chinese");
-  store_.SetValue("Setup", "Type1", "T");
-  store_.Save(false);
-  EXPECT_EQ(Read(path), bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
-  LoadText(bom + "[Setup]\r\n");  // no leading section: its key goes first, after the mark
-  store_.SetValue("", "lead", "1");
-  store_.Save(false);
-  EXPECT_EQ(Read(path), bom + "lead=1\r\n[Setup]\r\n");
+  EXPECT_EQ(Saved(bom + "first=0\r\n[Setup]\r\nLanguage=English",
+                  {{"", "lead", "1"}, {"Setup", "Language", "Chinese"}, {"Setup", "Type1", "T"}}),
+            bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
+  // No leading section: its key goes first, after the mark.
+  EXPECT_EQ(Saved(bom + "[Setup]\r\n", {{"", "lead", "1"}}), bom + "lead=1\r\n[Setup]\r\n");
 
   // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
   const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
@@ -158,16 +162,9 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
                                                        {"\xEF\xBB\xBF\xEF\xBB\xBF=1\r\n", "new"}};
   for (const auto& [lead, value] : cases) {
     SCOPED_TRACE(lead);
-    const std::string path = LoadText(lead + header + "old\r\n");
-    store_.SetValue(zh, "k", value);
-    store_.Save(false);
-    const std::string written = Read(path);
+    const std::string written = Saved(lead + header + "old\r\n", {{zh, "k", value}});
     EXPECT_EQ(written, lead + header + value + "\r\n");
-    LoadText(written);
-    store_.SetValue(zh, "k", "again");
-    store_.SetValue(zh, "k", value);
-    store_.Save(false);
-    EXPECT_EQ(Read(path), written);
+    EXPECT_EQ(Saved(written, {{zh, "k", "again"}, {zh, "k", value}}), written);
   }
 }
 

@@ -17,8 +17,8 @@ namespace selkan::test {
 
 namespace fs = std::filesystem;
 
-ScratchDir::ScratchDir() {
-  std::string pattern = (fs::temp_directory_path() / "selkan-test-XXXXXX").string();
+ScratchDir::ScratchDir(const fs::path& parent) {
+  std::string pattern = (parent / "selkan-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw fs::filesystem_error("mkdtemp", pattern, {});
   path_ = pattern;
   fs::permissions(path_, fs::perms(0755));

@@ -12,7 +12,7 @@ namespace selkan::test {
 // A fresh directory for one test, removed afterwards; mode 0755 lets unprivileged children in.
 class ScratchDir {
  public:
-  ScratchDir();
+  explicit ScratchDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
   ~ScratchDir();
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;

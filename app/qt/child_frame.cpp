@@ -8,9 +8,9 @@
 
 namespace selkan {
 
-CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext& context,
-                         QWidget* parent)
-    : QMdiSubWindow(parent), document_(std::move(document)) {
+CChildFrame::CChildFrame(std::unique_ptr<CSelkanDoc> document, bool hasFile,
+                         const ViewContext& context, QWidget* parent)
+    : QMdiSubWindow(parent), document_(std::move(document)), hasFile_(hasFile) {
   setAttribute(Qt::WA_DeleteOnClose);
   view_ = new CSelkanView(*document_, context, this);
   setWidget(view_);

@@ -16,7 +16,8 @@ struct ViewContext;
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
  public:
-  CChildFrame(std::unique_ptr<CSelkanDoc> document, const ViewContext& context,
+  // hasFile: whether the document comes from a file of its own (see HasFile).
+  CChildFrame(std::unique_ptr<CSelkanDoc> document, bool hasFile, const ViewContext& context,
               QWidget* parent = nullptr);
   ~CChildFrame() override;
 
@@ -43,7 +44,7 @@ class CChildFrame : public QMdiSubWindow {
  private:
   std::unique_ptr<CSelkanDoc> document_;
   CSelkanView* view_ = nullptr;
-  bool hasFile_ = false;
+  bool hasFile_;
   bool closeAllowed_ = false;
 };
 

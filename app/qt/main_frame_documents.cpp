@@ -35,8 +35,7 @@ QList<CChildFrame*> CMainFrame::Children() const {
 
 CChildFrame* CMainFrame::AddChild(std::unique_ptr<CSelkanDoc> document, bool hasFile) {
   ViewContext context{&settings_, &profile_, &registry_};
-  auto* child = new CChildFrame(std::move(document), context);
-  child->SetHasFile(hasFile);
+  auto* child = new CChildFrame(std::move(document), hasFile, context);
   CSelkanView* view = child->View();
   connect(view, &CSelkanView::captionChanged, this, &QWidget::setWindowTitle);
   // Without title.ico the window shows the program's own icon, not the

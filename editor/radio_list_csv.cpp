@@ -97,17 +97,19 @@ class RowMapper {
     const std::string_view duplex = Get("Duplex");
     if (duplex.empty()) return std::string(rx);
     if (Is("Duplex", "off")) return std::nullopt;
+    // An offset that is not a number has been named, and its row is left out.
     const std::optional<std::int32_t> offset = TenHertz("Offset");
     if (Is("Duplex", "split")) {
-      if (offset && *offset <= 0)
+      if (!offset) return std::string();
+      if (*offset <= 0)
         problems_.push_back(Text(SELKAN_TRANSLATE_NOOP(
             "selkan::ImportMessages", "Duplex split needs the Tx frequency as Offset")));
-      return offset ? FormatFrequency(*offset) : std::string();
+      return FormatFrequency(*offset);
     }
     if (duplex == "+" || duplex == "-") {
+      if (!offset) return std::string();
       const std::int64_t receive = ScaledInteger(ParseLeadingNumber(rx), 100000);
-      const std::int64_t transmit =
-          duplex == "+" ? receive + offset.value_or(0) : receive - offset.value_or(0);
+      const std::int64_t transmit = duplex == "+" ? receive + *offset : receive - *offset;
       if (transmit <= 0) {
         problems_.push_back(Text(SELKAN_TRANSLATE_NOOP("selkan::ImportMessages",
                                                        "Duplex %1 with Offset \"%2\" gives no Tx "

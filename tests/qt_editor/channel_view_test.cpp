@@ -146,23 +146,9 @@ class ChannelViewTest : public QObject {
     for (int r = 1; r <= usedChannels; ++r)
       PutRow(r, QStringList{QString("44%1.00000").arg(r)} + kChannel.mid(1));
   }
-  // A bare grid of 200 rows and 8 columns (when made) that logs its events.
+  // A bare grid (when made) that logs its events.
   std::unique_ptr<CMSFlexGrid> grid_;
   QStringList events_;
-  void MakeGrid() {
-    grid_ = std::make_unique<CMSFlexGrid>();
-    grid_->resize(600, 300);
-    grid_->SetCols(8);  // the rows after the columns, as the view does not
-    grid_->SetRows(200);
-    grid_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
-    connect(grid_.get(), &CMSFlexGrid::leaveCell, this, [this] { events_ << "leave " + Where(); });
-    connect(grid_.get(), &CMSFlexGrid::enterCell, this, [this] { events_ << "enter " + Where(); });
-    connect(grid_.get(), &CMSFlexGrid::mouseDown, this,
-            [this](short button, short shift, int, int) {
-              events_ << QString("mouse %1 %2 at %3").arg(button).arg(shift).arg(Where());
-            });
-  }
   CMSFlexGrid& Grid() { return grid_ ? *grid_ : *view_->Grid(); }
   CCellEditors& Editors() { return *view_->CellEditors(); }
   QStringList Row(int r) {
@@ -181,7 +167,7 @@ class ChannelViewTest : public QObject {
                       table->visualRect(index).center());
   }
   QLineEdit* OpenEdit() { return qobject_cast<QLineEdit*>(Editors().OpenEditor()); }
-  QLineEdit* TypeInto(int row, int col, const QString& text) {
+  QLineEdit* TypeInto(int row, int col, const QString& text) {  // a last \r: Return
     Click(row, col);
     QLineEdit* edit = OpenEdit();
     if (edit == nullptr) return nullptr;
@@ -195,6 +181,7 @@ class ChannelViewTest : public QObject {
     QTest::keyClick(open != nullptr ? open : Grid().Table(), key, modifiers);
   }
   QString Where() { return QString("%1,%2").arg(Grid().GetRow()).arg(Grid().GetCol()); }
+  QStringList TakeEvents() { return std::exchange(events_, {}); }
 
  private slots:
   void init() {
@@ -281,8 +268,7 @@ class ChannelViewTest : public QObject {
   void enterCommitsAndAdvancesAlongTheRowAndWraps() {
     MakeView();
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
-    TypeInto(5, 1, "438.1");
-    Key(Qt::Key_Return);
+    TypeInto(5, 1, "438.1\r");
     QCOMPARE(Row(5), QStringList({"438.10000", "438.10000", "None", "None", "High", "On", "Wide"}));
     QCOMPARE(edited.count(), 1);
     QCOMPARE(OpenEdit(), Editors().TxEditor());
@@ -316,17 +302,14 @@ class ChannelViewTest : public QObject {
   void rejectedFrequenciesKeepTheCell() {
     MakeView();
     PutRow(7, kChannel);
-    TypeInto(7, 1, "438.003");
-    Key(Qt::Key_Return);
+    TypeInto(7, 1, "438.003\r");
     QCOMPARE(Row(7), kEmptyRow);
     QCOMPARE(Where(), QString("7,1"));
     QCOMPARE(Editors().OpenEditor(), nullptr);
     PutRow(4, kChannel);
-    TypeInto(4, 2, "");
-    Key(Qt::Key_Return);
+    TypeInto(4, 2, "\r");
     QCOMPARE(Grid().GetTextMatrix(4, 2), QString("440.00000"));
-    TypeInto(4, 2, "480");
-    Key(Qt::Key_Return);
+    TypeInto(4, 2, "480\r");
     QCOMPARE(Row(4), QStringList({"440.00000", "", "88.5", "D023N", "Low", "Off", "Narrow"}));
     QCOMPARE(Where(), QString("4,2"));
     QCOMPARE(messages_.size(), 2);
@@ -361,8 +344,7 @@ class ChannelViewTest : public QObject {
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
     Click(3, 1);
     Key(Qt::Key_Return);
-    TypeInto(3, 2, "445.0");  // written back as 445.00000
-    Key(Qt::Key_Return);
+    TypeInto(3, 2, "445.0\r");  // written back as 445.00000
     QApplication::clipboard()->setText("441.00000\t445.00000\t69.9\n");  // one refused: said
     view_->SelectCells({1, 1, 1, 1});
     view_->OnEditPaste();
@@ -573,20 +555,29 @@ class ChannelViewTest : public QObject {
   // A click moves the current cell, then reports the press; moves to the same cell, fixed
   // cells or outside raise nothing; cells no one but the program writes.
   void onlyRealMovesRaiseCellEventsAndCellsAreNeverEditedByTheTable() {
-    MakeGrid();
+    grid_ = std::make_unique<CMSFlexGrid>();
+    grid_->resize(600, 300);
+    grid_->SetCols(8);  // the rows after the columns, as the view does not
+    grid_->SetRows(200);
+    grid_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
+    connect(grid_.get(), &CMSFlexGrid::leaveCell, this, [this] { events_ << "leave " + Where(); });
+    connect(grid_.get(), &CMSFlexGrid::enterCell, this, [this] { events_ << "enter " + Where(); });
+    connect(grid_.get(), &CMSFlexGrid::mouseDown, this,
+            [this](short button, short shift, int, int) {
+              events_ << QString("mouse %1 %2 at %3").arg(button).arg(shift).arg(Where());
+            });
     Click(3, 4, Qt::ShiftModifier);
-    QCOMPARE(events_, QStringList({"leave 1,1", "enter 3,4", "mouse 1 1 at 3,4"}));
-    events_.clear();
+    QCOMPARE(TakeEvents(), QStringList({"leave 1,1", "enter 3,4", "mouse 1 1 at 3,4"}));
     Click(3, 4);  // the same cell: no cell change, still a mouse press
-    QCOMPARE(events_, QStringList({"mouse 1 0 at 3,4"}));
-    events_.clear();
+    QCOMPARE(TakeEvents(), QStringList({"mouse 1 0 at 3,4"}));
     QHeaderView* numbers = grid_->Table()->verticalHeader();
     QCOMPARE(numbers->model()->headerData(198, Qt::Vertical).toString(), QString());  // not 199
     QTest::mouseClick(numbers->viewport(), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
                       {4, 4});
     QTest::mouseClick(grid_->Table()->horizontalHeader()->viewport(), Qt::MiddleButton, {}, {4, 4});
-    QCOMPARE(events_, QStringList({"mouse 2 6 at 3,4", "mouse 4 0 at 3,4"}));  // fixed cells' too
-    events_.clear();
+    QCOMPARE(TakeEvents(),
+             QStringList({"mouse 2 6 at 3,4", "mouse 4 0 at 3,4"}));  // fixed cells' too
     for (int row : {3, 0, 200, -1}) grid_->SetRow(row);
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty() && Where() == "3,4");

@@ -265,7 +265,7 @@ class ChannelViewTest : public QObject {
   }
 
   // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.
-  void enterCommitsAndAdvancesAlongTheRowAndWraps() {
+  void enterCommitsAndAdvancesAlongTheRowAndWrapsOrRejectsInPlace() {
     MakeView();
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
     TypeInto(5, 1, "438.1\r");
@@ -296,11 +296,8 @@ class ChannelViewTest : public QObject {
     for (int column : {2, 3}) Click(6, column);
     Key(Qt::Key_Return);
     QVERIFY(Row(1) == outside && Row(6) == receiveOnly && messages_.isEmpty());
-  }
 
-  // A rejected Rx empties the row, a rejected Tx its cell, both keep focus; empty Tx takes Rx.
-  void rejectedFrequenciesKeepTheCell() {
-    MakeView();
+    // A rejected Rx empties the row, a rejected Tx its cell, both keep focus; empty Tx takes Rx.
     PutRow(7, kChannel);
     TypeInto(7, 1, "438.003\r");
     QCOMPARE(Row(7), kEmptyRow);

@@ -102,8 +102,9 @@ int ControlIdOf(const QWidget* widget) {
 CViewKeyFilter::CViewKeyFilter(QWidget& view, CMSFlexGrid& grid, CCellEditors& editors,
                                EditCommands commands)
     : QObject(&view), view_(view), grid_(grid), editors_(editors), commands_(std::move(commands)) {
+  // The keys the grid's table leaves alone come up to the view; the editors
+  // take theirs first, so they are watched themselves.
   view.installEventFilter(this);
-  grid.Table()->installEventFilter(this);
   for (int column = kColRx; column <= kColBandwidth; ++column)
     editors.EditorForColumn(column)->installEventFilter(this);
 }
@@ -157,7 +158,10 @@ bool CViewKeyFilter::Handle(QWidget* watched, const QKeyEvent& key) {
       return true;
     case EditKey::ExtendAcross:
     case EditKey::ExtendAlong: {
-      if (watched == table) return false;  // the table grows its selection itself
+      // The table grows its selection itself; what it leaves, at the grid's
+      // edge, comes up to the view and ends there (sent on to the table, it
+      // would come back up without end).
+      if (watched == &view_) return false;
       editors_.CloseOpenEditor();
       table->setFocus();
       QKeyEvent copy(QEvent::KeyPress, key.key(), key.modifiers());

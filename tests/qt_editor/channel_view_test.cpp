@@ -359,7 +359,7 @@ class ChannelViewTest : public QObject {
     QApplication::clipboard()->setText("442.5\r\n");  // pasted as typed, without its line end
     TypeInto(1, 1, "");
     Key(Qt::Key_V, Qt::ControlModifier);
-    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Up, Qt::ShiftModifier), Key(Qt::Key_Down, Qt::ShiftModifier);  // none above 1
     QVERIFY(Editors().OpenEditor() == nullptr && view_->UndoStack()->count() == 1);
     QCOMPARE(Grid().GetTextMatrix(1, 1), QString("442.50000"));
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 1}));

@@ -569,7 +569,8 @@ class ChannelViewTest : public QObject {
     grid_->SetColAlignment(2, CMSFlexGrid::kAlignCenterCenter);
     grid_->SetTextMatrix(2, 2, "kept");  // a cell made after its column's alignment
     grid_->SetColWidth(0, 600), grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // 15: 1 px
-    QCOMPARE(grid_->Table()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
+    for (const auto* item : {grid_->Table()->item(1, 1), grid_->Table()->horizontalHeaderItem(1)})
+      QCOMPARE(item->textAlignment(), int(Qt::AlignCenter));  // its fixed cell's too
     QVERIFY(grid_->GetColWidth(0) == 600 && grid_->GetColWidth(2) == 1500 &&
             grid_->GetColWidth(3) == 15);  // the row headers' too; one pixel is no style's minimum
     grid_->SetRow(2), grid_->SetCol(2);

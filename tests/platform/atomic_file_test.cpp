@@ -169,14 +169,14 @@ std::string Attribute(const std::string& path, const char* name) {
   return size < 0 ? "(none)" : std::string(value, static_cast<std::size_t>(size));
 }
 
-// Whom the ACL lets write still may; no ACL comes from the folder's default. An attribute
-// the saving user may not set keeps the file in place.
+// Whom the ACL lets write still may, though the folder's default says read only; no ACL comes
+// from that default. An attribute the saving user may not set keeps the file in place.
 TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   const std::string shared = Write("shared.dat", "old"), plain = Write("plain.dat", "old");
   if (::setxattr(shared.c_str(), "user.origin", "radio", 5, 0) != 0 && errno == ENOTSUP)
     GTEST_SKIP() << "the file system here has no extended attributes";
   ASSERT_EQ(::setxattr(shared.c_str(), "user.flag", "", 0, 0), 0);  // empty, but there
-  const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:rw ";
+  const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:r ";
   ASSERT_EQ(std::system((grant + dir_.path().string()).c_str()), 0);
   const std::string acl = Attribute(shared, "system.posix_acl_access");
   ASSERT_TRUE(Save(shared, "new") && Save(plain, "new"));

@@ -95,8 +95,7 @@ RadioPresence TransferEngine::Probe(const std::string& portName) {
   if (!port_.Open(portName)) return presence;
   PortCloser closer(port_);
   if (!port_.Configure(LineSettings{}, PortTimeouts{})) return presence;
-  port_.Purge();
-  if (!WakeUp()) {
+  if (!WakeUp()) {  // which drops what the line holds before each byte it sends
     presence.answer = RadioPresence::Answer::kSilent;
     return presence;
   }

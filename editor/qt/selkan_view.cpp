@@ -63,8 +63,7 @@ CSelkanView::CSelkanView(CSelkanDoc& document, ViewContext context, QWidget* par
   grid_->SetCols(kGridCols);
   form_.LayOut(title_, grid_, font());
   setMinimumSize(form_.Size());
-  resize(form_.Size());
-  form_.Fit(size());
+  resize(form_.Size());  // fitted once the grid has its columns (OnInitialUpdate)
   SetUpHistory();
   SetUpEditors();
   SetUpSelection();

@@ -55,14 +55,15 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
 // A port of a group the user is already in (as a group beside the first) does not
 // send the user to join it; one of another group does.
 TEST(Port, AProbedPortKnowsTheGroupsTheProcessHas) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a child its groups";
+  const group* entry = ::getgrnam("dialout");
+  if (::geteuid() != 0 || entry == nullptr) GTEST_SKIP() << "needs root and a dialout group";
+  const gid_t dialout = entry->gr_gid;
   const test::ScratchDir dir;
   const std::string port = dir / "port";
   ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0 &&
-              ::chown(port.c_str(), 0, ::getgrnam("dialout")->gr_gid) == 0);
+              ::chown(port.c_str(), 0, dialout) == 0);
   for (const bool inGroup : {true, false}) {
     const std::string said = test::InChild(false, [&] {
-      const gid_t dialout = ::getgrnam("dialout")->gr_gid;
       if (::setgroups(inGroup ? 1 : 0, &dialout) != 0 || ::setgid(test::kNogroup) != 0 ||
           ::setuid(test::kNobody) != 0)
         return std::string("cannot change groups");

@@ -25,8 +25,6 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication application(argc, argv);
-  // Desktops match the window to the menu entry (and its icon) by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.selkan.Selkan"));
   const selkan::ProgramOptions options = selkan::ParseProgramOptions(QCoreApplication::arguments());
 
   bool messageShown = false;

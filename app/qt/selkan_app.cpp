@@ -78,6 +78,9 @@ bool CSelkanApp::InitInstance(const QString& documentFile) {
   dialogFonts_ = std::make_unique<CDialogFontFilter>(DialogFont(settings.language()));
   QCoreApplication::instance()->installEventFilter(dialogFonts_.get());
 
+  // Desktops match the window to the menu entry (and its icon) by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.selkan.Selkan"));
+
   // The main frame, which also answers help requests.
   frame_ = std::make_unique<CMainFrame>(settings, profile, *registry_);
   CMainFrame* frame = frame_.get();

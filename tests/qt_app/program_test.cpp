@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -89,7 +90,7 @@ void ChooseTheOtherLanguage(CMainFrame* frame) {
         ->setChecked(true);
     dialog->accept();
   });
-  frame->OnLanguage();
+  frame->Action(command::kLanguage)->trigger();
 }
 
 // Records the program files the frame tries to start.
@@ -124,6 +125,9 @@ class ProgramTest : public QObject {
       StartedApp started(dir, {dir.Path("radio.dat")});
       QVERIFY(started.started && started.app.MainFrame()->Children().size() == 1);
       QCOMPARE(started.app.MainFrame()->ActiveChild()->Document().Image()[0xC80], 0x42);
+      // The window is matched to the menu entry by the entry's file name.
+      QVERIFY(QFile::exists(SELKAN_SOURCE_DIR "/resources/desktop/" +
+                            QGuiApplication::desktopFileName() + ".desktop"));
     }
     RequestHelp(command::kComSetup);  // the program gone: help goes nowhere
     QVERIFY(!StartedApp(dir, {dir.Path("short.dat")}).started && answers.messages.size() == 1);
@@ -804,10 +808,12 @@ class ProgramTest : public QObject {
     const QByteArray before = p.dir.ReadFile("Selkan.ini");
     bool byEnter = false;  // OK by Enter: the dialog's own keys still work
     NextDialog same([&byEnter](QDialog* dialog) {
+      const QString cjk = PickChineseDialogFamily(QFontDatabase::families());  // if any
+      QVERIFY(cjk.isEmpty() || dialog->font().family() == cjk);
       QTest::keyClick(dialog, Qt::Key_Return);
       if (!(byEnter = dialog->result() == QDialog::Accepted)) dialog->reject();
     });
-    p.frame->OnLanguage();
+    p.frame->Action(command::kLanguage)->trigger();
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), before);

@@ -567,11 +567,12 @@ class ChannelViewTest : public QObject {
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty() && Where() == "3,4");
 
-    grid_->SetColAlignment(2, CMSFlexGrid::kAlignCenterCenter);
+    for (int col : {0, 2}) grid_->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
     grid_->SetTextMatrix(2, 2, "kept");  // a cell made after its column's alignment
     grid_->SetColWidth(0, 600), grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // 15: 1 px
-    for (const auto* item : {grid_->Table()->item(1, 1), grid_->Table()->horizontalHeaderItem(1)})
-      QCOMPARE(item->textAlignment(), int(Qt::AlignCenter));  // its fixed cell's too
+    for (const auto* item : {grid_->Table()->item(1, 1), grid_->Table()->horizontalHeaderItem(1),
+                             grid_->Table()->verticalHeaderItem(198)})
+      QCOMPARE(item->textAlignment(), int(Qt::AlignCenter));  // its fixed cells' too
     QVERIFY(grid_->GetColWidth(0) == 600 && grid_->GetColWidth(2) == 1500 &&
             grid_->GetColWidth(3) == 15);  // the row headers' too; one pixel is no style's minimum
     grid_->SetRow(2), grid_->SetCol(2);

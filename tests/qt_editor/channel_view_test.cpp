@@ -143,6 +143,9 @@ class ChannelViewTest : public QObject {
     view_->OnInitialUpdate();  // once shown, as the program does
     QVERIFY(Grid().width() > view_->width() * 9 / 10 &&
             Grid().Table()->horizontalHeader()->length() > Grid().width() * 4 / 5);
+    const QRect title = view_->findChild<QLabel*>("title")->geometry();  // centred above it
+    QVERIFY(qAbs(title.center().x() - Grid().geometry().center().x()) < 8 &&
+            title.bottom() < Grid().y() && title.top() > 0);
     for (int r = 1; r <= usedChannels; ++r)
       PutRow(r, QStringList{QString("44%1.00000").arg(r)} + kChannel.mid(1));
   }

@@ -256,10 +256,11 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
         {2, {"146.52000", "146.52000", "None", "None", "High", "On", "Wide"}},
         {3, {"147.00000", "147.60000", "None", "D023N", "High", "On", "Wide"}},
         {4, {}}}},
-      {"dir_access_tsq.csv", kUhf, "(Output Freq, Input Freq, Access Tone, TSQ, Mode)", 2,
+      {"dir_access_tsq.csv", kUhf, "(Output Freq, Input Freq, Access Tone, TSQ, Mode)", 4,
        "4: Mode \"DMR\": the radio works in FM (Wide) and NFM (Narrow) only\n",
        {{1, {"438.82500", "431.22500", "D311N", "D311N", "High", "On", "Narrow"}},
-        {2, {"439.00000", "431.40000", "77.0", "77.0", "High", "On", "Wide"}}}},
+        {2, {"439.00000", "431.40000", "77.0", "77.0", "High", "On", "Wide"}},
+        {4, {"439.80000", "432.20000", "None", "None", "High", "On", "Narrow"}}}},
       // clang-format on
   };
   for (const auto& c : cases) {

@@ -154,8 +154,7 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(run.output.find("Backup of", kept.position(0) + 1), std::string::npos) << "twice";
   EXPECT_EQ(fs::path(kept[1].str()).parent_path(), dir_.path() / "data/Selkan/backups");
   EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
-  EXPECT_EQ(sim_->Received("52"), 2 * 512);
-  EXPECT_EQ(sim_->Received("57"), 510);
+  EXPECT_EQ(std::pair(sim_->Received("52"), sim_->Received("57")), std::pair(2 * 512, 510));
   const RadioImage radio = RadioAfterStop();  // all but its last 16 bytes written
   EXPECT_TRUE(WrittenWithChannel3(radio));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));

@@ -9,8 +9,7 @@ namespace {
 
 // Channel n holds Rx "n" and record bytes n, n+1, ...; byte 15, uninterpreted, is n.
 DocumentState Numbered(int used) {
-  DocumentState state;
-  state.image = BlankImage();
+  DocumentState state{ChannelTable(), BlankImage()};
   for (int n = 1; n <= used; ++n) {
     state.channels[n - 1] = {std::to_string(n), "", "", "", "", "", ""};
     std::uint8_t* record = state.image.data() + offset::Channel(n);
@@ -77,8 +76,7 @@ TEST(RowCommands, EdgesAreRefusedOrKeptAndThePriorityChannelFollowsItsChannel) {
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {
-  DocumentState before;
-  before.image = BlankImage();
+  DocumentState before{ChannelTable(), BlankImage()};
   DocumentState after = before;
   after.image[0] = 1;                   // the very first byte
   after.image[offset::kRadioType] = 2;  // two neighbours: one run

@@ -100,8 +100,8 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
     EXPECT_FALSE(rotating.Remove(path)) << path;
   EXPECT_EQ(rotating.List().size(), 4u);
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir / name)) << name;
-  EXPECT_TRUE(fs::is_directory(dir / "20000101-000000_SK-100.dat"));
-  EXPECT_TRUE(fs::is_symlink(dir / "20000101-000001_SK-100.dat"));
+  EXPECT_TRUE(fs::is_directory(dir / "20000101-000000_SK-100.dat") &&
+              fs::is_symlink(dir / "20000101-000001_SK-100.dat"));
   EXPECT_TRUE(fs::exists(dir / "other" / "20260301-140509_SK-100.dat"));
   // A second holds up to 999 backups.
   for (int i = 2; i <= 998; ++i)

@@ -87,18 +87,16 @@ struct Rig {
     options.stopOnFailure = stopOnFailure;
     options.confirm = confirm;
     options.image = WithChannel3();
-    options.keep = [this](const RadioImage& radio, const std::string&,
-                          std::string*) -> std::optional<std::string> {
+    options.keep = [this](const RadioImage& radio, const std::string&, std::string*) {
       backups.push_back(radio);
-      return "backup-" + std::to_string(backups.size()) + ".dat";
+      return std::optional("backup-" + std::to_string(backups.size()) + ".dat");
     };
-    FleetCallbacks callbacks;
-    callbacks.status = [this](const FleetPortStatus& status) {
+    const auto tell = [this](const FleetPortStatus& status) {
       statuses.push_back(status);
       if (onStatus) onStatus(status);
     };
-    callbacks.done = [this](const FleetRecord& record) { records.push_back(record); };
-    fleet = std::make_unique<Fleet>(options, callbacks);
+    const auto done = [this](const FleetRecord& record) { records.push_back(record); };
+    fleet = std::make_unique<Fleet>(options, FleetCallbacks{tell, done});
     loop = std::make_unique<FleetLoop>(*fleet, "COM1", "/dev/ttyUSB0", line);
   }
   void Run() { loop->Run(line); }
@@ -164,10 +162,9 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
   rig.line.deaf = [&] { return written && rig.line.elapsed < *written + 1s; };
   rig.StopAt(300s);
   rig.Run();
-  EXPECT_EQ(rig.records.size(), 1u);
-  EXPECT_TRUE(WrittenWithChannel3(only.Memory()));
-  EXPECT_EQ(rig.statuses[rig.statuses.size() - 2].phase, FleetPhase::kWaitingForRemoval);
-  EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
+  EXPECT_TRUE(rig.records.size() == 1 && WrittenWithChannel3(only.Memory()));
+  EXPECT_TRUE(rig.statuses.end()[-2].phase == FleetPhase::kWaitingForRemoval &&
+              rig.Ended() == TransferOutcome::kCancelled);
 }
 
 // Each radio that fails is logged and the next one written, unless stop-on-failure.
@@ -201,9 +198,8 @@ TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
   Rig waiting(0);  // no radio ever comes
   waiting.StopAt(10s);
   waiting.Run();
-  EXPECT_TRUE(waiting.records.empty());
-  EXPECT_LT(waiting.line.elapsed, 10s + 1300ms);
-  EXPECT_EQ(waiting.Ended(), TransferOutcome::kCancelled);
+  EXPECT_TRUE(waiting.records.empty() && waiting.line.elapsed < 10s + 1300ms &&
+              waiting.Ended() == TransferOutcome::kCancelled);
 
   Rig writing(0);
   writing.line.Add(0s, 1000s);
@@ -238,8 +234,7 @@ TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
   };
   rig.StopAt(500s);
   rig.Run();
-  EXPECT_EQ(rig.records.size(), 2u);
-  EXPECT_EQ(waits, 2);
+  EXPECT_TRUE(rig.records.size() == 2 && waits == 2);
   EXPECT_LT(rig.Start(1) - rig.Start(0), rig.records[0].seconds + 0.1);  // no removal awaited
   EXPECT_EQ(rig.Ended(), TransferOutcome::kCancelled);
 }

@@ -41,14 +41,12 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocks) {
   radio = InSession();
   std::optional<Reply> last;
   EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last), kAck);
-  EXPECT_TRUE(last->saveFirst);  // the last block a programmer writes
-  EXPECT_TRUE(radio.Dirty());
+  EXPECT_TRUE(last->saveFirst && radio.Dirty());  // the last block a programmer writes
   EXPECT_EQ(Feed(radio, {'R', 0x0F, 0xE8, 8}),
             (std::vector<std::uint8_t>{'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
   EXPECT_EQ(Feed(radio, {0x06}), kAck);
   // Blocks past the end of memory or of another size get no answer.
-  EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty());
-  EXPECT_TRUE(Feed(radio, {'R', 0x00, 0x00, 9}).empty());
+  EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty() && Feed(radio, {'R', 0, 0, 9}).empty());
 }
 
 TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
@@ -56,14 +54,12 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   auto options = ParseSimOptions({"--image", "a.dat", "--short-reply-at", "511", "--wrong-id",
                                   "--answer-after-eighth", "--corrupt-write-at", "6"},
                                  &error);
-  ASSERT_TRUE(options);
-  EXPECT_EQ(options->faults.shortReplyAt, 511);
-  EXPECT_TRUE(options->faults.answerAfterEighth);
+  EXPECT_TRUE(options && options->faults.shortReplyAt == 511 && options->faults.answerAfterEighth)
+      << error;
   // Values joined by "="; the later of --id and --wrong-id holds.
   options = ParseSimOptions({"--wrong-id", "--id=12345678", "--silent-from=0"}, &error);
-  ASSERT_TRUE(options) << error;
+  ASSERT_TRUE(options && options->faults.silentFrom == 0) << error;
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "12345678");
-  EXPECT_EQ(options->faults.silentFrom, 0);
   // An unknown option: the end-to-end test of the sim's refusals.
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--silent-from", "512"}, {"--silent-from", "-1"}, {"--id="}})
@@ -74,9 +70,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_EQ(error, "unexpected argument 'radio.dat'");
 
   options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
-  ASSERT_TRUE(options) << error;
-  EXPECT_EQ(options->stay, std::chrono::milliseconds(500));
-  EXPECT_EQ(options->onRadio, 3);
+  EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(500) && options->onRadio == 3)
+      << error;
   EXPECT_FALSE(ParseSimOptions({"--stay", "1"}, &error));  // not without --fleet
   EXPECT_FALSE(ParseSimOptions({"--fleet", "2", "--on-radio", "3"}, &error));
 }

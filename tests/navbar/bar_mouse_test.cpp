@@ -58,20 +58,18 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
 
   // The close button hides the bar only when pressed and released on it.
   BarMouse mouse = PaintedBar();
-  EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
+  EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton &&
+              mouse.Look() == CloseButtonLook::Sunken);
   // The pressed button holds the mouse: leaving the bar changes nothing.
   const BarMouse::Effects leave = mouse.Leave();
-  EXPECT_FALSE(leave.repaintButton || leave.hideBar);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
+  EXPECT_TRUE(!leave.repaintButton && !leave.hideBar && mouse.Look() == CloseButtonLook::Sunken);
   // Out: flat; back in: sunken again; released there: the bar goes.
   const BarMouse::Effects out = mouse.Move(kButtonX, 60, kFrameWidth);
-  EXPECT_TRUE(out.repaintButton && !out.hideBar);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  EXPECT_TRUE(out.repaintButton && !out.hideBar && mouse.Look() == CloseButtonLook::Flat);
   mouse.Move(kButtonX, kButtonY, kFrameWidth);
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Sunken);
-  EXPECT_TRUE(mouse.Release(kButtonX, kButtonY, kFrameWidth).hideBar);
-  EXPECT_EQ(mouse.Look(), CloseButtonLook::Flat);
+  EXPECT_TRUE(mouse.Release(kButtonX, kButtonY, kFrameWidth).hideBar &&
+              mouse.Look() == CloseButtonLook::Flat);
   mouse.Move(kButtonX, kButtonY, kFrameWidth);  // the press is over: hovered, not pressed
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Raised);
 }

@@ -17,8 +17,7 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   ChannelTable table;
   for (int row : used) Cell(table[row - 1], kColRx) = "438.10000";
   const ChannelPages pages = PaginateChannels(table);
-  ASSERT_EQ(pages.usedChannels, 9);
-  ASSERT_EQ(pages.Count(), 2);
+  ASSERT_EQ(std::pair(pages.usedChannels, pages.Count()), std::pair(9, 2));
   EXPECT_EQ(ChannelsOnPage(table, pages, 1), std::vector<int>(used.begin(), used.begin() + 7));
   EXPECT_EQ(ChannelsOnPage(table, pages, 2), (std::vector<int>{170, 199}));
   for (int page : {0, 3}) EXPECT_TRUE(ChannelsOnPage(table, pages, page).empty()) << page;
@@ -49,8 +48,7 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   // The options page opens with its title in the title font; then each option, a line down
   // from the last, its label left of its value.
   const PageDrawing options = LayOutListingPage(listing, listingPages, 1, fonts, {400, 320});
-  EXPECT_EQ(options.texts.at(0).font, PageFont::Title);
-  EXPECT_EQ(options.texts.at(0).text, "Option");
+  EXPECT_TRUE(options.texts.at(0).font == PageFont::Title && options.texts.at(0).text == "Option");
   const std::size_t first = 2;  // after the title and the heading
   ASSERT_GE(options.texts.size(), first + 2 * listing.options.size());
   const std::size_t last = listing.options.size() - 1;  // the blank ANI code: no value drawn

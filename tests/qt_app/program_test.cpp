@@ -381,8 +381,7 @@ class ProgramTest : public QObject {
     run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
-    QCOMPARE(p.answers.messages.size(), std::size_t{2});
-    QVERIFY(p.answers.messages[0].text.contains("own.csv") &&
+    QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[0].text.contains("own.csv") &&
             p.answers.messages[1].text.contains("Channels imported: 1."));
     // From the first selected channel, then after the last in use.
     p.view->SelectCells({5, 1, 6, 1});
@@ -509,8 +508,7 @@ class ProgramTest : public QObject {
             p.frame->Printer().docName().toStdString() == p.child->Document().Title());
     p.answers.paths = {p.dir.Path("listing.pdf"), p.dir.Path("no/such/x.pdf")};
     for (int i = 0; i < 2; ++i) p.frame->Action(command::kExportPdf)->trigger();
-    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-"));
-    QVERIFY(p.answers.messages.size() == 1 &&
+    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
             p.answers.messages[0].text.startsWith("Cannot save the file " + p.dir.Path("no/such")));
     p.frame->Action(command::kFilePrintDirect)->trigger();
     QProcess pdftotext, pdfinfo;
@@ -739,8 +737,8 @@ class ProgramTest : public QObject {
     window->Button("delete")->click();
     QVERIFY(QFile::exists(olderPath));
     window->Button("delete")->click();
-    QVERIFY(!QFile::exists(olderPath));
-    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].caption == "Selkan Radio");
+    QVERIFY(!QFile::exists(olderPath) && p.answers.messages.size() == 3 &&
+            p.answers.messages[2].caption == "Selkan Radio");
     QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
     QCOMPARE(list->topLevelItemCount(), 1);       // the filter's type is gone: all are shown
     list->setCurrentItem(list->topLevelItem(0));  // one moved away behind the window's back
@@ -767,9 +765,8 @@ class ProgramTest : public QObject {
     // Compare With chose a backup, yet the backups' folder is not proposed.
     QCOMPARE(p.answers.prompts.back().proposedPath,
              QDir::home().filePath(QString::fromStdString(newer->filename())));
-    QVERIFY(p.frame->OnFileSave());
-    QVERIFY(MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 && opened->windowTitle() == "mine.dat");
-    QVERIFY(LoadDatFile(*newer).image == Image(0x22));
+    QVERIFY(p.frame->OnFileSave() && MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 &&
+            opened->windowTitle() == "mine.dat" && LoadDatFile(*newer).image == Image(0x22));
     NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
     p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
     QVERIFY(none.title.isEmpty() &&
@@ -843,10 +840,9 @@ class ProgramTest : public QObject {
     QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
     p.dir.WriteFile("Selkan.ini", profile);
     ChooseTheOtherLanguage(p.frame);
-    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese") &&
+    QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese") && p.frame->isVisible() &&
             p.frame->statusBar()->currentMessage().count("Olvane.ini") == 1);
-    QVERIFY(starts.files.size() == 1 && p.answers.messages.at(1).text.contains(starts.files[0]) &&
-            p.frame->isVisible());
+    QVERIFY(starts.files.size() == 1 && p.answers.messages.at(1).text.contains(starts.files[0]));
   }
 
   // Texts of the sources and of the plain layers' tables are in both catalogs.

@@ -52,9 +52,8 @@ const std::string kRegistryKey = "Software\\SelkanTest";
 struct ProductProfileFixture {
   explicit ProductProfileFixture(const QByteArray& content) {
     QFile file(directory.filePath("Selkan.ini"));
-    loaded = file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-    file.close();
-    loaded = loaded && profile.Load(file.fileName().toStdString());
+    loaded = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+             file.flush() && profile.Load(file.fileName().toStdString());
     settings.Initialize(profile, directory.path().toStdString() + "/");
   }
 
@@ -236,8 +235,8 @@ class ChannelViewTest : public QObject {
     QVERIFY(std::equal(decoded.begin() + offset::Channel(4), decoded.begin() + offset::Channel(5),
                        document_.Image().begin() + offset::Channel(4)));
     QCOMPARE(RecordStart(document_.Image(), 199), QByteArray("\x25\x06\x60\x13", 4));
-    QCOMPARE(int(document_.Image()[offset::Channel(199) + 12] & 0x1E), 0x04 | 0x08);
-    QCOMPARE(int(document_.Image()[offset::Channel(1) + 3]), 0xFF);
+    QVERIFY((document_.Image()[offset::Channel(199) + 12] & 0x1E) == (0x04 | 0x08) &&
+            document_.Image()[offset::Channel(1) + 3] == 0xFF);
   }
 
   // A new document takes type and band from the registry; a read image stores its own there.
@@ -252,19 +251,18 @@ class ChannelViewTest : public QObject {
     QSignalSpy icons(view_.get(), &CSelkanView::iconChanged);  // title.ico of the program folder
     QFile::copy(SELKAN_BIN_DIR "/title.ico", fixture_->directory.filePath("title.ico"));
     view_->OnInitialUpdate();
-    QVERIFY(icons.size() == 1 && !icons[0][0].value<QIcon>().isNull());
+    QVERIFY(icons.size() == 1 && !icons[0][0].value<QIcon>().isNull() &&
+            view_->GetBandLimits().lower == 40000000);
     QCOMPARE(view_->findChild<QLabel*>("title")->text(), QString("赛尔坎对讲机"));
     QCOMPARE(captions[0][0], QString("赛尔坎编程  [ 类型:SK-200  频率:400 - 470MHz ]"));
-    QCOMPARE(view_->GetBandLimits().lower, 40000000);
 
     RadioImage radio = document_.Image();
     radio[offset::kBandIndex] = 2;
     view_->TakeReadImage(radio);
     // A redo, here by Alt+Shift+Backspace on the grid (a Redo key too), sets the limits again.
     view_->OnEditUndo(), Key(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
-    QVERIFY(!BlankDocumentFlag());
-    QCOMPARE(fixture_->registry.ReadValueOrZero(kRegistryKey, "Field"), 2u);
-    QCOMPARE(view_->GetBandLimits().lower, 45000000);
+    QVERIFY(!BlankDocumentFlag() && view_->GetBandLimits().lower == 45000000 &&
+            fixture_->registry.ReadValueOrZero(kRegistryKey, "Field") == 2u);
   }
 
   // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.
@@ -273,9 +271,8 @@ class ChannelViewTest : public QObject {
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
     TypeInto(5, 1, "438.1\r");
     QCOMPARE(Row(5), QStringList({"438.10000", "438.10000", "None", "None", "High", "On", "Wide"}));
-    QCOMPARE(edited.count(), 1);
-    QVERIFY(OpenEdit() == Editors().TxEditor() && OpenEdit()->hasFocus());
-    QCOMPARE(OpenEdit()->text(), QString("438.10000"));
+    QVERIFY(edited.count() == 1 && OpenEdit() == Editors().TxEditor() && OpenEdit()->hasFocus() &&
+            OpenEdit()->text() == "438.10000");
     GridTable* table = Grid().Table();
     QCOMPARE(OpenEdit()->geometry().topLeft(),
              table->viewport()->mapTo(&Grid(), table->visualRect(table->currentIndex()).topLeft()));
@@ -363,9 +360,9 @@ class ChannelViewTest : public QObject {
     TypeInto(1, 1, "");
     Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Up, Qt::ShiftModifier), Key(Qt::Key_Down, Qt::ShiftModifier);  // none above 1
-    QVERIFY(Editors().OpenEditor() == nullptr && view_->UndoStack()->count() == 1);
+    QVERIFY(Editors().OpenEditor() == nullptr && view_->UndoStack()->count() == 1 &&
+            view_->SelectedRange() == (CellRange{1, 1, 2, 1}));
     QCOMPARE(Grid().GetTextMatrix(1, 1), QString("442.50000"));
-    QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 1}));
     view_->OnEditUndo();
     TypeInto(4, 1, "439.5");  // Redo with a value typed: the value is a new step, the redo gone
     view_->OnEditRedo();

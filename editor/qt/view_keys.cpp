@@ -174,7 +174,7 @@ bool CViewKeyFilter::Handle(QWidget* watched, const QKeyEvent& key) {
     case EditKey::None:
       break;
   }
-  return false;
+  return false;  // EditKey::None, which Claims never lets through
 }
 
 }  // namespace selkan

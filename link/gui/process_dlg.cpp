@@ -13,9 +13,6 @@ CProcessDlg::CProcessDlg(const QString& title, std::function<void()> start, QWid
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(title);
-  ui_->progress->setRange(0, 256);
-  ui_->progress->setValue(0);
-  ui_->counter->setText(QStringLiteral("0"));
   // Steps and choices belong to a write; a read shows neither.
   ui_->stepLabel->hide();
   ui_->backupCheck->hide();

@@ -136,7 +136,7 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
                           "5,438.1,,,,Max,,\r\n"               // 9: bad word
                           "\"6,438.1\"x,,,,,,\r\n"             // 10: bad quoting
                           "7,,438.1,,,High,,\r\n"              // 11: power without Rx
-                          "8,438.1,,67.05,,,,\r\n"             // 12: bad tone
+                          "8,438.1,,,67.05,,,\r\n"             // 12: bad tone
                           "9,438.1,,,,,,,x\r\n"                // 13: something past the last column
                           "10,438.1,,,,,,,\r\n"                // 14: fine
                           "11,\"438.1\n\",,,,,,\r\n"           // 15-16: fine
@@ -148,7 +148,8 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
   const std::string text = Problems(got.errors);
   for (const char* reason :
        {"6: channel 1 is already listed on line 5",
-        "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\""})
+        "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\"",
+        "12: QT/DQT Enc \"67.05\": not a tone of the list"})
     EXPECT_HAS(text, reason);
 }
 

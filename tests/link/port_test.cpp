@@ -52,25 +52,28 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
       << join;
 }
 
-// A port of a group the user is already in (as a group beside the first) does not
-// send the user to join it; one of another group does.
-TEST(Port, AProbedPortKnowsTheGroupsTheProcessHas) {
+// A port of a group the process has (as a group beside the first) does not send the user to
+// join it; one of another group does; one of the user's own first group, which this login
+// lacks, asks to log in again.
+TEST(Port, AProbedPortKnowsTheGroupsTheProcessAndTheUserHave) {
   const group* entry = ::getgrnam("dialout");
   if (::geteuid() != 0 || entry == nullptr) GTEST_SKIP() << "needs root and a dialout group";
-  const gid_t dialout = entry->gr_gid;
+  const gid_t dialout = entry->gr_gid, nogroup = test::kNogroup;  // nobody's first group
   const test::ScratchDir dir;
   const std::string port = dir / "port";
-  ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0 &&
-              ::chown(port.c_str(), 0, dialout) == 0);
-  for (const bool inGroup : {true, false}) {
+  ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0);
+  for (const auto& [portGroup, processGroup, extra, advice] :
+       {std::tuple{dialout, nogroup, 1, PortAdvice::kAskAdmin},
+        {dialout, nogroup, 0, PortAdvice::kJoinGroup},
+        {nogroup, dialout, 0, PortAdvice::kLogInAgain}}) {
+    ASSERT_EQ(::chown(port.c_str(), 0, portGroup), 0);
     const std::string said = test::InChild(false, [&] {
-      if (::setgroups(inGroup ? 1 : 0, &dialout) != 0 || ::setgid(test::kNogroup) != 0 ||
+      if (::setgroups(extra, &dialout) != 0 || ::setgid(processGroup) != 0 ||
           ::setuid(test::kNobody) != 0)
         return std::string("cannot change groups");
       return std::to_string(static_cast<int>(AdviseOnAccess(ProbeDeviceAccess(port))));
     });
-    EXPECT_EQ(said, std::to_string(static_cast<int>(inGroup ? PortAdvice::kAskAdmin
-                                                            : PortAdvice::kJoinGroup)));
+    EXPECT_EQ(said, std::to_string(static_cast<int>(advice))) << portGroup;
   }
 }
 

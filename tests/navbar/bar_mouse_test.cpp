@@ -43,7 +43,8 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
     EXPECT_FALSE(release.hideBar) << c.x;
     EXPECT_FALSE(mouse.TrackingX() || mouse.Resizing()) << c.x;
   }
-  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty());  // too low for a frame
+  EXPECT_TRUE(InnerFrame(FrameOutline(220, 8)).IsEmpty() &&
+              InnerFrame(FrameOutline(10, 300)).IsEmpty());  // too low or too narrow for a frame
   const std::pair<int, int> edges[] = {{194, 11}, {209, 25}, {214, 7},  {219, 478},
                                        {193, 11}, {194, 10}, {210, 25}, {209, 26},
                                        {213, 7},  {214, 6},  {220, 8},  {219, 479}};

@@ -106,8 +106,6 @@ void SetProgramDirectory(std::string directory) {
 
 std::string ProgramDirectory() { return CurrentFolders().directory; }
 
-bool ProgramDirectoryIsInstalled() { return CurrentFolders().installed; }
-
 std::string UserConfigDirectoryFrom(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome != nullptr && fs::path(xdgConfigHome).is_absolute()) {
     return WithSeparator((fs::path(xdgConfigHome) / kUserFolderName).string());

@@ -26,9 +26,6 @@ std::string ProgramDirectory();
 // Lets start-up (or a test) say where the program's files are; an empty
 // text goes back to finding them from the running program file.
 void SetProgramDirectory(std::string directory);
-// True when the program directory is the shared folder of an installed
-// program rather than the folder of the program file.
-bool ProgramDirectoryIsInstalled();
 
 // The user's configuration folder for this program, with a trailing
 // separator: "Selkan" in XDG_CONFIG_HOME or ~/.config; empty when no home

@@ -357,6 +357,12 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItE
   // No shipped file: the user's own; no user folder: the shipped one.
   EXPECT_EQ(ChooseProfilePaths({program, true}, user, "Olvane.ini").read, user + "Olvane.ini");
   EXPECT_EQ(ChooseProfilePaths({program, true}, "", "Selkan.ini").write, shipped);
+  // A program file beside its installed data folder is installed; one in a build folder is not.
+  const ProgramFolders built = FindProgramFolders(dir_ / "program", "../share/selkan");
+  folder("share/selkan");
+  const ProgramFolders installed = FindProgramFolders(dir_ / "program", "../share/selkan");
+  EXPECT_TRUE(built.directory == program && !built.installed && installed.installed &&
+              installed.directory == folder("share/selkan"));
   // The user folder: in an absolute XDG_CONFIG_HOME, else in HOME, else none.
   EXPECT_EQ(UserConfigDirectoryFrom("x", "/h") + UserConfigDirectoryFrom("x", "") +
                 UserConfigDirectoryFrom(nullptr, nullptr),

@@ -47,7 +47,6 @@ int main(int argc, char* argv[]) {
       QCoreApplication::exit(shown ? 0 : 1);
     });
   }
-  const int result = QApplication::exec();
-  app.ExitInstance();
-  return result;
+  // app ends the program (ExitInstance) as it goes, before the application object.
+  return QApplication::exec();
 }

@@ -148,8 +148,7 @@ void CProfileStore::SetValue(std::string_view section, std::string_view key,
   }
 
   int sectionIndex = FindSection(section);
-  if (sectionIndex < 0) {
-    modified_ = true;
+  if (sectionIndex < 0) {  // a new section, whose new key below marks the change
     sectionIndex = AddSection();
     sections_[static_cast<std::size_t>(sectionIndex)].added = true;
     NameSection(sectionIndex, section);

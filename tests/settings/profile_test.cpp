@@ -1,5 +1,6 @@
 // Profiles: lookups, changes, write-back with numbered backups, and where they live.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 
 #include <array>
@@ -367,6 +368,16 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItE
   EXPECT_EQ(UserConfigDirectoryFrom("x", "/h") + UserConfigDirectoryFrom("x", "") +
                 UserConfigDirectoryFrom(nullptr, nullptr),
             "/h/.config/Selkan/");
+  const auto fromHome = [](const char* home) {  // in a child, as it sets the environment
+    return test::InChild(false, [home] {
+      ::unsetenv("XDG_CONFIG_HOME");
+      ::setenv("HOME", home, 1);
+      return UserConfigDirectory();
+    });
+  };
+  EXPECT_EQ(
+      fromHome("/h") + fromHome(""),
+      "/h/.config/Selkan/" + std::string(::getpwuid(::getuid())->pw_dir) + "/.config/Selkan/");
   // A build folder that takes no new file from the user.
   const std::string locked = folder("locked");
   ::chmod(locked.c_str(), 0555);

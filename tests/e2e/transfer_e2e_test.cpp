@@ -159,7 +159,11 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_TRUE(WrittenWithChannel3(radio));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
   EXPECT_FALSE(fs::exists(sim_->Link())) << "the sim leaves its link behind";
-  EXPECT_HAS(Cli({"backups"}).output, kept[1].str());
+  const std::string table = Cli({"backups"}).output;
+  const std::size_t row = table.find('\n') + 1;  // under a header, in its columns
+  EXPECT_TRUE(table.starts_with("Date ") && table.find(kept[1].str()) - row == table.find("Path") &&
+              table.find("KZ904SK1") - row == table.find("Identification"))
+      << table;
 
   // One object per backup with what the radio sent; the type filter takes any letter case.
   const std::string json = Cli({"backups", "--json"}).output;

@@ -145,6 +145,11 @@ std::string BackupTypeLabel(int typeIndex, std::string_view typeName) {
   return readable ? label : "type" + std::to_string(typeIndex + 1);
 }
 
+std::string BackupTypeLabelAmong(int typeIndex, const std::vector<std::string>& typeNames) {
+  const bool named = typeIndex >= 0 && static_cast<std::size_t>(typeIndex) < typeNames.size();
+  return BackupTypeLabel(typeIndex, named ? typeNames[static_cast<std::size_t>(typeIndex)] : "");
+}
+
 BackupStore::BackupStore(fs::path directory, std::size_t keptPerType)
     : directory_(std::move(directory)), keptPerType_(std::max<std::size_t>(keptPerType, 1)) {}
 

@@ -75,5 +75,8 @@ std::vector<std::string> RadioTypesOf(const std::vector<BackupEntry>& entries);
 // profile with only letters, digits, '-', '.' and '_' kept, or "type<n>" (n
 // counting from 1) when nothing of the name is left.
 std::string BackupTypeLabel(int typeIndex, std::string_view typeName);
+// The same with the type's name looked up in the profile's list of names
+// (none for an index beyond it).
+std::string BackupTypeLabelAmong(int typeIndex, const std::vector<std::string>& typeNames);
 
 }  // namespace selkan

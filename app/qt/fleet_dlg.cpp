@@ -315,8 +315,7 @@ void CFleetDlg::Start() {
   const std::vector<std::string> typeNames =
       context_.typeNames ? context_.typeNames() : std::vector<std::string>();
   options->keep = KeepEveryBackupIn(folder, [typeNames](const RadioImage& radio) {
-    const std::size_t type = radio[offset::kRadioType];
-    return BackupTypeLabel(static_cast<int>(type), type < typeNames.size() ? typeNames[type] : "");
+    return BackupTypeLabelAmong(radio[offset::kRadioType], typeNames);
   });
 
   run_ = std::make_unique<Run>(ports, *options);

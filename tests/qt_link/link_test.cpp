@@ -489,7 +489,8 @@ class LinkTest : public QObject {
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
                    (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),
                qPrintable(row->text(4)));
-      QVERIFY(row->text(5).endsWith(".dat"));
+      QVERIFY(row->text(5).endsWith(".dat") && row->toolTip(5).endsWith('/' + row->text(5)) &&
+              QFile::exists(row->toolTip(5)));  // the backup's whole path in its tip
     }
     for (const char* dump : {"radio-1.dat", "radio-2.dat"})
       QVERIFY(std::equal(document.begin(), document.begin() + offset::kWriteLimit,

@@ -457,6 +457,11 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
     QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
     QStatusBar* status = p.frame->statusBar();
+    for (const bool shown : {false, true}) {  // and the status bar
+      p.frame->Action(command::kViewStatusBar)->trigger();
+      QVERIFY(status->isVisible() == shown &&
+              p.frame->Action(command::kViewStatusBar)->isChecked() == shown);
+    }
     int indicators = 0;  // CAP, NUM and SCRL at the status bar's right end, greyed: unknown
     for (const QLabel* label : status->findChildren<QLabel*>())
       indicators += QStringList({"CAP", "NUM", "SCRL"}).contains(label->text()) &&
@@ -588,8 +593,8 @@ class ProgramTest : public QObject {
             p.frame->Action(command::kAppAbout)->text() == next.title &&
             about.endsWith("Version 1.0|Copyright (C) 2026|Selkan Radio Co., Ltd.|0"));
     p.frame->Action(command::kChannelInformation)->trigger();
-    QVERIFY(!p.frame->isMaximized() && p.frame->OnFileNew());
-    QCOMPARE(p.frame->menuBar()->actions().size(), 6);
+    p.frame->Action(command::kFileNew)->trigger();
+    QVERIFY(!p.frame->isMaximized() && p.frame->menuBar()->actions().size() == 6);
   }
 
   // Open takes a file that is there; Save starts on the type chosen, adds its suffix.

@@ -578,6 +578,9 @@ class ProgramTest : public QObject {
       drawn += button->toolTip() + QString::number(qChecksum(shape));
     }
     QCOMPARE(drawn, "New59165Open20934Save7032Read17001Write60907Print45384About20768");
+    NextDialog withDocument([](QDialog* dialog) { dialog->reject(); });
+    p.frame->Action(command::kAppAbout)->trigger();  // About, by its button, as below by its menu
+    QCOMPARE(withDocument.title, "About Selkan");
     delete p.child;  // no document: fewer menus, nothing to transfer
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
     for (int id : {command::kRead, command::kWrite, command::kCompareWithRadio})

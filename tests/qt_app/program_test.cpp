@@ -201,7 +201,9 @@ class ProgramTest : public QObject {
     QApplication::clipboard()->setText("145.5\n");
     a->View()->SelectCells({2, 1, 2, 1});
     p.frame->Action(command::kEditPaste)->trigger();
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // unchanged: nothing asked
+    p.frame->Client()->setActiveSubWindow(nullptr);  // unchanged: nothing asked, made active
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) &&
+            p.frame->Client()->activeSubWindow() == a);
     p.dir.WriteFile("a.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
                          QMessageBox::Yes};

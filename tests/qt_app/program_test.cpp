@@ -415,7 +415,8 @@ class ProgramTest : public QObject {
     QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
     QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
     p.frame->Action(command::kExportChannels)->trigger();
-    QVERIFY(p.answers.messages.size() == 1 && p.answers.messages[0].text.contains("x.csv"));
+    QVERIFY(p.answers.messages.size() == 1 &&
+            p.answers.messages[0].text.endsWith("x.csv.\nNo such file or directory"));
 
     p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
     p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};

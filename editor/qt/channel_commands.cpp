@@ -54,7 +54,7 @@ void ChannelCommands::Paste() {
 }
 
 void ChannelCommands::SelectAll() {
-  parts_.editors.CloseOpenEditor();
+  // The view closes an open editor when the selection grows past one cell.
   SelectCells(parts_.grid, {1, kColRx, offset::kChannelCount, kColBandwidth});
 }
 

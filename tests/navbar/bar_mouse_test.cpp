@@ -29,7 +29,7 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
     int y = kStripY, pressX = kStripX;
   } cases[] = {{30, 1000, 80, 30}, {10, 1000, 80, 11}, {11, 1000, 80, 11}, {-40, 1000, 80, 11},
                {79, 1000, 80, 79}, {500, 1000, 500, 500}, {501, 1000, 500, 500},
-               {700, 1001, 500, 500}, {220, 1000, 220, 220},
+               {700, 1001, 500, 500}, {220, 1000, 220, 220}, {80, 150, 75, 75},
                {kButtonX, 1000, kButtonX, kButtonX, kButtonY},
                {300, 1000, std::nullopt, std::nullopt, kStripY, 100}};
   // clang-format on

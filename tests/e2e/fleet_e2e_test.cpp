@@ -81,6 +81,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
   EXPECT_TRUE(run.output.ends_with(" s a radio\nLog: " + Log() + "\n")) << "not stopped";
   EXPECT_EQ(run.output.find('\r'), std::string::npos) << "a live status line on a pipe";
+  EXPECT_EQ(run.output.find("Could not Open the Port"), std::string::npos) << "no port failed";
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_EQ(sim.Memory(), kRadioBefore);  // a queue's radios go to dumps, not to its image
 

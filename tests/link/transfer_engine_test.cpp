@@ -172,10 +172,10 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
   EXPECT_TRUE(std::equal(after.begin() + 0xFF0, after.end(), before.begin() + 0xFF0));
   EXPECT_EQ(Writes(writing.port.log, "57"), 510);
   EXPECT_TRUE(writing.positions.size() == 255 && writing.positions.back() == 255);
-  const std::vector<std::uint8_t> data(written.begin() + 0xFE8, written.begin() + 0xFF0);
-  EXPECT_EQ(Slice(writing.port.log, "write 57 0F E8 08", 5),
-            (Log{"purge", "write 57 0F E8 08", "sleep 1", "write " + sim::FrameText(data),
-                 "read 1 -> 1"}));
+  const std::vector<std::uint8_t> data(written.begin() + 0xFD8, written.begin() + 0xFE0);
+  EXPECT_EQ(Slice(writing.port.log, "write 57 0F D8 08", 7),  // no wait between pairs
+            (Log{"purge", "write 57 0F D8 08", "sleep 1", "write " + sim::FrameText(data),
+                 "read 1 -> 1", "purge", "write 57 0F E0 08"}));
 }
 
 // A transfer that does not complete: its outcome, what it sent and left (-1, 0: unchecked).

@@ -142,6 +142,7 @@ TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
 TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   const RadioImage before = RandomImage(21);
   StartSim(before);
+  EXPECT_TRUE(Cli({"backups"}).output.starts_with("No backups in "));  // none yet
   // Through the symbolic link and a COMn name mapped by the environment.
   ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
   const RunResult run = OnTerminal({"write", "--port", "com2", Dat("new.dat", WithChannel3())});
@@ -180,6 +181,7 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);
   EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
+  EXPECT_TRUE(Cli({"backups", "--type", "x"}).output.starts_with("No backups of type x in "));
 }
 
 // A failed verify (naming the difference) or a broken-off write names the backup and the

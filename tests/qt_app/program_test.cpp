@@ -116,7 +116,7 @@ class ProgramTest : public QObject {
   Q_OBJECT
  private slots:
   // A file that cannot be read, or a catalog missing or unreadable, ends start-up.
-  void startUpOpensTheCommandLineFileOrEnds() {
+  void startUpOpensTheCommandLineFileOrEndsAndTheOptionsAreFound() {
     ProgramDir dir;
     dir.WriteFile("radio.dat", Marked(0x42));
     dir.WriteFile("short.dat", QByteArray(100, '\0'));
@@ -137,10 +137,7 @@ class ProgramTest : public QObject {
       QVERIFY(!StartedApp(dir).started);
     }
     QCOMPARE(answers.messages.size(), std::size_t{3});
-  }
-
-  // The first file is opened, after "--" too; help and version among Qt's options.
-  void commandLineNamesTheFileAndTheOptions() {
+    // The first file is opened, after "--" too; help and version among Qt's options.
     ProgramOptions options =
         ParseProgramOptions({"Selkan", "--bogus", "--quit-after-start", "a.dat", "b.dat"});
     QVERIFY(options.file == "a.dat" && options.quitAfterStart && !options.help);

@@ -46,7 +46,9 @@ class ProfileWriteTest : public test::FilesTest {
   CProfileStore store_;
 };
 
-TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
+// A text is UTF-8 only when all of it is valid UTF-8, else GBK. Lookups as
+// "section|key|value", "-" being the default of a missing key.
+TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnlyByAChange) {
   EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
   EXPECT_EQ(DetectEncoding("Title=\xD6\xD0\xCE\xC4"), TextEncoding::Gbk);  // GB2312
   EXPECT_EQ(DetectEncoding("\xE4\xB8\xAD then \xB0\x41"), TextEncoding::Gbk);
@@ -58,10 +60,6 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   EXPECT_FALSE(EndsWithChar("[S", ']', TextEncoding::Utf8) ||
                EndsWithChar("", ']', TextEncoding::Gbk) ||
                EndsWithChar("\x81\x40", '@', TextEncoding::Gbk));  // 0x40: a GBK trail byte too
-}
-
-// Lookups as "section|key|value", "-" being the default of a missing key.
-TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeModifiedOnlyByARealChange) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       // Leading keys, both line ends, a header's blanks, a key without "=", no last line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",

@@ -54,7 +54,7 @@ class TransferE2E : public FilesTest {
 };
 using SafeWriteE2E = TransferE2E;
 
-TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
+TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByteDiffComparesAFileWithIt) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
     const RadioImage image = RandomImage(static_cast<unsigned>(options.size()));
@@ -65,9 +65,23 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
               std::string(image.begin(), image.end()));
   }
   EXPECT_EQ(dir_.Listing(), "out.dat");
+
+  // Diff with the radio: a read, nothing written, the last 16 bytes left out.
+  RadioImage b = WithChannel3();
+  b[offset::kSquelchLevel] = 9;
+  const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
+  RadioImage radio = b;
+  radio[0xFF5] ^= 0xFF;
+  const std::string device = StartSim(radio);
+  EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
+  const RunResult run = OnTerminal({"diff", "--radio", "--port", device, fileA});
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
+  EXPECT_HAS(run.output, "] 256/256");  // the read's bar
+  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 
-TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
+TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) {
   const Args read = {"read", "-o", Path("out.dat")};
   const Args write = {"write", "--no-backup", Dat("new.dat", RandomImage(5))};
   const struct {
@@ -98,6 +112,19 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
   const std::string log = sim_->Log();
   const std::regex asked("\\(identification\\)");
   EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), asked), {}), 3);
+
+  // A radio that never answers: the port stays held, no late or short answer frees it early.
+  const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
+  BackgroundProcess cli(kCliProgram,
+                        {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
+  ASSERT_TRUE(WaitFor([&] { return sim_->Received("02") > 0; }, 30)) << "the programmer never came";
+  // The port is held for the running transfer, whatever name reaches it.
+  for (const std::string& port : {device, sim_->Link()}) {
+    const RunResult second = Cli({"read", "--port", port, "-o", Path("b.dat")});
+    EXPECT_EQ(second.exitCode, 3) << port << ": " << second.output;
+  }
+  EXPECT_EQ(cli.Stop(SIGINT, kRunLimit), 130);
+  EXPECT_FALSE(fs::exists(Path("out.dat")) || fs::exists(Path("b.dat")));
 }
 
 // What the sim cannot use it refuses, saying why; its link never replaces a file.
@@ -122,21 +149,6 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
   BackgroundProcess noInput("/bin/sh", {"-c", "exec \"$0\" <&-", kSimProgram});
   std::string device;
   EXPECT_TRUE(noInput.Read(device, true, kRunLimit) && device.starts_with("/dev/")) << device;
-}
-
-// A radio that never answers: the port stays held, no late or short answer frees it early.
-TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
-  const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
-  BackgroundProcess cli(kCliProgram,
-                        {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
-  ASSERT_TRUE(WaitFor([&] { return sim_->Received("02") > 0; }, 30)) << "the programmer never came";
-  // The port is held for the running transfer, whatever name reaches it.
-  for (const std::string& port : {device, sim_->Link()}) {
-    const RunResult second = Cli({"read", "--port", port, "-o", Path("b.dat")});
-    EXPECT_EQ(second.exitCode, 3) << port << ": " << second.output;
-  }
-  EXPECT_EQ(cli.Stop(SIGINT, kRunLimit), 130);
-  EXPECT_FALSE(fs::exists(Path("out.dat")) || fs::exists(Path("b.dat")));
 }
 
 TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
@@ -212,22 +224,6 @@ TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
   }
-}
-
-// A read, nothing written, the last 16 bytes left out (files alone: the CLI commands test).
-TEST_F(SafeWriteE2E, DiffOfAFileWithTheRadio) {
-  RadioImage b = WithChannel3();
-  b[offset::kSquelchLevel] = 9;
-  const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
-  RadioImage radio = b;
-  radio[0xFF5] ^= 0xFF;
-  const std::string device = StartSim(radio);
-  EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
-  const RunResult run = OnTerminal({"diff", "--radio", "--port", device, fileA});
-  EXPECT_EQ(run.exitCode, 1) << run.output;
-  EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
-  EXPECT_HAS(run.output, "] 256/256");  // the read's bar
-  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 namespace selkan {
 namespace {
 
-TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
+TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave) {
   const auto resolve = [](const char* name, std::map<std::string, std::string> env) {
     return ResolvePortName(name, [env](const std::string& key) {
       const auto found = env.find(key);
@@ -50,12 +50,10 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
   EXPECT_TRUE(join.starts_with("You may not use /dev/x%2: ") &&
               join.find("usermod -aG dialout $USER") != std::string::npos)
       << join;
-}
 
-// A port of a group the process has (as a group beside the first) does not send the user to
-// join it; one of another group does; one of the user's own first group, which this login
-// lacks, asks to log in again.
-TEST(Port, AProbedPortKnowsTheGroupsTheProcessAndTheUserHave) {
+  // A port of a group the process has (as a group beside the first) does not send the user to
+  // join it; one of another group does; one of the user's own first group, which this login
+  // lacks, asks to log in again.
   const group* entry = ::getgrnam("dialout");
   if (::geteuid() != 0 || entry == nullptr) GTEST_SKIP() << "needs root and a dialout group";
   const gid_t dialout = entry->gr_gid, nogroup = test::kNogroup;  // nobody's first group

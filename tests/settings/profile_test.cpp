@@ -303,7 +303,7 @@ using ProgramDirectoryTest = test::FilesTest;
 
 // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
 // user's copy, which the next start and the tools read; in a child, as it sets the environment.
-TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItElseCopied) {
+TEST_F(ProgramDirectoryTest, ProfileWrittenInPlaceOnlyWhereTheUserMayChangeItRecentFoldersKept) {
   const auto folder = [this](const std::string& relative) {
     fs::create_directories(dir_ / relative);
     return dir_ / relative + "/";
@@ -381,17 +381,14 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItE
   ::chmod(locked.c_str(), 0555);
   const auto userWrites = [&] { return ChooseProfilePaths({locked, false}, user, "x").write; };
   EXPECT_EQ(test::InChild(true, userWrites), user + "x");
-}
 
-// Each kind of file has its own remembered folder, proposed only while it still is a folder.
-TEST(RecentFoldersTest, EachKindItsOwnFolderWhileItIsOne) {
+  // Each kind of file has its own remembered folder, proposed only while it still is a folder.
   MemoryRegistry registry;
   RecentFolders folders(registry, "Software\\Selkan\\Folders");
-  const test::ScratchDir dir;
-  folders.Remember(FileKind::Log, dir / "run.csv");
-  EXPECT_EQ(folders.Folder(FileKind::Log), dir.path().string());
+  folders.Remember(FileKind::Log, dir_ / "run.csv");
+  EXPECT_EQ(folders.Folder(FileKind::Log), dir_.path().string());
   EXPECT_EQ(folders.Folder(FileKind::Listing), "");
-  folders.Remember(FileKind::Listing, dir / "gone/a.pdf");
+  folders.Remember(FileKind::Listing, dir_ / "gone/a.pdf");
   EXPECT_EQ(folders.Folder(FileKind::Listing), "");
 }
 

@@ -151,12 +151,13 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
   EXPECT_TRUE(noInput.Read(device, true, kRunLimit) && device.starts_with("/dev/")) << device;
 }
 
-TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
+TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) {
+  const std::string dat = Dat("new.dat", WithChannel3());
   const RadioImage before = RandomImage(21);
   StartSim(before);
   // Through the symbolic link and a COMn name mapped by the environment.
   ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
-  const RunResult run = OnTerminal({"write", "--port", "com2", Dat("new.dat", WithChannel3())});
+  const RunResult run = OnTerminal({"write", "--port", "com2", dat});
   ::unsetenv("SELKAN_COM2");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_HAS(run.output, "verified");
@@ -192,25 +193,22 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);
   EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
-}
 
-// A failed verify (naming the difference) or a broken-off write names the backup and the
-// command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
-TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
+  // A failed verify (naming the difference) or a broken-off write names the backup and the
+  // command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
   const std::tuple<Args, int, std::string> faults[] = {
       {{"--corrupt-write-at", "6"}, 7, "Channel 3, Rx Frequency: 438.50000 -> 438.50001"},
       {{"--refuse-write-at", "100"}, 5, "broke off after 100 of 510 blocks"}};
-  const std::string dat = Dat("new.dat", WithChannel3());
   for (const auto& [fault, exitCode, said] : faults) {
-    const RadioImage before = RandomImage(3);
-    const std::string device = StartSim(before, fault);
-    RunResult run = Cli({"write", "--port", device, dat});
-    EXPECT_EQ(run.exitCode, exitCode) << run.output;
-    EXPECT_HAS(run.output, said);
-    EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find(said));  // in order
+    const RadioImage original = RandomImage(3);
+    const std::string device = StartSim(original, fault);
+    RunResult attempt = Cli({"write", "--port", device, dat});
+    EXPECT_EQ(attempt.exitCode, exitCode) << attempt.output;
+    EXPECT_HAS(attempt.output, said);
+    EXPECT_LT(attempt.output.find("Backup of the radio: "), attempt.output.find(said));  // in order
     std::smatch restore;  // the command that puts the backup back
     const std::regex command("selkan-cli write --port \\S+ --no-backup (\\S+)");
-    ASSERT_TRUE(std::regex_search(run.output, restore, command)) << run.output;
+    ASSERT_TRUE(std::regex_search(attempt.output, restore, command)) << attempt.output;
     EXPECT_EQ(sim_->Received("52"), (exitCode == 7 ? 2 : 1) * 512);  // a verify reads it again
     if (exitCode == 7) {
       EXPECT_EQ(Cli({"write", "--port", device, "--no-backup", "--no-verify", dat}).exitCode, 0);
@@ -219,10 +217,10 @@ TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
     // The radio stores what it got once the line is quiet, while it runs on.
     EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
     const RadioImage written = RadioAfterStop();
-    EXPECT_FALSE(SameBelowWriteLimit(written, before));
-    run = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+    EXPECT_FALSE(SameBelowWriteLimit(written, original));
+    attempt = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
+    EXPECT_EQ(attempt.exitCode, 0) << attempt.output;
+    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), original));
   }
 }
 

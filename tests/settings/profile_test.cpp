@@ -231,10 +231,10 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_EQ(store.Save(true) + Read(selkan), "[S]\r\nk=3\r\n");
 }
 
-using LanguageChoiceTest = test::FilesTest;
+using ProfileFilesTest = test::FilesTest;
 
 // Both files are written at once; a file without "Setup" gets it; the help follows.
-TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
+TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeIt) {
   const std::string product =
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
   Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
@@ -297,13 +297,9 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
         fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
     EXPECT_EQ(result + (chinese ? "Chinese, " : "English, ") + maker, c.result);
   }
-}
 
-using ProgramDirectoryTest = test::FilesTest;
-
-// The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
-// user's copy, which the next start and the tools read; in a child, as it sets the environment.
-TEST_F(ProgramDirectoryTest, ProfileWrittenInPlaceOnlyWhereTheUserMayChangeItRecentFoldersKept) {
+  // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
+  // user's copy, which the next start and the tools read; in a child, as it sets the environment.
   const auto folder = [this](const std::string& relative) {
     fs::create_directories(dir_ / relative);
     return dir_ / relative + "/";

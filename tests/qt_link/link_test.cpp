@@ -299,8 +299,7 @@ class LinkTest : public QObject {
   void commandsThatWouldDropADocumentWaitForTheTransfer() {
     Program program;
     CChildFrame* first = program.child;
-    program.dir.WriteFile("other.dat", Bytes(BlankImage()));
-    QVERIFY(program.frame->OpenDocumentFile(program.dir.Path("other.dat")));  // hides the first
+    QVERIFY(program.Open("other.dat", Bytes(BlankImage())));  // hides the first
     program.view = program.frame->ActiveChild()->View();
     SimProcess sim(RadioWithChannels(program.view->Document().Image()));
     UsePort(program, sim);

@@ -65,9 +65,8 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave
         {dialout, nogroup, 0, PortAdvice::kJoinGroup},
         {nogroup, dialout, 0, PortAdvice::kLogInAgain}}) {
     ASSERT_EQ(::chown(port.c_str(), 0, portGroup), 0);
-    const std::string said = test::InChild(false, [&] {
-      if (::setgroups(extra, &dialout) != 0 || ::setgid(processGroup) != 0 ||
-          ::setuid(test::kNobody) != 0)
+    const std::string said = test::InChild(false, [&, extra = extra, gid = processGroup] {
+      if (::setgroups(extra, &dialout) != 0 || ::setgid(gid) != 0 || ::setuid(test::kNobody) != 0)
         return std::string("cannot change groups");
       return std::to_string(static_cast<int>(AdviseOnAccess(ProbeDeviceAccess(port))));
     });

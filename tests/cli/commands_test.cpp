@@ -43,20 +43,6 @@ class CliCommands : public test::FilesTest {
   }
 };
 
-// New, export and print replace with --force (without, see the command lines).
-TEST_F(CliCommands, WithForceNewExportAndPrintReplaceTheFile) {
-  const std::string dat = Configuration("2,438.1,,67.0,D023N,Low,Off,Narrow\n");
-  const std::string csv = RunQuiet(RunExport, {dat}, true).second, pdf = Path("old.pdf");
-  EXPECT_HAS(csv, "\r\n2,438.10000,438.10000,67.0,D023N,Low,Off,Narrow\r\n");
-  WriteBytes(pdf, "old");
-  EXPECT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--force"}).first, kExitOk);
-  EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
-  EXPECT_EQ(RunExport({dat, "-o", dat, "--force"}), kExitOk);
-  EXPECT_EQ(ReadBytes(dat), csv);
-  EXPECT_EQ(RunNew({dat, "--force"}), kExitOk);
-  EXPECT_EQ(ReadBytes(dat).size(), kImageSize);
-}
-
 // Rows go where --at or --append say, or replace all; an unfit row stops the import unless
 // --skip-unfit; the summary goes to stderr unless --quiet. Unplaced records keep every byte,
 // placed ones every bit the channel's fields do not own.
@@ -227,13 +213,14 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
 }
 
 // Print needs no display, not even after a transfer in the process. A Selkan.ini that cannot
-// be read is said, not taken for a type without a band; nothing is written.
-TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadAndBackupsAsJson) {
-  const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,,,Low,,\n");
-  const std::string pdf = Path("listing.pdf"), radio = ReadBytes(dat);
+// be read is said, not taken for a type without a band; nothing is written. New, export and
+// print replace with --force (without, see the command lines).
+TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsAsJson) {
+  const std::string dat = Configuration("12,438.1,,,,,,\n3,446.00625,,67.0,D023N,Low,Off,Narrow\n");
+  const std::string pdf = Write("listing.pdf", "old"), radio = ReadBytes(dat);
   EXPECT_EQ(RunQuiet(RunRead, {"--port", Path("no-port"), "-o", Path("r.dat")}).first,
             kExitPortError);
-  ASSERT_EQ(RunQuiet(RunPrint, {dat, "-o", pdf, "--lang", "Chinese", "--paper", "Letter"}).first,
+  ASSERT_EQ(RunPrint({dat, "-o", pdf, "--force", "--lang", "Chinese", "--paper", "Letter"}),
             kExitOk);
   const auto pages = test::PdfPageTexts(pdf);
   ASSERT_EQ(pages.size(), 2u);
@@ -249,6 +236,12 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadAndBackupsAsJson
   EXPECT_EQ(said, "selkan-cli import" + denied + "selkan-cli print" + denied);
   EXPECT_FALSE(fs::exists(Path("not.pdf")));
   EXPECT_EQ(ReadBytes(dat), radio);
+  const std::string csv = RunQuiet(RunExport, {dat}, true).second;
+  EXPECT_HAS(csv, "\r\n3,446.00625,446.00625,67.0,D023N,Low,Off,Narrow\r\n");
+  EXPECT_EQ(RunExport({dat, "-o", dat, "--force"}), kExitOk);
+  EXPECT_EQ(ReadBytes(dat), csv);
+  EXPECT_EQ(RunNew({dat, "--force"}), kExitOk);
+  EXPECT_EQ(ReadBytes(dat).size(), kImageSize);
 
   // Backups as JSON: a control character in a path is escaped, the text stays one JSON string.
   ::setenv("XDG_DATA_HOME", Path("a\tb").c_str(), 1);

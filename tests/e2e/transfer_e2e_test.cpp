@@ -54,7 +54,7 @@ class TransferE2E : public FilesTest {
 };
 using SafeWriteE2E = TransferE2E;
 
-TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
+TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByteDiffComparesAFileWithIt) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
     const RadioImage image = RandomImage(static_cast<unsigned>(options.size()));
@@ -65,9 +65,23 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByte) {
               std::string(image.begin(), image.end()));
   }
   EXPECT_EQ(dir_.Listing(), "out.dat");
+
+  // Diff with the radio: a read, nothing written, the last 16 bytes left out.
+  RadioImage b = WithChannel3();
+  b[offset::kSquelchLevel] = 9;
+  const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
+  RadioImage radio = b;
+  radio[0xFF5] ^= 0xFF;
+  const std::string device = StartSim(radio);
+  EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
+  const RunResult run = OnTerminal({"diff", "--radio", "--port", device, fileA});
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
+  EXPECT_HAS(run.output, "] 256/256");  // the read's bar
+  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 
-TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
+TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) {
   const Args read = {"read", "-o", Path("out.dat")};
   const Args write = {"write", "--no-backup", Dat("new.dat", RandomImage(5))};
   const struct {
@@ -98,6 +112,19 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFile) {
   const std::string log = sim_->Log();
   const std::regex asked("\\(identification\\)");
   EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), asked), {}), 3);
+
+  // A radio that never answers: the port stays held, no late or short answer frees it early.
+  const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
+  BackgroundProcess cli(kCliProgram,
+                        {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
+  ASSERT_TRUE(WaitFor([&] { return sim_->Received("02") > 0; }, 30)) << "the programmer never came";
+  // The port is held for the running transfer, whatever name reaches it.
+  for (const std::string& port : {device, sim_->Link()}) {
+    const RunResult second = Cli({"read", "--port", port, "-o", Path("b.dat")});
+    EXPECT_EQ(second.exitCode, 3) << port << ": " << second.output;
+  }
+  EXPECT_EQ(cli.Stop(SIGINT, kRunLimit), 130);
+  EXPECT_FALSE(fs::exists(Path("out.dat")) || fs::exists(Path("b.dat")));
 }
 
 // What the sim cannot use it refuses, saying why; its link never replaces a file.
@@ -124,28 +151,14 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
   EXPECT_TRUE(noInput.Read(device, true, kRunLimit) && device.starts_with("/dev/")) << device;
 }
 
-// A radio that never answers: the port stays held, no late or short answer frees it early.
-TEST_F(TransferE2E, PortInUseAndInterruptCancelsLeavingNoFile) {
-  const std::string device = StartSim(RandomImage(8), {"--no-wakeup-answer"});
-  BackgroundProcess cli(kCliProgram,
-                        {"read", "--port", device, "--retries", "1000", "-o", Path("out.dat")});
-  ASSERT_TRUE(WaitFor([&] { return sim_->Received("02") > 0; }, 30)) << "the programmer never came";
-  // The port is held for the running transfer, whatever name reaches it.
-  for (const std::string& port : {device, sim_->Link()}) {
-    const RunResult second = Cli({"read", "--port", port, "-o", Path("b.dat")});
-    EXPECT_EQ(second.exitCode, 3) << port << ": " << second.output;
-  }
-  EXPECT_EQ(cli.Stop(SIGINT, kRunLimit), 130);
-  EXPECT_FALSE(fs::exists(Path("out.dat")) || fs::exists(Path("b.dat")));
-}
-
-TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
+TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) {
+  const std::string dat = Dat("new.dat", WithChannel3());
   const RadioImage before = RandomImage(21);
   StartSim(before);
   EXPECT_TRUE(Cli({"backups"}).output.starts_with("No backups in "));  // none yet
   // Through the symbolic link and a COMn name mapped by the environment.
   ::setenv("SELKAN_COM2", sim_->Link().c_str(), 1);
-  const RunResult run = OnTerminal({"write", "--port", "com2", Dat("new.dat", WithChannel3())});
+  const RunResult run = OnTerminal({"write", "--port", "com2", dat});
   ::unsetenv("SELKAN_COM2");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_HAS(run.output, "verified");
@@ -182,25 +195,22 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSo) {
   EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);
   EXPECT_EQ(Cli({"backups", "--type", "x" + lower, "--json"}).output, "[]\n");
   EXPECT_TRUE(Cli({"backups", "--type", "x"}).output.starts_with("No backups of type x in "));
-}
 
-// A failed verify (naming the difference) or a broken-off write names the backup and the
-// command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
-TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
+  // A failed verify (naming the difference) or a broken-off write names the backup and the
+  // command that puts it back, which works; unchecked, the corrupting radio goes unnoticed.
   const std::tuple<Args, int, std::string> faults[] = {
       {{"--corrupt-write-at", "6"}, 7, "Channel 3, Rx Frequency: 438.50000 -> 438.50001"},
       {{"--refuse-write-at", "100"}, 5, "broke off after 100 of 510 blocks"}};
-  const std::string dat = Dat("new.dat", WithChannel3());
   for (const auto& [fault, exitCode, said] : faults) {
-    const RadioImage before = RandomImage(3);
-    const std::string device = StartSim(before, fault);
-    RunResult run = Cli({"write", "--port", device, dat});
-    EXPECT_EQ(run.exitCode, exitCode) << run.output;
-    EXPECT_HAS(run.output, said);
-    EXPECT_LT(run.output.find("Backup of the radio: "), run.output.find(said));  // in order
+    const RadioImage original = RandomImage(3);
+    const std::string device = StartSim(original, fault);
+    RunResult attempt = Cli({"write", "--port", device, dat});
+    EXPECT_EQ(attempt.exitCode, exitCode) << attempt.output;
+    EXPECT_HAS(attempt.output, said);
+    EXPECT_LT(attempt.output.find("Backup of the radio: "), attempt.output.find(said));  // in order
     std::smatch restore;  // the command that puts the backup back
     const std::regex command("selkan-cli write --port \\S+ --no-backup (\\S+)");
-    ASSERT_TRUE(std::regex_search(run.output, restore, command)) << run.output;
+    ASSERT_TRUE(std::regex_search(attempt.output, restore, command)) << attempt.output;
     EXPECT_EQ(sim_->Received("52"), (exitCode == 7 ? 2 : 1) * 512);  // a verify reads it again
     if (exitCode == 7) {
       EXPECT_EQ(Cli({"write", "--port", device, "--no-backup", "--no-verify", dat}).exitCode, 0);
@@ -209,27 +219,11 @@ TEST_F(SafeWriteE2E, AFailedWriteNamesTheBackupAndTheWayBackWhichWorks) {
     // The radio stores what it got once the line is quiet, while it runs on.
     EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
     const RadioImage written = RadioAfterStop();
-    EXPECT_FALSE(SameBelowWriteLimit(written, before));
-    run = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), before));
+    EXPECT_FALSE(SameBelowWriteLimit(written, original));
+    attempt = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});
+    EXPECT_EQ(attempt.exitCode, 0) << attempt.output;
+    EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), original));
   }
-}
-
-// A read, nothing written, the last 16 bytes left out (files alone: the CLI commands test).
-TEST_F(SafeWriteE2E, DiffOfAFileWithTheRadio) {
-  RadioImage b = WithChannel3();
-  b[offset::kSquelchLevel] = 9;
-  const std::string fileA = Dat("a.dat", WithChannel3()), fileB = Dat("b.dat", b);
-  RadioImage radio = b;
-  radio[0xFF5] ^= 0xFF;
-  const std::string device = StartSim(radio);
-  EXPECT_EQ(Cli({"diff", "--radio", "--port", device, fileB}).exitCode, 0);
-  const RunResult run = OnTerminal({"diff", "--radio", "--port", device, fileA});
-  EXPECT_EQ(run.exitCode, 1) << run.output;
-  EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
-  EXPECT_HAS(run.output, "] 256/256");  // the read's bar
-  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
 }
 
 }  // namespace

@@ -74,7 +74,20 @@ TEST(CommitCell, RxFormattedTxRules) {
 const ChannelRow kFilled{"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
 using Rows = std::vector<std::vector<std::string>>;
 
-TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
+PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,
+                   Language language = Language::English) {
+  return PasteCells(table, target, ParsePastedText(text), kUhf, language);
+}
+
+std::string Reasons(const PasteOutcome& outcome) {
+  std::string out;
+  for (const PasteRefusal& r : outcome.refusals)
+    out += std::to_string(r.channel) + ":" + std::to_string(r.column) + ":" + r.value + ":" +
+           std::to_string(static_cast<int>(r.reason)) + "x" + std::to_string(r.count) + " ";
+  return out;
+}
+
+TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) {
   const struct {
     const char* text;
     Rows rows;
@@ -110,23 +123,7 @@ TEST(ClipboardText, SeparatorHeaderAndRowsAreFound) {
   table[0] = {"a\tb", "5\" tall", "1\n2", "x"};
   EXPECT_EQ(ParsePastedText(CellsAsTabText(table, {1, 1, 1, 4})).rows,
             (Rows{{"a\tb", "5\" tall", "1\n2", "x"}}));
-}
 
-PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,
-                   Language language = Language::English) {
-  return PasteCells(table, target, ParsePastedText(text), kUhf, language);
-}
-
-std::string Reasons(const PasteOutcome& outcome) {
-  std::string out;
-  for (const PasteRefusal& r : outcome.refusals)
-    out += std::to_string(r.channel) + ":" + std::to_string(r.column) + ":" + r.value + ":" +
-           std::to_string(static_cast<int>(r.reason)) + "x" + std::to_string(r.count) + " ";
-  return out;
-}
-
-TEST(PasteAndClearCells, RefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) {
-  ChannelTable table;
   table[0] = table[1] = kFilled;
   const PasteOutcome got = Paste(table, {1, 1, 1, 1},
                                  "470.005\t438.003\t\t67.05\tMax\n"  // range, step, tone, word

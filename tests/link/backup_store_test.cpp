@@ -108,9 +108,7 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
     std::ofstream(dir / "other" / ("20260301-140509-" + std::to_string(i) + "_SK-100.dat"));
   const auto last = BackupStore(dir / "other").Save(RandomImage(2), "SK-100", when, &error);
   EXPECT_EQ(last.value_or("none").filename(), "20260301-140509-999_SK-100.dat") << error;
-}
-
-TEST(BackupTypeLabel, KeepsWhatAFileNameCanHoldOrNamesTheIndex) {
+  // A type's label keeps what a file name can hold, or names the type by its index.
   EXPECT_EQ(BackupTypeLabel(0, "SK-100"), "SK-100");
   EXPECT_EQ(BackupTypeLabel(1, "SK 200/U"), "SK200U");
   EXPECT_EQ(BackupTypeLabel(2, "对讲机"), "type3");

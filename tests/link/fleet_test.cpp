@@ -168,7 +168,7 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
 }
 
 // Each radio that fails is logged and the next one written, unless stop-on-failure.
-TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
+TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrite) {
   const sim::Faults refuse{.refuseWriteAt = 100}, silentAfterId{.noIdAck = true};
   for (const bool stopOnFailure : {false, true}) {
     Rig rig(3, stopOnFailure);
@@ -192,9 +192,8 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailure) {
     EXPECT_DOUBLE_EQ(summary.seconds,
                      rig.records[0].seconds + rig.records[1].seconds + rig.records[2].seconds);
   }
-}
 
-TEST(FleetLoop, StopEndsAWaitOrAWriteConfirmModeWaitsForNext) {
+  // Stop ends a wait or a write; confirm mode waits for Next.
   Rig waiting(0);  // no radio ever comes
   waiting.StopAt(10s);
   waiting.Run();

@@ -19,7 +19,7 @@
 namespace selkan {
 namespace {
 
-TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
+TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave) {
   const auto resolve = [](const char* name, std::map<std::string, std::string> env) {
     return ResolvePortName(name, [env](const std::string& key) {
       const auto found = env.find(key);
@@ -50,12 +50,10 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsWhatTheGroupWouldChange) {
   EXPECT_TRUE(join.starts_with("You may not use /dev/x%2: ") &&
               join.find("usermod -aG dialout $USER") != std::string::npos)
       << join;
-}
 
-// A port of a group the process has (as a group beside the first) does not send the user to
-// join it; one of another group does; one of the user's own first group, which this login
-// lacks, asks to log in again.
-TEST(Port, AProbedPortKnowsTheGroupsTheProcessAndTheUserHave) {
+  // A port of a group the process has (as a group beside the first) does not send the user to
+  // join it; one of another group does; one of the user's own first group, which this login
+  // lacks, asks to log in again.
   const group* entry = ::getgrnam("dialout");
   if (::geteuid() != 0 || entry == nullptr) GTEST_SKIP() << "needs root and a dialout group";
   const gid_t dialout = entry->gr_gid, nogroup = test::kNogroup;  // nobody's first group
@@ -67,9 +65,8 @@ TEST(Port, AProbedPortKnowsTheGroupsTheProcessAndTheUserHave) {
         {dialout, nogroup, 0, PortAdvice::kJoinGroup},
         {nogroup, dialout, 0, PortAdvice::kLogInAgain}}) {
     ASSERT_EQ(::chown(port.c_str(), 0, portGroup), 0);
-    const std::string said = test::InChild(false, [&] {
-      if (::setgroups(extra, &dialout) != 0 || ::setgid(processGroup) != 0 ||
-          ::setuid(test::kNobody) != 0)
+    const std::string said = test::InChild(false, [&, extra = extra, gid = processGroup] {
+      if (::setgroups(extra, &dialout) != 0 || ::setgid(gid) != 0 || ::setuid(test::kNobody) != 0)
         return std::string("cannot change groups");
       return std::to_string(static_cast<int>(AdviseOnAccess(ProbeDeviceAccess(port))));
     });

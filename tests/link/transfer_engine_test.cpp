@@ -178,6 +178,8 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
                  "read 1 -> 1", "purge", "write 57 0F E0 08"}));
 }
 
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
 // A transfer that does not complete: its outcome, what it sent and left (-1, 0: unchecked).
 enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kRetryTwice };
 struct Failure {
@@ -192,7 +194,7 @@ struct Failure {
   int lastPosition = 0;
 };
 
-TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
+TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted) {
   using enum TransferOutcome;
   using enum Twist;
   const Failure failures[] = {
@@ -240,12 +242,8 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeft) {
       EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
     }
   }
-}
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
-
-TEST(TransferHandshake, IdentificationRules) {
-  // Bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
+  // Identifications: bytes 0-4 "KZ904" or bytes 3-5 "Q47"; nothing else is looked at.
   for (const std::string& id : {"KZ904SK1"s, "KZ904"s, "\xff\0\x10Q47zz"s, "abcQ47"s})
     EXPECT_TRUE(protocol::IsAcceptedIdentification(Bytes(id))) << id;
   for (const char* id : {"KZ905SK1", "kz904SK1", "KZ90", "abcQ4", "abQ47xyz"})

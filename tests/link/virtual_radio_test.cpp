@@ -29,26 +29,6 @@ VirtualRadio InSession(Faults faults = {}) {
   return radio;
 }
 
-TEST(VirtualRadio, WakeUpsSessionsAndBlocks) {
-  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
-  EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
-  EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
-  // The 0x02 that broke the last one begins the next wake-up.
-  EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
-  VirtualRadio session = InSession();
-  EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
-
-  radio = InSession();
-  std::optional<Reply> last;
-  EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last), kAck);
-  EXPECT_TRUE(last->saveFirst && radio.Dirty());  // the last block a programmer writes
-  EXPECT_EQ(Feed(radio, {'R', 0x0F, 0xE8, 8}),
-            (std::vector<std::uint8_t>{'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(Feed(radio, {0x06}), kAck);
-  // Blocks past the end of memory or of another size get no answer.
-  EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty() && Feed(radio, {'R', 0, 0, 9}).empty());
-}
-
 TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   std::string error;
   auto options = ParseSimOptions({"--image", "a.dat", "--short-reply-at", "511", "--wrong-id",
@@ -76,9 +56,27 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_FALSE(ParseSimOptions({"--fleet", "2", "--on-radio", "3"}, &error));
 }
 
-// A queue of radios on the caller's clock: each stays 2 s after its first identification or
-// last block, whatever else it is asked; then the line is silent for the swap gap.
-TEST(RadioQueue, ARadioStaysWhileProgrammedThenTheNextComesAfterTheGap) {
+// A radio's wake-ups, sessions and blocks. Queued, on the caller's clock, each stays 2 s after its
+// first identification or last block, whatever else it is asked; then comes a silent swap gap.
+TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammedThenGaps) {
+  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
+  EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
+  EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
+  // The 0x02 that broke the last one begins the next wake-up.
+  EXPECT_EQ(Feed(radio, {'P', 'R', 'O', 0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
+  VirtualRadio session = InSession();
+  EXPECT_EQ(Feed(session, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}), kAck);
+
+  radio = InSession();
+  std::optional<Reply> last;
+  EXPECT_EQ(Feed(radio, {'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last), kAck);
+  EXPECT_TRUE(last->saveFirst && radio.Dirty());  // the last block a programmer writes
+  EXPECT_EQ(Feed(radio, {'R', 0x0F, 0xE8, 8}),
+            (std::vector<std::uint8_t>{'W', 0x0F, 0xE8, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(Feed(radio, {0x06}), kAck);
+  // Blocks past the end of memory or of another size get no answer.
+  EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty() && Feed(radio, {'R', 0, 0, 9}).empty());
+
   using std::chrono::milliseconds;
   auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };
   auto make = [](int) {

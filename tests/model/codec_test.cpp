@@ -38,7 +38,7 @@ RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> pat
 
 // Truncated to 10 Hz, packed BCD low pair first (145.0125 on is one unit low as a binary
 // product); none, or one 8 digits cannot hold, is FF FF FF FF.
-TEST(ChannelCodec, FrequenciesAndRowsBothWaysKeepingUninterpretedBits) {
+TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
   const std::pair<const char*, const char*> cases[] = {
       {"145.125", "00 25 51 14"},    {"136.00625", "25 06 60 13"}, {" 438.1MHz", "00 00 81 43"},
       {"145.123456", "45 23 51 14"}, {"999.99999", "99 99 99 99"}, {"145.0125", "50 12 50 14"},
@@ -113,10 +113,8 @@ TEST(ChannelCodec, FrequenciesAndRowsBothWaysKeepingUninterpretedBits) {
   EXPECT_TRUE(std::equal(before.begin(), before.begin() + 16, image.begin()));
   EXPECT_TRUE(std::equal(before.begin() + 0xC80, before.end(), image.begin() + 0xC80));
   EXPECT_EQ(DecodeChannels(image, kEn), table);
-}
 
-// The whole list: a wrong tone anywhere sets a squelch the other radios do not open.
-TEST(ToneList, HoldsEveryToneInOrderEachEncodedToItsCodeAndBack) {
+  // The whole list: a wrong tone anywhere sets a squelch the other radios do not open.
   const std::string ctcss =
       "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
       "118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 "

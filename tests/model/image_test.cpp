@@ -32,9 +32,14 @@ std::string Pattern(std::size_t size) {
   return bytes;
 }
 
+constexpr const char* kTwoTypes =
+    "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
+    "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
+    "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
+
 // A file's first 4096 bytes are the image, a shorter file none. A failed open or save leaves the
 // document's path, title and changes as they were.
-TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessAndTellsWhenItsFileChanged) {
+TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTakesItsBand) {
   const DatLoadResult result = LoadDatFile(Write("a.dat", Pattern(10000)));
   ASSERT_EQ(result.error, DatLoadError::None);
   ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", result.image));
@@ -83,6 +88,44 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessAndTellsWhenItsFileChanged) {
     ASSERT_TRUE(document.OnSaveDocument(path));
     EXPECT_FALSE(document.FileChangedOnDisk()) << i;
   }
+
+  CProfileStore profile;
+  ASSERT_TRUE(profile.Load(Write("Selkan.ini", kTwoTypes)));
+  MemoryRegistry registry;
+  // Before the first band: the first; beyond the last: the last; no such type: empty.
+  std::string bands;
+  for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
+    bands += BandText(profile, type, band) + "|";
+  EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
+  EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
+  // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
+  // end) pairs with nothing.
+  using Bands = std::vector<std::string>;
+  const std::string east = "\x96\x7C";
+  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
+            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
+  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
+  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
+
+  // The caption names the image's type (key number one above its index) and
+  // the band of that type's own list.
+  RadioImage radio = BlankImage();
+  radio[offset::kRadioType] = 1;
+  radio[offset::kBandIndex] = 1;
+  const CaptionNames names = CaptionNamesOf(profile, radio, "Chinese");
+  EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
+            "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
+  EXPECT_EQ(RadioTypeNames(profile), (std::vector<std::string>{"S-10", "S-20"}));
+  radio[offset::kRadioType] = 0;
+  const BandLimits limits = RunProductStep(radio, false, profile, registry);
+  EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
+  // The next new document starts with the type and band of the image opened last.
+  radio[offset::kRadioType] = 2;
+  radio[offset::kBandIndex] = 3;
+  EXPECT_EQ(RunProductStep(radio, false, profile, registry).upper, 0);  // type 2 has no band
+  RadioImage next = BlankImage();
+  RunProductStep(next, true, profile, registry);
+  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 
 using Lines = std::vector<std::string>;
@@ -157,53 +200,6 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   EXPECT_EQ(Compare(gaps, BlankImage()),
             (Lines{"Channels 1-3, record byte 12: E1 -> FF", "Channel 5, bytes 0x05C: E1 -> FF",
                    "Channel 6, bytes 0x06C: E0 -> FF"}));
-}
-
-constexpr const char* kTwoTypes =
-    "[Setup]\nAppName = Selkan\nType1 = S-10\nType2 = S-20\n"
-    "Field1 = 130 - 160MHz|400 - 470MHz\nField2 = 136 - 174MHz\n"
-    "[English]\nAppName = Selkan Programmer\n[Chinese]\nAppName = Selkan CN\n";
-
-using ProductProfileTest = test::FilesTest;
-
-TEST_F(ProductProfileTest, BandTextByTypeAndIndexGbkAtTheBarsAndTheProductStep) {
-  CProfileStore profile;
-  ASSERT_TRUE(profile.Load(Write("Selkan.ini", kTwoTypes)));
-  MemoryRegistry registry;
-  // Before the first band: the first; beyond the last: the last; no such type: empty.
-  std::string bands;
-  for (const auto& [type, band] : {std::pair{0, -1}, {0, 1}, {0, 2}, {1, 1}, {2, 0}})
-    bands += BandText(profile, type, band) + "|";
-  EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
-  EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
-  // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
-  // end) pairs with nothing.
-  using Bands = std::vector<std::string>;
-  const std::string east = "\x96\x7C";
-  EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
-            (Bands{east + " 136 - 174MHz", east + "\xB1\xB1 400 - 470MHz"}));
-  EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
-  EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
-
-  // The caption names the image's type (key number one above its index) and
-  // the band of that type's own list.
-  RadioImage image = BlankImage();
-  image[offset::kRadioType] = 1;
-  image[offset::kBandIndex] = 1;
-  const CaptionNames names = CaptionNamesOf(profile, image, "Chinese");
-  EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
-            "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
-  EXPECT_EQ(RadioTypeNames(profile), (std::vector<std::string>{"S-10", "S-20"}));
-  image[offset::kRadioType] = 0;
-  const BandLimits limits = RunProductStep(image, false, profile, registry);
-  EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
-  // The next new document starts with the type and band of the image opened last.
-  image[offset::kRadioType] = 2;
-  image[offset::kBandIndex] = 3;
-  EXPECT_EQ(RunProductStep(image, false, profile, registry).upper, 0);  // type 2 has no band
-  RadioImage next = BlankImage();
-  RunProductStep(next, true, profile, registry);
-  EXPECT_EQ(std::pair(+next[offset::kRadioType], +next[offset::kBandIndex]), std::pair(2, 3));
 }
 
 }  // namespace

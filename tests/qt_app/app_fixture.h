@@ -160,6 +160,12 @@ struct Program {
     child = frame != nullptr ? frame->ActiveChild() : nullptr;
     view = child != nullptr ? child->View() : nullptr;
   }
+  // Writes the bytes as a file of the program's folder and opens it.
+  bool Open(const QString& name, const QByteArray& bytes) {
+    dir.WriteFile(name, bytes);
+    return frame->OpenDocumentFile(dir.Path(name));
+  }
+
   ProgramDir dir;
   Answers answers;
   StartedApp started;

@@ -116,7 +116,7 @@ class ProgramTest : public QObject {
   Q_OBJECT
  private slots:
   // A file that cannot be read, or a catalog missing or unreadable, ends start-up.
-  void startUpOpensTheCommandLineFileOrEnds() {
+  void startUpOpensTheCommandLineFileOrEndsAndTheOptionsAreFound() {
     ProgramDir dir;
     dir.WriteFile("radio.dat", Marked(0x42));
     dir.WriteFile("short.dat", QByteArray(100, '\0'));
@@ -137,10 +137,7 @@ class ProgramTest : public QObject {
       QVERIFY(!StartedApp(dir).started);
     }
     QCOMPARE(answers.messages.size(), std::size_t{3});
-  }
-
-  // The first file is opened, after "--" too; help and version among Qt's options.
-  void commandLineNamesTheFileAndTheOptions() {
+    // The first file is opened, after "--" too; help and version among Qt's options.
     ProgramOptions options =
         ParseProgramOptions({"Selkan", "--bogus", "--quit-after-start", "a.dat", "b.dat"});
     QVERIFY(options.file == "a.dat" && options.quitAfterStart && !options.help);
@@ -189,14 +186,12 @@ class ProgramTest : public QObject {
     QVERIFY(!p.frame->OnFileSave() && !p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
     QVERIFY(p.answers.messages.at(0).text.endsWith("x.dat.\nNo such file or directory") &&
             p.answers.messages.at(1).text.contains("absent.dat"));
-    p.dir.WriteFile("short.dat", QByteArray(4095, '\x11'));
-    QVERIFY(!p.frame->OpenDocumentFile(p.dir.Path("short.dat")) && p.answers.messages.size() == 3);
+    QVERIFY(!p.Open("short.dat", QByteArray(4095, '\x11')) && p.answers.messages.size() == 3);
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
     QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
     QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
     p.answers.messages.clear();
-    p.dir.WriteFile("a.dat", Marked(0));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    QVERIFY(p.Open("a.dat", Marked(0)));
     CChildFrame* a = p.frame->ActiveChild();
     QApplication::clipboard()->setText("145.5\n");
     a->View()->SelectCells({2, 1, 2, 1});
@@ -220,13 +215,11 @@ class ProgramTest : public QObject {
     CChildFrame* reopened = p.frame->ActiveChild();
     QVERIFY(reopened->Document().Image()[0xC80] == 0x22 &&
             Row(reopened->View(), 2).value(0).isEmpty() && !undo->isEnabled());
-    p.dir.WriteFile("a.dat", Marked(0x33));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));  // Reload
+    QVERIFY(p.Open("a.dat", Marked(0x33)));  // Reload
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
     QVERIFY(p.answers.messages.size() == 4 && p.answers.messages[3].text.contains("a.dat") &&
             p.frame->Children().size() == 2);
-    p.dir.WriteFile("c.dat", Marked(0));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("c.dat")));
+    QVERIFY(p.Open("c.dat", Marked(0)));
     p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
     p.dir.WriteFile("c.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};
@@ -288,8 +281,7 @@ class ProgramTest : public QObject {
   void productInformationOpensOnTheDocumentsOwnChoice() {
     const std::function<void(Program&)> situations[] = {
         [](Program& p) {
-          p.dir.WriteFile("b.dat", Bytes(Image(0, 1)));
-          QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("b.dat")));
+          QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
           p.child->showNormal();
           p.frame->Client()->setActiveSubWindow(p.child);
         },
@@ -317,8 +309,7 @@ class ProgramTest : public QObject {
     Program p;
     p.view->Grid()->SetRow(2);  // opens the Rx editor over channel 2
     p.view->CellEditors()->RxEditor()->setText("136.5");
-    p.dir.WriteFile("a.dat", Bytes(BlankImage()));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")));
+    QVERIFY(p.Open("a.dat", Bytes(BlankImage())));
     CSelkanDoc& a = p.frame->Children()[1]->Document();
     a.SetModified(true);
     a.Image()[0xC80] = 0x33;
@@ -357,9 +348,7 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kEditPaste)->trigger();
     QVERIFY(p.answers.messages.at(0).text.contains(
         "\n1 value below channel 199\n2 values right of the last column"));
-    p.dir.WriteFile("other.dat", Marked(0));
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("other.dat")) &&
-            !p.frame->Action(command::kEditRedo)->isEnabled());
+    QVERIFY(p.Open("other.dat", Marked(0)) && !p.frame->Action(command::kEditRedo)->isEnabled());
     // Import as one step, unfit rows only when told; export says what it cannot.
     p.view = p.frame->ActiveChild()->View();
     p.dir.WriteFile("own.csv",

@@ -455,7 +455,7 @@ class ChannelViewTest : public QObject {
 
   // Each control shows its option and hands it back, one outside its list as no selection.
   // Priority: "Off" in the language in use, then 1-199.
-  void controlsShowAndReturnTheirOptions() {
+  void theImagesDialogsShowAndReturnTheirOptions() {
     const OptionStates sets[] = {
         {true, false, 1, 0, 1, 0, 1, 7, 3, 2, 6, 199, 2, "007"},
         {false, true, 0, 1, 0, 1, 0, 0, 7, 4, 0, 0, 0, ""},
@@ -489,10 +489,7 @@ class ChannelViewTest : public QObject {
       QCOMPARE(helpTopic_, ids[set]);
       QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, 1122))->count(), 200);
     }
-  }
-
-  // The caption is in English whatever the program's language.
-  void okWritesImageAndRegistryAndGivesAnEnglishCaption() {
+    // Product Information: OK writes image and registry; the caption is English in any language.
     RadioImage image = BlankImage();
     image[offset::kRadioType] = 1;
     image[offset::kBandIndex] = 1;

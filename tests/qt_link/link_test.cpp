@@ -36,6 +36,7 @@
 #include "platform/qt/help_request.h"
 #include "platform/qt/qsettings_registry.h"
 #include "tests/qt_app/app_fixture.h"
+#include "tests/support/radio_images.h"
 #include "tests/support/sim_process.h"
 #include "tools/sim/pty_line.h"
 
@@ -146,7 +147,7 @@ class LinkTest : public QObject {
   }
 
   // -1: nothing remembered, or no button checked.
-  void buttonsShowWhichPortsOpenAndTheRememberedOne() {
+  void setupShowsThePortsAndGivesTheOneChosenToTheActiveViewAndTheRegistry() {
     for (const auto& [remembered, checked] : {std::pair{-1, 0}, {3, 2}, {4, 3}, {9, -1}}) {
       MemoryRegistry registry;
       if (remembered >= 0) registry.WriteValue(kKey, "com", static_cast<std::uint32_t>(remembered));
@@ -157,10 +158,7 @@ class LinkTest : public QObject {
       }
       QVERIFY(F1OpensAHelpPage(&dialog));
     }
-  }
-
-  // OK stores the checked port (also 0) for the active view; Cancel neither (9 checks none).
-  void setupStoresThePortAndGivesItToTheActiveViewAndRegistryValuesKeepTheirKeysLayout() {
+    // OK stores the checked port (also 0) for the active view; Cancel neither (9 checks none).
     Program p;
     for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
                                                       {1, "okButton", "com2", 2},
@@ -301,8 +299,7 @@ class LinkTest : public QObject {
   void commandsThatWouldDropADocumentWaitForTheTransfer() {
     Program program;
     CChildFrame* first = program.child;
-    program.dir.WriteFile("other.dat", Bytes(BlankImage()));
-    QVERIFY(program.frame->OpenDocumentFile(program.dir.Path("other.dat")));  // hides the first
+    QVERIFY(program.Open("other.dat", Bytes(BlankImage())));  // hides the first
     program.view = program.frame->ActiveChild()->View();
     SimProcess sim(RadioWithChannels(program.view->Document().Image()));
     UsePort(program, sim);
@@ -384,8 +381,7 @@ class LinkTest : public QObject {
       if (c.answer == QMessageBox::RestoreDefaults) {
         QVERIFY(radio.Memory() == before);
       } else {
-        QVERIFY(std::equal(document.begin(), document.begin() + offset::kWriteLimit,
-                           radio.Memory().begin()));
+        QVERIFY(SameBelowWriteLimit(document, radio.Memory()));
         QCOMPARE(radio.Received("52"), 512);  // the check, no new backup
         QVERIFY(program.frame->statusBar()->currentMessage().endsWith(
             "verified. Backup: " + QDir::toNativeSeparators(kept)));
@@ -493,8 +489,7 @@ class LinkTest : public QObject {
               QFile::exists(row->toolTip(5)));  // the backup's whole path in its tip
     }
     for (const char* dump : {"radio-1.dat", "radio-2.dat"})
-      QVERIFY(std::equal(document.begin(), document.begin() + offset::kWriteLimit,
-                         LoadDatFile(dumps.filePath(dump).toStdString()).image.begin()));
+      QVERIFY(SameBelowWriteLimit(document, LoadDatFile(dumps.filePath(dump).toStdString()).image));
 
     const QString log = window->LogPath();
     const QString stamp = QFileInfo(log).completeBaseName().mid(6);  // fleet-yyyyMMdd-HHmmss

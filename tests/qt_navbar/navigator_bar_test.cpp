@@ -35,28 +35,10 @@ class NavigatorBarTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
-  // A double click is not a press: a drag after it resizes nothing.
-  void draggingTheStripResizesTheBar() {
-    QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);
-    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
-    QVERIFY(!bar_->TrackingLine() && bar_->BarWidth() == 220);
-    QTest::mouseMove(bar_, strip_);
-    QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
-    QTest::mouseMove(bar_, {30, 200});
-    QCOMPARE(bar_->cursor().shape(), Qt::SplitHCursor);  // all the drag long
-    QWidget* line = bar_->TrackingLine();
-    QVERIFY(line && line->isVisible() && line->geometry().left() == 80);
-    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {30, 200});
-    QVERIFY(!line->isVisible());
-    QTRY_COMPARE(bar_->width(), 30);
-    QCOMPARE(bar_->Tree()->width(), 17);
-    window_->resize(1000, 300);  // the tree follows the bar's height down to its margin
-    QTRY_VERIFY(bar_->height() == 300 && qAbs(bar_->Tree()->geometry().bottom() - 297) <= 1);
-  }
-
-  // The close button's tip; dotted lines join the editors to the root (the last ends
-  // there); a narrow bar scrolls sideways to whole item texts.
-  void theBarAndTreeDrawTheirMarksAndScrollToWholeTexts() {
+  // The close button's tip; dotted lines join the editors to the root (the last ends there).
+  // A double click is not a press: a drag after it resizes nothing. A narrow bar scrolls
+  // sideways to whole item texts.
+  void theBarDrawsItsMarksAndADragOfItsStripResizesIt() {
     const BarRect& close = bar_->Mouse().CloseButton();
     QHelpEvent tip(QEvent::ToolTip, {close.left + 2, close.top + 2}, {});
     QHelpEvent away(QEvent::ToolTip, strip_, {});  // the window below may show a tip of its own
@@ -77,12 +59,24 @@ class NavigatorBarTest : public QObject {
     const int x = tree->visualItemRect(root->child(0)).left() - tree->indentation() / 2;
     for (int child : {0, 1, 2}) QCOMPARE(lineBetween(x, root->child(child)), child < 2);
 
+    QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);
+    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
+    QVERIFY(!bar_->TrackingLine() && bar_->BarWidth() == 220);
+    QTest::mouseMove(bar_, strip_);
     QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
-    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {60, 200});
-    QTRY_COMPARE(bar_->width(), 60);
+    QTest::mouseMove(bar_, {30, 200});
+    QCOMPARE(bar_->cursor().shape(), Qt::SplitHCursor);  // all the drag long
+    QWidget* line = bar_->TrackingLine();
+    QVERIFY(line && line->isVisible() && line->geometry().left() == 80);
+    QTest::mouseRelease(bar_, Qt::LeftButton, {}, {30, 200});
+    QVERIFY(!line->isVisible());
+    QTRY_COMPARE(bar_->width(), 30);
+    QCOMPARE(tree->width(), 17);
     QTreeWidgetItem* longest = root->child(1);
     QVERIFY(tree->visualItemRect(longest).width() >
             tree->fontMetrics().horizontalAdvance(longest->text(0)));
+    window_->resize(1000, 300);  // the tree follows the bar's height down to its margin
+    QTRY_VERIFY(bar_->height() == 300 && qAbs(tree->geometry().bottom() - 297) <= 1);
 
     // A tree's first focus opens nothing, even with the pointer over an editor's item.
     CNavigatorTree fresh;

@@ -46,7 +46,9 @@ class ProfileWriteTest : public test::FilesTest {
   CProfileStore store_;
 };
 
-TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
+// A text is UTF-8 only when all of it is valid UTF-8, else GBK. Lookups as
+// "section|key|value", "-" being the default of a missing key.
+TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnlyByAChange) {
   EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
   EXPECT_EQ(DetectEncoding("Title=\xD6\xD0\xCE\xC4"), TextEncoding::Gbk);  // GB2312
   EXPECT_EQ(DetectEncoding("\xE4\xB8\xAD then \xB0\x41"), TextEncoding::Gbk);
@@ -58,10 +60,6 @@ TEST(ProfileEncodingTest, WholeTextMustBeValidUtf8OrItIsGbk) {
   EXPECT_FALSE(EndsWithChar("[S", ']', TextEncoding::Utf8) ||
                EndsWithChar("", ']', TextEncoding::Gbk) ||
                EndsWithChar("\x81\x40", '@', TextEncoding::Gbk));  // 0x40: a GBK trail byte too
-}
-
-// Lookups as "section|key|value", "-" being the default of a missing key.
-TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeModifiedOnlyByARealChange) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       // Leading keys, both line ends, a header's blanks, a key without "=", no last line end.
       {"lead = 1\r\n[Setup]\nLanguage = English\r\n\n  [ Spaced ]  \nflag\nlast=x",
@@ -233,10 +231,10 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_EQ(store.Save(true) + Read(selkan), "[S]\r\nk=3\r\n");
 }
 
-using LanguageChoiceTest = test::FilesTest;
+using ProfileFilesTest = test::FilesTest;
 
 // Both files are written at once; a file without "Setup" gets it; the help follows.
-TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
+TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeIt) {
   const std::string product =
       Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
   Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
@@ -299,13 +297,9 @@ TEST_F(LanguageChoiceTest, WritesBothFilesAtOnceOnlyTheProductProfileDecides) {
         fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
     EXPECT_EQ(result + (chinese ? "Chinese, " : "English, ") + maker, c.result);
   }
-}
 
-using ProgramDirectoryTest = test::FilesTest;
-
-// The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
-// user's copy, which the next start and the tools read; in a child, as it sets the environment.
-TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItElseCopied) {
+  // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the
+  // user's copy, which the next start and the tools read; in a child, as it sets the environment.
   const auto folder = [this](const std::string& relative) {
     fs::create_directories(dir_ / relative);
     return dir_ / relative + "/";
@@ -383,17 +377,14 @@ TEST_F(ProgramDirectoryTest, ProfileIsWrittenInPlaceOnlyWhereTheUserMayChangeItE
   ::chmod(locked.c_str(), 0555);
   const auto userWrites = [&] { return ChooseProfilePaths({locked, false}, user, "x").write; };
   EXPECT_EQ(test::InChild(true, userWrites), user + "x");
-}
 
-// Each kind of file has its own remembered folder, proposed only while it still is a folder.
-TEST(RecentFoldersTest, EachKindItsOwnFolderWhileItIsOne) {
+  // Each kind of file has its own remembered folder, proposed only while it still is a folder.
   MemoryRegistry registry;
   RecentFolders folders(registry, "Software\\Selkan\\Folders");
-  const test::ScratchDir dir;
-  folders.Remember(FileKind::Log, dir / "run.csv");
-  EXPECT_EQ(folders.Folder(FileKind::Log), dir.path().string());
+  folders.Remember(FileKind::Log, dir_ / "run.csv");
+  EXPECT_EQ(folders.Folder(FileKind::Log), dir_.path().string());
   EXPECT_EQ(folders.Folder(FileKind::Listing), "");
-  folders.Remember(FileKind::Listing, dir / "gone/a.pdf");
+  folders.Remember(FileKind::Listing, dir_ / "gone/a.pdf");
   EXPECT_EQ(folders.Folder(FileKind::Listing), "");
 }
 

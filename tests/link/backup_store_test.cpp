@@ -114,8 +114,8 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
   EXPECT_EQ(BackupTypeLabel(2, "对讲机"), "type3");
   EXPECT_EQ(BackupTypeLabel(4, "--"), "type5");
   EXPECT_EQ(BackupTypeLabel(0, ""), "type1");
-  const std::vector<std::string> names{"SK-100", "SK 200"};  // none beyond the profile's list
-  EXPECT_EQ(BackupTypeLabelAmong(1, names) + BackupTypeLabelAmong(2, names), "SK200type3");
+  const std::vector<std::string> types{"SK-100", "SK 200"};  // none beyond the profile's list
+  EXPECT_EQ(BackupTypeLabelAmong(1, types) + BackupTypeLabelAmong(2, types), "SK200type3");
 }
 
 }  // namespace

@@ -157,13 +157,15 @@ std::string FormatDouble(const char* format, double value) {
     text.resize(static_cast<std::size_t>(length));
   }
   // Texts of this program always use a point, whatever the process locale.
-  const std::string_view point = std::localeconv()->decimal_point;
-  if (!point.empty() && point != ".") {
-    const std::size_t at = text.find(point);
-    // Rebuilt rather than replace()d: GCC 12 warns falsely about replace here.
-    if (at != std::string::npos) text = text.substr(0, at) + '.' + text.substr(at + point.size());
-  }
-  return text;
+  return WithPlainPoint(std::move(text), std::localeconv()->decimal_point);
+}
+
+std::string WithPlainPoint(std::string text, std::string_view localePoint) {
+  if (localePoint.empty() || localePoint == ".") return text;
+  const std::size_t at = text.find(localePoint);
+  // Rebuilt rather than replace()d: GCC 12 warns falsely about replace here.
+  if (at == std::string::npos) return text;
+  return text.substr(0, at) + '.' + text.substr(at + localePoint.size());
 }
 
 }  // namespace selkan

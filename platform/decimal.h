@@ -28,5 +28,8 @@ std::int32_t ScaledInteger(double value, double factor);
 // One double formatted by a printf format, e.g. FormatDouble("%3.5f", 438.1)
 // gives "438.10000", always with a decimal point whatever the locale.
 std::string FormatDouble(const char* format, double value);
+// A number as printed in a locale whose decimal point is localePoint (one
+// or more bytes), with a '.' in its place.
+std::string WithPlainPoint(std::string text, std::string_view localePoint);
 
 }  // namespace selkan

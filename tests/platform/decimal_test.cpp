@@ -54,6 +54,11 @@ TEST(Decimal, ReadsTheLongestNumberPrefixTruncatesAndFormatsWhole) {
     std::snprintf(expected, sizeof expected, "%3.1f", value);
     EXPECT_EQ(FormatDouble("%3.1f", value), expected);
   }
+  // A locale's decimal comma, or a point of two bytes (U+066B), becomes a point.
+  const std::string arabic = "\xD9\xAB";
+  EXPECT_EQ(WithPlainPoint("438,10000", ",") + WithPlainPoint("-1" + arabic + "5", arabic),
+            "438.10000-1.5");
+  EXPECT_EQ(WithPlainPoint("12", ",") + WithPlainPoint("1,5", ""), "121,5");
 }
 
 // Digests of one block, of two, and of whole blocks then the rest, cut to the digits asked.

@@ -191,6 +191,18 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   for (int i = 1; i < 40; ++i)
     fs::create_symlink("c" + std::to_string(i), dir_ / ("c" + std::to_string(i - 1)));
   EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
+  // Standard output: what the C library still holds for it goes before the bytes.
+  const std::string out = dir_ / "out";
+  EXPECT_EQ(test::InChild(false,
+                          [&out] {
+                            if (std::freopen(out.c_str(), "w", stdout) == nullptr)
+                              return std::string("no");
+                            std::fputs("held ", stdout);  // a file's stream is fully buffered
+                            return Save("/dev/stdout", "saved") && std::fclose(stdout) == 0
+                                       ? ReadBytes(out)
+                                       : "";
+                          }),
+            "held saved");
 }
 
 std::string Attribute(const std::string& path, const char* name) {

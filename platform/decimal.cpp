@@ -163,8 +163,8 @@ std::string FormatDouble(const char* format, double value) {
 std::string WithPlainPoint(std::string text, std::string_view localePoint) {
   if (localePoint.empty() || localePoint == ".") return text;
   const std::size_t at = text.find(localePoint);
-  // Rebuilt rather than replace()d: GCC 12 warns falsely about replace here.
   if (at == std::string::npos) return text;
+  // Rebuilt rather than replace()d: GCC 12 warns falsely about replace here.
   return text.substr(0, at) + '.' + text.substr(at + localePoint.size());
 }
 

@@ -552,7 +552,7 @@ class ProgramTest : public QObject {
         separators += item->isSeparator();
         if (!item->isSeparator()) ids << item->data().toInt();
       }
-    QCOMPARE(separators, 8);
+    QVERIFY(separators == 8 && ids.size() == 38);  // none lost to another's id
     QList<int> topics = ids;  // and each control F1 may be pressed on, the grid's editors too
     for (QWidget* control : p.frame->findChildren<QWidget*>())
       if (control->property("controlId").isValid() && control->focusPolicy() != Qt::NoFocus)

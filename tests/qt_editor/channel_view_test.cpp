@@ -274,8 +274,9 @@ class ChannelViewTest : public QObject {
     QVERIFY(edited.count() == 1 && OpenEdit() == Editors().TxEditor() && OpenEdit()->hasFocus() &&
             OpenEdit()->text() == "438.10000");
     GridTable* table = Grid().Table();
-    QCOMPARE(OpenEdit()->geometry().topLeft(),
-             table->viewport()->mapTo(&Grid(), table->visualRect(table->currentIndex()).topLeft()));
+    const QRect cell = table->visualRect(table->currentIndex());  // over the cell, as wide
+    QVERIFY(OpenEdit()->geometry().topLeft() == table->viewport()->mapTo(&Grid(), cell.topLeft()) &&
+            qAbs(OpenEdit()->width() - cell.width()) <= 1);
 
     // A channel outside the band: passing by its cells must not judge it.
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};
@@ -343,7 +344,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE((QList<qsizetype>{messages_.size(), edited.count(), view_->UndoStack()->count()}),
              (QList<qsizetype>{1, 0, 0}));
 
-    Click(2, 3);  // in a list, Ctrl+Z takes back the item chosen
+    Click(2, 3);  // in a list (as wide as its cell), Ctrl+Z takes back the item chosen
+    QVERIFY(qAbs(Editors().OpenEditor()->width() - Grid().Table()->columnWidth(2)) <= 1);
     qobject_cast<QComboBox*>(Editors().OpenEditor())->setCurrentIndex(0);
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("88.5"));
@@ -363,7 +365,8 @@ class ChannelViewTest : public QObject {
     QVERIFY(Editors().OpenEditor() == nullptr && view_->UndoStack()->count() == 1 &&
             view_->SelectedRange() == (CellRange{1, 1, 2, 1}));
     QCOMPARE(Grid().GetTextMatrix(1, 1), QString("442.50000"));
-    view_->OnEditUndo();
+    view_->OnEditUndo();  // the cell it put back is the one selected
+    QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 1, 1}));
     TypeInto(4, 1, "439.5");  // Redo with a value typed: the value is a new step, the redo gone
     view_->OnEditRedo();
     QVERIFY(Row(4).value(0) == "439.50000" && Row(1).value(0) == "441.00000" &&

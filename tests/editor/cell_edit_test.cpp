@@ -106,6 +106,7 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
        {0, 1, 2, 3, 4, 5, 6, 7}},
       {"w/n\tRX FREQUENCY\nWide\t438.1\n", {{"Wide", "438.1"}}, {7, 1}},
       {"功率\t接收频率\n高\t438.1\n", {{"高", "438.1"}}, {5, 1}},
+      {"ch\trx frequency\n2\t438.1\n", {{"2", "438.1"}}, {0, 1}},
       // Not headers: a title twice, the channel number alone, any other word.
       {"Power\tPower\n", {{"Power", "Power"}}, {}},
       {"CH\n1\n", {{"CH"}, {"1"}}, {}},

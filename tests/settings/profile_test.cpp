@@ -384,8 +384,11 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
   folders.Remember(FileKind::Log, dir_ / "run.csv");
   EXPECT_EQ(folders.Folder(FileKind::Log), dir_.path().string());
   EXPECT_EQ(folders.Folder(FileKind::Listing), "");
-  folders.Remember(FileKind::Listing, dir_ / "gone/a.pdf");
-  EXPECT_EQ(folders.Folder(FileKind::Listing), "");
+  Write("plain", "");
+  for (const char* gone : {"gone", "plain"}) {  // no folder there, or a file in its place
+    folders.Remember(FileKind::Listing, Path(gone + std::string("/a.pdf")));
+    EXPECT_EQ(folders.Folder(FileKind::Listing), "") << gone;
+  }
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailu
   }
   std::string text;
   EXPECT_FALSE(WriteFileAtomically(dir_ / "folder", Span("x"), &text) || text != error.text);
+  EXPECT_FALSE(Save("", "x", &error) || error.code != ENOENT);  // no name at all
   EXPECT_TRUE(fs::is_directory(dir_.path() / "folder" / "inner"));
   EXPECT_EQ(dir_.Listing(), "folder new.dat x.dat");
   if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs root";

@@ -200,6 +200,13 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
   EXPECT_TRUE(waiting.records.empty() && waiting.line.elapsed < 10s + 1300ms &&
               waiting.Ended() == TransferOutcome::kCancelled);
 
+  Rig staying(0);  // a radio left on the line: Stop ends the wait for it to go at once
+  staying.line.Add(0s, 1000s);
+  staying.StopAt(60s);
+  staying.Run();
+  EXPECT_TRUE(staying.records.size() == 1 && staying.line.elapsed < 60s + 300ms &&
+              staying.Ended() == TransferOutcome::kCancelled);
+
   Rig writing(0);
   writing.line.Add(0s, 1000s);
   writing.onStatus = [&](const FleetPortStatus& status) {

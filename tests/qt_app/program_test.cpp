@@ -168,11 +168,13 @@ class ProgramTest : public QObject {
     QVERIFY(!p.child->Document().IsModified());
 
     const QByteArray first = p.dir.ReadFile("first.dat");
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("first.dat")));
-    p.answers.paths = {p.dir.Path("second.dat")};
-    p.frame->Action(command::kFileSaveAs)->trigger();  // the menu reaches Save As
+    p.answers.paths = {p.dir.Path("first.dat"), p.dir.Path("second.dat")};
+    p.frame->Action(command::kFileOpen)->trigger();  // the menus reach Open and Save As
+    p.frame->Action(command::kFileSaveAs)->trigger();
     QCOMPARE(p.dir.ReadFile("second.dat"), first);
-    QVERIFY(p.frame->OnFileSave() && p.answers.prompts.size() == 2);  // its file: not asked
+    const FilePromptRequest open = p.answers.prompts.at(1);            // for a configuration
+    QVERIFY(p.frame->OnFileSave() && p.answers.prompts.size() == 3 &&  // its file: not asked
+            open.kind == FilePromptKind::Open && open.files == FileKind::Configuration);
     QVERIFY(p.frame->close() && p.answers.messages.empty());
   }
 
@@ -237,6 +239,14 @@ class ProgramTest : public QObject {
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
     save->trigger();
     QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 2 + 1);
+    for (CChildFrame* child : p.frame->Children()) child->show();
+    p.frame->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), p.frame);
+    CChildFrame* d = p.frame->ActiveChild();  // F6 and Shift+F6: to the next window and back
+    p.frame->Action(command::kNextPane)->trigger();
+    CChildFrame* other = p.frame->ActiveChild();
+    p.frame->Action(command::kPrevPane)->trigger();
+    QVERIFY(other != d && other != nullptr && p.frame->ActiveChild() == d);
   }
 
   // Options: Cancel changes nothing, nor OK without a change (4 is the blank's level). Product

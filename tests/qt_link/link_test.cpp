@@ -459,6 +459,9 @@ class LinkTest : public QObject {
       if (window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3"))
         window->Button("stop")->click();
     });
+    QStringList headline{window->Progress()->text()};  // the headline's bar, as read
+    QObject::connect(window->Progress(), &QProgressBar::valueChanged, window,
+                     [&] { headline << window->Progress()->text(); });
     window->Table()->setFixedHeight(window->Table()->header()->height() + 30);
     window->Button("start")->click();  // the grid as it stands, not yet in the document's image
     const RadioImage document = program.view->ImageToWrite();
@@ -474,6 +477,8 @@ class LinkTest : public QObject {
     QVERIFY(program.frame->Action(command::kFileNew)->isEnabled() &&
             table->topLevelItemCount() == 3);
     QCOMPARE(window->StatusLine()->text(), QString("Stopped. Radios: 3, verified: 2, failed: 1"));
+    QVERIFY2(headline.first() == "0%" && headline.contains("99%") && headline.contains("100%"),
+             qPrintable(headline.join(QLatin1Char(' '))));
     const QScrollBar* rows = table->verticalScrollBar();  // a row shown: the newest
     QVERIFY(rows->maximum() > 0 && rows->value() == rows->maximum());
     for (int k = 1; k <= 3; ++k) {

@@ -45,8 +45,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashHelpLanguageAndBand) {
        {Args{"--bogus"}, Args{"--type", "1", "--type=2"}, Args{"--lang=x", "--language", "y"},
         Args{"--force", "--force"}, Args{"x", "-o"}, Args{"--force=yes"}}) {
     error.clear();
-    EXPECT_FALSE(ParseArgs(args, kDefs, &error)) << args[0];
-    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(!ParseArgs(args, kDefs, &error) && !error.empty()) << args[0];
   }
   EXPECT_EQ(error, "option '--force' takes no value");
 
@@ -84,8 +83,7 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   FleetConsole console(out, true);
   const FleetCallbacks callbacks = console.Callbacks();
   FleetRecord record;
-  record.port = "COM1";
-  record.seconds = 27.84;
+  record.port = "COM1", record.seconds = 27.84;
   const auto drawn = [&](FleetPhase phase, bool done = false) {
     testing::internal::CaptureStderr();
     if (done) callbacks.done(record);
@@ -96,8 +94,7 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   EXPECT_EQ(drawn(FleetPhase::kWriting), "\rRadio 4: writing 37 %\x1b[K");
   EXPECT_EQ(drawn(FleetPhase::kWaitingForRemoval, true),
             "\r\x1b[K\a\rRadio 4 verified in 27.8 s \u2014 remove it\x1b[K");
-  record.outcome = TransferOutcome::kRadioMismatch;
-  record.identification = "KZ905SK1";
+  record.outcome = TransferOutcome::kRadioMismatch, record.identification = "KZ905SK1";
   EXPECT_EQ(drawn(FleetPhase::kWaitingForNext, true),
             "\r\x1b[K\a\rRadio 4 is of another type (KZ905SK1) \u2014 connect the next radio and "
             "press Enter\x1b[K");
@@ -112,11 +109,8 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   std::fclose(out);
 
   // A broken-off write says how to put the radio's backup back.
-  record.outcome = TransferOutcome::kProgramInterrupt;
-  record.step = WriteStep::kWrite;
-  record.blocksWritten = 212;
-  record.number = 3;
-  record.port = "COM2";
+  record.outcome = TransferOutcome::kProgramInterrupt, record.step = WriteStep::kWrite;
+  record.blocksWritten = 212, record.number = 3, record.port = "COM2";
   record.backupPath = "/b/my radio.dat";
   EXPECT_EQ(FleetRecordText(record),
             "Radio 3 on COM2: broke off at block 212 of 510 (27.8 s)\n"

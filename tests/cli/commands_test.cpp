@@ -54,9 +54,8 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
   const std::string dat = Path("radio.dat"), csv = Path("list.csv");
   ASSERT_TRUE(SaveDatFile(dat, image));
   WriteBytes(csv, "Location,Name,Frequency,Mode\n0,a,446.1,FM\n1,b,118.1,AM\n2,c,446.2,NFM\n");
-  const auto import = [&](Args options) {
-    Args args{csv, dat, "--band", "400-470"};
-    args.insert(args.end(), options.begin(), options.end());
+  const auto import = [&](Args args) {
+    args.insert(args.begin(), {csv, dat, "--band", "400-470"});
     return RunQuiet(RunImport, args);
   };
   const auto rx = [&](int channel) {
@@ -74,11 +73,10 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
   for (const char* part : {"Channels imported: 2, into channels 5 to 6.", "Skipped line 3: Mode"})
     EXPECT_NE(errors.find(part), std::string::npos) << errors;
   const RadioImage placed = LoadDatFile(dat).image;
-  for (int channel : {1, 4, 7, 199}) {
-    const std::size_t at = offset::Channel(channel);
+  for (std::size_t at :
+       {offset::Channel(1), offset::Channel(4), offset::Channel(7), offset::Channel(199)})
     EXPECT_TRUE(std::equal(placed.begin() + at, placed.begin() + at + 16, image.begin() + at))
-        << channel;
-  }
+        << at;
   EXPECT_EQ(rx(5) + rx(6), "446.10000446.20000");
 
   std::tie(code, errors) = import({"--append", "--skip-unfit", "--quiet"});
@@ -112,11 +110,9 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   fs::create_symlink("made.dat", Path("link.dat"));
   Write("short.dat", "abc");
   Write("old.pdf", "old");
-  const struct {
-    std::string command;
-    int exitCode;
-    std::string expected;  // after the log's old line when it names the log, else a message
-  } cases[] = {
+  // A command, its exit code, and what follows the log's old line when it names the log, else a
+  // message it gives.
+  const std::tuple<std::string, int, std::string> cases[] = {
       // New, export and print replace nothing without --force.
       {"new radio.dat", kExitBadInput, "radio.dat already exists"},
       {"export radio.dat -o radio.dat", kExitBadInput, "radio.dat holds a radio configuration"},

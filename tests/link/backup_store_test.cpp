@@ -101,21 +101,20 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
   EXPECT_EQ(rotating.List().size(), 4u);
   for (const std::string& name : foreign) EXPECT_TRUE(fs::exists(dir / name)) << name;
   EXPECT_TRUE(fs::is_directory(dir / "20000101-000000_SK-100.dat") &&
-              fs::is_symlink(dir / "20000101-000001_SK-100.dat"));
-  EXPECT_TRUE(fs::exists(dir / "other" / "20260301-140509_SK-100.dat"));
+              fs::is_symlink(dir / "20000101-000001_SK-100.dat") &&
+              fs::exists(dir / "other" / "20260301-140509_SK-100.dat"));
   // A second holds up to 999 backups.
   for (int i = 2; i <= 998; ++i)
     std::ofstream(dir / "other" / ("20260301-140509-" + std::to_string(i) + "_SK-100.dat"));
   const auto last = BackupStore(dir / "other").Save(RandomImage(2), "SK-100", when, &error);
   EXPECT_EQ(last.value_or("none").filename(), "20260301-140509-999_SK-100.dat") << error;
   // A type's label keeps what a file name can hold, or names the type by its index.
-  EXPECT_EQ(BackupTypeLabel(0, "SK-100"), "SK-100");
-  EXPECT_EQ(BackupTypeLabel(1, "SK 200/U"), "SK200U");
-  EXPECT_EQ(BackupTypeLabel(2, "对讲机"), "type3");
-  EXPECT_EQ(BackupTypeLabel(4, "--"), "type5");
-  EXPECT_EQ(BackupTypeLabel(0, ""), "type1");
   const std::vector<std::string> types{"SK-100", "SK 200"};  // none beyond the profile's list
-  EXPECT_EQ(BackupTypeLabelAmong(1, types) + BackupTypeLabelAmong(2, types), "SK200type3");
+  EXPECT_EQ(BackupTypeLabel(0, "SK-100") + "|" + BackupTypeLabel(1, "SK 200/U") + "|" +
+                BackupTypeLabel(2, "对讲机") + "|" + BackupTypeLabel(4, "--") + "|" +
+                BackupTypeLabel(0, "") + "|" + BackupTypeLabelAmong(1, types) + "|" +
+                BackupTypeLabelAmong(2, types),
+            "SK-100|SK200U|type3|type5|type1|SK200|type3");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <tuple>
 
 #include "link/protocol.h"
 #include "link/safe_write.h"
@@ -24,8 +25,7 @@ class FakePort : public SerialPort {
 
   bool Open(const std::string& name) override {
     log.push_back("open " + name);
-    open = !failOpen;
-    return open;
+    return open = !failOpen;
   }
   bool Configure(const LineSettings&, const PortTimeouts&) override {
     log.push_back("configure");
@@ -67,10 +67,8 @@ class FakePort : public SerialPort {
   }
 
   std::vector<std::string> log;
-  bool failOpen = false;
-  bool failConfigure = false;
+  bool failOpen = false, failConfigure = false, open = false;
   std::function<void(std::vector<std::uint8_t>& reply)> tamper;
-  bool open = false;
   int closes = 0;
 
  private:
@@ -117,16 +115,13 @@ struct Rig {
             .askRetry = [this] { return ++retryQuestions <= retriesToGive; }};
   }
   TransferOutcome Read(RadioImage& image) { return engine.Read("COM1", image, Callbacks()); }
-  TransferOutcome Write(const RadioImage& image) {
-    return engine.Write("COM1", image, Callbacks());
-  }
+  TransferOutcome Write(const RadioImage& in) { return engine.Write("COM1", in, Callbacks()); }
 
   VirtualRadio radio;
   FakePort port;
   TransferEngine engine;
   std::vector<int> positions;
-  int pumps = 0;
-  int retryQuestions = 0;
+  int pumps = 0, retryQuestions = 0;
   int cancelAtPump = -1;  // pump number (1-based) from which on the user has cancelled
   int retriesToGive = 0;  // Retry for the first questions, then Cancel
 };
@@ -282,14 +277,7 @@ struct SafeRig : Rig {
 TEST(SafeWrite, HowFarAFailedWriteGot) {
   using enum TransferOutcome;
   using enum WriteStep;
-  const struct {
-    Faults faults;
-    bool keepFails;
-    int cancelAtPump;
-    TransferOutcome outcome;
-    WriteStep step;
-    std::size_t blocksWritten;
-  } cases[] = {
+  const std::tuple<Faults, bool, int, TransferOutcome, WriteStep, std::size_t> cases[] = {
       {{.shortReplyAt = 300}, false, -1, kProgramInterrupt, kBackup, 0},
       {{}, true, -1, kBackupNotSaved, kBackup, 0},
       {{.refuseWriteAt = 100}, false, -1, kProgramInterrupt, kWrite, 100},
@@ -298,19 +286,19 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
-    SafeRig rig(c.faults);
-    rig.keepFails = c.keepFails;
-    rig.cancelAtPump = c.cancelAtPump;
+    const auto& [faults, keepFails, cancelAtPump, outcome, step, blocksWritten] = c;
+    SafeRig rig(faults);
+    rig.keepFails = keepFails;
+    rig.cancelAtPump = cancelAtPump;
     const SafeWriteResult result = rig.Run();
-    const bool backupRead = c.faults.shortReplyAt < 0;
-    EXPECT_EQ(std::tuple(result.outcome, result.step, result.blocksWritten),
-              std::tuple(c.outcome, c.step, c.blocksWritten));
-    EXPECT_EQ(result.BrokeOff(), c.blocksWritten > 0);
-    EXPECT_EQ(result.backupError, c.keepFails ? "disk full" : "");
-    EXPECT_EQ(rig.kept.size(), backupRead ? 1u : 0u);
+    const bool backupRead = faults.shortReplyAt < 0;
+    EXPECT_EQ(std::tuple(result.outcome, result.step, result.blocksWritten, result.BrokeOff(),
+                         result.backupError, rig.kept.size()),
+              std::tuple(outcome, step, blocksWritten, blocksWritten > 0,
+                         std::string(keepFails ? "disk full" : ""), backupRead ? 1u : 0u));
     EXPECT_TRUE(!backupRead || result.backup == kRadio);
-    EXPECT_TRUE(c.step == kWrite || Writes(rig.port.log, "57") == 0);
-    EXPECT_EQ(rig.radio.Memory() == kRadio, c.blocksWritten == 0);
+    EXPECT_TRUE(step == kWrite || Writes(rig.port.log, "57") == 0);
+    EXPECT_EQ(rig.radio.Memory() == kRadio, blocksWritten == 0);
   }
 }
 

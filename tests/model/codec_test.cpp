@@ -5,6 +5,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/channel_codec.h"
@@ -27,7 +28,7 @@ std::string Hex(const std::uint8_t* bytes, std::size_t count) {
 
 // A blank image with a full channel (145.125 / 145.125, 67.0 / D023I, High,
 // Scan on, Wide, spare bits set) at `channel`, some of its bytes patched.
-RadioImage ImageWith(int channel, std::initializer_list<std::pair<int, int>> patch = {}) {
+RadioImage ImageWith(int channel, const std::vector<std::pair<int, int>>& patch = {}) {
   static const std::uint8_t kFullRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
                                              0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
   RadioImage image = BlankImage();
@@ -58,11 +59,7 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
 
   // Power value six shows empty; a missing frequency empties all but the other frequency and
   // its tone; a full channel's missing tone shows the none word.
-  const struct {
-    std::initializer_list<std::pair<int, int>> patch;
-    Language language;
-    ChannelRow row;
-  } rows[] = {
+  const std::tuple<std::vector<std::pair<int, int>>, Language, ChannelRow> rows[] = {
       {{}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}},
       {{{12, 0x04}}, kZh, {"145.12500", "145.12500", "67.0", "D023I", "中", "关", "窄"}},
       {{{12, 0xE1}}, kEn, {"145.12500", "145.12500", "67.0", "D023I", "Low", "Off", "Narrow"}},
@@ -70,15 +67,13 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
       {{{3, 0x00}, {9, 0xFF}}, kEn, {"", "145.12500", "", "D023I", "", "", ""}},
       {{{7, 0xFF}, {11, 0x00}}, kZh, {"145.12500", "", "67.0", "", "", "", ""}},
       {{{9, 0x00}, {11, 0xFF}}, kZh, {"145.12500", "145.12500", "无", "无", "高", "开", "宽"}}};
-  for (const auto& c : rows)
-    EXPECT_EQ(DecodeChannel(ImageWith(7, c.patch), 7, c.language), c.row) << c.row[4] + c.row[0];
+  for (const auto& [patch, language, row] : rows)
+    EXPECT_EQ(DecodeChannel(ImageWith(7, patch), 7, language), row) << row[4] + row[0];
 
   // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
   // frequency alone, keeps only the spare bits.
-  const struct {
-    ChannelRow row;
-    const char* record;  // channel 4 of ImageWith(4) with flags 0xFF, after the encode
-  } encoded[] = {
+  // Each row, and channel 4 of ImageWith(4) with flags 0xFF after its encode.
+  const std::pair<ChannelRow, const char*> encoded[] = {
       {{"145.125", "136.00625", "254.1", "D754N", "Middle", "On", "Narrow"},
        "00 25 51 14 25 06 60 13 41 25 54 87 ED 12 34 56"},
       {{"145.125", "145.125", "67.0", "D023I", "高", "开", "宽"},
@@ -90,10 +85,10 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
       {{}, "FF FF FF FF FF FF FF FF FF FF FF FF E1 12 34 56"},
       {{"145.125", "", "67.0", "", "", "", ""}, "00 25 51 14 FF FF FF FF 70 06 FF FF E1 12 34 56"},
   };
-  for (const auto& c : encoded) {
+  for (const auto& [row, record] : encoded) {
     RadioImage image = ImageWith(4, {{12, 0xFF}});
-    EncodeChannel(c.row, image, 4);
-    EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), c.record) << c.row[4];
+    EncodeChannel(row, image, 4);
+    EXPECT_EQ(Hex(image.data() + offset::Channel(4), 16), record) << row[4];
   }
 
   // All 199 channels and nothing else: slot 0 and the bytes after the last record stay.
@@ -185,19 +180,17 @@ std::string Page(const RadioImage& image, Language language) {
 // Switches from single bits (locks inverted), lists through masks and biases, a value
 // outside its list as -1; OK without changes on the blank image changes nothing.
 TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
-  const struct {
-    std::array<std::uint8_t, 9> bytes;
-    Ints controls;
-  } cases[] = {{{0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01},
-                {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},  // the blank image: factory settings
-               {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
-                {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
-               {{0xF6, 0xFF, 0x0A, 0x00, 0x05, 0x0F, 0x00, 0xC8, 0x08},
-                {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
-               {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
-                {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
-  for (const auto& c : cases)
-    EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(c.bytes))), c.controls) << +c.bytes[0];
+  const std::pair<std::array<std::uint8_t, 9>, Ints> cases[] = {
+      {{0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01},
+       {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},  // the blank image: factory settings
+      {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
+       {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
+      {{0xF6, 0xFF, 0x0A, 0x00, 0x05, 0x0F, 0x00, 0xC8, 0x08},
+       {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
+      {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
+       {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
+  for (const auto& [bytes, controls] : cases)
+    EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(bytes))), controls) << +bytes[0];
 
   // Each control goes into its own bit or byte, the others keep theirs; a list with no
   // selection, or an index outside it, leaves its byte.
@@ -230,9 +223,8 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   S s = ReadOptionStates(image);
   s.beep = false;
   EXPECT_TRUE(WriteOptionStates(s, image) && image[offset::kAniCode + 1] == 0x0A);
-  const std::pair<const char*, const char*> stored[] = {
-      {"12", "01 02 FF"}, {"999", "09 09 09"}, {"", "FF FF FF"}};
-  for (const auto& [code, hex] : stored) {
+  for (const auto& [code, hex] :
+       {std::pair{"12", "01 02 FF"}, {"999", "09 09 09"}, {"", "FF FF FF"}}) {
     s.aniCode = code;
     ASSERT_TRUE(WriteOptionStates(s, image));
     EXPECT_EQ(Hex(image.data() + offset::kAniCode, 3), hex);

@@ -110,8 +110,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.
   RadioImage radio = BlankImage();
-  radio[offset::kRadioType] = 1;
-  radio[offset::kBandIndex] = 1;
+  radio[offset::kRadioType] = 1, radio[offset::kBandIndex] = 1;
   const CaptionNames names = CaptionNamesOf(profile, radio, "Chinese");
   EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
             "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
@@ -120,8 +119,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   const BandLimits limits = RunProductStep(radio, false, profile, registry);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
   // The next new document starts with the type and band of the image opened last.
-  radio[offset::kRadioType] = 2;
-  radio[offset::kBandIndex] = 3;
+  radio[offset::kRadioType] = 2, radio[offset::kBandIndex] = 3;
   EXPECT_EQ(RunProductStep(radio, false, profile, registry).upper, 0);  // type 2 has no band
   RadioImage next = BlankImage();
   RunProductStep(next, true, profile, registry);
@@ -155,12 +153,10 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
             (Lines{"信道3: 438.50000, 439.50000, 88.5, 88.5, 高, 开, 宽 -> 空"}));
 
   RadioImage options = BlankImage();
-  options[offset::kSquelchLevel] = 9;
   options[offset::kOptionFlags1] ^= 0x0F;  // four lines: their byte is not listed again
   options[offset::kOptionFlags2] ^= 0x80;  // the byte after, which they do not read, is
-  options[offset::kBandIndex] = 2;
-  options[offset::kTimeOutTimer] = 3;
-  options[offset::kPriorityChannel] = 7;
+  options[offset::kSquelchLevel] = 9, options[offset::kBandIndex] = 2;
+  options[offset::kTimeOutTimer] = 3, options[offset::kPriorityChannel] = 7;
   options[offset::kVoxDelayTime] = 2;
   EXPECT_EQ(
       Compare(BlankImage(), options, Language::Chinese),
@@ -176,9 +172,8 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   bytes[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads
   for (std::size_t a = 0xD00; a < 0xD0A; ++a) bytes[a] = static_cast<std::uint8_t>(a);
   for (std::size_t a = 0xE00; a < 0xE08; ++a) bytes[a] = 0;
-  bytes[offset::Channel(1) + 15] = 0;
+  bytes[offset::Channel(1) + 15] = 0, bytes[0xFF0] = 0;
   bytes[offset::Channel(2)] = 0x01;  // no frequency: the channel stays empty
-  bytes[0xFF0] = 0;
   Lines lines = Compare(BlankImage(), bytes);
   EXPECT_EQ(lines,
             (Lines{"Channel 1, bytes 0x01F: FF -> 00", "Channel 2, bytes 0x020: FF -> 01",

@@ -110,12 +110,11 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   // The caption names the image's type (key number one above its index) and
   // the band of that type's own list.
   RadioImage radio = BlankImage();
-  radio[offset::kRadioType] = 1, radio[offset::kBandIndex] = 1;
+  radio[offset::kRadioType] = 0, radio[offset::kBandIndex] = 1;  // the second of two bands
   const CaptionNames names = CaptionNamesOf(profile, radio, "Chinese");
   EXPECT_EQ(CaptionText(names.appName, names.typeName, names.bandText, Language::Chinese),
-            "Selkan CN  [ 类型:S-20  频率:136 - 174MHz ]");
+            "Selkan CN  [ 类型:S-10  频率:400 - 470MHz ]");
   EXPECT_EQ(RadioTypeNames(profile), (std::vector<std::string>{"S-10", "S-20"}));
-  radio[offset::kRadioType] = 0;
   const BandLimits limits = RunProductStep(radio, false, profile, registry);
   EXPECT_EQ(std::pair(limits.lower, limits.upper), std::pair(40000000, 47000000));
   // The next new document starts with the type and band of the image opened last.

@@ -515,8 +515,10 @@ class ProgramTest : public QObject {
             p.frame->Printer().docName().toStdString() == p.child->Document().Title());
     p.answers.paths = {p.dir.Path("listing.pdf"), p.dir.Path("no/such/x.pdf")};
     for (int i = 0; i < 2; ++i) p.frame->Action(command::kExportPdf)->trigger();
-    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
-            p.answers.messages[0].text.startsWith("Cannot save the file " + p.dir.Path("no/such")));
+    QVERIFY(
+        p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
+        p.answers.messages[0].text.startsWith("Cannot save the file " + p.dir.Path("no/such")) &&
+        p.answers.messages[0].text.endsWith(".pdf.\nNo such file or directory"));
     p.frame->Action(command::kFilePrintDirect)->trigger();
     QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
@@ -587,7 +589,9 @@ class ProgramTest : public QObject {
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
     for (int id : {command::kRead, command::kWrite, command::kCompareWithRadio})
       QVERIFY(!p.frame->Action(id)->isEnabled());
-    QString about;  // Help > About: the profile's texts, the title's icon
+    QString about;  // Help > About: the profile's texts, the title's icon, as every dialog's
+    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage(),
+             p.frame->windowIcon().pixmap(32).toImage());
     NextDialog next([&about](QDialog* dialog) {
       for (auto* label : dialog->findChildren<QLabel*>()) about += label->text() + '|';
       about += QString::number(dialog->findChild<QLabel*>()->pixmap().isNull());

@@ -373,6 +373,8 @@ class ChannelViewTest : public QObject {
             !view_->UndoStack()->canRedo());
     view_->resize(10, 10);  // never smaller than its form: its window scrolls instead
     QCOMPARE(view_->size(), view_->sizeHint());
+    view_->resize(view_->sizeHint() * 3 / 2);  // larger: the grid grows with it
+    QTRY_VERIFY(Grid().width() > view_->width() * 9 / 10);
   }
 
   // A block selected with the mouse closes the editor; commands first commit what is typed.
@@ -567,11 +569,13 @@ class ChannelViewTest : public QObject {
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty() && Where() == "3,4");
 
+    grid_->SetTextMatrix(3, 2, "made");  // a cell made before its column's alignment
     for (int col : {0, 2}) grid_->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
-    grid_->SetTextMatrix(2, 2, "kept");  // a cell made after its column's alignment
+    grid_->SetTextMatrix(2, 2, "kept");  // and after
     grid_->SetColWidth(0, 600), grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // 15: 1 px
-    for (const auto* item : {grid_->Table()->item(1, 1), grid_->Table()->horizontalHeaderItem(1),
-                             grid_->Table()->verticalHeaderItem(198)})
+    for (const auto* item :
+         {grid_->Table()->item(1, 1), grid_->Table()->item(2, 1),
+          grid_->Table()->horizontalHeaderItem(1), grid_->Table()->verticalHeaderItem(198)})
       QCOMPARE(item->textAlignment(), int(Qt::AlignCenter));  // its fixed cells' too
     QVERIFY(grid_->GetColWidth(0) == 600 && grid_->GetColWidth(2) == 1500 &&
             grid_->GetColWidth(3) == 15);  // the row headers' too; one pixel is no style's minimum

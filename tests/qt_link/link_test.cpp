@@ -223,6 +223,7 @@ class LinkTest : public QObject {
     auto line = std::make_unique<sim::PtyLine>();
     QVERIFY(line->Open(nullptr) && port.Open(line->slavePath()));
     QCOMPARE(calls.mid(4), opened);  // asked as at the first open, no other descriptor touched
+    QVERIFY(port.Open(line->slavePath()));  // opened again: closed first, not refused
     termios taken{};  // the line as the radio takes it: 8 data bits, no parity, 1 stop bit
     const int device = ::open(line->slavePath().c_str(), O_RDWR | O_NOCTTY);
     QVERIFY(port.Configure({.baudRate = 2400}, {}) && ::tcgetattr(device, &taken) == 0 &&

@@ -213,7 +213,8 @@ class LinkTest : public QObject {
     QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX | LOCK_NB) == 0);
     const SerialFlagsCalls system = SystemSerialFlagsCalls();  // a terminal keeps no such flags
     QVERIFY(!system.get(holder, &flags) && !system.set(holder, flags));
-    QVERIFY(!port.Open(ptys_[0]->slavePath()));
+    QVERIFY(!port.Open(ptys_[0]->slavePath()) && port.ErrorText() == "the device is in use");
+    QVERIFY(!port.Open("/dev/no-such-port") && port.ErrorText() != "the device is in use");
     ::close(holder);
     QVERIFY(QtSerialPort().Open(ptys_[0]->slavePath()));  // the refused one holds nothing
     {  // a program that locks the device by its lock file only: refused through a link too

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QString>
 #include <map>
@@ -188,7 +189,9 @@ class CMainFrame : public QMainWindow {
   QList<QMenu*> menusWithoutDocument_;  // the menu bar without a document
   QList<QMenu*> documentMenus_;         // the menu bar while a document is open
   bool documentMenu_ = false;           // documentMenus_ are in the menu bar
-  QPointer<CChildFrame> lastActive_;
+  // Held as the window it is: a document window being deleted is by then
+  // only a QMdiSubWindow, which ActiveChild no longer takes for a document.
+  QPointer<QMdiSubWindow> lastActive_;
   QPointer<CHelpWindow> help_;
   QPointer<CBackupsDlg> backups_;
   QPointer<CFleetDlg> fleet_;

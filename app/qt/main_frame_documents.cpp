@@ -23,7 +23,7 @@ namespace selkan {
 
 CChildFrame* CMainFrame::ActiveChild() const {
   if (auto* active = qobject_cast<CChildFrame*>(client_->activeSubWindow())) return active;
-  return lastActive_.data();
+  return qobject_cast<CChildFrame*>(lastActive_.data());
 }
 
 QList<CChildFrame*> CMainFrame::Children() const {

@@ -785,6 +785,10 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
     QVERIFY(none.title.isEmpty() &&
             p.answers.messages.back().text == "mine.dat and mine.dat hold the same data.");
+    for (CChildFrame* child : p.frame->Children()) delete child;  // no document: said at Start
+    fleet->show(), fleet->Button("start")->click();
+    QVERIFY(fleet->DocumentLine()->text() == "No document is open." &&
+            p.answers.messages.back().text == "No document is open." && p.frame->OnFileNew());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
     fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
     QVERIFY(fleet->Running());

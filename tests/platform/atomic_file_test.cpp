@@ -222,8 +222,10 @@ TEST_F(AtomicFile, ExtendedAttributesAndTheAclStayWithTheFile) {
   const std::string grant = "setfacl -m u:nobody:rw " + shared + " && setfacl -d -m u:nobody:r ";
   ASSERT_EQ(std::system((grant + dir_.path().string()).c_str()), 0);
   const std::string acl = Attribute(shared, "system.posix_acl_access");
-  const ino_t replaced = Status(shared).st_ino;  // copied to the new file, not kept in place
-  ASSERT_TRUE(Save(shared, "new") && Save(plain, "new") && Status(shared).st_ino != replaced);
+  // Both replaced (the folder's ACL that the new plain file took is dropped), not rewritten.
+  const ino_t replaced = Status(shared).st_ino, plainBefore = Status(plain).st_ino;
+  ASSERT_TRUE(Save(shared, "new") && Save(plain, "new") && Status(shared).st_ino != replaced &&
+              Status(plain).st_ino != plainBefore);
   EXPECT_EQ(Attribute(shared, "user.origin") + Attribute(shared, "user.flag") +
                 Attribute(shared, "system.posix_acl_access"),
             "radio" + acl);

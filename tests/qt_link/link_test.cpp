@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSerialPort>
@@ -485,8 +486,9 @@ class LinkTest : public QObject {
     QVERIFY(rows->maximum() > 0 && rows->value() == rows->maximum());
     for (int k = 1; k <= 3; ++k) {
       const QTreeWidgetItem* row = table->topLevelItem(k - 1);
-      QVERIFY(row->text(0) == QString::number(k) && !row->text(2).isEmpty() &&
-              QTime::fromString(row->text(1), "HH:mm:ss").isValid() &&  // when it began
+      QVERIFY(row->text(0) == QString::number(k) && row->text(3) == "COM1" &&
+              QRegularExpression("^\\d+\\.\\d$").match(row->text(2)).hasMatch() &&  // seconds
+              QTime::fromString(row->text(1), "HH:mm:ss").isValid() &&              // when it began
               row->toolTip(4) == row->text(4));  // a long result is read whole in its tip
       QCOMPARE(row->foreground(4).color().red() > 150, k == 3);  // red, not black
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||

@@ -447,15 +447,17 @@ class ChannelViewTest : public QObject {
     QCOMPARE(Row(199), kEmptyRow);
     QAction insert("Insert Channel");  // the menu of the commands given
     view_->SetContextActions({&insert});
-    QStringList menu;
-    QTimer::singleShot(0, view_.get(), [&menu] {
-      QWidget* shown = QApplication::activePopupWidget();
-      for (QAction* action : shown ? shown->actions() : QList<QAction*>()) menu << action->text();
-      if (shown) shown->close();
-    });
-    QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20}, {20, 20});
-    QApplication::sendEvent(Grid().Table()->viewport(), &click);
-    QCOMPARE(menu, QStringList({"Insert Channel"}));
+    QStringList menu;  // on the cells and on the row numbers
+    for (QWidget* at : {Grid().Table()->viewport(), Grid().Table()->verticalHeader()->viewport()}) {
+      QTimer::singleShot(0, view_.get(), [&menu] {
+        QWidget* shown = QApplication::activePopupWidget();
+        for (QAction* action : shown ? shown->actions() : QList<QAction*>()) menu << action->text();
+        if (shown) shown->close();
+      });
+      QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20}, {20, 20});
+      QApplication::sendEvent(at, &click);
+    }
+    QCOMPARE(menu, QStringList({"Insert Channel", "Insert Channel"}));
   }
 
   // Each control shows its option and hands it back, one outside its list as no selection.

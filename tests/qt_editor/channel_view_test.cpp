@@ -548,6 +548,10 @@ class ChannelViewTest : public QObject {
   void onlyRealMovesRaiseCellEventsAndCellsAreNeverEditedByTheTable() {
     grid_ = std::make_unique<CMSFlexGrid>();
     grid_->resize(600, 300);
+    int sizes = 0;  // the fixed cells and one more, however few are asked for
+    for (int fewest : {0, 1})
+      grid_->SetRows(fewest), grid_->SetCols(fewest), sizes += grid_->GetRows() + grid_->GetCols();
+    QCOMPARE(sizes, 2 * (2 + 2));
     grid_->SetCols(8);  // the rows after the columns, as the view does not
     grid_->SetRows(200);
     grid_->show();

@@ -176,7 +176,9 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   for (const auto& [saveOnClose, language] :
        {std::pair{true, "English"}, std::pair{false, "German"}, std::pair{true, "Chinese"}}) {
     CProfileStore store;
-    ASSERT_TRUE(store.Load(path, {.saveOnClose = saveOnClose, .backupOnClose = true}));
+    ProfileOptions options{.backupOnClose = true};  // not written back unless asked
+    if (saveOnClose) options.saveOnClose = true;
+    ASSERT_TRUE(store.Load(path, options));
     store.SetValue("Setup", "Language", language);
   }
   EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = Chinese\n");

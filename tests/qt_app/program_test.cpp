@@ -573,15 +573,18 @@ class ProgramTest : public QObject {
       QVERIFY2(ids.count(id) <= 1 && !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", id).isEmpty() &&
                    !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", id).isEmpty(),
                qPrintable(QString::number(id)));
-    QString drawn;  // each button's tip and its icon: how opaque each pixel is, in four steps
+    QString drawn;  // each button's tip and its icon: how opaque and how dark each pixel is
     for (QAction* button : p.frame->findChild<QToolBar*>()->actions()) {
       if (button->isSeparator()) continue;
       const QImage icon = button->icon().pixmap(18, 18).toImage();
       QByteArray shape(18 * 18, '0');
-      for (int i = 0; i < shape.size(); ++i) shape[i] += qAlpha(icon.pixel(i % 18, i / 18)) / 64;
+      for (int i = 0; i < shape.size(); ++i) {
+        const QRgb pixel = icon.pixel(i % 18, i / 18);
+        shape[i] += qAlpha(pixel) / 64 * 4 + qGray(pixel) / 64;
+      }
       drawn += button->toolTip() + QString::number(qChecksum(shape));
     }
-    QCOMPARE(drawn, "New59165Open20934Save7032Read17001Write60907Print45384About20768");
+    QCOMPARE(drawn, "New59328Open25428Save5192Read61233Write17743Print5552About46602");
     NextDialog withDocument([](QDialog* dialog) { dialog->reject(); });
     p.frame->Action(command::kAppAbout)->trigger();  // About, by its button, as below by its menu
     QCOMPARE(withDocument.title, "About Selkan");

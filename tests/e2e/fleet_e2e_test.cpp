@@ -146,8 +146,8 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
 // Two cables and a port that cannot be opened: a loop each, one log, radios numbered as they
 // start; the bad port ends only its own loop.
 TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
-  SimProcess& a = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
-  SimProcess& b = StartQueue(3, {"--stay", "1", "--swap-gap", "1.2"});
+  SimProcess& a = StartQueue(3, {"--stay", "1", "--swap-gap", "3"});
+  SimProcess& b = StartQueue(3, {"--stay", "1", "--swap-gap", "3"});
   const RunResult run = Fleet({"--port", a.Device(), "--port", b.Device(), "--port",
                                Path("no-such-port"), "--count", "6", "--no-backup"});
   EXPECT_EQ(run.exitCode, 3) << run.output;

@@ -75,7 +75,7 @@ class FleetE2E : public FilesTest {
 // The second radio stores a block wrong: its verify names the channel; the third is written.
 TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   SimProcess& sim = StartQueue(
-      3, {"--stay", "1", "--swap-gap", "1.2", "--corrupt-write-at", "6", "--on-radio", "2"});
+      3, {"--stay", "1", "--swap-gap", "3", "--corrupt-write-at", "6", "--on-radio", "2"});
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "3"});
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
@@ -107,7 +107,7 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
 // A radio of another type is logged, left alone, not counted; the run ends at the count.
 TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   SimProcess& sim =
-      StartQueue(3, {"--stay", "1", "--swap-gap", "1.2", "--wrong-id", "--on-radio", "1"});
+      StartQueue(3, {"--stay", "1", "--swap-gap", "3", "--wrong-id", "--on-radio", "1"});
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "1", "--no-backup"});
   EXPECT_EQ(run.exitCode, 6) << run.output;
   ASSERT_EQ(sim.Stop(), 0);

@@ -83,14 +83,7 @@ WayBack AskAfterBreak(const SafeWriteResult& result, const std::string& backupPa
 // way back.
 WayBack AskAfterMismatch(const SafeWriteResult& result, bool restoring,
                          const std::string& backupPath, const SafeWriteContext& context) {
-  QStringList lines;
-  for (const ImageDifference& difference : result.mismatches) {
-    if (lines.size() == kListedDifferences) {
-      lines << SafeTransfer::tr("and %1 more").arg(result.mismatches.size() - kListedDifferences);
-      break;
-    }
-    lines << QString::fromStdString(DifferenceLine(difference));
-  }
+  const QStringList lines = MismatchLines(result.mismatches);
   const QString text =
       (restoring ? SafeTransfer::tr("The radio does not hold the backup written back into it. "
                                     "These differ (written -> in the radio):")
@@ -156,6 +149,18 @@ void ReportEnd(const SafeWriteResult& result, bool restoring, const std::string&
 }
 
 }  // namespace
+
+QStringList MismatchLines(const std::vector<ImageDifference>& mismatches) {
+  QStringList lines;
+  for (const ImageDifference& difference : mismatches) {
+    if (lines.size() == kListedDifferences) {
+      lines << SafeTransfer::tr("and %1 more").arg(mismatches.size() - kListedDifferences);
+      break;
+    }
+    lines << QString::fromStdString(DifferenceLine(difference));
+  }
+  return lines;
+}
 
 TransferOutcome RunSafeWriteFromProgram(TransferEngine& engine, const SafeWriteRequest& asked,
                                         const TransferCallbacks& callbacks,

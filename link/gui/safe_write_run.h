@@ -2,9 +2,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "link/gui/process_dlg.h"
 #include "link/safe_write.h"
@@ -32,6 +34,9 @@ struct SafeWriteContext {
   // The radio's contents were kept before the write, in this file.
   std::function<void(const std::string& path)> backupKept;
 };
+
+// The lines of a check's differences in its message: the first 12, then how many more.
+QStringList MismatchLines(const std::vector<ImageDifference>& mismatches);
 
 // Writes the request's image with the safety steps it asks for: a backup of
 // the radio first, a check afterwards. When the write breaks off part way,

@@ -31,6 +31,7 @@
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
+#include "link/gui/safe_write_run.h"
 #include "link/gui/transfer_controller.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"
@@ -237,6 +238,13 @@ class LinkTest : public QObject {
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);
     QVERIFY(port.Read(8).empty() && !limit.hasExpired());
+    // The program's port waits for a reply in its own thread: the window's events go on meanwhile.
+    QtSerialPort program(QtSerialPort::Waiting::kEventLoop);
+    line = std::make_unique<sim::PtyLine>();
+    QVERIFY(line->Open(nullptr) && program.Open(line->slavePath()) && program.Configure({}, {}));
+    bool ran = false;
+    QTimer::singleShot(10, [&ran] { ran = true; });
+    QVERIFY(program.Read(1).empty() && ran);  // 590 ms without a byte
   }
 
   // A read replaces the grid as one step. Written, the document is unmodified, unless a cell was
@@ -272,6 +280,7 @@ class LinkTest : public QObject {
 
     for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(1, column, "438.50000");
     program.view->Document().SetModified(true);
+    const int reads = sim.Received("52");
     run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
       dialog.BackupCheck()->setChecked(false);  // without the backup and the check
       dialog.VerifyCheck()->setChecked(false);
@@ -281,6 +290,7 @@ class LinkTest : public QObject {
             program.view->UndoStack()->count() == 2);  // a write is no step
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
+    QCOMPARE(sim.Received("52"), reads);  // no block read
 
     run = RunTransfer(
         program, command::kWrite,
@@ -390,6 +400,13 @@ class LinkTest : public QObject {
             "verified. Backup: " + QDir::toNativeSeparators(kept)));
       }
     }
+    // A long list of differences ends in how many more there are, after the first 12.
+    std::vector<ImageDifference> many(12, {"Channel 3", "a", "b", 3});
+    QCOMPARE(MismatchLines(many).last(), QStringLiteral("Channel 3: a -> b"));
+    many.resize(14, many[0]);
+    const QStringList listed = MismatchLines(many);
+    QVERIFY(listed.size() == 13 && listed[11].startsWith("Channel 3") &&
+            listed[12] == "and 2 more");
   }
 
   // Compare with Radio writes nothing and lists what differs. A backup goes back by a write

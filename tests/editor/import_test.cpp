@@ -191,7 +191,8 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
   } cases[] = {
       {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
            "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
-           "5,e,440,x,,Tone,99.9,,,,,,,,,,,\r\n7,f,440,-,439.99999,,,,,,,,,,,,,\r\n",
+           "5,e,440,x,,Tone,99.9,,,,,,,,,,,\r\n7,f,440,-,439.99999,,,,,,,,,,,,,\r\n" +
+           "8,g,440,split,0.00001,,,,,,,,,,,,,\r\n",
        "2: Duplex - with Offset \"440\" gives no Tx frequency\n"
        "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
        "2: Skip \"x\" is not one of \"\", S, P\n"
@@ -204,7 +205,8 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
        "5: Frequency \".\" is not a frequency in MHz\n"
        "6: Duplex \"x\" is not one of \"\", +, -, split, off\n"
        "6: rToneFreq \"99.9\" is not a QT tone of the tone table\n"
-       "7: Tx Frequency \"0.00001\": Out of range,please input again.\n"},  // 10 Hz is a Tx
+       "7: Tx Frequency \"0.00001\": Out of range,please input again.\n"  // 10 Hz is a Tx
+       "8: Tx Frequency \"0.00001\": Out of range,please input again.\n"},
       {"Frequency,Offset,Tone\n146.52,abc,99.9\n",
        "2: Offset \"abc\" is not a number of MHz\n"
        "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"},

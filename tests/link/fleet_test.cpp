@@ -126,8 +126,10 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     Rig rig(2);
     sim::VirtualRadio& first = rig.line.Add(5s, 60s);
     sim::VirtualRadio& second = rig.line.Add(60s + gap, 1000s);
+    EXPECT_EQ(rig.fleet->NextNumber(), 1);
     rig.Run();
     ASSERT_EQ(rig.records.size(), 2u);
+    EXPECT_EQ(rig.fleet->NextNumber(), 3);
     EXPECT_TRUE(WrittenWithChannel3(first.Memory()) && WrittenWithChannel3(second.Memory()));
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(rig.records[i].number, i + 1);

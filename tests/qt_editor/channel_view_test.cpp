@@ -582,6 +582,7 @@ class ChannelViewTest : public QObject {
     for (int col : {0, 2}) grid_->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
     grid_->SetTextMatrix(2, 2, "kept");  // and after
     grid_->SetColWidth(0, 600), grid_->SetColWidth(2, 1500), grid_->SetColWidth(3, 15);  // 15: 1 px
+    grid_->SetColWidth(0, -15);  // no width below none
     for (const auto* item :
          {grid_->Table()->item(1, 1), grid_->Table()->item(2, 1),
           grid_->Table()->horizontalHeaderItem(1), grid_->Table()->verticalHeaderItem(198)})

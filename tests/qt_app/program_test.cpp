@@ -728,6 +728,12 @@ class ProgramTest : public QObject {
     QVERIFY(window->Select(newerPath) && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);
     QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
+    const QLabel* named = nullptr;  // the filter's name stands before it, on its row
+    for (const QLabel* label : window->findChildren<QLabel*>())
+      if (label->buddy() == window->TypeFilter()) named = label;
+    const QRect filter = window->TypeFilter()->geometry();
+    QVERIFY(named && named->geometry().right() < filter.left() &&
+            qAbs(named->geometry().center().y() - filter.center().y()) <= 2);
     window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
     QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
 
@@ -812,15 +818,18 @@ class ProgramTest : public QObject {
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
     p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
     p.dir.WriteFile("none.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(22));
-    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv")};
+    p.dir.WriteFile("all.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(20));
+    p.answers.paths = {p.dir.Path("odd.csv"), p.dir.Path("bad.csv"), p.dir.Path("none.csv"),
+                       p.dir.Path("all.csv")};
     p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
-    for (int i = 0; i < 3; ++i) p.frame->Action(command::kImportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{4});
+    for (int i = 0; i < 4; ++i) p.frame->Action(command::kImportChannels)->trigger();
+    QCOMPARE(p.answers.messages.size(), std::size_t{5});
     QVERIFY(p.answers.messages[0].text.contains("列 RX Tone 含有频率"));
     QVERIFY(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"));
     QVERIFY(
         p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围") &&
         p.answers.messages[3].text.endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
+    QVERIFY(p.answers.messages[4].text.endsWith("all.csv:21: 信道 1 已在第 2 行列出"));  // all 20
     Starts starts;
     p.child->Document().SetModified(true);
     const QByteArray before = p.dir.ReadFile("Selkan.ini");
@@ -839,7 +848,7 @@ class ProgramTest : public QObject {
             p.frame->isVisible() && byEnter);
 
     ChooseTheOtherLanguage(p.frame);
-    QCOMPARE(p.answers.messages.size(), std::size_t{4 + 2});
+    QCOMPARE(p.answers.messages.size(), std::size_t{5 + 2});
     QByteArray expected = before;
     expected.replace("Language=Chinese", "Language=English");  // and nothing else
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);

@@ -475,9 +475,11 @@ class LinkTest : public QObject {
     QVERIFY(F1OpensAHelpPage(window) && !window->Button("saveLog")->isEnabled());  // no log yet
 
     // Stop as soon as the third radio's write begins.
-    QObject::connect(window->PortProgress(0), &QProgressBar::valueChanged, window, [window] {
-      if (window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3"))
-        window->Button("stop")->click();
+    bool stopGreyed = false;  // once stopping, Stop is done with
+    QObject::connect(window->PortProgress(0), &QProgressBar::valueChanged, window, [&] {
+      if (stopGreyed || !window->PortStatus(0)->text().startsWith("Radio 3, step 2 of 3")) return;
+      window->Button("stop")->click();
+      stopGreyed = window->Running() && !window->Button("stop")->isEnabled();
     });
     QStringList headline{window->Progress()->text()};  // the headline's bar, as read
     QObject::connect(window->Progress(), &QProgressBar::valueChanged, window,
@@ -492,6 +494,7 @@ class LinkTest : public QObject {
     QVERIFY(Dialog(program) == nullptr);
     for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(4, column, "438.50000");
     QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), 60000);
+    QVERIFY(stopGreyed);
 
     QTreeWidget* table = window->Table();
     QVERIFY(program.frame->Action(command::kFileNew)->isEnabled() &&

@@ -815,6 +815,8 @@ class ProgramTest : public QObject {
     QCOMPARE(PickChineseDialogFamily({"DejaVu Sans", "noto sans cjk sc"}), "noto sans cjk sc");
     QVERIFY(PickChineseDialogFamily({"DejaVu Sans"}).isEmpty());
     Program p(QStringLiteral("Chinese"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
+             "查找范围：");  // Qt's own texts
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");
     p.dir.WriteFile("bad.csv", "Location,Frequency,Mode\n1,145.0,AM\n2,146,FM\n");
     p.dir.WriteFile("none.csv", "Location,Frequency\n" + QByteArray("1,480\n").repeated(22));

@@ -662,7 +662,10 @@ class ProgramTest : public QObject {
               fleet->Button("stop")->isEnabled() == chosen && fleet->Running() == chosen);
     }
     QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
-    fleet->Button("stop")->click();                           // stopping: Stop is done with
+    const QString why = fleet->PortStatus(0)->toolTip();      // its name, its device and the reason
+    QVERIFY2(why.startsWith("COM1 (" + data.filePath("none") + "): ") && !why.endsWith('\n'),
+             qPrintable(why));
+    fleet->Button("stop")->click();  // stopping: Stop is done with
     QVERIFY(!fleet->Button("stop")->isEnabled());
     QTRY_VERIFY(!fleet->Running());
     QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends

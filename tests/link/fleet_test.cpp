@@ -151,6 +151,9 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_EQ(most[WriteStep::kBackup] + most[WriteStep::kWrite] + most[WriteStep::kVerify], 300);
     // The count reached, the loop ends without waiting for the last to go.
     EXPECT_EQ(rig.Ended(), TransferOutcome::kCompleted);
+    EXPECT_EQ(std::count_if(rig.statuses.begin(), rig.statuses.end(),
+                            [](const auto& s) { return s.phase == FleetPhase::kEnded; }),
+              1);  // said once
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
   }
 

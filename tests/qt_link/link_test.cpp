@@ -182,6 +182,7 @@ class LinkTest : public QObject {
     QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
     QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
+    QCOMPARE(RegistrySettingsPath("Software\\Selkan\\", "com"), "Software/Selkan/com");
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteText(kKey, "dir", "/"));
     QVERIFY(QSettingsRegistry(path).WriteText(kKey, "dir", "/tmp/é"));

@@ -354,6 +354,8 @@ class ChannelViewTest : public QObject {
     QCOMPARE(edit->text(), QString());
     Key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString("43y"));
+    Key(Qt::Key_Left, Qt::ShiftModifier);  // selects in the editor, not across the grid
+    QVERIFY(Editors().OpenEditor() == edit && edit->selectedText() == "y");
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(edit, &escape);  // used up: no window above sees it
     QVERIFY(escape.isAccepted() && edit->isHidden() && Grid().Table()->hasFocus());

@@ -726,7 +726,8 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kBackups)->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QTreeWidget* list = window->List();
-    QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath);
+    QVERIFY(list->topLevelItemCount() == 2 && window->SelectedPath() == newerPath &&
+            list->visualItemRect(list->topLevelItem(0)).left() == 0);  // a flat list: no branches
     list->setCurrentItem(list->topLevelItem(1));  // the newest chosen again by its path
     QVERIFY(window->Select(newerPath) && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);

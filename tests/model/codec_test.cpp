@@ -176,18 +176,15 @@ std::string Page(const RadioImage& image, Language language) {
   return text;
 }
 
-// Switches from single bits (locks inverted), lists through masks and biases, a value
-// outside its list as -1; OK without changes on the blank image changes nothing.
+// Switches from single bits (locks inverted), lists through masks and biases, a value outside
+// its list as -1; first the blank image's factory settings, where OK alone changes nothing.
 TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   const std::pair<std::array<std::uint8_t, 9>, Ints> cases[] = {
-      {{0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01},
-       {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},  // the blank image: factory settings
+      {{0x5F, 0xB8, 4, 5, 4, 2, 0, 0, 1}, {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},
       {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
        {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
-      {{0xF6, 0xFF, 0x0A, 0x00, 0x05, 0x0F, 0x00, 0xC8, 0x08},
-       {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
-      {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
-       {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
+      {{0xF6, 0xFF, 10, 0, 5, 15, 0, 200, 8}, {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
+      {{0, 0, 10, 9, 5, 15, 0, 200, 5}, {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
   for (const auto& [bytes, controls] : cases)
     EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(bytes))), controls) << +bytes[0];
 

@@ -183,8 +183,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   ::setenv("SELKAN_COM3", Path("no").c_str(), 1);
   for (const auto& [command, exitCode, expected] : cases) {
     WriteBytes(log, "old\n");
-    struct stat before {
-    }, after{};
+    struct stat before = {}, after = {};
     ::stat(log.c_str(), &before);
     const test::RunResult run = test::RunProgram(
         "/bin/sh", {"-c", "cd \"$0\" && \"$1\" " + command, dir_.path(), test::kCliProgram}, 60);

@@ -139,21 +139,20 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
 
   // CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
   // read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
-  const std::pair<const char*, const char*> toneCodes[] = {
-      {"67.0", "70 06"},        {"254.1", "41 25"},  {"67.09", "70 06"},
-      {"10.0", "00 01"},        {"799.9", "99 79"},  {"D023N", "23 80"},
-      {"D023I", "23 C0"},       {"D754N", "54 87"},  {"D023", "23 C0"},
-      {"DD114N", "00 80"},      {"114ND", "14 80"},  {"D6399N", "99 BF"},
-      {"D6299I", "99 FE"},      {"None", "FF FF"},   {"", "FF FF"},
-      {"0.09", "FF FF"},        {"-67.0", "FF FF"},  {"9.9", "FF FF"},
-      {"800.0", "FF FF"},       {"1e300", "FF FF"},  {"d023n", "FF FF"},
-      {"D6400N", "FF FF"},      {"D6300I", "FF FF"}, {"D99999999999999999N", "FF FF"},
-      {"\xE6\x97\xA0", "FF FF"}};  // the Chinese none word
-  for (const auto& [text, hex] : toneCodes) {
+  const auto toneHex = [](const char* text) {
     const ToneCode code = ToneCodeFromText(text);
     const std::uint8_t bytes[] = {code.low, code.high};
-    EXPECT_EQ(Hex(bytes, 2), hex) << text;
-  }
+    return Hex(bytes, 2);
+  };
+  const std::pair<const char*, const char*> toneCodes[] = {
+      {"67.0", "70 06"},  {"254.1", "41 25"},  {"67.09", "70 06"}, {"10.0", "00 01"},
+      {"799.9", "99 79"}, {"D023N", "23 80"},  {"D023I", "23 C0"}, {"D754N", "54 87"},
+      {"D023", "23 C0"},  {"DD114N", "00 80"}, {"114ND", "14 80"}, {"D6399N", "99 BF"},
+      {"D6299I", "99 FE"}};
+  for (const auto& [text, hex] : toneCodes) EXPECT_EQ(toneHex(text), hex) << text;
+  for (const char* none : {"None", "", "0.09", "-67.0", "9.9", "800.0", "1e300", "d023n", "D6400N",
+                           "D6300I", "D99999999999999999N", "\xE6\x97\xA0"})  // 无
+    EXPECT_EQ(toneHex(none), "FF FF") << none;
 }
 
 using S = OptionStates;
@@ -177,18 +176,15 @@ std::string Page(const RadioImage& image, Language language) {
   return text;
 }
 
-// Switches from single bits (locks inverted), lists through masks and biases, a value
-// outside its list as -1; OK without changes on the blank image changes nothing.
+// Switches from single bits (locks inverted), lists through masks and biases, a value outside
+// its list as -1; first the blank image's factory settings, where OK alone changes nothing.
 TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   const std::pair<std::array<std::uint8_t, 9>, Ints> cases[] = {
-      {{0x5F, 0xB8, 0x04, 0x05, 0x04, 0x02, 0x00, 0x00, 0x01},
-       {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},  // the blank image: factory settings
+      {{0x5F, 0xB8, 4, 5, 4, 2, 0, 0, 1}, {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},
       {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
        {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
-      {{0xF6, 0xFF, 0x0A, 0x00, 0x05, 0x0F, 0x00, 0xC8, 0x08},
-       {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
-      {{0x00, 0x00, 0x0A, 0x09, 0x05, 0x0F, 0x00, 0xC8, 0x05},
-       {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
+      {{0xF6, 0xFF, 10, 0, 5, 15, 0, 200, 8}, {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
+      {{0, 0, 10, 9, 5, 15, 0, 200, 5}, {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
   for (const auto& [bytes, controls] : cases)
     EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(bytes))), controls) << +bytes[0];
 
@@ -223,17 +219,16 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   S s = ReadOptionStates(image);
   s.beep = false;
   EXPECT_TRUE(WriteOptionStates(s, image) && image[offset::kAniCode + 1] == 0x0A);
-  for (const auto& [code, hex] :
-       {std::pair{"12", "01 02 FF"}, {"999", "09 09 09"}, {"", "FF FF FF"}}) {
-    s.aniCode = code;
-    ASSERT_TRUE(WriteOptionStates(s, image));
-    EXPECT_EQ(Hex(image.data() + offset::kAniCode, 3), hex);
-  }
-  s.squelchLevel = 1;
-  for (const char* code : {"1234", "1a", " 1", ":", "/"}) {
+  s.squelchLevel = 1;  // not written either when the code is refused
+  const std::pair<const char*, const char*> codes[] = {
+      {"12", "01 02 FF"}, {"999", "09 09 09"}, {"", "FF FF FF"}, {"1234", "refused"},
+      {"1a", "refused"},  {" 1", "refused"},   {":", "refused"}, {"/", "refused"}};
+  for (const auto& [code, hex] : codes) {
     s.aniCode = code;
     const RadioImage before = image;
-    EXPECT_TRUE(!WriteOptionStates(s, image) && image == before) << code;
+    const bool written = WriteOptionStates(s, image);
+    EXPECT_EQ(written ? Hex(image.data() + offset::kAniCode, 3) : "refused", hex) << code;
+    EXPECT_TRUE(written || image == before) << code;
   }
 
   // In page order; set lock bits print "Off", other switches "On"; codes at their edges.

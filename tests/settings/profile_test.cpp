@@ -136,10 +136,9 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
   store_.SetValue("\xE4\xB8\xAD", "k", "\xD6\xD0");  // UTF-8 name, GB2312 value: bytes as given
   EXPECT_EQ(store_.Save(false), "");
   const std::string expected =
-      "; product profile\nlead = 1\n\n[Setup]\n  Language   =   Chinese\nflag=on\n"
-      "Dup=a\nDup=B\nAdded=1\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\n"
-      "Dup=c\n[]\norphan=1\n= stray\n\xB0\xA1 gbk "
-      "comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
+      "; product profile\nlead = 1\n\n[Setup]\n  Language   =   Chinese\nflag=on\nDup=a\nDup=B\n"
+      "Added=1\n; end of setup\n\n[English]\r\nCompany = Acme // maker\r\n[Setup]\nDup=c\n[]\n"
+      "orphan=1\n= stray\n\xB0\xA1 gbk comment?\n[Last]\nk=v\n[\xE4\xB8\xAD]\nk=\xD6\xD0\n";
   EXPECT_TRUE(store_.IsModified());  // the next save writes all of it again
   Write("p.ini", "overwritten elsewhere\n");
   store_.Save(false);
@@ -235,42 +234,29 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
 
 using ProfileFilesTest = test::FilesTest;
 
-// Both files are written at once; a file without "Setup" gets it; the help follows.
+// Both files are written at once, the product profile first, leaving nothing to write at exit;
+// when it fails the maker file is not written either. Either failure names its file once. A file
+// without "Setup" gets it; the help follows the language.
 TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeIt) {
-  const std::string product =
-      Write("Selkan.ini", "[Setup]\r\nLanguage=English\r\nAppName=Selkan\r\n");
-  Write("Olvane.ini", "[Maker]\r\nName=x\r\n");
-  CProfileStore profile;
-  ASSERT_TRUE(profile.Load(product, {.saveOnClose = true}));
-  std::string error;
-  ASSERT_TRUE(StoreLanguageChoice(profile, "Chinese", &error, &error)) << error;
-  EXPECT_EQ(Read(product), "[Setup]\r\nLanguage=Chinese\r\nAppName=Selkan\r\n");
-  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Maker]\r\nName=x\r\n[Setup]\r\nLanguage=Chinese\r\n");
-  EXPECT_FALSE(profile.IsModified());  // nothing left to write at exit
-  ProcessSettings next;
-  next.Initialize(profile, "");
-  EXPECT_EQ(next.HelpFileName(), "chHelp");
-
-  fs::remove(dir_ / "Olvane.ini");
-  Write("Selkan.ini", "[English]\r\nCompany=C\r\n");
-  ASSERT_TRUE(profile.Load(product, {.saveOnClose = true}));
-  ASSERT_TRUE(StoreLanguageChoice(profile, "English", nullptr, nullptr));
-  EXPECT_EQ(Read(product), "[English]\r\nCompany=C\r\n[Setup]\r\nLanguage=English\r\n");
-  EXPECT_EQ(Read(dir_ / "Olvane.ini"), "[Setup]\r\nLanguage=English\r\n");
-  next.Initialize(profile, "");
-  EXPECT_EQ(next.HelpFileName(), "enHelp");
-
-  // The product profile goes first; when it fails the maker file is not written either.
-  // Either failure names its file once.
   const std::string english = "[Setup]\r\nLanguage=English\r\n",
-                    large = english + std::string(99, ';');
+                    chinese = "[Setup]\r\nLanguage=Chinese\r\n",
+                    large = english + std::string(99, ';'), full = std::string(60, ';');
   const struct {
-    std::string product, maker;  // maker "/": a directory in its place
-    std::string result;          // with what then is in memory and on disk
-  } cases[] = {{english, "/", "stored, Olvane.ini failed, Chinese, Chinese, /"},
-               {english, std::string(60, ';'),  // one that cannot grow: not written, said
-                "stored, Olvane.ini failed, Chinese, Chinese, " + std::string(60, ';')},
-               {large, "", "kept, Selkan.ini failed, English, English, "}};
+    std::string product, maker;  // maker "/": a directory in its place, "": none
+    const char* language;
+    bool quiet;          // no error texts asked for
+    std::string result;  // in memory | then on disk: product | maker
+  } cases[] = {
+      {english + "AppName=Selkan\r\n", "[Maker]\r\nName=x\r\n", "Chinese", false,
+       "stored, Chinese, chHelp | " + chinese + "AppName=Selkan\r\n | [Maker]\r\nName=x\r\n" +
+           chinese},
+      {"[English]\r\nCompany=C\r\n", "", "English", true,
+       "stored, English, enHelp | [English]\r\nCompany=C\r\n" + english + " | " + english},
+      {english, "/", "Chinese", false,
+       "stored, Olvane.ini failed, Chinese, chHelp | " + chinese + " | /"},
+      {english, full, "Chinese", false,  // one that cannot grow: not written, said
+       "stored, Olvane.ini failed, Chinese, chHelp | " + chinese + " | " + full},
+      {large, "", "Chinese", false, "kept, Selkan.ini failed, English, enHelp | " + large + " | "}};
   for (const auto& c : cases) {
     fs::remove_all(dir_ / "Olvane.ini");
     const std::string product = Write("Selkan.ini", c.product);
@@ -282,9 +268,10 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
       const rlimit limit{64, 64};
       ::setrlimit(RLIMIT_FSIZE, &limit);
       CProfileStore profile;
-      profile.Load(product);
+      profile.Load(product, {.saveOnClose = true});
       std::string error, makerError;
-      const bool stored = StoreLanguageChoice(profile, "Chinese", &error, &makerError);
+      const bool stored = c.quiet ? StoreLanguageChoice(profile, c.language, nullptr, nullptr)
+                                  : StoreLanguageChoice(profile, c.language, &error, &makerError);
       std::string result = stored ? "stored, " : "kept, ";
       const std::string& why = stored ? makerError : error;
       for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
@@ -292,12 +279,14 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
         if (at != std::string::npos)
           result += name + (why.find(name, at + 1) == std::string::npos ? " failed, " : " twice, ");
       }
-      return result + profile.GetValue("Setup", "Language", "") + ", ";
+      ProcessSettings next;
+      next.Initialize(profile, "");
+      return result + profile.GetValue("Setup", "Language", "") + ", " + next.HelpFileName() +
+             (stored && profile.IsModified() ? " modified" : "");
     });
-    const bool chinese = Read(product).find("Chinese") != std::string::npos;
     const std::string maker =
         fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
-    EXPECT_EQ(result + (chinese ? "Chinese, " : "English, ") + maker, c.result);
+    EXPECT_EQ(result + " | " + Read(product) + " | " + maker, c.result);
   }
 
   // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the

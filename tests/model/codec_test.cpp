@@ -184,7 +184,8 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
       {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
        {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
       {{0xF6, 0xFF, 10, 0, 5, 15, 0, 200, 8}, {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
-      {{0, 0, 10, 9, 5, 15, 0, 200, 5}, {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};
+      {{0, 0xC7, 10, 9, 5, 15, 0, 200, 5},
+       {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};  // bits no control owns
   for (const auto& [bytes, controls] : cases)
     EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(bytes))), controls) << +bytes[0];
 

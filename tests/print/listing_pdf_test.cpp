@@ -71,7 +71,8 @@ TEST_F(PdfListing, PrinterPrintsTheChosenPageRange) {
     EXPECT_TRUE(rules[0][2] < rules[1][2] && rules[1][2] < 0.1 * 15840 &&
                 rules[2][2] > 0.85 * 15840);
   }
-  EXPECT_TRUE(pdf.contains(QByteArray::fromRawData("/Creator (\xFE\xFF\0S\0e\0l\0k\0a\0n)", 25)));
+  EXPECT_TRUE(pdf.contains(QByteArray::fromRawData("/Creator (\xFE\xFF\0S\0e\0l\0k\0a\0n)", 25)) &&
+              pdf.contains(QByteArray::fromRawData("/Title (\xFE\xFF\0t)", 12)));
 }
 
 }  // namespace

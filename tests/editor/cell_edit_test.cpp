@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "editor/cell_commit.h"
 #include "editor/cell_edits.h"
@@ -46,17 +47,15 @@ TEST(CommitCell, RxFormattedTxRules) {
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
   EXPECT_EQ(CommitCell(kEmpty, kColRx, "438.1", kUhf, Language::Chinese).row,
             (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
-  const struct {
-    const char *text, *shown;
-    BandLimits band;
-  } cases[] = {{"445.00625", "445.00625", kUhf},   {"400", "400.00000", kUhf},
-               {"470", "470.00000", kUhf},         {"145.0125", "145.01250", kVhf},
-               {"438.125abc", "438.12500", kUhf},  {"  438.125", "438.12500", kUhf},
-               {"4.38e2", "438.00000", kUhf},      {"470.000009", "470.00000", kUhf},
-               {"438.1000099", "438.10000", kUhf}, {"x", "0.00000", kNoBand},
-               {"-0.000001", "0.00000", kNoBand}};
-  for (const auto& c : cases)
-    ExpectCommit(kUsed, kColRx, c.text, c.band, With(kUsed, kColRx, c.shown), kOk);
+  const std::tuple<const char*, const char*, BandLimits> cases[] = {
+      {"445.00625", "445.00625", kUhf},   {"400", "400.00000", kUhf},
+      {"470", "470.00000", kUhf},         {"145.0125", "145.01250", kVhf},
+      {"438.125abc", "438.12500", kUhf},  {"  438.125", "438.12500", kUhf},
+      {"4.38e2", "438.00000", kUhf},      {"470.000009", "470.00000", kUhf},
+      {"438.1000099", "438.10000", kUhf}, {"x", "0.00000", kNoBand},
+      {"-0.000001", "0.00000", kNoBand}};
+  for (const auto& [text, shown, band] : cases)
+    ExpectCommit(kUsed, kColRx, text, band, With(kUsed, kColRx, shown), kOk);
   // Numbers beyond 32 bits of 10 Hz saturate, off the raster of even the widest band.
   for (const char* text : {"1e300", "-1e300", "99999999999", "21474.83648"})
     ExpectCommit(kUsed, kColRx, text, {INT32_MIN, INT32_MAX}, kEmpty, kStep);
@@ -88,11 +87,7 @@ std::string Reasons(const PasteOutcome& outcome) {
 }
 
 TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) {
-  const struct {
-    const char* text;
-    Rows rows;
-    std::vector<int> columns;
-  } cases[] = {
+  const std::tuple<const char*, Rows, std::vector<int>> cases[] = {
       // Spreadsheets end every row with a line end; an empty row stays a row.
       {"438.1\t438.1\n\t\n439\t\n", {{"438.1", "438.1"}, {"", ""}, {"439", ""}}, {}},
       {"438.1\n\n439", {{"438.1"}, {""}, {"439"}}, {}},
@@ -114,10 +109,10 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
       {"", {}, {}},
   };
   EXPECT_TRUE(SameLetters("AZaz", "azAZ") && !SameLetters("@", "`") && !SameLetters("[", "{"));
-  for (const auto& c : cases) {
-    const PastedBlock block = ParsePastedText(c.text);
-    EXPECT_EQ(block.rows, c.rows) << c.text;
-    EXPECT_EQ(block.columns, c.columns) << c.text;
+  for (const auto& [text, rows, columns] : cases) {
+    const PastedBlock block = ParsePastedText(text);
+    EXPECT_EQ(block.rows, rows) << text;
+    EXPECT_EQ(block.columns, columns) << text;
   }
   // Copied cells that hold separators, quotes or line ends paste back as they were.
   ChannelTable table;

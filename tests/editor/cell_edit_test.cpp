@@ -35,9 +35,8 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
                   const ChannelRow& expected, CellMessage message) {
   SCOPED_TRACE(std::string(column == kColRx ? "Rx " : "Tx ") + '"' + text + '"');
   const CellCommit commit = CommitCell(row, column, text, band, Language::English);
-  EXPECT_EQ(commit.row, expected);
-  EXPECT_EQ(commit.message, message);
-  EXPECT_EQ(commit.rejected, message != kOk);
+  EXPECT_EQ(std::tuple(commit.row, commit.message, commit.rejected),
+            std::tuple(expected, message, message != kOk));
 }
 
 // A new Rx gives the defaults, even beside other text; texts read like atof; the cell

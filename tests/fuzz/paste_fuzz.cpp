@@ -40,9 +40,8 @@ const std::string* ValueFor(const PastedBlock& block, const CellRange& target, i
   const auto i = static_cast<std::size_t>(channel - target.top);
   if (channel < target.top || i >= rows.size()) return nullptr;
   const auto at = std::find(block.columns.begin(), block.columns.end(), column);
-  const std::size_t j = block.columns.empty()
-                            ? static_cast<std::size_t>(column - target.left)
-                            : static_cast<std::size_t>(at - block.columns.begin());
+  const auto j = static_cast<std::size_t>(block.columns.empty() ? column - target.left
+                                                                : at - block.columns.begin());
   const bool placed = block.columns.empty() ? column >= target.left : at != block.columns.end();
   return placed && j < rows[i].size() ? &rows[i][j] : nullptr;
 }

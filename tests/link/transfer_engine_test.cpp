@@ -185,8 +185,7 @@ struct Failure {
   int cancelAtPump;
   bool write;
   TransferOutcome outcome;
-  int retryQuestions, writes, blockCommands;
-  int lastPosition = 0;
+  int retryQuestions, writes, blockCommands, lastPosition = 0;
 };
 
 TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted) {

@@ -97,8 +97,7 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
               std::to_string(change.number);
     return text;
   };
-  std::vector<std::uint8_t> probe = kWake;
-  probe.push_back(0x02);  // the identification request
+  const std::vector<std::uint8_t> probe = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};  // + id
 
   EXPECT_EQ(changes(60000), "");  // nobody has asked yet
   EXPECT_EQ(send(probe, 60000), 1u + 2u);

@@ -178,14 +178,12 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) 
   // One object per backup with what the radio sent; the type filter takes any letter case.
   const std::string json = Cli({"backups", "--json"}).output;
   const std::string path = std::regex_replace(kept[1].str(), std::regex("[.+]"), "\\$&");
+  const std::regex backup(
+      "\\[\n  \\{\"path\": \"" + path +
+      "\", \"time\": \"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\", \"type\": \"([^\"]+)\", "
+      "\"identification\": \"KZ904SK1\", \"size\": 4096\\}\n\\]\n");
   std::smatch type;
-  ASSERT_TRUE(std::regex_match(
-      json, type,
-      std::regex(
-          "\\[\n  \\{\"path\": \"" + path +
-          "\", \"time\": \"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\", \"type\": \"([^\"]+)\", "
-          "\"identification\": \"KZ904SK1\", \"size\": 4096\\}\n\\]\n")))
-      << json;
+  ASSERT_TRUE(std::regex_match(json, type, backup)) << json;
   std::string lower = type[1].str();
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);

@@ -15,9 +15,8 @@ namespace {
 constexpr BandLimits kUhf{40000000, 47000000};  // 400 - 470 MHz
 constexpr BandLimits kVhf{13600000, 17400000};
 constexpr BandLimits kNoBand{0, 0};
-constexpr CellMessage kOk = CellMessage::None;
-constexpr CellMessage kRange = CellMessage::OutOfRange;
-constexpr CellMessage kStep = CellMessage::StepError;
+constexpr CellMessage kOk = CellMessage::None, kRange = CellMessage::OutOfRange,
+                      kStep = CellMessage::StepError;
 
 const ChannelRow kEmpty{};
 const ChannelRow kUsed{"438.10000", "438.20000", "67.0", "D023N", "Low", "Off", "Narrow"};
@@ -72,11 +71,6 @@ TEST(CommitCell, RxFormattedTxRules) {
 const ChannelRow kFilled{"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
 using Rows = std::vector<std::vector<std::string>>;
 
-PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,
-                   Language language = Language::English) {
-  return PasteCells(table, target, ParsePastedText(text), kUhf, language);
-}
-
 std::string Reasons(const PasteOutcome& outcome) {
   std::string out;
   for (const PasteRefusal& r : outcome.refusals)
@@ -120,7 +114,10 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
             (Rows{{"a\tb", "5\" tall", "1\n2", "x"}}));
 
   table[0] = table[1] = kFilled;
-  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
+  const auto paste = [&](CellRange target, const std::string& text) {
+    return PasteCells(table, target, ParsePastedText(text), kUhf, Language::English);
+  };
+  const PasteOutcome got = paste({1, 1, 1, 1},
                                  "470.005\t438.003\t\t67.05\tMax\n"  // range, step, tone, word
                                  "\t\n"                              // clears channel 2
                                  "\t440\tNone\n");                   // no Rx on channel 3
@@ -131,28 +128,27 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
 
   // From channel 199 and from W/N on, what has no cell counts once per kind.
-  const PasteOutcome edge = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
+  const PasteOutcome edge = paste({199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
   EXPECT_EQ(Reasons(edge), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
   // One value fills a whole selection, trimmed as when pasted into one cell.
-  const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
+  const PasteOutcome fill = paste({1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
   // With a header the columns come by name, Rx first, from the target's channel.
-  const PasteOutcome named =
-      Paste(table, {5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
+  const PasteOutcome named = paste({5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
   EXPECT_EQ(named.table[4], With(NewChannel("438.10000"), kColTx, "438.20000"));
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
 
   // Receive-only rows stay receive-only; a bad tone keeps the whole row out.
-  const PasteOutcome rxOnly = Paste(table, {1, 1, 1, 1},
+  const PasteOutcome rxOnly = paste({1, 1, 1, 1},
                                     "438.1\t\t\tD023N\t\t\t\n"
                                     "438.1\t\tNone\t69.9\t\t\t\n");
   EXPECT_EQ(rxOnly.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
   EXPECT_EQ(Reasons(rxOnly), "2:4:69.9:2x1 ");
   EXPECT_EQ(rxOnly.table[1], kFilled);
   // Fewer than seven cells, or a Tx among them, is no receive-only row.
-  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
-  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
+  EXPECT_EQ(paste({3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
+  EXPECT_EQ(paste({3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
             (ChannelRow{"438.10000", "439.00000", "67.0", "None", "High", "On", "Wide"}));
 
   // Clearing empties each cell as typing would.

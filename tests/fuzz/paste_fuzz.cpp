@@ -53,9 +53,7 @@ ChannelRow Stored(const ChannelRow& row, Language language) {
   return DecodeChannel(image, 1, language);
 }
 
-std::int32_t TenHertz(std::string_view text) {
-  return ScaledInteger(ParseLeadingNumber(text), 100000);
-}
+auto TenHertz(std::string_view text) { return ScaledInteger(ParseLeadingNumber(text), 100000); }
 
 // The values the block puts into a channel by column (nullptr: none), and those refused.
 struct Pasted {

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <map>
 #include <string>
 
 #include "link/low_latency.h"

@@ -84,11 +84,7 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByteDiffComparesAFileWithIt) {
 TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) {
   const Args read = {"read", "-o", Path("out.dat")};
   const Args write = {"write", "--no-backup", Dat("new.dat", RandomImage(5))};
-  const struct {
-    Args options, command;
-    int exitCode;
-    std::string_view message;
-  } faults[] = {
+  const std::tuple<Args, Args, int, std::string_view> faults[] = {
       {{"--no-wakeup-answer"}, read, 4, kCommunicationErrorText},
       {{"--wrong-id", "--realtime"}, read, 6, kRadioMismatchText},  // paced as a real radio
       {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
@@ -97,13 +93,13 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) 
       {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
       {{"--no-id-ack"}, {"read", "--retries", "2", "-o", Path("out.dat")}, 4, "(retrying)"},
   };
-  for (const auto& fault : faults) {
-    SCOPED_TRACE(fault.options.front());
-    Args args = fault.command;
-    args.insert(args.end(), {"--port", StartSim(RandomImage(6), fault.options)});
+  for (const auto& [options, command, exitCode, message] : faults) {
+    SCOPED_TRACE(options.front());
+    Args args = command;
+    args.insert(args.end(), {"--port", StartSim(RandomImage(6), options)});
     const RunResult run = OnTerminal(args);
-    EXPECT_EQ(run.exitCode, fault.exitCode) << run.output;
-    EXPECT_HAS(run.output, fault.message);
+    EXPECT_EQ(run.exitCode, exitCode) << run.output;
+    EXPECT_HAS(run.output, message);
     EXPECT_EQ(run.output.find(" sselkan-cli"), std::string::npos) << "not after the bar";
     EXPECT_FALSE(run.output.starts_with('\n')) << "an empty line for a bar never drawn";
     EXPECT_FALSE(fs::exists(Path("out.dat")));
@@ -182,14 +178,12 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) 
   // One object per backup with what the radio sent; the type filter takes any letter case.
   const std::string json = Cli({"backups", "--json"}).output;
   const std::string path = std::regex_replace(kept[1].str(), std::regex("[.+]"), "\\$&");
+  const std::regex backup(
+      "\\[\n  \\{\"path\": \"" + path +
+      "\", \"time\": \"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\", \"type\": \"([^\"]+)\", "
+      "\"identification\": \"KZ904SK1\", \"size\": 4096\\}\n\\]\n");
   std::smatch type;
-  ASSERT_TRUE(std::regex_match(
-      json, type,
-      std::regex(
-          "\\[\n  \\{\"path\": \"" + path +
-          "\", \"time\": \"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\", \"type\": \"([^\"]+)\", "
-          "\"identification\": \"KZ904SK1\", \"size\": 4096\\}\n\\]\n")))
-      << json;
+  ASSERT_TRUE(std::regex_match(json, type, backup)) << json;
   std::string lower = type[1].str();
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(Cli({"backups", "--type", lower, "--json"}).output, json);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "editor/cell_commit.h"
 #include "editor/cell_edits.h"
@@ -14,9 +15,8 @@ namespace {
 constexpr BandLimits kUhf{40000000, 47000000};  // 400 - 470 MHz
 constexpr BandLimits kVhf{13600000, 17400000};
 constexpr BandLimits kNoBand{0, 0};
-constexpr CellMessage kOk = CellMessage::None;
-constexpr CellMessage kRange = CellMessage::OutOfRange;
-constexpr CellMessage kStep = CellMessage::StepError;
+constexpr CellMessage kOk = CellMessage::None, kRange = CellMessage::OutOfRange,
+                      kStep = CellMessage::StepError;
 
 const ChannelRow kEmpty{};
 const ChannelRow kUsed{"438.10000", "438.20000", "67.0", "D023N", "Low", "Off", "Narrow"};
@@ -34,9 +34,8 @@ void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimit
                   const ChannelRow& expected, CellMessage message) {
   SCOPED_TRACE(std::string(column == kColRx ? "Rx " : "Tx ") + '"' + text + '"');
   const CellCommit commit = CommitCell(row, column, text, band, Language::English);
-  EXPECT_EQ(commit.row, expected);
-  EXPECT_EQ(commit.message, message);
-  EXPECT_EQ(commit.rejected, message != kOk);
+  EXPECT_EQ(std::tuple(commit.row, commit.message, commit.rejected),
+            std::tuple(expected, message, message != kOk));
 }
 
 // A new Rx gives the defaults, even beside other text; texts read like atof; the cell
@@ -46,17 +45,15 @@ TEST(CommitCell, RxFormattedTxRules) {
   ExpectCommit(kTxOnly, kColRx, "440", kUhf, NewChannel("440.00000"), kOk);
   EXPECT_EQ(CommitCell(kEmpty, kColRx, "438.1", kUhf, Language::Chinese).row,
             (ChannelRow{"438.10000", "438.10000", "无", "无", "高", "开", "宽"}));
-  const struct {
-    const char *text, *shown;
-    BandLimits band;
-  } cases[] = {{"445.00625", "445.00625", kUhf},   {"400", "400.00000", kUhf},
-               {"470", "470.00000", kUhf},         {"145.0125", "145.01250", kVhf},
-               {"438.125abc", "438.12500", kUhf},  {"  438.125", "438.12500", kUhf},
-               {"4.38e2", "438.00000", kUhf},      {"470.000009", "470.00000", kUhf},
-               {"438.1000099", "438.10000", kUhf}, {"x", "0.00000", kNoBand},
-               {"-0.000001", "0.00000", kNoBand}};
-  for (const auto& c : cases)
-    ExpectCommit(kUsed, kColRx, c.text, c.band, With(kUsed, kColRx, c.shown), kOk);
+  const std::tuple<const char*, const char*, BandLimits> cases[] = {
+      {"445.00625", "445.00625", kUhf},   {"400", "400.00000", kUhf},
+      {"470", "470.00000", kUhf},         {"145.0125", "145.01250", kVhf},
+      {"438.125abc", "438.12500", kUhf},  {"  438.125", "438.12500", kUhf},
+      {"4.38e2", "438.00000", kUhf},      {"470.000009", "470.00000", kUhf},
+      {"438.1000099", "438.10000", kUhf}, {"x", "0.00000", kNoBand},
+      {"-0.000001", "0.00000", kNoBand}};
+  for (const auto& [text, shown, band] : cases)
+    ExpectCommit(kUsed, kColRx, text, band, With(kUsed, kColRx, shown), kOk);
   // Numbers beyond 32 bits of 10 Hz saturate, off the raster of even the widest band.
   for (const char* text : {"1e300", "-1e300", "99999999999", "21474.83648"})
     ExpectCommit(kUsed, kColRx, text, {INT32_MIN, INT32_MAX}, kEmpty, kStep);
@@ -74,11 +71,6 @@ TEST(CommitCell, RxFormattedTxRules) {
 const ChannelRow kFilled{"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
 using Rows = std::vector<std::vector<std::string>>;
 
-PasteOutcome Paste(const ChannelTable& table, CellRange target, const std::string& text,
-                   Language language = Language::English) {
-  return PasteCells(table, target, ParsePastedText(text), kUhf, language);
-}
-
 std::string Reasons(const PasteOutcome& outcome) {
   std::string out;
   for (const PasteRefusal& r : outcome.refusals)
@@ -88,11 +80,7 @@ std::string Reasons(const PasteOutcome& outcome) {
 }
 
 TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAndClearing) {
-  const struct {
-    const char* text;
-    Rows rows;
-    std::vector<int> columns;
-  } cases[] = {
+  const std::tuple<const char*, Rows, std::vector<int>> cases[] = {
       // Spreadsheets end every row with a line end; an empty row stays a row.
       {"438.1\t438.1\n\t\n439\t\n", {{"438.1", "438.1"}, {"", ""}, {"439", ""}}, {}},
       {"438.1\n\n439", {{"438.1"}, {""}, {"439"}}, {}},
@@ -114,10 +102,10 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
       {"", {}, {}},
   };
   EXPECT_TRUE(SameLetters("AZaz", "azAZ") && !SameLetters("@", "`") && !SameLetters("[", "{"));
-  for (const auto& c : cases) {
-    const PastedBlock block = ParsePastedText(c.text);
-    EXPECT_EQ(block.rows, c.rows) << c.text;
-    EXPECT_EQ(block.columns, c.columns) << c.text;
+  for (const auto& [text, rows, columns] : cases) {
+    const PastedBlock block = ParsePastedText(text);
+    EXPECT_EQ(block.rows, rows) << text;
+    EXPECT_EQ(block.columns, columns) << text;
   }
   // Copied cells that hold separators, quotes or line ends paste back as they were.
   ChannelTable table;
@@ -126,7 +114,10 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
             (Rows{{"a\tb", "5\" tall", "1\n2", "x"}}));
 
   table[0] = table[1] = kFilled;
-  const PasteOutcome got = Paste(table, {1, 1, 1, 1},
+  const auto paste = [&](CellRange target, const std::string& text) {
+    return PasteCells(table, target, ParsePastedText(text), kUhf, Language::English);
+  };
+  const PasteOutcome got = paste({1, 1, 1, 1},
                                  "470.005\t438.003\t\t67.05\tMax\n"  // range, step, tone, word
                                  "\t\n"                              // clears channel 2
                                  "\t440\tNone\n");                   // no Rx on channel 3
@@ -137,28 +128,27 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
   EXPECT_TRUE(got.table[1] == ChannelRow{} && got.table[2] == ChannelRow{});
 
   // From channel 199 and from W/N on, what has no cell counts once per kind.
-  const PasteOutcome edge = Paste(table, {199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
+  const PasteOutcome edge = paste({199, 6, 199, 6}, "On\tWide\tx\nOn\tWide\tx\n");
   EXPECT_EQ(Reasons(edge), "199:6:On:4x1 199:7:Wide:4x1 0:0::5x3 0:0::6x1 ");
   // One value fills a whole selection, trimmed as when pasted into one cell.
-  const PasteOutcome fill = Paste(table, {1, 5, 2, 6}, " High \n");
+  const PasteOutcome fill = paste({1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill), "1:6:High:3x1 2:6:High:3x1 ");
   EXPECT_EQ(fill.table[1][4], "High");
   // With a header the columns come by name, Rx first, from the target's channel.
-  const PasteOutcome named =
-      Paste(table, {5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
+  const PasteOutcome named = paste({5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
   EXPECT_EQ(named.table[4], With(NewChannel("438.10000"), kColTx, "438.20000"));
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
 
   // Receive-only rows stay receive-only; a bad tone keeps the whole row out.
-  const PasteOutcome rxOnly = Paste(table, {1, 1, 1, 1},
+  const PasteOutcome rxOnly = paste({1, 1, 1, 1},
                                     "438.1\t\t\tD023N\t\t\t\n"
                                     "438.1\t\tNone\t69.9\t\t\t\n");
   EXPECT_EQ(rxOnly.table[0], (ChannelRow{"438.10000", "", "", "D023N", "", "", ""}));
   EXPECT_EQ(Reasons(rxOnly), "2:4:69.9:2x1 ");
   EXPECT_EQ(rxOnly.table[1], kFilled);
   // Fewer than seven cells, or a Tx among them, is no receive-only row.
-  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
-  EXPECT_EQ(Paste(table, {3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
+  EXPECT_EQ(paste({3, 1, 3, 1}, "438.1\t\n").table[2][1], "438.10000");
+  EXPECT_EQ(paste({3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
             (ChannelRow{"438.10000", "439.00000", "67.0", "None", "High", "On", "Wide"}));
 
   // Clearing empties each cell as typing would.

@@ -30,48 +30,38 @@ std::string Order(const DocumentState& state, int first, int last) {
 }
 
 TEST(RowCommands, EdgesAreRefusedOrKeptAndThePriorityChannelFollowsItsChannel) {
-  using C = RowCommand;
-  using R = RowCommandRefusal;
-  const auto refusal = [](const DocumentState& state, RowCommand command, ChannelBlock block) {
-    return RunRowCommand(state, command, block).refusal;
-  };
-  DocumentState full = Numbered(offset::kChannelCount);
-  EXPECT_EQ(refusal(full, C::InsertEmpty, {50, 1}), R::LastChannelsInUse);
-  EXPECT_EQ(refusal(full, C::MoveUp, {1, 3}), R::AtTop);
-  EXPECT_EQ(refusal(full, C::MoveDown, {197, 3}), R::AtBottom);
-  EXPECT_EQ(refusal(full, C::Delete, {199, 2}), R::NoChannels);
-  EXPECT_EQ(refusal(full, C::Delete, {0, 1}), R::NoChannels);
-  EXPECT_EQ(RunRowCommand(full, C::InsertEmpty, {50, 1}).state.channels, full.channels);
-
+  using enum RowCommand;
+  using enum RowCommandRefusal;
+  constexpr RowCommandRefusal kInUse = LastChannelsInUse;
   // Inserting needs that many empty channels at the end; any filled cell is use.
-  DocumentState almost = Numbered(197);
-  EXPECT_EQ(refusal(almost, C::InsertEmpty, {197, 2}), R::None);
-  EXPECT_EQ(refusal(almost, C::InsertEmpty, {197, 3}), R::LastChannelsInUse);
-  almost.channels[198][1] = "145.00000";
-  EXPECT_EQ(refusal(almost, C::InsertEmpty, {1, 1}), R::LastChannelsInUse);
+  const DocumentState full = Numbered(offset::kChannelCount), part = Numbered(197);
+  DocumentState tx199 = part;
+  tx199.channels[198][1] = "145.00000";
+  const std::tuple<const DocumentState&, RowCommand, ChannelBlock, RowCommandRefusal> refusals[] = {
+      {full, InsertEmpty, {50, 1}, kInUse},  {full, MoveUp, {1, 3}, AtTop},
+      {full, MoveDown, {197, 3}, AtBottom},  {full, Delete, {199, 2}, NoChannels},
+      {full, Delete, {0, 1}, NoChannels},    {part, InsertEmpty, {197, 2}, None},
+      {part, InsertEmpty, {197, 3}, kInUse}, {tx199, InsertEmpty, {1, 1}, kInUse}};
+  for (const auto& [state, command, block, refusal] : refusals)
+    EXPECT_EQ(RunRowCommand(state, command, block).refusal, refusal) << block.first;
+  EXPECT_EQ(RunRowCommand(full, InsertEmpty, {50, 1}).state.channels, full.channels);
 
-  const RowCommandOutcome tail = RunRowCommand(full, C::Delete, {197, 2});
+  const RowCommandOutcome tail = RunRowCommand(full, Delete, {197, 2});
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 199/199 -/- -/- ");
-  EXPECT_EQ(Order(RunRowCommand(full, C::MoveUp, {197, 3}).state, 195, 199),
+  EXPECT_EQ(Order(RunRowCommand(full, MoveUp, {197, 3}).state, 195, 199),
             "195/195 197/197 198/198 199/199 196/196 ");
-  EXPECT_EQ(RunRowCommand(full, C::MoveDown, {5, 3}).block.first, 6);
+  EXPECT_EQ(RunRowCommand(full, MoveDown, {5, 3}).block.first, 6);
 
+  // The priority channel follows its channel; Off (0), and values that name no channel, stay.
+  const std::tuple<int, RowCommand, ChannelBlock, int> priorities[] = {
+      {4, InsertEmpty, {2, 3}, 7}, {4, InsertEmpty, {5, 3}, 4}, {4, Delete, {1, 2}, 2},
+      {4, Delete, {3, 2}, 0},      {4, MoveDown, {4, 1}, 5},    {4, MoveDown, {5, 2}, 4},
+      {199, Delete, {1, 1}, 198},  {0, Delete, {1, 1}, 0},      {255, Delete, {1, 1}, 255}};
   DocumentState state = Numbered(10);
-  state.image[offset::kPriorityChannel] = 4;
-  const auto priorityAfter = [&](RowCommand command, ChannelBlock block) {
-    return static_cast<int>(
-        RunRowCommand(state, command, block).state.image[offset::kPriorityChannel]);
-  };
-  EXPECT_EQ(priorityAfter(RowCommand::InsertEmpty, {2, 3}), 7);
-  EXPECT_EQ(priorityAfter(RowCommand::InsertEmpty, {5, 3}), 4);
-  EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 2}), 2);
-  EXPECT_EQ(priorityAfter(RowCommand::Delete, {3, 2}), 0);  // deleted: Off
-  EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {4, 1}), 5);
-  EXPECT_EQ(priorityAfter(RowCommand::MoveDown, {5, 2}), 4);
-  // Off, and values that name no channel, stay as they are.
-  for (const auto& [before, after] : {std::pair{199, 198}, std::pair{0, 0}, std::pair{255, 255}}) {
+  for (const auto& [before, command, block, after] : priorities) {
     state.image[offset::kPriorityChannel] = static_cast<std::uint8_t>(before);
-    EXPECT_EQ(priorityAfter(RowCommand::Delete, {1, 1}), after);
+    EXPECT_EQ(RunRowCommand(state, command, block).state.image[offset::kPriorityChannel], after)
+        << before << " " << block.first;
   }
 }
 

@@ -13,11 +13,10 @@ namespace {
 std::array<std::uint8_t, kImageSize> OwnedBits() {
   std::array<std::uint8_t, kImageSize> owned{};
   for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
-    const std::size_t at = offset::Channel(channel);
-    for (std::size_t i = 0; i < record::kFlags; ++i) owned[at + i] = 0xFF;
-    owned[at + record::kFlags] = 0x1E;  // power, scan, bandwidth
+    std::fill_n(owned.begin() + offset::Channel(channel), record::kFlags, 0xFF);
+    owned[offset::Channel(channel) + record::kFlags] = 0x1E;  // power, scan, bandwidth
   }
-  for (std::size_t i = 0; i < offset::kAniCodeLength; ++i) owned[offset::kAniCode + i] = 0xFF;
+  std::fill_n(owned.begin() + offset::kAniCode, offset::kAniCodeLength, 0xFF);
   owned[offset::kOptionFlags1] = 0x0F;
   owned[offset::kOptionFlags2] = 0x38;
   for (const std::size_t at :

@@ -16,9 +16,8 @@ void Check(bool condition, const char* what) {
 }
 
 std::uint8_t Input::Byte() {
-  if (size_ == 0) return 0;
-  --size_;
-  return *data_++;
+  const std::string_view byte = Bytes(1);
+  return byte.empty() ? 0 : static_cast<std::uint8_t>(byte[0]);
 }
 
 std::string_view Input::Bytes(std::size_t n) {

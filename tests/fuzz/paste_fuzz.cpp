@@ -25,23 +25,23 @@ const std::array<ChannelRow, 5> kShapes = {{
     {"", "445.00000", "67.0", "", "", "", ""},
 }};
 
+bool Inside(const CellRange& range, int channel, int column) {
+  return range.top <= channel && channel <= range.bottom && range.left <= column &&
+         column <= range.right;
+}
+
 // The value the block puts into a cell (trimmed, as pasted), or nullptr.
 const std::string* ValueFor(const PastedBlock& block, const CellRange& target, int channel,
                             int column) {
   const auto& rows = block.rows;
   const bool fill = block.columns.empty() && rows.size() == 1 && rows[0].size() == 1 &&
                     target.Rows() * target.Columns() > 1;
-  if (fill) {
-    const bool inside = target.top <= channel && channel <= target.bottom &&
-                        target.left <= column && column <= target.right;
-    return inside ? &rows[0][0] : nullptr;
-  }
+  if (fill) return Inside(target, channel, column) ? &rows[0][0] : nullptr;
   const auto i = static_cast<std::size_t>(channel - target.top);
   if (channel < target.top || i >= rows.size()) return nullptr;
   const auto at = std::find(block.columns.begin(), block.columns.end(), column);
-  const std::size_t j = block.columns.empty()
-                            ? static_cast<std::size_t>(column - target.left)
-                            : static_cast<std::size_t>(at - block.columns.begin());
+  const auto j = static_cast<std::size_t>(block.columns.empty() ? column - target.left
+                                                                : at - block.columns.begin());
   const bool placed = block.columns.empty() ? column >= target.left : at != block.columns.end();
   return placed && j < rows[i].size() ? &rows[i][j] : nullptr;
 }
@@ -53,9 +53,7 @@ ChannelRow Stored(const ChannelRow& row, Language language) {
   return DecodeChannel(image, 1, language);
 }
 
-std::int32_t TenHertz(std::string_view text) {
-  return ScaledInteger(ParseLeadingNumber(text), 100000);
-}
+auto TenHertz(std::string_view text) { return ScaledInteger(ParseLeadingNumber(text), 100000); }
 
 // The values the block puts into a channel by column (nullptr: none), and those refused.
 struct Pasted {
@@ -141,25 +139,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   target.right = target.left + (columns / kChannelColumns) % (kChannelColumns + 1 - target.left);
   target.bottom = std::min(offset::kChannelCount, target.top + input.Byte() % 4);
   const std::uint8_t layout = input.Byte();
-  static const auto shapes = [] {
-    std::array<std::array<ChannelRow, kShapes.size()>, 2> shown;
-    for (std::size_t i = 0; i < kShapes.size(); ++i) {
-      shown[0][i] = Stored(kShapes[i], Language::English);
-      shown[1][i] = Stored(kShapes[i], Language::Chinese);
-    }
-    return shown;
-  }();
+  std::array<ChannelRow, kShapes.size()> shapes;  // as the grid shows them
+  for (std::size_t i = 0; i < kShapes.size(); ++i) shapes[i] = Stored(kShapes[i], language);
   ChannelTable before;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel)
-    before[channel - 1] = shapes[language == Language::Chinese]
-                                [(channel * (1 + layout % 4) + layout / 4) % kShapes.size()];
+    before[channel - 1] = shapes[(channel * (1 + layout % 4) + layout / 4) % kShapes.size()];
 
   const PastedBlock block = ParsePastedText(input.Rest());
   const PasteOutcome outcome = PasteCells(before, target, block, band, language);
   std::array<Pasted, offset::kChannelCount + 1> pasted;
   for (int channel = 1; channel <= offset::kChannelCount; ++channel)
-    for (int column = 1; column <= kChannelColumns; ++column)
+    for (int column = 1; column <= kChannelColumns; ++column) {
       pasted[channel].values[column] = ValueFor(block, target, channel, column);
+      Check(!pasted[channel].values[column] || Inside(outcome.pasted, channel, column),
+            "the pasted range covers every value");
+    }
   for (const PasteRefusal& refusal : outcome.refusals) {
     if (refusal.channel == 0) continue;
     const int channel = refusal.channel, column = refusal.column;
@@ -169,14 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a refusal names a value of the block");
     pasted[channel].refused.insert(column);
   }
-  for (int channel = 1; channel <= offset::kChannelCount; ++channel) {
+  for (int channel = 1; channel <= offset::kChannelCount; ++channel)
     CheckChannel(before[channel - 1], outcome.table[channel - 1], pasted[channel], band, language);
-    const CellRange& range = outcome.pasted;
-    for (int column = 1; column <= kChannelColumns; ++column)
-      Check(!pasted[channel].values[column] || (range.top <= channel && channel <= range.bottom &&
-                                                range.left <= column && column <= range.right),
-            "the pasted range covers every value");
-  }
   // Whole channels copied and pasted back where they were store the same.
   const CellRange whole{outcome.pasted.top, kColRx, outcome.pasted.bottom, kColBandwidth};
   const bool pastable =

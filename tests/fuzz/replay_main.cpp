@@ -10,13 +10,11 @@ int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   std::vector<fs::path> inputs;
   for (int i = 1; i < argc; ++i) {
-    if (!fs::is_directory(argv[i])) {
-      inputs.push_back(argv[i]);
-      continue;
-    }
-    for (const auto& entry : fs::directory_iterator(argv[i]))
-      if (entry.is_regular_file()) inputs.push_back(entry.path());
+    inputs.push_back(argv[i]);
+    if (fs::is_directory(argv[i]))
+      for (const auto& entry : fs::directory_iterator(argv[i])) inputs.push_back(entry.path());
   }
+  std::erase_if(inputs, [](const fs::path& input) { return !fs::is_regular_file(input); });
   std::sort(inputs.begin(), inputs.end());
   if (inputs.empty()) {
     std::fprintf(stderr, "usage: %s CORPUS_DIR_OR_FILE... (no inputs found)\n", argv[0]);

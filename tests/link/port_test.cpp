@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <map>
 #include <string>
 
 #include "link/low_latency.h"
@@ -20,33 +19,31 @@ namespace selkan {
 namespace {
 
 TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave) {
-  const auto resolve = [](const char* name, std::map<std::string, std::string> env) {
-    return ResolvePortName(name, [env](const std::string& key) {
-      const auto found = env.find(key);
-      return found == env.end() ? std::nullopt : std::optional<std::string>(found->second);
-    });
+  using enum PortAdvice;
+  // $SELKAN_COMn names the device of COMn, in any letter case, unless it is empty; other names
+  // are taken as given.
+  const EnvLookup env = [](const std::string& key) -> std::optional<std::string> {
+    if (key == "SELKAN_COM1") return "";
+    return key == "SELKAN_COM2" ? std::optional<std::string>("/tmp/radio") : std::nullopt;
   };
-  EXPECT_EQ(resolve("COM1", {}), "/dev/ttyUSB0");
-  EXPECT_EQ(resolve("com4", {}), "/dev/ttyUSB3");
-  EXPECT_EQ(resolve("Com2", {{"SELKAN_COM2", "/tmp/radio"}}), "/tmp/radio");
-  EXPECT_EQ(resolve("COM3", {{"SELKAN_COM2", "/tmp/radio"}}), "/dev/ttyUSB2");
-  EXPECT_EQ(resolve("COM1", {{"SELKAN_COM1", ""}}), "/dev/ttyUSB0");
-  for (const char* device : {"COM0", "COM5", "COM10", "CPM1", "/dev/ttyS0"})  // taken as given
-    EXPECT_EQ(resolve(device, {{"SELKAN_COM1", "/tmp/radio"}}), device);
+  std::string devices;
+  for (auto n : {"COM1", "com4", "Com2", "COM3", "COM0", "COM5", "COM10", "CPM1", "/dev/ttyS0"})
+    devices += ResolvePortName(n, env) + " ";
+  EXPECT_EQ(devices,
+            "/dev/ttyUSB0 /dev/ttyUSB3 /tmp/radio /dev/ttyUSB2 COM0 COM5 COM10 CPM1 /dev/ttyS0 ");
 
-  EXPECT_EQ(AdviseOnAccess({false, false, "", false, false}), PortAdvice::kNone)
-      << "no device: not ours";
-  EXPECT_EQ(AdviseOnAccess({true, true, "dialout", false, false}), PortAdvice::kNone);
-  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, false}), PortAdvice::kJoinGroup);
-  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, true}), PortAdvice::kLogInAgain);
-  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", true, true}), PortAdvice::kAskAdmin)
-      << "the group is there and does not help";
-  EXPECT_EQ(AdviseOnAccess({true, false, "", false, false}), PortAdvice::kAskAdmin);
+  // No device is not ours; where the group is there and does not help, only an admin can.
+  EXPECT_EQ(AdviseOnAccess({false, false, "", false, false}), kNone);
+  EXPECT_EQ(AdviseOnAccess({true, true, "dialout", false, false}), kNone);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, false}), kJoinGroup);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", false, true}), kLogInAgain);
+  EXPECT_EQ(AdviseOnAccess({true, false, "dialout", true, true}), kAskAdmin);
+  EXPECT_EQ(AdviseOnAccess({true, false, "", false, false}), kAskAdmin);
   // Looked up: a device that is not there, or one for all, is no matter of rights.
-  EXPECT_EQ(AdviseOnAccess(ProbeDeviceAccess("/dev/selkan-none")), PortAdvice::kNone);
-  EXPECT_EQ(AdviseOnAccess(ProbeDeviceAccess("/dev/null")), PortAdvice::kNone);
+  for (const char* device : {"/dev/selkan-none", "/dev/null"})
+    EXPECT_EQ(AdviseOnAccess(ProbeDeviceAccess(device)), kNone) << device;
   // Filled in one pass: a "%2" in the device's name stays.
-  const std::string join = FillPortAdvice(PortAdvice::kJoinGroup, "/dev/x%2", "dialout");
+  const std::string join = FillPortAdvice(kJoinGroup, "/dev/x%2", "dialout");
   EXPECT_TRUE(join.starts_with("You may not use /dev/x%2: ") &&
               join.find("usermod -aG dialout $USER") != std::string::npos)
       << join;
@@ -61,9 +58,9 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave
   const std::string port = dir / "port";
   ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0);
   for (const auto& [portGroup, processGroup, extra, advice] :
-       {std::tuple{dialout, nogroup, 1, PortAdvice::kAskAdmin},
-        {dialout, nogroup, 0, PortAdvice::kJoinGroup},
-        {nogroup, dialout, 0, PortAdvice::kLogInAgain}}) {
+       {std::tuple{dialout, nogroup, 1, kAskAdmin},
+        {dialout, nogroup, 0, kJoinGroup},
+        {nogroup, dialout, 0, kLogInAgain}}) {
     ASSERT_EQ(::chown(port.c_str(), 0, portGroup), 0);
     const std::string said = test::InChild(false, [&, extra = extra, gid = processGroup] {
       if (::setgroups(extra, &dialout) != 0 || ::setgid(gid) != 0 || ::setuid(test::kNobody) != 0)
@@ -78,14 +75,9 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave
 TEST(LowLatencyMode, TurnedOnForThePortAndOffAgainKeepingOtherFlags) {
   // A driver that keeps the flags of descriptor 0 (a port opened while standard input is closed).
   int flags = 0x0100, sets = 0;
-  LowLatencyMode mode({[&](int fd, int* out) {
-                         *out = fd == 0 ? flags : -1;
-                         return true;
-                       },
-                       [&](int fd, int value) {
-                         flags = fd == 0 ? value : -1;
-                         return ++sets > 0;
-                       }});
+  const auto get = [&](int fd, int* out) { return fd == 0 && (*out = flags, true); };
+  const auto set = [&](int fd, int value) { return fd == 0 && (flags = value, ++sets); };
+  LowLatencyMode mode({get, set});
   EXPECT_TRUE(mode.Enable(0));
   EXPECT_EQ(flags, 0x0100 | ASYNC_LOW_LATENCY);
   flags |= 0x0001;  // changed by someone else meanwhile: stays

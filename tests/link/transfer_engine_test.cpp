@@ -185,8 +185,7 @@ struct Failure {
   int cancelAtPump;
   bool write;
   TransferOutcome outcome;
-  int retryQuestions, writes, blockCommands;
-  int lastPosition = 0;
+  int retryQuestions, writes, blockCommands, lastPosition = 0;
 };
 
 TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted) {
@@ -248,8 +247,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
             "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
 }
 
-const RadioImage kRadio = RandomImage(1);
-const RadioImage kImage = RandomImage(2);
+const RadioImage kRadio = RandomImage(1), kImage = RandomImage(2);
 
 // A rig whose keep hook records the backups, or fails to save them.
 struct SafeRig : Rig {
@@ -261,10 +259,6 @@ struct SafeRig : Rig {
       if (keepFails) *error = "disk full";
       return keepFails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
     };
-  }
-
-  SafeWriteResult Run(bool backup = true, bool verify = true) {
-    return RunSafeWrite(engine, {"COM1", kImage, backup, verify}, hooks, Language::English);
   }
 
   SafeWriteHooks hooks;
@@ -290,7 +284,8 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     SafeRig rig(faults);
     rig.keepFails = keepFails;
     rig.cancelAtPump = cancelAtPump;
-    const SafeWriteResult result = rig.Run();
+    const SafeWriteResult result =
+        RunSafeWrite(rig.engine, {"COM1", kImage, true, true}, rig.hooks, Language::English);
     const bool backupRead = faults.shortReplyAt < 0;
     EXPECT_EQ(std::tuple(result.outcome, result.step, result.blocksWritten, result.BrokeOff(),
                          result.backupError, rig.kept.size()),

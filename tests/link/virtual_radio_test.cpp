@@ -21,11 +21,11 @@ std::vector<std::uint8_t> Feed(VirtualRadio& radio, std::vector<std::uint8_t> by
 
 const std::vector<std::uint8_t> kWake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 const std::vector<std::uint8_t> kAck = {0x06};
+const std::vector<std::uint8_t> kId = {'K', 'Z'};  // answered after the ack of a wake-up
 
-VirtualRadio InSession(Faults faults = {}) {
-  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4', 'x', 'y', 'z'}, faults);
-  Feed(radio, kWake);
-  Feed(radio, {0x02, 0x06});
+VirtualRadio InSession() {
+  VirtualRadio radio(BlankImage(), kId, {});
+  Feed(radio, {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 0x06});  // id asked, ack
   return radio;
 }
 
@@ -59,7 +59,7 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
 // A radio's wake-ups, sessions and blocks. Queued, on the caller's clock, each stays 2 s after its
 // first identification or last block, whatever else it is asked; then comes a silent swap gap.
 TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammedThenGaps) {
-  VirtualRadio radio(BlankImage(), {'K', 'Z', '9', '0', '4'}, {});
+  VirtualRadio radio(BlankImage(), kId, {});
   EXPECT_TRUE(Feed(radio, {'P', 'R', 'O', 'G', 'R', 'A', 'M'}).empty());  // no 0x02 first
   EXPECT_TRUE(Feed(radio, {0x02, 'P', 'R', 'X', 'G', 'R', 'A', 'M', 0x02}).empty());
   // The 0x02 that broke the last one begins the next wake-up.
@@ -79,10 +79,7 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
 
   using std::chrono::milliseconds;
   auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };
-  auto make = [](int) {
-    return std::make_unique<VirtualRadio>(BlankImage(), std::vector<std::uint8_t>{'K', 'Z'},
-                                          Faults{});
-  };
+  auto make = [](int) { return std::make_unique<VirtualRadio>(BlankImage(), kId, Faults{}); };
   RadioQueue queue({3, true, milliseconds(2000), milliseconds(3000)}, make, at(0));
   auto send = [&](std::vector<std::uint8_t> bytes, int ms, RadioQueue* to = nullptr) {
     std::size_t answered = 0;
@@ -101,8 +98,8 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
   probe.push_back(0x02);  // the identification request
 
   EXPECT_EQ(changes(60000), "");  // nobody has asked yet
-  EXPECT_EQ(send(probe, 60000), 1u + 2u);
-  EXPECT_EQ(send(probe, 61000), 3u);
+  EXPECT_EQ(send(probe, 60000), 1 + kId.size());
+  EXPECT_EQ(send(probe, 61000), 1 + kId.size());
   EXPECT_EQ(changes(61999), "");
   EXPECT_TRUE(queue.Advance(at(62000), false).empty());  // bytes still wait to be read
   EXPECT_EQ(changes(62000), "-1");
@@ -114,7 +111,7 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
   EXPECT_EQ(changes(68499), "");
   EXPECT_EQ(changes(71500), "-2+3");  // late: both at once
   RadioQueue brief({1, true, milliseconds(0), milliseconds(0)}, make, at(0));
-  EXPECT_EQ(send(probe, 0, &brief), 3u);
+  EXPECT_EQ(send(probe, 0, &brief), 1 + kId.size());
   EXPECT_EQ(brief.NextChange(), at(kLeastStay.count()));  // a stay of 0 is the least stay
   EXPECT_EQ(brief.Advance(at(9000), true).size(), 1u);    // the one radio goes, no other comes
 }

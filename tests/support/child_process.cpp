@@ -34,10 +34,8 @@ RunResult RunProgram(const std::string& path, const std::vector<std::string>& ar
 
 BackgroundProcess::BackgroundProcess(const std::string& path, const std::vector<std::string>& args,
                                      bool mergeStderr, bool withInput) {
-  int pipeFds[2];
-  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return;
-  int inputFds[2] = {-1, -1};
-  if (withInput && ::pipe2(inputFds, O_CLOEXEC) != 0) return;
+  int pipeFds[2], inputFds[2] = {-1, -1};
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0 || (withInput && ::pipe2(inputFds, O_CLOEXEC) != 0)) return;
   std::vector<char*> argv = {const_cast<char*>(path.c_str())};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);

@@ -28,10 +28,9 @@ ScratchDir::~ScratchDir() {
   std::error_code ignored;
   // A test may have left a directory without write permission.
   for (auto it = fs::recursive_directory_iterator(path_, ignored);
-       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+       it != fs::recursive_directory_iterator(); it.increment(ignored))
     if (it->is_directory(ignored) && !it->is_symlink(ignored))
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-  }
   fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
   fs::remove_all(path_, ignored);
 }

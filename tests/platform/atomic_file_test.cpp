@@ -91,6 +91,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
       if (stdinOpen && ::fcntl(0, F_GETFD) == -1) ::open("/dev/null", O_RDONLY);
       if (!stdinOpen) ::close(0);
       const std::string before = OpenDescriptors();
+      SyncDirectoryOf(path);  // its folder's descriptor is closed again, even as descriptor 0
       FileError error;
       errno = EINTR;  // left by an earlier call: at the end of the file it is not read again
       if (!ReadInputFile(path, &content, &error, nullptr, 3) || !Save(path, "new", &error))

@@ -333,6 +333,8 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
     fs::resize_file(own, (16 << 20) + 1);  // now too large to be read
     FileError error;
     if (ReadProductProfile(nextTool, &error) || error.code != EFBIG) return "read: " + error.text;
+    SetProgramDirectory("");  // the running program's own folder again
+    if (ProgramDirectory().starts_with(program)) return "still the folder chosen before";
     return next.FilePath() + ": " + next.GetValue("Setup", "Language", "") + ", " +
            next.GetValue("English", "Company", "");
   };

@@ -62,9 +62,13 @@ class FleetE2E : public FilesTest {
     if (!fs::exists(path)) return std::nullopt;
     return LoadDatFile(path).image;
   }
-  RunResult Fleet(Args args) {
+  // On a pipe, or as a user runs it on a terminal, where it draws a live status line.
+  RunResult Fleet(Args args, bool terminal = false) {
     args.insert(args.begin(), {"fleet", File(), "--log", Log()});
-    return RunProgram(kCliProgram, args, kRunLimit);
+    if (!terminal) return RunProgram(kCliProgram, args, kRunLimit);
+    std::string line = "'" + kCliProgram + "'";
+    for (const std::string& arg : args) line += " '" + arg + "'";
+    return RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, kRunLimit);
   }
   std::string File() const { return Path("club.dat"); }
   std::string Log() const { return Path("run.csv"); }
@@ -108,8 +112,9 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
 TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   SimProcess& sim =
       StartQueue(3, {"--stay", "1", "--swap-gap", "3", "--wrong-id", "--on-radio", "1"});
-  const RunResult run = Fleet({"--port", sim.Device(), "--count", "1", "--no-backup"});
+  const RunResult run = Fleet({"--port", sim.Device(), "--count", "1", "--no-backup"}, true);
   EXPECT_EQ(run.exitCode, 6) << run.output;
+  EXPECT_HAS(run.output, "Radio 2: connect it and turn it on");  // the next one's number
   ASSERT_EQ(sim.Stop(), 0);
   const auto lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 2u) << ReadBytes(Log());

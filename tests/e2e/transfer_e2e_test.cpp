@@ -91,6 +91,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) 
       {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
       {{"--corrupt-write-at", "0"}, write, 7, "\n  Bytes 0x000: "},
       {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
+      {{"--short-reply-at", "300"}, write, 5, "written, but reading it back to check it failed"},
       {{"--no-id-ack"}, {"read", "--retries", "2", "-o", Path("out.dat")}, 4, "(retrying)"},
   };
   for (const auto& [options, command, exitCode, message] : faults) {

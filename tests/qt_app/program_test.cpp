@@ -115,6 +115,7 @@ void ClickTreeItem(CMainFrame* frame, int child) {
 class ProgramTest : public QObject {
   Q_OBJECT
  private slots:
+  void init() { QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout")); }
   // A file that cannot be read, or a catalog missing or unreadable, ends start-up.
   void startUpOpensTheCommandLineFileOrEndsAndTheOptionsAreFound() {
     ProgramDir dir;

@@ -187,6 +187,7 @@ class ChannelViewTest : public QObject {
 
  private slots:
   void init() {
+    QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout"));
     document_ = CSelkanDoc();
     document_.Image() = BlankImage();
     SetBlankDocumentFlag(false);

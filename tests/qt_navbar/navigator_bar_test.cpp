@@ -21,6 +21,7 @@ class NavigatorBarTest : public QObject {
 
  private slots:
   void init() {
+    QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout"));
     window_ = std::make_unique<QWidget>();
     window_->resize(1000, 600);
     auto* layout = new QHBoxLayout(window_.get());

@@ -657,13 +657,16 @@ class ProgramTest : public QObject {
               row(fleet->PortProgress(port)) == row(fleet->PortCheck(port)) &&
               fleet->PortProgress(port)->value() == 0);         // showing 0 %, not nothing
     QCOMPARE(fleet->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4
+    p.answers.paths = {p.dir.Path("club.dat")};  // renamed with the window open: Start names it
+    p.frame->Action(command::kFileSaveAs)->trigger();
     for (bool chosen : {false, true}) {  // without a port chosen: said, not run, no bar
       fleet->PortCheck(0)->setChecked(chosen), fleet->Button("start")->click();
       QVERIFY(fleet->PortProgress(0)->isEnabled() == chosen &&
               fleet->Button("stop")->isEnabled() == chosen && fleet->Running() == chosen);
     }
     QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
-    const QString why = fleet->PortStatus(0)->toolTip();      // its name, its device and the reason
+    QCOMPARE(fleet->DocumentLine()->text(), QString("Document: club.dat"));
+    const QString why = fleet->PortStatus(0)->toolTip();  // its name, its device and the reason
     QVERIFY2(why.startsWith("COM1 (" + data.filePath("none") + "): ") && !why.endsWith('\n'),
              qPrintable(why));
     fleet->Button("stop")->click();  // stopping: Stop is done with
@@ -773,7 +776,8 @@ class ProgramTest : public QObject {
     std::filesystem::rename(*newer, folder / "aside");
     p.answers.buttons = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
     for (const char* button : {"compare", "write", "delete"}) window->Button(button)->click();
-    std::filesystem::rename(folder / "aside", *newer), window->hide();
+    std::filesystem::rename(folder / "aside", *newer), QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());          // closed by Escape
     const auto& said = p.answers.messages;  // each says why, nothing is done
     for (std::size_t i : {4, 3})            // and Delete asks first
       QVERIFY2(said[said.size() - i].text.startsWith("Cannot open the file " + newerPath + ".\n"),

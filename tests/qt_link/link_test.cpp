@@ -163,16 +163,21 @@ class LinkTest : public QObject {
     }
     // OK stores the checked port (also 0) for the active view; Cancel neither (9 checks none).
     Program p;
-    for (const auto& [click, button, port, stored] : {std::tuple{2, "cancelButton", "COM1", 9},
+    for (const auto& [click, button, port, stored] : {std::tuple{2, "", "COM1", 9},  // Escape
+                                                      {2, "cancelButton", "COM1", 9},
                                                       {1, "okButton", "com2", 2},
                                                       {-1, "okButton", "com0", 0}}) {
       p.started.registryPtr->WriteValue(kKey, "com", 9);
-      NextDialog next([click = click, button = button](QDialog* dialog) {
+      bool open = false;  // left open by its button or key
+      NextDialog next([&open, click = click, button = button](QDialog* dialog) {
         if (click >= 0)
           QTest::mouseClick(static_cast<CComSetupDlg*>(dialog)->PortButton(click), Qt::LeftButton);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        if (*button) QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        if (!*button) QTest::keyClick(dialog, Qt::Key_Escape);
+        if ((open = dialog->isVisible())) dialog->reject();
       });
       p.frame->Action(command::kComSetup)->trigger();
+      QVERIFY(!open);
       QCOMPARE(p.view->PortName(), QString(port));
       QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
     }

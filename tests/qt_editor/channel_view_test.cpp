@@ -425,12 +425,13 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_Up, Qt::ControlModifier);
 
     QApplication::clipboard()->setText(QString("438.1\t\t69.9\n").repeated(21));
-    view_->SelectCells({7, 1, 7, 1});
+    TypeInto(7, 1, "446");  // an open editor is closed first
     view_->OnEditPaste();
-    QVERIFY(messages_.size() == 1 &&
+    QVERIFY(messages_.size() == 1 && !Editors().OpenEditor() &&
             messages_[0].text.endsWith("Channel 26, QT/DQT Dec \"69.9\": not a tone of the list\n"
                                        "... and 1 more"));
-    QCOMPARE(Grid().GetTextMatrix(27, 1), QString("438.10000"));
+    QVERIFY(Grid().GetTextMatrix(7, 1) == "438.10000" &&  // what was typed goes in first
+            Grid().GetTextMatrix(27, 1) == "438.10000");
     QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 27, 3}));
     Click(1, 1);  // Delete closes an open editor first
     view_->OnEditClear();

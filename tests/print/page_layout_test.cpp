@@ -44,7 +44,10 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
   EXPECT_EQ(room("Transceive Frequency:"), -1);
   EXPECT_EQ(room("Channel 1:"), -1);
-  EXPECT_EQ(page.texts.at(static_cast<std::size_t>(page.ownerIndex)).text, "Owner Ltd.");
+  const PageText& owner = page.texts.at(static_cast<std::size_t>(page.ownerIndex));
+  EXPECT_EQ(owner.text, "Owner Ltd.");  // its room ends a unit before the page number
+  EXPECT_EQ(page.texts.back().text.find("Page 2"), 0u);
+  EXPECT_EQ(page.texts.back().x - owner.x - page.ownerWidth, u);
   // The options page opens with its title in the title font; then each option, a line down
   // from the last, its label left of its value.
   const PageDrawing options = LayOutListingPage(listing, listingPages, 1, fonts, {400, 320});

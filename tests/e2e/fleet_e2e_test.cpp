@@ -65,10 +65,7 @@ class FleetE2E : public FilesTest {
   // On a pipe, or as a user runs it on a terminal, where it draws a live status line.
   RunResult Fleet(Args args, bool terminal = false) {
     args.insert(args.begin(), {"fleet", File(), "--log", Log()});
-    if (!terminal) return RunProgram(kCliProgram, args, kRunLimit);
-    std::string line = "'" + kCliProgram + "'";
-    for (const std::string& arg : args) line += " '" + arg + "'";
-    return RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, kRunLimit);
+    return terminal ? CliOnTerminal(args, kRunLimit) : RunProgram(kCliProgram, args, kRunLimit);
   }
   std::string File() const { return Path("club.dat"); }
   std::string Log() const { return Path("run.csv"); }

@@ -34,9 +34,7 @@ class TransferE2E : public FilesTest {
   RunResult Cli(const Args& args) { return RunProgram(kCliProgram, args, kRunLimit); }
   // As a user runs it, on a terminal, where it draws its progress bars.
   RunResult OnTerminal(const Args& args) {
-    std::string line = "'" + kCliProgram + "'";
-    for (const std::string& arg : args) line += " '" + arg + "'";
-    RunResult run = RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, kRunLimit);
+    RunResult run = CliOnTerminal(args, kRunLimit);
     std::erase(run.output, '\r');  // of its line ends and of the bars drawn over themselves
     return run;
   }

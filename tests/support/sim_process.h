@@ -16,6 +16,13 @@ inline const std::string kCliProgram = std::string(SELKAN_BIN_DIR) + "/selkan-cl
 inline const std::string kSimProgram = std::string(SELKAN_BIN_DIR) + "/selkan-sim";
 using Args = std::vector<std::string>;  // a program's arguments
 
+// selkan-cli as a user runs it, on a terminal (through script), where it draws its live lines.
+inline RunResult CliOnTerminal(const Args& args, double limitSeconds) {
+  std::string line = "'" + kCliProgram + "'";
+  for (const std::string& arg : args) line += " '" + arg + "'";
+  return RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, limitSeconds);
+}
+
 // selkan-sim in its own process and folder, on a copy of an image, reached through a link.
 class SimProcess {
  public:

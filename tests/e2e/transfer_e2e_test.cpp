@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 #include <regex>
+#include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "link/transfer_outcome.h"
@@ -52,6 +54,24 @@ class TransferE2E : public FilesTest {
 };
 using SafeWriteE2E = TransferE2E;
 
+// A radio at 9600 baud logs each frame at least its bytes' time (1.04 ms a byte, less the log's
+// rounding) after the frame before it the other way.
+bool PacedAsAtBaud(const std::string& log) {
+  std::istringstream lines(log);  // "    1.1053 rx 4D 02", "    1.1164 tx 4B 5A ...  (what)"
+  double before = 0;
+  std::string beforeWay;
+  for (std::string line, way, byte; std::getline(lines, line);) {
+    std::istringstream words(line);
+    double time = 0;
+    int bytes = 0;
+    if (!(words >> time >> way) || (way != "rx" && way != "tx")) continue;
+    while (words >> byte && byte.size() == 2) ++bytes;
+    if (!beforeWay.empty() && way != beforeWay && time - before < bytes * 0.0009) return false;
+    std::tie(before, beforeWay) = std::pair(time, way);
+  }
+  return !beforeWay.empty();
+}
+
 TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByteDiffComparesAFileWithIt) {
   // Also when the radio answers only the eighth wake-up byte, and to "-", standard output.
   for (const Args& options : {Args{}, Args{"--answer-after-eighth"}}) {
@@ -76,7 +96,7 @@ TEST_F(TransferE2E, ReadGivesTheRadioImageByteForByteDiffComparesAFileWithIt) {
   EXPECT_EQ(run.exitCode, 1) << run.output;
   EXPECT_HAS(run.output, "Squelch Level: 4 -> 9");
   EXPECT_HAS(run.output, "] 256/256");  // the read's bar
-  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && !sim_->Saved()) << sim_->Log();
+  EXPECT_TRUE(sim_->Stop() == 0 && sim_->Received("57") == 0 && sim_->Saves() == 0) << sim_->Log();
 }
 
 TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) {
@@ -86,7 +106,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) 
       {{"--no-wakeup-answer"}, read, 4, kCommunicationErrorText},
       {{"--wrong-id", "--realtime"}, read, 6, kRadioMismatchText},  // paced as a real radio
       {{"--short-reply-at", "300"}, read, 5, kProgramInterruptText},
-      {{"--refuse-write-at", "7"}, write, 5, kProgramInterruptText},
+      {{"--refuse-write-at", "7", "--realtime"}, write, 5, kProgramInterruptText},
       {{"--corrupt-write-at", "0"}, write, 7, "\n  Bytes 0x000: "},
       {{"--short-reply-at", "300"}, {"write", write.back()}, 5, "backup; nothing was written"},
       {{"--short-reply-at", "300"}, write, 5, "written, but reading it back to check it failed"},
@@ -102,6 +122,7 @@ TEST_F(TransferE2E, EachFaultGivesItsExitCodeAndMessageAndNoFileAnInterruptToo) 
     EXPECT_EQ(run.output.find(" sselkan-cli"), std::string::npos) << "not after the bar";
     EXPECT_FALSE(run.output.starts_with('\n')) << "an empty line for a bar never drawn";
     EXPECT_FALSE(fs::exists(Path("out.dat")));
+    EXPECT_TRUE(options.back() != "--realtime" || PacedAsAtBaud(sim_->Log())) << sim_->Log();
   }
   // The last radio was asked again twice.
   const std::string log = sim_->Log();
@@ -140,6 +161,13 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
     EXPECT_HAS(run.output, message);
   }
   EXPECT_EQ(Read(Path("mine")), "precious");
+  // An image it can no longer store it names; the radio keeps what it was sent.
+  const std::string port = StartSim(RandomImage(4));
+  fs::remove(sim_->ImagePath());
+  fs::create_directory(sim_->ImagePath());
+  const Args write = {"write", "--port", port, "--no-backup", Dat("w.dat", WithChannel3())};
+  EXPECT_EQ(Cli(write).exitCode, 0);
+  EXPECT_HAS(sim_->Said(), "selkan-sim: cannot write " + sim_->ImagePath() + ": Is a directory");
   // With no standard input, its pseudo-terminal may get descriptor 0.
   BackgroundProcess noInput("/bin/sh", {"-c", "exec \"$0\" <&-", kSimProgram});
   std::string device;
@@ -164,6 +192,10 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) 
   EXPECT_EQ(fs::path(kept[1].str()).parent_path(), dir_.path() / "data/Selkan/backups");
   EXPECT_EQ(LoadDatFile(kept[1].str()).image, before);
   EXPECT_EQ(std::pair(sim_->Received("52"), sim_->Received("57")), std::pair(2 * 512, 510));
+  // It stored what it got once, and does not again while it idles.
+  const int saves = sim_->Saves();
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  EXPECT_EQ(sim_->Saves(), saves);
   const RadioImage radio = RadioAfterStop();  // all but its last 16 bytes written
   EXPECT_TRUE(WrittenWithChannel3(radio));
   EXPECT_TRUE(std::equal(radio.begin() + 0xFF0, radio.end(), before.begin() + 0xFF0));
@@ -210,7 +242,7 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) 
       EXPECT_EQ(sim_->Received("52"), 2 * 512);
     }
     // The radio stores what it got once the line is quiet, while it runs on.
-    EXPECT_TRUE(WaitFor([&] { return sim_->Saved(); }, 10));
+    EXPECT_TRUE(WaitFor([&] { return sim_->Saves() > 0; }, 10));
     const RadioImage written = RadioAfterStop();
     EXPECT_FALSE(SameBelowWriteLimit(written, original));
     attempt = Cli({"write", "--port", StartSim(written), "--no-backup", restore[1].str()});

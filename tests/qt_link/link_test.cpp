@@ -295,7 +295,7 @@ class LinkTest : public QObject {
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 255 &&
             !program.view->Document().IsModified() &&
             program.view->UndoStack()->count() == 2);  // a write is no step
-    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
     QCOMPARE(sim.Received("52"), reads);  // no block read
 
@@ -397,7 +397,7 @@ class LinkTest : public QObject {
       QVERIFY(kept.startsWith(Backups()) && offer.text.contains(QDir::toNativeSeparators(kept)) &&
               (offer.buttons & QMessageBox::RestoreDefaults));
       const SimProcess& radio = mended ? *mended : first;
-      QTRY_VERIFY_WITH_TIMEOUT(radio.Saved(), 10000);
+      QTRY_VERIFY_WITH_TIMEOUT(radio.Saves() > 0, 10000);
       if (c.answer == QMessageBox::RestoreDefaults) {
         QVERIFY(radio.Memory() == before);
       } else {
@@ -440,7 +440,7 @@ class LinkTest : public QObject {
 
     QCOMPARE(RunTransfer(program, command::kWrite).outcome, TransferOutcome::kCompleted);
     const QString kept = QString::fromStdString(Controller(program)->LastBackup());
-    QTRY_VERIFY_WITH_TIMEOUT(sim.Saved(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
     program.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = program.frame->BackupsWindow();
     QCOMPARE(window->SelectedPath(), kept);

@@ -31,7 +31,7 @@ class SimProcess {
     if (!SaveDatFile(ImagePath(), image)) return;
     Args args = {"--image", ImagePath(), "--link", Link(), "--log", LogPath()};
     args.insert(args.end(), options.begin(), options.end());
-    process_ = std::make_unique<BackgroundProcess>(kSimProgram, args);
+    process_ = std::make_unique<BackgroundProcess>(kSimProgram, args, true);
     // The time is a bound only: the line comes at once.
     if (!process_->Read(device_, true, 20)) device_.clear();
   }
@@ -55,10 +55,22 @@ class SimProcess {
     }
     return count;
   }
-  bool Saved() const { return Log().find(" saved ") != std::string::npos; }
+  // Times it stored the radio's memory.
+  int Saves() const {
+    const std::string log = Log();
+    int count = 0;
+    for (std::size_t at = 0; (at = log.find(" saved ", at)) != std::string::npos; ++at) ++count;
+    return count;
+  }
   RadioImage Memory() const { return LoadDatFile(ImagePath()).image; }
 
   int Stop(int signal = SIGTERM) { return process_ ? process_->Stop(signal, 20) : -1; }
+  // What it said after its device, once stopped.
+  std::string Said() {
+    std::string said;
+    if (Stop() != -1) process_->Read(said, false, 20);
+    return said;
+  }
 
  private:
   ScratchDir dir_;

@@ -405,27 +405,39 @@ class Judged:
     change: str  # "" or "FIND -> REPLACE": only that change of the kind
     reason: str
     source_line: int
+    after: str = ""  # "" or the text of the line above: only the line that follows it
 
     def covers(self, kind, find, replace):
         return kind == self.kind and (not self.change or self.change == f"{find} -> {replace}")
 
+    def matches(self, lines, number):
+        """True when line number (from 1) of lines is the entry's line."""
+        return lines[number - 1].strip() == self.text and \
+            (not self.after or self.after == line_above(lines, number))
+
+
+def line_above(lines, number):
+    """The nearest line above line number that is not blank, stripped."""
+    return next((line.strip() for line in reversed(lines[:number - 1]) if line.strip()), "")
+
 
 def parse_judged(path, parse_blocks):
     judged = []
-    keys = {"file", "text", "kind", "change", "reason"}
-    for block, start in parse_blocks(path, keys, keys - {"change"}):
+    keys = {"file", "text", "after", "kind", "change", "reason"}
+    for block, start in parse_blocks(path, keys, keys - {"change", "after"}):
         if block["kind"] not in KINDS:
             raise SystemExit(f"{path}:{start}: kind must be one of {', '.join(KINDS)}")
         if not block["reason"].strip():
             raise SystemExit(f"{path}:{start}: a judgement needs its reason")
         judged.append(Judged(block["file"], block["text"].strip(), block["kind"],
-                             block.get("change", "").strip(), block["reason"].strip(), start))
+                             block.get("change", "").strip(), block["reason"].strip(), start,
+                             block.get("after", "").strip()))
     return judged
 
 
-def judgement_for(judged, relative, text, site):
+def judgement_for(judged, relative, lines, site):
     for entry in judged:
-        if entry.file == relative and entry.text == text.strip() and \
+        if entry.file == relative and entry.matches(lines, site.line) and \
                 entry.covers(site.kind, site.find, site.replace):
             return entry
     return None
@@ -449,7 +461,7 @@ def unmatched_judgements(judged, src):
             continue
         lines = path.read_text(encoding="utf-8").split("\n")
         sites = file_sites(lines, entry.file.endswith((".h", ".hpp")))
-        if not any(lines[number - 1].strip() == entry.text and
+        if not any(entry.matches(lines, number) and
                    any(entry.covers(s.kind, *change) for s in found for change in possible_changes(s))
                    for number, found in sites.items()):
             unmatched.append(entry)

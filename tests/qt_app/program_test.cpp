@@ -509,7 +509,8 @@ class ProgramTest : public QObject {
       previewSize = dialog->size();
       dialog->reject();
     });
-    lastPage = 0;
+    lastPage = 0;  // all pages, whatever range a print took last
+    p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
     p.frame->Printer().setDocName({});  // the preview's job is named after the document too
     p.frame->Action(command::kFilePrintPreview)->trigger();
     QVERIFY(lastPage == 3 && previewSize == p.frame->size() &&
@@ -520,7 +521,8 @@ class ProgramTest : public QObject {
         p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
         p.answers.messages[0].text.startsWith("Cannot save the file " + p.dir.Path("no/such")) &&
         p.answers.messages[0].text.endsWith(".pdf.\nNo such file or directory"));
-    p.frame->Action(command::kFilePrintDirect)->trigger();
+    p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
+    p.frame->Action(command::kFilePrintDirect)->trigger();  // all pages too
     QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});  // the job is named after the document

@@ -207,13 +207,12 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_EQ(dir_.Listing(), "a-directory huge.ini p.ini p.ini.001 second.ini") << "no temporary";
 
   const std::string selkan = Write("Selkan.ini", "[S]\r\nk=1\r\n");
-  for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"})
-    Write(name, "older backup");
-  // A dot in the directory name is no extension.
+  // A dot in the directory name is no extension; v1.055 is beside the directory, not the file.
   fs::create_directory(dir_ / "v1.2");
+  for (const char* name :
+       {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099", "v1.2/Selkan.004", "v1.055"})
+    Write(name, "older backup");
   const std::string inner = Write("v1.2/Selkan", "");
-  Write("v1.2/Selkan.004", "");
-  Write("v1.055", "");  // beside the directory, not the file
   EXPECT_EQ(NextBackupPath(inner), inner + ".005");
 
   // A store picks its backup name once; a failed copy keeps the old file.

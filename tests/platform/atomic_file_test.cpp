@@ -119,8 +119,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
         "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
     WriteBytes(dir_ / name, "partial");
   if (const pid_t killed = ::fork(); killed == 0) {  // dies with its temporary file made
-    TempFile temp;
-    ::_exit(temp.Create(dir_ / "x.dat", 0600));
+    ::_exit(TempFile().Create(dir_ / "x.dat", 0600));
   }
   ::wait(nullptr);
   const int held = ::open((dir_ / ".x.dat.runnin.tmp").c_str(), O_RDONLY);

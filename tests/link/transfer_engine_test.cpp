@@ -31,10 +31,7 @@ class FakePort : public SerialPort {
     log.push_back("configure");
     return !failConfigure;
   }
-  void Purge() override {
-    log.push_back("purge");
-    inbound_.clear();
-  }
+  void Purge() override { log.push_back("purge"), inbound_.clear(); }
   bool Write(std::span<const std::uint8_t> bytes) override {
     log.push_back("write " + sim::FrameText({bytes.begin(), bytes.end()}));
     for (std::uint8_t byte : bytes) {
@@ -54,16 +51,9 @@ class FakePort : public SerialPort {
     log.push_back("read " + std::to_string(n) + " -> " + std::to_string(out.size()));
     return out;
   }
-  void Close() override {
-    log.push_back("close");
-    open = false;
-    ++closes;
-  }
+  void Close() override { log.push_back("close"), open = false, ++closes; }
   SleepFunction Sleeper() {
-    return [this](int ms) {
-      log.push_back("sleep " + std::to_string(ms));
-      Deliver();
-    };
+    return [this](int ms) { log.push_back("sleep " + std::to_string(ms)), Deliver(); };
   }
 
   std::vector<std::string> log;
@@ -211,10 +201,8 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
     Rig rig(f.faults, f.id);
-    rig.cancelAtPump = f.cancelAtPump;
-    rig.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
-    rig.port.failOpen = f.twist == kFailOpen;
-    rig.port.failConfigure = f.twist == kFailConfigure;
+    rig.cancelAtPump = f.cancelAtPump, rig.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
+    rig.port.failOpen = f.twist == kFailOpen, rig.port.failConfigure = f.twist == kFailConfigure;
     if (f.twist == kNack10thAck)  // the tenth acknowledge turns into a refusal
       rig.port.tamper = [acks = 0](std::vector<std::uint8_t>& reply) mutable {
         if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10) reply = {0x15};
@@ -282,8 +270,7 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
     SCOPED_TRACE(&c - cases);
     const auto& [faults, keepFails, cancelAtPump, outcome, step, blocksWritten] = c;
     SafeRig rig(faults);
-    rig.keepFails = keepFails;
-    rig.cancelAtPump = cancelAtPump;
+    rig.keepFails = keepFails, rig.cancelAtPump = cancelAtPump;
     const SafeWriteResult result =
         RunSafeWrite(rig.engine, {"COM1", kImage, true, true}, rig.hooks, Language::English);
     const bool backupRead = faults.shortReplyAt < 0;

@@ -127,14 +127,13 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
     for (std::string code; codes >> code;) expected += " D" + code + suffix;
   }
   for (const Language language : {kEn, kZh}) {
-    const std::vector<std::string> list = BuildToneList(language);
     std::string joined;
-    for (const std::string& text : list) joined += (joined.empty() ? "" : " ") + text;
-    EXPECT_EQ(joined, language == kEn ? expected : "无" + expected.substr(4));
-    for (const std::string& text : list) {
+    for (const std::string& text : BuildToneList(language)) {
+      joined += (joined.empty() ? "" : " ") + text;
       const ToneCode code = ToneCodeFromText(text);
       EXPECT_EQ(ToneText(code.low, code.high, false, language), text);
     }
+    EXPECT_EQ(joined, language == kEn ? expected : "无" + expected.substr(4));
   }
 
   // CTCSS is packed BCD of 0.1 Hz, truncated; DCS keeps digits and N flag. Tones that would
@@ -243,9 +242,8 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
             "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "
             "Vox Gain Level:8 Squelch Level:9 LED:Off Step:25k Time Out Timer:300 "
             "Priority Channel:199 ANI:Off ANI Code:1 ");
-  image[offset::kStep] = 2;
+  image[offset::kStep] = 2, image[offset::kPriorityChannel] = 0;
   image[offset::kTimeOutTimer] = 0x08;  // only the low 3 bits count: Off
-  image[offset::kPriorityChannel] = 0;
   EXPECT_EQ(Page(image, kZh),
             "电池省电:关 提示音:关 繁忙锁定:开 键盘锁定:开 声控延迟:4s 声控开关:关 声控电平:8 "
             "静噪电平:9 LED:关 步进:6.25k 超时定时器:关 优先信道:无 ANI:关 ANI 码:1 ");

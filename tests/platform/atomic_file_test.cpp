@@ -119,8 +119,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
         "x.dat.a1B2c3.tmp", ".x.dat.a1B2c-.tmp", ".x.dat.running.tmp", ".x.dat.runnin.tmp"})
     WriteBytes(dir_ / name, "partial");
   if (const pid_t killed = ::fork(); killed == 0) {  // dies with its temporary file made
-    TempFile temp;
-    ::_exit(temp.Create(dir_ / "x.dat", 0600));
+    ::_exit(TempFile().Create(dir_ / "x.dat", 0600));
   }
   ::wait(nullptr);
   const int held = ::open((dir_ / ".x.dat.runnin.tmp").c_str(), O_RDONLY);
@@ -154,8 +153,7 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   ASSERT_GE(reader, 0);
   const std::string socketPath = dir_ / "sock";
   const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
+  sockaddr_un address{AF_UNIX, {}};
   std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(::listen(listener, 1), 0);
@@ -170,8 +168,7 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   ASSERT_EQ(::poll(&calling, 1, 10000), 1) << "nobody connected";
   const int connection = ::accept(listener, nullptr, nullptr);
   EXPECT_TRUE(ReadUntilClosed(connection, received, 10)) << "the connection was left open";
-  ::close(connection);
-  ::close(listener);
+  ::close(connection), ::close(listener);
   EXPECT_EQ(received + " " + dir_.Listing(), "through the pipeover the socket fifo sock");
 
   fs::create_directory(dir_.path() / "sub");
@@ -199,16 +196,12 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
   // Standard output: what the C library still holds for it goes before the bytes.
   const std::string out = dir_ / "out";
-  EXPECT_EQ(test::InChild(false,
-                          [&out] {
-                            if (std::freopen(out.c_str(), "w", stdout) == nullptr)
-                              return std::string("no");
-                            std::fputs("held ", stdout);  // a file's stream is fully buffered
-                            return Save("/dev/stdout", "saved") && std::fclose(stdout) == 0
-                                       ? ReadBytes(out)
-                                       : "";
-                          }),
-            "held saved");
+  const auto printed = [&out] {
+    if (std::freopen(out.c_str(), "w", stdout) == nullptr) return std::string("no");
+    std::fputs("held ", stdout);  // a file's stream is fully buffered
+    return Save("/dev/stdout", "saved") && std::fclose(stdout) == 0 ? ReadBytes(out) : "";
+  };
+  EXPECT_EQ(test::InChild(false, printed), "held saved");
 }
 
 std::string Attribute(const std::string& path, const char* name) {
@@ -256,8 +249,7 @@ TEST_F(AtomicFile, RefusedWhatTheSystemRefusesRewrittenInPlaceWhereItMustBe) {
   const std::string readOnly = Write("read-only.dat", "old"), foreign = Write("shared.dat", "old"),
                     inLocked = Write("locked/x.dat", "old");
   ::chmod(readOnly.c_str(), 0444);
-  ::chmod(foreign.c_str(), 0666);  // writable, someone else's if we are root
-  ::chmod(inLocked.c_str(), 0666);
+  ::chmod(foreign.c_str(), 0666), ::chmod(inLocked.c_str(), 0666);  // writable by whoever saves
   ::chmod((dir_ / "locked").c_str(), 0555);
   const auto saveAll = [&]() -> std::string {
     FileError error;
@@ -273,8 +265,7 @@ TEST_F(AtomicFile, RefusedWhatTheSystemRefusesRewrittenInPlaceWhereItMustBe) {
 
   // Out of room (the file size limit), either route leaves the old file and no temporary.
   const std::string old(1000, 'o');
-  WriteBytes(dir_ / "plain.dat", old);
-  WriteBytes(dir_ / "linked.dat", old);
+  WriteBytes(dir_ / "plain.dat", old), WriteBytes(dir_ / "linked.dat", old);
   fs::create_hard_link(dir_ / "linked.dat", dir_ / "other-name.dat");
   for (const std::string name : {"plain.dat", "linked.dat"}) {
     const auto saveTooMuch = [&]() -> std::string {

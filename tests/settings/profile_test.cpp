@@ -116,8 +116,7 @@ TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnl
   }
   // A new file judged UTF-8 becomes GBK once GBK text is set into it.
   ASSERT_TRUE(store_.Load(dir_ / "new.ini"));
-  store_.SetValue("\xB0\x41", "k", "upper");
-  store_.SetValue("\xB0\x61", "k", "lower");
+  store_.SetValue("\xB0\x41", "k", "upper"), store_.SetValue("\xB0\x61", "k", "lower");
   EXPECT_EQ(store_.GetValue("\xB0\x41", "k", ""), "upper");
 }
 
@@ -175,9 +174,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   for (const auto& [saveOnClose, language] :
        {std::pair{true, "English"}, std::pair{false, "German"}, std::pair{true, "Chinese"}}) {
     CProfileStore store;
-    ProfileOptions options{.backupOnClose = true};  // not written back unless asked
-    if (saveOnClose) options.saveOnClose = true;
-    ASSERT_TRUE(store.Load(path, options));
+    ASSERT_TRUE(store.Load(path, {.saveOnClose = saveOnClose, .backupOnClose = true}));
     store.SetValue("Setup", "Language", language);
   }
   EXPECT_EQ(Read(path), "; comment kept\n[Setup]\nLanguage = Chinese\n");
@@ -207,13 +204,12 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_EQ(dir_.Listing(), "a-directory huge.ini p.ini p.ini.001 second.ini") << "no temporary";
 
   const std::string selkan = Write("Selkan.ini", "[S]\r\nk=1\r\n");
-  for (const char* name : {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099"})
-    Write(name, "older backup");
-  // A dot in the directory name is no extension.
+  // A dot in the directory name is no extension; v1.055 is beside the directory, not the file.
   fs::create_directory(dir_ / "v1.2");
+  for (const char* name :
+       {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099", "v1.2/Selkan.004", "v1.055"})
+    Write(name, "older backup");
   const std::string inner = Write("v1.2/Selkan", "");
-  Write("v1.2/Selkan.004", "");
-  Write("v1.055", "");  // beside the directory, not the file
   EXPECT_EQ(NextBackupPath(inner), inner + ".005");
 
   // A store picks its backup name once; a failed copy keeps the old file.
@@ -305,8 +301,7 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
   // A build folder: the shipped file, even beside a user's copy.
   expect(false, shipped, shipped);
   const std::string text = "[Setup]\nLanguage=English\n[English]\nCompany=C\n";
-  Write("program/Selkan.ini", text);
-  Write("config/Selkan/Selkan.ini", "[Setup]\n");
+  Write("program/Selkan.ini", text), Write("config/Selkan/Selkan.ini", "[Setup]\n");
   expect(false, shipped, shipped);
   // Installed: the shipped file is never written, even when it could be.
   expect(true, own, own);
@@ -357,8 +352,7 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
             "/h/.config/Selkan/");
   const auto fromHome = [](const char* home) {  // in a child, as it sets the environment
     return test::InChild(false, [home] {
-      ::unsetenv("XDG_CONFIG_HOME");
-      ::setenv("HOME", home, 1);
+      ::unsetenv("XDG_CONFIG_HOME"), ::setenv("HOME", home, 1);
       return UserConfigDirectory();
     });
   };

@@ -286,6 +286,10 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
   EXPECT_FALSE(board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
+  FleetBoard two({"COM1", "COM2"}, true, true);  // a radio to take away before a lower one
+  Tell(two, "COM1", kWriting, 1, kWrite);
+  two.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
+  EXPECT_EQ(Tell(two, "COM2", kWaitingForRemoval, 2), "Radio 2 failed \u2014 remove it");
 
   // One port: the wait names the next radio; without a backup the write is step 1 of 2; in
   // confirm mode it waits for Next. A port not opened names no radio; with none the run ends.

@@ -665,6 +665,10 @@ class ProgramTest : public QObject {
     QCOMPARE(fleet->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4
     p.answers.paths = {p.dir.Path("club.dat")};  // renamed with the window open: Start names it
     p.frame->Action(command::kFileSaveAs)->trigger();
+    QFile blocker(data.filePath("Selkan/backups"));  // no folder for the run's log: said, no run
+    QVERIFY(QDir(data.path()).mkpath("Selkan") && blocker.open(QIODevice::WriteOnly));
+    fleet->PortCheck(0)->setChecked(true), fleet->Button("start")->click();
+    QVERIFY(!fleet->Running() && blocker.remove());
     for (bool chosen : {false, true}) {  // without a port chosen: said, not run, no bar
       fleet->PortCheck(0)->setChecked(chosen), fleet->Button("start")->click();
       QVERIFY(fleet->PortProgress(0)->isEnabled() == chosen &&
@@ -703,10 +707,12 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!p.view->findChild<CProcessDlg*>());
     p.frame->Action(command::kRead)->trigger();  // a single radio on the missing port
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->OkButton(), Qt::LeftButton);
-    QTRY_COMPARE(p.answers.messages.size(), std::size_t{5});  // two of them asked at Escape
-    QVERIFY(p.answers.messages[0].text == "Choose a port to program on." &&
-            p.answers.messages[1].text == "COM2 is the same device as another port chosen." &&
-            p.answers.messages[4].caption == "Selkan Radio");
+    QTRY_COMPARE(p.answers.messages.size(), std::size_t{6});  // two of them asked at Escape
+    QVERIFY(p.answers.messages[0].text.startsWith("The log of the run cannot be written:\n" +
+                                                  data.filePath("Selkan/backups/fleet-")) &&
+            p.answers.messages[1].text == "Choose a port to program on." &&
+            p.answers.messages[2].text == "COM2 is the same device as another port chosen." &&
+            p.answers.messages[5].caption == "Selkan Radio");
     p.answers.messages.clear();
     QStringList shownFolders;
     SetFolderViewer([&shownFolders](const QString& folder) {

@@ -786,12 +786,13 @@ class ProgramTest : public QObject {
     QCOMPARE(list->topLevelItemCount(), 1);       // the filter's type is gone: all are shown
     list->setCurrentItem(list->topLevelItem(0));  // one moved away behind the window's back
     std::filesystem::rename(*newer, folder / "aside");
-    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
+    p.answers.buttons = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
+    p.answers.paths = {newerPath}, p.frame->Action(command::kFileCompare)->trigger();  // and so
     for (const char* button : {"compare", "write", "delete"}) window->Button(button)->click();
     std::filesystem::rename(folder / "aside", *newer), QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!window->isVisible());          // closed by Escape
     const auto& said = p.answers.messages;  // each says why, nothing is done
-    for (std::size_t i : {4, 3})            // and Delete asks first
+    for (std::size_t i : {5, 4, 3})         // and Delete asks first
       QVERIFY2(said[said.size() - i].text.startsWith("Cannot open the file " + newerPath + ".\n"),
                qPrintable(said[said.size() - i].text));
     QVERIFY(said.back().text.startsWith("The backup could not be deleted:\n"));

@@ -385,6 +385,8 @@ class ProgramTest : public QObject {
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
     QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[0].text.contains("own.csv") &&
             p.answers.messages[1].text.contains("Channels imported: 1."));
+    run(own, {QMessageBox::Yes, QMessageBox::Cancel});  // the one in use named; kept on Cancel
+    QVERIFY(p.answers.messages[1].text.startsWith("Replace all channels? The channel in use now"));
     // From the first selected channel, then after the last in use.
     p.view->SelectCells({5, 1, 6, 1});
     run(own, {QMessageBox::YesToAll});
@@ -405,6 +407,9 @@ class ProgramTest : public QObject {
     QVERIFY(Row(p.view, 1).value(0) == "145.00000" && Row(p.view, 2).value(0).isEmpty());
     p.frame->Action(command::kEditUndo)->trigger();  // one step
     QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 8).value(0) == "145.50000");
+    p.view->Grid()->SetTextMatrix(199, 1, "146.00000");  // after channel 199: nowhere to go
+    run(own, {QMessageBox::NoToAll});
+    QVERIFY(p.answers.messages[1].text.contains("no channel is left") && history->canRedo());
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");

@@ -207,10 +207,10 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   // A dot in the directory name is no extension; v1.055 is beside the directory, not the file.
   fs::create_directory(dir_ / "v1.2");
   for (const char* name :
-       {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099", "v1.2/Selkan.004", "v1.055"})
+       {"Selkan.ini.002", "Selkan.old.03x", "Other.ini.099", "v1.2/Selkan.104", "v1.055"})
     Write(name, "older backup");
   const std::string inner = Write("v1.2/Selkan", "");
-  EXPECT_EQ(NextBackupPath(inner), inner + ".005");
+  EXPECT_EQ(NextBackupPath(inner), inner + ".105");
 
   // A store picks its backup name once; a failed copy keeps the old file.
   CProfileStore store;

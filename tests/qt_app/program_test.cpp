@@ -359,6 +359,8 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kEditPaste)->trigger();
     QVERIFY(p.answers.messages.at(0).text.contains(
         "\n1 value below channel 199\n2 values right of the last column"));
+    p.frame->Action(command::kEditSelectAll)->trigger();  // every channel, every column
+    QVERIFY(p.view->SelectedRange() == (CellRange{1, 1, 199, 7}));
     QVERIFY(p.Open("other.dat", Marked(0)) && !p.frame->Action(command::kEditRedo)->isEnabled());
     // Import as one step, unfit rows only when told; export says what it cannot.
     p.view = p.frame->ActiveChild()->View();

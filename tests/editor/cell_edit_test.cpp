@@ -26,9 +26,7 @@ ChannelRow With(ChannelRow row, int column, const char* text) {
   Cell(row, column) = text;
   return row;
 }
-ChannelRow NewChannel(const char* frequency) {
-  return {frequency, frequency, "None", "None", "High", "On", "Wide"};
-}
+ChannelRow NewChannel(const char* rx) { return {rx, rx, "None", "None", "High", "On", "Wide"}; }
 
 void ExpectCommit(const ChannelRow& row, int column, const char* text, BandLimits band,
                   const ChannelRow& expected, CellMessage message) {

@@ -66,12 +66,9 @@ TEST(RowCommands, EdgesAreRefusedOrKeptAndThePriorityChannelFollowsItsChannel) {
 }
 
 TEST(DocumentChange, OnlyWhatDiffersIsKept) {
-  DocumentState before{ChannelTable(), BlankImage()};
-  DocumentState after = before;
-  after.image[0] = 1;                   // the very first byte
-  after.image[offset::kRadioType] = 2;  // two neighbours: one run
-  after.image[offset::kBandIndex] = 3;
-  after.image[kImageSize - 1] = 4;  // the very last byte
+  DocumentState before{ChannelTable(), BlankImage()}, after = before;
+  after.image[0] = 1, after.image[kImageSize - 1] = 4;  // the very first and the very last byte
+  after.image[offset::kRadioType] = 2, after.image[offset::kBandIndex] = 3;  // neighbours: one run
   const DocumentChange change = DiffStates(before, after);
   ASSERT_EQ(change.bytes.size(), 3u);
   EXPECT_EQ(change.bytes[1].offset, offset::kRadioType);

@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "reads as strtod does");
   }
   // Never undefined, whatever the value.
-  TruncateToInt32(value);
-  ScaledInteger(value, 100000);
+  TruncateToInt32(value), ScaledInteger(value, 100000);
 
   // A code from the input's first bytes reads back from its text ("%3.5f" 10 Hz, "%.1f" 0.1 Hz).
   std::uint32_t raw = 0;

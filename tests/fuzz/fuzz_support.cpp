@@ -23,8 +23,7 @@ std::uint8_t Input::Byte() {
 std::string_view Input::Bytes(std::size_t n) {
   n = std::min(n, size_);
   const std::string_view bytes(reinterpret_cast<const char*>(data_), n);
-  data_ += n;
-  size_ -= n;
+  data_ += n, size_ -= n;
   return bytes;
 }
 

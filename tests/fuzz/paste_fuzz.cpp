@@ -73,10 +73,8 @@ void CheckChannel(const ChannelRow& old, const ChannelRow& row, const Pasted& pa
                   const BandLimits& band, Language language) {
   const auto none = [](const std::string* value) { return value == nullptr; };
   if (row == old && std::all_of(pasted.values.begin(), pasted.values.end(), none)) return;
-  if (pasted.ReceiveOnly() && !pasted.refused.empty()) {
-    Check(row == old, "a receive-only row goes in whole or not at all");
-    return;
-  }
+  if (pasted.ReceiveOnly() && !pasted.refused.empty())
+    return Check(row == old, "a receive-only row goes in whole or not at all");
   const bool rxEntered = pasted.Entered(kColRx);
   if (rxEntered && pasted.Text(kColRx).empty())
     Check(row == ChannelRow{}, "an empty Rx clears the channel");

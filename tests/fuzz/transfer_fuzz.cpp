@@ -23,10 +23,7 @@ class HostilePort : public SerialPort {
     Check(open_, "configured while closed");
     return input_.Byte() != 0xFF;
   }
-  void Purge() override {
-    Check(open_, "purged while closed");
-    inbound_.clear();
-  }
+  void Purge() override { Check(open_, "purged while closed"), inbound_.clear(); }
   bool Write(std::span<const std::uint8_t> bytes) override {
     Check(open_, "written while closed");
     for (const std::uint8_t byte : bytes) {
@@ -42,10 +39,7 @@ class HostilePort : public SerialPort {
     inbound_.erase(inbound_.begin(), end);
     return out;
   }
-  void Close() override {
-    Check(open_, "closed while closed");
-    open_ = false;
-  }
+  void Close() override { Check(open_, "closed while closed"), open_ = false; }
 
   // Open and Close alternate, each checked: a port closed on every way out ends closed.
   bool Closed() const { return !open_; }
@@ -77,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input input(data, size);
   const bool write = (input.Byte() & 1) != 0;
   RadioImage radioMemory, before;
-  radioMemory.fill(0x5A);
-  before.fill(0xA5);
+  radioMemory.fill(0x5A), before.fill(0xA5);
   sim::VirtualRadio radio(
       radioMemory, {sim::VirtualRadio::kDefaultId.begin(), sim::VirtualRadio::kDefaultId.end()},
       sim::Faults{});

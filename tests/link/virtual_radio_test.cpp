@@ -19,7 +19,7 @@ std::vector<std::uint8_t> Feed(VirtualRadio& radio, std::vector<std::uint8_t> by
   return out;
 }
 
-const std::vector<std::uint8_t> kWake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+const std::vector<std::uint8_t> kWakeAndAskId = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
 const std::vector<std::uint8_t> kAck = {0x06};
 const std::vector<std::uint8_t> kId = {'K', 'Z'};  // answered after the ack of a wake-up
 
@@ -94,24 +94,21 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
               std::to_string(change.number);
     return text;
   };
-  std::vector<std::uint8_t> probe = kWake;
-  probe.push_back(0x02);  // the identification request
-
   EXPECT_EQ(changes(60000), "");  // nobody has asked yet
-  EXPECT_EQ(send(probe, 60000), 1 + kId.size());
-  EXPECT_EQ(send(probe, 61000), 1 + kId.size());
+  EXPECT_EQ(send(kWakeAndAskId, 60000), 1 + kId.size());
+  EXPECT_EQ(send(kWakeAndAskId, 61000), 1 + kId.size());
   EXPECT_EQ(changes(61999), "");
   EXPECT_TRUE(queue.Advance(at(62000), false).empty());  // bytes still wait to be read
   EXPECT_EQ(changes(62000), "-1");
-  EXPECT_EQ(send(probe, 62500), 0u);  // nobody on the line
+  EXPECT_EQ(send(kWakeAndAskId, 62500), 0u);  // nobody on the line
   EXPECT_EQ(queue.NextChange(), at(65000));
   EXPECT_EQ(changes(65000), "+2");
-  send(probe, 65000);
+  send(kWakeAndAskId, 65000);
   send({0x06, 'R', 0, 0, 8}, 66500);  // a block keeps it
   EXPECT_EQ(changes(68499), "");
   EXPECT_EQ(changes(71500), "-2+3");  // late: both at once
   RadioQueue brief({1, true, milliseconds(0), milliseconds(0)}, make, at(0));
-  EXPECT_EQ(send(probe, 0, &brief), 1 + kId.size());
+  EXPECT_EQ(send(kWakeAndAskId, 0, &brief), 1 + kId.size());
   EXPECT_EQ(brief.NextChange(), at(kLeastStay.count()));  // a stay of 0 is the least stay
   EXPECT_EQ(brief.Advance(at(9000), true).size(), 1u);    // the one radio goes, no other comes
 }

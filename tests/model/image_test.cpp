@@ -47,10 +47,9 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   EXPECT_EQ(LoadDatFile(dir_ / "missing.dat").error, DatLoadError::CannotOpen);
   CSelkanDoc document;
   document.OnNewDocument(ProcessSettings{});
-  EXPECT_TRUE(BlankDocumentFlag());
   EXPECT_EQ(document.OnOpenDocument(Write("b.dat", Pattern(4095))), DatLoadError::DataFormat);
   EXPECT_TRUE(BlankDocumentFlag() && document.Image() == BlankImage());
-  const std::string path = Write("radio.dat", Pattern(kImageSize));
+  const std::string image = Pattern(kImageSize), path = Write("radio.dat", image);
   document.SetModified(true);  // an opened file is the document as it is: unmodified
   ASSERT_EQ(document.OnOpenDocument(path), DatLoadError::None);
   EXPECT_TRUE(!BlankDocumentFlag() && !document.IsModified() && document.Title() == "radio.dat")
@@ -61,11 +60,10 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   EXPECT_TRUE(document.IsModified() && document.PathName() == path);
   ASSERT_TRUE(document.OnSaveDocument(dir_ / "copy.dat"));
   EXPECT_TRUE(!document.IsModified() && document.Title() == "copy.dat") << document.Title();
-  EXPECT_EQ(Read(dir_ / "copy.dat"), Pattern(kImageSize));
+  EXPECT_EQ(Read(dir_ / "copy.dat"), image);
 
   // Changed behind the document: size, time, or (within the clock's resolution) bytes only.
   // A file that is gone is no change; a save makes the file its own again.
-  const std::string image = Pattern(kImageSize);
   const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
     struct stat old {};
     ::stat(path.c_str(), &old);

@@ -35,8 +35,7 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
   // clang-format on
   for (const auto& c : cases) {
     BarMouse mouse = PaintedBar();
-    mouse.Press(c.pressX, c.y);
-    mouse.Move(c.x, c.y, c.frameWidth);
+    mouse.Press(c.pressX, c.y), mouse.Move(c.x, c.y, c.frameWidth);
     EXPECT_EQ(mouse.TrackingX(), c.line) << c.x << " in " << c.frameWidth;
     const auto release = mouse.Release(c.x, c.y, c.frameWidth);
     EXPECT_EQ(release.width, c.width) << c.x << " in " << c.frameWidth;

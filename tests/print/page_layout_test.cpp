@@ -42,8 +42,7 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   const int u = fonts.unit;
   EXPECT_EQ(room("Receive Frequency:"), 17 * u - u / 2);
   EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
-  EXPECT_EQ(room("Transceive Frequency:"), -1);
-  EXPECT_EQ(room("Channel 1:"), -1);
+  EXPECT_TRUE(room("Transceive Frequency:") == -1 && room("Channel 1:") == -1);
   const PageText& owner = page.texts.at(static_cast<std::size_t>(page.ownerIndex));
   EXPECT_EQ(owner.text, "Owner Ltd.");  // its room ends a unit before the page number
   EXPECT_EQ(page.texts.back().text.find("Page 2"), 0u);

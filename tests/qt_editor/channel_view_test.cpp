@@ -132,12 +132,10 @@ class ChannelViewTest : public QObject {
     view_.reset();
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     QVERIFY(fixture_->loaded);
-    document_.Image()[offset::kRadioType] = 0;
-    document_.Image()[offset::kBandIndex] = 1;
+    document_.Image()[offset::kRadioType] = 0, document_.Image()[offset::kBandIndex] = 1;
     view_ = std::make_unique<CSelkanView>(document_, fixture_->Context());
     view_->resize(view_->size() * 5 / 4);  // as a frame larger than the form lays it out
-    view_->show();
-    view_->activateWindow();
+    view_->show(), view_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view_.get()));
     view_->OnInitialUpdate();  // once shown, as the program does
     QVERIFY(Grid().width() > view_->width() * 9 / 10 &&
@@ -197,9 +195,7 @@ class ChannelViewTest : public QObject {
     SetHelpHandler([this](int id) { helpTopic_ = id; });
   }
   void cleanup() {
-    grid_.reset();
-    view_.reset();
-    fixture_.reset();
+    grid_.reset(), view_.reset(), fixture_.reset();
     SetMessageHandler({});
   }
 
@@ -231,8 +227,7 @@ class ChannelViewTest : public QObject {
 
     const RadioImage decoded = document_.Image();
     PutRow(199, {"136.00625", "136.00625", "", "", "中", "On", ""});  // either language's word
-    PutRow(1, kEmptyRow);
-    view_->Encode();
+    PutRow(1, kEmptyRow), view_->Encode();
     QVERIFY(std::equal(decoded.begin() + offset::Channel(4), decoded.begin() + offset::Channel(5),
                        document_.Image().begin() + offset::Channel(4)));
     QCOMPARE(RecordStart(document_.Image(), 199), QByteArray("\x25\x06\x60\x13", 4));
@@ -244,8 +239,7 @@ class ChannelViewTest : public QObject {
   // Names and labels come in the program's language.
   void productStepOfANewDocumentAndOfARead() {
     fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("Chinese"));
-    fixture_->registry.WriteValue(kRegistryKey, "Type", 1);
-    fixture_->registry.WriteValue(kRegistryKey, "Field", 1);
+    for (const char* key : {"Type", "Field"}) fixture_->registry.WriteValue(kRegistryKey, key, 1);
     SetBlankDocumentFlag(true);
     view_ = std::make_unique<CSelkanView>(document_, fixture_->Context());
     QSignalSpy captions(view_.get(), &CSelkanView::captionChanged);
@@ -283,8 +277,7 @@ class ChannelViewTest : public QObject {
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};
     for (int row : {3, 1}) PutRow(row, outside);
     for (const auto& [row, next] : {std::pair{3, 4}, {199, 1}}) {  // the last row wraps
-      Click(row, 7);
-      Key(Qt::Key_Return);
+      Click(row, 7), Key(Qt::Key_Return);
       QCOMPARE(Where(), QString("%1,1").arg(next));
       QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0] &&
               OpenEdit()->height() >= table->rowHeight(0) - 1);  // as tall as its row, row 1 too
@@ -298,10 +291,9 @@ class ChannelViewTest : public QObject {
     QVERIFY(Row(1) == outside && Row(6) == receiveOnly && messages_.isEmpty());
 
     // A rejected Rx empties the row, a rejected Tx its cell, both keep focus; empty Tx takes Rx.
-    PutRow(7, kChannel);
+    for (int row : {7, 4}) PutRow(row, kChannel);
     TypeInto(7, 1, "438.003\r");
     QVERIFY(Row(7) == kEmptyRow && Where() == "7,1" && !Editors().OpenEditor());
-    PutRow(4, kChannel);
     TypeInto(4, 2, "\r");
     QCOMPARE(Grid().GetTextMatrix(4, 2), QString("440.00000"));
     TypeInto(4, 2, "480\r");
@@ -316,8 +308,7 @@ class ChannelViewTest : public QObject {
     PutRow(4, kChannel);  // F1: each column's editor has a page of its own; the tone lists scroll
     QSet<int> topics;
     for (int c = 1; c < 8; ++c) {
-      Click(4, c);
-      Key(Qt::Key_F1);
+      Click(4, c), Key(Qt::Key_F1);
       topics << helpTopic_;
       QVERIFY(QFile::exists(SELKAN_SOURCE_DIR "/resources/help/enHelp/" +
                             QString::number(helpTopic_) + ".html"));
@@ -336,12 +327,10 @@ class ChannelViewTest : public QObject {
   void historyStepsOnlyForChangesAndKeysInAnEditorEditItsTextFirst() {
     MakeView(3);
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
-    Click(3, 1);
-    Key(Qt::Key_Return);
+    Click(3, 1), Key(Qt::Key_Return);
     TypeInto(3, 2, "445.0\r");  // written back as 445.00000
     QApplication::clipboard()->setText("441.00000\t445.00000\t69.9\n");  // one refused: said
-    view_->SelectCells({1, 1, 1, 1});
-    view_->OnEditPaste();
+    view_->SelectCells({1, 1, 1, 1}), view_->OnEditPaste();
     QCOMPARE((QList<qsizetype>{messages_.size(), edited.count(), view_->UndoStack()->count()}),
              (QList<qsizetype>{1, 0, 0}));
 
@@ -362,8 +351,7 @@ class ChannelViewTest : public QObject {
     QVERIFY(escape.isAccepted() && edit->isHidden() && Grid().Table()->hasFocus());
     QCOMPARE(Grid().GetTextMatrix(5, 1), QString());
     QApplication::clipboard()->setText("442.5\r\n");  // pasted as typed, without its line end
-    TypeInto(1, 1, "");
-    Key(Qt::Key_V, Qt::ControlModifier);
+    TypeInto(1, 1, ""), Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Up, Qt::ShiftModifier), Key(Qt::Key_Down, Qt::ShiftModifier);  // none above 1
     QVERIFY(Editors().OpenEditor() == nullptr && view_->UndoStack()->count() == 1 &&
             view_->SelectedRange() == (CellRange{1, 1, 2, 1}));
@@ -393,59 +381,48 @@ class ChannelViewTest : public QObject {
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
     QTest::mouseClick(Grid().findChild<QAbstractButton*>(), Qt::LeftButton);  // not all 199
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
-    TypeInto(8, 1, "438.2");
-    Click(9, 2);  // leaving the cell commits it
+    TypeInto(8, 1, "438.2"), Click(9, 2);  // leaving the cell commits it
     QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));
-    TypeInto(5, 1, "438.1");
-    view_->OnEditCopy();
+    TypeInto(5, 1, "438.1"), view_->OnEditCopy();
     QVERIFY(!Editors().OpenEditor() && QApplication::clipboard()->text().startsWith("438.10000"));
-    TypeInto(6, 1, "438.1");
-    view_->Encode();  // the encode before a save, a write or a compare
+    TypeInto(6, 1, "438.1"), view_->Encode();  // the encode before a save, a write or a compare
     QVERIFY(Editors().OpenEditor() == nullptr);
     QCOMPARE(RecordStart(document_.Image(), 6), QByteArray("\x00\x00\x81\x43", 4));
 
     // Copy: tabs (whole channels also as a list); a moved block stays; a refused paste is said.
-    view_->SelectCells({1, 1, 2, 7});
-    Key(Qt::Key_C, Qt::ControlModifier);
+    view_->SelectCells({1, 1, 2, 7}), Key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     QCOMPARE(mime->text().toStdString(), CellsAsTabText(view_->GridTexts(), {1, 1, 2, 7}));
     QCOMPARE(mime->data("text/csv"),
              "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Power,Scan,W/N\r\n"
              "1,441.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n"
              "2,442.00000,445.00000,88.5,D023N,Low,Off,Narrow\r\n");
-    view_->SelectCells({1, 1, 2, 6});
-    Key(Qt::Key_C, Qt::ControlModifier);
+    view_->SelectCells({1, 1, 2, 6}), Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(!QApplication::clipboard()->mimeData()->hasFormat("text/csv"));
 
-    view_->SelectCells({2, 1, 3, 7});
-    view_->OnMoveChannelUp();
+    view_->SelectCells({2, 1, 3, 7}), view_->OnMoveChannelUp();
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 2, 7}));
-    QVERIFY(Row(1).value(0) == "442.00000" && Where() == "1,1");  // the current cell goes with it
-    TypeInto(3, 1, "441.5");                                      // committed, then moved
-    Key(Qt::Key_Up, Qt::ControlModifier);
+    QVERIFY(Row(1).value(0) == "442.00000" && Where() == "1,1");    // the current cell goes with it
+    TypeInto(3, 1, "441.5"), Key(Qt::Key_Up, Qt::ControlModifier);  // committed, then moved
 
     QApplication::clipboard()->setText(QString("438.1\t\t69.9\n").repeated(21));
-    TypeInto(7, 1, "446");  // an open editor is closed first
-    view_->OnEditPaste();
+    TypeInto(7, 1, "446"), view_->OnEditPaste();  // an open editor is closed first
     QVERIFY(messages_.size() == 1 && !Editors().OpenEditor() &&
             messages_[0].text.endsWith("Channel 26, QT/DQT Dec \"69.9\": not a tone of the list\n"
                                        "... and 1 more"));
     QVERIFY(Grid().GetTextMatrix(7, 1) == "438.10000" &&  // what was typed goes in first
             Grid().GetTextMatrix(27, 1) == "438.10000");
     QCOMPARE(view_->SelectedRange(), (CellRange{7, 1, 27, 3}));
-    Click(1, 1);  // Delete closes an open editor first
-    view_->OnEditClear();
+    Click(1, 1), view_->OnEditClear();  // Delete closes an open editor first
     QVERIFY(Row(1) == kEmptyRow && !Editors().OpenEditor());
-    view_->SelectCells({2, 1, 2, 7});
-    Key(Qt::Key_X, Qt::ControlModifier);
+    view_->SelectCells({2, 1, 2, 7}), Key(Qt::Key_X, Qt::ControlModifier);
     QVERIFY(Row(2) == kEmptyRow && QApplication::clipboard()->text().startsWith("441.50000\t"));
     Key(Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 1, 199, 7}));
     Key(Qt::Key_F1);
     QCOMPARE(helpTopic_, CMSFlexGrid::kControlId);
     PutRow(199, kChannel);  // no room to insert before a used last channel
-    view_->SelectCells({198, 1, 199, 7});
-    view_->OnInsertChannel();
+    view_->SelectCells({198, 1, 199, 7}), view_->OnInsertChannel();
     QVERIFY(messages_.last().text.startsWith("Channels 198 to 199 are not all empty: 2 "));
     Key(Qt::Key_Delete);
     QCOMPARE(Row(199), kEmptyRow);
@@ -489,14 +466,12 @@ class ChannelViewTest : public QObject {
         QCOMPARE(text, shown[set][i]);
       }
       QVERIFY(Fields(dialog.States()) == Fields(sets[set]));
-      dialog.setResult(-1);  // a key the form drops is dropped by the dialog itself too
-      QTest::keyClick(&dialog, Qt::Key_Escape);
-      QCOMPARE(dialog.result(), -1);
+      dialog.setResult(-1), QTest::keyClick(&dialog, Qt::Key_Escape);
+      QCOMPARE(dialog.result(), -1);  // a key the form drops is dropped by the dialog itself too
       // Typing: digits and editing keys without Shift; F1 asks for the focused control's page.
       auto* ani = qobject_cast<QLineEdit*>(Control(&dialog, 1006));
       ani->setText("12");
-      QTest::keyClicks(ani, "\b9a.0");
-      QTest::keyClick(ani, Qt::Key_5, Qt::ShiftModifier);
+      QTest::keyClicks(ani, "\b9a.0"), QTest::keyClick(ani, Qt::Key_5, Qt::ShiftModifier);
       QCOMPARE(ani->text(), QString("190"));
       Control(&dialog, ids[set])->setFocus();
       QTest::keyClick(Control(&dialog, ids[set]), Qt::Key_F1);
@@ -505,12 +480,10 @@ class ChannelViewTest : public QObject {
     }
     // Product Information: OK writes image and registry; the caption is English in any language.
     RadioImage image = BlankImage();
-    image[offset::kRadioType] = 1;
-    image[offset::kBandIndex] = 1;
+    image[offset::kRadioType] = image[offset::kBandIndex] = 1;
     ProductProfileFixture fixture(ProfileText("Chinese"));
     QVERIFY(fixture.loaded);
-    CProductInfoDlg dialog(image, fixture.profile, fixture.registry,
-                           QString::fromUtf8("赛尔坎编程"));
+    CProductInfoDlg dialog(image, fixture.profile, fixture.registry, "赛尔坎编程");
     qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
     dialog.show(), dialog.activateWindow(), Control(&dialog, 1013)->setFocus();
     QTRY_VERIFY(dialog.isActiveWindow());
@@ -556,8 +529,7 @@ class ChannelViewTest : public QObject {
     for (int fewest : {0, 1})
       grid_->SetRows(fewest), grid_->SetCols(fewest), sizes += grid_->GetRows() + grid_->GetCols();
     QCOMPARE(sizes, 2 * (2 + 2));
-    grid_->SetCols(8);  // the rows after the columns, as the view does not
-    grid_->SetRows(200);
+    grid_->SetCols(8), grid_->SetRows(200);  // the rows after the columns, as the view does not
     grid_->show();
     QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
     connect(grid_.get(), &CMSFlexGrid::leaveCell, this, [this] { events_ << "leave " + Where(); });
@@ -599,8 +571,7 @@ class ChannelViewTest : public QObject {
     table->setFocus();
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
                        table->visualRect(table->model()->index(1, 1)).center());
-    QTest::keyClicks(table, "99\t");  // Tab leaves the grid
-    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClicks(table, "99\t"), QTest::keyClick(table, Qt::Key_F2);  // Tab leaves the grid
     QCOMPARE(grid_->GetTextMatrix(2, 2), QString("kept"));
     QCOMPARE(table->findChild<QLineEdit*>(), nullptr);  // no editor was opened
     QCOMPARE(Where(), QString("2,2"));                  // typing does not jump to a matching cell

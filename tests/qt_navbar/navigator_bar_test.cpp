@@ -26,8 +26,7 @@ class NavigatorBarTest : public QObject {
     window_->resize(1000, 600);
     auto* layout = new QHBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    bar_ = new CNavigatorBar("Selkan Radio");
-    layout->addWidget(bar_);
+    layout->addWidget(bar_ = new CNavigatorBar("Selkan Radio"));
     layout->addStretch(1);
     bar_->Tree()->Fill("Selkan Radio", Language::English);
     window_->show();
@@ -71,8 +70,7 @@ class NavigatorBarTest : public QObject {
     QTest::mouseDClick(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseRelease(bar_, Qt::LeftButton, {}, {100, 200});
     QVERIFY(!bar_->TrackingLine() && bar_->BarWidth() == 220);
-    QTest::mouseMove(bar_, strip_);
-    QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
+    QTest::mouseMove(bar_, strip_), QTest::mousePress(bar_, Qt::LeftButton, {}, strip_);
     QTest::mouseMove(bar_, {30, 200});
     QCOMPARE(bar_->cursor().shape(), Qt::SplitHCursor);  // all the drag long
     QWidget* line = bar_->TrackingLine();
@@ -89,8 +87,7 @@ class NavigatorBarTest : public QObject {
 
     // A tree's first focus opens nothing, even with the pointer over an editor's item.
     CNavigatorTree fresh;
-    fresh.Fill("Selkan Radio", Language::English);
-    fresh.show();
+    fresh.Fill("Selkan Radio", Language::English), fresh.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fresh));
     const QRect item = fresh.visualItemRect(fresh.Root()->child(1));
     QCursor::setPos(fresh.viewport()->mapToGlobal(item.center()));

@@ -395,7 +395,8 @@ class LinkTest : public QObject {
       QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
       const QString kept = QString::fromStdString(Controller(program)->LastBackup());
       QVERIFY(kept.startsWith(Backups()) && offer.text.contains(QDir::toNativeSeparators(kept)) &&
-              (offer.buttons & QMessageBox::RestoreDefaults));
+              (offer.buttons & QMessageBox::RestoreDefaults) &&
+              offer.buttonTexts.count(QMessageBox::Cancel) == c.corrupt);  // "Keep" after a check
       const SimProcess& radio = mended ? *mended : first;
       QTRY_VERIFY_WITH_TIMEOUT(radio.Saves() > 0, 10000);
       if (c.answer == QMessageBox::RestoreDefaults) {

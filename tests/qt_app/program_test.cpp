@@ -555,6 +555,13 @@ class ProgramTest : public QObject {
     QTRY_COMPARE(QApplication::activeWindow(), help);
     QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
+    Qt::WindowModality inDialog = Qt::NonModal;  // F1 in a dialog: modal, to be read there
+    NextDialog features([&inDialog, help](QDialog* dialog) {
+      QTest::keyClick(dialog, Qt::Key_F1), inDialog = help->windowModality();
+      help->hide(), dialog->reject();
+    });
+    p.frame->Action(command::kOptionalFeatures)->trigger();
+    QCOMPARE(inDialog, Qt::ApplicationModal);
     QWidget* tree = p.frame->NavigatorBar()->Tree();  // a focused control: its own page
     p.frame->activateWindow(), tree->setFocus();
     QTRY_VERIFY(tree->hasFocus());

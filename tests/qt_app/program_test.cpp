@@ -1,5 +1,7 @@
 // The whole program as its user drives it, and its texts in both catalogs.
+#include <fcntl.h>
 #include <pty.h>
+#include <sys/file.h>
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -837,6 +839,9 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
     fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
     QVERIFY(fleet->Running());
+    delete fleet;
+    const int line = ::open(com2, O_RDWR | O_NOCTTY);
+    QVERIFY(line >= 0 && ::flock(line, LOCK_EX | LOCK_NB) == 0 && ::close(line) == 0);
     SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("SELKAN_COM2"),
         qunsetenv("XDG_DATA_HOME");
   }

@@ -517,7 +517,8 @@ class LinkTest : public QObject {
       QVERIFY(row->text(0) == QString::number(k) && row->text(3) == "COM1" &&
               QRegularExpression("^\\d+\\.\\d$").match(row->text(2)).hasMatch() &&  // seconds
               QTime::fromString(row->text(1), "HH:mm:ss").isValid() &&              // when it began
-              row->toolTip(4) == row->text(4));  // a long result is read whole in its tip
+              row->toolTip(4) == row->text(4) &&        // a long result is read whole in its tip
+              table->visualItemRect(row).left() == 0);  // a flat list: no room for branches
       QCOMPARE(row->foreground(4).color().red() > 150, k == 3);  // red, not black
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
                    (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),

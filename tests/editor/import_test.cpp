@@ -287,7 +287,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
     const char* reason;
   } refused[] = {
       {"Frequency,RX Tone,TX Tone\n146.52,88.5,88.5\n", "the columns RX Tone, TX Tone hold"},
-      {"Location,Frequency,Duplex,Offset,Tx Offset\n", "the columns Tx Offset hold"},
+      {"Location,Frequency,Duplex,Offset,TOffset\n", "the columns TOffset hold"},  // T, offset
       // Columns of known lists, in no known combination.
       {"Output,Uplink Tone\n", "the columns Output, Uplink Tone hold"},
       {"Frequency,Output,Input\n", "the columns Frequency, Output, Input hold"},

@@ -286,8 +286,9 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
   EXPECT_FALSE(board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
-  FleetBoard two({"COM1", "COM2"}, true, true);  // a radio to take away before a lower one
+  FleetBoard two({"COM1", "COM2"}, true, true);  // the lowest radio, but one to take away first
   Tell(two, "COM1", kWriting, 1, kWrite);
+  EXPECT_EQ(Tell(two, "COM2", kWriting, 2, kWrite), "Radio 1, step 2 of 3: writing it");
   two.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
   EXPECT_EQ(Tell(two, "COM2", kWaitingForRemoval, 2), "Radio 2 failed \u2014 remove it");
 

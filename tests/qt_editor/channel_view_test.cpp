@@ -372,7 +372,9 @@ class ChannelViewTest : public QObject {
   void selectionClipboardAndRowCommands() {
     MakeView(3);
     Click(2, 2);
-    Grid().Table()->scrollToBottom();  // a block selected at the current cell comes into view
+    QVERIFY(Editors().OpenEditor() != nullptr);
+    Grid().Table()->scrollToBottom();  // the editor goes; a block selected at the current cell
+    QVERIFY(!Editors().OpenEditor());  // comes into view
     view_->SelectCells({2, 2, 2, 2});
     QVERIFY(Grid().Table()->rowViewportPosition(1) >= 0);
     Click(2, 6, Qt::ShiftModifier);  // one row is a block too

@@ -135,6 +135,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
        "--format is csv or radio-list\nusage: selkan-cli export "},
       {"print radio.dat -o - >>log", kExitOk, "%PDF-"},
       {"print radio.dat -o /proc/self/fd/0 0>>log", kExitOk, "%PDF-"},
+      {"print radio.dat -o /proc/thread-self/fd/0 0>>log", kExitOk, "%PDF-"},
       {"import rows.csv /dev/stdout >>uhf.dat", kExitBadInput, "/dev/stdout is a stream"},
       {"import vhf.csv -", kExitBadInput, "\"-\" (standard output) cannot be one"},
       {"import rows.csv /dev/null", kExitBadInput, "/dev/null is a stream"},

@@ -71,6 +71,7 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
               mouse.Look() == CloseButtonLook::Flat);
   mouse.Move(kButtonX, kButtonY, kFrameWidth);  // the press is over: hovered, not pressed
   EXPECT_EQ(mouse.Look(), CloseButtonLook::Raised);
+  EXPECT_TRUE(mouse.Leave().repaintButton && mouse.Look() == CloseButtonLook::Flat);  // gone: flat
 }
 
 // Each column of a row's indentation as "up down across", + or -.

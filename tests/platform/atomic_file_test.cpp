@@ -279,6 +279,16 @@ TEST_F(AtomicFile, RefusedWhatTheSystemRefusesRewrittenInPlaceWhereItMustBe) {
     EXPECT_EQ(InChild(false, saveTooMuch), "") << name;
     EXPECT_EQ(ReadBytes(dir_ / name), old);
   }
+  // No descriptor left for the temporary copy: refused, not rewritten in place unchecked.
+  const auto onLastDescriptor = [this]() -> std::string {
+    const int next = ::dup(0);
+    const rlimit limit{rlim_t(next) + 1, rlim_t(next) + 1};
+    ::close(next), ::setrlimit(RLIMIT_NOFILE, &limit);
+    FileError error;
+    const bool saved = Save(dir_ / "plain.dat", "new", &error);
+    return saved || error.code != EMFILE ? "saved or " + error.text : "";
+  };
+  EXPECT_EQ(InChild(false, onLastDescriptor) + ReadBytes(dir_ / "plain.dat"), old);
   const ino_t inode = Status(dir_ / "linked.dat").st_ino;
   ASSERT_TRUE(Save(dir_ / "linked.dat", "new"));
   EXPECT_EQ(ReadBytes(dir_ / "other-name.dat"), "new");

@@ -208,6 +208,12 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
         << radios;
   }
 
+  Rig answering(0);  // stopped while a radio answers the probe: none is taken, the port ends
+  answering.line.Add(0s, 1000s);
+  answering.StopAt(1ms);
+  answering.Run();
+  EXPECT_TRUE(answering.records.empty() && answering.statuses.back().phase == FleetPhase::kEnded);
+
   Rig writing(0);
   writing.line.Add(0s, 1000s);
   writing.onStatus = [&](const FleetPortStatus& status) {

@@ -170,6 +170,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"read --port= -o x.dat", kExitUsage, "--port needs a port name\nusage: selkan-cli read"},
       {"read --port p --retries 1001 -o x.dat", kExitUsage, "--retries takes a number from 0 to"},
       {"export radio.dat -o no/x.csv", kExitBadInput, "cannot write no/x.csv: No such file"},
+      {"read --port COM3 -o no/x.dat", kExitBadInput, "read: cannot write no/x.dat: No such"},
       {"print radio.dat -o no/x.pdf", kExitBadInput, "cannot write no/x.pdf: No such file"},
       {"new no/x.dat", kExitBadInput, "cannot write no/x.dat: No such file"},
       {"import rows.csv radio.dat/x.dat", kExitBadInput, "cannot open radio.dat/x.dat: Not a dir"},

@@ -84,8 +84,8 @@ void CMainFrame::ShowOpenError(const QString& path, int error, int systemError) 
   if (error == static_cast<int>(DatLoadError::DataFormat)) {
     text = settings_.IsChinese() ? Utf8Text("数据格式不正确") : QStringLiteral("Data Format Error");
   } else {
-    text = tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(path));
-    if (systemError != 0) text += QLatin1Char('\n') + SystemErrorText(systemError);
+    text = WithSystemError(tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(path)),
+                           systemError);
   }
   ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
 }
@@ -218,8 +218,8 @@ bool CMainFrame::SaveDocument(CChildFrame* child, bool askForName) {
   child->View()->Encode();
   FileError error;
   if (!document.OnSaveDocument(path.toStdString(), &error)) {
-    QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(path));
-    if (error.code != 0) text += QLatin1Char('\n') + SystemErrorText(error.code);
+    const QString text = WithSystemError(
+        tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(path)), error.code);
     ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
     return false;
   }

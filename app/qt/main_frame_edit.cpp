@@ -150,8 +150,8 @@ void CMainFrame::OnExportChannels() {
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(csv.data()),
                                             csv.size());
   if (!WriteFileAtomically(path->toStdString(), bytes, &error)) {
-    QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path));
-    if (error.code != 0) text += QLatin1Char('\n') + SystemErrorText(error.code);
+    const QString text = WithSystemError(
+        tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path)), error.code);
     ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
     return;
   }

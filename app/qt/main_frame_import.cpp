@@ -71,12 +71,13 @@ void CMainFrame::OnImportChannels() {
   std::string raw;
   FileError error;
   if (!ReadInputFile(QFile::encodeName(*path).toStdString(), &raw, &error)) {
-    ShowMessage({this, messageCaption_,
-                 error.code == EFBIG
-                     ? tr("%1 is too large to be a channel list.").arg(name)
-                     : tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)) +
-                           QLatin1Char('\n') + SystemErrorText(error.code),
-                 QMessageBox::Warning, QMessageBox::Ok});
+    ShowMessage(
+        {this, messageCaption_,
+         error.code == EFBIG
+             ? tr("%1 is too large to be a channel list.").arg(name)
+             : WithSystemError(tr("Cannot open the file %1.").arg(QDir::toNativeSeparators(*path)),
+                               error.code),
+         QMessageBox::Warning, QMessageBox::Ok});
     return;
   }
   // UTF-8, or GBK as Chinese spreadsheets save CSV files.

@@ -112,8 +112,8 @@ void CMainFrame::OnExportPdf() {
   if (!path) return;
   FileError error;
   if (!SaveListingPdf(path->toStdString(), listing, Printer().pageLayout(), title, &error)) {
-    QString text = tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path));
-    if (error.code != 0) text += QLatin1Char('\n') + SystemErrorText(error.code);
+    const QString text = WithSystemError(
+        tr("Cannot save the file %1.").arg(QDir::toNativeSeparators(*path)), error.code);
     ShowMessage({this, messageCaption_, text, QMessageBox::Warning, QMessageBox::Ok});
   }
 }

@@ -30,4 +30,8 @@ QString SystemErrorText(int code) {
   return QCoreApplication::translate("selkan::FileErrors", source);
 }
 
+QString WithSystemError(const QString& text, int code) {
+  return code == 0 ? text : text + QLatin1Char('\n') + SystemErrorText(code);
+}
+
 }  // namespace selkan

@@ -128,6 +128,7 @@ class ProgramTest : public QObject {
       StartedApp started(dir, {dir.Path("radio.dat")});
       QVERIFY(started.started && started.app.MainFrame()->Children().size() == 1);
       QCOMPARE(started.app.MainFrame()->ActiveChild()->Document().Image()[0xC80], 0x42);
+      QCOMPARE(started.app.MainFrame()->statusBar()->currentMessage(), "Ready");
       // The window is matched to the menu entry by the entry's file name.
       QVERIFY(QFile::exists(SELKAN_SOURCE_DIR "/resources/desktop/" +
                             QGuiApplication::desktopFileName() + ".desktop"));
@@ -841,10 +842,14 @@ class ProgramTest : public QObject {
             p.answers.messages.back().text == "No document is open." && p.frame->OnFileNew());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
     fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
-    QVERIFY(fleet->Running());
-    delete fleet;
+    QVERIFY(fleet->Running() && fleet->PortStatus(0)->text().isEmpty());  // COM1 not in this run
+    delete fleet;  // closed: the run stops and frees its port; again, for the program's end
     const int line = ::open(com2, O_RDWR | O_NOCTTY);
     QVERIFY(line >= 0 && ::flock(line, LOCK_EX | LOCK_NB) == 0 && ::close(line) == 0);
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    p.frame->FleetWindow()->PortCheck(1)->setChecked(true);
+    p.frame->FleetWindow()->Button("start")->click();
+    QVERIFY(p.frame->FleetWindow()->Running());
     SetFolderViewer({}), qunsetenv("SELKAN_COM1"), qunsetenv("SELKAN_COM2"),
         qunsetenv("XDG_DATA_HOME");
   }

@@ -373,10 +373,11 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   const std::string gaps =
       summary(kListHeader +
                   "x,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n3,c,438.3,,,,,,,,,,,,,,,\n"
-                  "7,d,438.4,,,,,,,,,,,,,,,\n",
+                  "7,d,438.4,,,,,,,,,,,,,,,\n99999999999,e,438.5,,,,,,,,,,,,,,,\n",
               kUhf, {});
   EXPECT_EQ(gaps.substr(gaps.find("\nLocation x")),
-            "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n");
+            "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n"
+            "Location 99999999999 → channel 5\n");  // too large for a number, not a crash
 }
 
 }  // namespace

@@ -40,9 +40,11 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   options = ParseSimOptions({"--wrong-id", "--id=12345678", "--silent-from=0"}, &error);
   ASSERT_TRUE(options && options->faults.silentFrom == 0) << error;
   EXPECT_EQ(std::string(options->id.begin(), options->id.end()), "12345678");
-  // An unknown option: the end-to-end test of the sim's refusals.
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--silent-from", "512"}, {"--silent-from", "-1"}, {"--id="}})
+  // An unknown option: the end-to-end test of the sim's refusals. A stay is at most a day.
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--silent-from", "512"},
+                                              {"--silent-from", "-1"},
+                                              {"--id="},
+                                              {"--fleet", "2", "--stay", "86401"}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad[0];
   EXPECT_FALSE(ParseSimOptions({"--id", "123456789", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "--id takes 1 to 8 characters");  // the first fault is the one said

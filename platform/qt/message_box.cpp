@@ -13,13 +13,13 @@ MessageHandler& Handler() {
 
 QMessageBox::StandardButton Show(const MessageRequest& request, const QString& details,
                                  const ButtonTexts& buttonTexts) {
-  MessageRequest shown = request;
-  shown.buttonTexts.insert(buttonTexts.begin(), buttonTexts.end());
-  if (Handler()) return Handler()(shown);
+  MessageRequest asked = request;
+  asked.buttonTexts.insert(buttonTexts.begin(), buttonTexts.end());
+  if (Handler()) return Handler()(asked);
   QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.parent);
   if (!details.isEmpty()) box.setDetailedText(details);
   if (request.defaultButton != QMessageBox::NoButton) box.setDefaultButton(request.defaultButton);
-  for (const auto& [button, text] : shown.buttonTexts) {
+  for (const auto& [button, text] : asked.buttonTexts) {
     if (QAbstractButton* shown = box.button(button)) shown->setText(text);
   }
   return static_cast<QMessageBox::StandardButton>(box.exec());

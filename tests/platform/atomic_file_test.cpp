@@ -94,7 +94,8 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
       SyncDirectoryOf(path);  // its folder's descriptor is closed again, even as descriptor 0
       FileError error;
       errno = EINTR;  // left by an earlier call: at the end of the file it is not read again
-      if (!ReadInputFile(path, &content, &error, nullptr, 3) || !Save(path, "new", &error))
+      if (!ReadInputFile(path, &content, &error, nullptr, 3) || !Save(path, "new", &error) ||
+          !CheckWritable(path + ".new", &error))  // its probe file is closed and gone
         return error.text;
       // Written again with the same size and time: only the bytes tell.
       const FileStamp stamp = StampOfFile(path, Span("new"));

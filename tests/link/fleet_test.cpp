@@ -237,6 +237,17 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
   EXPECT_EQ(unplugged.Ended(), TransferOutcome::kPortError);
   EXPECT_EQ(unplugged.fleet->Summary().firstFailure, TransferOutcome::kPortError);
 
+  Rig counted(2);  // another port takes the count's last radio: the wait for removal ends
+  counted.line.Add(0s, 1000s);
+  counted.onStatus = [&](const FleetPortStatus& status) {
+    if (status.phase == FleetPhase::kWaitingForRemoval) {
+      EXPECT_TRUE(counted.fleet->Claim(true));
+    }
+  };
+  counted.Run();
+  EXPECT_TRUE(counted.records.size() == 1 && counted.line.elapsed < 100s &&
+              counted.Ended() == TransferOutcome::kCompleted);
+
   // Radios that stay connected: Next passes each on, counting only while the loop waits.
   Rig rig(3, false, true);
   rig.line.Add(0s, 1000s);

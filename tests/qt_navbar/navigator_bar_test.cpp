@@ -47,6 +47,13 @@ class NavigatorBarTest : public QObject {
     QCoreApplication::sendEvent(bar_, &away);
     QTRY_VERIFY(!away.isAccepted() && !QToolTip::isVisible());
     CNavigatorTree* tree = bar_->Tree();
+    const QImage bar = bar_->grab().toImage();  // a grey line across the frame under the caption
+    const BarRect& frame = bar_->Mouse().Frame();
+    const QRgb grey = bar_->palette().color(QPalette::Disabled, QPalette::WindowText).rgb();
+    int greyRows = 0;
+    for (int y = frame.top; y < tree->geometry().top(); ++y)
+      greyRows += bar.pixel(frame.left + 1, y) == grey && bar.pixel(frame.right - 1, y) == grey;
+    QCOMPARE(greyRows, 1);
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();
     const auto lineBetween = [&](int x, QTreeWidgetItem* item) {

@@ -95,26 +95,25 @@ TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnl
   }
 
   // Case alone is no change when case-insensitive, yet stored; a GBK trail byte is no letter;
-  // texts that would break the line format are refused.
+  // texts that would break the line format are refused. File, section, key, value set, value
+  // then stored, case-insensitive, modified.
   const char* kSetup = "[Setup]\nLanguage=English\n";
-  const struct {
-    const char *file, *section, *key, *value, *stored;
-    bool caseInsensitive, modified;
-  } changes[] = {
-      {kSetup, "setup", "LANGUAGE", "ENGLISH", "ENGLISH", true, false},
-      {kSetup, "Setup", "Language", "Chinese", "Chinese", true, true},
-      {kSetup, "Setup", "Language", "english", "english", false, true},
-      {kSetup, "Chinese", "Company", "Acme", "Acme", true, true},
-      {"[S]\nk=\xB0\x41\n", "S", "K", "\xB0\x61", "\xB0\x61", true, true},
-      {kSetup, "Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil", "English", true, false},
-      {kSetup, "Setup\n", "k", "v", "", true, false},
-      {kSetup, "Setup", "Language=Chinese", "v", "", true, false}};
-  for (const auto& c : changes) {
-    SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
-    LoadText(c.file, c.caseInsensitive);
-    store_.SetValue(c.section, c.key, c.value);
-    EXPECT_EQ(store_.IsModified(), c.modified);
-    EXPECT_EQ(store_.GetValue(c.section, c.key, ""), c.stored);
+  const std::tuple<const char*, const char*, const char*, const char*, const char*, bool, bool>
+      changes[] = {
+          {kSetup, "setup", "LANGUAGE", "ENGLISH", "ENGLISH", true, false},
+          {kSetup, "Setup", "Language", "Chinese", "Chinese", true, true},
+          {kSetup, "Setup", "Language", "english", "english", false, true},
+          {kSetup, "Chinese", "Company", "Acme", "Acme", true, true},
+          {"[S]\nk=\xB0\x41\n", "S", "K", "\xB0\x61", "\xB0\x61", true, true},
+          {kSetup, "Setup", "Language", "x\r\n[Setup]\r\nLanguage=Evil", "English", true, false},
+          {kSetup, "Setup\n", "k", "v", "", true, false},
+          {kSetup, "Setup", "Language=Chinese", "v", "", true, false}};
+  for (const auto& [file, section, key, value, stored, caseInsensitive, modified] : changes) {
+    SCOPED_TRACE(std::string(section) + "/" + key + "=" + value);
+    LoadText(file, caseInsensitive);
+    store_.SetValue(section, key, value);
+    EXPECT_EQ(store_.IsModified(), modified);
+    EXPECT_EQ(store_.GetValue(section, key, ""), stored);
   }
   // A new file judged UTF-8 becomes GBK once GBK text is set into it.
   ASSERT_TRUE(store_.Load(dir_ / "new.ini"));
@@ -220,8 +219,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_EQ(store.Save(true), selkan + ".004");
   EXPECT_EQ(Read(selkan + ".004"), "[S]\r\nk=2\r\n");
 
-  fs::remove(selkan + ".004");
-  fs::create_directory(selkan + ".004");  // in the way of the next copy
+  fs::remove(selkan + ".004"), fs::create_directory(selkan + ".004");  // in the next copy's way
   store.SetValue("S", "k", "4");
   EXPECT_EQ(store.Save(true) + Read(selkan), "[S]\r\nk=3\r\n");
 }

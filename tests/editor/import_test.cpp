@@ -27,6 +27,8 @@ std::string Problems(const std::vector<CsvError>& errors) {
   return text;
 }
 
+using Channels = std::vector<std::pair<int, ChannelRow>>;  // every other channel empty
+
 std::string Lines(const std::vector<UserMessage>& messages) {
   std::string text;
   for (const UserMessage& message : messages) text += EnglishText(message) + "\n";
@@ -34,9 +36,8 @@ std::string Lines(const std::vector<UserMessage>& messages) {
 }
 
 TEST(ImportChannelCells, AcceptedRowsAreNormalisedEachBadCellIsReported) {
-  const struct {
-    ChannelRow cells, row;
-  } cases[] = {
+  // Cells, and the row they give.
+  const std::pair<ChannelRow, ChannelRow> cases[] = {
       {{"438.1", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"},
        {"438.10000", "438.00625", "67.0", "D023N", "Middle", "Off", "Narrow"}},
       // As a spreadsheet gives them back, as pasting takes them.
@@ -56,20 +57,16 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalisedEachBadCellIsReported) {
       {{"", "446.00625", "67.0", "D023N"}, {"", "446.00625", "67.0", "D023N"}},  // rest empty
       {{}, {}},
   };
-  for (const auto& c : cases) {
-    const RowImport got = ImportChannelCells(c.cells, kUhf);
-    EXPECT_TRUE(got.problems.empty() && got.row == c.row) << c.cells[0] << " " << c.cells[2];
+  for (const auto& [cells, row] : cases) {
+    const RowImport got = ImportChannelCells(cells, kUhf);
+    EXPECT_TRUE(got.problems.empty() && got.row == row) << cells[0] << " " << cells[2];
   }
   // Band edges are inclusive.
   EXPECT_TRUE(ImportChannelCells({"400", "470", "", "", "", "", ""}, kUhf).problems.empty());
   EXPECT_TRUE(ImportChannelCells({"10", "999.995", "", "", "", "", ""}, kAny).problems.empty());
 
-  const struct {
-    ChannelRow cells;
-    BandLimits band;
-    std::size_t problems;
-    const char* text;  // in one of the problems
-  } bad[] = {
+  // The cells, their band, how many problems they have and a text in one of them.
+  const std::tuple<ChannelRow, BandLimits, std::size_t, const char*> bad[] = {
       {{"470.005", "", "", "", "", "", ""}, kUhf, 1, "Out of range"},
       {{"438.1", "438.003", "", "", "", "", ""}, kUhf, 1, "step value"},
       {{"abc", "", "", "", "", "", ""}, kAny, 1, ""},  // no number: 0 MHz, below every band
@@ -81,14 +78,13 @@ TEST(ImportChannelCells, AcceptedRowsAreNormalisedEachBadCellIsReported) {
       {{"", "", "None", "", "", "", ""}, kUhf, 1, ""},
       {{"", "", "", "", "", "", "Wide"}, kUhf, 1, ""},
   };
-  for (const auto& c : bad) {
-    SCOPED_TRACE(c.cells[0] + "|" + c.cells[1] + "|" + c.cells[2]);
-    const RowImport got = ImportChannelCells(c.cells, c.band);
-    ASSERT_EQ(got.problems.size(), c.problems);
-    const std::string problems = Lines(got.problems);
-    EXPECT_HAS(problems, c.text);
+  for (const auto& [cells, band, problems, text] : bad) {
+    SCOPED_TRACE(cells[0] + "|" + cells[1] + "|" + cells[2]);
+    const RowImport got = ImportChannelCells(cells, band);
+    ASSERT_EQ(got.problems.size(), problems);
+    EXPECT_HAS(Lines(got.problems), text);
     // A row whose Rx is refused or missing is not taken at all.
-    EXPECT_TRUE(c.cells[0] == "438.1" || got.row == ChannelRow{});
+    EXPECT_TRUE(cells[0] == "438.1" || got.row == ChannelRow{});
   }
   for (const char* tone : {"D23N", "D99999N", "X", "69.93", "D023"})
     EXPECT_EQ(ImportChannelCells({"438.1", "", tone}, kUhf).problems.size(), 1u) << tone;
@@ -99,10 +95,8 @@ const std::string kCsvHeader(kChannelCsvHeader);
 // Rows in any order, the others empty; titles in another order, case or Chinese; trailing
 // empty fields and records.
 TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
-  const struct {
-    std::string text;
-    std::vector<std::pair<int, ChannelRow>> channels;  // every other channel empty
-  } cases[] = {
+  // A file, and the channels it gives.
+  const std::pair<std::string, Channels> cases[] = {
       {"\xEF\xBB\xBF" + kCsvHeader + "\n199,470,,,,,,\n1,400,,,,Low,,\n\n50,,,,,,,\n",
        {{199, {"470.00000", "", "", "", "", "", ""}},
         {1, {"400.00000", "400.00000", "None", "None", "Low", "On", "Wide"}}}},
@@ -114,31 +108,22 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
        "3,438.1,438.2,无,无,低,开,宽,,\n",
        {{3, {"438.10000", "438.20000", "None", "None", "Low", "On", "Wide"}}}},
   };
-  for (const auto& c : cases) {
-    const ChannelCsvImport got = ImportChannelCsv(c.text, kUhf);
-    EXPECT_EQ(Problems(got.errors), "") << c.text;
+  for (const auto& [text, channels] : cases) {
+    const ChannelCsvImport got = ImportChannelCsv(text, kUhf);
     ChannelTable expected;
-    for (const auto& [channel, row] : c.channels) expected[channel - 1] = row;
-    EXPECT_EQ(got.table, expected) << c.text;
+    for (const auto& [channel, row] : channels) expected[channel - 1] = row;
+    EXPECT_EQ(std::pair(Problems(got.errors), got.table), std::pair(std::string(), expected))
+        << text;
   }
 
-  const std::string csv = kCsvHeader +
-                          "\r\n"
-                          "2,438.1,,,\r\n"                     // 2: field count
-                          "0,438.1,,,,,,\r\n"                  // 3: channel 0
-                          "200,438.1,,,,,,\r\n"                // 4: channel 200
-                          "\"1\",\"438.1\",,,,\"High\",,\r\n"  // 5: fine
-                          "1,438.2,,,,,,\r\n"                  // 6: repeated
-                          "3,480,,,,,,\r\n"                    // 7: out of range
-                          "4,438.003,,,,,,\r\n"                // 8: off the step
-                          "5,438.1,,,,Max,,\r\n"               // 9: bad word
-                          "\"6,438.1\"x,,,,,,\r\n"             // 10: bad quoting
-                          "7,,438.1,,,High,,\r\n"              // 11: power without Rx
-                          "8,438.1,,,67.05,,,\r\n"             // 12: bad tone
-                          "9,438.1,,,,,,,x\r\n"                // 13: something past the last column
-                          "10,438.1,,,,,,,\r\n"                // 14: fine
-                          "11,\"438.1\n\",,,,,,\r\n"           // 15-16: fine
-                          "12,x,,,,,,\r\n";                    // 17: out of range
+  // Lines 2 to 17, three to a source line: field count, channel 0, channel 200 | fine, repeated,
+  // out of range | off the step, bad word, bad quoting | power without Rx, bad tone, something
+  // past the last column | fine, fine (over lines 15-16), out of range.
+  const std::string csv = kCsvHeader + "\r\n2,438.1,,,\r\n0,438.1,,,,,,\r\n200,438.1,,,,,,\r\n" +
+                          "\"1\",\"438.1\",,,,\"High\",,\r\n1,438.2,,,,,,\r\n3,480,,,,,,\r\n" +
+                          "4,438.003,,,,,,\r\n5,438.1,,,,Max,,\r\n\"6,438.1\"x,,,,,,\r\n" +
+                          "7,,438.1,,,High,,\r\n8,438.1,,,67.05,,,\r\n9,438.1,,,,,,,x\r\n" +
+                          "10,438.1,,,,,,,\r\n11,\"438.1\n\",,,,,,\r\n12,x,,,,,,\r\n";
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
   std::vector<int> lines;
   for (const CsvError& error : got.errors) lines.push_back(error.line);
@@ -169,7 +154,7 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
       "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,Low,,\r\n";
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
   ASSERT_EQ(Problems(got.errors), "");
-  const std::vector<std::pair<int, ChannelRow>> expected = {
+  const Channels expected = {
       {1, {"446.00625", "446.00625", "None", "None", "Low", "On", "Narrow"}},
       {2, {"442.50000", "447.50000", "None", "100.0", "High", "On", "Wide"}},
       {3, {"445.00000", "440.00000", "127.3", "127.3", "Middle", "Off", "Wide"}},
@@ -183,10 +168,8 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
   for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9
 
-  // Each value the radio cannot hold is named.
-  const struct {
-    std::string text, problems;
-  } cases[] = {
+  // Each value the radio cannot hold is named: a file, and its problems.
+  const std::pair<std::string, std::string> cases[] = {
       {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
            "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
            "5,e,440,x,,Tone,99.9,,,,,,,,,,,\r\n7,f,440,-,439.99999,,,,,,,,,,,,,\r\n" +
@@ -209,20 +192,15 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
        "2: Offset \"abc\" is not a number of MHz\n"
        "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Problems(ImportChannelCsv(c.text, kAny).errors), c.problems);
+  for (const auto& [text, problems] : cases)
+    EXPECT_EQ(Problems(ImportChannelCsv(text, kAny).errors), problems);
 }
 
 // Real channel plans in the multi-radio programs' dialect, and repeater directories.
 TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
-  const struct {
-    const char* file;
-    BandLimits band;
-    const char* form;   // in what it was read as
-    int imported;       // rows that fit
-    std::string unfit;  // "line: reason" of those that do not
-    std::vector<std::pair<int, ChannelRow>> channels;
-  } cases[] = {
+  // The file, its band, a text of what it was read as, the rows that fit, "line: reason" of
+  // those that do not, and channels it gives.
+  const std::tuple<const char*, BandLimits, const char*, int, std::string, Channels> cases[] = {
       // clang-format off
       {"frs_gmrs.csv", kUhf, "multi-radio", 30, "",
        {{1, {"462.56250", "462.56250", "None", "None", "Middle", "On", "Wide"}},
@@ -264,15 +242,14 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
         {4, {"439.80000", "432.20000", "None", "None", "High", "On", "Narrow"}}}},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const ChannelListRead read = ReadChannelList(List(c.file), c.band);
+  for (const auto& [file, band, form, imported, unfit, channels] : cases) {
+    SCOPED_TRACE(file);
+    const ChannelListRead read = ReadChannelList(List(file), band);
     ASSERT_FALSE(read.refusal) << EnglishText(read.refusal->reason);
-    EXPECT_HAS(EnglishText(read.form), c.form);
+    EXPECT_HAS(EnglishText(read.form), form);
     const ImportOutcome got = PlaceChannels(read, ChannelTable(), {}, Language::English);
-    EXPECT_EQ(got.imported, c.imported);
-    EXPECT_EQ(Problems(got.unfit), c.unfit);
-    for (const auto& [channel, row] : c.channels) EXPECT_EQ(got.table[channel - 1], row) << channel;
+    EXPECT_EQ(std::pair(got.imported, Problems(got.unfit)), std::pair(imported, unfit));
+    for (const auto& [channel, row] : channels) EXPECT_EQ(got.table[channel - 1], row) << channel;
   }
   // Another radio's band: every row says so, and what the band is named.
   const ImportOutcome foreign = PlaceChannels(ReadChannelList(List("marine_vhf.csv"), kUhf),
@@ -282,11 +259,9 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
             (std::vector<std::string>{"Call", "Location", "Notes"}));
   EXPECT_EQ(Problems(foreign.unfit).find("2: Rx Frequency \"160.650000\": Out of range"), 0u);
 
-  // Frequency, offset or tone columns in no known list are named; others say what is read.
-  const struct {
-    const char* text;
-    const char* reason;
-  } refused[] = {
+  // Headers, and why they are refused: frequency, offset or tone columns in no known list are
+  // named; others say what is read.
+  const std::pair<const char*, const char*> refused[] = {
       {"Frequency,RX Tone,TX Tone\n146.52,88.5,88.5\n", "the columns RX Tone, TX Tone hold"},
       {"Location,Frequency,Duplex,Offset,TOffset\n", "the columns TOffset hold"},  // T, offset
       // Columns of known lists, in no known combination.
@@ -297,12 +272,11 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
       {"", "the header names no channel list"},
       {"\"open\n", "quoted field is never closed"},
   };
-  for (const auto& c : refused) {
-    const ChannelListRead read = ReadChannelList(c.text, kAny);
-    ASSERT_TRUE(read.refusal) << c.text;
-    EXPECT_EQ(read.refusal->line, 1);
-    EXPECT_HAS(EnglishText(read.refusal->reason), c.reason);
-    EXPECT_TRUE(read.rows.empty());
+  for (const auto& [text, reason] : refused) {
+    const ChannelListRead read = ReadChannelList(text, kAny);
+    ASSERT_TRUE(read.refusal) << text;
+    EXPECT_TRUE(read.refusal->line == 1 && read.rows.empty()) << text;
+    EXPECT_HAS(EnglishText(read.refusal->reason), reason);
   }
 }
 
@@ -314,13 +288,9 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   const std::string located = kListHeader + "0,a,438.1,,,,,,,,,,,,,,,\n1,b,438.2,,,,,,,,,,,,,,,\n" +
                               "7,c,438.3,,,,,,,,,,,,,,,\n";
   const std::string noRoom = "2: no channel is left for this row after channel 199\n";
-  const struct {
-    const std::string& text;
-    ImportPlace place;
-    std::vector<int> used;  // the channels in use after it, ascending
-    int imported, first, last;
-    std::string unfit;
-  } cases[] = {
+  // The file, where it goes, the channels in use after it (ascending), channels imported, the
+  // first and last of them, and the rows that do not fit.
+  const std::tuple<std::string, ImportPlace, std::vector<int>, int, int, int, std::string> cases[]{
       {own, {}, {5, 6}, 2, 5, 6, ""},
       {own, {ImportPlacement::kFrom, 2}, {1, 2, 3, 10}, 2, 2, 3, ""},
       {own, {ImportPlacement::kAppend}, {1, 2, 3, 10, 11, 12}, 2, 11, 12, ""},
@@ -332,16 +302,15 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   const auto place = [&current](const std::string& text, ImportPlace where, Language language) {
     return PlaceChannels(ReadChannelList(text, kUhf), current, where, language);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text.substr(0, 8) + " at " + std::to_string(c.place.first));
-    const ImportOutcome got = place(c.text, c.place, Language::Chinese);
+  for (const auto& [text, where, inUse, imported, first, last, unfit] : cases) {
+    SCOPED_TRACE(text.substr(0, 8) + " at " + std::to_string(where.first));
+    const ImportOutcome got = place(text, where, Language::Chinese);
     std::vector<int> used;
     for (int channel = 1; channel <= 199; ++channel)
       if (!Cell(got.table[channel - 1], kColRx).empty()) used.push_back(channel);
-    EXPECT_EQ(used, c.used);
-    EXPECT_EQ(std::tie(got.imported, got.firstChannel, got.lastChannel),
-              std::tie(c.imported, c.first, c.last));
-    EXPECT_EQ(Problems(got.unfit), c.unfit);
+    EXPECT_EQ(
+        std::tuple(used, got.imported, got.firstChannel, got.lastChannel, Problems(got.unfit)),
+        std::tuple(inUse, imported, first, last, unfit));
   }
   // Rows go in channel order, in the grid's language; the rest stays as it was, channel 199 too.
   current[198] = current[0];

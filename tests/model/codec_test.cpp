@@ -197,9 +197,7 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
   ASSERT_TRUE(WriteOptionStates(S{false, false, 0, 0, 1, 1, 1, 9, 2, 0, 7, 199, 3, ani}, image));
   EXPECT_EQ(Hex(image.data() + offset::kOptionFlags1, 9), "F0 C7 09 03 00 07 5A C7 04");
   const RadioImage before = image;
-  S outside;  // the other lists keep their default: no selection
-  outside.keyLock = 2, outside.led = 7, outside.squelchLevel = 10;
-  outside.step = 5, outside.priorityChannel = 200, outside.voxDelayTime = 4;
+  const S outside{false, false, -1, 2, -1, -1, 7, 10, -1, 5, -1, 200, 4, ""};  // -1: no selection
   EXPECT_TRUE(WriteOptionStates(outside, image) && image == before);
   CSelkanDoc document;  // OK changes the document, and marks it changed, only by a new byte
   EXPECT_FALSE(ApplyOptionStates(document, ReadOptionStates(BlankImage())) ||

@@ -519,7 +519,8 @@ class LinkTest : public QObject {
               QTime::fromString(row->text(1), "HH:mm:ss").isValid() &&              // when it began
               row->toolTip(4) == row->text(4) &&        // a long result is read whole in its tip
               table->visualItemRect(row).left() == 0);  // a flat list: no room for branches
-      QCOMPARE(row->foreground(4).color().red() > 150, k == 3);  // red, not black
+      QCOMPARE(row->foreground(0).color().red() > 150 && row->foreground(5).color().red() > 150,
+               k == 3);  // a failed radio's whole row red, not black
       QVERIFY2(row->text(4) == (k < 3 ? "verified" : "stopped; nothing written") ||
                    (k == 3 && row->text(4).endsWith(" of 510 (stopped)")),
                qPrintable(row->text(4)));

@@ -747,6 +747,12 @@ class ProgramTest : public QObject {
     QVERIFY(older && newer);
     const QString olderPath = QString::fromStdString(older->string());
     const QString newerPath = QString::fromStdString(newer->string());
+    {
+      CBackupsDlg none(folder / "none", {});  // no backup listed: only the folder can be shown
+      none.show();
+      for (const char* button : {"open", "compare", "write", "delete", "folder"})
+        QCOMPARE(none.Button(button)->isEnabled(), std::string_view(button) == "folder");
+    }
     p.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = p.frame->BackupsWindow();
     QVERIFY(window &&

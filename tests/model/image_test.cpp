@@ -160,6 +160,9 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
       (Lines{"电池省电: 开 -> 关", "提示音: 开 -> 关", "繁忙锁定: 关 -> 开", "键盘锁定: 关 -> 开",
              "声控延迟: 1s -> 2s", "静噪电平: 4 -> 9", "步进: 25k -> 6.25k", "超时定时器: 60 -> 90",
              "优先信道: 无 -> 7", "频段序号: 255 -> 2", "字节 0xFE1: B8 -> 38"}));
+  Lines below = Compare(BlankImage(), options, Language::Chinese);
+  below.erase(below.begin() + 4);  // a field at the end's address is not compared
+  EXPECT_EQ(Compare(BlankImage(), options, Language::Chinese, offset::kVoxDelayTime), below);
 
   // By address (a record's under its channel), runs of up to eight values, ending at a record;
   // bytes from the end on are not compared. New/Save vs a radio: a flag byte of each empty

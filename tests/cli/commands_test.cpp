@@ -136,6 +136,8 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"print radio.dat -o - >>log", kExitOk, "%PDF-"},
       {"print radio.dat -o /proc/self/fd/0 0>>log", kExitOk, "%PDF-"},
       {"print radio.dat -o /proc/thread-self/fd/0 0>>log", kExitOk, "%PDF-"},
+      {"new /proc/self/fd/9999999999", kExitBadInput,
+       "fd/9999999999: No such file"},  // past any descriptor
       {"import rows.csv /dev/stdout >>uhf.dat", kExitBadInput, "/dev/stdout is a stream"},
       {"import vhf.csv -", kExitBadInput, "\"-\" (standard output) cannot be one"},
       {"import rows.csv /dev/null", kExitBadInput, "/dev/null is a stream"},

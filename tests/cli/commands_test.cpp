@@ -67,6 +67,8 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
                            "--skip-unfit imports the rows that fit (1)"})
     EXPECT_NE(errors.find(part), std::string::npos) << errors;
   EXPECT_EQ(LoadDatFile(dat).image, image);
+  std::tie(code, errors) = RunQuiet(RunImport, {csv, dat, "--band", "144-148"});  // none fits
+  EXPECT_TRUE(code == kExitBadInput && errors.find("skip") == std::string::npos) << errors;
 
   std::tie(code, errors) = import({"--at", "5", "--skip-unfit"});
   EXPECT_EQ(code, kExitOk);

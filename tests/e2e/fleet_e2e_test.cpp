@@ -138,6 +138,9 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   ASSERT_TRUE(WaitFor([&] { return LogLines(Log()).size() == 2; }, 40));
   const std::string log = ReadBytes(Log());
   EXPECT_EQ(cli.Stop(SIGINT, 10), 130);
+  std::string said;  // on a pipe too, the summary comes before why the run ended
+  cli.Read(said, false, 5);
+  EXPECT_TRUE(said.find("\nLog: ") < said.find("stopped") && said.ends_with(" stopped\n")) << said;
   EXPECT_EQ(ReadBytes(Log()), log);
   EXPECT_EQ(sim.Received("57"), 2 * 510);
   ASSERT_EQ(sim.Stop(), 0);

@@ -27,6 +27,8 @@
 #include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "app/qt/backups_dlg.h"
@@ -530,7 +532,8 @@ class ProgramTest : public QObject {
     QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
             p.answers.messages[0].text.startsWith("Cannot save the file " +
                                                   p.dir.Path("listing.pdf/x")) &&
-            p.answers.messages[0].text.endsWith(".pdf.\nNot a directory"));
+            p.answers.messages[0].text.endsWith(".pdf.\n" +
+                                                QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
     p.frame->Action(command::kFilePrintDirect)->trigger();  // all pages too
     QProcess pdftotext, pdfinfo;

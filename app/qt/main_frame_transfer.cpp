@@ -31,7 +31,6 @@ void CMainFrame::ConnectTransferCommands() {
           &CMainFrame::UpdateTransferCommands);
   connect(&TransferMonitor::Instance(), &TransferMonitor::fleetRunningChanged, this,
           &CMainFrame::UpdateTransferCommands);
-  UpdateTransferCommands();
 }
 
 void CMainFrame::UpdateTransferCommands() {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
@@ -613,7 +614,8 @@ class ProgramTest : public QObject {
     QCOMPARE(withDocument.title, "About Selkan");
     delete p.child;  // no document: fewer menus, nothing to transfer
     QCOMPARE(p.frame->menuBar()->actions().size(), 3);
-    for (int id : {command::kRead, command::kWrite, command::kCompareWithRadio})
+    for (int id : {command::kRead, command::kWrite, command::kCompareWithRadio, command::kFilePrint,
+                   command::kProgramSeveralRadios, command::kComSetup})
       QVERIFY(!p.frame->Action(id)->isEnabled());
     QString about;  // Help > About: the profile's texts, the title's icon, as every dialog's
     QCOMPARE(QApplication::windowIcon().pixmap(32).toImage(),
@@ -755,6 +757,8 @@ class ProgramTest : public QObject {
       none.show();
       for (const char* button : {"open", "compare", "write", "delete", "folder"})
         QCOMPARE(none.Button(button)->isEnabled(), std::string_view(button) == "folder");
+      none.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+      QVERIFY(!none.isVisible());
     }
     p.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = p.frame->BackupsWindow();

@@ -340,6 +340,8 @@ class ChannelViewTest : public QObject {
     qobject_cast<QComboBox*>(Editors().OpenEditor())->setCurrentIndex(0);
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(qobject_cast<QComboBox*>(Editors().OpenEditor())->currentText(), QString("88.5"));
+    Key(Qt::Key_Right, Qt::ShiftModifier);  // a list closes and the selection grows across
+    QVERIFY(!Editors().OpenEditor() && view_->SelectedRange() == (CellRange{2, 3, 2, 4}));
     QLineEdit* edit = TypeInto(5, 1, "43y");
     Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString());

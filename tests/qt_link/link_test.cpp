@@ -261,7 +261,8 @@ class LinkTest : public QObject {
     const RadioImage radio = RadioWithChannels(program.view->Document().Image());
     SimProcess sim(radio);
     UsePort(program, sim);
-    program.child->close();  // a hidden document window comes back after the read
+    program.child->resize(3000, 2000);  // a hidden document window comes back after the read,
+    program.child->close();             // with scroll bars to reach it
     // What is typed while the window is open goes into its cell before the read.
     const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
     TransferRun run = RunTransfer(
@@ -278,7 +279,8 @@ class LinkTest : public QObject {
             program.answers.messages.empty() && program.view->Document().Image() == radio);
     QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
     QVERIFY(program.view->Grid()->GetRow() == 5 &&  // the current cell stays where it was
-            program.view->Document().IsModified() && program.child->isVisible());
+            program.view->Document().IsModified() && program.child->isVisible() &&
+            program.child->mdiArea()->verticalScrollBar()->maximum() > 0);
     QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
     QCOMPARE(program.view->UndoStack()->count(), 2);
     program.view->OnEditUndo();

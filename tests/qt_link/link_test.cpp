@@ -391,6 +391,7 @@ class LinkTest : public QObject {
           return;
         cancelled = true;
         QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog->close());  // the window stays until its transfer has ended
       });
       QVERIFY(run.outcome == c.outcome && program.answers.messages.size() == 1);
       const MessageRequest& offer = program.answers.messages[0];

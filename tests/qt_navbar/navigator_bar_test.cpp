@@ -52,7 +52,8 @@ class NavigatorBarTest : public QObject {
     const QRgb grey = bar_->palette().color(QPalette::Disabled, QPalette::WindowText).rgb();
     int greyRows = 0;
     for (int y = frame.top; y < tree->geometry().top(); ++y)
-      greyRows += bar.pixel(frame.left + 1, y) == grey && bar.pixel(frame.right - 1, y) == grey;
+      greyRows += bar.pixel(4, y) != grey && bar.pixel(5, y) == grey &&  // after the white edge
+                  bar.pixel(frame.right - 1, y) == grey;
     QCOMPARE(greyRows, 1);
     const QImage image = tree->viewport()->grab().toImage();
     const QRgb background = tree->palette().color(QPalette::Base).rgb();

@@ -161,6 +161,10 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
     EXPECT_HAS(run.output, message);
   }
   EXPECT_EQ(Read(Path("mine")), "precious");
+  const RunResult cramped =  // descriptor 3 only (one a test runner may pass on is closed)
+      RunProgram("/bin/sh", {"-c", "exec 3>&-; ulimit -n 4; exec \"$0\"", kSimProgram}, kRunLimit);
+  EXPECT_TRUE(cramped.exitCode == 1 && cramped.output.starts_with("selkan-sim: "))
+      << cramped.output;
   // An image it can no longer store it names; the radio keeps what it was sent.
   const std::string port = StartSim(RandomImage(4));
   fs::remove(sim_->ImagePath());

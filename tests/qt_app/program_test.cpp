@@ -781,6 +781,7 @@ class ProgramTest : public QObject {
     QVERIFY(window->Select(newerPath) && window->SelectedPath() == newerPath);
     const QTreeWidgetItem* item = list->topLevelItem(1);
     QCOMPARE(item->text(1) + item->text(2) + item->toolTip(0), "SK-100KZ904SK1" + olderPath);
+    QVERIFY(list->topLevelItem(0)->text(0) > item->text(0));  // dated: the newer first
     const QLabel* named = nullptr;  // the filter's name stands before it, on its row
     for (const QLabel* label : window->findChildren<QLabel*>())
       if (label->buddy() == window->TypeFilter()) named = label;

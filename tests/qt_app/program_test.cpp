@@ -330,8 +330,9 @@ class ProgramTest : public QObject {
     CSelkanDoc& a = p.frame->Children()[1]->Document();
     a.SetModified(true);
     a.Image()[0xC80] = 0x33;
-    p.answers.buttons = {QMessageBox::Cancel};
-    QVERIFY(!p.frame->close() && p.answers.messages.size() == 1);
+    p.answers.buttons = {QMessageBox::Cancel};  // File > Exit asks as closing the window does
+    p.frame->Action(command::kAppExit)->trigger();
+    QVERIFY(p.frame->isVisible() && p.answers.messages.size() == 1);
     p.answers.buttons = {QMessageBox::Save, QMessageBox::Save};
     p.answers.paths = {p.dir.Path("typed.dat")};
     QVERIFY(p.frame->close());
@@ -706,7 +707,8 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!fleet->Running());
     QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends
     QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
-    QVERIFY(row(fleet->LogLine()) > row(fleet->Table()) &&         // the log below the table,
+    QVERIFY(row(fleet->Table()) > row(fleet->PortCheck(3)) &&      // the table below the ports,
+            row(fleet->LogLine()) > row(fleet->Table()) &&         // the log below the table,
             row(fleet->Button("start")) > row(fleet->LogLine()));  // the buttons last
     QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(!fleet->isVisible());

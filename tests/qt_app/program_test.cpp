@@ -360,6 +360,7 @@ class ProgramTest : public QObject {
     QVERIFY(Row(p.view, 3)[0].isEmpty() && QApplication::clipboard()->text() == "145.50000\n");
     undo->trigger(), undo->trigger(), undo->trigger();
     QVERIFY(Row(p.view, 2).value(0).isEmpty() && p.frame->Action(command::kEditRedo)->isEnabled());
+    QCOMPARE(p.frame->Action(command::kEditRedo)->text(), "&Redo Paste");  // the step it redoes
     // Values pasted past the grid are counted in words that agree.
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
     p.view->SelectCells({199, 7, 199, 7});

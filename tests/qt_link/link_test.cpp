@@ -455,7 +455,8 @@ class LinkTest : public QObject {
         [&](int position) { stayed = stayed || (position == 0 && !window->close()); });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && stayed && window->isVisible() &&
             sim.Memory() == radio && window->List()->topLevelItemCount() == listed + 1);
-    QCOMPARE(window->List()->topLevelItem(0)->text(2), QStringLiteral("KZ904SK1"));
+    const QTreeWidgetItem* made = window->List()->topLevelItem(0);  // named as the profile names it
+    QCOMPARE(made->text(1) + ' ' + made->text(2), QStringLiteral("SK-100 KZ904SK1"));
     const QString newest = window->List()->topLevelItem(0)->data(0, Qt::UserRole).toString();
     QVERIFY(program.frame->statusBar()->currentMessage().endsWith(newest));
     window->List()->setCurrentItem(window->List()->topLevelItem(0)), window->close();

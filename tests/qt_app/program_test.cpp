@@ -357,7 +357,8 @@ class ProgramTest : public QObject {
     });
     QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20}, {20, 20});
     QApplication::sendEvent(p.view->Grid()->Table()->viewport(), &click);
-    QVERIFY(Row(p.view, 3)[0].isEmpty() && QApplication::clipboard()->text() == "145.50000\n");
+    QVERIFY(Row(p.view, 3)[0].isEmpty() && QApplication::clipboard()->text() == "145.50000\n" &&
+            undo->text() == "&Undo Cut");
     undo->trigger(), undo->trigger(), undo->trigger();
     QVERIFY(Row(p.view, 2).value(0).isEmpty() && p.frame->Action(command::kEditRedo)->isEnabled());
     QCOMPARE(p.frame->Action(command::kEditRedo)->text(), "&Redo Paste");  // the step it redoes

@@ -154,20 +154,6 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
               1);  // said once
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
   }
-
-  // A radio that misses a wake-up as it restarts after its write is written once.
-  Rig rig(2);
-  sim::VirtualRadio& only = rig.line.Add(0s, 1000s);
-  std::optional<milliseconds> written;
-  rig.onStatus = [&](const FleetPortStatus& status) {
-    if (status.phase == FleetPhase::kWaitingForRemoval) written = rig.line.elapsed;
-  };
-  rig.line.deaf = [&] { return written && rig.line.elapsed < *written + 1s; };
-  rig.StopAt(300s);
-  rig.Run();
-  EXPECT_TRUE(rig.records.size() == 1 && WrittenWithChannel3(only.Memory()));
-  EXPECT_TRUE(rig.statuses.end()[-2].phase == FleetPhase::kWaitingForRemoval &&
-              rig.Ended() == TransferOutcome::kCancelled);
 }
 
 // Each radio that fails is logged and the next one written, unless stop-on-failure.
@@ -198,15 +184,22 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
 
   // Stop ends a wait or a write; confirm mode waits for Next. Waits for a radio to come (none
   // ever does) and for one left on the line to go end at once; stopped while a radio answers
-  // the probe, none is taken.
+  // the probe, none is taken. A radio that misses a wake-up as it restarts after its write is
+  // not written again.
   for (const auto& [radios, stop, slack, taken] :
-       {std::tuple{0, 10000ms, 1300ms, 0u}, {1, 60000ms, 300ms, 1u}, {1, 1ms, 300ms, 0u}}) {
+       {std::tuple{0, 10000ms, 1300ms, 0u}, {1, 300000ms, 300ms, 1u}, {1, 1ms, 300ms, 0u}}) {
     Rig rig(0);
     if (radios > 0) rig.line.Add(0s, 1000s);
+    std::optional<milliseconds> written;
+    rig.onStatus = [&](const FleetPortStatus& status) {
+      if (status.phase == FleetPhase::kWaitingForRemoval) written = rig.line.elapsed;
+    };
+    rig.line.deaf = [&] { return written && rig.line.elapsed < *written + 1s; };
     rig.StopAt(stop);
     rig.Run();
     EXPECT_TRUE(rig.records.size() == taken && rig.line.elapsed < stop + slack &&
                 rig.statuses.back().phase == FleetPhase::kEnded &&
+                (!taken || rig.statuses.end()[-2].phase == FleetPhase::kWaitingForRemoval) &&
                 rig.Ended() == TransferOutcome::kCancelled)
         << stop.count() << " " << rig.line.elapsed.count();
   }
@@ -293,7 +286,6 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(board.PortPercent(0), -1);
   EXPECT_EQ(Tell(board, "COM2", kWaitingForRadio), "Connect radios and turn them on");
   board.Stop();
-  EXPECT_EQ(EnglishText(board.Headline()), "Stopping...");
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
   EXPECT_FALSE(board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");

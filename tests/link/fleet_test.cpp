@@ -183,9 +183,8 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
   }
 
   // Stop ends a wait or a write; confirm mode waits for Next. Waits for a radio to come (none
-  // ever does) and for one left on the line to go end at once; stopped while a radio answers
-  // the probe, none is taken. A radio that misses a wake-up as it restarts after its write is
-  // not written again.
+  // ever does) or for one on the line to go end at once; stopped during the probe, none is
+  // taken. A radio missing a wake-up as it restarts after its write is not written again.
   for (const auto& [radios, stop, slack, taken] :
        {std::tuple{0, 10000ms, 1300ms, 0u}, {1, 300000ms, 300ms, 1u}, {1, 1ms, 300ms, 0u}}) {
     Rig rig(0);

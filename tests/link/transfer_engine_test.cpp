@@ -76,8 +76,7 @@ using sim::Faults;
 using sim::VirtualRadio;
 using Log = std::vector<std::string>;
 
-// Frames sent that begin with the bytes given; with commands, block commands only ("write 57 0F
-// E8 08"), told from data frames by length.
+// Frames sent that begin with the bytes given; with commands, block commands only (by length).
 int Writes(const Log& log, const std::string& bytes, bool commands = true) {
   return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
     return line.starts_with("write " + bytes) && (!commands || line.size() == 17);

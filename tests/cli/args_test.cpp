@@ -55,8 +55,7 @@ TEST(ParseArgs, OptionsValuesPositionalsDashDashHelpLanguageAndBand) {
     EXPECT_EQ(LanguageOption({{}, {{"--lang", value}}}), language) << value;
   EXPECT_EQ(LanguageOption({}), Language::English);
 
-  // Limits in MHz, read in units of 10 Hz. Below 10 MHz a record would read back as no
-  // frequency: the lower limit rises to 10 MHz.
+  // Limits in MHz, read in 10 Hz units; below 10 MHz (no frequency in a record) the lower is 10.
   const std::tuple<const char*, int, int> ranges[] = {
       {"400-470", 400, 470}, {"446-446", 446, 446}, {"0-999", 10, 999}, {"10-10", 10, 10}};
   for (const auto& [text, lower, upper] : ranges) {

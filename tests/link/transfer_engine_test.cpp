@@ -76,8 +76,7 @@ using sim::Faults;
 using sim::VirtualRadio;
 using Log = std::vector<std::string>;
 
-// Frames sent that begin with the bytes given; with commands, block commands only ("write 57 0F
-// E8 08"), told from data frames by length.
+// Frames sent that begin with the bytes given; with commands, block commands only (by length).
 int Writes(const Log& log, const std::string& bytes, bool commands = true) {
   return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
     return line.starts_with("write " + bytes) && (!commands || line.size() == 17);
@@ -228,23 +227,6 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
 
 const RadioImage kRadio = RandomImage(1), kImage = RandomImage(2);
 
-// A rig whose keep hook records the backups, or fails to save them.
-struct SafeRig : Rig {
-  explicit SafeRig(Faults faults = {}) : Rig(faults, kId, kRadio) {
-    hooks.transfer = Callbacks();
-    hooks.keep = [this](const RadioImage& image, const std::string&,
-                        std::string* error) -> std::optional<std::string> {
-      kept.push_back(image);
-      if (keepFails) *error = "disk full";
-      return keepFails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
-    };
-  }
-
-  SafeWriteHooks hooks;
-  std::vector<RadioImage> kept;
-  bool keepFails = false;
-};
-
 // Nothing is written when the radio cannot be read or its copy not kept; refused or cancelled
 // between blocks, a write broke off, before the first none did.
 TEST(SafeWrite, HowFarAFailedWriteGot) {
@@ -260,13 +242,20 @@ TEST(SafeWrite, HowFarAFailedWriteGot) {
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     const auto& [faults, keepFails, cancelAtPump, outcome, step, blocksWritten] = c;
-    SafeRig rig(faults);
-    rig.keepFails = keepFails, rig.cancelAtPump = cancelAtPump;
-    const SafeWriteResult result =
-        RunSafeWrite(rig.engine, {"COM1", kImage, true, true}, rig.hooks, Language::English);
+    Rig rig(faults, kId, kRadio);
+    rig.cancelAtPump = cancelAtPump;
+    std::vector<RadioImage> kept;  // the backups, also when saving them fails
+    const auto keep = [&kept, fails = keepFails](const RadioImage& image, const std::string&,
+                                                 std::string* error) {
+      kept.push_back(image);
+      if (fails) *error = "disk full";
+      return fails ? std::nullopt : std::optional<std::string>("/backups/1.dat");
+    };
+    const SafeWriteResult result = RunSafeWrite(rig.engine, {"COM1", kImage, true, true},
+                                                {rig.Callbacks(), {}, keep}, Language::English);
     const bool backupRead = faults.shortReplyAt < 0;
     EXPECT_EQ(std::tuple(result.outcome, result.step, result.blocksWritten, result.BrokeOff(),
-                         result.backupError, rig.kept.size()),
+                         result.backupError, kept.size()),
               std::tuple(outcome, step, blocksWritten, blocksWritten > 0,
                          std::string(keepFails ? "disk full" : ""), backupRead ? 1u : 0u));
     EXPECT_TRUE(!backupRead || result.backup == kRadio);

@@ -70,9 +70,8 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
   for (const auto& [patch, language, row] : rows)
     EXPECT_EQ(DecodeChannel(ImageWith(7, patch), 7, language), row) << row[4] + row[0];
 
-  // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one
-  // frequency alone, keeps only the spare bits.
-  // Each row, and channel 4 of ImageWith(4) with flags 0xFF after its encode.
+  // Words of both languages, exact; others store Low, Off, Narrow; an empty row, or one frequency
+  // alone, keeps only the spare bits. Each row into channel 4 of ImageWith(4), flags 0xFF.
   const std::pair<ChannelRow, const char*> encoded[] = {
       {{"145.125", "136.00625", "254.1", "D754N", "Middle", "On", "Narrow"},
        "00 25 51 14 25 06 60 13 41 25 54 87 ED 12 34 56"},

@@ -96,8 +96,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
     bands += BandText(profile, type, band) + "|";
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
   EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
-  // "東" is 96 7C in GBK, not split at its bar; a lead byte before a real bar ("\x96|" at the
-  // end) pairs with nothing.
+  // "東" (96 7C in GBK) is not split at its bar; a lead byte before a real bar pairs with nothing.
   using Bands = std::vector<std::string>;
   const std::string east = "\x96\x7C";
   EXPECT_EQ(SplitBands(east + " 136 - 174MHz|" + east + "\xB1\xB1 400 - 470MHz", TextEncoding::Gbk),
@@ -105,8 +104,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   EXPECT_EQ(SplitBands("a|\x96|", TextEncoding::Gbk), (Bands{"a", "\x96|"}));
   EXPECT_EQ(SplitBands("a\x96|b", TextEncoding::Utf8), (Bands{"a\x96", "b"}));
 
-  // The caption names the image's type (key number one above its index) and
-  // the band of that type's own list.
+  // The caption names the image's type (key one above its index) and its band in its list.
   RadioImage radio = BlankImage();
   radio[offset::kRadioType] = 0, radio[offset::kBandIndex] = 1;  // the second of two bands
   const CaptionNames names = CaptionNamesOf(profile, radio, "Chinese");
@@ -186,15 +184,14 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   EXPECT_EQ(Compare(BlankImage(), bytes, Language::English, offset::kWriteLimit), lines);
 
   RadioImage saved = BlankImage();
-  for (int channel = 1; channel <= 199; ++channel) saved[offset::Channel(channel) + 12] = 0xE1;
-  EXPECT_EQ(Compare(saved, BlankImage(), Language::Chinese),
-            Lines{"信道1-199, 记录字节 12: E1 -> FF"});
-  RadioImage gaps = BlankImage();
-  for (int channel : {1, 2, 3, 5}) gaps[offset::Channel(channel) + 12] = 0xE1;
-  gaps[offset::Channel(6) + 12] = 0xE0;
-  EXPECT_EQ(Compare(gaps, BlankImage()),
-            (Lines{"Channels 1-3, record byte 12: E1 -> FF", "Channel 5, bytes 0x05C: E1 -> FF",
-                   "Channel 6, bytes 0x06C: E0 -> FF"}));
+  for (int channel = 1; channel <= 199; ++channel)
+    saved[offset::Channel(channel) + 12] = channel == 4 ? 0xFF : channel == 6 ? 0xE0 : 0xE1;
+  EXPECT_EQ(
+      Compare(saved, BlankImage()),
+      (Lines{"Channels 1-3, record byte 12: E1 -> FF", "Channel 5, bytes 0x05C: E1 -> FF",
+             "Channel 6, bytes 0x06C: E0 -> FF", "Channels 7-199, record byte 12: E1 -> FF"}));
+  EXPECT_EQ(Compare(saved, BlankImage(), Language::Chinese).back(),
+            "信道7-199, 记录字节 12: E1 -> FF");
 }
 
 }  // namespace

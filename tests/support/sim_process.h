@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <csignal>
 #include <memory>
 #include <sstream>
@@ -21,6 +23,13 @@ inline RunResult CliOnTerminal(const Args& args, double limitSeconds) {
   std::string line = "'" + kCliProgram + "'";
   for (const std::string& arg : args) line += " '" + arg + "'";
   return RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, limitSeconds);
+}
+
+// The radio stores its memory, flushed to disk, before it answers a write's last block; on a disk
+// busy with builds the flush can outlast the programmer's wait, so its folder is kept in memory.
+inline std::filesystem::path SimParent() {
+  const bool shm = ::access("/dev/shm", W_OK | X_OK) == 0;
+  return shm ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
 }
 
 // selkan-sim in its own process and folder, on a copy of an image, reached through a link.
@@ -73,7 +82,7 @@ class SimProcess {
   }
 
  private:
-  ScratchDir dir_;
+  ScratchDir dir_{SimParent()};
   std::unique_ptr<BackgroundProcess> process_;
   std::string device_;
 };

@@ -278,6 +278,7 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
     EXPECT_TRUE(read.refusal->line == 1 && read.rows.empty()) << text;
     EXPECT_HAS(EnglishText(read.refusal->reason), reason);
   }
+  EXPECT_FALSE(ReadChannelList("\n" + kCsvHeader + "\n", kAny).refusal);  // blank lines first
 }
 
 // Where the rows go: channels 1-3 and 10 are in use before.

@@ -791,7 +791,8 @@ class ProgramTest : public QObject {
       if (label->buddy() == window->TypeFilter()) named = label;
     const QRect filter = window->TypeFilter()->geometry();
     QVERIFY(named && named->geometry().right() < filter.left() &&
-            qAbs(named->geometry().center().y() - filter.center().y()) <= 2);
+            qAbs(named->geometry().center().y() - filter.center().y()) <= 2 &&
+            named->y() > window->findChild<QLabel*>()->geometry().bottom());  // below the folder
     window->TypeFilter()->setCurrentIndex(window->TypeFilter()->findText("SK-100"));
     QVERIFY(list->topLevelItemCount() == 1 && window->SelectedPath() == olderPath);
 

@@ -539,6 +539,7 @@ class ProgramTest : public QObject {
             p.answers.messages[0].text.endsWith(".pdf.\n" +
                                                 QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
+    p.frame->Printer().setDocName({});                      // named again, as below
     p.frame->Action(command::kFilePrintDirect)->trigger();  // all pages too
     QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});

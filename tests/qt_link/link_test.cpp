@@ -476,7 +476,7 @@ class LinkTest : public QObject {
     Program program;
     for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
     QTemporaryDir dumps;
-    SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "1", "--swap-gap", "3", "--dump-dir",
+    SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "1", "--swap-gap", "5", "--dump-dir",
                                dumps.path().toStdString()});
     QVERIFY(sim.Started());
     qputenv("SELKAN_COM1", QByteArray::fromStdString(sim.Link()));

@@ -287,18 +287,21 @@ class LinkTest : public QObject {
     QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QString());
     QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
 
-    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(1, column, "438.50000");
+    program.view->Grid()->SetTextMatrix(4, 2, "438.50000");
+    program.view->Grid()->SetRow(4);  // its Rx typed, the editor still open as Write is chosen
+    program.view->CellEditors()->RxEditor()->setText(rx);
     program.view->Document().SetModified(true);
     const int reads = sim.Received("52");
-    run = RunTransfer(program, command::kWrite, {}, [](CProcessDlg& dialog) {
-      dialog.BackupCheck()->setChecked(false);  // without the backup and the check
+    run = RunTransfer(program, command::kWrite, {}, [&](CProcessDlg& dialog) {
+      QCOMPARE(program.view->Grid()->GetTextMatrix(4, 1), rx);  // taken as the window came up
+      dialog.BackupCheck()->setChecked(false);                  // without the backup and the check
       dialog.VerifyCheck()->setChecked(false);
     });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 255 &&
             !program.view->Document().IsModified() &&
             program.view->UndoStack()->count() == 2);  // a write is no step
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
-    QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[0][0], std::string("438.50000"));
+    QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[3][0], rx.toStdString());
     QCOMPARE(sim.Received("52"), reads);  // no block read
 
     run = RunTransfer(

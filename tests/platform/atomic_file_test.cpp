@@ -180,12 +180,15 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "real.dat") + " " + dir_.Listing(),
             "new fifo link.dat sock sub");
 
-  // A dangling link, through a second link: the file it names is created.
+  // A dangling link, through a second link: the file it names is created. A hidden file of
+  // that name beside it is the user's, not a temporary name.
   fs::create_symlink("sub/made.dat", dir_.path() / "dangling");
   fs::create_symlink("dangling", dir_.path() / "chain");
+  WriteBytes(dir_.path() / "sub" / ".made.dat", "mine");
   ASSERT_TRUE(Save(dir_ / "chain", "made"));
   EXPECT_TRUE(fs::is_symlink(dir_.path() / "chain") && fs::is_symlink(dir_.path() / "dangling"));
-  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "made.dat"), "made");
+  EXPECT_EQ(ReadBytes(dir_.path() / "sub" / "made.dat") + ReadBytes(dir_ / "sub/.made.dat"),
+            "mademine");
 
   fs::create_symlink("loop", dir_.path() / "loop");
   FileError error;

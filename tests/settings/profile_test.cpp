@@ -162,6 +162,8 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
     EXPECT_EQ(written, lead + header + value + "\r\n");
     EXPECT_EQ(Saved(written, {zh + "|k|again", zh + "|k|" + value}), written);
   }
+  // A UTF-8 file stays UTF-8: "[中A]" is the section "中a", its "A" no GBK pair's second byte.
+  EXPECT_EQ(Saved("[" + zh + "A]\r\nk=old\r\n", {zh + "a|K|new"}), "[" + zh + "A]\r\nk=new\r\n");
 }
 
 // Closing writes back only a real change, when asked, with one backup; Clear forgets. Neither a

@@ -160,7 +160,8 @@ TransferSession::TransferSession(std::string_view command, TransferRequest reque
 TransferSession::~TransferSession() = default;
 
 void TransferSession::StartBar(int total, std::string_view label) {
-  bar_.reset();  // ends the line of the one before
+  // The bar before goes as this one comes, and ends its line: a bar draws
+  // nothing until it is shown.
   bar_ = std::make_unique<ProgressBar>(total, std::string(label));
 }
 

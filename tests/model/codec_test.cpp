@@ -139,8 +139,7 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
   // read back as none, DCS or another tone (below 10 Hz, from 800 Hz, codes too large) are none.
   const auto toneHex = [](const char* text) {
     const ToneCode code = ToneCodeFromText(text);
-    const std::uint8_t bytes[] = {code.low, code.high};
-    return Hex(bytes, 2);
+    return sim::FrameText({code.low, code.high});
   };
   const std::pair<const char*, const char*> toneCodes[] = {
       {"67.0", "70 06"},  {"254.1", "41 25"},  {"67.09", "70 06"}, {"10.0", "00 01"},

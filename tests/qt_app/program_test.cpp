@@ -640,6 +640,12 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kChannelInformation)->trigger();
     p.frame->Action(command::kFileNew)->trigger();
     QVERIFY(!p.frame->isMaximized() && p.frame->menuBar()->actions().size() == 6);
+    // A maximized document's window buttons stand in the menu bar, and go as it is closed.
+    CChildFrame* child = p.frame->ActiveChild();
+    child->showMaximized();
+    QWidget* buttons = p.frame->menuBar()->cornerWidget(Qt::TopRightCorner);
+    child->close();
+    QVERIFY(buttons != nullptr && p.frame->menuBar()->cornerWidget(Qt::TopRightCorner) == nullptr);
   }
 
   // Open takes a file that is there; Save starts on the type chosen, adds its suffix.

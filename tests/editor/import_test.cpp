@@ -276,7 +276,8 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
     const ChannelListRead read = ReadChannelList(text, kAny);
     ASSERT_TRUE(read.refusal) << text;
     EXPECT_TRUE(read.refusal->line == 1 && read.rows.empty()) << text;
-    EXPECT_HAS(EnglishText(read.refusal->reason), reason);
+    // Placed, the list tells why it is refused.
+    EXPECT_HAS(Problems(PlaceChannels(read, ChannelTable(), {}, Language::English).unfit), reason);
   }
   EXPECT_FALSE(ReadChannelList("\n" + kCsvHeader + "\n", kAny).refusal);  // blank lines first
 }

@@ -246,7 +246,10 @@ class LinkTest : public QObject {
     QVERIFY(line->Open(nullptr) && program.Open(line->slavePath()) && program.Configure({}, {}));
     bool ran = false;
     QTimer::singleShot(10, [&ran] { ran = true; });
-    QVERIFY(program.Read(1).empty() && ran);  // 590 ms without a byte
+    QVERIFY(program.Read(1).empty() && ran);            // 590 ms without a byte
+    QTimer::singleShot(10, [&line] { line.reset(); });  // the line goes while a read waits
+    const QDeadlineTimer soon(2000);
+    QVERIFY(program.Read(8).empty() && !soon.hasExpired());  // ends at once here too
   }
 
   // The progress window is modeless: a cell typed in during a write leaves the document modified.

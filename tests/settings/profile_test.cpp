@@ -141,12 +141,12 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
   store_.Save(false);
   EXPECT_EQ(Read(Path("p.ini")), expected);
 
-  // A key of the leading section goes after its last one (here on the BOM's line); an unended
-  // last line gets an end.
+  // A key of the leading section goes after its last one (here on the BOM's line, whose own value
+  // changes too); an unended last line gets an end.
   const std::string bom = "\xEF\xBB\xBF";
   EXPECT_EQ(Saved(bom + "first=0\r\n[Setup]\r\nLanguage=English",
-                  {"|lead|1", "Setup|Language|Chinese", "Setup|Type1|T"}),
-            bom + "first=0\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
+                  {"|lead|1", "|first|1", "Setup|Language|Chinese", "Setup|Type1|T"}),
+            bom + "first=1\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
   // No leading section: its key goes first, after the mark.
   EXPECT_EQ(Saved(bom + "[Setup]\r\n", {"|lead|1"}), bom + "lead=1\r\n[Setup]\r\n");
 

@@ -98,8 +98,8 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   callbacks.done(record), callbacks.done(record), console.Say([] {});
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "\r\x1b[K\a\a");
   EXPECT_EQ(drawn(FleetPhase::kEnded), "\rdone\x1b[K");
-  EXPECT_EQ(FleetSummaryText({5, 4, 1, 140.5, {}, {}, false}, true, 119.97),
-            "5 radios: 4 verified, 1 failed; 2 min 0.0 s in all, 28.1 s a radio");
+  EXPECT_EQ(FleetSummaryText({5, 4, 1, 140.5, {}, {}, false}, true, 59.97),
+            "5 radios: 4 verified, 1 failed; 1 min 0.0 s in all, 28.1 s a radio");
   EXPECT_EQ(FleetSummaryText({0, 0, 0, 0, {}, {}, true}, false, 3),  // no time a radio of none
             "0 radios: 0 written, 0 failed; 3.0 s in all");
   std::fclose(out);

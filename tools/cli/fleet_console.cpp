@@ -77,7 +77,7 @@ std::string FleetSummaryText(const FleetSummary& summary, bool verify, double wa
                      (summary.radios == 1 ? " radio: " : " radios: ") +
                      std::to_string(summary.succeeded) + (verify ? " verified, " : " written, ") +
                      std::to_string(summary.failed) + " failed; ";
-  const long tenths = std::lround(wallSeconds * 10);  // so that 119.97 s is 2 min 0.0 s
+  const long tenths = std::lround(wallSeconds * 10);  // so that 59.97 s is 1 min 0.0 s
   const long minutes = tenths / 600;
   const std::string seconds = Fixed((tenths % 600) / 10.0) + " s";
   text += minutes > 0 ? std::to_string(minutes) + " min " + seconds : seconds;

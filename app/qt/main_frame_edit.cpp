@@ -82,7 +82,6 @@ void CMainFrame::CreateEditActions() {
 
   connect(undoGroup_, &QUndoGroup::indexChanged, this, &CMainFrame::UpdateUndoActions);
   connect(undoGroup_, &QUndoGroup::activeStackChanged, this, &CMainFrame::UpdateUndoActions);
-  connect(undoGroup_, &QUndoGroup::cleanChanged, this, &CMainFrame::UpdateUndoActions);
   UpdateUndoActions();
 
   auto separator = [this] {

@@ -126,7 +126,7 @@ void CMainFrame::OnImportChannels() {
   if (where == QMessageBox::YesToAll) {
     place = {ImportPlacement::kFrom, selected};
   } else if (where == QMessageBox::NoToAll) {
-    place = {ImportPlacement::kAppend, 1};
+    place.kind = ImportPlacement::kAppend;  // after the last channel in use
   } else if (where != QMessageBox::Yes) {
     return;
   }

@@ -576,6 +576,9 @@ class ProgramTest : public QObject {
     QWidget* tree = p.frame->NavigatorBar()->Tree();  // a focused control: its own page
     p.frame->activateWindow(), tree->setFocus();
     QTRY_VERIFY(tree->hasFocus());
+    QApplication::clipboard()->setText("145");  // the view's keys are its own: not the tree's
+    QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!p.child->Document().IsModified());
     QTest::keyClick(tree, Qt::Key_F1);
     QCOMPARE(page->source().toLocalFile(),
              HelpTopicFile(p.dir.Path(""), "enHelp", tree->property("controlId").toInt()));
@@ -748,6 +751,7 @@ class ProgramTest : public QObject {
                                                   data.filePath("Selkan/backups/fleet-")) &&
             p.answers.messages[1].text == "Choose a port to program on." &&
             p.answers.messages[2].text == "COM2 is the same device as another port chosen." &&
+            p.answers.messages[0].caption == "Selkan Radio" &&
             p.answers.messages[5].caption == "Selkan Radio");
     p.answers.messages.clear();
     QStringList shownFolders;

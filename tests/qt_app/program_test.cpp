@@ -343,6 +343,7 @@ class ProgramTest : public QObject {
 
   void theEditMenuAndChannelListsWorkOnTheActiveDocument() {
     Program p;
+    const auto said = [&p](std::size_t i) { return p.answers.messages.at(i).text; };
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());
     QApplication::clipboard()->setText("145.5\t\n");
@@ -366,8 +367,7 @@ class ProgramTest : public QObject {
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
     p.view->SelectCells({199, 7, 199, 7});
     p.frame->Action(command::kEditPaste)->trigger();
-    QVERIFY(p.answers.messages.at(0).text.contains(
-        "\n1 value below channel 199\n2 values right of the last column"));
+    QVERIFY(said(0).contains("\n1 value below channel 199\n2 values right of the last column"));
     p.frame->Action(command::kEditSelectAll)->trigger();  // every channel, every column
     QVERIFY(p.view->SelectedRange() == (CellRange{1, 1, 199, 7}));
     QVERIFY(p.Open("other.dat", Marked(0)) && !p.frame->Action(command::kEditRedo)->isEnabled());
@@ -378,26 +378,24 @@ class ProgramTest : public QObject {
                     "2,145.5,,,,Low,,\r\n");
     p.dir.WriteFile("bad.csv", "Location,Name,Frequency\n1,a,145.0\n7,b,\n");
     const QString own = p.dir.Path("own.csv"), bad = p.dir.Path("bad.csv");
-    QAction* import = p.frame->Action(command::kImportChannels);
     QUndoStack* history = p.view->UndoStack();
     const auto run = [&](const QString& path, std::deque<QMessageBox::StandardButton> buttons) {
       p.answers.messages.clear();
       p.answers.paths = {path};
       p.answers.buttons = std::move(buttons);
-      import->trigger();
+      p.frame->Action(command::kImportChannels)->trigger();
       QVERIFY(p.answers.buttons.empty());
     };
     // Replacing all asks no more while no channel is in use.
     run(p.dir.Path("absent.csv"), {});
-    QVERIFY(
-        p.answers.messages.at(0).text.startsWith("Cannot open the file " + p.dir.Path("absent")));
+    QVERIFY(said(0).startsWith("Cannot open the file " + p.dir.Path("absent")));
     run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
-    QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[0].text.contains("own.csv") &&
-            p.answers.messages[1].text.contains("Channels imported: 1."));
+    QVERIFY(p.answers.messages.size() == 2 && said(0).contains("own.csv") &&
+            said(1).contains("Channels imported: 1."));
     run(own, {QMessageBox::Yes, QMessageBox::Cancel});  // the one in use named; kept on Cancel
-    QVERIFY(p.answers.messages[1].text.startsWith("Replace all channels? The channel in use now"));
+    QVERIFY(said(1).startsWith("Replace all channels? The channel in use now"));
     // From the first selected channel, then after the last in use.
     p.view->SelectCells({5, 1, 6, 1});
     run(own, {QMessageBox::YesToAll});
@@ -409,18 +407,17 @@ class ProgramTest : public QObject {
     QCOMPARE(history->count(), 4);
     // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
-    QVERIFY(p.answers.messages[1].text.contains("The 4 channels in use now"));
-    QVERIFY(
-        p.answers.messages[2].text.contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
+    QVERIFY(said(1).contains("The 4 channels in use now"));
+    QVERIFY(said(2).contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
     QCOMPARE(history->count(), 4);
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
-    QVERIFY(p.answers.messages[3].text.contains("Skipped line 3"));
+    QVERIFY(said(3).contains("Skipped line 3"));
     QVERIFY(Row(p.view, 1).value(0) == "145.00000" && Row(p.view, 2).value(0).isEmpty());
     p.frame->Action(command::kEditUndo)->trigger();  // one step
     QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 8).value(0) == "145.50000");
     p.view->Grid()->SetTextMatrix(199, 1, "146.00000");  // after channel 199: nowhere to go
     run(own, {QMessageBox::NoToAll});
-    QVERIFY(p.answers.messages[1].text.contains("no channel is left") && history->canRedo());
+    QVERIFY(said(1).contains("no channel is left") && history->canRedo());
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");
@@ -432,7 +429,7 @@ class ProgramTest : public QObject {
     QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
     p.frame->Action(command::kExportChannels)->trigger();
     QVERIFY(p.answers.messages.size() == 1 &&
-            p.answers.messages[0].text.endsWith("x.csv.\nNo such file or directory"));
+            said(0).endsWith("x.csv.\nNo such file or directory"));
 
     p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
     p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};
@@ -442,7 +439,7 @@ class ProgramTest : public QObject {
       QVERIFY(p.dir.ReadFile(file).contains("\r\n2,,145.500000,,0.000000,,88.5,"));
     }
     QVERIFY(p.answers.offeredFilter == 1 && p.answers.messages.size() == 3);
-    QVERIFY(p.answers.messages[1].text.startsWith(
+    QVERIFY(said(1).startsWith(
         "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
   }
 

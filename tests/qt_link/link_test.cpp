@@ -268,9 +268,8 @@ class LinkTest : public QObject {
         [&](CProcessDlg& dialog) {  // a read has no steps nor choices
           program.view->Grid()->SetRow(5);
           program.view->CellEditors()->RxEditor()->setText(rx);
-          QVERIFY(dialog.StepLabel()->isHidden());
-          for (auto* check : {dialog.BackupCheck(), dialog.VerifyCheck()})
-            QVERIFY(check->isHidden());
+          QVERIFY(dialog.StepLabel()->isHidden() && dialog.BackupCheck()->isHidden() &&
+                  dialog.VerifyCheck()->isHidden());
         });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 256 &&
             program.answers.messages.empty() && program.view->Document().Image() == radio);
@@ -549,15 +548,13 @@ class LinkTest : public QObject {
       QVERIFY(start >= began && start <= QDateTime::currentDateTime());
     }
     const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
-    program.answers.paths = {copy};
+    program.answers.paths = {copy, dir_.filePath(QStringLiteral("no-folder/copy.csv")), copy};
     window->Button("saveLog")->click();
     QCOMPARE(QByteArray::fromStdString(ReadBytes(copy.toStdString())), bytes);
-    program.answers.paths = {dir_.filePath(QStringLiteral("no-folder/copy.csv"))};
     window->Button("saveLog")->click();
     QVERIFY(!program.answers.messages.empty() &&
             program.answers.messages.back().text.contains("no-folder"));
-    QFile::remove(log), program.answers.paths = {copy};  // the log gone since the run
-    window->Button("saveLog")->click();
+    QFile::remove(log), window->Button("saveLog")->click();  // the log gone since the run
     QCOMPARE(program.answers.messages.back().text, "The log " + log + " cannot be read.");
   }
 

@@ -124,7 +124,7 @@ FleetText FleetBoard::Headline() const {
 }
 
 int FleetBoard::HeadlinePercent() const {
-  const Port* headed = Ended() || stopping_ ? nullptr : Headed();
+  const Port* headed = stopping_ ? nullptr : Headed();  // none once every port has ended
   return headed != nullptr ? PortPercent(static_cast<std::size_t>(headed - ports_.data())) : -1;
 }
 

@@ -285,7 +285,9 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(board.PortPercent(0), -1);
   EXPECT_EQ(Tell(board, "COM2", kWaitingForRadio), "Connect radios and turn them on");
   board.Stop();
-  EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs
+  Tell(board, "COM2", kWriting, 3, kWrite, 50);
+  EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs: no bar
+  EXPECT_EQ(board.HeadlinePercent(), -1);
   EXPECT_FALSE(board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
   FleetBoard two({"COM1", "COM2"}, true, true);  // the lowest radio, but one to take away first

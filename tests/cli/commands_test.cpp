@@ -172,6 +172,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
        "number,start,seconds,identification,backup,result,document,image,port\n"},
       {"fleet radio.dat --port no-port --log log", kExitBadInput, ""},  // not a log: left alone
       {"fleet radio.dat --count 1000001", kExitUsage, "--count takes a number from 1 to 1000000"},
+      {"read", kExitUsage, "-o FILE.dat is needed\nusage: selkan-cli read"},
       {"read --port= -o x.dat", kExitUsage, "--port needs a port name\nusage: selkan-cli read"},
       {"read --port p --retries 1001 -o x.dat", kExitUsage, "--retries takes a number from 0 to"},
       {"export radio.dat -o no/x.csv", kExitBadInput, "cannot write no/x.csv: No such file"},

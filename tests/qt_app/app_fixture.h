@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>

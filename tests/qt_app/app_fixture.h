@@ -5,10 +5,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <functional>

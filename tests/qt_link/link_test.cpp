@@ -12,11 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSerialPort>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>

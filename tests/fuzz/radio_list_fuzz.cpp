@@ -5,7 +5,6 @@
 
 #include "editor/cell_commit.h"
 #include "editor/cell_values.h"
-#include "editor/channel_csv.h"
 #include "editor/channel_list_import.h"
 #include "editor/radio_list_export.h"
 #include "platform/decimal.h"

@@ -5,11 +5,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <functional>

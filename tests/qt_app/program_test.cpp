@@ -15,7 +15,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,9 +23,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QTranslator>
 #include <QUndoStack>
-#include <QXmlStreamReader>
 #include <QtTest>
 #include <cerrno>
 #include <cstring>

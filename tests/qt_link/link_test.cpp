@@ -12,11 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSerialPort>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -27,7 +24,6 @@
 #include "app/qt/command_ids.h"
 #include "app/qt/compare_dlg.h"
 #include "app/qt/fleet_dlg.h"
-#include "app/qt/help_window.h"
 #include "app/qt/mdi_client_wnd.h"
 #include "dialogs/qt/com_setup_dlg.h"
 #include "editor/qt/cell_editors.h"
@@ -35,7 +31,6 @@
 #include "link/gui/transfer_controller.h"
 #include "link/qt/qt_serial_port.h"
 #include "model/channel_codec.h"
-#include "platform/qt/help_request.h"
 #include "platform/qt/qsettings_registry.h"
 #include "tests/qt_app/app_fixture.h"
 #include "tests/support/radio_images.h"
@@ -50,15 +45,15 @@ const std::string kKey = "Software\\Selkan";
 
 constexpr int kTransferLimitMs = 30000;  // bound only; a transfer takes seconds
 
-void UsePort(Program& program, const SimProcess& sim) {
+void UsePort(Program& p, const SimProcess& sim) {
   QVERIFY(sim.Started());
-  program.view->SetPortName(QString::fromStdString(sim.Link()));
+  p.view->SetPortName(QString::fromStdString(sim.Link()));
 }
 
-CTransferController* Controller(Program& program) {
-  return program.view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
+CTransferController* Controller(Program& p) {
+  return p.view->findChild<CTransferController*>(QString(), Qt::FindDirectChildrenOnly);
 }
-CProcessDlg* Dialog(Program& program) { return program.view->findChild<CProcessDlg*>(); }
+CProcessDlg* Dialog(Program& p) { return p.view->findChild<CProcessDlg*>(); }
 
 struct TransferRun {
   TransferOutcome outcome = TransferOutcome::kCancelled;
@@ -92,13 +87,13 @@ TransferRun RunTransferOf(QWidget& owner, const std::function<void()>& start,
 }
 
 // The same for a command of the main window on the active document.
-TransferRun RunTransfer(Program& program, int command, const std::function<void(int)>& onStep = {},
+TransferRun RunTransfer(Program& p, int command, const std::function<void(int)>& onStep = {},
                         const std::function<void(CProcessDlg&)>& prepare = {}) {
   const QString title = command == command::kRead    ? "Read Data"
                         : command == command::kWrite ? "Write Data"
                                                      : "Compare with Radio";
   return RunTransferOf(
-      *program.view, [&] { program.frame->Action(command)->trigger(); }, onStep,
+      *p.view, [&] { p.frame->Action(command)->trigger(); }, onStep,
       [&](CProcessDlg& dialog) {
         QCOMPARE(dialog.windowTitle(), title);  // titled by what it does
         if (prepare) prepare(dialog);
@@ -254,85 +249,82 @@ class LinkTest : public QObject {
 
   // The progress window is modeless: a cell typed in during a write leaves the document modified.
   void aReadReplacesTheGridAsOneStepAWriteMarksTheDocumentCleanUnlessEditedMeanwhile() {
-    Program program;
-    const RadioImage radio = RadioWithChannels(program.view->Document().Image());
+    Program p;
+    const RadioImage radio = RadioWithChannels(p.view->Document().Image());
     SimProcess sim(radio);
-    UsePort(program, sim);
-    program.child->resize(3000, 2000);  // a hidden document window comes back after the read,
-    program.child->close();             // with scroll bars to reach it
+    UsePort(p, sim);
+    p.child->resize(3000, 2000);  // a hidden document window comes back after the read,
+    p.child->close();             // with scroll bars to reach it
     // What is typed while the window is open goes into its cell before the read.
-    const QString rx = QString::number(program.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    const QString rx = QString::number(p.view->GetBandLimits().lower / 100000.0, 'f', 5);
     TransferRun run = RunTransfer(
-        program, command::kRead,
-        [&](int) { QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx); },
+        p, command::kRead, [&](int) { QCOMPARE(p.view->Grid()->GetTextMatrix(5, 1), rx); },
         [&](CProcessDlg& dialog) {  // a read has no steps nor choices
-          program.view->Grid()->SetRow(5);
-          program.view->CellEditors()->RxEditor()->setText(rx);
+          p.view->Grid()->SetRow(5);
+          p.view->CellEditors()->RxEditor()->setText(rx);
           QVERIFY(dialog.StepLabel()->isHidden() && dialog.BackupCheck()->isHidden() &&
                   dialog.VerifyCheck()->isHidden());
         });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 256 &&
-            program.answers.messages.empty() && program.view->Document().Image() == radio);
-    QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
-    QVERIFY(program.view->Grid()->GetRow() == 5 &&  // the current cell stays where it was
-            program.view->Document().IsModified() && program.child->isVisible() &&
-            program.child->mdiArea()->verticalScrollBar()->maximum() > 0);
-    QTRY_VERIFY_WITH_TIMEOUT(Dialog(program) == nullptr, 5000);
-    QCOMPARE(program.view->UndoStack()->count(), 2);
-    program.view->OnEditUndo();
-    QCOMPARE(program.view->Grid()->GetTextMatrix(2, 2), QString());
-    QCOMPARE(program.view->Grid()->GetTextMatrix(5, 1), rx);
+            p.answers.messages.empty() && p.view->Document().Image() == radio);
+    QCOMPARE(p.view->Grid()->GetTextMatrix(2, 2), QStringLiteral("439.50000"));
+    QVERIFY(p.view->Grid()->GetRow() == 5 &&  // the current cell stays where it was
+            p.view->Document().IsModified() && p.child->isVisible() &&
+            p.child->mdiArea()->verticalScrollBar()->maximum() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(Dialog(p) == nullptr, 5000);
+    QCOMPARE(p.view->UndoStack()->count(), 2);
+    p.view->OnEditUndo();
+    QCOMPARE(p.view->Grid()->GetTextMatrix(2, 2), QString());
+    QCOMPARE(p.view->Grid()->GetTextMatrix(5, 1), rx);
 
-    program.view->Grid()->SetTextMatrix(4, 2, "438.50000");
-    program.view->Grid()->SetRow(4);  // its Rx typed, the editor still open as Write is chosen
-    program.view->CellEditors()->RxEditor()->setText(rx);
-    program.view->Document().SetModified(true);
+    p.view->Grid()->SetTextMatrix(4, 2, "438.50000");
+    p.view->Grid()->SetRow(4);  // its Rx typed, the editor still open as Write is chosen
+    p.view->CellEditors()->RxEditor()->setText(rx);
+    p.view->Document().SetModified(true);
     const int reads = sim.Received("52");
-    run = RunTransfer(program, command::kWrite, {}, [&](CProcessDlg& dialog) {
-      QCOMPARE(program.view->Grid()->GetTextMatrix(4, 1), rx);  // taken as the window came up
-      dialog.BackupCheck()->setChecked(false);                  // without the backup and the check
+    run = RunTransfer(p, command::kWrite, {}, [&](CProcessDlg& dialog) {
+      QCOMPARE(p.view->Grid()->GetTextMatrix(4, 1), rx);  // taken as the window came up
+      dialog.BackupCheck()->setChecked(false);            // without the backup and the check
       dialog.VerifyCheck()->setChecked(false);
     });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 255 &&
-            !program.view->Document().IsModified() &&
-            program.view->UndoStack()->count() == 2);  // a write is no step
+            !p.view->Document().IsModified() &&
+            p.view->UndoStack()->count() == 2);  // a write is no step
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[3][0], rx.toStdString());
     QCOMPARE(sim.Received("52"), reads);  // no block read
 
     run = RunTransfer(
-        program, command::kWrite,
+        p, command::kWrite,
         [&](int position) {
           if (position != 5) return;
-          program.view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
-          program.view->CellEditors()->RxEditor()->setText(rx);
-          program.view->CommitOpenEditor();
+          p.view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
+          p.view->CellEditors()->RxEditor()->setText(rx);
+          p.view->CommitOpenEditor();
         },
         [](CProcessDlg& dialog) {  // the last write's choices
           QVERIFY(!dialog.BackupCheck()->isChecked() && !dialog.VerifyCheck()->isChecked());
         });
     QVERIFY(run.outcome == TransferOutcome::kCompleted &&
-            program.view->Grid()->GetTextMatrix(3, 1) == rx &&
-            program.view->Document().IsModified());
+            p.view->Grid()->GetTextMatrix(3, 1) == rx && p.view->Document().IsModified());
   }
 
   // While a read runs, nothing may drop its document nor start a transfer nested in it.
   void commandsThatWouldDropADocumentWaitForTheTransfer() {
-    Program program;
-    CChildFrame* first = program.child;
-    QVERIFY(program.Open("other.dat", Bytes(BlankImage())));  // hides the first
-    program.view = program.frame->ActiveChild()->View();
-    SimProcess sim(RadioWithChannels(program.view->Document().Image()));
-    UsePort(program, sim);
-    CMainFrame* frame = program.frame;
+    Program p;
+    CChildFrame* first = p.child;
+    QVERIFY(p.Open("other.dat", Bytes(BlankImage())));  // hides the first
+    p.view = p.frame->ActiveChild()->View();
+    SimProcess sim(RadioWithChannels(p.view->Document().Image()));
+    UsePort(p, sim);
+    CMainFrame* frame = p.frame;
     bool refusedAll = false;
-    const TransferRun run = RunTransfer(program, command::kRead, [&](int position) {
+    const TransferRun run = RunTransfer(p, command::kRead, [&](int position) {
       using namespace command;
       if (position != 5) return;
       for (int id : {kFileNew, kFileOpen, kFileClose, kAppExit, kComSetup, kLanguage})
         if (frame->Action(id)->isEnabled()) return;
-      refusedAll = !frame->OnFileNew() &&
-                   !frame->OpenDocumentFile(program.dir.Path("Selkan.ini")) &&
+      refusedAll = !frame->OnFileNew() && !frame->OpenDocumentFile(p.dir.Path("Selkan.ini")) &&
                    frame->statusBar()->currentMessage() ==
                        QString("Wait until the transfer has ended, or cancel it.");
       frame->OnFileClose();
@@ -345,8 +337,8 @@ class LinkTest : public QObject {
       refusedAll = refusedAll && first->View()->findChildren<CProcessDlg*>().isEmpty();
     });
     QVERIFY(refusedAll && run.outcome == TransferOutcome::kCompleted &&
-            Controller(program)->Direction() == TransferDirection::kRead);
-    QVERIFY(frame->Children().size() == 2 && program.answers.messages.empty() &&
+            Controller(p)->Direction() == TransferDirection::kRead);
+    QVERIFY(frame->Children().size() == 2 && p.answers.messages.empty() &&
             frame->Action(command::kFileNew)->isEnabled());
   }
 
@@ -364,7 +356,7 @@ class LinkTest : public QObject {
           {true, QMessageBox::Retry, "3, Rx Frequency: 438.50000 -> 438.50001",
            TransferOutcome::kCompleted},
           {true, QMessageBox::RestoreDefaults, "Rx Frequency", TransferOutcome::kVerifyMismatch}}) {
-      Program program;
+      Program p;
       const RadioImage before = Filled(2);
       SimProcess first(before, c.corrupt ? std::vector<std::string>{"--corrupt-write-at", "6"}
                                          : std::vector<std::string>{});
@@ -372,19 +364,19 @@ class LinkTest : public QObject {
       const QString port = dir_.filePath(QStringLiteral("switched"));
       QFile::remove(port);
       QVERIFY(QFile::link(QString::fromStdString(first.Link()), port));
-      program.view->SetPortName(port);
-      for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
-      const RadioImage document = program.view->ImageToWrite();
-      program.answers.buttons = {c.answer};
-      program.answers.onMessage = [&](const MessageRequest&) {
+      p.view->SetPortName(port);
+      for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(3, column, "438.50000");
+      const RadioImage document = p.view->ImageToWrite();
+      p.answers.buttons = {c.answer};
+      p.answers.onMessage = [&](const MessageRequest&) {
         if (!c.corrupt || mended) return;
         mended = std::make_unique<SimProcess>(first.Memory());
         QFile::remove(port);
         QFile::link(QString::fromStdString(mended->Link()), port);
       };
       bool cancelled = false, stepsCounted = true;  // "Step 1 of 2": a retry counts afresh
-      const TransferRun run = RunTransfer(program, command::kWrite, [&](int position) {
-        CProcessDlg* dialog = Dialog(program);
+      const TransferRun run = RunTransfer(p, command::kWrite, [&](int position) {
+        CProcessDlg* dialog = Dialog(p);
         const QStringList step = dialog->StepLabel()->text().remove(':').split(' ');
         stepsCounted = stepsCounted && step.size() > 3 && step[1].toInt() <= step[3].toInt();
         if (c.corrupt || cancelled || position != 20 ||
@@ -394,10 +386,10 @@ class LinkTest : public QObject {
         QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         QVERIFY(!dialog->close());  // the window stays until its transfer has ended
       });
-      QVERIFY(run.outcome == c.outcome && program.answers.messages.size() == 1 && stepsCounted);
-      const MessageRequest& offer = program.answers.messages[0];
+      QVERIFY(run.outcome == c.outcome && p.answers.messages.size() == 1 && stepsCounted);
+      const MessageRequest& offer = p.answers.messages[0];
       QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
-      const QString kept = QString::fromStdString(Controller(program)->LastBackup());
+      const QString kept = QString::fromStdString(Controller(p)->LastBackup());
       QVERIFY(kept.startsWith(Backups()) && offer.text.contains(QDir::toNativeSeparators(kept)) &&
               (offer.buttons & QMessageBox::RestoreDefaults) &&
               offer.buttonTexts.count(QMessageBox::Cancel) == c.corrupt);  // "Keep" after a check
@@ -408,8 +400,8 @@ class LinkTest : public QObject {
       } else {
         QVERIFY(SameBelowWriteLimit(document, radio.Memory()));
         QCOMPARE(radio.Received("52"), 512);  // the check, no new backup
-        QVERIFY(program.frame->statusBar()->currentMessage().endsWith(
-            "verified. Backup: " + QDir::toNativeSeparators(kept)));
+        QVERIFY(p.frame->statusBar()->currentMessage().endsWith("verified. Backup: " +
+                                                                QDir::toNativeSeparators(kept)));
       }
     }
     // A long list of differences ends in how many more there are, after the first 12.
@@ -422,30 +414,30 @@ class LinkTest : public QObject {
   // Compare with Radio writes nothing and lists what differs. A backup goes back by a write
   // that keeps a backup too; the window still shows the document's last one first.
   void theRadioIsComparedAndABackupWrittenBack() {
-    Program program;
-    const RadioImage document = program.view->ImageToWrite();
+    Program p;
+    const RadioImage document = p.view->ImageToWrite();
     RadioImage radio = document;
     EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, radio, 2);
     SimProcess sim(radio);
-    UsePort(program, sim);
+    UsePort(p, sim);
     QString shown;
     NextDialog look([&shown](QDialog* dialog) {
       shown = qobject_cast<CCompareDlg*>(dialog)->Differences();
       dialog->reject();
     });
-    TransferRun run = RunTransfer(program, command::kCompareWithRadio);
+    TransferRun run = RunTransfer(p, command::kCompareWithRadio);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
     QTRY_VERIFY(!shown.isEmpty());
     QCOMPARE(shown, QStringLiteral("Channel 2: empty -> 438.50000, 439.50000, 88.5, 88.5, High, "
                                    "On, Wide"));
-    QVERIFY(sim.Received("57") == 0 && program.view->ImageToWrite() == document &&
-            program.view->UndoStack()->count() == 0);
+    QVERIFY(sim.Received("57") == 0 && p.view->ImageToWrite() == document &&
+            p.view->UndoStack()->count() == 0);
 
-    QCOMPARE(RunTransfer(program, command::kWrite).outcome, TransferOutcome::kCompleted);
-    const QString kept = QString::fromStdString(Controller(program)->LastBackup());
+    QCOMPARE(RunTransfer(p, command::kWrite).outcome, TransferOutcome::kCompleted);
+    const QString kept = QString::fromStdString(Controller(p)->LastBackup());
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
-    program.frame->Action(command::kBackups)->trigger();
-    CBackupsDlg* window = program.frame->BackupsWindow();
+    p.frame->Action(command::kBackups)->trigger();
+    CBackupsDlg* window = p.frame->BackupsWindow();
     QCOMPARE(window->SelectedPath(), kept);
     const int listed = window->List()->topLevelItemCount();
     bool stayed = false;  // the window holds the progress window: it stays (tried as a step starts)
@@ -457,21 +449,21 @@ class LinkTest : public QObject {
     const QTreeWidgetItem* made = window->List()->topLevelItem(0);  // named as the profile names it
     QCOMPARE(made->text(1) + ' ' + made->text(2), QStringLiteral("SK-100 KZ904SK1"));
     const QString newest = window->List()->topLevelItem(0)->data(0, Qt::UserRole).toString();
-    QVERIFY(program.frame->statusBar()->currentMessage().endsWith(newest));
+    QVERIFY(p.frame->statusBar()->currentMessage().endsWith(newest));
     window->List()->setCurrentItem(window->List()->topLevelItem(0)), window->close();
-    program.frame->Action(command::kBackups)->trigger();  // the document's backup comes first
+    p.frame->Action(command::kBackups)->trigger();  // the document's backup comes first
     QCOMPARE(window->SelectedPath(), kept);
-    RunTransfer(program, command::kWrite, {}, [](CProcessDlg& d) {
+    RunTransfer(p, command::kWrite, {}, [](CProcessDlg& d) {
       d.BackupCheck()->setChecked(false);  // keeps none: the one kept last stays the last
     });
-    QCOMPARE(Controller(program)->LastBackup(), kept.toStdString());
+    QCOMPARE(Controller(p)->LastBackup(), kept.toStdString());
   }
 
   // Three radios in turn on COM1: two verified, the third stopped as its write begins (a red
   // row). They get the document as at Start; New and Read wait; the log has a line per radio.
   void severalRadiosAreProgrammedOneAfterAnother() {
-    Program program;
-    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(3, column, "438.50000");
+    Program p;
+    for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(3, column, "438.50000");
     QTemporaryDir dumps;
     SimProcess sim(Filled(4), {"--fleet", "3", "--stay", "1", "--swap-gap", "5", "--dump-dir",
                                dumps.path().toStdString()});
@@ -480,8 +472,8 @@ class LinkTest : public QObject {
     const auto restore = qScopeGuard([this] { qputenv("SELKAN_COM1", Link(1).toLocal8Bit()); });
 
     const QDateTime began = QDateTime::currentDateTime().addSecs(-1);
-    program.frame->Action(command::kProgramSeveralRadios)->trigger();
-    CFleetDlg* window = program.frame->FleetWindow();
+    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    CFleetDlg* window = p.frame->FleetWindow();
     QVERIFY(window != nullptr && window->isVisible() && window->PortCheck(0)->isChecked());
     QVERIFY(F1OpensAHelpPage(window) && !window->Button("saveLog")->isEnabled());  // no log yet
 
@@ -497,19 +489,18 @@ class LinkTest : public QObject {
                      [&] { headline << window->Progress()->text(); });
     window->Table()->setFixedHeight(window->Table()->header()->height() + 30);
     window->Button("start")->click();  // the grid as it stands, not yet in the document's image
-    const RadioImage document = program.view->ImageToWrite();
-    QVERIFY(window->Running() && !program.frame->Action(command::kFileNew)->isEnabled());
-    QVERIFY(!program.frame->OnFileNew());  // refused, and why
-    QVERIFY(program.frame->statusBar()->currentMessage().startsWith("Wait until the radios"));
-    program.frame->Action(command::kRead)->trigger();
-    QVERIFY(Dialog(program) == nullptr);
-    for (int column : {1, 2}) program.view->Grid()->SetTextMatrix(4, column, "438.50000");
+    const RadioImage document = p.view->ImageToWrite();
+    QVERIFY(window->Running() && !p.frame->Action(command::kFileNew)->isEnabled());
+    QVERIFY(!p.frame->OnFileNew());  // refused, and why
+    QVERIFY(p.frame->statusBar()->currentMessage().startsWith("Wait until the radios"));
+    p.frame->Action(command::kRead)->trigger();
+    QVERIFY(Dialog(p) == nullptr);
+    for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(4, column, "438.50000");
     QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), 60000);
     QVERIFY(stopGreyed);
 
     QTreeWidget* table = window->Table();
-    QVERIFY(program.frame->Action(command::kFileNew)->isEnabled() &&
-            table->topLevelItemCount() == 3);
+    QVERIFY(p.frame->Action(command::kFileNew)->isEnabled() && table->topLevelItemCount() == 3);
     QCOMPARE(window->StatusLine()->text(), QString("Stopped. Radios: 3, verified: 2, failed: 1"));
     QVERIFY2(headline.first() == "0%" && headline.contains("99%") && headline.contains("100%"),
              qPrintable(headline.join(QLatin1Char(' '))));
@@ -539,7 +530,7 @@ class LinkTest : public QObject {
     const QByteArray bytes = QByteArray::fromStdString(ReadBytes(log.toStdString()));
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     QCOMPARE(lines.size(), 4);
-    const QByteArray title = QByteArray::fromStdString(program.child->Document().Title());
+    const QByteArray title = QByteArray::fromStdString(p.child->Document().Title());
     for (int k = 1; k <= 3; ++k) {
       QVERIFY(lines[k].startsWith(QByteArray::number(k) + ',') &&
               lines[k].contains(',' + title + ',') && lines[k].endsWith(",COM1"));
@@ -548,14 +539,13 @@ class LinkTest : public QObject {
       QVERIFY(start >= began && start <= QDateTime::currentDateTime());
     }
     const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
-    program.answers.paths = {copy, dir_.filePath(QStringLiteral("no-folder/copy.csv")), copy};
+    p.answers.paths = {copy, dir_.filePath(QStringLiteral("no-folder/copy.csv")), copy};
     window->Button("saveLog")->click();
     QCOMPARE(QByteArray::fromStdString(ReadBytes(copy.toStdString())), bytes);
     window->Button("saveLog")->click();
-    QVERIFY(!program.answers.messages.empty() &&
-            program.answers.messages.back().text.contains("no-folder"));
+    QVERIFY(!p.answers.messages.empty() && p.answers.messages.back().text.contains("no-folder"));
     QFile::remove(log), window->Button("saveLog")->click();  // the log gone since the run
-    QCOMPARE(program.answers.messages.back().text, "The log " + log + " cannot be read.");
+    QCOMPARE(p.answers.messages.back().text, "The log " + log + " cannot be read.");
   }
 
   // Each failure is said once; Retry repeats (without a new backup), Cancel ends; nothing is read.
@@ -583,22 +573,21 @@ class LinkTest : public QObject {
         {{}, write, false, kPortError, 1, "Could not Open the Port"}};
     // clang-format on
     for (const auto& c : cases) {
-      Program program;
+      Program p;
       SimProcess sim(Filled(3), c.faults);
-      UsePort(program, sim);
-      if (c.outcome == kPortError) program.view->SetPortName("COM4");
+      UsePort(p, sim);
+      if (c.outcome == kPortError) p.view->SetPortName("COM4");
       // The backups' folder cannot be made under a file, not even by root.
-      const QString data =
-          c.outcome == kBackupNotSaved ? program.dir.Path("Selkan.ini") : dir_.path();
+      const QString data = c.outcome == kBackupNotSaved ? p.dir.Path("Selkan.ini") : dir_.path();
       qputenv("XDG_DATA_HOME", data.toLocal8Bit());
-      program.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
-      const RadioImage before = program.view->Document().Image();
-      const TransferRun run = RunTransfer(program, c.command, {}, [&c](CProcessDlg& dialog) {
+      p.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
+      const RadioImage before = p.view->Document().Image();
+      const TransferRun run = RunTransfer(p, c.command, {}, [&c](CProcessDlg& dialog) {
         dialog.BackupCheck()->setChecked(c.backup);
       });
-      QVERIFY(run.outcome == c.outcome && program.answers.messages.size() == c.said);
-      QVERIFY(c.command == write || program.view->Document().Image() == before);
-      const MessageRequest& last = program.answers.messages.back();
+      QVERIFY(run.outcome == c.outcome && p.answers.messages.size() == c.said);
+      QVERIFY(c.command == write || p.view->Document().Image() == before);
+      const MessageRequest& last = p.answers.messages.back();
       QVERIFY2((last.caption + last.text).contains(c.text), qPrintable(last.text));
       for (const auto& [code, count] : c.received)
         if (code) QCOMPARE(sim.Received(code), count);

@@ -3,7 +3,6 @@
 #include <pwd.h>
 #include <sys/resource.h>
 
-#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>

@@ -202,9 +202,9 @@ class ProgramTest : public QObject {
     QApplication::clipboard()->setText("145.5\n");
     a->View()->SelectCells({2, 1, 2, 1});
     p.frame->Action(command::kEditPaste)->trigger();
-    p.frame->Client()->setActiveSubWindow(nullptr);  // unchanged: nothing asked, made active
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) &&
-            p.frame->Client()->activeSubWindow() == a);
+    p.frame->Client()->setActiveSubWindow(nullptr), a->showMinimized();  // unchanged: nothing
+    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) &&  // asked, made active, restored
+            p.frame->Client()->activeSubWindow() == a && !a->isMinimized());
     p.dir.WriteFile("a.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
                          QMessageBox::Yes};
@@ -468,7 +468,8 @@ class ProgramTest : public QObject {
     QVERIFY(bar->isVisible() && toggle->isChecked());
     QToolBar* tools = p.frame->findChild<QToolBar*>();  // and so the toolbar, both ways
     p.frame->Action(command::kViewToolbar)->trigger(), tools->show();
-    QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked());
+    QVERIFY(tools->isVisible() && p.frame->Action(command::kViewToolbar)->isChecked() &&
+            p.frame->toolBarArea(tools) == Qt::TopToolBarArea);
     QStatusBar* status = p.frame->statusBar();
     for (const bool shown : {false, true}) {  // and the status bar
       p.frame->Action(command::kViewStatusBar)->trigger();

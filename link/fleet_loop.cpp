@@ -115,7 +115,8 @@ bool FleetLoop::WaitForRadioToGo(TransferEngine& engine, int number) {
     } else if (now - answered >= kGoneAfter) {
       return true;
     }
-    if (!PauseUntil(asked + kProbeInterval) || fleet_.Closed()) {
+    PauseUntil(asked + kProbeInterval);
+    if (fleet_.Closed()) {  // a stop closes the run too
       End(fleet_.Stopped() ? TransferOutcome::kCancelled : TransferOutcome::kCompleted);
       return false;
     }
@@ -192,11 +193,11 @@ FleetRecord FleetLoop::WriteRadio(TransferEngine& engine, int number,
   return record;
 }
 
-bool FleetLoop::PauseUntil(Clock::time_point deadline) {
+void FleetLoop::PauseUntil(Clock::time_point deadline) {
   for (;;) {
-    if (fleet_.Stopped()) return false;
+    if (fleet_.Stopped()) return;
     const Clock::time_point now = clock_.Now();
-    if (now >= deadline) return true;
+    if (now >= deadline) return;
     clock_.Sleep(
         std::min(kPauseSlice, std::chrono::ceil<std::chrono::milliseconds>(deadline - now)));
   }

@@ -63,9 +63,8 @@ class FleetLoop {
   bool WaitForNext(int number);
   FleetRecord WriteRadio(TransferEngine& engine, int number, const std::string& identification);
   FleetRecord NewRecord(int number, const std::string& identification) const;
-  // Sleeps until the deadline, looking at Stop in between; false when
-  // stopped.
-  bool PauseUntil(std::chrono::steady_clock::time_point deadline);
+  // Sleeps until the deadline, or until Stop; the caller then sees Closed().
+  void PauseUntil(std::chrono::steady_clock::time_point deadline);
   void Report(FleetPhase phase, int radio, WriteStep step = WriteStep::kBackup, int percent = 0);
   void End(TransferOutcome why);
 

@@ -243,6 +243,12 @@ class ProgramTest : public QObject {
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
     save->trigger();
     QVERIFY(MarkOf(p.dir.ReadFile("d.dat")) == 0x44 && p.answers.prompts.size() == 2 + 1);
+    QString details;  // a real box shows the details it is given
+    NextDialog shown([&details](QDialog* box) {
+      details = qobject_cast<QMessageBox*>(box)->detailedText(), box->reject();
+    });
+    ShowMessage({p.frame, "", "Port"}, "COM1: gone");
+    QCOMPARE(details, "COM1: gone");
     for (CChildFrame* child : p.frame->Children()) child->show();
     p.frame->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), p.frame);

@@ -84,7 +84,9 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "3"});
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
-  EXPECT_TRUE(run.output.ends_with(" s a radio\nLog: " + Log() + "\n")) << "not stopped";
+  EXPECT_TRUE(run.output.starts_with("Log: " + Log() + "\n") &&  // named first, and again last
+              run.output.ends_with(" s a radio\nLog: " + Log() + "\n"))
+      << "not stopped";
   EXPECT_EQ(run.output.find('\r'), std::string::npos) << "a live status line on a pipe";
   EXPECT_EQ(run.output.find("Could not Open the Port"), std::string::npos) << "no port failed";
   ASSERT_EQ(sim.Stop(), 0);

@@ -225,15 +225,20 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsA
   const auto pages = test::PdfPageTexts(pdf);
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
-  Write("Selkan.ini", "[Setup]\n");
+  Write("Selkan.ini", "[Setup]\nField1=0 - 2000MHz\n");  // wider than a record's 10 to 999.99999
+  Write("edge.csv",
+        std::string(kChannelCsvHeader) + "\n1,10,,,,,,\n");  // the lowest a record holds
+  SetProgramDirectory(Path(""));
+  EXPECT_HAS(RunQuiet(RunImport, {Path("edge.csv"), Path("e.dat"), "--skip-unfit"}).second,
+             "Channels imported: 1.\n");
   ASSERT_EQ(::chmod(Path("").c_str(), 0755) + ::chmod(Path("Selkan.ini").c_str(), 0), 0);
   const std::string said = test::InChild(true, [this, &dat] {
-    SetProgramDirectory(Path(""));
     return RunQuiet(RunImport, {Path("rows.csv"), Path("radio.dat")}).second +
            RunQuiet(RunPrint, {dat, "-o", Path("not.pdf")}).second;
   });
   const std::string denied = ": cannot open " + Path("Selkan.ini") + ": Permission denied\n";
   EXPECT_EQ(said, "selkan-cli import" + denied + "selkan-cli print" + denied);
+  SetProgramDirectory("");
   EXPECT_FALSE(fs::exists(Path("not.pdf")));
   EXPECT_EQ(ReadBytes(dat), radio);
   const std::string csv = RunQuiet(RunExport, {dat}, true).second;

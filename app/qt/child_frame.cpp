@@ -29,9 +29,7 @@ CChildFrame::~CChildFrame() {
   disconnect(this, &CChildFrame::visibilityChanged, nullptr, nullptr);
   view_ = nullptr;
   // The view refers to the document: let it go first.
-  QWidget* view = widget();
-  setWidget(nullptr);
-  delete view;
+  delete widget();
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

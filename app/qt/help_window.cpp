@@ -21,9 +21,7 @@ CHelpWindow::CHelpWindow(QString programDirectory, QString helpName, QWidget* pa
     : QWidget(parent, Qt::Window),
       programDirectory_(std::move(programDirectory)),
       helpName_(std::move(helpName)) {
-  browser_ = new QTextBrowser(this);
-  browser_->setOpenLinks(true);
-  browser_->setOpenExternalLinks(false);
+  browser_ = new QTextBrowser(this);  // follows links between the pages, opens none outside
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);

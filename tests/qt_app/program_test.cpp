@@ -720,9 +720,11 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!fleet->Running());
     QVERIFY(QFile::exists(fleet->LogPath()) && fleet->isVisible());  // open once the run ends
     QCOMPARE(fleet->LogLine()->text(), "Log: " + fleet->LogPath());
-    QVERIFY(row(fleet->Table()) > row(fleet->PortCheck(3)) &&      // the table below the ports,
-            row(fleet->LogLine()) > row(fleet->Table()) &&         // the log below the table,
-            row(fleet->Button("start")) > row(fleet->LogLine()));  // the buttons last
+    QVERIFY(row(fleet->StatusLine()) > row(fleet->PortCheck(3)) &&  // the headline and its bar
+            row(fleet->Progress()) > row(fleet->StatusLine()) &&    // below the ports,
+            row(fleet->Table()) > row(fleet->Progress()) &&         // the table below them,
+            row(fleet->LogLine()) > row(fleet->Table()) &&          // the log below the table,
+            row(fleet->Button("start")) > row(fleet->LogLine()));   // the buttons last
     QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(!fleet->isVisible());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();

@@ -531,10 +531,10 @@ class ChannelViewTest : public QObject {
   void onlyRealMovesRaiseCellEventsAndCellsAreNeverEditedByTheTable() {
     grid_ = std::make_unique<CMSFlexGrid>();
     grid_->resize(600, 300);
-    int sizes = 0;  // the fixed cells and one more, however few are asked for
-    for (int fewest : {0, 1})
+    int sizes = grid_->GetRows() + grid_->GetCols();  // new: 2 by 2; then the fixed cells and
+    for (int fewest : {0, 1})                         // one more, however few are asked for
       grid_->SetRows(fewest), grid_->SetCols(fewest), sizes += grid_->GetRows() + grid_->GetCols();
-    QCOMPARE(sizes, 2 * (2 + 2));
+    QCOMPARE(sizes, 3 * (2 + 2));
     grid_->SetCols(8), grid_->SetRows(200);  // the rows after the columns, as the view does not
     grid_->show();
     QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));

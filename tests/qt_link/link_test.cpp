@@ -330,7 +330,10 @@ class LinkTest : public QObject {
       NextDialog language([](QDialog* dialog) { dialog->reject(); });  // not even asked
       frame->OnLanguage(), frame->OnFileClose();
       refusedAll = refusedAll && !frame->close() && language.title.isEmpty();
-      frame->Action(kWrite)->trigger();  // raises the window, keeps it a read
+      frame->activateWindow();  // Write brings the window to the front, and it stays a read
+      refusedAll = refusedAll && QTest::qWaitFor([frame] { return frame->isActiveWindow(); });
+      frame->Action(kWrite)->trigger();
+      refusedAll = refusedAll && QTest::qWaitFor([&p] { return Dialog(p)->isActiveWindow(); });
       first->show();
       frame->Client()->setActiveSubWindow(first);
       frame->Action(kRead)->trigger();

@@ -178,6 +178,14 @@ class LinkTest : public QObject {
     QVERIFY(QSettingsRegistry(path).WriteValue(kKey, "com", 3));
     QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), std::optional<std::uint32_t>(3));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value("Software/Selkan/com").toInt(), 3);
+    using Read = std::optional<std::uint32_t>;  // a signed number's bits; none past 32 bits
+    for (const auto& [kept, read] : {std::pair<qlonglong, Read>{INT32_MIN, 0x80000000},
+                                     {INT32_MIN - 1LL, {}},
+                                     {0xFFFFFFFF, 0xFFFFFFFF},
+                                     {1LL << 32, {}}}) {
+      QSettings(path, QSettings::IniFormat).setValue("Software/Selkan/com", kept);
+      QCOMPARE(QSettingsRegistry(path).ReadValue(kKey, "com"), read);
+    }
     QCOMPARE(RegistrySettingsPath("Software\\Selkan\\", "com"), "Software/Selkan/com");
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteValue(kKey, "com", 3));
     QVERIFY(!QSettingsRegistry(QStringLiteral("/proc/selkan/r.ini")).WriteText(kKey, "dir", "/"));

@@ -5,7 +5,11 @@
 #include <cstring>
 
 namespace selkan {
+namespace {
 
+// The system's reason for a failed file operation (an errno value, not 0) in
+// the program's language: the common ones come from the catalogs, any other
+// is shown as the system words it.
 QString SystemErrorText(int code) {
   const char* source = nullptr;
   switch (code) {
@@ -25,10 +29,12 @@ QString SystemErrorText(int code) {
       source = QT_TRANSLATE_NOOP("selkan::FileErrors", "Read-only file system");
       break;
     default:
-      return code == 0 ? QString() : QString::fromLocal8Bit(std::strerror(code));
+      return QString::fromLocal8Bit(std::strerror(code));
   }
   return QCoreApplication::translate("selkan::FileErrors", source);
 }
+
+}  // namespace
 
 QString WithSystemError(const QString& text, int code) {
   return code == 0 ? text : text + QLatin1Char('\n') + SystemErrorText(code);

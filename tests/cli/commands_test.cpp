@@ -226,8 +226,7 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsA
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
   Write("Selkan.ini", "[Setup]\nField1=0 - 2000MHz\n");  // wider than a record's 10 to 999.99999
-  Write("edge.csv",
-        std::string(kChannelCsvHeader) + "\n1,10,,,,,,\n");  // the lowest a record holds
+  Write("edge.csv", std::string(kChannelCsvHeader) + "\n1,10,,,,,,\n");  // a record's lowest
   SetProgramDirectory(Path(""));
   EXPECT_HAS(RunQuiet(RunImport, {Path("edge.csv"), Path("e.dat"), "--skip-unfit"}).second,
              "Channels imported: 1.\n");

@@ -78,8 +78,7 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
   const RadioImage placed = LoadDatFile(dat).image;
   for (std::size_t at :
        {offset::Channel(1), offset::Channel(4), offset::Channel(7), offset::Channel(199)})
-    EXPECT_TRUE(std::equal(placed.begin() + at, placed.begin() + at + 16, image.begin() + at))
-        << at;
+    EXPECT_TRUE(std::equal(&placed[at], &placed[at + 16], &image[at])) << at;
   EXPECT_EQ(rx(5) + rx(6), "446.10000446.20000");
 
   std::tie(code, errors) = import({"--append", "--skip-unfit", "--quiet"});

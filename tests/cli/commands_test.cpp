@@ -78,8 +78,7 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
   const RadioImage placed = LoadDatFile(dat).image;
   for (std::size_t at :
        {offset::Channel(1), offset::Channel(4), offset::Channel(7), offset::Channel(199)})
-    EXPECT_TRUE(std::equal(placed.begin() + at, placed.begin() + at + 16, image.begin() + at))
-        << at;
+    EXPECT_TRUE(std::equal(&placed[at], &placed[at + 16], &image[at])) << at;
   EXPECT_EQ(rx(5) + rx(6), "446.10000446.20000");
 
   std::tie(code, errors) = import({"--append", "--skip-unfit", "--quiet"});
@@ -226,8 +225,7 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsA
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_NE(pages[1].find("信道12:"), std::string::npos) << pages[1];
   Write("Selkan.ini", "[Setup]\nField1=0 - 2000MHz\n");  // wider than a record's 10 to 999.99999
-  Write("edge.csv",
-        std::string(kChannelCsvHeader) + "\n1,10,,,,,,\n");  // the lowest a record holds
+  Write("edge.csv", std::string(kChannelCsvHeader) + "\n1,10,,,,,,\n");  // a record's lowest
   SetProgramDirectory(Path(""));
   EXPECT_HAS(RunQuiet(RunImport, {Path("edge.csv"), Path("e.dat"), "--skip-unfit"}).second,
              "Channels imported: 1.\n");

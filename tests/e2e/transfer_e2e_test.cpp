@@ -167,8 +167,7 @@ TEST_F(TransferE2E, TheSimRefusesWhatItCannotUseAndReplacesNoFile) {
       << cramped.output;
   // An image it can no longer store it names; the radio keeps what it was sent.
   const std::string port = StartSim(RandomImage(4));
-  fs::remove(sim_->ImagePath());
-  fs::create_directory(sim_->ImagePath());
+  fs::remove(sim_->ImagePath()), fs::create_directory(sim_->ImagePath());
   const Args write = {"write", "--port", port, "--no-backup", Dat("w.dat", WithChannel3())};
   EXPECT_EQ(Cli(write).exitCode, 0);
   EXPECT_HAS(sim_->Said(), "selkan-sim: cannot write " + sim_->ImagePath() + ": Is a directory");

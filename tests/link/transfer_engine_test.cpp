@@ -73,7 +73,6 @@ class FakePort : public SerialPort {
 
 using namespace std::string_literals;
 using sim::Faults;
-using sim::VirtualRadio;
 using Log = std::vector<std::string>;
 
 // Frames sent that begin with the bytes given; with commands, block commands only (by length).
@@ -106,7 +105,7 @@ struct Rig {
   TransferOutcome Read(RadioImage& image) { return engine.Read("COM1", image, Callbacks()); }
   TransferOutcome Write(const RadioImage& in) { return engine.Write("COM1", in, Callbacks()); }
 
-  VirtualRadio radio;
+  sim::VirtualRadio radio;
   FakePort port;
   TransferEngine engine;
   std::vector<int> positions;

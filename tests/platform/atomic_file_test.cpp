@@ -171,8 +171,7 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   ::close(connection), ::close(listener);
   EXPECT_EQ(received + " " + dir_.Listing(), "through the pipeover the socket fifo sock");
 
-  fs::create_directory(dir_.path() / "sub");
-  WriteBytes(dir_.path() / "sub" / "real.dat", "old");
+  fs::create_directory(dir_.path() / "sub"), WriteBytes(dir_ / "sub/real.dat", "old");
   fs::create_symlink("sub/real.dat", dir_.path() / "link.dat");
   ASSERT_TRUE(Save(dir_ / "link.dat", "new"));
   EXPECT_TRUE(fs::is_symlink(dir_.path() / "link.dat"));

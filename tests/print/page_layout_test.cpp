@@ -34,8 +34,7 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   const ChannelPages listingPages = PaginateChannels(listing.channels);
   const PageDrawing page = LayOutListingPage(listing, listingPages, 2, fonts, {400, 320});
   const auto room = [&](const std::string& text) {
-    const auto it = std::find_if(page.texts.begin(), page.texts.end(),
-                                 [&](const PageText& item) { return item.text == text; });
+    const auto it = std::ranges::find(page.texts, text, &PageText::text);
     EXPECT_NE(it, page.texts.end()) << text;
     return RoomOnLine(page, static_cast<std::size_t>(it - page.texts.begin()), fonts);
   };
@@ -55,8 +54,7 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   ASSERT_GE(options.texts.size(), first + 2 * listing.options.size());
   const std::size_t last = listing.options.size() - 1;  // the blank ANI code: no value drawn
   for (std::size_t i = 0; i < last; ++i) {
-    const PageText& label = options.texts[first + 2 * i];
-    const PageText& value = options.texts[first + 1 + 2 * i];
+    const PageText &label = options.texts[first + 2 * i], &value = options.texts[first + 1 + 2 * i];
     EXPECT_TRUE(label.text == listing.options[i].label && value.text == listing.options[i].value &&
                 label.depth == value.depth && label.x < value.x &&
                 label.depth > options.texts[first + 2 * i - 1].depth)

@@ -194,8 +194,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   fs::resize_file(huge, (16 << 20) + 1);
   for (const std::string& failing : {dir_ / "a-directory", huge}) {
     EXPECT_TRUE(!store_.Load(failing, {.saveOnClose = true}) && store_.FilePath() == failing);
-    store_.SetValue("S", "k", "v");
-    store_.Save(false);
+    store_.SetValue("S", "k", "v"), store_.Save(false);
     EXPECT_FALSE(store_.Flush());
   }
   EXPECT_EQ(fs::file_size(huge), (16u << 20) + 1);

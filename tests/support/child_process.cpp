@@ -46,12 +46,8 @@ BackgroundProcess::BackgroundProcess(const std::string& path, const std::vector<
   if (withInput) posix_spawn_file_actions_adddup2(&actions, inputFds[0], STDIN_FILENO);
   if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeFds[1]);
-  stdout_ = pipeFds[0];
-  if (withInput) {
-    ::close(inputFds[0]);
-    stdin_ = inputFds[1];
-  }
+  ::close(pipeFds[1]), stdout_ = pipeFds[0];
+  if (withInput) ::close(inputFds[0]), stdin_ = inputFds[1];
 }
 
 bool BackgroundProcess::Write(const std::string& text) {

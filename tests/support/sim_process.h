@@ -25,13 +25,6 @@ inline RunResult CliOnTerminal(const Args& args, double limitSeconds) {
   return RunProgram("/usr/bin/script", {"-qec", line, "/dev/null"}, limitSeconds);
 }
 
-// The radio stores its memory, flushed to disk, before it answers a write's last block; on a disk
-// busy with builds the flush can outlast the programmer's wait, so its folder is kept in memory.
-inline std::filesystem::path SimParent() {
-  const bool shm = ::access("/dev/shm", W_OK | X_OK) == 0;
-  return shm ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
-}
-
 // selkan-sim in its own process and folder, on a copy of an image, reached through a link.
 class SimProcess {
  public:
@@ -82,7 +75,10 @@ class SimProcess {
   }
 
  private:
-  ScratchDir dir_{SimParent()};
+  // The radio stores its memory, flushed to disk, before it answers a write's last block; on a
+  // disk busy with builds the flush can outlast the programmer's wait: its folder is in memory.
+  ScratchDir dir_{::access("/dev/shm", W_OK | X_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                                         : std::filesystem::temp_directory_path()};
   std::unique_ptr<BackgroundProcess> process_;
   std::string device_;
 };

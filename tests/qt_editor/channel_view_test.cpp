@@ -100,7 +100,8 @@ struct TextRecorder : QPaintEngine {
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
   void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawTextItem(const QPointF&, const QTextItem& item) override {
-    sizes << item.font().pixelSize();
+    const QFont f = item.font();  // negative when not plain
+    sizes << (f.bold() || f.italic() || f.underline() || f.strikeOut() ? -1 : 1) * f.pixelSize();
   }
   Type type() const override { return User; }
   QList<int> sizes;
@@ -507,8 +508,15 @@ class ChannelViewTest : public QObject {
              QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }
 
-  // A listing page's title is in the title font, every other text in the body's.
+  // A listing page's title is in the title font, every other text in the body's, both plain
+  // even where the desktop's own font is not.
   void listingPagesDrawTheirTitlesLarger() {
+    const QFont plain = QApplication::font();
+    const auto restore = qScopeGuard([&plain] { QApplication::setFont(plain); });
+    QFont styled = plain;
+    styled.setBold(true), styled.setItalic(true), styled.setUnderline(true),
+        styled.setStrikeOut(true);
+    QApplication::setFont(styled);
     PutChannel(document_.Image(), 1);
     const Listing listing =
         MakeListing(document_.Image(), DecodeChannels(document_.Image(), Language::English),

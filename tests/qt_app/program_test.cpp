@@ -725,7 +725,7 @@ class ProgramTest : public QObject {
             row(fleet->Table()) > row(fleet->Progress()) &&         // the table below them,
             row(fleet->LogLine()) > row(fleet->Table()) &&          // the log below the table,
             row(fleet->Button("start")) > row(fleet->LogLine()));   // the buttons last
-    QTest::keyClick(fleet, Qt::Key_Escape);
+    QTest::keyClick(fleet->CountBox(), Qt::Key_Return);  // Close is the default, not Start
     QVERIFY(!fleet->isVisible());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     qputenv("SELKAN_COM2", data.filePath("none").toLocal8Bit());  // COM2 is COM1: refused

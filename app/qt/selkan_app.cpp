@@ -110,7 +110,6 @@ bool CSelkanApp::InitInstance(const QString& documentFile) {
 void CSelkanApp::ExitInstance() {
   SetHelpHandler({});
   frame_.reset();
-  dialogFonts_.reset();  // an event filter removes itself when it goes
   for (auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
   translators_.clear();
 }

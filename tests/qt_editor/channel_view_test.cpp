@@ -568,6 +568,7 @@ class ChannelViewTest : public QObject {
     for (int col : {0, 4, 8}) grid_->SetCol(col);
     QVERIFY(events_.isEmpty() && Where() == "3,4");
 
+    grid_->SetTextMatrix(200, 0, "past"), grid_->SetTextMatrix(0, 8, "past");  // no such cells
     grid_->SetTextMatrix(3, 2, "made");  // a cell made before its column's alignment
     for (int col : {0, 2}) grid_->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
     grid_->SetTextMatrix(2, 2, "kept");  // and after

@@ -131,8 +131,9 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
   const PasteOutcome fill = paste({1, 5, 2, 6}, " High \n");
   EXPECT_EQ(Reasons(fill) + fill.table[1][4], "1:6:High:3x1 2:6:High:3x1 High");
   // With a header the columns come by name, Rx first, from the target's channel.
-  const PasteOutcome named = paste({5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1\n");
+  const PasteOutcome named = paste({5, 4, 5, 4}, "Tx Frequency,CH,Rx Frequency\n438.2,1,438.1,x\n");
   EXPECT_EQ(named.table[4], With(NewChannel("438.10000"), kColTx, "438.20000"));
+  EXPECT_EQ(Reasons(named), "0:0::6x1 ");  // a value past the names has no cell
   EXPECT_EQ(named.pasted, (CellRange{5, 1, 5, 2}));
 
   // Receive-only rows stay receive-only; a bad tone keeps the whole row out.

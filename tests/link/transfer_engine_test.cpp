@@ -222,6 +222,13 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
   // As text, bytes that are not printable are spelled out, and so is "\".
   EXPECT_EQ(protocol::IdentificationText(Bytes("\xff\0\x1f\\Q47 ~\x7f"s)),
             "\\xFF\\x00\\x1F\\x5CQ47 ~\\x7F");
+  // A block's reply echoes its address and size; its first byte is not looked at.
+  const auto command = protocol::BlockCommand(protocol::kReadCommand, 0x0F08);
+  for (const std::string& reply : {"W\x0F\x08\x08"s, "R\x0F\x08\x08xyz"s})
+    EXPECT_TRUE(protocol::IsReplyTo(Bytes(reply), command)) << reply;
+  for (const std::string& reply :
+       {"R\x0E\x08\x08"s, "R\x0F\x09\x08"s, "R\x0F\x08\x07"s, "R\x0F\x08"s})
+    EXPECT_FALSE(protocol::IsReplyTo(Bytes(reply), command)) << reply;
 }
 
 const RadioImage kRadio = RandomImage(1), kImage = RandomImage(2);

@@ -28,17 +28,16 @@ done
 
 # Selkan quits once its main window shows, fails at once on a message box; the limit is for hangs.
 start_selkan() {
-  timeout 20 "$bin/Selkan" --quit-after-start 2>"$work/err" || fail "Selkan: $(cat "$work/err")"
+  caption=$(timeout 20 "$bin/Selkan" --quit-after-start 2>"$work/err") || fail "Selkan: $(cat "$work/err")"
+  [ -n "$caption" ] || fail "Selkan showed no caption"
 }
-english=$(start_selkan)
-[ -n "$english" ] || fail "Selkan showed no caption"
+start_selkan && english=$caption
 
 # A language chosen by the user lives in the user's copy of Selkan.ini.
 mkdir -p "$XDG_CONFIG_HOME/Selkan"
 sed 's/^Language=.*/Language=Chinese/' "$prefix/share/selkan/Selkan.ini" >"$XDG_CONFIG_HOME/Selkan/Selkan.ini"
-chinese=$(start_selkan)
-[ -n "$chinese" ] && [ "$chinese" != "$english" ] ||
-  fail "the user's Selkan.ini was not read: caption '$chinese'"
+start_selkan
+[ "$caption" != "$english" ] || fail "the user's Selkan.ini was not read: caption '$caption'"
 
 [ "$(installed_files)" = "$before" ] || fail "the installed files changed"
 

@@ -160,6 +160,11 @@ struct Program {
     dir.WriteFile(name, bytes);
     return frame->OpenDocumentFile(dir.Path(name));
   }
+  // How many messages were said; the text of one, counted from the first, or the last if negative.
+  std::size_t Told() const { return answers.messages.size(); }
+  QString Said(int i) const {
+    return answers.messages.at(i < 0 ? answers.messages.size() + i : std::size_t(i)).text;
+  }
 
   ProgramDir dir;
   Answers answers;

@@ -190,9 +190,9 @@ class ProgramTest : public QObject {
     p.answers.paths = {QString(), p.dir.Path("no/such/folder/x.dat")};
     QVERIFY(!p.frame->OnFileSave() && p.answers.messages.empty());  // cancelled: nothing said
     QVERIFY(!p.frame->OnFileSave() && !p.frame->OpenDocumentFile(p.dir.Path("absent.dat")));
-    QVERIFY(p.answers.messages.at(0).text.endsWith("x.dat.\nNo such file or directory") &&
-            p.answers.messages.at(1).text.contains("absent.dat"));
-    QVERIFY(!p.Open("short.dat", QByteArray(4095, '\x11')) && p.answers.messages.size() == 3);
+    QVERIFY(p.Said(0).endsWith("x.dat.\nNo such file or directory") &&
+            p.Said(1).contains("absent.dat"));
+    QVERIFY(!p.Open("short.dat", QByteArray(4095, '\x11')) && p.Told() == 3);
     p.answers.buttons = {QMessageBox::Cancel};  // New warns first: Cancel keeps the document
     QVERIFY(!p.frame->OnFileNew() && p.frame->Children().size() == 1 && p.child->isVisible());
     QVERIFY(p.frame->OnFileNew() && p.frame->Children().size() == 1);  // OK: the old one goes
@@ -223,8 +223,7 @@ class ProgramTest : public QObject {
             Row(reopened->View(), 2).value(0).isEmpty() && !undo->isEnabled());
     QVERIFY(p.Open("a.dat", Marked(0x33)));  // Reload
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
-    QVERIFY(p.answers.messages.size() == 4 && p.answers.messages[3].text.contains("a.dat") &&
-            p.frame->Children().size() == 2);
+    QVERIFY(p.Told() == 4 && p.Said(3).contains("a.dat") && p.frame->Children().size() == 2);
     QVERIFY(p.Open("c.dat", Marked(0)));
     p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
     p.dir.WriteFile("c.dat", Marked(0x22));
@@ -237,7 +236,7 @@ class ProgramTest : public QObject {
     p.dir.WriteFile("d.dat", Marked(0x33));
     save->trigger();
     QCOMPARE(MarkOf(p.dir.ReadFile("d.dat")), quint8{0x11});
-    QVERIFY(p.answers.messages.size() == 4 + 3 && p.answers.messages[4 + 1].text.contains("c.dat"));
+    QVERIFY(p.Told() == 4 + 3 && p.Said(4 + 1).contains("c.dat"));
     p.dir.WriteFile("d.dat", Marked(0x44));  // on the real box Enter cancels: no name asked
     SetMessageHandler({});
     NextDialog enter([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });
@@ -335,18 +334,17 @@ class ProgramTest : public QObject {
     a.Image()[0xC80] = 0x33;
     p.answers.buttons = {QMessageBox::Cancel};  // File > Exit asks as closing the window does
     p.frame->Action(command::kAppExit)->trigger();
-    QVERIFY(p.frame->isVisible() && p.answers.messages.size() == 1);
+    QVERIFY(p.frame->isVisible() && p.Told() == 1);
     p.answers.buttons = {QMessageBox::Save, QMessageBox::Save};
     p.answers.paths = {p.dir.Path("typed.dat")};
     QVERIFY(p.frame->close());
-    QVERIFY(p.answers.messages.size() == 3 && p.answers.messages[2].text.contains("a.dat"));
+    QVERIFY(p.Told() == 3 && p.Said(2).contains("a.dat"));
     QCOMPARE(SavedRx(p.dir.Path("typed.dat"), 2), QStringLiteral("136.50000"));
     QCOMPARE(static_cast<quint8>(p.dir.ReadFile("a.dat")[0xC80]), quint8{0x33});
   }
 
   void theEditMenuAndChannelListsWorkOnTheActiveDocument() {
     Program p;
-    const auto said = [&p](std::size_t i) { return p.answers.messages.at(i).text; };
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());
     QApplication::clipboard()->setText("145.5\t\n");
@@ -370,7 +368,7 @@ class ProgramTest : public QObject {
     QApplication::clipboard()->setText("Wide\tx\ty\n1\n");
     p.view->SelectCells({199, 7, 199, 7});
     p.frame->Action(command::kEditPaste)->trigger();
-    QVERIFY(said(0).contains("\n1 value below channel 199\n2 values right of the last column"));
+    QVERIFY(p.Said(0).contains("\n1 value below channel 199\n2 values right of the last column"));
     p.frame->Action(command::kEditSelectAll)->trigger();  // every channel, every column
     QVERIFY(p.view->SelectedRange() == (CellRange{1, 1, 199, 7}));
     QVERIFY(p.Open("other.dat", Marked(0)) && !p.frame->Action(command::kEditRedo)->isEnabled());
@@ -391,14 +389,14 @@ class ProgramTest : public QObject {
     };
     // Replacing all asks no more while no channel is in use.
     run(p.dir.Path("absent.csv"), {});
-    QVERIFY(said(0).startsWith("Cannot open the file " + p.dir.Path("absent")));
+    QVERIFY(p.Said(0).startsWith("Cannot open the file " + p.dir.Path("absent")));
     run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),
              QStringList({"145.50000", "145.50000", "None", "None", "Low", "On", "Wide"}));
-    QVERIFY(p.answers.messages.size() == 2 && said(0).contains("own.csv") &&
-            said(1).contains("Channels imported: 1."));
+    QVERIFY(p.Told() == 2 && p.Said(0).contains("own.csv") &&
+            p.Said(1).contains("Channels imported: 1."));
     run(own, {QMessageBox::Yes, QMessageBox::Cancel});  // the one in use named; kept on Cancel
-    QVERIFY(said(1).startsWith("Replace all channels? The channel in use now"));
+    QVERIFY(p.Said(1).startsWith("Replace all channels? The channel in use now"));
     // From the first selected channel, then after the last in use.
     p.view->SelectCells({5, 1, 6, 1});
     run(own, {QMessageBox::YesToAll});
@@ -410,17 +408,17 @@ class ProgramTest : public QObject {
     QCOMPARE(history->count(), 4);
     // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
-    QVERIFY(said(1).contains("The 4 channels in use now"));
-    QVERIFY(said(2).contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
+    QVERIFY(p.Said(1).contains("The 4 channels in use now"));
+    QVERIFY(p.Said(2).contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
     QCOMPARE(history->count(), 4);
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
-    QVERIFY(said(3).contains("Skipped line 3"));
+    QVERIFY(p.Said(3).contains("Skipped line 3"));
     QVERIFY(Row(p.view, 1).value(0) == "145.00000" && Row(p.view, 2).value(0).isEmpty());
     p.frame->Action(command::kEditUndo)->trigger();  // one step
     QVERIFY(Row(p.view, 1).value(0).isEmpty() && Row(p.view, 8).value(0) == "145.50000");
     p.view->Grid()->SetTextMatrix(199, 1, "146.00000");  // after channel 199: nowhere to go
     run(own, {QMessageBox::NoToAll});
-    QVERIFY(said(1).contains("no channel is left") && history->canRedo());
+    QVERIFY(p.Said(1).contains("no channel is left") && history->canRedo());
 
     p.view->Grid()->SetRow(3);
     p.view->CellEditors()->RxEditor()->setText("146");
@@ -431,8 +429,7 @@ class ProgramTest : public QObject {
     QVERIFY(csv.contains("\r\n2,145.50000,145.50000,None,None,Low,On,Wide\r\n"));
     QVERIFY(csv.contains("\r\n3,146.00000,146.00000,None,None,High,On,Wide\r\n"));
     p.frame->Action(command::kExportChannels)->trigger();
-    QVERIFY(p.answers.messages.size() == 1 &&
-            said(0).endsWith("x.csv.\nNo such file or directory"));
+    QVERIFY(p.Told() == 1 && p.Said(0).endsWith("x.csv.\nNo such file or directory"));
 
     p.view->Grid()->SetTextMatrix(4, 2, "438.10000");  // transmit only
     p.answers.paths = {p.dir.Path("radio.csv"), p.dir.Path("again.csv")};
@@ -441,8 +438,8 @@ class ProgramTest : public QObject {
       p.frame->Action(command::kExportChannels)->trigger();
       QVERIFY(p.dir.ReadFile(file).contains("\r\n2,,145.500000,,0.000000,,88.5,"));
     }
-    QVERIFY(p.answers.offeredFilter == 1 && p.answers.messages.size() == 3);
-    QVERIFY(said(1).startsWith(
+    QVERIFY(p.answers.offeredFilter == 1 && p.Told() == 3);
+    QVERIFY(p.Said(1).startsWith(
         "1 channel in use could not be written to radio.csv:\nChannel 4: transmit only"));
   }
 
@@ -534,11 +531,9 @@ class ProgramTest : public QObject {
             p.frame->Printer().docName().toStdString() == p.child->Document().Title());
     p.answers.paths = {p.dir.Path("listing.pdf"), p.dir.Path("listing.pdf/x.pdf")};
     for (int i = 0; i < 2; ++i) p.frame->Action(command::kExportPdf)->trigger();
-    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.answers.messages.size() == 1 &&
-            p.answers.messages[0].text.startsWith("Cannot save the file " +
-                                                  p.dir.Path("listing.pdf/x")) &&
-            p.answers.messages[0].text.endsWith(".pdf.\n" +
-                                                QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    QVERIFY(p.dir.ReadFile("listing.pdf").startsWith("%PDF-") && p.Told() == 1 &&
+            p.Said(0).startsWith("Cannot save the file " + p.dir.Path("listing.pdf/x")) &&
+            p.Said(0).endsWith(".pdf.\n" + QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
     p.frame->Printer().setDocName({});                      // named again, as below
     p.frame->Action(command::kFilePrintDirect)->trigger();  // all pages too
@@ -552,8 +547,8 @@ class ProgramTest : public QObject {
         "Title: " + QByteArray::fromStdString(p.child->Document().Title())));
     p.frame->Printer().setOutputFileName(p.dir.Path("no/such/y.pdf"));
     p.frame->Action(command::kFilePrintDirect)->trigger();
-    QVERIFY(p.answers.messages.size() == 2 && p.answers.messages[1].caption == "Selkan Radio" &&
-            p.answers.messages[1].text == "The listing could not be printed.");
+    QVERIFY(p.Told() == 2 && p.answers.messages[1].caption == "Selkan Radio" &&
+            p.Said(1) == "The listing could not be printed.");
     QVERIFY(QFile::link(SELKAN_BIN_DIR "/enHelp", p.dir.Path("enHelp")));
     p.frame->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), p.frame);
@@ -749,11 +744,11 @@ class ProgramTest : public QObject {
       QTest::mouseClick(p.view->findChild<CProcessDlg*>()->OkButton(), Qt::LeftButton);
       if (goneFirst) delete p.view->findChild<CProcessDlg*>();
     }
-    QTRY_COMPARE(p.answers.messages.size(), std::size_t{6});  // two of them asked at Escape
-    QVERIFY(p.answers.messages[0].text.startsWith("The log of the run cannot be written:\n" +
-                                                  data.filePath("Selkan/backups/fleet-")) &&
-            p.answers.messages[1].text == "Choose a port to program on." &&
-            p.answers.messages[2].text == "COM2 is the same device as another port chosen." &&
+    QTRY_COMPARE(p.Told(), std::size_t{6});  // two of them asked at Escape
+    QVERIFY(p.Said(0).startsWith("The log of the run cannot be written:\n" +
+                                 data.filePath("Selkan/backups/fleet-")) &&
+            p.Said(1) == "Choose a port to program on." &&
+            p.Said(2) == "COM2 is the same device as another port chosen." &&
             p.answers.messages[0].caption == "Selkan Radio" &&
             p.answers.messages[5].caption == "Selkan Radio");
     p.answers.messages.clear();
@@ -833,9 +828,9 @@ class ProgramTest : public QObject {
     window->Button("delete")->click();
     QVERIFY(QFile::exists(olderPath));
     window->Button("delete")->click();
-    QVERIFY(!QFile::exists(olderPath) && p.answers.messages.size() == 3 &&
+    QVERIFY(!QFile::exists(olderPath) && p.Told() == 3 &&
             p.answers.messages[2].caption == "Selkan Radio");
-    QVERIFY(p.answers.messages[0].text.startsWith("The folder " + shownFolders[0]));
+    QVERIFY(p.Said(0).startsWith("The folder " + shownFolders[0]));
     QCOMPARE(list->topLevelItemCount(), 1);       // the filter's type is gone: all are shown
     list->setCurrentItem(list->topLevelItem(0));  // one moved away behind the window's back
     std::filesystem::rename(*newer, folder / "aside");
@@ -843,12 +838,11 @@ class ProgramTest : public QObject {
     p.answers.paths = {newerPath}, p.frame->Action(command::kFileCompare)->trigger();  // and so
     for (const char* button : {"compare", "write", "delete"}) window->Button(button)->click();
     std::filesystem::rename(folder / "aside", *newer), QTest::keyClick(window, Qt::Key_Escape);
-    QVERIFY(!window->isVisible());          // closed by Escape
-    const auto& said = p.answers.messages;  // each says why, nothing is done
-    for (std::size_t i : {5, 4, 3})         // and Delete asks first
-      QVERIFY2(said[said.size() - i].text.startsWith("Cannot open the file " + newerPath + ".\n"),
-               qPrintable(said[said.size() - i].text));
-    QVERIFY(said.back().text.startsWith("The backup could not be deleted:\n"));
+    QVERIFY(!window->isVisible());  // closed by Escape
+    for (int i : {-5, -4, -3})      // each says why, nothing is done; and Delete asks first
+      QVERIFY2(p.Said(i).startsWith("Cannot open the file " + newerPath + ".\n"),
+               qPrintable(p.Said(i)));
+    QVERIFY(p.Said(-1).startsWith("The backup could not be deleted:\n"));
 
     for (bool button : {false, true}) {  // Enter on the list, then Open
       p.frame->Action(command::kBackups)->trigger();
@@ -867,12 +861,11 @@ class ProgramTest : public QObject {
             opened->windowTitle() == "mine.dat" && LoadDatFile(*newer).image == Image(0x22));
     NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
     p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
-    QVERIFY(none.title.isEmpty() &&
-            p.answers.messages.back().text == "mine.dat and mine.dat hold the same data.");
+    QVERIFY(none.title.isEmpty() && p.Said(-1) == "mine.dat and mine.dat hold the same data.");
     for (CChildFrame* child : p.frame->Children()) delete child;  // no document: said at Start
     fleet->show(), fleet->Button("start")->click();
     QVERIFY(fleet->DocumentLine()->text() == "No document is open." &&
-            p.answers.messages.back().text == "No document is open." && p.frame->OnFileNew());
+            p.Said(-1) == "No document is open." && p.frame->OnFileNew());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
     fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
     QVERIFY(fleet->Running() && fleet->PortStatus(0)->text().isEmpty());  // COM1 not in this run
@@ -907,13 +900,12 @@ class ProgramTest : public QObject {
                        p.dir.Path("all.csv")};
     p.answers.buttons = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Cancel};
     for (int i = 0; i < 4; ++i) p.frame->Action(command::kImportChannels)->trigger();
-    QCOMPARE(p.answers.messages.size(), std::size_t{5});
-    QVERIFY(p.answers.messages[0].text.contains("列 RX Tone 含有频率"));
-    QVERIFY(p.answers.messages[2].text.contains("bad.csv:2: Mode“AM”：本机只工作于"));
-    QVERIFY(
-        p.answers.messages[3].text.contains("none.csv:2: 接收频率“480”：超出范围") &&
-        p.answers.messages[3].text.endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
-    QVERIFY(p.answers.messages[4].text.endsWith("all.csv:21: 信道 1 已在第 2 行列出"));  // all 20
+    QCOMPARE(p.Told(), std::size_t{5});
+    QVERIFY(p.Said(0).contains("列 RX Tone 含有频率"));
+    QVERIFY(p.Said(2).contains("bad.csv:2: Mode“AM”：本机只工作于"));
+    QVERIFY(p.Said(3).contains("none.csv:2: 接收频率“480”：超出范围") &&
+            p.Said(3).endsWith("none.csv:21: 信道 1 已在第 2 行列出\n……另有 2 项"));
+    QVERIFY(p.Said(4).endsWith("all.csv:21: 信道 1 已在第 2 行列出"));  // all 20
     Starts starts;
     p.child->Document().SetModified(true);
     const QByteArray before = p.dir.ReadFile("Selkan.ini");
@@ -932,7 +924,7 @@ class ProgramTest : public QObject {
             p.frame->isVisible() && byEnter);
 
     ChooseTheOtherLanguage(p.frame);
-    QCOMPARE(p.answers.messages.size(), std::size_t{5 + 2});
+    QCOMPARE(p.Told(), std::size_t{5 + 2});
     QByteArray expected = before;
     expected.replace("Language=Chinese", "Language=English");  // and nothing else
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), expected);
@@ -948,7 +940,7 @@ class ProgramTest : public QObject {
     const QByteArray profile = p.dir.ReadFile("Selkan.ini");
     QVERIFY(p.dir.Remove("Selkan.ini") && QDir().mkdir(p.dir.Path("Selkan.ini")));
     ChooseTheOtherLanguage(p.frame);
-    QCOMPARE(p.answers.messages.at(0).text.count("Selkan.ini"), 1);
+    QCOMPARE(p.Said(0).count("Selkan.ini"), 1);
     QVERIFY(starts.files.isEmpty() && !QFile::exists(p.dir.Path("Olvane.ini")));
 
     QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
@@ -956,7 +948,7 @@ class ProgramTest : public QObject {
     ChooseTheOtherLanguage(p.frame);
     QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese") && p.frame->isVisible() &&
             p.frame->statusBar()->currentMessage().count("Olvane.ini") == 1);
-    QVERIFY(starts.files.size() == 1 && p.answers.messages.at(1).text.contains(starts.files[0]));
+    QVERIFY(starts.files.size() == 1 && p.Said(1).contains(starts.files[0]));
   }
 
   // Texts of the sources and of the plain layers' tables are in both catalogs.

@@ -66,8 +66,7 @@ class NavigatorBarTest : public QObject {
     QTreeWidgetItem* root = tree->Root();
     const int x = tree->visualItemRect(root->child(0)).left() - tree->indentation() / 2;
     for (int child : {0, 1, 2}) QCOMPARE(lineBetween(x, root->child(child)), child < 2);
-    const QRect top =
-        tree->visualItemRect(root);  // the root's box: a minus while open, else a plus
+    const QRect top = tree->visualItemRect(root);  // the root's box: minus open, plus shut
     const QPoint upper(top.left() - tree->indentation() / 2, top.top() + top.height() / 2 - 2);
     const auto plus = [&] { return tree->viewport()->grab().toImage().pixel(upper) != background; };
     QVERIFY(image.pixel(upper.x() - 2, upper.y() + 2) != background && !plus());

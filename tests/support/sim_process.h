@@ -47,23 +47,19 @@ class SimProcess {
   std::string LogPath() const { return dir_ / "sim.log"; }
 
   std::string Log() const { return ReadBytes(LogPath()); }
-  // Frames the radio received that begin with the byte given in hex ("52").
-  int Received(const std::string& firstByte) const {
-    std::istringstream lines(Log());  // "    0.0123 rx 52 00 10 08"
+  // Frames the radio received that begin with the byte given in hex ("52"); with way "--", the
+  // events of that name.
+  int Received(const std::string& firstWord, const char* way = "rx") const {
+    std::istringstream lines(Log());  // "    0.0123 rx 52 00 10 08", "    0.5678 -- saved x.dat"
     int count = 0;
     for (std::string line, time, direction, first; std::getline(lines, line);) {
       std::istringstream words(line);
-      if (words >> time >> direction >> first && direction == "rx" && first == firstByte) ++count;
+      if (words >> time >> direction >> first && direction == way && first == firstWord) ++count;
     }
     return count;
   }
   // Times it stored the radio's memory.
-  int Saves() const {
-    const std::string log = Log();
-    int count = 0;
-    for (std::size_t at = 0; (at = log.find(" saved ", at)) != std::string::npos; ++at) ++count;
-    return count;
-  }
+  int Saves() const { return Received("saved", "--"); }
   RadioImage Memory() const { return LoadDatFile(ImagePath()).image; }
 
   int Stop(int signal = SIGTERM) { return process_ ? process_->Stop(signal, 20) : -1; }

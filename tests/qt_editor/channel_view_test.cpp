@@ -491,6 +491,8 @@ class ChannelViewTest : public QObject {
     ProductProfileFixture fixture(ProfileText("Chinese"));
     QVERIFY(fixture.loaded);
     CProductInfoDlg dialog(image, fixture.profile, fixture.registry, "赛尔坎编程");
+    for (int id : {1013, 1014})  // the image's type and band
+      QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, id))->currentIndex(), 1);
     qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
     dialog.show(), dialog.activateWindow(), Control(&dialog, 1013)->setFocus();
     QTRY_VERIFY(dialog.isActiveWindow());

@@ -48,6 +48,9 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
   EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(500) && options->onRadio == 3)
       << error;
+  options = ParseSimOptions({"--fleet", "1", "--stay", "1"}, &error);  // one radio that leaves
+  EXPECT_TRUE(options && QueueOf(*options).radios == 1 && QueueOf(*options).leaves) << error;
+  EXPECT_FALSE(QueueOf(SimOptions{}).leaves);  // without --fleet, one that stays
 }
 
 // A radio's wake-ups, sessions and blocks. Queued, on the caller's clock, each stays 2 s after its

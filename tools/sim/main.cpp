@@ -274,11 +274,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  selkan::sim::QueueSettings settings;
-  settings.radios = std::max(options->fleet, 1);
-  settings.leaves = options->fleet > 0;
-  settings.stay = options->stay;
-  settings.swapGap = options->swapGap;
+  selkan::sim::QueueSettings settings = selkan::sim::QueueOf(*options);
   const std::vector<std::uint8_t> plainId(VirtualRadio::kDefaultId.begin(),
                                           VirtualRadio::kDefaultId.end());
   auto make = [&](int number) {

@@ -1,5 +1,6 @@
 #include "tools/sim/sim_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 
@@ -178,6 +179,15 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
   if (why.empty()) return options;
   if (error) *error = why;
   return std::nullopt;
+}
+
+QueueSettings QueueOf(const SimOptions& options) {
+  QueueSettings settings;
+  settings.radios = std::max(options.fleet, 1);
+  settings.leaves = options.fleet > 0;
+  settings.stay = options.stay;
+  settings.swapGap = options.swapGap;
+  return settings;
 }
 
 }  // namespace selkan::sim

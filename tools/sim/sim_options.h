@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/sim/radio_queue.h"
 #include "tools/sim/virtual_radio.h"
 
 namespace selkan::sim {
@@ -35,6 +36,8 @@ inline constexpr char kWrongId[] = "KZ905SK1";
 // Parses the command line (without the program name). nullopt with *error
 // on a bad option.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string* error);
+// The queue the options ask for: without --fleet, one radio there for good.
+QueueSettings QueueOf(const SimOptions& options);
 
 extern const char kSimHelp[];
 

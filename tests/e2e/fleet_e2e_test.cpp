@@ -116,6 +116,7 @@ TEST_F(FleetE2E, ARadioOfAnotherTypeIsSkippedAndTheCountEndsTheRun) {
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "1", "--no-backup"}, true);
   EXPECT_EQ(run.exitCode, 6) << run.output;
   EXPECT_HAS(run.output, "Radio 2: connect it and turn it on");  // the next one's number
+  EXPECT_HAS(run.output, "\r\x1b[K2 radios: 1 verified");        // the live line cleared first
   ASSERT_EQ(sim.Stop(), 0);
   const auto lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 2u) << ReadBytes(Log());

@@ -97,6 +97,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   EXPECT_EQ(bands, "130 - 160MHz|400 - 470MHz|400 - 470MHz|136 - 174MHz||");
   EXPECT_EQ(BandLimitsFromText("136-21474").upper, 2147400000);  // bare; the most that fits
   EXPECT_EQ(BandLimitsFromText(" - MHz").upper, 0);  // no numbers: no frequency above 0 fits
+  EXPECT_EQ(BandLimitsFromText("050 - 054MHz").upper, 5400000);  // zeros in front are no stop
   // "東" (96 7C in GBK) is not split at its bar; a lead byte before a real bar pairs with nothing.
   using Bands = std::vector<std::string>;
   const std::string east = "\x96\x7C";

@@ -273,6 +273,11 @@ class ChannelViewTest : public QObject {
     const QRect cell = table->visualRect(table->currentIndex());  // over the cell, as wide
     QVERIFY(OpenEdit()->geometry().topLeft() == table->viewport()->mapTo(&Grid(), cell.topLeft()) &&
             qAbs(OpenEdit()->width() - cell.width()) <= 1);
+    const QStringList typed = Row(5);
+    view_->OnEditUndo();  // the editor merely opened by Enter holds nothing to take back
+    QVERIFY(Row(5) == kEmptyRow && !Editors().OpenEditor());
+    view_->OnEditRedo();
+    QCOMPARE(Row(5), typed);
 
     // A channel outside the band: passing by its cells must not judge it.
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};

@@ -188,9 +188,10 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
        "6: rToneFreq \"99.9\" is not a QT tone of the tone table\n"
        "7: Tx Frequency \"0.00001\": Out of range,please input again.\n"  // 10 Hz is a Tx
        "8: Tx Frequency \"0.00001\": Out of range,please input again.\n"},
-      {"Frequency,Offset,Tone\n146.52,abc,99.9\n",
+      {"Frequency,Offset,Tone\n146.52,abc,99.9\n146.52,+0.6,D0231\n",
        "2: Offset \"abc\" is not a number of MHz\n"
-       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"},
+       "2: Tone \"99.9\" is not a QT tone or DQT code of the tone table\n"
+       "3: Tone \"D0231\" is not a QT tone or DQT code of the tone table\n"},
   };
   for (const auto& [text, problems] : cases)
     EXPECT_EQ(Problems(ImportChannelCsv(text, kAny).errors), problems);

@@ -659,13 +659,13 @@ class ProgramTest : public QObject {
         types = chooser->nameFilters(), chooser->selectFile(dir.filePath("list"));
         dialog->accept();
       });
-      int filter = 1;
-      const auto path =
-          AskFilePath({.kind = kind,
-                       .filter = "Text (*.txt);;Lists (*.csv)",
-                       .defaultSuffix = "csv",
-                       .chosenFilter = kind == FilePromptKind::Save ? &filter : nullptr});
-      QVERIFY(path.value_or(QString()) == dir.filePath(chosen) && filter == 1);
+      const int offered = kind == FilePromptKind::Save;  // the first type, or the second
+      int filter = offered;
+      const auto path = AskFilePath({.kind = kind,
+                                     .filter = "Text (*.txt);;Lists (*.csv)",
+                                     .defaultSuffix = "csv",
+                                     .chosenFilter = &filter});
+      QVERIFY(path.value_or(QString()) == dir.filePath(chosen) && filter == offered);
       QCOMPARE(types.size() == 3 && types[2] == "All Files (*)", kind == FilePromptKind::Open);
     }
   }

@@ -57,13 +57,13 @@ inline QByteArray Bytes(const RadioImage& image) {
   return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<int>(image.size()));
 }
 
-// Whether F1 on the widget asks for a topic with a page in both languages' help.
-inline bool F1OpensAHelpPage(QWidget* widget) {
+// Whether F1 on the widget asks for a topic (`page`, if given) with a page in both languages' help.
+inline bool F1OpensAHelpPage(QWidget* widget, int page = -1) {
   int topic = -1;
   SetHelpHandler([&topic](int id) { topic = id; });
   QTest::keyClick(widget, Qt::Key_F1);
   SetHelpHandler({});
-  return !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", topic).isEmpty() &&
+  return (page < 0 || topic == page) && !HelpTopicFile(SELKAN_BIN_DIR, "enHelp", topic).isEmpty() &&
          !HelpTopicFile(SELKAN_BIN_DIR, "chHelp", topic).isEmpty();
 }
 

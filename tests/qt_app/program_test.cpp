@@ -84,8 +84,9 @@ QStringList Row(CSelkanView* view, int row) {
 
 // Picks the language that is not running in the Language dialog and OKs it.
 void ChooseTheOtherLanguage(CMainFrame* frame) {
-  NextDialog next([frame](QDialog* dialog) {
-    QVERIFY(F1OpensAHelpPage(dialog));  // the dialog's own page
+  bool ownPage = false;  // F1 opens the command's page
+  NextDialog next([frame, &ownPage](QDialog* dialog) {
+    ownPage = F1OpensAHelpPage(dialog, command::kLanguage);
     SetHelpHandler([frame](int id) { frame->ShowHelp(id); });
     auto* language = static_cast<CLanguageDlg*>(dialog);
     (language->ChineseButton()->isChecked() ? language->EnglishButton() : language->ChineseButton())
@@ -93,6 +94,7 @@ void ChooseTheOtherLanguage(CMainFrame* frame) {
     dialog->accept();
   });
   frame->Action(command::kLanguage)->trigger();
+  QVERIFY(ownPage);
 }
 
 // Records the program files the frame tries to start.
@@ -917,11 +919,18 @@ class ProgramTest : public QObject {
       if (!(byEnter = dialog->result() == QDialog::Accepted)) dialog->reject();
     });
     p.frame->Action(command::kLanguage)->trigger();
+    bool cancelled = false;  // by its button, the other language chosen
+    NextDialog cancel([&cancelled](QDialog* dialog) {
+      static_cast<CLanguageDlg*>(dialog)->EnglishButton()->setChecked(true);
+      dialog->findChild<QPushButton*>("cancelButton")->click();
+      if (!(cancelled = dialog->isHidden())) dialog->reject();
+    });
+    p.frame->Action(command::kLanguage)->trigger();
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Discard};
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.dir.ReadFile("Selkan.ini"), before);
     QVERIFY(!QFile::exists(p.dir.Path("Olvane.ini")) && starts.files.isEmpty() &&
-            p.frame->isVisible() && byEnter);
+            p.frame->isVisible() && byEnter && cancelled);
 
     ChooseTheOtherLanguage(p.frame);
     QCOMPARE(p.Told(), std::size_t{5 + 2});

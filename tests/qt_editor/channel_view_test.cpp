@@ -23,6 +23,7 @@
 #include "editor/qt/grid_table.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
+#include "editor/qt/song_font.h"
 #include "model/qt/optional_features_dlg.h"
 #include "model/qt/product_info_dlg.h"
 #include "model/selkan_doc.h"
@@ -516,7 +517,7 @@ class ChannelViewTest : public QObject {
   }
 
   // A listing page's title is in the title font, every other text in the body's, both plain
-  // even where the desktop's own font is not.
+  // even where the desktop's own font is not, as the view's title is not bold.
   void listingPagesDrawTheirTitlesLarger() {
     const QFont plain = QApplication::font();
     const auto restore = qScopeGuard([&plain] { QApplication::setFont(plain); });
@@ -524,6 +525,7 @@ class ChannelViewTest : public QObject {
     styled.setBold(true), styled.setItalic(true), styled.setUnderline(true),
         styled.setStrikeOut(true);
     QApplication::setFont(styled);
+    QVERIFY(!TitleFont().bold());  // the view's title too
     PutChannel(document_.Image(), 1);
     const Listing listing =
         MakeListing(document_.Image(), DecodeChannels(document_.Image(), Language::English),

@@ -168,7 +168,8 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   // channel; the same change in consecutive channels is one line, a gap or another value splits.
   RadioImage bytes = BlankImage();
   bytes[offset::Channel(5) + 13] = 0x00;  // a record byte no column reads
-  bytes[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads
+  bytes[offset::kOptionFlags1] ^= 0x80;   // an option bit no field reads; one in the byte
+  bytes[offset::kStep] = 2, bytes[offset::kTimeOutTimer] ^= 0x80;  // after the step's too
   for (std::size_t a = 0xD00; a < 0xD0A; ++a) bytes[a] = static_cast<std::uint8_t>(a);
   for (std::size_t a = 0xE00; a < 0xE08; ++a) bytes[a] = 0;
   bytes[offset::Channel(1) + 15] = 0, bytes[0xFF0] = 0;
@@ -176,10 +177,10 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   Lines lines = Compare(BlankImage(), bytes);
   EXPECT_EQ(lines,
             (Lines{"Channel 1, bytes 0x01F: FF -> 00", "Channel 2, bytes 0x020: FF -> 01",
-                   "Channel 5, bytes 0x05D: FF -> 00",
+                   "Channel 5, bytes 0x05D: FF -> 00", "Step: 25k -> 6.25k",
                    "Bytes 0xD00-0xD09: FF FF FF FF FF FF FF FF ... -> 00 01 02 03 04 05 06 07 ...",
                    "Bytes 0xE00-0xE07: FF FF FF FF FF FF FF FF -> 00 00 00 00 00 00 00 00",
-                   "Bytes 0xFE0: 5F -> DF", "Bytes 0xFF0: FF -> 00"}));
+                   "Bytes 0xFE0: 5F -> DF", "Bytes 0xFE5: 02 -> 82", "Bytes 0xFF0: FF -> 00"}));
   EXPECT_EQ(CompareImages(BlankImage(), bytes, Language::English).front().channel, 1);
   lines.pop_back();
   EXPECT_EQ(Compare(BlankImage(), bytes, Language::English, offset::kWriteLimit), lines);

@@ -206,8 +206,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
   EXPECT_EQ(
       ReadBytes(Path("radio.dat")) + ReadBytes(Path("short.dat")) + ReadBytes(Path("old.pdf")),
       radio + "abc" + "old");
-  EXPECT_TRUE(fs::is_symlink(Path("link.dat")));
-  EXPECT_EQ(fs::file_size(Path("made.dat")), kImageSize);
+  EXPECT_TRUE(fs::is_symlink(Path("link.dat")) && fs::file_size(Path("made.dat")) == kImageSize);
   EXPECT_FALSE(fs::exists(Path("-")) || fs::exists(Path("x.dat")));
 }
 
@@ -237,14 +236,11 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsA
   const std::string denied = ": cannot open " + Path("Selkan.ini") + ": Permission denied\n";
   EXPECT_EQ(said, "selkan-cli import" + denied + "selkan-cli print" + denied);
   SetProgramDirectory("");
-  EXPECT_FALSE(fs::exists(Path("not.pdf")));
-  EXPECT_EQ(ReadBytes(dat), radio);
+  EXPECT_TRUE(!fs::exists(Path("not.pdf")) && ReadBytes(dat) == radio);
   const std::string csv = RunQuiet(RunExport, {dat}, true).second;
   EXPECT_HAS(csv, "\r\n3,446.00625,446.00625,67.0,D023N,Low,Off,Narrow\r\n");
-  EXPECT_EQ(RunExport({dat, "-o", dat, "--force"}), kExitOk);
-  EXPECT_EQ(ReadBytes(dat), csv);
-  EXPECT_EQ(RunNew({dat, "--force"}), kExitOk);
-  EXPECT_EQ(ReadBytes(dat).size(), kImageSize);
+  EXPECT_TRUE(RunExport({dat, "-o", dat, "--force"}) == kExitOk && ReadBytes(dat) == csv);
+  EXPECT_TRUE(RunNew({dat, "--force"}) == kExitOk && ReadBytes(dat).size() == kImageSize);
 
   // Backups as JSON: a control character in a path is escaped, the text stays one JSON string.
   ::setenv("XDG_DATA_HOME", Path("a\tb").c_str(), 1);

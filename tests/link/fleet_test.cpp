@@ -128,11 +128,10 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_EQ(rig.fleet->NextNumber(), 3);
     EXPECT_TRUE(WrittenWithChannel3(first.Memory()) && WrittenWithChannel3(second.Memory()));
     for (int i = 0; i < 2; ++i) {
-      EXPECT_EQ(rig.records[i].number, i + 1);
-      EXPECT_EQ(rig.records[i].Result(), "verified");
-      EXPECT_EQ(rig.records[i].backupPath, "backup-" + std::to_string(i + 1) + ".dat");
-      EXPECT_EQ(rig.records[i].imageHash, Sha256Hex(WithChannel3(), 12));
-      EXPECT_EQ(rig.backups[i], BlankImage());
+      const FleetRecord& r = rig.records[i];
+      EXPECT_EQ(std::tuple(r.number, r.Result(), r.backupPath, r.imageHash, rig.backups[i]),
+                std::tuple(i + 1, "verified", "backup-" + std::to_string(i + 1) + ".dat",
+                           Sha256Hex(WithChannel3(), 12), BlankImage()));
     }
     const double came = 60.0 + gap.count() / 1000.0;  // the second radio
     EXPECT_TRUE(rig.Start(0) >= 5.0 && rig.Start(0) < 5.0 + 0.9 + 1.3) << rig.Start(0);
@@ -281,8 +280,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   board.Stop();
   Tell(board, "COM2", kWriting, 3, kWrite, 50);
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs: no bar
-  EXPECT_EQ(board.HeadlinePercent(), -1);
-  EXPECT_FALSE(board.Ended());
+  EXPECT_TRUE(board.HeadlinePercent() == -1 && !board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
   FleetBoard two({"COM1", "COM2"}, true, true);  // the lowest radio, but one to take away first
   Tell(two, "COM1", kWriting, 1, kWrite);
@@ -343,8 +341,7 @@ TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
     EXPECT_FALSE(log.Open("/dev/full", &error));  // the header does not fit
     EXPECT_EQ(error, "cannot write /dev/full: No space left on device");
     std::string said = "nothing";  // said only on failure, and only where asked
-    EXPECT_TRUE(FleetLog().Open("/dev/null", &said));
-    EXPECT_FALSE(FleetLog().Open("/dev/full", nullptr));
+    EXPECT_TRUE(FleetLog().Open("/dev/null", &said) && !FleetLog().Open("/dev/full", nullptr));
     EXPECT_EQ(said, "nothing");
   }
   EXPECT_EQ(OpenDescriptors(), before);

@@ -74,8 +74,7 @@ TEST_F(AtomicFile, ReplacesARegularFileKeepingModeAndOwnerAndNamesTheFileOnFailu
   for (const uid_t owner : {kNobody, ::geteuid()}) {
     ASSERT_EQ(::chown(target.c_str(), owner, kNogroup), 0);
     ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
-    ASSERT_TRUE(Save(target, "newer"));
-    EXPECT_EQ(ReadBytes(target), "newer");
+    ASSERT_TRUE(Save(target, "newer") && ReadBytes(target) == "newer");
     EXPECT_TRUE(Status(target).st_uid == owner && Status(target).st_gid == kNogroup);
     EXPECT_EQ(Status(target).st_mode & 07777, 0444u);
   }
@@ -291,8 +290,7 @@ TEST_F(AtomicFile, RefusedWhatTheSystemRefusesRewrittenInPlaceWhereItMustBe) {
   };
   EXPECT_EQ(InChild(false, onLastDescriptor) + ReadBytes(dir_ / "plain.dat"), old);
   const ino_t inode = Status(dir_ / "linked.dat").st_ino;
-  ASSERT_TRUE(Save(dir_ / "linked.dat", "new"));
-  EXPECT_EQ(ReadBytes(dir_ / "other-name.dat"), "new");
+  ASSERT_TRUE(Save(dir_ / "linked.dat", "new") && ReadBytes(dir_ / "other-name.dat") == "new");
   EXPECT_EQ(Status(dir_ / "linked.dat").st_ino, inode);
   EXPECT_EQ(dir_.Listing(), "linked.dat locked other-name.dat plain.dat read-only.dat shared.dat");
 }

@@ -260,6 +260,27 @@ class ChannelViewTest : public QObject {
     view_->OnEditUndo(), Key(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     QVERIFY(!BlankDocumentFlag() && view_->GetBandLimits().lower == 45000000 &&
             fixture_->registry.ReadValueOrZero(kRegistryKey, "Field") == 2u);
+    // Product Information: OK writes image and registry; the caption is English in any language.
+    RadioImage image = BlankImage();
+    image[offset::kRadioType] = image[offset::kBandIndex] = 1;
+    CProductInfoDlg dialog(image, fixture_->profile, fixture_->registry, "赛尔坎编程");
+    for (int id : {1013, 1014})  // the image's type and band
+      QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, id))->currentIndex(), 1);
+    qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
+    dialog.show(), dialog.activateWindow(), Control(&dialog, 1013)->setFocus();
+    QTRY_VERIFY(dialog.isActiveWindow());
+    QTest::keyClick(Control(&dialog, 1013), Qt::Key_F1);  // the focused list's page
+    dialog.setResult(-1);                                 // Cancel first: nothing is written
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    QVERIFY(dialog.result() == QDialog::Rejected && image[offset::kRadioType] == 1 &&
+            helpTopic_ == 1013);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    for (const auto& [at, value] :
+         {std::pair{offset::kRadioType, "Type"}, {offset::kBandIndex, "Field"}})
+      QVERIFY(image[at] == 0 && fixture_->registry.ReadValue(kRegistryKey, value) == 0u);
+    QCOMPARE(QString::fromStdString(dialog.Result()->caption),
+             QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }
 
   // A valid Rx on an empty row writes the defaults; Enter opens the next cell's editor.
@@ -491,29 +512,6 @@ class ChannelViewTest : public QObject {
       QCOMPARE(helpTopic_, ids[set]);
       QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, 1122))->count(), 200);
     }
-    // Product Information: OK writes image and registry; the caption is English in any language.
-    RadioImage image = BlankImage();
-    image[offset::kRadioType] = image[offset::kBandIndex] = 1;
-    ProductProfileFixture fixture(ProfileText("Chinese"));
-    QVERIFY(fixture.loaded);
-    CProductInfoDlg dialog(image, fixture.profile, fixture.registry, "赛尔坎编程");
-    for (int id : {1013, 1014})  // the image's type and band
-      QCOMPARE(qobject_cast<QComboBox*>(Control(&dialog, id))->currentIndex(), 1);
-    qobject_cast<QComboBox*>(Control(&dialog, 1013))->setCurrentIndex(0);
-    dialog.show(), dialog.activateWindow(), Control(&dialog, 1013)->setFocus();
-    QTRY_VERIFY(dialog.isActiveWindow());
-    QTest::keyClick(Control(&dialog, 1013), Qt::Key_F1);  // the focused list's page
-    dialog.setResult(-1);                                 // Cancel first: nothing is written
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
-    QVERIFY(dialog.result() == QDialog::Rejected && image[offset::kRadioType] == 1 &&
-            helpTopic_ == 1013);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    for (const auto& [at, value] :
-         {std::pair{offset::kRadioType, "Type"}, {offset::kBandIndex, "Field"}})
-      QVERIFY(image[at] == 0 && fixture.registry.ReadValue(kRegistryKey, value) == 0u);
-    QCOMPARE(QString::fromStdString(dialog.Result()->caption),
-             QString("赛尔坎编程  [ Type:SK-100  Fre:136 - 174MHz ]"));
   }
 
   // A listing page's title is in the title font, every other text in the body's, both plain

@@ -357,21 +357,15 @@ class LinkTest : public QObject {
   // A write cancelled part way, or read back different (from a faulty radio mended before the
   // answer), offers the way back naming the backup: Write again verifies; Restore undoes it.
   void aFailedWriteOffersTheWayBack() {
-    struct Case {
-      bool corrupt;
-      QMessageBox::StandardButton answer;
-      const char* said;
-      TransferOutcome outcome;
-    };
-    for (const Case& c :
-         {Case{false, QMessageBox::RestoreDefaults, "after 40 of 510", TransferOutcome::kCancelled},
-          {true, QMessageBox::Retry, "3, Rx Frequency: 438.50000 -> 438.50001",
-           TransferOutcome::kCompleted},
-          {true, QMessageBox::RestoreDefaults, "Rx Frequency", TransferOutcome::kVerifyMismatch}}) {
+    using enum TransferOutcome;
+    for (const auto& [corrupt, answer, said, outcome] :
+         {std::tuple{false, QMessageBox::RestoreDefaults, "after 40 of 510", kCancelled},
+          {true, QMessageBox::Retry, "3, Rx Frequency: 438.50000 -> 438.50001", kCompleted},
+          {true, QMessageBox::RestoreDefaults, "Rx Frequency", kVerifyMismatch}}) {
       Program p;
       const RadioImage before = Filled(2);
-      SimProcess first(before, c.corrupt ? std::vector<std::string>{"--corrupt-write-at", "6"}
-                                         : std::vector<std::string>{});
+      SimProcess first(before, corrupt ? std::vector<std::string>{"--corrupt-write-at", "6"}
+                                       : std::vector<std::string>{});
       std::unique_ptr<SimProcess> mended;
       const QString port = dir_.filePath(QStringLiteral("switched"));
       QFile::remove(port);
@@ -379,9 +373,9 @@ class LinkTest : public QObject {
       p.view->SetPortName(port);
       for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(3, column, "438.50000");
       const RadioImage document = p.view->ImageToWrite();
-      p.answers.buttons = {c.answer};
+      p.answers.buttons = {answer};
       p.answers.onMessage = [&](const MessageRequest&) {
-        if (!c.corrupt || mended) return;
+        if (!corrupt || mended) return;
         mended = std::make_unique<SimProcess>(first.Memory());
         QFile::remove(port);
         QFile::link(QString::fromStdString(mended->Link()), port);
@@ -391,23 +385,23 @@ class LinkTest : public QObject {
         CProcessDlg* dialog = Dialog(p);
         const QStringList step = dialog->StepLabel()->text().remove(':').split(' ');
         stepsCounted = stepsCounted && step.size() > 3 && step[1].toInt() <= step[3].toInt();
-        if (c.corrupt || cancelled || position != 20 ||
+        if (corrupt || cancelled || position != 20 ||
             !dialog->StepLabel()->text().contains("2 of 3"))
           return;
         cancelled = true;
         QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         QVERIFY(dialog->CancelRequested() && !dialog->close());  // stays until the transfer ends
       });
-      QVERIFY(run.outcome == c.outcome && p.answers.messages.size() == 1 && stepsCounted);
+      QVERIFY(run.outcome == outcome && p.answers.messages.size() == 1 && stepsCounted);
       const MessageRequest& offer = p.answers.messages[0];
-      QVERIFY2(offer.text.contains(c.said), qPrintable(offer.text));
+      QVERIFY2(offer.text.contains(said), qPrintable(offer.text));
       const QString kept = QString::fromStdString(Controller(p)->LastBackup());
       QVERIFY(kept.startsWith(Backups()) && offer.text.contains(QDir::toNativeSeparators(kept)) &&
               (offer.buttons & QMessageBox::RestoreDefaults) &&
-              offer.buttonTexts.count(QMessageBox::Cancel) == c.corrupt);  // "Keep" after a check
+              offer.buttonTexts.count(QMessageBox::Cancel) == corrupt);  // "Keep" after a check
       const SimProcess& radio = mended ? *mended : first;
       QTRY_VERIFY_WITH_TIMEOUT(radio.Saves() > 0, 10000);
-      if (c.answer == QMessageBox::RestoreDefaults) {
+      if (answer == QMessageBox::RestoreDefaults) {
         QVERIFY(radio.Memory() == before);
       } else {
         QVERIFY(SameBelowWriteLimit(document, radio.Memory()));
@@ -427,9 +421,7 @@ class LinkTest : public QObject {
   // that keeps a backup too; the window still shows the document's last one first.
   void theRadioIsComparedAndABackupWrittenBack() {
     Program p;
-    const RadioImage document = p.view->ImageToWrite();
-    RadioImage radio = document;
-    EncodeChannel({"438.50000", "439.50000", "88.5", "88.5", "High", "On", "Wide"}, radio, 2);
+    const RadioImage document = p.view->ImageToWrite(), radio = RadioWithChannels(document);
     SimProcess sim(radio);
     UsePort(p, sim);
     QString shown;
@@ -439,9 +431,9 @@ class LinkTest : public QObject {
     });
     TransferRun run = RunTransfer(p, command::kCompareWithRadio);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);
-    QTRY_VERIFY(!shown.isEmpty());
-    QCOMPARE(shown, QStringLiteral("Channel 2: empty -> 438.50000, 439.50000, 88.5, 88.5, High, "
-                                   "On, Wide"));
+    QTRY_COMPARE(shown, QStringLiteral("Channel 1: empty -> 446.00625, 446.00625, None, None, Low, "
+                                       "On, Narrow\nChannel 2: empty -> 438.50000, 439.50000, "
+                                       "88.5, 88.5, High, On, Wide"));
     QVERIFY(sim.Received("57") == 0 && p.view->ImageToWrite() == document &&
             p.view->UndoStack()->count() == 0);
 
@@ -564,45 +556,37 @@ class LinkTest : public QObject {
   void failuresAreSaidAndRetryRepeats() {
     using enum TransferOutcome;
     const int read = command::kRead, write = command::kWrite;
-    const struct {
-      std::vector<std::string> faults;
-      int command;
-      bool backup;
-      TransferOutcome outcome;
-      std::size_t said;
-      const char* text;
-      std::pair<const char*, int> received[2] = {};
-    } cases[] = {
+    using Frames = std::vector<std::pair<const char*, int>>;  // how many the radio got of a kind
+    const std::tuple<Args, int, bool, TransferOutcome, std::size_t, const char*, Frames> cases[] = {
         // clang-format off
         {{"--no-wakeup-answer"}, write, true, kCommunicationError, 2, "Communication", {{"02", 2}}},
         {{"--refuse-write-at", "100"}, write, true, kProgramInterrupt, 2, "Program Interrupt",
          {{"57", 2 * 101}, {"52", 512}}},
-        {{"--short-reply-at", "300"}, write, false, kProgramInterrupt, 1, "back to verify it failed"},
-        {{"--short-reply-at", "300"}, read, true, kProgramInterrupt, 1, "Program Interrupt"},
-        {{"--short-reply-at", "300"}, write, true, kProgramInterrupt, 1, "for its backup"},
-        {{"--wrong-id"}, read, true, kRadioMismatch, 1, "Caution"},
+        {{"--short-reply-at", "300"}, write, false, kProgramInterrupt, 1, "back to verify it failed",
+         {}},
+        {{"--short-reply-at", "300"}, read, true, kProgramInterrupt, 1, "Program Interrupt", {}},
+        {{"--short-reply-at", "300"}, write, true, kProgramInterrupt, 1, "for its backup", {}},
+        {{"--wrong-id"}, read, true, kRadioMismatch, 1, "Caution", {}},
         {{}, write, true, kBackupNotSaved, 1, "could not be kept as a backup", {{"57", 0}}},
-        {{}, write, false, kPortError, 1, "Could not Open the Port"}};
+        {{}, write, false, kPortError, 1, "Could not Open the Port", {}}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& [faults, commandId, backup, outcome, said, text, received] : cases) {
       Program p;
-      SimProcess sim(Filled(3), c.faults);
+      SimProcess sim(Filled(3), faults);
       UsePort(p, sim);
-      if (c.outcome == kPortError) p.view->SetPortName("COM4");
+      if (outcome == kPortError) p.view->SetPortName("COM4");
       // The backups' folder cannot be made under a file, not even by root.
-      const QString data = c.outcome == kBackupNotSaved ? p.dir.Path("Selkan.ini") : dir_.path();
+      const QString data = outcome == kBackupNotSaved ? p.dir.Path("Selkan.ini") : dir_.path();
       qputenv("XDG_DATA_HOME", data.toLocal8Bit());
       p.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
       const RadioImage before = p.view->Document().Image();
-      const TransferRun run = RunTransfer(p, c.command, {}, [&c](CProcessDlg& dialog) {
-        dialog.BackupCheck()->setChecked(c.backup);
-      });
-      QVERIFY(run.outcome == c.outcome && p.answers.messages.size() == c.said);
-      QVERIFY(c.command == write || p.view->Document().Image() == before);
+      const TransferRun run = RunTransfer(
+          p, commandId, {}, [&](CProcessDlg& dialog) { dialog.BackupCheck()->setChecked(backup); });
+      QVERIFY(run.outcome == outcome && p.answers.messages.size() == said);
+      QVERIFY(commandId == write || p.view->Document().Image() == before);
       const MessageRequest& last = p.answers.messages.back();
-      QVERIFY2((last.caption + last.text).contains(c.text), qPrintable(last.text));
-      for (const auto& [code, count] : c.received)
-        if (code) QCOMPARE(sim.Received(code), count);
+      QVERIFY2((last.caption + last.text).contains(text), qPrintable(last.text));
+      for (const auto& [code, count] : received) QCOMPARE(sim.Received(code), count);
     }
   }
 };

@@ -83,8 +83,8 @@ void LayOutChannels(const Listing& listing, const ChannelPages& pages, int chann
     const ChannelRow& cells = listing.channels[row - 1];
     for (int line = 0; line < 4; ++line) {
       const int depth = top + (line + 1) * lines.body;
-      const int columns[2] = {kLabelX, kSecondLabelX};
-      const int values[2] = {kValueX, kSecondValueX};
+      const int columns[] = {kLabelX, kSecondLabelX};
+      const int values[] = {kValueX, kSecondValueX};
       for (int side = 0; side < 2; ++side) {
         if (kBlockColumns[line][side] == 0) continue;
         page.Text(PageFont::Body, columns[side], depth, kBlockLabels[line][side].In(language));

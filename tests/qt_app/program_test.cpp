@@ -278,24 +278,21 @@ class ProgramTest : public QObject {
     QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
     p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
     QVERIFY(document.Image() == blank && !document.IsModified());
-    NextDialog ok([](QDialog* dialog) {
-      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
-      dialog->accept();
-    });
-    p.frame->Action(command::kProductInformation)->trigger();
-    QVERIFY(p.view->GetBandLimits().lower == 40000000 && document.IsModified());
+    for (const bool ok : {false, true}) {  // the second band chosen: Cancel, then OK
+      NextDialog next([ok](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
+        ok ? dialog->accept() : dialog->reject();
+      });
+      p.frame->Action(command::kProductInformation)->trigger();
+      QVERIFY(p.view->GetBandLimits().lower == (ok ? 40000000 : 13600000) &&
+              document.IsModified() == ok);
+    }
     QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
     QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     p.frame->Action(command::kEditUndo)->trigger();
     QVERIFY(document.Image()[offset::kBandIndex] == 0 && !document.IsModified());
     QVERIFY(p.view->GetBandLimits().lower == 13600000 &&
             p.frame->windowTitle().endsWith("174MHz ]"));
-    NextDialog cancel([](QDialog* dialog) {
-      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
-      dialog->reject();
-    });
-    p.frame->OnProductInformation();
-    QVERIFY(p.view->GetBandLimits().lower == 13600000 && !document.IsModified());
   }
 
   // The dialog opens on the document's own band: OK then changes nothing.

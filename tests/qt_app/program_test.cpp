@@ -59,9 +59,8 @@ using namespace selkan::test;
 namespace {
 
 QString SavedRx(const QString& path, int channel) {
-  const DatLoadResult saved = LoadDatFile(path.toStdString());
-  return QString::fromStdString(
-      Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
+  const RadioImage saved = LoadDatFile(path.toStdString()).image;
+  return QString::fromStdString(Cell(DecodeChannel(saved, channel, Language::English), kColRx));
 }
 
 // A blank image of the first type, with a mark in bytes no field owns.
@@ -207,10 +206,9 @@ class ProgramTest : public QObject {
     p.frame->Client()->setActiveSubWindow(nullptr), a->showMinimized();  // unchanged: nothing
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) &&  // asked, made active, restored
             p.frame->Client()->activeSubWindow() == a && !a->isMinimized());
-    p.dir.WriteFile("a.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
                          QMessageBox::Yes};
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) && p.frame->ActiveChild() == a);
+    QVERIFY(p.Open("a.dat", Marked(0x22)) && p.frame->ActiveChild() == a);
     QVERIFY(!a->close());
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());

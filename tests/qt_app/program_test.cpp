@@ -27,7 +27,6 @@
 #include <QtTest>
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
@@ -295,19 +294,16 @@ class ProgramTest : public QObject {
 
   // The dialog opens on the document's own band: OK then changes nothing.
   void productInformationOpensOnTheDocumentsOwnChoice() {
-    const std::function<void(Program&)> situations[] = {
-        [](Program& p) {
-          QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
-          p.child->showNormal();
-          p.frame->Client()->setActiveSubWindow(p.child);
-        },
-        [](Program& p) {
-          p.view->TakeReadImage(Image(0, 1));
-          p.frame->Action(command::kEditUndo)->trigger();
-        }};
-    for (const auto& situation : situations) {
+    for (const bool opened : {true, false}) {  // band 1 opened last, or read and undone
       Program p;
-      situation(p);
+      if (opened) {
+        QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
+        p.child->showNormal();
+        p.frame->Client()->setActiveSubWindow(p.child);
+      } else {
+        p.view->TakeReadImage(Image(0, 1));
+        p.frame->Action(command::kEditUndo)->trigger();
+      }
       const QString caption = p.frame->windowTitle();
       const QUndoStack* history = p.view->UndoStack();
       const QPoint steps(history->count(), history->index());

@@ -27,7 +27,6 @@
 #include <QtTest>
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
@@ -59,9 +58,8 @@ using namespace selkan::test;
 namespace {
 
 QString SavedRx(const QString& path, int channel) {
-  const DatLoadResult saved = LoadDatFile(path.toStdString());
-  return QString::fromStdString(
-      Cell(DecodeChannels(saved.image, Language::English)[channel - 1], kColRx));
+  const RadioImage saved = LoadDatFile(path.toStdString()).image;
+  return QString::fromStdString(Cell(DecodeChannel(saved, channel, Language::English), kColRx));
 }
 
 // A blank image of the first type, with a mark in bytes no field owns.
@@ -207,10 +205,9 @@ class ProgramTest : public QObject {
     p.frame->Client()->setActiveSubWindow(nullptr), a->showMinimized();  // unchanged: nothing
     QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) &&  // asked, made active, restored
             p.frame->Client()->activeSubWindow() == a && !a->isMinimized());
-    p.dir.WriteFile("a.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Discard,
                          QMessageBox::Yes};
-    QVERIFY(p.frame->OpenDocumentFile(p.dir.Path("a.dat")) && p.frame->ActiveChild() == a);
+    QVERIFY(p.Open("a.dat", Marked(0x22)) && p.frame->ActiveChild() == a);
     QVERIFY(!a->close());
     QAction* undo = p.frame->Action(command::kEditUndo);
     QVERIFY(!undo->isEnabled());
@@ -278,41 +275,35 @@ class ProgramTest : public QObject {
     QCOMPARE(int(document.Image()[offset::kSquelchLevel]), 7);
     p.frame->Action(command::kEditUndo)->trigger();  // OK is one step
     QVERIFY(document.Image() == blank && !document.IsModified());
-    NextDialog ok([](QDialog* dialog) {
-      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
-      dialog->accept();
-    });
-    p.frame->Action(command::kProductInformation)->trigger();
-    QVERIFY(p.view->GetBandLimits().lower == 40000000 && document.IsModified());
+    for (const bool ok : {false, true}) {  // the second band chosen: Cancel, then OK
+      NextDialog next([ok](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
+        ok ? dialog->accept() : dialog->reject();
+      });
+      p.frame->Action(command::kProductInformation)->trigger();
+      QVERIFY(p.view->GetBandLimits().lower == (ok ? 40000000 : 13600000) &&
+              document.IsModified() == ok);
+    }
     QCOMPARE(p.frame->windowTitle(), QStringLiteral("Selkan  [ Type:SK-100  Fre:400 - 470MHz ]"));
     QCOMPARE(p.started.registryPtr->ReadValueOrZero("Software\\Selkan", "Field"), 1u);
     p.frame->Action(command::kEditUndo)->trigger();
     QVERIFY(document.Image()[offset::kBandIndex] == 0 && !document.IsModified());
     QVERIFY(p.view->GetBandLimits().lower == 13600000 &&
             p.frame->windowTitle().endsWith("174MHz ]"));
-    NextDialog cancel([](QDialog* dialog) {
-      dialog->findChild<QComboBox*>("bandList")->setCurrentIndex(1);
-      dialog->reject();
-    });
-    p.frame->OnProductInformation();
-    QVERIFY(p.view->GetBandLimits().lower == 13600000 && !document.IsModified());
   }
 
   // The dialog opens on the document's own band: OK then changes nothing.
   void productInformationOpensOnTheDocumentsOwnChoice() {
-    const std::function<void(Program&)> situations[] = {
-        [](Program& p) {
-          QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
-          p.child->showNormal();
-          p.frame->Client()->setActiveSubWindow(p.child);
-        },
-        [](Program& p) {
-          p.view->TakeReadImage(Image(0, 1));
-          p.frame->Action(command::kEditUndo)->trigger();
-        }};
-    for (const auto& situation : situations) {
+    for (const bool opened : {true, false}) {  // band 1 opened last, or read and undone
       Program p;
-      situation(p);
+      if (opened) {
+        QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
+        p.child->showNormal();
+        p.frame->Client()->setActiveSubWindow(p.child);
+      } else {
+        p.view->TakeReadImage(Image(0, 1));
+        p.frame->Action(command::kEditUndo)->trigger();
+      }
       const QString caption = p.frame->windowTitle();
       const QUndoStack* history = p.view->UndoStack();
       const QPoint steps(history->count(), history->index());
@@ -454,14 +445,6 @@ class ProgramTest : public QObject {
       ClickTreeItem(p.frame, child);
       QTRY_COMPARE(next.title, QString(title));
     }
-    p.child->close();  // hides it
-    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();
-    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));
-    tree->setCurrentItem(tree->Root()->child(1));
-    QTRY_COMPARE(tree->currentItem(), tree->Root());
-    QVERIFY(!p.child->isVisible());
-    ClickTreeItem(p.frame, 1);
-    QTRY_VERIFY(p.child->isVisible());
     CNavigatorBar* bar = p.frame->NavigatorBar();
     QAction* toggle = p.frame->Action(command::kControlBar);
     QTRY_VERIFY(!bar->Mouse().CloseButton().IsEmpty());                      // painted
@@ -489,8 +472,13 @@ class ProgramTest : public QObject {
     p.frame->showNormal(), p.frame->resize(300, 250);  // smaller than the document's window:
     QScrollBar* across = p.frame->Client()->horizontalScrollBar();  // scrolled to it
     QTRY_VERIFY(across->isVisible() && p.frame->Client()->verticalScrollBar()->isVisible());
-    p.child->close();  // hidden: nothing to scroll to, until shown again
+    p.child->close();  // hides it: nothing to scroll to, until shown again
     QTRY_VERIFY(!across->isVisible());
+    CNavigatorTree* tree = p.frame->NavigatorBar()->Tree();   // nor by an item made current
+    QCursor::setPos(p.frame->mapToGlobal(QPoint(900, 500)));  // away from the pointer
+    tree->setCurrentItem(tree->Root()->child(1));
+    QTRY_COMPARE(tree->currentItem(), tree->Root());
+    QVERIFY(!p.child->isVisible());
     ClickTreeItem(p.frame, 1);
     QTRY_VERIFY(p.child->isVisible() && across->isVisible());
     // Behind the windows, the background's tiles from the top left corner, the last ones cut.

@@ -698,7 +698,8 @@ class ProgramTest : public QObject {
     QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
     QCOMPARE(fleet->DocumentLine()->text(), QString("Document: club.dat"));
     const QString why = fleet->PortStatus(0)->toolTip();  // its name, its device and the reason
-    QVERIFY2(why.startsWith("COM1 (" + data.filePath("none") + "): ") && !why.endsWith('\n'),
+    QVERIFY2(why.startsWith("COM1 (" + data.filePath("none") + "): ") && !why.endsWith('\n') &&
+                 fleet->PortStatus(0)->text().endsWith(why.section('\n', 0, 0)),  // its first line
              qPrintable(why));
     fleet->Button("stop")->click();  // stopping: Stop is done with
     QVERIFY(!fleet->Button("stop")->isEnabled());
@@ -850,8 +851,9 @@ class ProgramTest : public QObject {
     QVERIFY(p.frame->OnFileSave() && MarkOf(p.dir.ReadFile("mine.dat")) == 0x22 &&
             opened->windowTitle() == "mine.dat" && LoadDatFile(*newer).image == Image(0x22));
     NextDialog none([](QDialog* dialog) { dialog->reject(); });  // nothing to list
-    p.frame->Action(command::kFileCompare)->trigger();           // with mine.dat
-    QVERIFY(none.title.isEmpty() && p.Said(-1) == "mine.dat and mine.dat hold the same data.");
+    p.frame->Action(command::kFileCompare)->trigger();  // with mine.dat, asked in its folder
+    QVERIFY(none.title.isEmpty() && p.Said(-1) == "mine.dat and mine.dat hold the same data." &&
+            QDir(p.answers.prompts.back().proposedPath) == QDir(p.dir.Path("")));
     for (CChildFrame* child : p.frame->Children()) delete child;  // no document: said at Start
     fleet->show(), fleet->Button("start")->click();
     QVERIFY(fleet->DocumentLine()->text() == "No document is open." &&

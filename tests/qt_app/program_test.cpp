@@ -857,7 +857,7 @@ class ProgramTest : public QObject {
     for (CChildFrame* child : p.frame->Children()) delete child;  // no document: said at Start
     fleet->show(), fleet->Button("start")->click();
     QVERIFY(fleet->DocumentLine()->text() == "No document is open." &&
-            p.Said(-1) == "No document is open." && p.frame->OnFileNew());
+            p.Said(-1) == "No document is open." && !p.frame->OnFileSave() && p.frame->OnFileNew());
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // running as the program ends:
     fleet->PortCheck(0)->setChecked(false), fleet->Button("start")->click();  // stopped, freed
     QVERIFY(fleet->Running() && fleet->PortStatus(0)->text().isEmpty());  // COM1 not in this run

@@ -92,11 +92,10 @@ bool CSelkanApp::InitInstance(const QString& documentFile) {
     return false;
   }
 
-  // Shown maximized, with title.ico as its icon.
+  // Shown maximized. Its windows, dialogs too, show title.ico, or the
+  // program's own icon where there is none.
   frame->showMaximized();
   const QIcon icon = LoadTitleIcon(QString::fromStdString(settings.ProgramDirectory()));
-  if (!icon.isNull()) frame->setWindowIcon(icon);
-  // Windows without an icon of their own (dialogs) show the program's.
   QApplication::setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/selkan/icon128.png")) : icon);
 
   // The product's name for message boxes and its About text.

@@ -374,14 +374,14 @@ class LinkTest : public QObject {
       for (int column : {1, 2}) p.view->Grid()->SetTextMatrix(3, column, "438.50000");
       const RadioImage document = p.view->ImageToWrite();
       p.answers.buttons = {answer};
-      p.answers.onMessage = [&](const MessageRequest&) {
+      p.answers.onMessage = [&, corrupt = corrupt](const MessageRequest&) {
         if (!corrupt || mended) return;
         mended = std::make_unique<SimProcess>(first.Memory());
         QFile::remove(port);
         QFile::link(QString::fromStdString(mended->Link()), port);
       };
       bool cancelled = false, stepsCounted = true;  // "Step 1 of 2": a retry counts afresh
-      const TransferRun run = RunTransfer(p, command::kWrite, [&](int position) {
+      const TransferRun run = RunTransfer(p, command::kWrite, [&, corrupt = corrupt](int position) {
         CProcessDlg* dialog = Dialog(p);
         const QStringList step = dialog->StepLabel()->text().remove(':').split(' ');
         stepsCounted = stepsCounted && step.size() > 3 && step[1].toInt() <= step[3].toInt();
@@ -581,7 +581,8 @@ class LinkTest : public QObject {
       p.answers.buttons = {QMessageBox::Retry, QMessageBox::Cancel};
       const RadioImage before = p.view->Document().Image();
       const TransferRun run = RunTransfer(
-          p, commandId, {}, [&](CProcessDlg& dialog) { dialog.BackupCheck()->setChecked(backup); });
+          p, commandId, {},
+          [&, backup = backup](CProcessDlg& dialog) { dialog.BackupCheck()->setChecked(backup); });
       QVERIFY(run.outcome == outcome && p.answers.messages.size() == said);
       QVERIFY(commandId == write || p.view->Document().Image() == before);
       const MessageRequest& last = p.answers.messages.back();

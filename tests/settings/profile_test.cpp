@@ -253,7 +253,7 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
     if (makerText == "/") fs::create_directory(dir_ / "Olvane.ini");
     if (makerText.size() > 1) Write("Olvane.ini", makerText);
     // Files are limited to 64 bytes: `large` outgrows it when written.
-    const std::string result = test::InChild(false, [&] {
+    const std::string result = test::InChild(false, [&, language = language, quiet = quiet] {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{64, 64};
       ::setrlimit(RLIMIT_FSIZE, &limit);

@@ -693,7 +693,8 @@ class ProgramTest : public QObject {
     for (bool chosen : {false, true}) {  // without a port chosen: said, not run, no bar
       fleet->PortCheck(0)->setChecked(chosen), fleet->Button("start")->click();
       QVERIFY(fleet->PortProgress(0)->isEnabled() == chosen &&
-              fleet->Button("stop")->isEnabled() == chosen && fleet->Running() == chosen);
+              fleet->Button("stop")->isEnabled() == chosen && fleet->Running() == chosen &&
+              fleet->PortCheck(1)->isEnabled() != chosen);  // ports are chosen before a run
     }
     QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // why COM1 failed
     QCOMPARE(fleet->DocumentLine()->text(), QString("Document: club.dat"));

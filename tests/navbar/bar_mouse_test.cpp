@@ -55,8 +55,12 @@ TEST(BarMouse, DraggingTheStripAndPressingTheCloseButton) {
   }
   EXPECT_EQ(hits, "XXSS--------");
 
-  // The close button hides the bar only when pressed and released on it.
+  // The close button hides the bar only when pressed and released on it. Flat, raised on hover.
   BarMouse mouse = PaintedBar();
+  EXPECT_TRUE(mouse.Look() == CloseButtonLook::Flat &&
+              mouse.Move(kButtonX, kButtonY, kFrameWidth).repaintButton &&
+              mouse.Look() == CloseButtonLook::Raised &&
+              !mouse.Release(kButtonX, kButtonY, kFrameWidth).hideBar);
   EXPECT_TRUE(mouse.Press(kButtonX, kButtonY).repaintButton &&
               mouse.Look() == CloseButtonLook::Sunken);
   // The pressed button holds the mouse: leaving the bar changes nothing.

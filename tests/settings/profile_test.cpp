@@ -71,8 +71,8 @@ TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnl
        {"S|; Company|-", "S|// a|-", "S|/* b|-", "S|\\c|-", "S|*d|-", "S||-", "S|real|yes"}},
       // Duplicates: the last key of the first section of that name.
       {"[S]\nk=first\nk=second\n[S]\nk=third\nonly=here\n", {"S|k|second", "S|only|-"}},
-      // A line that opens "[" but never closes it is no header.
-      {"[Setup]\nk=1\n[Open\nk=2\n", {"Setup|k|2", "Open|k|-"}},
+      // A line that opens "[" but never closes it is no header; "[]" is one, ending Setup.
+      {"[Setup]\nk=1\n[Open\nk=2\n[]\nk=3\n", {"Setup|k|2", "Open|k|-"}},
       // Values are cut at "//", tab ";" and "/*", and not trimmed after.
       {"[S]\nslash = Acme // maker\ntab = Acme\t; maker\nsemi = Acme ; maker\nblock = A /* m */\n",
        {"S|slash|Acme ", "S|tab|Acme", "S|semi|Acme ; maker", "S|block|A "}},

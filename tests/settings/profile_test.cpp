@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/registry.h"
@@ -234,9 +233,12 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
   const std::string english = "[Setup]\r\nLanguage=English\r\n",
                     chinese = "[Setup]\r\nLanguage=Chinese\r\n",
                     large = english + std::string(99, ';'), full = std::string(60, ';');
-  // Product and maker file ("/": a directory in its place, "": none), the language, no error
-  // texts asked for, and the result: in memory | then on disk: product | maker.
-  const std::tuple<std::string, std::string, const char*, bool, std::string> cases[] = {
+  const struct {
+    std::string product, maker;  // maker "/": a directory in its place, "": none
+    const char* language;
+    bool quiet;          // no error texts asked for
+    std::string result;  // in memory | then on disk: product | maker
+  } cases[] = {
       {english + "AppName=Selkan\r\n", "[Maker]\r\nName=x\r\n", "Chinese", false,
        "stored, Chinese, chHelp | " + chinese + "AppName=Selkan\r\n | [Maker]\r\nName=x\r\n" +
            chinese},
@@ -247,21 +249,21 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
       {english, full, "Chinese", false,  // one that cannot grow: not written, said
        "stored, Olvane.ini failed, Chinese, chHelp | " + chinese + " | " + full},
       {large, "", "Chinese", false, "kept, Selkan.ini failed, English, enHelp | " + large + " | "}};
-  for (const auto& [productText, makerText, language, quiet, expected] : cases) {
+  for (const auto& c : cases) {
     fs::remove_all(dir_ / "Olvane.ini");
-    const std::string product = Write("Selkan.ini", productText);
-    if (makerText == "/") fs::create_directory(dir_ / "Olvane.ini");
-    if (makerText.size() > 1) Write("Olvane.ini", makerText);
+    const std::string product = Write("Selkan.ini", c.product);
+    if (c.maker == "/") fs::create_directory(dir_ / "Olvane.ini");
+    if (c.maker.size() > 1) Write("Olvane.ini", c.maker);
     // Files are limited to 64 bytes: `large` outgrows it when written.
-    const std::string result = test::InChild(false, [&, language = language, quiet = quiet] {
+    const std::string result = test::InChild(false, [&] {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{64, 64};
       ::setrlimit(RLIMIT_FSIZE, &limit);
       CProfileStore profile;
       profile.Load(product, {.saveOnClose = true});
       std::string error, makerError;
-      const bool stored = quiet ? StoreLanguageChoice(profile, language, nullptr, nullptr)
-                                : StoreLanguageChoice(profile, language, &error, &makerError);
+      const bool stored = c.quiet ? StoreLanguageChoice(profile, c.language, nullptr, nullptr)
+                                  : StoreLanguageChoice(profile, c.language, &error, &makerError);
       std::string result = stored ? "stored, " : "kept, ";
       const std::string& why = stored ? makerError : error;
       for (const std::string name : {"Selkan.ini", "Olvane.ini"}) {
@@ -276,7 +278,7 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
     });
     const std::string maker =
         fs::is_directory(dir_ / "Olvane.ini") ? "/" : Read(dir_ / "Olvane.ini");
-    EXPECT_EQ(result + " | " + Read(product) + " | " + maker, expected);
+    EXPECT_EQ(result + " | " + Read(product) + " | " + maker, c.result);
   }
 
   // The user's folder is config/Selkan. A read-only shipped profile's first change goes to the

@@ -1,8 +1,10 @@
 // selkan-cli fleet against selkan-sim --fleet: queues of virtual radios on pseudo-terminals,
 // with stays and swap gaps short enough to keep each case to seconds.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -150,6 +152,26 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_TRUE(WrittenWithChannel3(*Dump(0, 1)) && WrittenWithChannel3(*Dump(0, 2)));
   EXPECT_NE(sim.Log().find("saved " + Path("dumps0") + "/radio-2.dat"), std::string::npos);
+}
+
+// The log's reader goes once it has the header: the radio written is whole, the run ends there
+// and says why (on stderr), not killed by the pipe it wrote to.
+TEST_F(FleetE2E, ALogWithNoReaderLeftEndsTheRunAndSaysWhy) {
+  SimProcess& sim = StartQueue(2, {});
+  const std::string log = Path("log.fifo");
+  ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);
+  const int reader = ::open(log.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  BackgroundProcess cli(
+      kCliProgram, {"fleet", File(), "--port", sim.Device(), "--log", log, "--count", "2"}, true);
+  std::string said(200, '\0');
+  EXPECT_TRUE(WaitFor([&] { return ::read(reader, said.data(), said.size()) > 0; }, 20));
+  ::close(reader);
+  EXPECT_EQ(cli.Stop(0, kRunLimit), 2);
+  cli.Read(said, false, 5);
+  EXPECT_HAS(said, "the log could not be written: cannot write " + log + ": Broken pipe");
+  ASSERT_EQ(sim.Stop(), 0);
+  EXPECT_TRUE(WrittenWithChannel3(Dump(0, 1).value()) &&
+              !WrittenWithChannel3(Dump(0, 2).value_or(kRadioBefore)));
 }
 
 // Two cables and a port that cannot be opened: a loop each, one log, radios numbered as they

@@ -885,6 +885,7 @@ class ProgramTest : public QObject {
     QCOMPARE(PickChineseDialogFamily({"DejaVu Sans", "noto sans cjk sc"}), "noto sans cjk sc");
     QVERIFY(PickChineseDialogFamily({"DejaVu Sans"}).isEmpty());
     Program p(QStringLiteral("Chinese"));
+    QCOMPARE(p.frame->Action(command::kFileNew)->toolTip(), "新建");  // not the menu's "新建(N)"
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
              "查找范围：");  // Qt's own texts
     p.dir.WriteFile("odd.csv", "Frequency,RX Tone\n146.52,88.5\n");

@@ -36,9 +36,13 @@ extern "C" void OnInterrupt(int) { g_interrupted = true; }
 InterruptGuard::InterruptGuard() {
   g_interrupted = false;
   previous_ = std::signal(SIGINT, OnInterrupt);
+  previousPipe_ = std::signal(SIGPIPE, SIG_IGN);
 }
 
-InterruptGuard::~InterruptGuard() { std::signal(SIGINT, previous_); }
+InterruptGuard::~InterruptGuard() {
+  std::signal(SIGPIPE, previousPipe_);
+  std::signal(SIGINT, previous_);
+}
 
 bool InterruptGuard::Interrupted() { return g_interrupted.load(); }
 

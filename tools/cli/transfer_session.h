@@ -34,7 +34,8 @@ std::optional<TransferRequest> ParseTransferRequest(std::string_view command,
 int ExitCodeOf(TransferOutcome outcome);
 
 // While it lives, Ctrl+C (SIGINT) only raises a flag instead of ending the
-// program.
+// program, and a reader of the output that goes (`| head`) makes writes to it
+// fail instead of ending the program: a radio is never left half written.
 class InterruptGuard {
  public:
   InterruptGuard();
@@ -47,6 +48,7 @@ class InterruptGuard {
 
  private:
   void (*previous_)(int);
+  void (*previousPipe_)(int);
 };
 
 // The radio-type part of a backup's name for an image: the name of its type

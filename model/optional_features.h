@@ -28,6 +28,7 @@ struct OptionStates {
   int priorityChannel = -1;   // 0..199 = 0xFE7
   int voxDelayTime = -1;      // 0..3 = (0xFE8 low 3 bits) - 1
   std::string aniCode;        // up to 3 digits
+  bool operator==(const OptionStates&) const = default;
 };
 
 // List sizes and the English choice texts, shared by the dialog, the

@@ -153,14 +153,6 @@ TEST(ChannelCodec, FrequenciesTonesAndRowsBothWaysKeepingUninterpretedBits) {
 }
 
 using S = OptionStates;
-using Ints = std::vector<int>;
-
-Ints Controls(const S& s) {
-  return {s.batterySaver, s.beep, s.busyLock,     s.keyLock,
-          s.ani,          s.vox,  s.led,          s.squelchLevel,
-          s.voxGainLevel, s.step, s.timeOutTimer, s.priorityChannel,
-          s.voxDelayTime};
-}
 RadioImage WithOptionBytes(std::array<std::uint8_t, 9> bytes) {
   RadioImage image = BlankImage();
   std::copy(bytes.begin(), bytes.end(), image.begin() + 0xFE0);  // where the radio keeps them
@@ -176,15 +168,16 @@ std::string Page(const RadioImage& image, Language language) {
 // Switches from single bits (locks inverted), lists through masks and biases, a value outside
 // its list as -1; first the blank image's factory settings, where OK alone changes nothing.
 TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
-  const std::pair<std::array<std::uint8_t, 9>, Ints> cases[] = {
-      {{0x5F, 0xB8, 4, 5, 4, 2, 0, 0, 1}, {1, 1, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0}},
+  const std::pair<std::array<std::uint8_t, 9>, S> cases[] = {
+      {{0x5F, 0xB8, 4, 5, 4, 2, 0, 0, 1}, {true, true, 1, 1, 0, 0, 0, 4, 4, 4, 2, 0, 0, ""}},
       {{0x01, 0x00, 0xF9, 0x18, 0xFA, 0x0F, 0x5A, 0xC7, 0xFC},
-       {1, 0, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3}},
-      {{0xF6, 0xFF, 10, 0, 5, 15, 0, 200, 8}, {0, 1, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1}},
+       {true, false, 0, 0, 1, 1, 1, 9, 7, 2, 7, 199, 3, ""}},
+      {{0xF6, 0xFF, 10, 0, 5, 15, 0, 200, 8},
+       {false, true, 1, 0, 0, 0, 0, -1, -1, -1, 7, -1, -1, ""}},
       {{0, 0xC7, 10, 9, 5, 15, 0, 200, 5},
-       {0, 0, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1}}};  // bits no control owns
-  for (const auto& [bytes, controls] : cases)
-    EXPECT_EQ(Controls(ReadOptionStates(WithOptionBytes(bytes))), controls) << +bytes[0];
+       {false, false, 0, 0, 1, 1, 1, -1, -1, -1, 7, -1, -1, ""}}};  // bits no control owns
+  for (const auto& [bytes, states] : cases)
+    EXPECT_EQ(ReadOptionStates(WithOptionBytes(bytes)), states) << +bytes[0];
 
   // Each control goes into its own bit or byte, the others keep theirs; a list with no
   // selection, or an index outside it, leaves its byte.

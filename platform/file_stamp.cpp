@@ -41,12 +41,6 @@ std::vector<std::uint8_t> ReadHead(const std::filesystem::path& path, std::size_
 
 }  // namespace
 
-FileStamp StampOfOpenFile(int fd, std::span<const std::uint8_t> head) {
-  struct stat status {};
-  if (::fstat(fd, &status) != 0) return {};
-  return FromStatus(status, head);
-}
-
 FileStamp StampOfFile(const std::filesystem::path& path, std::span<const std::uint8_t> head) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return {};

@@ -20,11 +20,9 @@ struct FileStamp {
   std::vector<std::uint8_t> head;
 };
 
-// The stamp of the file open as fd whose first bytes are `head`. Anything
-// but a regular file (a FIFO, a device) gets no stamp: a stream has no
-// contents to compare.
-FileStamp StampOfOpenFile(int fd, std::span<const std::uint8_t> head);
-// The same for the file at `path` (links followed), just written with `head`.
+// The stamp of the file at `path` (links followed) whose first bytes are
+// `head`. Anything but a regular file (a FIFO, a device) gets no stamp: a
+// stream has no contents to compare.
 FileStamp StampOfFile(const std::filesystem::path& path, std::span<const std::uint8_t> head);
 
 // Whether the file at `path` differs from its stamp: another size or

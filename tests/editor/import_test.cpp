@@ -209,6 +209,7 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
   table[6] = {"", "438.10000", "", "", "", "", ""};                              // transmit only
   table[7] = {"438.10000", "438.10000", "12.3", "None", "Low", "On", "Wide"};
   table[9] = {"438.20000", "438.20000", "D023N", "D754N", "High", "On", "Wide"};  // two codes
+  table[10] = {"145.00000", "215.00000", "None", "None", "Low", "On", "Wide"};    // +70 MHz too
   table[198] = {"145.00000", "144.40000", "127.3", "127.3", "Low", "On", "Wide"};
   const RadioListExport got = ChannelsToRadioList(table);
   const std::string rows =
@@ -218,9 +219,10 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
       "5,,440.000000,-,70.000000,Cross,67.0,88.5,023,NR,754,Tone->DTCS,FM,5.00,,5.0W,,,,,\r\n"
       "6,,462.562500,off,0.000000,Cross,88.5,88.5,131,NN,023,DTCS->,FM,5.00,,,,,,,\r\n"
       "10,,438.200000,,0.000000,Cross,88.5,88.5,754,NN,023,DTCS->DTCS,FM,5.00,,5.0W,,,,,\r\n"
+      "11,,145.000000,+,70.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,1.0W,,,,,\r\n"
       "199,,145.000000,-,0.600000,TSQL,127.3,127.3,023,NN,023,Tone->Tone,FM,5.00,,1.0W,,,,,\r\n";
   EXPECT_EQ(got.csv, std::string(kRadioListHeader) + "\r\n" + rows);
-  EXPECT_EQ(got.written, 7);
+  EXPECT_EQ(got.written, 8);
   EXPECT_EQ(got.omitted, (std::vector<OmittedChannel>{{7, RadioListOmission::TransmitOnly},
                                                       {8, RadioListOmission::UnlistedTone}}));
   EXPECT_EQ(ChannelsToRadioList(ChannelTable{}).csv, std::string(kRadioListHeader) + "\r\n");

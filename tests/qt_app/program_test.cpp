@@ -771,7 +771,7 @@ class ProgramTest : public QObject {
     }
     p.frame->Action(command::kBackups)->trigger();
     CBackupsDlg* window = p.frame->BackupsWindow();
-    QVERIFY(window &&
+    QVERIFY(window && window->windowTitle() == "Backups" &&
             window->isVisible() &&  // over the main window; the folder's name can be copied
             window->geometry().center().y() == p.frame->geometry().center().y() &&
             window->findChild<QLabel*>()->textInteractionFlags() == Qt::TextSelectableByMouse);

@@ -335,6 +335,7 @@ class ChannelViewTest : public QObject {
       QVERIFY(QFile::exists(SELKAN_SOURCE_DIR "/resources/help/enHelp/" +
                             QString::number(helpTopic_) + ".html"));
       if (auto* list = qobject_cast<QComboBox*>(Editors().OpenEditor())) {
+        QVERIFY(!list->isEditable());  // chosen from, not typed into
         list->showPopup();  // the tone lists drop a few rows and scroll, not the screen's height
         const int rows = c == 3 || c == 4 ? kToneListRows : list->count();
         QCOMPARE(list->view()->height(), rows * list->view()->sizeHintForRow(0));

@@ -17,7 +17,7 @@ constexpr std::array<std::uint32_t, 64> kRound = {
     0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
     0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
 
-void Compress(std::array<std::uint32_t, 8>& state, const std::uint8_t* block) {
+void Compress(std::array<std::uint32_t, 8>& state, std::span<const std::uint8_t, 64> block) {
   std::array<std::uint32_t, 64> w{};
   for (int i = 0; i < 16; ++i) {
     w[i] = std::uint32_t{block[4 * i]} << 24 | std::uint32_t{block[4 * i + 1]} << 16 |
@@ -48,7 +48,7 @@ std::array<std::uint8_t, 32> Sha256(std::span<const std::uint8_t> bytes) {
   std::array<std::uint32_t, 8> state = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
                                         0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
   std::size_t whole = bytes.size() / 64 * 64;
-  for (std::size_t at = 0; at < whole; at += 64) Compress(state, bytes.data() + at);
+  for (std::size_t at = 0; at < whole; at += 64) Compress(state, bytes.subspan(at).first<64>());
   // The rest, a 1 bit, zeros, and the length in bits: one or two blocks.
   std::array<std::uint8_t, 128> tail{};
   const std::size_t rest = bytes.size() - whole;
@@ -57,7 +57,8 @@ std::array<std::uint8_t, 32> Sha256(std::span<const std::uint8_t> bytes) {
   const std::size_t tailSize = rest < 56 ? 64 : 128;
   const std::uint64_t bits = std::uint64_t{bytes.size()} * 8;
   for (int i = 0; i < 8; ++i) tail[tailSize - 1 - i] = static_cast<std::uint8_t>(bits >> (8 * i));
-  for (std::size_t at = 0; at < tailSize; at += 64) Compress(state, tail.data() + at);
+  for (std::size_t at = 0; at < tailSize; at += 64)
+    Compress(state, std::span(tail).subspan(at).first<64>());
 
   std::array<std::uint8_t, 32> digest{};
   for (int i = 0; i < 32; ++i)

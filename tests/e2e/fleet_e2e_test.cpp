@@ -86,6 +86,8 @@ TEST_F(FleetE2E, ThreeRadiosTheSecondFailingItsVerify) {
   const RunResult run = Fleet({"--port", sim.Device(), "--count", "3"});
   EXPECT_EQ(run.exitCode, 7) << run.output;
   EXPECT_HAS(run.output, "3 radios: 2 verified, 1 failed");
+  EXPECT_HAS(run.output, "\nRadio 2 on " + sim.Device() +  // a line as each radio is done
+                             ": verify failed: Channel 3, Rx Frequency: 438.50000 -> 438.50001 (");
   EXPECT_TRUE(run.output.starts_with("Log: " + Log() + "\n") &&  // named first, and again last
               run.output.ends_with(" s a radio\nLog: " + Log() + "\n"))
       << "not stopped";

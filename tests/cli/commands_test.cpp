@@ -153,6 +153,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import vhf.csv uhf.dat --band 144-148", kExitOk, ""},
       {"import rows.csv odd.dat", kExitUsage, "gives no band for radio type index 9, band index 0"},
       {"import rows.csv uhf.dat --at 200", kExitUsage, "--at must be a channel, 1 to 199"},
+      {"import rows.csv uhf.dat --at 0", kExitUsage, "--at must be a channel, 1 to 199"},
       {"import rows.csv uhf.dat --at 2 --append", kExitUsage, "--at and --append exclude"},
       {"import vhf.csv link.dat", kExitOk, ""},
       // The trouble diff has is never 1, which says "different".

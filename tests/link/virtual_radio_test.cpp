@@ -45,8 +45,8 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   EXPECT_FALSE(ParseSimOptions({"radio.dat", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "unexpected argument 'radio.dat'");
 
-  options = ParseSimOptions({"--fleet", "3", "--stay", "0.5", "--on-radio", "3"}, &error);
-  EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(500) && options->onRadio == 3)
+  options = ParseSimOptions({"--fleet", "3", "--stay", "2.5", "--on-radio", "3"}, &error);
+  EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(2500) && options->onRadio == 3)
       << error;
   options = ParseSimOptions({"--fleet", "1", "--stay", "1"}, &error);  // one radio that leaves
   EXPECT_TRUE(options && QueueOf(*options).radios == 1 && QueueOf(*options).leaves) << error;

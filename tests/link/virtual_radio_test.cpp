@@ -91,8 +91,10 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
               std::to_string(change.number);
     return text;
   };
-  EXPECT_EQ(changes(60000), "");  // nobody has asked yet
-  for (int ms : {60000, 61000}) EXPECT_EQ(send(kWakeAndAskId, ms), 1 + kId.size()) << ms;
+  EXPECT_EQ(changes(59000), "");                                          // nobody has asked yet
+  EXPECT_EQ(send({0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'}, 59000), 1u);  // woken: no stay yet,
+  EXPECT_EQ(send({0x02}, 60000), kId.size());  // but from its first identification
+  EXPECT_EQ(send(kWakeAndAskId, 61000), 1 + kId.size());
   EXPECT_EQ(changes(61999), "");
   EXPECT_TRUE(queue.Advance(at(62000), false).empty());  // bytes still wait to be read
   EXPECT_EQ(changes(62000), "-1");

@@ -681,6 +681,7 @@ class ProgramTest : public QObject {
     QVERIFY(fleet->CountBox()->hasFocus() && fleet->CountBox()->x() > 0 &&  // beside an option,
             fleet->CountBox()->text() == "until stopped");  // 0 named for what it does
     const auto row = [fleet](QWidget* w) { return w->mapTo(fleet, w->rect().center()).y(); };
+    QVERIFY(qAbs(row(fleet->CountBox()) - row(fleet->findChild<QCheckBox*>("backupCheck"))) <= 2);
     for (int port = 0; port < 4; ++port)  // below the options, each bar beside its port
       QVERIFY(row(fleet->PortCheck(port)) > row(fleet->CountBox()) &&
               row(fleet->PortProgress(port)) == row(fleet->PortCheck(port)) &&

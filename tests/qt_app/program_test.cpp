@@ -223,7 +223,8 @@ class ProgramTest : public QObject {
     QVERIFY(p.Open("a.dat", Marked(0x33)));  // Reload
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
     QVERIFY(p.Told() == 4 && p.Said(3).contains("a.dat") && p.frame->Children().size() == 2);
-    QVERIFY(p.Open("c.dat", Marked(0)));
+    CChildFrame* readAgain = p.frame->ActiveChild();
+    QVERIFY(p.Open("c.dat", Marked(0)) && !readAgain->isVisible());  // a.dat steps aside
     p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;
     p.dir.WriteFile("c.dat", Marked(0x22));
     p.answers.buttons = {QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Yes};

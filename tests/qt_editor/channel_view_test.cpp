@@ -501,6 +501,8 @@ class ChannelViewTest : public QObject {
       ani->setText("12");
       QTest::keyClicks(ani, "\b9a.0"), QTest::keyClick(ani, Qt::Key_5, Qt::ShiftModifier);
       QCOMPARE(ani->text(), QString("190"));
+      ani->setText("1"), ani->insert("2x");  // as pasted: refused whole
+      QCOMPARE(ani->text(), QString("1"));
       Control(&dialog, ids[set])->setFocus();
       QTest::keyClick(Control(&dialog, ids[set]), Qt::Key_F1);
       QCOMPARE(helpTopic_, ids[set]);

@@ -250,6 +250,11 @@ TEST_F(SafeWriteE2E, WriteKeepsABackupWritesVerifiesAndSaysSoOrNamesTheWayBack) 
     EXPECT_EQ(attempt.exitCode, 0) << attempt.output;
     EXPECT_TRUE(SameBelowWriteLimit(RadioAfterStop(), original));
   }
+  // No folder for the backup (a file stands there): said, and nothing written.
+  fs::remove_all(dir_ / "data/Selkan/backups"), WriteBytes(dir_ / "data/Selkan/backups", "");
+  EXPECT_HAS(Cli({"write", "--port", StartSim(before), dat}).output,
+             "the radio was read, but its backup could not be kept (");
+  EXPECT_EQ(sim_->Received("57"), 0);
 }
 
 }  // namespace

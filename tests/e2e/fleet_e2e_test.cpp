@@ -41,7 +41,7 @@ enum Column { kNumber, kStart, kSeconds, kId, kBackup, kResult, kDocument, kImag
 
 class FleetE2E : public FilesTest {
  protected:
-  static constexpr double kRunLimit = 50;  // seconds; a bound only
+  static constexpr double kRunLimit = 80;  // seconds; a bound only
 
   void SetUp() override {
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
@@ -51,12 +51,13 @@ class FleetE2E : public FilesTest {
 
   // A queue of radios; its memories go to dumps<index>/radio-K.dat. The CLI takes a radio for
   // gone after 2 s of silence and a silent probe lasts over a second: in a gap of 3 s a CLI late
-  // by a second under load takes the next radio for the last one, and never writes it.
+  // by a second under load takes the next radio for the last one, and never writes it; with
+  // the sanitized build beside other tests on two cores, 5 s fell short too.
   SimProcess& StartQueue(int radios, Args options) {
     const std::string dumps = Path("dumps" + std::to_string(sims_.size()));
     Args args = {"--fleet", std::to_string(radios), "--dump-dir", dumps};
     if (std::ranges::find(options, "--stay") == options.end())
-      args.insert(args.end(), {"--stay", "1", "--swap-gap", "5"});
+      args.insert(args.end(), {"--stay", "1", "--swap-gap", "8"});
     args.insert(args.end(), options.begin(), options.end());
     sims_.push_back(std::make_unique<SimProcess>(kRadioBefore, args));
     EXPECT_TRUE(sims_.back()->Started());

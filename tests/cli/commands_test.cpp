@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <tuple>
 
@@ -17,6 +18,7 @@
 #include "tests/support/files_test.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/sim_process.h"
+#include "tools/cli/transfer_session.h"
 
 namespace selkan::cli {
 namespace {
@@ -31,6 +33,19 @@ std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = f
   const int code = run(args);
   return {code,
           out ? testing::internal::GetCapturedStdout() : testing::internal::GetCapturedStderr()};
+}
+
+// Ctrl+C raises a flag only while a transfer's guard lives (a new guard starts clear); after
+// it, Ctrl+C ends the program again.
+TEST(InterruptGuard, TurnsCtrlCIntoAFlagOnlyWhileItLives) {
+  std::signal(SIGINT, SIG_DFL);
+  for (int guard = 0; guard < 2; ++guard) {
+    const InterruptGuard interrupt;
+    EXPECT_FALSE(InterruptGuard::Interrupted());
+    std::raise(SIGINT);
+    EXPECT_TRUE(InterruptGuard::Interrupted());
+  }
+  EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);
 }
 
 class CliCommands : public test::FilesTest {

@@ -352,9 +352,7 @@ TEST(Decimal, ReadsTheLongestNumberPrefixTruncatesAndFormatsWhole) {
 
 // Digests of one block, of two, and of whole blocks then the rest, cut to the digits asked.
 TEST(Sha256Hex, KnownDigestsCutShort) {
-  const auto hex = [](const std::string& text, std::size_t digits) {
-    return Sha256Hex({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, digits);
-  };
+  const auto hex = [](const std::string& text, std::size_t n) { return Sha256Hex(Span(text), n); };
   EXPECT_EQ(hex("", 99), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
   EXPECT_EQ(hex("abc", 64), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
   EXPECT_EQ(hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq", 12), "248d6a61d206");

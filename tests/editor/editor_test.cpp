@@ -211,7 +211,9 @@ TEST(RowCommands, EdgesAreRefusedOrKeptAndThePriorityChannelFollowsItsChannel) {
   EXPECT_EQ(Order(tail.state, 195, 199), "195/195 196/196 199/199 -/- -/- ");
   EXPECT_EQ(Order(RunRowCommand(full, MoveUp, {197, 3}).state, 195, 199),
             "195/195 197/197 198/198 199/199 196/196 ");
-  EXPECT_EQ(RunRowCommand(full, MoveDown, {5, 3}).block.first, 6);
+  const RowCommandOutcome down = RunRowCommand(full, MoveDown, {5, 3});
+  EXPECT_EQ(Order(down.state, 4, 9) + std::to_string(down.block.first),
+            "4/4 8/8 5/5 6/6 7/7 9/9 6");
 
   // The priority channel follows its channel; Off (0), and values that name no channel, stay.
   const std::tuple<int, RowCommand, ChannelBlock, int> priorities[] = {
@@ -617,6 +619,8 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   EXPECT_EQ(gaps.substr(gaps.find("\nLocation x")),
             "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n"
             "Location 99999999999 → channel 5\n");  // too large for a number, not a crash
+  const std::string past = kListHeader + "3,a,438.1,,,,,,,,,,,,,,,\n200,b,438.2,,,,,,,,,,,,,,,\n";
+  EXPECT_TRUE(summary(past, kUhf, {}).ends_with("Location 200 → channel 2\n"));  // past 199
 }
 
 }  // namespace

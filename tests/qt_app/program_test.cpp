@@ -527,15 +527,20 @@ class ProgramTest : public QObject {
             p.Said(0).endsWith(".pdf.\n" + QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
     p.frame->Printer().setDocName({});                      // named again, as below
+    p.view->Grid()->SetCol(1), p.view->Grid()->SetRow(31);  // a channel being typed in is listed
+    p.view->CellEditors()->RxEditor()->setText("146.5");
     p.frame->Action(command::kFilePrintDirect)->trigger();  // all pages too
     QProcess pdftotext, pdfinfo;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});  // the job is named after the document
     QVERIFY(pdftotext.waitForFinished() && pdfinfo.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QVERIFY2(text.contains("Page 3 of 3") && text.contains("Channel 30:"), qPrintable(text));
+    QVERIFY2(
+        text.contains("Page 3 of 3") && text.contains("Channel 30:") && text.contains("146.50000"),
+        qPrintable(text));
     QVERIFY(pdfinfo.readAllStandardOutput().simplified().startsWith(
         "Title: " + QByteArray::fromStdString(p.child->Document().Title())));
+    p.view->OnEditUndo();  // channel 31 as it was
     p.frame->Printer().setOutputFileName(p.dir.Path("no/such/y.pdf"));
     p.frame->Action(command::kFilePrintDirect)->trigger();
     QVERIFY(p.Told() == 2 && p.answers.messages[1].caption == "Selkan Radio" &&
@@ -550,6 +555,9 @@ class ProgramTest : public QObject {
     auto* page = help->findChild<QTextBrowser*>();
     QTest::keyClick(page, Qt::Key_Tab), QTest::keyClick(page, Qt::Key_Return);  // the first link
     QCOMPARE(page->source().fileName() + help->windowTitle(), QString("57600.htmlNew"));
+    p.frame->activateWindow();  // F1 again: the open help window comes forward
+    QTRY_COMPARE(QApplication::activeWindow(), p.frame);
+    QTest::keyClick(p.frame, Qt::Key_F1);
     QTRY_COMPARE(QApplication::activeWindow(), help);
     QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
@@ -728,7 +736,9 @@ class ProgramTest : public QObject {
     qputenv("SELKAN_COM2", com2);
     fleet->Button("start")->click();  // a new run forgets why COM1 failed in the last one
     QVERIFY(fleet->PortStatus(0)->toolTip().isEmpty());
-    QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());  // COM1 is done with, COM2 goes on
+    QTRY_VERIFY(!fleet->PortStatus(0)->toolTip().isEmpty());    // COM1 is done with, COM2 goes on
+    fleet->hide(), p.frame->Action(command::kRead)->trigger();  // refused: the run comes back
+    QVERIFY(fleet->isVisible() && !p.view->findChild<CProcessDlg*>());
     p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};  // closed while running: asked
     QTest::qWait(100), QTest::keyClick(fleet, Qt::Key_Escape);
     QVERIFY(fleet->Running() && fleet->isVisible());  // No: it goes on

@@ -245,6 +245,8 @@ class LinkTest : public QObject {
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);
     QVERIFY(port.Read(8).empty() && !limit.hasExpired());
+    port.Close();  // and on a port closed
+    QVERIFY(port.Read(8).empty() && !limit.hasExpired());
     // The program's port waits for a reply in its own thread: the window's events go on meanwhile.
     QtSerialPort program(QtSerialPort::Waiting::kEventLoop);
     line = std::make_unique<sim::PtyLine>();

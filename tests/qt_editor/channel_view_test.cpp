@@ -535,6 +535,10 @@ class ChannelViewTest : public QObject {
       for (qsizetype i = 0; i < drawn.size(); ++i)
         QCOMPARE(drawn[i], i == 0 ? sizes.titleHeight : sizes.bodyHeight);
     }
+    QImage flat(8, 8, QImage::Format_RGB32);  // a device of no resolution: nothing drawn
+    flat.setDotsPerMeterX(1);                 // (0 dots per inch)
+    QPainter onFlat(&flat);
+    DrawListingPage(onFlat, listing, PaginateChannels(listing.channels), 1);
   }
 
   // A click moves the current cell, then reports the press; moves to the same cell, fixed

@@ -401,8 +401,9 @@ class ProgramTest : public QObject {
     QVERIFY(Row(p.view, 7).value(0) == "146.00000" && Row(p.view, 8).value(0) == "145.50000");
     QCOMPARE(history->count(), 4);
     // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
+    p.view->Grid()->SetTextMatrix(4, 2, QStringLiteral("146.00000"));  // a Tx alone is use too
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Cancel});
-    QVERIFY(p.Said(1).contains("The 4 channels in use now"));
+    QVERIFY(p.Said(1).contains("The 5 channels in use now"));
     QVERIFY(p.Said(2).contains("bad.csv:3: Frequency \"\" is not a frequency in MHz"));
     QCOMPARE(history->count(), 4);
     run(bad, {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});

@@ -38,15 +38,16 @@ TEST(SimOptions, ParsesFaultsAndRefusesBadValues) {
   using Args = std::vector<std::string>;
   for (const Args& bad : {Args{"--silent-from", "512"}, Args{"--silent-from", "-1"}, Args{"--id="},
                           Args{"--fleet", "2", "--stay", "86401"}, Args{"--stay", "1"},
-                          Args{"--fleet", "2", "--on-radio", "3"}})
+                          Args{"--fleet", "2", "--on-radio", "3"}, Args{"--fleet", "10000"}})
     EXPECT_FALSE(ParseSimOptions(bad, &error)) << bad.back();
   EXPECT_FALSE(ParseSimOptions({"--id", "123456789", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "--id takes 1 to 8 characters");  // the first fault is the one said
   EXPECT_FALSE(ParseSimOptions({"radio.dat", "--silent-from", "512"}, &error));
   EXPECT_EQ(error, "unexpected argument 'radio.dat'");
 
-  options = ParseSimOptions({"--fleet", "3", "--stay", "2.5", "--on-radio", "3"}, &error);
-  EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(2500) && options->onRadio == 3)
+  options = ParseSimOptions({"--fleet", "9999", "--stay", "2.5", "--on-radio", "3"}, &error);
+  EXPECT_TRUE(options && options->stay == std::chrono::milliseconds(2500) &&
+              options->onRadio == 3 && options->fleet == 9999)
       << error;
   options = ParseSimOptions({"--fleet", "1", "--stay", "1"}, &error);  // one radio that leaves
   EXPECT_TRUE(options && QueueOf(*options).radios == 1 && QueueOf(*options).leaves) << error;

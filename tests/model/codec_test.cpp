@@ -384,13 +384,15 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   options[offset::kOptionFlags2] ^= 0x80;  // the byte after, which they do not read, is
   options[offset::kSquelchLevel] = 9, options[offset::kBandIndex] = 2;
   options[offset::kTimeOutTimer] = 3, options[offset::kPriorityChannel] = 7;
-  options[offset::kUnedited0xFE6] = 0x80;  // between two lines, read by neither
+  options[offset::kUnedited0xFE6] = 0x80;   // between two lines, read by neither
+  options[offset::kBandIndex + 1] ^= 0x01;  // after the band index, which is one byte
   options[offset::kStep] = 2, options[offset::kVoxDelayTime] = 2;
   Lines below = Compare(BlankImage(), options, Language::Chinese);
   EXPECT_EQ(below, (Lines{"电池省电: 开 -> 关", "提示音: 开 -> 关", "繁忙锁定: 关 -> 开",
                           "键盘锁定: 关 -> 开", "声控延迟: 1s -> 2s", "静噪电平: 4 -> 9",
                           "步进: 25k -> 6.25k", "超时定时器: 60 -> 90", "优先信道: 无 -> 7",
-                          "频段序号: 255 -> 2", "字节 0xFE1: B8 -> 38", "字节 0xFE6: 00 -> 80"}));
+                          "频段序号: 255 -> 2", "字节 0xFD2: FF -> FE", "字节 0xFE1: B8 -> 38",
+                          "字节 0xFE6: 00 -> 80"}));
   below.erase(below.begin() + 4);  // a field at the end's address is not compared
   EXPECT_EQ(Compare(BlankImage(), options, Language::Chinese, offset::kVoxDelayTime), below);
 

@@ -1,6 +1,4 @@
 // Backups of radios; around a serial port: its names, the advice on access, the low-latency flag.
-#include "link/backup_store.h"
-
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "link/backup_store.h"
 #include "link/low_latency.h"
 #include "link/port_access.h"
 #include "link/port_names.h"
@@ -194,6 +193,9 @@ TEST(LowLatencyMode, TurnedOnForThePortAndOffAgainKeepingOtherFlags) {
   flags |= 0x0001;                 // changed by someone else meanwhile: stays
   mode.Restore(), mode.Restore();  // once only
   EXPECT_EQ(std::pair(flags, sets), std::pair(0x0101, 2));
+  EXPECT_TRUE(mode.Enable(0));   // then on another port: this one's goes back first
+  EXPECT_FALSE(mode.Enable(1));  // (which keeps no flags)
+  EXPECT_EQ(flags, 0x0101);
 }
 #endif
 

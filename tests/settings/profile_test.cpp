@@ -53,9 +53,10 @@ TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnl
   EXPECT_EQ(DetectEncoding("Title=\xE4\xB8\xAD\xE6\x96\x87"), TextEncoding::Utf8);
   EXPECT_EQ(DetectEncoding("Title=\xD6\xD0\xCE\xC4"), TextEncoding::Gbk);  // GB2312
   EXPECT_EQ(DetectEncoding("\xE4\xB8\xAD then \xB0\x41"), TextEncoding::Gbk);
-  for (const char* good : {"\xF0\x9F\x98\x80", "\xF1\x80\x80\x80", "\xF4\x8F\xBF\xBF"})
-    EXPECT_TRUE(IsValidUtf8(good)) << "four bytes, up to U+10FFFF";
-  for (const char* bad : {"\xE4\xB8", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+  for (const char* good :
+       {"\xF0\x9F\x98\x80", "\xF1\x80\x80\x80", "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF", "\xEE\x80\x80"})
+    EXPECT_TRUE(IsValidUtf8(good)) << "four bytes, up to U+10FFFF; around the surrogates";
+  for (const char* bad : {"\xE4\xB8", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xED\xBF\xBF",
                           "\xF4\x90\x80\x80", "\x80", "\xF8\x88\x80\x80\x80"})
     EXPECT_FALSE(IsValidUtf8(bad)) << "cut short, overlong, surrogate, too large, stray";
   EXPECT_FALSE(EndsWithChar("[S", ']', TextEncoding::Utf8) ||

@@ -74,6 +74,8 @@ TEST(VirtualRadio, WakeUpsSessionsAndBlocksAndAQueueOfRadiosStaysWhileProgrammed
   EXPECT_EQ(Feed(radio, {0x06}), kAck);
   // Blocks past the end of memory or of another size get no answer.
   EXPECT_TRUE(Feed(radio, {'R', 0x10, 0x00, 8}).empty() && Feed(radio, {'R', 0, 0, 9}).empty());
+  EXPECT_TRUE(Feed(radio, {'W', 0x10, 0x00, 8, 1, 2, 3, 4, 5, 6, 7, 8}, &last).empty() && last &&
+              !last->saveFirst);  // nor a write there, which is not kept
 
   using std::chrono::milliseconds;
   auto at = [](int ms) { return RadioQueue::Clock::time_point{} + milliseconds(ms); };

@@ -41,13 +41,10 @@ std::string Hex(const std::uint8_t* bytes, std::size_t count) {
   return sim::FrameText({bytes, bytes + count});
 }
 
-// A blank image with a full channel (145.125 / 145.125, 67.0 / D023I, High,
-// Scan on, Wide, spare bits set) at `channel`, some of its bytes patched.
+// A blank image with a full channel at `channel`, some of its bytes patched.
 RadioImage ImageWith(int channel, const std::vector<std::pair<int, int>>& patch = {}) {
-  static const std::uint8_t kFullRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
-                                             0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
   RadioImage image = BlankImage();
-  std::copy_n(kFullRecord, std::size(kFullRecord), image.begin() + offset::Channel(channel));
+  test::PutFullChannel(image, channel);
   for (const auto& [at, value] : patch) image[offset::Channel(channel) + at] = std::uint8_t(value);
   return image;
 }

@@ -32,6 +32,7 @@
 #include "print/qt/listing_painter.h"
 #include "settings/process_settings.h"
 #include "settings/profile_store.h"
+#include "tests/support/radio_images.h"
 
 using namespace selkan;
 
@@ -74,13 +75,6 @@ QWidget* Control(const QWidget* dialog, int id) {
 
 const QStringList kEmptyRow(7, QString());
 const QStringList kChannel = {"440.00000", "445.00000", "88.5", "D023N", "Low", "Off", "Narrow"};
-
-// Channel n: 145.12500, 145.72500, 88.5, D023N, High, On, Wide.
-void PutChannel(RadioImage& image, int n) {
-  const std::uint8_t record[16] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14,
-                                   0x85, 0x08, 0x23, 0x80, 0x1A, 0x00, 0x00, 0x00};
-  std::copy(std::begin(record), std::end(record), image.begin() + offset::Channel(n));
-}
 
 QByteArray RecordStart(const RadioImage& image, int channel) {
   return QByteArray(reinterpret_cast<const char*>(image.data() + offset::Channel(channel)), 4);
@@ -196,12 +190,12 @@ class ChannelViewTest : public QObject {
 
   // Both ends of the list go through the grid and back; an emptied row becomes unused.
   void everyChannelIsDecodedAndEncoded() {
-    for (int channel : {1, 4, 199}) PutChannel(document_.Image(), channel);
+    for (int channel : {1, 4, 199}) test::PutFullChannel(document_.Image(), channel);
     auto* two = document_.Image().data() + offset::Channel(2);  // receive only
     two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14;
     MakeView();
     QCOMPARE(Row(1),
-             QStringList({"145.12500", "145.72500", "88.5", "D023N", "High", "On", "Wide"}));
+             QStringList({"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}));
     QCOMPARE(Row(2), QStringList({"145.12500", "", "", "", "", "", ""}));
     QCOMPARE(Row(199), Row(1));
     QCOMPARE(Grid().GetTextMatrix(0, 0) + Grid().GetTextMatrix(0, 7) + Grid().GetTextMatrix(9, 0),
@@ -520,7 +514,7 @@ class ChannelViewTest : public QObject {
         styled.setStrikeOut(true);
     QApplication::setFont(styled);
     QVERIFY(!TitleFont().bold());  // the view's title too
-    PutChannel(document_.Image(), 1);
+    test::PutFullChannel(document_.Image(), 1);
     const Listing listing =
         MakeListing(document_.Image(), DecodeChannels(document_.Image(), Language::English),
                     Language::English, "Owner");

@@ -16,6 +16,13 @@ inline RadioImage RandomImage(unsigned seed) {
   return image;
 }
 
+// A full channel at n: 145.125 / 145.125, 67.0 / D023I, High, Scan on, Wide, spare bits set.
+inline void PutFullChannel(RadioImage& image, int n) {
+  static const std::uint8_t kRecord[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14,
+                                         0x70, 0x06, 0x23, 0xC0, 0xFA, 0x12, 0x34, 0x56};
+  std::copy_n(kRecord, std::size(kRecord), image.begin() + offset::Channel(n));
+}
+
 // Blank but for channel 3, whose Rx frequency is in block 6.
 inline RadioImage WithChannel3() {
   RadioImage image = BlankImage();

@@ -323,6 +323,7 @@ class ProgramTest : public QObject {
     p.view->Grid()->SetRow(2);  // opens the Rx editor over channel 2
     p.view->CellEditors()->RxEditor()->setText("136.5");
     QVERIFY(p.Open("a.dat", Bytes(BlankImage())));
+    QCOMPARE(p.frame->Children()[1]->pos(), QPoint(0, 0));  // at the top left, as the first
     CSelkanDoc& a = p.frame->Children()[1]->Document();
     a.SetModified(true);
     a.Image()[0xC80] = 0x33;

@@ -407,7 +407,8 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
 
   // Each value the radio cannot hold is named: a file, and its problems.
   const std::pair<std::string, std::string> cases[] = {
-      {kListHeader + "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,abc,Tone2,,,,,,,,,,,,\r\n" +
+      {kListHeader +
+           "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,0.6.0,Tone2,,,,,,,,,,,,\r\n" +
            "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
            "5,e,440,x,,Tone,99.9,,,,,,,,,,,\r\n7,f,440,-,439.99999,,,,,,,,,,,,,\r\n" +
            "8,g,440,split,0.00001,,,,,,,,,,,,,\r\n",
@@ -415,7 +416,7 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
        "2: DtcsCode \"8\" is not a DQT code of the tone table\n"
        "2: Skip \"x\" is not one of \"\", S, P\n"
        "2: Power \"Max\" is neither a power level nor watts\n"
-       "3: Offset \"abc\" is not a number of MHz\n"
+       "3: Offset \"0.6.0\" is not a number of MHz\n"
        "3: Tone \"Tone2\" is not a tone mode this radio can hold\n"
        "4: Duplex split needs the Tx frequency as Offset\n"
        "4: DtcsPolarity \"XN\" is not two letters N or R\n"

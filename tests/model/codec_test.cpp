@@ -384,12 +384,13 @@ TEST(CompareImages, FieldsAsTheUserKnowsThemOtherBytesByAddress) {
   options[offset::kUnedited0xFE6] = 0x80;   // between two lines, read by neither
   options[offset::kBandIndex + 1] ^= 0x01;  // after the band index, which is one byte
   options[offset::kStep] = 2, options[offset::kVoxDelayTime] = 2;
+  options[offset::kVoxGainLevel] = 3;  // one byte of its own, not listed again
   Lines below = Compare(BlankImage(), options, Language::Chinese);
   EXPECT_EQ(below, (Lines{"电池省电: 开 -> 关", "提示音: 开 -> 关", "繁忙锁定: 关 -> 开",
-                          "键盘锁定: 关 -> 开", "声控延迟: 1s -> 2s", "静噪电平: 4 -> 9",
-                          "步进: 25k -> 6.25k", "超时定时器: 60 -> 90", "优先信道: 无 -> 7",
-                          "频段序号: 255 -> 2", "字节 0xFD2: FF -> FE", "字节 0xFE1: B8 -> 38",
-                          "字节 0xFE6: 00 -> 80"}));
+                          "键盘锁定: 关 -> 开", "声控延迟: 1s -> 2s", "声控电平: 5 -> 3",
+                          "静噪电平: 4 -> 9", "步进: 25k -> 6.25k", "超时定时器: 60 -> 90",
+                          "优先信道: 无 -> 7", "频段序号: 255 -> 2", "字节 0xFD2: FF -> FE",
+                          "字节 0xFE1: B8 -> 38", "字节 0xFE6: 00 -> 80"}));
   below.erase(below.begin() + 4);  // a field at the end's address is not compared
   EXPECT_EQ(Compare(BlankImage(), options, Language::Chinese, offset::kVoxDelayTime), below);
 

@@ -39,8 +39,7 @@ std::pair<int, std::string> RunQuiet(Command run, const Args& args, bool out = f
           out ? testing::internal::GetCapturedStdout() : testing::internal::GetCapturedStderr()};
 }
 
-// Ctrl+C raises a flag only while a transfer's guard lives (a new guard starts clear); after
-// it, Ctrl+C ends the program again.
+// Ctrl+C only raises a flag while a guard lives (each starts clear), then ends the program again.
 TEST(InterruptGuard, TurnsCtrlCIntoAFlagOnlyWhileItLives) {
   std::signal(SIGINT, SIG_DFL);
   for (int guard = 0; guard < 2; ++guard) {

@@ -494,7 +494,8 @@ TEST(ChannelLists, EachFileImportsOrSaysWhyHeadersOfNoKnownListAreRefused) {
         {3, {"147.30000", "147.90000", "None", "None", "High", "On", "Wide"}},
         {4, {"443.52500", "448.52500", "141.3", "D754I", "High", "On", "Narrow"}}}},
       {"dir_output_pl.csv", kAny, "(Output, Input, Offset, PL)", 3,
-       "5: Input \"+147.120\" is not a frequency in MHz\n",
+       "5: Input \"+147.120\" is not a frequency in MHz\n"
+       "6: Output \"+146.520\" is not a frequency in MHz\n",
        {{1, {"145.29000", "144.69000", "None", "88.5", "High", "On", "Wide"}},
         {2, {"224.94000", "223.34000", "None", "103.5", "High", "On", "Wide"}},
         {3, {"442.00000", "447.00000", "None", "None", "High", "On", "Wide"}}}},

@@ -34,6 +34,7 @@ struct OptionStates {
 // List sizes and the English choice texts, shared by the dialog, the
 // printout and the command-line listing.
 namespace option_lists {
+inline constexpr int kOnOffCount = 2;
 inline constexpr int kSquelchCount = 10;
 inline constexpr int kVoxGainCount = 8;
 inline constexpr std::array<const char*, 5> kStepTexts{"5k", "10k", "6.25k", "12.5k", "25k"};

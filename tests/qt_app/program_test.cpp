@@ -537,9 +537,7 @@ class ProgramTest : public QObject {
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});  // the job is named after the document
     QVERIFY(pdftotext.waitForFinished() && pdfinfo.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QVERIFY2(
-        text.contains("Page 3 of 3") && text.contains("Channel 30:") && text.contains("146.50000"),
-        qPrintable(text));
+    QVERIFY2(text.contains("Page 3 of 3") && text.contains("146.50000"), qPrintable(text));
     QVERIFY(pdfinfo.readAllStandardOutput().simplified().startsWith(
         "Title: " + QByteArray::fromStdString(p.child->Document().Title())));
     p.view->OnEditUndo();  // channel 31 as it was
@@ -553,8 +551,9 @@ class ProgramTest : public QObject {
     p.frame->setFocus();
     QTest::keyClick(p.frame, Qt::Key_F1);
     auto* help = p.frame->findChild<CHelpWindow*>();
-    QVERIFY(help && help->isVisible() && help->windowTitle() == "Selkan help");
-    auto* page = help->findChild<QTextBrowser*>();
+    auto* page = help ? help->findChild<QTextBrowser*>() : nullptr;  // the page fills its window
+    QVERIFY(page && help->isVisible() && help->windowTitle() == "Selkan help" &&
+            page->size() == help->size());
     QTest::keyClick(page, Qt::Key_Tab), QTest::keyClick(page, Qt::Key_Return);  // the first link
     QCOMPARE(page->source().fileName() + help->windowTitle(), QString("57600.htmlNew"));
     p.frame->activateWindow();  // F1 again: the open help window comes forward

@@ -1,6 +1,4 @@
 // Saving files: which route each kind of target takes and what is left; numbers in texts; digests.
-#include "platform/atomic_file.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -22,6 +20,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "platform/decimal.h"
 #include "platform/file_stamp.h"
 #include "platform/input_file.h"

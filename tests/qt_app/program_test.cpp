@@ -399,7 +399,8 @@ class ProgramTest : public QObject {
     p.view->Grid()->SetRow(7);  // a channel being typed in is in use
     p.view->CellEditors()->RxEditor()->setText("146");
     run(own, {QMessageBox::NoToAll});
-    QVERIFY(Row(p.view, 7).value(0) == "146.00000" && Row(p.view, 8).value(0) == "145.50000");
+    QVERIFY(Row(p.view, 7).value(0) == "146.00000" && Row(p.view, 8).value(0) == "145.50000" &&
+            p.Said(0).endsWith("\nAppend: after channel 7, the last in use."));
     QCOMPARE(history->count(), 4);
     // Replacing all names the channels in use; unfit rows are listed, skipped only when told.
     p.view->Grid()->SetTextMatrix(4, 2, QStringLiteral("146.00000"));  // a Tx alone is use too

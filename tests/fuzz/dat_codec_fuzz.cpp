@@ -17,8 +17,7 @@ std::array<std::uint8_t, kImageSize> OwnedBits() {
     owned[offset::Channel(channel) + record::kFlags] = 0x1E;  // power, scan, bandwidth
   }
   std::fill_n(owned.begin() + offset::kAniCode, offset::kAniCodeLength, 0xFF);
-  owned[offset::kOptionFlags1] = 0x0F;
-  owned[offset::kOptionFlags2] = 0x38;
+  owned[offset::kOptionFlags1] = 0x0F, owned[offset::kOptionFlags2] = 0x38;
   for (const std::size_t at :
        {offset::kSquelchLevel, offset::kVoxGainLevel, offset::kStep, offset::kTimeOutTimer,
         offset::kPriorityChannel, offset::kVoxDelayTime})

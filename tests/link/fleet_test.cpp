@@ -156,8 +156,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
   const sim::Faults refuse{.refuseWriteAt = 100}, silentAfterId{.noIdAck = true};
   for (const bool stopOnFailure : {false, true}) {
     Rig rig(3, stopOnFailure);
-    rig.line.Add(0s, 40s, refuse);
-    rig.line.Add(45s, 80s, silentAfterId);
+    rig.line.Add(0s, 40s, refuse), rig.line.Add(45s, 80s, silentAfterId);
     sim::VirtualRadio& last = rig.line.Add(85s, 1000s);
     rig.Run();
     EXPECT_EQ(WrittenWithChannel3(last.Memory()), !stopOnFailure);
@@ -188,8 +187,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
       if (status.phase == FleetPhase::kWaitingForRemoval) written = rig.line.elapsed;
     };
     rig.line.deaf = [&] { return written && rig.line.elapsed < *written + 1s; };
-    rig.StopAt(stop);
-    rig.Run();
+    rig.StopAt(stop), rig.Run();
     EXPECT_TRUE(rig.records.size() == taken && rig.line.elapsed < stop + slack &&
                 rig.statuses.back().phase == FleetPhase::kEnded &&
                 (!taken || rig.statuses.end()[-2].phase == FleetPhase::kWaitingForRemoval) &&
@@ -236,8 +234,7 @@ TEST(FleetLoop, AfterAFailureTheNextRadioUnlessStopOnFailureStopEndsAWaitOrAWrit
     if (status.phase == FleetPhase::kWriting) rig.loop->Next();  // too early: no effect
     if (status.phase == FleetPhase::kWaitingForNext && ++waits == 1) rig.loop->Next();
   };
-  rig.StopAt(500s);
-  rig.Run();
+  rig.StopAt(500s), rig.Run();
   EXPECT_TRUE(rig.records.size() == 2 && waits == 2 && rig.Ended() == TransferOutcome::kCancelled);
   EXPECT_LT(rig.Start(1) - rig.Start(0), rig.records[0].seconds + 0.1);  // no removal awaited
 }
@@ -303,8 +300,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_FALSE(one.WaitsForNext());
 
   Rig broken(0);  // on COM1
-  broken.line.opens = false;
-  broken.Run();
+  broken.line.opens = false, broken.Run();
   FleetBoard none({"COM1", "COM2"}, true, false);
   for (const FleetPortStatus& status : broken.statuses) none.Update(status);
   EXPECT_EQ(Tell(none, "COM2", kWaitingForRadio), "Radio 1: connect it and turn it on");
@@ -328,6 +324,8 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line + "; 2 more");
   record.mismatches.resize(3);  // all three named: no "0 more"
   EXPECT_EQ(record.Result(), "verify failed: " + line + "; " + line + "; " + line);
+  record = Done("COM1", 1, TransferOutcome::kCancelled), record.step = WriteStep::kWrite;
+  EXPECT_EQ(record.Result(), "stopped; nothing written");  // before its first block
 }
 
 TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {

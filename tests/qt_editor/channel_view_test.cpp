@@ -160,8 +160,7 @@ class ChannelViewTest : public QObject {
     Click(row, col);
     QLineEdit* edit = OpenEdit();
     if (edit == nullptr) return nullptr;
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
     return edit;
   }
@@ -539,8 +538,7 @@ class ChannelViewTest : public QObject {
   // A click moves the current cell, then reports the press; moves to the same cell, fixed
   // cells or outside raise nothing; cells no one but the program writes.
   void onlyRealMovesRaiseCellEventsAndCellsAreNeverEditedByTheTable() {
-    grid_ = std::make_unique<CMSFlexGrid>();
-    grid_->resize(600, 300);
+    grid_ = std::make_unique<CMSFlexGrid>(), grid_->resize(600, 300);
     int sizes = grid_->GetRows() + grid_->GetCols();  // new: 2 by 2; then the fixed cells and
     for (int fewest : {0, 1})                         // one more, however few are asked for
       grid_->SetRows(fewest), grid_->SetCols(fewest), sizes += grid_->GetRows() + grid_->GetCols();

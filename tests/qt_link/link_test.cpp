@@ -21,6 +21,7 @@
 #include <QUndoStack>
 #include <QtTest>
 #include <csignal>
+#include <thread>
 
 #include "app/qt/backups_dlg.h"
 #include "app/qt/command_ids.h"
@@ -242,6 +243,11 @@ class LinkTest : public QObject {
     QVERIFY((taken.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8 && cfgetospeed(&taken) == B9600);
     ::close(device);
     QVERIFY(!port.Configure({.baudRate = 0}, {}));  // a setting the port refuses is said
+    std::string got;  // more than the line holds at once: the write waits until it is taken
+    std::thread reader([&got, fd = line->master()] { ReadUntilClosed(fd, got, 1); });
+    const bool written = port.Write(std::vector<std::uint8_t>(1 << 18, 'x'));
+    reader.join();
+    QVERIFY(written && got.size() == 1 << 18);
     line.reset();  // the line goes: a read ends at once, not at its time-out (4 s for 8 bytes)
     const QDeadlineTimer limit(2000);
     QVERIFY(port.Read(8).empty() && !limit.hasExpired());
@@ -272,8 +278,7 @@ class LinkTest : public QObject {
     TransferRun run = RunTransfer(
         p, command::kRead, [&](int) { QCOMPARE(p.view->Grid()->GetTextMatrix(5, 1), rx); },
         [&](CProcessDlg& dialog) {  // a read has no steps nor choices
-          p.view->Grid()->SetRow(5);
-          p.view->CellEditors()->RxEditor()->setText(rx);
+          p.view->Grid()->SetRow(5), p.view->CellEditors()->RxEditor()->setText(rx);
           QVERIFY(dialog.StepLabel()->isHidden() && dialog.BackupCheck()->isHidden() &&
                   dialog.VerifyCheck()->isHidden());
         });
@@ -346,8 +351,7 @@ class LinkTest : public QObject {
       refusedAll = refusedAll && QTest::qWaitFor([frame] { return frame->isActiveWindow(); });
       frame->Action(kWrite)->trigger();
       refusedAll = refusedAll && QTest::qWaitFor([&p] { return Dialog(p)->isActiveWindow(); });
-      first->show();
-      frame->Client()->setActiveSubWindow(first);
+      first->show(), frame->Client()->setActiveSubWindow(first);
       frame->Action(kRead)->trigger();
       frame->Action(kCompareWithRadio)->trigger();
       refusedAll = refusedAll && first->View()->findChildren<CProcessDlg*>().isEmpty();

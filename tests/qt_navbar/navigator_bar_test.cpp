@@ -22,8 +22,7 @@ class NavigatorBarTest : public QObject {
  private slots:
   void init() {
     QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout"));
-    window_ = std::make_unique<QWidget>();
-    window_->resize(1000, 600);
+    window_ = std::make_unique<QWidget>(), window_->resize(1000, 600);
     auto* layout = new QHBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar_ = new CNavigatorBar("Selkan Radio"));

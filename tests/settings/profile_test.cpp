@@ -137,8 +137,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
              "English|Company|Acme // maker", "Last|k|v", "\xE4\xB8\xAD|k|\xD6\xD0"}),
       expected);
   EXPECT_TRUE(store_.IsModified());
-  Write("p.ini", "overwritten elsewhere\n");
-  store_.Save(false);
+  Write("p.ini", "overwritten elsewhere\n"), store_.Save(false);
   EXPECT_EQ(Read(Path("p.ini")), expected);
 
   // A key of the leading section goes after its last one (here on the BOM's line, whose own value

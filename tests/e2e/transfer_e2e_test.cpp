@@ -380,6 +380,8 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
       kCliProgram,
       {"fleet", File(), "--port", sim.Device(), "--log", Log(), "--confirm", "--no-backup"}, true,
       true);
+  std::string named;  // at once on a pipe too, not only with the first radio's line
+  EXPECT_TRUE(cli.Read(named, true, 2) && named == "Log: " + Log()) << named;
   ASSERT_TRUE(
       WaitFor([&] { return sim.Log().find("radio 2 connected") != std::string::npos; }, 40));
   // Without Enter the radio on the line is left alone.

@@ -286,6 +286,9 @@ class ChannelViewTest : public QObject {
     QVERIFY(Row(5) == kEmptyRow && !Editors().OpenEditor());
     view_->OnEditRedo();
     QCOMPARE(Row(5), typed);
+    Click(4, 2), TypeInto(5, 2, "438.2\r"), Click(5, 2);  // one cell changed, its editor open:
+    view_->OnEditUndo();                                  // Undo closes it over the value put back
+    QVERIFY(Row(5) == typed && !Editors().OpenEditor());
 
     // A channel outside the band: passing by its cells must not judge it.
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};

@@ -139,10 +139,7 @@ struct StartedApp {
     app.SetRegistry(std::move(registry));
     started = app.InitInstance(documentFile);
   }
-  ~StartedApp() {
-    app.ExitInstance();
-    SetProgramDirectory("");
-  }
+  ~StartedApp() { app.ExitInstance(), SetProgramDirectory(""); }
   CSelkanApp app;
   Registry* registryPtr = nullptr;
   bool started = false;

@@ -297,8 +297,7 @@ class ProgramTest : public QObject {
       Program p;
       if (opened) {
         QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
-        p.child->showNormal();
-        p.frame->Client()->setActiveSubWindow(p.child);
+        p.child->showNormal(), p.frame->Client()->setActiveSubWindow(p.child);
       } else {
         p.view->TakeReadImage(Image(0, 1));
         p.frame->Action(command::kEditUndo)->trigger();

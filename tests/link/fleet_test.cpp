@@ -14,6 +14,7 @@
 #include "platform/sha256.h"
 #include "tests/support/file_tests.h"
 #include "tests/support/radio_images.h"
+#include "tools/sim/pty_line.h"
 #include "tools/sim/virtual_radio.h"
 
 namespace selkan::test {
@@ -331,6 +332,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
 TEST(FleetLog, FailuresAreSaidAndTheFileGoesWithTheLog) {
   const std::string before = OpenDescriptors();
   {
+    const sim::PtyLine unopened;  // a line never opened closes none either
     FleetLog log;
     std::string error;
     EXPECT_FALSE(log.Append(Done("COM1", 1, TransferOutcome::kCompleted), &error));

@@ -237,16 +237,16 @@ TEST(OptionalFeatures, ImageToControlsAndBackAniCodeDigitsAndThePage) {
             "Battery Saver:On Beep:On Busy Lock:Off Key Lock:Off Vox Delay Time:1s Vox:On "
             "Vox Gain Level:5 Squelch Level:4 LED:On Step:25k Time Out Timer:60 "
             "Priority Channel:Off ANI:On ANI Code: ");
-  image = WithOptionBytes({0xF0, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
+  image = WithOptionBytes({0xFA, 0xC7, 0x39, 0xF8, 9, 0xF7, 0x00, 199, 0x0C});
   std::copy_n("\x01\xFF\x02", 3, image.begin() + 0xE50);  // where the radio keeps it
   EXPECT_EQ(Page(image, kEn),
-            "Battery Saver:Off Beep:Off Busy Lock:On Key Lock:On Vox Delay Time:4s Vox:Off "
+            "Battery Saver:Off Beep:On Busy Lock:On Key Lock:Off Vox Delay Time:4s Vox:Off "
             "Vox Gain Level:8 Squelch Level:9 LED:Off Step:25k Time Out Timer:300 "
             "Priority Channel:199 ANI:Off ANI Code:1 ");
   image[offset::kStep] = 2, image[offset::kPriorityChannel] = 0;
   image[offset::kTimeOutTimer] = 0x08;  // only the low 3 bits count: Off
   EXPECT_EQ(Page(image, kZh),
-            "电池省电:关 提示音:关 繁忙锁定:开 键盘锁定:开 声控延迟:4s 声控开关:关 声控电平:8 "
+            "电池省电:关 提示音:开 繁忙锁定:开 键盘锁定:关 声控延迟:4s 声控开关:关 声控电平:8 "
             "静噪电平:9 LED:关 步进:6.25k 超时定时器:关 优先信道:无 ANI:关 ANI 码:1 ");
 }
 

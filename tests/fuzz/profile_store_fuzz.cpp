@@ -32,8 +32,7 @@ std::string WriteBack(const std::string& path, const std::string& section, const
   selkan::CProfileStore store;
   selkan::fuzz::Check(store.Load(path), "the write-back loads");
   if (readBack) *readBack = store.GetValue(section, key, "\x01");
-  store.SetValue(section, key, value + "x");
-  store.SetValue(section, key, value);
+  store.SetValue(section, key, value + "x"), store.SetValue(section, key, value);
   store.Save(false);
   return selkan::test::ReadBytes(path);
 }

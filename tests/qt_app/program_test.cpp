@@ -65,8 +65,7 @@ QString SavedRx(const QString& path, int channel) {
 // A blank image of the first type, with a mark in bytes no field owns.
 RadioImage Image(quint8 mark, quint8 band = 0) {
   RadioImage image = BlankImage();
-  image[offset::kRadioType] = 0, image[offset::kBandIndex] = band;
-  image[0xC80] = mark;
+  image[offset::kRadioType] = 0, image[offset::kBandIndex] = band, image[0xC80] = mark;
   return image;
 }
 QByteArray Marked(quint8 mark) { return Bytes(Image(mark)); }
@@ -647,27 +646,30 @@ class ProgramTest : public QObject {
     QVERIFY(buttons != nullptr && p.frame->menuBar()->cornerWidget(Qt::TopRightCorner) == nullptr);
   }
 
-  // Open takes a file that is there; Save starts on the type chosen, adds its suffix.
+  // Open takes a file that is there, Save adds its suffix; each returns the file type chosen.
   void theFileChoosersOpenAndSave() {
     QTemporaryDir dir;
     QFile(dir.filePath("list")).open(QIODevice::WriteOnly);
     for (const auto& [kind, chosen] :
          {std::pair{FilePromptKind::Open, "list"}, {FilePromptKind::Save, "list.csv"}}) {
-      QStringList types;      // a file of any name can be opened, a list only saved as one
-      bool existing = false;  // and opens only a file that is there
+      const int offered = kind == FilePromptKind::Save;  // the first type, or the second
+      QStringList types;  // a file of any name can be opened, a list only saved as one
+      bool asked = false;
       NextDialog next([&](QDialog* dialog) {
         auto* chooser = qobject_cast<QFileDialog*>(dialog);
-        types = chooser->nameFilters(), existing = chooser->fileMode() == QFileDialog::ExistingFile;
+        types = chooser->nameFilters();
+        asked = chooser->selectedNameFilter() == types.value(offered) &&
+                (chooser->fileMode() == QFileDialog::ExistingFile) == !offered;
+        chooser->selectNameFilter(types.value(1 - offered));
         chooser->selectFile(dir.filePath("list")), dialog->accept();
       });
-      const int offered = kind == FilePromptKind::Save;  // the first type, or the second
       int filter = offered;
       const auto path = AskFilePath({.kind = kind,
                                      .filter = "Text (*.txt);;Lists (*.csv)",
                                      .defaultSuffix = "csv",
                                      .chosenFilter = &filter});
-      QVERIFY(path.value_or(QString()) == dir.filePath(chosen) && filter == offered);
-      QCOMPARE(types.size() == 3 && existing, kind == FilePromptKind::Open);
+      QVERIFY(asked && path.value_or(QString()) == dir.filePath(chosen) && filter == 1 - offered);
+      QCOMPARE(types.size() == 3, kind == FilePromptKind::Open);
     }
   }
 

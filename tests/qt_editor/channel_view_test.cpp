@@ -160,8 +160,7 @@ class ChannelViewTest : public QObject {
     Click(row, col);
     QLineEdit* edit = OpenEdit();
     if (edit == nullptr) return nullptr;
-    edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete), QTest::keyClicks(edit, text);
     return edit;
   }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {

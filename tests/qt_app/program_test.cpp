@@ -123,7 +123,8 @@ class ProgramTest : public QObject {
     Answers answers;
     {
       StartedApp started(dir, {dir.Path("radio.dat")});
-      QVERIFY(started.started && started.app.MainFrame()->Children().size() == 1);
+      QVERIFY(started.started && started.app.MainFrame()->Children().size() == 1 &&
+              !QApplication::windowIcon().isNull());  // title.ico on every window
       QCOMPARE(started.app.MainFrame()->ActiveChild()->Document().Image()[0xC80], 0x42);
       QCOMPARE(started.app.MainFrame()->statusBar()->currentMessage(), "Ready");
       // The window is matched to the menu entry by the entry's file name.

@@ -437,8 +437,7 @@ TEST_F(FleetE2E, TwoQueuesOnTwoPortsAtOnce) {
   std::set<std::string> numbers;
   for (const auto& line : lines) {
     EXPECT_EQ(line[kResult], "verified");
-    first.emplace(line[kPort], line[kNumber]);
-    numbers.insert(line[kNumber]);
+    first.emplace(line[kPort], line[kNumber]), numbers.insert(line[kNumber]);
   }
   EXPECT_EQ(numbers.size(), 6u);
   // Both first radios started before either port's second one.

@@ -23,6 +23,7 @@
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/qt/selkan_view.h"
 #include "editor/qt/song_font.h"
+#include "editor/qt/twips.h"
 #include "model/qt/optional_features_dlg.h"
 #include "model/qt/product_info_dlg.h"
 #include "model/selkan_doc.h"
@@ -173,8 +174,7 @@ class ChannelViewTest : public QObject {
  private slots:
   void init() {
     QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout"));
-    document_ = CSelkanDoc();
-    document_.Image() = BlankImage();
+    document_ = CSelkanDoc(), document_.Image() = BlankImage();
     SetBlankDocumentFlag(false);
     messages_.clear();
     SetMessageHandler(
@@ -535,6 +535,7 @@ class ChannelViewTest : public QObject {
     flat.setDotsPerMeterX(1);                 // (0 dots per inch)
     QPainter onFlat(&flat);
     DrawListingPage(onFlat, listing, PaginateChannels(listing.channels), 1);
+    QVERIFY(TwipsToPixels(1440, 1) == 1 && TwipsToPixels(1440, 0) == 96);  // 0: taken as 96
   }
 
   // A click moves the current cell, then reports the press; moves to the same cell, fixed

@@ -265,6 +265,8 @@ TEST_F(CliCommands, PrintWithoutADisplayAProfileThatCannotBeReadForceAndBackupsA
   ::setenv("XDG_DATA_HOME", Path("a\tb").c_str(), 1);
   ASSERT_TRUE(BackupStore(Path("a\tb/Selkan/backups")).Save(BlankImage(), "SK", {}));
   EXPECT_HAS(RunQuiet(RunBackups, {"--json"}, true).second, "/a\\u0009b/Selkan/backups/");
+  const std::string table = RunQuiet(RunBackups, {}, true).second;  // a short type: in its column
+  EXPECT_EQ(table.find(Path("a\tb")) - table.find('\n') - 1, table.find("Path")) << table;
   ::unsetenv("XDG_DATA_HOME");
 }
 

@@ -27,8 +27,7 @@ class NavigatorBarTest : public QObject {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar_ = new CNavigatorBar("Selkan Radio"));
     layout->addStretch(1);
-    bar_->Tree()->Fill("Selkan Radio", Language::English);
-    window_->show();
+    bar_->Tree()->Fill("Selkan Radio", Language::English), window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QTRY_VERIFY(!bar_->Mouse().Frame().IsEmpty());  // painted
   }

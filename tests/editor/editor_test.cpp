@@ -367,7 +367,7 @@ TEST(OwnChannelList, AsASpreadsheetGivesItBackBadLinesInLineOrder) {
   EXPECT_EQ(lines, (std::vector<int>{2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 17}));
   const std::string text = Problems(got.errors);
   for (const char* reason :
-       {"6: channel 1 is already listed on line 5",
+       {"6: channel 1 is already listed on line 5", "10: text after the closing quote of a field",
         "7: Rx Frequency \"480\": Out of range,please input again.", "13: field 9 holds \"x\"",
         "12: QT/DQT Enc \"67.05\": not a tone of the list"})
     EXPECT_HAS(text, reason);

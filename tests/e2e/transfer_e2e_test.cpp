@@ -387,15 +387,13 @@ TEST_F(FleetE2E, ConfirmWaitsForEnterAndCtrlCEndsTheWait) {
   // Without Enter the radio on the line is left alone.
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
   EXPECT_EQ(sim.Received("57"), 510);
-  ASSERT_TRUE(cli.Write("\n"));
-  ASSERT_TRUE(WaitFor([&] { return LogLines(Log()).size() == 2; }, 40));
+  ASSERT_TRUE(cli.Write("\n") && WaitFor([&] { return LogLines(Log()).size() == 2; }, 40));
   const std::string log = ReadBytes(Log());
   EXPECT_EQ(cli.Stop(SIGINT, 10), 130);
   std::string said;  // on a pipe too, the summary comes before why the run ended
   cli.Read(said, false, 5);
   EXPECT_TRUE(said.find("\nLog: ") < said.find("stopped") && said.ends_with(" stopped\n")) << said;
-  EXPECT_EQ(ReadBytes(Log()), log);
-  EXPECT_EQ(sim.Received("57"), 2 * 510);
+  EXPECT_EQ(std::pair(ReadBytes(Log()), sim.Received("57")), std::pair(log, 2 * 510));
   ASSERT_EQ(sim.Stop(), 0);
   EXPECT_TRUE(WrittenWithChannel3(*Dump(0, 1)) && WrittenWithChannel3(*Dump(0, 2)));
   EXPECT_NE(sim.Log().find("saved " + Path("dumps0") + "/radio-2.dat"), std::string::npos);

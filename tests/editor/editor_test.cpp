@@ -409,7 +409,7 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
   const std::pair<std::string, std::string> cases[] = {
       {kListHeader +
            "1,a,440,-,440,DTCS,,,8,,,,,,x,Max,,\r\n2,b,440,+,0.6.0,Tone2,,,,,,,,,,,,\r\n" +
-           "3,c,440,split,0,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
+           "3,c,440,split,,Cross,,,023,XN,,DTCS->AM,,,,,,\r\n4,d,.,,,,,,,,,,,,,,,\r\n" +
            "5,e,440,x,,Tone,99.9,,,,,,,,,,,\r\n7,f,440,-,439.99999,,,,,,,,,,,,,\r\n" +
            "8,g,440,split,0.00001,,,,,,,,,,,,,\r\n",
        "2: Duplex - with Offset \"440\" gives no Tx frequency\n"

@@ -294,7 +294,7 @@ class ChannelViewTest : public QObject {
     // A channel outside the band: passing by its cells must not judge it.
     const QStringList outside = {"145.12500", "145.72500", "None", "None", "High", "On", "Wide"};
     for (int row : {3, 1}) PutRow(row, outside);
-    for (const auto& [row, next] : {std::pair{3, 4}, {199, 1}}) {  // the last row wraps
+    for (const auto& [row, next] : {std::pair{3, 4}, {198, 199}, {199, 1}}) {  // the last row wraps
       Click(row, 7), Key(Qt::Key_Return);
       QCOMPARE(Where(), QString("%1,1").arg(next));
       QVERIFY(OpenEdit() == Editors().RxEditor() && OpenEdit()->text() == Row(next)[0] &&

@@ -693,8 +693,9 @@ class ProgramTest : public QObject {
             fleet->CountBox()->text() == "until stopped");  // 0 named for what it does
     const auto row = [fleet](QWidget* w) { return w->mapTo(fleet, w->rect().center()).y(); };
     QVERIFY(qAbs(row(fleet->CountBox()) - row(fleet->findChild<QCheckBox*>("backupCheck"))) <= 2);
-    for (int port = 0; port < 4; ++port)  // below the options, each bar beside its port
+    for (int port = 0; port < 4; ++port)  // below the options, each status and bar beside its port
       QVERIFY(row(fleet->PortCheck(port)) > row(fleet->CountBox()) &&
+              fleet->PortCheck(port)->geometry().right() < fleet->PortStatus(port)->x() &&
               row(fleet->PortProgress(port)) == row(fleet->PortCheck(port)) &&
               fleet->PortProgress(port)->value() == 0);         // showing 0 %, not nothing
     QCOMPARE(fleet->findChildren<QCheckBox*>().size(), 4 + 4);  // the options and COM1..COM4

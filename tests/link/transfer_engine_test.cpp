@@ -63,8 +63,7 @@ class FakePort : public SerialPort {
 
  private:
   void Deliver() {
-    inbound_.insert(inbound_.end(), delayed_.begin(), delayed_.end());
-    delayed_.clear();
+    inbound_.insert(inbound_.end(), delayed_.begin(), delayed_.end()), delayed_.clear();
   }
 
   sim::VirtualRadio& radio_;
@@ -159,7 +158,7 @@ TEST(Transfer, ReadsInOrderAndWritesAddresses0x000To0xFEFOnly) {
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 // A transfer that does not complete: its outcome, what it sent and left (-1, 0: unchecked).
-enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kRetryTwice };
+enum class Twist { kNone, kFailOpen, kFailConfigure, kNack10thAck, kLose10thAck, kRetryTwice };
 struct Failure {
   const char *name, *id;
   Faults faults;
@@ -182,6 +181,7 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
       {"short", kId, {.shortReplyAt = 300}, kNone, false, kProgramInterrupt, 0, -1, -1, 301, 150},
       {"silent", kId, {.silentFrom = 0}, kNone, false, kProgramInterrupt, 0, -1, -1, 1},
       {"nack", kId, {}, kNack10thAck, false, kProgramInterrupt, 0, -1, -1, 8},
+      {"ack not sent", kId, {}, kLose10thAck, false, kProgramInterrupt, 0, -1, -1, 8},
       {"cancel read", kId, {}, kNone, false, kCancelled, 6 + 5 * 3 + 1, -1, -1, 8},
       {"cancel at once", kId, {}, kNone, false, kCancelled, 1, -1, 0, 0},
       {"open fails", kId, {}, kFailOpen, false, kPortError, 0, -1, 0, 0},
@@ -194,9 +194,10 @@ TEST(TransferFailure, OutcomeWhatWasSentAndWhatIsLeftTheIdentificationsAccepted)
     Rig rig(f.faults, f.id);
     rig.cancelAtPump = f.cancelAtPump, rig.retriesToGive = f.twist == kRetryTwice ? 2 : 0;
     rig.port.failOpen = f.twist == kFailOpen, rig.port.failConfigure = f.twist == kFailConfigure;
-    if (f.twist == kNack10thAck)  // the tenth acknowledge turns into a refusal
-      rig.port.tamper = [acks = 0](std::vector<std::uint8_t>& reply) mutable {
-        if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10) reply = {0x15};
+    if (f.twist == kNack10thAck || f.twist == kLose10thAck)  // the 10th acknowledge: refused, or
+      rig.port.tamper = [&, acks = 0](std::vector<std::uint8_t>& reply) mutable {
+        if (reply == std::vector<std::uint8_t>{0x06} && ++acks == 10)  // its write fails
+          f.twist == kNack10thAck ? void(reply = {0x15}) : void(rig.port.open = false);
       };
     RadioImage image = RandomImage(9), kept = rig.radio.Memory();
     EXPECT_EQ(f.write ? rig.Write(RandomImage(77)) : rig.Read(image), f.outcome);

@@ -170,8 +170,7 @@ class LinkTest : public QObject {
         if ((open = dialog->isVisible())) dialog->reject();
       });
       p.frame->Action(command::kComSetup)->trigger();
-      QVERIFY(!open);
-      QCOMPARE(p.view->PortName(), QString(port));
+      QVERIFY(!open && p.view->PortName() == QString(port));
       QCOMPARE(p.started.registryPtr->ReadValue(kKey, "com"), std::optional<std::uint32_t>(stored));
     }
     p.frame->Action(command::kProgramSeveralRadios)->trigger();  // none of COM1..4: COM1 is

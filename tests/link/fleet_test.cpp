@@ -281,8 +281,8 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_TRUE(board.HeadlinePercent() == -1 && !board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");
   FleetBoard two({"COM1", "COM2"}, true, true);  // the lowest radio, but one to take away first
-  Tell(two, "COM1", kWriting, 1, kWrite);
-  EXPECT_EQ(Tell(two, "COM2", kWriting, 2, kWrite), "Radio 1, step 2 of 3: writing it");
+  Tell(two, "COM1", kWriting, 1);                // both reading their backups
+  EXPECT_EQ(Tell(two, "COM2", kWriting, 2), "Radio 1, step 1 of 3: reading it into a backup");
   two.Add(Done("COM2", 2, TransferOutcome::kVerifyMismatch));
   EXPECT_EQ(Tell(two, "COM2", kWaitingForRemoval, 2), "Radio 2 failed \u2014 remove it");
 

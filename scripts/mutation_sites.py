@@ -406,9 +406,11 @@ class Judged:
     reason: str
     source_line: int
     after: str = ""  # "" or the text of the line above: only the line that follows it
+    at: int = 0  # 0, or N: only the Nth site of the kind on the line, from the left
 
-    def covers(self, kind, find, replace):
-        return kind == self.kind and (not self.change or self.change == f"{find} -> {replace}")
+    def covers(self, kind, find, replace, rank=0):
+        return kind == self.kind and (not self.change or self.change == f"{find} -> {replace}") \
+            and (not self.at or self.at == rank)
 
     def matches(self, lines, number):
         """True when line number (from 1) of lines is the entry's line."""
@@ -423,23 +425,34 @@ def line_above(lines, number):
 
 def parse_judged(path, parse_blocks):
     judged = []
-    keys = {"file", "text", "after", "kind", "change", "reason"}
-    for block, start in parse_blocks(path, keys, keys - {"change", "after"}):
+    keys = {"file", "text", "after", "kind", "change", "at", "reason"}
+    for block, start in parse_blocks(path, keys, keys - {"change", "after", "at"}):
         if block["kind"] not in KINDS:
             raise SystemExit(f"{path}:{start}: kind must be one of {', '.join(KINDS)}")
         if not block["reason"].strip():
             raise SystemExit(f"{path}:{start}: a judgement needs its reason")
+        if not block.get("at", "1").strip().isdigit() or block.get("at", "1").strip() == "0":
+            raise SystemExit(f"{path}:{start}: at is the site's place on the line: 1, 2, ...")
         judged.append(Judged(block["file"], block["text"].strip(), block["kind"],
                              block.get("change", "").strip(), block["reason"].strip(), start,
-                             block.get("after", "").strip()))
+                             block.get("after", "").strip(), int(block.get("at", "0").strip())))
     return judged
+
+
+def rank_on_line(sites, site):
+    """1 for the leftmost site of the site's kind on its line, 2 for the next, ..."""
+    return 1 + sum(s.kind == site.kind and s.column < site.column for s in sites)
 
 
 def judgement_for(judged, relative, lines, site):
     for entry in judged:
-        if entry.file == relative and entry.matches(lines, site.line) and \
-                entry.covers(site.kind, site.find, site.replace):
-            return entry
+        if entry.file == relative and entry.matches(lines, site.line):
+            rank = 0
+            if entry.at:
+                found = file_sites(lines, relative.endswith((".h", ".hpp"))).get(site.line, [])
+                rank = rank_on_line(found, site)
+            if entry.covers(site.kind, site.find, site.replace, rank):
+                return entry
     return None
 
 
@@ -462,7 +475,8 @@ def unmatched_judgements(judged, src):
         lines = path.read_text(encoding="utf-8").split("\n")
         sites = file_sites(lines, entry.file.endswith((".h", ".hpp")))
         if not any(entry.matches(lines, number) and
-                   any(entry.covers(s.kind, *change) for s in found for change in possible_changes(s))
+                   any(entry.covers(s.kind, *change, rank_on_line(found, s))
+                       for s in found for change in possible_changes(s))
                    for number, found in sites.items()):
             unmatched.append(entry)
     return unmatched

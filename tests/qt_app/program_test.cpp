@@ -217,9 +217,12 @@ class ProgramTest : public QObject {
     CChildFrame* reopened = p.frame->ActiveChild();
     QVERIFY(reopened->Document().Image()[0xC80] == 0x22 &&
             Row(reopened->View(), 2).value(0).isEmpty() && !undo->isEnabled());
-    QVERIFY(p.Open("a.dat", Marked(0x33)));  // Reload
+    reopened->View()->Grid()->SetRow(2),
+        reopened->View()->CellEditors()->RxEditor()->setText("146");
+    QVERIFY(p.Open("a.dat", Marked(0x33)));  // Reload: what is typed in a cell is a change lost
     QCOMPARE(p.frame->ActiveChild()->Document().Image()[0xC80], 0x33);
-    QVERIFY(p.Told() == 4 && p.Said(3).contains("a.dat") && p.frame->Children().size() == 2);
+    QVERIFY(p.Told() == 4 && p.Said(3).contains("a.dat") && p.Said(3).endsWith("are lost.") &&
+            p.frame->Children().size() == 2);
     CChildFrame* readAgain = p.frame->ActiveChild();
     QVERIFY(p.Open("c.dat", Marked(0)) && !readAgain->isVisible());  // a.dat steps aside
     p.frame->ActiveChild()->Document().Image()[0xC80] = 0x11;

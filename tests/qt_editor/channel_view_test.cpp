@@ -537,7 +537,8 @@ class ChannelViewTest : public QObject {
     flat.setDotsPerMeterX(1);                 // (0 dots per inch)
     QPainter onFlat(&flat);
     DrawListingPage(onFlat, listing, PaginateChannels(listing.channels), 1);
-    QVERIFY(TwipsToPixels(1440, 1) == 1 && TwipsToPixels(1440, 0) == 96);  // 0: taken as 96
+    QVERIFY(TwipsToPixels(1440, 1) == 1 && TwipsToPixels(1440, 0) == 96 &&  // 0: taken as 96
+            PixelsToTwips(96, 0) == 1440);
   }
 
   // A click moves the current cell, then reports the press; moves to the same cell, fixed

@@ -563,6 +563,10 @@ class LinkTest : public QObject {
     QVERIFY(!p.answers.messages.empty() && p.answers.messages.back().text.contains("no-folder"));
     QFile::remove(log), window->Button("saveLog")->click();  // the log gone since the run
     QCOMPARE(p.answers.messages.back().text, "The log " + log + " cannot be read.");
+    window->Button("start")->click();  // a new run starts on an empty table
+    QCOMPARE(table->topLevelItemCount(), 0);
+    window->Button("stop")->click();
+    QTRY_VERIFY(!window->Running());
   }
 
   // Each failure is said once; Retry repeats (without a new backup), Cancel ends; nothing is read.

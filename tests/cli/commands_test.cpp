@@ -86,7 +86,7 @@ TEST_F(CliCommands, ImportPlacesSkipsSumsUpAndKeepsWhatItDoesNotOwn) {
                            "--skip-unfit imports the rows that fit (1)"})
     EXPECT_NE(at = errors.find(part, at), std::string::npos) << errors;
   EXPECT_EQ(LoadDatFile(dat).image, image);
-  std::tie(code, errors) = RunQuiet(RunImport, {csv, dat, "--band", "144-148"});  // none fits
+  std::tie(code, errors) = RunQuiet(RunImport, {csv, dat, "--band", "144-148", "--skip-unfit"});
   EXPECT_TRUE(code == kExitBadInput && errors.find("skip") == std::string::npos) << errors;
 
   std::tie(code, errors) = import({"--at", "5", "--skip-unfit"});

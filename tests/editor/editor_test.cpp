@@ -241,8 +241,7 @@ TEST(DocumentChange, OnlyWhatDiffersIsKept) {
   ApplyBytes(change, ChangeSide::After, image);
   EXPECT_EQ(image, after.image);
   DocumentChange past = change;  // a damaged change, its run past the image's end: what fits
-  past.bytes.back().after.push_back(5);
-  ApplyBytes(past, ChangeSide::After, image);
+  past.bytes.back().after.push_back(5), ApplyBytes(past, ChangeSide::After, image);
   EXPECT_EQ(image, after.image);
 
   // An undo shows one block over every changed cell, not a changed row's other cells.

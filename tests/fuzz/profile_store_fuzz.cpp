@@ -32,8 +32,7 @@ std::string WriteBack(const std::string& path, const std::string& section, const
   selkan::CProfileStore store;
   selkan::fuzz::Check(store.Load(path), "the write-back loads");
   if (readBack) *readBack = store.GetValue(section, key, "\x01");
-  store.SetValue(section, key, value + "x"), store.SetValue(section, key, value);
-  store.Save(false);
+  store.SetValue(section, key, value + "x"), store.SetValue(section, key, value), store.Save(false);
   return selkan::test::ReadBytes(path);
 }
 
@@ -58,11 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string written;
   {
     CProfileStore store;
-    Check(store.Load(path), "any file loads");
-    store.Save(false);
+    Check(store.Load(path), "any file loads"), store.Save(false);
     Check(test::ReadBytes(path) == content, "a store without changes writes nothing");
-    store.SetValue(section, key, value);
-    store.Save(false);
+    store.SetValue(section, key, value), store.Save(false);
     written = test::ReadBytes(path);
   }
   // Nothing written: the file held the value, perhaps in another case.

@@ -104,8 +104,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
       // Written again with the same size and time: only the bytes tell.
       const FileStamp stamp = StampOfFile(path, Span("new"));
       const timespec times[2] = {Status(path).st_atim, Status(path).st_mtim};
-      WriteBytes(path, "NEW");
-      ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+      WriteBytes(path, "NEW"), ::utimensat(AT_FDCWD, path.c_str(), times, 0);
       if (!ChangedSince(path, stamp)) return "a rewrite went unseen";
       errno = EINTR;  // a stamp of more bytes than the file holds: its end is read once
       if (ChangedSince(path, StampOfFile(path, Span("NEW!")))) return "a longer stamp differs";
@@ -139,8 +138,7 @@ TEST_F(AtomicFile, FilesWorkAndNoDescriptorOrKilledSavesFileIsLeftOrTaken) {
   static std::string target, second;
   target = dir_ / "x.dat";
   SetBeforeRenameHook([](const std::string&) {
-    SetBeforeRenameHook(nullptr);
-    second = Save(target, "second") ? ReadBytes(target) : "failed";
+    SetBeforeRenameHook(nullptr), second = Save(target, "second") ? ReadBytes(target) : "failed";
   });
   FileError error;
   EXPECT_TRUE(Save(target, "first", &error)) << error.text;

@@ -80,8 +80,7 @@ class Answers {
     SetFilePromptHandler([this](const FilePromptRequest& request) -> std::optional<QString> {
       prompts.push_back(request);
       if (request.chosenFilter != nullptr) {
-        offeredFilter = *request.chosenFilter;
-        *request.chosenFilter = Next(filters, offeredFilter);
+        offeredFilter = *request.chosenFilter, *request.chosenFilter = Next(filters, offeredFilter);
       }
       const QString path = Next(paths, QString());
       return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
@@ -118,8 +117,7 @@ class NextDialog : public QObject {
     connect(&poll_, &QTimer::timeout, this, [this, act] {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
-      poll_.stop();
-      title = dialog->windowTitle();
+      poll_.stop(), title = dialog->windowTitle();
       act(dialog);
     });
     poll_.start(0);
@@ -134,8 +132,7 @@ class NextDialog : public QObject {
 struct StartedApp {
   explicit StartedApp(const ProgramDir& dir, const QString& documentFile = {},
                       std::unique_ptr<Registry> registry = std::make_unique<MemoryRegistry>()) {
-    SetProgramDirectory(dir.Path("").toStdString());
-    registryPtr = registry.get();
+    SetProgramDirectory(dir.Path("").toStdString()), registryPtr = registry.get();
     app.SetRegistry(std::move(registry));
     started = app.InitInstance(documentFile);
   }

@@ -233,8 +233,7 @@ class ProgramTest : public QObject {
     save->trigger(), save->trigger();
     QVERIFY(MarkOf(p.dir.ReadFile("c.dat")) == 0x22 && MarkOf(p.dir.ReadFile("d.dat")) == 0x11);
     save->trigger();  // d.dat is the document's own: nothing asked
-    p.dir.WriteFile("d.dat", Marked(0x33));
-    save->trigger();
+    p.dir.WriteFile("d.dat", Marked(0x33)), save->trigger();
     QCOMPARE(MarkOf(p.dir.ReadFile("d.dat")), quint8{0x11});
     QVERIFY(p.Told() == 4 + 3 && p.Said(4 + 1).contains("c.dat"));
     p.dir.WriteFile("d.dat", Marked(0x44));  // on the real box Enter cancels: no name asked
@@ -301,8 +300,7 @@ class ProgramTest : public QObject {
         QVERIFY(p.Open("b.dat", Bytes(Image(0, 1))));
         p.child->showNormal(), p.frame->Client()->setActiveSubWindow(p.child);
       } else {
-        p.view->TakeReadImage(Image(0, 1));
-        p.frame->Action(command::kEditUndo)->trigger();
+        p.view->TakeReadImage(Image(0, 1)), p.frame->Action(command::kEditUndo)->trigger();
       }
       const QString caption = p.frame->windowTitle();
       const QUndoStack* history = p.view->UndoStack();
@@ -324,8 +322,7 @@ class ProgramTest : public QObject {
     QVERIFY(p.Open("a.dat", Bytes(BlankImage())));
     QCOMPARE(p.frame->Children()[1]->pos(), QPoint(0, 0));  // at the top left, as the first
     CSelkanDoc& a = p.frame->Children()[1]->Document();
-    a.SetModified(true);
-    a.Image()[0xC80] = 0x33;
+    a.SetModified(true), a.Image()[0xC80] = 0x33;
     p.answers.buttons = {QMessageBox::Cancel};  // File > Exit asks as closing the window does
     p.frame->Action(command::kAppExit)->trigger();
     QVERIFY(p.frame->isVisible() && p.Told() == 1);
@@ -415,8 +412,7 @@ class ProgramTest : public QObject {
     run(own, {QMessageBox::NoToAll});
     QVERIFY(p.Said(1).contains("no channel is left") && history->canRedo());
 
-    p.view->Grid()->SetRow(3);
-    p.view->CellEditors()->RxEditor()->setText("146");
+    p.view->Grid()->SetRow(3), p.view->CellEditors()->RxEditor()->setText("146");
     p.answers.messages.clear();
     p.answers.paths = {p.dir.Path("out.csv"), p.dir.Path("no/such/dir/x.csv")};
     p.frame->Action(command::kExportChannels)->trigger();
@@ -501,8 +497,7 @@ class ProgramTest : public QObject {
     });
     const QString path = p.dir.Path("printed.pdf");
     p.frame->Printer().setOutputFormat(QPrinter::PdfFormat);
-    p.frame->Printer().setOutputFileName(path);
-    p.frame->Action(command::kFilePrint)->trigger();
+    p.frame->Printer().setOutputFileName(path), p.frame->Action(command::kFilePrint)->trigger();
     QVERIFY(lastPage == 3 && !QFile::exists(path));
     NextDialog setup([](QDialog* dialog) {  // Print Setup sets the printer's page
       dialog->findChild<QRadioButton*>("landscape")->click(), dialog->accept();
@@ -512,8 +507,7 @@ class ProgramTest : public QObject {
     QSize previewSize;  // as large as the main window: the pages need room
     NextDialog preview([&](QDialog* dialog) {
       lastPage = dialog->findChild<QPrintPreviewWidget*>()->pageCount(),
-      previewSize = dialog->size();
-      dialog->reject();
+      previewSize = dialog->size(), dialog->reject();
     });
     lastPage = 0;  // all pages, whatever range a print took last
     p.frame->Printer().setPrintRange(QPrinter::PageRange), p.frame->Printer().setFromTo(2, 2);
@@ -547,8 +541,7 @@ class ProgramTest : public QObject {
     QVERIFY(QFile::link(SELKAN_BIN_DIR "/enHelp", p.dir.Path("enHelp")));
     p.frame->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), p.frame);
-    p.frame->setFocus();
-    QTest::keyClick(p.frame, Qt::Key_F1);
+    p.frame->setFocus(), QTest::keyClick(p.frame, Qt::Key_F1);
     auto* help = p.frame->findChild<CHelpWindow*>();
     auto* page = help ? help->findChild<QTextBrowser*>() : nullptr;  // the page fills its window
     QVERIFY(page && help->isVisible() && help->windowTitle() == "Selkan help" &&
@@ -627,8 +620,7 @@ class ProgramTest : public QObject {
              p.frame->windowIcon().pixmap(32).toImage());
     NextDialog next([&about](QDialog* dialog) {
       for (auto* label : dialog->findChildren<QLabel*>()) about += label->text() + '|';
-      about += QString::number(dialog->findChild<QLabel*>()->pixmap().isNull());
-      dialog->reject();
+      about += QString::number(dialog->findChild<QLabel*>()->pixmap().isNull()), dialog->reject();
     });
     QMenu* helpMenu = p.frame->menuBar()->actions().back()->menu();  // its prompt, as with one
     helpMenu->popup({}), helpMenu->setActiveAction(helpMenu->actions().at(0));
@@ -688,8 +680,7 @@ class ProgramTest : public QObject {
     p.frame->Action(command::kProgramSeveralRadios)->trigger();
     CFleetDlg* fleet = p.frame->FleetWindow();  // naming the document from the start
     QCOMPARE(fleet->DocumentLine()->text(), "Document: " + p.child->windowTitle());
-    p.frame->activateWindow();
-    p.frame->Action(command::kProgramSeveralRadios)->trigger();
+    p.frame->activateWindow(), p.frame->Action(command::kProgramSeveralRadios)->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), fleet);
     QTest::keyClick(fleet, Qt::Key_R, Qt::AltModifier);
     QVERIFY(fleet->CountBox()->hasFocus() && fleet->CountBox()->x() > 0 &&  // beside an option,
@@ -967,8 +958,7 @@ class ProgramTest : public QObject {
     QVERIFY(starts.files.isEmpty() && !QFile::exists(p.dir.Path("Olvane.ini")));
 
     QVERIFY(QDir().rmdir(p.dir.Path("Selkan.ini")) && QDir().mkdir(p.dir.Path("Olvane.ini")));
-    p.dir.WriteFile("Selkan.ini", profile);
-    ChooseTheOtherLanguage(p.frame);
+    p.dir.WriteFile("Selkan.ini", profile), ChooseTheOtherLanguage(p.frame);
     QVERIFY(p.dir.ReadFile("Selkan.ini").contains("Language=Chinese") && p.frame->isVisible() &&
             p.frame->statusBar()->currentMessage().count("Olvane.ini") == 1);
     QVERIFY(starts.files.size() == 1 && p.Said(1).contains(starts.files[0]));

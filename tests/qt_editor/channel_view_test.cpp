@@ -175,8 +175,7 @@ class ChannelViewTest : public QObject {
  private slots:
   void init() {
     QTest::failOnWarning(QRegularExpression("QPainter::(?!begin)|QObject::|QLayout"));
-    document_ = CSelkanDoc(), document_.Image() = BlankImage();
-    SetBlankDocumentFlag(false);
+    document_ = CSelkanDoc(), document_.Image() = BlankImage(), SetBlankDocumentFlag(false);
     messages_.clear();
     SetMessageHandler(
         [this](const MessageRequest& request) { return messages_ << request, QMessageBox::Ok; });
@@ -191,8 +190,7 @@ class ChannelViewTest : public QObject {
   void everyChannelIsDecodedAndEncoded() {
     for (int channel : {1, 4, 199}) test::PutFullChannel(document_.Image(), channel);
     auto* two = document_.Image().data() + offset::Channel(2);  // receive only
-    two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14;
-    MakeView();
+    two[0] = 0x00, two[1] = 0x25, two[2] = 0x51, two[3] = 0x14, MakeView();
     QCOMPARE(Row(1),
              QStringList({"145.12500", "145.12500", "67.0", "D023I", "High", "On", "Wide"}));
     QVERIFY(Row(2) == QStringList({"145.12500", "", "", "", "", "", ""}) && Row(199) == Row(1));
@@ -239,8 +237,7 @@ class ChannelViewTest : public QObject {
     QCOMPARE(captions[0][0], QString("赛尔坎编程  [ 类型:SK-200  频率:400 - 470MHz ]"));
 
     RadioImage radio = document_.Image();
-    radio[offset::kBandIndex] = 2;
-    view_->TakeReadImage(radio);
+    radio[offset::kBandIndex] = 2, view_->TakeReadImage(radio);
     // A redo, here by Alt+Shift+Backspace on the grid (a Redo key too), sets the limits again.
     view_->OnEditUndo(), Key(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     QVERIFY(!BlankDocumentFlag() && view_->GetBandLimits().lower == 45000000 &&
@@ -393,8 +390,7 @@ class ChannelViewTest : public QObject {
 
   // A block selected with the mouse closes the editor; commands first commit what is typed.
   void selectionClipboardAndRowCommands() {
-    MakeView(3);
-    Click(2, 2);
+    MakeView(3), Click(2, 2);
     QVERIFY(Editors().OpenEditor() != nullptr);
     Grid().Table()->scrollToBottom();  // the editor goes; a block selected at the current cell
     QVERIFY(!Editors().OpenEditor());  // comes into view
@@ -526,8 +522,7 @@ class ChannelViewTest : public QObject {
     for (int page : {1, 2}) {
       A4Page sheet;
       QPainter painter(&sheet);
-      DrawListingPage(painter, listing, PaginateChannels(listing.channels), page);
-      painter.end();
+      DrawListingPage(painter, listing, PaginateChannels(listing.channels), page), painter.end();
       const QList<int>& drawn = sheet.recorder.sizes;
       QVERIFY(drawn.size() > 3);
       for (qsizetype i = 0; i < drawn.size(); ++i)

@@ -295,8 +295,7 @@ class LinkTest : public QObject {
 
     p.view->Grid()->SetTextMatrix(4, 2, "438.50000");
     p.view->Grid()->SetRow(4);  // its Rx typed, the editor still open as Write is chosen
-    p.view->CellEditors()->RxEditor()->setText(rx);
-    p.view->Document().SetModified(true);
+    p.view->CellEditors()->RxEditor()->setText(rx), p.view->Document().SetModified(true);
     const int reads = sim.Received("52");
     run = RunTransfer(p, command::kWrite, {}, [&](CProcessDlg& dialog) {
       QCOMPARE(p.view->Grid()->GetTextMatrix(4, 1), rx);  // taken as the window came up
@@ -315,8 +314,7 @@ class LinkTest : public QObject {
         [&](int position) {
           if (position != 5) return;
           p.view->Grid()->SetRow(3);  // opens the Rx editor over channel 3
-          p.view->CellEditors()->RxEditor()->setText(rx);
-          p.view->CommitOpenEditor();
+          p.view->CellEditors()->RxEditor()->setText(rx), p.view->CommitOpenEditor();
         },
         [](CProcessDlg& dialog) {  // the last write's choices
           QVERIFY(!dialog.BackupCheck()->isChecked() && !dialog.VerifyCheck()->isChecked());
@@ -350,8 +348,7 @@ class LinkTest : public QObject {
       refusedAll = refusedAll && QTest::qWaitFor([frame] { return frame->isActiveWindow(); });
       frame->Action(kWrite)->trigger();
       refusedAll = refusedAll && QTest::qWaitFor([&p] { return Dialog(p)->isActiveWindow(); });
-      first->show(), frame->Client()->setActiveSubWindow(first);
-      frame->Action(kRead)->trigger();
+      first->show(), frame->Client()->setActiveSubWindow(first), frame->Action(kRead)->trigger();
       frame->Action(kCompareWithRadio)->trigger();
       refusedAll = refusedAll && first->View()->findChildren<CProcessDlg*>().isEmpty();
     });
@@ -384,8 +381,7 @@ class LinkTest : public QObject {
       p.answers.onMessage = [&, corrupt = corrupt](const MessageRequest&) {
         if (!corrupt || mended) return;
         mended = std::make_unique<SimProcess>(first.Memory());
-        QFile::remove(port);
-        QFile::link(QString::fromStdString(mended->Link()), port);
+        QFile::remove(port), QFile::link(QString::fromStdString(mended->Link()), port);
       };
       bool cancelled = false, stepsCounted = true;  // "Step 1 of 2": a retry counts afresh
       const TransferRun run = RunTransfer(p, command::kWrite, [&, corrupt = corrupt](int position) {
@@ -395,8 +391,7 @@ class LinkTest : public QObject {
         if (corrupt || cancelled || position != 20 ||
             !dialog->StepLabel()->text().contains("2 of 3"))
           return;
-        cancelled = true;
-        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+        cancelled = true, QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         QVERIFY(dialog->CancelRequested() && !dialog->close());  // stays until the transfer ends
       });
       QVERIFY(run.outcome == outcome && p.answers.messages.size() == 1 && stepsCounted);
@@ -433,8 +428,7 @@ class LinkTest : public QObject {
     UsePort(p, sim);
     QString shown;
     NextDialog look([&shown](QDialog* dialog) {
-      shown = qobject_cast<CCompareDlg*>(dialog)->Differences();
-      dialog->reject();
+      shown = qobject_cast<CCompareDlg*>(dialog)->Differences(), dialog->reject();
     });
     TransferRun run = RunTransfer(p, command::kCompareWithRadio);
     QCOMPARE(run.outcome, TransferOutcome::kCompleted);

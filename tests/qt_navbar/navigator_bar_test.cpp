@@ -25,8 +25,7 @@ class NavigatorBarTest : public QObject {
     window_ = std::make_unique<QWidget>(), window_->resize(1000, 600);
     auto* layout = new QHBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bar_ = new CNavigatorBar("Selkan Radio"));
-    layout->addStretch(1);
+    layout->addWidget(bar_ = new CNavigatorBar("Selkan Radio")), layout->addStretch(1);
     bar_->Tree()->Fill("Selkan Radio", Language::English), window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QTRY_VERIFY(!bar_->Mouse().Frame().IsEmpty());  // painted
@@ -97,8 +96,7 @@ class NavigatorBarTest : public QObject {
     const QRect item = fresh.visualItemRect(fresh.Root()->child(1));
     QCursor::setPos(fresh.viewport()->mapToGlobal(item.center()));
     QSignalSpy chosen(&fresh, &CNavigatorTree::editorChosen);
-    fresh.activateWindow(), fresh.setFocus(Qt::TabFocusReason);
-    QTest::qWait(50);
+    fresh.activateWindow(), fresh.setFocus(Qt::TabFocusReason), QTest::qWait(50);
     QVERIFY(fresh.hasFocus() && chosen.isEmpty());
   }
 };

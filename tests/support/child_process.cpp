@@ -45,8 +45,7 @@ BackgroundProcess::BackgroundProcess(const std::string& path, const std::vector<
   if (mergeStderr) posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
   if (withInput) posix_spawn_file_actions_adddup2(&actions, inputFds[0], STDIN_FILENO);
   if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeFds[1]), stdout_ = pipeFds[0];
+  posix_spawn_file_actions_destroy(&actions), ::close(pipeFds[1]), stdout_ = pipeFds[0];
   if (withInput) ::close(inputFds[0]), stdin_ = inputFds[1];
 }
 

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 ScratchDir::ScratchDir(const fs::path& parent) {
   std::string pattern = (parent / "selkan-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw fs::filesystem_error("mkdtemp", pattern, {});
-  path_ = pattern;
-  fs::permissions(path_, fs::perms(0755));
+  path_ = pattern, fs::permissions(path_, fs::perms(0755));
 }
 
 ScratchDir::~ScratchDir() {

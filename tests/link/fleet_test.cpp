@@ -40,7 +40,7 @@ class Line : public FleetClock, public SerialPort {
     if (onSleep) onSleep();
   }
 
-  bool Open(const std::string&) override { return opens; }
+  bool Open(const std::string&) override { return ++openings, opens; }
   bool Configure(const LineSettings&, const PortTimeouts&) override { return true; }
   void Purge() override { inbound_.clear(); }
   bool Write(std::span<const std::uint8_t> bytes) override {
@@ -59,14 +59,16 @@ class Line : public FleetClock, public SerialPort {
     const std::vector<std::uint8_t> out(inbound_.begin(), end);
     inbound_.erase(inbound_.begin(), end);
     const PortTimeouts timeouts;
-    elapsed += milliseconds(
-        out.size() == n ? n : timeouts.readTotalConstantMs + timeouts.readTotalPerByteMs * n);
+    elapsed += milliseconds(out.size() == n || quick
+                                ? n
+                                : timeouts.readTotalConstantMs + timeouts.readTotalPerByteMs * n);
     return out;
   }
   void Close() override {}
 
   milliseconds elapsed{0};
-  bool opens = true;
+  bool opens = true, quick = false;  // quick: a short read ends at once
+  int openings = 0;
   std::function<void()> onSleep;
   std::function<bool()> deaf;  // true while the radio on the line hears nothing
 
@@ -150,6 +152,14 @@ TEST(FleetLoop, FindsEachRadioWritesItOnceAndSeesItGo) {
     EXPECT_EQ(std::ranges::count(rig.statuses, FleetPhase::kEnded, &FleetPortStatus::phase), 1);
     EXPECT_LT(rig.line.elapsed, 60s + gap + 40s);
   }
+}
+
+// On a port whose short reads end at once, the probes for a radio still come 900 ms apart.
+TEST(FleetLoop, ProbesKeepTheirIntervalOnAPortThatDoesNotWait) {
+  Rig rig(1);
+  rig.line.quick = true, rig.line.Add(9s, 1000s), rig.Run();
+  // 0 s, 0.9 s, ..., 9 s: 10 silent probes and the one answered, then the backup, write, verify.
+  EXPECT_TRUE(rig.records.size() == 1 && rig.line.openings == 11 + 3) << rig.line.openings;
 }
 
 // Each radio that fails is logged and the next one written, unless stop-on-failure.
@@ -275,8 +285,7 @@ TEST(FleetBoard, TheHeadlineOnePortAndTheTextsAsTheUserReadsThem) {
   EXPECT_EQ(Tell(board, "COM2", kWaitingForRemoval, 2), "Radio 2 failed \u2014 remove it");
   EXPECT_EQ(board.PortPercent(0), -1);
   EXPECT_EQ(Tell(board, "COM2", kWaitingForRadio), "Connect radios and turn them on");
-  board.Stop();
-  Tell(board, "COM2", kWriting, 3, kWrite, 50);
+  board.Stop(), Tell(board, "COM2", kWriting, 3, kWrite, 50);
   EXPECT_EQ(Tell(board, "COM1", kEnded), "Stopping...");  // the other port still runs: no bar
   EXPECT_TRUE(board.HeadlinePercent() == -1 && !board.Ended());
   EXPECT_EQ(Tell(board, "COM2", kEnded), "Stopped. Radios: 2, verified: 1, failed: 1");

@@ -321,6 +321,13 @@ class LinkTest : public QObject {
         });
     QVERIFY(run.outcome == TransferOutcome::kCompleted &&
             p.view->Grid()->GetTextMatrix(3, 1) == rx && p.view->Document().IsModified());
+    // Its window gone while the port waits for a radio at 9600 baud, a read ends as cancelled.
+    SimProcess paced(BlankImage(), {"--realtime"});
+    UsePort(p, paced);
+    run = RunTransfer(p, command::kRead, [&p](int position) {
+      if (position == 5) QTimer::singleShot(50, [&p] { delete Dialog(p); });
+    });
+    QVERIFY(run.finished && run.outcome == TransferOutcome::kCancelled);
   }
 
   // While a read runs, nothing may drop its document nor start a transfer nested in it.

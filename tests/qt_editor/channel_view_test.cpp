@@ -402,6 +402,15 @@ class ChannelViewTest : public QObject {
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
     QTest::mouseClick(Grid().findChild<QAbstractButton*>(), Qt::LeftButton);  // not all 199
     QCOMPARE(view_->SelectedRange(), (CellRange{2, 2, 5, 5}));
+    // A whole channel by its number, a whole column by its title.
+    QHeaderView *numbers = Grid().Table()->verticalHeader(),
+                *titles = Grid().Table()->horizontalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      {4, numbers->sectionViewportPosition(3) + 4});
+    QCOMPARE(view_->SelectedRange(), (CellRange{4, 1, 4, 7}));
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+                      {titles->sectionViewportPosition(1) + 4, 4});
+    QCOMPARE(view_->SelectedRange(), (CellRange{1, 2, 199, 2}));
     TypeInto(8, 1, "438.2"), Click(9, 2);  // leaving the cell commits it
     QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));
     TypeInto(5, 1, "438.1"), view_->OnEditCopy();

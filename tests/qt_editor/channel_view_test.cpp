@@ -452,6 +452,9 @@ class ChannelViewTest : public QObject {
     Key(Qt::Key_F1);
     QVERIFY(helpTopic_ == CMSFlexGrid::kControlId &&  // the grid's, which has its page
             QFile::exists(QString(SELKAN_BIN_DIR "/enHelp/%1.html").arg(helpTopic_)));
+    const int asked = helps_;  // the view's own background has no page: nothing is asked
+    view_->setFocus(), QTest::keyClick(view_.get(), Qt::Key_F1);
+    QCOMPARE(helps_, asked);
     PutRow(199, kChannel);  // no room to insert before a used last channel
     view_->SelectCells({198, 1, 199, 7}), view_->OnInsertChannel();
     QVERIFY(messages_.last().text.startsWith("Channels 198 to 199 are not all empty: 2 "));

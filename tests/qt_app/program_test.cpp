@@ -738,8 +738,9 @@ class ProgramTest : public QObject {
     QVERIFY(fleet->isVisible() && !p.view->findChild<CProcessDlg*>());
     p.answers.buttons = {QMessageBox::No, QMessageBox::Yes};  // closed while running: asked
     QTest::qWait(100), QTest::keyClick(fleet, Qt::Key_Escape);
-    QVERIFY(fleet->Running() && fleet->isVisible());  // No: it goes on
-    QTest::keyClick(fleet, Qt::Key_Escape);           // Yes: closed once both ports ended
+    QVERIFY(fleet->Running() && fleet->isVisible() &&
+            fleet->Button("stop")->isEnabled());  // No: it goes on
+    QTest::keyClick(fleet, Qt::Key_Escape);       // Yes: closed once both ports ended
     QTRY_VERIFY(!fleet->isVisible() && !fleet->Running());
     p.frame->Action(command::kWrite)->trigger();  // cancelled before it starts: the fleet goes
     QTest::mouseClick(p.view->findChild<CProcessDlg*>()->CancelButton(), Qt::LeftButton);

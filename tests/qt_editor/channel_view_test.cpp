@@ -1,4 +1,5 @@
 // The channel view as its user drives it, its grid, the image's dialogs, the listing's painter.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -411,6 +412,11 @@ class ChannelViewTest : public QObject {
     QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
                       {titles->sectionViewportPosition(1) + 4, 4});
     QCOMPARE(view_->SelectedRange(), (CellRange{1, 2, 199, 2}));
+    QAction escape;  // an open editor takes Escape before a shortcut of its window
+    escape.setShortcut(Qt::Key_Escape), view_->addAction(&escape);
+    QSignalSpy taken(&escape, &QAction::triggered);
+    TypeInto(8, 1, "438.2"), Key(Qt::Key_Escape), view_->removeAction(&escape);
+    QVERIFY(taken.isEmpty() && !Editors().OpenEditor() && Grid().GetTextMatrix(8, 1).isEmpty());
     TypeInto(8, 1, "438.2"), Click(9, 2);  // leaving the cell commits it
     QCOMPARE(Grid().GetTextMatrix(8, 1), QString("438.20000"));
     TypeInto(5, 1, "438.1"), view_->OnEditCopy();

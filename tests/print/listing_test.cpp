@@ -50,6 +50,10 @@ TEST(PageLayout, ChannelsFillPagesWithoutHolesTextsHaveRoomOnTheirLine) {
   EXPECT_EQ(room("Receive Frequency:"), 17 * u - u / 2);
   EXPECT_EQ(room("438.10000"), 14 * u - u / 2);
   EXPECT_TRUE(room("Transceive Frequency:") == -1 && room("Channel 1:") == -1);
+  const auto depth = [&](const char* text) {  // the block's first line: one below its name
+    return std::ranges::find(page.texts, text, &PageText::text)->depth;
+  };
+  EXPECT_EQ(depth("Receive Frequency:") - depth("Channel 1:"), 320);
   const PageText& owner = page.texts.at(static_cast<std::size_t>(page.ownerIndex));
   EXPECT_EQ(owner.text, "Owner Ltd.");  // its room ends a unit before the page number
   EXPECT_EQ(page.texts.back().text.find("Page 2"), 0u);

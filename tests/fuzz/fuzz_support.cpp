@@ -11,8 +11,7 @@ namespace selkan::fuzz {
 
 void Check(bool condition, const char* what) {
   if (condition) return;
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::abort();
+  std::fprintf(stderr, "fuzz check failed: %s\n", what), std::abort();
 }
 
 std::uint8_t Input::Byte() {

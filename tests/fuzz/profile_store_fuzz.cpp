@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CProfileStore store;
     Check(store.Load(path), "any file loads"), store.Save(false);
     Check(test::ReadBytes(path) == content, "a store without changes writes nothing");
-    store.SetValue(section, key, value), store.Save(false);
-    written = test::ReadBytes(path);
+    store.SetValue(section, key, value), store.Save(false), written = test::ReadBytes(path);
   }
   // Nothing written: the file held the value, perhaps in another case.
   const bool kept = written == content;

@@ -35,8 +35,7 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
   // 2026-03-01 14:05:09 in local time, whatever the time zone.
   const Clock::time_point when = [] {
     std::tm local{};
-    ::strptime("2026-03-01 14:05:09", "%Y-%m-%d %H:%M:%S", &local);
-    local.tm_isdst = -1;
+    ::strptime("2026-03-01 14:05:09", "%Y-%m-%d %H:%M:%S", &local), local.tm_isdst = -1;
     return Clock::from_time_t(std::mktime(&local));
   }();
   BackupStore store(dir / "nested" / "backups");  // made when missing

@@ -292,8 +292,7 @@ TEST_F(DatFileTest, DocumentOpensSavesOnlyOnSuccessTellsWhenItsFileChangedAndTak
   // A file that is gone is no change; a save makes the file its own again.
   const auto rewrite = [&](const std::string& bytes, int later) {  // time + later s
     struct stat old {};
-    ::stat(path.c_str(), &old);
-    Write("radio.dat", bytes);
+    ::stat(path.c_str(), &old), Write("radio.dat", bytes);
     const timespec times[2] = {old.st_atim, {old.st_mtim.tv_sec + later, old.st_mtim.tv_nsec}};
     ::utimensat(AT_FDCWD, path.c_str(), times, 0);
   };

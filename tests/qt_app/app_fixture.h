@@ -117,8 +117,7 @@ class NextDialog : public QObject {
     connect(&poll_, &QTimer::timeout, this, [this, act] {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
-      poll_.stop(), title = dialog->windowTitle();
-      act(dialog);
+      poll_.stop(), title = dialog->windowTitle(), act(dialog);
     });
     poll_.start(0);
   }
@@ -133,8 +132,7 @@ struct StartedApp {
   explicit StartedApp(const ProgramDir& dir, const QString& documentFile = {},
                       std::unique_ptr<Registry> registry = std::make_unique<MemoryRegistry>()) {
     SetProgramDirectory(dir.Path("").toStdString()), registryPtr = registry.get();
-    app.SetRegistry(std::move(registry));
-    started = app.InitInstance(documentFile);
+    app.SetRegistry(std::move(registry)), started = app.InitInstance(documentFile);
   }
   ~StartedApp() { app.ExitInstance(), SetProgramDirectory(""); }
   CSelkanApp app;

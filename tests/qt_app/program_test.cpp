@@ -373,8 +373,7 @@ class ProgramTest : public QObject {
     const auto run = [&](const QString& path, std::deque<QMessageBox::StandardButton> buttons) {
       p.answers.messages.clear();
       p.answers.paths = {path};
-      p.answers.buttons = std::move(buttons);
-      p.frame->Action(command::kImportChannels)->trigger();
+      p.answers.buttons = std::move(buttons), p.frame->Action(command::kImportChannels)->trigger();
       QVERIFY(p.answers.buttons.empty());
     };
     // Replacing all asks no more while no channel is in use.

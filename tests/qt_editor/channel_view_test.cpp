@@ -121,8 +121,7 @@ class ChannelViewTest : public QObject {
 
   // A shown view of an SK-100 on its 400 - 470 MHz band, its first channels in use.
   void MakeView(int usedChannels = 0) {
-    view_.reset();
-    fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
+    view_.reset(), fixture_ = std::make_unique<ProductProfileFixture>(ProfileText("English"));
     QVERIFY(fixture_->loaded);
     document_.Image()[offset::kRadioType] = 0, document_.Image()[offset::kBandIndex] = 1;
     view_ = std::make_unique<CSelkanView>(document_, fixture_->Context());
@@ -300,8 +299,7 @@ class ChannelViewTest : public QObject {
       QVERIFY(Row(3) == outside && Row(1) == outside);
     }
     const QStringList receiveOnly = {"462.56250", "", "", "D131N", "", "", ""};
-    PutRow(6, receiveOnly);
-    Click(5, 3);  // nor by a click away; an empty Tx passed by stays empty
+    PutRow(6, receiveOnly), Click(5, 3);  // nor by a click away; an empty Tx passed by stays empty
     for (int column : {2, 3}) Click(6, column);
     Key(Qt::Key_Return);
     QVERIFY(Row(1) == outside && Row(6) == receiveOnly && messages_.isEmpty());
@@ -345,8 +343,7 @@ class ChannelViewTest : public QObject {
   void historyStepsOnlyForChangesAndKeysInAnEditorEditItsTextFirst() {
     MakeView(3);
     QSignalSpy edited(view_.get(), &CSelkanView::edited);
-    Click(3, 1), Key(Qt::Key_Return);
-    TypeInto(3, 2, "445.0\r");  // written back as 445.00000
+    Click(3, 1), Key(Qt::Key_Return), TypeInto(3, 2, "445.0\r");  // written back as 445.00000
     QApplication::clipboard()->setText("441.00000\t445.00000\t69.9\n");  // one refused: said
     view_->SelectCells({1, 1, 1, 1}), view_->OnEditPaste();
     QCOMPARE((QList<qsizetype>{messages_.size(), edited.count(), view_->UndoStack()->count()}),

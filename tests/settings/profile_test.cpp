@@ -110,8 +110,7 @@ TEST_F(ProfileWriteTest, FindsValuesInFilesOfEveryShapeEitherEncodingModifiedOnl
           {kSetup, "Setup", "Language=Chinese", "v", "", true, false}};
   for (const auto& [file, section, key, value, stored, caseInsensitive, modified] : changes) {
     SCOPED_TRACE(std::string(section) + "/" + key + "=" + value);
-    LoadText(file, caseInsensitive);
-    store_.SetValue(section, key, value);
+    LoadText(file, caseInsensitive), store_.SetValue(section, key, value);
     EXPECT_EQ(store_.IsModified(), modified);
     EXPECT_EQ(store_.GetValue(section, key, ""), stored);
   }
@@ -301,11 +300,9 @@ TEST_F(ProfileFilesTest, LanguageWrittenToBothFilesProfileWhereTheUserMayChangeI
   // Installed: the shipped file is never written, even when it could be.
   expect(true, own, own), fs::remove(own), expect(true, shipped, own);
   // A read-only file (even for root) is read until the user has a copy.
-  ::chmod(shipped.c_str(), 0444);
-  expect(false, shipped, own);
+  ::chmod(shipped.c_str(), 0444), expect(false, shipped, own);
   const auto changeAndRestart = [&]() -> std::string {
-    ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
-    SetProgramDirectory(program);
+    ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1), SetProgramDirectory(program);
     CProfileStore tool;
     if (!ReadProductProfile(tool) || fs::exists(user)) return "the tool wrote";
     for (const char* language : {"english", "Chinese"}) {  // letter case alone is no change

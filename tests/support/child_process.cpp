@@ -71,8 +71,7 @@ int BackgroundProcess::Stop(int signal, double timeoutSeconds) {
   int status = 0;
   if (WaitFor([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, timeoutSeconds))
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  ::kill(pid_, SIGKILL);
-  ::waitpid(pid_, nullptr, 0);
+  ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
   return -1;
 }
 

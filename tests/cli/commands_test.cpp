@@ -173,7 +173,8 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv uhf.dat --at 200", kExitUsage, "--at must be a channel, 1 to 199"},
       {"import rows.csv uhf.dat --at 0", kExitUsage, "--at must be a channel, 1 to 199"},
       {"import rows.csv uhf.dat --at 2 --append", kExitUsage, "--at and --append exclude"},
-      {"import vhf.csv link.dat", kExitOk, ""},
+      {"import vhf.csv link.dat --at 199", kExitOk, ""},
+      {"show link.dat", kExitOk, "\n199  146.52000\n"},
       // The trouble diff has is never 1, which says "different".
       {"diff radio.dat huge.csv", kExitBadInput, "cannot read huge.csv: File too large"},
       {"diff radio.dat", kExitBadInput, "two files are needed"},

@@ -72,7 +72,7 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
   EXPECT_EQ(NewestFirst(store.List()).front().radioType, "b");
   EXPECT_EQ(OfRadioType(store.List(), "").size(), 12u);
   EXPECT_TRUE(OfRadioType(store.List(), "SK").empty());
-  EXPECT_EQ(RadioTypesOf(store.List()), (std::vector<std::string>{"SK-100", "b"}));
+  EXPECT_EQ(RadioTypesOf(NewestFirst(store.List())), (std::vector<std::string>{"SK-100", "b"}));
 
   // Files that only look like backups, or are not ours, stay (the first store made the folder).
   const std::vector<std::string> foreign = {

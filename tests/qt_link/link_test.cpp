@@ -274,9 +274,11 @@ class LinkTest : public QObject {
     p.child->close();             // with scroll bars to reach it
     // What is typed while the window is open goes into its cell before the read.
     const QString rx = QString::number(p.view->GetBandLimits().lower / 100000.0, 'f', 5);
+    p.view->Grid()->SetRow(6), p.view->CellEditors()->RxEditor()->setText(rx);  // as Read is chosen
     TransferRun run = RunTransfer(
         p, command::kRead, [&](int) { QCOMPARE(p.view->Grid()->GetTextMatrix(5, 1), rx); },
-        [&](CProcessDlg& dialog) {  // a read has no steps nor choices
+        [&](CProcessDlg& dialog) {                            // a read has no steps nor choices
+          QCOMPARE(p.view->Grid()->GetTextMatrix(6, 1), rx);  // taken as the window came up
           p.view->Grid()->SetRow(5), p.view->CellEditors()->RxEditor()->setText(rx);
           QVERIFY(dialog.StepLabel()->isHidden() && dialog.BackupCheck()->isHidden() &&
                   dialog.VerifyCheck()->isHidden());
@@ -288,7 +290,7 @@ class LinkTest : public QObject {
             p.view->Document().IsModified() && p.child->isVisible() &&
             p.child->mdiArea()->verticalScrollBar()->maximum() > 0);
     QTRY_VERIFY_WITH_TIMEOUT(Dialog(p) == nullptr, 5000);
-    QCOMPARE(p.view->UndoStack()->count(), 2);
+    QCOMPARE(p.view->UndoStack()->count(), 3);
     p.view->OnEditUndo();
     QCOMPARE(p.view->Grid()->GetTextMatrix(2, 2), QString());
     QCOMPARE(p.view->Grid()->GetTextMatrix(5, 1), rx);
@@ -304,7 +306,7 @@ class LinkTest : public QObject {
     });
     QVERIFY(run.outcome == TransferOutcome::kCompleted && run.lastCounter == 255 &&
             !p.view->Document().IsModified() &&
-            p.view->UndoStack()->count() == 2);  // a write is no step
+            p.view->UndoStack()->count() == 3);  // a write is no step
     QTRY_VERIFY_WITH_TIMEOUT(sim.Saves() > 0, 10000);
     QCOMPARE(DecodeChannels(sim.Memory(), Language::English)[3][0], rx.toStdString());
     QCOMPARE(sim.Received("52"), reads);  // no block read

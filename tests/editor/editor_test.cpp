@@ -620,8 +620,11 @@ TEST(PlaceChannels, ReplaceFromAChannelOrAppendAndSumUp) {
   EXPECT_EQ(gaps.substr(gaps.find("\nLocation x")),
             "\nLocation x → channel 1\nLocation 1 → channel 2\nLocation 7 → channel 4\n"
             "Location 99999999999 → channel 5\n");  // too large for a number, not a crash
-  const std::string past = kListHeader + "3,a,438.1,,,,,,,,,,,,,,,\n200,b,438.2,,,,,,,,,,,,,,,\n";
-  EXPECT_TRUE(summary(past, kUhf, {}).ends_with("Location 200 → channel 2\n"));  // past 199
+  const std::string past = kListHeader + "3,a,438.1,,,,,,,,,,,,,,,\n200,b,438.2,,,,,,,,,,,,,,,\n" +
+                           "100000,c,438.3,,,,,,,,,,,,,,,\n100001,d,438.4,,,,,,,,,,,,,,,\n";
+  EXPECT_TRUE(summary(past, kUhf, {})
+                  .ends_with(  // past 199, six digits
+                      "Location 200 → channel 2\nLocations 100000 to 100001 → channels 3 to 4\n"));
 }
 
 }  // namespace

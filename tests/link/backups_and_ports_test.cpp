@@ -166,13 +166,14 @@ TEST(Port, ComNamesMapToDevicesAndAdviceFollowsTheGroupsTheProcessAndTheUserHave
   const test::ScratchDir dir;
   const std::string port = dir / "port";
   ASSERT_TRUE(test::WriteBytes(port, "") && ::chmod(port.c_str(), 0600) == 0);
-  for (const auto& [portGroup, processGroup, extra, advice] :
-       {std::tuple{dialout, nogroup, 1, kAskAdmin},
-        {dialout, nogroup, 0, kJoinGroup},
-        {nogroup, dialout, 0, kLogInAgain}}) {
+  for (const auto& [portGroup, gid, extra, user, advice] :
+       {std::tuple{dialout, nogroup, 1, test::kNobody, kAskAdmin},
+        {dialout, nogroup, 0, test::kNobody, kJoinGroup},
+        {dialout, nogroup, 0, uid_t{54321}, kJoinGroup},  // a user that /etc/passwd does not list
+        {nogroup, dialout, 0, test::kNobody, kLogInAgain}}) {
     ASSERT_EQ(::chown(port.c_str(), 0, portGroup), 0);
-    const std::string said = test::InChild(false, [&, extra = extra, gid = processGroup] {
-      if (::setgroups(extra, &dialout) != 0 || ::setgid(gid) != 0 || ::setuid(test::kNobody) != 0)
+    const std::string said = test::InChild(false, [&, extra = extra, gid = gid, user = user] {
+      if (::setgroups(extra, &dialout) != 0 || ::setgid(gid) != 0 || ::setuid(user) != 0)
         return std::string("cannot change groups");
       return std::to_string(static_cast<int>(AdviseOnAccess(ProbeDeviceAccess(port))));
     });

@@ -159,8 +159,7 @@ TEST(PasteAndClearCells, TextParsedRefusedValuesEdgesOfTheGridReceiveOnlyRowsAnd
   EXPECT_EQ(paste({3, 1, 3, 1}, "438.1\t439\t67.0\t\t\t\t\n").table[2],
             (ChannelRow{"438.10000", "439.00000", "67.0", "None", "High", "On", "Wide"}));
 
-  // Clearing empties each cell as typing would.
-  table[2] = kFilled;
+  table[2] = kFilled;                                // Clearing empties each cell as typing would.
   table[3] = {"", "445.00000", "", "", "", "", ""};  // Tx without Rx, from a record
   ChannelTable out = ClearCells(table, {1, 2, 4, 7}, Language::English);
   EXPECT_EQ(std::pair(out[0], out[3]), std::pair(NewChannel("440.00000"), ChannelRow{}));

@@ -113,8 +113,7 @@ TEST(BackupStore, SavesListsChoosesAndKeepsTheNewestOfEachTypeTouchingNothingEls
   EXPECT_TRUE(fs::is_directory(dir / "20000101-000000_SK-100.dat") &&
               fs::is_symlink(dir / "20000101-000001_SK-100.dat") &&
               fs::exists(dir / "other" / "20260301-140509_SK-100.dat"));
-  // A second holds up to 999 backups.
-  for (int i = 2; i <= 998; ++i)
+  for (int i = 2; i <= 998; ++i)  // A second holds up to 999 backups.
     std::ofstream(dir / "other" / ("20260301-140509-" + std::to_string(i) + "_SK-100.dat"));
   const auto last = BackupStore(dir / "other").Save(RandomImage(2), "SK-100", when, &error);
   EXPECT_EQ(last.value_or("none").filename(), "20260301-140509-999_SK-100.dat") << error;

@@ -195,8 +195,7 @@ TEST_F(AtomicFile, LinksFifosAndSocketsAreFollowedAndStayWhatTheyAre) {
   FileError error;
   EXPECT_FALSE(Save(dir_ / "loop", "x", &error) || error.code != ELOOP ||
                !fs::is_symlink(dir_ / "loop"));
-  // As many links as the system follows: 39, then the file made.
-  for (int i = 1; i < 40; ++i)
+  for (int i = 1; i < 40; ++i)  // As many links as the system follows: 39, then the file made.
     fs::create_symlink("c" + std::to_string(i), dir_ / ("c" + std::to_string(i - 1)));
   EXPECT_TRUE(Save(dir_ / "c0", "far") && ReadBytes(dir_ / "c39") == "far");
   // Standard output: what the C library still holds for it goes before the bytes.

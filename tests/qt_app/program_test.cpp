@@ -376,8 +376,7 @@ class ProgramTest : public QObject {
       p.answers.buttons = std::move(buttons), p.frame->Action(command::kImportChannels)->trigger();
       QVERIFY(p.answers.buttons.empty());
     };
-    // Replacing all asks no more while no channel is in use.
-    run(p.dir.Path("absent.csv"), {});
+    run(p.dir.Path("absent.csv"), {});  // Replacing all asks no more while no channel is in use.
     QVERIFY(p.Said(0).startsWith("Cannot open the file " + p.dir.Path("absent")));
     run(own, {QMessageBox::Yes});
     QCOMPARE(Row(p.view, 2),

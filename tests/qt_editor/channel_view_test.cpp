@@ -137,8 +137,7 @@ class ChannelViewTest : public QObject {
     for (int r = 1; r <= usedChannels; ++r)
       PutRow(r, QStringList{QString("44%1.00000").arg(r)} + kChannel.mid(1));
   }
-  // A bare grid (when made) that logs its events.
-  std::unique_ptr<CMSFlexGrid> grid_;
+  std::unique_ptr<CMSFlexGrid> grid_;  // A bare grid (when made) that logs its events.
   QStringList events_;
   CMSFlexGrid& Grid() { return grid_ ? *grid_ : *view_->Grid(); }
   CCellEditors& Editors() { return *view_->CellEditors(); }

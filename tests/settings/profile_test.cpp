@@ -208,8 +208,7 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   const std::string inner = Write("v1.2/Selkan", "");
   EXPECT_EQ(NextBackupPath(inner), inner + ".105");
 
-  // A store picks its backup name once; a failed copy keeps the old file.
-  CProfileStore store;
+  CProfileStore store;  // A store picks its backup name once; a failed copy keeps the old file.
   ASSERT_TRUE(store.Load(selkan));
   store.SetValue("S", "k", "2");
   EXPECT_EQ(store.Save(true), selkan + ".004");

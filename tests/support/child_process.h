@@ -31,8 +31,7 @@ class BackgroundProcess {
 
   // Appends output to out up to a newline (line) or its end; false on time-out.
   bool Read(std::string& out, bool line, double timeoutSeconds);
-  // Writes to its stdin (withInput); false when that fails.
-  bool Write(const std::string& text);
+  bool Write(const std::string& text);  // Writes to its stdin (withInput); false when that fails.
   // Sends a signal (0: none) and waits for the exit status; -1 when it was killed.
   int Stop(int signal, double timeoutSeconds);
 

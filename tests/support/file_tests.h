@@ -19,8 +19,7 @@ class ScratchDir {
 
   const std::filesystem::path& path() const { return path_; }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  // The names in the directory, sorted.
-  std::string Listing() const;
+  std::string Listing() const;  // The names in the directory, sorted.
 
  private:
   std::filesystem::path path_;
@@ -31,8 +30,7 @@ bool WriteBytes(const std::filesystem::path& path, std::string_view bytes);  // 
 // Appends what fd gives to out until it is closed (true) or, with `line`, up to a newline
 // (true; false when it is closed first); false on time-out or error.
 bool ReadUntilClosed(int fd, std::string& out, double seconds, bool line = false);
-// Which of the descriptors 0 to 63 are open ('o') or not ('-').
-std::string OpenDescriptors();
+std::string OpenDescriptors();  // Which of the descriptors 0 to 63 are open ('o') or not ('-').
 
 // The user and group an unprivileged child runs as.
 inline constexpr uid_t kNobody = 65534;

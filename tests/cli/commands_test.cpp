@@ -339,9 +339,10 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   const FleetCallbacks callbacks = console.Callbacks();
   FleetRecord record;
   record.port = "COM1", record.seconds = 27.84;
+  off_t inFile = 0;  // what the file holds once a radio is done, before gtest flushes every stream
   const auto drawn = [&](FleetPhase phase, bool done = false) {
     testing::internal::CaptureStderr();
-    if (done) callbacks.done(record);
+    if (done) callbacks.done(record), inFile = ::lseek(::fileno(out), 0, SEEK_END);
     callbacks.status({"COM1", phase, 4, WriteStep::kWrite, 37});
     return testing::internal::GetCapturedStderr();
   };
@@ -349,6 +350,7 @@ TEST(CliTexts, ShellWordsStatusLinesAndRadioLines) {
   EXPECT_EQ(drawn(FleetPhase::kWriting), "\rRadio 4: writing 37 %\x1b[K");
   EXPECT_EQ(drawn(FleetPhase::kWaitingForRemoval, true),
             "\r\x1b[K\a\rRadio 4 verified in 27.8 s \u2014 remove it\x1b[K");
+  EXPECT_GT(inFile, 0);  // the radio's line at once
   record.outcome = TransferOutcome::kRadioMismatch, record.identification = "KZ905SK1";
   EXPECT_EQ(drawn(FleetPhase::kWaitingForNext, true),
             "\r\x1b[K\a\rRadio 4 is of another type (KZ905SK1) \u2014 connect the next radio and "

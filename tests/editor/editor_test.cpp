@@ -386,7 +386,7 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
       "6,X1,440.000000,,0.000000,Cross,67,88.5,023,NR,754,Tone->DTCS,FM,5.00,P,High,,\r\n"
       "7,X2,440.000000,,0.000000,Cross,67.0,88.5,131,RN,754,DTCS->,FM,5.00,,Low,,\r\n"
       "8,X3,440.000000,,0.000000,Cross,67.0,88.5,131,NN,754,->Tone,FM,5.00,,Low,,\r\n"
-      "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,Low,,\r\n";
+      "30,X4,440.000000,,0.000000,Cross,67.0,88.5,23,NN,754,DTCS->DTCS,FM,5.00,,3.9W,,\r\n";
   const ChannelCsvImport got = ImportChannelCsv(csv, kUhf);
   ASSERT_EQ(Problems(got.errors), "");
   const Channels expected = {
@@ -398,7 +398,7 @@ TEST(ChannelLists, EveryColumnMapsOntoTheChannelEachValueNotHeldIsNamed) {
       {6, {"440.00000", "440.00000", "D754I", "67.0", "High", "On", "Wide"}},
       {7, {"440.00000", "440.00000", "None", "D131I", "Low", "On", "Wide"}},
       {8, {"440.00000", "440.00000", "88.5", "None", "Low", "On", "Wide"}},
-      {30, {"440.00000", "440.00000", "D754N", "D023N", "Low", "On", "Wide"}},
+      {30, {"440.00000", "440.00000", "D754N", "D023N", "Middle", "On", "Wide"}},
   };
   for (const auto& [channel, row] : expected) EXPECT_EQ(got.table[channel - 1], row) << channel;
   EXPECT_EQ(got.table[8], ChannelRow{});  // Location picked channel 30, not 9

@@ -163,7 +163,7 @@ TEST_F(CliCommands, CommandLinesAsTypedIntoAShell) {
       {"import rows.csv /dev/null", kExitBadInput, "/dev/null is a stream"},
       {"import rows.csv .", kExitBadInput, "cannot open .: Is a directory"},
       {"import . x.dat", kExitBadInput, "cannot open .: Is a directory"},
-      {"import huge.csv x.dat", kExitBadInput, "cannot read huge.csv: File too large"},
+      {"import huge.csv x.dat", kExitBadInput, "huge.csv: File too large (more than 16 MiB)"},
       {"show /dev/zero", kExitBadInput, "cannot read /dev/zero: File too large"},
       {"import vhf.csv uhf.dat", kExitBadInput, "Out of range"},
       {"import rows.csv x.dat --band 144-148", kExitBadInput, "Out of range"},

@@ -460,8 +460,7 @@ TEST(RadioListExport, ChannelsInUseAsTheListWritesThem) {
   EXPECT_EQ(got.omitted, (std::vector<OmittedChannel>{{7, RadioListOmission::TransmitOnly},
                                                       {8, RadioListOmission::UnlistedTone}}));
   EXPECT_EQ(ChannelsToRadioList(ChannelTable{}).csv, std::string(kRadioListHeader) + "\r\n");
-  // Read back, the list gives every channel it holds as it was.
-  table[6] = table[7] = {};
+  table[6] = table[7] = {};  // Read back, the list gives every channel it holds as it was.
   EXPECT_EQ(ImportChannelCsv(got.csv, kAny).table, table);
 }
 

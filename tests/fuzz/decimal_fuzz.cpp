@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(std::memcmp(&value, &expected, sizeof value) == 0 || (value == 0 && expected == 0),
           "reads as strtod does");
   }
-  // Never undefined, whatever the value.
-  TruncateToInt32(value), ScaledInteger(value, 100000);
+  TruncateToInt32(value), ScaledInteger(value, 100000);  // Never undefined, whatever the value.
 
   // A code from the input's first bytes reads back from its text ("%3.5f" 10 Hz, "%.1f" 0.1 Hz).
   std::uint32_t raw = 0;

@@ -32,8 +32,7 @@ bool WriteBytes(const std::filesystem::path& path, std::string_view bytes);  // 
 bool ReadUntilClosed(int fd, std::string& out, double seconds, bool line = false);
 std::string OpenDescriptors();  // Which of the descriptors 0 to 63 are open ('o') or not ('-').
 
-// The user and group an unprivileged child runs as.
-inline constexpr uid_t kNobody = 65534;
+inline constexpr uid_t kNobody = 65534;  // The user and group an unprivileged child runs as.
 inline constexpr gid_t kNogroup = 65534;
 
 // Runs `body` in a forked child: "" when all went well, else what went wrong (also how

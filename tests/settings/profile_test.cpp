@@ -147,6 +147,7 @@ TEST_F(ProfileWriteTest, SaveChangesOnlyTheLinesOfChangedValuesAFixedPoint) {
             bom + "first=1\r\nlead=1\r\n[Setup]\r\nLanguage=Chinese\r\nType1=T\r\n");
   // No leading section: its key goes first, after the mark.
   EXPECT_EQ(Saved(bom + "[Setup]\r\n", {"|lead|1"}), bom + "lead=1\r\n[Setup]\r\n");
+  EXPECT_EQ(Saved("\r\n[S]\n", {"S|k|1"}), "\r\n[S]\nk=1\r\n");  // as the first line, if blank
 
   // Also with UTF-8 and GBK mixed, a byte order mark alone, or a key that is only that mark.
   const std::string zh = "\xE4\xB8\xAD", header = "[" + zh + "]\r\nk=";  // "[中]" in UTF-8
@@ -185,8 +186,8 @@ TEST_F(ProfileWriteTest, WriteBackOnCloseWithNumberedBackupsNeverAfterClearOrAFa
   EXPECT_FALSE(store_.IsModified());
   store_.SetValue("S", "k", "a");
   EXPECT_TRUE(store_.IsModified()) << "the options of the second load apply";
-  store_.Clear(), store_.SetValue("S", "k", "x");  // with no file: saved nowhere
-  EXPECT_EQ(store_.Save(false) + store_.GetValue("S", "k", "gone"), "x");
+  store_.Clear();
+  EXPECT_EQ(store_.Save(false) + store_.GetValue("S", "k", "gone") + store_.FilePath(), "gone");
   EXPECT_EQ(Read(dir_ / "second.ini"), "[S]\nk=A\n");
   fs::create_directory(dir_ / "a-directory");
   const std::string huge = Write("huge.ini", "[S]\nk=old\n");
